@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string_view>
+
+namespace quiv {
+
+inline constexpr std::string_view kInconsistencia = "Inconsistência na Equação!";
+
+// Result of one evaluation: the value and the evaluator's error text, empty or
+// kInconsistencia (a character the evaluator does not accept; value is then 0).
+struct Avaliacao {
+  double valor = 0.0;
+  std::string_view ErroEquacao;
+};
+
+// The text-rewriting evaluator, literally as the simulated system does it:
+// innermost group first, operators chosen by kind (^, then /, then *), every
+// intermediate written back with 15 significant digits, x/0 = 9999.
+// Throws Erro on a number or result beyond the double range.
+// This is the reference; the hot path uses Expressao, which gives the same bits.
+Avaliacao CalculaEquacao(std::string_view texto);
+
+// Value of a number text: blanks around it ignored, then an optional sign
+// (blanks may follow it), digits with at most one point, optionally "E", a sign
+// and digits. Reading stops at the first character that does not fit; a text
+// without mantissa digits reads as 0. Throws Erro when the number is beyond the
+// double range; a number too small for it reads as 0 (or a subnormal).
+double ValorNumero(std::string_view texto);
+// The same, reporting a value beyond the range as ±infinity instead of throwing.
+double ValorNumeroSemVerificar(std::string_view texto);
+
+// Characters that belong to a number text at position i (the exponent sign
+// only when the character before it is "E").
+bool CaractereNumerico(std::string_view texto, std::size_t i);
+
+}  // namespace quiv

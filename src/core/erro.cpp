@@ -1,0 +1,7 @@
+#include "core/erro.h"
+
+namespace quiv {
+
+void LancaEstouro() { throw Erro(kMensagemEstouro); }
+
+}  // namespace quiv

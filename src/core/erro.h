@@ -1,0 +1,24 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace quiv {
+
+// The one exception type of the project. It carries the message the user sees.
+// Raised for what the platform would report on its own: floating-point overflow
+// in an expression, a division by zero in the linearizer, a malformed integer in
+// a file, file input/output. The scan cycle lets it end the current cycle.
+class Erro : public std::runtime_error {
+ public:
+  explicit Erro(const std::string& mensagem) : std::runtime_error(mensagem) {}
+};
+
+// Message of an arithmetic result beyond the double range.
+inline constexpr const char* kMensagemEstouro =
+    "Estouro de ponto flutuante: o resultado excede a faixa dos números reais (Floating point "
+    "overflow)";
+
+[[noreturn]] void LancaEstouro();
+
+}  // namespace quiv
