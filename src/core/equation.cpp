@@ -142,7 +142,11 @@ double ValorNumero(std::string_view texto) {
 }
 
 Avaliacao CalculaEquacao(std::string_view texto) {
-  std::string t = "(" + VirgulaPonto(texto) + ")";
+  std::string t;
+  t.reserve(texto.size() + 2);
+  t += '(';
+  t += VirgulaPonto(texto);
+  t += ')';
   for (char c : t)
     if (!CaractereAceito(c)) return {0.0, kInconsistencia};
 

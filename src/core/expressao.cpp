@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 
 #include "core/arredonda.h"
@@ -45,7 +46,13 @@ struct Passo {
 struct Entrada {
   int endereco;
   Sinal sinal;
+  // The last cell value seen and its rounding: cells that hold still (set
+  // points, constants, switches) are not rounded again.
+  mutable double ultimaCelula = 0.0;
+  mutable double ultimoArredondado = 0.0;
 };
+
+bool MesmosBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 // The arithmetic one rewriting performed, valid while every number written
 // into the text has the recorded sign. Registers 0 … entradas-1 hold the cells
@@ -117,9 +124,14 @@ bool ExecutaPasso(const Registro& r, const Passo& p, double* reg) {
 // Replays a record; nullopt when a sign differs from the recorded one.
 std::optional<double> Executa(const Registro& r, const Memoria& memoria, double* reg) {
   for (std::uint32_t i = 0; i < r.entradas.size(); ++i) {
-    const double celula = memoria.celula[r.entradas[i].endereco];
-    if (!Confere(r.entradas[i].sinal, celula)) return std::nullopt;
-    reg[i] = Arredonda15(celula);
+    const Entrada& e = r.entradas[i];
+    const double celula = memoria.celula[e.endereco];
+    if (!Confere(e.sinal, celula)) return std::nullopt;
+    if (!MesmosBits(celula, e.ultimaCelula)) {
+      e.ultimaCelula = celula;
+      e.ultimoArredondado = Arredonda15(celula);
+    }
+    reg[i] = e.ultimoArredondado;
   }
   for (const Passo& p : r.passos)
     if (!ExecutaPasso(r, p, reg)) return std::nullopt;

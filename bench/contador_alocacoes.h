@@ -1,0 +1,10 @@
+#pragma once
+
+#include <cstdint>
+
+namespace quiv::bench {
+
+// Heap allocations made by this process so far (global operator new).
+std::uint64_t Alocacoes();
+
+}  // namespace quiv::bench

@@ -1,0 +1,22 @@
+#include "ui/interacao.h"
+
+#include "ui/interacao_qt.h"
+
+namespace quiv {
+
+namespace {
+Interacao* instalada = nullptr;
+}  // namespace
+
+Interacao& Interacao::Atual() {
+  static InteracaoQt qt;
+  return instalada ? *instalada : qt;
+}
+
+Interacao* Interacao::Instala(Interacao* interacao) {
+  Interacao* const anterior = instalada;
+  instalada = interacao;
+  return anterior;
+}
+
+}  // namespace quiv

@@ -1,0 +1,12 @@
+#include <QApplication>
+
+#include "ui/sessao_simulacao.h"
+#include "ui/tform1.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  quiv::SessaoSimulacao sessao;
+  quiv::TForm1 janela(sessao);
+  janela.showMaximized();
+  return app.exec();
+}

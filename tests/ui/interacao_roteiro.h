@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <deque>
+#include <functional>
+
+#include "ui/interacao.h"
+
+// A scripted user for the window tests: it answers the boxes the test expects,
+// in order, and fails the running test on any box it was not told to expect.
+class InteracaoRoteiro : public quiv::Interacao {
+ public:
+  // Runs while the box is "open", before the user acknowledges it; a test can
+  // spin the event loop here as a real modal box would.
+  using Acao = std::function<void()>;
+
+  // Expects an information box whose text contains trecho.
+  void EsperaInforma(const QString& trecho, Acao enquantoAberta = {});
+  // Expects a Yes/No question whose text contains trecho and answers it.
+  void EsperaPergunta(const QString& trecho, bool resposta);
+
+  void Informa(QWidget* pai, const QString& titulo, const QString& texto) override;
+  bool Pergunta(QWidget* pai, const QString& titulo, const QString& texto) override;
+
+  // Expected boxes that have not been shown yet.
+  int Pendentes() const { return static_cast<int>(roteiro_.size()); }
+  // Boxes shown so far, expected or not.
+  int Mostradas() const { return mostradas_; }
+
+ private:
+  enum class Tipo { Informa, Pergunta };
+  struct Passo {
+    Tipo tipo = Tipo::Informa;
+    QString trecho;
+    bool resposta = false;
+    Acao enquantoAberta;
+  };
+  // Takes the next step into passo if it matches, otherwise fails the test.
+  bool Consome(Tipo tipo, const QString& texto, Passo& passo);
+
+  std::deque<Passo> roteiro_;
+  int mostradas_ = 0;
+};

@@ -1,0 +1,20 @@
+#include <QApplication>
+
+#include "interacao_roteiro.h"
+
+int ExecutaTesteSessaoSimulacao(int argc, char** argv);
+int ExecutaTesteTForm1(int argc, char** argv);
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  // Until a test installs its own script, any box fails the test at once
+  // instead of waiting for a user.
+  InteracaoRoteiro nenhumaCaixa;
+  quiv::Interacao::Instala(&nenhumaCaixa);
+
+  int falhas = 0;
+  falhas += ExecutaTesteSessaoSimulacao(argc, argv);
+  falhas += ExecutaTesteTForm1(argc, argv);
+  quiv::Interacao::Instala(nullptr);
+  return falhas == 0 ? 0 : 1;
+}
