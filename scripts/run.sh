@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Sets up a fresh machine, builds QUIV and starts the simulator.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+bash scripts/build.sh
+exec build/src/ui/quiv "$@"
