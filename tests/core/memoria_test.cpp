@@ -82,7 +82,8 @@ TEST(TextoCientificoTest, ExactDigitsDecideNearHalves) {
     char exato[900];
     std::snprintf(exato, sizeof exato, "%.60e", x);
     // Round the exact digits by hand, half away from zero.
-    std::string d = std::string(1, exato[0]) + std::string(exato + 2, 14);
+    std::string d(1, exato[0]);
+    d.append(exato + 2, 14);
     const bool acima = exato[16] >= '5';
     int expoente = std::atoi(std::strchr(exato, 'e') + 1);
     if (acima) {
