@@ -3,6 +3,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string_view>
 
 #include "core/memoria.h"
 
@@ -75,6 +76,16 @@ class Simulacao {
   std::unique_ptr<ObjetoCiclo> gerador;
   std::unique_ptr<ObjetoCiclo> linearizador;
   bool LinearizadorAtivo = false;
+
+  // The user interface is English (texts that exist in two languages).
+  bool IdiomaIngles = false;
+
+  // Where objects hand the texts of failed checks; the window layer shows one
+  // information box per text. Unset: the texts are dropped.
+  std::function<void(std::string_view)> Mensagem;
+  void Informa(std::string_view texto) const {
+    if (Mensagem) Mensagem(texto);
+  }
 
   // Called every sixth cycle, before the steps, to refresh animated texts,
   // shapes and push-button texts from the previous cycle's state.
