@@ -1,7 +1,6 @@
 #include "core/gerador.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <initializer_list>
@@ -13,15 +12,6 @@
 namespace quiv {
 
 namespace {
-
-std::uint64_t SplitMix64(std::uint64_t& x) {
-  std::uint64_t z = (x += 0x9e3779b97f4a7c15ull);
-  z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
-  z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
-  return z ^ (z >> 31);
-}
-
-std::uint64_t Rotaciona(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
 
 // A plain number field: the leading number of the text, no comma conversion,
 // no addresses; a text that is no number, or a number beyond the double range,
@@ -50,43 +40,6 @@ bool Tem(int tipo, std::initializer_list<int> tipos) {
 
 }  // namespace
 
-// ---- Aleatorio
-
-Aleatorio::Aleatorio() { SemeiaDoRelogio(); }
-Aleatorio::Aleatorio(std::uint64_t semente) { Semeia(semente); }
-
-void Aleatorio::Semeia(std::uint64_t semente) {
-  for (std::uint64_t& s : estado_) s = SplitMix64(semente);
-}
-
-void Aleatorio::SemeiaDoRelogio() {
-  Semeia(static_cast<std::uint64_t>(
-      std::chrono::high_resolution_clock::now().time_since_epoch().count()));
-}
-
-std::uint64_t Aleatorio::Proximo() {
-  const std::uint64_t resultado = Rotaciona(estado_[1] * 5, 7) * 9;
-  const std::uint64_t t = estado_[1] << 17;
-  estado_[2] ^= estado_[0];
-  estado_[3] ^= estado_[1];
-  estado_[1] ^= estado_[2];
-  estado_[0] ^= estado_[3];
-  estado_[2] ^= t;
-  estado_[3] = Rotaciona(estado_[3], 45);
-  return resultado;
-}
-
-int Aleatorio::RandomInt(int n) {
-  if (n <= 1) return 0;
-  const auto faixa = static_cast<std::uint64_t>(n);
-  // Draws below `limite` would favour the low results; they are redrawn.
-  const std::uint64_t limite = (0 - faixa) % faixa;
-  for (;;) {
-    const std::uint64_t x = Proximo();
-    if (x >= limite) return static_cast<int>(x % faixa);
-  }
-}
-
 // ---- CanalGerador
 
 const std::string& CanalGerador::Valor() const {
@@ -104,8 +57,7 @@ void CanalGerador::DefineValor(std::string texto) {
 
 // ---- Gerador
 
-Gerador::Gerador(Simulacao& simulacao)
-    : simulacao_(simulacao), proprio_(std::make_unique<Aleatorio>()), aleatorio_(proprio_.get()) {}
+Gerador::Gerador(Simulacao& simulacao) : Gerador(simulacao, simulacao.aleatorio) {}
 
 Gerador::Gerador(Simulacao& simulacao, Aleatorio& aleatorio)
     : simulacao_(simulacao), aleatorio_(&aleatorio) {}

@@ -5,30 +5,11 @@
 #include <memory>
 #include <string>
 
+#include "core/aleatorio.h"
 #include "core/expressao.h"
 #include "core/simulacao.h"
 
 namespace quiv {
-
-// The program's pseudo-random source: xoshiro256** seeded through splitmix64,
-// so a given seed yields the same sequence on every platform. Seeded once per
-// run, from the clock unless a seed is given.
-class Aleatorio {
- public:
-  Aleatorio();  // seeded from the clock
-  explicit Aleatorio(std::uint64_t semente);
-  virtual ~Aleatorio() = default;
-
-  void Semeia(std::uint64_t semente);
-  void SemeiaDoRelogio();
-
-  // Uniform integer in 0 … n−1 (without modulo bias); 0 when n ≤ 1.
-  virtual int RandomInt(int n);
-
- private:
-  std::uint64_t Proximo();
-  std::array<std::uint64_t, 4> estado_{};
-};
 
 // One channel of the signal generator: the texts and choices of its row in the
 // window, as typed, and the numbers held since the last apply.
@@ -107,7 +88,7 @@ class Gerador : public ObjetoCiclo {
   static constexpr int kUltimo = 96;
   static constexpr int kUltimoComFaixa = 90;  // last channel with Min/Max and a step
 
-  // Owns its random source, seeded from the clock.
+  // Draws from the plant's random source.
   explicit Gerador(Simulacao& simulacao);
   // Draws from a source owned elsewhere.
   Gerador(Simulacao& simulacao, Aleatorio& aleatorio);
@@ -147,7 +128,6 @@ class Gerador : public ObjetoCiclo {
   void Aplica(int endereco, CanalGerador& canal);
 
   Simulacao& simulacao_;
-  std::unique_ptr<Aleatorio> proprio_;
   Aleatorio* aleatorio_;
   std::array<CanalGerador, kUltimo - kPrimeiro + 1> canais_{};
   // Compiled forms of the expression (types 7 … 9) and of the sine's period.

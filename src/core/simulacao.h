@@ -5,6 +5,7 @@
 #include <memory>
 #include <string_view>
 
+#include "core/aleatorio.h"
 #include "core/memoria.h"
 
 namespace quiv {
@@ -76,6 +77,10 @@ class Simulacao {
   std::unique_ptr<ObjetoCiclo> gerador;
   std::unique_ptr<ObjetoCiclo> linearizador;
   bool LinearizadorAtivo = false;
+
+  // The one random source of the run, seeded from the clock at start;
+  // Semeia makes a run repeatable.
+  Aleatorio aleatorio;
 
   // The user interface is English (texts that exist in two languages).
   bool IdiomaIngles = false;
