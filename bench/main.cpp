@@ -15,15 +15,16 @@ class ReporterComRazoes : public benchmark::ConsoleReporter {
     for (const Run& r : runs) {
       if (r.run_type != Run::RT_Iteration) continue;
       const std::string nome = r.benchmark_name();
-      tempos_[nome] = r.GetAdjustedRealTime();
+      tempos_[nome] = r.GetAdjustedCPUTime();  // CPU time: steady on a busy machine
+      unidades_[nome] = benchmark::GetTimeUnitString(r.time_unit);
       rotulos_[nome] = r.report_label;
     }
   }
 
   void Finalize() override {
     ConsoleReporter::Finalize();
-    std::printf("\n%-40s %14s %14s %9s\n", "ratio reference / fast", "reference ns", "fast ns",
-                "ratio");
+    std::printf("\n%-40s %14s %14s %9s\n", "ratio reference / fast (CPU time)", "reference",
+                "fast", "ratio");
     for (const auto& [nome, tempo] : tempos_) {
       const std::size_t barra = nome.find('/');
       const std::string base = nome.substr(0, barra);
@@ -32,8 +33,10 @@ class ReporterComRazoes : public benchmark::ConsoleReporter {
         if (base != lento) continue;
         const auto r = tempos_.find(rapido + arg);
         if (r == tempos_.end()) continue;
-        std::printf("%-40s %14.1f %14.1f %8.1fx\n", (lento.substr(3) + arg + " " + rotulos_[nome]).substr(0, 40).c_str(),
-                    tempo, r->second, tempo / r->second);
+        const std::string rotulo = (lento.substr(3) + arg + " " + rotulos_[nome]).substr(0, 40);
+        const char* unidade = unidades_[nome].c_str();
+        std::printf("%-40s %11.1f %-2s %11.1f %-2s %8.1fx\n", rotulo.c_str(), tempo, unidade,
+                    r->second, unidade, tempo / r->second);
       }
     }
   }
@@ -41,9 +44,11 @@ class ReporterComRazoes : public benchmark::ConsoleReporter {
  private:
   inline static const std::map<std::string, std::string> kPares = {
       {"BM_Referencia", "BM_Compilada"},
+      {"BM_PlantaReferencia", "BM_PlantaCompilada"},
   };
   std::map<std::string, double> tempos_;
   std::map<std::string, std::string> rotulos_;
+  std::map<std::string, std::string> unidades_;
 };
 
 }  // namespace

@@ -216,7 +216,6 @@ void Controlador::Calcula() {
   }
 
   m.celula[EnderecoSP()] = SP;
-  m.celula[ItemPV()] = PV;
 
   double K = Kc;
   if (FFAtivo) {

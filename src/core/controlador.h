@@ -12,8 +12,8 @@
 namespace quiv {
 
 // One PID controller: reads its process value (PV) from an M-address, compares
-// it with its set point (SP) and writes its output (CO) to M(n), its clamped SP
-// to M(60+n) and its clamped PV to cell 100+n. Every value is in % of the PV's
+// it with its set point (SP) and writes its output (CO) to M(n) and its clamped SP
+// to M(60+n). Every value is in % of the PV's
 // range; the engineering scale serves only the read-outs.
 //
 // The step, with T = dt (s), K = Kc (1 when the P action is off):
@@ -61,7 +61,6 @@ class Controlador : public ObjetoCiclo {
   int Numero() const { return n_; }
   int EnderecoSaida() const { return n_; }
   int EnderecoSP() const { return 60 + n_; }
-  int ItemPV() const { return 100 + n_; }
 
   // Engineering value of a % value on the applied scale.
   double Engenharia(double valor) const {

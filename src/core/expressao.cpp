@@ -395,6 +395,7 @@ void Expressao::DefineTexto(std::string_view texto) {
 }
 
 Avaliacao Expressao::Avalia(const Memoria& memoria) {
+  if (SomenteReferencia) return CalculaEquacao(SubstituiEnderecos(texto_, memoria));
   if (!compilada_) compilada_ = std::make_unique<Compilada>(texto_);
   Compilada& c = *compilada_;
   switch (c.modo) {

@@ -40,6 +40,10 @@ class Expressao {
   Avaliacao Avalia(const Memoria& memoria);
   double Valor(const Memoria& memoria) { return Avalia(memoria).valor; }
 
+  // For measurements: every Expressao evaluates through the text rewriting,
+  // as the reference does.
+  static inline bool SomenteReferencia = false;
+
   struct Compilada;
 
  private:

@@ -70,7 +70,6 @@ void Memoria::Reinicia() {
   celula.fill(0.0);
   descritor.fill(Descritor{});
   for (auto& d : DescricaoEndereco) d.clear();
-  PosicaoAtuador.fill(0.0);
   DescricaoEndereco[11] = "Chave_1";
   DescricaoEndereco[12] = "Chave_2";
   DescricaoEndereco[13] = "Saída Linearizador";

@@ -20,10 +20,13 @@ struct Descritor {
 // The global tables through which every object exchanges values.
 //
 // Cells 1 … 99 are M01 … M99, the only cells expressions can reach (a
-// reference has two digits). Cells 100 … 124 are extra storage for the items
-// 100 … 124 that recorders, the XY recorder and animated texts may pick:
-// controller n publishes its clamped PV to cell 100 + n every cycle, so those
-// picks show the live value. Nothing writes cells 100 and 111 … 124; they stay 0.
+// reference has two digits). Cells 101 … 124 hold the actuator positions of
+// process blocks 1 … 24 (PosicaoAtuador), the items "M101" … "M124" that the
+// descriptions, the variable list, recorders, the XY recorder ("CO x MV") and
+// animated texts name, so those picks show the real valve positions. Cell 100
+// is never written. The controllers publish nothing there: their PV already
+// has its own address, and writing it over the valve positions would show a
+// PV under an actuator's name.
 struct Memoria {
   static constexpr int kEnderecos = 99;          // M01 … M99
   static constexpr int kItens = 124;             // items a picker may offer
@@ -42,7 +45,10 @@ struct Memoria {
   std::array<double, kItens + 1> celula{};                    // index 0 unused
   std::array<Descritor, kEnderecos + 1> descritor{};          // index 0 unused
   std::array<std::string, kItens + 1> DescricaoEndereco{};    // 0 and 100 unused
-  std::array<double, kAtuadores + 1> PosicaoAtuador{};        // index 0 unused
+
+  // Actuator position of process block n (1 … 24), in %: cell 100 + n.
+  double& PosicaoAtuador(int n) { return celula[100 + n]; }
+  double PosicaoAtuador(int n) const { return celula[100 + n]; }
 };
 
 // Cuts a UTF-8 text to at most `maximo` characters (not bytes).

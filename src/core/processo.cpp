@@ -277,7 +277,7 @@ void Processo::Calcula() {
   Y0old = Xd;
   Y2 = TipoFT == kIntegrador ? y : y * K;
   m.celula[identidade_] = Y2;
-  m.PosicaoAtuador[n_] = Xa;
+  m.PosicaoAtuador(n_) = Xa;
 }
 
 bool Processo::AtualizaParametros(bool MostraMensagens) {

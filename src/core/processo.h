@@ -15,7 +15,7 @@ namespace quiv {
 //
 // Every step reads its input address X0 (in %) and writes its output address
 // N (M21 … M40 for blocks 1 … 20, M71 … M74 for blocks 21 … 24) and its
-// actuator position PosicaoAtuador[n]. dt is the step in seconds; "round to
+// actuator position PosicaoAtuador(n). dt is the step in seconds; "round to
 // 0.1" is nearbyint(10·v)/10 with halves to the even neighbour.
 //
 // The chain of one step, in order:

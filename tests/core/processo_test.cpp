@@ -283,14 +283,14 @@ TEST_F(ProcessoTest, CurveActsOnTheRateLimitedValueAndOnlyTheTransferFunctionCla
   p->ratetext = "0";
   Aplica();
   EXPECT_DOUBLE_EQ(Passo(0.0), 0.0);
-  EXPECT_NEAR(sim.memoria.PosicaoAtuador[1], -2.8065, 5e-4);
+  EXPECT_NEAR(sim.memoria.PosicaoAtuador(1), -2.8065, 5e-4);
 }
 
 TEST_F(ProcessoTest, ActuatorLagIsBackwardDifference) {
   p->tal = "1";
   Transparente();
   EXPECT_DOUBLE_EQ(Passo(50.0), 0.1 / 1.1 * 50.0);
-  EXPECT_DOUBLE_EQ(sim.memoria.PosicaoAtuador[1], p->Xa);
+  EXPECT_DOUBLE_EQ(sim.memoria.PosicaoAtuador(1), p->Xa);
 }
 
 // ---- dead time ----
@@ -323,7 +323,7 @@ TEST_F(ProcessoTest, DeadTimeDelaysByRoundedSteps) {
   for (int i = 1; i <= 60; ++i) {
     const double saida = Passo(i);
     EXPECT_DOUBLE_EQ(saida, i > 25 ? i - 25 : 0.0) << "step " << i;
-    EXPECT_DOUBLE_EQ(sim.memoria.PosicaoAtuador[1], i);  // the actuator is not delayed
+    EXPECT_DOUBLE_EQ(sim.memoria.PosicaoAtuador(1), i);  // the actuator is not delayed
   }
 }
 
@@ -391,7 +391,7 @@ TEST_F(ProcessoTest, LastBlocksWriteM71To74AndTheirActuatorEntry) {
   sim.memoria.celula[5] = 12.0;
   q.Calcula();
   EXPECT_DOUBLE_EQ(sim.memoria.celula[71], 12.0);
-  EXPECT_DOUBLE_EQ(sim.memoria.PosicaoAtuador[21], 12.0);
+  EXPECT_DOUBLE_EQ(sim.memoria.PosicaoAtuador(21), 12.0);
   EXPECT_EQ(q.Identidade(), 71);
 }
 

@@ -1,0 +1,116 @@
+#include "planta.h"
+
+#include <memory>
+#include <string>
+
+#include "core/bloco.h"
+#include "core/controlador.h"
+#include "core/gerador.h"
+#include "core/processo.h"
+
+namespace quiv::bench {
+
+namespace {
+
+std::string M(int endereco) {
+  const std::string n = std::to_string(endereco);
+  return "M" + std::string(n.size() < 2 ? "0" : "") + n;
+}
+
+void IncluiMalha(Simulacao& s, int k, int processo, bool completa) {
+  auto p = std::make_unique<Processo>(s, processo);
+  p->TagText = "P" + std::to_string(processo);
+  p->EntradaSelect = k - 1;  // the controller output M(k)
+  p->GanhoText = completa ? "1.2+" + M(15) + "*0.01" : "1.5";
+  p->TempoMorto = completa ? "2.5" : "1";
+  p->LText = "20";
+  p->Ctext = "5";
+  p->ComboBox2 = Processo::kSobreamortecido;
+  if (completa) {
+    p->ComboBox1 = (k % 5);
+    p->Histerese = "0.5";
+    p->valveStext = "0.3";
+    p->tal = "1";
+    p->ratetext = "20";
+    p->LEAD = "2";
+    p->LAG = "4";
+  }
+  p->AtualizaParametros(false);
+  s.processos.Inclui(processo, std::move(p));
+
+  auto c = std::make_unique<Controlador>(s, k);
+  c->TagText = "TIC" + std::to_string(k);
+  c->VariavelSelect = IdentidadeProcesso(processo) - 1;
+  c->KpText = "1.5";
+  c->KiText = "30";
+  c->KdText = completa ? "2" : "0";
+  c->tfText = "0.5";
+  c->Acaogroup = 0;
+  if (completa) {
+    c->COminText = "5";
+    c->COmaxText = "95+" + M(16) + "*0";
+    c->FFwSelect = true;
+    c->FFwEquation = M(81) + "*0.2+40";
+  }
+  c->AtualizaParametros(false);
+  c->IncrementaSPClick();
+  s.controladores.Inclui(k, std::move(c));
+}
+
+void IncluiGerador(Simulacao& s, int canais) {
+  auto g = std::make_unique<Gerador>(s);
+  for (int c = Gerador::kPrimeiro; c < Gerador::kPrimeiro + canais; ++c) {
+    CanalGerador& canal = g->Canal(c);
+    const int indice = c - Gerador::kPrimeiro;
+    if (c <= 85) {
+      canal.Tipo = std::array{2, 3, 5, 6, 7}[indice];
+    } else if (c <= Gerador::kUltimoComFaixa) {
+      canal.Tipo = std::array{2, 3, 4, 5, 6}[indice - 5];
+    } else {
+      canal.Tipo = 1;
+    }
+    canal.Min = "40";
+    canal.Max = "60";
+    canal.Desc = canal.Tipo == 7 ? M(21) + "*0.5+10" : "30";
+    canal.DefineValor("50");
+  }
+  g->AtualizaParametros();
+  s.gerador = std::move(g);
+}
+
+}  // namespace
+
+void MontaPlantaCompleta(Simulacao& s) {
+  IncluiGerador(s, 16);
+  for (int k = 1; k <= 10; ++k) IncluiMalha(s, k, k, true);
+  for (int n = 11; n <= 24; ++n) {
+    auto p = std::make_unique<Processo>(s, n);
+    p->EntradaSelect = IdentidadeProcesso(n - 10) - 1;
+    p->GanhoText = "0.8";
+    p->TempoMorto = "5";
+    p->LText = "15";
+    p->ComboBox1 = n % 5;
+    p->ComboBox2 = n % 4 == 3 ? Processo::kSobreamortecido : n % 4;
+    p->AtualizaParametros(false);
+    s.processos.Inclui(n, std::move(p));
+  }
+  for (int n = 1; n <= 24; ++n) {
+    auto b = std::make_unique<Bloco>(s, n);
+    const int a = IdentidadeProcesso(1 + (n - 1) % 10);
+    const int c = IdentidadeProcesso(1 + n % 10);
+    b->FuncaoTr = n % 3 == 0   ? M(a) + ">" + M(c)
+                  : n % 3 == 1 ? M(a) + "*0.5+" + M(c) + "*0.5"
+                               : "(" + M(a) + "-" + M(c) + ")*2+50<" + M(81);
+    b->LimSupCheck = true;
+    b->LimInfCheck = n % 2 == 0;
+    b->AtualizaParametros(false);
+    s.blocos.Inclui(n, std::move(b));
+  }
+}
+
+void MontaPlantaTresMalhas(Simulacao& s) {
+  IncluiGerador(s, 3);
+  for (int k = 1; k <= 3; ++k) IncluiMalha(s, k, k, false);
+}
+
+}  // namespace quiv::bench
