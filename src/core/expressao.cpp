@@ -59,6 +59,11 @@ bool MesmosBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0;
 // referenced, in text order; each step writes one more register.
 struct Registro {
   std::vector<Entrada> entradas;
+  // The result for the cell values in entradas[].ultimaCelula, when the last
+  // replay completed: an expression over cells that hold still costs only the
+  // comparison of their bits.
+  mutable bool temResultado = false;
+  mutable double ultimoResultado = 0.0;
   std::vector<Passo> passos;
   std::vector<Termo> termos;
   std::vector<double> constantes;
@@ -123,6 +128,7 @@ bool ExecutaPasso(const Registro& r, const Passo& p, double* reg) {
 
 // Replays a record; nullopt when a sign differs from the recorded one.
 std::optional<double> Executa(const Registro& r, const Memoria& memoria, double* reg) {
+  bool mudou = false;
   for (std::uint32_t i = 0; i < r.entradas.size(); ++i) {
     const Entrada& e = r.entradas[i];
     const double celula = memoria.celula[e.endereco];
@@ -130,13 +136,18 @@ std::optional<double> Executa(const Registro& r, const Memoria& memoria, double*
     if (!MesmosBits(celula, e.ultimaCelula)) {
       e.ultimaCelula = celula;
       e.ultimoArredondado = Arredonda15(celula);
+      mudou = true;
     }
     reg[i] = e.ultimoArredondado;
   }
+  if (!mudou && r.temResultado) return r.ultimoResultado;
+  r.temResultado = false;
   for (const Passo& p : r.passos)
     if (!ExecutaPasso(r, p, reg)) return std::nullopt;
   const double v = reg[r.resultado];
   if (!std::isfinite(v)) LancaEstouro();
+  r.temResultado = true;
+  r.ultimoResultado = v;
   return v;
 }
 

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+namespace quiv {
+
+// One time base of a trend (recorder or controller faceplate). The trend
+// counts scan cycles, not seconds: a sample is taken when `Ciclos` cycles have
+// been counted. The archive's time column advances by `PeriodoArquivo` per
+// row whatever the real scan interval (0.334, not 0.3, for the middle base).
+struct BaseTempo {
+  int Ciclos;                    // cycles per sample: 1, 3, 20
+  double PeriodoArquivo;         // s added to the time column per row
+  double SegundosPorPixel;       // at the nominal 0.1 s scan: 0.1, 0.3, 2
+  const char* PrefixoCabecalho;  // first field of the header line
+  const char* TextoTaxa;         // the blinking rate text while archiving
+};
+
+// Time base of a `BaseTempoBox` item: 0 "3 segundos", 1 "9 segundos",
+// 2 "1 minuto". Any other index is read as item 0.
+const BaseTempo& DadosBaseTempo(int item);
+
+// The semicolon-separated archive of a trend. The object lives as long as its
+// owner, so the time column of a second archive continues where the first
+// one stopped.
+//
+// File: `pasta` / (tag + "_" + n + ".txt"), n the first of 1, 2, … naming no
+// existing file; an existing file is never overwritten. Lines end in CR LF.
+//   header:  prefix of the time base + text1 + ";" + text2 + ";" + text3
+//   row:     TempoArquivo;a;b;c   each number with 2 decimals (half away from
+//            zero); with `virgula` the point of each number becomes ","
+// Every input/output failure raises Erro with the file's path in its message;
+// a failed row also closes the archive, so one failure is reported once.
+class ArquivoRegistro {
+ public:
+  ArquivoRegistro() = default;
+  ArquivoRegistro(const ArquivoRegistro&) = delete;
+  ArquivoRegistro& operator=(const ArquivoRegistro&) = delete;
+
+  // Creates the next free file for `tag` in `pasta` and writes the header;
+  // sets PeriodoArquivo from the time base. An open archive is closed first.
+  void Abre(const std::filesystem::path& pasta, std::string_view tag, int base,
+            std::string_view texto1, std::string_view texto2, std::string_view texto3);
+  // Appends one row and advances TempoArquivo. Does nothing when closed.
+  void EscreveLinha(double a, double b, double c, bool virgula);
+  // Closes the file (no effect when closed).
+  void Fecha();
+
+  bool Aberto() const { return aberto_; }
+  // The file of the current or of the last archive.
+  const std::filesystem::path& Caminho() const { return caminho_; }
+
+  double TempoArquivo = 0.0;    // s, time column of the next row
+  double PeriodoArquivo = 0.1;  // s
+
+  // A tag made safe as a file-name stem: characters that no file system
+  // accepts in a name (controls, < > : " / \ | ? *) become "_", so the file
+  // always lands inside the chosen folder.
+  static std::string StemSeguro(std::string_view tag);
+  // The file Abre would create now.
+  static std::filesystem::path ProximoArquivo(const std::filesystem::path& pasta,
+                                              std::string_view tag);
+
+ private:
+  [[noreturn]] void FalhaGravacao();
+
+  std::ofstream arquivo_;
+  std::filesystem::path caminho_;
+  bool aberto_ = false;
+};
+
+}  // namespace quiv
