@@ -7,6 +7,7 @@
 #include "core/controlador.h"
 #include "core/gerador.h"
 #include "core/processo.h"
+#include "core/registrador.h"
 
 namespace quiv::bench {
 
@@ -78,6 +79,19 @@ void IncluiGerador(Simulacao& s, int canais) {
   s.gerador = std::move(g);
 }
 
+void IncluiRegistradores(Simulacao& s, int quantos) {
+  for (int n = 1; n <= quantos; ++n) {
+    auto r = std::make_unique<Registrador>(s, n);
+    r->TagText = "TR" + std::to_string(n);
+    r->Variavel1Select = IdentidadeProcesso(n) - 1;  // PV
+    r->Variavel2Select = 60 + n - 1;                // SP
+    r->Variavel3Select = n - 1;                     // CO
+    r->EscalaAuto = n % 2 == 0;
+    r->AplicaConfiguracao();
+    s.registradores.Inclui(n, std::move(r));
+  }
+}
+
 }  // namespace
 
 void MontaPlantaCompleta(Simulacao& s) {
@@ -106,11 +120,13 @@ void MontaPlantaCompleta(Simulacao& s) {
     b->AtualizaParametros(false);
     s.blocos.Inclui(n, std::move(b));
   }
+  IncluiRegistradores(s, 10);
 }
 
 void MontaPlantaTresMalhas(Simulacao& s) {
   IncluiGerador(s, 3);
   for (int k = 1; k <= 3; ++k) IncluiMalha(s, k, k, false);
+  IncluiRegistradores(s, 3);
 }
 
 }  // namespace quiv::bench
