@@ -363,7 +363,7 @@ struct Expressao::Compilada {
       return;
     }
     // No cell referenced: the value never changes.
-    Memoria vazia;
+    static const Memoria vazia;  // no cell is read
     try {
       constante = CalculaEquacao(SubstituiEnderecos(texto, vazia));
       modo = Modo::Constante;

@@ -47,6 +47,7 @@ void Simulacao::Timer1Timer(double agoraMs) {
   dt = PeriodoMs / 1000.0;
   if (++ContaTela > 5) {
     ContaTela = 0;
+    Passa(textos);
     if (AtualizaDisplays) AtualizaDisplays();
   }
   PassoObjetos();

@@ -92,8 +92,10 @@ class Simulacao {
     if (Mensagem) Mensagem(texto);
   }
 
-  // Called every sixth cycle, before the steps, to refresh animated texts,
-  // shapes and push-button texts from the previous cycle's state.
+  // Called every sixth cycle, before the steps, right after the included
+  // animated texts recomputed their display: the window copies them to the
+  // picture and refreshes shapes and push-button texts from the previous
+  // cycle's state.
   std::function<void()> AtualizaDisplays;
 
   // One scan cycle (Timer1Timer) at the given time of day. An Erro raised by a

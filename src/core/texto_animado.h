@@ -36,7 +36,7 @@ namespace quiv {
 // with the start descriptor: unit "%", 0 … 100, limits 0 … 100. With no
 // variable selected (Tipo 0 or 1) there is nothing to show: Label1 is empty
 // and blue.
-class TextoAnimado {
+class TextoAnimado : public ObjetoCiclo {
  public:
   // Colours the window maps to its palette (Delphi clBlue / clRed).
   enum class Cor { Azul, Vermelho };
@@ -66,6 +66,8 @@ class TextoAnimado {
   // Recomputes Label1 and CorLabel1 (nothing in off-line runs). An overflow
   // in an expression propagates as Erro.
   void Atualiza();
+  // The scan cycle refreshes the texts every sixth cycle through this.
+  void Calcula() override { Atualiza(); }
 
   // Takes the window's values over (see the .cpp for the steps). Returns
   // whether every check passed: both range fields are numbers with

@@ -63,6 +63,17 @@ TEST(SimulacaoTest, StepOrderFollowsTheDataFlow) {
   EXPECT_EQ(log, (std::vector<std::string>{"G", "P1", "P3", "B1", "B24", "C1", "C2", "L", "R1"}));
 }
 
+TEST(SimulacaoTest, TextsRefreshBeforeTheDisplaysAndTheSteps) {
+  Simulacao s;
+  std::vector<std::string> log;
+  s.textos.Inclui(2, std::make_unique<Registra>(log, "T2"));
+  s.textos.Inclui(1, std::make_unique<Registra>(log, "T1"));
+  s.processos.Inclui(1, std::make_unique<Registra>(log, "P1"));
+  s.AtualizaDisplays = [&] { log.push_back("D"); };
+  for (int ciclo = 1; ciclo <= 6; ++ciclo) s.Timer1Timer(100.0 * ciclo);
+  EXPECT_EQ(log, (std::vector<std::string>{"P1", "P1", "P1", "P1", "P1", "T1", "T2", "D", "P1"}));
+}
+
 TEST(SimulacaoTest, DisplaysEverySixthCycleAndCycleTime) {
   Simulacao s;
   int displays = 0;
