@@ -71,7 +71,7 @@ struct Registro {
   std::uint32_t registros = 0;
 };
 
-double Le(const Fonte& f, const double* reg, const double* constantes) {
+inline double Le(const Fonte& f, const double* reg, const double* constantes) {
   double v;
   switch (f.tipo) {
     case TipoFonte::Constante:
@@ -106,7 +106,7 @@ double Opera(TipoPasso tipo, double a, double b) {
 }
 
 // Executes one step into reg[destino]; false when its sign guard fails.
-bool ExecutaPasso(const Registro& r, const Passo& p, double* reg) {
+[[gnu::always_inline]] inline bool ExecutaPasso(const Registro& r, const Passo& p, double* reg) {
   double valor;
   if (p.tipo == TipoPasso::Soma) {
     valor = 0.0;
@@ -127,7 +127,7 @@ bool ExecutaPasso(const Registro& r, const Passo& p, double* reg) {
 }
 
 // Replays a record; nullopt when a sign differs from the recorded one.
-std::optional<double> Executa(const Registro& r, const Memoria& memoria, double* reg) {
+[[gnu::always_inline]] inline std::optional<double> Executa(const Registro& r, const Memoria& memoria, double* reg) {
   bool mudou = false;
   for (std::uint32_t i = 0; i < r.entradas.size(); ++i) {
     const Entrada& e = r.entradas[i];
