@@ -6,6 +6,7 @@
 
 #include "core/controlador.h"
 #include "core/erro.h"
+#include "core/numero_texto.h"
 
 namespace quiv {
 
@@ -28,7 +29,7 @@ std::string TextoCaminho(const std::filesystem::path& p) {
 
 // Writes x with 2 decimals into `destino`, the point as a comma when asked.
 std::size_t EscreveNumero(double x, bool virgula, char* destino) {
-  const std::size_t n = Controlador::EscreveFixo(x, 2, destino);
+  const std::size_t n = EscreveFixo(x, 2, destino);
   if (virgula)
     if (char* ponto = static_cast<char*>(std::memchr(destino, '.', n))) *ponto = ',';
   return n;

@@ -46,7 +46,8 @@ double detalhe::Arredonda15Geral(double x) {
         --expoente;
         continue;
       }
-      const unsigned __int128 fracao = produto & ((static_cast<unsigned __int128>(1) << deslocamento) - 1);
+      const unsigned __int128 fracao =
+          produto & ((static_cast<unsigned __int128>(1) << deslocamento) - 1);
       const unsigned __int128 meio = static_cast<unsigned __int128>(1) << (deslocamento - 1);
       const std::uint64_t n = inteiro + (fracao >= meio ? 1 : 0);
       return std::copysign(static_cast<double>(n) / detalhe::kPotencias[k], x);

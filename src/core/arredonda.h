@@ -23,11 +23,29 @@ constexpr double kPotencias[23] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7
                                    1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                    1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};  // all exact
 
-constexpr std::uint64_t kPotencias5[23] = {
-    1ull, 5ull, 25ull, 125ull, 625ull, 3125ull, 15625ull, 78125ull, 390625ull, 1953125ull,
-    9765625ull, 48828125ull, 244140625ull, 1220703125ull, 6103515625ull, 30517578125ull,
-    152587890625ull, 762939453125ull, 3814697265625ull, 19073486328125ull, 95367431640625ull,
-    476837158203125ull, 2384185791015625ull};
+constexpr std::uint64_t kPotencias5[23] = {1ull,
+                                           5ull,
+                                           25ull,
+                                           125ull,
+                                           625ull,
+                                           3125ull,
+                                           15625ull,
+                                           78125ull,
+                                           390625ull,
+                                           1953125ull,
+                                           9765625ull,
+                                           48828125ull,
+                                           244140625ull,
+                                           1220703125ull,
+                                           6103515625ull,
+                                           30517578125ull,
+                                           152587890625ull,
+                                           762939453125ull,
+                                           3814697265625ull,
+                                           19073486328125ull,
+                                           95367431640625ull,
+                                           476837158203125ull,
+                                           2384185791015625ull};
 
 // 10^-9 … 10^37, indexed by exponent + 9.
 constexpr double kPotenciasDez[47] = {

@@ -22,7 +22,8 @@ void BotaoComando::PressClick() {
 
 void BotaoComando::AtualizaTexto() {
   if (!Visivel) return;
-  const std::string& novo = simulacao_.memoria.celula[Endereco()] != 0.0 ? TextoEstado1 : TextoEstado0;
+  const std::string& novo =
+      simulacao_.memoria.celula[Endereco()] != 0.0 ? TextoEstado1 : TextoEstado0;
   if (Texto != novo) Texto = novo;
 }
 

@@ -29,7 +29,7 @@ class BotaoComando {
   void DefineVisivel(bool visivel);
 
   // Texts from the configuration dialog.
-  std::string Nome;         // Botao b _label
+  std::string Nome;          // Botao b _label
   std::string TextoEstado0;  // "Texto para M97=0" …
   std::string TextoEstado1;  // "Texto para M97=1" …
   // Controls, as the window shows them.

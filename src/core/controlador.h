@@ -154,16 +154,6 @@ class Controlador : public ObjetoCiclo {
   int SPRBar = 0;
   std::string PVText;
 
-  // A number typed into a field: blanks around it ignored, a comma read as
-  // the decimal point, then an optional sign, digits with at most one point
-  // and an optional exponent. Anything else, or a value beyond the double
-  // range, is no number.
-  static std::optional<double> LeNumero(std::string_view texto);
-  // x with d decimals, rounded half away from zero on its 15 significant
-  // digits. Writes at most 340 characters to `destino` and returns how many.
-  static std::size_t EscreveFixo(double x, int d, char* destino);
-  static std::string TextoFixo(double x, int d);
-
  private:
   // A text rewritten only when the value it shows changes, so the step
   // formats nothing while the plant is steady.

@@ -6,20 +6,21 @@
 #include "core/controlador.h"
 #include "core/divisao_zero.h"
 #include "core/erro.h"
+#include "core/numero_texto.h"
 
 namespace quiv {
 
 namespace {
 
 double LeFaixa(const std::string& texto, double padrao) {
-  const auto v = Controlador::LeNumero(texto);
+  const auto v = LeNumero(texto);
   return v ? *v : padrao;
 }
 
 }  // namespace
 
 std::string TextoLargura(double x, int d, int largura) {
-  std::string texto = Controlador::TextoFixo(x, d);
+  std::string texto = TextoFixo(x, d);
   if (static_cast<int>(texto.size()) < largura)
     texto.insert(0, static_cast<std::size_t>(largura) - texto.size(), ' ');
   return texto;
@@ -72,7 +73,7 @@ void EntradaDados::TrackTextKeyPress(char tecla) {
   if (tecla != kEnter) return;
   const double lo = Minimo();
   const double hi = Maximo();
-  const auto v = Controlador::LeNumero(TrackText);
+  const auto v = LeNumero(TrackText);
   if (!v || *v < lo || *v > hi) {
     TrackText = TextoPosicao();
     return;

@@ -1,10 +1,11 @@
 #include "core/equation.h"
 
+#include <locale.h>
+
 #include <cerrno>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 #include <string>
 
 #include "core/erro.h"

@@ -127,7 +127,8 @@ double Opera(TipoPasso tipo, double a, double b) {
 }
 
 // Replays a record; nullopt when a sign differs from the recorded one.
-[[gnu::always_inline]] inline std::optional<double> Executa(const Registro& r, const Memoria& memoria, double* reg) {
+[[gnu::always_inline]] inline std::optional<double> Executa(const Registro& r,
+                                                            const Memoria& memoria, double* reg) {
   bool mudou = false;
   for (std::uint32_t i = 0; i < r.entradas.size(); ++i) {
     const Entrada& e = r.entradas[i];
@@ -196,7 +197,8 @@ class Gravador {
     texto_ += s;
     // The sign character of a written number belongs to the text.
     const std::size_t inicioNumero = marca == kLiteral ? s.size() : 1;
-    for (std::size_t i = 0; i < s.size(); ++i) marca_.push_back(i < inicioNumero ? kLiteral : marca);
+    for (std::size_t i = 0; i < s.size(); ++i)
+      marca_.push_back(i < inicioNumero ? kLiteral : marca);
   }
 
   std::uint32_t NovoRegistro(double valor) {
@@ -228,8 +230,10 @@ class Gravador {
       fim = i + 1;
     }
     if (numero == kLiteral) {
-      registro_.constantes.push_back(ValorNumeroSemVerificar(std::string_view(texto_).substr(de, ate - de)));
-      return Fonte{TipoFonte::Constante, static_cast<std::uint32_t>(registro_.constantes.size() - 1)};
+      registro_.constantes.push_back(
+          ValorNumeroSemVerificar(std::string_view(texto_).substr(de, ate - de)));
+      return Fonte{TipoFonte::Constante,
+                   static_cast<std::uint32_t>(registro_.constantes.size() - 1)};
     }
     if (fim - inicio != kTamanhoCientifico - 1) return std::nullopt;
     for (std::size_t i = inicio; i < fim; ++i)
@@ -244,7 +248,8 @@ class Gravador {
       sinal = true;
       menos = c == '-';
     }
-    return Fonte{menos ? TipoFonte::MenosModulo : TipoFonte::Modulo, static_cast<std::uint32_t>(numero)};
+    return Fonte{menos ? TipoFonte::MenosModulo : TipoFonte::Modulo,
+                 static_cast<std::uint32_t>(numero)};
   }
 
   // Records and performs one step, guarding the sign of what it writes.
@@ -319,9 +324,9 @@ class Gravador {
       p = q > p ? q : p + 1;
     }
     soma.quantosTermos = static_cast<std::uint32_t>(registro_.termos.size()) - soma.primeiroTermo;
-    soma.jaArredondado =
-        soma.quantosTermos == 0 ||
-        (soma.quantosTermos == 1 && registro_.termos[soma.primeiroTermo].fonte.tipo != TipoFonte::Constante);
+    soma.jaArredondado = soma.quantosTermos == 0 ||
+                         (soma.quantosTermos == 1 &&
+                          registro_.termos[soma.primeiroTermo].fonte.tipo != TipoFonte::Constante);
     const double antes = ValorAntes(soma);
     const std::uint32_t r = Registra(soma);
     Escreve(abre, fecha + 1, antes, r);

@@ -5,6 +5,7 @@
 #include "core/controlador.h"
 #include "core/divisao_zero.h"
 #include "core/erro.h"
+#include "core/numero_texto.h"
 
 namespace quiv {
 
@@ -43,7 +44,7 @@ int Linearizador::EnderecoEntrada(std::string_view texto) {
 
 double Linearizador::Le(const std::string& texto, NumeroLido& cache) {
   if (!cache.lido || cache.texto != texto) {
-    const auto v = Controlador::LeNumero(texto);
+    const auto v = LeNumero(texto);
     cache.valor = v ? *v : 0.0;
     cache.texto = texto;
     cache.lido = true;

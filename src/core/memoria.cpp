@@ -26,7 +26,8 @@ int LeInteiroCurto(std::string_view texto) {
   bool negativo = false;
   if (i < texto.size() && (texto[i] == '+' || texto[i] == '-')) negativo = texto[i++] == '-';
   int valor = 0;
-  while (i < texto.size() && texto[i] >= '0' && texto[i] <= '9') valor = valor * 10 + (texto[i++] - '0');
+  while (i < texto.size() && texto[i] >= '0' && texto[i] <= '9')
+    valor = valor * 10 + (texto[i++] - '0');
   return negativo ? -valor : valor;
 }
 

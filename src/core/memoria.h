@@ -28,9 +28,9 @@ struct Descritor {
 // has its own address, and writing it over the valve positions would show a
 // PV under an actuator's name.
 struct Memoria {
-  static constexpr int kEnderecos = 99;          // M01 … M99
-  static constexpr int kItens = 124;             // items a picker may offer
-  static constexpr int kAtuadores = 24;          // process blocks
+  static constexpr int kEnderecos = 99;              // M01 … M99
+  static constexpr int kItens = 124;                 // items a picker may offer
+  static constexpr int kAtuadores = 24;              // process blocks
   static constexpr std::size_t kTamanhoTexto = 255;  // characters per stored text
 
   Memoria() { Reinicia(); }
@@ -42,9 +42,9 @@ struct Memoria {
   void DefineDescricao(int item, std::string_view texto);
   void DefineDescritor(int endereco, Descritor d);
 
-  std::array<double, kItens + 1> celula{};                    // index 0 unused
-  std::array<Descritor, kEnderecos + 1> descritor{};          // index 0 unused
-  std::array<std::string, kItens + 1> DescricaoEndereco{};    // 0 and 100 unused
+  std::array<double, kItens + 1> celula{};                  // index 0 unused
+  std::array<Descritor, kEnderecos + 1> descritor{};        // index 0 unused
+  std::array<std::string, kItens + 1> DescricaoEndereco{};  // 0 and 100 unused
 
   // Actuator position of process block n (1 … 24), in %: cell 100 + n.
   double& PosicaoAtuador(int n) { return celula[100 + n]; }

@@ -6,6 +6,7 @@
 
 #include "core/equation.h"
 #include "core/erro.h"
+#include "core/numero_texto.h"
 
 namespace quiv {
 
@@ -23,46 +24,11 @@ constexpr double kSemLimite = 99999.0;  // rate used when the rate text gives 0
 // Round(10·v)/10 with halves to the even neighbour (the default rounding mode).
 double Decimo(double v) { return std::nearbyint(10.0 * v) / 10.0; }
 
-bool Branco(char c) { return c == ' ' || c == '\t'; }
-bool Digito(char c) { return c >= '0' && c <= '9'; }
-
-// A plain decimal number (see the number fields of the window): blanks around
-// it, an optional sign, digits with at most one separator ("." or ","), an
-// optional exponent. False, and `valor` untouched, for anything else and for a
-// number beyond the double range.
-bool LeNumero(std::string_view texto, double& valor) {
-  std::size_t i = 0;
-  std::size_t f = texto.size();
-  while (i < f && Branco(texto[i])) ++i;
-  while (f > i && Branco(texto[f - 1])) --f;
-  std::string s(texto.substr(i, f - i));
-  std::size_t p = 0;
-  if (p < s.size() && (s[p] == '+' || s[p] == '-')) ++p;
-  std::size_t digitos = 0;
-  bool separador = false;
-  for (; p < s.size(); ++p) {
-    if (Digito(s[p])) {
-      ++digitos;
-    } else if ((s[p] == '.' || s[p] == ',') && !separador) {
-      separador = true;
-      s[p] = '.';
-    } else {
-      break;
-    }
-  }
-  if (digitos == 0) return false;
-  if (p < s.size() && (s[p] == 'E' || s[p] == 'e')) {
-    s[p++] = 'E';
-    if (p < s.size() && (s[p] == '+' || s[p] == '-')) ++p;
-    std::size_t expoente = 0;
-    while (p < s.size() && Digito(s[p])) ++p, ++expoente;
-    if (expoente == 0) return false;
-  }
-  if (p != s.size()) return false;
-  const double v = ValorNumeroSemVerificar(s);
-  if (!std::isfinite(v)) return false;
-  valor = v;
-  return true;
+// A number field: the value typed, comma or point, kept only when it reads.
+bool LeNumeroEm(std::string_view texto, double& valor) {
+  const std::optional<double> v = LeNumero(texto);
+  if (v) valor = *v;
+  return v.has_value();
 }
 
 // An expression check: the text substitutes and evaluates without the
@@ -306,8 +272,8 @@ bool Processo::AtualizaParametros(bool MostraMensagens) {
         falhou[kVTal2] = !Avaliavel(tal2_, m, valor);
         break;
       case kSubamortecido:
-        falhou[kVNC] = !LeNumero(NCText, NC) || NC == 0.0;
-        falhou[kVPeriodo] = !LeNumero(PeriodoText, Periodo);
+        falhou[kVNC] = !LeNumeroEm(NCText, NC) || NC == 0.0;
+        falhou[kVPeriodo] = !LeNumeroEm(PeriodoText, Periodo);
         break;
       case kLeadLag:
         lag_.DefineTexto(LAG);
@@ -317,18 +283,18 @@ bool Processo::AtualizaParametros(bool MostraMensagens) {
         break;
       default:
         if (InicialPendente) {
-          LeNumero(ValorInicialText, Y1old);
+          LeNumeroEm(ValorInicialText, Y1old);
           InicialPendente = false;
         }
         break;
     }
 
-    falhou[kVHisterese] = !LeNumero(Histerese, H);
+    falhou[kVHisterese] = !LeNumeroEm(Histerese, H);
     TipoCurva = ComboBox1 >= kLinear && ComboBox1 <= kCurvaS2 ? ComboBox1 : kLinear;
     rate_.DefineTexto(ratetext);
     falhou[kVRate] = !Avaliavel(rate_, m, valor);
-    falhou[kVAgarramento] = !LeNumero(valveStext, S);
-    falhou[kVConstanteTempo] = !LeNumero(tal, Ta);
+    falhou[kVAgarramento] = !LeNumeroEm(valveStext, S);
+    falhou[kVConstanteTempo] = !LeNumeroEm(tal, Ta);
   }
 
   bool todas = true;

@@ -4,6 +4,7 @@
 
 #include "core/controlador.h"
 #include "core/memoria.h"
+#include "core/numero_texto.h"
 
 namespace quiv {
 
@@ -26,7 +27,7 @@ std::uint8_t Pixel(double p) {
 
 // x with d decimals, padded on the left with blanks to `largura` characters.
 std::string Formata(double x, int d, std::size_t largura) {
-  std::string t = Controlador::TextoFixo(x, d);
+  std::string t = TextoFixo(x, d);
   if (t.size() < largura) t.insert(0, largura - t.size(), ' ');
   return t;
 }
@@ -49,7 +50,7 @@ void Registrador::EscreveRotulo(std::string& label, Rotulo& cache, const std::st
   cache.texto = texto;
   cache.sufixo = sufixo;
   char numero[352];
-  std::size_t n = Controlador::EscreveFixo(valor, 2, numero);
+  std::size_t n = EscreveFixo(valor, 2, numero);
   label.assign(texto);
   label.append(": ");
   if (n < 4) label.append(4 - n, ' ');
@@ -131,8 +132,8 @@ void Registrador::AplicaConfiguracao() {
   Unidade = "%";
   if (endereco <= Memoria::kEnderecos) {
     const Descritor& d = simulacao_.memoria.descritor[static_cast<std::size_t>(endereco)];
-    const auto inf = Controlador::LeNumero(d.UEMin);
-    const auto sup = Controlador::LeNumero(d.UEMax);
+    const auto inf = LeNumero(d.UEMin);
+    const auto sup = LeNumero(d.UEMax);
     if (inf && sup && *inf != *sup && std::isfinite(*sup - *inf)) {
       FaixaInf = *inf;
       FaixaSup = *sup;
@@ -196,8 +197,8 @@ void Registrador::Variavel3SelectChange(int item) {
 void Registrador::eSupTextKeyPress(char tecla) {
   if (tecla != kEnter) return;
   EscalaAuto = false;
-  const auto sup = Controlador::LeNumero(eSupText);
-  const auto inf = Controlador::LeNumero(eInfText);
+  const auto sup = LeNumero(eSupText);
+  const auto inf = LeNumero(eInfText);
   if (!sup || !inf || !(*inf < *sup)) return;
   RecalculaPixels(Percentual(*inf), Percentual(*sup));
   EscalaSup = *sup;
@@ -207,8 +208,8 @@ void Registrador::eSupTextKeyPress(char tecla) {
 
 bool Registrador::Image1MouseDown(int X, int Y) {
   if (!Pausado) return false;
-  const auto sup = Controlador::LeNumero(eSupText);
-  const auto inf = Controlador::LeNumero(eInfText);
+  const auto sup = LeNumero(eSupText);
+  const auto inf = LeNumero(eInfText);
   if (!sup || !inf) return false;
   const double y = *inf + (*sup - *inf) / 100.0 * (kAltura - Y) / 2.0;
   const double t = X * DadosBaseTempo(BaseTempoBox).SegundosPorPixel;

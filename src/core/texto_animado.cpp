@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "core/controlador.h"
+#include "core/numero_texto.h"
 
 namespace quiv {
 
@@ -16,7 +17,7 @@ const Descritor kDescritorInicial{};
 // Fixed-point text with `decimais` decimals, padded on the left with blanks
 // to at least `largura` characters. `destino` holds at least 352 characters.
 std::size_t EscreveComLargura(double v, int decimais, std::size_t largura, char* destino) {
-  std::size_t tamanho = Controlador::EscreveFixo(v, decimais, destino);
+  std::size_t tamanho = EscreveFixo(v, decimais, destino);
   if (tamanho < largura) {
     const std::size_t falta = largura - tamanho;
     std::memmove(destino + falta, destino, tamanho);
@@ -148,12 +149,12 @@ bool TextoAnimado::AtualizaParametros(bool /*MostraMensagens*/) {
     Unidade = descritor.UnidadeEng;
   }
 
-  const auto maximo = Controlador::LeNumero(Edit1);
-  const auto minimo = Controlador::LeNumero(Edit4);
+  const auto maximo = LeNumero(Edit1);
+  const auto minimo = LeNumero(Edit4);
   if (maximo) FaixaMax = *maximo;
   if (minimo) FaixaMin = *minimo;
-  if (const auto baixo = Controlador::LeNumero(Edit3)) AlarmeBaixo = *baixo;
-  if (const auto alto = Controlador::LeNumero(Edit2)) AlarmeAlto = *alto;
+  if (const auto baixo = LeNumero(Edit3)) AlarmeBaixo = *baixo;
+  if (const auto alto = LeNumero(Edit2)) AlarmeAlto = *alto;
 
   bool expressaoValida = true;
   if (Tipo == 2) {

@@ -1,3 +1,4 @@
+#include "core/numero_texto.h"
 #include "core/controlador.h"
 
 #include <gtest/gtest.h>
@@ -731,7 +732,7 @@ TEST_F(ControladorTest, StepRefreshesReadoutsUnlessOffLine) {
   s.ModoRapido = false;
   c.Calcula();
   EXPECT_EQ(c.PVText, "16.67");
-  EXPECT_EQ(c.MVText, Controlador::TextoFixo(c.CO, 2));
+  EXPECT_EQ(c.MVText, TextoFixo(c.CO, 2));
   EXPECT_EQ(c.VariavelBar, 67);
   EXPECT_EQ(c.SetPointBar, 80);  // Round(80.5), ties to even
   EXPECT_EQ(c.SPText, "20.13");  // 20.125 written at apply time; local mode keeps it
@@ -744,7 +745,7 @@ TEST_F(ControladorTest, ManualStepLeavesTheTypedOutputAlone) {
   EXPECT_EQ(c.MVText, "3");
   c.AutoManualBTNClick();
   c.Calcula();
-  EXPECT_EQ(c.MVText, Controlador::TextoFixo(c.CO, 2));
+  EXPECT_EQ(c.MVText, TextoFixo(c.CO, 2));
 }
 
 // --- number texts -----------------------------------------------------------------
@@ -760,7 +761,7 @@ TEST(ControladorNumeroTest, TypedNumbers) {
                         {"- 1", {}},   {"1e999", {}},    {"inf", {}},   {"nan", {}},   {"M21", {}},
                         {"0x10", {}},  {"1,000.5", {}}};
   for (const Caso& caso : casos) {
-    EXPECT_EQ(Controlador::LeNumero(caso.texto), caso.valor) << '"' << caso.texto << '"';
+    EXPECT_EQ(LeNumero(caso.texto), caso.valor) << '"' << caso.texto << '"';
   }
 }
 
@@ -790,9 +791,9 @@ TEST(ControladorNumeroTest, FixedDecimalsRoundHalfAwayFromZero) {
                         {std::nan(""), 2, "NAN"},
                         {-INFINITY, 2, "-INF"}};
   for (const Caso& caso : casos) {
-    EXPECT_EQ(Controlador::TextoFixo(caso.x, caso.d), caso.texto) << caso.x << " " << caso.d;
+    EXPECT_EQ(TextoFixo(caso.x, caso.d), caso.texto) << caso.x << " " << caso.d;
   }
-  EXPECT_EQ(Controlador::TextoFixo(-1.7976931348623157e308, 4).size(), 1 + 309 + 1 + 4);
+  EXPECT_EQ(TextoFixo(-1.7976931348623157e308, 4).size(), 1 + 309 + 1 + 4);
 }
 
 }  // namespace

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quiv {
+
+// A number typed into a field: blanks around it ignored, a comma read as
+// the decimal point, then an optional sign, digits with at most one point
+// and an optional exponent. Anything else, or a value beyond the double
+// range, is no number.
+std::optional<double> LeNumero(std::string_view texto);
+// x with d decimals, rounded half away from zero on its 15 significant
+// digits. Writes at most 340 characters to `destino` and returns how many.
+std::size_t EscreveFixo(double x, int d, char* destino);
+std::string TextoFixo(double x, int d);
+
+}  // namespace quiv
