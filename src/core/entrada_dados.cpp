@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "core/controlador.h"
-#include "core/divisao_zero.h"
 #include "core/erro.h"
 #include "core/numero_texto.h"
 

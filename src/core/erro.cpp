@@ -3,5 +3,6 @@
 namespace quiv {
 
 void LancaEstouro() { throw Erro(kMensagemEstouro); }
+void LancaDivisaoZero() { throw Erro(kMensagemDivisaoZero); }
 
 }  // namespace quiv

@@ -19,6 +19,12 @@ inline constexpr const char* kMensagemEstouro =
     "Estouro de ponto flutuante: o resultado excede a faixa dos números reais (Floating point "
     "overflow)";
 
+// Message of a floating-point division by zero (the linearizer on two points
+// with the same MV or on a flat segment; a data entry whose range is empty).
+inline constexpr const char* kMensagemDivisaoZero =
+    "Divisão de ponto flutuante por zero (Floating point division by zero)";
+
 [[noreturn]] void LancaEstouro();
+[[noreturn]] void LancaDivisaoZero();
 
 }  // namespace quiv

@@ -5,7 +5,6 @@
 #include <array>
 #include <string>
 
-#include "core/divisao_zero.h"
 #include "core/erro.h"
 
 namespace quiv {

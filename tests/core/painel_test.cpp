@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "core/divisao_zero.h"
 #include "core/erro.h"
 
 namespace quiv {

@@ -1,9 +1,0 @@
-#include "core/divisao_zero.h"
-
-#include "core/erro.h"
-
-namespace quiv {
-
-void LancaDivisaoZero() { throw Erro(kMensagemDivisaoZero); }
-
-}  // namespace quiv
