@@ -48,7 +48,10 @@ int Decimais(double span) {
 }  // namespace
 
 Controlador::Controlador(Simulacao& simulacao, int n)
-    : TagText("PID" + std::to_string(n)), simulacao_(simulacao), n_(n) {}
+    : TagText("PID" + std::to_string(n)),
+      Tendencia(simulacao, *this),
+      simulacao_(simulacao),
+      n_(n) {}
 
 double Controlador::Celula(int endereco) const {
   return endereco >= 1 && endereco <= Memoria::kEnderecos ? simulacao_.memoria.celula[endereco]
@@ -159,14 +162,16 @@ void Controlador::Calcula() {
   Iant = I;
   m.celula[EnderecoSaida()] = CO;
 
-  if (simulacao_.ModoRapido) return;
-  SetPointBar = Barra(SP);
-  SaidaBar = Barra(CO);
-  VariavelBar = Barra(PV);
-  SPRBar = Barra(SPR);
-  if (!ModoLocal) Escreve(SPText, leituraSP_, Engenharia(SP), DecimaisLeitura);
-  if (ModoAuto) Escreve(MVText, leituraMV_, CO, 2);
-  Escreve(PVText, leituraPV_, Engenharia(PV), DecimaisLeitura);
+  if (!simulacao_.ModoRapido) {
+    SetPointBar = Barra(SP);
+    SaidaBar = Barra(CO);
+    VariavelBar = Barra(PV);
+    SPRBar = Barra(SPR);
+    if (!ModoLocal) Escreve(SPText, leituraSP_, Engenharia(SP), DecimaisLeitura);
+    if (ModoAuto) Escreve(MVText, leituraMV_, CO, 2);
+    Escreve(PVText, leituraPV_, Engenharia(PV), DecimaisLeitura);
+  }
+  Tendencia.Amostra();
 }
 
 bool Controlador::AtualizaParametros(bool MostraMensagens) {
@@ -236,6 +241,8 @@ bool Controlador::AtualizaParametros(bool MostraMensagens) {
     const std::string prefixo = "Controlador " + std::to_string(n_);
     for (int i = 0; i < nFalhas; ++i) simulacao_.Informa(prefixo + falhas[i]);
   }
+  Tendencia.CheckBox1Habilitado = !TagText.empty();
+  Tendencia.ReescalaTendencia();
   return nFalhas == 0;
 }
 
@@ -305,6 +312,7 @@ void Controlador::MVTextChange() {
 void Controlador::AutoManualBTNClick() {
   ModoAuto = !ModoAuto;
   Button2Habilitado = !ModoAuto;
+  Tendencia.MostrarSP = ModoAuto;
 }
 
 void Controlador::LocalRemotoBTNClick() {

@@ -8,6 +8,7 @@
 
 #include "core/expressao.h"
 #include "core/simulacao.h"
+#include "core/tendencia_controlador.h"
 
 namespace quiv {
 
@@ -153,6 +154,9 @@ class Controlador : public ObjetoCiclo {
   int VariavelBar = 0;
   int SPRBar = 0;
   std::string PVText;
+
+  // The faceplate trend and data archive, sampled at the end of every step.
+  TendenciaControlador Tendencia;
 
  private:
   // A text rewritten only when the value it shows changes, so the step

@@ -1,0 +1,203 @@
+#include "core/tendencia_controlador.h"
+
+#include <cmath>
+#include <optional>
+
+#include "core/controlador.h"
+#include "core/memoria.h"
+#include "core/numero_texto.h"
+
+namespace quiv {
+
+namespace {
+
+// % position held in 0 … 100; a value that is not ≥ 0 (NaN included) is 0.
+double Limita0a100(double x) {
+  if (x > 100.0) return 100.0;
+  if (!(x >= 0.0)) return 0.0;
+  return x;
+}
+
+// Pixel height of a % position: Round(2·p) held in 0 … 200, ties to even.
+std::uint8_t Pixel(double p) {
+  const double v = 2.0 * p;
+  if (!(v >= 0.0)) return 0;
+  if (v >= 200.0) return 200;
+  return static_cast<std::uint8_t>(std::nearbyint(v));
+}
+
+// x with d decimals, padded on the left with blanks to `largura` characters.
+std::string Formata(double x, int d, std::size_t largura) {
+  std::string t = TextoFixo(x, d);
+  if (t.size() < largura) t.insert(0, largura - t.size(), ' ');
+  return t;
+}
+
+// A scale edit read as a plain number: the comma is not a decimal point here.
+std::optional<double> NumeroSimples(std::string_view texto) {
+  if (texto.find(',') != std::string_view::npos) return std::nullopt;
+  return LeNumero(texto);
+}
+
+}  // namespace
+
+TendenciaControlador::TendenciaControlador(Simulacao& simulacao, const Controlador& controlador)
+    : simulacao_(simulacao), controlador_(controlador) {
+  LeiturasPonto();
+}
+
+double TendenciaControlador::Engenharia(double r) const {
+  const double inicio = controlador_.EscalaInicio;
+  const double span = controlador_.EscalaFim - inicio;
+  if (!(span != 0.0 && std::isfinite(span))) return r;
+  return inicio + span * r / 100.0;
+}
+
+double TendenciaControlador::Percentual(double engenharia) const {
+  const double inicio = controlador_.EscalaInicio;
+  const double span = controlador_.EscalaFim - inicio;
+  if (!(span != 0.0 && std::isfinite(span))) return engenharia;
+  return (engenharia - inicio) * 100.0 / span;
+}
+
+void TendenciaControlador::Amostra() {
+  ++ContaBase;
+  if (Pausado) return;
+  if (ContaBase < DadosBaseTempo(BaseTempoBox).Ciclos) return;
+  ContaBase = 0;
+
+  const double pv = controlador_.PV;
+  const double sp = controlador_.SP;
+  const double span = EscalaSup - EscalaInf;
+  const double ps = Limita0a100((pv - EscalaInf) * 100.0 / span);
+  const double ss = Limita0a100((sp - EscalaInf) * 100.0 / span);
+  const double c = Limita0a100(controlador_.CO);
+  const int atuador = AtuadorDoEndereco(controlador_.EnderecoPV);
+  const double posicao = atuador > 0 ? simulacao_.memoria.PosicaoAtuador(atuador) : 1.0;
+
+  if (++FaseGrade >= kDivisao) FaseGrade = 0;
+  if (++Posicao > kPontos) Posicao = 1;
+  const auto k = static_cast<std::size_t>(Posicao);
+  TendPV[k] = pv;
+  TendSP[k] = sp;
+  PixPV[k] = Pixel(ps);
+  PixSP[k] = Pixel(ss);
+  PixCO[k] = Pixel(c);
+  PixAtuador[k] = Pixel(posicao);
+
+  if (Arquivo.Aberto()) {
+    if (UsarUE)
+      Arquivo.EscreveLinha(controlador_.Engenharia(pv), controlador_.Engenharia(sp), c,
+                           UsarVirgula);
+    else
+      Arquivo.EscreveLinha(pv, sp, c, UsarVirgula);
+  }
+}
+
+void TendenciaControlador::RecalculaPixels(double inf, double sup) {
+  const double span = sup - inf;
+  for (std::size_t k = 1; k <= kPontos; ++k) {
+    PixPV[k] = Pixel((TendPV[k] - inf) * 100.0 / span);
+    PixSP[k] = Pixel((TendSP[k] - inf) * 100.0 / span);
+  }
+}
+
+void TendenciaControlador::ReescalaTendencia() {
+  double inf = 0.0;
+  double sup = 100.0;
+  if (EscalaAuto) {
+    double maximo = -1000000.0;
+    double minimo = 1000000.0;
+    for (std::size_t k = 1; k <= kPontos; ++k) {
+      const double v = TendPV[k];
+      if (v > maximo) maximo = v;
+      if (v < minimo) minimo = v;
+    }
+    // A ring of equal values at 0 (the start) gives no span: the plot then
+    // keeps the full range instead of dividing by zero.
+    if (std::isfinite(1.1 * maximo - 0.9 * minimo) && 1.1 * maximo != 0.9 * minimo) {
+      sup = 1.1 * maximo;
+      inf = 0.9 * minimo;
+    }
+  }
+  RecalculaPixels(inf, sup);
+  EscalaSup = Engenharia(sup);
+  EscalaInf = Engenharia(inf);
+  eSupText = Formata(EscalaSup, 1, 4);
+  eInfText = Formata(EscalaInf, 1, 4);
+  AtualizaEscala();
+  BaseTempoBoxChange();
+}
+
+void TendenciaControlador::AtualizaEscala() {
+  for (int k = 9; k >= 1; --k)
+    RotuloEscala[static_cast<std::size_t>(9 - k)] =
+        Formata(EscalaInf + (EscalaSup - EscalaInf) * k / 10.0, 0, 2);
+  EscalaSup = Percentual(EscalaSup);
+  EscalaInf = Percentual(EscalaInf);
+}
+
+bool TendenciaControlador::eSupTextKeyPress(char tecla) {
+  if (tecla != kEnter) return false;
+  EscalaAuto = false;
+  const auto sup = NumeroSimples(eSupText);
+  const auto inf = NumeroSimples(eInfText);
+  if (!sup || !inf || !(*inf < *sup)) return false;
+  RecalculaPixels(Percentual(*inf), Percentual(*sup));
+  EscalaSup = *sup;
+  EscalaInf = *inf;
+  AtualizaEscala();
+  return true;
+}
+
+void TendenciaControlador::LeiturasPonto() {
+  for (int k = 1; k <= kLeituras; ++k)
+    CoodsText[static_cast<std::size_t>(k - 1)] = "Ponto " + std::to_string(k) + ":";
+}
+
+void TendenciaControlador::SpeedButton2Click() {
+  Pausado = !Pausado;
+  if (!Pausado) LeiturasPonto();
+}
+
+bool TendenciaControlador::Image1MouseDown(int X, int Y) {
+  if (!Pausado) return false;
+  const auto sup = NumeroSimples(eSupText);
+  const auto inf = NumeroSimples(eInfText);
+  if (!sup || !inf) return false;
+  const double valor = *inf + (*sup - *inf) / 100.0 * ((kAltura - Y) / 2.0);
+  const double tempo = X * DadosBaseTempo(BaseTempoBox).SegundosPorPixel;
+  const auto i = static_cast<std::size_t>(SlotCoordenada - 1);
+  CoodsText[i] = "Ponto " + std::to_string(SlotCoordenada) + ":  Y=" + Formata(valor, 1, 4) +
+                 "  X=" + Formata(tempo, 1, 4);
+  Marcadores[i] = Marcador{true, X, Y};
+  SlotCoordenada = SlotCoordenada % kLeituras + 1;
+  return true;
+}
+
+void TendenciaControlador::TrendButtonClick() {
+  SlotCoordenada = 1;
+  for (int k = 1; k <= kLeituras; ++k)
+    CoodsText[static_cast<std::size_t>(k - 1)] = "Coordenadas " + std::to_string(k);
+}
+
+void TendenciaControlador::FormClose() {
+  Pausado = false;
+  LeiturasPonto();
+}
+
+void TendenciaControlador::CheckBox1Click(bool marcado, const std::filesystem::path& pasta) {
+  if (marcado) {
+    if (Arquivo.Aberto() || controlador_.TagText.empty()) return;
+    piscando_ = false;
+    Arquivo.Abre(pasta, controlador_.TagText, BaseTempoBox, "PV", "SP", "MV");
+    return;
+  }
+  if (!Arquivo.Aberto()) return;
+  piscando_ = false;
+  Arquivo.Fecha();
+  const auto nome = Arquivo.Caminho().filename().u8string();
+  simulacao_.Informa("Data saved: " + std::string(nome.begin(), nome.end()));
+}
+
+}  // namespace quiv
