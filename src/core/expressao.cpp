@@ -404,15 +404,15 @@ Expressao::~Expressao() = default;
 Expressao::Expressao(Expressao&&) noexcept = default;
 Expressao& Expressao::operator=(Expressao&&) noexcept = default;
 
-void Expressao::DefineTexto(std::string_view texto) {
-  if (compilada_ && texto == texto_) return;
+void Expressao::Compila(std::string_view texto) {
   texto_.assign(texto);
   compilada_ = std::make_unique<Compilada>(texto_);
+  constante_ = compilada_->modo == Compilada::Modo::Constante ? &compilada_->constante : nullptr;
 }
 
-Avaliacao Expressao::Avalia(const Memoria& memoria) {
+Avaliacao Expressao::AvaliaCompilada(const Memoria& memoria) {
   if (SomenteReferencia) return CalculaEquacao(SubstituiEnderecos(texto_, memoria));
-  if (!compilada_) compilada_ = std::make_unique<Compilada>(texto_);
+  if (!compilada_) Compila(std::string(texto_));
   Compilada& c = *compilada_;
   switch (c.modo) {
     case Compilada::Modo::Constante:

@@ -34,10 +34,16 @@ class Expressao {
 
   const std::string& Texto() const { return texto_; }
   // Changes the text; keeps the compiled form when the text is the same.
-  void DefineTexto(std::string_view texto);
+  void DefineTexto(std::string_view texto) {
+    if (!compilada_ || texto != texto_) Compila(texto);
+  }
 
-  // Throws Erro on an overflow, as the reference does.
-  Avaliacao Avalia(const Memoria& memoria);
+  // Throws Erro on an overflow, as the reference does. Inline for the texts
+  // without cells (most parameters), whose value never changes.
+  Avaliacao Avalia(const Memoria& memoria) {
+    if (constante_ != nullptr && !SomenteReferencia) return *constante_;
+    return AvaliaCompilada(memoria);
+  }
   double Valor(const Memoria& memoria) { return Avalia(memoria).valor; }
 
   // For measurements: every Expressao evaluates through the text rewriting,
@@ -48,7 +54,11 @@ class Expressao {
 
  private:
   std::string texto_;
+  void Compila(std::string_view texto);
+  Avaliacao AvaliaCompilada(const Memoria& memoria);
+
   std::unique_ptr<Compilada> compilada_;
+  const Avaliacao* constante_ = nullptr;  // the value of a text without cells
 };
 
 }  // namespace quiv
