@@ -66,21 +66,20 @@ namespace detalhe {
 double Arredonda15Geral(double x);
 }  // namespace detalhe
 
-// The common case, 2^-26 ≤ |x| < 1e15: with |x| = m·2^q (m the 53-bit
-// significand), |x|·10^k = m·5^k·2^(q+k) for the k that puts it in
-// [1e14, 1e15). m·5^k has at most 105 bits and the shift s = −(q+k) lies in
-// 3 … 58, so the integer part and the bit worth one half are read exactly,
-// and the half-away rounding to the integer N is decided on exact bits. N and
-// 10^k are exact doubles, so N / 10^k is the correctly rounded conversion of
-// the 15-digit decimal: the same double the text reader produces.
-inline double Arredonda15(double x) {
+// The 15 significant digits of x for the common magnitudes 2^-26 ≤ |x| < 2^49:
+// |x| ≈ n / 10^k with n the 15-digit integer (10^15 after a carry) rounded
+// half away from zero on the exact value of x. False for other magnitudes.
+//
+// With |x| = m·2^q (m the 53-bit significand), |x|·10^k = m·5^k·2^(q+k) for
+// the k that puts it in [1e14, 1e15). m·5^k has at most 105 bits and the
+// shift s = −(q+k) lies in 3 … 58, so the integer part and the bit worth one
+// half are read exactly.
+inline bool Digitos15(double x, std::uint64_t& n, int& k) {
   std::uint64_t bits;
   std::memcpy(&bits, &x, sizeof bits);
   const std::uint64_t magnitude = bits & ~(std::uint64_t{1} << 63);
   const int expoenteBinario = static_cast<int>(magnitude >> 52);
-  if (expoenteBinario < 1023 - 26 || expoenteBinario >= 1023 + 49) {
-    return detalhe::Arredonda15Geral(x);  // zero, tiny, ≥ 2^49, not finite
-  }
+  if (expoenteBinario < 1023 - 26 || expoenteBinario >= 1023 + 49) return false;
   const int q = expoenteBinario - 1075;
   const std::uint64_t m = (magnitude & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
   double a;
@@ -89,9 +88,9 @@ inline double Arredonda15(double x) {
   int expoente = ((q + 52) * 78913) >> 18;
   if (a >= detalhe::kPotenciasDez[expoente + 1 + 9]) ++expoente;
   for (int tentativa = 0; tentativa < 2; ++tentativa) {
-    const int k = 14 - expoente;
+    k = 14 - expoente;
     const int s = -(q + k);
-    if (k < 0 || k > 22 || s < 1 || s > 63) break;
+    if (k < 0 || k > 22 || s < 1 || s > 63) return false;
     const unsigned __int128 produto = static_cast<unsigned __int128>(m) * detalhe::kPotencias5[k];
     const auto baixo = static_cast<std::uint64_t>(produto);
     const auto alto = static_cast<std::uint64_t>(produto >> 64);
@@ -101,16 +100,20 @@ inline double Arredonda15(double x) {
     } else if (inteiro < detalhe::kMenor15Inteiro) {
       --expoente;
     } else {
-      const std::uint64_t n = inteiro + ((baixo >> (s - 1)) & 1);
-      double r = static_cast<double>(static_cast<std::int64_t>(n)) / detalhe::kPotencias[k];
-      std::uint64_t rbits;
-      std::memcpy(&rbits, &r, sizeof r);
-      rbits |= bits & (std::uint64_t{1} << 63);
-      std::memcpy(&r, &rbits, sizeof r);
-      return r;
+      n = inteiro + ((baixo >> (s - 1)) & 1);
+      return true;
     }
   }
-  return detalhe::Arredonda15Geral(x);
+  return false;
+}
+
+// N and 10^k are exact doubles, so N / 10^k is the correctly rounded
+// conversion of the 15-digit decimal: the same double the text reader gives.
+inline double Arredonda15(double x) {
+  std::uint64_t n;
+  int k;
+  if (!Digitos15(x, n, k)) return detalhe::Arredonda15Geral(x);  // zero, tiny, huge, not finite
+  return std::copysign(static_cast<double>(static_cast<std::int64_t>(n)) / detalhe::kPotencias[k], x);
 }
 
 }  // namespace quiv

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "core/arredonda.h"
 #include "core/equation.h"
 #include "core/memoria.h"
 
@@ -64,15 +65,24 @@ std::size_t EscreveFixo(double x, int d, char* destino) {
   if (a == 0.0) {
     std::memset(digitos, '0', sizeof digitos);
   } else {
-    char cientifico[32];
-    const auto r = std::to_chars(cientifico, cientifico + sizeof cientifico, a,
-                                 std::chars_format::scientific, 14);
-    digitos[0] = cientifico[0];
-    std::memcpy(digitos + 1, cientifico + 2, 14);
-    const char* e = std::find(cientifico, r.ptr, 'e');
-    const char* inicioExpoente = e + 1;
-    if (*inicioExpoente == '+') ++inicioExpoente;
-    std::from_chars(inicioExpoente, r.ptr, expoente);
+    std::uint64_t n15;
+    int k;
+    if (Digitos15(a, n15, k)) {
+      if (n15 == 1000000000000000ull) {  // the rounding carried into a 16th digit
+        n15 /= 10;
+        --k;
+      }
+      expoente = 14 - k;
+      for (int i = 14; i >= 0; --i, n15 /= 10) digitos[i] = static_cast<char>('0' + n15 % 10);
+    } else {
+      char cientifico[kTamanhoCientifico];
+      EscreveTextoCientifico(a, cientifico);
+      digitos[0] = cientifico[1];
+      std::memcpy(digitos + 1, cientifico + 3, 14);
+      expoente = ((cientifico[19] - '0') * 10 + (cientifico[20] - '0')) * 100 +
+                 (cientifico[21] - '0') * 10 + (cientifico[22] - '0');
+      if (cientifico[18] == '-') expoente = -expoente;
+    }
   }
   // N = |x|·10^d rounded half away from zero, as decimal digits.
   char n[340];
