@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -71,5 +73,14 @@ class ArquivoRegistro {
   std::filesystem::path caminho_;
   bool aberto_ = false;
 };
+
+// Pixel height of a % position on a 450 × 200 trend: Round(2·p) held in
+// 0 … 200, ties to even.
+inline std::uint8_t PixelTendencia(double p) {
+  const double v = 2.0 * p;
+  if (!(v >= 0.0)) return 0;
+  if (v >= 200.0) return 200;
+  return static_cast<std::uint8_t>(std::nearbyint(v));
+}
 
 }  // namespace quiv

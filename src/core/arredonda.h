@@ -113,7 +113,8 @@ inline double Arredonda15(double x) {
   std::uint64_t n;
   int k;
   if (!Digitos15(x, n, k)) return detalhe::Arredonda15Geral(x);  // zero, tiny, huge, not finite
-  return std::copysign(static_cast<double>(static_cast<std::int64_t>(n)) / detalhe::kPotencias[k], x);
+  return std::copysign(static_cast<double>(static_cast<std::int64_t>(n)) / detalhe::kPotencias[k],
+                       x);
 }
 
 }  // namespace quiv

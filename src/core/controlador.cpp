@@ -13,13 +13,6 @@ namespace quiv {
 
 namespace {
 
-// PV and SP are held in 0 … 100; a value that is not ≥ 0 (NaN included) is 0.
-double Limita0a100(double x) {
-  if (x > 100.0) return 100.0;
-  if (!(x >= 0.0)) return 0.0;
-  return x;
-}
-
 // P and D are held in −100 … 100; NaN becomes −100.
 double LimitaAcao(double x) {
   if (x > 100.0) return 100.0;

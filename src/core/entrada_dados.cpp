@@ -18,13 +18,6 @@ double LeFaixa(const std::string& texto, double padrao) {
 
 }  // namespace
 
-std::string TextoLargura(double x, int d, int largura) {
-  std::string texto = TextoFixo(x, d);
-  if (static_cast<int>(texto.size()) < largura)
-    texto.insert(0, static_cast<std::size_t>(largura) - texto.size(), ' ');
-  return texto;
-}
-
 std::size_t ContaCaracteres(std::string_view texto) {
   return static_cast<std::size_t>(std::count_if(texto.begin(), texto.end(), [](char c) {
     return (static_cast<unsigned char>(c) & 0xC0) != 0x80;

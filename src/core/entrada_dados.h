@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/numero_texto.h"
 #include "core/simulacao.h"
 
 namespace quiv {
@@ -81,10 +82,6 @@ class EntradaDados {
   Simulacao& simulacao_;
   int n_;
 };
-
-// x with d decimals, rounded half away from zero, padded on the left with
-// blanks to at least `largura` characters.
-std::string TextoLargura(double x, int d, int largura);
 
 // Characters (not bytes) of a UTF-8 text.
 std::size_t ContaCaracteres(std::string_view texto);

@@ -138,4 +138,11 @@ std::string TextoFixo(double x, int d) {
   return std::string(texto, EscreveFixo(x, d, texto));
 }
 
+std::string TextoLargura(double x, int d, int largura) {
+  std::string texto = TextoFixo(x, d);
+  if (static_cast<int>(texto.size()) < largura)
+    texto.insert(0, static_cast<std::size_t>(largura) - texto.size(), ' ');
+  return texto;
+}
+
 }  // namespace quiv

@@ -16,5 +16,14 @@ std::optional<double> LeNumero(std::string_view texto);
 // digits. Writes at most 340 characters to `destino` and returns how many.
 std::size_t EscreveFixo(double x, int d, char* destino);
 std::string TextoFixo(double x, int d);
+// The same, padded on the left with blanks to at least `largura` characters.
+std::string TextoLargura(double x, int d, int largura);
+
+// A % value held in 0 … 100; a value that is not ≥ 0 (NaN included) is 0.
+inline double Limita0a100(double x) {
+  if (x > 100.0) return 100.0;
+  if (!(x >= 0.0)) return 0.0;
+  return x;
+}
 
 }  // namespace quiv

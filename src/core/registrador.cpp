@@ -8,32 +8,6 @@
 
 namespace quiv {
 
-namespace {
-
-// % position held in 0 … 100; a value that is not ≥ 0 (NaN included) is 0.
-double Limita0a100(double x) {
-  if (x > 100.0) return 100.0;
-  if (!(x >= 0.0)) return 0.0;
-  return x;
-}
-
-// Pixel height of a % position: Round(2·p) held in 0 … 200, ties to even.
-std::uint8_t Pixel(double p) {
-  const double v = 2.0 * p;
-  if (!(v >= 0.0)) return 0;
-  if (v >= 200.0) return 200;
-  return static_cast<std::uint8_t>(std::nearbyint(v));
-}
-
-// x with d decimals, padded on the left with blanks to `largura` characters.
-std::string Formata(double x, int d, std::size_t largura) {
-  std::string t = TextoFixo(x, d);
-  if (t.size() < largura) t.insert(0, largura - t.size(), ' ');
-  return t;
-}
-
-}  // namespace
-
 Registrador::Registrador(Simulacao& simulacao, int n)
     : sufixoUnidade_(" " + Unidade), simulacao_(simulacao), n_(n) {}
 
@@ -105,9 +79,9 @@ void Registrador::Amostra() {
   const double l1 = Limita0a100(p1);
   const double l2 = Limita0a100(p2);
   const double l3 = Limita0a100(p3);
-  Pixels1[k] = Pixel(l1);
-  if (ativa2) Pixels2[k] = Pixel(l2);
-  if (ativa3) Pixels3[k] = Pixel(l3);
+  Pixels1[k] = PixelTendencia(l1);
+  if (ativa2) Pixels2[k] = PixelTendencia(l2);
+  if (ativa3) Pixels3[k] = PixelTendencia(l3);
 
   if (Arquivo.Aberto()) {
     const double a = !ativa1 ? 0.0 : UsarUE ? Engenharia(r1) : r1;
@@ -119,8 +93,8 @@ void Registrador::Amostra() {
 void Registrador::RecalculaPixels(double inf, double sup) {
   const double span = sup - inf;
   for (std::size_t k = 1; k <= kPontos; ++k) {
-    Pixels1[k] = Pixel((Valores1[k] - inf) * 100.0 / span);
-    Pixels2[k] = Pixel((Valores2[k] - inf) * 100.0 / span);
+    Pixels1[k] = PixelTendencia((Valores1[k] - inf) * 100.0 / span);
+    Pixels2[k] = PixelTendencia((Valores2[k] - inf) * 100.0 / span);
   }
 }
 
@@ -167,8 +141,8 @@ void Registrador::AplicaConfiguracao() {
     RecalculaPixels(0.0, 100.0);
   }
 
-  eSupText = Formata(EscalaSup, 1, 4);
-  eInfText = Formata(EscalaInf, 1, 4);
+  eSupText = TextoLargura(EscalaSup, 1, 4);
+  eInfText = TextoLargura(EscalaInf, 1, 4);
   AtualizaEscala();
   Caption = TagText + " - " + DescricaoText;
   Label21 = DadosBaseTempo(BaseTempoBox).TextoTaxa;
@@ -177,7 +151,7 @@ void Registrador::AplicaConfiguracao() {
 void Registrador::AtualizaEscala() {
   for (int k = 9; k >= 1; --k)
     RotuloGrade[static_cast<std::size_t>(9 - k)] =
-        Formata(EscalaInf + (EscalaSup - EscalaInf) / 10.0 * k, 0, 2);
+        TextoLargura(EscalaInf + (EscalaSup - EscalaInf) / 10.0 * k, 0, 2);
   EscalaSup = Percentual(EscalaSup);
   EscalaInf = Percentual(EscalaInf);
   Label1 = Unidade;
@@ -214,7 +188,7 @@ bool Registrador::Image1MouseDown(int X, int Y) {
   const double y = *inf + (*sup - *inf) / 100.0 * (kAltura - Y) / 2.0;
   const double t = X * DadosBaseTempo(BaseTempoBox).SegundosPorPixel;
   CoodsText[static_cast<std::size_t>(SlotCoordenada - 1)] =
-      "Y: " + Formata(y, 1, 4) + " %" + "  T: " + Formata(t, 1, 4) + " s";
+      "Y: " + TextoLargura(y, 1, 4) + " %" + "  T: " + TextoLargura(t, 1, 4) + " s";
   SlotCoordenada = SlotCoordenada % kLeituras + 1;
   return true;
 }

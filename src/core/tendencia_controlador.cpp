@@ -11,28 +11,6 @@ namespace quiv {
 
 namespace {
 
-// % position held in 0 … 100; a value that is not ≥ 0 (NaN included) is 0.
-double Limita0a100(double x) {
-  if (x > 100.0) return 100.0;
-  if (!(x >= 0.0)) return 0.0;
-  return x;
-}
-
-// Pixel height of a % position: Round(2·p) held in 0 … 200, ties to even.
-std::uint8_t Pixel(double p) {
-  const double v = 2.0 * p;
-  if (!(v >= 0.0)) return 0;
-  if (v >= 200.0) return 200;
-  return static_cast<std::uint8_t>(std::nearbyint(v));
-}
-
-// x with d decimals, padded on the left with blanks to `largura` characters.
-std::string Formata(double x, int d, std::size_t largura) {
-  std::string t = TextoFixo(x, d);
-  if (t.size() < largura) t.insert(0, largura - t.size(), ' ');
-  return t;
-}
-
 // A scale edit read as a plain number: the comma is not a decimal point here.
 std::optional<double> NumeroSimples(std::string_view texto) {
   if (texto.find(',') != std::string_view::npos) return std::nullopt;
@@ -80,10 +58,10 @@ void TendenciaControlador::Amostra() {
   const auto k = static_cast<std::size_t>(Posicao);
   TendPV[k] = pv;
   TendSP[k] = sp;
-  PixPV[k] = Pixel(ps);
-  PixSP[k] = Pixel(ss);
-  PixCO[k] = Pixel(c);
-  PixAtuador[k] = Pixel(posicao);
+  PixPV[k] = PixelTendencia(ps);
+  PixSP[k] = PixelTendencia(ss);
+  PixCO[k] = PixelTendencia(c);
+  PixAtuador[k] = PixelTendencia(posicao);
 
   if (Arquivo.Aberto()) {
     if (UsarUE)
@@ -97,8 +75,8 @@ void TendenciaControlador::Amostra() {
 void TendenciaControlador::RecalculaPixels(double inf, double sup) {
   const double span = sup - inf;
   for (std::size_t k = 1; k <= kPontos; ++k) {
-    PixPV[k] = Pixel((TendPV[k] - inf) * 100.0 / span);
-    PixSP[k] = Pixel((TendSP[k] - inf) * 100.0 / span);
+    PixPV[k] = PixelTendencia((TendPV[k] - inf) * 100.0 / span);
+    PixSP[k] = PixelTendencia((TendSP[k] - inf) * 100.0 / span);
   }
 }
 
@@ -123,8 +101,8 @@ void TendenciaControlador::ReescalaTendencia() {
   RecalculaPixels(inf, sup);
   EscalaSup = Engenharia(sup);
   EscalaInf = Engenharia(inf);
-  eSupText = Formata(EscalaSup, 1, 4);
-  eInfText = Formata(EscalaInf, 1, 4);
+  eSupText = TextoLargura(EscalaSup, 1, 4);
+  eInfText = TextoLargura(EscalaInf, 1, 4);
   AtualizaEscala();
   BaseTempoBoxChange();
 }
@@ -132,7 +110,7 @@ void TendenciaControlador::ReescalaTendencia() {
 void TendenciaControlador::AtualizaEscala() {
   for (int k = 9; k >= 1; --k)
     RotuloEscala[static_cast<std::size_t>(9 - k)] =
-        Formata(EscalaInf + (EscalaSup - EscalaInf) * k / 10.0, 0, 2);
+        TextoLargura(EscalaInf + (EscalaSup - EscalaInf) * k / 10.0, 0, 2);
   EscalaSup = Percentual(EscalaSup);
   EscalaInf = Percentual(EscalaInf);
 }
@@ -168,8 +146,8 @@ bool TendenciaControlador::Image1MouseDown(int X, int Y) {
   const double valor = *inf + (*sup - *inf) / 100.0 * ((kAltura - Y) / 2.0);
   const double tempo = X * DadosBaseTempo(BaseTempoBox).SegundosPorPixel;
   const auto i = static_cast<std::size_t>(SlotCoordenada - 1);
-  CoodsText[i] = "Ponto " + std::to_string(SlotCoordenada) + ":  Y=" + Formata(valor, 1, 4) +
-                 "  X=" + Formata(tempo, 1, 4);
+  CoodsText[i] = "Ponto " + std::to_string(SlotCoordenada) + ":  Y=" + TextoLargura(valor, 1, 4) +
+                 "  X=" + TextoLargura(tempo, 1, 4);
   Marcadores[i] = Marcador{true, X, Y};
   SlotCoordenada = SlotCoordenada % kLeituras + 1;
   return true;
