@@ -33,8 +33,6 @@ std::string Leitor::Linha() {
   const std::size_t i = posicao_++;
   return i < linhas_.size() ? linhas_[i] : std::string();
 }
-  return posicao_ < linhas_.size() ? linhas_[posicao_++] : (++posicao_, std::string());
-}
 
 std::string Leitor::Valor(std::size_t pular) {
   const std::string linha = Linha();
