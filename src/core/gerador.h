@@ -7,6 +7,7 @@
 
 #include "core/aleatorio.h"
 #include "core/expressao.h"
+#include "core/linhas_smp.h"
 #include "core/simulacao.h"
 
 namespace quiv {
@@ -116,6 +117,16 @@ class Gerador : public ObjetoCiclo {
   // description and the type's captions into the row's edits; while
   // Carregando only the descriptions of types 2 … 5 are written.
   void MudaTipo(int endereco);
+
+  // Record of the simulation file: "<Parametros>", then five lines per
+  // channel, M81 … M96, each "{P/kk} " and a value: type index, description,
+  // Min, Max (both "/" on M91 … M96, which have no range) and the value edit.
+  void SalvaParametros(smp::Escritor& e) const;
+  // Reads the 81 lines back into the rows (type 1 also takes the value as its
+  // 0/1 choice, type 3 on M81 … M90 as its filtered value), then arranges
+  // every row for its type while Carregando, M81 first, and applies.
+  // A malformed type of M81 or M82, or a malformed 0/1 value, throws Erro.
+  void LeParametros(smp::Leitor& l);
 
   // Up/down arrow: moves the position by one within 0 … 100, writes it into
   // Valor and applies.

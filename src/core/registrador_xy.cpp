@@ -1,0 +1,14 @@
+#include "core/registrador_xy.h"
+
+namespace quiv {
+
+void RegistradorXY::SalvaParametros(smp::Escritor& e) const {
+  e.Linha("=====<<<REGISTRADOR XY>>>=====");
+  for (int kk = 1; kk <= kLinhasRegistro; ++kk) e.Linha(smp::PrefixoValor("X", kk));
+}
+
+void RegistradorXY::LeParametros(smp::Leitor& l) {
+  for (int i = 0; i <= kLinhasRegistro; ++i) l.Linha();
+}
+
+}  // namespace quiv

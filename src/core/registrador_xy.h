@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/linhas_smp.h"
+
+namespace quiv {
+
+// The XY recorder: one for the whole program, plotting one memory cell
+// against another over an off-line run. This holds the window's choices only;
+// none of them is kept in the simulation file.
+class RegistradorXY {
+ public:
+  static constexpr int kLinhasRegistro = 18;
+
+  // Presets: 0 "Seleção Individual", then "COxPV [Malha k]" (2k − 1) and
+  // "COxMV [Malha k]" (2k), k = 1 … 10.
+  int Presets = 0;
+  // Item indices of the axes' variables, item i standing for cell M(i + 1);
+  // −1: nothing selected yet.
+  int ComboX = -1;
+  int ComboY = -1;
+  // Window of simulated time: 0 "10 min", 1 "30 min", 2 "1 hora".
+  int JanelaComboBox = 0;
+
+  // Record of the simulation file: the header and 18 lines of the prefix
+  // alone ("{X/01} " … "{X/18} "), whatever the choices.
+  void SalvaParametros(smp::Escritor& e) const;
+  // Reads the header and the 18 lines and changes nothing.
+  void LeParametros(smp::Leitor& l);
+};
+
+}  // namespace quiv
