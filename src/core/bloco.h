@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/expressao.h"
+#include "core/linhas_smp.h"
 #include "core/simulacao.h"
 
 namespace quiv {
@@ -58,6 +59,15 @@ class Bloco : public ObjetoCiclo {
   // ": Limite Inferior inválido" (limit on). An overflow while checking
   // propagates as Erro.
   bool AtualizaParametros(bool MostraMensagens);
+
+  // The block's record in the simulation file: the header
+  // "=====<<<BLOCO CALC:NN>>>=====" (NN the output address) and 7 value lines
+  // "{BNN/KK} " + label + value: tag and description (bilingual when read),
+  // function, upper and lower limit texts, upper and lower limit checks
+  // ("True"/"False"). Reading takes each value after the fixed prefix and
+  // label length, fills the form fields only and applies nothing.
+  void SalvaParametros(smp::Escritor& e) const;
+  void LeParametros(smp::Leitor& l);
 
   // DescricaoText := the output address's description (on activation and
   // after a successful apply).

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/arquivo_registro.h"
+#include "core/linhas_smp.h"
 #include "core/simulacao.h"
 
 namespace quiv {
@@ -80,6 +81,15 @@ class Registrador : public ObjetoCiclo {
   // Archive on/off. Starting needs a tag and creates the file in `pasta`;
   // stopping closes it and reports "Data saved: " + file name.
   void CheckBox1Click(bool marcado, const std::filesystem::path& pasta);
+  // The recorder's record in the simulation file: the header
+  // "=====<<<REGISTRADOR:NNN>>>=====" (NNN = NumeroRegistrador) and 9 value
+  // lines "{R/KK} " + label + value: tag, description, then item index and
+  // pen text of pens 1 … 3, then the time-base item. Texts read bilingual,
+  // item indices as strict integers (a malformed one throws Erro and stops
+  // the load). Reading first puts the scale back to 0 … 100 % and the
+  // archive clock to 0, then fills the form fields; AposLeitura follows.
+  void SalvaParametros(smp::Escritor& e) const;
+  void LeParametros(smp::Leitor& l);
   // After the recorder is read from a simulation file.
   void AposLeitura();
 

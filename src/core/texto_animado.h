@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/expressao.h"
+#include "core/linhas_smp.h"
 #include "core/simulacao.h"
 
 namespace quiv {
@@ -75,6 +76,16 @@ class TextoAnimado : public ObjetoCiclo {
   // No check shows a message, so MostraMensagens changes nothing; on success
   // the window sets its title and asks the main window to redraw its layout.
   bool AtualizaParametros(bool MostraMensagens);
+
+  // The text's record in the simulation file: the header
+  // "=====<<<TEXTO ANIMADO:NNN>>>=====" (NNN the identity) and 8 value lines
+  // "{T/KK} " + label + value: description and function (bilingual when
+  // read), decimals (lenient integer), unit, range max and min, type and
+  // variable item (strict integers: a malformed one throws Erro). The alarm
+  // texts are not stored: as the range edits are filled they follow them
+  // (Edit1Change, Edit4Change). Reading applies nothing.
+  void SalvaParametros(smp::Escritor& e) const;
+  void LeParametros(smp::Leitor& l);
 
   // Handlers whose effect is on the form fields. The window marks the
   // simulation modified after each of them.
