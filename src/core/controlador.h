@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/expressao.h"
+#include "core/linhas_smp.h"
 #include "core/simulacao.h"
 #include "core/tendencia_controlador.h"
 
@@ -45,6 +46,16 @@ class Controlador : public ObjetoCiclo {
 
   void Calcula() override;
   bool AtualizaParametros(bool MostraMensagens);
+
+  // The object's record in the simulation file: a header line and the value
+  // lines (prefix, label, value) of the form fields and the step state.
+  // LeParametros reads as many lines, skipping prefix and label by their
+  // length; it fills the fields and the state but applies nothing
+  // (AtualizaParametros is the caller's next step). A malformed item index
+  // throws Erro and leaves the lines before it read. SP and CO come back with
+  // two decimals, and their edits show the text read.
+  void SalvaParametros(smp::Escritor& e) const;
+  void LeParametros(smp::Leitor& l);
 
   // Operator actions of the faceplate. Each does nothing when its condition
   // (local SP, manual output, remote SP enabled) does not hold.

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/expressao.h"
+#include "core/linhas_smp.h"
 #include "core/simulacao.h"
 
 namespace quiv {
@@ -88,6 +89,16 @@ class Processo : public ObjetoCiclo {
   // The values read are in force whatever the result; only the identification
   // (the output address's description and the labels) waits for success.
   bool AtualizaParametros(bool MostraMensagens);
+
+  // The object's record in the simulation file: a header line and the value
+  // lines (prefix, label, value) of the form fields and the step state.
+  // LeParametros reads as many lines, skipping prefix and label by their
+  // length; it fills the fields and the state but applies nothing
+  // (AtualizaParametros is the caller's next step). A malformed item index
+  // throws Erro and leaves the lines before it read. Cycle count and period
+  // share one line ("NCxPeriod"); a loaded Y2 also fills BufTM slots 1 … 1000.
+  void SalvaParametros(smp::Escritor& e) const;
+  void LeParametros(smp::Leitor& l);
 
   // The window's initial-value edit changed: the integrator restarts from it
   // at the next apply.
