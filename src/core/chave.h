@@ -44,6 +44,12 @@ class Chave {
 
   Simulacao& simulacao_;
   int s_;
+
+ public:
+  // Position shared by the eight pictures, pixels (start position by switch
+  // number, so declared after s_).
+  int Topo = s_ == 1 ? 40 : 96;
+  int Esquerda = 1000;
 };
 
 }  // namespace quiv

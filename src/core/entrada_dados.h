@@ -78,9 +78,18 @@ class EntradaDados {
  private:
   std::string TextoPosicao() const;  // the slider's value, width ≥ 4
   double Celula() const { return simulacao_.memoria.celula[Endereco()]; }
+  friend class Painel;  // the panel's file blocks reach the cells through it
 
   Simulacao& simulacao_;
   int n_;
+
+ public:
+  // Ent n check of the configuration dialog (entry included).
+  bool EntCheck = false;
+  // Position of TrackBack (the other three controls follow it), pixels; the
+  // start position depends on the number, so these come after n_.
+  int Topo = 122 + 64 * (n_ - 1);
+  int Esquerda = 844;
 };
 
 // Characters (not bytes) of a UTF-8 text.

@@ -59,6 +59,7 @@ class FormaAnimada {
   bool Elipse = true;
   std::uint32_t Cor = kVermelho;
   int Topo = 0;
+  int Esquerda = 984;
   int Largura = kLadoInicial;
   int Altura = kLadoInicial;
 

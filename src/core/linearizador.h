@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/linhas_smp.h"
 #include "core/simulacao.h"
 
 namespace quiv {
@@ -39,6 +40,12 @@ class Linearizador : public ObjetoCiclo {
   explicit Linearizador(Simulacao& simulacao);
 
   void Calcula() override;
+
+  // Its block of the simulation file: the header "=====<<<LINEARIZADOR>>>=====)",
+  // the input address text, the "Ativar" box (Simulacao::LinearizadorAtivo),
+  // MV1 … MV6 and PV1 … PV6, all as text. The reader skips the header unread.
+  void SalvaParametros(smp::Escritor& e) const;
+  void LeParametros(smp::Leitor& l);
 
   // The cell named by an address-picker text, or 0.
   static int EnderecoEntrada(std::string_view texto);

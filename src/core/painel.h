@@ -6,6 +6,7 @@
 #include "core/chave.h"
 #include "core/entrada_dados.h"
 #include "core/forma_animada.h"
+#include "core/linhas_smp.h"
 #include "core/simulacao.h"
 
 namespace quiv {
@@ -37,6 +38,34 @@ class Painel {
 
   bool PainelComandoVisivel = false;
   int PainelComandoAltura = 0;
+  int PainelComandoTopo = 120;
+  int PainelComandoEsquerda = 24;
+
+  // The panel's blocks of the simulation file, one writer and one reader per
+  // block. Each reader reads exactly the lines its writer wrote and stops the
+  // load with Erro on a malformed strict integer or colour; what it read up to
+  // there stays in place.
+  //
+  // Data entries: "<<Tracks>>" and six groups of six lines (included, name,
+  // Top, Left strict, value scientific, slider shown). LeEntradas reads the
+  // 36 group lines only: the file reader has already taken the header line,
+  // which tells whether the block is there at all.
+  void SalvaEntradas(smp::Escritor& e) const;
+  void LeEntradas(smp::Leitor& l);
+  // Shapes 1 … 5, nine lines each: home top, left, shown, kind, variable item
+  // index, height and width settings, the two colours.
+  void SalvaFormas(smp::Escritor& e) const;
+  void LeFormas(smp::Leitor& l);
+  // Switches 1, 2, five lines each: top, left, included, orientation, cell.
+  void SalvaChaves(smp::Escritor& e) const;
+  void LeChaves(smp::Leitor& l);
+  // PainelComando: top, then left.
+  void SalvaPainelComando(smp::Escritor& e) const;
+  void LePainelComando(smp::Leitor& l);
+  // Push buttons 1 … 3, five lines each: included, state-0 text, state-1
+  // text, name, cell.
+  void SalvaBotoes(smp::Escritor& e) const;
+  void LeBotoes(smp::Leitor& l);
 
   EntradaDados& Entrada(int n) { return entradas_.at(static_cast<std::size_t>(n - 1)); }
   Chave& Chaves(int s) { return chaves_.at(static_cast<std::size_t>(s - 1)); }
@@ -44,6 +73,9 @@ class Painel {
   FormaAnimada& Forma(int n) { return formas_.at(static_cast<std::size_t>(n - 1)); }
 
  private:
+  // The cells of the run the controls belong to.
+  Memoria& memoria() const { return entradas_[0].simulacao_.memoria; }
+
   std::array<EntradaDados, kEntradas> entradas_;
   std::array<Chave, kChaves> chaves_;
   std::array<BotaoComando, kBotoes> botoes_;
