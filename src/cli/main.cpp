@@ -14,6 +14,7 @@
 
 #include "cli/comando.h"
 #include "cli/comando_eval.h"
+#include "cli/comando_resave.h"
 #include "cli/erro_uso.h"
 
 namespace quiv::cli {
@@ -25,7 +26,7 @@ constexpr std::string_view kUsoGeral =
     "       quiv-sim --help | --version\n";
 
 const auto& Comandos() {
-  static const std::array<const Comando*, 1> comandos{&ComandoEval()};
+  static const std::array<const Comando*, 2> comandos{&ComandoEval(), &ComandoResave()};
   return comandos;
 }
 

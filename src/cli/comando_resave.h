@@ -1,0 +1,10 @@
+#pragma once
+
+#include "cli/comando.h"
+
+namespace quiv::cli {
+
+// `quiv-sim resave`: loads a simulation file and writes it again.
+const Comando& ComandoResave();
+
+}  // namespace quiv::cli

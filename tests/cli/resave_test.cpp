@@ -1,0 +1,100 @@
+// quiv-sim resave end to end: a plant written by the core, loaded and saved
+// again by the tool.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "core/arquivo_smp.h"
+#include "core/controlador.h"
+#include "core/documento.h"
+#include "core/processo.h"
+#include "processo.h"
+
+namespace quiv::teste {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Bytes(const fs::path& arquivo) {
+  std::ifstream f(arquivo, std::ios::binary);
+  return {std::istreambuf_iterator<char>(f), {}};
+}
+
+class Resave : public testing::Test {
+ protected:
+  void SetUp() override {
+    pasta_ = fs::temp_directory_path() /
+             ("quiv_resave_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+              "_" + testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(pasta_);
+    fs::create_directories(pasta_);
+  }
+  void TearDown() override { fs::remove_all(pasta_); }
+
+  // A one-loop plant; `kp` is the controller's gain text.
+  fs::path Planta(const std::string& kp) {
+    Documento doc;
+    doc.Titulo = "Malha de nível";
+    Processo& p = doc.NovoProcesso(1);
+    p.TagText = "LT-01";
+    p.AtualizaParametros(false);
+    Controlador& c = doc.NovoControlador(1);
+    c.TagText = "LIC-01";
+    c.VariavelSelect = 20;
+    c.KpText = kp;
+    c.AtualizaParametros(false);
+    const fs::path arquivo = pasta_ / "planta.smp";
+    SalvaSimulacao(doc, arquivo);
+    return arquivo;
+  }
+
+  fs::path pasta_;
+};
+
+TEST_F(Resave, WritesTheSameBytesBack) {
+  const fs::path entrada = Planta("2.5");
+  const fs::path saida = pasta_ / "copia.smp";
+  const Resultado r = ExecutaPrograma(QUIV_SIM, {"resave", entrada.string(), saida.string()});
+  EXPECT_EQ(r.status, 0) << r.erros;
+  EXPECT_EQ(r.erros, "");
+  EXPECT_EQ(Bytes(saida), Bytes(entrada));
+}
+
+TEST_F(Resave, FailedChecksGoToStandardErrorOnePerLine) {
+  const fs::path entrada = Planta("abc");
+  const Resultado r =
+      ExecutaPrograma(QUIV_SIM, {"resave", entrada.string(), (pasta_ / "x.smp").string()});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.erros, "Controlador 1: Kp inválido\n");
+}
+
+TEST_F(Resave, StoppedLoadExitsOneMissingInputExitsTwo) {
+  const fs::path entrada = Planta("1");
+  std::string bytes = Bytes(entrada);
+  // The first line of the data-entry block after "<<Tracks>>" holds a strict integer two
+  // lines down: damage the block's Top of entry 1.
+  const std::size_t tracks = bytes.find("<<Tracks>>\r\n");
+  ASSERT_NE(tracks, std::string::npos);
+  std::size_t linha = tracks;
+  for (int i = 0; i < 3; ++i) linha = bytes.find("\r\n", linha) + 2;
+  bytes.replace(linha, bytes.find("\r\n", linha) - linha, "12ab");
+  std::ofstream(entrada, std::ios::binary) << bytes;
+
+  const Resultado parou =
+      ExecutaPrograma(QUIV_SIM, {"resave", entrada.string(), (pasta_ / "y.smp").string()});
+  EXPECT_EQ(parou.status, 1);
+  EXPECT_NE(parou.erros.find("'12ab' is not a valid integer value"), std::string::npos)
+      << parou.erros;
+  EXPECT_FALSE(fs::exists(pasta_ / "y.smp"));
+
+  const Resultado falta = ExecutaPrograma(
+      QUIV_SIM, {"resave", (pasta_ / "nada.smp").string(), (pasta_ / "z.smp").string()});
+  EXPECT_EQ(falta.status, 2);
+  EXPECT_NE(falta.erros.find("Arquivo não encontrado"), std::string::npos) << falta.erros;
+}
+
+}  // namespace
+}  // namespace quiv::teste
