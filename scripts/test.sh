@@ -11,7 +11,8 @@ sonda=$(mktemp -d)
 printf 'extern "C" int LLVMFuzzerTestOneInput(const char*, unsigned long) { return 0; }\n' >"$sonda/s.cpp"
 if command -v clang++ >/dev/null 2>&1 &&
   clang++ -fsanitize=fuzzer "$sonda/s.cpp" -o "$sonda/s" >/dev/null 2>&1; then
-  bash scripts/fuzz.sh 20
+  bash scripts/fuzz.sh 15 expressao
+  bash scripts/fuzz.sh 15 arquivo
 else
   echo "clang with libFuzzer not found: fuzz harness skipped"
 fi
