@@ -1,6 +1,7 @@
 #include "core/documento.h"
 
 #include <memory>
+#include <string>
 
 #include "core/erro.h"
 
@@ -28,6 +29,62 @@ T& Novo(Simulacao& simulacao, Slots<N>& slots, int n) {
 Documento::Documento() {
   simulacao.gerador = std::make_unique<Gerador>(simulacao);
   simulacao.linearizador = std::make_unique<Linearizador>(simulacao);
+}
+
+void Documento::PosicoesIniciais(Posicoes& posicoes) {
+  posicoes = Posicoes{};
+  auto coloca = [&posicoes](TipoObjeto tipo, int n, int esquerda, int topo) {
+    Posicao& p = posicoes.De(tipo, n);
+    p.Esquerda = esquerda;
+    p.Topo = topo;
+  };
+  for (int k = 1; k <= Posicoes::Quantidade(TipoObjeto::Controlador); ++k)
+    coloca(TipoObjeto::Controlador, k, 3 + 40 * (k - 1), 3);
+  for (int k = 1; k <= Posicoes::Quantidade(TipoObjeto::Registrador); ++k)
+    coloca(TipoObjeto::Registrador, k, 515 + 40 * (k - 1), 3);
+  const int nProcessos = Posicoes::Quantidade(TipoObjeto::Processo);
+  for (int k = 1; k < nProcessos; ++k) {
+    coloca(TipoObjeto::Processo, k, 2 + 39 * (k - 1), 39);
+    coloca(TipoObjeto::Bloco, k, 2 + 39 * (k - 1), 63);
+  }
+  // The last process and block buttons stand apart, at the right.
+  coloca(TipoObjeto::Processo, nProcessos, 914, 39);
+  coloca(TipoObjeto::Bloco, nProcessos, 914, 63);
+  for (int k = 1; k <= Posicoes::Quantidade(TipoObjeto::Texto); ++k)
+    coloca(TipoObjeto::Texto, k, 457, 24);
+}
+
+void Documento::NovaSimulacao() {
+  comentarios.Portugues.clear();
+  comentarios.Ingles.clear();
+
+  // The start table, but New writes the low end of every M-address's range
+  // with two decimals, where the program's start has one.
+  simulacao.memoria.Reinicia();
+  for (int a = 1; a <= 99; ++a) simulacao.memoria.descritor[a].UEMin = "0.00";
+
+  simulacao.gerador = std::make_unique<Gerador>(simulacao);
+
+  // The panel's controls hold a reference to the simulation, so the panel
+  // cannot be assigned: it is rebuilt in place, on the same simulation. Its
+  // construction allocates at most a few short texts; should it fail, the
+  // program ends rather than keep a destroyed panel.
+  [this]() noexcept {
+    std::destroy_at(&painel);
+    std::construct_at(&painel, simulacao);
+  }();
+
+  simulacao.controladores.RemoveTodos();
+  simulacao.registradores.RemoveTodos();
+  simulacao.processos.RemoveTodos();
+  simulacao.blocos.RemoveTodos();
+  simulacao.textos.RemoveTodos();
+  PosicoesIniciais(posicoes);
+
+  simulacao.linearizador = std::make_unique<Linearizador>(simulacao);
+  simulacao.LinearizadorAtivo = false;
+  Titulo.clear();
+  FiguraFundo.clear();
 }
 
 Gerador& Documento::gerador() const { return static_cast<Gerador&>(*simulacao.gerador); }

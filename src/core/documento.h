@@ -59,6 +59,27 @@ class Documento {
 
   // Whether the object has a slot filled (the inclusion lines of the file).
   bool Incluido(TipoObjeto tipo, int n) const;
+
+  // New: clears the simulation back to its empty start, in this order: the
+  // comment lines (both languages; the show-comments flag is the menu's and
+  // stays); the memory table (cells 0, descriptions and descriptors at their
+  // start, except that M01 … M99 get UEMin "0.00" where the program's start
+  // has "0.0"); a fresh signal generator; the operator panel rebuilt (every
+  // control hidden, at its start position, sliders at 0); every object
+  // removed (controllers, recorders, processes, blocks, texts); the main
+  // window's places back to their start, captions empty, nothing shown; a
+  // fresh linearizer, not active; title and background picture empty. The
+  // XY recorder's choices, the step, the timer period and the scan-cycle
+  // counters are the program's, not the simulation's, and stay.
+  void NovaSimulacao();
+
+  // Start places of the object buttons and texts on the main window:
+  // controller k (3 + 40(k−1), 3), recorder k (515 + 40(k−1), 3), process k
+  // (2 + 39(k−1), 39) and block k (2 + 39(k−1), 63) for k ≤ 23, process and
+  // block 24 at left 914 (tops 39, 63), animated texts (457, 24); captions
+  // empty, nothing shown. (A new document leaves its places at 0; the main
+  // window applies these at start.)
+  static void PosicoesIniciais(Posicoes& posicoes);
 };
 
 }  // namespace quiv
