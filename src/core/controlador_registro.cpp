@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "core/controlador.h"
+#include "core/memoria.h"
 #include "core/valores_smp.h"
 
 namespace quiv {
@@ -41,14 +42,6 @@ constexpr std::array<std::string_view, 29> kRotulos = {"Tag:",
                                                        "Habilita Modo Auto:",
                                                        "",
                                                        ""};
-
-// Length in characters of a UTF-8 text.
-std::size_t Caracteres(std::string_view texto) {
-  std::size_t n = 0;
-  for (const char c : texto)
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
-  return n;
-}
 
 // The states are stored with two decimals.
 std::string Estado(double x) { return smp::RealFixo(x, 4, 2); }
@@ -96,7 +89,7 @@ void Controlador::SalvaParametros(smp::Escritor& e) const {
 void Controlador::LeParametros(smp::Leitor& l) {
   std::size_t linha = 0;
   // Prefix "{Cnn/kk} " (9 characters) plus the label of the next line.
-  auto pular = [&linha] { return 9 + Caracteres(kRotulos[linha++]); };
+  auto pular = [&linha] { return 9 + ContaCaracteres(kRotulos[linha++]); };
   auto texto = [&] { return l.Valor(pular()); };
   auto bilingue = [&] { return l.ValorBilingue(pular()); };
   auto flag = [&] { return smp::LeFlagMista(texto()); };

@@ -18,12 +18,6 @@ double LeFaixa(const std::string& texto, double padrao) {
 
 }  // namespace
 
-std::size_t ContaCaracteres(std::string_view texto) {
-  return static_cast<std::size_t>(std::count_if(texto.begin(), texto.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  }));
-}
-
 EntradaDados::EntradaDados(Simulacao& simulacao, int n) : simulacao_(simulacao), n_(n) {
   TrackText = TextoPosicao();
 }

@@ -92,7 +92,4 @@ class EntradaDados {
   int Esquerda = 844;
 };
 
-// Characters (not bytes) of a UTF-8 text.
-std::size_t ContaCaracteres(std::string_view texto);
-
 }  // namespace quiv

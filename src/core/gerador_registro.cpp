@@ -16,9 +16,7 @@ constexpr std::size_t kPular = 7;
 constexpr const char* kSemFaixa = "/";
 
 // Line `linha` (1 … 5) of channel `endereco`'s group, numbered in the record.
-int NumeroLinha(int endereco, int linha) {
-  return 5 * (endereco - Gerador::kPrimeiro) + linha;
-}
+int NumeroLinha(int endereco, int linha) { return 5 * (endereco - Gerador::kPrimeiro) + linha; }
 
 // Clears the loading flag however the arranging ends.
 class Carga {

@@ -90,6 +90,12 @@ void Memoria::DefineDescritor(int endereco, Descritor d) {
   descritor[endereco] = std::move(d);
 }
 
+std::size_t ContaCaracteres(std::string_view texto) {
+  std::size_t n = 0;
+  for (char c : texto) n += InicioDeCaractere(c) ? 1 : 0;
+  return n;
+}
+
 std::string CortaTexto(std::string_view texto, std::size_t maximo) {
   std::size_t i = 0;
   for (std::size_t n = 0; n < maximo && i < texto.size(); ++n) i += TamanhoCaractere(texto, i);

@@ -51,6 +51,9 @@ struct Memoria {
   double PosicaoAtuador(int n) const { return celula[100 + n]; }
 };
 
+// Characters (not bytes) of a UTF-8 text.
+std::size_t ContaCaracteres(std::string_view texto);
+
 // Cuts a UTF-8 text to at most `maximo` characters (not bytes).
 std::string CortaTexto(std::string_view texto, std::size_t maximo = Memoria::kTamanhoTexto);
 

@@ -2,6 +2,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/memoria.h"
 #include "core/processo.h"
 #include "core/valores_smp.h"
 
@@ -40,13 +41,6 @@ constexpr std::array<std::string_view, 25> kRotulos = {"Tag:",
 // Slots of the dead-time buffer a loaded output fills, so the delayed signal
 // starts from the saved output instead of from zero.
 constexpr int kSlotsCarregados = 1000;
-
-std::size_t Caracteres(std::string_view texto) {
-  std::size_t n = 0;
-  for (const char c : texto)
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
-  return n;
-}
 
 std::string Estado(double x) { return smp::RealFixo(x, 4, 2); }
 
@@ -88,7 +82,7 @@ void Processo::SalvaParametros(smp::Escritor& e) const {
 void Processo::LeParametros(smp::Leitor& l) {
   std::size_t linha = 0;
   // Prefix "{Pnn/kk} " (9 characters) plus the label of the next line.
-  auto pular = [&linha] { return 9 + Caracteres(kRotulos[linha++]); };
+  auto pular = [&linha] { return 9 + ContaCaracteres(kRotulos[linha++]); };
   auto texto = [&] { return l.Valor(pular()); };
   auto bilingue = [&] { return l.ValorBilingue(pular()); };
   auto estrito = [&] { return static_cast<int>(smp::LeInteiroEstrito(texto())); };
