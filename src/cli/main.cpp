@@ -15,6 +15,7 @@
 #include "cli/comando.h"
 #include "cli/comando_eval.h"
 #include "cli/comando_resave.h"
+#include "cli/comando_run.h"
 #include "cli/erro_uso.h"
 
 namespace quiv::cli {
@@ -26,7 +27,8 @@ constexpr std::string_view kUsoGeral =
     "       quiv-sim --help | --version\n";
 
 const auto& Comandos() {
-  static const std::array<const Comando*, 2> comandos{&ComandoEval(), &ComandoResave()};
+  static const std::array<const Comando*, 3> comandos{&ComandoEval(), &ComandoResave(),
+                                                      &ComandoRun()};
   return comandos;
 }
 

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <array>
+
 #include "core/linhas_smp.h"
 
 namespace quiv {
+
+class Simulacao;
 
 // The XY recorder: one for the whole program, plotting one memory cell
 // against another over an off-line run. This holds the window's choices only;
@@ -20,6 +24,23 @@ class RegistradorXY {
   int ComboY = -1;
   // Window of simulated time: 0 "10 min", 1 "30 min", 2 "1 hora".
   int JanelaComboBox = 0;
+  static constexpr std::array<int, 3> kSegundosJanela = {600, 1800, 3600};
+
+  // Until its first drop-down a variable list holds the single item "01".
+  bool ListaXCompleta = false;
+  bool ListaYCompleta = false;
+
+  // A drop-down fills the list with its 124 items, selects the first and
+  // puts Presets back to "Seleção Individual".
+  void ComboXDropDown();
+  void ComboYDropDown();
+  // Loop k's preset acts only when controller k exists: X = M(k), Y = its PV
+  // ("COxPV") or M(100 + k) ("COxMV"). An item the list does not hold yet
+  // leaves that axis without a selection.
+  void PresetsChange(int item, const Simulacao& simulacao);
+  // "Registra" does something only with both axes chosen.
+  bool PodeRegistrar() const { return ComboX >= 0 && ComboY >= 0; }
+  int SegundosJanela() const;
 
   // Record of the simulation file: the header and 18 lines of the prefix
   // alone ("{X/01} " … "{X/18} "), whatever the choices.

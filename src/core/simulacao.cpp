@@ -33,10 +33,13 @@ void Passa(const Slots<N>& slots) {
 
 }  // namespace
 
-void Simulacao::PassoObjetos() {
+void Simulacao::PassoAntesControladores() {
   if (gerador) gerador->Calcula();
   Passa(processos);
   Passa(blocos);
+}
+
+void Simulacao::PassoControladores() {
   Passa(controladores);
   if (LinearizadorAtivo && linearizador) linearizador->Calcula();
 }

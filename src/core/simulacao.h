@@ -104,8 +104,26 @@ class Simulacao {
   void Timer1Timer() { Timer1Timer(MilissegundosDoDia()); }
 
   // Only the object steps, in scan order, without clock or displays: what the
-  // off-line runs repeat.
-  void PassoObjetos();
+  // off-line runs repeat. The fast simulation applies its test step between
+  // the two halves.
+  void PassoObjetos() {
+    PassoAntesControladores();
+    PassoControladores();
+  }
+  void PassoAntesControladores();  // generator, processes, blocks
+  void PassoControladores();       // controllers, then the linearizer when active
+};
+
+// ModoRapido for the length of an off-line run, however it ends.
+class ModoRapidoAtivo {
+ public:
+  explicit ModoRapidoAtivo(Simulacao& s) : s_(s) { s_.ModoRapido = true; }
+  ~ModoRapidoAtivo() { s_.ModoRapido = false; }
+  ModoRapidoAtivo(const ModoRapidoAtivo&) = delete;
+  ModoRapidoAtivo& operator=(const ModoRapidoAtivo&) = delete;
+
+ private:
+  Simulacao& s_;
 };
 
 }  // namespace quiv

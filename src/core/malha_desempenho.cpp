@@ -1,0 +1,29 @@
+#include "core/malha_desempenho.h"
+
+#include "core/controlador.h"
+#include "core/numero_texto.h"
+#include "core/simulacao.h"
+
+namespace quiv {
+
+EscalaPV EscalaDoEndereco(const Memoria& memoria, int endereco) {
+  EscalaPV escala;
+  if (endereco < 1 || endereco > Memoria::kEnderecos) return escala;
+  const Descritor& d = memoria.descritor[static_cast<std::size_t>(endereco)];
+  if (const auto v = LeNumero(d.UEMin)) escala.inferior = *v;
+  if (const auto v = LeNumero(d.UEMax)) escala.superior = *v;
+  escala.unidade = d.UnidadeEng;
+  return escala;
+}
+
+Controlador* ControladorDaMalha(const Simulacao& simulacao, int k) {
+  return dynamic_cast<Controlador*>(simulacao.controladores[k]);
+}
+
+int EnderecoPVDaMalha(const Simulacao& simulacao, int k) {
+  const Controlador* c = ControladorDaMalha(simulacao, k);
+  if (!c || c->VariavelSelect < 0 || c->VariavelSelect >= Memoria::kItens) return 0;
+  return c->VariavelSelect + 1;
+}
+
+}  // namespace quiv
