@@ -80,6 +80,14 @@ bool LeLinha(std::istream& entrada, std::string& linha) {
 
 }  // namespace
 
+double ValorNoHistorico(double x) {
+  char texto[kMaiorNumero];
+  const std::size_t n = EscreveFixo(x, 2, texto);
+  double valor = x;
+  std::from_chars(texto, texto + n, valor);
+  return valor;
+}
+
 std::optional<double> CampoTxd(std::string_view linha, int n) {
   if (n < 1) return std::nullopt;
   std::size_t inicio = 0;

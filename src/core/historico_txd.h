@@ -30,6 +30,11 @@ class Simulacao;
 // number (or a missing field) gives nothing.
 std::optional<double> CampoTxd(std::string_view linha, int n);
 
+// The value a cell has once written to a history file and read back: two
+// decimals. A run records these values, so its series and indices are the
+// ones its history file gives back.
+double ValorNoHistorico(double x);
+
 // The header line, CR LF included. Line breaks inside a description would
 // split the header, so they are written as blanks.
 std::string CabecalhoTxd(const Memoria& memoria, double TA, int janela);

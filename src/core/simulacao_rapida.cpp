@@ -74,11 +74,11 @@ ResultadoSimulacaoRapida SimulacaoRapida(Simulacao& simulacao,
       const int k = participantes[static_cast<std::size_t>(i)];
       MalhaDesempenho& malha = resultado.malhas[static_cast<std::size_t>(k)];
       const EscalaPV& escala = escalas[static_cast<std::size_t>(k)];
-      const double pv = memoria.celula[static_cast<std::size_t>(malha.enderecoPV)];
-      const double sp = memoria.celula[static_cast<std::size_t>(60 + k)];
+      const double pv = ValorNoHistorico(memoria.celula[static_cast<std::size_t>(malha.enderecoPV)]);
+      const double sp = ValorNoHistorico(memoria.celula[static_cast<std::size_t>(60 + k)]);
       malha.series.PV.push_back(opcoes.Normaliza ? pv : escala.Engenharia(pv));
       malha.series.SP.push_back(opcoes.Normaliza ? sp : escala.Engenharia(sp));
-      malha.series.MV.push_back(memoria.celula[static_cast<std::size_t>(k)]);
+      malha.series.MV.push_back(ValorNoHistorico(memoria.celula[static_cast<std::size_t>(k)]));
     }
     ++resultado.registros;
   }

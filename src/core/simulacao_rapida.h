@@ -43,7 +43,9 @@ struct ResultadoSimulacaoRapida {
 // step when due (once, as soon as round-half-even(100·h/N) > 10), then the
 // controllers and the active linearizer. Every m = round(1/TA) steps it
 // takes a record: a data line into `historico` when given, and one point per
-// series of every loop that takes part (controller k exists and has a PV).
+// series of every loop that takes part (controller k exists and has a PV),
+// with the two decimals the history file keeps, so that the file loaded back
+// gives the same series and indices.
 // Each loop then gets its indices.
 //
 // The plant is left where the window ended: the test step stays in the

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+#include "core/controlador.h"
+#include "core/documento.h"
+#include "core/processo.h"
+
+namespace quiv::teste {
+
+// Loop k of a small plant: process k (gain 1.5, lag 20 s) fed by M(k), and
+// controller k measuring its output M(20+k), in automatic at set point `sp`.
+inline Controlador& IncluiMalha(Documento& doc, int k, double sp = 50.0) {
+  Processo& p = doc.NovoProcesso(k);
+  p.TagText = "P" + std::to_string(k);
+  p.EntradaSelect = k - 1;
+  p.GanhoText = "1.5";
+  p.LText = "20";
+  p.AtualizaParametros(false);
+  Controlador& c = doc.NovoControlador(k);
+  c.TagText = "TIC" + std::to_string(k);
+  c.VariavelSelect = 20 + k - 1;
+  c.KpText = "1.2";
+  c.KiText = "25";
+  c.AtualizaParametros(false);
+  c.SP = sp;
+  if (!c.ModoAuto) c.AutoManualBTNClick();
+  return c;
+}
+
+}  // namespace quiv::teste
