@@ -44,7 +44,8 @@ void Verifica(int codigo, const char* onde) {
 
 }  // namespace
 
-Resultado ExecutaPrograma(const std::string& programa, const std::vector<std::string>& argumentos) {
+Resultado ExecutaPrograma(const std::string& programa, const std::vector<std::string>& argumentos,
+                          const std::string& pasta) {
   Temporario saida;
   Temporario erros;
 
@@ -59,6 +60,8 @@ Resultado ExecutaPrograma(const std::string& programa, const std::vector<std::st
            "addopen");
   Verifica(posix_spawn_file_actions_adddup2(&acoes, saida.Descritor(), STDOUT_FILENO), "adddup2");
   Verifica(posix_spawn_file_actions_adddup2(&acoes, erros.Descritor(), STDERR_FILENO), "adddup2");
+  if (!pasta.empty())
+    Verifica(posix_spawn_file_actions_addchdir_np(&acoes, pasta.c_str()), "addchdir");
   pid_t filho = 0;
   const int codigo = posix_spawn(&filho, programa.c_str(), &acoes, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&acoes);

@@ -13,7 +13,9 @@ struct Resultado {
 };
 
 // Runs `programa` with `argumentos` (no shell in between, so every argument
-// arrives exactly as given), standard input empty, and collects both outputs.
-Resultado ExecutaPrograma(const std::string& programa, const std::vector<std::string>& argumentos);
+// arrives exactly as given), standard input empty, in the folder `pasta`
+// (empty: the current one), and collects both outputs.
+Resultado ExecutaPrograma(const std::string& programa, const std::vector<std::string>& argumentos,
+                          const std::string& pasta = {});
 
 }  // namespace quiv::teste
