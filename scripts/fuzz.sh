@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer harnesses with clang into build-fuzz/ and runs one for
-# SECONDS (default 60): HARNESS is "expressao" (the evaluator, the default) or
-# "arquivo" (the simulation-file reader), seeded with fuzz/corpus-HARNESS.
+# SECONDS (default 60): HARNESS is "expressao" (the evaluator, the default),
+# "arquivo" (the simulation-file reader) or "historico" (the history-file
+# reader), seeded with fuzz/corpus-HARNESS.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 segundos=${1:-60}
@@ -9,7 +10,8 @@ alvo=${2:-expressao}
 case "$alvo" in
   expressao) harness=fuzz_expressao ;;
   arquivo) harness=fuzz_arquivo_smp ;;
-  *) echo "unknown harness: $alvo (expressao or arquivo)" >&2; exit 2 ;;
+  historico) harness=fuzz_historico_txd ;;
+  *) echo "unknown harness: $alvo (expressao, arquivo or historico)" >&2; exit 2 ;;
 esac
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUIV_BUILD_UI=OFF -DQUIV_BUILD_TESTS=OFF -DQUIV_BUILD_BENCH=OFF -DQUIV_BUILD_FUZZ=ON >/dev/null

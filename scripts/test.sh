@@ -5,14 +5,15 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 bash scripts/build.sh
-# The evaluator's fuzz harness, where clang has libFuzzer: it must build, and a
-# short run must find nothing.
+# The fuzz harnesses (evaluator, simulation-file and history-file readers),
+# where clang has libFuzzer: they must build, and a short run must find nothing.
 sonda=$(mktemp -d)
 printf 'extern "C" int LLVMFuzzerTestOneInput(const char*, unsigned long) { return 0; }\n' >"$sonda/s.cpp"
 if command -v clang++ >/dev/null 2>&1 &&
   clang++ -fsanitize=fuzzer "$sonda/s.cpp" -o "$sonda/s" >/dev/null 2>&1; then
   bash scripts/fuzz.sh 15 expressao
   bash scripts/fuzz.sh 15 arquivo
+  bash scripts/fuzz.sh 15 historico
 else
   echo "clang with libFuzzer not found: fuzz harness skipped"
 fi

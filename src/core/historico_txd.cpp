@@ -190,9 +190,14 @@ void GravadorTxd::Fecha() {
 
 HistoricoLido LeHistoricoTxd(const std::filesystem::path& arquivo, const Simulacao& simulacao,
                              bool normaliza, const std::function<void(int)>& progresso) {
+  errno = 0;
   std::ifstream entrada(arquivo, std::ios::binary);
   if (!entrada) LancaErroArquivo(errno != 0 ? errno : ENOENT);
+  return LeHistoricoTxd(entrada, simulacao, normaliza, progresso);
+}
 
+HistoricoLido LeHistoricoTxd(std::istream& entrada, const Simulacao& simulacao, bool normaliza,
+                             const std::function<void(int)>& progresso) {
   HistoricoLido lido;
   std::string linha;
   std::vector<std::size_t> fechamentos;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <istream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -96,5 +97,8 @@ struct HistoricoLido {
 // the lines are read. A file that cannot be opened or read throws Erro.
 HistoricoLido LeHistoricoTxd(const std::filesystem::path& arquivo, const Simulacao& simulacao,
                              bool normaliza, const std::function<void(int)>& progresso = {});
+// The same from an open stream.
+HistoricoLido LeHistoricoTxd(std::istream& entrada, const Simulacao& simulacao, bool normaliza,
+                             const std::function<void(int)>& progresso = {});
 
 }  // namespace quiv

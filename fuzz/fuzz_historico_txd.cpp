@@ -1,0 +1,54 @@
+// Fuzzing of the history-file reader: any bytes must load what they can (or
+// stop with the project's error), never crash or hang, and every loop that
+// takes part must get three series of one point per line read.
+#include <cstdint>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+
+#include "core/controlador.h"
+#include "core/documento.h"
+#include "core/erro.h"
+#include "core/historico_txd.h"
+
+namespace {
+
+// Loops with PVs at M21, M99 (the last column) and item 124 (no column).
+quiv::Documento& Planta() {
+  static quiv::Documento doc;
+  static const bool montada = [] {
+    const int pvs[] = {20, 98, 123};
+    for (int k = 1; k <= 3; ++k) {
+      quiv::Controlador& c = doc.NovoControlador(k);
+      c.TagText = "C" + std::to_string(k);
+      c.VariavelSelect = pvs[k - 1];
+    }
+    doc.simulacao.memoria.DefineDescritor(21, {"kPa", "-50", "1e300", "0", "1"});
+    return true;
+  }();
+  (void)montada;
+  return doc;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho) {
+  if (tamanho > 200000) return 0;
+  std::istringstream entrada(std::string(reinterpret_cast<const char*>(dados), tamanho));
+  quiv::HistoricoLido lido;
+  try {
+    lido = quiv::LeHistoricoTxd(entrada, Planta().simulacao, tamanho % 2 == 0);
+  } catch (const quiv::Erro&) {
+    return 0;
+  }
+  if (lido.janela > 0 && lido.linhasLidas > static_cast<std::size_t>(lido.janela)) std::abort();
+  if (lido.malhas[3].participa) std::abort();
+  for (int k = 1; k <= 2; ++k) {
+    const quiv::MalhaDesempenho& m = lido.malhas[static_cast<std::size_t>(k)];
+    if (!m.participa || m.series.PV.size() != lido.linhasLidas ||
+        m.series.SP.size() != lido.linhasLidas || m.series.MV.size() != lido.linhasLidas ||
+        m.indices[quiv::kPVMinMax].empty())
+      std::abort();
+  }
+  return 0;
+}
