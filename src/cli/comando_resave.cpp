@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/carrega_simulacao.h"
 #include "cli/erro_uso.h"
 #include "core/arquivo_smp.h"
 #include "core/documento.h"
@@ -48,16 +49,8 @@ int Executa(std::span<const std::string_view> argumentos) {
   const std::filesystem::path saida{std::string(arquivos[1])};
 
   Documento documento;
-  documento.simulacao.Mensagem = [](std::string_view texto) {
-    std::fprintf(stderr, "%.*s\n", static_cast<int>(texto.size()), texto.data());
-  };
   try {
-    if (!LeSimulacao(documento, entrada)) {
-      const std::string_view mensagem = MensagemArquivoNaoEncontrado(false);
-      std::fprintf(stderr, "quiv-sim resave: %s: %.*s\n", entrada.string().c_str(),
-                   static_cast<int>(mensagem.size()), mensagem.data());
-      return kSaidaUso;
-    }
+    if (!CarregaSimulacao(documento, entrada, "resave")) return kSaidaUso;
     SalvaSimulacao(documento, saida);
   } catch (const Erro& e) {
     std::fprintf(stderr, "quiv-sim resave: %s\n", e.what());

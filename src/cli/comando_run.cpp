@@ -11,8 +11,8 @@
 #include <string>
 
 #include "cli/atribuicao.h"
+#include "cli/carrega_simulacao.h"
 #include "cli/erro_uso.h"
-#include "core/arquivo_smp.h"
 #include "core/documento.h"
 #include "core/erro.h"
 #include "core/historico_txd.h"
@@ -166,17 +166,9 @@ int Executa(std::span<const std::string_view> argumentos) {
   const std::filesystem::path entrada{pedido.arquivo};
 
   Documento documento;
-  documento.simulacao.Mensagem = [](std::string_view texto) {
-    std::fprintf(stderr, "%.*s\n", static_cast<int>(texto.size()), texto.data());
-  };
   const auto progresso = Progresso();
   try {
-    if (!LeSimulacao(documento, entrada)) {
-      const std::string_view mensagem = MensagemArquivoNaoEncontrado(false);
-      std::fprintf(stderr, "quiv-sim run: %s: %.*s\n", entrada.string().c_str(),
-                   static_cast<int>(mensagem.size()), mensagem.data());
-      return kSaidaUso;
-    }
+    if (!CarregaSimulacao(documento, entrada, "run")) return kSaidaUso;
     if (pedido.semente) documento.simulacao.aleatorio.Semeia(*pedido.semente);
 
     std::unique_ptr<GravadorTxd> historico;
