@@ -158,7 +158,12 @@ GravadorTxd::GravadorTxd(const std::filesystem::path& pasta, std::string_view st
     if (errno != EEXIST) LancaErroArquivo(errno);
   }
   std::setvbuf(arquivo_, buffer_.data(), _IOFBF, buffer_.size());
-  Grava(cabecalho.data(), cabecalho.size());
+  try {
+    Grava(cabecalho.data(), cabecalho.size());
+  } catch (...) {
+    std::fclose(arquivo_);  // no destructor runs for a constructor that throws
+    throw;
+  }
 }
 
 GravadorTxd::~GravadorTxd() {

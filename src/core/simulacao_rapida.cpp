@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 #include "core/controlador.h"
 #include "core/historico_txd.h"
@@ -28,6 +29,8 @@ ResultadoSimulacaoRapida SimulacaoRapida(Simulacao& simulacao,
                                          const OpcoesSimulacaoRapida& opcoes,
                                          GravadorTxd* historico,
                                          const std::function<void(int)>& progresso) {
+  if (!(opcoes.TA > 0.0 && opcoes.TA <= 1.0) || opcoes.janela < 0)
+    throw std::invalid_argument("SimulacaoRapida: step outside 0 … 1 s or negative window");
   ModoRapidoAtivo modoRapido(simulacao);
   simulacao.dt = opcoes.TA;
   const auto N = static_cast<long long>(std::nearbyint(opcoes.janela / opcoes.TA));

@@ -51,7 +51,8 @@ struct ResultadoSimulacaoRapida {
 // The plant is left where the window ended: the test step stays in the
 // controllers and dt stays TA; ModoRapido is cleared also when a step throws
 // (an Erro from the plant propagates). `progresso` receives
-// round(100·h/N) each time it changes.
+// round(100·h/N) each time it changes. A step outside 0 < TA ≤ 1 or a
+// negative window throws std::invalid_argument before anything runs.
 ResultadoSimulacaoRapida SimulacaoRapida(Simulacao& simulacao,
                                          const OpcoesSimulacaoRapida& opcoes,
                                          GravadorTxd* historico = nullptr,

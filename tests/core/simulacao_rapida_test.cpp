@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -179,6 +181,15 @@ TEST_F(SimulacaoRapidaTest, HistoryLoadedBackGivesTheSameSeriesAndIndices) {
       EXPECT_EQ(a.indices, b.indices) << k;
     }
   }
+}
+
+TEST_F(SimulacaoRapidaTest, StepsThatCannotRecordEverySecondAreRefused) {
+  for (const double ta : {0.0, -0.1, 1.5, std::nan("")}) {
+    EXPECT_THROW(SimulacaoRapida(doc.simulacao, {1800, ta, SinalTeste::Nenhum, 10, true}),
+                 std::invalid_argument)
+        << ta;
+  }
+  EXPECT_EQ(espiao->passos, 0);
 }
 
 TEST_F(SimulacaoRapidaTest, AFailingStepEndsTheRunAndLeavesFastModeOff) {
