@@ -12,6 +12,7 @@
 #include "core/arquivo_smp.h"
 #include "core/erro.h"
 #include "core/numero_texto.h"
+#include "core/progresso.h"
 #include "core/simulacao.h"
 
 namespace quiv {
@@ -226,30 +227,19 @@ HistoricoLido LeHistoricoTxd(std::istream& entrada, const Simulacao& simulacao, 
     LancaErroArquivo(EIO);
   }
 
+  // The file holds M01 … M99 only: a PV beyond them has no column.
+  lido.malhas = MalhasParticipantes(simulacao, kCelulas, std::min<std::size_t>(limite, 1 << 16));
   std::size_t ultimoCampo = 0;
-  std::array<EscalaPV, 11> escalas;
   for (int k = 1; k <= 10; ++k) {
-    MalhaDesempenho& malha = lido.malhas[static_cast<std::size_t>(k)];
-    const int p = EnderecoPVDaMalha(simulacao, k);
-    // The file holds M01 … M99 only: a PV beyond them has no column.
-    if (p < 1 || p > kCelulas) continue;
-    malha.participa = true;
-    malha.enderecoPV = p;
-    escalas[static_cast<std::size_t>(k)] = EscalaDoEndereco(simulacao.memoria, p);
-    malha.unidade = escalas[static_cast<std::size_t>(k)].unidade;
-    const std::size_t reserva = std::min<std::size_t>(limite, 1 << 16);
-    for (auto* s : {&malha.series.PV, &malha.series.SP, &malha.series.MV}) s->reserve(reserva);
-    ultimoCampo = std::max({ultimoCampo, static_cast<std::size_t>(p),
-                            static_cast<std::size_t>(60 + k)});
+    const MalhaDesempenho& malha = lido.malhas[static_cast<std::size_t>(k)];
+    if (malha.participa)
+      ultimoCampo = std::max({ultimoCampo, static_cast<std::size_t>(malha.enderecoPV),
+                              static_cast<std::size_t>(60 + k)});
   }
 
-  int ultimoProgresso = -1;
+  Progresso gauge(progresso, static_cast<double>(limite));
   while (lido.linhasLidas < limite && LeLinha(entrada, linha)) {
-    if (progresso && limite > 0) {
-      const int p = static_cast<int>(
-          std::nearbyint(100.0 * static_cast<double>(lido.linhasLidas) / static_cast<double>(limite)));
-      if (p != ultimoProgresso) progresso(ultimoProgresso = p);
-    }
+    gauge(static_cast<double>(lido.linhasLidas));
     FechamentosDosCampos(linha, ultimoCampo, fechamentos);
     auto valor = [&](int n) {
       const auto v = Campo(linha, fechamentos, n);
@@ -259,7 +249,7 @@ HistoricoLido LeHistoricoTxd(std::istream& entrada, const Simulacao& simulacao, 
     for (int k = 1; k <= 10; ++k) {
       MalhaDesempenho& malha = lido.malhas[static_cast<std::size_t>(k)];
       if (!malha.participa) continue;
-      const EscalaPV& escala = escalas[static_cast<std::size_t>(k)];
+      const EscalaPV& escala = malha.escala;
       const double co = valor(k);
       const double pv = valor(malha.enderecoPV);
       const double sp = valor(60 + k);

@@ -26,4 +26,19 @@ int EnderecoPVDaMalha(const Simulacao& simulacao, int k) {
   return c->VariavelSelect + 1;
 }
 
+MalhasDesempenho MalhasParticipantes(const Simulacao& simulacao, int ultimoEndereco,
+                                     std::size_t pontos) {
+  MalhasDesempenho malhas;
+  for (int k = 1; k <= 10; ++k) {
+    const int p = EnderecoPVDaMalha(simulacao, k);
+    if (p < 1 || p > ultimoEndereco) continue;
+    MalhaDesempenho& malha = malhas[static_cast<std::size_t>(k)];
+    malha.participa = true;
+    malha.enderecoPV = p;
+    malha.escala = EscalaDoEndereco(simulacao.memoria, p);
+    for (auto* s : {&malha.series.PV, &malha.series.SP, &malha.series.MV}) s->reserve(pontos);
+  }
+  return malhas;
+}
+
 }  // namespace quiv

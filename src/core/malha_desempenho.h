@@ -20,19 +20,6 @@ struct SeriesMalha {
   std::vector<double> MV;
 };
 
-// Loop k of a fast simulation or of a history file: controller k, its PV
-// (the cell chosen in its PV selector), its SP M(60+k) and its output M(k).
-struct MalhaDesempenho {
-  bool participa = false;  // controller k exists and has a PV
-  int enderecoPV = 0;      // 1 … 124
-  std::string unidade;     // engineering unit of the PV
-  SeriesMalha series;
-  IndicesMalha indices;    // filled only when the loop took part
-};
-
-// Loops 1 … 10; index 0 unused.
-using MalhasDesempenho = std::array<MalhaDesempenho, 11>;
-
 // Engineering range of a PV cell: its descriptor's UEMin and UEMax read as
 // plain numbers (a field that is no number keeps 0 or 100). Cells without a
 // descriptor (the actuator positions) are in %.
@@ -46,6 +33,25 @@ struct EscalaPV {
   }
 };
 EscalaPV EscalaDoEndereco(const Memoria& memoria, int endereco);
+
+// Loop k of a fast simulation or of a history file: controller k, its PV
+// (the cell chosen in its PV selector), its SP M(60+k) and its output M(k).
+struct MalhaDesempenho {
+  bool participa = false;  // controller k exists and has a PV
+  int enderecoPV = 0;      // 1 … 124
+  EscalaPV escala;         // the PV's engineering range and unit
+  SeriesMalha series;
+  IndicesMalha indices;    // filled only when the loop took part
+};
+
+// Loops 1 … 10; index 0 unused.
+using MalhasDesempenho = std::array<MalhaDesempenho, 11>;
+
+// The loops that take part, with their PV and its present range: controller
+// k exists and its PV is a cell 1 … `ultimoEndereco`. Each series reserves
+// room for `pontos` points.
+MalhasDesempenho MalhasParticipantes(const Simulacao& simulacao, int ultimoEndereco,
+                                     std::size_t pontos);
 
 // Controller k of the plant, or nullptr when slot k is empty.
 Controlador* ControladorDaMalha(const Simulacao& simulacao, int k);

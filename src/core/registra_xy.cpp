@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "core/memoria.h"
+#include "core/progresso.h"
 #include "core/simulacao.h"
 
 namespace quiv {
@@ -17,12 +18,9 @@ void RegistraXY(Simulacao& simulacao, int segundos, int x, int y, std::vector<Po
   const auto n = static_cast<long long>(std::nearbyint(segundos / 0.1));
   if (n > 0) pontos.reserve(pontos.size() + static_cast<std::size_t>(n));
   const auto& celula = simulacao.memoria.celula;
-  int ultimoProgresso = -1;
+  Progresso gauge(progresso, static_cast<double>(n));
   for (long long b = 0; b < n; ++b) {
-    if (progresso) {
-      const int p = static_cast<int>(std::nearbyint(100.0 * static_cast<double>(b) / static_cast<double>(n)));
-      if (p != ultimoProgresso) progresso(ultimoProgresso = p);
-    }
+    gauge(static_cast<double>(b));
     simulacao.PassoObjetos();
     pontos.push_back({celula[static_cast<std::size_t>(x)], celula[static_cast<std::size_t>(y)]});
   }

@@ -6,6 +6,7 @@
 
 #include "core/controlador.h"
 #include "core/historico_txd.h"
+#include "core/progresso.h"
 #include "core/simulacao.h"
 
 namespace quiv {
@@ -38,31 +39,21 @@ ResultadoSimulacaoRapida SimulacaoRapida(Simulacao& simulacao,
 
   ResultadoSimulacaoRapida resultado;
   resultado.passos = N;
+  resultado.malhas = MalhasParticipantes(simulacao, Memoria::kItens,
+                                         static_cast<std::size_t>(std::max(0LL, N / m)));
   const Memoria& memoria = simulacao.memoria;
-  std::array<EscalaPV, 11> escalas;
-  std::array<int, 11> participantes{};
+  std::array<int, 10> participantes{};
   int nParticipantes = 0;
   for (int k = 1; k <= 10; ++k) {
-    MalhaDesempenho& malha = resultado.malhas[static_cast<std::size_t>(k)];
-    const int p = EnderecoPVDaMalha(simulacao, k);
-    if (p == 0) continue;
-    malha.participa = true;
-    malha.enderecoPV = p;
-    escalas[static_cast<std::size_t>(k)] = EscalaDoEndereco(memoria, p);
-    malha.unidade = escalas[static_cast<std::size_t>(k)].unidade;
-    const auto registros = static_cast<std::size_t>(std::max(0LL, N / m));
-    for (auto* s : {&malha.series.PV, &malha.series.SP, &malha.series.MV}) s->reserve(registros);
-    participantes[static_cast<std::size_t>(nParticipantes++)] = k;
+    if (resultado.malhas[static_cast<std::size_t>(k)].participa)
+      participantes[static_cast<std::size_t>(nParticipantes++)] = k;
   }
 
   const bool testeAtivo = opcoes.sinal != SinalTeste::Nenhum;
-  int ultimoProgresso = -1;
+  Progresso gauge(progresso, static_cast<double>(N));
   for (long long h = 0; h < N; ++h) {
     const double percentual = 100.0 * static_cast<double>(h) / static_cast<double>(N);
-    if (progresso) {
-      const int p = static_cast<int>(std::nearbyint(percentual));
-      if (p != ultimoProgresso) progresso(ultimoProgresso = p);
-    }
+    gauge(static_cast<double>(h));
     simulacao.PassoAntesControladores();
     // nearbyint rounds halves to even: with N = 18 000 the step falls at h = 1891.
     if (testeAtivo && resultado.passoTeste < 0 && std::nearbyint(percentual) > 10.0) {
@@ -76,7 +67,7 @@ ResultadoSimulacaoRapida SimulacaoRapida(Simulacao& simulacao,
     for (int i = 0; i < nParticipantes; ++i) {
       const int k = participantes[static_cast<std::size_t>(i)];
       MalhaDesempenho& malha = resultado.malhas[static_cast<std::size_t>(k)];
-      const EscalaPV& escala = escalas[static_cast<std::size_t>(k)];
+      const EscalaPV& escala = malha.escala;
       const double pv = ValorNoHistorico(memoria.celula[static_cast<std::size_t>(malha.enderecoPV)]);
       const double sp = ValorNoHistorico(memoria.celula[static_cast<std::size_t>(60 + k)]);
       malha.series.PV.push_back(opcoes.Normaliza ? pv : escala.Engenharia(pv));

@@ -171,13 +171,13 @@ TEST_F(LeHistoricoTest, LoopsOfTheOpenSimulationInPercentOrEngineeringUnits) {
   EXPECT_EQ(m1.series.PV, (std::vector<double>{45, 55, 50}));
   EXPECT_EQ(m1.series.SP, (std::vector<double>{50, 50, 50}));
   EXPECT_EQ(m1.indices, CalculaIndices(m1.series.PV, m1.series.SP, m1.series.MV));
-  EXPECT_EQ(m1.unidade, "%");
+  EXPECT_EQ(m1.escala.unidade, "%");
   EXPECT_FALSE(pct.malhas[2].participa);
   EXPECT_TRUE(pct.malhas[2].series.MV.empty());
 
   const HistoricoLido eng = LeHistoricoTxd(pasta / "h_1.txd", doc.simulacao, false);
   const MalhaDesempenho& m3 = eng.malhas[3];
-  EXPECT_EQ(m3.unidade, "kPa");
+  EXPECT_EQ(m3.escala.unidade, "kPa");
   EXPECT_EQ(m3.series.PV, (std::vector<double>{40, 60, 50}));  // 0 + 200·v/100
   EXPECT_EQ(m3.series.SP, (std::vector<double>{50, 50, 50}));
   EXPECT_EQ(m3.series.MV, (std::vector<double>{10, 12, 14}));  // always in %

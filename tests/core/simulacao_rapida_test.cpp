@@ -147,8 +147,8 @@ TEST_F(SimulacaoRapidaTest, EngineeringUnitsConvertPVAndSPWithThePVsRange) {
   const ResultadoSimulacaoRapida pct = SimulacaoRapida(outro.simulacao, opcoes);
   const ResultadoSimulacaoRapida eng = SimulacaoRapida(doc.simulacao, engenharia);
 
-  EXPECT_EQ(eng.malhas[1].unidade, "kPa");
-  EXPECT_EQ(eng.malhas[2].unidade, "%");
+  EXPECT_EQ(eng.malhas[1].escala.unidade, "kPa");
+  EXPECT_EQ(eng.malhas[2].escala.unidade, "%");
   ASSERT_EQ(eng.malhas[1].series.PV.size(), pct.malhas[1].series.PV.size());
   for (std::size_t i = 0; i < pct.malhas[1].series.PV.size(); i += 97) {
     EXPECT_DOUBLE_EQ(eng.malhas[1].series.PV[i], 100 + 2 * pct.malhas[1].series.PV[i]);
@@ -174,7 +174,7 @@ TEST_F(SimulacaoRapidaTest, HistoryLoadedBackGivesTheSameSeriesAndIndices) {
       const MalhaDesempenho& a = run.malhas[static_cast<std::size_t>(k)];
       const MalhaDesempenho& b = lido.malhas[static_cast<std::size_t>(k)];
       EXPECT_EQ(a.participa, b.participa) << k;
-      EXPECT_EQ(a.unidade, b.unidade) << k;
+      EXPECT_EQ(a.escala.unidade, b.escala.unidade) << k;
       EXPECT_EQ(a.series.PV, b.series.PV) << k;
       EXPECT_EQ(a.series.SP, b.series.SP) << k;
       EXPECT_EQ(a.series.MV, b.series.MV) << k;
