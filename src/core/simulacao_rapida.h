@@ -24,8 +24,8 @@ inline constexpr std::array<int, 4> kJanelasRapida = {1800, 3600, 7200, 14400};
 inline constexpr std::array<double, 4> kPassosRapida = {0.1, 0.2, 0.5, 1.0};
 
 struct OpcoesSimulacaoRapida {
-  int janela = 1800;  // W, simulated seconds
-  double TA = 0.1;    // step, s; 0 < TA ≤ 1
+  int janela = kJanelasRapida[0];  // W, simulated seconds ("30 min")
+  double TA = kPassosRapida[0];    // step, s; 0 < TA ≤ 1 ("100 ms")
   SinalTeste sinal = SinalTeste::Nenhum;
   int amplitude = 10;     // % of the test step
   bool Normaliza = true;  // PV and SP in %, otherwise in engineering units
