@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "contador_alocacoes.h"
-#include "core/expressao.h"
+#include "core/nucleo/expressao.h"
 
 namespace {
 

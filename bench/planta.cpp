@@ -3,11 +3,11 @@
 #include <memory>
 #include <string>
 
-#include "core/bloco.h"
-#include "core/controlador.h"
-#include "core/gerador.h"
-#include "core/processo.h"
-#include "core/registrador.h"
+#include "core/objetos/bloco.h"
+#include "core/objetos/controlador.h"
+#include "core/objetos/gerador.h"
+#include "core/objetos/processo.h"
+#include "core/objetos/registrador.h"
 
 namespace quiv::bench {
 

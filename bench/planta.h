@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/simulacao.h"
+#include "core/nucleo/simulacao.h"
 
 namespace quiv::bench {
 

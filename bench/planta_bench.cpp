@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "contador_alocacoes.h"
-#include "core/expressao.h"
+#include "core/nucleo/expressao.h"
 #include "planta.h"
 
 namespace {

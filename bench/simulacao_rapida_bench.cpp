@@ -9,10 +9,10 @@
 #include <filesystem>
 #include <string>
 
-#include "core/expressao.h"
-#include "core/historico_txd.h"
-#include "core/simulacao.h"
-#include "core/simulacao_rapida.h"
+#include "core/nucleo/expressao.h"
+#include "core/analise/historico_txd.h"
+#include "core/nucleo/simulacao.h"
+#include "core/analise/simulacao_rapida.h"
 #include "planta.h"
 
 namespace {

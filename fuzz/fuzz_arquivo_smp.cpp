@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "core/arquivo_smp.h"
-#include "core/documento.h"
-#include "core/erro.h"
-#include "core/linhas_smp.h"
+#include "core/arquivo/arquivo_smp.h"
+#include "core/arquivo/documento.h"
+#include "core/nucleo/erro.h"
+#include "core/arquivo/linhas_smp.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho) {
   if (tamanho > 200000) return 0;

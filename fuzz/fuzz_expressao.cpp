@@ -10,8 +10,8 @@
 #include <cstring>
 #include <string>
 
-#include "core/erro.h"
-#include "core/expressao.h"
+#include "core/nucleo/erro.h"
+#include "core/nucleo/expressao.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <sstream>
 #include <string>
 
-#include "core/controlador.h"
-#include "core/documento.h"
-#include "core/erro.h"
-#include "core/historico_txd.h"
+#include "core/objetos/controlador.h"
+#include "core/arquivo/documento.h"
+#include "core/nucleo/erro.h"
+#include "core/analise/historico_txd.h"
 
 namespace {
 

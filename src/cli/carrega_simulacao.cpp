@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "core/arquivo_smp.h"
+#include "core/arquivo/arquivo_smp.h"
 
 namespace quiv::cli {
 

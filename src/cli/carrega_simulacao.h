@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "core/documento.h"
+#include "core/arquivo/documento.h"
 
 namespace quiv::cli {
 

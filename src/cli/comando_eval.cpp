@@ -6,9 +6,9 @@
 
 #include "cli/atribuicao.h"
 #include "cli/erro_uso.h"
-#include "core/erro.h"
-#include "core/expressao.h"
-#include "core/memoria.h"
+#include "core/nucleo/erro.h"
+#include "core/nucleo/expressao.h"
+#include "core/nucleo/memoria.h"
 
 namespace quiv::cli {
 

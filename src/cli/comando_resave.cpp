@@ -8,9 +8,9 @@
 
 #include "cli/carrega_simulacao.h"
 #include "cli/erro_uso.h"
-#include "core/arquivo_smp.h"
-#include "core/documento.h"
-#include "core/erro.h"
+#include "core/arquivo/arquivo_smp.h"
+#include "core/arquivo/documento.h"
+#include "core/nucleo/erro.h"
 
 namespace quiv::cli {
 

@@ -13,10 +13,10 @@
 #include "cli/atribuicao.h"
 #include "cli/carrega_simulacao.h"
 #include "cli/erro_uso.h"
-#include "core/documento.h"
-#include "core/erro.h"
-#include "core/historico_txd.h"
-#include "core/simulacao_rapida.h"
+#include "core/arquivo/documento.h"
+#include "core/nucleo/erro.h"
+#include "core/analise/historico_txd.h"
+#include "core/analise/simulacao_rapida.h"
 
 namespace quiv::cli {
 

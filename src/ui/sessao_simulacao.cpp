@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <exception>
 
-#include "core/erro.h"
+#include "core/nucleo/erro.h"
 #include "ui/interacao.h"
 
 namespace quiv {

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "core/simulacao.h"
+#include "core/nucleo/simulacao.h"
 
 class QTimer;
 

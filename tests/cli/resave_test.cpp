@@ -7,10 +7,10 @@
 #include <iterator>
 #include <string>
 
-#include "core/arquivo_smp.h"
-#include "core/controlador.h"
-#include "core/documento.h"
-#include "core/processo.h"
+#include "core/arquivo/arquivo_smp.h"
+#include "core/objetos/controlador.h"
+#include "core/arquivo/documento.h"
+#include "core/objetos/processo.h"
 #include "processo.h"
 
 namespace quiv::teste {

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "core/arquivo_smp.h"
-#include "core/bloco.h"
-#include "core/documento.h"
-#include "core/gerador.h"
-#include "core/historico_txd.h"
-#include "core/simulacao_rapida.h"
+#include "core/arquivo/arquivo_smp.h"
+#include "core/objetos/bloco.h"
+#include "core/arquivo/documento.h"
+#include "core/objetos/gerador.h"
+#include "core/analise/historico_txd.h"
+#include "core/analise/simulacao_rapida.h"
 #include "pasta_temporaria.h"
 #include "planta_malha.h"
 #include "processo.h"

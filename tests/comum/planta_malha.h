@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "core/controlador.h"
-#include "core/documento.h"
-#include "core/processo.h"
+#include "core/objetos/controlador.h"
+#include "core/arquivo/documento.h"
+#include "core/objetos/processo.h"
 
 namespace quiv::teste {
 

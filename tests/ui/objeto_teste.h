@@ -3,7 +3,7 @@
 #include <functional>
 #include <utility>
 
-#include "core/simulacao.h"
+#include "core/nucleo/simulacao.h"
 
 // A scan-cycle object whose step is whatever the test needs: count, throw.
 class ObjetoTeste : public quiv::ObjetoCiclo {

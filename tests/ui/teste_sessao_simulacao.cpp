@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "core/erro.h"
+#include "core/nucleo/erro.h"
 #include "interacao_roteiro.h"
 #include "objeto_teste.h"
 #include "ui/sessao_simulacao.h"

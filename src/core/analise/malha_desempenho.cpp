@@ -1,0 +1,40 @@
+#include "core/analise/malha_desempenho.h"
+
+#include "core/objetos/controlador.h"
+#include "core/nucleo/numero_texto.h"
+#include "core/nucleo/simulacao.h"
+
+namespace quiv {
+
+EscalaPV EscalaDoEndereco(const Memoria& memoria, int endereco) {
+  EscalaPV escala;
+  if (endereco < 1 || endereco > Memoria::kEnderecos) return escala;
+  const Descritor& d = memoria.descritor[static_cast<std::size_t>(endereco)];
+  if (const auto v = LeNumero(d.UEMin)) escala.inferior = *v;
+  if (const auto v = LeNumero(d.UEMax)) escala.superior = *v;
+  escala.unidade = d.UnidadeEng;
+  return escala;
+}
+
+int EnderecoPVDaMalha(const Simulacao& simulacao, int k) {
+  const Controlador* c = ControladorDaMalha(simulacao, k);
+  if (!c || c->VariavelSelect < 0 || c->VariavelSelect >= Memoria::kItens) return 0;
+  return c->VariavelSelect + 1;
+}
+
+MalhasDesempenho MalhasParticipantes(const Simulacao& simulacao, int ultimoEndereco,
+                                     std::size_t pontos) {
+  MalhasDesempenho malhas;
+  for (int k = 1; k <= 10; ++k) {
+    const int p = EnderecoPVDaMalha(simulacao, k);
+    if (p < 1 || p > ultimoEndereco) continue;
+    MalhaDesempenho& malha = malhas[static_cast<std::size_t>(k)];
+    malha.participa = true;
+    malha.enderecoPV = p;
+    malha.escala = EscalaDoEndereco(simulacao.memoria, p);
+    for (auto* s : {&malha.series.PV, &malha.series.SP, &malha.series.MV}) s->reserve(pontos);
+  }
+  return malhas;
+}
+
+}  // namespace quiv

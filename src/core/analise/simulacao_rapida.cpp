@@ -1,0 +1,87 @@
+#include "core/analise/simulacao_rapida.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+#include "core/objetos/controlador.h"
+#include "core/analise/historico_txd.h"
+#include "core/nucleo/progresso.h"
+#include "core/nucleo/simulacao.h"
+
+namespace quiv {
+
+namespace {
+
+void AplicaSinalTeste(const Simulacao& simulacao, SinalTeste sinal, int amplitude) {
+  for (int k = 1; k <= 10; ++k) {
+    Controlador* c = ControladorDaMalha(simulacao, k);
+    if (!c) continue;
+    if (sinal == SinalTeste::DegrauSP)
+      c->SP += amplitude;
+    else
+      c->Bias += amplitude;
+  }
+}
+
+}  // namespace
+
+ResultadoSimulacaoRapida SimulacaoRapida(Simulacao& simulacao,
+                                         const OpcoesSimulacaoRapida& opcoes,
+                                         GravadorTxd* historico,
+                                         const std::function<void(int)>& progresso) {
+  if (!(opcoes.TA > 0.0 && opcoes.TA <= 1.0) || opcoes.janela < 0)
+    throw std::invalid_argument("SimulacaoRapida: step outside 0 … 1 s or negative window");
+  ModoRapidoAtivo modoRapido(simulacao);
+  simulacao.dt = opcoes.TA;
+  const auto N = static_cast<long long>(std::nearbyint(opcoes.janela / opcoes.TA));
+  const auto m = std::max(1LL, static_cast<long long>(std::nearbyint(1.0 / opcoes.TA)));
+
+  ResultadoSimulacaoRapida resultado;
+  resultado.passos = N;
+  resultado.malhas = MalhasParticipantes(simulacao, Memoria::kItens,
+                                         static_cast<std::size_t>(std::max(0LL, N / m)));
+  const Memoria& memoria = simulacao.memoria;
+  std::array<int, 10> participantes{};
+  int nParticipantes = 0;
+  for (int k = 1; k <= 10; ++k) {
+    if (resultado.malhas[static_cast<std::size_t>(k)].participa)
+      participantes[static_cast<std::size_t>(nParticipantes++)] = k;
+  }
+
+  const bool testeAtivo = opcoes.sinal != SinalTeste::Nenhum;
+  Progresso gauge(progresso, static_cast<double>(N));
+  for (long long h = 0; h < N; ++h) {
+    const double percentual = 100.0 * static_cast<double>(h) / static_cast<double>(N);
+    gauge(static_cast<double>(h));
+    simulacao.PassoAntesControladores();
+    // nearbyint rounds halves to even: with N = 18 000 the step falls at h = 1891.
+    if (testeAtivo && resultado.passoTeste < 0 && std::nearbyint(percentual) > 10.0) {
+      AplicaSinalTeste(simulacao, opcoes.sinal, opcoes.amplitude);
+      resultado.passoTeste = h;
+    }
+    simulacao.PassoControladores();
+
+    if ((h + 1) % m != 0) continue;
+    if (historico) historico->EscreveLinha(memoria);
+    for (int i = 0; i < nParticipantes; ++i) {
+      const int k = participantes[static_cast<std::size_t>(i)];
+      MalhaDesempenho& malha = resultado.malhas[static_cast<std::size_t>(k)];
+      const EscalaPV& escala = malha.escala;
+      const double pv = ValorNoHistorico(memoria.celula[static_cast<std::size_t>(malha.enderecoPV)]);
+      const double sp = ValorNoHistorico(memoria.celula[static_cast<std::size_t>(60 + k)]);
+      malha.series.PV.push_back(opcoes.Normaliza ? pv : escala.Engenharia(pv));
+      malha.series.SP.push_back(opcoes.Normaliza ? sp : escala.Engenharia(sp));
+      malha.series.MV.push_back(ValorNoHistorico(memoria.celula[static_cast<std::size_t>(k)]));
+    }
+    ++resultado.registros;
+  }
+
+  for (MalhaDesempenho& malha : resultado.malhas) {
+    if (malha.participa)
+      malha.indices = CalculaIndices(malha.series.PV, malha.series.SP, malha.series.MV);
+  }
+  return resultado;
+}
+
+}  // namespace quiv

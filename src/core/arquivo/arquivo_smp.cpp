@@ -1,0 +1,273 @@
+#include "core/arquivo/arquivo_smp.h"
+
+#include <array>
+#include <cerrno>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+#include <vector>
+
+#include "core/nucleo/erro.h"
+#include "core/arquivo/unidades_smp.h"
+#include "core/arquivo/valores_smp.h"
+
+namespace quiv {
+
+namespace {
+
+constexpr std::string_view kCabecalhoEntradas = "<<Tracks>>";
+constexpr std::string_view kVago = "vago";
+constexpr int kLinhasVagas = 3;
+
+// The five object blocks, in file order.
+struct BlocoObjetos {
+  TipoObjeto tipo;
+  std::string_view cabecalho;
+};
+constexpr std::array<BlocoObjetos, 5> kBlocos{{
+    {TipoObjeto::Controlador, "<Controls>"},
+    {TipoObjeto::Processo, "<Process>"},
+    {TipoObjeto::Bloco, "<Blocs>"},
+    {TipoObjeto::Registrador, "<Registers>"},
+    {TipoObjeto::Texto, "<Textos Animados>"},
+}};
+
+void SalvaRegistro(const Documento& doc, TipoObjeto tipo, int n, smp::Escritor& e) {
+  switch (tipo) {
+    case TipoObjeto::Controlador:
+      doc.ControladorDe(n)->SalvaParametros(e);
+      break;
+    case TipoObjeto::Processo:
+      doc.ProcessoDe(n)->SalvaParametros(e);
+      break;
+    case TipoObjeto::Bloco:
+      doc.BlocoDe(n)->SalvaParametros(e);
+      break;
+    case TipoObjeto::Registrador:
+      doc.RegistradorDe(n)->SalvaParametros(e);
+      break;
+    case TipoObjeto::Texto:
+      doc.TextoDe(n)->SalvaParametros(e);
+      break;
+  }
+}
+
+void CriaObjeto(Documento& doc, TipoObjeto tipo, int n) {
+  switch (tipo) {
+    case TipoObjeto::Controlador:
+      doc.NovoControlador(n);
+      break;
+    case TipoObjeto::Processo:
+      doc.NovoProcesso(n);
+      break;
+    case TipoObjeto::Bloco:
+      doc.NovoBloco(n);
+      break;
+    case TipoObjeto::Registrador:
+      doc.NovoRegistrador(n);
+      break;
+    case TipoObjeto::Texto:
+      doc.NovoTexto(n);
+      break;
+  }
+}
+
+// The record, then the object's apply operation with messages on.
+void LeRegistro(Documento& doc, TipoObjeto tipo, int n, smp::Leitor& l) {
+  switch (tipo) {
+    case TipoObjeto::Controlador: {
+      Controlador& c = *doc.ControladorDe(n);
+      c.LeParametros(l);
+      c.AtualizaParametros(true);
+      break;
+    }
+    case TipoObjeto::Processo: {
+      Processo& p = *doc.ProcessoDe(n);
+      p.LeParametros(l);
+      p.AtualizaParametros(true);
+      break;
+    }
+    case TipoObjeto::Bloco: {
+      Bloco& b = *doc.BlocoDe(n);
+      b.LeParametros(l);
+      b.AtualizaParametros(true);
+      break;
+    }
+    case TipoObjeto::Registrador: {
+      Registrador& r = *doc.RegistradorDe(n);
+      r.LeParametros(l);
+      r.AposLeitura();
+      break;
+    }
+    case TipoObjeto::Texto: {
+      TextoAnimado& t = *doc.TextoDe(n);
+      t.LeParametros(l);
+      t.AtualizaParametros(true);
+      break;
+    }
+  }
+}
+
+int IndiceTipo(TipoObjeto tipo) { return static_cast<int>(tipo); }
+
+[[noreturn]] void FalhaArquivo(int codigo) { throw Erro(MensagemErroArquivo(codigo)); }
+
+}  // namespace
+
+std::string_view MensagemArquivoNaoEncontrado(bool ingles) {
+  return ingles ? "File not found" : "Arquivo não encontrado";
+}
+
+std::string MensagemErroArquivo(int codigo) {
+  switch (codigo) {
+    case ENOENT:
+    case ENOTDIR:
+      return "File not found";
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+      return "File access denied";
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+      return "Disk full";
+    case EMFILE:
+    case ENFILE:
+      return "Too many open files";
+    default:
+      return "I/O error " + std::to_string(codigo);
+  }
+}
+
+void EscreveSimulacao(const Documento& doc, smp::Escritor& e) {
+  e.Linha(doc.Titulo);
+  e.Linha(doc.FiguraFundo);
+  smp::SalvaUnidades(doc.simulacao.memoria, e);
+  doc.painel.SalvaEntradas(e);
+  for (const BlocoObjetos& bloco : kBlocos) {
+    e.Linha(bloco.cabecalho);
+    const int quantidade = Posicoes::Quantidade(bloco.tipo);
+    for (int n = 1; n <= quantidade; ++n) e.Linha(smp::FlagMista(doc.Incluido(bloco.tipo, n)));
+    for (int n = 1; n <= quantidade; ++n)
+      if (doc.Incluido(bloco.tipo, n)) SalvaRegistro(doc, bloco.tipo, n, e);
+  }
+  doc.posicoes.SalvaParametros(e, [&doc](TipoObjeto tipo, int n) { return doc.Incluido(tipo, n); });
+  doc.registradorXY.SalvaParametros(e);
+  for (int i = 0; i < kLinhasVagas; ++i) e.Linha(kVago);
+  doc.gerador().SalvaParametros(e);
+  doc.painel.SalvaFormas(e);
+  doc.painel.SalvaChaves(e);
+  doc.painel.SalvaPainelComando(e);
+  doc.painel.SalvaBotoes(e);
+  doc.linearizador().SalvaParametros(e);
+  doc.comentarios.SalvaParametros(e, doc.simulacao.IdiomaIngles);
+}
+
+void SalvaSimulacao(const Documento& doc, const std::filesystem::path& arquivo) {
+  smp::Escritor e;
+  EscreveSimulacao(doc, e);
+  const std::string bytes = e.Conteudo();
+
+  std::filesystem::path temporario = arquivo;
+  temporario += ".~grava";
+  {
+    errno = 0;
+    std::ofstream saida(temporario, std::ios::binary | std::ios::trunc);
+    if (!saida) FalhaArquivo(errno != 0 ? errno : EIO);
+    saida.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    saida.flush();
+    if (!saida) {
+      const int codigo = errno != 0 ? errno : EIO;
+      saida.close();
+      std::error_code ignorado;
+      std::filesystem::remove(temporario, ignorado);
+      FalhaArquivo(codigo);
+    }
+    errno = 0;
+    saida.close();
+    if (!saida) {
+      const int codigo = errno != 0 ? errno : EIO;
+      std::error_code ignorado;
+      std::filesystem::remove(temporario, ignorado);
+      FalhaArquivo(codigo);
+    }
+  }
+  std::error_code erro;
+  std::filesystem::rename(temporario, arquivo, erro);
+  if (erro) {
+    std::error_code ignorado;
+    std::filesystem::remove(temporario, ignorado);
+    FalhaArquivo(erro.value());
+  }
+}
+
+void LeSimulacao(Documento& doc, smp::Leitor& l, std::string_view nomeArquivo) {
+  Simulacao& sim = doc.simulacao;
+
+  doc.Titulo = l.ValorBilingue(0);
+  if (doc.Titulo.empty()) doc.Titulo = nomeArquivo;
+  doc.FiguraFundo = l.Linha();
+
+  std::string linha = l.Linha();
+  if (linha == smp::kCabecalhoUnidades) {
+    smp::LeUnidades(sim.memoria, l);
+    linha = l.Linha();
+  } else {
+    smp::UnidadesPadrao(sim.memoria);
+  }
+  if (linha == kCabecalhoEntradas) {
+    doc.painel.LeEntradas(l);
+    linha = l.Linha();
+  }
+  // The line in hand is the controllers' header, taken unread.
+
+  // Which instances the file holds: their records and position groups are
+  // the only ones in it, whatever the document held before.
+  std::array<std::array<bool, 25>, 5> noArquivo{};
+  bool primeiro = true;
+  for (const BlocoObjetos& bloco : kBlocos) {
+    if (!primeiro) l.Linha();  // header, not looked at
+    primeiro = false;
+    auto& flags = noArquivo[static_cast<std::size_t>(IndiceTipo(bloco.tipo))];
+    const int quantidade = Posicoes::Quantidade(bloco.tipo);
+    for (int n = 1; n <= quantidade; ++n) {
+      flags[static_cast<std::size_t>(n)] = smp::LeFlagMista(l.Linha());
+      if (flags[static_cast<std::size_t>(n)]) CriaObjeto(doc, bloco.tipo, n);
+    }
+    for (int n = 1; n <= quantidade; ++n)
+      if (flags[static_cast<std::size_t>(n)]) LeRegistro(doc, bloco.tipo, n, l);
+  }
+
+  l.Linha();  // positions header
+  doc.posicoes.LeParametros(l, [&noArquivo](TipoObjeto tipo, int n) {
+    return noArquivo[static_cast<std::size_t>(IndiceTipo(tipo))][static_cast<std::size_t>(n)];
+  });
+  doc.registradorXY.LeParametros(l);
+  for (int i = 0; i < kLinhasVagas; ++i) l.Linha();
+  doc.gerador().LeParametros(l);  // applies itself
+  doc.painel.LeFormas(l);
+  doc.painel.LeChaves(l);
+  doc.painel.LePainelComando(l);
+  doc.painel.LeBotoes(l);
+  doc.linearizador().LeParametros(l);
+  doc.comentarios.LeParametros(l);
+}
+
+bool LeSimulacao(Documento& doc, const std::filesystem::path& arquivo) {
+  std::error_code erro;
+  if (!std::filesystem::exists(arquivo, erro) && !erro) return false;
+  errno = 0;
+  std::ifstream entrada(arquivo, std::ios::binary);
+  if (!entrada) FalhaArquivo(errno != 0 ? errno : EIO);
+  std::string bytes((std::istreambuf_iterator<char>(entrada)), std::istreambuf_iterator<char>());
+  if (entrada.bad()) FalhaArquivo(errno != 0 ? errno : EIO);
+  entrada.close();
+
+  smp::Leitor l = smp::Leitor::DeConteudo(bytes, doc.simulacao.IdiomaIngles);
+  LeSimulacao(doc, l, arquivo.stem().string());
+  return true;
+}
+
+}  // namespace quiv

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "core/arquivo/documento.h"
+#include "core/arquivo/linhas_smp.h"
+
+// The simulation file (.smp): a whole Documento as positional text lines.
+// The writer writes every block in this order; the reader reads the same
+// lines in the same order and, but for the two optional blocks of older files
+// and the comment markers, never looks at a header line:
+//
+//   title; background picture;
+//   "<<<Unidades Engenharia>>>" and M15 … M96           (optional on reading)
+//   "<<Tracks>>" and the six data entries                 (optional on reading)
+//   "<Controls>", 10 flags "True"/"False", the records of the included ones;
+//   likewise "<Process>" (24), "<Blocs>" (24), "<Registers>" (10) and
+//   "<Textos Animados>" (20);
+//   positions of the included objects; XY recorder record; three "vago";
+//   signal generator record; shapes; switches; command panel; push buttons;
+//   linearizer; comments.
+namespace quiv {
+
+// Builds the file's lines from the document (comments of the user-interface
+// language of doc.simulacao only).
+void EscreveSimulacao(const Documento& doc, smp::Escritor& e);
+
+// Writes the file: the bytes go to a temporary file beside `arquivo`, which
+// then replaces it. Any failure throws Erro with the run-time library's
+// message for it ("File not found", "File access denied", "Disk full",
+// "I/O error %d", …), removes the temporary file and leaves a previous
+// `arquivo` as it was.
+void SalvaSimulacao(const Documento& doc, const std::filesystem::path& arquivo);
+
+// Reads a file into the document, in file order. Objects whose flag is
+// exactly "True" are created (a new instance replaces one in the same slot;
+// objects the file leaves out are not removed), read, then applied with
+// messages on, so the failed checks' texts reach doc.simulacao.Informa in
+// file order; recorders get AposLeitura. An empty title becomes
+// `nomeArquivo`. The language of bilingual texts is doc.simulacao's.
+//
+// A malformed strict integer or colour throws Erro ("'%s' is not a valid
+// integer value"): the load stops there and what was read stays in place.
+// Lines missing at the end read as empty, so a truncated file loads what it
+// holds.
+void LeSimulacao(Documento& doc, smp::Leitor& l, std::string_view nomeArquivo);
+
+// Reads the file `arquivo`. Returns false, changing nothing, when it does not
+// exist (the window tells the user kMensagemArquivoNaoEncontrado); true when
+// the load completed. A file that cannot be read throws Erro with the
+// run-time library's message; the reading errors are those above. An empty
+// title becomes the file's name without folder and extension.
+bool LeSimulacao(Documento& doc, const std::filesystem::path& arquivo);
+
+// "Arquivo não encontrado" / "File not found".
+std::string_view MensagemArquivoNaoEncontrado(bool ingles);
+
+// The run-time library's message for a failed file operation (an errno
+// value): 2 "File not found", access "File access denied", no space
+// "Disk full", otherwise "I/O error %d".
+std::string MensagemErroArquivo(int codigo);
+
+}  // namespace quiv

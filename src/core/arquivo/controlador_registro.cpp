@@ -1,0 +1,141 @@
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "core/arquivo/linhas_smp.h"
+#include "core/objetos/controlador.h"
+#include "core/nucleo/memoria.h"
+#include "core/arquivo/valores_smp.h"
+
+namespace quiv {
+
+namespace {
+
+// The value lines of a controller record, in file order. The reader skips
+// prefix plus label by length, so the labels are part of the format, blanks
+// included ("Endereço  BackMV:" has two).
+constexpr std::array<std::string_view, 29> kRotulos = {"Tag:",
+                                                       "Desc:",
+                                                       "Kc:",
+                                                       "Ti:",
+                                                       "Td:",
+                                                       "Bias:",
+                                                       "Fator a:",
+                                                       "Tf Filtro:",
+                                                       "COmim:",
+                                                       "COMax:",
+                                                       "Escala PVMax:",
+                                                       "Escala PVmin:",
+                                                       "BackMV CK:",
+                                                       "Indice lista PV:",
+                                                       "Indice lista SPR:",
+                                                       "Endereço  BackMV:",
+                                                       "Acao FF:",
+                                                       "Habilita SPR:",
+                                                       "Habilita FF:",
+                                                       "Tipo acao:",
+                                                       "Derivada na PV:",
+                                                       "Estrutura ISA:",
+                                                       "Iant:",
+                                                       "Erroant:",
+                                                       "PVant:",
+                                                       "Habilita Modo Remoto:",
+                                                       "Habilita Modo Auto:",
+                                                       "",
+                                                       ""};
+
+// The states are stored with two decimals.
+std::string Estado(double x) { return smp::RealFixo(x, 4, 2); }
+
+}  // namespace
+
+void Controlador::SalvaParametros(smp::Escritor& e) const {
+  const std::string nn = smp::DoisDigitos(n_);
+  const std::string marca = "C" + nn;
+  const std::array<std::string, 29> valores = {
+      TagText,
+      Descricao,
+      KpText,
+      KiText,
+      KdText,
+      BiasText,
+      aText,
+      tfText,
+      COminText,
+      COmaxText,
+      InicioEscala,  // under the label "Escala PVMax:", as the file has always had it
+      FimEscala,
+      smp::FlagMista(BackMVCheck),
+      std::to_string(VariavelSelect),
+      std::to_string(SPRSelect),
+      std::to_string(BackMV),
+      FFwEquation,
+      smp::FlagMista(CheckSPR),
+      smp::FlagMista(FFwSelect),
+      std::to_string(Acaogroup),
+      std::to_string(DerivadaGroup),
+      std::to_string(EstruturaGroup),
+      Estado(Iant),
+      Estado(Erroant),
+      Estado(PVant),
+      smp::FlagMista(ModoLocal),
+      smp::FlagMista(ModoAuto),
+      Estado(SP),
+      Estado(CO)};
+  e.Linha("=====<<<CONTROLADOR:" + nn + ">>>=====");
+  for (std::size_t i = 0; i < valores.size(); ++i)
+    e.Valor(smp::PrefixoValor(marca, static_cast<int>(i) + 1), kRotulos[i], valores[i]);
+}
+
+void Controlador::LeParametros(smp::Leitor& l) {
+  std::size_t linha = 0;
+  // Prefix "{Cnn/kk} " (9 characters) plus the label of the next line.
+  auto pular = [&linha] { return 9 + ContaCaracteres(kRotulos[linha++]); };
+  auto texto = [&] { return l.Valor(pular()); };
+  auto bilingue = [&] { return l.ValorBilingue(pular()); };
+  auto flag = [&] { return smp::LeFlagMista(texto()); };
+  auto estrito = [&] { return static_cast<int>(smp::LeInteiroEstrito(texto())); };
+  auto tolerante = [&] { return static_cast<int>(smp::LeInteiroTolerante(texto())); };
+  auto real = [&] { return smp::LeReal(texto()); };
+
+  l.Linha();  // header, by position only
+  TagText = bilingue();
+  Descricao = bilingue();
+  KpText = texto();
+  KiText = texto();
+  KdText = texto();
+  BiasText = texto();
+  aText = texto();
+  tfText = texto();
+  COminText = texto();
+  COmaxText = texto();
+  InicioEscala = texto();
+  FimEscala = texto();
+  BackMVCheck = flag();
+  VariavelSelect = estrito();
+  // The remote SP address is read here but takes effect once the remote SP
+  // check box (line 18) is known, as the window fills its list only then.
+  const int spr = estrito();
+  BackMV = estrito();
+  FFwEquation = texto();
+  CheckSPR = flag();
+  SPRSelect = spr;
+  FFwSelect = flag();
+  Acaogroup = tolerante();
+  DerivadaGroup = tolerante();
+  EstruturaGroup = tolerante();
+  Iant = real();
+  Erroant = real();
+  PVant = real();
+  ModoLocal = flag();
+  ModoAuto = flag();
+  SPText = texto();
+  SP = smp::LeReal(SPText);
+  MVText = texto();
+  CO = smp::LeReal(MVText);
+  // Writing the output edit is a change like the operator's typing: in
+  // manual it enables "Enviar".
+  MVTextChange();
+}
+
+}  // namespace quiv

@@ -1,0 +1,137 @@
+#include "core/arquivo/documento.h"
+
+#include <memory>
+#include <string>
+
+#include "core/nucleo/erro.h"
+
+namespace quiv {
+
+namespace {
+
+template <typename T, int N>
+T* Instancia(const Slots<N>& slots, int n) {
+  return dynamic_cast<T*>(slots[n]);
+}
+
+template <typename T, int N>
+T& Novo(Simulacao& simulacao, Slots<N>& slots, int n) {
+  if (!Slots<N>::Valido(n)) throw Erro("Objeto " + std::to_string(n) + " fora da faixa");
+  slots.Remove(n);
+  auto objeto = std::make_unique<T>(simulacao, n);
+  T& ref = *objeto;
+  slots.Inclui(n, std::move(objeto));
+  return ref;
+}
+
+}  // namespace
+
+Documento::Documento() {
+  simulacao.gerador = std::make_unique<Gerador>(simulacao);
+  simulacao.linearizador = std::make_unique<Linearizador>(simulacao);
+}
+
+void Documento::PosicoesIniciais(Posicoes& posicoes) {
+  posicoes = Posicoes{};
+  auto coloca = [&posicoes](TipoObjeto tipo, int n, int esquerda, int topo) {
+    Posicao& p = posicoes.De(tipo, n);
+    p.Esquerda = esquerda;
+    p.Topo = topo;
+  };
+  for (int k = 1; k <= Posicoes::Quantidade(TipoObjeto::Controlador); ++k)
+    coloca(TipoObjeto::Controlador, k, 3 + 40 * (k - 1), 3);
+  for (int k = 1; k <= Posicoes::Quantidade(TipoObjeto::Registrador); ++k)
+    coloca(TipoObjeto::Registrador, k, 515 + 40 * (k - 1), 3);
+  const int nProcessos = Posicoes::Quantidade(TipoObjeto::Processo);
+  for (int k = 1; k < nProcessos; ++k) {
+    coloca(TipoObjeto::Processo, k, 2 + 39 * (k - 1), 39);
+    coloca(TipoObjeto::Bloco, k, 2 + 39 * (k - 1), 63);
+  }
+  // The last process and block buttons stand apart, at the right.
+  coloca(TipoObjeto::Processo, nProcessos, 914, 39);
+  coloca(TipoObjeto::Bloco, nProcessos, 914, 63);
+  for (int k = 1; k <= Posicoes::Quantidade(TipoObjeto::Texto); ++k)
+    coloca(TipoObjeto::Texto, k, 457, 24);
+}
+
+void Documento::NovaSimulacao() {
+  comentarios.Portugues.clear();
+  comentarios.Ingles.clear();
+
+  // The start table, but New writes the low end of every M-address's range
+  // with two decimals, where the program's start has one.
+  simulacao.memoria.Reinicia();
+  for (int a = 1; a <= 99; ++a) simulacao.memoria.descritor[a].UEMin = "0.00";
+
+  simulacao.gerador = std::make_unique<Gerador>(simulacao);
+
+  // The panel's controls hold a reference to the simulation, so the panel
+  // cannot be assigned: it is rebuilt in place, on the same simulation. Its
+  // construction allocates at most a few short texts; should it fail, the
+  // program ends rather than keep a destroyed panel.
+  [this]() noexcept {
+    std::destroy_at(&painel);
+    std::construct_at(&painel, simulacao);
+  }();
+
+  simulacao.controladores.RemoveTodos();
+  simulacao.registradores.RemoveTodos();
+  simulacao.processos.RemoveTodos();
+  simulacao.blocos.RemoveTodos();
+  simulacao.textos.RemoveTodos();
+  PosicoesIniciais(posicoes);
+
+  simulacao.linearizador = std::make_unique<Linearizador>(simulacao);
+  simulacao.LinearizadorAtivo = false;
+  Titulo.clear();
+  FiguraFundo.clear();
+}
+
+Gerador& Documento::gerador() const { return static_cast<Gerador&>(*simulacao.gerador); }
+Linearizador& Documento::linearizador() const {
+  return static_cast<Linearizador&>(*simulacao.linearizador);
+}
+
+Controlador* Documento::ControladorDe(int n) const {
+  return Instancia<Controlador>(simulacao.controladores, n);
+}
+Processo* Documento::ProcessoDe(int n) const { return Instancia<Processo>(simulacao.processos, n); }
+Bloco* Documento::BlocoDe(int n) const { return Instancia<Bloco>(simulacao.blocos, n); }
+Registrador* Documento::RegistradorDe(int n) const {
+  return Instancia<Registrador>(simulacao.registradores, n);
+}
+TextoAnimado* Documento::TextoDe(int n) const {
+  return Instancia<TextoAnimado>(simulacao.textos, n);
+}
+
+Controlador& Documento::NovoControlador(int n) {
+  return Novo<Controlador>(simulacao, simulacao.controladores, n);
+}
+Processo& Documento::NovoProcesso(int n) {
+  return Novo<Processo>(simulacao, simulacao.processos, n);
+}
+Bloco& Documento::NovoBloco(int n) { return Novo<Bloco>(simulacao, simulacao.blocos, n); }
+Registrador& Documento::NovoRegistrador(int n) {
+  return Novo<Registrador>(simulacao, simulacao.registradores, n);
+}
+TextoAnimado& Documento::NovoTexto(int n) {
+  return Novo<TextoAnimado>(simulacao, simulacao.textos, n);
+}
+
+bool Documento::Incluido(TipoObjeto tipo, int n) const {
+  switch (tipo) {
+    case TipoObjeto::Controlador:
+      return simulacao.controladores.Incluido(n);
+    case TipoObjeto::Processo:
+      return simulacao.processos.Incluido(n);
+    case TipoObjeto::Registrador:
+      return simulacao.registradores.Incluido(n);
+    case TipoObjeto::Bloco:
+      return simulacao.blocos.Incluido(n);
+    case TipoObjeto::Texto:
+      return simulacao.textos.Incluido(n);
+  }
+  return false;
+}
+
+}  // namespace quiv

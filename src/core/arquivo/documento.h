@@ -1,0 +1,85 @@
+#pragma once
+
+#include <string>
+
+#include "core/objetos/bloco.h"
+#include "core/arquivo/comentarios.h"
+#include "core/objetos/controlador.h"
+#include "core/objetos/gerador.h"
+#include "core/objetos/linearizador.h"
+#include "core/objetos/painel.h"
+#include "core/arquivo/posicoes.h"
+#include "core/objetos/processo.h"
+#include "core/objetos/registrador.h"
+#include "core/objetos/registrador_xy.h"
+#include "core/nucleo/simulacao.h"
+#include "core/objetos/texto_animado.h"
+
+namespace quiv {
+
+// Everything one simulation file holds: the plant with its objects, the
+// operator panel, the XY recorder's choices, where every object sits on the
+// main window, the comments, the title and the background picture's name.
+// The panel and the objects keep a reference to `simulacao`, so a document
+// is neither copied nor moved.
+class Documento {
+ public:
+  // A plant without objects; the signal generator and the linearizer, which
+  // every simulation has, are created here.
+  Documento();
+  Documento(const Documento&) = delete;
+  Documento& operator=(const Documento&) = delete;
+
+  Simulacao simulacao;
+  Painel painel{simulacao};
+  RegistradorXY registradorXY;
+  Posicoes posicoes;
+  Comentarios comentarios;
+  std::string Titulo;       // main window's caption
+  std::string FiguraFundo;  // bare file name of the background picture; empty: none
+
+  Gerador& gerador() const;
+  Linearizador& linearizador() const;
+
+  // The instance in slot n, or nullptr when the slot is empty (or out of
+  // range).
+  Controlador* ControladorDe(int n) const;
+  Processo* ProcessoDe(int n) const;
+  Bloco* BlocoDe(int n) const;
+  Registrador* RegistradorDe(int n) const;
+  TextoAnimado* TextoDe(int n) const;
+
+  // Includes a new instance in slot n (1 … the slot count), replacing one
+  // that is there. Out of range throws Erro.
+  Controlador& NovoControlador(int n);
+  Processo& NovoProcesso(int n);
+  Bloco& NovoBloco(int n);
+  Registrador& NovoRegistrador(int n);
+  TextoAnimado& NovoTexto(int n);
+
+  // Whether the object has a slot filled (the inclusion lines of the file).
+  bool Incluido(TipoObjeto tipo, int n) const;
+
+  // New: clears the simulation back to its empty start, in this order: the
+  // comment lines (both languages; the show-comments flag is the menu's and
+  // stays); the memory table (cells 0, descriptions and descriptors at their
+  // start, except that M01 … M99 get UEMin "0.00" where the program's start
+  // has "0.0"); a fresh signal generator; the operator panel rebuilt (every
+  // control hidden, at its start position, sliders at 0); every object
+  // removed (controllers, recorders, processes, blocks, texts); the main
+  // window's places back to their start, captions empty, nothing shown; a
+  // fresh linearizer, not active; title and background picture empty. The
+  // XY recorder's choices, the step, the timer period and the scan-cycle
+  // counters are the program's, not the simulation's, and stay.
+  void NovaSimulacao();
+
+  // Start places of the object buttons and texts on the main window:
+  // controller k (3 + 40(k−1), 3), recorder k (515 + 40(k−1), 3), process k
+  // (2 + 39(k−1), 39) and block k (2 + 39(k−1), 63) for k ≤ 23, process and
+  // block 24 at left 914 (tops 39, 63), animated texts (457, 24); captions
+  // empty, nothing shown. (A new document leaves its places at 0; the main
+  // window applies these at start.)
+  static void PosicoesIniciais(Posicoes& posicoes);
+};
+
+}  // namespace quiv

@@ -1,0 +1,129 @@
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "core/arquivo/linhas_smp.h"
+#include "core/nucleo/memoria.h"
+#include "core/objetos/processo.h"
+#include "core/arquivo/valores_smp.h"
+
+namespace quiv {
+
+namespace {
+
+// The value lines of a process record, in file order. The reader skips
+// prefix plus label by length, so the labels are part of the format.
+constexpr std::array<std::string_view, 25> kRotulos = {"Tag:",
+                                                       "Desc:",
+                                                       "Indice lista PV:",
+                                                       "Tal 1:",
+                                                       "Tal 2:",
+                                                       "Habilita Desat Sat:",
+                                                       "Histerese:",
+                                                       "Tempo Morto:",
+                                                       "Ganho:",
+                                                       "Tipo Valv:",
+                                                       "Agarramento:",
+                                                       "RateLimiter:",
+                                                       "Const. Tempo Atuador:",
+                                                       "Tipo FT:",
+                                                       "Num.Ciclos:",
+                                                       "Lead:",
+                                                       "Lag:",
+                                                       "X0:",
+                                                       "Y2:",
+                                                       "Y0old:",
+                                                       "Y1old:",
+                                                       "Y1old2:",
+                                                       "x5old:",
+                                                       "IntAc1:",
+                                                       "IntAc2:"};
+
+// Slots of the dead-time buffer a loaded output fills, so the delayed signal
+// starts from the saved output instead of from zero.
+constexpr int kSlotsCarregados = 1000;
+
+std::string Estado(double x) { return smp::RealFixo(x, 4, 2); }
+
+}  // namespace
+
+void Processo::SalvaParametros(smp::Escritor& e) const {
+  const std::string nn = smp::DoisDigitos(identidade_);
+  const std::string marca = "P" + nn;
+  const std::array<std::string, 25> valores = {TagText,
+                                               DescricaoText,
+                                               std::to_string(EntradaSelect),
+                                               LText,
+                                               Ctext,
+                                               smp::FlagMista(CheckBox1),
+                                               Histerese,
+                                               TempoMorto,
+                                               GanhoText,
+                                               std::to_string(ComboBox1),
+                                               valveStext,
+                                               ratetext,
+                                               tal,
+                                               std::to_string(ComboBox2),
+                                               NCText + "x" + PeriodoText,
+                                               LEAD,
+                                               LAG,
+                                               Estado(X0),
+                                               Estado(Y2),
+                                               Estado(Y0old),
+                                               Estado(Y1old),
+                                               Estado(Y1old2),
+                                               Estado(x5old),
+                                               Estado(IntAc1),
+                                               Estado(IntAc2)};
+  e.Linha("=====<<<PROCESSO:" + nn + ">>>=====");
+  for (std::size_t i = 0; i < valores.size(); ++i)
+    e.Valor(smp::PrefixoValor(marca, static_cast<int>(i) + 1), kRotulos[i], valores[i]);
+}
+
+void Processo::LeParametros(smp::Leitor& l) {
+  std::size_t linha = 0;
+  // Prefix "{Pnn/kk} " (9 characters) plus the label of the next line.
+  auto pular = [&linha] { return 9 + ContaCaracteres(kRotulos[linha++]); };
+  auto texto = [&] { return l.Valor(pular()); };
+  auto bilingue = [&] { return l.ValorBilingue(pular()); };
+  auto estrito = [&] { return static_cast<int>(smp::LeInteiroEstrito(texto())); };
+  auto real = [&] { return smp::LeReal(texto()); };
+
+  l.Linha();  // header, by position only
+  TagText = bilingue();
+  DescricaoText = bilingue();
+  EntradaSelect = estrito();
+  LText = texto();
+  Ctext = texto();
+  CheckBox1 = smp::LeFlagMista(texto());
+  Histerese = texto();
+  TempoMorto = texto();
+  GanhoText = texto();
+  ComboBox1 = estrito();
+  valveStext = texto();
+  ratetext = texto();
+  tal = texto();
+  ComboBox2 = estrito();
+  // Cycle count and period share a line: "NCxPeriod". Without "x" the whole
+  // value is the cycle count and the period stays as it was.
+  const std::string ciclos = texto();
+  if (const std::size_t x = ciclos.find('x'); x != std::string::npos) {
+    NCText = ciclos.substr(0, x);
+    PeriodoText = ciclos.substr(x + 1);
+  } else {
+    NCText = ciclos;
+  }
+  LEAD = texto();
+  LAG = texto();
+  X0 = real();
+  Y2 = real();
+  for (int i = 1; i <= kSlotsCarregados; ++i) BufTM[i] = Y2;
+  Y0old = real();
+  Y1old = real();
+  Y1old2 = real();
+  x5old = real();
+  IntAc1 = real();
+  IntAc2 = real();
+}
+
+}  // namespace quiv

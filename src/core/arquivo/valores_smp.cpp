@@ -1,0 +1,279 @@
+#include "core/arquivo/valores_smp.h"
+
+#include <array>
+#include <cctype>
+#include <cinttypes>
+#include <cmath>
+#include <cstdio>
+#include <optional>
+
+#include "core/nucleo/equation.h"
+#include "core/nucleo/erro.h"
+#include "core/nucleo/memoria.h"
+#include "core/nucleo/numero_texto.h"
+
+namespace quiv::smp {
+
+namespace {
+
+// Unicode code points of Windows-1252 bytes 0x80 … 0x9F (0 where undefined:
+// they stand for the C1 control of the same number).
+constexpr std::array<char16_t, 32> kAlto = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+char32_t PontoDoByte(unsigned char b) {
+  if (b >= 0x80 && b <= 0x9F && kAlto[b - 0x80] != 0) return kAlto[b - 0x80];
+  return b;
+}
+
+std::optional<unsigned char> ByteDoPonto(char32_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<unsigned char>(c);
+  for (std::size_t i = 0; i < kAlto.size(); ++i) {
+    if (kAlto[i] == c) return static_cast<unsigned char>(0x80 + i);
+    if (kAlto[i] == 0 && c == 0x80 + i) return static_cast<unsigned char>(c);
+  }
+  return std::nullopt;
+}
+
+void AcrescentaUtf8(std::string& s, char32_t c) {
+  if (c < 0x80) {
+    s += static_cast<char>(c);
+  } else if (c < 0x800) {
+    s += static_cast<char>(0xC0 | (c >> 6));
+    s += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    s += static_cast<char>(0xE0 | (c >> 12));
+    s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    s += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+// Next code point of a UTF-8 text; a malformed sequence yields U+FFFD for
+// one byte.
+char32_t ProximoPonto(std::string_view s, std::size_t& i) {
+  const auto b = static_cast<unsigned char>(s[i]);
+  int extra = b < 0x80 ? 0 : (b >> 5) == 0x6 ? 1 : (b >> 4) == 0xE ? 2 : (b >> 3) == 0x1E ? 3 : -1;
+  if (extra == 0) {
+    ++i;
+    return b;
+  }
+  if (extra < 0 || i + static_cast<std::size_t>(extra) >= s.size()) {
+    ++i;
+    return 0xFFFD;
+  }
+  char32_t c = b & (0x3F >> extra);
+  for (int k = 1; k <= extra; ++k) {
+    const auto seguinte = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
+    if ((seguinte & 0xC0) != 0x80) {
+      ++i;
+      return 0xFFFD;
+    }
+    c = (c << 6) | (seguinte & 0x3F);
+  }
+  i += static_cast<std::size_t>(extra) + 1;
+  return c;
+}
+
+bool Digito(char c) { return c >= '0' && c <= '9'; }
+
+int Hex(char c) {
+  if (Digito(c)) return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// A whole line as an integer (blanks in front, sign, decimal or "$" hex).
+std::optional<std::int64_t> InteiroCompleto(std::string_view t) {
+  std::size_t i = 0;
+  while (i < t.size() && t[i] == ' ') ++i;
+  bool negativo = false;
+  if (i < t.size() && (t[i] == '+' || t[i] == '-')) negativo = t[i++] == '-';
+  if (i >= t.size()) return std::nullopt;
+  std::int64_t v = 0;
+  if (t[i] == '$') {
+    if (++i >= t.size()) return std::nullopt;
+    for (; i < t.size(); ++i) {
+      const int h = Hex(t[i]);
+      if (h < 0 || v > 0xFFFFFFFFll) return std::nullopt;
+      v = v * 16 + h;
+    }
+    if (v > 0xFFFFFFFFll) return std::nullopt;
+    v = static_cast<std::int32_t>(static_cast<std::uint32_t>(v));  // "$FFFFFFFF" is -1
+  } else {
+    for (; i < t.size(); ++i) {
+      if (!Digito(t[i]) || v > 0x80000000ll) return std::nullopt;
+      v = v * 10 + (t[i] - '0');
+    }
+  }
+  v = negativo ? -v : v;
+  if (v < INT32_MIN || v > INT32_MAX) return std::nullopt;
+  return v;
+}
+
+struct NomeCor {
+  const char* nome;
+  std::uint32_t valor;
+};
+
+constexpr NomeCor kCores[] = {
+    {"clBlack", 0x000000},
+    {"clMaroon", 0x000080},
+    {"clGreen", 0x008000},
+    {"clOlive", 0x008080},
+    {"clNavy", 0x800000},
+    {"clPurple", 0x800080},
+    {"clTeal", 0x808000},
+    {"clGray", 0x808080},
+    {"clSilver", 0xC0C0C0},
+    {"clRed", 0x0000FF},
+    {"clLime", 0x00FF00},
+    {"clYellow", 0x00FFFF},
+    {"clBlue", 0xFF0000},
+    {"clFuchsia", 0xFF00FF},
+    {"clAqua", 0xFFFF00},
+    {"clWhite", 0xFFFFFF},
+    {"clMoneyGreen", 0xC0DCC0},
+    {"clSkyBlue", 0xF0CAA6},
+    {"clCream", 0xF0FBFF},
+    {"clMedGray", 0xA4A0A0},
+    {"clDefault", 0x20000000},
+    {"clNone", 0x1FFFFFFF},
+    {"clScrollBar", 0x80000000},
+    {"clBackground", 0x80000001},
+    {"clActiveCaption", 0x80000002},
+    {"clInactiveCaption", 0x80000003},
+    {"clMenu", 0x80000004},
+    {"clWindow", 0x80000005},
+    {"clWindowFrame", 0x80000006},
+    {"clMenuText", 0x80000007},
+    {"clWindowText", 0x80000008},
+    {"clCaptionText", 0x80000009},
+    {"clActiveBorder", 0x8000000A},
+    {"clInactiveBorder", 0x8000000B},
+    {"clAppWorkSpace", 0x8000000C},
+    {"clHighlight", 0x8000000D},
+    {"clHighlightText", 0x8000000E},
+    {"clBtnFace", 0x8000000F},
+    {"clBtnShadow", 0x80000010},
+    {"clGrayText", 0x80000011},
+    {"clBtnText", 0x80000012},
+    {"clInactiveCaptionText", 0x80000013},
+    {"clBtnHighlight", 0x80000014},
+    {"cl3DDkShadow", 0x80000015},
+    {"cl3DLight", 0x80000016},
+    {"clInfoText", 0x80000017},
+    {"clInfoBk", 0x80000018},
+    {"clGradientActiveCaption", 0x8000001B},
+    {"clGradientInactiveCaption", 0x8000001C},
+};
+
+bool IguaisSemCaixa(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string ParaWindows1252(std::string_view utf8) {
+  std::string bytes;
+  bytes.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto b = ByteDoPonto(ProximoPonto(utf8, i));
+    bytes += static_cast<char>(b ? *b : '?');
+  }
+  return bytes;
+}
+
+std::string DeWindows1252(std::string_view bytes) {
+  std::string utf8;
+  utf8.reserve(bytes.size());
+  for (char b : bytes) AcrescentaUtf8(utf8, PontoDoByte(static_cast<unsigned char>(b)));
+  return utf8;
+}
+
+std::vector<std::string> DivideLinhas(std::string_view conteudo) {
+  std::vector<std::string> linhas;
+  std::string linha;
+  for (char c : conteudo) {
+    if (c == '\n') {
+      linhas.push_back(std::move(linha));
+      linha.clear();
+    } else if (c != '\r') {
+      linha += c;
+    }
+  }
+  if (!linha.empty() || (!conteudo.empty() && conteudo.back() != '\n')) linhas.push_back(linha);
+  return linhas;
+}
+
+std::string LinhaSegura(std::string_view texto) {
+  std::string linha(texto);
+  for (char& c : linha)
+    if (c == '\r' || c == '\n') c = ' ';
+  return linha;
+}
+
+std::string TextoBilingue(std::string_view linha, bool ingles) {
+  const std::size_t barra = linha.find('|');
+  if (barra == std::string_view::npos) return std::string(linha);
+  return std::string(ingles ? linha.substr(barra + 1) : linha.substr(0, barra));
+}
+
+std::string MensagemInteiroInvalido(std::string_view linha) {
+  return "'" + std::string(linha) + "' is not a valid integer value";
+}
+
+std::int32_t LeInteiroEstrito(std::string_view linha) {
+  const auto v = InteiroCompleto(linha);
+  if (!v) throw Erro(MensagemInteiroInvalido(linha));
+  return static_cast<std::int32_t>(*v);
+}
+
+std::int32_t LeInteiroTolerante(std::string_view linha) {
+  if (const auto v = InteiroCompleto(linha)) return static_cast<std::int32_t>(*v);
+  std::size_t i = 0;
+  while (i < linha.size() && linha[i] == ' ') ++i;
+  bool negativo = false;
+  if (i < linha.size() && (linha[i] == '+' || linha[i] == '-')) negativo = linha[i++] == '-';
+  std::int64_t v = 0;
+  for (; i < linha.size() && Digito(linha[i]) && v <= INT32_MAX; ++i) v = v * 10 + (linha[i] - '0');
+  v = std::min<std::int64_t>(v, INT32_MAX);
+  return static_cast<std::int32_t>(negativo ? -v : v);
+}
+
+double LeReal(std::string_view linha) {
+  std::string t(linha);
+  for (char& c : t)
+    if (c == 'e') c = 'E';
+  const double v = ValorNumeroSemVerificar(t);
+  return std::isfinite(v) ? v : 0.0;
+}
+
+std::string RealFixo(double x, int largura, int decimais) {
+  if (!(std::fabs(x) < 1e36)) return TextoCientifico(x);
+  return TextoLargura(x, decimais, largura);
+}
+
+std::string EscreveCor(std::uint32_t cor) {
+  for (const NomeCor& c : kCores)
+    if (c.valor == cor) return c.nome;
+  char texto[16];
+  std::snprintf(texto, sizeof texto, "$%08" PRIX32, cor);
+  return texto;
+}
+
+std::uint32_t LeCor(std::string_view linha) {
+  for (const NomeCor& c : kCores)
+    if (IguaisSemCaixa(linha, c.nome)) return c.valor;
+  return static_cast<std::uint32_t>(LeInteiroEstrito(linha));
+}
+
+}  // namespace quiv::smp

@@ -1,8 +1,0 @@
-#include "core/erro.h"
-
-namespace quiv {
-
-void LancaEstouro() { throw Erro(kMensagemEstouro); }
-void LancaDivisaoZero() { throw Erro(kMensagemDivisaoZero); }
-
-}  // namespace quiv

@@ -1,0 +1,120 @@
+#include "core/objetos/arquivo_registro.h"
+
+#include <array>
+#include <cstring>
+#include <system_error>
+
+#include "core/objetos/controlador.h"
+#include "core/nucleo/erro.h"
+#include "core/nucleo/numero_texto.h"
+
+namespace quiv {
+
+namespace {
+
+constexpr std::array<BaseTempo, 3> kBases{{
+    {1, 0.1, 0.1, "Tempo (0.100 seg);", "Saving 0.1s sampling"},
+    {3, 0.334, 0.3, "Tempo (0.334 seg);", "Saving 0.334s sampling"},
+    {20, 2.0, 2.0, "Tempo (2 seg);", "Saving 2s sampling"},
+}};
+
+bool Proibido(unsigned char c) {
+  return c < 0x20 || c == 0x7f || std::strchr("<>:\"/\\|?*", c) != nullptr;
+}
+
+std::string TextoCaminho(const std::filesystem::path& p) {
+  const auto u = p.u8string();
+  return std::string(u.begin(), u.end());
+}
+
+// Writes x with 2 decimals into `destino`, the point as a comma when asked.
+std::size_t EscreveNumero(double x, bool virgula, char* destino) {
+  const std::size_t n = EscreveFixo(x, 2, destino);
+  if (virgula)
+    if (char* ponto = static_cast<char*>(std::memchr(destino, '.', n))) *ponto = ',';
+  return n;
+}
+
+[[noreturn]] void ErroCriacao(const std::filesystem::path& p) {
+  throw Erro("Erro de entrada/saída: não foi possível criar o arquivo \"" + TextoCaminho(p) +
+             "\" (I/O error: cannot create the file)");
+}
+
+}  // namespace
+
+const BaseTempo& DadosBaseTempo(int item) {
+  return item >= 1 && item <= 2 ? kBases[static_cast<std::size_t>(item)] : kBases[0];
+}
+
+std::string ArquivoRegistro::StemSeguro(std::string_view tag) {
+  std::string s(tag);
+  for (char& c : s)
+    if (Proibido(static_cast<unsigned char>(c))) c = '_';
+  return s;
+}
+
+std::filesystem::path ArquivoRegistro::ProximoArquivo(const std::filesystem::path& pasta,
+                                                      std::string_view tag) {
+  const std::string stem = StemSeguro(tag);
+  for (int n = 1;; ++n) {
+    const std::string nome = stem + "_" + std::to_string(n) + ".txt";
+    std::filesystem::path p =
+        pasta / std::filesystem::path(std::u8string(nome.begin(), nome.end()));
+    std::error_code erro;
+    // A dangling link counts as taken: writing through it would create or
+    // replace a file elsewhere.
+    const auto estado = std::filesystem::symlink_status(p, erro);
+    if (estado.type() == std::filesystem::file_type::not_found) return p;
+    if (erro) ErroCriacao(p);
+  }
+}
+
+void ArquivoRegistro::Abre(const std::filesystem::path& pasta, std::string_view tag, int base,
+                           std::string_view texto1, std::string_view texto2,
+                           std::string_view texto3) {
+  Fecha();
+  const BaseTempo& b = DadosBaseTempo(base);
+  caminho_ = ProximoArquivo(pasta, tag);
+  arquivo_.clear();
+  arquivo_.open(caminho_, std::ios::out | std::ios::binary);
+  if (!arquivo_.is_open()) ErroCriacao(caminho_);
+  aberto_ = true;
+  arquivo_ << b.PrefixoCabecalho << texto1 << ';' << texto2 << ';' << texto3 << "\r\n";
+  arquivo_.flush();
+  if (!arquivo_) FalhaGravacao();
+  PeriodoArquivo = b.PeriodoArquivo;
+}
+
+void ArquivoRegistro::EscreveLinha(double a, double b, double c, bool virgula) {
+  if (!aberto_) return;
+  // Four numbers of at most ~340 characters each.
+  char linha[4 * 352 + 8];
+  std::size_t n = 0;
+  for (const double v : {TempoArquivo, a, b, c}) {
+    if (n > 0) linha[n++] = ';';
+    n += EscreveNumero(v, virgula, linha + n);
+  }
+  linha[n++] = '\r';
+  linha[n++] = '\n';
+  arquivo_.write(linha, static_cast<std::streamsize>(n));
+  if (!arquivo_) FalhaGravacao();
+  TempoArquivo += PeriodoArquivo;
+}
+
+void ArquivoRegistro::Fecha() {
+  if (!aberto_) return;
+  aberto_ = false;
+  arquivo_.close();
+  if (arquivo_.fail())
+    throw Erro("Erro de entrada/saída: não foi possível gravar o arquivo \"" +
+               TextoCaminho(caminho_) + "\" (I/O error: cannot write the file)");
+}
+
+void ArquivoRegistro::FalhaGravacao() {
+  aberto_ = false;
+  arquivo_.close();
+  throw Erro("Erro de entrada/saída: não foi possível gravar o arquivo \"" +
+             TextoCaminho(caminho_) + "\" (I/O error: cannot write the file)");
+}
+
+}  // namespace quiv

@@ -1,0 +1,121 @@
+#include "core/objetos/bloco.h"
+
+#include <cstdio>
+#include <string>
+
+namespace quiv {
+
+namespace {
+
+// Appends a reference that substitutes exactly as the original one did.
+void AcrescentaReferencia(std::string& texto, int endereco) {
+  texto += 'M';
+  texto += static_cast<char>('0' + endereco / 10);
+  texto += static_cast<char>('0' + endereco % 10);
+}
+
+}  // namespace
+
+Bloco::Bloco(Simulacao& simulacao, int numero)
+    : simulacao_(simulacao), numero_(numero), endereco_(IdentidadeBloco(numero)) {}
+
+// The selector is looked for in the substituted text, where a ">" or "<" that
+// a reference swallowed (as in "M>5") no longer exists and values bring none.
+// So the split works on the substitution's literal pieces, and each part is
+// rebuilt as a text whose substitution gives exactly that part of the
+// substituted text: each Expressao then yields the bits of the reference
+// evaluator on that part.
+void Bloco::CompilaFuncao(std::string_view texto) {
+  funcao_.DefineTexto(texto);
+  selecao_ = Selecao::Nenhuma;
+  const ModeloSubstituicao modelo = AnalisaEnderecos(texto);
+  if (modelo.textoZero) return;
+
+  char simbolo = 0;
+  for (const char candidato : {'>', '<'}) {
+    for (const TrechoSubstituido& trecho : modelo.trechos)
+      if (trecho.literal.find(candidato) != std::string::npos) simbolo = candidato;
+    if (simbolo != 0) break;
+  }
+  if (simbolo == 0) return;
+
+  std::string esquerda, direita;
+  bool achou = false;
+  for (const TrechoSubstituido& trecho : modelo.trechos) {
+    std::string& destino = achou ? direita : esquerda;
+    const std::size_t posicao = achou ? std::string::npos : trecho.literal.find(simbolo);
+    if (posicao == std::string::npos) {
+      destino += trecho.literal;
+    } else {
+      achou = true;
+      esquerda.append(trecho.literal, 0, posicao);
+      direita.append(trecho.literal, posicao + 1);
+    }
+    if (trecho.endereco != 0) AcrescentaReferencia(achou ? direita : esquerda, trecho.endereco);
+  }
+  esquerda_.DefineTexto(esquerda);
+  direita_.DefineTexto(direita);
+  selecao_ = simbolo == '>' ? Selecao::Maior : Selecao::Menor;
+}
+
+double Bloco::ValorFuncao(bool* valida) {
+  const Memoria& memoria = simulacao_.memoria;
+  if (selecao_ == Selecao::Nenhuma) {
+    const Avaliacao a = funcao_.Avalia(memoria);
+    if (valida) *valida = a.ErroEquacao.empty();
+    return a.valor;
+  }
+  const Avaliacao l = esquerda_.Avalia(memoria);
+  const Avaliacao r = direita_.Avalia(memoria);
+  if (valida) *valida = l.ErroEquacao.empty() && r.ErroEquacao.empty();
+  if (selecao_ == Selecao::Maior) return l.valor > r.valor ? l.valor : r.valor;
+  return l.valor < r.valor ? l.valor : r.valor;
+}
+
+void Bloco::Calcula() {
+  double y = ValorFuncao();
+  if (LimSupCheck) {
+    const double u = limSup_.Valor(simulacao_.memoria);
+    if (y > u) y = u;
+  }
+  if (LimInfCheck) {
+    const double b = limInf_.Valor(simulacao_.memoria);
+    if (!(y >= b)) y = b;
+  }
+  if (!simulacao_.ModoRapido) Leitura = y;
+  simulacao_.memoria.celula[endereco_] = y;
+}
+
+bool Bloco::AtualizaParametros(bool MostraMensagens) {
+  simulacao_.memoria.DefineDescricao(endereco_, DescricaoText);
+  Titulo = DescricaoText;
+  char rotulo[16];
+  std::snprintf(rotulo, sizeof rotulo, "M%d=", endereco_);
+  RotuloSaida = std::string(rotulo);
+
+  CompilaFuncao(FuncaoTr);
+  limSup_.DefineTexto(LimSupText);
+  limInf_.DefineTexto(LimInfText);
+
+  bool funcaoValida = true;
+  ValorFuncao(&funcaoValida);
+  const bool supValido = !LimSupCheck || limSup_.Avalia(simulacao_.memoria).ErroEquacao.empty();
+  const bool infValido = !LimInfCheck || limInf_.Avalia(simulacao_.memoria).ErroEquacao.empty();
+
+  if (MostraMensagens) {
+    auto informa = [&](std::string_view sufixo) {
+      std::string texto = "Bloco ";
+      texto += std::to_string(endereco_);
+      texto += sufixo;
+      simulacao_.Informa(texto);
+    };
+    if (!funcaoValida) informa(": Função inválida");
+    if (!supValido) informa(": Limite Superior inválido");
+    if (!infValido) informa(": Limite Inferior inválido");
+  }
+  return funcaoValida && supValido && infValido;
+}
+
+void Bloco::LeDescricao() { DescricaoText = simulacao_.memoria.DescricaoEndereco[endereco_]; }
+
+}  // namespace quiv

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/nucleo/expressao.h"
+#include "core/nucleo/simulacao.h"
+
+// The simulation file's line reader and writer, for the object's record.
+namespace quiv::smp {
+class Escritor;
+class Leitor;
+}  // namespace quiv::smp
+
+namespace quiv {
+
+// Calculation block n (1 … 24): one value per scan cycle from an expression
+// over M-addresses, optionally the larger or smaller of two sub-expressions,
+// held between optional limits, written to the output address
+// N = IdentidadeBloco(n) (M41 … M60, M75 … M78). N also names the block in its
+// messages. No state is kept between cycles.
+//
+// Function f, after its M-addresses are replaced by their values:
+//   f = "L>R"  ->  y = L if L > R, else R      (the larger; R on a tie)
+//   f = "L<R"  ->  y = L if L < R, else R      (the smaller; R on a tie)
+//   otherwise  ->  y = value of f
+// The split is at the first ">" when there is one, otherwise at the first "<";
+// a second selector in a part makes that part an inconsistent expression.
+// Limits, upper first, so with U < B the lower limit wins:
+//   if LimSupCheck and y > U: y = U
+//   if LimInfCheck and not (y >= B): y = B
+//   M[N] = y
+//
+// The check boxes are live (read every step); the function and limit texts
+// are compiled only by AtualizaParametros.
+class Bloco : public ObjetoCiclo {
+ public:
+  Bloco(Simulacao& simulacao, int numero);
+
+  int Numero() const { return numero_; }
+  int Endereco() const { return endereco_; }
+
+  // Form fields, as typed.
+  std::string TagText;
+  std::string DescricaoText;
+  std::string FuncaoTr;
+  bool LimSupCheck = false;
+  std::string LimSupText = "105";
+  bool LimInfCheck = false;
+  std::string LimInfText = "-5";
+
+  // Read-outs: the title (Label9), the address label in front of the value
+  // (Label1, "M41=" for block 1) and the last output (Label6, shown with two
+  // decimals), which off-line runs leave untouched.
+  std::string Titulo;
+  std::string RotuloSaida = "=";
+  double Leitura = 0.0;
+
+  void Calcula() override;
+
+  // Describes the output address, compiles the texts and checks that they
+  // evaluate. Both take effect whatever the checks say. Messages, in order:
+  // "Bloco N: Função inválida", ": Limite Superior inválido" (limit on),
+  // ": Limite Inferior inválido" (limit on). An overflow while checking
+  // propagates as Erro.
+  bool AtualizaParametros(bool MostraMensagens);
+
+  // The block's record in the simulation file: the header
+  // "=====<<<BLOCO CALC:NN>>>=====" (NN the output address) and 7 value lines
+  // "{BNN/KK} " + label + value: tag and description (bilingual when read),
+  // function, upper and lower limit texts, upper and lower limit checks
+  // ("True"/"False"). Reading takes each value after the fixed prefix and
+  // label length, fills the form fields only and applies nothing.
+  void SalvaParametros(smp::Escritor& e) const;
+  void LeParametros(smp::Leitor& l);
+
+  // DescricaoText := the output address's description (on activation and
+  // after a successful apply).
+  void LeDescricao();
+
+  // The function as stored at the last apply, evaluated on the current cells;
+  // `valida` tells whether every part evaluated.
+  double ValorFuncao(bool* valida = nullptr);
+
+ private:
+  enum class Selecao { Nenhuma, Maior, Menor };
+
+  void CompilaFuncao(std::string_view texto);
+
+  Simulacao& simulacao_;
+  int numero_;
+  int endereco_;
+
+  Selecao selecao_ = Selecao::Nenhuma;
+  Expressao funcao_;    // the whole text, without a selector
+  Expressao esquerda_;  // the parts around the selector
+  Expressao direita_;
+  Expressao limSup_;
+  Expressao limInf_;
+};
+
+}  // namespace quiv

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+
+#include "core/nucleo/simulacao.h"
+
+namespace quiv {
+
+// Latching push button b (1 … 3) of the operator panel: writes M(96+b).
+// A click on the released picture presses it (cell 1), a click on the pressed
+// picture releases it (cell 0); it stays as left until clicked again. Every
+// sixth scan cycle the state label shows the state-1 text when the cell is
+// not 0, else the state-0 text.
+class BotaoComando {
+ public:
+  // b: button number 1 … 3.
+  BotaoComando(Simulacao& simulacao, int b);
+
+  int Numero() const { return b_; }
+  int Endereco() const { return 96 + b_; }
+
+  void NormClick();   // Botao b _normClick
+  void PressClick();  // botao b _pressClick
+  // State label refresh; does nothing while the name label is hidden. Writes
+  // the label only when its text changes.
+  void AtualizaTexto();
+  // Enabling or disabling: the name label follows, and while enabled the
+  // picture that matches the cell shows.
+  void DefineVisivel(bool visivel);
+
+  // Texts from the configuration dialog.
+  std::string Nome;          // Botao b _label
+  std::string TextoEstado0;  // "Texto para M97=0" …
+  std::string TextoEstado1;  // "Texto para M97=1" …
+  // Controls, as the window shows them.
+  bool Visivel = false;  // the name label
+  bool NormVisivel = false;
+  bool PressVisivel = false;
+  std::string Texto;  // botao b _texto
+
+ private:
+  Simulacao& simulacao_;
+  int b_;
+};
+
+}  // namespace quiv

@@ -1,0 +1,91 @@
+#include "core/objetos/entrada_dados.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/objetos/controlador.h"
+#include "core/nucleo/erro.h"
+#include "core/nucleo/numero_texto.h"
+
+namespace quiv {
+
+namespace {
+
+double LeFaixa(const std::string& texto, double padrao) {
+  const auto v = LeNumero(texto);
+  return v ? *v : padrao;
+}
+
+}  // namespace
+
+EntradaDados::EntradaDados(Simulacao& simulacao, int n) : simulacao_(simulacao), n_(n) {
+  TrackText = TextoPosicao();
+}
+
+double EntradaDados::Minimo() const {
+  return LeFaixa(simulacao_.memoria.descritor[Endereco()].UEMin, 0.0);
+}
+
+double EntradaDados::Maximo() const {
+  return LeFaixa(simulacao_.memoria.descritor[Endereco()].UEMax, 100.0);
+}
+
+double EntradaDados::Engenharia(double pct) const {
+  const double lo = Minimo();
+  const double v = lo + (Maximo() - lo) * pct / 100.0;
+  if (!std::isfinite(v)) LancaEstouro();
+  return v;
+}
+
+std::string EntradaDados::TextoPosicao() const {
+  return TextoLargura(Engenharia(TrackBar / 100.0), 2, 4);
+}
+
+void EntradaDados::TrackBarChange() {
+  simulacao_.memoria.celula[Endereco()] = TrackBar / 100.0;
+  TrackText = TextoPosicao();
+}
+
+void EntradaDados::DefinePosicao(int posicao) {
+  TrackBar = std::clamp(posicao, 0, kPosicaoMaxima);
+  TrackBarChange();
+}
+
+void EntradaDados::TrackTextKeyPress(char tecla) {
+  if (tecla == kEsc) {
+    TrackText = TextoPosicao();
+    return;
+  }
+  if (tecla != kEnter) return;
+  const double lo = Minimo();
+  const double hi = Maximo();
+  const auto v = LeNumero(TrackText);
+  if (!v || *v < lo || *v > hi) {
+    TrackText = TextoPosicao();
+    return;
+  }
+  TrackText = TextoLargura(*v, 2, 4);
+  if (hi - lo == 0.0) LancaDivisaoZero();
+  const double pct = (*v - lo) * 100.0 / (hi - lo);
+  if (!std::isfinite(pct)) LancaEstouro();
+  simulacao_.memoria.celula[Endereco()] = pct;
+  DefinePosicao(static_cast<int>(std::nearbyint(pct * 100.0)));
+}
+
+void EntradaDados::AtualizaValor() { TrackText = TextoLargura(Engenharia(Celula()), 2, 5); }
+
+void EntradaDados::DefineNome(std::string_view nome) {
+  TrackLabel.assign(nome);
+  simulacao_.memoria.DefineDescricao(Endereco(), nome);
+  const int l = static_cast<int>(std::max<std::size_t>(ContaCaracteres(nome), 6));
+  TrackBackWidth = 7 * l + 75;
+  TrackBarWidth = 7 * l + 63;
+  DeslocamentoTexto = 7 * l + 10;
+}
+
+void EntradaDados::DefineSlider(bool comSlider) {
+  ComSlider = comSlider;
+  TrackBackHeight = comSlider ? kAlturaComSlider : kAlturaSemSlider;
+}
+
+}  // namespace quiv

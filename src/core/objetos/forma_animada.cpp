@@ -1,0 +1,87 @@
+#include "core/objetos/forma_animada.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/nucleo/erro.h"
+
+namespace quiv {
+
+namespace {
+
+// A strict whole number: leading blanks, an optional sign, digits to the end.
+// 0 when the text is none or lies outside 1 … 99.
+int LeEndereco(const std::string& texto) {
+  std::size_t i = 0;
+  while (i < texto.size() && texto[i] == ' ') ++i;
+  bool negativo = false;
+  if (i < texto.size() && (texto[i] == '+' || texto[i] == '-')) negativo = texto[i++] == '-';
+  if (i == texto.size()) return 0;
+  int valor = 0;
+  for (; i < texto.size(); ++i) {
+    if (texto[i] < '0' || texto[i] > '9') return 0;
+    valor = valor * 10 + (texto[i] - '0');
+    if (valor > Memoria::kEnderecos) return 0;
+  }
+  return negativo ? 0 : valor;
+}
+
+// Pixels, rounded halves to even and held where an int and any screen are safe.
+int Pixels(double x) {
+  constexpr double kLimite = 1000000.0;
+  if (std::isnan(x)) return 0;
+  return static_cast<int>(std::nearbyint(std::clamp(x, -kLimite, kLimite)));
+}
+
+}  // namespace
+
+FormaAnimada::FormaAnimada(Simulacao& simulacao, int n) : simulacao_(simulacao), n_(n) {}
+
+int FormaAnimada::Endereco() const {
+  if (enderecoLido_ == 0 || ImagemVar != varLida_) {
+    const int endereco = LeEndereco(ImagemVar);
+    if (endereco == 0) throw Erro("'" + ImagemVar + "' is not a valid integer value");
+    varLida_ = ImagemVar;
+    enderecoLido_ = endereco;
+  }
+  return enderecoLido_;
+}
+
+void FormaAnimada::Atualiza() {
+  if (!Visivel) return;
+  const double c = simulacao_.memoria.celula[Endereco()];
+  if (ImagemTipo == kCirculo) {
+    Cor = c != 0.0 ? ImagemCor2 : ImagemCor1;
+  } else if (ImagemTipo == kRetangulo) {
+    Topo = Pixels((100.0 - c) * EscalaForma + TopoForma);
+    Altura = Pixels(c * EscalaForma);
+  }
+}
+
+void FormaAnimada::Prepara() {
+  Cor = ImagemCor1;
+  if (ImagemTipo == kCirculo) {
+    Elipse = true;
+    Largura = ImagemTamW;
+    Altura = ImagemTam;
+  } else if (ImagemTipo == kRetangulo) {
+    Elipse = false;
+    Largura = ImagemTamW;
+    EscalaForma = ImagemTam / 50.0;
+  }
+}
+
+void FormaAnimada::DefineTam(int tam) {
+  ImagemTam = tam;
+  if (ImagemTipo == kCirculo)
+    Altura = tam;
+  else if (ImagemTipo == kRetangulo)
+    EscalaForma = tam / 50.0;
+}
+
+void FormaAnimada::DefineTamW(int tamW) {
+  ImagemTamW = tamW;
+  Largura = tamW;
+}
+
+}  // namespace quiv

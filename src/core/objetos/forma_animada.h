@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/nucleo/simulacao.h"
+
+namespace quiv {
+
+// Animated shape n (1 … 5) on the picture, driven by cell c = M[Imagem n Var].
+//
+//   kind 0, circle:     fill := Cor2 when c ≠ 0, else Cor1
+//   kind 1, rectangle:  a level growing upwards from a fixed base, with
+//                       EscalaForma = Tam/50 pixels per percent:
+//                       top    := round((100 − c)·EscalaForma + TopoForma)
+//                       height := round(c·EscalaForma)
+//                       (halves to even; results held within ±1 000 000 px)
+//
+// Colours are 0x00BBGGRR values. The variable text must be a whole number
+// 1 … 99; any other text raises Erro "'<text>' is not a valid integer value"
+// at each refresh.
+class FormaAnimada {
+ public:
+  static constexpr std::uint32_t kVermelho = 0x0000FF;
+  static constexpr std::uint32_t kLima = 0x00FF00;
+  static constexpr int kCirculo = 0;
+  static constexpr int kRetangulo = 1;
+  static constexpr int kLadoInicial = 65;
+
+  // n: shape number 1 … 5.
+  FormaAnimada(Simulacao& simulacao, int n);
+
+  int Numero() const { return n_; }
+  // The cell named by ImagemVar; throws Erro when it names none.
+  int Endereco() const;
+
+  // Every sixth scan cycle, while visible.
+  void Atualiza();
+  // Layout refresh: colour Cor1; a circle takes TamW × Tam, a rectangle the
+  // width TamW and the scale Tam/50.
+  void Prepara();
+  // Dialog changes that act at once.
+  void DefineTam(int tam);    // circle: height; rectangle: EscalaForma
+  void DefineTamW(int tamW);  // width
+
+  // Settings from the configuration dialog.
+  int ImagemTipo = kCirculo;
+  std::string ImagemVar = "1";
+  std::uint32_t ImagemCor1 = kVermelho;
+  std::uint32_t ImagemCor2 = kLima;
+  int ImagemTam = 50;   // 0 … 300
+  int ImagemTamW = 50;  // 0 … 300
+
+  double EscalaForma = 1.0;  // pixels per percent (rectangle)
+  int TopoForma = 0;         // home top, pixels
+
+  // The shape control, as the window shows it.
+  bool Visivel = false;
+  bool Elipse = true;
+  std::uint32_t Cor = kVermelho;
+  int Topo = 0;
+  int Esquerda = 984;
+  int Largura = kLadoInicial;
+  int Altura = kLadoInicial;
+
+ private:
+  Simulacao& simulacao_;
+  int n_;
+  // The last variable text read and its cell, so a refresh reads no text
+  // while the setting stays.
+  mutable std::string varLida_;
+  mutable int enderecoLido_ = 0;
+};
+
+}  // namespace quiv

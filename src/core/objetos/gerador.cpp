@@ -1,0 +1,293 @@
+#include "core/objetos/gerador.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <initializer_list>
+#include <numbers>
+
+#include "core/nucleo/equation.h"
+#include "core/nucleo/erro.h"
+
+namespace quiv {
+
+namespace {
+
+// A plain number field: the leading number of the text, no comma conversion,
+// no addresses; a text that is no number, or a number beyond the double range,
+// gives 0.
+double NumeroSimples(const std::string& texto) {
+  const double v = ValorNumeroSemVerificar(texto);
+  return std::isfinite(v) ? v : 0.0;
+}
+
+// v with two decimals, rounded half away from zero on its exact value.
+std::string DuasCasas(double v) {
+  if (!std::isfinite(v)) return "0.00";
+  const double cem = v * 100.0;
+  if (std::fma(v, 100.0, -cem) == 0.0 && std::fabs(cem - std::trunc(cem)) == 0.5)
+    v = (std::trunc(cem) + std::copysign(1.0, cem)) / 100.0;
+  char texto[400];
+  std::snprintf(texto, sizeof texto, "%.2f", v);
+  std::string resultado(texto);
+  if (resultado == "-0.00") resultado = "0.00";
+  return resultado;
+}
+
+bool Tem(int tipo, std::initializer_list<int> tipos) {
+  return std::find(tipos.begin(), tipos.end(), tipo) != tipos.end();
+}
+
+}  // namespace
+
+// ---- CanalGerador
+
+const std::string& CanalGerador::Valor() const {
+  if (pendente_) {
+    valor_ = DuasCasas(mostrado_);
+    pendente_ = false;
+  }
+  return valor_;
+}
+
+void CanalGerador::DefineValor(std::string texto) {
+  valor_ = std::move(texto);
+  pendente_ = false;
+}
+
+// ---- Gerador
+
+Gerador::Gerador(Simulacao& simulacao) : Gerador(simulacao, simulacao.aleatorio) {}
+
+Gerador::Gerador(Simulacao& simulacao, Aleatorio& aleatorio)
+    : simulacao_(simulacao), aleatorio_(&aleatorio) {}
+
+int Gerador::TiposOferecidos(int endereco) {
+  if (endereco <= 85) return 10;
+  if (endereco <= kUltimoComFaixa) return 7;
+  return 2;
+}
+
+int Gerador::TipoEfetivo(int endereco) const {
+  const int tipo = Canal(endereco).Tipo;
+  return tipo >= 0 && tipo < TiposOferecidos(endereco) ? tipo : -1;
+}
+
+ArranjoCanal Gerador::Arranjo(int tipo) {
+  ArranjoCanal a;
+  switch (tipo) {
+    case 0:
+      a.UpDownVisivel = true;
+      a.ValorHabilitado = true;
+      break;
+    case 1:
+      a.ValorDigVisivel = true;
+      a.ValorVisivel = false;
+      break;
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+      a.MinMaxVisiveis = true;
+      a.LarguraDesc = 60;
+      break;
+    case 7:
+    case 8:
+    case 9:
+      a.LarguraDesc = 60;
+      a.ValorHabilitado = true;
+      a.EsquerdaValor = 200;
+      a.LarguraValor = 150;
+      break;
+    default:
+      break;
+  }
+  return a;
+}
+
+void Gerador::Calcula() {
+  for (int c = kPrimeiro; c <= kUltimoComFaixa; ++c) Passo(c, Canal(c), TipoEfetivo(c));
+}
+
+void Gerador::Passo(int endereco, CanalGerador& canal, int tipo) {
+  Memoria& memoria = simulacao_.memoria;
+  double& saida = memoria.celula[endereco];
+  const double dt = simulacao_.dt;
+  const double faixa = canal.Maximo - canal.Minimo;
+  switch (tipo) {
+    case 2: {
+      const double v = canal.Minimo + faixa / 10000 * aleatorio_->RandomInt(10000);
+      saida = v;
+      canal.Mostra(v);
+      break;
+    }
+    case 3: {
+      const int r = aleatorio_->RandomInt(30000);
+      if (500 * dt / 0.1 > r)
+        canal.Alvo = canal.Minimo + faixa / 10000 * aleatorio_->RandomInt(10000);
+      // A negative time constant would make the filter diverge (or divide
+      // 0 by 0 at T = −dt); it is taken as none.
+      const double t = std::max(canal.ParamDesc, 0.0);
+      canal.Filtro = t / (t + dt) * canal.Filtro + dt / (t + dt) * canal.Alvo;
+      saida = canal.Filtro;
+      canal.Mostra(canal.Filtro);
+      break;
+    }
+    case 4: {
+      const int r = aleatorio_->RandomInt(30000);
+      if (30 * dt / 0.1 > r) {
+        const double v = canal.Minimo + faixa / 10000 * aleatorio_->RandomInt(10000);
+        saida = v;
+        canal.Mostra(v);
+      }
+      break;
+    }
+    case 5: {
+      canal.TempoSeno += dt;
+      if (canal.TempoSeno > 100000000) canal.TempoSeno = 0;
+      Expressao& periodo = periodos_[endereco - kPrimeiro];
+      periodo.DefineTexto(canal.Desc);
+      canal.ParamDesc = periodo.Valor(memoria);
+      const double p = canal.ParamDesc;
+      double v = 0.0;
+      if (p != 0)
+        v = canal.Minimo + (std::sin(2 * std::numbers::pi * canal.TempoSeno / p) + 1) / 2 * faixa;
+      saida = v;
+      canal.Mostra(v);
+      break;
+    }
+    case 6: {
+      const double u = aleatorio_->RandomInt(10000) / 5000.0 - 1;
+      canal.ValorRW += u * canal.Maximo;
+      if (canal.ValorRW > canal.Minimo + canal.ParamDesc ||
+          canal.ValorRW < canal.Minimo - canal.ParamDesc)
+        canal.ValorRW = canal.Minimo;
+      saida = canal.ValorRW;
+      canal.Mostra(canal.ValorRW);
+      break;
+    }
+    case 7:
+      saida = expressoes_[endereco - kPrimeiro].Valor(memoria);
+      break;
+    case 8: {
+      const double v = expressoes_[endereco - kPrimeiro].Valor(memoria);
+      if (v > 0) saida = std::log(v);
+      break;
+    }
+    case 9: {
+      const double v = std::exp(expressoes_[endereco - kPrimeiro].Valor(memoria));
+      if (!std::isfinite(v)) LancaEstouro();
+      saida = v;
+      break;
+    }
+    default:  // constants, or a type the channel does not offer
+      break;
+  }
+}
+
+void Gerador::AtualizaParametros() {
+  for (int c = kPrimeiro; c <= kUltimo; ++c) Aplica(c, Canal(c));
+}
+
+void Gerador::Aplica(int endereco, CanalGerador& canal) {
+  Memoria& memoria = simulacao_.memoria;
+  const int tipo = TipoEfetivo(endereco);
+  // For these types the edit holds a parameter; the description keeps the
+  // type name MudaTipo wrote.
+  if (!Tem(tipo, {3, 5, 6})) memoria.DefineDescricao(endereco, canal.Desc);
+
+  switch (tipo) {
+    case 0: {
+      const double v = CalculaEquacao(canal.Valor()).valor;
+      memoria.celula[endereco] = v;
+      canal.UpDown = static_cast<int>(std::lround(std::clamp(v, 0.0, 100.0)));
+      break;
+    }
+    case 1: {
+      const bool um = canal.ValorDig == 1;
+      memoria.celula[endereco] = um ? 1.0 : 0.0;
+      canal.DefineValor(um ? "1" : "0");
+      break;
+    }
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+      memoria.celula[endereco] = NumeroSimples(canal.Valor());
+      break;
+    case 7:
+    case 8:
+    case 9:
+      canal.ExpressaoCanal = canal.Valor();
+      expressoes_[endereco - kPrimeiro].DefineTexto(canal.ExpressaoCanal);
+      break;
+    default:
+      break;
+  }
+
+  if (endereco > kUltimoComFaixa) return;
+  canal.Minimo = NumeroSimples(canal.Min);
+  canal.Maximo = NumeroSimples(canal.Max);
+  canal.ValorRW = canal.Minimo;
+  if (tipo == 5) {
+    Expressao& periodo = periodos_[endereco - kPrimeiro];
+    periodo.DefineTexto(canal.Desc);
+    canal.ParamDesc = periodo.Valor(memoria);
+  } else {
+    canal.ParamDesc = NumeroSimples(canal.Desc);
+  }
+}
+
+void Gerador::MudaTipo(int endereco) {
+  CanalGerador& canal = Canal(endereco);
+  const int tipo = TipoEfetivo(endereco);
+  if (endereco <= kUltimoComFaixa) {
+    canal.Minimo = canal.Maximo = canal.ParamDesc = canal.ValorRW = 0.0;
+  }
+  if (tipo < 0) return;
+
+  struct Regra {
+    const char* descricao;
+    bool descricaoAoCarregar;  // written also while a file is being read
+    const char* min;           // nullptr: caption left alone
+    const char* max;
+    const char* desc;
+    const char* valor;
+  };
+  static constexpr Regra kRegras[10] = {
+      {"Constante 0-100", false, nullptr, nullptr, "Descrição", "Valor"},
+      {"Constante 0-1", false, nullptr, nullptr, "Descrição", nullptr},
+      {"Aleatório", true, "Min", "Máx.", "Descrição", nullptr},
+      {"Aleatório Médio", true, "Min.", "Máx.", "Tal(seg)", nullptr},
+      {"Aleatório", true, "Min", "Máx.", "Descrição", nullptr},
+      {"Sinal Senoidal", true, "Min.", "Máx.", "Per (seg)", nullptr},
+      {"Random Walk", false, "Inicial", "Ganho", "Faixa", nullptr},
+      {"Equação", false, nullptr, nullptr, "Descrição", "Equação"},
+      {"LN()", false, nullptr, nullptr, "Descrição", "Equação"},
+      {"Exp()", false, nullptr, nullptr, "Descrição", "Equação"},
+  };
+  const Regra& regra = kRegras[tipo];
+  if (!Carregando || regra.descricaoAoCarregar)
+    simulacao_.memoria.DefineDescricao(endereco, regra.descricao);
+  if (Carregando) return;
+  if (regra.min) canal.Min = regra.min;
+  if (regra.max) canal.Max = regra.max;
+  if (regra.desc) canal.Desc = regra.desc;
+  if (regra.valor) canal.DefineValor(regra.valor);
+}
+
+void Gerador::ClicaUpDown(int endereco, bool sobe) {
+  CanalGerador& canal = Canal(endereco);
+  canal.UpDown = std::clamp(canal.UpDown + (sobe ? 1 : -1), 0, 100);
+  canal.DefineValor(std::to_string(canal.UpDown));
+  AtualizaParametros();
+}
+
+void Gerador::ClicaValorDig(int endereco, int item) {
+  Canal(endereco).ValorDig = item;
+  AtualizaParametros();
+}
+
+}  // namespace quiv

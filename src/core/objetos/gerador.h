@@ -1,0 +1,154 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/nucleo/aleatorio.h"
+#include "core/nucleo/expressao.h"
+#include "core/nucleo/simulacao.h"
+
+// The simulation file's line reader and writer, for the object's record.
+namespace quiv::smp {
+class Escritor;
+class Leitor;
+}  // namespace quiv::smp
+
+namespace quiv {
+
+// One channel of the signal generator: the texts and choices of its row in the
+// window, as typed, and the numbers held since the last apply.
+class CanalGerador {
+ public:
+  // Form fields of the row (M81Tipo, M81Desc, M81Min, M81Max, M81ValorDig,
+  // M81UpDown). Min and Max exist on channels M81 … M90 only.
+  int Tipo = 0;
+  std::string Desc = "Descrição";
+  std::string Min = "Min.";
+  std::string Max = "Máx.";
+  int ValorDig = 0;  // 0/1 choice; item 1 means 1, anything else 0
+  int UpDown = 0;    // arrow position, 0 … 100
+
+  // The value edit (M81Valor). The step shows numbers there with two decimals
+  // and an apply reads them back; the text is written only when read, so the
+  // step itself formats nothing.
+  const std::string& Valor() const;
+  void DefineValor(std::string texto);
+  void Mostra(double v) {
+    mostrado_ = v;
+    pendente_ = true;
+  }
+
+  // Held numbers, by type (see Gerador).
+  double Minimo = 0.0;     // lower bound; initial value of the random walk
+  double Maximo = 0.0;     // upper bound; step gain of the random walk
+  double ParamDesc = 0.0;  // time constant (3), period (5), band half-width (6)
+  double ValorRW = 0.0;
+  double Alvo = 0.0;
+  double Filtro = 0.0;
+  double TempoSeno = 0.0;  // s
+  std::string ExpressaoCanal;
+
+ private:
+  mutable std::string valor_ = "Valor";
+  mutable double mostrado_ = 0.0;
+  mutable bool pendente_ = false;
+};
+
+// What the window shows of a row for a type (MudaTipo's arrangement).
+struct ArranjoCanal {
+  bool UpDownVisivel = false;
+  bool MinMaxVisiveis = false;
+  int LarguraDesc = 161;
+  bool ValorDigVisivel = false;
+  bool ValorVisivel = true;
+  bool ValorHabilitado = false;
+  int EsquerdaValor = 296;
+  int LarguraValor = 57;
+};
+
+// The signal generator: 16 channels, channel c writing M(c), c = 81 … 96.
+// Channels M81 … M85 offer types 0 … 9, M86 … M90 types 0 … 6, M91 … M96
+// types 0 and 1. A type index a channel does not offer selects nothing: no
+// step, no value, no arrangement.
+//
+// Step of channels M81 … M90, type read live every cycle; r(n) is a uniform
+// integer in 0 … n−1, dt the step in s, "show" puts the value in Valor:
+//   0, 1  constants: nothing (the apply wrote the value)
+//   2  fast random:   v = Min + (Max−Min)/10000·r(10000) every cycle
+//   3  medium random: if 500·dt/0.1 > r(30000): Alvo = Min + (Max−Min)/10000·r(10000)
+//                     Filtro = T/(T+dt)·Filtro + dt/(T+dt)·Alvo, T = max(ParamDesc, 0)
+//                     (a new target about every 6 s of simulated time)
+//   4  slow random:   if 30·dt/0.1 > r(30000): v = Min + (Max−Min)/10000·r(10000)
+//                     (about every 100 s); otherwise the output holds
+//   5  sine:          t += dt (back to 0 above 1e8 s); P = Desc evaluated live;
+//                     v = Min + (sin(2π·t/P) + 1)/2·(Max−Min), or 0 when P = 0
+//   6  random walk:   ValorRW += (r(10000)/5000 − 1)·Max; back to Min when it
+//                     leaves Min ± ParamDesc
+//   7  expression value, 8 ln(value) when value > 0 (else the cell holds),
+//   9  exp(value); an exp beyond the double range raises the overflow Erro.
+class Gerador : public ObjetoCiclo {
+ public:
+  static constexpr int kPrimeiro = 81;
+  static constexpr int kUltimo = 96;
+  static constexpr int kUltimoComFaixa = 90;  // last channel with Min/Max and a step
+
+  // Draws from the plant's random source.
+  explicit Gerador(Simulacao& simulacao);
+  // Draws from a source owned elsewhere.
+  Gerador(Simulacao& simulacao, Aleatorio& aleatorio);
+
+  CanalGerador& Canal(int endereco) { return canais_[endereco - kPrimeiro]; }
+  const CanalGerador& Canal(int endereco) const { return canais_[endereco - kPrimeiro]; }
+  Aleatorio& Sorteio() { return *aleatorio_; }
+
+  // Number of types channel `endereco` offers (10, 7 or 2).
+  static int TiposOferecidos(int endereco);
+  // The channel's type, or −1 when its index is not one the channel offers.
+  int TipoEfetivo(int endereco) const;
+  static ArranjoCanal Arranjo(int tipo);
+
+  // A simulation file is being read: MudaTipo keeps the texts just read.
+  bool Carregando = false;
+
+  void Calcula() override;
+
+  // Takes every channel's row over, M81 … M96 (no checks, no messages).
+  void AtualizaParametros();
+
+  // Adapts a channel to its type: clears Min, Max, ParamDesc and ValorRW
+  // (M81 … M90) until the next apply, writes the type name as the address's
+  // description and the type's captions into the row's edits; while
+  // Carregando only the descriptions of types 2 … 5 are written.
+  void MudaTipo(int endereco);
+
+  // Record of the simulation file: "<Parametros>", then five lines per
+  // channel, M81 … M96, each "{P/kk} " and a value: type index, description,
+  // Min, Max (both "/" on M91 … M96, which have no range) and the value edit.
+  void SalvaParametros(smp::Escritor& e) const;
+  // Reads the 81 lines back into the rows (type 1 also takes the value as its
+  // 0/1 choice, type 3 on M81 … M90 as its filtered value), then arranges
+  // every row for its type while Carregando, M81 first, and applies.
+  // A malformed type of M81 or M82, or a malformed 0/1 value, throws Erro.
+  void LeParametros(smp::Leitor& l);
+
+  // Up/down arrow: moves the position by one within 0 … 100, writes it into
+  // Valor and applies.
+  void ClicaUpDown(int endereco, bool sobe);
+  // 0/1 choice clicked: selects the item and applies.
+  void ClicaValorDig(int endereco, int item);
+
+ private:
+  void Passo(int endereco, CanalGerador& canal, int tipo);
+  void Aplica(int endereco, CanalGerador& canal);
+
+  Simulacao& simulacao_;
+  Aleatorio* aleatorio_;
+  std::array<CanalGerador, kUltimo - kPrimeiro + 1> canais_{};
+  // Compiled forms of the expression (types 7 … 9) and of the sine's period.
+  std::array<Expressao, kUltimoComFaixa - kPrimeiro + 1> expressoes_{};
+  std::array<Expressao, kUltimoComFaixa - kPrimeiro + 1> periodos_{};
+};
+
+}  // namespace quiv

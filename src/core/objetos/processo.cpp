@@ -1,0 +1,329 @@
+#include "core/objetos/processo.h"
+
+#include <cmath>
+#include <cstddef>
+#include <limits>
+
+#include "core/nucleo/equation.h"
+#include "core/nucleo/erro.h"
+#include "core/nucleo/numero_texto.h"
+
+namespace quiv {
+
+namespace {
+
+// Stiction detection: filter time constant (s), the smallest move of the
+// rounded filter that counts as movement (%), and how many quiet steps must
+// be exceeded before the element sticks.
+constexpr double kTalFiltro = 0.5;
+constexpr double kLimiarMovimento = 0.2;
+constexpr std::int32_t kPassosQuietos = 4;
+
+constexpr double kSemLimite = 99999.0;  // rate used when the rate text gives 0
+
+// Round(10·v)/10 with halves to the even neighbour (the default rounding mode).
+double Decimo(double v) { return std::nearbyint(10.0 * v) / 10.0; }
+
+// A number field: the value typed, comma or point, kept only when it reads.
+bool LeNumeroEm(std::string_view texto, double& valor) {
+  const std::optional<double> v = LeNumero(texto);
+  if (v) valor = *v;
+  return v.has_value();
+}
+
+// An expression check: the text substitutes and evaluates without the
+// evaluator's error. A text whose value overflows fails the check too, so one
+// bad field cannot end the apply half-way.
+bool Avaliavel(Expressao& expressao, const Memoria& memoria, double& valor) {
+  try {
+    const Avaliacao a = expressao.Avalia(memoria);
+    valor = a.valor;
+    return a.ErroEquacao.empty();
+  } catch (const Erro&) {
+    return false;
+  }
+}
+
+// Failed checks, in the order their messages are shown.
+enum Verificacao {
+  kVEntrada,
+  kVGanho,
+  kVTempoMorto,
+  kVTal1,
+  kVTal2,
+  kVLag,
+  kVLead,
+  kVNC,
+  kVPeriodo,
+  kVHisterese,
+  kVRate,
+  kVAgarramento,
+  kVConstanteTempo,
+  kVerificacoes
+};
+
+constexpr const char* kSufixos[kVerificacoes] = {
+    ": Variável de entrada não informada",
+    ": Ganho inválido",
+    ": Tempo Morto inválido",
+    ": Tal1 inválido",
+    ": Tal2 inválido",
+    ": LAG inválido",
+    ": LEAD inválido",
+    ": NCn inválido",
+    ": Periodo inválido",
+    ": Histerese inválida",
+    ": Rate inválido",
+    ": Agarramento inválido",
+    ": Constante de tempo inválido",
+};
+
+}  // namespace
+
+Processo::Processo(Simulacao& simulacao, int n)
+    : simulacao_(simulacao),
+      n_(n),
+      identidade_(IdentidadeProcesso(n)),
+      ganho_(GanhoText),
+      tempoMorto_(TempoMorto),
+      tal1_(LText),
+      tal2_(Ctext),
+      lead_(LEAD),
+      lag_(LAG),
+      rate_(ratetext) {}
+
+double Processo::CurvaGanho(int tipo, double x) {
+  switch (tipo) {
+    case kAberturaRapida:
+      return 100.0 - (112.0 * std::exp(-x / 40.0) - 9.1935);
+    case kIgualPorcentagem:
+      return 8.9628 * (std::exp(x / 40.0) - 1.0253);
+    case kCurvaS1: {
+      const double z = (x / 2.5 + 30.0) / 10.0 - 5.0;
+      return (50.0 * z / std::sqrt(z * z + 1.0) + 50.0 - 5.2786) / 0.8944;
+    }
+    case kCurvaS2: {
+      const double z = x / 10.0 - 5.0;
+      return 50.0 * z / std::sqrt(z * z + 1.0) + 50.0;
+    }
+    default:
+      return x;
+  }
+}
+
+int Processo::PassosTempoMorto(double D, double dt) {
+  const double passos = std::nearbyint(D / dt);
+  if (!(passos >= 0.0)) return 0;
+  if (passos > kMaximoPassosTM) return kMaximoPassosTM;
+  return static_cast<int>(passos);
+}
+
+void Processo::Satura(double& v) const {
+  if (CheckBox1) return;
+  if (v > 100.0)
+    v = 100.0;
+  else if (!(v >= 0.0))
+    v = 0.0;
+}
+
+double Processo::FuncaoTransferencia(double x, double K) {
+  const Memoria& m = simulacao_.memoria;
+  const double dt = simulacao_.dt;
+  switch (TipoFT) {
+    case kSubamortecido: {
+      const double w = 6.283 / Periodo;
+      const double zeta = NC == 0.0 ? 1.0 : 0.6 / NC;
+      const double w2dt2 = w * w * dt * dt;
+      double yn = Y1old;
+      if (!std::isfinite(w2dt2)) {
+        yn = x;
+      } else {
+        const double den = 1.0 + 2.0 * zeta * w * dt + w2dt2;
+        if (den != 0.0) yn = ((2.0 + 2.0 * zeta * w * dt) * Y1old - Y1old2 + w2dt2 * x) / den;
+      }
+      Satura(yn);
+      Y1old2 = Y1old;
+      Y1old = yn;
+      return yn;
+    }
+    case kLeadLag: {
+      lead_.DefineTexto(LEAD);
+      const double L = lead_.Valor(m);
+      lag_.DefineTexto(LAG);
+      const double G = lag_.Valor(m);
+      double yn = Y1old;
+      if (dt + G != 0.0) yn = (G * Y1old + (dt + L) * x - L * Y0old) / (dt + G);
+      Satura(yn);
+      Y1old = yn;
+      return yn;
+    }
+    case kIntegrador: {
+      double yn = K * dt * x + Y1old;
+      Satura(yn);
+      Y1old = yn;
+      return yn;
+    }
+    default: {
+      tal1_.DefineTexto(LText);
+      const double T1 = tal1_.Valor(m);
+      tal2_.DefineTexto(Ctext);
+      const double T2 = tal2_.Valor(m);
+      if (T1 == 0.0)
+        IntAc1 = x;
+      else if (2.0 * T1 + dt != 0.0)
+        IntAc1 = ((2.0 * T1 - dt) * IntAc1 + dt * (x + Y0old)) / (2.0 * T1 + dt);
+      if (T2 == 0.0)
+        IntAc2 = IntAc1;
+      else if (T2 + dt != 0.0)
+        IntAc2 = (T2 * IntAc2 + dt * IntAc1) / (T2 + dt);
+      Satura(IntAc2);
+      return IntAc2;
+    }
+  }
+}
+
+void Processo::Calcula() {
+  Memoria& m = simulacao_.memoria;
+  const double dt = simulacao_.dt;
+
+  X0 = m.celula[Entrada];
+  const double K = ganho_.Valor(m);
+
+  if (H > 0.0) {
+    const double r = Decimo(X0);
+    if (Xh + H <= r) {
+      Xh = r - H;
+      XhRef = r;
+    } else if (XhRef - H > X0) {
+      Xh = r;
+      XhRef = r + H;
+    }
+  } else {
+    Xh = X0;
+  }
+
+  if (!Agarrado) {
+    Xs = Xh;
+    Xf = kTalFiltro / (kTalFiltro + dt) * Xf + dt / (kTalFiltro + dt) * Xh;
+    Xfr = Decimo(Xf);
+    if (std::fabs(Xfr - x5old) >= kLimiarMovimento)
+      ContaEstavel = 0;
+    else if (ContaEstavel < std::numeric_limits<std::int32_t>::max())
+      ++ContaEstavel;
+    if (ContaEstavel > kPassosQuietos && S > 0.0) Agarrado = true;
+  } else if (std::fabs(Xs - Xh) >= S) {
+    Agarrado = false;
+  }
+  x5old = Xfr;
+
+  rate_.DefineTexto(ratetext);
+  double R = rate_.Valor(m);
+  if (R == 0.0) R = kSemLimite;
+  const double delta = std::fabs(R) * dt;
+  if (std::fabs(Xr - Xs) > delta)
+    Xr = Xs > Xr ? Xr + delta : Xr - delta;
+  else
+    Xr = Xs;
+
+  const double Xv = CurvaGanho(TipoCurva, Xr);
+
+  if (Ta == 0.0)
+    Xa = Xv;
+  else if (Ta + dt != 0.0)
+    Xa = Ta / (Ta + dt) * Xa + dt / (Ta + dt) * Xv;
+
+  const int passos = PassosTempoMorto(tempoMorto_.Valor(m), dt);
+  IndTM = (IndTM >= kTamanhoBuffer || IndTM < 0) ? 1 : IndTM + 1;
+  BufTM[IndTM] = Xa;
+  const int k = IndTM - passos;
+  const double Xd = k >= 1 ? BufTM[k] : BufTM[k + kTamanhoBuffer];
+
+  const double y = FuncaoTransferencia(Xd, K);
+
+  Y0old = Xd;
+  Y2 = TipoFT == kIntegrador ? y : y * K;
+  m.celula[identidade_] = Y2;
+  m.PosicaoAtuador(n_) = Xa;
+}
+
+bool Processo::AtualizaParametros(bool MostraMensagens) {
+  const Memoria& m = simulacao_.memoria;
+  bool falhou[kVerificacoes] = {};
+  double valor = 0.0;
+
+  if (EntradaSelect < 0 || EntradaSelect >= Memoria::kEnderecos) {
+    falhou[kVEntrada] = true;
+  } else {
+    Entrada = EntradaSelect + 1;
+
+    ganho_.DefineTexto(GanhoText);
+    falhou[kVGanho] = !Avaliavel(ganho_, m, valor);
+
+    tempoMorto_.DefineTexto(TempoMorto);
+    falhou[kVTempoMorto] = !Avaliavel(tempoMorto_, m, valor) || !(valor >= 0.0);
+
+    TipoFT =
+        ComboBox2 >= kSobreamortecido && ComboBox2 <= kIntegrador ? ComboBox2 : kSobreamortecido;
+    switch (TipoFT) {
+      case kSobreamortecido:
+        tal1_.DefineTexto(LText);
+        falhou[kVTal1] = !Avaliavel(tal1_, m, valor);
+        tal2_.DefineTexto(Ctext);
+        falhou[kVTal2] = !Avaliavel(tal2_, m, valor);
+        break;
+      case kSubamortecido:
+        falhou[kVNC] = !LeNumeroEm(NCText, NC) || NC == 0.0;
+        falhou[kVPeriodo] = !LeNumeroEm(PeriodoText, Periodo);
+        break;
+      case kLeadLag:
+        lag_.DefineTexto(LAG);
+        falhou[kVLag] = !Avaliavel(lag_, m, valor);
+        lead_.DefineTexto(LEAD);
+        falhou[kVLead] = !Avaliavel(lead_, m, valor);
+        break;
+      default:
+        if (InicialPendente) {
+          LeNumeroEm(ValorInicialText, Y1old);
+          InicialPendente = false;
+        }
+        break;
+    }
+
+    falhou[kVHisterese] = !LeNumeroEm(Histerese, H);
+    TipoCurva = ComboBox1 >= kLinear && ComboBox1 <= kCurvaS2 ? ComboBox1 : kLinear;
+    rate_.DefineTexto(ratetext);
+    falhou[kVRate] = !Avaliavel(rate_, m, valor);
+    falhou[kVAgarramento] = !LeNumeroEm(valveStext, S);
+    falhou[kVConstanteTempo] = !LeNumeroEm(tal, Ta);
+  }
+
+  bool todas = true;
+  for (bool f : falhou) todas = todas && !f;
+
+  if (todas) {
+    const std::string descricao = CortaTexto(DescricaoText);
+    simulacao_.memoria.DefineDescricao(identidade_, descricao);
+    Label9 = TagText + " " + descricao;
+    Label22 = "(M" + std::to_string(identidade_) + ")";
+    Label2 = "(M" + std::to_string(100 + n_) + ")";
+    Caption = descricao;
+  }
+
+  if (MostraMensagens) {
+    const std::string prefixo = "Processo " + std::to_string(identidade_);
+    for (int v = 0; v < kVerificacoes; ++v)
+      if (falhou[v]) simulacao_.Informa(prefixo + kSufixos[v]);
+  }
+  return todas;
+}
+
+void Processo::ValorInicialTextChange(std::string_view texto) {
+  ValorInicialText = std::string(texto);
+  InicialPendente = true;
+}
+
+void Processo::CarregaDescricao() {
+  DescricaoText = simulacao_.memoria.DescricaoEndereco[identidade_];
+}
+
+}  // namespace quiv

@@ -1,0 +1,46 @@
+#include "core/objetos/registrador_xy.h"
+
+#include "core/objetos/controlador.h"
+#include "core/nucleo/memoria.h"
+
+namespace quiv {
+
+namespace {
+
+// The item index if the list holds it, otherwise no selection.
+int ItemDaLista(int item, bool listaCompleta) {
+  const int itens = listaCompleta ? Memoria::kItens : 1;
+  return item >= 0 && item < itens ? item : -1;
+}
+
+}  // namespace
+
+void RegistradorXY::ComboXDropDown() {
+  ListaXCompleta = true;
+  ComboX = 0;
+  Presets = 0;
+}
+
+void RegistradorXY::ComboYDropDown() {
+  ListaYCompleta = true;
+  ComboY = 0;
+  Presets = 0;
+}
+
+void RegistradorXY::PresetsChange(int item, const Simulacao& simulacao) {
+  if (item < 0 || item > 20) return;
+  Presets = item;
+  if (item == 0) return;
+  const int k = (item + 1) / 2;
+  const Controlador* c = ControladorDaMalha(simulacao, k);
+  if (!c) return;
+  ComboX = ItemDaLista(k - 1, ListaXCompleta);
+  const int y = item % 2 == 1 ? c->VariavelSelect : 99 + k;
+  ComboY = ItemDaLista(y, ListaYCompleta);
+}
+
+int RegistradorXY::SegundosJanela() const {
+  const bool valido = JanelaComboBox >= 0 && JanelaComboBox < static_cast<int>(kSegundosJanela.size());
+  return kSegundosJanela[static_cast<std::size_t>(valido ? JanelaComboBox : 0)];
+}
+}  // namespace quiv

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <array>
+
+// The simulation file's line reader and writer, for the object's record.
+namespace quiv::smp {
+class Escritor;
+class Leitor;
+}  // namespace quiv::smp
+
+namespace quiv {
+
+class Simulacao;
+
+// The XY recorder: one for the whole program, plotting one memory cell
+// against another over an off-line run. This holds the window's choices only;
+// none of them is kept in the simulation file.
+class RegistradorXY {
+ public:
+  static constexpr int kLinhasRegistro = 18;
+
+  // Presets: 0 "Seleção Individual", then "COxPV [Malha k]" (2k − 1) and
+  // "COxMV [Malha k]" (2k), k = 1 … 10.
+  int Presets = 0;
+  // Item indices of the axes' variables, item i standing for cell M(i + 1);
+  // −1: nothing selected yet.
+  int ComboX = -1;
+  int ComboY = -1;
+  // Window of simulated time: 0 "10 min", 1 "30 min", 2 "1 hora".
+  int JanelaComboBox = 0;
+  static constexpr std::array<int, 3> kSegundosJanela = {600, 1800, 3600};
+
+  // Until its first drop-down a variable list holds the single item "01".
+  bool ListaXCompleta = false;
+  bool ListaYCompleta = false;
+
+  // A drop-down fills the list with its 124 items, selects the first and
+  // puts Presets back to "Seleção Individual".
+  void ComboXDropDown();
+  void ComboYDropDown();
+  // Loop k's preset acts only when controller k exists: X = M(k), Y = its PV
+  // ("COxPV") or M(100 + k) ("COxMV"). An item the list does not hold yet
+  // leaves that axis without a selection.
+  void PresetsChange(int item, const Simulacao& simulacao);
+  // "Registra" does something only with both axes chosen.
+  bool PodeRegistrar() const { return ComboX >= 0 && ComboY >= 0; }
+  int SegundosJanela() const;
+
+  // Record of the simulation file: the header and 18 lines of the prefix
+  // alone ("{X/01} " … "{X/18} "), whatever the choices.
+  void SalvaParametros(smp::Escritor& e) const;
+  // Reads the header and the 18 lines and changes nothing.
+  void LeParametros(smp::Leitor& l);
+};
+
+}  // namespace quiv

@@ -1,0 +1,206 @@
+#include "core/objetos/texto_animado.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstring>
+
+#include "core/objetos/controlador.h"
+#include "core/nucleo/numero_texto.h"
+
+namespace quiv {
+
+namespace {
+
+const Descritor kDescritorInicial{};
+
+// Fixed-point text with `decimais` decimals, padded on the left with blanks
+// to at least `largura` characters. `destino` holds at least 352 characters.
+std::size_t EscreveComLargura(double v, int decimais, std::size_t largura, char* destino) {
+  std::size_t tamanho = EscreveFixo(v, decimais, destino);
+  if (tamanho < largura) {
+    const std::size_t falta = largura - tamanho;
+    std::memmove(destino + falta, destino, tamanho);
+    std::memset(destino, ' ', falta);
+    tamanho = largura;
+  }
+  return tamanho;
+}
+
+// A limit as the scale edits show it: two decimals, at least 4 characters.
+std::string TextoLimite(double v) {
+  char texto[352];
+  return std::string(texto, EscreveComLargura(v, 2, 4, texto));
+}
+
+}  // namespace
+
+TextoAnimado::Layout TextoAnimado::LayoutTipo(int tipo) {
+  switch (tipo) {
+    case 1:
+      return {.ComboBox1Visivel = true,
+              .Panel2Visivel = false,
+              .Panel2Altura = 89,
+              .LinhaAlarmeVisivel = true,
+              .SomenteLeitura = true,
+              .Label3 = "<Texto>",
+              .FuncaoTrVisivel = true,
+              .FuncaoTrLeft = 115,
+              .AlturaJanela = 173};
+    case 2:
+      return {.ComboBox1Visivel = false,
+              .Panel2Visivel = true,
+              .Panel2Altura = 61,
+              .LinhaAlarmeVisivel = false,
+              .SomenteLeitura = false,
+              .Label3 = "Equação",
+              .FuncaoTrVisivel = true,
+              .FuncaoTrLeft = 67,
+              .AlturaJanela = 239};
+    default:
+      return {.ComboBox1Visivel = true,
+              .Panel2Visivel = true,
+              .Panel2Altura = 89,
+              .LinhaAlarmeVisivel = true,
+              .SomenteLeitura = true,
+              .Label3 = "Variável",
+              .FuncaoTrVisivel = false,
+              .FuncaoTrLeft = 115,
+              .AlturaJanela = 271};
+  }
+}
+
+TextoAnimado::TextoAnimado(Simulacao& simulacao, int n) : simulacao_(simulacao), n_(n) {}
+
+int TextoAnimado::Variavel() const {
+  return ComboBox1 >= 0 && ComboBox1 < Memoria::kItens ? ComboBox1 + 1 : 0;
+}
+
+const Descritor& TextoAnimado::DescritorDe(int item) const {
+  return item >= 1 && item <= Memoria::kEnderecos ? simulacao_.memoria.descritor[item]
+                                                  : kDescritorInicial;
+}
+
+double TextoAnimado::Limite(Expressao& expressao, const std::string& texto) {
+  expressao.DefineTexto(texto);
+  return expressao.Valor(simulacao_.memoria);
+}
+
+// Reuses Label1's storage: once it has grown, a refresh allocates nothing.
+void TextoAnimado::EscreveNumero(double v) {
+  std::array<char, 352> numero;
+  const int d = std::clamp(CasasDecimais, 0, 5);
+  const std::size_t tamanho = EscreveComLargura(v, d, static_cast<std::size_t>(d), numero.data());
+  Label1.assign(numero.data(), tamanho);
+  Label1 += ' ';
+  Label1 += Unidade;
+  CorLabel1 = v > AlarmeAlto || !(v >= AlarmeBaixo) ? Cor::Vermelho : Cor::Azul;
+}
+
+void TextoAnimado::Atualiza() {
+  if (simulacao_.ModoRapido) return;
+  const Memoria& m = simulacao_.memoria;
+  const int item = Variavel();
+
+  if (Tipo == 2) {
+    funcao_.DefineTexto(FuncaoTr);
+    const double e = funcao_.Valor(m);
+    EscreveNumero(FaixaMin + (FaixaMax - FaixaMin) * e / 100.0);
+    return;
+  }
+  if (Tipo == 1 && item >= 1 && item <= 100) {
+    const std::string_view funcao = FuncaoTr;
+    const std::size_t barra = funcao.find('/');
+    if (m.celula[item] == 0.0) {
+      Label1.assign(barra == std::string_view::npos ? std::string_view() : funcao.substr(0, barra));
+      CorLabel1 = Cor::Vermelho;
+    } else {
+      Label1.assign(barra == std::string_view::npos ? funcao : funcao.substr(barra + 1));
+      CorLabel1 = Cor::Azul;
+    }
+    return;
+  }
+  if (item == 0) {
+    Label1.clear();
+    CorLabel1 = Cor::Azul;
+    return;
+  }
+  const Descritor& descritor = DescritorDe(item);
+  const double v = FaixaMin + (FaixaMax - FaixaMin) * m.celula[item] / 100.0;
+  AlarmeBaixo = Limite(lie_, descritor.LIE);
+  AlarmeAlto = Limite(lse_, descritor.LSE);
+  EscreveNumero(v);
+}
+
+// 1. Type 0 with a variable: the scale edits and the unit come from its
+//    descriptor (the limits evaluated and written with two decimals).
+// 2. Range and alarms are read from the edits as plain numbers; each one that
+//    reads is kept at once, one that does not keeps the previous value.
+// 3. Type 2: the alarms are pushed out of reach and the expression evaluated.
+// 4. Checks; 5. on success the title takes the description.
+bool TextoAnimado::AtualizaParametros(bool /*MostraMensagens*/) {
+  const int item = Variavel();
+  if (Tipo == 0 && item != 0) {
+    const Descritor& descritor = DescritorDe(item);
+    Edit4 = descritor.UEMin;
+    Edit1 = descritor.UEMax;
+    Edit3 = TextoLimite(Limite(lie_, descritor.LIE));
+    Edit2 = TextoLimite(Limite(lse_, descritor.LSE));
+    Unidade = descritor.UnidadeEng;
+  }
+
+  const auto maximo = LeNumero(Edit1);
+  const auto minimo = LeNumero(Edit4);
+  if (maximo) FaixaMax = *maximo;
+  if (minimo) FaixaMin = *minimo;
+  if (const auto baixo = LeNumero(Edit3)) AlarmeBaixo = *baixo;
+  if (const auto alto = LeNumero(Edit2)) AlarmeAlto = *alto;
+
+  bool expressaoValida = true;
+  if (Tipo == 2) {
+    AlarmeBaixo = -kAlarmeEquacao;
+    AlarmeAlto = kAlarmeEquacao;
+    funcao_.DefineTexto(FuncaoTr);
+    expressaoValida = funcao_.Avalia(simulacao_.memoria).ErroEquacao.empty();
+  }
+
+  const bool faixaValida = maximo && minimo && *maximo >= *minimo;
+  const bool variavelValida = Tipo == 2 || item != 0;
+  const bool valido = faixaValida && variavelValida && expressaoValida;
+  if (valido) Label4 = DescricaoText;
+  return valido;
+}
+
+// Type 0: the scale follows the chosen variable (controller outputs M01 … M10
+// start their range at "0.00"). Type 2: the default 0 … 100 scale.
+void TextoAnimado::ComboBox1Change() {
+  const int item = Variavel();
+  if (Tipo == 0 && item != 0) {
+    const Descritor& descritor = DescritorDe(item);
+    Edit4 = item <= 10 ? std::string("0.00") : descritor.UEMin;
+    Edit1 = descritor.UEMax;
+    Edit3 = TextoLimite(Limite(lie_, descritor.LIE));
+    Edit2 = TextoLimite(Limite(lse_, descritor.LSE));
+    Unidade = descritor.UnidadeEng;
+  } else if (Tipo == 2) {
+    Edit4 = "0.00";
+    Edit1 = "100.00";
+    Edit3 = "0.00";
+    Edit2 = "100.00";
+  }
+}
+
+std::vector<std::string> TextoAnimado::ListaVariaveis(const Memoria& memoria) {
+  std::vector<std::string> itens;
+  itens.reserve(Memoria::kItens);
+  for (int k = 1; k <= Memoria::kItens; ++k) {
+    char numero[8];
+    std::snprintf(numero, sizeof numero, "%02d   ", k);
+    std::string item = numero;
+    item += memoria.DescricaoEndereco[k];
+    itens.push_back(std::move(item));
+  }
+  return itens;
+}
+
+}  // namespace quiv

@@ -1,0 +1,91 @@
+#include "core/analise/registra_xy.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "core/arquivo/documento.h"
+#include "core/objetos/registrador_xy.h"
+#include "planta_malha.h"
+
+namespace quiv {
+namespace {
+
+TEST(RegistraXYTest, ThirtyMinutesAddEighteenThousandPointsPerRun) {
+  Documento doc;
+  teste::IncluiMalha(doc, 1);
+  doc.simulacao.dt = 0.5;
+  std::vector<PontoXY> pontos;
+  std::vector<int> progresso;
+  RegistraXY(doc.simulacao, 1800, 1, 21, pontos, [&](int p) { progresso.push_back(p); });
+  ASSERT_EQ(pontos.size(), 18000u);
+  EXPECT_FALSE(doc.simulacao.ModoRapido);
+  EXPECT_EQ(doc.simulacao.dt, 0.1);
+  EXPECT_EQ(progresso.front(), 0);
+  EXPECT_EQ(progresso.back(), 100);
+  // Each point is taken after its step: the last one is the plant's state now.
+  EXPECT_EQ(pontos.back().x, doc.simulacao.memoria.celula[1]);
+  EXPECT_EQ(pontos.back().y, doc.simulacao.memoria.celula[21]);
+  EXPECT_NE(pontos.front().y, pontos.back().y);
+
+  RegistraXY(doc.simulacao, 1800, 1, 21, pontos);
+  EXPECT_EQ(pontos.size(), 36000u);
+  RegistraXY(doc.simulacao, 600, 101, 124, pontos);  // actuator positions are items too
+  EXPECT_EQ(pontos.size(), 42000u);
+  EXPECT_THROW(RegistraXY(doc.simulacao, 600, 0, 21, pontos), std::out_of_range);
+  EXPECT_THROW(RegistraXY(doc.simulacao, 600, 1, 125, pontos), std::out_of_range);
+}
+
+class PresetsXYTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    teste::IncluiMalha(doc, 1);
+    teste::IncluiMalha(doc, 3);
+  }
+  Documento doc;
+  RegistradorXY xy;
+};
+
+TEST_F(PresetsXYTest, LoopPresetsPickControllerOutputAndPVOrFilledCell) {
+  xy.ComboXDropDown();
+  xy.ComboYDropDown();
+  xy.PresetsChange(6, doc.simulacao);  // "COxMV [Malha 3]"
+  EXPECT_EQ(xy.Presets, 6);
+  EXPECT_EQ(xy.ComboX, 2);
+  EXPECT_EQ(xy.ComboY, 102);
+  EXPECT_TRUE(xy.PodeRegistrar());
+  xy.PresetsChange(5, doc.simulacao);  // "COxPV [Malha 3]": the PV M23
+  EXPECT_EQ(xy.ComboY, 22);
+  xy.PresetsChange(4, doc.simulacao);  // controller 2 absent: nothing changes
+  EXPECT_EQ(xy.ComboX, 2);
+  EXPECT_EQ(xy.ComboY, 22);
+  xy.PresetsChange(0, doc.simulacao);
+  EXPECT_EQ(xy.ComboY, 22);
+  // A drop-down puts the list and the presets back to their first items.
+  xy.ComboXDropDown();
+  EXPECT_EQ(xy.ComboX, 0);
+  EXPECT_EQ(xy.Presets, 0);
+}
+
+TEST_F(PresetsXYTest, ItemsTheListDoesNotHoldYetLeaveNoSelection) {
+  EXPECT_FALSE(xy.PodeRegistrar());
+  xy.PresetsChange(2, doc.simulacao);  // "COxMV [Malha 1]": X "01" exists, Y 101 not yet
+  EXPECT_EQ(xy.ComboX, 0);
+  EXPECT_EQ(xy.ComboY, -1);
+  EXPECT_FALSE(xy.PodeRegistrar());
+  xy.PresetsChange(5, doc.simulacao);  // loop 3: neither item is "01"
+  EXPECT_EQ(xy.ComboX, -1);
+  EXPECT_EQ(xy.ComboY, -1);
+}
+
+TEST(RegistradorXYTest, WindowSeconds) {
+  RegistradorXY xy;
+  const int segundos[] = {600, 1800, 3600};
+  for (int i = 0; i < 3; ++i) {
+    xy.JanelaComboBox = i;
+    EXPECT_EQ(xy.SegundosJanela(), segundos[i]);
+  }
+}
+
+}  // namespace
+}  // namespace quiv

@@ -1,0 +1,205 @@
+#include "core/analise/simulacao_rapida.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/objetos/bloco.h"
+#include "core/arquivo/documento.h"
+#include "core/nucleo/erro.h"
+#include "core/analise/historico_txd.h"
+#include "pasta_temporaria.h"
+#include "planta_malha.h"
+
+namespace quiv {
+namespace {
+
+// Watches, from a block slot (stepped after the processes and before the
+// controllers), what the run shows the objects.
+class Espiao : public ObjetoCiclo {
+ public:
+  explicit Espiao(const Documento& doc) : doc_(doc) {}
+  void Calcula() override {
+    ++passos;
+    modoRapido = modoRapido && doc_.simulacao.ModoRapido;
+    dt = doc_.simulacao.dt;
+    spControlador1.push_back(doc_.ControladorDe(1)->SP);
+  }
+  long passos = 0;
+  bool modoRapido = true;
+  double dt = 0.0;
+  std::vector<double> spControlador1;
+
+ private:
+  const Documento& doc_;
+};
+
+// Loops 1 and 2 in automatic at SP 50; controller 3 exists but has no PV, so
+// it takes the test step without taking part.
+class SimulacaoRapidaTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    teste::IncluiMalha(doc, 1);
+    teste::IncluiMalha(doc, 2, 40);
+    Controlador& c3 = doc.NovoControlador(3);
+    c3.VariavelSelect = -1;
+    c3.SP = 20;
+    c3.Bias = 50;
+    auto espiao = std::make_unique<Espiao>(doc);
+    this->espiao = espiao.get();
+    doc.simulacao.blocos.Inclui(24, std::move(espiao));
+  }
+
+  Documento doc;
+  Espiao* espiao = nullptr;
+  teste::PastaTemporaria pasta;
+};
+
+TEST_F(SimulacaoRapidaTest, ThirtyMinutesAt100msRecordsEverySecondAndStepsAt1891) {
+  const OpcoesSimulacaoRapida opcoes{1800, 0.1, SinalTeste::DegrauSP, 10, true};
+  GravadorTxd historico(pasta(), "Caldeira", CabecalhoTxd(doc.simulacao.memoria, 0.1, 1800));
+  const ResultadoSimulacaoRapida r = SimulacaoRapida(doc.simulacao, opcoes, &historico);
+  historico.Fecha();
+
+  EXPECT_EQ(r.passos, 18000);
+  EXPECT_EQ(r.registros, 1800);
+  EXPECT_EQ(r.passoTeste, 1891);
+  EXPECT_EQ(espiao->passos, 18000);
+  EXPECT_TRUE(espiao->modoRapido);
+  // Applied after the blocks of step 1891: they see it from step 1892 on.
+  EXPECT_EQ(espiao->spControlador1[1891], 50);
+  EXPECT_EQ(espiao->spControlador1[1892], 60);
+  for (const int k : {1, 2}) {
+    const MalhaDesempenho& m = r.malhas[static_cast<std::size_t>(k)];
+    ASSERT_TRUE(m.participa);
+    EXPECT_EQ(m.enderecoPV, 20 + k);
+    EXPECT_EQ(m.series.PV.size(), 1800u);
+    EXPECT_EQ(m.series.SP.size(), 1800u);
+    EXPECT_EQ(m.series.MV.size(), 1800u);
+  }
+  // Record r is taken after step 10r + 9: record 188 before the step, 189 after it.
+  EXPECT_EQ(r.malhas[1].series.SP[188], 50);
+  EXPECT_EQ(r.malhas[1].series.SP[189], 60);
+  EXPECT_EQ(r.malhas[2].series.SP[189], 50);
+  EXPECT_FALSE(r.malhas[3].participa);
+  EXPECT_FALSE(r.malhas[4].participa);
+
+  // The plant stays where the window ended, the step still applied.
+  EXPECT_FALSE(doc.simulacao.ModoRapido);
+  EXPECT_EQ(doc.simulacao.dt, 0.1);
+  EXPECT_EQ(doc.ControladorDe(1)->SP, 60);
+  EXPECT_EQ(doc.ControladorDe(3)->SP, 30);
+  EXPECT_EQ(doc.ControladorDe(3)->Bias, 50);
+  EXPECT_EQ(ValorNoHistorico(doc.simulacao.memoria.celula[21]), r.malhas[1].series.PV.back());
+
+  const std::string arquivo = pasta.Le("Caldeira_1.txd");
+  EXPECT_EQ(std::count(arquivo.begin(), arquivo.end(), '\n'), 1801);
+  EXPECT_NE(arquivo.find(";0.1;1800;\r\n"), std::string::npos);
+}
+
+TEST_F(SimulacaoRapidaTest, FourHoursAtOneSecondTakesARecordEveryStep) {
+  const OpcoesSimulacaoRapida opcoes{14400, 1.0, SinalTeste::DisturbioProcesso, 7, true};
+  std::vector<int> progresso;
+  const ResultadoSimulacaoRapida r =
+      SimulacaoRapida(doc.simulacao, opcoes, nullptr, [&](int p) { progresso.push_back(p); });
+  EXPECT_EQ(r.passos, 14400);
+  EXPECT_EQ(r.registros, 14400);
+  // round(h/144) > 10 first at h = 1513 (1512/144 = 10.5 rounds to even).
+  EXPECT_EQ(r.passoTeste, 1513);
+  EXPECT_EQ(r.malhas[1].series.PV.size(), 14400u);
+  EXPECT_EQ(doc.simulacao.dt, 1.0);
+  // The disturbance goes to every controller's bias, not to the set points.
+  EXPECT_EQ(doc.ControladorDe(3)->Bias, 57);
+  EXPECT_EQ(doc.ControladorDe(3)->SP, 20);
+  EXPECT_EQ(doc.ControladorDe(1)->SP, 50);
+  // Every percentage once, in order.
+  ASSERT_EQ(progresso.size(), 101u);
+  for (int p = 0; p <= 100; ++p) EXPECT_EQ(progresso[static_cast<std::size_t>(p)], p);
+}
+
+TEST_F(SimulacaoRapidaTest, WithoutTestSignalNothingIsAppliedAndIndicesAreStillComputed) {
+  const ResultadoSimulacaoRapida r =
+      SimulacaoRapida(doc.simulacao, {1800, 0.5, SinalTeste::Nenhum, 10, true});
+  EXPECT_EQ(r.passos, 3600);
+  EXPECT_EQ(r.registros, 1800);
+  EXPECT_EQ(r.passoTeste, -1);
+  EXPECT_EQ(doc.ControladorDe(1)->SP, 50);
+  EXPECT_EQ(doc.ControladorDe(3)->Bias, 50);
+  EXPECT_EQ(r.malhas[1].indices,
+            CalculaIndices(r.malhas[1].series.PV, r.malhas[1].series.SP, r.malhas[1].series.MV));
+  EXPECT_FALSE(r.malhas[1].indices[kIEMA].empty());
+}
+
+TEST_F(SimulacaoRapidaTest, EngineeringUnitsConvertPVAndSPWithThePVsRange) {
+  doc.simulacao.memoria.DefineDescritor(21, {"kPa", "100", "300", "0", "300"});
+  Documento outro;
+  teste::IncluiMalha(outro, 1);
+  teste::IncluiMalha(outro, 2, 40);
+  outro.simulacao.memoria.DefineDescritor(21, {"kPa", "100", "300", "0", "300"});
+
+  const OpcoesSimulacaoRapida opcoes{1800, 0.2, SinalTeste::DegrauSP, 10, true};
+  OpcoesSimulacaoRapida engenharia = opcoes;
+  engenharia.Normaliza = false;
+  const ResultadoSimulacaoRapida pct = SimulacaoRapida(outro.simulacao, opcoes);
+  const ResultadoSimulacaoRapida eng = SimulacaoRapida(doc.simulacao, engenharia);
+
+  EXPECT_EQ(eng.malhas[1].escala.unidade, "kPa");
+  EXPECT_EQ(eng.malhas[2].escala.unidade, "%");
+  ASSERT_EQ(eng.malhas[1].series.PV.size(), pct.malhas[1].series.PV.size());
+  for (std::size_t i = 0; i < pct.malhas[1].series.PV.size(); i += 97) {
+    EXPECT_DOUBLE_EQ(eng.malhas[1].series.PV[i], 100 + 2 * pct.malhas[1].series.PV[i]);
+    EXPECT_DOUBLE_EQ(eng.malhas[1].series.SP[i], 100 + 2 * pct.malhas[1].series.SP[i]);
+  }
+  EXPECT_EQ(eng.malhas[1].series.MV, pct.malhas[1].series.MV);
+  EXPECT_EQ(eng.malhas[1].indices[kExcursaoCO], pct.malhas[1].indices[kExcursaoCO]);
+  EXPECT_NE(eng.malhas[1].indices[kPVMinMax], pct.malhas[1].indices[kPVMinMax]);
+}
+
+TEST_F(SimulacaoRapidaTest, HistoryLoadedBackGivesTheSameSeriesAndIndices) {
+  doc.simulacao.memoria.DefineDescritor(22, {"m3/h", "-20", "80", "0", "80"});
+  for (const bool normaliza : {true, false}) {
+    SCOPED_TRACE(normaliza);
+    const OpcoesSimulacaoRapida opcoes{1800, 0.1, SinalTeste::DisturbioProcesso, 15, normaliza};
+    GravadorTxd historico(pasta(), "Planta", CabecalhoTxd(doc.simulacao.memoria, 0.1, 1800));
+    const ResultadoSimulacaoRapida run = SimulacaoRapida(doc.simulacao, opcoes, &historico);
+    historico.Fecha();
+    const HistoricoLido lido = LeHistoricoTxd(historico.Caminho(), doc.simulacao, normaliza);
+    EXPECT_EQ(lido.linhasLidas, 1800u);
+    EXPECT_EQ(lido.camposInvalidos, 0u);
+    for (int k = 1; k <= 10; ++k) {
+      const MalhaDesempenho& a = run.malhas[static_cast<std::size_t>(k)];
+      const MalhaDesempenho& b = lido.malhas[static_cast<std::size_t>(k)];
+      EXPECT_EQ(a.participa, b.participa) << k;
+      EXPECT_EQ(a.escala.unidade, b.escala.unidade) << k;
+      EXPECT_EQ(a.series.PV, b.series.PV) << k;
+      EXPECT_EQ(a.series.SP, b.series.SP) << k;
+      EXPECT_EQ(a.series.MV, b.series.MV) << k;
+      EXPECT_EQ(a.indices, b.indices) << k;
+    }
+  }
+}
+
+TEST_F(SimulacaoRapidaTest, StepsThatCannotRecordEverySecondAreRefused) {
+  for (const double ta : {0.0, -0.1, 1.5, std::nan("")}) {
+    EXPECT_THROW(SimulacaoRapida(doc.simulacao, {1800, ta, SinalTeste::Nenhum, 10, true}),
+                 std::invalid_argument)
+        << ta;
+  }
+  EXPECT_EQ(espiao->passos, 0);
+}
+
+TEST_F(SimulacaoRapidaTest, AFailingStepEndsTheRunAndLeavesFastModeOff) {
+  Bloco& b = doc.NovoBloco(1);
+  b.FuncaoTr = "M21^400";  // overflows once the level is above 6
+  b.AtualizaParametros(false);
+  doc.simulacao.memoria.celula[21] = 50;
+  EXPECT_THROW(SimulacaoRapida(doc.simulacao, {1800, 0.1, SinalTeste::Nenhum, 10, true}), Erro);
+  EXPECT_FALSE(doc.simulacao.ModoRapido);
+}
+
+}  // namespace
+}  // namespace quiv

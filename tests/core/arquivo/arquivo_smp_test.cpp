@@ -1,0 +1,417 @@
+#include "core/arquivo/arquivo_smp.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "core/nucleo/erro.h"
+#include "core/arquivo/unidades_smp.h"
+#include "core/arquivo/valores_smp.h"
+
+namespace quiv {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A small plant: one object of each kind, a data entry, a unit, comments.
+void MontaPlanta(Documento& d) {
+  d.Titulo = "Caldeira";
+  d.FiguraFundo = "caldeira.bmp";
+  Descritor u;
+  u.UnidadeEng = "°C";
+  u.UEMin = "0.00";
+  u.UEMax = "250.00";
+  d.simulacao.memoria.DefineDescritor(21, u);
+
+  EntradaDados& ent = d.painel.Entrada(1);
+  ent.EntCheck = true;
+  ent.DefineNome("Vazão");
+  ent.Topo = 130;
+  ent.Esquerda = 800;
+  d.simulacao.memoria.celula[15] = 50.0;
+
+  Controlador& c = d.NovoControlador(3);
+  c.TagText = "TIC-01";
+  c.Descricao = "Temperatura";
+  c.VariavelSelect = 20;
+  c.KpText = "2";
+  c.AtualizaParametros(false);
+
+  Processo& p = d.NovoProcesso(1);
+  p.TagText = "TQ-1";
+  p.EntradaSelect = 2;
+  p.GanhoText = "1.5";
+  p.AtualizaParametros(false);
+
+  Bloco& b = d.NovoBloco(2);
+  b.TagText = "FY";
+  b.FuncaoTr = "M21*2";
+  b.LimSupCheck = true;
+  b.AtualizaParametros(false);
+
+  Registrador& r = d.NovoRegistrador(4);
+  r.TagText = "TR";
+  r.Variavel1Select = 20;
+  r.AposLeitura();
+
+  TextoAnimado& t = d.NovoTexto(5);
+  t.ComboBox1 = 20;
+  t.AtualizaParametros(false);
+
+  d.posicoes.De(TipoObjeto::Controlador, 3) = {"TIC-01", 40, 60, true};
+  d.posicoes.De(TipoObjeto::Processo, 1) = {"TQ-1", 200, 90, true};
+  d.posicoes.De(TipoObjeto::Bloco, 2) = {"FY", 300, 10, false};
+  d.posicoes.De(TipoObjeto::Texto, 5) = {"", 77, 88, true};
+
+  d.linearizador().Lin1EndEnt = "03 MV";
+  d.comentarios.Exibir = true;
+  d.comentarios.Portugues = {"Primeira linha", "", "Última linha"};
+}
+
+std::string Bytes(const Documento& d) {
+  smp::Escritor e;
+  EscreveSimulacao(d, e);
+  return e.Conteudo();
+}
+
+std::vector<std::string> Linhas(const Documento& d) {
+  smp::Escritor e;
+  EscreveSimulacao(d, e);
+  return e.Linhas();
+}
+
+void Le(Documento& d, std::vector<std::string> linhas, std::string_view nome = "planta") {
+  smp::Leitor l(std::move(linhas), d.simulacao.IdiomaIngles);
+  LeSimulacao(d, l, nome);
+}
+
+std::size_t IndiceDe(const std::vector<std::string>& linhas, std::string_view linha) {
+  return static_cast<std::size_t>(std::find(linhas.begin(), linhas.end(), linha) - linhas.begin());
+}
+
+class ArquivoSmpTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    MontaPlanta(origem);
+    pasta = fs::temp_directory_path() /
+            ("quiv_arquivo_smp_" +
+             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(pasta);
+    fs::create_directories(pasta);
+  }
+  void TearDown() override { fs::remove_all(pasta); }
+
+  static std::string LeArquivo(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+  }
+
+  Documento origem;
+  fs::path pasta;
+};
+
+TEST_F(ArquivoSmpTest, BlocosNaOrdemFixa) {
+  const std::vector<std::string> l = Linhas(origem);
+  ASSERT_GT(l.size(), 300u);
+  EXPECT_EQ(l[0], "Caldeira");
+  EXPECT_EQ(l[1], "caldeira.bmp");
+  EXPECT_EQ(l[2], "<<<Unidades Engenharia>>>");
+  EXPECT_EQ(l[2 + 7], "M21:°C;0.00;250.00;0.00;100.00;");
+  EXPECT_EQ(l[85], "<<Tracks>>");
+  EXPECT_EQ(l[86], "TRUE");
+  EXPECT_EQ(l[87], "Vazão");
+  EXPECT_EQ(l[88], "130");
+  EXPECT_EQ(l[89], "800");
+  EXPECT_EQ(l[90], " 5.00000000000000E+0001");
+  EXPECT_EQ(l[122], "<Controls>");
+  for (int k = 1; k <= 10; ++k)
+    EXPECT_EQ(l[122 + static_cast<std::size_t>(k)], k == 3 ? "True" : "False") << k;
+  // One controller record, then the processes' block.
+  const std::size_t proc = IndiceDe(l, "<Process>");
+  EXPECT_EQ(proc, 133u + 30u);
+  EXPECT_EQ(l[proc + 1], "True");
+  EXPECT_EQ(l[proc + 2], "False");
+  const std::size_t blocos = IndiceDe(l, "<Blocs>");
+  EXPECT_EQ(blocos, proc + 1 + 24 + 26);
+  EXPECT_EQ(l[blocos + 2], "True");
+  const std::size_t regs = IndiceDe(l, "<Registers>");
+  EXPECT_EQ(regs, blocos + 1 + 24 + 8);
+  const std::size_t textos = IndiceDe(l, "<Textos Animados>");
+  EXPECT_EQ(textos, regs + 1 + 10 + 10);
+  EXPECT_EQ(l[textos + 5], "True");
+  const std::size_t pos = IndiceDe(l, "=====<<<COORDENADAS>>>=====");
+  EXPECT_EQ(pos, textos + 1 + 20 + 9);
+  // Controller (caption, top, left, shown), process, block, text.
+  const std::vector<std::string> grupos{"TIC-01", "40",    "60", "True", "TQ-1",  "90", "200",
+                                        "True",   "",      "0",  "0",    "False", "FY", "10",
+                                        "300",    "False", "77", "88",   "True"};
+  for (std::size_t i = 0; i < grupos.size(); ++i) EXPECT_EQ(l[pos + 1 + i], grupos[i]) << i;
+  const std::size_t vago = pos + 1 + grupos.size() + RegistradorXY::kLinhasRegistro + 1;
+  for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(l[vago + i], "vago");
+  EXPECT_EQ(l[vago + 3], "<Parametros>");
+  const std::size_t lin = IndiceDe(l, "=====<<<LINEARIZADOR>>>=====)");
+  EXPECT_EQ(lin, vago + 3 + 81 + 45 + 10 + 2 + 15);
+  EXPECT_EQ(l[lin + 1], "03 MV");
+  const std::vector<std::string> fim{
+      "TRUE",         "<INICIO_COMENTARIOS>", "Primeira linha",   "",
+      "Última linha", "<FIM_COMENTARIOS>",    "<BEGIN_COMMENTS>", "<END_COMMENTS>"};
+  ASSERT_EQ(l.size(), lin + 15 + fim.size());
+  for (std::size_t i = 0; i < fim.size(); ++i) EXPECT_EQ(l[lin + 15 + i], fim[i]) << i;
+}
+
+TEST_F(ArquivoSmpTest, IdaEVoltaPeloArquivoDaOsMesmosBytes) {
+  const fs::path arquivo = pasta / "planta.smp";
+  SalvaSimulacao(origem, arquivo);
+  const std::string gravado = LeArquivo(arquivo);
+  EXPECT_EQ(gravado, Bytes(origem));
+  EXPECT_NE(gravado.find("Vaz\xE3o\r\n"), std::string::npos);  // Windows-1252, CR LF
+
+  Documento lido;
+  std::vector<std::string> mensagens;
+  lido.simulacao.Mensagem = [&](std::string_view t) { mensagens.emplace_back(t); };
+  ASSERT_TRUE(LeSimulacao(lido, arquivo));
+  EXPECT_TRUE(mensagens.empty());
+
+  const fs::path copia = pasta / "copia.smp";
+  SalvaSimulacao(lido, copia);
+  EXPECT_EQ(LeArquivo(copia), gravado);
+
+  EXPECT_EQ(lido.Titulo, "Caldeira");
+  EXPECT_EQ(lido.FiguraFundo, "caldeira.bmp");
+  for (TipoObjeto tipo : {TipoObjeto::Controlador, TipoObjeto::Processo, TipoObjeto::Registrador,
+                          TipoObjeto::Bloco, TipoObjeto::Texto})
+    for (int n = 1; n <= Posicoes::Quantidade(tipo); ++n) {
+      EXPECT_EQ(lido.Incluido(tipo, n), origem.Incluido(tipo, n)) << n;
+      EXPECT_EQ(lido.posicoes.De(tipo, n).Topo, origem.posicoes.De(tipo, n).Topo);
+      EXPECT_EQ(lido.posicoes.De(tipo, n).Esquerda, origem.posicoes.De(tipo, n).Esquerda);
+    }
+  ASSERT_NE(lido.ControladorDe(3), nullptr);
+  EXPECT_EQ(lido.ControladorDe(3)->TagText, "TIC-01");
+  EXPECT_EQ(lido.ControladorDe(3)->Caption, "TIC-01");  // applied on loading
+  EXPECT_EQ(lido.ControladorDe(3)->EnderecoPV, 21);
+  EXPECT_EQ(lido.ProcessoDe(1)->Identidade(), 21);
+  EXPECT_EQ(lido.ProcessoDe(1)->GanhoText, "1.5");
+  EXPECT_EQ(lido.BlocoDe(2)->FuncaoTr, "M21*2");
+  EXPECT_EQ(lido.BlocoDe(2)->RotuloSaida, "M42=");  // applied on loading
+  EXPECT_EQ(lido.RegistradorDe(4)->TagText, "TR");
+  EXPECT_EQ(lido.TextoDe(5)->Identidade(), 105);
+  EXPECT_EQ(lido.simulacao.memoria.descritor[21].UnidadeEng, "°C");
+  EXPECT_EQ(lido.simulacao.memoria.celula[15], 50.0);
+  EXPECT_EQ(lido.painel.Entrada(1).TrackBar, 5000);
+  EXPECT_EQ(lido.painel.Entrada(1).Topo, 130);
+  EXPECT_EQ(lido.linearizador().Lin1EndEnt, "03 MV");
+  EXPECT_EQ(lido.comentarios.Portugues, origem.comentarios.Portugues);
+  EXPECT_TRUE(lido.comentarios.Exibir);
+}
+
+TEST_F(ArquivoSmpTest, TituloBilingueEVazio) {
+  struct Caso {
+    std::string linha;
+    bool ingles;
+    std::string titulo;
+  };
+  const std::vector<Caso> casos{{"Caldeira|Boiler", false, "Caldeira"},
+                                {"Caldeira|Boiler", true, "Boiler"},
+                                {"Só um", true, "Só um"},
+                                {"", false, "planta"}};
+  for (const Caso& c : casos) {
+    std::vector<std::string> l = Linhas(origem);
+    l[0] = c.linha;
+    Documento d;
+    d.simulacao.IdiomaIngles = c.ingles;
+    Le(d, l);
+    EXPECT_EQ(d.Titulo, c.titulo) << c.linha;
+  }
+}
+
+TEST_F(ArquivoSmpTest, MensagensDasAplicacoesNaOrdemDoArquivo) {
+  origem.ControladorDe(3)->KpText = "x";
+  origem.BlocoDe(2)->FuncaoTr = "7x";
+  Bloco& b = origem.NovoBloco(7);
+  b.FuncaoTr = "2y";
+  Documento d;
+  std::vector<std::string> mensagens;
+  d.simulacao.Mensagem = [&](std::string_view t) { mensagens.emplace_back(t); };
+  Le(d, Linhas(origem));
+  ASSERT_EQ(mensagens.size(), 3u) << ::testing::PrintToString(mensagens);
+  EXPECT_EQ(mensagens[0].rfind("Controlador 3", 0), 0u) << mensagens[0];
+  EXPECT_EQ(mensagens[1], "Bloco 42: Função inválida");
+  EXPECT_EQ(mensagens[2], "Bloco 47: Função inválida");
+}
+
+TEST_F(ArquivoSmpTest, SemUnidadesESemEntradas) {
+  std::vector<std::string> l = Linhas(origem);
+  const std::vector<std::string> completo = l;
+  // Units: header + 82 lines from line 3; data entries: header + 36.
+  l.erase(l.begin() + 2, l.begin() + 2 + 1 + smp::kLinhasUnidades + 1 + 36);
+  ASSERT_EQ(l[2], "<Controls>");
+
+  Documento d;
+  d.simulacao.memoria.descritor[40].UnidadeEng = "bar";
+  Le(d, l);
+  for (int m = 15; m <= 96; ++m) {
+    const Descritor& u = d.simulacao.memoria.descritor[static_cast<std::size_t>(m)];
+    EXPECT_EQ(u.UEMin, "0.00") << m;
+    EXPECT_EQ(u.UEMax, "100.00") << m;
+    EXPECT_EQ(u.LIE, "0.00") << m;
+    EXPECT_EQ(u.LSE, "100.00") << m;
+    EXPECT_EQ(u.UnidadeEng, "%") << m;
+  }
+  EXPECT_FALSE(d.painel.Entrada(1).EntCheck);  // untouched
+  EXPECT_EQ(d.painel.Entrada(1).Topo, 122);
+  ASSERT_NE(d.ControladorDe(3), nullptr);
+  EXPECT_EQ(d.linearizador().Lin1EndEnt, "03 MV");
+  EXPECT_EQ(d.comentarios.Portugues, origem.comentarios.Portugues);
+
+  // Only the units block missing: the data entries are read.
+  std::vector<std::string> soEntradas = completo;
+  soEntradas.erase(soEntradas.begin() + 2, soEntradas.begin() + 2 + 1 + smp::kLinhasUnidades);
+  ASSERT_EQ(soEntradas[2], "<<Tracks>>");
+  Documento e;
+  Le(e, soEntradas);
+  EXPECT_EQ(e.painel.Entrada(1).Topo, 130);
+  EXPECT_EQ(Linhas(e).size(), completo.size());
+}
+
+TEST_F(ArquivoSmpTest, FlagQueNaoEhTrueDeixaOObjetoDeFora) {
+  std::vector<std::string> l = Linhas(origem);
+  const std::size_t proc = IndiceDe(l, "<Process>");
+  // Remove process 1: its flag and its record (26 lines) and its position group.
+  l[proc + 1] = "true";
+  l.erase(l.begin() + static_cast<std::ptrdiff_t>(proc + 25),
+          l.begin() + static_cast<std::ptrdiff_t>(proc + 25 + 26));
+  const std::size_t pos = IndiceDe(l, "=====<<<COORDENADAS>>>=====");
+  l.erase(l.begin() + static_cast<std::ptrdiff_t>(pos + 5),
+          l.begin() + static_cast<std::ptrdiff_t>(pos + 9));
+  Documento d;
+  Le(d, l);
+  EXPECT_EQ(d.ProcessoDe(1), nullptr);
+  ASSERT_NE(d.BlocoDe(2), nullptr);
+  EXPECT_EQ(d.BlocoDe(2)->FuncaoTr, "M21*2");
+  EXPECT_EQ(d.posicoes.De(TipoObjeto::Bloco, 2).Topo, 300);
+  EXPECT_EQ(d.comentarios.Portugues, origem.comentarios.Portugues);
+}
+
+TEST_F(ArquivoSmpTest, InteiroEstritoMalformadoParaALeitura) {
+  std::vector<std::string> l = Linhas(origem);
+  l[88] = "13x";  // data entry 1, Top
+  Documento d;
+  try {
+    Le(d, l);
+    FAIL() << "no Erro";
+  } catch (const Erro& e) {
+    EXPECT_STREQ(e.what(), "'13x' is not a valid integer value");
+  }
+  // What came before stays; nothing after was read.
+  EXPECT_EQ(d.Titulo, "Caldeira");
+  EXPECT_EQ(d.simulacao.memoria.descritor[21].UnidadeEng, "°C");
+  EXPECT_TRUE(d.painel.Entrada(1).EntCheck);
+  EXPECT_EQ(d.painel.Entrada(1).TrackLabel, "Vazão");
+  EXPECT_EQ(d.ControladorDe(3), nullptr);
+}
+
+TEST_F(ArquivoSmpTest, ArquivoTruncadoNaoQuebra) {
+  const std::vector<std::string> completo = Linhas(origem);
+  const std::size_t controles = IndiceDe(completo, "<Controls>");
+  const std::size_t comentarios = IndiceDe(completo, "<INICIO_COMENTARIOS>");
+  for (std::size_t corte = 0; corte <= completo.size(); ++corte) {
+    Documento d;
+    bool completou = true;
+    try {
+      Le(d, {completo.begin(), completo.begin() + static_cast<std::ptrdiff_t>(corte)});
+    } catch (const Erro&) {
+      completou = false;
+    }
+    if (corte > 0) {
+      EXPECT_EQ(d.Titulo, "Caldeira") << corte;
+    }
+    if (corte > controles + 3) {
+      EXPECT_NE(d.ControladorDe(3), nullptr) << corte;
+    }
+    // Past the linearizer the rest is comments, which end with the file.
+    if (corte > comentarios) {
+      EXPECT_TRUE(completou) << corte;
+      EXPECT_EQ(d.linearizador().Lin1EndEnt, "03 MV") << corte;
+    }
+  }
+  // Cut inside the comments: the lines up to the cut are kept.
+  Documento d;
+  Le(d, {completo.begin(), completo.begin() + static_cast<std::ptrdiff_t>(comentarios + 2)});
+  EXPECT_EQ(d.comentarios.Portugues, std::vector<std::string>{"Primeira linha"});
+}
+
+TEST_F(ArquivoSmpTest, ComentariosSoNoIdiomaDaGravacao) {
+  origem.simulacao.IdiomaIngles = true;
+  origem.comentarios.Ingles = {"English line"};
+  const std::vector<std::string> l = Linhas(origem);
+  const std::size_t inicio = IndiceDe(l, "<INICIO_COMENTARIOS>");
+  EXPECT_EQ(l[inicio + 1], "<FIM_COMENTARIOS>");
+  EXPECT_EQ(l[inicio + 3], "English line");
+  Documento pt;
+  Le(pt, l);
+  EXPECT_TRUE(pt.comentarios.Portugues.empty());
+}
+
+TEST_F(ArquivoSmpTest, ArquivoInexistenteNaoMudaNada) {
+  Documento d;
+  d.Titulo = "antes";
+  EXPECT_FALSE(LeSimulacao(d, pasta / "nao_existe.smp"));
+  EXPECT_EQ(d.Titulo, "antes");
+  EXPECT_EQ(MensagemArquivoNaoEncontrado(false), "Arquivo não encontrado");
+  EXPECT_EQ(MensagemArquivoNaoEncontrado(true), "File not found");
+}
+
+TEST_F(ArquivoSmpTest, TituloVazioViraONomeDoArquivo) {
+  origem.Titulo.clear();
+  const fs::path arquivo = pasta / "minha planta.smp";
+  SalvaSimulacao(origem, arquivo);
+  Documento d;
+  ASSERT_TRUE(LeSimulacao(d, arquivo));
+  EXPECT_EQ(d.Titulo, "minha planta");
+}
+
+TEST_F(ArquivoSmpTest, FalhaAoGravarNaoDeixaArquivoPelaMetade) {
+  const fs::path regular = pasta / "regular";
+  std::ofstream(regular) << "x";
+  try {
+    SalvaSimulacao(origem, regular / "planta.smp");
+    FAIL() << "no Erro";
+  } catch (const Erro& e) {
+    EXPECT_STREQ(e.what(), "File not found");
+  }
+  EXPECT_EQ(LeArquivo(regular), "x");
+
+  // The target is a non-empty folder: the rename fails, the temporary file
+  // goes away and the folder stays as it was.
+  const fs::path destino = pasta / "destino.smp";
+  fs::create_directories(destino / "dentro");
+  EXPECT_THROW(SalvaSimulacao(origem, destino), Erro);
+  EXPECT_TRUE(fs::is_directory(destino / "dentro"));
+  std::vector<fs::path> restantes;
+  for (const auto& entrada : fs::directory_iterator(pasta)) restantes.push_back(entrada.path());
+  std::sort(restantes.begin(), restantes.end());
+  EXPECT_EQ(restantes, (std::vector<fs::path>{destino, regular}));
+
+  // A previous file survives a failed save untouched, and a good save
+  // replaces it.
+  const fs::path anterior = pasta / "anterior.smp";
+  std::ofstream(anterior) << "velho";
+  SalvaSimulacao(origem, anterior);
+  EXPECT_EQ(LeArquivo(anterior), Bytes(origem));
+}
+
+TEST(MensagemErroArquivo, CodigosDoSistema) {
+  EXPECT_EQ(MensagemErroArquivo(ENOENT), "File not found");
+  EXPECT_EQ(MensagemErroArquivo(EACCES), "File access denied");
+  EXPECT_EQ(MensagemErroArquivo(ENOSPC), "Disk full");
+  EXPECT_EQ(MensagemErroArquivo(EIO), "I/O error " + std::to_string(EIO));
+}
+
+}  // namespace
+}  // namespace quiv

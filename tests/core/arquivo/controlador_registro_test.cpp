@@ -1,0 +1,271 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/objetos/controlador.h"
+#include "core/nucleo/erro.h"
+#include "core/arquivo/linhas_smp.h"
+
+namespace quiv {
+namespace {
+
+// Controller 3 with every line of its record away from its default.
+class RegistroControladorTest : public ::testing::Test {
+ protected:
+  RegistroControladorTest() {
+    c.TagText = "TIC3";
+    c.Descricao = "Vazão de vapor";
+    c.KpText = "2,5";
+    c.KiText = "30";
+    c.KdText = "0.5";
+    c.BiasText = "40";
+    c.aText = "0.8";
+    c.tfText = "0.2";
+    c.COminText = "M15*0.1";
+    c.COmaxText = "95";
+    c.InicioEscala = "10";
+    c.FimEscala = "250";
+    c.BackMVCheck = true;
+    c.VariavelSelect = 20;
+    c.SPRSelect = 64;
+    c.BackMV = 33;
+    c.FFwEquation = "M85";
+    c.CheckSPR = true;
+    c.FFwSelect = false;
+    c.Acaogroup = 0;
+    c.DerivadaGroup = 0;
+    c.EstruturaGroup = 0;
+    c.Iant = 12.345;
+    c.Erroant = -1.5;
+    c.PVant = 0.0;
+    c.ModoLocal = false;
+    c.ModoAuto = true;
+    c.SP = 47.125;
+    c.CO = 3.0;
+  }
+
+  std::vector<std::string> Escreve(const Controlador& k) const {
+    smp::Escritor e;
+    k.SalvaParametros(e);
+    return e.Linhas();
+  }
+
+  Simulacao s;
+  Controlador c{s, 3};
+  Controlador lido{s, 3};
+};
+
+const std::vector<std::string> kLinhas = {
+    "=====<<<CONTROLADOR:03>>>=====",
+    "{C03/01} Tag:TIC3",
+    "{C03/02} Desc:Vazão de vapor",
+    "{C03/03} Kc:2,5",
+    "{C03/04} Ti:30",
+    "{C03/05} Td:0.5",
+    "{C03/06} Bias:40",
+    "{C03/07} Fator a:0.8",
+    "{C03/08} Tf Filtro:0.2",
+    "{C03/09} COmim:M15*0.1",
+    "{C03/10} COMax:95",
+    "{C03/11} Escala PVMax:10",
+    "{C03/12} Escala PVmin:250",
+    "{C03/13} BackMV CK:True",
+    "{C03/14} Indice lista PV:20",
+    "{C03/15} Indice lista SPR:64",
+    "{C03/16} Endereço  BackMV:33",
+    "{C03/17} Acao FF:M85",
+    "{C03/18} Habilita SPR:True",
+    "{C03/19} Habilita FF:False",
+    "{C03/20} Tipo acao:0",
+    "{C03/21} Derivada na PV:0",
+    "{C03/22} Estrutura ISA:0",
+    "{C03/23} Iant:12.35",
+    "{C03/24} Erroant:-1.50",
+    "{C03/25} PVant:0.00",
+    "{C03/26} Habilita Modo Remoto:False",
+    "{C03/27} Habilita Modo Auto:True",
+    "{C03/28} 47.13",
+    "{C03/29} 3.00",
+};
+
+TEST_F(RegistroControladorTest, WritesHeaderAndTwentyNineLabelledLines) {
+  const std::vector<std::string> linhas = Escreve(c);
+  ASSERT_EQ(linhas.size(), kLinhas.size());
+  for (std::size_t i = 0; i < linhas.size(); ++i) EXPECT_EQ(linhas[i], kLinhas[i]) << "line " << i;
+}
+
+TEST_F(RegistroControladorTest, NumberTenAndSpecialValues) {
+  Controlador dez{s, 10};
+  dez.TagText = "linha\nquebrada";
+  dez.Iant = 1e40;  // too wide for fixed notation
+  dez.CO = 2.0 / 3.0;
+  const std::vector<std::string> linhas = Escreve(dez);
+  EXPECT_EQ(linhas[0], "=====<<<CONTROLADOR:10>>>=====");
+  EXPECT_EQ(linhas[1], "{C10/01} Tag:linha quebrada");
+  EXPECT_EQ(linhas[23], "{C10/23} Iant: 1.00000000000000E+0040");
+  EXPECT_EQ(linhas[29], "{C10/29} 0.67");
+
+  smp::Leitor l(linhas);
+  lido.LeParametros(l);
+  EXPECT_EQ(lido.TagText, "linha quebrada");
+  EXPECT_DOUBLE_EQ(lido.Iant, 1e40);
+}
+
+TEST_F(RegistroControladorTest, RoundTripRestoresFieldsAndRoundedState) {
+  smp::Leitor l(Escreve(c));
+  lido.LeParametros(l);
+  EXPECT_EQ(l.Posicao(), 30u);
+  EXPECT_EQ(Escreve(lido), kLinhas);
+
+  EXPECT_EQ(lido.TagText, "TIC3");
+  EXPECT_EQ(lido.Descricao, "Vazão de vapor");
+  EXPECT_EQ(lido.InicioEscala, "10");
+  EXPECT_EQ(lido.FimEscala, "250");
+  EXPECT_EQ(lido.SPRSelect, 64);
+  EXPECT_EQ(lido.Acaogroup, 0);
+  EXPECT_DOUBLE_EQ(lido.Iant, 12.35);
+  EXPECT_DOUBLE_EQ(lido.Erroant, -1.5);
+  EXPECT_FALSE(lido.ModoLocal);
+  EXPECT_TRUE(lido.ModoAuto);
+  // The set point comes back with two decimals, and its edit shows them.
+  EXPECT_DOUBLE_EQ(lido.SP, 47.13);
+  EXPECT_EQ(lido.SPText, "47.13");
+  EXPECT_DOUBLE_EQ(lido.CO, 3.0);
+  EXPECT_EQ(lido.MVText, "3.00");
+  EXPECT_FALSE(lido.Button2Habilitado);  // automatic: "Enviar" stays off
+  // Reading applies nothing: that is the caller's next step.
+  EXPECT_EQ(lido.Kc, 0.0);
+  EXPECT_EQ(lido.EnderecoPV, 1);
+}
+
+TEST_F(RegistroControladorTest, LoadedManualControllerOffersToSendItsOutput) {
+  c.ModoAuto = false;
+  smp::Leitor l(Escreve(c));
+  lido.LeParametros(l);
+  EXPECT_FALSE(lido.ModoAuto);
+  EXPECT_TRUE(lido.Button2Habilitado);
+}
+
+TEST_F(RegistroControladorTest, BilingualTextsFollowTheReadingLanguage) {
+  c.TagText = "Nível|Level";
+  c.Descricao = "Só português";
+  c.FFwEquation = "a|b";  // a plain text keeps its bar
+  for (const bool ingles : {false, true}) {
+    smp::Leitor l(Escreve(c), ingles);
+    lido.LeParametros(l);
+    EXPECT_EQ(lido.TagText, ingles ? "Level" : "Nível");
+    EXPECT_EQ(lido.Descricao, "Só português");
+    EXPECT_EQ(lido.FFwEquation, "a|b");
+  }
+}
+
+TEST_F(RegistroControladorTest, ValuesStartAtAFixedCharacterWhateverThePrefixSays) {
+  struct Caso {
+    std::string linha;
+    std::string tag;
+  };
+  const Caso casos[] = {
+      {"{C03/01} Tag:TIC3", "TIC3"},
+      {"{C07/99} Xyz:TIC3", "TIC3"},    // numbers and label are never compared
+      {"{C3/01} Tag:TIC3", "IC3"},      // lost a character: the value loses one
+      {"{C03/01}  Tag:TIC3", ":TIC3"},  // gained one
+      {"{C03/01}", ""},                 // shorter than prefix and label
+  };
+  for (const Caso& caso : casos) {
+    std::vector<std::string> linhas = kLinhas;
+    linhas[1] = caso.linha;
+    smp::Leitor l(linhas);
+    lido.LeParametros(l);
+    EXPECT_EQ(lido.TagText, caso.tag) << caso.linha;
+  }
+}
+
+TEST_F(RegistroControladorTest, LenientLinesNeverFail) {
+  std::vector<std::string> linhas = kLinhas;
+  const std::string prefixo[] = {
+      "{C03/20} Tipo acao:", "{C03/21} Derivada na PV:", "{C03/22} Estrutura ISA:"};
+  linhas[20] = prefixo[0] + "1abc";
+  linhas[21] = prefixo[1] + "zz";
+  linhas[22] = prefixo[2] + "-3";
+  linhas[13] = "{C03/13} BackMV CK:true";  // only the exact "True" is true
+  linhas[23] = "{C03/23} Iant:";           // an empty state is 0
+  linhas[24] = "{C03/24} Erroant:  5.5xyz";
+  linhas[28] = "{C03/28} ";
+  smp::Leitor l(linhas);
+  lido.LeParametros(l);
+  EXPECT_EQ(lido.Acaogroup, 1);
+  EXPECT_EQ(lido.DerivadaGroup, 0);
+  EXPECT_EQ(lido.EstruturaGroup, -3);  // item indices are not range-checked
+  EXPECT_FALSE(lido.BackMVCheck);
+  EXPECT_EQ(lido.Iant, 0.0);
+  EXPECT_DOUBLE_EQ(lido.Erroant, 5.5);
+  EXPECT_EQ(lido.SP, 0.0);
+  EXPECT_EQ(lido.SPText, "");
+}
+
+TEST_F(RegistroControladorTest, MissingLinesAtTheEndReadAsEmpty) {
+  std::vector<std::string> linhas(kLinhas.begin(), kLinhas.begin() + 17);  // through line 16
+  lido.CheckSPR = true;
+  lido.ModoAuto = true;
+  lido.SP = 80.0;
+  smp::Leitor l(linhas);
+  lido.LeParametros(l);
+  EXPECT_EQ(l.Posicao(), 30u);
+  EXPECT_EQ(lido.BackMV, 33);
+  EXPECT_EQ(lido.FFwEquation, "");
+  EXPECT_FALSE(lido.CheckSPR);
+  EXPECT_FALSE(lido.ModoLocal);
+  EXPECT_FALSE(lido.ModoAuto);
+  EXPECT_EQ(lido.SP, 0.0);
+  EXPECT_EQ(lido.CO, 0.0);
+  EXPECT_EQ(lido.MVText, "");
+}
+
+TEST_F(RegistroControladorTest, MalformedItemIndexStopsTheLoadWithItsText) {
+  struct Caso {
+    std::size_t linha;  // 14 PV, 15 remote SP, 16 slave MV
+    std::string valor;
+    std::string mensagem;
+  };
+  const Caso casos[] = {
+      {14, "2O", "'2O' is not a valid integer value"},
+      {15, "", "'' is not a valid integer value"},
+      {16, "3.0", "'3.0' is not a valid integer value"},
+  };
+  for (const Caso& caso : casos) {
+    std::vector<std::string> linhas = kLinhas;
+    const std::string rotulo = caso.linha == 14   ? "Indice lista PV:"
+                               : caso.linha == 15 ? "Indice lista SPR:"
+                                                  : "Endereço  BackMV:";
+    linhas[caso.linha] =
+        smp::PrefixoValor("C03", static_cast<int>(caso.linha)) + rotulo + caso.valor;
+    Controlador k{s, 3};
+    k.SPRSelect = 7;
+    smp::Leitor l(linhas);
+    try {
+      k.LeParametros(l);
+      ADD_FAILURE() << "line " << caso.linha << " did not stop the load";
+    } catch (const Erro& erro) {
+      EXPECT_EQ(std::string(erro.what()), caso.mensagem);
+    }
+    EXPECT_EQ(l.Posicao(), caso.linha + 1);  // stopped on the bad line
+    EXPECT_EQ(k.TagText, "TIC3");            // the lines before it are in
+    EXPECT_EQ(k.SPRSelect, 7);               // the remote SP waits for line 18
+  }
+}
+
+TEST_F(RegistroControladorTest, TruncatedFileStopsAtTheFirstEmptyItemIndex) {
+  std::vector<std::string> linhas(kLinhas.begin(), kLinhas.begin() + 10);
+  smp::Leitor l(linhas);
+  try {
+    lido.LeParametros(l);
+    ADD_FAILURE() << "an empty item index did not stop the load";
+  } catch (const Erro& erro) {
+    EXPECT_EQ(std::string(erro.what()), "'' is not a valid integer value");
+  }
+  EXPECT_EQ(lido.FimEscala, "");
+}
+
+}  // namespace
+}  // namespace quiv

@@ -1,0 +1,257 @@
+#include "core/arquivo/documento.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/arquivo/arquivo_smp.h"
+
+namespace quiv {
+namespace {
+
+std::vector<std::string> Linhas(const Documento& d) {
+  smp::Escritor e;
+  EscreveSimulacao(d, e);
+  return e.Linhas();
+}
+
+// A document with something changed in every part a file holds.
+void Popula(Documento& d) {
+  d.Titulo = "Caldeira";
+  d.FiguraFundo = "caldeira.bmp";
+  Descritor u;
+  u.UnidadeEng = "°C";
+  u.UEMin = "0.00";
+  u.UEMax = "250.00";
+  d.simulacao.memoria.DefineDescritor(21, u);
+  d.simulacao.memoria.DescricaoEndereco[21] = "Temperatura";
+  d.simulacao.memoria.DescricaoEndereco[11] = "Bomba";
+  for (int a = 1; a <= 124; ++a) d.simulacao.memoria.celula[a] = a + 0.5;
+
+  EntradaDados& ent = d.painel.Entrada(2);
+  ent.EntCheck = true;
+  ent.Visivel = true;
+  ent.DefineNome("Vazão de entrada");
+  ent.DefineSlider(false);
+  ent.DefinePosicao(4200);
+  ent.Topo = 300;
+  ent.Esquerda = 10;
+  Chave& ch = d.painel.Chaves(2);
+  ch.Topo = 5;
+  ch.Esquerda = 6;
+  ch.DefineTipo(2);
+  ch.DefineVisivel(true);
+  ch.Click();
+  BotaoComando& bt = d.painel.Botao(1);
+  bt.Nome = "Partida";
+  bt.TextoEstado0 = "Parado";
+  bt.TextoEstado1 = "Ligado";
+  bt.DefineVisivel(true);
+  bt.NormClick();
+  d.painel.PainelComandoVisivel = true;
+  d.painel.PainelComandoAltura = Painel::AlturaPainelComando(1);
+  d.painel.PainelComandoTopo = 7;
+  d.painel.PainelComandoEsquerda = 8;
+  FormaAnimada& f = d.painel.Forma(3);
+  f.ImagemTipo = FormaAnimada::kRetangulo;
+  f.ImagemVar = "21";
+  f.ImagemCor1 = 0x123456;
+  f.DefineTam(120);
+  f.TopoForma = 33;
+  f.Visivel = true;
+
+  Controlador& c = d.NovoControlador(3);
+  c.TagText = "TIC-01";
+  c.KpText = "2";
+  c.AtualizaParametros(false);
+  Processo& p = d.NovoProcesso(24);
+  p.TagText = "TQ-1";
+  p.AtualizaParametros(false);
+  Bloco& b = d.NovoBloco(2);
+  b.FuncaoTr = "M21*2";
+  b.AtualizaParametros(false);
+  Registrador& r = d.NovoRegistrador(10);
+  r.TagText = "TR";
+  r.AposLeitura();
+  TextoAnimado& t = d.NovoTexto(20);
+  t.ComboBox1 = 20;
+  t.AtualizaParametros(false);
+
+  d.posicoes.De(TipoObjeto::Controlador, 3) = {"TIC-01", 40, 60, true};
+  d.posicoes.De(TipoObjeto::Processo, 24) = {"TQ-1", 200, 90, true};
+  d.posicoes.De(TipoObjeto::Bloco, 2) = {"FY", 300, 10, true};
+  d.posicoes.De(TipoObjeto::Registrador, 10) = {"TR", 1, 2, true};
+  d.posicoes.De(TipoObjeto::Texto, 20) = {"", 77, 88, true};
+
+  CanalGerador& canal = d.gerador().Canal(81);
+  canal.Tipo = 1;
+  canal.Desc = "Carga";
+  canal.Min = "10";
+  canal.Max = "20";
+  canal.DefineValor("15");
+  d.linearizador().Lin1EndEnt = "03 MV";
+  d.linearizador().Lin1MV[2] = "35";
+  d.simulacao.LinearizadorAtivo = true;
+
+  d.comentarios.Portugues = {"Primeira linha", "", "Última linha"};
+  d.comentarios.Ingles = {"First line"};
+}
+
+class NovaSimulacaoTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Popula(doc);
+    doc.NovaSimulacao();
+  }
+  Documento doc;
+  Documento novo;
+};
+
+// New writes the low end of M01 … M99 as "0.00"; the program's start has
+// "0.0". That is the one difference from a new document.
+void UEMinDoNovo(Documento& d) {
+  for (int a = 1; a <= 99; ++a) d.simulacao.memoria.descritor[a].UEMin = "0.00";
+}
+
+TEST_F(NovaSimulacaoTest, ArquivoIgualAoDeUmDocumentoNovo) {
+  EXPECT_NE(Linhas(doc), Linhas(novo));
+  UEMinDoNovo(novo);
+  EXPECT_EQ(Linhas(doc), Linhas(novo));
+  doc.simulacao.IdiomaIngles = novo.simulacao.IdiomaIngles = true;
+  EXPECT_EQ(Linhas(doc), Linhas(novo));
+}
+
+TEST_F(NovaSimulacaoTest, PopuladoDifereAntes) {
+  // Guards the comparison above: the populated document does save differently.
+  Documento cheio;
+  Popula(cheio);
+  UEMinDoNovo(novo);
+  EXPECT_NE(Linhas(cheio), Linhas(novo));
+}
+
+TEST_F(NovaSimulacaoTest, ObjetosRemovidos) {
+  for (TipoObjeto tipo : {TipoObjeto::Controlador, TipoObjeto::Processo, TipoObjeto::Registrador,
+                          TipoObjeto::Bloco, TipoObjeto::Texto})
+    for (int n = 1; n <= Posicoes::Quantidade(tipo); ++n)
+      EXPECT_FALSE(doc.Incluido(tipo, n)) << static_cast<int>(tipo) << " " << n;
+  EXPECT_EQ(doc.ControladorDe(3), nullptr);
+  EXPECT_EQ(doc.ProcessoDe(24), nullptr);
+}
+
+TEST_F(NovaSimulacaoTest, MemoriaNoInicio) {
+  const Memoria inicial;
+  for (int a = 1; a <= 124; ++a) {
+    EXPECT_EQ(doc.simulacao.memoria.celula[a], 0.0) << a;
+    EXPECT_EQ(doc.simulacao.memoria.DescricaoEndereco[a], inicial.DescricaoEndereco[a]) << a;
+  }
+  EXPECT_EQ(doc.simulacao.memoria.DescricaoEndereco[11], "Chave_1");
+  EXPECT_EQ(doc.simulacao.memoria.DescricaoEndereco[13], "Saída Linearizador");
+  EXPECT_EQ(doc.simulacao.memoria.DescricaoEndereco[20], "Track 6");
+  EXPECT_EQ(doc.simulacao.memoria.DescricaoEndereco[21], "");
+  for (int a : {1, 21, 99}) {
+    const Descritor& d = doc.simulacao.memoria.descritor[a];
+    EXPECT_EQ(d.UnidadeEng, "%") << a;
+    EXPECT_EQ(d.UEMin, "0.00") << a;
+    EXPECT_EQ(d.UEMax, "100.00") << a;
+    EXPECT_EQ(d.LIE, "0.00") << a;
+    EXPECT_EQ(d.LSE, "100.00") << a;
+  }
+  // The actuator positions keep the program's start range.
+  EXPECT_EQ(doc.simulacao.memoria.descritor[101].UEMin, inicial.descritor[101].UEMin);
+}
+
+TEST_F(NovaSimulacaoTest, PainelNoInicioSobreAMesmaSimulacao) {
+  for (int n = 1; n <= Painel::kEntradas; ++n) {
+    EntradaDados& e = doc.painel.Entrada(n);
+    EXPECT_FALSE(e.Visivel);
+    EXPECT_FALSE(e.EntCheck);
+    EXPECT_EQ(e.TrackBar, 0);
+    EXPECT_EQ(e.TrackLabel, "");
+    EXPECT_EQ(e.Topo, 122 + 64 * (n - 1));
+    EXPECT_EQ(e.Esquerda, 844);
+  }
+  EXPECT_EQ(doc.painel.Chaves(2).Topo, 96);
+  EXPECT_EQ(doc.painel.Chaves(2).Esquerda, 1000);
+  EXPECT_FALSE(doc.painel.Chaves(2).Visivel);
+  EXPECT_FALSE(doc.painel.PainelComandoVisivel);
+  EXPECT_EQ(doc.painel.PainelComandoTopo, 120);
+  EXPECT_EQ(doc.painel.PainelComandoEsquerda, 24);
+  EXPECT_EQ(doc.painel.Botao(1).Nome, "");
+  EXPECT_FALSE(doc.painel.Forma(3).Visivel);
+
+  // The rebuilt controls write the cells of this document's plant.
+  doc.painel.Chaves(1).Click();
+  doc.painel.Entrada(1).DefinePosicao(2550);
+  doc.painel.Botao(3).NormClick();
+  EXPECT_EQ(doc.simulacao.memoria.celula[11], 1.0);
+  EXPECT_DOUBLE_EQ(doc.simulacao.memoria.celula[15], 25.5);
+  EXPECT_EQ(doc.simulacao.memoria.celula[99], 1.0);
+  EXPECT_EQ(novo.simulacao.memoria.celula[11], 0.0);
+}
+
+TEST_F(NovaSimulacaoTest, GeradorLinearizadorEConfiguracao) {
+  EXPECT_EQ(doc.gerador().Canal(81).Desc, "Descrição");
+  EXPECT_EQ(doc.gerador().Canal(81).Tipo, 0);
+  EXPECT_EQ(doc.linearizador().Lin1EndEnt, "01 MV");
+  EXPECT_FALSE(doc.simulacao.LinearizadorAtivo);
+  EXPECT_EQ(doc.Titulo, "");
+  EXPECT_EQ(doc.FiguraFundo, "");
+  EXPECT_TRUE(doc.comentarios.Portugues.empty());
+  EXPECT_TRUE(doc.comentarios.Ingles.empty());
+}
+
+TEST(NovaSimulacao, PosicoesIniciais) {
+  Documento d;
+  Popula(d);
+  d.NovaSimulacao();
+  struct Caso {
+    TipoObjeto tipo;
+    int n, esquerda, topo;
+  };
+  for (const Caso& c : std::vector<Caso>{{TipoObjeto::Controlador, 1, 3, 3},
+                                         {TipoObjeto::Controlador, 10, 363, 3},
+                                         {TipoObjeto::Registrador, 1, 515, 3},
+                                         {TipoObjeto::Registrador, 10, 875, 3},
+                                         {TipoObjeto::Processo, 1, 2, 39},
+                                         {TipoObjeto::Processo, 23, 860, 39},
+                                         {TipoObjeto::Processo, 24, 914, 39},
+                                         {TipoObjeto::Bloco, 2, 41, 63},
+                                         {TipoObjeto::Bloco, 23, 860, 63},
+                                         {TipoObjeto::Bloco, 24, 914, 63},
+                                         {TipoObjeto::Texto, 20, 457, 24}}) {
+    const Posicao& p = d.posicoes.De(c.tipo, c.n);
+    EXPECT_EQ(p.Esquerda, c.esquerda) << static_cast<int>(c.tipo) << " " << c.n;
+    EXPECT_EQ(p.Topo, c.topo) << static_cast<int>(c.tipo) << " " << c.n;
+    EXPECT_EQ(p.Legenda, "");
+    EXPECT_FALSE(p.Exibido);
+  }
+}
+
+TEST(NovaSimulacao, MantemOQueNaoEDaSimulacao) {
+  Documento d;
+  d.simulacao.IdiomaIngles = true;
+  d.comentarios.Exibir = true;
+  d.registradorXY.ComboX = 20;
+  int avisos = 0;
+  d.simulacao.Mensagem = [&avisos](std::string_view) { ++avisos; };
+  d.NovaSimulacao();
+  EXPECT_TRUE(d.simulacao.IdiomaIngles);
+  EXPECT_TRUE(d.comentarios.Exibir);
+  EXPECT_EQ(d.registradorXY.ComboX, 20);
+  d.simulacao.Informa("x");
+  EXPECT_EQ(avisos, 1);
+}
+
+TEST(NovaSimulacao, PlantaNovaRodaEAceitaObjetos) {
+  Documento d;
+  Popula(d);
+  d.NovaSimulacao();
+  d.simulacao.PassoObjetos();
+  Controlador& c = d.NovoControlador(3);
+  EXPECT_EQ(d.ControladorDe(3), &c);
+  d.simulacao.PassoObjetos();
+}
+
+}  // namespace
+}  // namespace quiv

@@ -1,0 +1,280 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/nucleo/erro.h"
+#include "core/arquivo/linhas_smp.h"
+#include "core/objetos/processo.h"
+
+namespace quiv {
+namespace {
+
+// Process block 1 (identity 21) with every line of its record away from its
+// default.
+class RegistroProcessoTest : public ::testing::Test {
+ protected:
+  RegistroProcessoTest() {
+    Processo& k = *p;
+    k.TagText = "FV-01";
+    k.DescricaoText = "Válvula de vapor";
+    k.EntradaSelect = 0;
+    k.LText = "10";
+    k.Ctext = "2,5";
+    k.CheckBox1 = true;
+    k.Histerese = "1";
+    k.TempoMorto = "M85*2";
+    k.GanhoText = "1.5";
+    k.ComboBox1 = 2;
+    k.valveStext = "0.5";
+    k.ratetext = "3";
+    k.tal = "4";
+    k.ComboBox2 = 1;
+    k.NCText = "3";
+    k.PeriodoText = "20";
+    k.LEAD = "5";
+    k.LAG = "6";
+    k.X0 = 50.0;
+    k.Y2 = 33.333;
+    k.Y0old = -0.5;
+    k.Y1old = 2.675;  // 2.67499… in binary: rounded on its 15 significant digits
+    k.Y1old2 = 100.0;
+    k.x5old = 0.0;
+    k.IntAc1 = 1234.5678;
+    k.IntAc2 = 7.0;
+  }
+
+  std::vector<std::string> Escreve(const Processo& k) const {
+    smp::Escritor e;
+    k.SalvaParametros(e);
+    return e.Linhas();
+  }
+  // The record with line kk's value replaced.
+  std::vector<std::string> ComValor(int kk, const std::string& rotulo,
+                                    const std::string& valor) const;
+
+  Simulacao sim;
+  std::unique_ptr<Processo> p = std::make_unique<Processo>(sim, 1);
+  std::unique_ptr<Processo> lido = std::make_unique<Processo>(sim, 1);
+};
+
+const std::vector<std::string> kLinhas = {
+    "=====<<<PROCESSO:21>>>=====",
+    "{P21/01} Tag:FV-01",
+    "{P21/02} Desc:Válvula de vapor",
+    "{P21/03} Indice lista PV:0",
+    "{P21/04} Tal 1:10",
+    "{P21/05} Tal 2:2,5",
+    "{P21/06} Habilita Desat Sat:True",
+    "{P21/07} Histerese:1",
+    "{P21/08} Tempo Morto:M85*2",
+    "{P21/09} Ganho:1.5",
+    "{P21/10} Tipo Valv:2",
+    "{P21/11} Agarramento:0.5",
+    "{P21/12} RateLimiter:3",
+    "{P21/13} Const. Tempo Atuador:4",
+    "{P21/14} Tipo FT:1",
+    "{P21/15} Num.Ciclos:3x20",
+    "{P21/16} Lead:5",
+    "{P21/17} Lag:6",
+    "{P21/18} X0:50.00",
+    "{P21/19} Y2:33.33",
+    "{P21/20} Y0old:-0.50",
+    "{P21/21} Y1old:2.68",
+    "{P21/22} Y1old2:100.00",
+    "{P21/23} x5old:0.00",
+    "{P21/24} IntAc1:1234.57",
+    "{P21/25} IntAc2:7.00",
+};
+
+std::vector<std::string> RegistroProcessoTest::ComValor(int kk, const std::string& rotulo,
+                                                        const std::string& valor) const {
+  std::vector<std::string> linhas = kLinhas;
+  linhas[kk] = smp::PrefixoValor("P21", kk) + rotulo + valor;
+  return linhas;
+}
+
+TEST_F(RegistroProcessoTest, WritesHeaderAndTwentyFiveLabelledLines) {
+  const std::vector<std::string> linhas = Escreve(*p);
+  ASSERT_EQ(linhas.size(), kLinhas.size());
+  for (std::size_t i = 0; i < linhas.size(); ++i) EXPECT_EQ(linhas[i], kLinhas[i]) << "line " << i;
+}
+
+TEST_F(RegistroProcessoTest, HeaderAndPrefixCarryTheIdentity) {
+  Processo bloco24(sim, 24);
+  const std::vector<std::string> linhas = Escreve(bloco24);
+  EXPECT_EQ(linhas[0], "=====<<<PROCESSO:74>>>=====");
+  EXPECT_EQ(linhas[3], "{P74/03} Indice lista PV:0");
+  EXPECT_EQ(linhas[15], "{P74/15} Num.Ciclos:1x10");
+}
+
+TEST_F(RegistroProcessoTest, RoundTripRestoresFieldsAndRoundedState) {
+  smp::Leitor l(Escreve(*p));
+  lido->LeParametros(l);
+  EXPECT_EQ(l.Posicao(), 26u);
+  EXPECT_EQ(Escreve(*lido), kLinhas);
+
+  EXPECT_EQ(lido->DescricaoText, "Válvula de vapor");
+  EXPECT_EQ(lido->Ctext, "2,5");
+  EXPECT_TRUE(lido->CheckBox1);
+  EXPECT_EQ(lido->TempoMorto, "M85*2");
+  EXPECT_EQ(lido->ComboBox1, 2);
+  EXPECT_EQ(lido->ComboBox2, 1);
+  EXPECT_EQ(lido->NCText, "3");
+  EXPECT_EQ(lido->PeriodoText, "20");
+  EXPECT_DOUBLE_EQ(lido->X0, 50.0);
+  EXPECT_DOUBLE_EQ(lido->Y2, 33.33);
+  EXPECT_DOUBLE_EQ(lido->Y0old, -0.5);
+  EXPECT_DOUBLE_EQ(lido->Y1old, 2.68);
+  EXPECT_DOUBLE_EQ(lido->IntAc1, 1234.57);
+  // Reading applies nothing: that is the caller's next step.
+  EXPECT_EQ(lido->TipoFT, Processo::kSobreamortecido);
+  EXPECT_EQ(lido->TipoCurva, Processo::kLinear);
+  EXPECT_EQ(lido->TextoTempoMorto(), "0");
+}
+
+TEST_F(RegistroProcessoTest, BilingualTextsFollowTheReadingLanguage) {
+  p->TagText = "Nível|Level";
+  p->GanhoText = "M15|2";  // a plain text keeps its bar
+  for (const bool ingles : {false, true}) {
+    smp::Leitor l(Escreve(*p), ingles);
+    lido->LeParametros(l);
+    EXPECT_EQ(lido->TagText, ingles ? "Level" : "Nível");
+    EXPECT_EQ(lido->DescricaoText, "Válvula de vapor");
+    EXPECT_EQ(lido->GanhoText, "M15|2");
+  }
+}
+
+TEST_F(RegistroProcessoTest, CycleCountAndPeriodSplitAtTheFirstX) {
+  struct Caso {
+    std::string valor;
+    std::string nc;
+    std::string periodo;
+  };
+  const Caso casos[] = {
+      {"3x20", "3", "20"},        {"1x2x3", "1", "2x3"}, {"x", "", ""},
+      {"7", "7", "antigo"},        // without "x" the period stays as it was
+      {"3X20", "3X20", "antigo"},  // only the lower-case letter separates
+      {"", "", "antigo"},
+  };
+  for (const Caso& caso : casos) {
+    lido->PeriodoText = "antigo";
+    smp::Leitor l(ComValor(15, "Num.Ciclos:", caso.valor));
+    lido->LeParametros(l);
+    EXPECT_EQ(lido->NCText, caso.nc) << caso.valor;
+    EXPECT_EQ(lido->PeriodoText, caso.periodo) << caso.valor;
+  }
+}
+
+TEST_F(RegistroProcessoTest, LoadedOutputFillsTheFirstThousandDeadTimeSlots) {
+  lido->BufTM.fill(-1.0);
+  smp::Leitor l(Escreve(*p));
+  lido->LeParametros(l);
+  EXPECT_EQ(lido->BufTM[1], 33.33);
+  EXPECT_EQ(lido->BufTM[1000], 33.33);
+  EXPECT_EQ(lido->BufTM[1001], -1.0);
+  EXPECT_EQ(lido->BufTM[Processo::kTamanhoBuffer], -1.0);
+  EXPECT_EQ(lido->IndTM, 0);
+}
+
+TEST_F(RegistroProcessoTest, ValuesStartAtAFixedCharacterWhateverThePrefixSays) {
+  struct Caso {
+    std::string linha;
+    std::string tag;
+  };
+  const Caso casos[] = {
+      {"{P21/01} Tag:FV-01", "FV-01"},
+      {"{P99/42} Xyz:FV-01", "FV-01"},    // numbers and label are never compared
+      {"{P1/01} Tag:FV-01", "V-01"},      // lost a character
+      {"{P21/01} Tag: FV-01", " FV-01"},  // gained one after the label
+      {"{P21/01} Ta", ""},                // shorter than prefix and label
+  };
+  for (const Caso& caso : casos) {
+    std::vector<std::string> linhas = kLinhas;
+    linhas[1] = caso.linha;
+    smp::Leitor l(linhas);
+    lido->LeParametros(l);
+    EXPECT_EQ(lido->TagText, caso.tag) << caso.linha;
+  }
+}
+
+TEST_F(RegistroProcessoTest, LenientLinesNeverFail) {
+  std::vector<std::string> linhas = kLinhas;
+  linhas[6] = "{P21/06} Habilita Desat Sat:TRUE";  // only the exact "True" is true
+  linhas[18] = "{P21/18} X0:";                     // an empty state is 0
+  linhas[19] = "{P21/19} Y2:  12.5abc";
+  linhas[25] = "{P21/25} IntAc2:-1e2";
+  smp::Leitor l(linhas);
+  lido->LeParametros(l);
+  EXPECT_FALSE(lido->CheckBox1);
+  EXPECT_EQ(lido->X0, 0.0);
+  EXPECT_DOUBLE_EQ(lido->Y2, 12.5);
+  EXPECT_DOUBLE_EQ(lido->BufTM[500], 12.5);
+  EXPECT_DOUBLE_EQ(lido->IntAc2, -100.0);
+}
+
+TEST_F(RegistroProcessoTest, ItemIndicesAreNotRangeChecked) {
+  smp::Leitor l(ComValor(14, "Tipo FT:", "9"));
+  lido->LeParametros(l);
+  EXPECT_EQ(lido->ComboBox2, 9);
+}
+
+TEST_F(RegistroProcessoTest, MissingLinesAtTheEndReadAsEmpty) {
+  std::vector<std::string> linhas(kLinhas.begin(), kLinhas.begin() + 15);  // through line 14
+  lido->NCText = "5";
+  lido->PeriodoText = "30";
+  lido->IntAc2 = 9.0;
+  smp::Leitor l(linhas);
+  lido->LeParametros(l);
+  EXPECT_EQ(l.Posicao(), 26u);
+  EXPECT_EQ(lido->ComboBox2, 1);
+  EXPECT_EQ(lido->NCText, "");
+  EXPECT_EQ(lido->PeriodoText, "30");
+  EXPECT_EQ(lido->LAG, "");
+  EXPECT_EQ(lido->Y2, 0.0);
+  EXPECT_EQ(lido->BufTM[1], 0.0);
+  EXPECT_EQ(lido->IntAc2, 0.0);
+}
+
+TEST_F(RegistroProcessoTest, MalformedItemIndexStopsTheLoadWithItsText) {
+  struct Caso {
+    int linha;  // 3 input, 10 curve, 14 transfer function
+    std::string rotulo;
+    std::string valor;
+    std::string mensagem;
+  };
+  const Caso casos[] = {
+      {3, "Indice lista PV:", "M21", "'M21' is not a valid integer value"},
+      {10, "Tipo Valv:", "", "'' is not a valid integer value"},
+      {14, "Tipo FT:", "1.0", "'1.0' is not a valid integer value"},
+  };
+  for (const Caso& caso : casos) {
+    Processo k(sim, 1);
+    smp::Leitor l(ComValor(caso.linha, caso.rotulo, caso.valor));
+    try {
+      k.LeParametros(l);
+      ADD_FAILURE() << "line " << caso.linha << " did not stop the load";
+    } catch (const Erro& erro) {
+      EXPECT_EQ(std::string(erro.what()), caso.mensagem);
+    }
+    EXPECT_EQ(l.Posicao(), static_cast<std::size_t>(caso.linha) + 1);
+    EXPECT_EQ(k.TagText, "FV-01");  // the lines before it are in
+    EXPECT_EQ(k.LAG, "0");          // the ones after it are not
+  }
+}
+
+TEST_F(RegistroProcessoTest, TruncatedRecordStopsAtTheFirstEmptyItemIndex) {
+  std::vector<std::string> linhas(kLinhas.begin(), kLinhas.begin() + 3);
+  smp::Leitor l(linhas);
+  try {
+    lido->LeParametros(l);
+    ADD_FAILURE() << "an empty item index did not stop the load";
+  } catch (const Erro& erro) {
+    EXPECT_EQ(std::string(erro.what()), "'' is not a valid integer value");
+  }
+  EXPECT_EQ(lido->DescricaoText, "Válvula de vapor");
+}
+
+}  // namespace
+}  // namespace quiv

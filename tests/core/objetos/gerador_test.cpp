@@ -1,0 +1,453 @@
+#include "core/objetos/gerador.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <deque>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "core/nucleo/erro.h"
+
+namespace quiv {
+namespace {
+
+// A random source that hands out scripted numbers and logs each request.
+class Roteiro : public Aleatorio {
+ public:
+  Roteiro() : Aleatorio(1) {}
+  int RandomInt(int n) override {
+    pedidos.push_back(n);
+    if (numeros.empty()) return 0;
+    const int v = numeros.front();
+    numeros.pop_front();
+    return v;
+  }
+  std::deque<int> numeros;
+  std::vector<int> pedidos;
+};
+
+class GeradorTest : public ::testing::Test {
+ protected:
+  // Sets a channel's row as the user would and applies.
+  CanalGerador& Configura(int c, int tipo, std::string min, std::string max, std::string desc,
+                          std::string valor = "0") {
+    CanalGerador& canal = g.Canal(c);
+    canal.Tipo = tipo;
+    g.MudaTipo(c);
+    canal.Min = std::move(min);
+    canal.Max = std::move(max);
+    canal.Desc = std::move(desc);
+    canal.DefineValor(std::move(valor));
+    g.AtualizaParametros();
+    return canal;
+  }
+  double& M(int c) { return s.memoria.celula[c]; }
+
+  Simulacao s;
+  Roteiro sorteio;
+  Gerador g{s, sorteio};
+};
+
+TEST_F(GeradorTest, FastRandomDrawsEveryCycleWithinMinMax) {
+  CanalGerador& canal = Configura(81, 2, "40", "60", "Descrição");
+  sorteio.numeros = {0, 9999, 5000};
+  g.Calcula();
+  EXPECT_EQ(M(81), 40);
+  EXPECT_EQ(canal.Valor(), "40.00");
+  g.Calcula();
+  EXPECT_DOUBLE_EQ(M(81), 59.998);
+  EXPECT_EQ(canal.Valor(), "60.00");
+  // An apply continues from the value shown.
+  g.AtualizaParametros();
+  EXPECT_EQ(M(81), 60);
+  g.Calcula();
+  EXPECT_EQ(M(81), 50);
+  EXPECT_EQ(sorteio.pedidos, (std::vector<int>{10000, 10000, 10000}));
+}
+
+TEST_F(GeradorTest, MediumRandomDrawsAtARatePerSimulatedTime) {
+  struct Caso {
+    double dt;
+    int r;
+    bool sorteia;
+  };
+  // 500·dt/0.1 > r: a new target with probability 1/60 per 0.1 s.
+  const Caso casos[] = {{0.1, 499, true},   {0.1, 500, false}, {1.0, 4999, true},
+                        {1.0, 5000, false}, {0.05, 249, true}, {0.05, 250, false}};
+  for (const Caso& c : casos) {
+    s.dt = c.dt;
+    CanalGerador& canal = Configura(82, 3, "0", "100", "0");
+    canal.Alvo = 7;
+    sorteio.numeros = {c.r, 4200};
+    sorteio.pedidos.clear();
+    g.Calcula();
+    EXPECT_EQ(M(82), c.sorteia ? 42 : 7) << c.dt << " " << c.r;
+    EXPECT_EQ(sorteio.pedidos.size(), c.sorteia ? 2u : 1u);
+  }
+}
+
+TEST_F(GeradorTest, MediumRandomFiltersTowardsTheTarget) {
+  struct Caso {
+    const char* tal;
+    double esperado;  // after one step from Filtro 0 towards target 50, dt 0.1
+  };
+  const Caso casos[] = {{"0", 50},
+                        {"-3", 50},
+                        {"-0.1", 50},
+                        {"1", 1 / 1.1 * 0 + 0.1 / 1.1 * 50},
+                        {"0,9", 50}};  // no comma conversion: 0
+  for (const Caso& c : casos) {
+    CanalGerador& canal = Configura(83, 3, "0", "100", c.tal);
+    canal.Filtro = 0;
+    sorteio.numeros = {0, 5000};
+    g.Calcula();
+    EXPECT_DOUBLE_EQ(M(83), c.esperado) << c.tal;
+    EXPECT_TRUE(std::isfinite(M(83)));
+  }
+  // T = 0 holds the target between draws.
+  sorteio.numeros = {30000 - 1, 30000 - 1};
+  g.Calcula();
+  g.Calcula();
+  EXPECT_EQ(M(83), 50);
+}
+
+TEST_F(GeradorTest, RandomRatesHoldWhenTheStepChanges) {
+  Aleatorio real(11);
+  Gerador gr{s, real};
+  struct Caso {
+    int tipo;
+    double dt;
+    double segundos;
+    double periodoMedio;
+  };
+  const Caso casos[] = {
+      {3, 0.1, 60000, 6}, {3, 1.0, 60000, 6}, {4, 0.1, 300000, 100}, {4, 0.5, 300000, 100}};
+  for (const Caso& c : casos) {
+    s.dt = c.dt;
+    CanalGerador& canal = gr.Canal(84);
+    canal.Tipo = c.tipo;
+    canal.Min = std::string("0");
+    canal.Max = std::string("100");
+    canal.Desc = std::string("0");
+    gr.AtualizaParametros();
+    int mudancas = 0;
+    double anterior = M(84);
+    const int passos = static_cast<int>(c.segundos / c.dt);
+    for (int i = 0; i < passos; ++i) {
+      gr.Calcula();
+      mudancas += M(84) != anterior;
+      anterior = M(84);
+    }
+    const double esperado = c.segundos / c.periodoMedio;
+    EXPECT_NEAR(mudancas, esperado, 0.05 * esperado) << c.tipo << " " << c.dt;
+  }
+}
+
+TEST_F(GeradorTest, SlowRandomHoldsBetweenDraws) {
+  Configura(85, 4, "10", "20", "Descrição");
+  M(85) = 3;
+  sorteio.numeros = {30, 29, 10000 / 2};
+  g.Calcula();
+  EXPECT_EQ(M(85), 3);
+  g.Calcula();
+  EXPECT_EQ(M(85), 15);
+}
+
+TEST_F(GeradorTest, SineStartsMidwayAndFollowsItsPeriod) {
+  CanalGerador& canal = Configura(86, 5, "0", "100", "10*2");
+  EXPECT_EQ(canal.ParamDesc, 20);
+  std::vector<double> saida;
+  for (int i = 0; i < 100; ++i) {
+    g.Calcula();
+    saida.push_back(M(86));
+  }
+  EXPECT_NEAR(saida[0], 50 + 50 * std::sin(2 * std::numbers::pi * 0.1 / 20), 1e-12);
+  EXPECT_NEAR(saida[49], 100, 1e-9);
+  EXPECT_NEAR(saida[99], 50, 1e-9);
+  EXPECT_EQ(canal.Valor(), "50.00");
+  // The period is read live; one that evaluates to 0 gives 0.
+  canal.Desc = std::string("M21");
+  M(21) = 0;
+  g.Calcula();
+  EXPECT_EQ(M(86), 0);
+  EXPECT_EQ(canal.Valor(), "0.00");
+  M(21) = 40;
+  g.Calcula();
+  EXPECT_EQ(canal.ParamDesc, 40);
+  EXPECT_NEAR(M(86), 50 + 50 * std::sin(2 * std::numbers::pi * canal.TempoSeno / 40), 1e-9);
+  // The time accumulator starts again above 1e8 s.
+  canal.TempoSeno = 100000000;
+  g.Calcula();
+  EXPECT_EQ(canal.TempoSeno, 0);
+}
+
+TEST_F(GeradorTest, RandomWalkStaysInItsBand) {
+  CanalGerador& canal = Configura(87, 6, "50", "1", "10");
+  // u = r/5000 − 1: 9999 → +0.9998, 0 → −1, 5000 → 0.
+  sorteio.numeros = {9999, 0, 5000};
+  g.Calcula();
+  EXPECT_DOUBLE_EQ(M(87), 50.9998);
+  g.Calcula();
+  EXPECT_DOUBLE_EQ(M(87), 49.9998);
+  g.Calcula();
+  EXPECT_DOUBLE_EQ(M(87), 49.9998);
+  canal.ValorRW = 59.5;
+  sorteio.numeros = {9999};
+  g.Calcula();
+  EXPECT_EQ(M(87), 50);
+
+  Aleatorio real(3);
+  Gerador gr{s, real};
+  CanalGerador& outro = gr.Canal(87);
+  outro.Tipo = 6;
+  outro.Min = std::string("50");
+  outro.Max = std::string("1");
+  outro.Desc = std::string("10");
+  gr.AtualizaParametros();
+  double anterior = 50;
+  for (int i = 0; i < 5000; ++i) {
+    gr.Calcula();
+    EXPECT_TRUE(std::fabs(M(87) - anterior) <= 1 || M(87) == 50) << i;
+    EXPECT_GE(M(87), 40);
+    EXPECT_LE(M(87), 60);
+    anterior = M(87);
+  }
+}
+
+TEST_F(GeradorTest, ExpressionTypes) {
+  struct Caso {
+    int tipo;
+    const char* expressao;
+    double m21;
+    double esperado;  // the cell starts at -7
+  };
+  const Caso casos[] = {
+      {7, "M21*2", 3, 6}, {7, "1,5+M21", 1, 2.5}, {7, "2x", 1, 0},  {8, "M21", std::exp(2.0), 2},
+      {8, "M21", 0, -7},  {8, "M21-5", 1, -7},    {9, "M21", 0, 1}, {9, "M21/2", 2, std::exp(1.0)},
+  };
+  for (const Caso& c : casos) {
+    Configura(81, c.tipo, "", "", "Descrição", c.expressao);
+    M(21) = c.m21;
+    M(81) = -7;
+    g.Calcula();
+    EXPECT_NEAR(M(81), c.esperado, 1e-12) << c.tipo << " " << c.expressao;
+  }
+  Configura(81, 9, "", "", "", "M21");
+  M(21) = 1000;
+  M(81) = -7;
+  EXPECT_THROW(g.Calcula(), Erro);
+  EXPECT_EQ(M(81), -7);
+}
+
+TEST_F(GeradorTest, ApplyTakesEachTypesValueOver) {
+  struct Caso {
+    int endereco;
+    int tipo;
+    const char* valor;
+    int valorDig;
+    double celula;
+    const char* valorDepois;
+  };
+  const Caso casos[] = {
+      {81, 0, "2*3+4", 0, 10, "2*3+4"},
+      {91, 0, "1,5", 0, 1.5, "1,5"},
+      {81, 0, "M21", 0, 0, "M21"},
+      {96, 1, "x", 1, 1, "1"},
+      {96, 1, "x", 0, 0, "0"},
+      {92, 1, "x", 5, 0, "0"},
+      {82, 2, "47.53", 0, 47.53, "47.53"},
+      {88, 4, "1,5", 0, 1, "1,5"},
+      {89, 6, "Valor", 0, 0, "Valor"},
+  };
+  for (const Caso& c : casos) {
+    CanalGerador& canal = g.Canal(c.endereco);
+    canal.Tipo = c.tipo;
+    canal.DefineValor(c.valor);
+    canal.ValorDig = c.valorDig;
+    M(c.endereco) = -1;
+    g.AtualizaParametros();
+    EXPECT_EQ(M(c.endereco), c.celula) << c.endereco << " " << c.valor;
+    EXPECT_EQ(canal.Valor(), c.valorDepois);
+  }
+}
+
+TEST_F(GeradorTest, ApplyReadsPlainNumbersAndDescriptions) {
+  struct Caso {
+    int tipo;
+    const char* min;
+    const char* max;
+    const char* desc;
+    double minimo, maximo, param;
+    const char* descricao;  // of M82 afterwards
+  };
+  const Caso casos[] = {
+      {2, "10", "1,5", "Ruído", 10, 1, 0, "Ruído"},
+      {3, " 2.5E1", "1E400", "7", 25, 0, 7, "Aleatório Médio"},
+      {5, "0", "100", "M21*2", 0, 100, 8, "Sinal Senoidal"},
+      {6, "abc", "-3", "4x", 0, -3, 4, "Random Walk"},
+      {0, "1", "2", "M21*2", 1, 2, 0, "M21*2"},
+  };
+  s.memoria.celula[21] = 4;
+  for (const Caso& c : casos) {
+    CanalGerador& canal = g.Canal(82);
+    canal.Tipo = c.tipo;
+    g.MudaTipo(82);
+    canal.Min = c.min;
+    canal.Max = c.max;
+    canal.Desc = c.desc;
+    canal.ValorRW = 99;
+    g.AtualizaParametros();
+    EXPECT_EQ(canal.Minimo, c.minimo) << c.tipo;
+    EXPECT_EQ(canal.Maximo, c.maximo) << c.tipo;
+    EXPECT_EQ(canal.ParamDesc, c.param) << c.tipo;
+    EXPECT_EQ(canal.ValorRW, c.minimo) << c.tipo;
+    EXPECT_EQ(s.memoria.DescricaoEndereco[82], c.descricao) << c.tipo;
+  }
+}
+
+TEST_F(GeradorTest, ChangingTheTypeClearsTheRangeUntilTheNextApply) {
+  CanalGerador& canal = Configura(83, 0, "40", "60", "10");
+  canal.Tipo = 2;
+  g.MudaTipo(83);
+  EXPECT_EQ(canal.Minimo, 0);
+  EXPECT_EQ(canal.Maximo, 0);
+  EXPECT_EQ(canal.ParamDesc, 0);
+  sorteio.numeros = {9999};
+  g.Calcula();
+  EXPECT_EQ(M(83), 0);
+  canal.Min = std::string("40");
+  canal.Max = std::string("60");
+  g.AtualizaParametros();
+  sorteio.numeros = {9999};
+  g.Calcula();
+  EXPECT_DOUBLE_EQ(M(83), 59.998);
+}
+
+TEST_F(GeradorTest, MudaTipoCaptionsAndDescriptions) {
+  struct Caso {
+    int tipo;
+    const char* descricao;
+    const char* min;
+    const char* max;
+    const char* desc;
+    const char* valor;
+    const char* descricaoAoCarregar;  // "" = left as it was
+  };
+  const Caso casos[] = {
+      {0, "Constante 0-100", "m", "M", "Descrição", "Valor", ""},
+      {1, "Constante 0-1", "m", "M", "Descrição", "v", ""},
+      {2, "Aleatório", "Min", "Máx.", "Descrição", "v", "Aleatório"},
+      {3, "Aleatório Médio", "Min.", "Máx.", "Tal(seg)", "v", "Aleatório Médio"},
+      {4, "Aleatório", "Min", "Máx.", "Descrição", "v", "Aleatório"},
+      {5, "Sinal Senoidal", "Min.", "Máx.", "Per (seg)", "v", "Sinal Senoidal"},
+      {6, "Random Walk", "Inicial", "Ganho", "Faixa", "v", ""},
+      {7, "Equação", "m", "M", "Descrição", "Equação", ""},
+      {8, "LN()", "m", "M", "Descrição", "Equação", ""},
+      {9, "Exp()", "m", "M", "Descrição", "Equação", ""},
+  };
+  for (const bool carregando : {false, true}) {
+    for (const Caso& c : casos) {
+      CanalGerador& canal = g.Canal(84);
+      canal.Tipo = c.tipo;
+      canal.Min = std::string("m");
+      canal.Max = std::string("M");
+      canal.Desc = std::string("d");
+      canal.DefineValor("v");
+      s.memoria.DefineDescricao(84, "antes");
+      g.Carregando = carregando;
+      g.MudaTipo(84);
+      if (carregando) {
+        EXPECT_EQ(canal.Min, "m");
+        EXPECT_EQ(canal.Max, "M");
+        EXPECT_EQ(canal.Desc, "d");
+        EXPECT_EQ(canal.Valor(), "v");
+        const std::string esperada = *c.descricaoAoCarregar ? c.descricaoAoCarregar : "antes";
+        EXPECT_EQ(s.memoria.DescricaoEndereco[84], esperada) << c.tipo;
+      } else {
+        EXPECT_EQ(canal.Min, c.min) << c.tipo;
+        EXPECT_EQ(canal.Max, c.max) << c.tipo;
+        EXPECT_EQ(canal.Desc, c.desc) << c.tipo;
+        EXPECT_EQ(canal.Valor(), c.valor) << c.tipo;
+        EXPECT_EQ(s.memoria.DescricaoEndereco[84], c.descricao) << c.tipo;
+      }
+    }
+  }
+}
+
+TEST_F(GeradorTest, TypesAChannelDoesNotOfferDoNothing) {
+  // M86 offers 0 … 6, M91 only 0 and 1.
+  CanalGerador& c86 = g.Canal(86);
+  c86.Tipo = 7;
+  c86.DefineValor("5");
+  CanalGerador& c91 = g.Canal(91);
+  c91.Tipo = 2;
+  c91.DefineValor("5");
+  M(86) = M(91) = -1;
+  s.memoria.DefineDescricao(91, "antes");
+  g.MudaTipo(91);
+  EXPECT_EQ(s.memoria.DescricaoEndereco[91], "antes");
+  EXPECT_EQ(c91.Desc, "Descrição");
+  g.AtualizaParametros();
+  g.Calcula();
+  EXPECT_EQ(M(86), -1);
+  EXPECT_EQ(M(91), -1);
+  EXPECT_EQ(Gerador::TiposOferecidos(85), 10);
+  EXPECT_EQ(Gerador::TiposOferecidos(86), 7);
+  EXPECT_EQ(Gerador::TiposOferecidos(96), 2);
+}
+
+TEST_F(GeradorTest, ArrowsMoveAConstantByWholeUnitsWithin0To100) {
+  CanalGerador& canal = Configura(92, 0, "", "", "Descrição", "37.6");
+  EXPECT_EQ(canal.UpDown, 38);
+  g.ClicaUpDown(92, true);
+  EXPECT_EQ(canal.Valor(), "39");
+  EXPECT_EQ(M(92), 39);
+  struct Caso {
+    const char* valor;
+    bool sobe;
+    double celula;
+  };
+  const Caso casos[] = {{"100", true, 100}, {"250", true, 100}, {"0", false, 0},
+                        {"-20", false, 0},  {"2.5", true, 4},   {"50", false, 49}};
+  for (const Caso& c : casos) {
+    canal.DefineValor(c.valor);
+    g.AtualizaParametros();
+    g.ClicaUpDown(92, c.sobe);
+    EXPECT_EQ(M(92), c.celula) << c.valor;
+  }
+}
+
+TEST_F(GeradorTest, ZeroOneChoiceApplies) {
+  CanalGerador& canal = Configura(95, 1, "", "", "Bomba");
+  g.ClicaValorDig(95, 1);
+  EXPECT_EQ(M(95), 1);
+  EXPECT_EQ(canal.Valor(), "1");
+  EXPECT_EQ(s.memoria.DescricaoEndereco[95], "Bomba");
+  g.ClicaValorDig(95, 0);
+  EXPECT_EQ(M(95), 0);
+}
+
+TEST(CanalGeradorTest, ShownValuesHaveTwoDecimalsRoundedHalfAway) {
+  struct Caso {
+    double v;
+    const char* texto;
+  };
+  const Caso casos[] = {{0.125, "0.13"},
+                        {-0.125, "-0.13"},
+                        {2.675, "2.67"},  // 2.675 is below
+                        {59.998, "60.00"},
+                        {-0.001, "0.00"},
+                        {1234.5, "1234.50"},
+                        {0.005, "0.01"},
+                        {1e20, "100000000000000000000.00"}};
+  for (const Caso& c : casos) {
+    CanalGerador canal;
+    canal.Mostra(c.v);
+    EXPECT_EQ(canal.Valor(), c.texto) << c.v;
+  }
+}
+
+}  // namespace
+}  // namespace quiv

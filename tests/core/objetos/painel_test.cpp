@@ -1,0 +1,375 @@
+#include "core/objetos/painel.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/nucleo/erro.h"
+
+namespace quiv {
+namespace {
+
+class PainelTest : public ::testing::Test {
+ protected:
+  double& M(int k) { return s.memoria.celula[k]; }
+  void Faixa(int endereco, const char* lo, const char* hi) {
+    s.memoria.descritor[endereco].UEMin = lo;
+    s.memoria.descritor[endereco].UEMax = hi;
+  }
+  void Digita(EntradaDados& e, const std::string& texto) {
+    e.TrackText = texto;
+    e.TrackTextKeyPress(EntradaDados::kEnter);
+  }
+
+  Simulacao s;
+  Painel p{s};
+};
+
+// --- data entries --------------------------------------------------------------
+
+TEST_F(PainelTest, SliderWritesThePercentageAndShowsTheEngineeringValue) {
+  Faixa(15, "0", "200");
+  EntradaDados& e = p.Entrada(1);
+  e.DefinePosicao(2550);
+  EXPECT_DOUBLE_EQ(M(15), 25.5);
+  EXPECT_EQ(e.TrackText, "51.00");
+  e.DefinePosicao(0);
+  EXPECT_EQ(e.TrackText, "0.00");
+  e.DefinePosicao(20000);
+  EXPECT_EQ(e.TrackBar, 10000);
+  EXPECT_DOUBLE_EQ(M(15), 100);
+}
+
+TEST_F(PainelTest, EachEntryWritesItsOwnCellOnItsOwnRange) {
+  for (int n = 1; n <= 6; ++n) {
+    Faixa(14 + n, "-1", "1");
+    p.Entrada(n).DefinePosicao(1000 * n);
+    EXPECT_DOUBLE_EQ(M(14 + n), 10.0 * n) << n;
+  }
+  EXPECT_EQ(p.Entrada(1).TrackText, "-0.80");
+  EXPECT_EQ(p.Entrada(5).TrackText, "0.00");  // no "-0.00"
+  EXPECT_EQ(p.Entrada(6).TrackText, "0.20");
+}
+
+TEST_F(PainelTest, TypedValueGoesThroughTheRoundedSliderPosition) {
+  Faixa(15, "0", "200");
+  EntradaDados& e = p.Entrada(1);
+  Digita(e, "150");
+  EXPECT_DOUBLE_EQ(M(15), 75);
+  EXPECT_EQ(e.TrackBar, 7500);
+  EXPECT_EQ(e.TrackText, "150.00");
+
+  // 33.333 → 16.6665 % → position 1666.65 → 1667 → 16.67 %, 33.34 shown.
+  Digita(e, "33.333");
+  EXPECT_EQ(e.TrackBar, 1667);
+  EXPECT_DOUBLE_EQ(M(15), 16.67);
+  EXPECT_EQ(e.TrackText, "33.34");
+}
+
+TEST_F(PainelTest, PositionHalvesRoundToEven) {
+  EntradaDados& e = p.Entrada(2);  // default range 0 … 100
+  Digita(e, "0.125");              // position 12.5
+  EXPECT_EQ(e.TrackBar, 12);
+  EXPECT_DOUBLE_EQ(M(16), 0.12);
+  EXPECT_EQ(e.TrackText, "0.12");
+  Digita(e, "0.135");  // 13.5 in exact arithmetic, 13.500000000000002 in doubles
+  EXPECT_EQ(e.TrackBar, 14);
+}
+
+TEST_F(PainelTest, RefusedTypedValueRestoresTheSliderText) {
+  Faixa(15, "0", "200");
+  EntradaDados& e = p.Entrada(1);
+  e.DefinePosicao(2550);
+  for (const char* texto : {"250", "-0.01", "200.001", "abc", "", "1.5.2", "12abc"}) {
+    Digita(e, texto);
+    EXPECT_EQ(e.TrackText, "51.00") << texto;
+    EXPECT_EQ(e.TrackBar, 2550) << texto;
+    EXPECT_DOUBLE_EQ(M(15), 25.5) << texto;
+  }
+  // Bounds are inside, a comma is the decimal point, blanks are ignored.
+  Digita(e, "200");
+  EXPECT_EQ(e.TrackBar, 10000);
+  Digita(e, " 0 ");
+  EXPECT_EQ(e.TrackBar, 0);
+  Digita(e, "12,5");
+  EXPECT_EQ(e.TrackBar, 625);
+}
+
+TEST_F(PainelTest, EscapeRestoresAndOtherKeysDoNothing) {
+  EntradaDados& e = p.Entrada(3);
+  e.DefinePosicao(4200);
+  e.TrackText = "77";
+  e.TrackTextKeyPress('7');
+  EXPECT_EQ(e.TrackText, "77");
+  EXPECT_DOUBLE_EQ(M(17), 42);
+  e.TrackTextKeyPress(EntradaDados::kEsc);
+  EXPECT_EQ(e.TrackText, "42.00");
+  EXPECT_DOUBLE_EQ(M(17), 42);
+}
+
+TEST_F(PainelTest, EmptyRangeRefusesTypingByDivisionByZeroButTheSliderWorks) {
+  Faixa(18, "5", "5");
+  EntradaDados& e = p.Entrada(4);
+  Digita(e, "6");  // outside the range: refused silently
+  EXPECT_EQ(e.TrackText, "5.00");
+  e.TrackText = "5";
+  try {
+    e.TrackTextKeyPress(EntradaDados::kEnter);
+    FAIL() << "no error";
+  } catch (const Erro& erro) {
+    EXPECT_STREQ(erro.what(), kMensagemDivisaoZero);
+  }
+  EXPECT_EQ(M(18), 0);
+  e.DefinePosicao(3000);
+  EXPECT_DOUBLE_EQ(M(18), 30);
+  EXPECT_EQ(e.TrackText, "5.00");
+}
+
+TEST_F(PainelTest, RangeTextsArePlainNumbersWithDefaultsForNonNumbers) {
+  struct Caso {
+    const char* lo;
+    const char* hi;
+    double minimo;
+    double maximo;
+  };
+  for (const Caso& c : {Caso{"0.0", "100.00", 0, 100}, Caso{"-5", "1e3", -5, 1000},
+                        Caso{"2,5", "7,5", 2.5, 7.5}, Caso{"M01", "50", 0, 50},
+                        Caso{"10", "2*50", 10, 100}}) {
+    Faixa(19, c.lo, c.hi);
+    EXPECT_DOUBLE_EQ(p.Entrada(5).Minimo(), c.minimo) << c.lo;
+    EXPECT_DOUBLE_EQ(p.Entrada(5).Maximo(), c.maximo) << c.hi;
+  }
+}
+
+TEST_F(PainelTest, LayoutRefreshShowsTheCellInAFieldOfFive) {
+  Faixa(20, "0", "10");
+  EntradaDados& e = p.Entrada(6);
+  M(20) = 12.345;  // written by another object, not a slider position
+  e.AtualizaValor();
+  EXPECT_EQ(e.TrackText, " 1.23");
+  M(20) = 100;
+  e.AtualizaValor();
+  EXPECT_EQ(e.TrackText, "10.00");
+}
+
+TEST_F(PainelTest, NameSetsLabelDescriptionAndWidths) {
+  struct Caso {
+    std::string nome;
+    int fundo;
+    int barra;
+    int texto;
+  };
+  EntradaDados& e = p.Entrada(2);
+  for (const Caso& c : {Caso{"Vazão", 117, 105, 52}, Caso{"Abcdef", 117, 105, 52},
+                        Caso{"Abcdefg", 124, 112, 59}, Caso{"Pressão do vaso", 180, 168, 115},
+                        Caso{"", 117, 105, 52}}) {
+    e.DefineNome(c.nome);
+    EXPECT_EQ(e.TrackLabel, c.nome);
+    EXPECT_EQ(s.memoria.DescricaoEndereco[16], c.nome);
+    EXPECT_EQ(e.TrackBackWidth, c.fundo) << c.nome;
+    EXPECT_EQ(e.TrackBarWidth, c.barra) << c.nome;
+    EXPECT_EQ(e.DeslocamentoTexto, c.texto) << c.nome;
+  }
+  const std::string longo(300, 'x');
+  e.DefineNome(longo);
+  EXPECT_EQ(e.TrackLabel.size(), 300u);
+  EXPECT_EQ(s.memoria.DescricaoEndereco[16].size(), 255u);
+}
+
+TEST_F(PainelTest, SliderSwitchSetsTheBackgroundHeight) {
+  EntradaDados& e = p.Entrada(1);
+  e.DefineSlider(false);
+  EXPECT_EQ(e.TrackBackHeight, 28);
+  e.DefineSlider(true);
+  EXPECT_EQ(e.TrackBackHeight, 60);
+}
+
+// --- switches ------------------------------------------------------------------
+
+TEST_F(PainelTest, SwitchTogglesItsCellAndThePairOfItsOrientation) {
+  for (int tipo = 0; tipo <= 3; ++tipo) {
+    SCOPED_TRACE(tipo);
+    Chave& c = p.Chaves(1);
+    M(11) = 0;
+    c.DefineTipo(tipo);
+    c.DefineVisivel(true);
+    const int desligada = 2 * tipo + 1;
+    for (int k = 1; k <= 8; ++k) EXPECT_EQ(c.Figura[k], k == desligada) << k;
+    c.Click();
+    EXPECT_EQ(M(11), 1);
+    for (int k = 1; k <= 8; ++k) EXPECT_EQ(c.Figura[k], k == desligada + 1) << k;
+    c.Click();
+    EXPECT_EQ(M(11), 0);
+    for (int k = 1; k <= 8; ++k) EXPECT_EQ(c.Figura[k], k == desligada) << k;
+  }
+}
+
+TEST_F(PainelTest, SwitchWithoutOrientationOnlyChangesTheCell) {
+  Chave& c = p.Chaves(2);
+  c.DefineVisivel(true);
+  c.DefineTipo(-1);
+  c.Click();
+  EXPECT_EQ(M(12), 1);
+  EXPECT_EQ(M(11), 0);
+  for (int k = 1; k <= 8; ++k) EXPECT_FALSE(c.Figura[k]);
+}
+
+TEST_F(PainelTest, NewOrientationShowsThePictureOfTheCell) {
+  Chave& c = p.Chaves(1);
+  c.DefineVisivel(true);
+  c.Click();
+  c.DefineTipo(2);
+  EXPECT_TRUE(c.Figura[6]);
+  EXPECT_FALSE(c.Figura[5]);
+  c.Click();
+  EXPECT_EQ(M(11), 0);
+  EXPECT_TRUE(c.Figura[5]);
+  c.DefineVisivel(false);
+  for (int k = 1; k <= 8; ++k) EXPECT_FALSE(c.Figura[k]);
+}
+
+// --- push buttons --------------------------------------------------------------
+
+TEST_F(PainelTest, PushButtonsLatchAndTheirTextsFollowAtTheRefresh) {
+  for (int b = 1; b <= 3; ++b) p.Botao(b).DefineVisivel(true);
+  BotaoComando& b2 = p.Botao(2);
+  b2.NormClick();
+  EXPECT_EQ(M(98), 1);
+  EXPECT_FALSE(b2.NormVisivel);
+  EXPECT_TRUE(b2.PressVisivel);
+  EXPECT_EQ(b2.Texto, "");
+  p.AtualizaDisplays();
+  EXPECT_EQ(b2.Texto, "Texto para M98=1");
+  EXPECT_EQ(p.Botao(1).Texto, "Texto para M97=0");
+  EXPECT_EQ(p.Botao(3).Texto, "Texto para M99=0");
+  b2.PressClick();
+  EXPECT_EQ(M(98), 0);
+  EXPECT_TRUE(b2.NormVisivel);
+  EXPECT_FALSE(b2.PressVisivel);
+  p.AtualizaDisplays();
+  EXPECT_EQ(b2.Texto, "Texto para M98=0");
+  // Any non-zero value reads as pressed.
+  M(97) = -0.5;
+  p.AtualizaDisplays();
+  EXPECT_EQ(p.Botao(1).Texto, "Texto para M97=1");
+}
+
+TEST_F(PainelTest, HiddenButtonKeepsItsText) {
+  BotaoComando& b = p.Botao(1);
+  M(97) = 1;
+  b.AtualizaTexto();
+  EXPECT_EQ(b.Texto, "");
+}
+
+TEST_F(PainelTest, DisablingTheButtonsClearsTheirCells) {
+  for (int b = 1; b <= 3; ++b) {
+    p.Botao(b).DefineVisivel(true);
+    p.Botao(b).NormClick();
+  }
+  p.DesabilitaBotoes();
+  for (int b = 1; b <= 3; ++b) {
+    EXPECT_EQ(M(96 + b), 0);
+    EXPECT_FALSE(p.Botao(b).Visivel);
+    EXPECT_FALSE(p.Botao(b).NormVisivel);
+    EXPECT_FALSE(p.Botao(b).PressVisivel);
+  }
+}
+
+TEST_F(PainelTest, CommandPanelHeightFollowsTheEnabledButtons) {
+  EXPECT_EQ(Painel::AlturaPainelComando(0), 0);
+  EXPECT_EQ(Painel::AlturaPainelComando(1), 70);
+  EXPECT_EQ(Painel::AlturaPainelComando(2), 120);
+  EXPECT_EQ(Painel::AlturaPainelComando(3), 170);
+}
+
+// --- animated shapes -------------------------------------------------------------
+
+TEST_F(PainelTest, CircleTakesTheSecondColourWhenTheCellIsNotZero) {
+  FormaAnimada& f = p.Forma(1);
+  f.ImagemVar = "12";
+  f.ImagemCor1 = 0x112233;
+  f.ImagemCor2 = 0x445566;
+  f.Visivel = true;
+  f.Prepara();
+  EXPECT_TRUE(f.Elipse);
+  EXPECT_EQ(f.Cor, 0x112233u);
+  struct Caso {
+    double c;
+    std::uint32_t cor;
+  };
+  for (const Caso& c : {Caso{1, 0x445566}, Caso{0, 0x112233}, Caso{-1e-300, 0x445566}}) {
+    M(12) = c.c;
+    p.AtualizaDisplays();
+    EXPECT_EQ(f.Cor, c.cor) << c.c;
+  }
+}
+
+TEST_F(PainelTest, RectangleGrowsUpwardsFromItsBase) {
+  FormaAnimada& f = p.Forma(2);
+  f.ImagemTipo = FormaAnimada::kRetangulo;
+  f.ImagemVar = "30";
+  f.ImagemTamW = 40;
+  f.TopoForma = 200;
+  f.Visivel = true;
+  f.Prepara();
+  EXPECT_FALSE(f.Elipse);
+  EXPECT_EQ(f.Largura, 40);
+  struct Caso {
+    int tam;
+    double c;
+    int topo;
+    int altura;
+  };
+  for (const Caso& c : {Caso{50, 50, 250, 50}, Caso{50, 100, 200, 100}, Caso{50, 0, 300, 0},
+                        Caso{100, 25, 350, 50},
+                        // EscalaForma 0.5: 2.5 → 2 and 247.5 → 248 (halves to even)
+                        Caso{25, 5, 248, 2}, Caso{25, 7, 246, 4},
+                        Caso{50, 120, 180, 120}}) {
+    f.DefineTam(c.tam);
+    M(30) = c.c;
+    f.Atualiza();
+    EXPECT_EQ(f.Topo, c.topo) << c.tam << " " << c.c;
+    EXPECT_EQ(f.Altura, c.altura) << c.tam << " " << c.c;
+    EXPECT_EQ(f.Cor, FormaAnimada::kVermelho);
+  }
+  M(30) = 1e300;
+  f.Atualiza();
+  EXPECT_EQ(f.Altura, 1000000);
+}
+
+TEST_F(PainelTest, ShapeSizeChangesActAtOnce) {
+  FormaAnimada& f = p.Forma(3);
+  f.DefineTam(80);
+  f.DefineTamW(120);
+  EXPECT_EQ(f.Altura, 80);
+  EXPECT_EQ(f.Largura, 120);
+  f.ImagemTipo = FormaAnimada::kRetangulo;
+  f.DefineTam(20);
+  EXPECT_DOUBLE_EQ(f.EscalaForma, 0.4);
+  EXPECT_EQ(f.Altura, 80);
+}
+
+TEST_F(PainelTest, ShapeVariableMustNameACell) {
+  FormaAnimada& f = p.Forma(4);
+  f.Visivel = true;
+  for (const char* texto : {"abc", "", "0", "100", "-3", "1.5", "7 "}) {
+    f.ImagemVar = texto;
+    try {
+      f.Atualiza();
+      FAIL() << texto;
+    } catch (const Erro& e) {
+      EXPECT_EQ(std::string(e.what()), "'" + std::string(texto) + "' is not a valid integer value");
+    }
+  }
+  for (const char* texto : {"1", "99", " 42", "+5", "007"}) {
+    f.ImagemVar = texto;
+    EXPECT_NO_THROW(f.Atualiza()) << texto;
+  }
+  // A hidden shape reads nothing.
+  f.Visivel = false;
+  f.ImagemVar = "abc";
+  EXPECT_NO_THROW(f.Atualiza());
+}
+
+}  // namespace
+}  // namespace quiv

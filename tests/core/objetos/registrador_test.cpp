@@ -1,0 +1,587 @@
+#include "core/objetos/registrador.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "core/objetos/controlador.h"
+#include "core/nucleo/erro.h"
+
+namespace quiv {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Recorder 1 with pen 1 on M21, pen 2 on M61, pen 3 on M01.
+class RegistradorTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    s.Mensagem = [this](std::string_view t) { mensagens.emplace_back(t); };
+    r.Variavel1Select = 20;
+    r.Variavel2Select = 60;
+    r.Variavel3Select = 0;
+  }
+  double& M(int k) { return s.memoria.celula[static_cast<std::size_t>(k)]; }
+  void Faixa(int endereco, const char* inf, const char* sup, const char* unidade = "UE") {
+    Descritor d;
+    d.UEMin = inf;
+    d.UEMax = sup;
+    d.UnidadeEng = unidade;
+    s.memoria.DefineDescritor(endereco, d);
+  }
+  void Amostras(int n) {
+    for (int i = 0; i < n; ++i) r.Amostra();
+  }
+  int Pixel1() const { return r.Pixels1[static_cast<std::size_t>(r.Posicao)]; }
+
+  Simulacao s;
+  Registrador r{s, 1};
+  std::vector<std::string> mensagens;
+};
+
+// --- time base -------------------------------------------------------------
+
+struct CasoBase {
+  int base;
+  int chamadasAtePrimeira;  // calls of Amostra up to the first sample
+  int amostrasEm60;
+};
+
+class RegistradorBaseTest : public RegistradorTest,
+                            public ::testing::WithParamInterface<CasoBase> {};
+
+TEST_P(RegistradorBaseTest, SamplesEveryNthCall) {
+  const CasoBase c = GetParam();
+  r.BaseTempoBox = c.base;
+  Amostras(c.chamadasAtePrimeira - 1);
+  EXPECT_EQ(r.Posicao, 0);
+  r.Amostra();
+  EXPECT_EQ(r.Posicao, 1);
+  EXPECT_EQ(r.ContaBase, 0);
+  Amostras(60 - c.chamadasAtePrimeira);
+  EXPECT_EQ(r.Posicao, c.amostrasEm60);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bases, RegistradorBaseTest,
+                         ::testing::Values(CasoBase{0, 1, 60}, CasoBase{1, 3, 20},
+                                           CasoBase{2, 20, 3}));
+
+TEST_F(RegistradorTest, PauseCountsCyclesButTakesNoSample) {
+  r.BaseTempoBox = 1;
+  r.SpeedButton1Click();
+  EXPECT_TRUE(r.Panel3Visivel());
+  Amostras(5);
+  EXPECT_EQ(r.Posicao, 0);
+  EXPECT_EQ(r.ContaBase, 5);
+  // Cycles counted during the pause make the first call after it sample.
+  r.SpeedButton1Click();
+  r.Amostra();
+  EXPECT_EQ(r.Posicao, 1);
+}
+
+TEST_F(RegistradorTest, ClosingTheWindowResumesAndHidesThePointPanel) {
+  r.SpeedButton1Click();
+  r.FormClose();
+  EXPECT_FALSE(r.Panel3Visivel());
+  r.Amostra();
+  EXPECT_EQ(r.Posicao, 1);
+  r.SpeedButton1Click();  // the next press pauses again
+  EXPECT_TRUE(r.Pausado);
+}
+
+TEST_F(RegistradorTest, RingWrapsAfter450SamplesAndTheGridScrolls) {
+  for (int i = 1; i <= 451; ++i) {
+    M(21) = i % 100;
+    r.Amostra();
+  }
+  EXPECT_EQ(r.Posicao, 1);
+  EXPECT_EQ(r.FaseGrade, 451 % 30);
+  EXPECT_EQ(r.Valores1[1], 451 % 100);
+  EXPECT_EQ(Registrador::PixelCronologico(r.Pixels1, r.Posicao, 449), 2 * (451 % 100));
+  EXPECT_EQ(Registrador::PixelCronologico(r.Pixels1, r.Posicao, 0), 2 * (2 % 100));
+}
+
+// --- sampling ------------------------------------------------------------
+
+TEST_F(RegistradorTest, LabelsShowEngineeringValuesAndPen3InPercent) {
+  Faixa(21, "0", "200", "kPa");
+  r.AplicaConfiguracao();
+  M(21) = 50;
+  M(61) = 2.5;
+  M(1) = 37.25;
+  r.Amostra();
+  EXPECT_EQ(r.VermelhoLabel, "PV: 100.00 kPa");
+  EXPECT_EQ(r.AzulLabel, "SP: 5.00 kPa");
+  EXPECT_EQ(r.VerdeLabel, "MV: 37.25%");
+  EXPECT_EQ(Pixel1(), 100);
+  EXPECT_EQ(r.Pixels2[1], 5);
+  EXPECT_EQ(r.Pixels3[1], 74);  // 74.5 rounds to even
+  M(1) = 37.75;
+  r.Amostra();
+  EXPECT_EQ(r.Pixels3[2], 76);
+  EXPECT_EQ(r.VerdeLabel, "MV: 37.75%");
+}
+
+TEST_F(RegistradorTest, LabelsFollowAChangedPenTextAndStayInOffLineRuns) {
+  M(21) = 10;
+  r.Amostra();
+  r.Edit1 = "Nível";
+  r.Amostra();
+  EXPECT_EQ(r.VermelhoLabel, "Nível: 10.00 %");
+  s.ModoRapido = true;
+  M(21) = 20;
+  r.Amostra();
+  EXPECT_EQ(r.VermelhoLabel, "Nível: 10.00 %");
+  EXPECT_EQ(Pixel1(), 40);
+}
+
+struct CasoLimite {
+  double valor;
+  int pixel;
+};
+
+class RegistradorLimiteTest : public RegistradorTest,
+                              public ::testing::WithParamInterface<CasoLimite> {};
+
+TEST_P(RegistradorLimiteTest, PositionIsHeldOnTheChartWhenSampledAndWhenRescaled) {
+  // Scale 20 … 80 % typed by hand.
+  r.eSupText = "80";
+  r.eInfText = "20";
+  r.eSupTextKeyPress(Registrador::kEnter);
+  M(21) = GetParam().valor;
+  M(61) = GetParam().valor;
+  M(1) = GetParam().valor + 30;  // pen 3 ignores the scale
+  r.Amostra();
+  EXPECT_EQ(Pixel1(), GetParam().pixel);
+  EXPECT_EQ(r.Pixels2[1], GetParam().pixel);
+  r.eSupTextKeyPress(Registrador::kEnter);  // rescale from the stored values
+  EXPECT_EQ(r.Pixels1[1], GetParam().pixel);
+}
+
+INSTANTIATE_TEST_SUITE_P(Limites, RegistradorLimiteTest,
+                         ::testing::Values(CasoLimite{50, 100}, CasoLimite{80, 200},
+                                           CasoLimite{95, 200}, CasoLimite{20, 0},
+                                           CasoLimite{-5, 0}, CasoLimite{NAN, 0}));
+
+TEST_F(RegistradorTest, PensWithoutVariableRecordNothingVisible) {
+  r.Pixels2[1] = 77;
+  r.Pixels3[1] = 66;
+  for (const auto& [v1, v2, v3] : {std::tuple{-1, -1, -1}, std::tuple{-1, 124, 124}}) {
+    r.Variavel1Select = v1;
+    r.Variavel2Select = v2;
+    r.Variavel3Select = v3;
+    r.Posicao = 0;
+    M(21) = M(61) = M(1) = 40;
+    r.Amostra();
+    EXPECT_EQ(r.VermelhoLabel, "");
+    EXPECT_EQ(r.AzulLabel, "");
+    EXPECT_EQ(r.VerdeLabel, "");
+    EXPECT_FALSE(r.Pen2Ativa());
+    EXPECT_FALSE(r.Pen3Ativa());
+    EXPECT_EQ(r.Pixels1[1], 0);
+    EXPECT_EQ(r.Pixels2[1], 77);
+    EXPECT_EQ(r.Pixels3[1], 66);
+    EXPECT_EQ(r.Valores2[1], 0);
+  }
+}
+
+TEST_F(RegistradorTest, ItemsBeyondM99ReadTheExtraCells) {
+  r.Variavel1Select = 101;  // cell 102: controller 2's PV
+  r.Variavel3Select = 123;  // cell 124
+  s.memoria.celula[102] = 42;
+  s.memoria.celula[124] = 12;
+  r.AplicaConfiguracao();
+  r.Amostra();
+  EXPECT_EQ(r.Valores1[1], 42);
+  EXPECT_EQ(r.VermelhoLabel, "PV: 42.00 %");
+  EXPECT_EQ(r.Pixels3[1], 24);
+}
+
+// --- configuration and scale ---------------------------------------------
+
+TEST_F(RegistradorTest, ApplyWithoutAutoTakesTheFullRange) {
+  Faixa(21, "20", "120", "m3/h");
+  r.TagText = "FIC1";
+  r.DescricaoText = "Vazão";
+  M(21) = 30;
+  r.Amostra();
+  r.BaseTempoBox = 2;
+  r.AplicaConfiguracao();
+  EXPECT_DOUBLE_EQ(r.FaixaInf, 20);
+  EXPECT_DOUBLE_EQ(r.FaixaSup, 120);
+  EXPECT_DOUBLE_EQ(r.EscalaInf, 0);
+  EXPECT_DOUBLE_EQ(r.EscalaSup, 100);
+  EXPECT_EQ(r.eSupText, "120.0");
+  EXPECT_EQ(r.eInfText, "20.0");
+  EXPECT_EQ(r.RotuloGrade[0], "110");
+  EXPECT_EQ(r.RotuloGrade[8], "30");
+  EXPECT_EQ(r.Label1, "m3/h");
+  EXPECT_EQ(r.Caption, "FIC1 - Vazão");
+  EXPECT_EQ(r.Label21, "Saving 2s sampling");
+  EXPECT_EQ(r.Pixels1[1], 60);
+  EXPECT_TRUE(r.CheckBox1Habilitado());
+}
+
+TEST_F(RegistradorTest, ScaleTextsArePaddedAndGridLabelsRoundHalfAway) {
+  Faixa(21, "0", "5");
+  r.AplicaConfiguracao();
+  EXPECT_EQ(r.eSupText, " 5.0");
+  EXPECT_EQ(r.eInfText, " 0.0");
+  const std::array<std::string, 9> esperado{" 5", " 4", " 4", " 3", " 3", " 2", " 2", " 1", " 1"};
+  EXPECT_EQ(r.RotuloGrade, esperado);
+}
+
+TEST_F(RegistradorTest, AutoScaleUsesPen1HistoryWithMargins) {
+  r.EscalaAuto = true;
+  for (int i = 0; i < 450; ++i) {
+    M(21) = 40 + (i % 21);  // 40 … 60
+    r.Amostra();
+  }
+  M(61) = 80;  // SP outside the band: drawn at the top
+  r.Amostra();
+  r.AplicaConfiguracao();
+  EXPECT_NEAR(r.EscalaSup, 66, 1e-9);
+  EXPECT_NEAR(r.EscalaInf, 36, 1e-9);
+  EXPECT_EQ(r.eSupText, "66.0");
+  EXPECT_EQ(r.eInfText, "36.0");
+  EXPECT_EQ(Pixel1(), 2 * (40 + (449 % 21) - 36) * 100 / 30);
+  EXPECT_EQ(r.Pixels2[static_cast<std::size_t>(r.Posicao)], 200);
+}
+
+TEST_F(RegistradorTest, AutoScaleCountsUnwrittenSlotsAsZero) {
+  r.EscalaAuto = true;
+  M(21) = 50;
+  Amostras(10);
+  r.AplicaConfiguracao();
+  EXPECT_NEAR(r.EscalaSup, 55, 1e-9);
+  EXPECT_DOUBLE_EQ(r.EscalaInf, 0);
+}
+
+TEST_F(RegistradorTest, AutoScaleOfAnAllZeroHistoryKeepsTheFullRange) {
+  r.EscalaAuto = true;
+  r.AplicaConfiguracao();
+  EXPECT_DOUBLE_EQ(r.EscalaSup, 100);
+  EXPECT_DOUBLE_EQ(r.EscalaInf, 0);
+  EXPECT_EQ(r.eSupText, "100.0");
+  M(21) = 30;
+  r.Amostra();
+  EXPECT_EQ(Pixel1(), 60);
+}
+
+struct CasoDescritor {
+  const char* inf;
+  const char* sup;
+  int item;
+  double faixaInf;
+  double faixaSup;
+  const char* unidade;
+};
+
+class RegistradorDescritorTest : public RegistradorTest,
+                                 public ::testing::WithParamInterface<CasoDescritor> {};
+
+TEST_P(RegistradorDescritorTest, UnusableRangeFallsBackToPercent) {
+  const CasoDescritor c = GetParam();
+  Faixa(21, c.inf, c.sup, "bar");
+  r.Variavel1Select = c.item;
+  r.AplicaConfiguracao();
+  EXPECT_DOUBLE_EQ(r.FaixaInf, c.faixaInf);
+  EXPECT_DOUBLE_EQ(r.FaixaSup, c.faixaSup);
+  EXPECT_EQ(r.Unidade, c.unidade);
+  EXPECT_TRUE(std::isfinite(r.EscalaSup));
+  EXPECT_TRUE(std::isfinite(r.EscalaInf));
+  EXPECT_LT(r.EscalaInf, r.EscalaSup);
+}
+
+INSTANTIATE_TEST_SUITE_P(Descritores, RegistradorDescritorTest,
+                         ::testing::Values(CasoDescritor{"10", "30", 20, 10, 30, "bar"},
+                                           CasoDescritor{"1,5", "3", 20, 1.5, 3, "bar"},
+                                           CasoDescritor{"50", "50", 20, 0, 100, "%"},
+                                           CasoDescritor{"abc", "100", 20, 0, 100, "%"},
+                                           CasoDescritor{"10", "30", 105, 0, 100, "%"},
+                                           CasoDescritor{"10", "30", -1, 0, 100, "%"}));
+
+struct CasoEscalaManual {
+  const char* sup;
+  const char* inf;
+  bool aceita;
+};
+
+class RegistradorEscalaManualTest : public RegistradorTest,
+                                    public ::testing::WithParamInterface<CasoEscalaManual> {};
+
+TEST_P(RegistradorEscalaManualTest, EnterTakesAValidPairOnly) {
+  Faixa(21, "0", "200");
+  r.EscalaAuto = true;
+  M(21) = 50;
+  r.Amostra();
+  r.AplicaConfiguracao();
+  const auto antes = r.RotuloGrade;
+  r.eSupText = GetParam().sup;
+  r.eInfText = GetParam().inf;
+  r.eSupTextKeyPress('a');
+  EXPECT_TRUE(r.EscalaAuto);
+  r.eSupTextKeyPress(Registrador::kEnter);
+  EXPECT_FALSE(r.EscalaAuto);
+  if (GetParam().aceita) {
+    EXPECT_DOUBLE_EQ(r.EscalaSup, 80);
+    EXPECT_DOUBLE_EQ(r.EscalaInf, 20);
+    EXPECT_EQ(r.Pixels1[1], 100);
+    EXPECT_EQ(r.RotuloGrade[0], "148");
+  } else {
+    EXPECT_NEAR(r.EscalaSup, 55, 1e-9);
+    EXPECT_DOUBLE_EQ(r.EscalaInf, 0);
+    EXPECT_EQ(r.RotuloGrade, antes);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entradas, RegistradorEscalaManualTest,
+    ::testing::Values(CasoEscalaManual{"160", "40", true}, CasoEscalaManual{" 160 ", "4e1", true},
+                      CasoEscalaManual{"40", "160", false}, CasoEscalaManual{"50", "50", false},
+                      CasoEscalaManual{"abc", "0", false}, CasoEscalaManual{"100", "", false}));
+
+// --- loop shortcut -------------------------------------------------------
+
+TEST_F(RegistradorTest, Pen3OnAControllerOutputFollowsItsLoop) {
+  auto& c =
+      static_cast<Controlador&>(s.controladores.Inclui(2, std::make_unique<Controlador>(s, 2)));
+  c.VariavelSelect = 22;
+  r.Variavel3SelectChange(1);
+  EXPECT_EQ(r.Variavel3Select, 1);
+  EXPECT_EQ(r.Variavel2Select, 61);
+  EXPECT_EQ(r.Variavel1Select, 22);
+}
+
+struct CasoAtalho {
+  int item;
+  const char* texto1;
+  const char* texto2;
+  int pen1;
+  int pen2;
+};
+
+class RegistradorAtalhoTest : public RegistradorTest,
+                              public ::testing::WithParamInterface<CasoAtalho> {};
+
+TEST_P(RegistradorAtalhoTest, ShortcutNeedsExactTextsAnExistingControllerAndAnOutput) {
+  s.controladores.Inclui(2, std::make_unique<Controlador>(s, 2));
+  const CasoAtalho c = GetParam();
+  r.Edit1 = c.texto1;
+  r.Edit2 = c.texto2;
+  r.Variavel3SelectChange(c.item);
+  EXPECT_EQ(r.Variavel1Select, c.pen1);
+  EXPECT_EQ(r.Variavel2Select, c.pen2);
+}
+
+// Controller 2 measures item 0 (its default); the fixture starts on 20 and 60.
+INSTANTIATE_TEST_SUITE_P(
+    Casos, RegistradorAtalhoTest,
+    ::testing::Values(CasoAtalho{1, "PV", "SP", 0, 61}, CasoAtalho{1, "pv", "SP ", 20, 60},
+                      CasoAtalho{4, "PV", "SP", 20, 64}, CasoAtalho{9, "PV", "SP", 20, 69},
+                      CasoAtalho{10, "PV", "SP", 20, 60}, CasoAtalho{-1, "PV", "SP", 20, 60},
+                      CasoAtalho{124, "PV", "SP", 20, 60}));
+
+// --- point read-outs -----------------------------------------------------
+
+TEST_F(RegistradorTest, PointReadOutsNeedThePauseAndCycleThroughSixLabels) {
+  EXPECT_FALSE(r.Image1MouseDown(100, 50));
+  r.SpeedButton1Click();
+  for (int i = 0; i < 6; ++i) EXPECT_TRUE(r.Image1MouseDown(10 * i, 200 - 20 * i));
+  EXPECT_EQ(r.CoodsText[0], "Y:  0.0 %  T:  0.0 s");
+  EXPECT_EQ(r.CoodsText[5], "Y: 50.0 %  T:  5.0 s");
+  EXPECT_TRUE(r.Image1MouseDown(100, 50));
+  EXPECT_EQ(r.CoodsText[0], "Y: 75.0 %  T: 10.0 s");
+  EXPECT_EQ(r.CoodsText[1], "Y: 10.0 %  T:  1.0 s");
+  EXPECT_EQ(r.SlotCoordenada, 2);
+}
+
+TEST_F(RegistradorTest, PointTimeFollowsTheTimeBaseAndValueTheScaleTexts) {
+  r.SpeedButton1Click();
+  r.eSupText = "150";
+  r.eInfText = "50";
+  const std::array<const char*, 3> esperado{"Y: 125.0 %  T:  1.0 s", "Y: 125.0 %  T:  3.0 s",
+                                            "Y: 125.0 %  T: 20.0 s"};
+  for (int base = 0; base < 3; ++base) {
+    r.BaseTempoBox = base;
+    r.SlotCoordenada = 1;
+    r.Image1MouseDown(10, 50);
+    EXPECT_EQ(r.CoodsText[0], esperado[static_cast<std::size_t>(base)]);
+  }
+  r.eSupText = "x";
+  EXPECT_FALSE(r.Image1MouseDown(10, 50));
+}
+
+// --- archive -------------------------------------------------------------
+
+class RegistradorArquivoTest : public RegistradorTest {
+ protected:
+  void SetUp() override {
+    RegistradorTest::SetUp();
+    pasta = fs::temp_directory_path() /
+            ("quiv_registrador_" +
+             std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + "_" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(pasta);
+    r.TagText = "FIC1";
+    M(21) = 45.2;
+    M(61) = 50;
+    M(1) = 37.5;
+  }
+  void TearDown() override {
+    std::error_code e;
+    fs::remove_all(pasta, e);
+  }
+  static std::string Le(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    std::ostringstream o;
+    o << f.rdbuf();
+    return o.str();
+  }
+  fs::path pasta;
+};
+
+TEST_F(RegistradorArquivoTest, WritesHeaderAndRowsIntoTheFirstFreeFile) {
+  std::ofstream(pasta / "FIC1_1.txt") << "old";
+  r.CheckBox1Click(true, pasta);
+  ASSERT_TRUE(r.Arquivando());
+  EXPECT_FALSE(r.ControlesLivres());
+  EXPECT_EQ(r.Arquivo.Caminho(), pasta / "FIC1_2.txt");
+  Amostras(2);
+  r.CheckBox1Click(false, pasta);
+  EXPECT_FALSE(r.Arquivando());
+  EXPECT_EQ(Le(pasta / "FIC1_2.txt"),
+            "Tempo (0.100 seg);PV;SP;MV\r\n0.00;45.20;50.00;37.50\r\n0.10;45.20;50.00;37.50\r\n");
+  EXPECT_EQ(Le(pasta / "FIC1_1.txt"), "old");
+  EXPECT_EQ(mensagens, std::vector<std::string>{"Data saved: FIC1_2.txt"});
+}
+
+TEST_F(RegistradorArquivoTest, ASecondArchiveContinuesTheTimeColumn) {
+  r.CheckBox1Click(true, pasta);
+  Amostras(3);
+  r.CheckBox1Click(false, pasta);
+  r.CheckBox1Click(true, pasta);
+  r.Amostra();
+  r.CheckBox1Click(false, pasta);
+  EXPECT_EQ(Le(pasta / "FIC1_2.txt"), "Tempo (0.100 seg);PV;SP;MV\r\n0.30;45.20;50.00;37.50\r\n");
+}
+
+TEST_F(RegistradorArquivoTest, NineSecondBaseAdvancesTheTimeBy0334PerRow) {
+  r.BaseTempoBox = 1;
+  r.Edit1 = "Nível";
+  r.CheckBox1Click(true, pasta);
+  Amostras(9);
+  r.CheckBox1Click(false, pasta);
+  EXPECT_EQ(Le(pasta / "FIC1_1.txt"),
+            "Tempo (0.334 seg);Nível;SP;MV\r\n0.00;45.20;50.00;37.50\r\n"
+            "0.33;45.20;50.00;37.50\r\n0.67;45.20;50.00;37.50\r\n");
+  EXPECT_NEAR(r.Arquivo.TempoArquivo, 1.002, 1e-12);
+}
+
+TEST_F(RegistradorArquivoTest, EngineeringUnitsCommasAndEmptyPens) {
+  Faixa(21, "20", "120");
+  r.AplicaConfiguracao();
+  r.UsarUE = true;
+  r.UsarVirgula = true;
+  r.Variavel2Select = 124;
+  M(1) = 120;  // pen 3 is written held to 100
+  r.CheckBox1Click(true, pasta);
+  r.Amostra();
+  r.Variavel3Select = -1;
+  r.Variavel1Select = -1;
+  r.Amostra();
+  r.CheckBox1Click(false, pasta);
+  EXPECT_EQ(Le(pasta / "FIC1_1.txt"),
+            "Tempo (0.100 seg);PV;SP;MV\r\n0,00;65,20;0,00;100,00\r\n0,10;0,00;0,00;0,00\r\n");
+}
+
+TEST_F(RegistradorArquivoTest, PauseWritesNoRows) {
+  r.CheckBox1Click(true, pasta);
+  r.SpeedButton1Click();
+  Amostras(3);
+  r.CheckBox1Click(false, pasta);
+  EXPECT_EQ(Le(pasta / "FIC1_1.txt"), "Tempo (0.100 seg);PV;SP;MV\r\n");
+}
+
+TEST_F(RegistradorArquivoTest, EmptyTagStartsNothing) {
+  r.TagText.clear();
+  EXPECT_FALSE(r.CheckBox1Habilitado());
+  r.CheckBox1Click(true, pasta);
+  EXPECT_FALSE(r.Arquivando());
+  EXPECT_TRUE(fs::is_empty(pasta));
+  r.CheckBox1Click(false, pasta);
+  EXPECT_TRUE(mensagens.empty());
+}
+
+TEST_F(RegistradorArquivoTest, TagCharactersThatNoFileNameAcceptsAreReplaced) {
+  r.TagText = "../a/b:c*?";
+  r.CheckBox1Click(true, pasta);
+  r.CheckBox1Click(false, pasta);
+  EXPECT_TRUE(fs::exists(pasta / ".._a_b_c___1.txt"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(pasta), fs::directory_iterator()), 1);
+  EXPECT_EQ(ArquivoRegistro::StemSeguro("A<B>C|D\"E\\F\tG"), "A_B_C_D_E_F_G");
+  EXPECT_EQ(ArquivoRegistro::StemSeguro("Vazão 1"), "Vazão 1");
+}
+
+TEST_F(RegistradorArquivoTest, ACreationFailureRaisesAnErrorAndLeavesTheArchiveOff) {
+  std::ofstream(pasta / "arquivo") << "x";
+  try {
+    r.CheckBox1Click(true, pasta / "arquivo" / "sub");
+    FAIL() << "no error";
+  } catch (const Erro& e) {
+    EXPECT_NE(std::string(e.what()).find("não foi possível criar o arquivo"), std::string::npos)
+        << e.what();
+    EXPECT_NE(std::string(e.what()).find("FIC1_1.txt"), std::string::npos) << e.what();
+  }
+  EXPECT_FALSE(r.Arquivando());
+  r.Amostra();
+}
+
+TEST_F(RegistradorArquivoTest, ReadingFromAFileRestartsTheTimeColumnAndTheScale) {
+  r.CheckBox1Click(true, pasta);
+  Amostras(3);
+  r.CheckBox1Click(false, pasta);
+  r.EscalaAuto = true;
+  r.AposLeitura();
+  EXPECT_DOUBLE_EQ(r.Arquivo.TempoArquivo, 0);
+  r.CheckBox1Click(true, pasta);
+  r.Amostra();
+  r.CheckBox1Click(false, pasta);
+  EXPECT_EQ(Le(pasta / "FIC1_2.txt"), "Tempo (0.100 seg);PV;SP;MV\r\n0.00;45.20;50.00;37.50\r\n");
+}
+
+// --- selectors and identity ----------------------------------------------
+
+TEST_F(RegistradorTest, SelectorItemsAndIdentity) {
+  s.memoria.DefineDescricao(7, "Nível");
+  const auto itens = Registrador::ItensVariaveis(s.memoria, true);
+  ASSERT_EQ(itens.size(), 125u);
+  EXPECT_EQ(itens[6], "07   Nível");
+  EXPECT_EQ(itens[11], "12   Chave_2");
+  EXPECT_EQ(itens[104], "105   Posição Atuador 5");
+  EXPECT_EQ(itens[124], "Nenhum");
+  EXPECT_EQ(Registrador::ItensVariaveis(s.memoria, false).size(), 124u);
+  EXPECT_EQ(r.NumeroRegistrador(), 201);
+  EXPECT_EQ(Registrador(s, 10).NumeroRegistrador(), 210);
+}
+
+TEST_F(RegistradorTest, TheScanCycleStepsTheRecorderLast) {
+  auto& reg =
+      static_cast<Registrador&>(s.registradores.Inclui(1, std::make_unique<Registrador>(s, 1)));
+  reg.Variavel1Select = 20;
+  M(21) = 33;
+  s.Timer1Timer(0.0);
+  EXPECT_EQ(reg.Posicao, 1);
+  EXPECT_EQ(reg.Valores1[1], 33);
+}
+
+}  // namespace
+}  // namespace quiv

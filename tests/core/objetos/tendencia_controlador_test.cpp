@@ -1,0 +1,522 @@
+#include "core/objetos/tendencia_controlador.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/objetos/controlador.h"
+#include "core/nucleo/erro.h"
+
+namespace quiv {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Controller 1 measuring M21 (actuator of process 1) on the default 0 … 100
+// range, applied, in manual.
+class TendenciaTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    s.Mensagem = [this](std::string_view t) { mensagens.emplace_back(t); };
+    c.VariavelSelect = 20;
+    Aplica();
+  }
+  void Aplica() { ASSERT_TRUE(c.AtualizaParametros(true)); }
+  void Faixa(const char* inicio, const char* fim) {
+    s.memoria.descritor[21].UEMin = inicio;
+    s.memoria.descritor[21].UEMax = fim;
+    Aplica();
+  }
+  // One sample of the given values (%), taken directly.
+  void Amostra(double pv, double sp, double co) {
+    c.PV = pv;
+    c.SP = sp;
+    c.CO = co;
+    t.Amostra();
+  }
+  void Amostras(int n) {
+    for (int i = 0; i < n; ++i) t.Amostra();
+  }
+  int Pix(const std::array<std::uint8_t, TendenciaControlador::kPontos + 1>& p) const {
+    return p[static_cast<std::size_t>(t.Posicao)];
+  }
+
+  Simulacao s;
+  Controlador c{s, 1};
+  TendenciaControlador& t = c.Tendencia;
+  std::vector<std::string> mensagens;
+};
+
+// --- sampling ------------------------------------------------------------
+
+struct CasoBase {
+  int base;
+  int chamadas;
+  int amostras;
+  int conta;  // ContaBase afterwards
+};
+
+class TendenciaBaseTest : public TendenciaTest, public ::testing::WithParamInterface<CasoBase> {};
+
+TEST_P(TendenciaBaseTest, SamplesEveryNthStep) {
+  const CasoBase caso = GetParam();
+  t.BaseTempoBox = caso.base;
+  Amostras(caso.chamadas);
+  EXPECT_EQ(t.Posicao, caso.amostras);
+  EXPECT_EQ(t.FaseGrade, caso.amostras);
+  EXPECT_EQ(t.ContaBase, caso.conta);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bases, TendenciaBaseTest,
+                         ::testing::Values(CasoBase{0, 5, 5, 0}, CasoBase{1, 2, 0, 2},
+                                           CasoBase{1, 9, 3, 0}, CasoBase{1, 10, 3, 1},
+                                           CasoBase{2, 19, 0, 19}, CasoBase{2, 40, 2, 0},
+                                           CasoBase{7, 3, 3, 0}));
+
+TEST_F(TendenciaTest, ChangingTheTimeBaseKeepsTheRing) {
+  Amostra(30, 40, 50);
+  t.BaseTempoBox = 2;
+  Amostras(20);
+  EXPECT_EQ(t.Posicao, 2);
+  EXPECT_DOUBLE_EQ(t.TendPV[1], 30);
+  EXPECT_EQ(t.PixCO[1], 100);
+}
+
+TEST_F(TendenciaTest, TheControllerStepSamplesAlsoOffLineButSkipsItsReadOuts) {
+  s.memoria.celula[21] = 45.2;
+  s.memoria.PosicaoAtuador(1) = 30;
+  c.SP = 50;
+  c.CO = 37.5;
+  s.ModoRapido = true;
+  c.Calcula();
+  EXPECT_EQ(t.Posicao, 1);
+  EXPECT_DOUBLE_EQ(t.TendPV[1], 45.2);
+  EXPECT_DOUBLE_EQ(t.TendSP[1], 50);
+  EXPECT_EQ(t.PixPV[1], 90);
+  EXPECT_EQ(t.PixSP[1], 100);
+  EXPECT_EQ(t.PixCO[1], 75);
+  EXPECT_EQ(t.PixAtuador[1], 60);
+  EXPECT_EQ(c.VariavelBar, 0);
+  EXPECT_TRUE(c.PVText.empty());
+
+  s.ModoRapido = false;
+  c.Calcula();
+  EXPECT_EQ(t.Posicao, 2);
+  EXPECT_EQ(c.VariavelBar, 90);
+}
+
+TEST_F(TendenciaTest, ActuatorOfAnAddressThatNoProcessOwnsIsOnePercent) {
+  s.memoria.PosicaoAtuador(1) = 30;
+  s.memoria.PosicaoAtuador(21) = 80;
+  c.VariavelSelect = 4;  // M05
+  Aplica();
+  Amostra(50, 50, 50);
+  EXPECT_EQ(Pix(t.PixAtuador), 2);
+  c.VariavelSelect = 70;  // M71: process 21
+  Aplica();
+  Amostra(50, 50, 50);
+  EXPECT_EQ(Pix(t.PixAtuador), 160);
+}
+
+TEST_F(TendenciaTest, PauseCountsStepsButTakesNoSample) {
+  t.SpeedButton2Click();
+  EXPECT_TRUE(t.Panel3Visivel());
+  Amostras(4);
+  EXPECT_EQ(t.Posicao, 0);
+  EXPECT_EQ(t.ContaBase, 4);
+  t.SpeedButton2Click();
+  t.Amostra();
+  EXPECT_EQ(t.Posicao, 1);
+}
+
+TEST_F(TendenciaTest, RingWrapsAfter450SamplesAndTheGridScrolls) {
+  for (int i = 1; i <= 450; ++i) Amostra(i % 100, 0, 0);
+  EXPECT_EQ(t.Posicao, 450);
+  EXPECT_EQ(t.FaseGrade, 0);
+  EXPECT_EQ(TendenciaControlador::PixelCronologico(t.PixPV, t.Posicao, 0), 2);
+  Amostra(99, 0, 0);
+  EXPECT_EQ(t.Posicao, 1);
+  EXPECT_EQ(t.FaseGrade, 1);
+  EXPECT_DOUBLE_EQ(t.TendPV[1], 99);
+  // The oldest sample is now the second one, the newest the 451st.
+  EXPECT_EQ(TendenciaControlador::PixelCronologico(t.PixPV, t.Posicao, 0), 4);
+  EXPECT_EQ(TendenciaControlador::PixelCronologico(t.PixPV, t.Posicao, 449), 198);
+  EXPECT_EQ(t.GradeX(1), 28);
+  EXPECT_EQ(t.GradeX(15), 448);
+}
+
+struct CasoPixel {
+  double valor;
+  int pixel;
+};
+
+class TendenciaPixelTest : public TendenciaTest, public ::testing::WithParamInterface<CasoPixel> {};
+
+// CO and actuator share the 0 … 100 % rule: Round(2·v), ties to even, held
+// in 0 … 200.
+TEST_P(TendenciaPixelTest, COAndActuatorAreHeldOnThePlot) {
+  const CasoPixel caso = GetParam();
+  s.memoria.PosicaoAtuador(1) = caso.valor;
+  Amostra(50, 50, caso.valor);
+  EXPECT_EQ(Pix(t.PixCO), caso.pixel);
+  EXPECT_EQ(Pix(t.PixAtuador), caso.pixel);
+}
+
+INSTANTIATE_TEST_SUITE_P(Limites, TendenciaPixelTest,
+                         ::testing::Values(CasoPixel{-5, 0}, CasoPixel{0.25, 0}, CasoPixel{0.75, 2},
+                                           CasoPixel{37.3, 75}, CasoPixel{100.2, 200},
+                                           CasoPixel{1e300, 200}, CasoPixel{std::nan(""), 0}));
+
+// --- scale ---------------------------------------------------------------
+
+TEST_F(TendenciaTest, ManualRescaleTakesTheEngineeringRange) {
+  Amostra(50, 25, 0);
+  Faixa("20", "120");
+  EXPECT_EQ(t.eSupText, "120.0");
+  EXPECT_EQ(t.eInfText, "20.0");
+  EXPECT_EQ(t.RotuloEscala,
+            (std::array<std::string, 9>{"110", "100", "90", "80", "70", "60", "50", "40", "30"}));
+  EXPECT_DOUBLE_EQ(t.EscalaSup, 100);
+  EXPECT_DOUBLE_EQ(t.EscalaInf, 0);
+  EXPECT_EQ(t.PixPV[1], 100);
+  EXPECT_EQ(t.PixSP[1], 50);
+  EXPECT_EQ(t.Label21, "Saving 0.1s sampling");
+}
+
+TEST_F(TendenciaTest, ScaleTextsArePaddedToTheirWidths) {
+  Faixa("0", "5");
+  EXPECT_EQ(t.eSupText, " 5.0");
+  EXPECT_EQ(t.eInfText, " 0.0");
+  EXPECT_EQ(t.RotuloEscala[0], " 5");  // 4.5 rounds half away from zero
+  EXPECT_EQ(t.RotuloEscala[8], " 1");  // 0.5
+}
+
+TEST_F(TendenciaTest, AutoScaleSpansTheRingWithMarginsAndClipsTheSP) {
+  for (int i = 0; i < 450; ++i) Amostra(i % 2 ? 40 : 60, i % 2 ? 80 : 20, 0);
+  t.EscalaAuto = true;
+  c.AtualizaParametros(false);
+  EXPECT_EQ(t.eSupText, "66.0");
+  EXPECT_EQ(t.eInfText, "36.0");
+  EXPECT_NEAR(t.EscalaSup, 66, 1e-12);
+  EXPECT_NEAR(t.EscalaInf, 36, 1e-12);
+  EXPECT_EQ(t.RotuloEscala[0], "63");
+  EXPECT_EQ(t.RotuloEscala[8], "39");
+  EXPECT_EQ(t.PixPV[1], 160);  // 60: (60 − 36)/30 = 80 %
+  EXPECT_EQ(t.PixPV[2], 27);   // 40: 13.3 %
+  EXPECT_EQ(t.PixSP[1], 0);
+  EXPECT_EQ(t.PixSP[2], 200);
+  // New samples use the new scale.
+  Amostra(51, 51, 0);
+  EXPECT_EQ(Pix(t.PixPV), 100);
+}
+
+TEST_F(TendenciaTest, AutoScaleCountsUnwrittenSlotsAsZero) {
+  Amostra(50, 50, 0);
+  t.EscalaAuto = true;
+  t.ReescalaTendencia();
+  EXPECT_EQ(t.eSupText, "55.0");
+  EXPECT_EQ(t.eInfText, " 0.0");
+}
+
+TEST_F(TendenciaTest, AutoScaleOfAnAllZeroRingKeepsTheFullRange) {
+  t.EscalaAuto = true;
+  t.ReescalaTendencia();
+  EXPECT_EQ(t.eSupText, "100.0");
+  EXPECT_EQ(t.eInfText, " 0.0");
+  EXPECT_DOUBLE_EQ(t.EscalaSup, 100);
+  EXPECT_DOUBLE_EQ(t.EscalaInf, 0);
+  Amostra(30, 30, 0);
+  EXPECT_EQ(Pix(t.PixPV), 60);
+}
+
+TEST_F(TendenciaTest, ARangeWithoutSpanLeavesThePlotOnPercent) {
+  Faixa("50", "50");
+  EXPECT_TRUE(std::isfinite(t.EscalaSup));
+  EXPECT_DOUBLE_EQ(t.EscalaSup, 100);
+  EXPECT_DOUBLE_EQ(t.EscalaInf, 0);
+  Amostra(30, 30, 0);
+  EXPECT_EQ(Pix(t.PixPV), 60);
+}
+
+struct CasoEscala {
+  const char* sup;
+  const char* inf;
+  bool aceita;
+};
+
+class TendenciaEscalaTest : public TendenciaTest,
+                            public ::testing::WithParamInterface<CasoEscala> {};
+
+// Range 20 … 120: typed 70 … 120 is 50 … 100 %.
+TEST_P(TendenciaEscalaTest, EnterTakesAValidPlainPairOnly) {
+  const CasoEscala caso = GetParam();
+  Faixa("20", "120");
+  Amostra(75, 40, 0);
+  t.EscalaAuto = true;
+  t.eSupText = caso.sup;
+  t.eInfText = caso.inf;
+  EXPECT_FALSE(t.eSupTextKeyPress('a'));
+  EXPECT_TRUE(t.EscalaAuto);
+  EXPECT_EQ(t.eSupTextKeyPress(TendenciaControlador::kEnter), caso.aceita);
+  EXPECT_FALSE(t.EscalaAuto);
+  if (caso.aceita) {
+    EXPECT_DOUBLE_EQ(t.EscalaSup, 100);
+    EXPECT_DOUBLE_EQ(t.EscalaInf, 50);
+    EXPECT_EQ(t.PixPV[1], 100);
+    EXPECT_EQ(t.PixSP[1], 0);
+    EXPECT_EQ(t.RotuloEscala[0], "115");
+  } else {
+    EXPECT_DOUBLE_EQ(t.EscalaSup, 100);
+    EXPECT_DOUBLE_EQ(t.EscalaInf, 0);
+    EXPECT_EQ(t.PixPV[1], 150);
+    EXPECT_EQ(t.RotuloEscala[0], "110");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entradas, TendenciaEscalaTest,
+    ::testing::Values(CasoEscala{"120", "70", true}, CasoEscala{" 120.0", "7e1", true},
+                      CasoEscala{"120,0", "70", false}, CasoEscala{"120", "70,0", false},
+                      CasoEscala{"70", "70", false}, CasoEscala{"70", "120", false},
+                      CasoEscala{"x", "70", false}, CasoEscala{"120", "", false}));
+
+// --- pause and point read-outs -----------------------------------------------
+
+struct CasoPonto {
+  int base;
+  int X;
+  int Y;
+  const char* texto;
+};
+
+class TendenciaPontoTest : public TendenciaTest, public ::testing::WithParamInterface<CasoPonto> {};
+
+TEST_P(TendenciaPontoTest, ValueFromTheScaleTextsAndTimeFromTheBase) {
+  const CasoPonto caso = GetParam();
+  t.BaseTempoBox = caso.base;
+  t.eSupText = "150";
+  t.eInfText = "50";
+  t.SpeedButton2Click();
+  ASSERT_TRUE(t.Image1MouseDown(caso.X, caso.Y));
+  EXPECT_EQ(t.CoodsText[0], caso.texto);
+  EXPECT_TRUE(t.Marcadores[0].Visivel);
+  EXPECT_EQ(t.Marcadores[0].X, caso.X);
+  EXPECT_EQ(t.Marcadores[0].Y, caso.Y);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pontos, TendenciaPontoTest,
+                         ::testing::Values(CasoPonto{0, 100, 50, "Ponto 1:  Y=125.0  X=10.0"},
+                                           CasoPonto{1, 100, 50, "Ponto 1:  Y=125.0  X=30.0"},
+                                           CasoPonto{2, 100, 50, "Ponto 1:  Y=125.0  X=200.0"},
+                                           CasoPonto{0, 3, 199, "Ponto 1:  Y=50.5  X= 0.3"},
+                                           CasoPonto{0, 0, 200, "Ponto 1:  Y=50.0  X= 0.0"}));
+
+TEST_F(TendenciaTest, PointsNeedThePauseAndCycleThroughSixSlots) {
+  EXPECT_FALSE(t.Image1MouseDown(10, 10));
+  EXPECT_EQ(t.CoodsText[0], "Ponto 1:");
+  t.SpeedButton2Click();
+  for (int k = 0; k < 7; ++k) ASSERT_TRUE(t.Image1MouseDown(10 * k, 100));
+  EXPECT_EQ(t.CoodsText[0], "Ponto 1:  Y=50.0  X= 6.0");
+  EXPECT_EQ(t.CoodsText[5], "Ponto 6:  Y=50.0  X= 5.0");
+  EXPECT_EQ(t.SlotCoordenada, 2);
+  t.eSupText = "1,5";
+  EXPECT_FALSE(t.Image1MouseDown(10, 10));
+
+  // Leaving the pause resets the texts; the markers stay.
+  t.SpeedButton2Click();
+  EXPECT_FALSE(t.Panel3Visivel());
+  EXPECT_EQ(t.CoodsText[5], "Ponto 6:");
+  EXPECT_TRUE(t.Marcadores[5].Visivel);
+}
+
+TEST_F(TendenciaTest, OpeningTheTrendAndClosingTheWindowResetTheReadOuts) {
+  t.SpeedButton2Click();
+  t.Image1MouseDown(10, 10);
+  t.TrendButtonClick();
+  EXPECT_EQ(t.SlotCoordenada, 1);
+  EXPECT_EQ(t.CoodsText[0], "Coordenadas 1");
+  EXPECT_EQ(t.CoodsText[5], "Coordenadas 6");
+  t.FormClose();
+  EXPECT_FALSE(t.Pausado);
+  EXPECT_FALSE(t.Panel3Visivel());
+  EXPECT_EQ(t.CoodsText[0], "Ponto 1:");
+}
+
+TEST_F(TendenciaTest, SwitchingAutoManualShowsTheSPOnlyInAutomatic) {
+  c.AutoManualBTNClick();
+  EXPECT_TRUE(t.MostrarSP);
+  c.AutoManualBTNClick();
+  EXPECT_FALSE(t.MostrarSP);
+}
+
+TEST_F(TendenciaTest, ArchiveBoxFollowsTheTagWhateverTheApplyResult) {
+  EXPECT_TRUE(t.CheckBox1Habilitado);
+  c.TagText.clear();
+  EXPECT_FALSE(c.AtualizaParametros(false));
+  EXPECT_FALSE(t.CheckBox1Habilitado);
+  c.TagText = "TIC";
+  c.KpText = "x";
+  EXPECT_FALSE(c.AtualizaParametros(false));
+  EXPECT_TRUE(t.CheckBox1Habilitado);
+}
+
+TEST_F(TendenciaTest, RateTextFollowsTheTimeBase) {
+  const char* textos[] = {"Saving 0.1s sampling", "Saving 0.334s sampling", "Saving 2s sampling"};
+  for (int b = 0; b < 3; ++b) {
+    t.BaseTempoBox = b;
+    t.BaseTempoBoxChange();
+    EXPECT_EQ(t.Label21, textos[b]);
+  }
+  t.BaseTempoBox = 0;
+  c.AtualizaParametros(false);
+  EXPECT_EQ(t.Label21, textos[0]);
+}
+
+// --- archive -------------------------------------------------------------
+
+class TendenciaArquivoTest : public TendenciaTest {
+ protected:
+  void SetUp() override {
+    TendenciaTest::SetUp();
+    pasta = fs::temp_directory_path() /
+            ("quiv_tendencia_" +
+             std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + "_" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(pasta);
+    c.TagText = "TIC1";
+  }
+  void TearDown() override {
+    std::error_code e;
+    fs::remove_all(pasta, e);
+  }
+  static std::string Le(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    std::ostringstream o;
+    o << f.rdbuf();
+    return o.str();
+  }
+  fs::path pasta;
+};
+
+TEST_F(TendenciaArquivoTest, WritesHeaderAndRowsIntoTheFirstFreeFile) {
+  std::ofstream(pasta / "TIC1_1.txt") << "old";
+  t.CheckBox1Click(true, pasta);
+  ASSERT_TRUE(t.Arquivando());
+  EXPECT_FALSE(t.ControlesLivres());
+  EXPECT_TRUE(t.Timer1Ativo());
+  EXPECT_FALSE(t.Label21Visivel());
+  t.Timer1Timer();
+  EXPECT_TRUE(t.Label21Visivel());
+  Amostra(45.2, 50, 37.5);
+  Amostra(45.2, 50, -3);  // CO written as held on the plot
+  t.CheckBox1Click(false, pasta);
+  EXPECT_FALSE(t.Arquivando());
+  EXPECT_TRUE(t.ControlesLivres());
+  EXPECT_FALSE(t.Label21Visivel());
+  EXPECT_EQ(Le(pasta / "TIC1_2.txt"),
+            "Tempo (0.100 seg);PV;SP;MV\r\n0.00;45.20;50.00;37.50\r\n0.10;45.20;50.00;0.00\r\n");
+  EXPECT_EQ(Le(pasta / "TIC1_1.txt"), "old");
+  EXPECT_EQ(mensagens, std::vector<std::string>{"Data saved: TIC1_2.txt"});
+}
+
+TEST_F(TendenciaArquivoTest, ASecondArchiveContinuesTheTimeColumn) {
+  t.CheckBox1Click(true, pasta);
+  Amostras(3);
+  t.CheckBox1Click(false, pasta);
+  t.CheckBox1Click(true, pasta);
+  Amostra(1, 2, 3);
+  t.CheckBox1Click(false, pasta);
+  EXPECT_EQ(Le(pasta / "TIC1_2.txt"), "Tempo (0.100 seg);PV;SP;MV\r\n0.30;1.00;2.00;3.00\r\n");
+}
+
+TEST_F(TendenciaArquivoTest, NineSecondBaseAdvancesTheTimeBy0334WhileThePointsUse03) {
+  t.BaseTempoBox = 1;
+  t.CheckBox1Click(true, pasta);
+  c.PV = 10;
+  Amostras(9);
+  t.CheckBox1Click(false, pasta);
+  EXPECT_EQ(Le(pasta / "TIC1_1.txt"),
+            "Tempo (0.334 seg);PV;SP;MV\r\n0.00;10.00;0.00;0.00\r\n"
+            "0.33;10.00;0.00;0.00\r\n0.67;10.00;0.00;0.00\r\n");
+  EXPECT_NEAR(t.Arquivo.TempoArquivo, 1.002, 1e-12);
+  t.SpeedButton2Click();
+  t.Image1MouseDown(10, 0);
+  EXPECT_EQ(t.CoodsText[0], "Ponto 1:  Y=100.0  X= 3.0");
+}
+
+TEST_F(TendenciaArquivoTest, OneMinuteBaseHeader) {
+  t.BaseTempoBox = 2;
+  t.CheckBox1Click(true, pasta);
+  Amostras(40);
+  t.CheckBox1Click(false, pasta);
+  EXPECT_EQ(Le(pasta / "TIC1_1.txt"),
+            "Tempo (2 seg);PV;SP;MV\r\n0.00;0.00;0.00;0.00\r\n2.00;0.00;0.00;0.00\r\n");
+}
+
+TEST_F(TendenciaArquivoTest, EngineeringUnitsAndDecimalComma) {
+  t.UsarUE = true;
+  t.UsarVirgula = true;
+  t.CheckBox1Click(true, pasta);
+  t.Arquivo.TempoArquivo = 12.3;
+  Amostra(55, 50, 47.25);
+  Faixa("20", "120");
+  Amostra(50, 100, 0);
+  t.UsarUE = false;
+  Amostra(50, 100, 0);
+  t.CheckBox1Click(false, pasta);
+  EXPECT_EQ(Le(pasta / "TIC1_1.txt"),
+            "Tempo (0.100 seg);PV;SP;MV\r\n12,30;55,00;50,00;47,25\r\n"
+            "12,40;70,00;120,00;0,00\r\n12,50;50,00;100,00;0,00\r\n");
+}
+
+TEST_F(TendenciaArquivoTest, PauseWritesNoRows) {
+  t.CheckBox1Click(true, pasta);
+  t.SpeedButton2Click();
+  Amostras(3);
+  t.CheckBox1Click(false, pasta);
+  EXPECT_EQ(Le(pasta / "TIC1_1.txt"), "Tempo (0.100 seg);PV;SP;MV\r\n");
+}
+
+TEST_F(TendenciaArquivoTest, EmptyTagStartsNothing) {
+  c.TagText.clear();
+  t.CheckBox1Click(true, pasta);
+  EXPECT_FALSE(t.Arquivando());
+  EXPECT_TRUE(fs::is_empty(pasta));
+  t.CheckBox1Click(false, pasta);
+  EXPECT_TRUE(mensagens.empty());
+}
+
+TEST_F(TendenciaArquivoTest, ACreationFailureRaisesAnInputOutputError) {
+  std::ofstream(pasta / "arquivo") << "x";
+  try {
+    t.CheckBox1Click(true, pasta / "arquivo" / "sub");
+    FAIL() << "no error";
+  } catch (const Erro& e) {
+    EXPECT_NE(std::string(e.what()).find("Erro de entrada/saída"), std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find("TIC1_1.txt"), std::string::npos) << e.what();
+  }
+  EXPECT_FALSE(t.Arquivando());
+  EXPECT_TRUE(t.ControlesLivres());
+  t.Amostra();
+}
+
+TEST_F(TendenciaArquivoTest, TheControllerStepWritesTheRow) {
+  s.memoria.celula[21] = 40;
+  c.SP = 60;
+  c.CO = 55;
+  t.CheckBox1Click(true, pasta);
+  s.ModoRapido = true;
+  c.Calcula();
+  t.CheckBox1Click(false, pasta);
+  EXPECT_EQ(Le(pasta / "TIC1_1.txt"), "Tempo (0.100 seg);PV;SP;MV\r\n0.00;40.00;60.00;55.00\r\n");
+}
+
+}  // namespace
+}  // namespace quiv

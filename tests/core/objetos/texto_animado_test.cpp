@@ -1,0 +1,399 @@
+#include "core/objetos/texto_animado.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/nucleo/erro.h"
+
+namespace quiv {
+namespace {
+
+using Cor = TextoAnimado::Cor;
+
+class TextoAnimadoTest : public ::testing::Test {
+ protected:
+  TextoAnimadoTest() {
+    s.Mensagem = [this](std::string_view t) { mensagens.emplace_back(t); };
+  }
+
+  // Selects item `item` (1 … 124) for the given type and applies.
+  bool Aplica(int tipo, int item) {
+    t.Tipo = tipo;
+    t.ComboBox1 = item - 1;
+    return t.AtualizaParametros(true);
+  }
+
+  Simulacao s;
+  TextoAnimado t{s, 3};
+  std::vector<std::string> mensagens;
+};
+
+TEST_F(TextoAnimadoTest, IdentityIsOneHundredPlusN) { EXPECT_EQ(t.Identidade(), 103); }
+
+TEST_F(TextoAnimadoTest, ScalarShowsEngineeringValueAndLimitColour) {
+  struct Caso {
+    const char* ueMin;
+    const char* ueMax;
+    const char* lie;
+    const char* lse;
+    double m21;
+    const char* texto;
+    Cor cor;
+  };
+  const Caso casos[] = {
+      {"0", "200", "0", "90", 50, "100.00 kPa", Cor::Vermelho},
+      {"0", "200", "0", "200", 50, "100.00 kPa", Cor::Azul},
+      {"0", "200", "0", "100", 50, "100.00 kPa", Cor::Azul},  // on the limit: normal
+      {"0", "200", "100", "200", 50, "100.00 kPa", Cor::Azul},
+      {"0", "200", "100.01", "200", 50, "100.00 kPa", Cor::Vermelho},
+      {"-50", "150", "-10", "10", 25, "0.00 kPa", Cor::Azul},  // min + (max−min)·x/100
+      {"-50", "150", "-10", "10", 0, "-50.00 kPa", Cor::Vermelho},
+      {"0", "100", "M22", "100", 40, "40.00 kPa", Cor::Vermelho},  // limit as expression: 60
+      {"0", "100", "M22-30", "M22+30", 40, "40.00 kPa", Cor::Azul},
+      {"1,5", "3,5", "0", "10", 50, "2.50 kPa", Cor::Azul},  // comma in the scale
+  };
+  for (const Caso& c : casos) {
+    s.memoria.descritor[21] = {"kPa", c.ueMin, c.ueMax, c.lie, c.lse};
+    s.memoria.celula[21] = c.m21;
+    s.memoria.celula[22] = 60;
+    ASSERT_TRUE(Aplica(0, 21)) << c.ueMin << " " << c.ueMax;
+    t.Atualiza();
+    EXPECT_EQ(t.Label1, c.texto) << c.lie << " " << c.lse << " " << c.m21;
+    EXPECT_EQ(t.CorLabel1, c.cor) << c.lie << " " << c.lse << " " << c.m21;
+  }
+}
+
+TEST_F(TextoAnimadoTest, LimitsFollowTheVariableListWithoutApplying) {
+  s.memoria.celula[21] = 50;
+  ASSERT_TRUE(Aplica(0, 21));
+  t.Atualiza();
+  EXPECT_EQ(t.CorLabel1, Cor::Azul);
+  s.memoria.descritor[21].LSE = "45";
+  t.Atualiza();
+  EXPECT_EQ(t.CorLabel1, Cor::Vermelho);
+  s.memoria.descritor[21].LSE = "100";
+  s.memoria.descritor[21].LIE = "50,5";
+  t.Atualiza();
+  EXPECT_EQ(t.CorLabel1, Cor::Vermelho);
+}
+
+TEST_F(TextoAnimadoTest, DecimalsRoundHalfAwayAndAreHeldInZeroToFive) {
+  struct Caso {
+    int casas;
+    double valor;
+    const char* texto;
+  };
+  const Caso casos[] = {
+      {2, 0.125, "0.13 %"},        {2, -0.125, "-0.13 %"}, {0, 2.5, "3 %"},
+      {0, -2.5, "-3 %"},           {1, 99.95, "100.0 %"},  {5, 1.0 / 3.0, "0.33333 %"},
+      {9, 1.0 / 3.0, "0.33333 %"}, {-1, 7.5, "8 %"},
+  };
+  ASSERT_TRUE(Aplica(0, 30));
+  for (const Caso& c : casos) {
+    t.CasasDecimais = c.casas;
+    s.memoria.celula[30] = c.valor;
+    t.Atualiza();
+    EXPECT_EQ(t.Label1, c.texto) << c.casas << " " << c.valor;
+  }
+}
+
+TEST_F(TextoAnimadoTest, BinaryChoosesTextByZero) {
+  struct Caso {
+    const char* funcao;
+    double x;
+    const char* texto;
+    Cor cor;
+  };
+  const Caso casos[] = {
+      {"Desligado/Ligado", 0, "Desligado", Cor::Vermelho},
+      {"Desligado/Ligado", -0.0, "Desligado", Cor::Vermelho},
+      {"Desligado/Ligado", 1, "Ligado", Cor::Azul},
+      {"Desligado/Ligado", -3, "Ligado", Cor::Azul},
+      {"Desligado/Ligado", 1e-300, "Ligado", Cor::Azul},
+      {"Alarme", 0, "", Cor::Vermelho},
+      {"Alarme", 1, "Alarme", Cor::Azul},
+      {"a/b/c", 0, "a", Cor::Vermelho},
+      {"a/b/c", 1, "b/c", Cor::Azul},
+      {"/", 1, "", Cor::Azul},
+  };
+  ASSERT_TRUE(Aplica(1, 11));
+  for (const Caso& c : casos) {
+    t.FuncaoTr = c.funcao;  // live: no apply needed
+    s.memoria.celula[11] = c.x;
+    t.Atualiza();
+    EXPECT_EQ(t.Label1, c.texto) << c.funcao << " " << c.x;
+    EXPECT_EQ(t.CorLabel1, c.cor) << c.funcao << " " << c.x;
+  }
+}
+
+TEST_F(TextoAnimadoTest, EquationScalesItsValueAndAlarmsOnlyBeyondAMillion) {
+  t.FuncaoTr = "M21*2";
+  t.Edit1 = "100";
+  t.Edit4 = "0";
+  ASSERT_TRUE(Aplica(2, 0));
+  struct Caso {
+    double m21;
+    const char* texto;
+    Cor cor;
+  };
+  const Caso casos[] = {
+      {20, "40.00 ", Cor::Azul},
+      {-499999.5, "-999999.00 ", Cor::Azul},
+      {499999.5, "999999.00 ", Cor::Azul},
+      {500000, "1000000.00 ", Cor::Vermelho},
+      {-500000, "-1000000.00 ", Cor::Vermelho},
+  };
+  for (const Caso& c : casos) {
+    s.memoria.celula[21] = c.m21;
+    t.Atualiza();
+    EXPECT_EQ(t.Label1, c.texto) << c.m21;
+    EXPECT_EQ(t.CorLabel1, c.cor) << c.m21;
+  }
+}
+
+TEST_F(TextoAnimadoTest, EquationTextIsLiveAndScaledByTheAppliedRange) {
+  t.FuncaoTr = "50";
+  t.Edit1 = "300";
+  t.Edit4 = "100";
+  t.Unidade = "m";
+  ASSERT_TRUE(Aplica(2, 0));
+  t.Atualiza();
+  EXPECT_EQ(t.Label1, "200.00 m");
+  t.FuncaoTr = "M21*0,5";  // not applied, still used
+  s.memoria.celula[21] = 50;
+  t.Atualiza();
+  EXPECT_EQ(t.Label1, "150.00 m");
+  t.Edit1 = "500";  // not applied: the held range stays
+  t.Atualiza();
+  EXPECT_EQ(t.Label1, "150.00 m");
+  t.FuncaoTr = "abc";  // inconsistent: evaluates to 0, the range minimum
+  t.Atualiza();
+  EXPECT_EQ(t.Label1, "100.00 m");
+}
+
+TEST_F(TextoAnimadoTest, ItemsBeyondM99UseTheStartDescriptor) {
+  s.memoria.celula[103] = 55.5;  // process block 3's actuator position
+  ASSERT_TRUE(Aplica(0, 103));
+  EXPECT_EQ(t.Edit4, "0.0");
+  EXPECT_EQ(t.Edit1, "100.00");
+  EXPECT_EQ(t.Edit3, "0.00");
+  EXPECT_EQ(t.Edit2, "100.00");
+  EXPECT_EQ(t.Unidade, "%");
+  t.Atualiza();
+  EXPECT_EQ(t.Label1, "55.50 %");
+  EXPECT_EQ(t.CorLabel1, Cor::Azul);
+
+  // A binary text on an item beyond 100 shows the number instead.
+  t.FuncaoTr = "A/B";
+  ASSERT_TRUE(Aplica(1, 124));
+  s.memoria.celula[124] = 0;
+  t.Atualiza();
+  EXPECT_EQ(t.Label1, "0.00 %");
+  // Item 100 is among the first hundred: binary, and its cell stays 0.
+  ASSERT_TRUE(Aplica(1, 100));
+  t.Atualiza();
+  EXPECT_EQ(t.Label1, "A");
+  EXPECT_EQ(t.CorLabel1, Cor::Vermelho);
+}
+
+TEST_F(TextoAnimadoTest, NoVariableShowsNothing) {
+  for (const int tipo : {0, 1}) {
+    t.Label1 = "old";
+    t.CorLabel1 = Cor::Vermelho;
+    EXPECT_FALSE(Aplica(tipo, 0));
+    t.Atualiza();
+    EXPECT_EQ(t.Label1, "") << tipo;
+    EXPECT_EQ(t.CorLabel1, Cor::Azul) << tipo;
+  }
+}
+
+TEST_F(TextoAnimadoTest, OffLineRunsLeaveTheTextAlone) {
+  ASSERT_TRUE(Aplica(0, 21));
+  s.memoria.celula[21] = 10;
+  t.Atualiza();
+  s.ModoRapido = true;
+  s.memoria.celula[21] = 20;
+  t.Atualiza();
+  EXPECT_EQ(t.Label1, "10.00 %");
+}
+
+TEST_F(TextoAnimadoTest, OverflowInALimitPropagates) {
+  ASSERT_TRUE(Aplica(0, 21));
+  s.memoria.descritor[21].LSE = "1E300*1E300";
+  EXPECT_THROW(t.Atualiza(), Erro);
+}
+
+TEST_F(TextoAnimadoTest, ApplyChecks) {
+  struct Caso {
+    int tipo;
+    int item;
+    const char* edit1;
+    const char* edit4;
+    const char* funcao;
+    bool valido;
+  };
+  const Caso casos[] = {
+      {1, 11, "100", "0", "", true},      {1, 11, " 1,5 ", "-2", "", true},
+      {1, 11, "10", "10", "", true},                                      // max = min is allowed
+      {1, 11, "10", "20", "", false},                                     // max < min
+      {1, 11, "abc", "0", "", false},                                     // max not a number
+      {1, 11, "100", "", "", false},                                      // min not a number
+      {1, 11, "100", "1e", "", false},    {1, 0, "100", "0", "", false},  // no variable
+      {2, 0, "100", "0", "M21+1", true},  // the equation needs no variable
+      {2, 0, "100", "0", "M21+X", false}, {2, 0, "0", "100", "1", false},
+      {0, 0, "100", "0", "", false},
+  };
+  for (const Caso& c : casos) {
+    t.Edit1 = c.edit1;
+    t.Edit4 = c.edit4;
+    t.FuncaoTr = c.funcao;
+    t.DescricaoText = "Nível";
+    t.Label4 = "antes";
+    EXPECT_EQ(Aplica(c.tipo, c.item), c.valido) << c.tipo << " " << c.edit1 << " " << c.edit4;
+    EXPECT_EQ(t.Label4, c.valido ? "Nível" : "antes");
+  }
+  EXPECT_TRUE(mensagens.empty());
+}
+
+TEST_F(TextoAnimadoTest, ScalarChecksTheVariablesScale) {
+  struct Caso {
+    const char* ueMin;
+    const char* ueMax;
+    bool valido;
+  };
+  const Caso casos[] = {{"0", "100", true}, {"50", "10", false}, {"0", "M22", false}};
+  for (const Caso& c : casos) {
+    s.memoria.descritor[25].UEMin = c.ueMin;
+    s.memoria.descritor[25].UEMax = c.ueMax;
+    EXPECT_EQ(Aplica(0, 25), c.valido) << c.ueMin << " " << c.ueMax;
+  }
+}
+
+TEST_F(TextoAnimadoTest, ValuesThatReadAreKeptEvenWhenApplyFails) {
+  t.Edit1 = "200";
+  t.Edit4 = "x";
+  EXPECT_FALSE(Aplica(1, 101));
+  s.memoria.celula[101] = 50;
+  t.Atualiza();
+  EXPECT_EQ(t.Label1, "100.00 ");  // new max, previous min 0
+}
+
+TEST_F(TextoAnimadoTest, EquationApplyOverridesTheAlarmEdits) {
+  t.Edit2 = "10";
+  t.Edit3 = "5";
+  t.FuncaoTr = "M21";
+  ASSERT_TRUE(Aplica(2, 0));
+  EXPECT_EQ(t.AlarmeAlto, 999999.0);
+  EXPECT_EQ(t.AlarmeBaixo, -999999.0);
+  s.memoria.celula[21] = 50;
+  t.Atualiza();
+  EXPECT_EQ(t.CorLabel1, Cor::Azul);
+}
+
+TEST_F(TextoAnimadoTest, ScalarApplyWritesTheScaleEdits) {
+  s.memoria.descritor[21] = {"bar", "-1", "9", "M22/3", "7,256"};
+  s.memoria.celula[22] = 1;
+  ASSERT_TRUE(Aplica(0, 21));
+  EXPECT_EQ(t.Edit4, "-1");
+  EXPECT_EQ(t.Edit1, "9");
+  EXPECT_EQ(t.Edit3, "0.33");
+  EXPECT_EQ(t.Edit2, "7.26");
+  EXPECT_EQ(t.Unidade, "bar");
+}
+
+TEST_F(TextoAnimadoTest, VariableChangeFillsTheScale) {
+  struct Caso {
+    int tipo;
+    int item;
+    const char* edit4;
+    const char* edit1;
+    const char* edit3;
+    const char* edit2;
+    const char* unidade;
+  };
+  const Caso casos[] = {
+      {0, 5, "0.00", "80", "12.00", "45.50", "kg"},  // controller outputs start at 0.00
+      {0, 21, "10", "80", "12.00", "45.50", "kg"},
+      {0, 110, "0.0", "100.00", "0.00", "100.00", "%"},
+      {2, 21, "0.00", "100.00", "0.00", "100.00", "u"},
+      {1, 21, "e4", "e1", "e3", "e2", "u"},  // binary: untouched
+      {0, 0, "e4", "e1", "e3", "e2", "u"},
+  };
+  for (const Caso& c : casos) {
+    if (c.item >= 1 && c.item <= 99) s.memoria.descritor[c.item] = {"kg", "10", "80", "12", "45.5"};
+    t.Edit4 = "e4";
+    t.Edit1 = "e1";
+    t.Edit3 = "e3";
+    t.Edit2 = "e2";
+    t.Unidade = "u";
+    t.Tipo = c.tipo;
+    t.ComboBox1 = c.item - 1;
+    t.ComboBox1Change();
+    EXPECT_EQ(t.Edit4, c.edit4) << c.tipo << " " << c.item;
+    EXPECT_EQ(t.Edit1, c.edit1) << c.tipo << " " << c.item;
+    EXPECT_EQ(t.Edit3, c.edit3) << c.tipo << " " << c.item;
+    EXPECT_EQ(t.Edit2, c.edit2) << c.tipo << " " << c.item;
+    EXPECT_EQ(t.Unidade, c.unidade) << c.tipo << " " << c.item;
+  }
+}
+
+TEST_F(TextoAnimadoTest, RangeEditsCarryTheAlarmEdits) {
+  t.Edit1 = "250";
+  t.Edit1Change();
+  t.Edit4 = "-5";
+  t.Edit4Change();
+  EXPECT_EQ(t.Edit2, "250");
+  EXPECT_EQ(t.Edit3, "-5");
+}
+
+TEST(TextoAnimadoLayout, ControlsPerType) {
+  struct Caso {
+    int tipo;
+    bool combo, painel;
+    int alturaPainel;
+    bool alarmes, leitura;
+    const char* label3;
+    bool funcao;
+    int left, altura;
+  };
+  const Caso casos[] = {
+      {0, true, true, 89, true, true, "Variável", false, 115, 271},
+      {1, true, false, 89, true, true, "<Texto>", true, 115, 173},
+      {2, false, true, 61, false, false, "Equação", true, 67, 239},
+      {7, true, true, 89, true, true, "Variável", false, 115, 271},
+  };
+  for (const Caso& c : casos) {
+    const auto l = TextoAnimado::LayoutTipo(c.tipo);
+    EXPECT_EQ(l.ComboBox1Visivel, c.combo) << c.tipo;
+    EXPECT_EQ(l.Panel2Visivel, c.painel) << c.tipo;
+    if (c.painel) {
+      EXPECT_EQ(l.Panel2Altura, c.alturaPainel) << c.tipo;
+      EXPECT_EQ(l.LinhaAlarmeVisivel, c.alarmes) << c.tipo;
+      EXPECT_EQ(l.SomenteLeitura, c.leitura) << c.tipo;
+    }
+    EXPECT_EQ(l.Label3, c.label3) << c.tipo;
+    EXPECT_EQ(l.FuncaoTrVisivel, c.funcao) << c.tipo;
+    if (c.funcao) {
+      EXPECT_EQ(l.FuncaoTrLeft, c.left) << c.tipo;
+    }
+    EXPECT_EQ(l.AlturaJanela, c.altura) << c.tipo;
+  }
+}
+
+TEST(TextoAnimadoLista, OneHundredTwentyFourItemsWithTwoDigitsAtLeast) {
+  Memoria m;
+  m.DefineDescricao(21, "Nível T1");
+  const auto lista = TextoAnimado::ListaVariaveis(m);
+  ASSERT_EQ(lista.size(), 124u);
+  EXPECT_EQ(lista[0], "01   ");
+  EXPECT_EQ(lista[10], "11   Chave_1");
+  EXPECT_EQ(lista[20], "21   Nível T1");
+  EXPECT_EQ(lista[99], "100   ");
+  EXPECT_EQ(lista[100], "101   Posição Atuador 1");
+  EXPECT_EQ(lista[123], "124   Posição Atuador 24");
+}
+
+}  // namespace
+}  // namespace quiv
