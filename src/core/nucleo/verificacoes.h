@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quiv {
+
+class Expressao;
+class Memoria;
+class Simulacao;
+
+// The checks of one apply (AtualizaParametros), in the order they were made.
+// An object takes its form fields over through it, then reports: each failed
+// check reaches the simulation's message sink as prefix + suffix, for example
+// "Processo 21" + ": Ganho inválido". A value that overflows while it is being
+// checked is a failed check, never an escaping error, so one bad field cannot
+// end an apply half-way.
+class Verificacoes {
+ public:
+  explicit Verificacoes(std::string prefixo) : prefixo_(std::move(prefixo)) {}
+
+  // Records `sufixo` as failed unless `ok`; returns ok.
+  bool Confere(bool ok, std::string_view sufixo);
+  void Falha(std::string_view sufixo) { falhas_.emplace_back(sufixo); }
+
+  // A plain number: `destino` takes the value read when the text is one.
+  bool Numero(std::string_view texto, double& destino, std::string_view sufixo);
+  // An expression on the present cells: passes when it evaluates without the
+  // evaluator's error; `valor`, when given, takes the value.
+  bool Equacao(Expressao& expressao, const Memoria& memoria, std::string_view sufixo,
+                 double* valor = nullptr);
+  bool Equacao(std::string_view texto, const Memoria& memoria, std::string_view sufixo,
+                 double* valor = nullptr);
+
+  bool Passou() const { return falhas_.empty(); }
+  const std::vector<std::string>& Falhas() const { return falhas_; }
+
+  // Hands the text of each failed check to the simulation's sink when
+  // `mostra`; returns Passou().
+  bool Informa(const Simulacao& simulacao, bool mostra) const;
+
+ private:
+  std::string prefixo_;
+  std::vector<std::string> falhas_;  // suffixes, in check order
+};
+
+}  // namespace quiv
