@@ -7,7 +7,7 @@
 namespace quiv {
 
 class Expressao;
-class Memoria;
+struct Memoria;
 class Simulacao;
 
 // The checks of one apply (AtualizaParametros), in the order they were made.
