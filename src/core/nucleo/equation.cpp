@@ -86,19 +86,10 @@ std::string ReduzGrupo(std::string g) {
 
     const double a = ValorNumero(std::string_view(g).substr(esquerda, op - esquerda));
     const double b = ValorNumero(std::string_view(g).substr(op + 1, direita - op - 1));
-    double r = 0.0;
-    switch (g[op]) {
-      case '*':
-        r = a * b;
-        break;
-      case '/':
-        r = b == 0.0 ? 9999.0 : a / b;
-        break;
-      default:
-        r = b == 0.0 ? 1.0 : (a > 0.0 ? std::exp(b * std::log(a)) : 0.0);
-        break;
-    }
-    if (!std::isfinite(r)) LancaEstouro();
+    const Operador operador = g[op] == '*'   ? Operador::Multiplica
+                              : g[op] == '/' ? Operador::Divide
+                                             : Operador::Potencia;
+    const double r = Opera(operador, a, b);
     g.replace(esquerda, direita - esquerda, TextoCientifico(r));
   }
 

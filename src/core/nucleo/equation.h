@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cmath>
 #include <string_view>
+
+#include "core/nucleo/erro.h"
 
 namespace quiv {
 
@@ -12,6 +15,29 @@ struct Avaliacao {
   double valor = 0.0;
   std::string_view ErroEquacao;
 };
+
+// The evaluator's operators.
+enum class Operador : unsigned char { Multiplica, Divide, Potencia };
+
+// One operation of the evaluator: a·b; a/b, with x/0 = 9999; a^b, with
+// x^0 = 1, exp(b·ln a) for a > 0 and 0 for any other base. Throws Erro when
+// the result is beyond the double range. Both evaluators reduce through it.
+inline double Opera(Operador operador, double a, double b) {
+  double r;
+  switch (operador) {
+    case Operador::Multiplica:
+      r = a * b;
+      break;
+    case Operador::Divide:
+      r = b == 0.0 ? 9999.0 : a / b;
+      break;
+    default:
+      r = b == 0.0 ? 1.0 : (a > 0.0 ? std::exp(b * std::log(a)) : 0.0);
+      break;
+  }
+  if (!std::isfinite(r)) LancaEstouro();
+  return r;
+}
 
 // The text-rewriting evaluator, literally as the simulated system does it:
 // innermost group first, operators chosen by kind (^, then /, then *), every

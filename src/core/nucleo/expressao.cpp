@@ -22,6 +22,9 @@ struct Fonte {
 };
 
 enum class TipoPasso : std::uint8_t { Multiplica, Divide, Potencia, Soma };
+static_assert(static_cast<int>(TipoPasso::Multiplica) == static_cast<int>(Operador::Multiplica) &&
+              static_cast<int>(TipoPasso::Divide) == static_cast<int>(Operador::Divide) &&
+              static_cast<int>(TipoPasso::Potencia) == static_cast<int>(Operador::Potencia));
 
 // Sign a written-back number must have for the record to stay valid.
 enum class Sinal : std::uint8_t { Qualquer, Positivo, Negativo };
@@ -89,20 +92,7 @@ inline double Le(const Fonte& f, const double* reg, const double* constantes) {
 }
 
 double Opera(TipoPasso tipo, double a, double b) {
-  double r;
-  switch (tipo) {
-    case TipoPasso::Multiplica:
-      r = a * b;
-      break;
-    case TipoPasso::Divide:
-      r = b == 0.0 ? 9999.0 : a / b;
-      break;
-    default:
-      r = b == 0.0 ? 1.0 : (a > 0.0 ? std::exp(b * std::log(a)) : 0.0);
-      break;
-  }
-  if (!std::isfinite(r)) LancaEstouro();
-  return r;
+  return Opera(static_cast<Operador>(tipo), a, b);
 }
 
 // Executes one step into reg[destino]; false when its sign guard fails.
