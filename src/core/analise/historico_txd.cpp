@@ -9,8 +9,8 @@
 #include <limits>
 #include <system_error>
 
-#include "core/arquivo/arquivo_smp.h"
 #include "core/nucleo/erro.h"
+#include "core/nucleo/nome_arquivo.h"
 #include "core/nucleo/numero_texto.h"
 #include "core/nucleo/progresso.h"
 #include "core/nucleo/simulacao.h"
@@ -45,16 +45,6 @@ std::size_t EscreveCelula(double x, char* destino) {
   destino[k++] = ';';
   return k;
 }
-
-std::string StemSeguro(std::string_view stem) {
-  std::string seguro(stem);
-  for (char& c : seguro) {
-    if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20) c = '_';
-  }
-  return seguro;
-}
-
-[[noreturn]] void LancaErroArquivo(int codigo) { throw Erro(MensagemErroArquivo(codigo)); }
 
 // Positions of the ";" that close the fields of a line, up to `maximo` of them.
 void FechamentosDosCampos(std::string_view linha, std::size_t maximo,
@@ -128,12 +118,7 @@ void AcrescentaLinhaTxd(const Memoria& memoria, std::string& destino) {
 
 std::filesystem::path NomeHistoricoLivre(const std::filesystem::path& pasta,
                                          std::string_view stem) {
-  const std::string base = StemSeguro(stem) + "_";
-  for (unsigned long n = 1;; ++n) {
-    std::filesystem::path caminho = pasta / (base + std::to_string(n) + ".txd");
-    std::error_code erro;
-    if (!std::filesystem::exists(std::filesystem::symlink_status(caminho, erro))) return caminho;
-  }
+  return NomeLivre(pasta, stem, ".txd");
 }
 
 std::vector<std::string> HistoricosDaPasta(const std::filesystem::path& pasta) {

@@ -44,8 +44,7 @@ std::string CabecalhoTxd(const Memoria& memoria, double TA, int janela);
 void AcrescentaLinhaTxd(const Memoria& memoria, std::string& destino);
 
 // stem + "_" + n + ".txd" in `pasta`, n = 1, 2, … the first that does not
-// exist. Separators and control characters of the stem become "_", so the
-// name always stays in `pasta`.
+// exist (NomeLivre).
 std::filesystem::path NomeHistoricoLivre(const std::filesystem::path& pasta,
                                          std::string_view stem);
 

@@ -110,35 +110,10 @@ void LeRegistro(Documento& doc, TipoObjeto tipo, int n, smp::Leitor& l) {
 
 int IndiceTipo(TipoObjeto tipo) { return static_cast<int>(tipo); }
 
-[[noreturn]] void FalhaArquivo(int codigo) { throw Erro(MensagemErroArquivo(codigo)); }
-
 }  // namespace
 
 std::string_view MensagemArquivoNaoEncontrado(bool ingles) {
   return ingles ? "File not found" : "Arquivo não encontrado";
-}
-
-std::string MensagemErroArquivo(int codigo) {
-  switch (codigo) {
-    case ENOENT:
-    case ENOTDIR:
-      return "File not found";
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-      return "File access denied";
-    case ENOSPC:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-      return "Disk full";
-    case EMFILE:
-    case ENFILE:
-      return "Too many open files";
-    default:
-      return "I/O error " + std::to_string(codigo);
-  }
 }
 
 void EscreveSimulacao(const Documento& doc, smp::Escritor& e) {
@@ -175,7 +150,7 @@ void SalvaSimulacao(const Documento& doc, const std::filesystem::path& arquivo) 
   {
     errno = 0;
     std::ofstream saida(temporario, std::ios::binary | std::ios::trunc);
-    if (!saida) FalhaArquivo(errno != 0 ? errno : EIO);
+    if (!saida) LancaErroArquivo(errno != 0 ? errno : EIO);
     saida.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     saida.flush();
     if (!saida) {
@@ -183,7 +158,7 @@ void SalvaSimulacao(const Documento& doc, const std::filesystem::path& arquivo) 
       saida.close();
       std::error_code ignorado;
       std::filesystem::remove(temporario, ignorado);
-      FalhaArquivo(codigo);
+      LancaErroArquivo(codigo);
     }
     errno = 0;
     saida.close();
@@ -191,7 +166,7 @@ void SalvaSimulacao(const Documento& doc, const std::filesystem::path& arquivo) 
       const int codigo = errno != 0 ? errno : EIO;
       std::error_code ignorado;
       std::filesystem::remove(temporario, ignorado);
-      FalhaArquivo(codigo);
+      LancaErroArquivo(codigo);
     }
   }
   std::error_code erro;
@@ -199,7 +174,7 @@ void SalvaSimulacao(const Documento& doc, const std::filesystem::path& arquivo) 
   if (erro) {
     std::error_code ignorado;
     std::filesystem::remove(temporario, ignorado);
-    FalhaArquivo(erro.value());
+    LancaErroArquivo(erro.value());
   }
 }
 
@@ -260,9 +235,9 @@ bool LeSimulacao(Documento& doc, const std::filesystem::path& arquivo) {
   if (!std::filesystem::exists(arquivo, erro) && !erro) return false;
   errno = 0;
   std::ifstream entrada(arquivo, std::ios::binary);
-  if (!entrada) FalhaArquivo(errno != 0 ? errno : EIO);
+  if (!entrada) LancaErroArquivo(errno != 0 ? errno : EIO);
   std::string bytes((std::istreambuf_iterator<char>(entrada)), std::istreambuf_iterator<char>());
-  if (entrada.bad()) FalhaArquivo(errno != 0 ? errno : EIO);
+  if (entrada.bad()) LancaErroArquivo(errno != 0 ? errno : EIO);
   entrada.close();
 
   smp::Leitor l = smp::Leitor::DeConteudo(bytes, doc.simulacao.IdiomaIngles);

@@ -57,9 +57,4 @@ bool LeSimulacao(Documento& doc, const std::filesystem::path& arquivo);
 // "Arquivo não encontrado" / "File not found".
 std::string_view MensagemArquivoNaoEncontrado(bool ingles);
 
-// The run-time library's message for a failed file operation (an errno
-// value): 2 "File not found", access "File access denied", no space
-// "Disk full", otherwise "I/O error %d".
-std::string MensagemErroArquivo(int codigo);
-
 }  // namespace quiv

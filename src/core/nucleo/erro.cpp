@@ -1,8 +1,34 @@
 #include "core/nucleo/erro.h"
 
+#include <cerrno>
+
 namespace quiv {
 
 void LancaEstouro() { throw Erro(kMensagemEstouro); }
 void LancaDivisaoZero() { throw Erro(kMensagemDivisaoZero); }
+void LancaErroArquivo(int codigo) { throw Erro(MensagemErroArquivo(codigo)); }
+
+std::string MensagemErroArquivo(int codigo) {
+  switch (codigo) {
+    case ENOENT:
+    case ENOTDIR:
+      return "File not found";
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+      return "File access denied";
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+      return "Disk full";
+    case EMFILE:
+    case ENFILE:
+      return "Too many open files";
+    default:
+      return "I/O error " + std::to_string(codigo);
+  }
+}
 
 }  // namespace quiv

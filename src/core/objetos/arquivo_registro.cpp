@@ -6,6 +6,7 @@
 
 #include "core/objetos/controlador.h"
 #include "core/nucleo/erro.h"
+#include "core/nucleo/nome_arquivo.h"
 #include "core/nucleo/numero_texto.h"
 
 namespace quiv {
@@ -17,15 +18,6 @@ constexpr std::array<BaseTempo, 3> kBases{{
     {3, 0.334, 0.3, "Tempo (0.334 seg);", "Saving 0.334s sampling"},
     {20, 2.0, 2.0, "Tempo (2 seg);", "Saving 2s sampling"},
 }};
-
-bool Proibido(unsigned char c) {
-  return c < 0x20 || c == 0x7f || std::strchr("<>:\"/\\|?*", c) != nullptr;
-}
-
-std::string TextoCaminho(const std::filesystem::path& p) {
-  const auto u = p.u8string();
-  return std::string(u.begin(), u.end());
-}
 
 // Writes x with 2 decimals into `destino`, the point as a comma when asked.
 std::size_t EscreveNumero(double x, bool virgula, char* destino) {
@@ -46,27 +38,9 @@ const BaseTempo& DadosBaseTempo(int item) {
   return item >= 1 && item <= 2 ? kBases[static_cast<std::size_t>(item)] : kBases[0];
 }
 
-std::string ArquivoRegistro::StemSeguro(std::string_view tag) {
-  std::string s(tag);
-  for (char& c : s)
-    if (Proibido(static_cast<unsigned char>(c))) c = '_';
-  return s;
-}
-
 std::filesystem::path ArquivoRegistro::ProximoArquivo(const std::filesystem::path& pasta,
                                                       std::string_view tag) {
-  const std::string stem = StemSeguro(tag);
-  for (int n = 1;; ++n) {
-    const std::string nome = stem + "_" + std::to_string(n) + ".txt";
-    std::filesystem::path p =
-        pasta / std::filesystem::path(std::u8string(nome.begin(), nome.end()));
-    std::error_code erro;
-    // A dangling link counts as taken: writing through it would create or
-    // replace a file elsewhere.
-    const auto estado = std::filesystem::symlink_status(p, erro);
-    if (estado.type() == std::filesystem::file_type::not_found) return p;
-    if (erro) ErroCriacao(p);
-  }
+  return NomeLivre(pasta, tag, ".txt");
 }
 
 void ArquivoRegistro::Abre(const std::filesystem::path& pasta, std::string_view tag, int base,

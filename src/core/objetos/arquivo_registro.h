@@ -58,10 +58,6 @@ class ArquivoRegistro {
   double TempoArquivo = 0.0;    // s, time column of the next row
   double PeriodoArquivo = 0.1;  // s
 
-  // A tag made safe as a file-name stem: characters that no file system
-  // accepts in a name (controls, < > : " / \ | ? *) become "_", so the file
-  // always lands inside the chosen folder.
-  static std::string StemSeguro(std::string_view tag);
   // The file Abre would create now.
   static std::filesystem::path ProximoArquivo(const std::filesystem::path& pasta,
                                               std::string_view tag);

@@ -406,12 +406,5 @@ TEST_F(ArquivoSmpTest, FalhaAoGravarNaoDeixaArquivoPelaMetade) {
   EXPECT_EQ(LeArquivo(anterior), Bytes(origem));
 }
 
-TEST(MensagemErroArquivo, CodigosDoSistema) {
-  EXPECT_EQ(MensagemErroArquivo(ENOENT), "File not found");
-  EXPECT_EQ(MensagemErroArquivo(EACCES), "File access denied");
-  EXPECT_EQ(MensagemErroArquivo(ENOSPC), "Disk full");
-  EXPECT_EQ(MensagemErroArquivo(EIO), "I/O error " + std::to_string(EIO));
-}
-
 }  // namespace
 }  // namespace quiv

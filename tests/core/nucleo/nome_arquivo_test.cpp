@@ -1,0 +1,53 @@
+#include "core/nucleo/nome_arquivo.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <string>
+
+#include "core/nucleo/erro.h"
+#include "pasta_temporaria.h"
+
+namespace quiv {
+namespace {
+
+namespace fs = std::filesystem;
+using teste::PastaTemporaria;
+
+TEST(NomeSeguroTest, CharactersNoFileSystemAcceptsBecomeUnderscores) {
+  const struct {
+    const char* texto;
+    const char* seguro;
+  } casos[] = {
+      {"A<B>C|D\"E\\F\tG", "A_B_C_D_E_F_G"},
+      {"../a/b:c*?", ".._a_b_c__"},
+      {"Vazão 1", "Vazão 1"},
+      {"x\x7fy\r\n", "x_y__"},
+      {"", ""},
+  };
+  for (const auto& c : casos) EXPECT_EQ(NomeSeguro(c.texto), c.seguro) << c.texto;
+}
+
+TEST(NomeLivreTest, FirstNumberNotTakenByAFileOrALink) {
+  PastaTemporaria pasta;
+  EXPECT_EQ(NomeLivre(pasta(), "TIC 1", ".txt"), pasta / "TIC 1_1.txt");
+  pasta.Escreve("TIC 1_1.txt", "um");
+  fs::create_symlink(pasta / "nao_existe", pasta / "TIC 1_2.txt");  // dangling: taken
+  EXPECT_EQ(NomeLivre(pasta(), "TIC 1", ".txt"), pasta / "TIC 1_3.txt");
+  // Another extension is another series; the stem never leaves the folder.
+  EXPECT_EQ(NomeLivre(pasta(), "TIC 1", ".txd"), pasta / "TIC 1_1.txd");
+  EXPECT_EQ(NomeLivre(pasta(), "../x", ".txd"), pasta / ".._x_1.txd");
+}
+
+TEST(MensagemErroArquivoTest, SystemCodes) {
+  EXPECT_EQ(MensagemErroArquivo(ENOENT), "File not found");
+  EXPECT_EQ(MensagemErroArquivo(EACCES), "File access denied");
+  EXPECT_EQ(MensagemErroArquivo(ENOSPC), "Disk full");
+  EXPECT_EQ(MensagemErroArquivo(EMFILE), "Too many open files");
+  EXPECT_EQ(MensagemErroArquivo(EIO), "I/O error " + std::to_string(EIO));
+  EXPECT_THROW(LancaErroArquivo(ENOENT), Erro);
+}
+
+}  // namespace
+}  // namespace quiv
