@@ -20,21 +20,21 @@ std::string M(int endereco) {
 
 void IncluiMalha(Simulacao& s, int k, int processo, bool completa) {
   auto p = std::make_unique<Processo>(s, processo);
-  p->TagText = "P" + std::to_string(processo);
-  p->EntradaSelect = k - 1;  // the controller output M(k)
-  p->GanhoText = completa ? "1.2+" + M(15) + "*0.01" : "1.5";
+  p->Tag = "P" + std::to_string(processo);
+  p->ItemEntrada = k - 1;  // the controller output M(k)
+  p->Ganho = completa ? "1.2+" + M(15) + "*0.01" : "1.5";
   p->TempoMorto = completa ? "2.5" : "1";
-  p->LText = "20";
-  p->Ctext = "5";
-  p->ComboBox2 = Processo::kSobreamortecido;
+  p->Tal1 = "20";
+  p->Tal2 = "5";
+  p->TipoFuncao = Processo::kSobreamortecido;
   if (completa) {
-    p->ComboBox1 = (k % 5);
+    p->TipoValvula = (k % 5);
     p->Histerese = "0.5";
-    p->valveStext = "0.3";
-    p->tal = "1";
-    p->ratetext = "20";
-    p->LEAD = "2";
-    p->LAG = "4";
+    p->Agarramento = "0.3";
+    p->ConstanteTempoAtuador = "1";
+    p->LimiteTaxa = "20";
+    p->Lead = "2";
+    p->Lag = "4";
   }
   p->AtualizaParametros(false);
   s.processos.Inclui(processo, std::move(p));
@@ -99,12 +99,12 @@ void MontaPlantaCompleta(Simulacao& s) {
   for (int k = 1; k <= 10; ++k) IncluiMalha(s, k, k, true);
   for (int n = 11; n <= 24; ++n) {
     auto p = std::make_unique<Processo>(s, n);
-    p->EntradaSelect = IdentidadeProcesso(n - 10) - 1;
-    p->GanhoText = "0.8";
+    p->ItemEntrada = IdentidadeProcesso(n - 10) - 1;
+    p->Ganho = "0.8";
     p->TempoMorto = "5";
-    p->LText = "15";
-    p->ComboBox1 = n % 5;
-    p->ComboBox2 = n % 4 == 3 ? Processo::kSobreamortecido : n % 4;
+    p->Tal1 = "15";
+    p->TipoValvula = n % 5;
+    p->TipoFuncao = n % 4 == 3 ? Processo::kSobreamortecido : n % 4;
     p->AtualizaParametros(false);
     s.processos.Inclui(n, std::move(p));
   }
@@ -112,11 +112,11 @@ void MontaPlantaCompleta(Simulacao& s) {
     auto b = std::make_unique<Bloco>(s, n);
     const int a = IdentidadeProcesso(1 + (n - 1) % 10);
     const int c = IdentidadeProcesso(1 + n % 10);
-    b->FuncaoTr = n % 3 == 0   ? M(a) + ">" + M(c)
-                  : n % 3 == 1 ? M(a) + "*0.5+" + M(c) + "*0.5"
-                               : "(" + M(a) + "-" + M(c) + ")*2+50<" + M(81);
-    b->LimSupCheck = true;
-    b->LimInfCheck = n % 2 == 0;
+    b->Funcao = n % 3 == 0   ? M(a) + ">" + M(c)
+                : n % 3 == 1 ? M(a) + "*0.5+" + M(c) + "*0.5"
+                             : "(" + M(a) + "-" + M(c) + ")*2+50<" + M(81);
+    b->LimiteSuperiorAtivo = true;
+    b->LimiteInferiorAtivo = n % 2 == 0;
     b->AtualizaParametros(false);
     s.blocos.Inclui(n, std::move(b));
   }

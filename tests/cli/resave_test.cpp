@@ -39,7 +39,7 @@ class Resave : public testing::Test {
     Documento doc;
     doc.Titulo = "Malha de nível";
     Processo& p = doc.NovoProcesso(1);
-    p.TagText = "LT-01";
+    p.Tag = "LT-01";
     p.AtualizaParametros(false);
     Controlador& c = doc.NovoControlador(1);
     c.TagText = "LIC-01";

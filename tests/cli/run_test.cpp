@@ -118,8 +118,8 @@ TEST_F(Run, FailingRunExitsOneAndKeepsWhatWasWritten) {
   Documento doc;
   MontaPlanta(doc);
   Bloco& b = doc.NovoBloco(1);
-  b.TagText = "B1";
-  b.FuncaoTr = "M21^400";
+  b.Tag = "B1";
+  b.Funcao = "M21^400";
   b.AtualizaParametros(false);
   SalvaSimulacao(doc, pasta / "planta.smp");
   const Resultado r = Executa({});

@@ -12,10 +12,10 @@ namespace quiv::teste {
 // controller k measuring its output M(20+k), in automatic at set point `sp`.
 inline Controlador& IncluiMalha(Documento& doc, int k, double sp = 50.0) {
   Processo& p = doc.NovoProcesso(k);
-  p.TagText = "P" + std::to_string(k);
-  p.EntradaSelect = k - 1;
-  p.GanhoText = "1.5";
-  p.LText = "20";
+  p.Tag = "P" + std::to_string(k);
+  p.ItemEntrada = k - 1;
+  p.Ganho = "1.5";
+  p.Tal1 = "20";
   p.AtualizaParametros(false);
   Controlador& c = doc.NovoControlador(k);
   c.TagText = "TIC" + std::to_string(k);

@@ -26,13 +26,13 @@ void Bloco::SalvaParametros(smp::Escritor& e) const {
   const std::string nn = smp::DoisDigitos(endereco_);
   const std::string marca = "B" + nn;
   const std::array<std::string, 7> valores = {
-      TagText,
-      DescricaoText,
-      FuncaoTr,
-      LimSupText,
-      LimInfText,
-      smp::FlagMista(LimSupCheck),
-      smp::FlagMista(LimInfCheck),
+      Tag,
+      Descricao,
+      Funcao,
+      LimiteSuperior,
+      LimiteInferior,
+      smp::FlagMista(LimiteSuperiorAtivo),
+      smp::FlagMista(LimiteInferiorAtivo),
   };
   e.Linha("=====<<<BLOCO CALC:" + nn + ">>>=====");
   for (int kk = 1; kk <= 7; ++kk) {
@@ -43,13 +43,13 @@ void Bloco::SalvaParametros(smp::Escritor& e) const {
 
 void Bloco::LeParametros(smp::Leitor& l) {
   l.Linha();
-  TagText = l.ValorBilingue(Pular(1));
-  DescricaoText = l.ValorBilingue(Pular(2));
-  FuncaoTr = l.Valor(Pular(3));
-  LimSupText = l.Valor(Pular(4));
-  LimInfText = l.Valor(Pular(5));
-  LimSupCheck = smp::LeFlagMista(l.Valor(Pular(6)));
-  LimInfCheck = smp::LeFlagMista(l.Valor(Pular(7)));
+  Tag = l.ValorBilingue(Pular(1));
+  Descricao = l.ValorBilingue(Pular(2));
+  Funcao = l.Valor(Pular(3));
+  LimiteSuperior = l.Valor(Pular(4));
+  LimiteInferior = l.Valor(Pular(5));
+  LimiteSuperiorAtivo = smp::LeFlagMista(l.Valor(Pular(6)));
+  LimiteInferiorAtivo = smp::LeFlagMista(l.Valor(Pular(7)));
 }
 
 }  // namespace quiv

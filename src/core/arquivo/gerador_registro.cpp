@@ -62,7 +62,7 @@ void Gerador::LeParametros(smp::Leitor& l) {
       l.Linha();
     }
     std::string valor = l.Valor(kPular);
-    if (canal.Tipo == 1) canal.ValorDig = smp::LeInteiroEstrito(valor);
+    if (canal.Tipo == 1) canal.ItemDigital = smp::LeInteiroEstrito(valor);
     if (comFaixa && canal.Tipo == 3) canal.Filtro = smp::LeReal(valor);
     canal.DefineValor(std::move(valor));
   }

@@ -50,23 +50,23 @@ std::string Estado(double x) { return smp::RealFixo(x, 4, 2); }
 void Processo::SalvaParametros(smp::Escritor& e) const {
   const std::string nn = smp::DoisDigitos(identidade_);
   const std::string marca = "P" + nn;
-  const std::array<std::string, 25> valores = {TagText,
-                                               DescricaoText,
-                                               std::to_string(EntradaSelect),
-                                               LText,
-                                               Ctext,
-                                               smp::FlagMista(CheckBox1),
+  const std::array<std::string, 25> valores = {Tag,
+                                               Descricao,
+                                               std::to_string(ItemEntrada),
+                                               Tal1,
+                                               Tal2,
+                                               smp::FlagMista(SaturadorDesligado),
                                                Histerese,
                                                TempoMorto,
-                                               GanhoText,
-                                               std::to_string(ComboBox1),
-                                               valveStext,
-                                               ratetext,
-                                               tal,
-                                               std::to_string(ComboBox2),
-                                               NCText + "x" + PeriodoText,
-                                               LEAD,
-                                               LAG,
+                                               Ganho,
+                                               std::to_string(TipoValvula),
+                                               Agarramento,
+                                               LimiteTaxa,
+                                               ConstanteTempoAtuador,
+                                               std::to_string(TipoFuncao),
+                                               TextoNC + "x" + TextoPeriodo,
+                                               Lead,
+                                               Lag,
                                                Estado(X0),
                                                Estado(Y2),
                                                Estado(Y0old),
@@ -90,31 +90,31 @@ void Processo::LeParametros(smp::Leitor& l) {
   auto real = [&] { return smp::LeReal(texto()); };
 
   l.Linha();  // header, by position only
-  TagText = bilingue();
-  DescricaoText = bilingue();
-  EntradaSelect = estrito();
-  LText = texto();
-  Ctext = texto();
-  CheckBox1 = smp::LeFlagMista(texto());
+  Tag = bilingue();
+  Descricao = bilingue();
+  ItemEntrada = estrito();
+  Tal1 = texto();
+  Tal2 = texto();
+  SaturadorDesligado = smp::LeFlagMista(texto());
   Histerese = texto();
   TempoMorto = texto();
-  GanhoText = texto();
-  ComboBox1 = estrito();
-  valveStext = texto();
-  ratetext = texto();
-  tal = texto();
-  ComboBox2 = estrito();
+  Ganho = texto();
+  TipoValvula = estrito();
+  Agarramento = texto();
+  LimiteTaxa = texto();
+  ConstanteTempoAtuador = texto();
+  TipoFuncao = estrito();
   // Cycle count and period share a line: "NCxPeriod". Without "x" the whole
   // value is the cycle count and the period stays as it was.
   const std::string ciclos = texto();
   if (const std::size_t x = ciclos.find('x'); x != std::string::npos) {
-    NCText = ciclos.substr(0, x);
-    PeriodoText = ciclos.substr(x + 1);
+    TextoNC = ciclos.substr(0, x);
+    TextoPeriodo = ciclos.substr(x + 1);
   } else {
-    NCText = ciclos;
+    TextoNC = ciclos;
   }
-  LEAD = texto();
-  LAG = texto();
+  Lead = texto();
+  Lag = texto();
   X0 = real();
   Y2 = real();
   for (int i = 1; i <= kSlotsCarregados; ++i) BufTM[i] = Y2;

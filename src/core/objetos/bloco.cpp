@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <string>
 
+#include "core/nucleo/verificacoes.h"
+
 namespace quiv {
 
 namespace {
@@ -58,27 +60,22 @@ void Bloco::CompilaFuncao(std::string_view texto) {
   selecao_ = simbolo == '>' ? Selecao::Maior : Selecao::Menor;
 }
 
-double Bloco::ValorFuncao(bool* valida) {
+double Bloco::ValorFuncao() {
   const Memoria& memoria = simulacao_.memoria;
-  if (selecao_ == Selecao::Nenhuma) {
-    const Avaliacao a = funcao_.Avalia(memoria);
-    if (valida) *valida = a.ErroEquacao.empty();
-    return a.valor;
-  }
-  const Avaliacao l = esquerda_.Avalia(memoria);
-  const Avaliacao r = direita_.Avalia(memoria);
-  if (valida) *valida = l.ErroEquacao.empty() && r.ErroEquacao.empty();
-  if (selecao_ == Selecao::Maior) return l.valor > r.valor ? l.valor : r.valor;
-  return l.valor < r.valor ? l.valor : r.valor;
+  if (selecao_ == Selecao::Nenhuma) return funcao_.Valor(memoria);
+  const double l = esquerda_.Valor(memoria);
+  const double r = direita_.Valor(memoria);
+  if (selecao_ == Selecao::Maior) return l > r ? l : r;
+  return l < r ? l : r;
 }
 
 void Bloco::Calcula() {
   double y = ValorFuncao();
-  if (LimSupCheck) {
+  if (LimiteSuperiorAtivo) {
     const double u = limSup_.Valor(simulacao_.memoria);
     if (y > u) y = u;
   }
-  if (LimInfCheck) {
+  if (LimiteInferiorAtivo) {
     const double b = limInf_.Valor(simulacao_.memoria);
     if (!(y >= b)) y = b;
   }
@@ -87,35 +84,29 @@ void Bloco::Calcula() {
 }
 
 bool Bloco::AtualizaParametros(bool MostraMensagens) {
-  simulacao_.memoria.DefineDescricao(endereco_, DescricaoText);
-  Titulo = DescricaoText;
+  Memoria& m = simulacao_.memoria;
+  m.DefineDescricao(endereco_, Descricao);
+  Titulo = Descricao;
   char rotulo[16];
   std::snprintf(rotulo, sizeof rotulo, "M%d=", endereco_);
   RotuloSaida = std::string(rotulo);
 
-  CompilaFuncao(FuncaoTr);
-  limSup_.DefineTexto(LimSupText);
-  limInf_.DefineTexto(LimInfText);
+  CompilaFuncao(Funcao);
+  limSup_.DefineTexto(LimiteSuperior);
+  limInf_.DefineTexto(LimiteInferior);
 
-  bool funcaoValida = true;
-  ValorFuncao(&funcaoValida);
-  const bool supValido = !LimSupCheck || limSup_.Avalia(simulacao_.memoria).ErroEquacao.empty();
-  const bool infValido = !LimInfCheck || limInf_.Avalia(simulacao_.memoria).ErroEquacao.empty();
-
-  if (MostraMensagens) {
-    auto informa = [&](std::string_view sufixo) {
-      std::string texto = "Bloco ";
-      texto += std::to_string(endereco_);
-      texto += sufixo;
-      simulacao_.Informa(texto);
-    };
-    if (!funcaoValida) informa(": Função inválida");
-    if (!supValido) informa(": Limite Superior inválido");
-    if (!infValido) informa(": Limite Inferior inválido");
-  }
-  return funcaoValida && supValido && infValido;
+  Verificacoes v("Bloco " + std::to_string(endereco_));
+  // A selector's parts are checked in turn: the first that fails fails the
+  // function, with one message.
+  if (selecao_ == Selecao::Nenhuma)
+    v.Equacao(funcao_, m, ": Função inválida");
+  else if (v.Equacao(esquerda_, m, ": Função inválida"))
+    v.Equacao(direita_, m, ": Função inválida");
+  if (LimiteSuperiorAtivo) v.Equacao(limSup_, m, ": Limite Superior inválido");
+  if (LimiteInferiorAtivo) v.Equacao(limInf_, m, ": Limite Inferior inválido");
+  return v.Informa(simulacao_, MostraMensagens);
 }
 
-void Bloco::LeDescricao() { DescricaoText = simulacao_.memoria.DescricaoEndereco[endereco_]; }
+void Bloco::LeDescricao() { Descricao = simulacao_.memoria.DescricaoEndereco[endereco_]; }
 
 }  // namespace quiv

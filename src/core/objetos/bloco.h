@@ -27,11 +27,11 @@ namespace quiv {
 // The split is at the first ">" when there is one, otherwise at the first "<";
 // a second selector in a part makes that part an inconsistent expression.
 // Limits, upper first, so with U < B the lower limit wins:
-//   if LimSupCheck and y > U: y = U
-//   if LimInfCheck and not (y >= B): y = B
+//   if LimiteSuperiorAtivo and y > U: y = U
+//   if LimiteInferiorAtivo and not (y >= B): y = B
 //   M[N] = y
 //
-// The check boxes are live (read every step); the function and limit texts
+// The limit switches are live (read every step); the function and limit texts
 // are compiled only by AtualizaParametros.
 class Bloco : public ObjetoCiclo {
  public:
@@ -41,46 +41,44 @@ class Bloco : public ObjetoCiclo {
   int Endereco() const { return endereco_; }
 
   // Form fields, as typed.
-  std::string TagText;
-  std::string DescricaoText;
-  std::string FuncaoTr;
-  bool LimSupCheck = false;
-  std::string LimSupText = "105";
-  bool LimInfCheck = false;
-  std::string LimInfText = "-5";
+  std::string Tag;                     // TagText
+  std::string Descricao;               // DescricaoText
+  std::string Funcao;                  // FuncaoTr
+  bool LimiteSuperiorAtivo = false;    // LimSupCheck, live
+  std::string LimiteSuperior = "105";  // LimSupText
+  bool LimiteInferiorAtivo = false;    // LimInfCheck, live
+  std::string LimiteInferior = "-5";   // LimInfText
 
-  // Read-outs: the title (Label9), the address label in front of the value
-  // (Label1, "M41=" for block 1) and the last output (Label6, shown with two
-  // decimals), which off-line runs leave untouched.
-  std::string Titulo;
-  std::string RotuloSaida = "=";
-  double Leitura = 0.0;
+  // Read-outs. Off-line runs leave Leitura untouched.
+  std::string Titulo;             // Label9: the description
+  std::string RotuloSaida = "=";  // Label1: "M41=" for block 1, in front of the value
+  double Leitura = 0.0;           // Label6: the last output, shown with two decimals
 
   void Calcula() override;
 
   // Describes the output address, compiles the texts and checks that they
   // evaluate. Both take effect whatever the checks say. Messages, in order:
   // "Bloco N: Função inválida", ": Limite Superior inválido" (limit on),
-  // ": Limite Inferior inválido" (limit on). An overflow while checking
-  // propagates as Erro.
+  // ": Limite Inferior inválido" (limit on). A text whose value overflows
+  // fails its check.
   bool AtualizaParametros(bool MostraMensagens);
 
   // The block's record in the simulation file: the header
   // "=====<<<BLOCO CALC:NN>>>=====" (NN the output address) and 7 value lines
   // "{BNN/KK} " + label + value: tag and description (bilingual when read),
-  // function, upper and lower limit texts, upper and lower limit checks
+  // function, upper and lower limit texts, upper and lower limit switches
   // ("True"/"False"). Reading takes each value after the fixed prefix and
   // label length, fills the form fields only and applies nothing.
   void SalvaParametros(smp::Escritor& e) const;
   void LeParametros(smp::Leitor& l);
 
-  // DescricaoText := the output address's description (on activation and
+  // Descricao := the output address's description (on activation and
   // after a successful apply).
   void LeDescricao();
 
-  // The function as stored at the last apply, evaluated on the current cells;
-  // `valida` tells whether every part evaluated.
-  double ValorFuncao(bool* valida = nullptr);
+  // The function as stored at the last apply, evaluated on the current cells.
+  // An overflow throws Erro.
+  double ValorFuncao();
 
  private:
   enum class Selecao { Nenhuma, Maior, Menor };

@@ -77,11 +77,11 @@ ArranjoCanal Gerador::Arranjo(int tipo) {
   ArranjoCanal a;
   switch (tipo) {
     case 0:
-      a.UpDownVisivel = true;
+      a.SetasVisiveis = true;
       a.ValorHabilitado = true;
       break;
     case 1:
-      a.ValorDigVisivel = true;
+      a.EscolhaDigitalVisivel = true;
       a.ValorVisivel = false;
       break;
     case 2:
@@ -201,11 +201,11 @@ void Gerador::Aplica(int endereco, CanalGerador& canal) {
     case 0: {
       const double v = CalculaEquacao(canal.Valor()).valor;
       memoria.celula[endereco] = v;
-      canal.UpDown = static_cast<int>(std::lround(std::clamp(v, 0.0, 100.0)));
+      canal.Posicao = static_cast<int>(std::lround(std::clamp(v, 0.0, 100.0)));
       break;
     }
     case 1: {
-      const bool um = canal.ValorDig == 1;
+      const bool um = canal.ItemDigital == 1;
       memoria.celula[endereco] = um ? 1.0 : 0.0;
       canal.DefineValor(um ? "1" : "0");
       break;
@@ -278,15 +278,15 @@ void Gerador::MudaTipo(int endereco) {
   if (regra.valor) canal.DefineValor(regra.valor);
 }
 
-void Gerador::ClicaUpDown(int endereco, bool sobe) {
+void Gerador::MovePosicao(int endereco, bool sobe) {
   CanalGerador& canal = Canal(endereco);
-  canal.UpDown = std::clamp(canal.UpDown + (sobe ? 1 : -1), 0, 100);
-  canal.DefineValor(std::to_string(canal.UpDown));
+  canal.Posicao = std::clamp(canal.Posicao + (sobe ? 1 : -1), 0, 100);
+  canal.DefineValor(std::to_string(canal.Posicao));
   AtualizaParametros();
 }
 
-void Gerador::ClicaValorDig(int endereco, int item) {
-  Canal(endereco).ValorDig = item;
+void Gerador::EscolheDigital(int endereco, int item) {
+  Canal(endereco).ItemDigital = item;
   AtualizaParametros();
 }
 

@@ -21,14 +21,14 @@ namespace quiv {
 // window, as typed, and the numbers held since the last apply.
 class CanalGerador {
  public:
-  // Form fields of the row (M81Tipo, M81Desc, M81Min, M81Max, M81ValorDig,
-  // M81UpDown). Min and Max exist on channels M81 … M90 only.
-  int Tipo = 0;
-  std::string Desc = "Descrição";
-  std::string Min = "Min.";
-  std::string Max = "Máx.";
-  int ValorDig = 0;  // 0/1 choice; item 1 means 1, anything else 0
-  int UpDown = 0;    // arrow position, 0 … 100
+  // Form fields of the row, as typed. Min and Max exist on channels
+  // M81 … M90 only.
+  int Tipo = 0;                    // M81Tipo
+  std::string Desc = "Descrição";  // M81Desc
+  std::string Min = "Min.";        // M81Min
+  std::string Max = "Máx.";        // M81Max
+  int ItemDigital = 0;             // M81ValorDig: 0/1 choice; item 1 means 1, anything else 0
+  int Posicao = 0;                 // M81UpDown: the arrows' position, 0 … 100
 
   // The value edit (M81Valor). The step shows numbers there with two decimals
   // and an apply reads them back; the text is written only when read, so the
@@ -58,10 +58,10 @@ class CanalGerador {
 
 // What the window shows of a row for a type (MudaTipo's arrangement).
 struct ArranjoCanal {
-  bool UpDownVisivel = false;
+  bool SetasVisiveis = false;  // the up/down arrows
   bool MinMaxVisiveis = false;
   int LarguraDesc = 161;
-  bool ValorDigVisivel = false;
+  bool EscolhaDigitalVisivel = false;  // the 0/1 choice
   bool ValorVisivel = true;
   bool ValorHabilitado = false;
   int EsquerdaValor = 296;
@@ -133,11 +133,11 @@ class Gerador : public ObjetoCiclo {
   // A malformed type of M81 or M82, or a malformed 0/1 value, throws Erro.
   void LeParametros(smp::Leitor& l);
 
-  // Up/down arrow: moves the position by one within 0 … 100, writes it into
-  // Valor and applies.
-  void ClicaUpDown(int endereco, bool sobe);
-  // 0/1 choice clicked: selects the item and applies.
-  void ClicaValorDig(int endereco, int item);
+  // One click on the up/down arrows: moves the position by one within
+  // 0 … 100, writes it into Valor and applies.
+  void MovePosicao(int endereco, bool sobe);
+  // An item of the 0/1 choice picked: selects it and applies.
+  void EscolheDigital(int endereco, int item);
 
  private:
   void Passo(int endereco, CanalGerador& canal, int tipo);

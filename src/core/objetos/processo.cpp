@@ -3,10 +3,10 @@
 #include <cmath>
 #include <cstddef>
 #include <limits>
+#include <optional>
 
-#include "core/nucleo/equation.h"
-#include "core/nucleo/erro.h"
 #include "core/nucleo/numero_texto.h"
+#include "core/nucleo/verificacoes.h"
 
 namespace quiv {
 
@@ -24,73 +24,19 @@ constexpr double kSemLimite = 99999.0;  // rate used when the rate text gives 0
 // Round(10·v)/10 with halves to the even neighbour (the default rounding mode).
 double Decimo(double v) { return std::nearbyint(10.0 * v) / 10.0; }
 
-// A number field: the value typed, comma or point, kept only when it reads.
-bool LeNumeroEm(std::string_view texto, double& valor) {
-  const std::optional<double> v = LeNumero(texto);
-  if (v) valor = *v;
-  return v.has_value();
-}
-
-// An expression check: the text substitutes and evaluates without the
-// evaluator's error. A text whose value overflows fails the check too, so one
-// bad field cannot end the apply half-way.
-bool Avaliavel(Expressao& expressao, const Memoria& memoria, double& valor) {
-  try {
-    const Avaliacao a = expressao.Avalia(memoria);
-    valor = a.valor;
-    return a.ErroEquacao.empty();
-  } catch (const Erro&) {
-    return false;
-  }
-}
-
-// Failed checks, in the order their messages are shown.
-enum Verificacao {
-  kVEntrada,
-  kVGanho,
-  kVTempoMorto,
-  kVTal1,
-  kVTal2,
-  kVLag,
-  kVLead,
-  kVNC,
-  kVPeriodo,
-  kVHisterese,
-  kVRate,
-  kVAgarramento,
-  kVConstanteTempo,
-  kVerificacoes
-};
-
-constexpr const char* kSufixos[kVerificacoes] = {
-    ": Variável de entrada não informada",
-    ": Ganho inválido",
-    ": Tempo Morto inválido",
-    ": Tal1 inválido",
-    ": Tal2 inválido",
-    ": LAG inválido",
-    ": LEAD inválido",
-    ": NCn inválido",
-    ": Periodo inválido",
-    ": Histerese inválida",
-    ": Rate inválido",
-    ": Agarramento inválido",
-    ": Constante de tempo inválido",
-};
-
 }  // namespace
 
 Processo::Processo(Simulacao& simulacao, int n)
     : simulacao_(simulacao),
       n_(n),
       identidade_(IdentidadeProcesso(n)),
-      ganho_(GanhoText),
+      ganho_(Ganho),
       tempoMorto_(TempoMorto),
-      tal1_(LText),
-      tal2_(Ctext),
-      lead_(LEAD),
-      lag_(LAG),
-      rate_(ratetext) {}
+      tal1_(Tal1),
+      tal2_(Tal2),
+      lead_(Lead),
+      lag_(Lag),
+      rate_(LimiteTaxa) {}
 
 double Processo::CurvaGanho(int tipo, double x) {
   switch (tipo) {
@@ -119,7 +65,7 @@ int Processo::PassosTempoMorto(double D, double dt) {
 }
 
 void Processo::Satura(double& v) const {
-  if (CheckBox1) return;
+  if (SaturadorDesligado) return;
   if (v > 100.0)
     v = 100.0;
   else if (!(v >= 0.0))
@@ -147,9 +93,9 @@ double Processo::FuncaoTransferencia(double x, double K) {
       return yn;
     }
     case kLeadLag: {
-      lead_.DefineTexto(LEAD);
+      lead_.DefineTexto(Lead);
       const double L = lead_.Valor(m);
-      lag_.DefineTexto(LAG);
+      lag_.DefineTexto(Lag);
       const double G = lag_.Valor(m);
       double yn = Y1old;
       if (dt + G != 0.0) yn = (G * Y1old + (dt + L) * x - L * Y0old) / (dt + G);
@@ -164,9 +110,9 @@ double Processo::FuncaoTransferencia(double x, double K) {
       return yn;
     }
     default: {
-      tal1_.DefineTexto(LText);
+      tal1_.DefineTexto(Tal1);
       const double T1 = tal1_.Valor(m);
-      tal2_.DefineTexto(Ctext);
+      tal2_.DefineTexto(Tal2);
       const double T2 = tal2_.Valor(m);
       if (T1 == 0.0)
         IntAc1 = x;
@@ -216,7 +162,7 @@ void Processo::Calcula() {
   }
   x5old = Xfr;
 
-  rate_.DefineTexto(ratetext);
+  rate_.DefineTexto(LimiteTaxa);
   double R = rate_.Valor(m);
   if (R == 0.0) R = kSemLimite;
   const double delta = std::fabs(R) * dt;
@@ -248,82 +194,71 @@ void Processo::Calcula() {
 
 bool Processo::AtualizaParametros(bool MostraMensagens) {
   const Memoria& m = simulacao_.memoria;
-  bool falhou[kVerificacoes] = {};
-  double valor = 0.0;
+  Verificacoes v("Processo " + std::to_string(identidade_));
 
-  if (EntradaSelect < 0 || EntradaSelect >= Memoria::kEnderecos) {
-    falhou[kVEntrada] = true;
-  } else {
-    Entrada = EntradaSelect + 1;
+  if (!v.Confere(ItemEntrada >= 0 && ItemEntrada < Memoria::kEnderecos,
+                 ": Variável de entrada não informada"))
+    return v.Informa(simulacao_, MostraMensagens);
+  Entrada = ItemEntrada + 1;
 
-    ganho_.DefineTexto(GanhoText);
-    falhou[kVGanho] = !Avaliavel(ganho_, m, valor);
+  ganho_.DefineTexto(Ganho);
+  v.Equacao(ganho_, m, ": Ganho inválido");
 
-    tempoMorto_.DefineTexto(TempoMorto);
-    falhou[kVTempoMorto] = !Avaliavel(tempoMorto_, m, valor) || !(valor >= 0.0);
+  tempoMorto_.DefineTexto(TempoMorto);
+  double D = 0.0;
+  if (v.Equacao(tempoMorto_, m, ": Tempo Morto inválido", &D))
+    v.Confere(D >= 0.0, ": Tempo Morto inválido");
 
-    TipoFT =
-        ComboBox2 >= kSobreamortecido && ComboBox2 <= kIntegrador ? ComboBox2 : kSobreamortecido;
-    switch (TipoFT) {
-      case kSobreamortecido:
-        tal1_.DefineTexto(LText);
-        falhou[kVTal1] = !Avaliavel(tal1_, m, valor);
-        tal2_.DefineTexto(Ctext);
-        falhou[kVTal2] = !Avaliavel(tal2_, m, valor);
-        break;
-      case kSubamortecido:
-        falhou[kVNC] = !LeNumeroEm(NCText, NC) || NC == 0.0;
-        falhou[kVPeriodo] = !LeNumeroEm(PeriodoText, Periodo);
-        break;
-      case kLeadLag:
-        lag_.DefineTexto(LAG);
-        falhou[kVLag] = !Avaliavel(lag_, m, valor);
-        lead_.DefineTexto(LEAD);
-        falhou[kVLead] = !Avaliavel(lead_, m, valor);
-        break;
-      default:
-        if (InicialPendente) {
-          LeNumeroEm(ValorInicialText, Y1old);
-          InicialPendente = false;
-        }
-        break;
-    }
-
-    falhou[kVHisterese] = !LeNumeroEm(Histerese, H);
-    TipoCurva = ComboBox1 >= kLinear && ComboBox1 <= kCurvaS2 ? ComboBox1 : kLinear;
-    rate_.DefineTexto(ratetext);
-    falhou[kVRate] = !Avaliavel(rate_, m, valor);
-    falhou[kVAgarramento] = !LeNumeroEm(valveStext, S);
-    falhou[kVConstanteTempo] = !LeNumeroEm(tal, Ta);
+  TipoFT =
+      TipoFuncao >= kSobreamortecido && TipoFuncao <= kIntegrador ? TipoFuncao : kSobreamortecido;
+  switch (TipoFT) {
+    case kSobreamortecido:
+      tal1_.DefineTexto(Tal1);
+      v.Equacao(tal1_, m, ": Tal1 inválido");
+      tal2_.DefineTexto(Tal2);
+      v.Equacao(tal2_, m, ": Tal2 inválido");
+      break;
+    case kSubamortecido:
+      if (v.Numero(TextoNC, NC, ": NCn inválido")) v.Confere(NC != 0.0, ": NCn inválido");
+      v.Numero(TextoPeriodo, Periodo, ": Periodo inválido");
+      break;
+    case kLeadLag:
+      lag_.DefineTexto(Lag);
+      v.Equacao(lag_, m, ": LAG inválido");
+      lead_.DefineTexto(Lead);
+      v.Equacao(lead_, m, ": LEAD inválido");
+      break;
+    default:
+      if (InicialPendente) {
+        if (const std::optional<double> inicial = LeNumero(ValorInicial)) Y1old = *inicial;
+        InicialPendente = false;
+      }
+      break;
   }
 
-  bool todas = true;
-  for (bool f : falhou) todas = todas && !f;
+  v.Numero(Histerese, H, ": Histerese inválida");
+  TipoCurva = TipoValvula >= kLinear && TipoValvula <= kCurvaS2 ? TipoValvula : kLinear;
+  rate_.DefineTexto(LimiteTaxa);
+  v.Equacao(rate_, m, ": Rate inválido");
+  v.Numero(Agarramento, S, ": Agarramento inválido");
+  v.Numero(ConstanteTempoAtuador, Ta, ": Constante de tempo inválido");
 
-  if (todas) {
-    const std::string descricao = CortaTexto(DescricaoText);
+  if (v.Passou()) {
+    const std::string descricao = CortaTexto(Descricao);
     simulacao_.memoria.DefineDescricao(identidade_, descricao);
-    Label9 = TagText + " " + descricao;
-    Label22 = "(M" + std::to_string(identidade_) + ")";
-    Label2 = "(M" + std::to_string(100 + n_) + ")";
+    Identificacao = Tag + " " + descricao;
+    RotuloSaida = "(M" + std::to_string(identidade_) + ")";
+    RotuloPosicaoAtuador = "(M" + std::to_string(100 + n_) + ")";
     Caption = descricao;
   }
-
-  if (MostraMensagens) {
-    const std::string prefixo = "Processo " + std::to_string(identidade_);
-    for (int v = 0; v < kVerificacoes; ++v)
-      if (falhou[v]) simulacao_.Informa(prefixo + kSufixos[v]);
-  }
-  return todas;
+  return v.Informa(simulacao_, MostraMensagens);
 }
 
-void Processo::ValorInicialTextChange(std::string_view texto) {
-  ValorInicialText = std::string(texto);
+void Processo::DefineValorInicial(std::string_view texto) {
+  ValorInicial = std::string(texto);
   InicialPendente = true;
 }
 
-void Processo::CarregaDescricao() {
-  DescricaoText = simulacao_.memoria.DescricaoEndereco[identidade_];
-}
+void Processo::CarregaDescricao() { Descricao = simulacao_.memoria.DescricaoEndereco[identidade_]; }
 
 }  // namespace quiv

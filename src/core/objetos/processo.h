@@ -52,13 +52,13 @@ namespace quiv {
 //   gain K:             Y2 = K·y (types 0 … 2) or y (type 3, K is inside).
 //
 // Where a time constant makes a denominator exactly 0 (Ta = −dt, T1 = −dt/2,
-// T2 = −dt, LAG = −dt) the stage keeps its previous value instead of writing an
+// T2 = −dt, Lag = −dt) the stage keeps its previous value instead of writing an
 // infinity into the plant; Period = 0 (ω infinite) passes x through, which is
 // the limit of the underdamped form for ω → ∞.
 //
 // Parameters come in three kinds: the form fields below are what the window
-// shows and the file stores; "live" fields (LText, Ctext, LEAD, LAG, ratetext,
-// CheckBox1) are read by every step; the others act only after
+// shows and the file stores; "live" fields (Tal1, Tal2, Lead, Lag, LimiteTaxa,
+// SaturadorDesligado) are read by every step; the others act only after
 // AtualizaParametros took them over (the applied parameters). The gain and the
 // dead time are expression texts taken over at apply and evaluated every step.
 class Processo : public ObjetoCiclo {
@@ -107,7 +107,7 @@ class Processo : public ObjetoCiclo {
 
   // The window's initial-value edit changed: the integrator restarts from it
   // at the next apply.
-  void ValorInicialTextChange(std::string_view texto);
+  void DefineValorInicial(std::string_view texto);
   // The description the window shows: the output address's current one.
   void CarregaDescricao();
 
@@ -118,25 +118,25 @@ class Processo : public ObjetoCiclo {
   static int PassosTempoMorto(double D, double dt);
 
   // ---- form fields, as typed ----
-  std::string TagText;
-  std::string DescricaoText;
-  int EntradaSelect = 0;  // item index: address − 1; −1 none selected
-  std::string GanhoText = "1";
+  std::string Tag;          // TagText
+  std::string Descricao;    // DescricaoText
+  int ItemEntrada = 0;      // EntradaSelect: address − 1; −1 none selected
+  std::string Ganho = "1";  // GanhoText
   std::string TempoMorto = "0";
-  int ComboBox2 = kSobreamortecido;  // transfer function type
-  std::string LText = "10";          // Tal1, live
-  std::string Ctext = "0";           // Tal2, live
-  std::string NCText = "1";
-  std::string PeriodoText = "10";
-  std::string LEAD = "0";  // live
-  std::string LAG = "0";   // live
-  std::string ValorInicialText = "0";
-  int ComboBox1 = kLinear;  // gain curve type
+  int TipoFuncao = kSobreamortecido;  // ComboBox2: transfer function type
+  std::string Tal1 = "10";            // LText, live
+  std::string Tal2 = "0";             // Ctext, live
+  std::string TextoNC = "1";          // NCText
+  std::string TextoPeriodo = "10";    // PeriodoText
+  std::string Lead = "0";             // LEAD, live
+  std::string Lag = "0";              // LAG, live
+  std::string ValorInicial = "0";     // ValorInicialText
+  int TipoValvula = kLinear;          // ComboBox1: gain curve type
   std::string Histerese = "0";
-  std::string valveStext = "0";
-  std::string tal = "0";
-  std::string ratetext = "0";  // live
-  bool CheckBox1 = false;      // saturator disabled, live
+  std::string Agarramento = "0";            // valveStext
+  std::string ConstanteTempoAtuador = "0";  // tal
+  std::string LimiteTaxa = "0";             // ratetext: rate limit, live
+  bool SaturadorDesligado = false;          // CheckBox1: saturator disabled, live
 
   // ---- applied parameters ----
   int Entrada = 1;  // input address 1 … 99
@@ -151,10 +151,10 @@ class Processo : public ObjetoCiclo {
   const std::string& TextoTempoMorto() const { return tempoMorto_.Texto(); }
 
   // ---- identification, set by a successful apply ----
-  std::string Label9;   // Tag + " " + description
-  std::string Label22;  // "(M" + N + ")"
-  std::string Label2;   // "(M" + (100 + n) + ")", the actuator position's label
-  std::string Caption;  // window caption: the description
+  std::string Identificacao;         // Label9: Tag + " " + description
+  std::string RotuloSaida;           // Label22: "(M" + N + ")"
+  std::string RotuloPosicaoAtuador;  // Label2: "(M" + (100 + n) + ")"
+  std::string Caption;               // window caption: the description
 
   // ---- step state (the window shows X0, Xa and Y2 with two decimals) ----
   double X0 = 0.0;

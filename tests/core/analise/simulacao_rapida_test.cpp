@@ -194,7 +194,7 @@ TEST_F(SimulacaoRapidaTest, StepsThatCannotRecordEverySecondAreRefused) {
 
 TEST_F(SimulacaoRapidaTest, AFailingStepEndsTheRunAndLeavesFastModeOff) {
   Bloco& b = doc.NovoBloco(1);
-  b.FuncaoTr = "M21^400";  // overflows once the level is above 6
+  b.Funcao = "M21^400";  // overflows once the level is above 6
   b.AtualizaParametros(false);
   doc.simulacao.memoria.celula[21] = 50;
   EXPECT_THROW(SimulacaoRapida(doc.simulacao, {1800, 0.1, SinalTeste::Nenhum, 10, true}), Erro);

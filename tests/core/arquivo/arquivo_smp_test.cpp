@@ -44,15 +44,15 @@ void MontaPlanta(Documento& d) {
   c.AtualizaParametros(false);
 
   Processo& p = d.NovoProcesso(1);
-  p.TagText = "TQ-1";
-  p.EntradaSelect = 2;
-  p.GanhoText = "1.5";
+  p.Tag = "TQ-1";
+  p.ItemEntrada = 2;
+  p.Ganho = "1.5";
   p.AtualizaParametros(false);
 
   Bloco& b = d.NovoBloco(2);
-  b.TagText = "FY";
-  b.FuncaoTr = "M21*2";
-  b.LimSupCheck = true;
+  b.Tag = "FY";
+  b.Funcao = "M21*2";
+  b.LimiteSuperiorAtivo = true;
   b.AtualizaParametros(false);
 
   Registrador& r = d.NovoRegistrador(4);
@@ -196,8 +196,8 @@ TEST_F(ArquivoSmpTest, IdaEVoltaPeloArquivoDaOsMesmosBytes) {
   EXPECT_EQ(lido.ControladorDe(3)->Caption, "TIC-01");  // applied on loading
   EXPECT_EQ(lido.ControladorDe(3)->EnderecoPV, 21);
   EXPECT_EQ(lido.ProcessoDe(1)->Identidade(), 21);
-  EXPECT_EQ(lido.ProcessoDe(1)->GanhoText, "1.5");
-  EXPECT_EQ(lido.BlocoDe(2)->FuncaoTr, "M21*2");
+  EXPECT_EQ(lido.ProcessoDe(1)->Ganho, "1.5");
+  EXPECT_EQ(lido.BlocoDe(2)->Funcao, "M21*2");
   EXPECT_EQ(lido.BlocoDe(2)->RotuloSaida, "M42=");  // applied on loading
   EXPECT_EQ(lido.RegistradorDe(4)->TagText, "TR");
   EXPECT_EQ(lido.TextoDe(5)->Identidade(), 105);
@@ -232,9 +232,9 @@ TEST_F(ArquivoSmpTest, TituloBilingueEVazio) {
 
 TEST_F(ArquivoSmpTest, MensagensDasAplicacoesNaOrdemDoArquivo) {
   origem.ControladorDe(3)->KpText = "x";
-  origem.BlocoDe(2)->FuncaoTr = "7x";
+  origem.BlocoDe(2)->Funcao = "7x";
   Bloco& b = origem.NovoBloco(7);
-  b.FuncaoTr = "2y";
+  b.Funcao = "2y";
   Documento d;
   std::vector<std::string> mensagens;
   d.simulacao.Mensagem = [&](std::string_view t) { mensagens.emplace_back(t); };
@@ -293,7 +293,7 @@ TEST_F(ArquivoSmpTest, FlagQueNaoEhTrueDeixaOObjetoDeFora) {
   Le(d, l);
   EXPECT_EQ(d.ProcessoDe(1), nullptr);
   ASSERT_NE(d.BlocoDe(2), nullptr);
-  EXPECT_EQ(d.BlocoDe(2)->FuncaoTr, "M21*2");
+  EXPECT_EQ(d.BlocoDe(2)->Funcao, "M21*2");
   EXPECT_EQ(d.posicoes.De(TipoObjeto::Bloco, 2).Topo, 300);
   EXPECT_EQ(d.comentarios.Portugues, origem.comentarios.Portugues);
 }

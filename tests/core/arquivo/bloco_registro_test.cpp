@@ -12,13 +12,13 @@ namespace {
 class RegistroBlocoTest : public ::testing::Test {
  protected:
   RegistroBlocoTest() {
-    b.TagText = "FY-01";
-    b.DescricaoText = "Seletor de vazão";
-    b.FuncaoTr = "M21>M22*0.5";
-    b.LimSupText = "95";
-    b.LimInfText = "-2.5";
-    b.LimSupCheck = true;
-    b.LimInfCheck = false;
+    b.Tag = "FY-01";
+    b.Descricao = "Seletor de vazão";
+    b.Funcao = "M21>M22*0.5";
+    b.LimiteSuperior = "95";
+    b.LimiteInferior = "-2.5";
+    b.LimiteSuperiorAtivo = true;
+    b.LimiteInferiorAtivo = false;
   }
 
   std::vector<std::string> Linhas(const Bloco& bloco) {
@@ -64,42 +64,42 @@ TEST_F(RegistroBlocoTest, RoundTripThroughFileBytes) {
   lido.LeParametros(l);
   EXPECT_EQ(l.Posicao(), 8u);
   EXPECT_EQ(Linhas(lido), Linhas(b));
-  EXPECT_EQ(lido.TagText, b.TagText);
-  EXPECT_EQ(lido.DescricaoText, b.DescricaoText);
-  EXPECT_EQ(lido.FuncaoTr, b.FuncaoTr);
-  EXPECT_EQ(lido.LimSupText, b.LimSupText);
-  EXPECT_EQ(lido.LimInfText, b.LimInfText);
-  EXPECT_TRUE(lido.LimSupCheck);
-  EXPECT_FALSE(lido.LimInfCheck);
+  EXPECT_EQ(lido.Tag, b.Tag);
+  EXPECT_EQ(lido.Descricao, b.Descricao);
+  EXPECT_EQ(lido.Funcao, b.Funcao);
+  EXPECT_EQ(lido.LimiteSuperior, b.LimiteSuperior);
+  EXPECT_EQ(lido.LimiteInferior, b.LimiteInferior);
+  EXPECT_TRUE(lido.LimiteSuperiorAtivo);
+  EXPECT_FALSE(lido.LimiteInferiorAtivo);
 }
 
 TEST_F(RegistroBlocoTest, ReadingTakesPositionNotNumbersAndAppliesNothing) {
   // Another block's record read into block 1: the prefix digits are not
   // compared, and the function read takes effect only when applied.
   s.memoria.celula[21] = 3.0;
-  b.FuncaoTr = "M21";
+  b.Funcao = "M21";
   ASSERT_TRUE(b.AtualizaParametros(false));
   Bloco outro{s, 21};
-  outro.FuncaoTr = "7";
+  outro.Funcao = "7";
   smp::Leitor l(Linhas(outro));
   b.LeParametros(l);
-  EXPECT_EQ(b.FuncaoTr, "7");
+  EXPECT_EQ(b.Funcao, "7");
   EXPECT_EQ(b.ValorFuncao(), 3.0);
   ASSERT_TRUE(b.AtualizaParametros(false));
   EXPECT_EQ(b.ValorFuncao(), 7.0);
 }
 
 TEST_F(RegistroBlocoTest, BilingualTextsFollowTheReadingLanguage) {
-  b.TagText = "Seletor|Selector";
-  b.DescricaoText = "Vazão|Flow|x";
-  b.FuncaoTr = "M21|M22";  // plain text: taken whole
+  b.Tag = "Seletor|Selector";
+  b.Descricao = "Vazão|Flow|x";
+  b.Funcao = "M21|M22";  // plain text: taken whole
   for (const bool ingles : {false, true}) {
     smp::Leitor l(Linhas(b), ingles);
     Bloco lido{s, 1};
     lido.LeParametros(l);
-    EXPECT_EQ(lido.TagText, ingles ? "Selector" : "Seletor");
-    EXPECT_EQ(lido.DescricaoText, ingles ? "Flow|x" : "Vazão");
-    EXPECT_EQ(lido.FuncaoTr, "M21|M22");
+    EXPECT_EQ(lido.Tag, ingles ? "Selector" : "Seletor");
+    EXPECT_EQ(lido.Descricao, ingles ? "Flow|x" : "Vazão");
+    EXPECT_EQ(lido.Funcao, "M21|M22");
   }
 }
 
@@ -123,9 +123,9 @@ TEST_F(RegistroBlocoTest, ShiftedLinesGiveShiftedValues) {
                    "{B41/07} Habilita Lim Inf:True"});
     Bloco lido{s, 1};
     lido.LeParametros(l);
-    EXPECT_EQ(lido.FuncaoTr, c.funcao) << c.linha3;
-    EXPECT_EQ(lido.LimSupCheck, c.limSup) << c.linha6;
-    EXPECT_TRUE(lido.LimInfCheck);
+    EXPECT_EQ(lido.Funcao, c.funcao) << c.linha3;
+    EXPECT_EQ(lido.LimiteSuperiorAtivo, c.limSup) << c.linha6;
+    EXPECT_TRUE(lido.LimiteInferiorAtivo);
   }
 }
 
@@ -134,18 +134,18 @@ TEST_F(RegistroBlocoTest, MissingLinesAtTheEndReadAsEmpty) {
   linhas.resize(4);  // header, tag, description, function
   smp::Leitor l(linhas);
   Bloco lido{s, 1};
-  lido.LimSupCheck = true;
+  lido.LimiteSuperiorAtivo = true;
   lido.LeParametros(l);
-  EXPECT_EQ(lido.FuncaoTr, "M21>M22*0.5");
-  EXPECT_EQ(lido.LimSupText, "");
-  EXPECT_EQ(lido.LimInfText, "");
-  EXPECT_FALSE(lido.LimSupCheck);
-  EXPECT_FALSE(lido.LimInfCheck);
+  EXPECT_EQ(lido.Funcao, "M21>M22*0.5");
+  EXPECT_EQ(lido.LimiteSuperior, "");
+  EXPECT_EQ(lido.LimiteInferior, "");
+  EXPECT_FALSE(lido.LimiteSuperiorAtivo);
+  EXPECT_FALSE(lido.LimiteInferiorAtivo);
   EXPECT_EQ(l.Posicao(), 8u);
   // A second record past the end reads as empty too.
   Bloco seguinte{s, 2};
   seguinte.LeParametros(l);
-  EXPECT_EQ(seguinte.LimSupText, "");
+  EXPECT_EQ(seguinte.LimiteSuperior, "");
   EXPECT_TRUE(l.Fim());
 }
 
@@ -153,7 +153,7 @@ TEST_F(RegistroBlocoTest, ShortRecordShiftsTheNextOne) {
   std::vector<std::string> linhas = Linhas(b);
   linhas.pop_back();  // the first record loses its last line
   Bloco segundo{s, 2};
-  segundo.TagText = "FY-02";
+  segundo.Tag = "FY-02";
   const std::vector<std::string> outras = Linhas(segundo);
   linhas.insert(linhas.end(), outras.begin(), outras.end());
   smp::Leitor l(linhas);
@@ -161,13 +161,13 @@ TEST_F(RegistroBlocoTest, ShortRecordShiftsTheNextOne) {
   Bloco c{s, 2};
   a.LeParametros(l);
   c.LeParametros(l);
-  EXPECT_FALSE(a.LimInfCheck);  // the next header read as a flag
+  EXPECT_FALSE(a.LimiteInferiorAtivo);  // the next header read as a flag
   // Its tag line was taken as the header, so every value comes one line
   // early and is cut at the wrong label length.
-  EXPECT_EQ(c.TagText, ":");      // from "{B42/02} Desc:"
-  EXPECT_EQ(c.FuncaoTr, ":105");  // from "{B42/04} Lim Sup:105"
-  EXPECT_EQ(c.LimSupText, "-5");  // from "{B42/05} Lim Inf:-5"
-  EXPECT_FALSE(c.LimSupCheck);
+  EXPECT_EQ(c.Tag, ":");              // from "{B42/02} Desc:"
+  EXPECT_EQ(c.Funcao, ":105");        // from "{B42/04} Lim Sup:105"
+  EXPECT_EQ(c.LimiteSuperior, "-5");  // from "{B42/05} Lim Inf:-5"
+  EXPECT_FALSE(c.LimiteSuperiorAtivo);
 }
 
 }  // namespace

@@ -66,10 +66,10 @@ void Popula(Documento& d) {
   c.KpText = "2";
   c.AtualizaParametros(false);
   Processo& p = d.NovoProcesso(24);
-  p.TagText = "TQ-1";
+  p.Tag = "TQ-1";
   p.AtualizaParametros(false);
   Bloco& b = d.NovoBloco(2);
-  b.FuncaoTr = "M21*2";
+  b.Funcao = "M21*2";
   b.AtualizaParametros(false);
   Registrador& r = d.NovoRegistrador(10);
   r.TagText = "TR";

@@ -28,7 +28,7 @@ class RegistroGeradorTest : public ::testing::Test {
 
     CanalGerador& m82 = g.Canal(82);  // constant 0-1 at 1
     m82.Tipo = 1;
-    m82.ValorDig = 1;
+    m82.ItemDigital = 1;
 
     CanalGerador& m83 = g.Canal(83);  // medium random, value shown by the step
     m83.Tipo = 3;
@@ -116,7 +116,7 @@ TEST_F(RegistroGeradorTest, RoundTripKeepsTextsStateAndAppliesAfterArranging) {
     EXPECT_EQ(b.Tipo, a.Tipo);
     EXPECT_EQ(b.Desc, c == 84 ? "a b" : a.Desc);
     EXPECT_EQ(b.Valor(), a.Valor());
-    EXPECT_EQ(b.ValorDig, a.ValorDig);
+    EXPECT_EQ(b.ItemDigital, a.ItemDigital);
     if (c <= Gerador::kUltimoComFaixa) {
       EXPECT_EQ(b.Min, a.Min);
       EXPECT_EQ(b.Max, a.Max);
@@ -124,9 +124,9 @@ TEST_F(RegistroGeradorTest, RoundTripKeepsTextsStateAndAppliesAfterArranging) {
   }
 
   // The 0/1 choice comes from the value line of type-1 rows.
-  EXPECT_EQ(g2.Canal(82).ValorDig, 1);
+  EXPECT_EQ(g2.Canal(82).ItemDigital, 1);
   EXPECT_EQ(s2.memoria.celula[82], 1.0);
-  EXPECT_EQ(g2.Canal(96).ValorDig, 0);
+  EXPECT_EQ(g2.Canal(96).ItemDigital, 0);
   // The medium random signal resumes from the saved (rounded) value.
   EXPECT_DOUBLE_EQ(g2.Canal(83).Filtro, 12.35);
   EXPECT_DOUBLE_EQ(s2.memoria.celula[83], 12.35);
@@ -137,7 +137,7 @@ TEST_F(RegistroGeradorTest, RoundTripKeepsTextsStateAndAppliesAfterArranging) {
   EXPECT_EQ(g2.Canal(86).ParamDesc, 60.0);
   EXPECT_EQ(g2.Canal(86).Maximo, 50.0);
   EXPECT_EQ(s2.memoria.celula[81], 42.0);
-  EXPECT_EQ(g2.Canal(81).UpDown, 42);
+  EXPECT_EQ(g2.Canal(81).Posicao, 42);
   // Descriptions of the addresses: the row's text, or while loading the type
   // name for the types whose edit holds a parameter.
   EXPECT_EQ(s2.memoria.DescricaoEndereco[81], "Vazão de carga");

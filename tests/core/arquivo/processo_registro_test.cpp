@@ -17,24 +17,24 @@ class RegistroProcessoTest : public ::testing::Test {
  protected:
   RegistroProcessoTest() {
     Processo& k = *p;
-    k.TagText = "FV-01";
-    k.DescricaoText = "Válvula de vapor";
-    k.EntradaSelect = 0;
-    k.LText = "10";
-    k.Ctext = "2,5";
-    k.CheckBox1 = true;
+    k.Tag = "FV-01";
+    k.Descricao = "Válvula de vapor";
+    k.ItemEntrada = 0;
+    k.Tal1 = "10";
+    k.Tal2 = "2,5";
+    k.SaturadorDesligado = true;
     k.Histerese = "1";
     k.TempoMorto = "M85*2";
-    k.GanhoText = "1.5";
-    k.ComboBox1 = 2;
-    k.valveStext = "0.5";
-    k.ratetext = "3";
-    k.tal = "4";
-    k.ComboBox2 = 1;
-    k.NCText = "3";
-    k.PeriodoText = "20";
-    k.LEAD = "5";
-    k.LAG = "6";
+    k.Ganho = "1.5";
+    k.TipoValvula = 2;
+    k.Agarramento = "0.5";
+    k.LimiteTaxa = "3";
+    k.ConstanteTempoAtuador = "4";
+    k.TipoFuncao = 1;
+    k.TextoNC = "3";
+    k.TextoPeriodo = "20";
+    k.Lead = "5";
+    k.Lag = "6";
     k.X0 = 50.0;
     k.Y2 = 33.333;
     k.Y0old = -0.5;
@@ -115,14 +115,14 @@ TEST_F(RegistroProcessoTest, RoundTripRestoresFieldsAndRoundedState) {
   EXPECT_EQ(l.Posicao(), 26u);
   EXPECT_EQ(Escreve(*lido), kLinhas);
 
-  EXPECT_EQ(lido->DescricaoText, "Válvula de vapor");
-  EXPECT_EQ(lido->Ctext, "2,5");
-  EXPECT_TRUE(lido->CheckBox1);
+  EXPECT_EQ(lido->Descricao, "Válvula de vapor");
+  EXPECT_EQ(lido->Tal2, "2,5");
+  EXPECT_TRUE(lido->SaturadorDesligado);
   EXPECT_EQ(lido->TempoMorto, "M85*2");
-  EXPECT_EQ(lido->ComboBox1, 2);
-  EXPECT_EQ(lido->ComboBox2, 1);
-  EXPECT_EQ(lido->NCText, "3");
-  EXPECT_EQ(lido->PeriodoText, "20");
+  EXPECT_EQ(lido->TipoValvula, 2);
+  EXPECT_EQ(lido->TipoFuncao, 1);
+  EXPECT_EQ(lido->TextoNC, "3");
+  EXPECT_EQ(lido->TextoPeriodo, "20");
   EXPECT_DOUBLE_EQ(lido->X0, 50.0);
   EXPECT_DOUBLE_EQ(lido->Y2, 33.33);
   EXPECT_DOUBLE_EQ(lido->Y0old, -0.5);
@@ -135,14 +135,14 @@ TEST_F(RegistroProcessoTest, RoundTripRestoresFieldsAndRoundedState) {
 }
 
 TEST_F(RegistroProcessoTest, BilingualTextsFollowTheReadingLanguage) {
-  p->TagText = "Nível|Level";
-  p->GanhoText = "M15|2";  // a plain text keeps its bar
+  p->Tag = "Nível|Level";
+  p->Ganho = "M15|2";  // a plain text keeps its bar
   for (const bool ingles : {false, true}) {
     smp::Leitor l(Escreve(*p), ingles);
     lido->LeParametros(l);
-    EXPECT_EQ(lido->TagText, ingles ? "Level" : "Nível");
-    EXPECT_EQ(lido->DescricaoText, "Válvula de vapor");
-    EXPECT_EQ(lido->GanhoText, "M15|2");
+    EXPECT_EQ(lido->Tag, ingles ? "Level" : "Nível");
+    EXPECT_EQ(lido->Descricao, "Válvula de vapor");
+    EXPECT_EQ(lido->Ganho, "M15|2");
   }
 }
 
@@ -159,11 +159,11 @@ TEST_F(RegistroProcessoTest, CycleCountAndPeriodSplitAtTheFirstX) {
       {"", "", "antigo"},
   };
   for (const Caso& caso : casos) {
-    lido->PeriodoText = "antigo";
+    lido->TextoPeriodo = "antigo";
     smp::Leitor l(ComValor(15, "Num.Ciclos:", caso.valor));
     lido->LeParametros(l);
-    EXPECT_EQ(lido->NCText, caso.nc) << caso.valor;
-    EXPECT_EQ(lido->PeriodoText, caso.periodo) << caso.valor;
+    EXPECT_EQ(lido->TextoNC, caso.nc) << caso.valor;
+    EXPECT_EQ(lido->TextoPeriodo, caso.periodo) << caso.valor;
   }
 }
 
@@ -195,7 +195,7 @@ TEST_F(RegistroProcessoTest, ValuesStartAtAFixedCharacterWhateverThePrefixSays) 
     linhas[1] = caso.linha;
     smp::Leitor l(linhas);
     lido->LeParametros(l);
-    EXPECT_EQ(lido->TagText, caso.tag) << caso.linha;
+    EXPECT_EQ(lido->Tag, caso.tag) << caso.linha;
   }
 }
 
@@ -207,7 +207,7 @@ TEST_F(RegistroProcessoTest, LenientLinesNeverFail) {
   linhas[25] = "{P21/25} IntAc2:-1e2";
   smp::Leitor l(linhas);
   lido->LeParametros(l);
-  EXPECT_FALSE(lido->CheckBox1);
+  EXPECT_FALSE(lido->SaturadorDesligado);
   EXPECT_EQ(lido->X0, 0.0);
   EXPECT_DOUBLE_EQ(lido->Y2, 12.5);
   EXPECT_DOUBLE_EQ(lido->BufTM[500], 12.5);
@@ -217,21 +217,21 @@ TEST_F(RegistroProcessoTest, LenientLinesNeverFail) {
 TEST_F(RegistroProcessoTest, ItemIndicesAreNotRangeChecked) {
   smp::Leitor l(ComValor(14, "Tipo FT:", "9"));
   lido->LeParametros(l);
-  EXPECT_EQ(lido->ComboBox2, 9);
+  EXPECT_EQ(lido->TipoFuncao, 9);
 }
 
 TEST_F(RegistroProcessoTest, MissingLinesAtTheEndReadAsEmpty) {
   std::vector<std::string> linhas(kLinhas.begin(), kLinhas.begin() + 15);  // through line 14
-  lido->NCText = "5";
-  lido->PeriodoText = "30";
+  lido->TextoNC = "5";
+  lido->TextoPeriodo = "30";
   lido->IntAc2 = 9.0;
   smp::Leitor l(linhas);
   lido->LeParametros(l);
   EXPECT_EQ(l.Posicao(), 26u);
-  EXPECT_EQ(lido->ComboBox2, 1);
-  EXPECT_EQ(lido->NCText, "");
-  EXPECT_EQ(lido->PeriodoText, "30");
-  EXPECT_EQ(lido->LAG, "");
+  EXPECT_EQ(lido->TipoFuncao, 1);
+  EXPECT_EQ(lido->TextoNC, "");
+  EXPECT_EQ(lido->TextoPeriodo, "30");
+  EXPECT_EQ(lido->Lag, "");
   EXPECT_EQ(lido->Y2, 0.0);
   EXPECT_EQ(lido->BufTM[1], 0.0);
   EXPECT_EQ(lido->IntAc2, 0.0);
@@ -259,8 +259,8 @@ TEST_F(RegistroProcessoTest, MalformedItemIndexStopsTheLoadWithItsText) {
       EXPECT_EQ(std::string(erro.what()), caso.mensagem);
     }
     EXPECT_EQ(l.Posicao(), static_cast<std::size_t>(caso.linha) + 1);
-    EXPECT_EQ(k.TagText, "FV-01");  // the lines before it are in
-    EXPECT_EQ(k.LAG, "0");          // the ones after it are not
+    EXPECT_EQ(k.Tag, "FV-01");  // the lines before it are in
+    EXPECT_EQ(k.Lag, "0");      // the ones after it are not
   }
 }
 
@@ -273,7 +273,7 @@ TEST_F(RegistroProcessoTest, TruncatedRecordStopsAtTheFirstEmptyItemIndex) {
   } catch (const Erro& erro) {
     EXPECT_EQ(std::string(erro.what()), "'' is not a valid integer value");
   }
-  EXPECT_EQ(lido->DescricaoText, "Válvula de vapor");
+  EXPECT_EQ(lido->Descricao, "Válvula de vapor");
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ class BlocoTest : public ::testing::Test {
     return s.memoria.celula[b.Endereco()];
   }
   double Aplica(std::string funcao) {
-    b.FuncaoTr = std::move(funcao);
+    b.Funcao = std::move(funcao);
     b.AtualizaParametros(true);
     return Passo(b);
   }
@@ -83,11 +83,8 @@ TEST_F(BlocoTest, SplitAgreesBitForBitWithTheSubstitutedText) {
   std::mt19937 g(7);
   std::uniform_real_distribution<double> d(-100, 100);
   for (const char* f : funcoes) {
-    b.FuncaoTr = f;
-    try {
-      b.AtualizaParametros(false);
-    } catch (const Erro&) {
-    }
+    b.Funcao = f;
+    b.AtualizaParametros(false);
     for (int i = 0; i < 50; ++i) {
       for (int k : {2, 21, 22, 23}) s.memoria.celula[k] = d(g);
       double y = 0, r = 0;
@@ -127,29 +124,29 @@ TEST_F(BlocoTest, LimitsUpperFirstSoTheLowerWins) {
   s.memoria.celula[22] = 7;
   for (const Caso& c : casos) {
     s.memoria.celula[21] = c.entrada;
-    b.LimSupCheck = c.sup;
-    b.LimSupText = c.textoSup;
-    b.LimInfCheck = c.inf;
-    b.LimInfText = c.textoInf;
+    b.LimiteSuperiorAtivo = c.sup;
+    b.LimiteSuperior = c.textoSup;
+    b.LimiteInferiorAtivo = c.inf;
+    b.LimiteInferior = c.textoInf;
     EXPECT_EQ(Aplica("M21"), c.esperado) << c.entrada << " " << c.textoSup << " " << c.textoInf;
   }
 }
 
-TEST_F(BlocoTest, CheckBoxesAreLiveTextsWaitForTheApply) {
+TEST_F(BlocoTest, LimitSwitchesAreLiveTextsWaitForTheApply) {
   s.memoria.celula[21] = 200;
   EXPECT_EQ(Aplica("M21"), 200);
-  b.LimSupCheck = true;
+  b.LimiteSuperiorAtivo = true;
   EXPECT_EQ(Passo(b), 105);
-  b.LimSupText = "10";
-  b.FuncaoTr = "M21*2";
+  b.LimiteSuperior = "10";
+  b.Funcao = "M21*2";
   EXPECT_EQ(Passo(b), 105);
   b.AtualizaParametros(true);
   EXPECT_EQ(Passo(b), 10);
-  b.LimSupCheck = false;
+  b.LimiteSuperiorAtivo = false;
   EXPECT_EQ(Passo(b), 400);
   // A limit text is followed through its cells every cycle.
-  b.LimInfCheck = true;
-  b.LimInfText = "M22";
+  b.LimiteInferiorAtivo = true;
+  b.LimiteInferior = "M22";
   b.AtualizaParametros(true);
   s.memoria.celula[22] = 500;
   EXPECT_EQ(Passo(b), 500);
@@ -180,11 +177,11 @@ TEST_F(BlocoTest, CheckMessagesInOrder) {
       {"", true, "", true, "1,5", {}},
   };
   for (const Caso& c : casos) {
-    b.FuncaoTr = c.funcao;
-    b.LimSupCheck = c.sup;
-    b.LimSupText = c.textoSup;
-    b.LimInfCheck = c.inf;
-    b.LimInfText = c.textoInf;
+    b.Funcao = c.funcao;
+    b.LimiteSuperiorAtivo = c.sup;
+    b.LimiteSuperior = c.textoSup;
+    b.LimiteInferiorAtivo = c.inf;
+    b.LimiteInferior = c.textoInf;
     mensagens.clear();
     EXPECT_EQ(b.AtualizaParametros(true), c.esperadas.empty()) << c.funcao;
     EXPECT_EQ(mensagens, c.esperadas) << c.funcao;
@@ -196,21 +193,21 @@ TEST_F(BlocoTest, CheckMessagesInOrder) {
 
 TEST_F(BlocoTest, ApplyDescribesTheOutputEvenWhenAChecksFails) {
   Bloco b21{s, 21};
-  b21.DescricaoText = std::string(300, 'd');
-  b21.FuncaoTr = "7x";
+  b21.Descricao = std::string(300, 'd');
+  b21.Funcao = "7x";
   EXPECT_FALSE(b21.AtualizaParametros(true));
   EXPECT_EQ(mensagens, std::vector<std::string>{"Bloco 75: Função inválida"});
   EXPECT_EQ(s.memoria.DescricaoEndereco[75], std::string(255, 'd'));
   EXPECT_EQ(b21.RotuloSaida, "M75=");
-  b21.DescricaoText.clear();
+  b21.Descricao.clear();
   b21.LeDescricao();
-  EXPECT_EQ(b21.DescricaoText, std::string(255, 'd'));
+  EXPECT_EQ(b21.Descricao, std::string(255, 'd'));
   // The failed text is the one stepped: an inconsistent expression gives 0.
   s.memoria.celula[75] = 3;
   EXPECT_EQ(Passo(b21), 0);
 
   Bloco b20{s, 20};
-  b20.FuncaoTr = "4";
+  b20.Funcao = "4";
   b20.AtualizaParametros(true);
   EXPECT_EQ(b20.RotuloSaida, "M60=");
   EXPECT_EQ(Passo(b20), 4);
@@ -219,18 +216,52 @@ TEST_F(BlocoTest, ApplyDescribesTheOutputEvenWhenAChecksFails) {
 TEST_F(BlocoTest, OffLineRunsLeaveTheReadOut) {
   EXPECT_EQ(Aplica("12"), 12);
   EXPECT_EQ(b.Leitura, 12);
-  b.FuncaoTr = "13";
+  b.Funcao = "13";
   b.AtualizaParametros(true);
   s.ModoRapido = true;
   EXPECT_EQ(Passo(b), 13);
   EXPECT_EQ(b.Leitura, 12);
 }
 
+TEST_F(BlocoTest, OverflowInTheApplyIsAFailedCheck) {
+  struct Caso {
+    const char* funcao;
+    const char* textoSup;
+    const char* textoInf;
+    std::vector<std::string> esperadas;
+  };
+  const std::string f = "Bloco 41: Função inválida";
+  const std::string sup = "Bloco 41: Limite Superior inválido";
+  const std::string inf = "Bloco 41: Limite Inferior inválido";
+  const Caso casos[] = {
+      {"10^400", "105", "-5", {f}},
+      {"M21^2", "105", "-5", {f}},  // the cell holds 1e300
+      {"M21^2>1", "105", "-5", {f}},
+      {"1>M21*M21", "105", "-5", {f}},
+      {"1", "M21*1e10", "10^400", {sup, inf}},
+      {"M21^2", "M21^2", "M21^2", {f, sup, inf}},
+  };
+  s.memoria.celula[21] = 1e300;
+  b.LimiteSuperiorAtivo = true;
+  b.LimiteInferiorAtivo = true;
+  for (const Caso& c : casos) {
+    b.Funcao = c.funcao;
+    b.LimiteSuperior = c.textoSup;
+    b.LimiteInferior = c.textoInf;
+    mensagens.clear();
+    bool aplicou = true;
+    EXPECT_NO_THROW(aplicou = b.AtualizaParametros(true)) << c.funcao;
+    EXPECT_FALSE(aplicou) << c.funcao;
+    EXPECT_EQ(mensagens, c.esperadas) << c.funcao;
+  }
+}
+
 TEST_F(BlocoTest, OverflowEndsTheStepAndLeavesTheOutput) {
   s.memoria.celula[41] = 3;
-  b.FuncaoTr = "10^400";
-  b.DescricaoText = "x";
-  EXPECT_THROW(b.AtualizaParametros(true), Erro);
+  b.Funcao = "10^400";
+  b.Descricao = "x";
+  EXPECT_FALSE(b.AtualizaParametros(true));
+  EXPECT_EQ(mensagens, std::vector<std::string>{"Bloco 41: Função inválida"});
   EXPECT_EQ(s.memoria.DescricaoEndereco[41], "x");
   EXPECT_THROW(b.Calcula(), Erro);
   EXPECT_EQ(s.memoria.celula[41], 3);

@@ -246,7 +246,7 @@ TEST_F(GeradorTest, ApplyTakesEachTypesValueOver) {
     int endereco;
     int tipo;
     const char* valor;
-    int valorDig;
+    int itemDigital;
     double celula;
     const char* valorDepois;
   };
@@ -265,7 +265,7 @@ TEST_F(GeradorTest, ApplyTakesEachTypesValueOver) {
     CanalGerador& canal = g.Canal(c.endereco);
     canal.Tipo = c.tipo;
     canal.DefineValor(c.valor);
-    canal.ValorDig = c.valorDig;
+    canal.ItemDigital = c.itemDigital;
     M(c.endereco) = -1;
     g.AtualizaParametros();
     EXPECT_EQ(M(c.endereco), c.celula) << c.endereco << " " << c.valor;
@@ -325,54 +325,146 @@ TEST_F(GeradorTest, ChangingTheTypeClearsTheRangeUntilTheNextApply) {
   EXPECT_DOUBLE_EQ(M(83), 59.998);
 }
 
-TEST_F(GeradorTest, MudaTipoCaptionsAndDescriptions) {
-  struct Caso {
-    int tipo;
-    const char* descricao;
-    const char* min;
-    const char* max;
-    const char* desc;
-    const char* valor;
-    const char* descricaoAoCarregar;  // "" = left as it was
-  };
-  const Caso casos[] = {
-      {0, "Constante 0-100", "m", "M", "Descrição", "Valor", ""},
-      {1, "Constante 0-1", "m", "M", "Descrição", "v", ""},
-      {2, "Aleatório", "Min", "Máx.", "Descrição", "v", "Aleatório"},
-      {3, "Aleatório Médio", "Min.", "Máx.", "Tal(seg)", "v", "Aleatório Médio"},
-      {4, "Aleatório", "Min", "Máx.", "Descrição", "v", "Aleatório"},
-      {5, "Sinal Senoidal", "Min.", "Máx.", "Per (seg)", "v", "Sinal Senoidal"},
-      {6, "Random Walk", "Inicial", "Ganho", "Faixa", "v", ""},
-      {7, "Equação", "m", "M", "Descrição", "Equação", ""},
-      {8, "LN()", "m", "M", "Descrição", "Equação", ""},
-      {9, "Exp()", "m", "M", "Descrição", "Equação", ""},
-  };
-  for (const bool carregando : {false, true}) {
-    for (const Caso& c : casos) {
-      CanalGerador& canal = g.Canal(84);
-      canal.Tipo = c.tipo;
-      canal.Min = std::string("m");
-      canal.Max = std::string("M");
-      canal.Desc = std::string("d");
-      canal.DefineValor("v");
-      s.memoria.DefineDescricao(84, "antes");
-      g.Carregando = carregando;
-      g.MudaTipo(84);
-      if (carregando) {
-        EXPECT_EQ(canal.Min, "m");
-        EXPECT_EQ(canal.Max, "M");
-        EXPECT_EQ(canal.Desc, "d");
-        EXPECT_EQ(canal.Valor(), "v");
-        const std::string esperada = *c.descricaoAoCarregar ? c.descricaoAoCarregar : "antes";
-        EXPECT_EQ(s.memoria.DescricaoEndereco[84], esperada) << c.tipo;
-      } else {
-        EXPECT_EQ(canal.Min, c.min) << c.tipo;
-        EXPECT_EQ(canal.Max, c.max) << c.tipo;
-        EXPECT_EQ(canal.Desc, c.desc) << c.tipo;
-        EXPECT_EQ(canal.Valor(), c.valor) << c.tipo;
-        EXPECT_EQ(s.memoria.DescricaoEndereco[84], c.descricao) << c.tipo;
-      }
+// Types by what their row holds.
+bool Constante(int tipo) { return tipo == 0 || tipo == 1; }
+bool ComFaixa(int tipo) { return tipo >= 2 && tipo <= 6; }
+bool Equacao(int tipo) { return tipo >= 7 && tipo <= 9; }
+// Types whose description edit holds a parameter: the time constant (3), the
+// period (5) and the band (6).
+bool DescricaoParametro(int tipo) { return tipo == 3 || tipo == 5 || tipo == 6; }
+
+TEST(ArranjoCanalTest, EachKindOfTypeShowsWhatItUses) {
+  const ArranjoCanal padrao;
+  for (int tipo = 0; tipo <= 9; ++tipo) {
+    const ArranjoCanal a = Gerador::Arranjo(tipo);
+    // The 0-100 constant gets the arrows, the 0-1 constant its choice in
+    // place of the value edit.
+    EXPECT_EQ(a.SetasVisiveis, tipo == 0) << tipo;
+    EXPECT_EQ(a.EscolhaDigitalVisivel, tipo == 1) << tipo;
+    EXPECT_EQ(a.ValorVisivel, tipo != 1) << tipo;
+    // Only the types with a range show Min and Max.
+    EXPECT_EQ(a.MinMaxVisiveis, ComFaixa(tipo)) << tipo;
+    // The value is typed for the 0-100 constant and the expressions; the
+    // other types show their output there.
+    EXPECT_EQ(a.ValorHabilitado, tipo == 0 || Equacao(tipo)) << tipo;
+    // The range or the expression takes room from the description.
+    if (Constante(tipo)) {
+      EXPECT_EQ(a.LarguraDesc, padrao.LarguraDesc) << tipo;
+    } else {
+      EXPECT_LT(a.LarguraDesc, padrao.LarguraDesc) << tipo;
     }
+    // An expression's edit is wider, grown to the left.
+    if (Equacao(tipo)) {
+      EXPECT_GT(a.LarguraValor, padrao.LarguraValor) << tipo;
+      EXPECT_LT(a.EsquerdaValor, padrao.EsquerdaValor) << tipo;
+      EXPECT_LE(a.EsquerdaValor + a.LarguraValor, padrao.EsquerdaValor + padrao.LarguraValor);
+    } else {
+      EXPECT_EQ(a.LarguraValor, padrao.LarguraValor) << tipo;
+      EXPECT_EQ(a.EsquerdaValor, padrao.EsquerdaValor) << tipo;
+    }
+  }
+  // A type index no channel offers arranges nothing.
+  for (const int tipo : {-1, 10}) {
+    const ArranjoCanal a = Gerador::Arranjo(tipo);
+    EXPECT_FALSE(a.SetasVisiveis || a.MinMaxVisiveis || a.EscolhaDigitalVisivel) << tipo;
+    EXPECT_TRUE(a.ValorVisivel) << tipo;
+    EXPECT_FALSE(a.ValorHabilitado) << tipo;
+  }
+}
+
+class GeradorMudaTipoTest : public GeradorTest {
+ protected:
+  // Channel M84 with texts of its own and a described address, changed to
+  // `tipo`.
+  CanalGerador& Muda(int tipo, bool carregando) {
+    CanalGerador& canal = g.Canal(84);
+    canal.Tipo = tipo;
+    canal.Min = std::string("m");
+    canal.Max = std::string("M");
+    canal.Desc = std::string("d");
+    canal.DefineValor("v");
+    s.memoria.DefineDescricao(84, "antes");
+    g.Carregando = carregando;
+    g.MudaTipo(84);
+    g.Carregando = false;
+    return canal;
+  }
+  const std::string& Descricao() { return s.memoria.DescricaoEndereco[84]; }
+};
+
+TEST_F(GeradorMudaTipoTest, EachTypeNamesTheAddressAndCaptionsTheEditsItUses) {
+  const CanalGerador novo;
+  const std::string rotuloEquacao = Muda(7, false).Valor();
+  std::vector<std::string> rotulosParametro;
+  for (int tipo = 0; tipo <= 9; ++tipo) {
+    const CanalGerador& canal = Muda(tipo, false);
+    // The address is named after the type.
+    EXPECT_NE(Descricao(), "antes") << tipo;
+    EXPECT_FALSE(Descricao().empty()) << tipo;
+    // Min and Max get captions where they are shown; elsewhere the texts stay.
+    if (ComFaixa(tipo)) {
+      EXPECT_NE(canal.Min, "m") << tipo;
+      EXPECT_NE(canal.Max, "M") << tipo;
+      EXPECT_FALSE(canal.Min.empty() || canal.Max.empty()) << tipo;
+    } else {
+      EXPECT_EQ(canal.Min, "m") << tipo;
+      EXPECT_EQ(canal.Max, "M") << tipo;
+    }
+    // The description edit names the parameter it holds, or asks for a
+    // description as a new row does.
+    if (DescricaoParametro(tipo)) {
+      EXPECT_NE(canal.Desc, novo.Desc) << tipo;
+      rotulosParametro.push_back(canal.Desc);
+    } else {
+      EXPECT_EQ(canal.Desc, novo.Desc) << tipo;
+    }
+    // A typed value gets a caption: the constant's as a new row has it, one
+    // for the expression types; the others leave what the edit shows.
+    if (tipo == 0) {
+      EXPECT_EQ(canal.Valor(), novo.Valor());
+    } else if (Equacao(tipo)) {
+      EXPECT_NE(canal.Valor(), "v") << tipo;
+      EXPECT_EQ(canal.Valor(), rotuloEquacao) << tipo;
+    } else {
+      EXPECT_EQ(canal.Valor(), "v") << tipo;
+    }
+  }
+  // Each parameter has its own caption.
+  ASSERT_EQ(rotulosParametro.size(), 3u);
+  EXPECT_NE(rotulosParametro[0], rotulosParametro[1]);
+  EXPECT_NE(rotulosParametro[0], rotulosParametro[2]);
+  EXPECT_NE(rotulosParametro[1], rotulosParametro[2]);
+  // The random walk's range is its start and its step, not a minimum and a
+  // maximum like the random types'.
+  const std::string minAleatorio = Muda(2, false).Min;
+  const std::string maxAleatorio = Muda(2, false).Max;
+  EXPECT_NE(Muda(6, false).Min, minAleatorio);
+  EXPECT_NE(Muda(6, false).Max, maxAleatorio);
+}
+
+TEST_F(GeradorMudaTipoTest, ApplyDescribesTheAddressByTheTextUnlessItHoldsAParameter) {
+  for (int tipo = 0; tipo <= 9; ++tipo) {
+    Muda(tipo, false);
+    const std::string nomeTipo = Descricao();
+    g.Canal(84).Desc = std::string("Vazão de saída");
+    g.AtualizaParametros();
+    EXPECT_EQ(Descricao(), DescricaoParametro(tipo) ? nomeTipo : "Vazão de saída") << tipo;
+  }
+}
+
+TEST_F(GeradorMudaTipoTest, WhileLoadingTheTextsStayAndOnlyRandomTypesNameTheAddress) {
+  for (int tipo = 0; tipo <= 9; ++tipo) {
+    Muda(tipo, false);
+    const std::string nomeTipo = Descricao();
+    const CanalGerador& canal = Muda(tipo, true);
+    EXPECT_EQ(canal.Min, "m") << tipo;
+    EXPECT_EQ(canal.Max, "M") << tipo;
+    EXPECT_EQ(canal.Desc, "d") << tipo;
+    EXPECT_EQ(canal.Valor(), "v") << tipo;
+    // The random and sine types (2 … 5) write their name as outside loading;
+    // the others keep the description the file gave the address.
+    const bool nomeia = tipo >= 2 && tipo <= 5;
+    EXPECT_EQ(Descricao(), nomeia ? nomeTipo : "antes") << tipo;
   }
 }
 
@@ -400,8 +492,8 @@ TEST_F(GeradorTest, TypesAChannelDoesNotOfferDoNothing) {
 
 TEST_F(GeradorTest, ArrowsMoveAConstantByWholeUnitsWithin0To100) {
   CanalGerador& canal = Configura(92, 0, "", "", "Descrição", "37.6");
-  EXPECT_EQ(canal.UpDown, 38);
-  g.ClicaUpDown(92, true);
+  EXPECT_EQ(canal.Posicao, 38);
+  g.MovePosicao(92, true);
   EXPECT_EQ(canal.Valor(), "39");
   EXPECT_EQ(M(92), 39);
   struct Caso {
@@ -414,18 +506,18 @@ TEST_F(GeradorTest, ArrowsMoveAConstantByWholeUnitsWithin0To100) {
   for (const Caso& c : casos) {
     canal.DefineValor(c.valor);
     g.AtualizaParametros();
-    g.ClicaUpDown(92, c.sobe);
+    g.MovePosicao(92, c.sobe);
     EXPECT_EQ(M(92), c.celula) << c.valor;
   }
 }
 
 TEST_F(GeradorTest, ZeroOneChoiceApplies) {
   CanalGerador& canal = Configura(95, 1, "", "", "Bomba");
-  g.ClicaValorDig(95, 1);
+  g.EscolheDigital(95, 1);
   EXPECT_EQ(M(95), 1);
   EXPECT_EQ(canal.Valor(), "1");
   EXPECT_EQ(s.memoria.DescricaoEndereco[95], "Bomba");
-  g.ClicaValorDig(95, 0);
+  g.EscolheDigital(95, 0);
   EXPECT_EQ(M(95), 0);
 }
 

@@ -26,7 +26,7 @@ class ProcessoTest : public ::testing::Test {
   }
   // A block whose transfer function passes its input through (Tal1 = 0).
   void Transparente() {
-    p->LText = "0";
+    p->Tal1 = "0";
     Aplica();
   }
   // One step with the given input on M01; returns the output M21.
@@ -58,20 +58,20 @@ TEST_F(ProcessoTest, DefaultBlockIsABilinearFirstOrderLagOfTenSeconds) {
 }
 
 TEST_F(ProcessoTest, SecondLagIsBackwardDifferenceAndOnlyItIsClamped) {
-  p->LText = "0";
-  p->Ctext = "1";
+  p->Tal1 = "0";
+  p->Tal2 = "1";
   Aplica();
   EXPECT_DOUBLE_EQ(Passo(50.0), 0.1 * 50.0 / 1.1);
   // A first stage above 100 is not clamped; only the second is.
-  p->LText = "0";
-  p->Ctext = "0";
+  p->Tal1 = "0";
+  p->Tal2 = "0";
   EXPECT_DOUBLE_EQ(Passo(150.0), 100.0);
   EXPECT_DOUBLE_EQ(p->IntAc1, 150.0);
 }
 
 TEST_F(ProcessoTest, UnderdampedFollowsItsDifferenceEquation) {
-  p->ComboBox2 = Processo::kSubamortecido;
-  p->LText = "0";
+  p->TipoFuncao = Processo::kSubamortecido;
+  p->Tal1 = "0";
   Aplica();
   const double w = 6.283 / 10.0, z = 0.6, dt = 0.1;
   const double den = 1.0 + 2.0 * z * w * dt + w * w * dt * dt;
@@ -86,8 +86,8 @@ TEST_F(ProcessoTest, UnderdampedFollowsItsDifferenceEquation) {
 }
 
 TEST_F(ProcessoTest, UnderdampedWithNcZeroStoredUsesDampingOne) {
-  p->ComboBox2 = Processo::kSubamortecido;
-  p->NCText = "0";
+  p->TipoFuncao = Processo::kSubamortecido;
+  p->TextoNC = "0";
   EXPECT_FALSE(p->AtualizaParametros(false));
   EXPECT_EQ(p->NC, 0.0);  // stored although the check failed
   const double w = 6.283 / 10.0, dt = 0.1;
@@ -96,17 +96,17 @@ TEST_F(ProcessoTest, UnderdampedWithNcZeroStoredUsesDampingOne) {
 }
 
 TEST_F(ProcessoTest, UnderdampedWithPeriodZeroPassesItsInputThrough) {
-  p->ComboBox2 = Processo::kSubamortecido;
-  p->PeriodoText = "0";
+  p->TipoFuncao = Processo::kSubamortecido;
+  p->TextoPeriodo = "0";
   Aplica();  // a period of 0 is accepted
   EXPECT_DOUBLE_EQ(Passo(40.0), 40.0);
   EXPECT_DOUBLE_EQ(Passo(60.0), 60.0);
 }
 
 TEST_F(ProcessoTest, LeadLagUsesThePreviousDelayedInput) {
-  p->ComboBox2 = Processo::kLeadLag;
-  p->LEAD = "2";
-  p->LAG = "1";
+  p->TipoFuncao = Processo::kLeadLag;
+  p->Lead = "2";
+  p->Lag = "1";
   Aplica();
   const double y1 = (2.1 * 10.0) / 1.1;
   EXPECT_DOUBLE_EQ(Passo(10.0), y1);
@@ -114,14 +114,14 @@ TEST_F(ProcessoTest, LeadLagUsesThePreviousDelayedInput) {
 }
 
 TEST_F(ProcessoTest, StageWithZeroDenominatorHoldsItsValue) {
-  p->ComboBox2 = Processo::kLeadLag;
-  p->LAG = "-0.1";  // dt + LAG = 0
+  p->TipoFuncao = Processo::kLeadLag;
+  p->Lag = "-0.1";  // dt + Lag = 0
   Aplica();
   p->Y1old = 7.0;
   EXPECT_DOUBLE_EQ(Passo(50.0), 7.0);
   EXPECT_TRUE(std::isfinite(sim.memoria.celula[21]));
 
-  p->tal = "-0.1";  // Ta + dt = 0
+  p->ConstanteTempoAtuador = "-0.1";  // Ta + dt = 0
   Aplica();
   p->Xa = 3.0;
   Passo(50.0);
@@ -129,8 +129,8 @@ TEST_F(ProcessoTest, StageWithZeroDenominatorHoldsItsValue) {
 }
 
 TEST_F(ProcessoTest, IntegratorClampsItsStateAndIgnoresTheGainAtTheOutput) {
-  p->ComboBox2 = Processo::kIntegrador;
-  p->GanhoText = "2";
+  p->TipoFuncao = Processo::kIntegrador;
+  p->Ganho = "2";
   Aplica();
   EXPECT_DOUBLE_EQ(Passo(50.0), 10.0);  // K·dt·x, not multiplied by K again
   for (int i = 0; i < 20; ++i) Passo(50.0);
@@ -142,12 +142,12 @@ TEST_F(ProcessoTest, IntegratorClampsItsStateAndIgnoresTheGainAtTheOutput) {
 }
 
 TEST_F(ProcessoTest, IntegratorRestartsOnlyFromAnEditedInitialValue) {
-  p->ComboBox2 = Processo::kIntegrador;
-  p->ValorInicialText = "30";  // a field filled without an edit event
+  p->TipoFuncao = Processo::kIntegrador;
+  p->ValorInicial = "30";  // a field filled without an edit event
   Aplica();
   EXPECT_DOUBLE_EQ(p->Y1old, 0.0);
 
-  p->ValorInicialTextChange("30,5");
+  p->DefineValorInicial("30,5");
   EXPECT_TRUE(p->InicialPendente);
   Aplica();
   EXPECT_FALSE(p->InicialPendente);
@@ -158,7 +158,7 @@ TEST_F(ProcessoTest, IntegratorRestartsOnlyFromAnEditedInitialValue) {
 }
 
 TEST_F(ProcessoTest, InitialValueOnlyTakenByTheIntegrator) {
-  p->ValorInicialTextChange("30");
+  p->DefineValorInicial("30");
   Aplica();  // type 0
   EXPECT_TRUE(p->InicialPendente);
   EXPECT_DOUBLE_EQ(p->Y1old, 0.0);
@@ -178,8 +178,8 @@ class ProcessoSaturacaoTest : public ProcessoTest,
 
 TEST_P(ProcessoSaturacaoTest, ClampActsBeforeTheGain) {
   const CasoSaturacao c = GetParam();
-  p->GanhoText = c.ganho;
-  p->CheckBox1 = c.desativado;
+  p->Ganho = c.ganho;
+  p->SaturadorDesligado = c.desativado;
   Transparente();
   EXPECT_DOUBLE_EQ(Passo(c.entrada), c.saida);
 }
@@ -216,7 +216,7 @@ TEST_F(ProcessoTest, HysteresisRoundsTheInputToOneDecimal) {
 }
 
 TEST_F(ProcessoTest, StictionSticksAfterFiveQuietStepsAndBreaksAwayAtS) {
-  p->valveStext = "1";
+  p->Agarramento = "1";
   Transparente();
   p->Xf = p->Xfr = p->x5old = 50.0;
   for (int i = 0; i < 4; ++i) {
@@ -241,14 +241,14 @@ TEST_F(ProcessoTest, NoStictionWithoutS) {
 }
 
 TEST_F(ProcessoTest, RateLimitMovesAtMostRateTimesDtAndLandsExactly) {
-  p->ratetext = "10";
+  p->LimiteTaxa = "10";
   Transparente();
   EXPECT_DOUBLE_EQ(Passo(2.5), 1.0);
   EXPECT_DOUBLE_EQ(Passo(2.5), 2.0);
   EXPECT_DOUBLE_EQ(Passo(2.5), 2.5);
-  p->ratetext = "-20";  // live; only the magnitude counts
+  p->LimiteTaxa = "-20";  // live; only the magnitude counts
   EXPECT_DOUBLE_EQ(Passo(0.0), 0.5);
-  p->ratetext = "0";  // no limit
+  p->LimiteTaxa = "0";  // no limit
   EXPECT_DOUBLE_EQ(Passo(90.0), 90.0);
 }
 
@@ -274,20 +274,20 @@ INSTANTIATE_TEST_SUITE_P(Processo, ProcessoCurvaTest,
                                            CasoCurva{4, 100, 99.029}, CasoCurva{9, 12.0, 12.0}));
 
 TEST_F(ProcessoTest, CurveActsOnTheRateLimitedValueAndOnlyTheTransferFunctionClamps) {
-  p->ComboBox1 = Processo::kCurvaS2;
-  p->ratetext = "10";
+  p->TipoValvula = Processo::kCurvaS2;
+  p->LimiteTaxa = "10";
   Transparente();
   EXPECT_DOUBLE_EQ(Passo(50.0), Processo::CurvaGanho(Processo::kCurvaS2, 1.0));
 
-  p->ComboBox1 = Processo::kAberturaRapida;
-  p->ratetext = "0";
+  p->TipoValvula = Processo::kAberturaRapida;
+  p->LimiteTaxa = "0";
   Aplica();
   EXPECT_DOUBLE_EQ(Passo(0.0), 0.0);
   EXPECT_NEAR(sim.memoria.PosicaoAtuador(1), -2.8065, 5e-4);
 }
 
 TEST_F(ProcessoTest, ActuatorLagIsBackwardDifference) {
-  p->tal = "1";
+  p->ConstanteTempoAtuador = "1";
   Transparente();
   EXPECT_DOUBLE_EQ(Passo(50.0), 0.1 / 1.1 * 50.0);
   EXPECT_DOUBLE_EQ(sim.memoria.PosicaoAtuador(1), p->Xa);
@@ -318,7 +318,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ProcessoTest, DeadTimeDelaysByRoundedSteps) {
   p->TempoMorto = "2.5";
-  p->CheckBox1 = true;
+  p->SaturadorDesligado = true;
   Transparente();
   for (int i = 1; i <= 60; ++i) {
     const double saida = Passo(i);
@@ -329,7 +329,7 @@ TEST_F(ProcessoTest, DeadTimeDelaysByRoundedSteps) {
 
 TEST_F(ProcessoTest, DeadTimeFollowsItsExpressionAndIsHeldInsideTheRing) {
   p->TempoMorto = "M02";
-  p->CheckBox1 = true;
+  p->SaturadorDesligado = true;
   Transparente();
   sim.memoria.celula[2] = 5000.0;  // 50 000 steps: held at 9 999
   for (int i = 1; i <= 10005; ++i) {
@@ -354,12 +354,12 @@ TEST_F(ProcessoTest, ZeroDeadTimeReadsTheValueJustWritten) {
 
 TEST_F(ProcessoTest, LiveFieldsActAtOnceAppliedOnesOnlyAfterApply) {
   Transparente();
-  p->GanhoText = "3";
+  p->Ganho = "3";
   p->Histerese = "5";
-  p->ComboBox2 = Processo::kIntegrador;
+  p->TipoFuncao = Processo::kIntegrador;
   EXPECT_DOUBLE_EQ(Passo(40.0), 40.0);  // nothing applied yet
 
-  p->LText = "10";  // live: the lag starts at once
+  p->Tal1 = "10";  // live: the lag starts at once
   EXPECT_DOUBLE_EQ(Passo(40.0), (19.9 * 40.0 + 0.1 * (40.0 + 40.0)) / 20.1);
 
   Aplica();
@@ -369,7 +369,7 @@ TEST_F(ProcessoTest, LiveFieldsActAtOnceAppliedOnesOnlyAfterApply) {
 }
 
 TEST_F(ProcessoTest, GainIsEvaluatedEveryStep) {
-  p->GanhoText = "M02*2";
+  p->Ganho = "M02*2";
   Transparente();
   sim.memoria.celula[2] = 1.5;
   EXPECT_DOUBLE_EQ(Passo(10.0), 30.0);
@@ -378,15 +378,15 @@ TEST_F(ProcessoTest, GainIsEvaluatedEveryStep) {
 }
 
 TEST_F(ProcessoTest, OverflowInAStepEndsTheStepWithErro) {
-  p->GanhoText = "10^400";
+  p->Ganho = "10^400";
   EXPECT_FALSE(p->AtualizaParametros(false));
   EXPECT_THROW(Passo(1.0), Erro);
 }
 
 TEST_F(ProcessoTest, LastBlocksWriteM71To74AndTheirActuatorEntry) {
   Processo q(sim, 21);
-  q.LText = "0";
-  q.EntradaSelect = 4;  // M05
+  q.Tal1 = "0";
+  q.ItemEntrada = 4;  // M05
   ASSERT_TRUE(q.AtualizaParametros(true));
   sim.memoria.celula[5] = 12.0;
   q.Calcula();
@@ -422,13 +422,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CasoVerificacao{"SemEntrada",
                         [](Processo& b) {
-                          b.EntradaSelect = -1;
-                          b.GanhoText = "x";
+                          b.ItemEntrada = -1;
+                          b.Ganho = "x";
                         },
                         {P + ": Variável de entrada não informada"}},
-        CasoVerificacao{"Ganho", [](Processo& b) { b.GanhoText = "2x"; }, {P + ": Ganho inválido"}},
+        CasoVerificacao{"Ganho", [](Processo& b) { b.Ganho = "2x"; }, {P + ": Ganho inválido"}},
         CasoVerificacao{
-            "GanhoEstoura", [](Processo& b) { b.GanhoText = "1E400"; }, {P + ": Ganho inválido"}},
+            "GanhoEstoura", [](Processo& b) { b.Ganho = "1E400"; }, {P + ": Ganho inválido"}},
         CasoVerificacao{"TempoMortoNegativo",
                         [](Processo& b) { b.TempoMorto = "-0.1"; },
                         {P + ": Tempo Morto inválido"}},
@@ -437,52 +437,52 @@ INSTANTIATE_TEST_SUITE_P(
                         {P + ": Tempo Morto inválido"}},
         CasoVerificacao{"Tal1Tal2",
                         [](Processo& b) {
-                          b.LText = "a";
-                          b.Ctext = "b";
+                          b.Tal1 = "a";
+                          b.Tal2 = "b";
                         },
                         {P + ": Tal1 inválido", P + ": Tal2 inválido"}},
         CasoVerificacao{"LagLead",
                         [](Processo& b) {
-                          b.ComboBox2 = Processo::kLeadLag;
-                          b.LEAD = "a";
-                          b.LAG = "b";
-                          b.LText = "bad, not checked for this type";
+                          b.TipoFuncao = Processo::kLeadLag;
+                          b.Lead = "a";
+                          b.Lag = "b";
+                          b.Tal1 = "bad, not checked for this type";
                         },
                         {P + ": LAG inválido", P + ": LEAD inválido"}},
         CasoVerificacao{"NCTextoPeriodo",
                         [](Processo& b) {
-                          b.ComboBox2 = Processo::kSubamortecido;
-                          b.NCText = "x";
-                          b.PeriodoText = "1.2.3";
+                          b.TipoFuncao = Processo::kSubamortecido;
+                          b.TextoNC = "x";
+                          b.TextoPeriodo = "1.2.3";
                         },
                         {P + ": NCn inválido", P + ": Periodo inválido"}},
         CasoVerificacao{"NCZero",
                         [](Processo& b) {
-                          b.ComboBox2 = Processo::kSubamortecido;
-                          b.NCText = "0,0";
+                          b.TipoFuncao = Processo::kSubamortecido;
+                          b.TextoNC = "0,0";
                         },
                         {P + ": NCn inválido"}},
         CasoVerificacao{"NumerosDaValvula",
                         [](Processo& b) {
                           b.Histerese = "";
-                          b.ratetext = "q";
-                          b.valveStext = "1e";
-                          b.tal = "M01";
-                          b.NCText = "x";  // type 0: not read
+                          b.LimiteTaxa = "q";
+                          b.Agarramento = "1e";
+                          b.ConstanteTempoAtuador = "M01";
+                          b.TextoNC = "x";  // type 0: not read
                         },
                         {P + ": Histerese inválida", P + ": Rate inválido",
                          P + ": Agarramento inválido", P + ": Constante de tempo inválido"}},
         CasoVerificacao{"Todas",
                         [](Processo& b) {
-                          b.GanhoText = "g";
+                          b.Ganho = "g";
                           b.TempoMorto = "-1";
-                          b.ComboBox2 = Processo::kLeadLag;
-                          b.LAG = "?";
-                          b.LEAD = "?";
+                          b.TipoFuncao = Processo::kLeadLag;
+                          b.Lag = "?";
+                          b.Lead = "?";
                           b.Histerese = "h";
-                          b.ratetext = "r";
-                          b.valveStext = "s";
-                          b.tal = "t";
+                          b.LimiteTaxa = "r";
+                          b.Agarramento = "s";
+                          b.ConstanteTempoAtuador = "t";
                         },
                         {P + ": Ganho inválido", P + ": Tempo Morto inválido", P + ": LAG inválido",
                          P + ": LEAD inválido", P + ": Histerese inválida", P + ": Rate inválido",
@@ -497,7 +497,7 @@ TEST_F(ProcessoTest, MessagesNameTheOutputAddress) {
                                                {24, "Processo 74: Ganho inválido"}};
   for (const auto& [n, texto] : casos) {
     Processo q(sim, n);
-    q.GanhoText = "x";
+    q.Ganho = "x";
     mensagens.clear();
     EXPECT_FALSE(q.AtualizaParametros(true));
     EXPECT_EQ(mensagens, std::vector<std::string>{texto});
@@ -505,11 +505,11 @@ TEST_F(ProcessoTest, MessagesNameTheOutputAddress) {
 }
 
 TEST_F(ProcessoTest, ValuesReadAreInForceEvenWhenACheckFails) {
-  p->EntradaSelect = 6;
-  p->GanhoText = "bad";
+  p->ItemEntrada = 6;
+  p->Ganho = "bad";
   p->Histerese = "2";
-  p->ComboBox1 = Processo::kCurvaS1;
-  p->tal = "x";
+  p->TipoValvula = Processo::kCurvaS1;
+  p->ConstanteTempoAtuador = "x";
   EXPECT_FALSE(p->AtualizaParametros(false));
   EXPECT_EQ(p->Entrada, 7);
   EXPECT_EQ(p->TextoGanho(), "bad");
@@ -519,13 +519,13 @@ TEST_F(ProcessoTest, ValuesReadAreInForceEvenWhenACheckFails) {
 }
 
 TEST_F(ProcessoTest, WithoutInputNothingElseIsRead) {
-  p->EntradaSelect = -1;
-  p->GanhoText = "5";
+  p->ItemEntrada = -1;
+  p->Ganho = "5";
   p->Histerese = "3";
   EXPECT_FALSE(p->AtualizaParametros(false));
   EXPECT_EQ(p->TextoGanho(), "1");
   EXPECT_DOUBLE_EQ(p->H, 0.0);
-  p->EntradaSelect = 99;  // beyond the 99 items of the picker
+  p->ItemEntrada = 99;  // beyond the 99 items of the picker
   EXPECT_FALSE(p->AtualizaParametros(false));
   EXPECT_EQ(p->Entrada, 1);
 }
@@ -560,31 +560,31 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ProcessoTest, SuccessfulApplyWritesTheIdentification) {
   Processo q(sim, 22);
-  q.TagText = "LT-1";
-  q.DescricaoText = "Nível do tanque";
+  q.Tag = "LT-1";
+  q.Descricao = "Nível do tanque";
   ASSERT_TRUE(q.AtualizaParametros(true));
   EXPECT_EQ(sim.memoria.DescricaoEndereco[72], "Nível do tanque");
-  EXPECT_EQ(q.Label9, "LT-1 Nível do tanque");
-  EXPECT_EQ(q.Label22, "(M72)");
-  EXPECT_EQ(q.Label2, "(M122)");
+  EXPECT_EQ(q.Identificacao, "LT-1 Nível do tanque");
+  EXPECT_EQ(q.RotuloSaida, "(M72)");
+  EXPECT_EQ(q.RotuloPosicaoAtuador, "(M122)");
   EXPECT_EQ(q.Caption, "Nível do tanque");
 
-  q.DescricaoText = "outra";
-  q.GanhoText = "?";
+  q.Descricao = "outra";
+  q.Ganho = "?";
   EXPECT_FALSE(q.AtualizaParametros(false));
   EXPECT_EQ(sim.memoria.DescricaoEndereco[72], "Nível do tanque");
   EXPECT_EQ(q.Caption, "Nível do tanque");
 
   q.CarregaDescricao();
-  EXPECT_EQ(q.DescricaoText, "Nível do tanque");
+  EXPECT_EQ(q.Descricao, "Nível do tanque");
 }
 
 TEST_F(ProcessoTest, DescriptionIsCutTo255Characters) {
-  p->DescricaoText = std::string(250, 'a') + "çççççççççç";
+  p->Descricao = std::string(250, 'a') + "çççççççççç";
   Aplica();
   EXPECT_EQ(sim.memoria.DescricaoEndereco[21], std::string(250, 'a') + "ççççç");
-  EXPECT_EQ(p->Label22, "(M21)");
-  EXPECT_EQ(p->Label2, "(M101)");
+  EXPECT_EQ(p->RotuloSaida, "(M21)");
+  EXPECT_EQ(p->RotuloPosicaoAtuador, "(M101)");
 }
 
 }  // namespace
