@@ -13,10 +13,10 @@ void PassoPlanta(benchmark::State& state, bool referencia) {
   quiv::Simulacao s;
   s.aleatorio.Semeia(1);
   quiv::bench::MontaPlantaCompleta(s);
-  for (int i = 0; i < 600; ++i) s.Timer1Timer(100.0 * i);  // steady state: records made, buffers warm
+  for (int i = 0; i < 600; ++i) s.Ciclo(100.0 * i);  // steady state: records made, buffers warm
   const std::uint64_t antes = quiv::bench::Alocacoes();
   double agora = 60000.0;
-  for (auto _ : state) s.Timer1Timer(agora += 100.0);
+  for (auto _ : state) s.Ciclo(agora += 100.0);
   state.counters["allocs/iter"] = benchmark::Counter(
       static_cast<double>(quiv::bench::Alocacoes() - antes), benchmark::Counter::kAvgIterations);
   quiv::Expressao::SomenteReferencia = false;

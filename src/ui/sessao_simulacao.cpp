@@ -25,7 +25,7 @@ void SessaoSimulacao::Timer1Timer(double agoraMs) {
   bool falhou = true;
   QString erro;
   try {
-    simulacao_.Timer1Timer(agoraMs);
+    simulacao_.Ciclo(agoraMs);
     falhou = false;
   } catch (const std::exception& e) {
     erro = QString::fromStdString(e.what());

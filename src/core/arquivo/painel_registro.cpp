@@ -46,8 +46,8 @@ std::string TextoVariavel(int indice) {
 // exactly 1; the other pictures hidden.
 void MostraChave(Chave& c, double m) {
   c.Figura.fill(false);
-  if (!Chave::TipoValido(c.ChaveTipo)) return;
-  c.Figura[m == 1.0 ? Chave::FiguraLigada(c.ChaveTipo) : Chave::FiguraDesligada(c.ChaveTipo)] =
+  if (!Chave::OrientacaoValida(c.Orientacao)) return;
+  c.Figura[m == 1.0 ? Chave::FiguraLigada(c.Orientacao) : Chave::FiguraDesligada(c.Orientacao)] =
       true;
 }
 
@@ -56,8 +56,8 @@ void MostraChave(Chave& c, double m) {
 void Painel::SalvaEntradas(smp::Escritor& e) const {
   e.Linha("<<Tracks>>");
   for (const EntradaDados& d : entradas_) {
-    e.Linha(smp::FlagMaiuscula(d.EntCheck));
-    e.Linha(d.TrackLabel);
+    e.Linha(smp::FlagMaiuscula(d.Incluida));
+    e.Linha(d.Nome);
     e.Linha(Inteiro(d.Topo));
     e.Linha(Inteiro(d.Esquerda));
     e.Linha(TextoCientifico(memoria().celula[d.Endereco()]));
@@ -67,15 +67,15 @@ void Painel::SalvaEntradas(smp::Escritor& e) const {
 
 void Painel::LeEntradas(smp::Leitor& l) {
   for (EntradaDados& d : entradas_) {
-    d.EntCheck = smp::LeFlagMaiuscula(l.Linha());
+    d.Incluida = smp::LeFlagMaiuscula(l.Linha());
     d.DefineNome(l.ValorBilingue(0));
     d.Topo = smp::LeInteiroEstrito(l.Linha());
     d.Esquerda = smp::LeInteiroEstrito(l.Linha());
     const double m = smp::LeReal(l.Linha());
     memoria().celula[d.Endereco()] = m;
-    d.TrackBar = PosicaoSlider(m);
+    d.Posicao = PosicaoSlider(m);
     d.DefineSlider(smp::LeFlagMaiuscula(l.Linha()));
-    if (d.EntCheck) d.Visivel = true;
+    if (d.Incluida) d.Visivel = true;
   }
 }
 
@@ -84,12 +84,12 @@ void Painel::SalvaFormas(smp::Escritor& e) const {
     e.Linha(Inteiro(f.TopoForma));
     e.Linha(Inteiro(f.Esquerda));
     e.Linha(smp::FlagMaiuscula(f.Visivel));
-    e.Linha(Inteiro(f.ImagemTipo));
-    e.Linha(Inteiro(IndiceVariavel(f.ImagemVar)));
-    e.Linha(Inteiro(f.ImagemTam));
-    e.Linha(Inteiro(f.ImagemTamW));
-    e.Linha(smp::EscreveCor(f.ImagemCor1));
-    e.Linha(smp::EscreveCor(f.ImagemCor2));
+    e.Linha(Inteiro(f.TipoForma));
+    e.Linha(Inteiro(IndiceVariavel(f.Variavel)));
+    e.Linha(Inteiro(f.Tamanho));
+    e.Linha(Inteiro(f.TamanhoLargura));
+    e.Linha(smp::EscreveCor(f.CorNormal));
+    e.Linha(smp::EscreveCor(f.CorLigada));
   }
 }
 
@@ -99,13 +99,13 @@ void Painel::LeFormas(smp::Leitor& l) {
     f.Topo = f.TopoForma;
     f.Esquerda = smp::LeInteiroTolerante(l.Linha());
     f.Visivel = smp::LeFlagMaiuscula(l.Linha());
-    f.ImagemTipo = Item(smp::LeInteiroTolerante(l.Linha()), 2);
-    f.ImagemVar = TextoVariavel(smp::LeInteiroTolerante(l.Linha()));
-    f.DefineTam(std::clamp(smp::LeInteiroTolerante(l.Linha()), 0, kTamanhoMaximo));
-    f.DefineTamW(std::clamp(smp::LeInteiroTolerante(l.Linha()), 0, kTamanhoMaximo));
-    f.ImagemCor1 = smp::LeCor(l.Linha());
-    f.Cor = f.ImagemCor1;
-    f.ImagemCor2 = smp::LeCor(l.Linha());
+    f.TipoForma = Item(smp::LeInteiroTolerante(l.Linha()), 2);
+    f.Variavel = TextoVariavel(smp::LeInteiroTolerante(l.Linha()));
+    f.DefineTamanho(std::clamp(smp::LeInteiroTolerante(l.Linha()), 0, kTamanhoMaximo));
+    f.DefineTamanhoLargura(std::clamp(smp::LeInteiroTolerante(l.Linha()), 0, kTamanhoMaximo));
+    f.CorNormal = smp::LeCor(l.Linha());
+    f.Cor = f.CorNormal;
+    f.CorLigada = smp::LeCor(l.Linha());
   }
 }
 
@@ -114,7 +114,7 @@ void Painel::SalvaChaves(smp::Escritor& e) const {
     e.Linha(Inteiro(c.Topo));
     e.Linha(Inteiro(c.Esquerda));
     e.Linha(smp::FlagMaiuscula(c.Visivel));
-    e.Linha(Inteiro(c.ChaveTipo));
+    e.Linha(Inteiro(c.Orientacao));
     e.Linha(smp::RealFixo(memoria().celula[c.Endereco()], 1, 0));
   }
 }
@@ -124,7 +124,7 @@ void Painel::LeChaves(smp::Leitor& l) {
     c.Topo = smp::LeInteiroTolerante(l.Linha());
     c.Esquerda = smp::LeInteiroTolerante(l.Linha());
     c.Visivel = smp::LeFlagMaiuscula(l.Linha());
-    c.ChaveTipo = Item(smp::LeInteiroTolerante(l.Linha()), 4);
+    c.Orientacao = Item(smp::LeInteiroTolerante(l.Linha()), 4);
     const double m = smp::LeReal(l.Linha());
     memoria().celula[c.Endereco()] = m;
     if (c.Visivel) MostraChave(c, m);  // a switch left out keeps its pictures
@@ -160,26 +160,26 @@ void Painel::LeBotoes(smp::Leitor& l) {
     const double m = smp::LeReal(l.Linha());
     memoria().celula[b.Endereco()] = m;
     if (b.Visivel) {  // a button left out keeps its pictures
-      b.PressVisivel = m == 1.0;
-      b.NormVisivel = !b.PressVisivel;
+      b.FiguraPressionadaVisivel = m == 1.0;
+      b.FiguraSoltaVisivel = !b.FiguraPressionadaVisivel;
     }
   }
 }
 
 void Linearizador::SalvaParametros(smp::Escritor& e) const {
   e.Linha("=====<<<LINEARIZADOR>>>=====)");
-  e.Linha(Lin1EndEnt);
+  e.Linha(TextoEntrada);
   e.Linha(smp::FlagMaiuscula(simulacao_.LinearizadorAtivo));
-  for (int i = 1; i <= kPontos; ++i) e.Linha(Lin1MV[i]);
-  for (int i = 1; i <= kPontos; ++i) e.Linha(Lin1PV[i]);
+  for (int i = 1; i <= kPontos; ++i) e.Linha(TextoMV[i]);
+  for (int i = 1; i <= kPontos; ++i) e.Linha(TextoPV[i]);
 }
 
 void Linearizador::LeParametros(smp::Leitor& l) {
   l.Linha();  // header, not looked at
-  Lin1EndEnt = l.Linha();
+  TextoEntrada = l.Linha();
   simulacao_.LinearizadorAtivo = smp::LeFlagMaiuscula(l.Linha());
-  for (int i = 1; i <= kPontos; ++i) Lin1MV[i] = l.Linha();
-  for (int i = 1; i <= kPontos; ++i) Lin1PV[i] = l.Linha();
+  for (int i = 1; i <= kPontos; ++i) TextoMV[i] = l.Linha();
+  for (int i = 1; i <= kPontos; ++i) TextoPV[i] = l.Linha();
 }
 
 }  // namespace quiv

@@ -25,8 +25,8 @@ std::size_t Pular(int kk) { return kPrefixo + kRotulos[static_cast<std::size_t>(
 
 void TextoAnimado::SalvaParametros(smp::Escritor& e) const {
   const std::array<std::string, 8> valores = {
-      DescricaoText, FuncaoTr, std::to_string(CasasDecimais), Unidade,
-      Edit1,         Edit4,    std::to_string(Tipo),          std::to_string(ComboBox1),
+      Descricao,     FuncaoTr,      std::to_string(CasasDecimais), Unidade,
+      TextoFaixaMax, TextoFaixaMin, std::to_string(Tipo),          std::to_string(ItemVariavel),
   };
   e.Linha("=====<<<TEXTO ANIMADO:" + std::to_string(Identidade()) + ">>>=====");
   for (int kk = 1; kk <= 8; ++kk) {
@@ -37,16 +37,16 @@ void TextoAnimado::SalvaParametros(smp::Escritor& e) const {
 
 void TextoAnimado::LeParametros(smp::Leitor& l) {
   l.Linha();
-  DescricaoText = l.ValorBilingue(Pular(1));
+  Descricao = l.ValorBilingue(Pular(1));
   FuncaoTr = l.ValorBilingue(Pular(2));
   CasasDecimais = smp::LeInteiroTolerante(l.Valor(Pular(3)));
   Unidade = l.Valor(Pular(4));
-  Edit1 = l.Valor(Pular(5));
-  Edit1Change();
-  Edit4 = l.Valor(Pular(6));
-  Edit4Change();
+  TextoFaixaMax = l.Valor(Pular(5));
+  AlarmeAltoSegueFaixa();
+  TextoFaixaMin = l.Valor(Pular(6));
+  AlarmeBaixoSegueFaixa();
   Tipo = smp::LeInteiroEstrito(l.Valor(Pular(7)));
-  ComboBox1 = smp::LeInteiroEstrito(l.Valor(Pular(8)));
+  ItemVariavel = smp::LeInteiroEstrito(l.Valor(Pular(8)));
 }
 
 }  // namespace quiv

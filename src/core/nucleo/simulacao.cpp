@@ -44,7 +44,7 @@ void Simulacao::PassoControladores() {
   if (LinearizadorAtivo && linearizador) linearizador->Calcula();
 }
 
-void Simulacao::Timer1Timer(double agoraMs) {
+void Simulacao::Ciclo(double agoraMs) {
   TempoCiclo = agoraMs - UltimoInstante;
   UltimoInstante = agoraMs;
   dt = PeriodoMs / 1000.0;

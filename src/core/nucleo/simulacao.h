@@ -98,10 +98,10 @@ class Simulacao {
   // cycle's state.
   std::function<void()> AtualizaDisplays;
 
-  // One scan cycle (Timer1Timer) at the given time of day. An Erro raised by a
+  // One scan cycle (Timer1's tick) at the given time of day. An Erro raised by a
   // step ends the cycle there and propagates; the next call starts afresh.
-  void Timer1Timer(double agoraMs);
-  void Timer1Timer() { Timer1Timer(MilissegundosDoDia()); }
+  void Ciclo(double agoraMs);
+  void Ciclo() { Ciclo(MilissegundosDoDia()); }
 
   // Only the object steps, in scan order, without clock or displays: what the
   // off-line runs repeat. The fast simulation applies its test step between

@@ -8,30 +8,30 @@ BotaoComando::BotaoComando(Simulacao& simulacao, int b)
       simulacao_(simulacao),
       b_(b) {}
 
-void BotaoComando::NormClick() {
+void BotaoComando::Pressiona() {
   simulacao_.memoria.celula[Endereco()] = 1.0;
-  NormVisivel = false;
-  PressVisivel = true;
+  FiguraSoltaVisivel = false;
+  FiguraPressionadaVisivel = true;
 }
 
-void BotaoComando::PressClick() {
+void BotaoComando::Solta() {
   simulacao_.memoria.celula[Endereco()] = 0.0;
-  NormVisivel = true;
-  PressVisivel = false;
+  FiguraSoltaVisivel = true;
+  FiguraPressionadaVisivel = false;
 }
 
 void BotaoComando::AtualizaTexto() {
   if (!Visivel) return;
   const std::string& novo =
       simulacao_.memoria.celula[Endereco()] != 0.0 ? TextoEstado1 : TextoEstado0;
-  if (Texto != novo) Texto = novo;
+  if (TextoEstado != novo) TextoEstado = novo;
 }
 
 void BotaoComando::DefineVisivel(bool visivel) {
   Visivel = visivel;
   const bool pressionado = simulacao_.memoria.celula[Endereco()] != 0.0;
-  NormVisivel = visivel && !pressionado;
-  PressVisivel = visivel && pressionado;
+  FiguraSoltaVisivel = visivel && !pressionado;
+  FiguraPressionadaVisivel = visivel && pressionado;
 }
 
 }  // namespace quiv

@@ -19,8 +19,8 @@ class BotaoComando {
   int Numero() const { return b_; }
   int Endereco() const { return 96 + b_; }
 
-  void NormClick();   // Botao b _normClick
-  void PressClick();  // botao b _pressClick
+  void Pressiona();  // click on the released picture (Botao b _normClick)
+  void Solta();      // click on the pressed picture (botao b _pressClick)
   // State label refresh; does nothing while the name label is hidden. Writes
   // the label only when its text changes.
   void AtualizaTexto();
@@ -34,9 +34,9 @@ class BotaoComando {
   std::string TextoEstado1;  // "Texto para M97=1" …
   // Controls, as the window shows them.
   bool Visivel = false;  // the name label
-  bool NormVisivel = false;
-  bool PressVisivel = false;
-  std::string Texto;  // botao b _texto
+  bool FiguraSoltaVisivel = false;        // Botao b _norm
+  bool FiguraPressionadaVisivel = false;  // botao b _press
+  std::string TextoEstado;  // botao b _texto: the state text shown
 
  private:
   Simulacao& simulacao_;

@@ -4,12 +4,12 @@ namespace quiv {
 
 Chave::Chave(Simulacao& simulacao, int s) : simulacao_(simulacao), s_(s) {}
 
-void Chave::Click() {
+void Chave::Alterna() {
   double& m = simulacao_.memoria.celula[Endereco()];
   m = 1.0 - m;
-  if (!TipoValido(ChaveTipo)) return;
-  bool& desligada = Figura[FiguraDesligada(ChaveTipo)];
-  bool& ligada = Figura[FiguraLigada(ChaveTipo)];
+  if (!OrientacaoValida(Orientacao)) return;
+  bool& desligada = Figura[FiguraDesligada(Orientacao)];
+  bool& ligada = Figura[FiguraLigada(Orientacao)];
   desligada = !desligada;
   ligada = !ligada;
 }
@@ -19,16 +19,16 @@ void Chave::DefineVisivel(bool visivel) {
   MostraFiguras();
 }
 
-void Chave::DefineTipo(int tipo) {
-  ChaveTipo = tipo;
+void Chave::DefineOrientacao(int tipo) {
+  Orientacao = tipo;
   MostraFiguras();
 }
 
 void Chave::MostraFiguras() {
   Figura.fill(false);
-  if (!Visivel || !TipoValido(ChaveTipo)) return;
+  if (!Visivel || !OrientacaoValida(Orientacao)) return;
   const bool ligada = simulacao_.memoria.celula[Endereco()] != 0.0;
-  Figura[ligada ? FiguraLigada(ChaveTipo) : FiguraDesligada(ChaveTipo)] = true;
+  Figura[ligada ? FiguraLigada(Orientacao) : FiguraDesligada(Orientacao)] = true;
 }
 
 }  // namespace quiv

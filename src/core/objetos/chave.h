@@ -23,19 +23,19 @@ class Chave {
   int Numero() const { return s_; }
   int Endereco() const { return 10 + s_; }
   // Pictures of an orientation, or 0 when t is none of the four.
-  static int FiguraDesligada(int tipo) { return TipoValido(tipo) ? 2 * tipo + 1 : 0; }
-  static int FiguraLigada(int tipo) { return TipoValido(tipo) ? 2 * tipo + 2 : 0; }
-  static bool TipoValido(int tipo) { return tipo >= 0 && tipo <= 3; }
+  static int FiguraDesligada(int tipo) { return OrientacaoValida(tipo) ? 2 * tipo + 1 : 0; }
+  static int FiguraLigada(int tipo) { return OrientacaoValida(tipo) ? 2 * tipo + 2 : 0; }
+  static bool OrientacaoValida(int tipo) { return tipo >= 0 && tipo <= 3; }
 
   // Click on any of the eight pictures (Chave s p8Click).
-  void Click();
-  // Enabling, disabling or a new orientation (ChaveTipo set first): shows,
+  void Alterna();
+  // Enabling, disabling or a new orientation (Orientacao set first): shows,
   // while enabled, the picture of the orientation that matches the cell (on
   // when the cell is not 0) and hides the other seven.
   void DefineVisivel(bool visivel);
-  void DefineTipo(int tipo);
+  void DefineOrientacao(int tipo);
 
-  int ChaveTipo = 0;  // orientation item index
+  int Orientacao = 0;  // ChaveTipo: orientation item index
   bool Visivel = false;
   std::array<bool, kFiguras + 1> Figura{};  // Chave s p1 … p8 visible; index 0 unused
 

@@ -19,7 +19,7 @@ double LeFaixa(const std::string& texto, double padrao) {
 }  // namespace
 
 EntradaDados::EntradaDados(Simulacao& simulacao, int n) : simulacao_(simulacao), n_(n) {
-  TrackText = TextoPosicao();
+  TextoValor = TextoPosicao();
 }
 
 double EntradaDados::Minimo() const {
@@ -38,33 +38,33 @@ double EntradaDados::Engenharia(double pct) const {
 }
 
 std::string EntradaDados::TextoPosicao() const {
-  return TextoLargura(Engenharia(TrackBar / 100.0), 2, 4);
+  return TextoLargura(Engenharia(Posicao / 100.0), 2, 4);
 }
 
-void EntradaDados::TrackBarChange() {
-  simulacao_.memoria.celula[Endereco()] = TrackBar / 100.0;
-  TrackText = TextoPosicao();
+void EntradaDados::AplicaPosicao() {
+  simulacao_.memoria.celula[Endereco()] = Posicao / 100.0;
+  TextoValor = TextoPosicao();
 }
 
 void EntradaDados::DefinePosicao(int posicao) {
-  TrackBar = std::clamp(posicao, 0, kPosicaoMaxima);
-  TrackBarChange();
+  Posicao = std::clamp(posicao, 0, kPosicaoMaxima);
+  AplicaPosicao();
 }
 
-void EntradaDados::TrackTextKeyPress(char tecla) {
+void EntradaDados::TeclaValor(char tecla) {
   if (tecla == kEsc) {
-    TrackText = TextoPosicao();
+    TextoValor = TextoPosicao();
     return;
   }
   if (tecla != kEnter) return;
   const double lo = Minimo();
   const double hi = Maximo();
-  const auto v = LeNumero(TrackText);
+  const auto v = LeNumero(TextoValor);
   if (!v || *v < lo || *v > hi) {
-    TrackText = TextoPosicao();
+    TextoValor = TextoPosicao();
     return;
   }
-  TrackText = TextoLargura(*v, 2, 4);
+  TextoValor = TextoLargura(*v, 2, 4);
   if (hi - lo == 0.0) LancaDivisaoZero();
   const double pct = (*v - lo) * 100.0 / (hi - lo);
   if (!std::isfinite(pct)) LancaEstouro();
@@ -72,20 +72,20 @@ void EntradaDados::TrackTextKeyPress(char tecla) {
   DefinePosicao(static_cast<int>(std::nearbyint(pct * 100.0)));
 }
 
-void EntradaDados::AtualizaValor() { TrackText = TextoLargura(Engenharia(Celula()), 2, 5); }
+void EntradaDados::AtualizaValor() { TextoValor = TextoLargura(Engenharia(Celula()), 2, 5); }
 
 void EntradaDados::DefineNome(std::string_view nome) {
-  TrackLabel.assign(nome);
+  Nome.assign(nome);
   simulacao_.memoria.DefineDescricao(Endereco(), nome);
   const int l = static_cast<int>(std::max<std::size_t>(ContaCaracteres(nome), 6));
-  TrackBackWidth = 7 * l + 75;
-  TrackBarWidth = 7 * l + 63;
+  LarguraFundo = 7 * l + 75;
+  LarguraSlider = 7 * l + 63;
   DeslocamentoTexto = 7 * l + 10;
 }
 
 void EntradaDados::DefineSlider(bool comSlider) {
   ComSlider = comSlider;
-  TrackBackHeight = comSlider ? kAlturaComSlider : kAlturaSemSlider;
+  AlturaFundo = comSlider ? kAlturaComSlider : kAlturaSemSlider;
 }
 
 }  // namespace quiv

@@ -45,13 +45,14 @@ class EntradaDados {
   // Engineering value of a percentage: lo + (hi − lo)·pct/100.
   double Engenharia(double pct) const;
 
-  // Slider change (TrackBar n Change): takes the position in TrackBar.
-  void TrackBarChange();
+  // Slider change (TrackBar n Change): takes the slider's Posicao.
+  void AplicaPosicao();
   // Moves the slider (held in 0 … 10000) and runs the slider change.
   void DefinePosicao(int posicao);
-  // Key in the value box: kEnter takes TrackText, kEsc restores it; other
-  // keys are the box's own editing and change nothing here.
-  void TrackTextKeyPress(char tecla);
+  // Key in the value box (TrackText n KeyPress): kEnter takes TextoValor,
+  // kEsc restores it; other keys are the box's own editing and change
+  // nothing here.
+  void TeclaValor(char tecla);
   // Layout refresh: the box shows the engineering value of the cell, 2
   // decimals, width ≥ 5.
   void AtualizaValor();
@@ -64,15 +65,15 @@ class EntradaDados {
   // Controls, as the window shows them. All hidden until the entry is enabled.
   bool Visivel = false;
   bool ComSlider = true;
-  int TrackBar = 0;        // slider position
-  std::string TrackText;   // value box, engineering units
-  std::string TrackLabel;  // name
+  int Posicao = 0;         // TrackBar: slider position
+  std::string TextoValor;  // TrackText: value box, engineering units
+  std::string Nome;        // TrackLabel
   // Geometry in pixels. The value box's left edge is TrackBack's left plus
   // DeslocamentoTexto. Names of up to 6 characters use the sizes of a
   // 6-character name, so shortening a long name restores them.
-  int TrackBackWidth = 117;
-  int TrackBackHeight = kAlturaComSlider;
-  int TrackBarWidth = 105;
+  int LarguraFundo = 117;              // TrackBack width
+  int AlturaFundo = kAlturaComSlider;  // TrackBack height
+  int LarguraSlider = 105;             // TrackBar width
   int DeslocamentoTexto = 52;
 
  private:
@@ -85,7 +86,7 @@ class EntradaDados {
 
  public:
   // Ent n check of the configuration dialog (entry included).
-  bool EntCheck = false;
+  bool Incluida = false;  // EntCheck
   // Position of TrackBack (the other three controls follow it), pixels; the
   // start position depends on the number, so these come after n_.
   int Topo = 122 + 64 * (n_ - 1);

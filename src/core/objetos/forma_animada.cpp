@@ -38,10 +38,10 @@ int Pixels(double x) {
 FormaAnimada::FormaAnimada(Simulacao& simulacao, int n) : simulacao_(simulacao), n_(n) {}
 
 int FormaAnimada::Endereco() const {
-  if (enderecoLido_ == 0 || ImagemVar != varLida_) {
-    const int endereco = LeEndereco(ImagemVar);
-    if (endereco == 0) throw Erro("'" + ImagemVar + "' is not a valid integer value");
-    varLida_ = ImagemVar;
+  if (enderecoLido_ == 0 || Variavel != varLida_) {
+    const int endereco = LeEndereco(Variavel);
+    if (endereco == 0) throw Erro("'" + Variavel + "' is not a valid integer value");
+    varLida_ = Variavel;
     enderecoLido_ = endereco;
   }
   return enderecoLido_;
@@ -50,37 +50,37 @@ int FormaAnimada::Endereco() const {
 void FormaAnimada::Atualiza() {
   if (!Visivel) return;
   const double c = simulacao_.memoria.celula[Endereco()];
-  if (ImagemTipo == kCirculo) {
-    Cor = c != 0.0 ? ImagemCor2 : ImagemCor1;
-  } else if (ImagemTipo == kRetangulo) {
+  if (TipoForma == kCirculo) {
+    Cor = c != 0.0 ? CorLigada : CorNormal;
+  } else if (TipoForma == kRetangulo) {
     Topo = Pixels((100.0 - c) * EscalaForma + TopoForma);
     Altura = Pixels(c * EscalaForma);
   }
 }
 
 void FormaAnimada::Prepara() {
-  Cor = ImagemCor1;
-  if (ImagemTipo == kCirculo) {
+  Cor = CorNormal;
+  if (TipoForma == kCirculo) {
     Elipse = true;
-    Largura = ImagemTamW;
-    Altura = ImagemTam;
-  } else if (ImagemTipo == kRetangulo) {
+    Largura = TamanhoLargura;
+    Altura = Tamanho;
+  } else if (TipoForma == kRetangulo) {
     Elipse = false;
-    Largura = ImagemTamW;
-    EscalaForma = ImagemTam / 50.0;
+    Largura = TamanhoLargura;
+    EscalaForma = Tamanho / 50.0;
   }
 }
 
-void FormaAnimada::DefineTam(int tam) {
-  ImagemTam = tam;
-  if (ImagemTipo == kCirculo)
+void FormaAnimada::DefineTamanho(int tam) {
+  Tamanho = tam;
+  if (TipoForma == kCirculo)
     Altura = tam;
-  else if (ImagemTipo == kRetangulo)
+  else if (TipoForma == kRetangulo)
     EscalaForma = tam / 50.0;
 }
 
-void FormaAnimada::DefineTamW(int tamW) {
-  ImagemTamW = tamW;
+void FormaAnimada::DefineTamanhoLargura(int tamW) {
+  TamanhoLargura = tamW;
   Largura = tamW;
 }
 

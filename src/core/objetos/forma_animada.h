@@ -31,25 +31,25 @@ class FormaAnimada {
   FormaAnimada(Simulacao& simulacao, int n);
 
   int Numero() const { return n_; }
-  // The cell named by ImagemVar; throws Erro when it names none.
+  // The cell named by Variavel; throws Erro when it names none.
   int Endereco() const;
 
   // Every sixth scan cycle, while visible.
   void Atualiza();
-  // Layout refresh: colour Cor1; a circle takes TamW × Tam, a rectangle the
-  // width TamW and the scale Tam/50.
+  // Layout refresh: colour CorNormal; a circle takes TamanhoLargura ×
+  // Tamanho, a rectangle the width TamanhoLargura and the scale Tamanho/50.
   void Prepara();
   // Dialog changes that act at once.
-  void DefineTam(int tam);    // circle: height; rectangle: EscalaForma
-  void DefineTamW(int tamW);  // width
+  void DefineTamanho(int tam);          // circle: height; rectangle: EscalaForma
+  void DefineTamanhoLargura(int tamW);  // width
 
   // Settings from the configuration dialog.
-  int ImagemTipo = kCirculo;
-  std::string ImagemVar = "1";
-  std::uint32_t ImagemCor1 = kVermelho;
-  std::uint32_t ImagemCor2 = kLima;
-  int ImagemTam = 50;   // 0 … 300
-  int ImagemTamW = 50;  // 0 … 300
+  int TipoForma = kCirculo;             // ImagemTipo
+  std::string Variavel = "1";           // ImagemVar: the cell's number, as typed
+  std::uint32_t CorNormal = kVermelho;  // ImagemCor1: circle at 0, rectangle
+  std::uint32_t CorLigada = kLima;      // ImagemCor2: circle not at 0
+  int Tamanho = 50;                     // ImagemTam: 0 … 300
+  int TamanhoLargura = 50;              // ImagemTamW: 0 … 300
 
   double EscalaForma = 1.0;  // pixels per percent (rectangle)
   int TopoForma = 0;         // home top, pixels

@@ -19,8 +19,8 @@ double Finito(double x) {
 
 Linearizador::Linearizador(Simulacao& simulacao) : simulacao_(simulacao) {
   for (int i = 1; i <= kPontos; ++i) {
-    Lin1MV[i] = std::to_string(20 * (i - 1));
-    Lin1PV[i] = Lin1MV[i];
+    TextoMV[i] = std::to_string(20 * (i - 1));
+    TextoPV[i] = TextoMV[i];
   }
 }
 
@@ -53,17 +53,17 @@ double Linearizador::Le(const std::string& texto, NumeroLido& cache) {
 
 void Linearizador::Calcula() {
   Memoria& m = simulacao_.memoria;
-  const int endereco = EnderecoEntrada(Lin1EndEnt);
+  const int endereco = EnderecoEntrada(TextoEntrada);
   Entrada = endereco == 0 ? 0.0 : m.celula[endereco];
   const double x = Entrada;
 
-  MV[1] = Le(Lin1MV[1], mvLido_[1]);
-  PV[1] = Le(Lin1PV[1], pvLido_[1]);
+  MV[1] = Le(TextoMV[1], mvLido_[1]);
+  PV[1] = Le(TextoPV[1], pvLido_[1]);
   EmUso[1] = true;
   for (int i = 2; i <= kPontos; ++i) {
-    MV[i] = Le(Lin1MV[i], mvLido_[i]);
+    MV[i] = Le(TextoMV[i], mvLido_[i]);
     EmUso[i] = MV[i] != 0.0;
-    PV[i] = Le(Lin1PV[i], pvLido_[i]);
+    PV[i] = Le(TextoPV[i], pvLido_[i]);
   }
   for (int i = 2; i <= kPontos; ++i) {
     if (!EmUso[i]) continue;

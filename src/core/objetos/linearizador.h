@@ -21,7 +21,7 @@ namespace quiv {
 // Simulacao::LinearizadorAtivo (the "Ativar" box) is set.
 //
 // One step:
-//   x      the cell named by the first two characters of Lin1EndEnt (blanks
+//   x      the cell named by the first two characters of TextoEntrada (blanks
 //          when shorter), read as a whole number; 0 when it names no cell 1 … 99
 //   points point 1 always; point i = 2 … 6 is in use when MVi ≠ 0. For each
 //          point in use: Si = (PVi − PV(i−1)) / (MVi − MV(i−1)),
@@ -40,7 +40,7 @@ class Linearizador : public ObjetoCiclo {
  public:
   static constexpr int kPontos = 6;
   static constexpr int kEnderecoSaida = 13;
-  static constexpr const char* Lin1EndSai = "M13";
+  static constexpr const char* TextoSaida = "M13";  // Lin1EndSai
 
   explicit Linearizador(Simulacao& simulacao);
 
@@ -56,9 +56,9 @@ class Linearizador : public ObjetoCiclo {
   static int EnderecoEntrada(std::string_view texto);
 
   // Form fields, as typed; index 0 unused.
-  std::array<std::string, kPontos + 1> Lin1MV;
-  std::array<std::string, kPontos + 1> Lin1PV;
-  std::string Lin1EndEnt = "01 MV";
+  std::array<std::string, kPontos + 1> TextoMV;  // Lin1MV1 … Lin1MV6
+  std::array<std::string, kPontos + 1> TextoPV;  // Lin1PV1 … Lin1PV6
+  std::string TextoEntrada = "01 MV";            // Lin1EndEnt: input address
 
   // State of the last step; index 0 unused.
   double Entrada = 0.0;  // x

@@ -23,7 +23,7 @@ int Painel::AlturaPainelComando(int botoesHabilitados) {
 
 void Painel::DesabilitaBotoes() {
   for (BotaoComando& b : botoes_) {
-    b.PressClick();
+    b.Solta();
     b.DefineVisivel(false);
   }
   PainelComandoVisivel = false;

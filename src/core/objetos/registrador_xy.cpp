@@ -15,32 +15,32 @@ int ItemDaLista(int item, bool listaCompleta) {
 
 }  // namespace
 
-void RegistradorXY::ComboXDropDown() {
+void RegistradorXY::CompletaListaX() {
   ListaXCompleta = true;
-  ComboX = 0;
-  Presets = 0;
+  ItemX = 0;
+  Predefinicao = 0;
 }
 
-void RegistradorXY::ComboYDropDown() {
+void RegistradorXY::CompletaListaY() {
   ListaYCompleta = true;
-  ComboY = 0;
-  Presets = 0;
+  ItemY = 0;
+  Predefinicao = 0;
 }
 
-void RegistradorXY::PresetsChange(int item, const Simulacao& simulacao) {
+void RegistradorXY::AplicaPredefinicao(int item, const Simulacao& simulacao) {
   if (item < 0 || item > 20) return;
-  Presets = item;
+  Predefinicao = item;
   if (item == 0) return;
   const int k = (item + 1) / 2;
   const Controlador* c = ControladorDaMalha(simulacao, k);
   if (!c) return;
-  ComboX = ItemDaLista(k - 1, ListaXCompleta);
+  ItemX = ItemDaLista(k - 1, ListaXCompleta);
   const int y = item % 2 == 1 ? c->VariavelSelect : 99 + k;
-  ComboY = ItemDaLista(y, ListaYCompleta);
+  ItemY = ItemDaLista(y, ListaYCompleta);
 }
 
 int RegistradorXY::SegundosJanela() const {
-  const bool valido = JanelaComboBox >= 0 && JanelaComboBox < static_cast<int>(kSegundosJanela.size());
-  return kSegundosJanela[static_cast<std::size_t>(valido ? JanelaComboBox : 0)];
+  const bool valido = ItemJanela >= 0 && ItemJanela < static_cast<int>(kSegundosJanela.size());
+  return kSegundosJanela[static_cast<std::size_t>(valido ? ItemJanela : 0)];
 }
 }  // namespace quiv

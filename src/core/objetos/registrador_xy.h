@@ -19,31 +19,32 @@ class RegistradorXY {
  public:
   static constexpr int kLinhasRegistro = 18;
 
-  // Presets: 0 "Seleção Individual", then "COxPV [Malha k]" (2k − 1) and
+  // Preset: 0 "Seleção Individual", then "COxPV [Malha k]" (2k − 1) and
   // "COxMV [Malha k]" (2k), k = 1 … 10.
-  int Presets = 0;
+  int Predefinicao = 0;  // Presets
   // Item indices of the axes' variables, item i standing for cell M(i + 1);
   // −1: nothing selected yet.
-  int ComboX = -1;
-  int ComboY = -1;
+  int ItemX = -1;  // ComboX
+  int ItemY = -1;  // ComboY
   // Window of simulated time: 0 "10 min", 1 "30 min", 2 "1 hora".
-  int JanelaComboBox = 0;
+  int ItemJanela = 0;  // JanelaComboBox
   static constexpr std::array<int, 3> kSegundosJanela = {600, 1800, 3600};
 
   // Until its first drop-down a variable list holds the single item "01".
   bool ListaXCompleta = false;
   bool ListaYCompleta = false;
 
-  // A drop-down fills the list with its 124 items, selects the first and
-  // puts Presets back to "Seleção Individual".
-  void ComboXDropDown();
-  void ComboYDropDown();
-  // Loop k's preset acts only when controller k exists: X = M(k), Y = its PV
-  // ("COxPV") or M(100 + k) ("COxMV"). An item the list does not hold yet
-  // leaves that axis without a selection.
-  void PresetsChange(int item, const Simulacao& simulacao);
+  // A drop-down (ComboX/ComboY DropDown) fills the list with its 124 items,
+  // selects the first and puts the preset back to "Seleção Individual".
+  void CompletaListaX();
+  void CompletaListaY();
+  // A preset chosen (Presets Change). Loop k's preset acts only when
+  // controller k exists: X = M(k), Y = its PV ("COxPV") or M(100 + k)
+  // ("COxMV"). An item the list does not hold yet leaves that axis without a
+  // selection.
+  void AplicaPredefinicao(int item, const Simulacao& simulacao);
   // "Registra" does something only with both axes chosen.
-  bool PodeRegistrar() const { return ComboX >= 0 && ComboY >= 0; }
+  bool PodeRegistrar() const { return ItemX >= 0 && ItemY >= 0; }
   int SegundosJanela() const;
 
   // Record of the simulation file: the header and 18 lines of the prefix

@@ -38,34 +38,34 @@ std::string TextoLimite(double v) {
 TextoAnimado::Layout TextoAnimado::LayoutTipo(int tipo) {
   switch (tipo) {
     case 1:
-      return {.ComboBox1Visivel = true,
-              .Panel2Visivel = false,
-              .Panel2Altura = 89,
+      return {.VariavelVisivel = true,
+              .EscalaVisivel = false,
+              .AlturaEscala = 89,
               .LinhaAlarmeVisivel = true,
               .SomenteLeitura = true,
-              .Label3 = "<Texto>",
+              .LegendaOrigem = "<Texto>",
               .FuncaoTrVisivel = true,
-              .FuncaoTrLeft = 115,
+              .FuncaoTrEsquerda = 115,
               .AlturaJanela = 173};
     case 2:
-      return {.ComboBox1Visivel = false,
-              .Panel2Visivel = true,
-              .Panel2Altura = 61,
+      return {.VariavelVisivel = false,
+              .EscalaVisivel = true,
+              .AlturaEscala = 61,
               .LinhaAlarmeVisivel = false,
               .SomenteLeitura = false,
-              .Label3 = "Equação",
+              .LegendaOrigem = "Equação",
               .FuncaoTrVisivel = true,
-              .FuncaoTrLeft = 67,
+              .FuncaoTrEsquerda = 67,
               .AlturaJanela = 239};
     default:
-      return {.ComboBox1Visivel = true,
-              .Panel2Visivel = true,
-              .Panel2Altura = 89,
+      return {.VariavelVisivel = true,
+              .EscalaVisivel = true,
+              .AlturaEscala = 89,
               .LinhaAlarmeVisivel = true,
               .SomenteLeitura = true,
-              .Label3 = "Variável",
+              .LegendaOrigem = "Variável",
               .FuncaoTrVisivel = false,
-              .FuncaoTrLeft = 115,
+              .FuncaoTrEsquerda = 115,
               .AlturaJanela = 271};
   }
 }
@@ -73,7 +73,7 @@ TextoAnimado::Layout TextoAnimado::LayoutTipo(int tipo) {
 TextoAnimado::TextoAnimado(Simulacao& simulacao, int n) : simulacao_(simulacao), n_(n) {}
 
 int TextoAnimado::Variavel() const {
-  return ComboBox1 >= 0 && ComboBox1 < Memoria::kItens ? ComboBox1 + 1 : 0;
+  return ItemVariavel >= 0 && ItemVariavel < Memoria::kItens ? ItemVariavel + 1 : 0;
 }
 
 const Descritor& TextoAnimado::DescritorDe(int item) const {
@@ -86,15 +86,15 @@ double TextoAnimado::Limite(Expressao& expressao, const std::string& texto) {
   return expressao.Valor(simulacao_.memoria);
 }
 
-// Reuses Label1's storage: once it has grown, a refresh allocates nothing.
+// Reuses TextoExibido's storage: once it has grown, a refresh allocates nothing.
 void TextoAnimado::EscreveNumero(double v) {
   std::array<char, 352> numero;
   const int d = std::clamp(CasasDecimais, 0, 5);
   const std::size_t tamanho = EscreveComLargura(v, d, static_cast<std::size_t>(d), numero.data());
-  Label1.assign(numero.data(), tamanho);
-  Label1 += ' ';
-  Label1 += Unidade;
-  CorLabel1 = v > AlarmeAlto || !(v >= AlarmeBaixo) ? Cor::Vermelho : Cor::Azul;
+  TextoExibido.assign(numero.data(), tamanho);
+  TextoExibido += ' ';
+  TextoExibido += Unidade;
+  CorTextoExibido = v > AlarmeAlto || !(v >= AlarmeBaixo) ? Cor::Vermelho : Cor::Azul;
 }
 
 void TextoAnimado::Atualiza() {
@@ -112,17 +112,18 @@ void TextoAnimado::Atualiza() {
     const std::string_view funcao = FuncaoTr;
     const std::size_t barra = funcao.find('/');
     if (m.celula[item] == 0.0) {
-      Label1.assign(barra == std::string_view::npos ? std::string_view() : funcao.substr(0, barra));
-      CorLabel1 = Cor::Vermelho;
+      TextoExibido.assign(barra == std::string_view::npos ? std::string_view()
+                                                          : funcao.substr(0, barra));
+      CorTextoExibido = Cor::Vermelho;
     } else {
-      Label1.assign(barra == std::string_view::npos ? funcao : funcao.substr(barra + 1));
-      CorLabel1 = Cor::Azul;
+      TextoExibido.assign(barra == std::string_view::npos ? funcao : funcao.substr(barra + 1));
+      CorTextoExibido = Cor::Azul;
     }
     return;
   }
   if (item == 0) {
-    Label1.clear();
-    CorLabel1 = Cor::Azul;
+    TextoExibido.clear();
+    CorTextoExibido = Cor::Azul;
     return;
   }
   const Descritor& descritor = DescritorDe(item);
@@ -142,19 +143,19 @@ bool TextoAnimado::AtualizaParametros(bool /*MostraMensagens*/) {
   const int item = Variavel();
   if (Tipo == 0 && item != 0) {
     const Descritor& descritor = DescritorDe(item);
-    Edit4 = descritor.UEMin;
-    Edit1 = descritor.UEMax;
-    Edit3 = TextoLimite(Limite(lie_, descritor.LIE));
-    Edit2 = TextoLimite(Limite(lse_, descritor.LSE));
+    TextoFaixaMin = descritor.UEMin;
+    TextoFaixaMax = descritor.UEMax;
+    TextoAlarmeBaixo = TextoLimite(Limite(lie_, descritor.LIE));
+    TextoAlarmeAlto = TextoLimite(Limite(lse_, descritor.LSE));
     Unidade = descritor.UnidadeEng;
   }
 
-  const auto maximo = LeNumero(Edit1);
-  const auto minimo = LeNumero(Edit4);
+  const auto maximo = LeNumero(TextoFaixaMax);
+  const auto minimo = LeNumero(TextoFaixaMin);
   if (maximo) FaixaMax = *maximo;
   if (minimo) FaixaMin = *minimo;
-  if (const auto baixo = LeNumero(Edit3)) AlarmeBaixo = *baixo;
-  if (const auto alto = LeNumero(Edit2)) AlarmeAlto = *alto;
+  if (const auto baixo = LeNumero(TextoAlarmeBaixo)) AlarmeBaixo = *baixo;
+  if (const auto alto = LeNumero(TextoAlarmeAlto)) AlarmeAlto = *alto;
 
   bool expressaoValida = true;
   if (Tipo == 2) {
@@ -167,26 +168,26 @@ bool TextoAnimado::AtualizaParametros(bool /*MostraMensagens*/) {
   const bool faixaValida = maximo && minimo && *maximo >= *minimo;
   const bool variavelValida = Tipo == 2 || item != 0;
   const bool valido = faixaValida && variavelValida && expressaoValida;
-  if (valido) Label4 = DescricaoText;
+  if (valido) Titulo = Descricao;
   return valido;
 }
 
 // Type 0: the scale follows the chosen variable (controller outputs M01 … M10
 // start their range at "0.00"). Type 2: the default 0 … 100 scale.
-void TextoAnimado::ComboBox1Change() {
+void TextoAnimado::PreencheEscala() {
   const int item = Variavel();
   if (Tipo == 0 && item != 0) {
     const Descritor& descritor = DescritorDe(item);
-    Edit4 = item <= 10 ? std::string("0.00") : descritor.UEMin;
-    Edit1 = descritor.UEMax;
-    Edit3 = TextoLimite(Limite(lie_, descritor.LIE));
-    Edit2 = TextoLimite(Limite(lse_, descritor.LSE));
+    TextoFaixaMin = item <= 10 ? std::string("0.00") : descritor.UEMin;
+    TextoFaixaMax = descritor.UEMax;
+    TextoAlarmeBaixo = TextoLimite(Limite(lie_, descritor.LIE));
+    TextoAlarmeAlto = TextoLimite(Limite(lse_, descritor.LSE));
     Unidade = descritor.UnidadeEng;
   } else if (Tipo == 2) {
-    Edit4 = "0.00";
-    Edit1 = "100.00";
-    Edit3 = "0.00";
-    Edit2 = "100.00";
+    TextoFaixaMin = "0.00";
+    TextoFaixaMax = "100.00";
+    TextoAlarmeBaixo = "0.00";
+    TextoAlarmeAlto = "100.00";
   }
 }
 

@@ -19,29 +19,30 @@ namespace quiv {
 // placed on the main window's picture. It writes no M-address and is not a
 // step of the scan cycle: the display refresh calls Atualiza every sixth cycle.
 //
-// Label1 (the text shown) and its colour, with min, max the applied range and
-// d = CasasDecimais; "number text of v" is v with d decimals (half away from
+// TextoExibido (the text shown, Label1) and its colour, with min, max the
+// applied range and d = CasasDecimais; "number text of v" is v with d decimals (half away from
 // zero on 15 significant digits), one blank and Unidade:
 //
 //   Tipo 2 "Equação":  v = min + (max − min)·e/100, e = value of FuncaoTr (live)
-//                      Label1 = number text of v
+//                      TextoExibido = number text of v
 //   Tipo 1 "Binário", variable item 1 … 100:
 //                      x = cell; FuncaoTr split at its first "/" into A/B
 //                      (no "/": A empty, B the whole text)
-//                      x = 0: Label1 = A, red;  x ≠ 0: Label1 = B, blue
+//                      x = 0: TextoExibido = A, red
+//                      x ≠ 0: TextoExibido = B, blue
 //   otherwise (Tipo 0, or Tipo 1 on item 101 … 124):
 //                      v = min + (max − min)·x/100, x = cell of the variable
 //                      AlarmeBaixo = LIE, AlarmeAlto = LSE of the variable,
 //                      evaluated as expressions at every refresh
-//                      Label1 = number text of v
+//                      TextoExibido = number text of v
 //   colour (number texts): red when v > AlarmeAlto or not v ≥ AlarmeBaixo
 //                          (so a NaN is red), else blue.
 //
 // Items 100 … 124 have cells but no descriptor: they are read from their
 // cell (process block n's actuator position in 100 + n; 100 stays 0) and scaled
 // with the start descriptor: unit "%", 0 … 100, limits 0 … 100. With no
-// variable selected (Tipo 0 or 1) there is nothing to show: Label1 is empty
-// and blue.
+// variable selected (Tipo 0 or 1) there is nothing to show: TextoExibido is
+// empty and blue.
 class TextoAnimado : public ObjetoCiclo {
  public:
   // Colours the window maps to its palette (Delphi clBlue / clRed).
@@ -49,14 +50,14 @@ class TextoAnimado : public ObjetoCiclo {
 
   // What LayoutTipo arranges: which controls the window shows per type.
   struct Layout {
-    bool ComboBox1Visivel;
-    bool Panel2Visivel;       // unit, decimals, range, alarms
-    int Panel2Altura;         // when shown
-    bool LinhaAlarmeVisivel;  // the alarm row inside Panel2
-    bool SomenteLeitura;      // unit, range and alarm edits read-only
-    std::string_view Label3;
+    bool VariavelVisivel;            // ComboBox1: the variable list
+    bool EscalaVisivel;              // Panel2: unit, decimals, range, alarms
+    int AlturaEscala;                // Panel2's height, when shown
+    bool LinhaAlarmeVisivel;         // the alarm row inside Panel2
+    bool SomenteLeitura;             // unit, range and alarm edits read-only
+    std::string_view LegendaOrigem;  // Label3: what the text is taken from
     bool FuncaoTrVisivel;
-    int FuncaoTrLeft;  // when shown
+    int FuncaoTrEsquerda;  // FuncaoTr's left edge, when shown
     int AlturaJanela;
   };
   // Types other than 1 and 2 are arranged (and refreshed) as type 0.
@@ -69,8 +70,8 @@ class TextoAnimado : public ObjetoCiclo {
   int Numero() const { return n_; }
   int Identidade() const { return IdentidadeTexto(n_); }
 
-  // Recomputes Label1 and CorLabel1 (nothing in off-line runs). An overflow
-  // in an expression propagates as Erro.
+  // Recomputes TextoExibido and CorTextoExibido (nothing in off-line runs).
+  // An overflow in an expression propagates as Erro.
   void Atualiza();
   // The scan cycle refreshes the texts every sixth cycle through this.
   void Calcula() override { Atualiza(); }
@@ -88,30 +89,34 @@ class TextoAnimado : public ObjetoCiclo {
   // read), decimals (lenient integer), unit, range max and min, type and
   // variable item (strict integers: a malformed one throws Erro). The alarm
   // texts are not stored: as the range edits are filled they follow them
-  // (Edit1Change, Edit4Change). Reading applies nothing.
+  // (AlarmeAltoSegueFaixa, AlarmeBaixoSegueFaixa). Reading applies nothing.
   void SalvaParametros(smp::Escritor& e) const;
   void LeParametros(smp::Leitor& l);
 
   // Handlers whose effect is on the form fields. The window marks the
   // simulation modified after each of them.
-  void ComboBox1Change();                // fills the scale and alarm edits from the variable
-  void Edit1Change() { Edit2 = Edit1; }  // the high alarm follows range max
-  void Edit4Change() { Edit3 = Edit4; }  // the low alarm follows range min
+  // A variable chosen (ComboBox1Change): fills the scale and alarm edits
+  // from it.
+  void PreencheEscala();
+  // Range max typed (Edit1Change): the high alarm follows it.
+  void AlarmeAltoSegueFaixa() { TextoAlarmeAlto = TextoFaixaMax; }
+  // Range min typed (Edit4Change): the low alarm follows it.
+  void AlarmeBaixoSegueFaixa() { TextoAlarmeBaixo = TextoFaixaMin; }
 
   // Variable list items: "01   description" … "124   description".
   static std::vector<std::string> ListaVariaveis(const Memoria& memoria);
 
-  // Form fields, as typed. ComboBox1 is the 0-based item index; −1: none.
+  // Form fields, as typed. ItemVariavel is the 0-based item index; −1: none.
   int Tipo = 0;  // 0 "Escalar", 1 "Binário", 2 "Equação"
-  int ComboBox1 = -1;
+  int ItemVariavel = -1;  // ComboBox1
   std::string FuncaoTr = "<Msg se ON>/<Msg se OFF>";
-  std::string DescricaoText;
+  std::string Descricao;  // DescricaoText
   std::string Unidade;
-  int CasasDecimais = 2;      // 0 … 5; other values are clamped when shown
-  std::string Edit1 = "100";  // range max
-  std::string Edit4 = "0";    // range min
-  std::string Edit2 = "100";  // high alarm
-  std::string Edit3 = "0";    // low alarm
+  int CasasDecimais = 2;                // 0 … 5; other values are clamped when shown
+  std::string TextoFaixaMax = "100";    // Edit1: range max
+  std::string TextoFaixaMin = "0";      // Edit4: range min
+  std::string TextoAlarmeAlto = "100";  // Edit2: high alarm
+  std::string TextoAlarmeBaixo = "0";   // Edit3: low alarm
 
   // Applied (held) parameters. The alarms are also rewritten by Atualiza.
   double FaixaMax = 100.0;
@@ -120,9 +125,9 @@ class TextoAnimado : public ObjetoCiclo {
   double AlarmeBaixo = 0.0;
 
   // Read-outs.
-  std::string Label1;
-  Cor CorLabel1 = Cor::Azul;
-  std::string Label4;  // title: DescricaoText at the last successful apply
+  std::string TextoExibido;         // Label1
+  Cor CorTextoExibido = Cor::Azul;  // Label1's colour
+  std::string Titulo;               // Label4: Descricao at the last successful apply
 
   // The variable's item number (1 … 124), or 0 when none is selected.
   int Variavel() const;

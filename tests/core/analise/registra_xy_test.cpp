@@ -47,42 +47,42 @@ class PresetsXYTest : public ::testing::Test {
 };
 
 TEST_F(PresetsXYTest, LoopPresetsPickControllerOutputAndPVOrFilledCell) {
-  xy.ComboXDropDown();
-  xy.ComboYDropDown();
-  xy.PresetsChange(6, doc.simulacao);  // "COxMV [Malha 3]"
-  EXPECT_EQ(xy.Presets, 6);
-  EXPECT_EQ(xy.ComboX, 2);
-  EXPECT_EQ(xy.ComboY, 102);
+  xy.CompletaListaX();
+  xy.CompletaListaY();
+  xy.AplicaPredefinicao(6, doc.simulacao);  // "COxMV [Malha 3]"
+  EXPECT_EQ(xy.Predefinicao, 6);
+  EXPECT_EQ(xy.ItemX, 2);
+  EXPECT_EQ(xy.ItemY, 102);
   EXPECT_TRUE(xy.PodeRegistrar());
-  xy.PresetsChange(5, doc.simulacao);  // "COxPV [Malha 3]": the PV M23
-  EXPECT_EQ(xy.ComboY, 22);
-  xy.PresetsChange(4, doc.simulacao);  // controller 2 absent: nothing changes
-  EXPECT_EQ(xy.ComboX, 2);
-  EXPECT_EQ(xy.ComboY, 22);
-  xy.PresetsChange(0, doc.simulacao);
-  EXPECT_EQ(xy.ComboY, 22);
+  xy.AplicaPredefinicao(5, doc.simulacao);  // "COxPV [Malha 3]": the PV M23
+  EXPECT_EQ(xy.ItemY, 22);
+  xy.AplicaPredefinicao(4, doc.simulacao);  // controller 2 absent: nothing changes
+  EXPECT_EQ(xy.ItemX, 2);
+  EXPECT_EQ(xy.ItemY, 22);
+  xy.AplicaPredefinicao(0, doc.simulacao);
+  EXPECT_EQ(xy.ItemY, 22);
   // A drop-down puts the list and the presets back to their first items.
-  xy.ComboXDropDown();
-  EXPECT_EQ(xy.ComboX, 0);
-  EXPECT_EQ(xy.Presets, 0);
+  xy.CompletaListaX();
+  EXPECT_EQ(xy.ItemX, 0);
+  EXPECT_EQ(xy.Predefinicao, 0);
 }
 
 TEST_F(PresetsXYTest, ItemsTheListDoesNotHoldYetLeaveNoSelection) {
   EXPECT_FALSE(xy.PodeRegistrar());
-  xy.PresetsChange(2, doc.simulacao);  // "COxMV [Malha 1]": X "01" exists, Y 101 not yet
-  EXPECT_EQ(xy.ComboX, 0);
-  EXPECT_EQ(xy.ComboY, -1);
+  xy.AplicaPredefinicao(2, doc.simulacao);  // "COxMV [Malha 1]": X "01" exists, Y 101 not yet
+  EXPECT_EQ(xy.ItemX, 0);
+  EXPECT_EQ(xy.ItemY, -1);
   EXPECT_FALSE(xy.PodeRegistrar());
-  xy.PresetsChange(5, doc.simulacao);  // loop 3: neither item is "01"
-  EXPECT_EQ(xy.ComboX, -1);
-  EXPECT_EQ(xy.ComboY, -1);
+  xy.AplicaPredefinicao(5, doc.simulacao);  // loop 3: neither item is "01"
+  EXPECT_EQ(xy.ItemX, -1);
+  EXPECT_EQ(xy.ItemY, -1);
 }
 
 TEST(RegistradorXYTest, WindowSeconds) {
   RegistradorXY xy;
   const int segundos[] = {600, 1800, 3600};
   for (int i = 0; i < 3; ++i) {
-    xy.JanelaComboBox = i;
+    xy.ItemJanela = i;
     EXPECT_EQ(xy.SegundosJanela(), segundos[i]);
   }
 }

@@ -30,7 +30,7 @@ void MontaPlanta(Documento& d) {
   d.simulacao.memoria.DefineDescritor(21, u);
 
   EntradaDados& ent = d.painel.Entrada(1);
-  ent.EntCheck = true;
+  ent.Incluida = true;
   ent.DefineNome("Vazão");
   ent.Topo = 130;
   ent.Esquerda = 800;
@@ -61,7 +61,7 @@ void MontaPlanta(Documento& d) {
   r.AposLeitura();
 
   TextoAnimado& t = d.NovoTexto(5);
-  t.ComboBox1 = 20;
+  t.ItemVariavel = 20;
   t.AtualizaParametros(false);
 
   d.posicoes.De(TipoObjeto::Controlador, 3) = {"TIC-01", 40, 60, true};
@@ -69,7 +69,7 @@ void MontaPlanta(Documento& d) {
   d.posicoes.De(TipoObjeto::Bloco, 2) = {"FY", 300, 10, false};
   d.posicoes.De(TipoObjeto::Texto, 5) = {"", 77, 88, true};
 
-  d.linearizador().Lin1EndEnt = "03 MV";
+  d.linearizador().TextoEntrada = "03 MV";
   d.comentarios.Exibir = true;
   d.comentarios.Portugues = {"Primeira linha", "", "Última linha"};
 }
@@ -203,9 +203,9 @@ TEST_F(ArquivoSmpTest, IdaEVoltaPeloArquivoDaOsMesmosBytes) {
   EXPECT_EQ(lido.TextoDe(5)->Identidade(), 105);
   EXPECT_EQ(lido.simulacao.memoria.descritor[21].UnidadeEng, "°C");
   EXPECT_EQ(lido.simulacao.memoria.celula[15], 50.0);
-  EXPECT_EQ(lido.painel.Entrada(1).TrackBar, 5000);
+  EXPECT_EQ(lido.painel.Entrada(1).Posicao, 5000);
   EXPECT_EQ(lido.painel.Entrada(1).Topo, 130);
-  EXPECT_EQ(lido.linearizador().Lin1EndEnt, "03 MV");
+  EXPECT_EQ(lido.linearizador().TextoEntrada, "03 MV");
   EXPECT_EQ(lido.comentarios.Portugues, origem.comentarios.Portugues);
   EXPECT_TRUE(lido.comentarios.Exibir);
 }
@@ -263,10 +263,10 @@ TEST_F(ArquivoSmpTest, SemUnidadesESemEntradas) {
     EXPECT_EQ(u.LSE, "100.00") << m;
     EXPECT_EQ(u.UnidadeEng, "%") << m;
   }
-  EXPECT_FALSE(d.painel.Entrada(1).EntCheck);  // untouched
+  EXPECT_FALSE(d.painel.Entrada(1).Incluida);  // untouched
   EXPECT_EQ(d.painel.Entrada(1).Topo, 122);
   ASSERT_NE(d.ControladorDe(3), nullptr);
-  EXPECT_EQ(d.linearizador().Lin1EndEnt, "03 MV");
+  EXPECT_EQ(d.linearizador().TextoEntrada, "03 MV");
   EXPECT_EQ(d.comentarios.Portugues, origem.comentarios.Portugues);
 
   // Only the units block missing: the data entries are read.
@@ -311,8 +311,8 @@ TEST_F(ArquivoSmpTest, InteiroEstritoMalformadoParaALeitura) {
   // What came before stays; nothing after was read.
   EXPECT_EQ(d.Titulo, "Caldeira");
   EXPECT_EQ(d.simulacao.memoria.descritor[21].UnidadeEng, "°C");
-  EXPECT_TRUE(d.painel.Entrada(1).EntCheck);
-  EXPECT_EQ(d.painel.Entrada(1).TrackLabel, "Vazão");
+  EXPECT_TRUE(d.painel.Entrada(1).Incluida);
+  EXPECT_EQ(d.painel.Entrada(1).Nome, "Vazão");
   EXPECT_EQ(d.ControladorDe(3), nullptr);
 }
 
@@ -337,7 +337,7 @@ TEST_F(ArquivoSmpTest, ArquivoTruncadoNaoQuebra) {
     // Past the linearizer the rest is comments, which end with the file.
     if (corte > comentarios) {
       EXPECT_TRUE(completou) << corte;
-      EXPECT_EQ(d.linearizador().Lin1EndEnt, "03 MV") << corte;
+      EXPECT_EQ(d.linearizador().TextoEntrada, "03 MV") << corte;
     }
   }
   // Cut inside the comments: the lines up to the cut are kept.

@@ -30,7 +30,7 @@ void Popula(Documento& d) {
   for (int a = 1; a <= 124; ++a) d.simulacao.memoria.celula[a] = a + 0.5;
 
   EntradaDados& ent = d.painel.Entrada(2);
-  ent.EntCheck = true;
+  ent.Incluida = true;
   ent.Visivel = true;
   ent.DefineNome("Vazão de entrada");
   ent.DefineSlider(false);
@@ -40,24 +40,24 @@ void Popula(Documento& d) {
   Chave& ch = d.painel.Chaves(2);
   ch.Topo = 5;
   ch.Esquerda = 6;
-  ch.DefineTipo(2);
+  ch.DefineOrientacao(2);
   ch.DefineVisivel(true);
-  ch.Click();
+  ch.Alterna();
   BotaoComando& bt = d.painel.Botao(1);
   bt.Nome = "Partida";
   bt.TextoEstado0 = "Parado";
   bt.TextoEstado1 = "Ligado";
   bt.DefineVisivel(true);
-  bt.NormClick();
+  bt.Pressiona();
   d.painel.PainelComandoVisivel = true;
   d.painel.PainelComandoAltura = Painel::AlturaPainelComando(1);
   d.painel.PainelComandoTopo = 7;
   d.painel.PainelComandoEsquerda = 8;
   FormaAnimada& f = d.painel.Forma(3);
-  f.ImagemTipo = FormaAnimada::kRetangulo;
-  f.ImagemVar = "21";
-  f.ImagemCor1 = 0x123456;
-  f.DefineTam(120);
+  f.TipoForma = FormaAnimada::kRetangulo;
+  f.Variavel = "21";
+  f.CorNormal = 0x123456;
+  f.DefineTamanho(120);
   f.TopoForma = 33;
   f.Visivel = true;
 
@@ -75,7 +75,7 @@ void Popula(Documento& d) {
   r.TagText = "TR";
   r.AposLeitura();
   TextoAnimado& t = d.NovoTexto(20);
-  t.ComboBox1 = 20;
+  t.ItemVariavel = 20;
   t.AtualizaParametros(false);
 
   d.posicoes.De(TipoObjeto::Controlador, 3) = {"TIC-01", 40, 60, true};
@@ -90,8 +90,8 @@ void Popula(Documento& d) {
   canal.Min = "10";
   canal.Max = "20";
   canal.DefineValor("15");
-  d.linearizador().Lin1EndEnt = "03 MV";
-  d.linearizador().Lin1MV[2] = "35";
+  d.linearizador().TextoEntrada = "03 MV";
+  d.linearizador().TextoMV[2] = "35";
   d.simulacao.LinearizadorAtivo = true;
 
   d.comentarios.Portugues = {"Primeira linha", "", "Última linha"};
@@ -165,9 +165,9 @@ TEST_F(NovaSimulacaoTest, PainelNoInicioSobreAMesmaSimulacao) {
   for (int n = 1; n <= Painel::kEntradas; ++n) {
     EntradaDados& e = doc.painel.Entrada(n);
     EXPECT_FALSE(e.Visivel);
-    EXPECT_FALSE(e.EntCheck);
-    EXPECT_EQ(e.TrackBar, 0);
-    EXPECT_EQ(e.TrackLabel, "");
+    EXPECT_FALSE(e.Incluida);
+    EXPECT_EQ(e.Posicao, 0);
+    EXPECT_EQ(e.Nome, "");
     EXPECT_EQ(e.Topo, 122 + 64 * (n - 1));
     EXPECT_EQ(e.Esquerda, 844);
   }
@@ -181,9 +181,9 @@ TEST_F(NovaSimulacaoTest, PainelNoInicioSobreAMesmaSimulacao) {
   EXPECT_FALSE(doc.painel.Forma(3).Visivel);
 
   // The rebuilt controls write the cells of this document's plant.
-  doc.painel.Chaves(1).Click();
+  doc.painel.Chaves(1).Alterna();
   doc.painel.Entrada(1).DefinePosicao(2550);
-  doc.painel.Botao(3).NormClick();
+  doc.painel.Botao(3).Pressiona();
   EXPECT_EQ(doc.simulacao.memoria.celula[11], 1.0);
   EXPECT_DOUBLE_EQ(doc.simulacao.memoria.celula[15], 25.5);
   EXPECT_EQ(doc.simulacao.memoria.celula[99], 1.0);
@@ -193,7 +193,7 @@ TEST_F(NovaSimulacaoTest, PainelNoInicioSobreAMesmaSimulacao) {
 TEST_F(NovaSimulacaoTest, GeradorLinearizadorEConfiguracao) {
   EXPECT_EQ(doc.gerador().Canal(81).Desc, "Descrição");
   EXPECT_EQ(doc.gerador().Canal(81).Tipo, 0);
-  EXPECT_EQ(doc.linearizador().Lin1EndEnt, "01 MV");
+  EXPECT_EQ(doc.linearizador().TextoEntrada, "01 MV");
   EXPECT_FALSE(doc.simulacao.LinearizadorAtivo);
   EXPECT_EQ(doc.Titulo, "");
   EXPECT_EQ(doc.FiguraFundo, "");
@@ -232,13 +232,13 @@ TEST(NovaSimulacao, MantemOQueNaoEDaSimulacao) {
   Documento d;
   d.simulacao.IdiomaIngles = true;
   d.comentarios.Exibir = true;
-  d.registradorXY.ComboX = 20;
+  d.registradorXY.ItemX = 20;
   int avisos = 0;
   d.simulacao.Mensagem = [&avisos](std::string_view) { ++avisos; };
   d.NovaSimulacao();
   EXPECT_TRUE(d.simulacao.IdiomaIngles);
   EXPECT_TRUE(d.comentarios.Exibir);
-  EXPECT_EQ(d.registradorXY.ComboX, 20);
+  EXPECT_EQ(d.registradorXY.ItemX, 20);
   d.simulacao.Informa("x");
   EXPECT_EQ(avisos, 1);
 }

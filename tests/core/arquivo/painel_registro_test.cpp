@@ -53,7 +53,7 @@ class RegistroPainelTest : public ::testing::Test {
  protected:
   RegistroPainelTest() {
     EntradaDados& d = p.Entrada(1);
-    d.EntCheck = true;
+    d.Incluida = true;
     d.DefineNome("Vazão de água");
     d.Topo = 100;
     d.Esquerda = -20;
@@ -64,18 +64,18 @@ class RegistroPainelTest : public ::testing::Test {
     f.TopoForma = 300;
     f.Esquerda = 700;
     f.Visivel = true;
-    f.ImagemTipo = FormaAnimada::kRetangulo;
-    f.ImagemVar = "42";
-    f.ImagemTam = 120;
-    f.ImagemTamW = 30;
-    f.ImagemCor1 = 0x123456;
-    f.ImagemCor2 = 0xFF0000;
+    f.TipoForma = FormaAnimada::kRetangulo;
+    f.Variavel = "42";
+    f.Tamanho = 120;
+    f.TamanhoLargura = 30;
+    f.CorNormal = 0x123456;
+    f.CorLigada = 0xFF0000;
 
     Chave& c = p.Chaves(2);
     c.Topo = 55;
     c.Esquerda = 66;
     c.Visivel = true;
-    c.ChaveTipo = 1;
+    c.Orientacao = 1;
     s.memoria.celula[12] = 1.0;
 
     p.PainelComandoTopo = 300;
@@ -88,10 +88,10 @@ class RegistroPainelTest : public ::testing::Test {
     b.Nome = "Bomba";
     s.memoria.celula[97] = 1.0;
 
-    lin.Lin1EndEnt = "21 PV";
+    lin.TextoEntrada = "21 PV";
     s.LinearizadorAtivo = true;
-    lin.Lin1MV[6] = "99,5";
-    lin.Lin1PV[2] = "10";
+    lin.TextoMV[6] = "99,5";
+    lin.TextoPV[2] = "10";
   }
 
   Simulacao s;
@@ -162,21 +162,21 @@ TEST_F(RegistroPainelTest, RoundTripThroughFileBytes) {
   // Reading restores the controls' state, not only the fields.
   const EntradaDados& d = p2.Entrada(1);
   EXPECT_TRUE(d.Visivel);
-  EXPECT_EQ(d.TrackBar, 5000);
-  EXPECT_EQ(d.TrackBackHeight, EntradaDados::kAlturaSemSlider);
-  EXPECT_EQ(d.TrackBackWidth, 7 * 13 + 75);  // 13 characters, not 14 bytes
+  EXPECT_EQ(d.Posicao, 5000);
+  EXPECT_EQ(d.AlturaFundo, EntradaDados::kAlturaSemSlider);
+  EXPECT_EQ(d.LarguraFundo, 7 * 13 + 75);  // 13 characters, not 14 bytes
   EXPECT_EQ(s2.memoria.DescricaoEndereco[15], "Vazão de água");
   EXPECT_FALSE(p2.Entrada(2).Visivel);
   const FormaAnimada& f = p2.Forma(2);
   EXPECT_EQ(f.Topo, 300);
-  EXPECT_EQ(f.ImagemVar, "42");
+  EXPECT_EQ(f.Variavel, "42");
   EXPECT_DOUBLE_EQ(f.EscalaForma, 120 / 50.0);
   EXPECT_EQ(f.Largura, 30);
   EXPECT_EQ(f.Cor, 0x123456u);
   EXPECT_DOUBLE_EQ(s2.memoria.celula[12], 1.0);
   EXPECT_TRUE(p2.Chaves(2).Figura[4]);
-  EXPECT_TRUE(p2.Botao(1).PressVisivel);
-  EXPECT_FALSE(p2.Botao(1).NormVisivel);
+  EXPECT_TRUE(p2.Botao(1).FiguraPressionadaVisivel);
+  EXPECT_FALSE(p2.Botao(1).FiguraSoltaVisivel);
   EXPECT_TRUE(s2.LinearizadorAtivo);
 }
 
@@ -184,7 +184,7 @@ TEST_F(RegistroPainelTest, BilingualTextsTakeTheReadingLanguagesPart) {
   p.Botao(1).TextoEstado0 = "Desligado|Off";
   p.Botao(1).TextoEstado1 = "Ligado|On";
   p.Entrada(1).DefineNome("Nível|Level");
-  lin.Lin1EndEnt = "a|b";
+  lin.TextoEntrada = "a|b";
   for (bool ingles : {false, true}) {
     SCOPED_TRACE(ingles);
     smp::Leitor l(Escreve(p, lin), ingles);
@@ -195,9 +195,9 @@ TEST_F(RegistroPainelTest, BilingualTextsTakeTheReadingLanguagesPart) {
     EXPECT_EQ(p2.Botao(1).TextoEstado0, ingles ? "Off" : "Desligado");
     EXPECT_EQ(p2.Botao(1).TextoEstado1, ingles ? "On" : "Ligado");
     EXPECT_EQ(p2.Botao(1).Nome, "Bomba");
-    EXPECT_EQ(p2.Entrada(1).TrackLabel, ingles ? "Level" : "Nível");
+    EXPECT_EQ(p2.Entrada(1).Nome, ingles ? "Level" : "Nível");
     EXPECT_EQ(s2.memoria.DescricaoEndereco[15], ingles ? "Level" : "Nível");
-    EXPECT_EQ(lin2.Lin1EndEnt, "a|b");  // the linearizer's texts are plain
+    EXPECT_EQ(lin2.TextoEntrada, "a|b");  // the linearizer's texts are plain
   }
 }
 
@@ -231,7 +231,7 @@ TEST(RegistroPainelEntradas, SliderPositionFromTheCell) {
     smp::Leitor l(GruposEntradas({"TRUE", "Nível", "10", "20", c.valor, "TRUE"}));
     p.LeEntradas(l);
     EXPECT_DOUBLE_EQ(s.memoria.celula[15], c.celula);
-    EXPECT_EQ(p.Entrada(1).TrackBar, c.posicao);
+    EXPECT_EQ(p.Entrada(1).Posicao, c.posicao);
   }
 }
 
@@ -253,8 +253,8 @@ TEST(RegistroPainelEntradas, MalformedPositionStopsWithTheText) {
                   "'" + std::string(ruim) + "' is not a valid integer value");
       }
       // What was read before the bad line stays; the value line was not reached.
-      EXPECT_TRUE(p.Entrada(1).EntCheck);
-      EXPECT_EQ(p.Entrada(1).TrackLabel, "Nome");
+      EXPECT_TRUE(p.Entrada(1).Incluida);
+      EXPECT_EQ(p.Entrada(1).Nome, "Nome");
       EXPECT_EQ(s.memoria.celula[15], 0.0);
       EXPECT_EQ(l.Posicao(), static_cast<std::size_t>(linha + 1));
     }
@@ -267,7 +267,7 @@ TEST(RegistroPainelEntradas, FalseLeavesTheControlsAsTheyAre) {
   p.Entrada(1).Visivel = true;
   smp::Leitor l(GruposEntradas({"FALSE", "X", "1", "2", "3", "true"}));
   p.LeEntradas(l);
-  EXPECT_FALSE(p.Entrada(1).EntCheck);
+  EXPECT_FALSE(p.Entrada(1).Incluida);
   EXPECT_TRUE(p.Entrada(1).Visivel);
   EXPECT_FALSE(p.Entrada(1).ComSlider);  // only the exact "TRUE" is true
 }
@@ -284,12 +284,12 @@ TEST(RegistroPainelFormas, LenientLinesAndItemIndices) {
   EXPECT_EQ(f.Topo, 12);
   EXPECT_EQ(f.Esquerda, 0);
   EXPECT_TRUE(f.Visivel);
-  EXPECT_EQ(f.ImagemTipo, -1);  // off the kind list
-  EXPECT_EQ(f.ImagemVar, "");   // item 99 is past "99"
-  EXPECT_EQ(f.ImagemTam, 300);
-  EXPECT_EQ(f.ImagemTamW, 0);
-  EXPECT_EQ(f.ImagemCor1, 0x00FFFFu);
-  EXPECT_EQ(f.ImagemCor2, 0x0000FFu);
+  EXPECT_EQ(f.TipoForma, -1);  // off the kind list
+  EXPECT_EQ(f.Variavel, "");   // item 99 is past "99"
+  EXPECT_EQ(f.Tamanho, 300);
+  EXPECT_EQ(f.TamanhoLargura, 0);
+  EXPECT_EQ(f.CorNormal, 0x00FFFFu);
+  EXPECT_EQ(f.CorLigada, 0x0000FFu);
   EXPECT_EQ(f.Largura, 0);
   EXPECT_EQ(p.Forma(2).TopoForma, 0);
 }
@@ -304,8 +304,8 @@ TEST(RegistroPainelFormas, BadColourStopsTheLoad) {
   } catch (const Erro& e) {
     EXPECT_STREQ(e.what(), "'vermelho' is not a valid integer value");
   }
-  EXPECT_EQ(p.Forma(1).ImagemVar, "5");
-  EXPECT_EQ(p.Forma(1).ImagemCor1, 0x0000FFu);
+  EXPECT_EQ(p.Forma(1).Variavel, "5");
+  EXPECT_EQ(p.Forma(1).CorNormal, 0x0000FFu);
   EXPECT_EQ(l.Posicao(), 9u);
 }
 
@@ -349,17 +349,17 @@ TEST(RegistroPainelChaves, SwitchLeftOutKeepsItsPictures) {
 TEST(RegistroPainelBotoes, PictureOfTheValue) {
   Simulacao s;
   Painel p{s};
-  p.Botao(3).NormVisivel = true;  // left out: kept
+  p.Botao(3).FiguraSoltaVisivel = true;  // left out: kept
   smp::Leitor l(
       {"TRUE", "a", "b", "c", "1", "TRUE", "d", "e", "f", "0.6", "FALSE", "g", "h", "i", "1"});
   p.LeBotoes(l);
-  EXPECT_TRUE(p.Botao(1).PressVisivel);
-  EXPECT_FALSE(p.Botao(1).NormVisivel);
-  EXPECT_TRUE(p.Botao(2).NormVisivel);  // only exactly 1 is pressed
-  EXPECT_FALSE(p.Botao(2).PressVisivel);
+  EXPECT_TRUE(p.Botao(1).FiguraPressionadaVisivel);
+  EXPECT_FALSE(p.Botao(1).FiguraSoltaVisivel);
+  EXPECT_TRUE(p.Botao(2).FiguraSoltaVisivel);  // only exactly 1 is pressed
+  EXPECT_FALSE(p.Botao(2).FiguraPressionadaVisivel);
   EXPECT_DOUBLE_EQ(s.memoria.celula[98], 0.6);
-  EXPECT_TRUE(p.Botao(3).NormVisivel);
-  EXPECT_FALSE(p.Botao(3).PressVisivel);
+  EXPECT_TRUE(p.Botao(3).FiguraSoltaVisivel);
+  EXPECT_FALSE(p.Botao(3).FiguraPressionadaVisivel);
   EXPECT_EQ(p.Botao(3).Nome, "i");
 }
 
@@ -378,8 +378,8 @@ TEST(RegistroPainelFimDoArquivo, MissingLinesReadAsEmpty) {
   EXPECT_FALSE(p.Botao(1).Visivel);
   EXPECT_EQ(p.Botao(2).TextoEstado1, "");
   EXPECT_FALSE(s.LinearizadorAtivo);
-  EXPECT_EQ(lin.Lin1EndEnt, "");
-  EXPECT_EQ(lin.Lin1PV[6], "");
+  EXPECT_EQ(lin.TextoEntrada, "");
+  EXPECT_EQ(lin.TextoPV[6], "");
   // Strict positions and colours do not accept an empty line.
   smp::Leitor vazio(Linhas{});
   EXPECT_THROW(p.LeEntradas(vazio), Erro);
@@ -399,12 +399,12 @@ TEST(RegistroPainelLinearizador, HeaderIsNotLookedAtAndFlagIsExact) {
                  "d", "e", "f", "próxima"});
   s.LinearizadorAtivo = true;
   lin.LeParametros(l);
-  EXPECT_EQ(lin.Lin1EndEnt, "05 TE");
+  EXPECT_EQ(lin.TextoEntrada, "05 TE");
   EXPECT_FALSE(s.LinearizadorAtivo);  // only "TRUE" ticks the box
-  EXPECT_EQ(lin.Lin1MV[1], "1");
-  EXPECT_EQ(lin.Lin1MV[6], "6");
-  EXPECT_EQ(lin.Lin1PV[1], "a");
-  EXPECT_EQ(lin.Lin1PV[6], "f");
+  EXPECT_EQ(lin.TextoMV[1], "1");
+  EXPECT_EQ(lin.TextoMV[6], "6");
+  EXPECT_EQ(lin.TextoPV[1], "a");
+  EXPECT_EQ(lin.TextoPV[6], "f");
   EXPECT_EQ(l.Linha(), "próxima");
 }
 

@@ -26,10 +26,10 @@ TEST(RegistroXYTest, WritesHeaderAndEighteenBarePrefixesWhateverTheChoices) {
   RegistradorXY inicial;
   EXPECT_EQ(Escreve(inicial), kRegistro);
   RegistradorXY escolhido;
-  escolhido.Presets = 6;
-  escolhido.ComboX = 2;
-  escolhido.ComboY = 102;
-  escolhido.JanelaComboBox = 2;
+  escolhido.Predefinicao = 6;
+  escolhido.ItemX = 2;
+  escolhido.ItemY = 102;
+  escolhido.ItemJanela = 2;
   EXPECT_EQ(Escreve(escolhido), kRegistro);
 }
 
@@ -52,17 +52,17 @@ TEST(RegistroXYTest, ReadsNineteenLinesAndChangesNothing) {
     std::vector<std::string> linhas = caso.linhas;
     linhas.push_back("seguinte");
     RegistradorXY r;
-    r.Presets = 3;
-    r.ComboX = 4;
-    r.ComboY = 5;
-    r.JanelaComboBox = 1;
+    r.Predefinicao = 3;
+    r.ItemX = 4;
+    r.ItemY = 5;
+    r.ItemJanela = 1;
     smp::Leitor l(linhas);
     r.LeParametros(l);
     EXPECT_EQ(l.Posicao(), 19u);
-    EXPECT_EQ(r.Presets, 3);
-    EXPECT_EQ(r.ComboX, 4);
-    EXPECT_EQ(r.ComboY, 5);
-    EXPECT_EQ(r.JanelaComboBox, 1);
+    EXPECT_EQ(r.Predefinicao, 3);
+    EXPECT_EQ(r.ItemX, 4);
+    EXPECT_EQ(r.ItemY, 5);
+    EXPECT_EQ(r.ItemJanela, 1);
     // A short record makes the next one start shifted: nothing detects it.
     EXPECT_EQ(l.Linha(), caso.linhas.size() >= 19 ? "seguinte" : "");
   }

@@ -13,16 +13,16 @@ namespace {
 class RegistroTextoAnimadoTest : public ::testing::Test {
  protected:
   RegistroTextoAnimadoTest() {
-    t.DescricaoText = "Temperatura";
+    t.Descricao = "Temperatura";
     t.FuncaoTr = "Ligado/Desligado";
     t.CasasDecimais = 3;
     t.Unidade = "°C";
-    t.Edit1 = "150.00";
-    t.Edit4 = "-20";
-    t.Edit2 = "140";  // alarms: not stored
-    t.Edit3 = "-10";
+    t.TextoFaixaMax = "150.00";
+    t.TextoFaixaMin = "-20";
+    t.TextoAlarmeAlto = "140";  // alarms: not stored
+    t.TextoAlarmeBaixo = "-10";
     t.Tipo = 1;
-    t.ComboBox1 = 20;
+    t.ItemVariavel = 20;
   }
 
   std::vector<std::string> Linhas(const TextoAnimado& texto) {
@@ -74,38 +74,38 @@ TEST_F(RegistroTextoAnimadoTest, RoundTripThroughFileBytes) {
   lido.LeParametros(l);
   EXPECT_EQ(l.Posicao(), 9u);
   EXPECT_EQ(Linhas(lido), Linhas(t));
-  EXPECT_EQ(lido.DescricaoText, t.DescricaoText);
+  EXPECT_EQ(lido.Descricao, t.Descricao);
   EXPECT_EQ(lido.FuncaoTr, t.FuncaoTr);
   EXPECT_EQ(lido.CasasDecimais, 3);
   EXPECT_EQ(lido.Unidade, "°C");
-  EXPECT_EQ(lido.Edit1, "150.00");
-  EXPECT_EQ(lido.Edit4, "-20");
+  EXPECT_EQ(lido.TextoFaixaMax, "150.00");
+  EXPECT_EQ(lido.TextoFaixaMin, "-20");
   EXPECT_EQ(lido.Tipo, 1);
-  EXPECT_EQ(lido.ComboBox1, 20);
+  EXPECT_EQ(lido.ItemVariavel, 20);
 }
 
 TEST_F(RegistroTextoAnimadoTest, AlarmsFollowTheRangeReadAndNothingIsApplied) {
   TextoAnimado lido{s, 4};
-  lido.Edit2 = "999";
-  lido.Edit3 = "-999";
+  lido.TextoAlarmeAlto = "999";
+  lido.TextoAlarmeBaixo = "-999";
   smp::Leitor l(Linhas(t));
   lido.LeParametros(l);
-  EXPECT_EQ(lido.Edit2, "150.00");  // not t's "140": alarms are not stored
-  EXPECT_EQ(lido.Edit3, "-20");
+  EXPECT_EQ(lido.TextoAlarmeAlto, "150.00");  // not t's "140": alarms are not stored
+  EXPECT_EQ(lido.TextoAlarmeBaixo, "-20");
   EXPECT_EQ(lido.FaixaMax, 100.0);  // applied only by AtualizaParametros
   EXPECT_EQ(lido.FaixaMin, 0.0);
-  EXPECT_EQ(lido.Label4, "");
+  EXPECT_EQ(lido.Titulo, "");
 }
 
 TEST_F(RegistroTextoAnimadoTest, DescriptionAndFunctionAreBilingual) {
-  t.DescricaoText = "Bomba|Pump";
+  t.Descricao = "Bomba|Pump";
   t.FuncaoTr = "Ligada/Desligada|On/Off";
   t.Unidade = "m|ft";  // plain text: taken whole
   for (const bool ingles : {false, true}) {
     smp::Leitor l(Linhas(t), ingles);
     TextoAnimado lido{s, 4};
     lido.LeParametros(l);
-    EXPECT_EQ(lido.DescricaoText, ingles ? "Pump" : "Bomba");
+    EXPECT_EQ(lido.Descricao, ingles ? "Pump" : "Bomba");
     EXPECT_EQ(lido.FuncaoTr, ingles ? "On/Off" : "Ligada/Desligada");
     EXPECT_EQ(lido.Unidade, "m|ft");
   }
@@ -139,7 +139,7 @@ TEST_F(RegistroTextoAnimadoTest, ShiftedLinesGiveShiftedValues) {
     TextoAnimado lido{s, 4};
     lido.LeParametros(l);
     EXPECT_EQ(lido.Unidade, unidade) << linha;
-    EXPECT_EQ(lido.Edit1, "150.00");
+    EXPECT_EQ(lido.TextoFaixaMax, "150.00");
   }
 }
 
@@ -158,7 +158,7 @@ TEST_F(RegistroTextoAnimadoTest, MissingLinesAtTheEndStopAtTheType) {
         }
       },
       Erro);
-  EXPECT_EQ(lido.Edit4, "-20");
+  EXPECT_EQ(lido.TextoFaixaMin, "-20");
   EXPECT_EQ(l.Posicao(), 8u);  // stopped on the type line
 
   // Missing lines before the integers read as empty texts without error.
@@ -173,8 +173,8 @@ TEST_F(RegistroTextoAnimadoTest, MissingLinesAtTheEndStopAtTheType) {
   smp::Leitor l2(curtas);
   TextoAnimado vazio{s, 4};
   vazio.LeParametros(l2);
-  EXPECT_EQ(vazio.Edit1, "");
-  EXPECT_EQ(vazio.Edit2, "");
+  EXPECT_EQ(vazio.TextoFaixaMax, "");
+  EXPECT_EQ(vazio.TextoAlarmeAlto, "");
   EXPECT_EQ(vazio.Tipo, 2);
 }
 

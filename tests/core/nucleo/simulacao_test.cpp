@@ -55,11 +55,11 @@ TEST(SimulacaoTest, StepOrderFollowsTheDataFlow) {
   s.linearizador = std::make_unique<Registra>(log, "L");
   s.AtualizaDisplays = [&] { log.push_back("D"); };
 
-  s.Timer1Timer(0);
+  s.Ciclo(0);
   EXPECT_EQ(log, (std::vector<std::string>{"G", "P1", "P3", "B1", "B24", "C1", "C2", "R1"}));
   s.LinearizadorAtivo = true;
   log.clear();
-  s.Timer1Timer(100);
+  s.Ciclo(100);
   EXPECT_EQ(log, (std::vector<std::string>{"G", "P1", "P3", "B1", "B24", "C1", "C2", "L", "R1"}));
 }
 
@@ -70,7 +70,7 @@ TEST(SimulacaoTest, TextsRefreshBeforeTheDisplaysAndTheSteps) {
   s.textos.Inclui(1, std::make_unique<Registra>(log, "T1"));
   s.processos.Inclui(1, std::make_unique<Registra>(log, "P1"));
   s.AtualizaDisplays = [&] { log.push_back("D"); };
-  for (int ciclo = 1; ciclo <= 6; ++ciclo) s.Timer1Timer(100.0 * ciclo);
+  for (int ciclo = 1; ciclo <= 6; ++ciclo) s.Ciclo(100.0 * ciclo);
   EXPECT_EQ(log, (std::vector<std::string>{"P1", "P1", "P1", "P1", "P1", "T1", "T2", "D", "P1"}));
 }
 
@@ -80,16 +80,16 @@ TEST(SimulacaoTest, DisplaysEverySixthCycleAndCycleTime) {
   s.AtualizaDisplays = [&] { ++displays; };
   std::vector<int> quando;
   for (int ciclo = 1; ciclo <= 13; ++ciclo) {
-    s.Timer1Timer(1000.0 + 100.0 * ciclo);
+    s.Ciclo(1000.0 + 100.0 * ciclo);
     if (displays > static_cast<int>(quando.size())) quando.push_back(ciclo);
   }
   EXPECT_EQ(quando, (std::vector<int>{6, 12}));
   EXPECT_DOUBLE_EQ(s.TempoCiclo, 100.0);
   EXPECT_DOUBLE_EQ(s.dt, 0.1);
   Simulacao nova;
-  nova.Timer1Timer(36000000.0);  // first cycle: the time since midnight
+  nova.Ciclo(36000000.0);  // first cycle: the time since midnight
   EXPECT_DOUBLE_EQ(nova.TempoCiclo, 36000000.0);
-  nova.Timer1Timer(5.0);  // across midnight
+  nova.Ciclo(5.0);  // across midnight
   EXPECT_LT(nova.TempoCiclo, 0.0);
 }
 
@@ -105,11 +105,11 @@ TEST(SimulacaoTest, OneCycleLoopDelayAndSlotOrder) {
   s.processos.Inclui(2, std::make_unique<Copia>(m, 21, 22));
   s.processos.Inclui(3, std::make_unique<Copia>(m, 24, 23));
   s.processos.Inclui(4, std::make_unique<Copia>(m, 22, 24));
-  s.Timer1Timer(0);
+  s.Ciclo(0);
   EXPECT_EQ(m.celula[21], 0);
   EXPECT_EQ(m.celula[1], 1);
   EXPECT_EQ(m.celula[22], 0);
-  s.Timer1Timer(100);
+  s.Ciclo(100);
   EXPECT_EQ(m.celula[21], 1);
   EXPECT_EQ(m.celula[22], 1);
   EXPECT_EQ(m.celula[23], 0);  // process 4's previous output
@@ -123,11 +123,11 @@ TEST(SimulacaoTest, AnErrorEndsTheCycleWhereItHappens) {
   s.processos.Inclui(1, std::make_unique<Registra>(log, "P1"));
   s.processos.Inclui(2, std::make_unique<Falha>());
   s.controladores.Inclui(1, std::make_unique<Registra>(log, "C1"));
-  EXPECT_THROW(s.Timer1Timer(0), Erro);
+  EXPECT_THROW(s.Ciclo(0), Erro);
   EXPECT_EQ(log, std::vector<std::string>{"P1"});
   s.processos.Remove(2);
   EXPECT_FALSE(s.processos.Incluido(2));
-  s.Timer1Timer(100);
+  s.Ciclo(100);
   EXPECT_EQ(log, (std::vector<std::string>{"P1", "P1", "C1"}));
 }
 

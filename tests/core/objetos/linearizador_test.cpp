@@ -15,8 +15,8 @@ class LinearizadorTest : public ::testing::Test {
   // Table from two columns of six texts.
   void Tabela(const std::array<const char*, 6>& mv, const std::array<const char*, 6>& pv) {
     for (int i = 1; i <= 6; ++i) {
-      l.Lin1MV[i] = mv[i - 1];
-      l.Lin1PV[i] = pv[i - 1];
+      l.TextoMV[i] = mv[i - 1];
+      l.TextoPV[i] = pv[i - 1];
     }
   }
   double Passo(double x) {
@@ -152,10 +152,10 @@ TEST_F(LinearizadorTest, InputAddressReadsTheFirstTwoCharacters) {
 
 TEST_F(LinearizadorTest, InputOfNoCellIsZero) {
   s.memoria.celula[21] = 42;
-  l.Lin1EndEnt = "21 PV";
+  l.TextoEntrada = "21 PV";
   l.Calcula();
   EXPECT_DOUBLE_EQ(s.memoria.celula[13], 42);
-  l.Lin1EndEnt = "xx";
+  l.TextoEntrada = "xx";
   l.Calcula();
   EXPECT_EQ(l.Entrada, 0);
   EXPECT_DOUBLE_EQ(s.memoria.celula[13], 0);
@@ -169,7 +169,7 @@ TEST_F(LinearizadorTest, TableTextsTakeACommaAndReadNonNumbersAsZero) {
   EXPECT_DOUBLE_EQ(l.PV[4], 100);
   EXPECT_DOUBLE_EQ(s.memoria.celula[13], 25);
   // A changed text is read again.
-  l.Lin1PV[2] = "40";
+  l.TextoPV[2] = "40";
   EXPECT_DOUBLE_EQ(Passo(20), 25);
 }
 

@@ -17,8 +17,8 @@ class PainelTest : public ::testing::Test {
     s.memoria.descritor[endereco].UEMax = hi;
   }
   void Digita(EntradaDados& e, const std::string& texto) {
-    e.TrackText = texto;
-    e.TrackTextKeyPress(EntradaDados::kEnter);
+    e.TextoValor = texto;
+    e.TeclaValor(EntradaDados::kEnter);
   }
 
   Simulacao s;
@@ -32,11 +32,11 @@ TEST_F(PainelTest, SliderWritesThePercentageAndShowsTheEngineeringValue) {
   EntradaDados& e = p.Entrada(1);
   e.DefinePosicao(2550);
   EXPECT_DOUBLE_EQ(M(15), 25.5);
-  EXPECT_EQ(e.TrackText, "51.00");
+  EXPECT_EQ(e.TextoValor, "51.00");
   e.DefinePosicao(0);
-  EXPECT_EQ(e.TrackText, "0.00");
+  EXPECT_EQ(e.TextoValor, "0.00");
   e.DefinePosicao(20000);
-  EXPECT_EQ(e.TrackBar, 10000);
+  EXPECT_EQ(e.Posicao, 10000);
   EXPECT_DOUBLE_EQ(M(15), 100);
 }
 
@@ -46,9 +46,9 @@ TEST_F(PainelTest, EachEntryWritesItsOwnCellOnItsOwnRange) {
     p.Entrada(n).DefinePosicao(1000 * n);
     EXPECT_DOUBLE_EQ(M(14 + n), 10.0 * n) << n;
   }
-  EXPECT_EQ(p.Entrada(1).TrackText, "-0.80");
-  EXPECT_EQ(p.Entrada(5).TrackText, "0.00");  // no "-0.00"
-  EXPECT_EQ(p.Entrada(6).TrackText, "0.20");
+  EXPECT_EQ(p.Entrada(1).TextoValor, "-0.80");
+  EXPECT_EQ(p.Entrada(5).TextoValor, "0.00");  // no "-0.00"
+  EXPECT_EQ(p.Entrada(6).TextoValor, "0.20");
 }
 
 TEST_F(PainelTest, TypedValueGoesThroughTheRoundedSliderPosition) {
@@ -56,24 +56,24 @@ TEST_F(PainelTest, TypedValueGoesThroughTheRoundedSliderPosition) {
   EntradaDados& e = p.Entrada(1);
   Digita(e, "150");
   EXPECT_DOUBLE_EQ(M(15), 75);
-  EXPECT_EQ(e.TrackBar, 7500);
-  EXPECT_EQ(e.TrackText, "150.00");
+  EXPECT_EQ(e.Posicao, 7500);
+  EXPECT_EQ(e.TextoValor, "150.00");
 
   // 33.333 → 16.6665 % → position 1666.65 → 1667 → 16.67 %, 33.34 shown.
   Digita(e, "33.333");
-  EXPECT_EQ(e.TrackBar, 1667);
+  EXPECT_EQ(e.Posicao, 1667);
   EXPECT_DOUBLE_EQ(M(15), 16.67);
-  EXPECT_EQ(e.TrackText, "33.34");
+  EXPECT_EQ(e.TextoValor, "33.34");
 }
 
 TEST_F(PainelTest, PositionHalvesRoundToEven) {
   EntradaDados& e = p.Entrada(2);  // default range 0 … 100
   Digita(e, "0.125");              // position 12.5
-  EXPECT_EQ(e.TrackBar, 12);
+  EXPECT_EQ(e.Posicao, 12);
   EXPECT_DOUBLE_EQ(M(16), 0.12);
-  EXPECT_EQ(e.TrackText, "0.12");
+  EXPECT_EQ(e.TextoValor, "0.12");
   Digita(e, "0.135");  // 13.5 in exact arithmetic, 13.500000000000002 in doubles
-  EXPECT_EQ(e.TrackBar, 14);
+  EXPECT_EQ(e.Posicao, 14);
 }
 
 TEST_F(PainelTest, RefusedTypedValueRestoresTheSliderText) {
@@ -82,28 +82,28 @@ TEST_F(PainelTest, RefusedTypedValueRestoresTheSliderText) {
   e.DefinePosicao(2550);
   for (const char* texto : {"250", "-0.01", "200.001", "abc", "", "1.5.2", "12abc"}) {
     Digita(e, texto);
-    EXPECT_EQ(e.TrackText, "51.00") << texto;
-    EXPECT_EQ(e.TrackBar, 2550) << texto;
+    EXPECT_EQ(e.TextoValor, "51.00") << texto;
+    EXPECT_EQ(e.Posicao, 2550) << texto;
     EXPECT_DOUBLE_EQ(M(15), 25.5) << texto;
   }
   // Bounds are inside, a comma is the decimal point, blanks are ignored.
   Digita(e, "200");
-  EXPECT_EQ(e.TrackBar, 10000);
+  EXPECT_EQ(e.Posicao, 10000);
   Digita(e, " 0 ");
-  EXPECT_EQ(e.TrackBar, 0);
+  EXPECT_EQ(e.Posicao, 0);
   Digita(e, "12,5");
-  EXPECT_EQ(e.TrackBar, 625);
+  EXPECT_EQ(e.Posicao, 625);
 }
 
 TEST_F(PainelTest, EscapeRestoresAndOtherKeysDoNothing) {
   EntradaDados& e = p.Entrada(3);
   e.DefinePosicao(4200);
-  e.TrackText = "77";
-  e.TrackTextKeyPress('7');
-  EXPECT_EQ(e.TrackText, "77");
+  e.TextoValor = "77";
+  e.TeclaValor('7');
+  EXPECT_EQ(e.TextoValor, "77");
   EXPECT_DOUBLE_EQ(M(17), 42);
-  e.TrackTextKeyPress(EntradaDados::kEsc);
-  EXPECT_EQ(e.TrackText, "42.00");
+  e.TeclaValor(EntradaDados::kEsc);
+  EXPECT_EQ(e.TextoValor, "42.00");
   EXPECT_DOUBLE_EQ(M(17), 42);
 }
 
@@ -111,10 +111,10 @@ TEST_F(PainelTest, EmptyRangeRefusesTypingByDivisionByZeroButTheSliderWorks) {
   Faixa(18, "5", "5");
   EntradaDados& e = p.Entrada(4);
   Digita(e, "6");  // outside the range: refused silently
-  EXPECT_EQ(e.TrackText, "5.00");
-  e.TrackText = "5";
+  EXPECT_EQ(e.TextoValor, "5.00");
+  e.TextoValor = "5";
   try {
-    e.TrackTextKeyPress(EntradaDados::kEnter);
+    e.TeclaValor(EntradaDados::kEnter);
     FAIL() << "no error";
   } catch (const Erro& erro) {
     EXPECT_STREQ(erro.what(), kMensagemDivisaoZero);
@@ -122,7 +122,7 @@ TEST_F(PainelTest, EmptyRangeRefusesTypingByDivisionByZeroButTheSliderWorks) {
   EXPECT_EQ(M(18), 0);
   e.DefinePosicao(3000);
   EXPECT_DOUBLE_EQ(M(18), 30);
-  EXPECT_EQ(e.TrackText, "5.00");
+  EXPECT_EQ(e.TextoValor, "5.00");
 }
 
 TEST_F(PainelTest, RangeTextsArePlainNumbersWithDefaultsForNonNumbers) {
@@ -146,10 +146,10 @@ TEST_F(PainelTest, LayoutRefreshShowsTheCellInAFieldOfFive) {
   EntradaDados& e = p.Entrada(6);
   M(20) = 12.345;  // written by another object, not a slider position
   e.AtualizaValor();
-  EXPECT_EQ(e.TrackText, " 1.23");
+  EXPECT_EQ(e.TextoValor, " 1.23");
   M(20) = 100;
   e.AtualizaValor();
-  EXPECT_EQ(e.TrackText, "10.00");
+  EXPECT_EQ(e.TextoValor, "10.00");
 }
 
 TEST_F(PainelTest, NameSetsLabelDescriptionAndWidths) {
@@ -164,24 +164,24 @@ TEST_F(PainelTest, NameSetsLabelDescriptionAndWidths) {
                         Caso{"Abcdefg", 124, 112, 59}, Caso{"Pressão do vaso", 180, 168, 115},
                         Caso{"", 117, 105, 52}}) {
     e.DefineNome(c.nome);
-    EXPECT_EQ(e.TrackLabel, c.nome);
+    EXPECT_EQ(e.Nome, c.nome);
     EXPECT_EQ(s.memoria.DescricaoEndereco[16], c.nome);
-    EXPECT_EQ(e.TrackBackWidth, c.fundo) << c.nome;
-    EXPECT_EQ(e.TrackBarWidth, c.barra) << c.nome;
+    EXPECT_EQ(e.LarguraFundo, c.fundo) << c.nome;
+    EXPECT_EQ(e.LarguraSlider, c.barra) << c.nome;
     EXPECT_EQ(e.DeslocamentoTexto, c.texto) << c.nome;
   }
   const std::string longo(300, 'x');
   e.DefineNome(longo);
-  EXPECT_EQ(e.TrackLabel.size(), 300u);
+  EXPECT_EQ(e.Nome.size(), 300u);
   EXPECT_EQ(s.memoria.DescricaoEndereco[16].size(), 255u);
 }
 
 TEST_F(PainelTest, SliderSwitchSetsTheBackgroundHeight) {
   EntradaDados& e = p.Entrada(1);
   e.DefineSlider(false);
-  EXPECT_EQ(e.TrackBackHeight, 28);
+  EXPECT_EQ(e.AlturaFundo, 28);
   e.DefineSlider(true);
-  EXPECT_EQ(e.TrackBackHeight, 60);
+  EXPECT_EQ(e.AlturaFundo, 60);
 }
 
 // --- switches ------------------------------------------------------------------
@@ -191,14 +191,14 @@ TEST_F(PainelTest, SwitchTogglesItsCellAndThePairOfItsOrientation) {
     SCOPED_TRACE(tipo);
     Chave& c = p.Chaves(1);
     M(11) = 0;
-    c.DefineTipo(tipo);
+    c.DefineOrientacao(tipo);
     c.DefineVisivel(true);
     const int desligada = 2 * tipo + 1;
     for (int k = 1; k <= 8; ++k) EXPECT_EQ(c.Figura[k], k == desligada) << k;
-    c.Click();
+    c.Alterna();
     EXPECT_EQ(M(11), 1);
     for (int k = 1; k <= 8; ++k) EXPECT_EQ(c.Figura[k], k == desligada + 1) << k;
-    c.Click();
+    c.Alterna();
     EXPECT_EQ(M(11), 0);
     for (int k = 1; k <= 8; ++k) EXPECT_EQ(c.Figura[k], k == desligada) << k;
   }
@@ -207,8 +207,8 @@ TEST_F(PainelTest, SwitchTogglesItsCellAndThePairOfItsOrientation) {
 TEST_F(PainelTest, SwitchWithoutOrientationOnlyChangesTheCell) {
   Chave& c = p.Chaves(2);
   c.DefineVisivel(true);
-  c.DefineTipo(-1);
-  c.Click();
+  c.DefineOrientacao(-1);
+  c.Alterna();
   EXPECT_EQ(M(12), 1);
   EXPECT_EQ(M(11), 0);
   for (int k = 1; k <= 8; ++k) EXPECT_FALSE(c.Figura[k]);
@@ -217,11 +217,11 @@ TEST_F(PainelTest, SwitchWithoutOrientationOnlyChangesTheCell) {
 TEST_F(PainelTest, NewOrientationShowsThePictureOfTheCell) {
   Chave& c = p.Chaves(1);
   c.DefineVisivel(true);
-  c.Click();
-  c.DefineTipo(2);
+  c.Alterna();
+  c.DefineOrientacao(2);
   EXPECT_TRUE(c.Figura[6]);
   EXPECT_FALSE(c.Figura[5]);
-  c.Click();
+  c.Alterna();
   EXPECT_EQ(M(11), 0);
   EXPECT_TRUE(c.Figura[5]);
   c.DefineVisivel(false);
@@ -233,45 +233,45 @@ TEST_F(PainelTest, NewOrientationShowsThePictureOfTheCell) {
 TEST_F(PainelTest, PushButtonsLatchAndTheirTextsFollowAtTheRefresh) {
   for (int b = 1; b <= 3; ++b) p.Botao(b).DefineVisivel(true);
   BotaoComando& b2 = p.Botao(2);
-  b2.NormClick();
+  b2.Pressiona();
   EXPECT_EQ(M(98), 1);
-  EXPECT_FALSE(b2.NormVisivel);
-  EXPECT_TRUE(b2.PressVisivel);
-  EXPECT_EQ(b2.Texto, "");
+  EXPECT_FALSE(b2.FiguraSoltaVisivel);
+  EXPECT_TRUE(b2.FiguraPressionadaVisivel);
+  EXPECT_EQ(b2.TextoEstado, "");
   p.AtualizaDisplays();
-  EXPECT_EQ(b2.Texto, "Texto para M98=1");
-  EXPECT_EQ(p.Botao(1).Texto, "Texto para M97=0");
-  EXPECT_EQ(p.Botao(3).Texto, "Texto para M99=0");
-  b2.PressClick();
+  EXPECT_EQ(b2.TextoEstado, "Texto para M98=1");
+  EXPECT_EQ(p.Botao(1).TextoEstado, "Texto para M97=0");
+  EXPECT_EQ(p.Botao(3).TextoEstado, "Texto para M99=0");
+  b2.Solta();
   EXPECT_EQ(M(98), 0);
-  EXPECT_TRUE(b2.NormVisivel);
-  EXPECT_FALSE(b2.PressVisivel);
+  EXPECT_TRUE(b2.FiguraSoltaVisivel);
+  EXPECT_FALSE(b2.FiguraPressionadaVisivel);
   p.AtualizaDisplays();
-  EXPECT_EQ(b2.Texto, "Texto para M98=0");
+  EXPECT_EQ(b2.TextoEstado, "Texto para M98=0");
   // Any non-zero value reads as pressed.
   M(97) = -0.5;
   p.AtualizaDisplays();
-  EXPECT_EQ(p.Botao(1).Texto, "Texto para M97=1");
+  EXPECT_EQ(p.Botao(1).TextoEstado, "Texto para M97=1");
 }
 
 TEST_F(PainelTest, HiddenButtonKeepsItsText) {
   BotaoComando& b = p.Botao(1);
   M(97) = 1;
   b.AtualizaTexto();
-  EXPECT_EQ(b.Texto, "");
+  EXPECT_EQ(b.TextoEstado, "");
 }
 
 TEST_F(PainelTest, DisablingTheButtonsClearsTheirCells) {
   for (int b = 1; b <= 3; ++b) {
     p.Botao(b).DefineVisivel(true);
-    p.Botao(b).NormClick();
+    p.Botao(b).Pressiona();
   }
   p.DesabilitaBotoes();
   for (int b = 1; b <= 3; ++b) {
     EXPECT_EQ(M(96 + b), 0);
     EXPECT_FALSE(p.Botao(b).Visivel);
-    EXPECT_FALSE(p.Botao(b).NormVisivel);
-    EXPECT_FALSE(p.Botao(b).PressVisivel);
+    EXPECT_FALSE(p.Botao(b).FiguraSoltaVisivel);
+    EXPECT_FALSE(p.Botao(b).FiguraPressionadaVisivel);
   }
 }
 
@@ -286,9 +286,9 @@ TEST_F(PainelTest, CommandPanelHeightFollowsTheEnabledButtons) {
 
 TEST_F(PainelTest, CircleTakesTheSecondColourWhenTheCellIsNotZero) {
   FormaAnimada& f = p.Forma(1);
-  f.ImagemVar = "12";
-  f.ImagemCor1 = 0x112233;
-  f.ImagemCor2 = 0x445566;
+  f.Variavel = "12";
+  f.CorNormal = 0x112233;
+  f.CorLigada = 0x445566;
   f.Visivel = true;
   f.Prepara();
   EXPECT_TRUE(f.Elipse);
@@ -306,9 +306,9 @@ TEST_F(PainelTest, CircleTakesTheSecondColourWhenTheCellIsNotZero) {
 
 TEST_F(PainelTest, RectangleGrowsUpwardsFromItsBase) {
   FormaAnimada& f = p.Forma(2);
-  f.ImagemTipo = FormaAnimada::kRetangulo;
-  f.ImagemVar = "30";
-  f.ImagemTamW = 40;
+  f.TipoForma = FormaAnimada::kRetangulo;
+  f.Variavel = "30";
+  f.TamanhoLargura = 40;
   f.TopoForma = 200;
   f.Visivel = true;
   f.Prepara();
@@ -325,7 +325,7 @@ TEST_F(PainelTest, RectangleGrowsUpwardsFromItsBase) {
                         // EscalaForma 0.5: 2.5 → 2 and 247.5 → 248 (halves to even)
                         Caso{25, 5, 248, 2}, Caso{25, 7, 246, 4},
                         Caso{50, 120, 180, 120}}) {
-    f.DefineTam(c.tam);
+    f.DefineTamanho(c.tam);
     M(30) = c.c;
     f.Atualiza();
     EXPECT_EQ(f.Topo, c.topo) << c.tam << " " << c.c;
@@ -339,12 +339,12 @@ TEST_F(PainelTest, RectangleGrowsUpwardsFromItsBase) {
 
 TEST_F(PainelTest, ShapeSizeChangesActAtOnce) {
   FormaAnimada& f = p.Forma(3);
-  f.DefineTam(80);
-  f.DefineTamW(120);
+  f.DefineTamanho(80);
+  f.DefineTamanhoLargura(120);
   EXPECT_EQ(f.Altura, 80);
   EXPECT_EQ(f.Largura, 120);
-  f.ImagemTipo = FormaAnimada::kRetangulo;
-  f.DefineTam(20);
+  f.TipoForma = FormaAnimada::kRetangulo;
+  f.DefineTamanho(20);
   EXPECT_DOUBLE_EQ(f.EscalaForma, 0.4);
   EXPECT_EQ(f.Altura, 80);
 }
@@ -353,7 +353,7 @@ TEST_F(PainelTest, ShapeVariableMustNameACell) {
   FormaAnimada& f = p.Forma(4);
   f.Visivel = true;
   for (const char* texto : {"abc", "", "0", "100", "-3", "1.5", "7 "}) {
-    f.ImagemVar = texto;
+    f.Variavel = texto;
     try {
       f.Atualiza();
       FAIL() << texto;
@@ -362,12 +362,12 @@ TEST_F(PainelTest, ShapeVariableMustNameACell) {
     }
   }
   for (const char* texto : {"1", "99", " 42", "+5", "007"}) {
-    f.ImagemVar = texto;
+    f.Variavel = texto;
     EXPECT_NO_THROW(f.Atualiza()) << texto;
   }
   // A hidden shape reads nothing.
   f.Visivel = false;
-  f.ImagemVar = "abc";
+  f.Variavel = "abc";
   EXPECT_NO_THROW(f.Atualiza());
 }
 

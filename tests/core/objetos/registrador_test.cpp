@@ -576,7 +576,7 @@ TEST_F(RegistradorTest, TheScanCycleStepsTheRecorderLast) {
       static_cast<Registrador&>(s.registradores.Inclui(1, std::make_unique<Registrador>(s, 1)));
   reg.Variavel1Select = 20;
   M(21) = 33;
-  s.Timer1Timer(0.0);
+  s.Ciclo(0.0);
   EXPECT_EQ(reg.Posicao, 1);
   EXPECT_EQ(reg.Valores1[1], 33);
 }

@@ -21,7 +21,7 @@ class TextoAnimadoTest : public ::testing::Test {
   // Selects item `item` (1 … 124) for the given type and applies.
   bool Aplica(int tipo, int item) {
     t.Tipo = tipo;
-    t.ComboBox1 = item - 1;
+    t.ItemVariavel = item - 1;
     return t.AtualizaParametros(true);
   }
 
@@ -60,8 +60,8 @@ TEST_F(TextoAnimadoTest, ScalarShowsEngineeringValueAndLimitColour) {
     s.memoria.celula[22] = 60;
     ASSERT_TRUE(Aplica(0, 21)) << c.ueMin << " " << c.ueMax;
     t.Atualiza();
-    EXPECT_EQ(t.Label1, c.texto) << c.lie << " " << c.lse << " " << c.m21;
-    EXPECT_EQ(t.CorLabel1, c.cor) << c.lie << " " << c.lse << " " << c.m21;
+    EXPECT_EQ(t.TextoExibido, c.texto) << c.lie << " " << c.lse << " " << c.m21;
+    EXPECT_EQ(t.CorTextoExibido, c.cor) << c.lie << " " << c.lse << " " << c.m21;
   }
 }
 
@@ -69,14 +69,14 @@ TEST_F(TextoAnimadoTest, LimitsFollowTheVariableListWithoutApplying) {
   s.memoria.celula[21] = 50;
   ASSERT_TRUE(Aplica(0, 21));
   t.Atualiza();
-  EXPECT_EQ(t.CorLabel1, Cor::Azul);
+  EXPECT_EQ(t.CorTextoExibido, Cor::Azul);
   s.memoria.descritor[21].LSE = "45";
   t.Atualiza();
-  EXPECT_EQ(t.CorLabel1, Cor::Vermelho);
+  EXPECT_EQ(t.CorTextoExibido, Cor::Vermelho);
   s.memoria.descritor[21].LSE = "100";
   s.memoria.descritor[21].LIE = "50,5";
   t.Atualiza();
-  EXPECT_EQ(t.CorLabel1, Cor::Vermelho);
+  EXPECT_EQ(t.CorTextoExibido, Cor::Vermelho);
 }
 
 TEST_F(TextoAnimadoTest, DecimalsRoundHalfAwayAndAreHeldInZeroToFive) {
@@ -95,7 +95,7 @@ TEST_F(TextoAnimadoTest, DecimalsRoundHalfAwayAndAreHeldInZeroToFive) {
     t.CasasDecimais = c.casas;
     s.memoria.celula[30] = c.valor;
     t.Atualiza();
-    EXPECT_EQ(t.Label1, c.texto) << c.casas << " " << c.valor;
+    EXPECT_EQ(t.TextoExibido, c.texto) << c.casas << " " << c.valor;
   }
 }
 
@@ -123,15 +123,15 @@ TEST_F(TextoAnimadoTest, BinaryChoosesTextByZero) {
     t.FuncaoTr = c.funcao;  // live: no apply needed
     s.memoria.celula[11] = c.x;
     t.Atualiza();
-    EXPECT_EQ(t.Label1, c.texto) << c.funcao << " " << c.x;
-    EXPECT_EQ(t.CorLabel1, c.cor) << c.funcao << " " << c.x;
+    EXPECT_EQ(t.TextoExibido, c.texto) << c.funcao << " " << c.x;
+    EXPECT_EQ(t.CorTextoExibido, c.cor) << c.funcao << " " << c.x;
   }
 }
 
 TEST_F(TextoAnimadoTest, EquationScalesItsValueAndAlarmsOnlyBeyondAMillion) {
   t.FuncaoTr = "M21*2";
-  t.Edit1 = "100";
-  t.Edit4 = "0";
+  t.TextoFaixaMax = "100";
+  t.TextoFaixaMin = "0";
   ASSERT_TRUE(Aplica(2, 0));
   struct Caso {
     double m21;
@@ -148,64 +148,64 @@ TEST_F(TextoAnimadoTest, EquationScalesItsValueAndAlarmsOnlyBeyondAMillion) {
   for (const Caso& c : casos) {
     s.memoria.celula[21] = c.m21;
     t.Atualiza();
-    EXPECT_EQ(t.Label1, c.texto) << c.m21;
-    EXPECT_EQ(t.CorLabel1, c.cor) << c.m21;
+    EXPECT_EQ(t.TextoExibido, c.texto) << c.m21;
+    EXPECT_EQ(t.CorTextoExibido, c.cor) << c.m21;
   }
 }
 
 TEST_F(TextoAnimadoTest, EquationTextIsLiveAndScaledByTheAppliedRange) {
   t.FuncaoTr = "50";
-  t.Edit1 = "300";
-  t.Edit4 = "100";
+  t.TextoFaixaMax = "300";
+  t.TextoFaixaMin = "100";
   t.Unidade = "m";
   ASSERT_TRUE(Aplica(2, 0));
   t.Atualiza();
-  EXPECT_EQ(t.Label1, "200.00 m");
+  EXPECT_EQ(t.TextoExibido, "200.00 m");
   t.FuncaoTr = "M21*0,5";  // not applied, still used
   s.memoria.celula[21] = 50;
   t.Atualiza();
-  EXPECT_EQ(t.Label1, "150.00 m");
-  t.Edit1 = "500";  // not applied: the held range stays
+  EXPECT_EQ(t.TextoExibido, "150.00 m");
+  t.TextoFaixaMax = "500";  // not applied: the held range stays
   t.Atualiza();
-  EXPECT_EQ(t.Label1, "150.00 m");
+  EXPECT_EQ(t.TextoExibido, "150.00 m");
   t.FuncaoTr = "abc";  // inconsistent: evaluates to 0, the range minimum
   t.Atualiza();
-  EXPECT_EQ(t.Label1, "100.00 m");
+  EXPECT_EQ(t.TextoExibido, "100.00 m");
 }
 
 TEST_F(TextoAnimadoTest, ItemsBeyondM99UseTheStartDescriptor) {
   s.memoria.celula[103] = 55.5;  // process block 3's actuator position
   ASSERT_TRUE(Aplica(0, 103));
-  EXPECT_EQ(t.Edit4, "0.0");
-  EXPECT_EQ(t.Edit1, "100.00");
-  EXPECT_EQ(t.Edit3, "0.00");
-  EXPECT_EQ(t.Edit2, "100.00");
+  EXPECT_EQ(t.TextoFaixaMin, "0.0");
+  EXPECT_EQ(t.TextoFaixaMax, "100.00");
+  EXPECT_EQ(t.TextoAlarmeBaixo, "0.00");
+  EXPECT_EQ(t.TextoAlarmeAlto, "100.00");
   EXPECT_EQ(t.Unidade, "%");
   t.Atualiza();
-  EXPECT_EQ(t.Label1, "55.50 %");
-  EXPECT_EQ(t.CorLabel1, Cor::Azul);
+  EXPECT_EQ(t.TextoExibido, "55.50 %");
+  EXPECT_EQ(t.CorTextoExibido, Cor::Azul);
 
   // A binary text on an item beyond 100 shows the number instead.
   t.FuncaoTr = "A/B";
   ASSERT_TRUE(Aplica(1, 124));
   s.memoria.celula[124] = 0;
   t.Atualiza();
-  EXPECT_EQ(t.Label1, "0.00 %");
+  EXPECT_EQ(t.TextoExibido, "0.00 %");
   // Item 100 is among the first hundred: binary, and its cell stays 0.
   ASSERT_TRUE(Aplica(1, 100));
   t.Atualiza();
-  EXPECT_EQ(t.Label1, "A");
-  EXPECT_EQ(t.CorLabel1, Cor::Vermelho);
+  EXPECT_EQ(t.TextoExibido, "A");
+  EXPECT_EQ(t.CorTextoExibido, Cor::Vermelho);
 }
 
 TEST_F(TextoAnimadoTest, NoVariableShowsNothing) {
   for (const int tipo : {0, 1}) {
-    t.Label1 = "old";
-    t.CorLabel1 = Cor::Vermelho;
+    t.TextoExibido = "old";
+    t.CorTextoExibido = Cor::Vermelho;
     EXPECT_FALSE(Aplica(tipo, 0));
     t.Atualiza();
-    EXPECT_EQ(t.Label1, "") << tipo;
-    EXPECT_EQ(t.CorLabel1, Cor::Azul) << tipo;
+    EXPECT_EQ(t.TextoExibido, "") << tipo;
+    EXPECT_EQ(t.CorTextoExibido, Cor::Azul) << tipo;
   }
 }
 
@@ -216,7 +216,7 @@ TEST_F(TextoAnimadoTest, OffLineRunsLeaveTheTextAlone) {
   s.ModoRapido = true;
   s.memoria.celula[21] = 20;
   t.Atualiza();
-  EXPECT_EQ(t.Label1, "10.00 %");
+  EXPECT_EQ(t.TextoExibido, "10.00 %");
 }
 
 TEST_F(TextoAnimadoTest, OverflowInALimitPropagates) {
@@ -229,8 +229,8 @@ TEST_F(TextoAnimadoTest, ApplyChecks) {
   struct Caso {
     int tipo;
     int item;
-    const char* edit1;
-    const char* edit4;
+    const char* faixaMax;
+    const char* faixaMin;
     const char* funcao;
     bool valido;
   };
@@ -246,13 +246,13 @@ TEST_F(TextoAnimadoTest, ApplyChecks) {
       {0, 0, "100", "0", "", false},
   };
   for (const Caso& c : casos) {
-    t.Edit1 = c.edit1;
-    t.Edit4 = c.edit4;
+    t.TextoFaixaMax = c.faixaMax;
+    t.TextoFaixaMin = c.faixaMin;
     t.FuncaoTr = c.funcao;
-    t.DescricaoText = "Nível";
-    t.Label4 = "antes";
-    EXPECT_EQ(Aplica(c.tipo, c.item), c.valido) << c.tipo << " " << c.edit1 << " " << c.edit4;
-    EXPECT_EQ(t.Label4, c.valido ? "Nível" : "antes");
+    t.Descricao = "Nível";
+    t.Titulo = "antes";
+    EXPECT_EQ(Aplica(c.tipo, c.item), c.valido) << c.tipo << " " << c.faixaMax << " " << c.faixaMin;
+    EXPECT_EQ(t.Titulo, c.valido ? "Nível" : "antes");
   }
   EXPECT_TRUE(mensagens.empty());
 }
@@ -272,34 +272,34 @@ TEST_F(TextoAnimadoTest, ScalarChecksTheVariablesScale) {
 }
 
 TEST_F(TextoAnimadoTest, ValuesThatReadAreKeptEvenWhenApplyFails) {
-  t.Edit1 = "200";
-  t.Edit4 = "x";
+  t.TextoFaixaMax = "200";
+  t.TextoFaixaMin = "x";
   EXPECT_FALSE(Aplica(1, 101));
   s.memoria.celula[101] = 50;
   t.Atualiza();
-  EXPECT_EQ(t.Label1, "100.00 ");  // new max, previous min 0
+  EXPECT_EQ(t.TextoExibido, "100.00 ");  // new max, previous min 0
 }
 
 TEST_F(TextoAnimadoTest, EquationApplyOverridesTheAlarmEdits) {
-  t.Edit2 = "10";
-  t.Edit3 = "5";
+  t.TextoAlarmeAlto = "10";
+  t.TextoAlarmeBaixo = "5";
   t.FuncaoTr = "M21";
   ASSERT_TRUE(Aplica(2, 0));
   EXPECT_EQ(t.AlarmeAlto, 999999.0);
   EXPECT_EQ(t.AlarmeBaixo, -999999.0);
   s.memoria.celula[21] = 50;
   t.Atualiza();
-  EXPECT_EQ(t.CorLabel1, Cor::Azul);
+  EXPECT_EQ(t.CorTextoExibido, Cor::Azul);
 }
 
 TEST_F(TextoAnimadoTest, ScalarApplyWritesTheScaleEdits) {
   s.memoria.descritor[21] = {"bar", "-1", "9", "M22/3", "7,256"};
   s.memoria.celula[22] = 1;
   ASSERT_TRUE(Aplica(0, 21));
-  EXPECT_EQ(t.Edit4, "-1");
-  EXPECT_EQ(t.Edit1, "9");
-  EXPECT_EQ(t.Edit3, "0.33");
-  EXPECT_EQ(t.Edit2, "7.26");
+  EXPECT_EQ(t.TextoFaixaMin, "-1");
+  EXPECT_EQ(t.TextoFaixaMax, "9");
+  EXPECT_EQ(t.TextoAlarmeBaixo, "0.33");
+  EXPECT_EQ(t.TextoAlarmeAlto, "7.26");
   EXPECT_EQ(t.Unidade, "bar");
 }
 
@@ -307,10 +307,10 @@ TEST_F(TextoAnimadoTest, VariableChangeFillsTheScale) {
   struct Caso {
     int tipo;
     int item;
-    const char* edit4;
-    const char* edit1;
-    const char* edit3;
-    const char* edit2;
+    const char* faixaMin;
+    const char* faixaMax;
+    const char* alarmeBaixo;
+    const char* alarmeAlto;
     const char* unidade;
   };
   const Caso casos[] = {
@@ -323,40 +323,40 @@ TEST_F(TextoAnimadoTest, VariableChangeFillsTheScale) {
   };
   for (const Caso& c : casos) {
     if (c.item >= 1 && c.item <= 99) s.memoria.descritor[c.item] = {"kg", "10", "80", "12", "45.5"};
-    t.Edit4 = "e4";
-    t.Edit1 = "e1";
-    t.Edit3 = "e3";
-    t.Edit2 = "e2";
+    t.TextoFaixaMin = "e4";
+    t.TextoFaixaMax = "e1";
+    t.TextoAlarmeBaixo = "e3";
+    t.TextoAlarmeAlto = "e2";
     t.Unidade = "u";
     t.Tipo = c.tipo;
-    t.ComboBox1 = c.item - 1;
-    t.ComboBox1Change();
-    EXPECT_EQ(t.Edit4, c.edit4) << c.tipo << " " << c.item;
-    EXPECT_EQ(t.Edit1, c.edit1) << c.tipo << " " << c.item;
-    EXPECT_EQ(t.Edit3, c.edit3) << c.tipo << " " << c.item;
-    EXPECT_EQ(t.Edit2, c.edit2) << c.tipo << " " << c.item;
+    t.ItemVariavel = c.item - 1;
+    t.PreencheEscala();
+    EXPECT_EQ(t.TextoFaixaMin, c.faixaMin) << c.tipo << " " << c.item;
+    EXPECT_EQ(t.TextoFaixaMax, c.faixaMax) << c.tipo << " " << c.item;
+    EXPECT_EQ(t.TextoAlarmeBaixo, c.alarmeBaixo) << c.tipo << " " << c.item;
+    EXPECT_EQ(t.TextoAlarmeAlto, c.alarmeAlto) << c.tipo << " " << c.item;
     EXPECT_EQ(t.Unidade, c.unidade) << c.tipo << " " << c.item;
   }
 }
 
 TEST_F(TextoAnimadoTest, RangeEditsCarryTheAlarmEdits) {
-  t.Edit1 = "250";
-  t.Edit1Change();
-  t.Edit4 = "-5";
-  t.Edit4Change();
-  EXPECT_EQ(t.Edit2, "250");
-  EXPECT_EQ(t.Edit3, "-5");
+  t.TextoFaixaMax = "250";
+  t.AlarmeAltoSegueFaixa();
+  t.TextoFaixaMin = "-5";
+  t.AlarmeBaixoSegueFaixa();
+  EXPECT_EQ(t.TextoAlarmeAlto, "250");
+  EXPECT_EQ(t.TextoAlarmeBaixo, "-5");
 }
 
 TEST(TextoAnimadoLayout, ControlsPerType) {
   struct Caso {
     int tipo;
-    bool combo, painel;
-    int alturaPainel;
+    bool variavel, escala;
+    int alturaEscala;
     bool alarmes, leitura;
-    const char* label3;
+    const char* legenda;
     bool funcao;
-    int left, altura;
+    int esquerda, altura;
   };
   const Caso casos[] = {
       {0, true, true, 89, true, true, "Variável", false, 115, 271},
@@ -366,17 +366,17 @@ TEST(TextoAnimadoLayout, ControlsPerType) {
   };
   for (const Caso& c : casos) {
     const auto l = TextoAnimado::LayoutTipo(c.tipo);
-    EXPECT_EQ(l.ComboBox1Visivel, c.combo) << c.tipo;
-    EXPECT_EQ(l.Panel2Visivel, c.painel) << c.tipo;
-    if (c.painel) {
-      EXPECT_EQ(l.Panel2Altura, c.alturaPainel) << c.tipo;
+    EXPECT_EQ(l.VariavelVisivel, c.variavel) << c.tipo;
+    EXPECT_EQ(l.EscalaVisivel, c.escala) << c.tipo;
+    if (c.escala) {
+      EXPECT_EQ(l.AlturaEscala, c.alturaEscala) << c.tipo;
       EXPECT_EQ(l.LinhaAlarmeVisivel, c.alarmes) << c.tipo;
       EXPECT_EQ(l.SomenteLeitura, c.leitura) << c.tipo;
     }
-    EXPECT_EQ(l.Label3, c.label3) << c.tipo;
+    EXPECT_EQ(l.LegendaOrigem, c.legenda) << c.tipo;
     EXPECT_EQ(l.FuncaoTrVisivel, c.funcao) << c.tipo;
     if (c.funcao) {
-      EXPECT_EQ(l.FuncaoTrLeft, c.left) << c.tipo;
+      EXPECT_EQ(l.FuncaoTrEsquerda, c.esquerda) << c.tipo;
     }
     EXPECT_EQ(l.AlturaJanela, c.altura) << c.tipo;
   }
