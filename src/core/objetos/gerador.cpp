@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <initializer_list>
 #include <numbers>
 
 #include "core/nucleo/equation.h"
 #include "core/nucleo/erro.h"
+#include "core/nucleo/numero_texto.h"
 
 namespace quiv {
 
@@ -21,18 +21,9 @@ double NumeroSimples(const std::string& texto) {
   return std::isfinite(v) ? v : 0.0;
 }
 
-// v with two decimals, rounded half away from zero on its exact value.
-std::string DuasCasas(double v) {
-  if (!std::isfinite(v)) return "0.00";
-  const double cem = v * 100.0;
-  if (std::fma(v, 100.0, -cem) == 0.0 && std::fabs(cem - std::trunc(cem)) == 0.5)
-    v = (std::trunc(cem) + std::copysign(1.0, cem)) / 100.0;
-  char texto[400];
-  std::snprintf(texto, sizeof texto, "%.2f", v);
-  std::string resultado(texto);
-  if (resultado == "-0.00") resultado = "0.00";
-  return resultado;
-}
+// v with two decimals, rounded like every two-decimal text of the program
+// (TextoFixo); a value beyond the range shows as 0.
+std::string DuasCasas(double v) { return std::isfinite(v) ? TextoFixo(v, 2) : "0.00"; }
 
 bool Tem(int tipo, std::initializer_list<int> tipos) {
   return std::find(tipos.begin(), tipos.end(), tipo) != tipos.end();

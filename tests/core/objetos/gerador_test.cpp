@@ -521,6 +521,7 @@ TEST_F(GeradorTest, ZeroOneChoiceApplies) {
   EXPECT_EQ(M(95), 0);
 }
 
+// The same two decimals as every other two-decimal text (TextoFixo).
 TEST(CanalGeradorTest, ShownValuesHaveTwoDecimalsRoundedHalfAway) {
   struct Caso {
     double v;
@@ -528,7 +529,10 @@ TEST(CanalGeradorTest, ShownValuesHaveTwoDecimalsRoundedHalfAway) {
   };
   const Caso casos[] = {{0.125, "0.13"},
                         {-0.125, "-0.13"},
-                        {2.675, "2.67"},  // 2.675 is below
+                        {2.675, "2.68"},
+                        {1.005, "1.01"},
+                        {NAN, "0.00"},
+                        {-INFINITY, "0.00"},
                         {59.998, "60.00"},
                         {-0.001, "0.00"},
                         {1234.5, "1234.50"},
