@@ -35,7 +35,11 @@ int Pixels(double x) {
 
 }  // namespace
 
-FormaAnimada::FormaAnimada(Simulacao& simulacao, int n) : simulacao_(simulacao), n_(n) {}
+FormaAnimada::FormaAnimada(Simulacao& simulacao, int n)
+    : TopoForma(kToposIniciais[n >= 1 && n <= 5 ? n - 1 : 0]),
+      Topo(TopoForma),
+      simulacao_(simulacao),
+      n_(n) {}
 
 int FormaAnimada::Endereco() const {
   if (enderecoLido_ == 0 || Variavel != varLida_) {

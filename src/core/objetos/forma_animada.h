@@ -26,6 +26,9 @@ class FormaAnimada {
   static constexpr int kCirculo = 0;
   static constexpr int kRetangulo = 1;
   static constexpr int kLadoInicial = 65;
+  // Start places: one column at the right of the picture.
+  static constexpr int kEsquerdaInicial = 984;
+  static constexpr int kToposIniciais[5] = {304, 352, 400, 448, 488};
 
   // n: shape number 1 … 5.
   FormaAnimada(Simulacao& simulacao, int n);
@@ -52,14 +55,14 @@ class FormaAnimada {
   int TamanhoLargura = 50;              // ImagemTamW: 0 … 300
 
   double EscalaForma = 1.0;  // pixels per percent (rectangle)
-  int TopoForma = 0;         // home top, pixels
+  int TopoForma;             // home top, pixels; starts at the shape's place
 
   // The shape control, as the window shows it.
   bool Visivel = false;
   bool Elipse = true;
   std::uint32_t Cor = kVermelho;
-  int Topo = 0;
-  int Esquerda = 984;
+  int Topo;
+  int Esquerda = kEsquerdaInicial;
   int Largura = kLadoInicial;
   int Altura = kLadoInicial;
 

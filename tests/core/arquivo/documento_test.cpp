@@ -179,6 +179,14 @@ TEST_F(NovaSimulacaoTest, PainelNoInicioSobreAMesmaSimulacao) {
   EXPECT_EQ(doc.painel.PainelComandoEsquerda, 24);
   EXPECT_EQ(doc.painel.Botao(1).Nome, "");
   EXPECT_FALSE(doc.painel.Forma(3).Visivel);
+  // The shapes start in their column, home top and top alike.
+  const int topos[] = {304, 352, 400, 448, 488};
+  for (int n = 1; n <= 5; ++n) {
+    const FormaAnimada& f = doc.painel.Forma(n);
+    EXPECT_EQ(f.Esquerda, 984) << n;
+    EXPECT_EQ(f.Topo, topos[n - 1]) << n;
+    EXPECT_EQ(f.TopoForma, topos[n - 1]) << n;
+  }
 
   // The rebuilt controls write the cells of this document's plant.
   doc.painel.Chaves(1).Alterna();

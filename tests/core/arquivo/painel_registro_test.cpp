@@ -112,7 +112,7 @@ TEST_F(RegistroPainelTest, WritesEveryBlockLineForLine) {
   EXPECT_EQ(Bloco(todas, kEntradas, 13), entradas);
   EXPECT_EQ(todas[kEntradas + 33], "442");  // top of entry 6: 122 + 64·5
   const Linhas formas = {
-      "0",   "984", "FALSE", "0", "0",  "50",  "50", "clRed",     "clLime",
+      "304", "984", "FALSE", "0", "0",  "50",  "50", "clRed",     "clLime",
       "300", "700", "TRUE",  "1", "41", "120", "30", "$00123456", "clBlue",
   };
   EXPECT_EQ(Bloco(todas, kFormas, 18), formas);
