@@ -110,6 +110,19 @@ void LeRegistro(Documento& doc, TipoObjeto tipo, int n, smp::Leitor& l) {
 
 int IndiceTipo(TipoObjeto tipo) { return static_cast<int>(tipo); }
 
+// The file a path names once its symbolic links are followed (a dangling
+// link names the file it would create).
+std::filesystem::path DestinoDoLink(std::filesystem::path caminho) {
+  for (int nivel = 0; nivel < 40; ++nivel) {
+    std::error_code erro;
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(caminho, erro))) break;
+    const std::filesystem::path alvo = std::filesystem::read_symlink(caminho, erro);
+    if (erro) break;
+    caminho = alvo.is_absolute() ? alvo : caminho.parent_path() / alvo;
+  }
+  return caminho;
+}
+
 }  // namespace
 
 std::string_view MensagemArquivoNaoEncontrado(bool ingles) {
@@ -140,10 +153,16 @@ void EscreveSimulacao(const Documento& doc, smp::Escritor& e) {
   doc.comentarios.SalvaParametros(e, doc.simulacao.IdiomaIngles);
 }
 
-void SalvaSimulacao(const Documento& doc, const std::filesystem::path& arquivo) {
+void SalvaSimulacao(const Documento& doc, const std::filesystem::path& caminho) {
   smp::Escritor e;
   EscreveSimulacao(doc, e);
   const std::string bytes = e.Conteudo();
+
+  // Saving through a link replaces the file it names and keeps the link;
+  // the file keeps the permissions the user gave it.
+  const std::filesystem::path arquivo = DestinoDoLink(caminho);
+  std::error_code semEstado;
+  const std::filesystem::file_status anterior = std::filesystem::status(arquivo, semEstado);
 
   std::filesystem::path temporario = arquivo;
   temporario += ".~grava";
@@ -170,7 +189,10 @@ void SalvaSimulacao(const Documento& doc, const std::filesystem::path& arquivo) 
     }
   }
   std::error_code erro;
-  std::filesystem::rename(temporario, arquivo, erro);
+  if (std::filesystem::is_regular_file(anterior))
+    std::filesystem::permissions(temporario, anterior.permissions(),
+                                 std::filesystem::perm_options::replace, erro);
+  if (!erro) std::filesystem::rename(temporario, arquivo, erro);
   if (erro) {
     std::error_code ignorado;
     std::filesystem::remove(temporario, ignorado);

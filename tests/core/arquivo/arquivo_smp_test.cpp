@@ -406,5 +406,35 @@ TEST_F(ArquivoSmpTest, FalhaAoGravarNaoDeixaArquivoPelaMetade) {
   EXPECT_EQ(LeArquivo(anterior), Bytes(origem));
 }
 
+TEST_F(ArquivoSmpTest, SalvarPorCimaMantemPermissoesELinks) {
+  // A file the user made private stays private.
+  const fs::path privado = pasta / "privado.smp";
+  std::ofstream(privado) << "velho";
+  fs::permissions(privado, fs::perms::owner_read | fs::perms::owner_write,
+                  fs::perm_options::replace);
+  SalvaSimulacao(origem, privado);
+  EXPECT_EQ(LeArquivo(privado), Bytes(origem));
+  EXPECT_EQ(fs::status(privado).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
+
+  // A link stays a link, relative or absolute, and the file it names (in
+  // another folder, through a chain of links) gets the new contents.
+  fs::create_directories(pasta / "real");
+  const fs::path alvo = pasta / "real" / "planta.smp";
+  std::ofstream(alvo) << "velho";
+  fs::create_symlink(fs::path("real") / "planta.smp", pasta / "elo1.smp");
+  fs::create_symlink(pasta / "elo1.smp", pasta / "elo2.smp");
+  SalvaSimulacao(origem, pasta / "elo2.smp");
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(pasta / "elo2.smp")));
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(pasta / "elo1.smp")));
+  EXPECT_EQ(LeArquivo(alvo), Bytes(origem));
+
+  // A dangling link creates the file it names.
+  fs::create_symlink(fs::path("real") / "nova.smp", pasta / "pendente.smp");
+  SalvaSimulacao(origem, pasta / "pendente.smp");
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(pasta / "pendente.smp")));
+  EXPECT_EQ(LeArquivo(pasta / "real" / "nova.smp"), Bytes(origem));
+}
+
 }  // namespace
 }  // namespace quiv
