@@ -16,8 +16,20 @@ esac
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUIV_BUILD_UI=OFF -DQUIV_BUILD_TESTS=OFF -DQUIV_BUILD_BENCH=OFF -DQUIV_BUILD_FUZZ=ON >/dev/null
 cmake --build build-fuzz -j"$(nproc)" --target "$harness"
+# The corpus grows in a scratch folder; crash, leak and timeout inputs are kept
+# in the build tree, where they outlive the run.
 trabalho=$(mktemp -d)
-trap 'rm -rf "$trabalho"' EXIT
+registro=$(mktemp)
+trap 'rm -rf "$trabalho" "$registro"' EXIT
 cp "fuzz/corpus-$alvo"/* "$trabalho"/
+achados="$PWD/build-fuzz/achados-$alvo"
+mkdir -p "$achados"
+status=0
 "build-fuzz/fuzz/$harness" -max_total_time="$segundos" -timeout=10 -rss_limit_mb=4096 \
-  -print_final_stats=1 -artifact_prefix="$trabalho/" "$trabalho" 2>&1 | tail -n 12
+  -print_final_stats=1 -artifact_prefix="$achados/" "$trabalho" >"$registro" 2>&1 || status=$?
+tail -n 12 "$registro"
+if [ -n "$(ls -A "$achados")" ]; then
+  echo "inputs the fuzzer found are kept in $achados:"
+  ls -1 "$achados"
+fi
+exit "$status"
