@@ -55,7 +55,8 @@ Options:
                     test signal, applied once to every controller a little
                     after 10 % of the window: none (default), sp (set-point
                     step; lost by a controller in remote) or load (step
-                    disturbance added to the output bias).
+                    disturbance added to the output bias; lost by a
+                    controller whose feed-forward sets the bias).
   --amplitude A     step amplitude in %, an integer (default 10).
   --engineering     PV and SP in the PV's engineering units, not in %.
   --stem STEM       stem of the history file name (default: the simulation
