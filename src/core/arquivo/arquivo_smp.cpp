@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "core/nucleo/erro.h"
+#include "core/nucleo/nome_arquivo.h"
+#include "core/nucleo/texto_citado.h"
 #include "core/arquivo/unidades_smp.h"
 #include "core/arquivo/valores_smp.h"
 
@@ -109,6 +111,31 @@ void LeRegistro(Documento& doc, TipoObjeto tipo, int n, smp::Leitor& l) {
 }
 
 int IndiceTipo(TipoObjeto tipo) { return static_cast<int>(tipo); }
+
+// The number (from 1) of the first line longer than kMaiorLinhaSmp bytes, or 0.
+std::size_t LinhaLongaDemais(std::string_view bytes) {
+  std::size_t numero = 1;
+  std::size_t inicio = 0;
+  for (;;) {
+    const std::size_t fim = bytes.find('\n', inicio);
+    const std::size_t comprimento = (fim == std::string_view::npos ? bytes.size() : fim) - inicio;
+    if (comprimento > kMaiorLinhaSmp + 1) return numero;  // + 1: a CR before the LF
+    if (fim == std::string_view::npos) return 0;
+    inicio = fim + 1;
+    ++numero;
+  }
+}
+
+// ", " + the label of a record's value line ("{C03/14} Indice lista PV:"),
+// or nothing for the lines that have none.
+std::string Rotulo(std::string_view linha) {
+  if (linha.empty() || linha.front() != '{') return {};
+  const std::size_t chave = linha.find('}');
+  if (chave == std::string_view::npos) return {};
+  const std::size_t doisPontos = linha.find(':', chave);
+  const std::size_t fim = doisPontos == std::string_view::npos ? chave : doisPontos;
+  return ", " + TextoCitado(linha.substr(0, fim + 1));
+}
 
 // The file a path names once its symbolic links are followed (a dangling
 // link names the file it would create).
@@ -255,15 +282,36 @@ void LeSimulacao(Documento& doc, smp::Leitor& l, std::string_view nomeArquivo) {
 bool LeSimulacao(Documento& doc, const std::filesystem::path& arquivo) {
   std::error_code erro;
   if (!std::filesystem::exists(arquivo, erro) && !erro) return false;
+  const std::string nome = TextoCitado(TextoCaminho(arquivo.filename()), 255);
+  const std::uintmax_t tamanho = std::filesystem::file_size(arquivo, erro);
+  if (!erro && tamanho > kMaiorArquivoSmp)
+    throw Erro(nome + ": the file is larger than " + std::to_string(kMaiorArquivoSmp >> 20) +
+               " MiB, which no simulation reaches");
   errno = 0;
   std::ifstream entrada(arquivo, std::ios::binary);
   if (!entrada) LancaErroArquivo(errno != 0 ? errno : EIO);
-  std::string bytes((std::istreambuf_iterator<char>(entrada)), std::istreambuf_iterator<char>());
+  // Read in blocks up to one byte past the limit: the size seen above may
+  // have changed, or the file may be a device that never ends.
+  std::string bytes;
+  char bloco[1 << 16];
+  while (bytes.size() <= kMaiorArquivoSmp && entrada.read(bloco, sizeof bloco).gcount() > 0)
+    bytes.append(bloco, static_cast<std::size_t>(entrada.gcount()));
   if (entrada.bad()) LancaErroArquivo(errno != 0 ? errno : EIO);
   entrada.close();
+  if (bytes.size() > kMaiorArquivoSmp)
+    throw Erro(nome + ": the file is larger than " + std::to_string(kMaiorArquivoSmp >> 20) +
+               " MiB, which no simulation reaches");
+  if (const std::size_t longa = LinhaLongaDemais(bytes))
+    throw Erro(nome + ", line " + std::to_string(longa) + ": the line is longer than " +
+               std::to_string(kMaiorLinhaSmp) + " bytes, which no simulation writes");
 
   smp::Leitor l = smp::Leitor::DeConteudo(bytes, doc.simulacao.IdiomaIngles);
-  LeSimulacao(doc, l, arquivo.stem().string());
+  try {
+    LeSimulacao(doc, l, arquivo.stem().string());
+  } catch (const Erro& e) {
+    throw Erro(std::string(e.what()) + " (" + nome + ", line " + std::to_string(l.Posicao()) +
+               Rotulo(l.UltimaLinha()) + ")");
+  }
   return true;
 }
 

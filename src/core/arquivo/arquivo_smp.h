@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -50,8 +52,16 @@ void LeSimulacao(Documento& doc, smp::Leitor& l, std::string_view nomeArquivo);
 // Reads the file `arquivo`. Returns false, changing nothing, when it does not
 // exist (the window tells the user kMensagemArquivoNaoEncontrado); true when
 // the load completed. A file that cannot be read throws Erro with the
-// run-time library's message; the reading errors are those above. An empty
+// run-time library's message; the reading errors are those above, followed
+// by where the load stopped: the file, the line and its label. An empty
 // title becomes the file's name without folder and extension.
+//
+// Files larger than kMaiorArquivoSmp bytes and lines longer than
+// kMaiorLinhaSmp bytes are refused before anything is read: no simulation
+// comes near them (a full plant saves about 60 KB in lines under 300
+// characters), and reading such input would only cost time and memory.
+inline constexpr std::uintmax_t kMaiorArquivoSmp = 16u << 20;
+inline constexpr std::size_t kMaiorLinhaSmp = 64u << 10;
 bool LeSimulacao(Documento& doc, const std::filesystem::path& arquivo);
 
 // "Arquivo não encontrado" / "File not found".

@@ -46,6 +46,12 @@ class Leitor {
   bool IdiomaIngles() const { return idiomaIngles_; }
   bool Fim() const { return posicao_ >= linhas_.size(); }
   std::size_t Posicao() const { return posicao_; }  // lines read so far
+  // The line read last (its number is Posicao()); empty before the first
+  // and past the end.
+  std::string_view UltimaLinha() const {
+    return posicao_ >= 1 && posicao_ <= linhas_.size() ? std::string_view(linhas_[posicao_ - 1])
+                                                      : std::string_view();
+  }
 
  private:
   std::vector<std::string> linhas_;

@@ -11,6 +11,7 @@
 #include "core/nucleo/erro.h"
 #include "core/nucleo/memoria.h"
 #include "core/nucleo/numero_texto.h"
+#include "core/nucleo/texto_citado.h"
 
 namespace quiv::smp {
 
@@ -228,7 +229,7 @@ std::string TextoBilingue(std::string_view linha, bool ingles) {
 }
 
 std::string MensagemInteiroInvalido(std::string_view linha) {
-  return "'" + std::string(linha) + "' is not a valid integer value";
+  return "'" + TextoCitado(linha) + "' is not a valid integer value";
 }
 
 std::int32_t LeInteiroEstrito(std::string_view linha) {

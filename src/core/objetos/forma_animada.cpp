@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/nucleo/erro.h"
+#include "core/nucleo/texto_citado.h"
 
 namespace quiv {
 
@@ -44,7 +45,7 @@ FormaAnimada::FormaAnimada(Simulacao& simulacao, int n)
 int FormaAnimada::Endereco() const {
   if (enderecoLido_ == 0 || Variavel != varLida_) {
     const int endereco = LeEndereco(Variavel);
-    if (endereco == 0) throw Erro("'" + Variavel + "' is not a valid integer value");
+    if (endereco == 0) throw Erro("'" + TextoCitado(Variavel) + "' is not a valid integer value");
     varLida_ = Variavel;
     enderecoLido_ = endereco;
   }

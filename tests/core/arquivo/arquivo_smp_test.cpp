@@ -91,6 +91,12 @@ void Le(Documento& d, std::vector<std::string> linhas, std::string_view nome = "
   LeSimulacao(d, l, nome);
 }
 
+std::string ConteudoDe(const std::vector<std::string>& linhas) {
+  smp::Escritor e;
+  for (const std::string& linha : linhas) e.Linha(linha);
+  return e.Conteudo();
+}
+
 std::size_t IndiceDe(const std::vector<std::string>& linhas, std::string_view linha) {
   return static_cast<std::size_t>(std::find(linhas.begin(), linhas.end(), linha) - linhas.begin());
 }
@@ -434,6 +440,61 @@ TEST_F(ArquivoSmpTest, SalvarPorCimaMantemPermissoesELinks) {
   SalvaSimulacao(origem, pasta / "pendente.smp");
   EXPECT_TRUE(fs::is_symlink(fs::symlink_status(pasta / "pendente.smp")));
   EXPECT_EQ(LeArquivo(pasta / "real" / "nova.smp"), Bytes(origem));
+}
+
+// A load that stops says where: the file, the line and its label; a quoted
+// value from the file cannot print control characters or megabytes.
+TEST_F(ArquivoSmpTest, ErroDeLeituraDizOndeParou) {
+  std::vector<std::string> l = Linhas(origem);
+  const std::size_t pv = IndiceDe(l, "{C03/14} Indice lista PV:20");
+  ASSERT_LT(pv, l.size());
+  l[pv] = "{C03/14} Indice lista PV:2\x1b[2J" + std::string(10000, '9');
+  const fs::path arquivo = pasta / "danificada.smp";
+  std::ofstream(arquivo, std::ios::binary) << ConteudoDe(l);
+  Documento d;
+  try {
+    LeSimulacao(d, arquivo);
+    FAIL() << "no Erro";
+  } catch (const Erro& e) {
+    const std::string esperado = "'2\\x1B[2J" + std::string(55, '9') +
+                                 "…' is not a valid integer value (danificada.smp, line " +
+                                 std::to_string(pv + 1) + ", {C03/14} Indice lista PV:)";
+    EXPECT_EQ(e.what(), esperado);
+  }
+}
+
+TEST_F(ArquivoSmpTest, ArquivoOuLinhaMaiorQueQualquerSimulacaoERecusado) {
+  const fs::path grande = pasta / "grande.smp";
+  std::ofstream(grande) << "x";
+  fs::resize_file(grande, kMaiorArquivoSmp + 1);
+  Documento d;
+  d.Titulo = "antes";
+  try {
+    LeSimulacao(d, grande);
+    FAIL() << "no Erro";
+  } catch (const Erro& e) {
+    EXPECT_STREQ(e.what(), "grande.smp: the file is larger than 16 MiB, which no simulation reaches");
+  }
+
+  std::vector<std::string> l = Linhas(origem);
+  l[5] = std::string(kMaiorLinhaSmp, '(');  // at the limit: read as usual
+  const fs::path limite = pasta / "limite.smp";
+  std::ofstream(limite, std::ios::binary) << ConteudoDe(l);
+  EXPECT_NO_THROW(LeSimulacao(d, limite));
+
+  l[5] += "(";
+  d.Titulo = "antes";
+  const fs::path longa = pasta / "longa.smp";
+  std::ofstream(longa, std::ios::binary) << ConteudoDe(l);
+  try {
+    LeSimulacao(d, longa);
+    FAIL() << "no Erro";
+  } catch (const Erro& e) {
+    EXPECT_STREQ(e.what(),
+                 "longa.smp, line 6: the line is longer than 65536 bytes, which no simulation "
+                 "writes");
+  }
+  EXPECT_EQ(d.Titulo, "antes");  // a refused file changes nothing
 }
 
 }  // namespace
