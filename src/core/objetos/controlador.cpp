@@ -40,10 +40,7 @@ int Decimais(double span) {
 }  // namespace
 
 Controlador::Controlador(Simulacao& simulacao, int n)
-    : Tag("PID" + std::to_string(n)),
-      Tendencia(simulacao, *this),
-      simulacao_(simulacao),
-      n_(n) {}
+    : Tag("PID" + std::to_string(n)), Tendencia(simulacao, *this), simulacao_(simulacao), n_(n) {}
 
 double Controlador::Celula(int endereco) const {
   return endereco >= 1 && endereco <= Memoria::kEnderecos ? simulacao_.memoria.celula[endereco]

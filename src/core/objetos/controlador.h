@@ -108,27 +108,27 @@ class Controlador : public ObjetoCiclo {
   // Form fields, as typed. Item indices are 0-based; −1 means none selected.
   std::string Tag;  // TagText
   std::string Descricao;
-  int ItemPV = 0;               // VariavelSelect: PV address − 1
-  bool HabilitaSPR = false;     // CheckSPR: remote SP offered
-  int ItemSPR = 0;              // SPRSelect: remote SP address − 1
-  bool HabilitaBackMV = false;  // BackMVCheck: slave feedback on
-  int ItemBackMV = 0;           // BackMV: slave MV address − 1
-  std::string TextoKp = "1";      // KpText
-  std::string TextoTi = "10";     // KiText
-  std::string TextoTd = "0";      // KdText
-  std::string TextoFatorA = "1";  // aText
-  std::string TextoTf = "0";      // tfText
-  std::string TextoBias = "50";   // BiasText
-  bool AcaoP = true;  // PCHK
-  bool AcaoI = true;  // ICHK
-  bool AcaoD = true;  // DCHK
+  int ItemPV = 0;                  // VariavelSelect: PV address − 1
+  bool HabilitaSPR = false;        // CheckSPR: remote SP offered
+  int ItemSPR = 0;                 // SPRSelect: remote SP address − 1
+  bool HabilitaBackMV = false;     // BackMVCheck: slave feedback on
+  int ItemBackMV = 0;              // BackMV: slave MV address − 1
+  std::string TextoKp = "1";       // KpText
+  std::string TextoTi = "10";      // KiText
+  std::string TextoTd = "0";       // KdText
+  std::string TextoFatorA = "1";   // aText
+  std::string TextoTf = "0";       // tfText
+  std::string TextoBias = "50";    // BiasText
+  bool AcaoP = true;               // PCHK
+  bool AcaoI = true;               // ICHK
+  bool AcaoD = true;               // DCHK
   std::string TextoCOmin = "0";    // COminText
   std::string TextoCOmax = "100";  // COmaxText
   bool HabilitaFF = false;         // FFwSelect
   std::string EquacaoFF = "50";    // FFwEquation
-  int ItemAcao = 1;       // Acaogroup: 0 reverse response, 1 direct response
-  int ItemDerivada = 1;   // DerivadaGroup: 0 on the error, 1 on the PV
-  int ItemEstrutura = 1;  // EstruturaGroup: 0 parallel, 1 ISA
+  int ItemAcao = 1;                // Acaogroup: 0 reverse response, 1 direct response
+  int ItemDerivada = 1;            // DerivadaGroup: 0 on the error, 1 on the PV
+  int ItemEstrutura = 1;           // EstruturaGroup: 0 parallel, 1 ISA
   // Scale, copied from the PV address's descriptor when applied.
   std::string InicioEscala = "0";
   std::string FimEscala = "100";
@@ -181,10 +181,10 @@ class Controlador : public ObjetoCiclo {
   bool ModoAuto = false;
 
   // Read-outs, refreshed by the step unless the simulation runs off-line.
-  int BarraSP = 0;  // SetPointBar; gauges of range 0 … 200: Round(2·value)
-  int BarraSaida = 0;  // SaidaBar
-  int BarraPV = 0;     // VariavelBar
-  int BarraSPR = 0;    // SPRBar
+  int BarraSP = 0;      // SetPointBar; gauges of range 0 … 200: Round(2·value)
+  int BarraSaida = 0;   // SaidaBar
+  int BarraPV = 0;      // VariavelBar
+  int BarraSPR = 0;     // SPRBar
   std::string TextoPV;  // PVText
 
   // The faceplate trend and data archive, sampled at the end of every step.

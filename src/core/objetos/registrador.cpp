@@ -12,9 +12,8 @@ namespace {
 
 // The recorder's scale edits take a decimal comma, its grid labels step by a
 // tenth of the span and its full-range scale is the range's own ends.
-constexpr Tendencia::Regras kRegras{.VirgulaNasEscalas = true,
-                                    .RotuloPorPasso = true,
-                                    .EscalaCheiaNosExtremos = true};
+constexpr Tendencia::Regras kRegras{
+    .VirgulaNasEscalas = true, .RotuloPorPasso = true, .EscalaCheiaNosExtremos = true};
 
 }  // namespace
 

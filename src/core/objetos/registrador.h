@@ -105,11 +105,11 @@ class Registrador : public ObjetoCiclo {
   static std::vector<std::string> ItensVariaveis(const Memoria& memoria, bool comNenhum);
 
   // Form fields, as typed. Item indices are 0-based; −1 means none chosen.
-  std::string Tag;  // TagText
-  std::string Descricao;  // DescricaoText
-  int ItemVariavel1 = -1;  // Variavel1Select
-  int ItemVariavel2 = -1;  // Variavel2Select
-  int ItemVariavel3 = -1;  // Variavel3Select
+  std::string Tag;                   // TagText
+  std::string Descricao;             // DescricaoText
+  int ItemVariavel1 = -1;            // Variavel1Select
+  int ItemVariavel2 = -1;            // Variavel2Select
+  int ItemVariavel3 = -1;            // Variavel3Select
   std::string NomeVariavel1 = "PV";  // Edit1
   std::string NomeVariavel2 = "SP";  // Edit2
   std::string NomeVariavel3 = "MV";  // Edit3
@@ -124,9 +124,9 @@ class Registrador : public ObjetoCiclo {
   Tendencia Grafico;
 
   // Read-outs.
-  std::string LeituraVariavel1;  // VermelhoLabel
-  std::string LeituraVariavel2;  // AzulLabel
-  std::string LeituraVariavel3;  // VerdeLabel
+  std::string LeituraVariavel1;     // VermelhoLabel
+  std::string LeituraVariavel2;     // AzulLabel
+  std::string LeituraVariavel3;     // VerdeLabel
   std::string UnidadeEscala = "%";  // Label1: unit under the scale
   std::string Caption = "Registrador";
 

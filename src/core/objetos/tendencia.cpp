@@ -20,8 +20,7 @@ std::size_t Tendencia::Avanca() {
 }
 
 std::optional<double> Tendencia::LeEscala(std::string_view texto) const {
-  if (!regras_.VirgulaNasEscalas && texto.find(',') != std::string_view::npos)
-    return std::nullopt;
+  if (!regras_.VirgulaNasEscalas && texto.find(',') != std::string_view::npos) return std::nullopt;
   return LeNumero(texto);
 }
 
@@ -71,10 +70,8 @@ void Tendencia::Reescala(const Faixa& faixa) {
 void Tendencia::AtualizaEscala(const Faixa& faixa) {
   const double span = EscalaSup - EscalaInf;
   for (int k = 9; k >= 1; --k)
-    RotuloEscala[static_cast<std::size_t>(9 - k)] =
-        TextoLargura(regras_.RotuloPorPasso ? EscalaInf + span / 10.0 * k
-                                            : EscalaInf + span * k / 10.0,
-                     0, 2);
+    RotuloEscala[static_cast<std::size_t>(9 - k)] = TextoLargura(
+        regras_.RotuloPorPasso ? EscalaInf + span / 10.0 * k : EscalaInf + span * k / 10.0, 0, 2);
   EscalaSup = faixa.Percentual(EscalaSup);
   EscalaInf = faixa.Percentual(EscalaInf);
 }
@@ -104,8 +101,8 @@ std::optional<Tendencia::Ponto> Tendencia::MarcaPonto(int X, int Y) {
 }
 
 void Tendencia::Arquiva(bool ligar, const std::filesystem::path& pasta, std::string_view tag,
-                        std::string_view texto1, std::string_view texto2,
-                        std::string_view texto3, const Simulacao& simulacao) {
+                        std::string_view texto1, std::string_view texto2, std::string_view texto3,
+                        const Simulacao& simulacao) {
   if (ligar) {
     if (Arquivo.Aberto() || tag.empty()) return;
     piscando_ = false;

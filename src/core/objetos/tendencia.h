@@ -139,7 +139,7 @@ class Tendencia {
   int GradeX(int i) const { return kDivisao * i - FaseGrade - 1; }
 
   // Form fields, as set by the user.
-  int ItemBaseTempo = 0;     // BaseTempoBox: 0 "3 segundos", 1 "9 segundos", 2 "1 minuto"
+  int ItemBaseTempo = 0;  // BaseTempoBox: 0 "3 segundos", 1 "9 segundos", 2 "1 minuto"
   bool EscalaAuto = false;
   bool LinhaGrossa = false;  // CheckBox2: traces 2 pixels wide
   bool UsarVirgula = false;
@@ -167,9 +167,9 @@ class Tendencia {
   ArquivoRegistro Arquivo;
 
   // Read-outs.
-  std::array<std::string, 9> RotuloEscala;            // grid labels, 90 % … 10 % line
-  std::string TextoTaxa = "Arquivando: TA=0.1 seg";   // Label21
-  std::array<std::string, kLeituras> Leituras;        // CoodsText1 … CoodsText6
+  std::array<std::string, 9> RotuloEscala;           // grid labels, 90 % … 10 % line
+  std::string TextoTaxa = "Arquivando: TA=0.1 seg";  // Label21
+  std::array<std::string, kLeituras> Leituras;       // CoodsText1 … CoodsText6
 
  private:
   std::optional<double> LeEscala(std::string_view texto) const;

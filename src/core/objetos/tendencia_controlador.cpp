@@ -1,8 +1,8 @@
 #include "core/objetos/tendencia_controlador.h"
 
-#include "core/objetos/controlador.h"
 #include "core/nucleo/memoria.h"
 #include "core/nucleo/numero_texto.h"
+#include "core/objetos/controlador.h"
 
 namespace quiv {
 

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <string>
 
-#include "core/objetos/tendencia.h"
 #include "core/nucleo/simulacao.h"
+#include "core/objetos/tendencia.h"
 
 namespace quiv {
 

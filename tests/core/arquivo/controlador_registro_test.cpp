@@ -250,8 +250,8 @@ TEST_F(RegistroControladorTest, MalformedItemIndexStopsTheLoadWithItsText) {
       EXPECT_EQ(std::string(erro.what()), caso.mensagem);
     }
     EXPECT_EQ(l.Posicao(), caso.linha + 1);  // stopped on the bad line
-    EXPECT_EQ(k.Tag, "TIC3");            // the lines before it are in
-    EXPECT_EQ(k.ItemSPR, 7);               // the remote SP waits for line 18
+    EXPECT_EQ(k.Tag, "TIC3");                // the lines before it are in
+    EXPECT_EQ(k.ItemSPR, 7);                 // the remote SP waits for line 18
   }
 }
 

@@ -12,8 +12,8 @@
 #include <tuple>
 #include <vector>
 
-#include "core/objetos/controlador.h"
 #include "core/nucleo/erro.h"
+#include "core/objetos/controlador.h"
 
 namespace quiv {
 namespace {
@@ -47,45 +47,7 @@ class RegistradorTest : public ::testing::Test {
   std::vector<std::string> mensagens;
 };
 
-// --- time base -------------------------------------------------------------
-
-struct CasoBase {
-  int base;
-  int chamadasAtePrimeira;  // calls of Amostra up to the first sample
-  int amostrasEm60;
-};
-
-class RegistradorBaseTest : public RegistradorTest,
-                            public ::testing::WithParamInterface<CasoBase> {};
-
-TEST_P(RegistradorBaseTest, SamplesEveryNthCall) {
-  const CasoBase c = GetParam();
-  r.Grafico.ItemBaseTempo = c.base;
-  Amostras(c.chamadasAtePrimeira - 1);
-  EXPECT_EQ(r.Grafico.Posicao, 0);
-  r.Amostra();
-  EXPECT_EQ(r.Grafico.Posicao, 1);
-  EXPECT_EQ(r.Grafico.ContaBase, 0);
-  Amostras(60 - c.chamadasAtePrimeira);
-  EXPECT_EQ(r.Grafico.Posicao, c.amostrasEm60);
-}
-
-INSTANTIATE_TEST_SUITE_P(Bases, RegistradorBaseTest,
-                         ::testing::Values(CasoBase{0, 1, 60}, CasoBase{1, 3, 20},
-                                           CasoBase{2, 20, 3}));
-
-TEST_F(RegistradorTest, PauseCountsCyclesButTakesNoSample) {
-  r.Grafico.ItemBaseTempo = 1;
-  r.AlternaPausa();
-  EXPECT_TRUE(r.Grafico.PainelPontosVisivel());
-  Amostras(5);
-  EXPECT_EQ(r.Grafico.Posicao, 0);
-  EXPECT_EQ(r.Grafico.ContaBase, 5);
-  // Cycles counted during the pause make the first call after it sample.
-  r.AlternaPausa();
-  r.Amostra();
-  EXPECT_EQ(r.Grafico.Posicao, 1);
-}
+// --- pause -----------------------------------------------------------------
 
 TEST_F(RegistradorTest, ClosingTheWindowResumesAndHidesThePointPanel) {
   r.AlternaPausa();
@@ -95,18 +57,6 @@ TEST_F(RegistradorTest, ClosingTheWindowResumesAndHidesThePointPanel) {
   EXPECT_EQ(r.Grafico.Posicao, 1);
   r.AlternaPausa();  // the next press pauses again
   EXPECT_TRUE(r.Grafico.Pausado);
-}
-
-TEST_F(RegistradorTest, RingWrapsAfter450SamplesAndTheGridScrolls) {
-  for (int i = 1; i <= 451; ++i) {
-    M(21) = i % 100;
-    r.Amostra();
-  }
-  EXPECT_EQ(r.Grafico.Posicao, 1);
-  EXPECT_EQ(r.Grafico.FaseGrade, 451 % 30);
-  EXPECT_EQ(r.Grafico.Valores1[1], 451 % 100);
-  EXPECT_EQ(Tendencia::PixelCronologico(r.Grafico.Pixels1, r.Grafico.Posicao, 449), 2 * (451 % 100));
-  EXPECT_EQ(Tendencia::PixelCronologico(r.Grafico.Pixels1, r.Grafico.Posicao, 0), 2 * (2 % 100));
 }
 
 // --- sampling ------------------------------------------------------------
@@ -254,26 +204,6 @@ TEST_F(RegistradorTest, AutoScaleUsesPen1HistoryWithMargins) {
   EXPECT_EQ(r.Grafico.TextoEscalaInf, "36.0");
   EXPECT_EQ(Pixel1(), 2 * (40 + (449 % 21) - 36) * 100 / 30);
   EXPECT_EQ(r.Grafico.Pixels2[static_cast<std::size_t>(r.Grafico.Posicao)], 200);
-}
-
-TEST_F(RegistradorTest, AutoScaleCountsUnwrittenSlotsAsZero) {
-  r.Grafico.EscalaAuto = true;
-  M(21) = 50;
-  Amostras(10);
-  r.AplicaConfiguracao();
-  EXPECT_NEAR(r.Grafico.EscalaSup, 55, 1e-9);
-  EXPECT_DOUBLE_EQ(r.Grafico.EscalaInf, 0);
-}
-
-TEST_F(RegistradorTest, AutoScaleOfAnAllZeroHistoryKeepsTheFullRange) {
-  r.Grafico.EscalaAuto = true;
-  r.AplicaConfiguracao();
-  EXPECT_DOUBLE_EQ(r.Grafico.EscalaSup, 100);
-  EXPECT_DOUBLE_EQ(r.Grafico.EscalaInf, 0);
-  EXPECT_EQ(r.Grafico.TextoEscalaSup, "100.0");
-  M(21) = 30;
-  r.Amostra();
-  EXPECT_EQ(Pixel1(), 60);
 }
 
 struct CasoDescritor {
@@ -464,16 +394,6 @@ TEST_F(RegistradorArquivoTest, WritesHeaderAndRowsIntoTheFirstFreeFile) {
   EXPECT_EQ(mensagens, std::vector<std::string>{"Data saved: FIC1_2.txt"});
 }
 
-TEST_F(RegistradorArquivoTest, ASecondArchiveContinuesTheTimeColumn) {
-  r.Arquiva(true, pasta);
-  Amostras(3);
-  r.Arquiva(false, pasta);
-  r.Arquiva(true, pasta);
-  r.Amostra();
-  r.Arquiva(false, pasta);
-  EXPECT_EQ(Le(pasta / "FIC1_2.txt"), "Tempo (0.100 seg);PV;SP;MV\r\n0.30;45.20;50.00;37.50\r\n");
-}
-
 TEST_F(RegistradorArquivoTest, NineSecondBaseAdvancesTheTimeBy0334PerRow) {
   r.Grafico.ItemBaseTempo = 1;
   r.NomeVariavel1 = "Nível";
@@ -503,24 +423,6 @@ TEST_F(RegistradorArquivoTest, EngineeringUnitsCommasAndEmptyPens) {
             "Tempo (0.100 seg);PV;SP;MV\r\n0,00;65,20;0,00;100,00\r\n0,10;0,00;0,00;0,00\r\n");
 }
 
-TEST_F(RegistradorArquivoTest, PauseWritesNoRows) {
-  r.Arquiva(true, pasta);
-  r.AlternaPausa();
-  Amostras(3);
-  r.Arquiva(false, pasta);
-  EXPECT_EQ(Le(pasta / "FIC1_1.txt"), "Tempo (0.100 seg);PV;SP;MV\r\n");
-}
-
-TEST_F(RegistradorArquivoTest, EmptyTagStartsNothing) {
-  r.Tag.clear();
-  EXPECT_FALSE(r.ArquivoHabilitado());
-  r.Arquiva(true, pasta);
-  EXPECT_FALSE(r.Grafico.Arquivando());
-  EXPECT_TRUE(fs::is_empty(pasta));
-  r.Arquiva(false, pasta);
-  EXPECT_TRUE(mensagens.empty());
-}
-
 TEST_F(RegistradorArquivoTest, TagCharactersThatNoFileNameAcceptsAreReplaced) {
   r.Tag = "../a/b:c*?";
   r.Arquiva(true, pasta);
@@ -529,20 +431,6 @@ TEST_F(RegistradorArquivoTest, TagCharactersThatNoFileNameAcceptsAreReplaced) {
   EXPECT_EQ(std::distance(fs::directory_iterator(pasta), fs::directory_iterator()), 1);
   EXPECT_EQ(ArquivoRegistro::StemSeguro("A<B>C|D\"E\\F\tG"), "A_B_C_D_E_F_G");
   EXPECT_EQ(ArquivoRegistro::StemSeguro("Vazão 1"), "Vazão 1");
-}
-
-TEST_F(RegistradorArquivoTest, ACreationFailureRaisesAnErrorAndLeavesTheArchiveOff) {
-  std::ofstream(pasta / "arquivo") << "x";
-  try {
-    r.Arquiva(true, pasta / "arquivo" / "sub");
-    FAIL() << "no error";
-  } catch (const Erro& e) {
-    EXPECT_NE(std::string(e.what()).find("não foi possível criar o arquivo"), std::string::npos)
-        << e.what();
-    EXPECT_NE(std::string(e.what()).find("FIC1_1.txt"), std::string::npos) << e.what();
-  }
-  EXPECT_FALSE(r.Grafico.Arquivando());
-  r.Amostra();
 }
 
 TEST_F(RegistradorArquivoTest, ReadingFromAFileRestartsTheTimeColumnAndTheScale) {

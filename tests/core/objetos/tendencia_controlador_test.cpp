@@ -56,30 +56,6 @@ class TendenciaTest : public ::testing::Test {
 
 // --- sampling ------------------------------------------------------------
 
-struct CasoBase {
-  int base;
-  int chamadas;
-  int amostras;
-  int conta;  // ContaBase afterwards
-};
-
-class TendenciaBaseTest : public TendenciaTest, public ::testing::WithParamInterface<CasoBase> {};
-
-TEST_P(TendenciaBaseTest, SamplesEveryNthStep) {
-  const CasoBase caso = GetParam();
-  t.Grafico.ItemBaseTempo = caso.base;
-  Amostras(caso.chamadas);
-  EXPECT_EQ(t.Grafico.Posicao, caso.amostras);
-  EXPECT_EQ(t.Grafico.FaseGrade, caso.amostras);
-  EXPECT_EQ(t.Grafico.ContaBase, caso.conta);
-}
-
-INSTANTIATE_TEST_SUITE_P(Bases, TendenciaBaseTest,
-                         ::testing::Values(CasoBase{0, 5, 5, 0}, CasoBase{1, 2, 0, 2},
-                                           CasoBase{1, 9, 3, 0}, CasoBase{1, 10, 3, 1},
-                                           CasoBase{2, 19, 0, 19}, CasoBase{2, 40, 2, 0},
-                                           CasoBase{7, 3, 3, 0}));
-
 TEST_F(TendenciaTest, ChangingTheTimeBaseKeepsTheRing) {
   Amostra(30, 40, 50);
   t.Grafico.ItemBaseTempo = 2;
@@ -123,33 +99,6 @@ TEST_F(TendenciaTest, ActuatorOfAnAddressThatNoProcessOwnsIsOnePercent) {
   Aplica();
   Amostra(50, 50, 50);
   EXPECT_EQ(Pix(t.PixelsAtuador()), 160);
-}
-
-TEST_F(TendenciaTest, PauseCountsStepsButTakesNoSample) {
-  t.AlternaPausa();
-  EXPECT_TRUE(t.Grafico.PainelPontosVisivel());
-  Amostras(4);
-  EXPECT_EQ(t.Grafico.Posicao, 0);
-  EXPECT_EQ(t.Grafico.ContaBase, 4);
-  t.AlternaPausa();
-  t.Amostra();
-  EXPECT_EQ(t.Grafico.Posicao, 1);
-}
-
-TEST_F(TendenciaTest, RingWrapsAfter450SamplesAndTheGridScrolls) {
-  for (int i = 1; i <= 450; ++i) Amostra(i % 100, 0, 0);
-  EXPECT_EQ(t.Grafico.Posicao, 450);
-  EXPECT_EQ(t.Grafico.FaseGrade, 0);
-  EXPECT_EQ(Tendencia::PixelCronologico(t.PixelsPV(), t.Grafico.Posicao, 0), 2);
-  Amostra(99, 0, 0);
-  EXPECT_EQ(t.Grafico.Posicao, 1);
-  EXPECT_EQ(t.Grafico.FaseGrade, 1);
-  EXPECT_DOUBLE_EQ(t.ValoresPV()[1], 99);
-  // The oldest sample is now the second one, the newest the 451st.
-  EXPECT_EQ(Tendencia::PixelCronologico(t.PixelsPV(), t.Grafico.Posicao, 0), 4);
-  EXPECT_EQ(Tendencia::PixelCronologico(t.PixelsPV(), t.Grafico.Posicao, 449), 198);
-  EXPECT_EQ(t.Grafico.GradeX(1), 28);
-  EXPECT_EQ(t.Grafico.GradeX(15), 448);
 }
 
 struct CasoPixel {
@@ -215,25 +164,6 @@ TEST_F(TendenciaTest, AutoScaleSpansTheRingWithMarginsAndClipsTheSP) {
   // New samples use the new scale.
   Amostra(51, 51, 0);
   EXPECT_EQ(Pix(t.PixelsPV()), 100);
-}
-
-TEST_F(TendenciaTest, AutoScaleCountsUnwrittenSlotsAsZero) {
-  Amostra(50, 50, 0);
-  t.Grafico.EscalaAuto = true;
-  t.Reescala();
-  EXPECT_EQ(t.Grafico.TextoEscalaSup, "55.0");
-  EXPECT_EQ(t.Grafico.TextoEscalaInf, " 0.0");
-}
-
-TEST_F(TendenciaTest, AutoScaleOfAnAllZeroRingKeepsTheFullRange) {
-  t.Grafico.EscalaAuto = true;
-  t.Reescala();
-  EXPECT_EQ(t.Grafico.TextoEscalaSup, "100.0");
-  EXPECT_EQ(t.Grafico.TextoEscalaInf, " 0.0");
-  EXPECT_DOUBLE_EQ(t.Grafico.EscalaSup, 100);
-  EXPECT_DOUBLE_EQ(t.Grafico.EscalaInf, 0);
-  Amostra(30, 30, 0);
-  EXPECT_EQ(Pix(t.PixelsPV()), 60);
 }
 
 TEST_F(TendenciaTest, ARangeWithoutSpanLeavesThePlotOnPercent) {
@@ -426,16 +356,6 @@ TEST_F(TendenciaArquivoTest, WritesHeaderAndRowsIntoTheFirstFreeFile) {
   EXPECT_EQ(mensagens, std::vector<std::string>{"Data saved: TIC1_2.txt"});
 }
 
-TEST_F(TendenciaArquivoTest, ASecondArchiveContinuesTheTimeColumn) {
-  t.Arquiva(true, pasta);
-  Amostras(3);
-  t.Arquiva(false, pasta);
-  t.Arquiva(true, pasta);
-  Amostra(1, 2, 3);
-  t.Arquiva(false, pasta);
-  EXPECT_EQ(Le(pasta / "TIC1_2.txt"), "Tempo (0.100 seg);PV;SP;MV\r\n0.30;1.00;2.00;3.00\r\n");
-}
-
 TEST_F(TendenciaArquivoTest, NineSecondBaseAdvancesTheTimeBy0334WhileThePointsUse03) {
   t.Grafico.ItemBaseTempo = 1;
   t.Arquiva(true, pasta);
@@ -474,37 +394,6 @@ TEST_F(TendenciaArquivoTest, EngineeringUnitsAndDecimalComma) {
   EXPECT_EQ(Le(pasta / "TIC1_1.txt"),
             "Tempo (0.100 seg);PV;SP;MV\r\n12,30;55,00;50,00;47,25\r\n"
             "12,40;70,00;120,00;0,00\r\n12,50;50,00;100,00;0,00\r\n");
-}
-
-TEST_F(TendenciaArquivoTest, PauseWritesNoRows) {
-  t.Arquiva(true, pasta);
-  t.AlternaPausa();
-  Amostras(3);
-  t.Arquiva(false, pasta);
-  EXPECT_EQ(Le(pasta / "TIC1_1.txt"), "Tempo (0.100 seg);PV;SP;MV\r\n");
-}
-
-TEST_F(TendenciaArquivoTest, EmptyTagStartsNothing) {
-  c.Tag.clear();
-  t.Arquiva(true, pasta);
-  EXPECT_FALSE(t.Grafico.Arquivando());
-  EXPECT_TRUE(fs::is_empty(pasta));
-  t.Arquiva(false, pasta);
-  EXPECT_TRUE(mensagens.empty());
-}
-
-TEST_F(TendenciaArquivoTest, ACreationFailureRaisesAnInputOutputError) {
-  std::ofstream(pasta / "arquivo") << "x";
-  try {
-    t.Arquiva(true, pasta / "arquivo" / "sub");
-    FAIL() << "no error";
-  } catch (const Erro& e) {
-    EXPECT_NE(std::string(e.what()).find("Erro de entrada/saída"), std::string::npos) << e.what();
-    EXPECT_NE(std::string(e.what()).find("TIC1_1.txt"), std::string::npos) << e.what();
-  }
-  EXPECT_FALSE(t.Grafico.Arquivando());
-  EXPECT_TRUE(t.Grafico.ControlesLivres());
-  t.Amostra();
 }
 
 TEST_F(TendenciaArquivoTest, TheControllerStepWritesTheRow) {
