@@ -43,11 +43,13 @@ constexpr int EnderecoSPDaMalha(int k) { return 60 + k; }
 //   D = ∓Td·(Pf[k] − Pf[k−1])/T              on the PV (− direct, + reverse)
 //       times K in the ISA structure,                      clamped to ±100
 //   I[k] = I[k−1] + K·e·T/Ti   (ISA)   or   I[k−1] + e·T/Ti   (parallel)
-//   I[k] = I[k−1]   (held) when Ti = 0, when the I action is off, or in
-//                   cascade: with the slave feedback on, unless the slave's
-//                   MV, read every step from the BackMV address
-//                   (ItemBackMV + 1), is strictly between 0.1 and 99.9 %
-//                   (≤ 0.1, ≥ 99.9, NaN or an address outside the cells hold)
+//   I[k] = I[k−1]   (held, automatic only) when Ti = 0, when the I action
+//                   is off, or in cascade: with the slave feedback on
+//                   (HabilitaBackMV), unless the slave's MV, read every step
+//                   from the "BackMV" address ItemBackMV + 1, is strictly
+//                   between 0.1 and 99.9 (%): MV ≤ 0.1, MV ≥ 99.9, NaN, or
+//                   an address outside 1 … Memoria::kEnderecos (read as 0)
+//                   hold the integral
 //   bias = the feed-forward equation (EquacaoFF, read live) evaluated every
 //          step when the applied feed-forward is on: its value replaces the
 //          bias in use and stays there; otherwise the bias applied

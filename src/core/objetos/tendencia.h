@@ -167,7 +167,9 @@ class Tendencia {
   ArquivoRegistro Arquivo;
 
   // Read-outs.
-  std::array<std::string, 9> RotuloEscala;           // grid labels, 90 % … 10 % line
+  // Grid labels, 90 % … 10 % line: Label3 … Label11 on the faceplate,
+  // Label2 … Label10 on the recorder.
+  std::array<std::string, 9> RotuloEscala;
   std::string TextoTaxa = "Arquivando: TA=0.1 seg";  // Label21
   std::array<std::string, kLeituras> Leituras;       // CoodsText1 … CoodsText6
 
