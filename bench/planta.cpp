@@ -40,21 +40,21 @@ void IncluiMalha(Simulacao& s, int k, int processo, bool completa) {
   s.processos.Inclui(processo, std::move(p));
 
   auto c = std::make_unique<Controlador>(s, k);
-  c->TagText = "TIC" + std::to_string(k);
-  c->VariavelSelect = IdentidadeProcesso(processo) - 1;
-  c->KpText = "1.5";
-  c->KiText = "30";
-  c->KdText = completa ? "2" : "0";
-  c->tfText = "0.5";
-  c->Acaogroup = 0;
+  c->Tag = "TIC" + std::to_string(k);
+  c->ItemPV = IdentidadeProcesso(processo) - 1;
+  c->TextoKp = "1.5";
+  c->TextoTi = "30";
+  c->TextoTd = completa ? "2" : "0";
+  c->TextoTf = "0.5";
+  c->ItemAcao = 0;
   if (completa) {
-    c->COminText = "5";
-    c->COmaxText = "95+" + M(16) + "*0";
-    c->FFwSelect = true;
-    c->FFwEquation = M(81) + "*0.2+40";
+    c->TextoCOmin = "5";
+    c->TextoCOmax = "95+" + M(16) + "*0";
+    c->HabilitaFF = true;
+    c->EquacaoFF = M(81) + "*0.2+40";
   }
   c->AtualizaParametros(false);
-  c->IncrementaSPClick();
+  c->IncrementaSP();
   s.controladores.Inclui(k, std::move(c));
 }
 
@@ -82,11 +82,11 @@ void IncluiGerador(Simulacao& s, int canais) {
 void IncluiRegistradores(Simulacao& s, int quantos) {
   for (int n = 1; n <= quantos; ++n) {
     auto r = std::make_unique<Registrador>(s, n);
-    r->TagText = "TR" + std::to_string(n);
-    r->Variavel1Select = IdentidadeProcesso(n) - 1;  // PV
-    r->Variavel2Select = 60 + n - 1;                // SP
-    r->Variavel3Select = n - 1;                     // CO
-    r->EscalaAuto = n % 2 == 0;
+    r->Tag = "TR" + std::to_string(n);
+    r->ItemVariavel1 = IdentidadeProcesso(n) - 1;  // PV
+    r->ItemVariavel2 = EnderecoSPDaMalha(n) - 1;   // SP
+    r->ItemVariavel3 = n - 1;                      // CO
+    r->Grafico.EscalaAuto = n % 2 == 0;
     r->AplicaConfiguracao();
     s.registradores.Inclui(n, std::move(r));
   }

@@ -20,8 +20,8 @@ quiv::Documento& Planta() {
     const int pvs[] = {20, 98, 123};
     for (int k = 1; k <= 3; ++k) {
       quiv::Controlador& c = doc.NovoControlador(k);
-      c.TagText = "C" + std::to_string(k);
-      c.VariavelSelect = pvs[k - 1];
+      c.Tag = "C" + std::to_string(k);
+      c.ItemPV = pvs[k - 1];
     }
     doc.simulacao.memoria.DefineDescritor(21, {"kPa", "-50", "1e300", "0", "1"});
     return true;

@@ -15,6 +15,7 @@
 #include "cli/erro_uso.h"
 #include "core/arquivo/documento.h"
 #include "core/nucleo/erro.h"
+#include "core/objetos/controlador.h"
 #include "core/analise/historico_txd.h"
 #include "core/analise/simulacao_rapida.h"
 
@@ -188,7 +189,7 @@ int Executa(std::span<const std::string_view> argumentos) {
       std::fprintf(stderr, "quiv-sim run: Dados salvos no arquivo %s\n",
                    historico->Caminho().filename().string().c_str());
     }
-    for (int k = 1; k <= 10; ++k) {
+    for (int k = 1; k <= kMalhas; ++k) {
       const MalhaDesempenho& malha = resultado.malhas[static_cast<std::size_t>(k)];
       if (!malha.participa) continue;
       std::printf("loop %d;", k);

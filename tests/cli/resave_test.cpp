@@ -42,9 +42,9 @@ class Resave : public testing::Test {
     p.Tag = "LT-01";
     p.AtualizaParametros(false);
     Controlador& c = doc.NovoControlador(1);
-    c.TagText = "LIC-01";
-    c.VariavelSelect = 20;
-    c.KpText = kp;
+    c.Tag = "LIC-01";
+    c.ItemPV = 20;
+    c.TextoKp = kp;
     c.AtualizaParametros(false);
     const fs::path arquivo = pasta_ / "planta.smp";
     SalvaSimulacao(doc, arquivo);

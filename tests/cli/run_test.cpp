@@ -28,7 +28,7 @@ void MontaPlanta(Documento& doc) {
   doc.Titulo = "Caldeira";
   IncluiMalha(doc, 1);
   Controlador& c2 = IncluiMalha(doc, 2, 45);
-  c2.VariavelSelect = 80;
+  c2.ItemPV = 80;
   c2.AtualizaParametros(false);
   CanalGerador& canal = doc.gerador().Canal(81);
   canal.Tipo = 2;

@@ -18,13 +18,13 @@ inline Controlador& IncluiMalha(Documento& doc, int k, double sp = 50.0) {
   p.Tal1 = "20";
   p.AtualizaParametros(false);
   Controlador& c = doc.NovoControlador(k);
-  c.TagText = "TIC" + std::to_string(k);
-  c.VariavelSelect = 20 + k - 1;
-  c.KpText = "1.2";
-  c.KiText = "25";
+  c.Tag = "TIC" + std::to_string(k);
+  c.ItemPV = 20 + k - 1;
+  c.TextoKp = "1.2";
+  c.TextoTi = "25";
   c.AtualizaParametros(false);
   c.SP = sp;
-  if (!c.ModoAuto) c.AutoManualBTNClick();
+  if (!c.ModoAuto) c.AlternaAutoManual();
   return c;
 }
 

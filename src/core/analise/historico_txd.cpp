@@ -11,6 +11,7 @@
 
 #include "core/nucleo/erro.h"
 #include "core/nucleo/nome_arquivo.h"
+#include "core/objetos/controlador.h"
 #include "core/nucleo/numero_texto.h"
 #include "core/nucleo/progresso.h"
 #include "core/nucleo/simulacao.h"
@@ -215,11 +216,11 @@ HistoricoLido LeHistoricoTxd(std::istream& entrada, const Simulacao& simulacao, 
   // The file holds M01 … M99 only: a PV beyond them has no column.
   lido.malhas = MalhasParticipantes(simulacao, kCelulas, std::min<std::size_t>(limite, 1 << 16));
   std::size_t ultimoCampo = 0;
-  for (int k = 1; k <= 10; ++k) {
+  for (int k = 1; k <= kMalhas; ++k) {
     const MalhaDesempenho& malha = lido.malhas[static_cast<std::size_t>(k)];
     if (malha.participa)
       ultimoCampo = std::max({ultimoCampo, static_cast<std::size_t>(malha.enderecoPV),
-                              static_cast<std::size_t>(60 + k)});
+                              static_cast<std::size_t>(EnderecoSPDaMalha(k))});
   }
 
   Progresso gauge(progresso, static_cast<double>(limite));
@@ -231,13 +232,13 @@ HistoricoLido LeHistoricoTxd(std::istream& entrada, const Simulacao& simulacao, 
       if (!v) ++lido.camposInvalidos;
       return v.value_or(0.0);
     };
-    for (int k = 1; k <= 10; ++k) {
+    for (int k = 1; k <= kMalhas; ++k) {
       MalhaDesempenho& malha = lido.malhas[static_cast<std::size_t>(k)];
       if (!malha.participa) continue;
       const EscalaPV& escala = malha.escala;
       const double co = valor(k);
       const double pv = valor(malha.enderecoPV);
-      const double sp = valor(60 + k);
+      const double sp = valor(EnderecoSPDaMalha(k));
       malha.series.MV.push_back(co);
       malha.series.PV.push_back(normaliza ? pv : escala.Engenharia(pv));
       malha.series.SP.push_back(normaliza ? sp : escala.Engenharia(sp));

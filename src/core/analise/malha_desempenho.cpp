@@ -18,14 +18,14 @@ EscalaPV EscalaDoEndereco(const Memoria& memoria, int endereco) {
 
 int EnderecoPVDaMalha(const Simulacao& simulacao, int k) {
   const Controlador* c = ControladorDaMalha(simulacao, k);
-  if (!c || c->VariavelSelect < 0 || c->VariavelSelect >= Memoria::kItens) return 0;
-  return c->VariavelSelect + 1;
+  if (!c || c->ItemPV < 0 || c->ItemPV >= Memoria::kItens) return 0;
+  return c->ItemPV + 1;
 }
 
 MalhasDesempenho MalhasParticipantes(const Simulacao& simulacao, int ultimoEndereco,
                                      std::size_t pontos) {
   MalhasDesempenho malhas;
-  for (int k = 1; k <= 10; ++k) {
+  for (int k = 1; k <= kMalhas; ++k) {
     const int p = EnderecoPVDaMalha(simulacao, k);
     if (p < 1 || p > ultimoEndereco) continue;
     MalhaDesempenho& malha = malhas[static_cast<std::size_t>(k)];

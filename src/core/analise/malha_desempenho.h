@@ -6,10 +6,10 @@
 
 #include "core/analise/indices.h"
 #include "core/nucleo/memoria.h"
+#include "core/objetos/controlador.h"
 
 namespace quiv {
 
-class Controlador;
 class Simulacao;
 
 // The three curves of one loop, one point per simulated second: PV and SP in
@@ -44,8 +44,8 @@ struct MalhaDesempenho {
   IndicesMalha indices;    // filled only when the loop took part
 };
 
-// Loops 1 … 10; index 0 unused.
-using MalhasDesempenho = std::array<MalhaDesempenho, 11>;
+// Loops 1 … kMalhas; index 0 unused.
+using MalhasDesempenho = std::array<MalhaDesempenho, kMalhas + 1>;
 
 // The loops that take part, with their PV and its present range: controller
 // k exists and its PV is a cell 1 … `ultimoEndereco`. Each series reserves

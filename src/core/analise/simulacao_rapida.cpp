@@ -14,7 +14,7 @@ namespace quiv {
 namespace {
 
 void AplicaSinalTeste(const Simulacao& simulacao, SinalTeste sinal, int amplitude) {
-  for (int k = 1; k <= 10; ++k) {
+  for (int k = 1; k <= kMalhas; ++k) {
     Controlador* c = ControladorDaMalha(simulacao, k);
     if (!c) continue;
     if (sinal == SinalTeste::DegrauSP)
@@ -42,9 +42,9 @@ ResultadoSimulacaoRapida SimulacaoRapida(Simulacao& simulacao,
   resultado.malhas = MalhasParticipantes(simulacao, Memoria::kItens,
                                          static_cast<std::size_t>(std::max(0LL, N / m)));
   const Memoria& memoria = simulacao.memoria;
-  std::array<int, 10> participantes{};
+  std::array<int, kMalhas> participantes{};
   int nParticipantes = 0;
-  for (int k = 1; k <= 10; ++k) {
+  for (int k = 1; k <= kMalhas; ++k) {
     if (resultado.malhas[static_cast<std::size_t>(k)].participa)
       participantes[static_cast<std::size_t>(nParticipantes++)] = k;
   }
@@ -69,7 +69,7 @@ ResultadoSimulacaoRapida SimulacaoRapida(Simulacao& simulacao,
       MalhaDesempenho& malha = resultado.malhas[static_cast<std::size_t>(k)];
       const EscalaPV& escala = malha.escala;
       const double pv = ValorNoHistorico(memoria.celula[static_cast<std::size_t>(malha.enderecoPV)]);
-      const double sp = ValorNoHistorico(memoria.celula[static_cast<std::size_t>(60 + k)]);
+      const double sp = ValorNoHistorico(memoria.celula[static_cast<std::size_t>(EnderecoSPDaMalha(k))]);
       malha.series.PV.push_back(opcoes.Normaliza ? pv : escala.Engenharia(pv));
       malha.series.SP.push_back(opcoes.Normaliza ? sp : escala.Engenharia(sp));
       malha.series.MV.push_back(ValorNoHistorico(memoria.celula[static_cast<std::size_t>(k)]));

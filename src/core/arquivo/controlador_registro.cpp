@@ -53,28 +53,28 @@ void Controlador::SalvaParametros(smp::Escritor& e) const {
   const std::string nn = smp::DoisDigitos(n_);
   const std::string marca = "C" + nn;
   const std::array<std::string, 29> valores = {
-      TagText,
+      Tag,
       Descricao,
-      KpText,
-      KiText,
-      KdText,
-      BiasText,
-      aText,
-      tfText,
-      COminText,
-      COmaxText,
+      TextoKp,
+      TextoTi,
+      TextoTd,
+      TextoBias,
+      TextoFatorA,
+      TextoTf,
+      TextoCOmin,
+      TextoCOmax,
       InicioEscala,  // under the label "Escala PVMax:", as the file has always had it
       FimEscala,
-      smp::FlagMista(BackMVCheck),
-      std::to_string(VariavelSelect),
-      std::to_string(SPRSelect),
-      std::to_string(BackMV),
-      FFwEquation,
-      smp::FlagMista(CheckSPR),
-      smp::FlagMista(FFwSelect),
-      std::to_string(Acaogroup),
-      std::to_string(DerivadaGroup),
-      std::to_string(EstruturaGroup),
+      smp::FlagMista(HabilitaBackMV),
+      std::to_string(ItemPV),
+      std::to_string(ItemSPR),
+      std::to_string(ItemBackMV),
+      EquacaoFF,
+      smp::FlagMista(HabilitaSPR),
+      smp::FlagMista(HabilitaFF),
+      std::to_string(ItemAcao),
+      std::to_string(ItemDerivada),
+      std::to_string(ItemEstrutura),
       Estado(Iant),
       Estado(Erroant),
       Estado(PVant),
@@ -99,43 +99,43 @@ void Controlador::LeParametros(smp::Leitor& l) {
   auto real = [&] { return smp::LeReal(texto()); };
 
   l.Linha();  // header, by position only
-  TagText = bilingue();
+  Tag = bilingue();
   Descricao = bilingue();
-  KpText = texto();
-  KiText = texto();
-  KdText = texto();
-  BiasText = texto();
-  aText = texto();
-  tfText = texto();
-  COminText = texto();
-  COmaxText = texto();
+  TextoKp = texto();
+  TextoTi = texto();
+  TextoTd = texto();
+  TextoBias = texto();
+  TextoFatorA = texto();
+  TextoTf = texto();
+  TextoCOmin = texto();
+  TextoCOmax = texto();
   InicioEscala = texto();
   FimEscala = texto();
-  BackMVCheck = flag();
-  VariavelSelect = estrito();
+  HabilitaBackMV = flag();
+  ItemPV = estrito();
   // The remote SP address is read here but takes effect once the remote SP
   // check box (line 18) is known, as the window fills its list only then.
   const int spr = estrito();
-  BackMV = estrito();
-  FFwEquation = texto();
-  CheckSPR = flag();
-  SPRSelect = spr;
-  FFwSelect = flag();
-  Acaogroup = tolerante();
-  DerivadaGroup = tolerante();
-  EstruturaGroup = tolerante();
+  ItemBackMV = estrito();
+  EquacaoFF = texto();
+  HabilitaSPR = flag();
+  ItemSPR = spr;
+  HabilitaFF = flag();
+  ItemAcao = tolerante();
+  ItemDerivada = tolerante();
+  ItemEstrutura = tolerante();
   Iant = real();
   Erroant = real();
   PVant = real();
   ModoLocal = flag();
   ModoAuto = flag();
-  SPText = texto();
-  SP = smp::LeReal(SPText);
-  MVText = texto();
-  CO = smp::LeReal(MVText);
+  TextoSP = texto();
+  SP = smp::LeReal(TextoSP);
+  TextoMV = texto();
+  CO = smp::LeReal(TextoMV);
   // Writing the output edit is a change like the operator's typing: in
   // manual it enables "Enviar".
-  MVTextChange();
+  TextoMVAlterado();
 }
 
 }  // namespace quiv

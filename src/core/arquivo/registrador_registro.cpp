@@ -32,15 +32,15 @@ std::size_t Pular(int kk) { return kPrefixo + kRotulos[static_cast<std::size_t>(
 
 void Registrador::SalvaParametros(smp::Escritor& e) const {
   const std::array<std::string, 9> valores = {
-      TagText,
-      DescricaoText,
-      std::to_string(Variavel1Select),
-      Edit1,
-      std::to_string(Variavel2Select),
-      Edit2,
-      std::to_string(Variavel3Select),
-      Edit3,
-      std::to_string(BaseTempoBox),
+      Tag,
+      Descricao,
+      std::to_string(ItemVariavel1),
+      NomeVariavel1,
+      std::to_string(ItemVariavel2),
+      NomeVariavel2,
+      std::to_string(ItemVariavel3),
+      NomeVariavel3,
+      std::to_string(Grafico.ItemBaseTempo),
   };
   e.Linha("=====<<<REGISTRADOR:" + std::to_string(NumeroRegistrador()) + ">>>=====");
   for (int kk = 1; kk <= 9; ++kk) {
@@ -50,20 +50,20 @@ void Registrador::SalvaParametros(smp::Escritor& e) const {
 }
 
 void Registrador::LeParametros(smp::Leitor& l) {
-  EscalaSup = 100.0;
-  EscalaInf = 0.0;
-  Arquivo.TempoArquivo = 0.0;
+  Grafico.EscalaSup = 100.0;
+  Grafico.EscalaInf = 0.0;
+  Grafico.Arquivo.TempoArquivo = 0.0;
 
   l.Linha();
-  TagText = l.ValorBilingue(Pular(1));
-  DescricaoText = l.ValorBilingue(Pular(2));
-  Variavel1Select = smp::LeInteiroEstrito(l.Valor(Pular(3)));
-  Edit1 = l.ValorBilingue(Pular(4));
-  Variavel2Select = smp::LeInteiroEstrito(l.Valor(Pular(5)));
-  Edit2 = l.ValorBilingue(Pular(6));
-  Variavel3Select = smp::LeInteiroEstrito(l.Valor(Pular(7)));
-  Edit3 = l.ValorBilingue(Pular(8));
-  BaseTempoBox = smp::LeInteiroEstrito(l.Valor(Pular(9)));
+  Tag = l.ValorBilingue(Pular(1));
+  Descricao = l.ValorBilingue(Pular(2));
+  ItemVariavel1 = smp::LeInteiroEstrito(l.Valor(Pular(3)));
+  NomeVariavel1 = l.ValorBilingue(Pular(4));
+  ItemVariavel2 = smp::LeInteiroEstrito(l.Valor(Pular(5)));
+  NomeVariavel2 = l.ValorBilingue(Pular(6));
+  ItemVariavel3 = smp::LeInteiroEstrito(l.Valor(Pular(7)));
+  NomeVariavel3 = l.ValorBilingue(Pular(8));
+  Grafico.ItemBaseTempo = smp::LeInteiroEstrito(l.Valor(Pular(9)));
 }
 
 }  // namespace quiv

@@ -4,7 +4,6 @@
 #include <cstring>
 #include <system_error>
 
-#include "core/objetos/controlador.h"
 #include "core/nucleo/erro.h"
 #include "core/nucleo/nome_arquivo.h"
 #include "core/nucleo/numero_texto.h"

@@ -21,8 +21,9 @@ struct BaseTempo {
   const char* TextoTaxa;         // the blinking rate text while archiving
 };
 
-// Time base of a `BaseTempoBox` item: 0 "3 segundos", 1 "9 segundos",
-// 2 "1 minuto". Any other index is read as item 0.
+// Time base of an item of the time-base list (Tendencia::ItemBaseTempo):
+// 0 "3 segundos", 1 "9 segundos", 2 "1 minuto". Any other index is read as
+// item 0.
 const BaseTempo& DadosBaseTempo(int item);
 
 // The semicolon-separated archive of a trend. The object lives as long as its

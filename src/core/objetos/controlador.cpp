@@ -5,9 +5,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "core/nucleo/equation.h"
-#include "core/nucleo/erro.h"
 #include "core/nucleo/numero_texto.h"
+#include "core/nucleo/verificacoes.h"
 
 namespace quiv {
 
@@ -41,10 +40,7 @@ int Decimais(double span) {
 }  // namespace
 
 Controlador::Controlador(Simulacao& simulacao, int n)
-    : TagText("PID" + std::to_string(n)),
-      Tendencia(simulacao, *this),
-      simulacao_(simulacao),
-      n_(n) {}
+    : Tag("PID" + std::to_string(n)), Tendencia(simulacao, *this), simulacao_(simulacao), n_(n) {}
 
 double Controlador::Celula(int endereco) const {
   return endereco >= 1 && endereco <= Memoria::kEnderecos ? simulacao_.memoria.celula[endereco]
@@ -65,20 +61,20 @@ void Controlador::Escreve(std::string& campo, Leitura& leitura, double valor, in
   if (campo != texto) campo.assign(texto);
 }
 
-void Controlador::EscreveSPText() { SPText = TextoEngenharia(SP); }
-void Controlador::EscreveMVText() { MVText = TextoFixo(CO, 2); }
+void Controlador::EscreveTextoSP() { TextoSP = TextoEngenharia(SP); }
+void Controlador::EscreveTextoMV() { TextoMV = TextoFixo(CO, 2); }
 
 void Controlador::Calcula() {
   Memoria& m = simulacao_.memoria;
   const double dt = simulacao_.dt;
 
-  exprCOmin_.DefineTexto(COminText);
+  exprCOmin_.DefineTexto(TextoCOmin);
   COmin = exprCOmin_.Valor(m);
-  exprCOmax_.DefineTexto(COmaxText);
+  exprCOmax_.DefineTexto(TextoCOmax);
   COmax = exprCOmax_.Valor(m);
 
   PV = Celula(EnderecoPV);
-  SPR = CheckSPR ? Celula(EnderecoSPR) : 0.0;
+  SPR = HabilitaSPR ? Celula(EnderecoSPR) : 0.0;
   if (!ModoLocal) SP = SPR;
 
   // The error and the P input see the PV and SP as they come.
@@ -92,7 +88,7 @@ void Controlador::Calcula() {
   PV = Limita0a100(PV);
   SP = Limita0a100(SP);
 
-  if (DCHK && DerivadaNaPV) {
+  if (AcaoD && DerivadaNaPV) {
     const double soma = tf + dt;
     // tf = −dt (no range is checked) would divide by zero: no filter then.
     PVfiltro = soma != 0.0 ? tf / soma * PVfiltroAnt + dt / soma * PV : PV;
@@ -102,11 +98,11 @@ void Controlador::Calcula() {
 
   double K = Kc;
   if (FFAtivo) {
-    exprFF_.DefineTexto(FFwEquation);
+    exprFF_.DefineTexto(EquacaoFF);
     Bias = exprFF_.Valor(m);
   }
 
-  if (PCHK) {
+  if (AcaoP) {
     P = K * u;
   } else {
     P = 0.0;
@@ -114,7 +110,7 @@ void Controlador::Calcula() {
   }
   P = LimitaAcao(P);
 
-  if (DCHK) {
+  if (AcaoD) {
     if (DerivadaNaPV)
       D = AcaoReversa ? Td * (PVfiltro - PVfiltroAnt) / dt : Td * (PVfiltroAnt - PVfiltro) / dt;
     else
@@ -126,9 +122,9 @@ void Controlador::Calcula() {
   }
 
   if (ModoAuto) {
-    bool integra = Ti != 0.0 && ICHK;
-    if (integra && BackMVCheck) {
-      const double mvEscravo = Celula(BackMV + 1);
+    bool integra = Ti != 0.0 && AcaoI;
+    if (integra && HabilitaBackMV) {
+      const double mvEscravo = Celula(ItemBackMV + 1);
       integra = mvEscravo > 0.1 && mvEscravo < 99.9;
     }
     if (integra)
@@ -156,159 +152,139 @@ void Controlador::Calcula() {
   m.celula[EnderecoSaida()] = CO;
 
   if (!simulacao_.ModoRapido) {
-    SetPointBar = Barra(SP);
-    SaidaBar = Barra(CO);
-    VariavelBar = Barra(PV);
-    SPRBar = Barra(SPR);
-    if (!ModoLocal) Escreve(SPText, leituraSP_, Engenharia(SP), DecimaisLeitura);
-    if (ModoAuto) Escreve(MVText, leituraMV_, CO, 2);
-    Escreve(PVText, leituraPV_, Engenharia(PV), DecimaisLeitura);
+    BarraSP = Barra(SP);
+    BarraSaida = Barra(CO);
+    BarraPV = Barra(PV);
+    BarraSPR = Barra(SPR);
+    if (!ModoLocal) Escreve(TextoSP, leituraSP_, Engenharia(SP), DecimaisLeitura);
+    if (ModoAuto) Escreve(TextoMV, leituraMV_, CO, 2);
+    Escreve(TextoPV, leituraPV_, Engenharia(PV), DecimaisLeitura);
   }
   Tendencia.Amostra();
 }
 
 bool Controlador::AtualizaParametros(bool MostraMensagens) {
   Memoria& m = simulacao_.memoria;
-  const char* falhas[16];
-  int nFalhas = 0;
-  auto falha = [&](const char* sufixo) { falhas[nFalhas++] = sufixo; };
+  Verificacoes v("Controlador " + std::to_string(n_));
 
-  if (TagText.empty()) {
-    falha(": TAG não informado");
-  } else if (VariavelSelect < 0 || VariavelSelect >= Memoria::kEnderecos) {
-    falha(": Variável de processo (PV) não informada");
+  if (Tag.empty()) {
+    v.Falha(": TAG não informado");
+  } else if (ItemPV < 0 || ItemPV >= Memoria::kEnderecos) {
+    v.Falha(": Variável de processo (PV) não informada");
   } else {
-    const Descritor& escala = m.descritor[VariavelSelect + 1];
+    const Descritor& escala = m.descritor[ItemPV + 1];
     InicioEscala = escala.UEMin;
     FimEscala = escala.UEMax;
     UnidEng = escala.UnidadeEng;
 
-    auto numero = [&](const std::string& texto, double& destino, const char* sufixo) {
-      if (const auto v = LeNumero(texto))
-        destino = *v;
-      else
-        falha(sufixo);
-    };
-    // An overflow while evaluating is a value that does not evaluate.
-    auto expressao = [&](const std::string& texto, double* destino, const char* sufixo) {
-      try {
-        const Avaliacao r = CalculaEquacao(SubstituiEnderecos(texto, m));
-        if (destino) *destino = r.valor;
-        if (!r.ErroEquacao.empty()) falha(sufixo);
-      } catch (const Erro&) {
-        falha(sufixo);
-      }
-    };
-    numero(KpText, Kc, ": Kp inválido");
-    numero(KiText, Ti, ": Ti inválido");
-    numero(KdText, Td, ": Td inválido");
-    numero(aText, a, ": Fator a inválido");
-    numero(tfText, tf, ": Talf inválido");
-    numero(BiasText, Bias, ": Bias inválido");
-    expressao(COminText, &COmin, ": COmin inválido");
-    expressao(COmaxText, &COmax, ": COmax inválido");
-    FFAtivo = FFwSelect;
-    if (FFAtivo) expressao(FFwEquation, nullptr, ": Equação do FF inválida");
-    numero(InicioEscala, EscalaInicio, ": Inicio Escala inválido");
-    numero(FimEscala, EscalaFim, ": Final Escala inválido");
+    v.Numero(TextoKp, Kc, ": Kp inválido");
+    v.Numero(TextoTi, Ti, ": Ti inválido");
+    v.Numero(TextoTd, Td, ": Td inválido");
+    v.Numero(TextoFatorA, a, ": Fator a inválido");
+    v.Numero(TextoTf, tf, ": Talf inválido");
+    v.Numero(TextoBias, Bias, ": Bias inválido");
+    v.Equacao(TextoCOmin, m, ": COmin inválido", &COmin);
+    v.Equacao(TextoCOmax, m, ": COmax inválido", &COmax);
+    FFAtivo = HabilitaFF;
+    if (FFAtivo) v.Equacao(EquacaoFF, m, ": Equação do FF inválida");
+    v.Numero(InicioEscala, EscalaInicio, ": Inicio Escala inválido");
+    v.Numero(FimEscala, EscalaFim, ": Final Escala inválido");
 
-    if (nFalhas == 0) {
+    if (v.Passou()) {
       UnitEngSP = UnidEng;
-      AcaoReversa = Acaogroup == 0;
-      DerivadaNaPV = DerivadaGroup == 1;
-      EstruturaISA = EstruturaGroup == 1;
-      EnderecoPV = VariavelSelect + 1;
-      EnderecoSPR = SPRSelect + 1;
-      Caption = TagText;
-      DescricaoText = Descricao;
-      LocalRemotoHabilitado = CheckSPR;
-      if (!CheckSPR) ModoLocal = true;
-      m.DefineDescricao(EnderecoSaida(), " MV " + TagText);
-      m.DefineDescricao(EnderecoSP(), " SP " + TagText);
+      AcaoReversa = ItemAcao == 0;
+      DerivadaNaPV = ItemDerivada == 1;
+      EstruturaISA = ItemEstrutura == 1;
+      EnderecoPV = ItemPV + 1;
+      EnderecoSPR = ItemSPR + 1;
+      Caption = Tag;
+      DescricaoAplicada = Descricao;
+      LocalRemotoHabilitado = HabilitaSPR;
+      if (!HabilitaSPR) ModoLocal = true;
+      m.DefineDescricao(EnderecoSaida(), " MV " + Tag);
+      m.DefineDescricao(EnderecoSP(), " SP " + Tag);
       DecimaisLeitura = Decimais(std::fabs(EscalaFim - EscalaInicio));
-      EscreveSPText();
+      EscreveTextoSP();
     }
   }
 
-  if (MostraMensagens) {
-    const std::string prefixo = "Controlador " + std::to_string(n_);
-    for (int i = 0; i < nFalhas; ++i) simulacao_.Informa(prefixo + falhas[i]);
-  }
-  Tendencia.CheckBox1Habilitado = !TagText.empty();
-  Tendencia.ReescalaTendencia();
-  return nFalhas == 0;
+  const bool aplicado = v.Informa(simulacao_, MostraMensagens);
+  // The trend's archive box and scale follow whatever the result.
+  Tendencia.ArquivoHabilitado = !Tag.empty();
+  Tendencia.Reescala();
+  return aplicado;
 }
 
-void Controlador::IncrementaSPClick() {
+void Controlador::IncrementaSP() {
   if (!ModoLocal) return;
   SP = std::min(SP + 1.0, 100.0);
-  SetPointBar = Barra(SP);
-  EscreveSPText();
+  BarraSP = Barra(SP);
+  EscreveTextoSP();
 }
 
-void Controlador::DecrementaSPClick() {
+void Controlador::DecrementaSP() {
   if (!ModoLocal) return;
   SP = std::max(SP - 1.0, 0.0);
-  SetPointBar = Barra(SP);
-  EscreveSPText();
+  BarraSP = Barra(SP);
+  EscreveTextoSP();
 }
 
-void Controlador::SPTextKeyPress(char tecla) {
+void Controlador::TeclaSP(char tecla) {
   if (!ModoLocal || (tecla != kEnter && tecla != kEsc)) return;
   if (tecla == kEnter) {
-    const auto v = LeNumero(SPText);
+    const auto v = LeNumero(TextoSP);
     if (v && EscalaInicio != EscalaFim) {
       const double s = (*v - EscalaInicio) * 100.0 / (EscalaFim - EscalaInicio);
       if (s >= 0.0 && s <= 100.0) SP = s;
     }
   }
-  EscreveSPText();
+  EscreveTextoSP();
 }
 
-void Controlador::IncrementaSaidaClick() {
+void Controlador::IncrementaSaida() {
   if (ModoAuto) return;
   CO = std::clamp(CO + 1.0, 0.0, 100.0);
-  EscreveMVText();
-  SaidaBar = Barra(CO);
-  Button2Habilitado = false;
+  EscreveTextoMV();
+  BarraSaida = Barra(CO);
+  EnviarHabilitado = false;
 }
 
-void Controlador::DecrementaSaidaClick() {
+void Controlador::DecrementaSaida() {
   if (ModoAuto) return;
   CO = std::clamp(CO - 1.0, 0.0, 100.0);
-  EscreveMVText();
-  SaidaBar = Barra(CO);
-  Button2Habilitado = false;
+  EscreveTextoMV();
+  BarraSaida = Barra(CO);
+  EnviarHabilitado = false;
 }
 
-void Controlador::MVTextKeyPress(char tecla) {
+void Controlador::TeclaMV(char tecla) {
   if (ModoAuto) return;
   if (tecla == kEnter) {
-    Button2Click();
+    Envia();
   } else if (tecla == kEsc) {
-    EscreveMVText();
+    EscreveTextoMV();
   }
 }
 
-void Controlador::Button2Click() {
+void Controlador::Envia() {
   if (ModoAuto) return;
-  const auto v = LeNumero(MVText);
+  const auto v = LeNumero(TextoMV);
   if (v && *v >= 0.0 && *v <= 100.0) CO = *v;
-  EscreveMVText();
-  Button2Habilitado = false;
+  EscreveTextoMV();
+  EnviarHabilitado = false;
 }
 
-void Controlador::MVTextChange() {
-  if (!ModoAuto) Button2Habilitado = true;
+void Controlador::TextoMVAlterado() {
+  if (!ModoAuto) EnviarHabilitado = true;
 }
 
-void Controlador::AutoManualBTNClick() {
+void Controlador::AlternaAutoManual() {
   ModoAuto = !ModoAuto;
-  Button2Habilitado = !ModoAuto;
+  EnviarHabilitado = !ModoAuto;
   Tendencia.MostrarSP = ModoAuto;
 }
 
-void Controlador::LocalRemotoBTNClick() {
+void Controlador::AlternaLocalRemoto() {
   if (!LocalRemotoHabilitado) return;
   ModoLocal = !ModoLocal;
 }

@@ -21,9 +21,14 @@ Controlador* ControladorDaMalha(const Simulacao& simulacao, int k);
 
 namespace quiv {
 
+// The plant has loops 1 … kMalhas: controller k writes its output to M(k)
+// and its set point to M(EnderecoSPDaMalha(k)).
+inline constexpr int kMalhas = 10;
+constexpr int EnderecoSPDaMalha(int k) { return 60 + k; }
+
 // One PID controller: reads its process value (PV) from an M-address, compares
 // it with its set point (SP) and writes its output (CO) to M(n) and its clamped SP
-// to M(60+n). Every value is in % of the PV's
+// to M(EnderecoSPDaMalha(n)) = M(60+n). Every value is in % of the PV's
 // range; the engineering scale serves only the read-outs.
 //
 // The step, with T = dt (s), K = Kc (1 when the P action is off):
@@ -38,6 +43,16 @@ namespace quiv {
 //   D = ∓Td·(Pf[k] − Pf[k−1])/T              on the PV (− direct, + reverse)
 //       times K in the ISA structure,                      clamped to ±100
 //   I[k] = I[k−1] + K·e·T/Ti   (ISA)   or   I[k−1] + e·T/Ti   (parallel)
+//   I[k] = I[k−1]   (held, automatic only) when Ti = 0, when the I action
+//                   is off, or in cascade: with the slave feedback on
+//                   (HabilitaBackMV), unless the slave's MV, read every step
+//                   from the "BackMV" address ItemBackMV + 1, is strictly
+//                   between 0.1 and 99.9 (%): MV ≤ 0.1, MV ≥ 99.9, NaN, or
+//                   an address outside 1 … Memoria::kEnderecos (read as 0)
+//                   hold the integral
+//   bias = the feed-forward equation (EquacaoFF, read live) evaluated every
+//          step when the applied feed-forward is on: its value replaces the
+//          bias in use and stays there; otherwise the bias applied
 //   CO = bias + P + I + D
 //
 // The integral is the only term the output limits move: when CO leaves
@@ -49,7 +64,7 @@ class Controlador : public ObjetoCiclo {
   static constexpr char kEnter = '\r';
   static constexpr char kEsc = '\x1b';
 
-  // n: controller number 1 … 10, also its identity.
+  // n: controller number 1 … kMalhas, also its identity.
   Controlador(Simulacao& simulacao, int n);
 
   void Calcula() override;
@@ -67,20 +82,20 @@ class Controlador : public ObjetoCiclo {
 
   // Operator actions of the faceplate. Each does nothing when its condition
   // (local SP, manual output, remote SP enabled) does not hold.
-  void IncrementaSPClick();
-  void DecrementaSPClick();
-  void SPTextKeyPress(char tecla);  // kEnter takes SPText (engineering units), kEsc restores it
-  void IncrementaSaidaClick();
-  void DecrementaSaidaClick();
-  void MVTextKeyPress(char tecla);  // kEnter takes MVText (%), kEsc restores it
-  void MVTextChange();
-  void Button2Click();
-  void AutoManualBTNClick();
-  void LocalRemotoBTNClick();
+  void IncrementaSP();
+  void DecrementaSP();
+  void TeclaSP(char tecla);  // kEnter takes TextoSP (engineering units), kEsc restores it
+  void IncrementaSaida();
+  void DecrementaSaida();
+  void TeclaMV(char tecla);  // kEnter takes TextoMV (%), kEsc restores it
+  void TextoMVAlterado();    // the operator typed in the output edit
+  void Envia();              // "Enviar": takes TextoMV (%)
+  void AlternaAutoManual();
+  void AlternaLocalRemoto();
 
   int Numero() const { return n_; }
   int EnderecoSaida() const { return n_; }
-  int EnderecoSP() const { return 60 + n_; }
+  int EnderecoSP() const { return EnderecoSPDaMalha(n_); }
 
   // Engineering value of a % value on the applied scale.
   double Engenharia(double valor) const {
@@ -89,41 +104,41 @@ class Controlador : public ObjetoCiclo {
   // A % value in engineering units with DecimaisLeitura decimals.
   std::string TextoEngenharia(double valor) const;
 
-  const char* Label1() const { return ModoLocal ? "L" : "R"; }
-  const char* Label2() const { return ModoAuto ? "A" : "M"; }
+  const char* TextoLocalRemoto() const { return ModoLocal ? "L" : "R"; }  // Label1
+  const char* TextoAutoManual() const { return ModoAuto ? "A" : "M"; }    // Label2
 
   // Form fields, as typed. Item indices are 0-based; −1 means none selected.
-  std::string TagText;
+  std::string Tag;  // TagText
   std::string Descricao;
-  int VariavelSelect = 0;  // PV address − 1
-  bool CheckSPR = false;
-  int SPRSelect = 0;  // remote SP address − 1
-  bool BackMVCheck = false;
-  int BackMV = 0;  // slave MV address − 1
-  std::string KpText = "1";
-  std::string KiText = "10";
-  std::string KdText = "0";
-  std::string aText = "1";
-  std::string tfText = "0";
-  std::string BiasText = "50";
-  bool PCHK = true;
-  bool ICHK = true;
-  bool DCHK = true;
-  std::string COminText = "0";
-  std::string COmaxText = "100";
-  bool FFwSelect = false;
-  std::string FFwEquation = "50";
-  int Acaogroup = 1;       // 0 reverse response, 1 direct response
-  int DerivadaGroup = 1;   // 0 on the error, 1 on the PV
-  int EstruturaGroup = 1;  // 0 parallel, 1 ISA
+  int ItemPV = 0;                  // VariavelSelect: PV address − 1
+  bool HabilitaSPR = false;        // CheckSPR: remote SP offered
+  int ItemSPR = 0;                 // SPRSelect: remote SP address − 1
+  bool HabilitaBackMV = false;     // BackMVCheck: slave feedback on
+  int ItemBackMV = 0;              // BackMV: slave MV address − 1
+  std::string TextoKp = "1";       // KpText
+  std::string TextoTi = "10";      // KiText
+  std::string TextoTd = "0";       // KdText
+  std::string TextoFatorA = "1";   // aText
+  std::string TextoTf = "0";       // tfText
+  std::string TextoBias = "50";    // BiasText
+  bool AcaoP = true;               // PCHK
+  bool AcaoI = true;               // ICHK
+  bool AcaoD = true;               // DCHK
+  std::string TextoCOmin = "0";    // COminText
+  std::string TextoCOmax = "100";  // COmaxText
+  bool HabilitaFF = false;         // FFwSelect
+  std::string EquacaoFF = "50";    // FFwEquation
+  int ItemAcao = 1;                // Acaogroup: 0 reverse response, 1 direct response
+  int ItemDerivada = 1;            // DerivadaGroup: 0 on the error, 1 on the PV
+  int ItemEstrutura = 1;           // EstruturaGroup: 0 parallel, 1 ISA
   // Scale, copied from the PV address's descriptor when applied.
   std::string InicioEscala = "0";
   std::string FimEscala = "100";
   std::string UnidEng = "UE";
   // Faceplate edits: what the operator types, rewritten by the actions and
   // the step.
-  std::string SPText;
-  std::string MVText;
+  std::string TextoSP;  // SPText
+  std::string TextoMV;  // MVText
 
   // Applied parameters.
   double Kc = 0.0;
@@ -144,9 +159,9 @@ class Controlador : public ObjetoCiclo {
   int DecimaisLeitura = 0;
   std::string UnitEngSP = "%";
   std::string Caption;                 // window caption: the applied tag
-  std::string DescricaoText;           // faceplate title
+  std::string DescricaoAplicada;       // DescricaoText: faceplate title
   bool LocalRemotoHabilitado = false;  // the L/R button
-  bool Button2Habilitado = false;      // "Enviar"
+  bool EnviarHabilitado = false;       // Button2: "Enviar"
 
   // State of the step (%).
   double SP = 0.0;
@@ -168,11 +183,11 @@ class Controlador : public ObjetoCiclo {
   bool ModoAuto = false;
 
   // Read-outs, refreshed by the step unless the simulation runs off-line.
-  int SetPointBar = 0;  // gauges of range 0 … 200: Round(2·value)
-  int SaidaBar = 0;
-  int VariavelBar = 0;
-  int SPRBar = 0;
-  std::string PVText;
+  int BarraSP = 0;      // SetPointBar; gauges of range 0 … 200: Round(2·value)
+  int BarraSaida = 0;   // SaidaBar
+  int BarraPV = 0;      // VariavelBar
+  int BarraSPR = 0;     // SPRBar
+  std::string TextoPV;  // PVText
 
   // The faceplate trend and data archive, sampled at the end of every step.
   TendenciaControlador Tendencia;
@@ -187,8 +202,8 @@ class Controlador : public ObjetoCiclo {
     std::array<char, 352> texto{};
   };
   void Escreve(std::string& campo, Leitura& leitura, double valor, int decimais);
-  void EscreveSPText();
-  void EscreveMVText();
+  void EscreveTextoSP();
+  void EscreveTextoMV();
   double Celula(int endereco) const;
 
   Simulacao& simulacao_;

@@ -1,13 +1,12 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "core/objetos/arquivo_registro.h"
+#include "core/objetos/tendencia.h"
 #include "core/nucleo/simulacao.h"
 
 // The simulation file's line reader and writer, for the object's record.
@@ -20,36 +19,36 @@ namespace quiv {
 
 // A strip-chart recorder of up to three variables against time.
 //
-// Pens: item index i of a selector stands for cell i + 1 (items 0 … 98 are
-// M01 … M99, items 99 … 123 the extra cells 100 … 124, where controller k
-// publishes its PV in cell 100 + k); −1, and item 124 "Nenhum" of pens 2 and 3,
-// choose nothing and record 0.
+// Pens: item index i of a selector stands for cell i + 1. Items 0 … 98 are
+// M01 … M99 (M01 … M10 the controller outputs, M61 … M70 their set points);
+// items 99 … 123 are the extra cells 100 … 124, which the descriptions name
+// "M100" … "M124": cells 101 … 124 hold the actuator positions of process
+// blocks 1 … 24, and cell 100 is never written (reads 0). −1, and item 124
+// "Nenhum" of pens 2 and 3, choose nothing and record 0.
 //
 // Pens 1 (red) and 2 (blue) share variable 1's engineering range
-// FaixaInf … FaixaSup and the chart scale EscalaInf … EscalaSup, which between
-// operations is held in % of that range. Pen 3 (green) is always 0 … 100 %.
-// For a table value r (%) of pen 1 or 2:
+// FaixaInf … FaixaSup and are the chart's traces 1 and 2: its scale
+// EscalaInf … EscalaSup is held in % of that range between operations. Pen 3
+// (green) is the chart's trace 3, always 0 … 100 %. For a table value r (%)
+// of pen 1 or 2:
 //
 //   engineering value   e = FaixaInf + (FaixaSup − FaixaInf)·r/100
 //   chart position      p = (r − EscalaInf)·100/(EscalaSup − EscalaInf)   (%)
 //   pixel height        Round(2·p) held in 0 … 200, ties to even
 //
 // and for pen 3, p = r. A sample is taken every 1, 3 or 20 scan cycles (time
-// base), into slot Posicao of 450-slot rings; the newest sample is drawn at
-// the right edge.
+// base), into slot Posicao of the chart's 450-slot rings; the newest sample
+// is drawn at the right edge.
 //
 // A descriptor without a usable range (UEMin or UEMax not a number, or both
 // equal) and items beyond M99 leave the recorder on the plain 0 … 100 % range,
 // so no conversion divides by zero.
 class Registrador : public ObjetoCiclo {
  public:
-  static constexpr int kPontos = 450;      // samples across the chart
-  static constexpr int kAltura = 200;      // pixels for 0 … 100 %
-  static constexpr int kDivisao = 30;      // samples per grid division
   static constexpr int kItens = 124;       // items of a selector naming a cell
   static constexpr int kItemNenhum = 124;  // "Nenhum" of pens 2 and 3
-  static constexpr int kLeituras = 6;      // point read-outs
-  static constexpr char kEnter = '\r';
+  static constexpr int kLeituras = Tendencia::kLeituras;
+  static constexpr char kEnter = Tendencia::kEnter;
 
   // n: recorder number 1 … 10; its identity is 200 + n.
   Registrador(Simulacao& simulacao, int n);
@@ -59,33 +58,29 @@ class Registrador : public ObjetoCiclo {
   void Amostra();
 
   // Rereads variable 1's descriptor, rescales (auto or full range), rewrites
-  // the scale texts and labels, the caption and the rate text.
+  // the scale texts and labels, the caption and the rate text. The window
+  // calls it when the description or the auto-scale check changes and on a
+  // double click on the chart.
   void AplicaConfiguracao();
-  // Grid labels from EscalaInf/EscalaSup in engineering units, which it then
-  // converts to % of variable 1's range.
-  void AtualizaEscala();
 
-  // Handlers. Each that changes the configuration leaves the "modified" mark
-  // to the window.
-  void DescricaoTextChange() { AplicaConfiguracao(); }
-  // New pen-3 item; for a controller output (items 0 … 9) pen 2 follows to
-  // that controller's SP when its text is "SP", pen 1 to its PV when "PV".
-  void Variavel3SelectChange(int item);
-  void EscalaAutoClick() { AplicaConfiguracao(); }
-  void Image1DblClick() { AplicaConfiguracao(); }
-  void BaseTempoBoxChange() { Label21 = DadosBaseTempo(BaseTempoBox).TextoTaxa; }
-  // Manual scale: on kEnter takes eSupText/eInfText (engineering units) when
+  // Operator actions. Each that changes the configuration leaves the
+  // "modified" mark to the window.
+  // New pen-3 item; for a controller output (items 0 … kMalhas − 1) pen 2
+  // follows to that controller's SP when its text is "SP", pen 1 to its PV
+  // when "PV".
+  void EscolheVariavel3(int item);
+  // Manual scale: on kEnter takes the scale texts (engineering units) when
   // both are numbers and the lower is below the upper.
-  void eSupTextKeyPress(char tecla);
+  void TeclaEscala(char tecla);
   // Pause: freezes sampling; the point read-outs work only while paused.
-  void SpeedButton1Click() { Pausado = !Pausado; }
+  void AlternaPausa() { Grafico.AlternaPausa(); }
   // Point read-out at (X, Y) inside the chart. Returns whether a text was
   // written (paused and both scale texts are numbers).
-  bool Image1MouseDown(int X, int Y);
-  void FormClose() { Pausado = false; }
+  bool MarcaPonto(int X, int Y);
+  void FechaJanela() { Grafico.Pausado = false; }
   // Archive on/off. Starting needs a tag and creates the file in `pasta`;
   // stopping closes it and reports "Data saved: " + file name.
-  void CheckBox1Click(bool marcado, const std::filesystem::path& pasta);
+  void Arquiva(bool ligar, const std::filesystem::path& pasta);
   // The recorder's record in the simulation file: the header
   // "=====<<<REGISTRADOR:NNN>>>=====" (NNN = NumeroRegistrador) and 9 value
   // lines "{R/KK} " + label + value: tag, description, then item index and
@@ -99,75 +94,41 @@ class Registrador : public ObjetoCiclo {
   void AposLeitura();
 
   int NumeroRegistrador() const { return 200 + n_; }
-  bool Arquivando() const { return Arquivo.Aberto(); }
-  bool Panel3Visivel() const { return Pausado; }
-  // Controls locked while an archive is written: eSupText, eInfText,
-  // SpeedButton1, TagText, BaseTempoBox.
-  bool ControlesLivres() const { return !Arquivando(); }
-  bool CheckBox1Habilitado() const { return !TagText.empty(); }
+  bool ArquivoHabilitado() const { return !Tag.empty(); }  // CheckBox1
   // Whether pen 2 / pen 3 records a variable (its label is not empty and
   // its trace is drawn).
-  bool Pen2Ativa() const { return ItemValido(Variavel2Select); }
-  bool Pen3Ativa() const { return ItemValido(Variavel3Select); }
-  // Pixel height of the k-th oldest sample (k = 0 … 449; 449 the newest).
-  static int PixelCronologico(const std::array<std::uint8_t, kPontos + 1>& pixels, int posicao,
-                              int k) {
-    return pixels[static_cast<std::size_t>((posicao + k) % kPontos + 1)];
-  }
+  bool Pen2Ativa() const { return ItemValido(ItemVariavel2); }
+  bool Pen3Ativa() const { return ItemValido(ItemVariavel3); }
 
   // Selector items: "07   description", "12   …", "105   …"; with
   // `comNenhum` the item "Nenhum" follows.
   static std::vector<std::string> ItensVariaveis(const Memoria& memoria, bool comNenhum);
 
   // Form fields, as typed. Item indices are 0-based; −1 means none chosen.
-  std::string TagText;
-  std::string DescricaoText;
-  int Variavel1Select = -1;
-  int Variavel2Select = -1;
-  int Variavel3Select = -1;
-  std::string Edit1 = "PV";
-  std::string Edit2 = "SP";
-  std::string Edit3 = "MV";
-  int BaseTempoBox = 0;
-  bool EscalaAuto = false;
-  bool CheckBox2 = false;  // "Linha Grossa"
-  bool UsarVirgula = false;
-  bool UsarUE = false;
-  std::string eSupText = "100";
-  std::string eInfText = "0";
+  std::string Tag;                   // TagText
+  std::string Descricao;             // DescricaoText
+  int ItemVariavel1 = -1;            // Variavel1Select
+  int ItemVariavel2 = -1;            // Variavel2Select
+  int ItemVariavel3 = -1;            // Variavel3Select
+  std::string NomeVariavel1 = "PV";  // Edit1
+  std::string NomeVariavel2 = "SP";  // Edit2
+  std::string NomeVariavel3 = "MV";  // Edit3
 
   // Applied from variable 1's descriptor.
   double FaixaSup = 100.0;
   double FaixaInf = 0.0;
   std::string Unidade = "%";
 
-  // Chart state. Slots 1 … 450; index 0 unused. Posicao is 0 before the
-  // first sample.
-  std::array<std::uint8_t, kPontos + 1> Pixels1{};
-  std::array<std::uint8_t, kPontos + 1> Pixels2{};
-  std::array<std::uint8_t, kPontos + 1> Pixels3{};
-  std::array<double, kPontos + 1> Valores1{};
-  std::array<double, kPontos + 1> Valores2{};
-  int Posicao = 0;
-  int FaseGrade = 0;  // grid phase 0 … 29
-  int ContaBase = 0;
-  double EscalaSup = 100.0;  // % of variable 1's range
-  double EscalaInf = 0.0;
-  bool Pausado = false;
-  int SlotCoordenada = 1;
-
-  // The archive; its TempoArquivo continues across archives of this recorder.
-  ArquivoRegistro Arquivo;
+  // Traces 1 … 3 of pens 1 … 3; time base, scale, point read-outs and
+  // archive. Its TempoArquivo continues across archives of this recorder.
+  Tendencia Grafico;
 
   // Read-outs.
-  std::string VermelhoLabel;
-  std::string AzulLabel;
-  std::string VerdeLabel;
-  std::array<std::string, 9> RotuloGrade;  // Label2 … Label10: 90 % … 10 % lines
-  std::string Label1 = "%";                // unit under the scale
-  std::string Label21 = "Arquivando: TA=0.1 seg";
+  std::string LeituraVariavel1;     // VermelhoLabel
+  std::string LeituraVariavel2;     // AzulLabel
+  std::string LeituraVariavel3;     // VerdeLabel
+  std::string UnidadeEscala = "%";  // Label1: unit under the scale
   std::string Caption = "Registrador";
-  std::array<std::string, kLeituras> CoodsText;  // CoodsText1 … CoodsText6
 
  private:
   // A label rewritten only when what it shows changes, so a steady plant
@@ -181,14 +142,10 @@ class Registrador : public ObjetoCiclo {
 
   static bool ItemValido(int item) { return item >= 0 && item < kItens; }
   double Celula(int item) const;
+  Tendencia::Faixa FaixaVariavel1() const { return {FaixaInf, FaixaSup}; }
   double Engenharia(double r) const { return FaixaInf + (FaixaSup - FaixaInf) * r / 100.0; }
-  double Percentual(double engenharia) const {
-    return (engenharia - FaixaInf) * 100.0 / (FaixaSup - FaixaInf);
-  }
-  // Pixels1/Pixels2 from Valores1/Valores2 against inf … sup (%).
-  void RecalculaPixels(double inf, double sup);
   // texto + ": " + valor (2 decimals, width 4) + sufixo.
-  void EscreveRotulo(std::string& label, Rotulo& cache, const std::string& texto, double valor,
+  void EscreveRotulo(std::string& leitura, Rotulo& cache, const std::string& texto, double valor,
                      std::string_view sufixo);
 
   std::string sufixoUnidade_;  // " " + Unidade, for the pen 1 and 2 labels

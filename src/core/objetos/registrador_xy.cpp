@@ -28,14 +28,14 @@ void RegistradorXY::CompletaListaY() {
 }
 
 void RegistradorXY::AplicaPredefinicao(int item, const Simulacao& simulacao) {
-  if (item < 0 || item > 20) return;
+  if (item < 0 || item > 2 * kMalhas) return;
   Predefinicao = item;
   if (item == 0) return;
   const int k = (item + 1) / 2;
   const Controlador* c = ControladorDaMalha(simulacao, k);
   if (!c) return;
   ItemX = ItemDaLista(k - 1, ListaXCompleta);
-  const int y = item % 2 == 1 ? c->VariavelSelect : 99 + k;
+  const int y = item % 2 == 1 ? c->ItemPV : 99 + k;
   ItemY = ItemDaLista(y, ListaYCompleta);
 }
 

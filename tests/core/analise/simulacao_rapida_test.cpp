@@ -46,7 +46,7 @@ class SimulacaoRapidaTest : public ::testing::Test {
     teste::IncluiMalha(doc, 1);
     teste::IncluiMalha(doc, 2, 40);
     Controlador& c3 = doc.NovoControlador(3);
-    c3.VariavelSelect = -1;
+    c3.ItemPV = -1;
     c3.SP = 20;
     c3.Bias = 50;
     auto espiao = std::make_unique<Espiao>(doc);

@@ -37,10 +37,10 @@ void MontaPlanta(Documento& d) {
   d.simulacao.memoria.celula[15] = 50.0;
 
   Controlador& c = d.NovoControlador(3);
-  c.TagText = "TIC-01";
+  c.Tag = "TIC-01";
   c.Descricao = "Temperatura";
-  c.VariavelSelect = 20;
-  c.KpText = "2";
+  c.ItemPV = 20;
+  c.TextoKp = "2";
   c.AtualizaParametros(false);
 
   Processo& p = d.NovoProcesso(1);
@@ -56,8 +56,8 @@ void MontaPlanta(Documento& d) {
   b.AtualizaParametros(false);
 
   Registrador& r = d.NovoRegistrador(4);
-  r.TagText = "TR";
-  r.Variavel1Select = 20;
+  r.Tag = "TR";
+  r.ItemVariavel1 = 20;
   r.AposLeitura();
 
   TextoAnimado& t = d.NovoTexto(5);
@@ -198,14 +198,14 @@ TEST_F(ArquivoSmpTest, IdaEVoltaPeloArquivoDaOsMesmosBytes) {
       EXPECT_EQ(lido.posicoes.De(tipo, n).Esquerda, origem.posicoes.De(tipo, n).Esquerda);
     }
   ASSERT_NE(lido.ControladorDe(3), nullptr);
-  EXPECT_EQ(lido.ControladorDe(3)->TagText, "TIC-01");
+  EXPECT_EQ(lido.ControladorDe(3)->Tag, "TIC-01");
   EXPECT_EQ(lido.ControladorDe(3)->Caption, "TIC-01");  // applied on loading
   EXPECT_EQ(lido.ControladorDe(3)->EnderecoPV, 21);
   EXPECT_EQ(lido.ProcessoDe(1)->Identidade(), 21);
   EXPECT_EQ(lido.ProcessoDe(1)->Ganho, "1.5");
   EXPECT_EQ(lido.BlocoDe(2)->Funcao, "M21*2");
   EXPECT_EQ(lido.BlocoDe(2)->RotuloSaida, "M42=");  // applied on loading
-  EXPECT_EQ(lido.RegistradorDe(4)->TagText, "TR");
+  EXPECT_EQ(lido.RegistradorDe(4)->Tag, "TR");
   EXPECT_EQ(lido.TextoDe(5)->Identidade(), 105);
   EXPECT_EQ(lido.simulacao.memoria.descritor[21].UnidadeEng, "°C");
   EXPECT_EQ(lido.simulacao.memoria.celula[15], 50.0);
@@ -237,7 +237,7 @@ TEST_F(ArquivoSmpTest, TituloBilingueEVazio) {
 }
 
 TEST_F(ArquivoSmpTest, MensagensDasAplicacoesNaOrdemDoArquivo) {
-  origem.ControladorDe(3)->KpText = "x";
+  origem.ControladorDe(3)->TextoKp = "x";
   origem.BlocoDe(2)->Funcao = "7x";
   Bloco& b = origem.NovoBloco(7);
   b.Funcao = "2y";

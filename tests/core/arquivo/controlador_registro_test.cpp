@@ -14,28 +14,28 @@ namespace {
 class RegistroControladorTest : public ::testing::Test {
  protected:
   RegistroControladorTest() {
-    c.TagText = "TIC3";
+    c.Tag = "TIC3";
     c.Descricao = "Vazão de vapor";
-    c.KpText = "2,5";
-    c.KiText = "30";
-    c.KdText = "0.5";
-    c.BiasText = "40";
-    c.aText = "0.8";
-    c.tfText = "0.2";
-    c.COminText = "M15*0.1";
-    c.COmaxText = "95";
+    c.TextoKp = "2,5";
+    c.TextoTi = "30";
+    c.TextoTd = "0.5";
+    c.TextoBias = "40";
+    c.TextoFatorA = "0.8";
+    c.TextoTf = "0.2";
+    c.TextoCOmin = "M15*0.1";
+    c.TextoCOmax = "95";
     c.InicioEscala = "10";
     c.FimEscala = "250";
-    c.BackMVCheck = true;
-    c.VariavelSelect = 20;
-    c.SPRSelect = 64;
-    c.BackMV = 33;
-    c.FFwEquation = "M85";
-    c.CheckSPR = true;
-    c.FFwSelect = false;
-    c.Acaogroup = 0;
-    c.DerivadaGroup = 0;
-    c.EstruturaGroup = 0;
+    c.HabilitaBackMV = true;
+    c.ItemPV = 20;
+    c.ItemSPR = 64;
+    c.ItemBackMV = 33;
+    c.EquacaoFF = "M85";
+    c.HabilitaSPR = true;
+    c.HabilitaFF = false;
+    c.ItemAcao = 0;
+    c.ItemDerivada = 0;
+    c.ItemEstrutura = 0;
     c.Iant = 12.345;
     c.Erroant = -1.5;
     c.PVant = 0.0;
@@ -97,7 +97,7 @@ TEST_F(RegistroControladorTest, WritesHeaderAndTwentyNineLabelledLines) {
 
 TEST_F(RegistroControladorTest, NumberTenAndSpecialValues) {
   Controlador dez{s, 10};
-  dez.TagText = "linha\nquebrada";
+  dez.Tag = "linha\nquebrada";
   dez.Iant = 1e40;  // too wide for fixed notation
   dez.CO = 2.0 / 3.0;
   const std::vector<std::string> linhas = Escreve(dez);
@@ -108,7 +108,7 @@ TEST_F(RegistroControladorTest, NumberTenAndSpecialValues) {
 
   smp::Leitor l(linhas);
   lido.LeParametros(l);
-  EXPECT_EQ(lido.TagText, "linha quebrada");
+  EXPECT_EQ(lido.Tag, "linha quebrada");
   EXPECT_DOUBLE_EQ(lido.Iant, 1e40);
 }
 
@@ -118,22 +118,22 @@ TEST_F(RegistroControladorTest, RoundTripRestoresFieldsAndRoundedState) {
   EXPECT_EQ(l.Posicao(), 30u);
   EXPECT_EQ(Escreve(lido), kLinhas);
 
-  EXPECT_EQ(lido.TagText, "TIC3");
+  EXPECT_EQ(lido.Tag, "TIC3");
   EXPECT_EQ(lido.Descricao, "Vazão de vapor");
   EXPECT_EQ(lido.InicioEscala, "10");
   EXPECT_EQ(lido.FimEscala, "250");
-  EXPECT_EQ(lido.SPRSelect, 64);
-  EXPECT_EQ(lido.Acaogroup, 0);
+  EXPECT_EQ(lido.ItemSPR, 64);
+  EXPECT_EQ(lido.ItemAcao, 0);
   EXPECT_DOUBLE_EQ(lido.Iant, 12.35);
   EXPECT_DOUBLE_EQ(lido.Erroant, -1.5);
   EXPECT_FALSE(lido.ModoLocal);
   EXPECT_TRUE(lido.ModoAuto);
   // The set point comes back with two decimals, and its edit shows them.
   EXPECT_DOUBLE_EQ(lido.SP, 47.13);
-  EXPECT_EQ(lido.SPText, "47.13");
+  EXPECT_EQ(lido.TextoSP, "47.13");
   EXPECT_DOUBLE_EQ(lido.CO, 3.0);
-  EXPECT_EQ(lido.MVText, "3.00");
-  EXPECT_FALSE(lido.Button2Habilitado);  // automatic: "Enviar" stays off
+  EXPECT_EQ(lido.TextoMV, "3.00");
+  EXPECT_FALSE(lido.EnviarHabilitado);  // automatic: "Enviar" stays off
   // Reading applies nothing: that is the caller's next step.
   EXPECT_EQ(lido.Kc, 0.0);
   EXPECT_EQ(lido.EnderecoPV, 1);
@@ -144,19 +144,19 @@ TEST_F(RegistroControladorTest, LoadedManualControllerOffersToSendItsOutput) {
   smp::Leitor l(Escreve(c));
   lido.LeParametros(l);
   EXPECT_FALSE(lido.ModoAuto);
-  EXPECT_TRUE(lido.Button2Habilitado);
+  EXPECT_TRUE(lido.EnviarHabilitado);
 }
 
 TEST_F(RegistroControladorTest, BilingualTextsFollowTheReadingLanguage) {
-  c.TagText = "Nível|Level";
+  c.Tag = "Nível|Level";
   c.Descricao = "Só português";
-  c.FFwEquation = "a|b";  // a plain text keeps its bar
+  c.EquacaoFF = "a|b";  // a plain text keeps its bar
   for (const bool ingles : {false, true}) {
     smp::Leitor l(Escreve(c), ingles);
     lido.LeParametros(l);
-    EXPECT_EQ(lido.TagText, ingles ? "Level" : "Nível");
+    EXPECT_EQ(lido.Tag, ingles ? "Level" : "Nível");
     EXPECT_EQ(lido.Descricao, "Só português");
-    EXPECT_EQ(lido.FFwEquation, "a|b");
+    EXPECT_EQ(lido.EquacaoFF, "a|b");
   }
 }
 
@@ -177,7 +177,7 @@ TEST_F(RegistroControladorTest, ValuesStartAtAFixedCharacterWhateverThePrefixSay
     linhas[1] = caso.linha;
     smp::Leitor l(linhas);
     lido.LeParametros(l);
-    EXPECT_EQ(lido.TagText, caso.tag) << caso.linha;
+    EXPECT_EQ(lido.Tag, caso.tag) << caso.linha;
   }
 }
 
@@ -194,32 +194,32 @@ TEST_F(RegistroControladorTest, LenientLinesNeverFail) {
   linhas[28] = "{C03/28} ";
   smp::Leitor l(linhas);
   lido.LeParametros(l);
-  EXPECT_EQ(lido.Acaogroup, 1);
-  EXPECT_EQ(lido.DerivadaGroup, 0);
-  EXPECT_EQ(lido.EstruturaGroup, -3);  // item indices are not range-checked
-  EXPECT_FALSE(lido.BackMVCheck);
+  EXPECT_EQ(lido.ItemAcao, 1);
+  EXPECT_EQ(lido.ItemDerivada, 0);
+  EXPECT_EQ(lido.ItemEstrutura, -3);  // item indices are not range-checked
+  EXPECT_FALSE(lido.HabilitaBackMV);
   EXPECT_EQ(lido.Iant, 0.0);
   EXPECT_DOUBLE_EQ(lido.Erroant, 5.5);
   EXPECT_EQ(lido.SP, 0.0);
-  EXPECT_EQ(lido.SPText, "");
+  EXPECT_EQ(lido.TextoSP, "");
 }
 
 TEST_F(RegistroControladorTest, MissingLinesAtTheEndReadAsEmpty) {
   std::vector<std::string> linhas(kLinhas.begin(), kLinhas.begin() + 17);  // through line 16
-  lido.CheckSPR = true;
+  lido.HabilitaSPR = true;
   lido.ModoAuto = true;
   lido.SP = 80.0;
   smp::Leitor l(linhas);
   lido.LeParametros(l);
   EXPECT_EQ(l.Posicao(), 30u);
-  EXPECT_EQ(lido.BackMV, 33);
-  EXPECT_EQ(lido.FFwEquation, "");
-  EXPECT_FALSE(lido.CheckSPR);
+  EXPECT_EQ(lido.ItemBackMV, 33);
+  EXPECT_EQ(lido.EquacaoFF, "");
+  EXPECT_FALSE(lido.HabilitaSPR);
   EXPECT_FALSE(lido.ModoLocal);
   EXPECT_FALSE(lido.ModoAuto);
   EXPECT_EQ(lido.SP, 0.0);
   EXPECT_EQ(lido.CO, 0.0);
-  EXPECT_EQ(lido.MVText, "");
+  EXPECT_EQ(lido.TextoMV, "");
 }
 
 TEST_F(RegistroControladorTest, MalformedItemIndexStopsTheLoadWithItsText) {
@@ -241,7 +241,7 @@ TEST_F(RegistroControladorTest, MalformedItemIndexStopsTheLoadWithItsText) {
     linhas[caso.linha] =
         smp::PrefixoValor("C03", static_cast<int>(caso.linha)) + rotulo + caso.valor;
     Controlador k{s, 3};
-    k.SPRSelect = 7;
+    k.ItemSPR = 7;
     smp::Leitor l(linhas);
     try {
       k.LeParametros(l);
@@ -250,8 +250,8 @@ TEST_F(RegistroControladorTest, MalformedItemIndexStopsTheLoadWithItsText) {
       EXPECT_EQ(std::string(erro.what()), caso.mensagem);
     }
     EXPECT_EQ(l.Posicao(), caso.linha + 1);  // stopped on the bad line
-    EXPECT_EQ(k.TagText, "TIC3");            // the lines before it are in
-    EXPECT_EQ(k.SPRSelect, 7);               // the remote SP waits for line 18
+    EXPECT_EQ(k.Tag, "TIC3");                // the lines before it are in
+    EXPECT_EQ(k.ItemSPR, 7);                 // the remote SP waits for line 18
   }
 }
 

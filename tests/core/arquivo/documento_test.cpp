@@ -62,8 +62,8 @@ void Popula(Documento& d) {
   f.Visivel = true;
 
   Controlador& c = d.NovoControlador(3);
-  c.TagText = "TIC-01";
-  c.KpText = "2";
+  c.Tag = "TIC-01";
+  c.TextoKp = "2";
   c.AtualizaParametros(false);
   Processo& p = d.NovoProcesso(24);
   p.Tag = "TQ-1";
@@ -72,7 +72,7 @@ void Popula(Documento& d) {
   b.Funcao = "M21*2";
   b.AtualizaParametros(false);
   Registrador& r = d.NovoRegistrador(10);
-  r.TagText = "TR";
+  r.Tag = "TR";
   r.AposLeitura();
   TextoAnimado& t = d.NovoTexto(20);
   t.ItemVariavel = 20;

@@ -13,15 +13,15 @@ namespace {
 class RegistroRegistradorTest : public ::testing::Test {
  protected:
   RegistroRegistradorTest() {
-    r.TagText = "TR-01";
-    r.DescricaoText = "Nível do tanque";
-    r.Variavel1Select = 20;  // M21
-    r.Edit1 = "Nível";
-    r.Variavel2Select = 60;  // M61
-    r.Edit2 = "SP";
-    r.Variavel3Select = Registrador::kItemNenhum;
-    r.Edit3 = "MV";
-    r.BaseTempoBox = 2;
+    r.Tag = "TR-01";
+    r.Descricao = "Nível do tanque";
+    r.ItemVariavel1 = 20;  // M21
+    r.NomeVariavel1 = "Nível";
+    r.ItemVariavel2 = 60;  // M61
+    r.NomeVariavel2 = "SP";
+    r.ItemVariavel3 = Registrador::kItemNenhum;
+    r.NomeVariavel3 = "MV";
+    r.Grafico.ItemBaseTempo = 2;
   }
 
   std::vector<std::string> Linhas(const Registrador& registrador) {
@@ -63,7 +63,7 @@ TEST_F(RegistroRegistradorTest, TwoRecordersDifferOnlyInTheHeader) {
 }
 
 TEST_F(RegistroRegistradorTest, RoundTripThroughFileBytes) {
-  r.Variavel2Select = -1;
+  r.ItemVariavel2 = -1;
   smp::Escritor e;
   r.SalvaParametros(e);
   smp::Leitor l = smp::Leitor::DeConteudo(e.Conteudo());
@@ -71,45 +71,45 @@ TEST_F(RegistroRegistradorTest, RoundTripThroughFileBytes) {
   lido.LeParametros(l);
   EXPECT_EQ(l.Posicao(), 10u);
   EXPECT_EQ(Linhas(lido), Linhas(r));
-  EXPECT_EQ(lido.TagText, r.TagText);
-  EXPECT_EQ(lido.DescricaoText, r.DescricaoText);
-  EXPECT_EQ(lido.Variavel1Select, 20);
-  EXPECT_EQ(lido.Edit1, "Nível");
-  EXPECT_EQ(lido.Variavel2Select, -1);
-  EXPECT_EQ(lido.Edit2, "SP");
-  EXPECT_EQ(lido.Variavel3Select, Registrador::kItemNenhum);
-  EXPECT_EQ(lido.Edit3, "MV");
-  EXPECT_EQ(lido.BaseTempoBox, 2);
+  EXPECT_EQ(lido.Tag, r.Tag);
+  EXPECT_EQ(lido.Descricao, r.Descricao);
+  EXPECT_EQ(lido.ItemVariavel1, 20);
+  EXPECT_EQ(lido.NomeVariavel1, "Nível");
+  EXPECT_EQ(lido.ItemVariavel2, -1);
+  EXPECT_EQ(lido.NomeVariavel2, "SP");
+  EXPECT_EQ(lido.ItemVariavel3, Registrador::kItemNenhum);
+  EXPECT_EQ(lido.NomeVariavel3, "MV");
+  EXPECT_EQ(lido.Grafico.ItemBaseTempo, 2);
 }
 
 TEST_F(RegistroRegistradorTest, ReadingResetsScaleAndArchiveClockFirst) {
   Registrador lido{s, 3};
-  lido.EscalaSup = 80.0;
-  lido.EscalaInf = 20.0;
-  lido.Arquivo.TempoArquivo = 123.4;
+  lido.Grafico.EscalaSup = 80.0;
+  lido.Grafico.EscalaInf = 20.0;
+  lido.Grafico.Arquivo.TempoArquivo = 123.4;
   smp::Leitor l(Linhas(r));
   lido.LeParametros(l);
-  EXPECT_EQ(lido.EscalaSup, 100.0);
-  EXPECT_EQ(lido.EscalaInf, 0.0);
-  EXPECT_EQ(lido.Arquivo.TempoArquivo, 0.0);
+  EXPECT_EQ(lido.Grafico.EscalaSup, 100.0);
+  EXPECT_EQ(lido.Grafico.EscalaInf, 0.0);
+  EXPECT_EQ(lido.Grafico.Arquivo.TempoArquivo, 0.0);
 }
 
 TEST_F(RegistroRegistradorTest, TextsAreBilingualIndicesAreNot) {
-  r.TagText = "Nível|Level";
-  r.DescricaoText = "Tanque|Tank";
-  r.Edit1 = "Vazão|Flow";
-  r.Edit2 = "Ref.|Set";
-  r.Edit3 = "Saída|Output";
+  r.Tag = "Nível|Level";
+  r.Descricao = "Tanque|Tank";
+  r.NomeVariavel1 = "Vazão|Flow";
+  r.NomeVariavel2 = "Ref.|Set";
+  r.NomeVariavel3 = "Saída|Output";
   for (const bool ingles : {false, true}) {
     smp::Leitor l(Linhas(r), ingles);
     Registrador lido{s, 3};
     lido.LeParametros(l);
-    EXPECT_EQ(lido.TagText, ingles ? "Level" : "Nível");
-    EXPECT_EQ(lido.DescricaoText, ingles ? "Tank" : "Tanque");
-    EXPECT_EQ(lido.Edit1, ingles ? "Flow" : "Vazão");
-    EXPECT_EQ(lido.Edit2, ingles ? "Set" : "Ref.");
-    EXPECT_EQ(lido.Edit3, ingles ? "Output" : "Saída");
-    EXPECT_EQ(lido.Variavel1Select, 20);
+    EXPECT_EQ(lido.Tag, ingles ? "Level" : "Nível");
+    EXPECT_EQ(lido.Descricao, ingles ? "Tank" : "Tanque");
+    EXPECT_EQ(lido.NomeVariavel1, ingles ? "Flow" : "Vazão");
+    EXPECT_EQ(lido.NomeVariavel2, ingles ? "Set" : "Ref.");
+    EXPECT_EQ(lido.NomeVariavel3, ingles ? "Output" : "Saída");
+    EXPECT_EQ(lido.ItemVariavel1, 20);
   }
 }
 
@@ -134,8 +134,8 @@ TEST_F(RegistroRegistradorTest, ShiftedLinesGiveShiftedValues) {
     Registrador lido{s, 3};
     if (c.erro.empty()) {
       lido.LeParametros(l);
-      EXPECT_EQ(lido.Variavel1Select, c.item) << c.linha;
-      EXPECT_EQ(lido.BaseTempoBox, 2);
+      EXPECT_EQ(lido.ItemVariavel1, c.item) << c.linha;
+      EXPECT_EQ(lido.Grafico.ItemBaseTempo, 2);
     } else {
       try {
         lido.LeParametros(l);
@@ -160,8 +160,8 @@ TEST_F(RegistroRegistradorTest, MissingLinesAtTheEndStopAtTheFirstIndex) {
   } catch (const Erro& e) {
     EXPECT_STREQ(e.what(), "'' is not a valid integer value");
   }
-  EXPECT_EQ(lido.TagText, "TR-01");
-  EXPECT_EQ(lido.DescricaoText, "Nível do tanque");
+  EXPECT_EQ(lido.Tag, "TR-01");
+  EXPECT_EQ(lido.Descricao, "Nível do tanque");
 }
 
 TEST_F(RegistroRegistradorTest, MalformedIndexStopsWithItsText) {

@@ -18,7 +18,7 @@ class ControladorTest : public ::testing::Test {
  protected:
   void SetUp() override {
     s.Mensagem = [this](std::string_view t) { mensagens.emplace_back(t); };
-    c.VariavelSelect = 20;
+    c.ItemPV = 20;
   }
   void Aplica() { ASSERT_TRUE(c.AtualizaParametros(true)) << Mensagens(); }
   std::string Mensagens() const {
@@ -28,7 +28,7 @@ class ControladorTest : public ::testing::Test {
   }
   double& M(int k) { return s.memoria.celula[k]; }
   void Automatico() {
-    if (!c.ModoAuto) c.AutoManualBTNClick();
+    if (!c.ModoAuto) c.AlternaAutoManual();
   }
 
   Simulacao s;
@@ -66,12 +66,12 @@ TEST_F(ControladorTest, ResponseDirectionSetsTheSignOfTheError) {
   };
   for (const Caso caso : {Caso{1, 10}, Caso{0, -10}}) {
     Controlador k(s, 2);
-    k.VariavelSelect = 20;
-    k.Acaogroup = caso.acao;
+    k.ItemPV = 20;
+    k.ItemAcao = caso.acao;
     ASSERT_TRUE(k.AtualizaParametros(false));
     M(21) = 40;
     k.SP = 50;
-    k.AutoManualBTNClick();
+    k.AlternaAutoManual();
     k.Calcula();
     EXPECT_DOUBLE_EQ(k.e, caso.e) << caso.acao;
     EXPECT_DOUBLE_EQ(k.P, caso.e) << caso.acao;
@@ -80,7 +80,7 @@ TEST_F(ControladorTest, ResponseDirectionSetsTheSignOfTheError) {
 }
 
 TEST_F(ControladorTest, ErrorAndPUseThePVAndSPBeforeClamping) {
-  c.KpText = "0.5";
+  c.TextoKp = "0.5";
   Aplica();
   Automatico();
   M(21) = 120;
@@ -91,7 +91,7 @@ TEST_F(ControladorTest, ErrorAndPUseThePVAndSPBeforeClamping) {
   EXPECT_DOUBLE_EQ(c.SP, 100);
   EXPECT_DOUBLE_EQ(M(61), 100);
   EXPECT_DOUBLE_EQ(c.PV, 100);
-  EXPECT_EQ(c.VariavelBar, 200);
+  EXPECT_EQ(c.BarraPV, 200);
 
   M(21) = -5;
   c.SP = 10;
@@ -105,10 +105,10 @@ TEST_F(ControladorTest, ErrorAndPUseThePVAndSPBeforeClamping) {
 
 TEST_F(ControladorTest, ControllerNPublishesToItsOwnAddresses) {
   Controlador k(s, 3);
-  k.VariavelSelect = 20;
-  k.KiText = "0";
+  k.ItemPV = 20;
+  k.TextoTi = "0";
   ASSERT_TRUE(k.AtualizaParametros(false));
-  k.AutoManualBTNClick();
+  k.AlternaAutoManual();
   M(21) = 42;
   k.SP = 45;
   k.Calcula();
@@ -119,7 +119,7 @@ TEST_F(ControladorTest, ControllerNPublishesToItsOwnAddresses) {
 }
 
 TEST_F(ControladorTest, SetPointWeightZeroKeepsPOffTheSetPoint) {
-  c.aText = "0";
+  c.TextoFatorA = "0";
   Aplica();
   Automatico();
   M(21) = 50;
@@ -141,13 +141,13 @@ TEST_F(ControladorTest, PAndDAreClampedBeforeTheSum) {
   };
   for (const Caso caso : {Caso{"5", 20, 50, 100}, Caso{"5", 80, 50, -100}, Caso{"2", 20, 50, 60}}) {
     Controlador k(s, 2);
-    k.VariavelSelect = 20;
-    k.KpText = caso.kp;
-    k.KiText = "0";
-    k.COmaxText = "1000";
-    k.COminText = "-1000";
+    k.ItemPV = 20;
+    k.TextoKp = caso.kp;
+    k.TextoTi = "0";
+    k.TextoCOmax = "1000";
+    k.TextoCOmin = "-1000";
     ASSERT_TRUE(k.AtualizaParametros(false));
-    k.AutoManualBTNClick();
+    k.AlternaAutoManual();
     M(21) = caso.pv;
     k.SP = caso.sp;
     k.Calcula();
@@ -157,9 +157,9 @@ TEST_F(ControladorTest, PAndDAreClampedBeforeTheSum) {
 }
 
 TEST_F(ControladorTest, PActionOffMakesTheGainOne) {
-  c.KpText = "4";
-  c.PCHK = false;
-  c.EstruturaGroup = 1;
+  c.TextoKp = "4";
+  c.AcaoP = false;
+  c.ItemEstrutura = 1;
   Aplica();
   Automatico();
   M(21) = 40;
@@ -179,13 +179,13 @@ TEST_F(ControladorTest, DerivativeOnErrorScalesWithTheStructure) {
   for (const Caso caso :
        {Caso{0, "0.01", 1}, Caso{1, "0.01", 2}, Caso{0, "2", 100}, Caso{1, "2", 100}}) {
     Controlador k(s, 2);
-    k.VariavelSelect = 20;
-    k.KpText = "2";
-    k.KdText = caso.td;
-    k.DerivadaGroup = 0;
-    k.EstruturaGroup = caso.estrutura;
+    k.ItemPV = 20;
+    k.TextoKp = "2";
+    k.TextoTd = caso.td;
+    k.ItemDerivada = 0;
+    k.ItemEstrutura = caso.estrutura;
     ASSERT_TRUE(k.AtualizaParametros(false));
-    k.AutoManualBTNClick();
+    k.AlternaAutoManual();
     M(21) = 50;
     k.SP = 50;
     k.Calcula();
@@ -208,13 +208,13 @@ TEST_F(ControladorTest, DerivativeOnPVFollowsTheFilteredPV) {
   for (const Caso caso : {Caso{1, "0", 52, -20}, Caso{0, "0", 52, 20}, Caso{1, "0,1", 51, -10},
                           Caso{1, "-0.1", 52, -20}}) {
     Controlador k(s, 2);
-    k.VariavelSelect = 20;
-    k.KdText = "1";
-    k.tfText = caso.tf;
-    k.EstruturaGroup = 0;
-    k.Acaogroup = caso.acao;
+    k.ItemPV = 20;
+    k.TextoTd = "1";
+    k.TextoTf = caso.tf;
+    k.ItemEstrutura = 0;
+    k.ItemAcao = caso.acao;
     ASSERT_TRUE(k.AtualizaParametros(false));
-    k.AutoManualBTNClick();
+    k.AlternaAutoManual();
     k.SP = 50;
     M(21) = 50;
     for (int i = 0; i < 200; ++i) k.Calcula();
@@ -227,8 +227,8 @@ TEST_F(ControladorTest, DerivativeOnPVFollowsTheFilteredPV) {
 }
 
 TEST_F(ControladorTest, DActionOffFreezesTheFilter) {
-  c.KdText = "1";
-  c.DCHK = false;
+  c.TextoTd = "1";
+  c.AcaoD = false;
   Aplica();
   M(21) = 30;
   c.Calcula();
@@ -239,9 +239,9 @@ TEST_F(ControladorTest, DActionOffFreezesTheFilter) {
 // --- integral, limits and modes ---------------------------------------------
 
 TEST_F(ControladorTest, ResetClampingPutsCOOnTheLimitAndKeepsTheIntegral) {
-  c.KiText = "0";
-  c.COmaxText = "70";
-  c.COminText = "30";
+  c.TextoTi = "0";
+  c.TextoCOmax = "70";
+  c.TextoCOmin = "30";
   Aplica();
   Automatico();
   M(21) = 20;
@@ -261,7 +261,7 @@ TEST_F(ControladorTest, ResetClampingPutsCOOnTheLimitAndKeepsTheIntegral) {
 }
 
 TEST_F(ControladorTest, OutputLimitsAreLiveExpressions) {
-  c.COmaxText = "M15";
+  c.TextoCOmax = "M15";
   Aplica();
   Automatico();
   M(21) = 0;
@@ -269,15 +269,15 @@ TEST_F(ControladorTest, OutputLimitsAreLiveExpressions) {
   M(15) = 80;
   c.Calcula();
   EXPECT_EQ(c.CO, 80);
-  c.COmaxText = "M15/2";
+  c.TextoCOmax = "M15/2";
   c.Calcula();
   EXPECT_EQ(c.CO, 40);
   EXPECT_EQ(c.COmax, 40);
 }
 
 TEST_F(ControladorTest, LimitAboveItsPartnerTakesTheUpperOneFirst) {
-  c.COminText = "80";
-  c.COmaxText = "20";
+  c.TextoCOmin = "80";
+  c.TextoCOmax = "20";
   Aplica();
   Automatico();
   M(21) = 50;
@@ -296,13 +296,13 @@ TEST_F(ControladorTest, ManualTracksTheIntegralForABumplessReturn) {
   EXPECT_DOUBLE_EQ(M(1), 35);
   EXPECT_DOUBLE_EQ(c.I, 35 - 10 - 50);
   EXPECT_DOUBLE_EQ(c.Iant, c.I);
-  c.AutoManualBTNClick();
+  c.AlternaAutoManual();
   c.Calcula();
   EXPECT_NEAR(c.CO, 35 + 10 * 0.1 / 10, 1e-12);
 }
 
 TEST_F(ControladorTest, ManualOutputIsNotHeldByTheLimits) {
-  c.COmaxText = "60";
+  c.TextoCOmax = "60";
   Aplica();
   c.CO = 90;
   c.Calcula();
@@ -317,11 +317,11 @@ TEST_F(ControladorTest, SlaveFeedbackStopsIntegrationNearItsEnds) {
   for (const Caso caso : {Caso{0.1, false}, Caso{0.11, true}, Caso{50, true}, Caso{99.89, true},
                           Caso{99.9, false}, Caso{-3, false}}) {
     Controlador k(s, 2);
-    k.VariavelSelect = 20;
-    k.BackMVCheck = true;
-    k.BackMV = 29;  // M30, read every step
+    k.ItemPV = 20;
+    k.HabilitaBackMV = true;
+    k.ItemBackMV = 29;  // M30, read every step
     ASSERT_TRUE(k.AtualizaParametros(false));
-    k.AutoManualBTNClick();
+    k.AlternaAutoManual();
     M(21) = 40;
     k.SP = 50;
     M(30) = caso.mv;
@@ -333,13 +333,13 @@ TEST_F(ControladorTest, SlaveFeedbackStopsIntegrationNearItsEnds) {
 TEST_F(ControladorTest, NoIntegrationWithoutTiOrTheIAction) {
   for (int caso = 0; caso < 2; ++caso) {
     Controlador k(s, 2);
-    k.VariavelSelect = 20;
+    k.ItemPV = 20;
     if (caso == 0)
-      k.KiText = "0";
+      k.TextoTi = "0";
     else
-      k.ICHK = false;
+      k.AcaoI = false;
     ASSERT_TRUE(k.AtualizaParametros(false));
-    k.AutoManualBTNClick();
+    k.AlternaAutoManual();
     M(21) = 40;
     k.SP = 50;
     for (int i = 0; i < 3; ++i) k.Calcula();
@@ -349,8 +349,8 @@ TEST_F(ControladorTest, NoIntegrationWithoutTiOrTheIAction) {
 }
 
 TEST_F(ControladorTest, ParallelStructureIntegratesWithoutTheGain) {
-  c.KpText = "3";
-  c.EstruturaGroup = 0;
+  c.TextoKp = "3";
+  c.ItemEstrutura = 0;
   Aplica();
   Automatico();
   M(21) = 45;
@@ -361,9 +361,9 @@ TEST_F(ControladorTest, ParallelStructureIntegratesWithoutTheGain) {
 }
 
 TEST_F(ControladorTest, FeedforwardReplacesTheBiasEveryStep) {
-  c.FFwSelect = true;
-  c.FFwEquation = "M16*2";
-  c.KiText = "0";
+  c.HabilitaFF = true;
+  c.EquacaoFF = "M16*2";
+  c.TextoTi = "0";
   Aplica();
   Automatico();
   M(21) = 50;
@@ -372,22 +372,22 @@ TEST_F(ControladorTest, FeedforwardReplacesTheBiasEveryStep) {
   c.Calcula();
   EXPECT_DOUBLE_EQ(c.Bias, 20);
   EXPECT_DOUBLE_EQ(M(1), 20);
-  c.FFwEquation = "M16+1";
+  c.EquacaoFF = "M16+1";
   c.Calcula();
   EXPECT_DOUBLE_EQ(M(1), 11);
 }
 
 TEST_F(ControladorTest, OverflowInALiveExpressionEndsTheStep) {
   Aplica();
-  c.COmaxText = "1E300*1E300";
+  c.TextoCOmax = "1E300*1E300";
   EXPECT_THROW(c.Calcula(), Erro);
 }
 
 // --- remote set point ---------------------------------------------------------
 
 TEST_F(ControladorTest, RemoteSetPointCopiesSPR) {
-  c.CheckSPR = true;
-  c.SPRSelect = 44;  // M45
+  c.HabilitaSPR = true;
+  c.ItemSPR = 44;  // M45
   Aplica();
   EXPECT_TRUE(c.LocalRemotoHabilitado);
   M(45) = 70;
@@ -395,37 +395,37 @@ TEST_F(ControladorTest, RemoteSetPointCopiesSPR) {
   c.Calcula();
   EXPECT_DOUBLE_EQ(c.SP, 20);
   EXPECT_DOUBLE_EQ(c.SPR, 70);
-  EXPECT_EQ(c.SPRBar, 140);
+  EXPECT_EQ(c.BarraSPR, 140);
 
-  c.LocalRemotoBTNClick();
-  EXPECT_STREQ(c.Label1(), "R");
+  c.AlternaLocalRemoto();
+  EXPECT_STREQ(c.TextoLocalRemoto(), "R");
   c.Calcula();
   EXPECT_DOUBLE_EQ(M(61), 70);
-  EXPECT_EQ(c.SPText, "70.0");
-  c.IncrementaSPClick();
+  EXPECT_EQ(c.TextoSP, "70.0");
+  c.IncrementaSP();
   EXPECT_DOUBLE_EQ(c.SP, 70);
 
   M(45) = 75;
-  c.CheckSPR = false;  // live: the remote value reads 0
+  c.HabilitaSPR = false;  // live: the remote value reads 0
   c.Calcula();
   EXPECT_DOUBLE_EQ(c.SP, 0);
 
-  c.CheckSPR = true;
+  c.HabilitaSPR = true;
   c.Calcula();
-  c.LocalRemotoBTNClick();
+  c.AlternaLocalRemoto();
   M(45) = 10;
   c.Calcula();
   EXPECT_DOUBLE_EQ(c.SP, 75);
 }
 
 TEST_F(ControladorTest, RemoteButtonNeedsTheAppliedCheck) {
-  c.CheckSPR = true;
-  c.LocalRemotoBTNClick();
+  c.HabilitaSPR = true;
+  c.AlternaLocalRemoto();
   EXPECT_TRUE(c.ModoLocal);
   Aplica();
-  c.LocalRemotoBTNClick();
+  c.AlternaLocalRemoto();
   EXPECT_FALSE(c.ModoLocal);
-  c.CheckSPR = false;
+  c.HabilitaSPR = false;
   Aplica();
   EXPECT_TRUE(c.ModoLocal);
   EXPECT_FALSE(c.LocalRemotoHabilitado);
@@ -439,26 +439,26 @@ TEST_F(ControladorTest, EveryFailedCheckHasItsMessage) {
     const char* mensagem;
   };
   const Caso casos[] = {
-      {[](Controlador& k) { k.TagText = ""; }, "Controlador 1: TAG não informado"},
-      {[](Controlador& k) { k.VariavelSelect = -1; },
+      {[](Controlador& k) { k.Tag = ""; }, "Controlador 1: TAG não informado"},
+      {[](Controlador& k) { k.ItemPV = -1; },
        "Controlador 1: Variável de processo (PV) não informada"},
-      {[](Controlador& k) { k.KpText = "x"; }, "Controlador 1: Kp inválido"},
-      {[](Controlador& k) { k.KiText = ""; }, "Controlador 1: Ti inválido"},
-      {[](Controlador& k) { k.KdText = "1.2.3"; }, "Controlador 1: Td inválido"},
-      {[](Controlador& k) { k.aText = "M21"; }, "Controlador 1: Fator a inválido"},
-      {[](Controlador& k) { k.tfText = "1e"; }, "Controlador 1: Talf inválido"},
-      {[](Controlador& k) { k.BiasText = "1e999"; }, "Controlador 1: Bias inválido"},
-      {[](Controlador& k) { k.COminText = "2#"; }, "Controlador 1: COmin inválido"},
-      {[](Controlador& k) { k.COmaxText = "1E300*1E300"; }, "Controlador 1: COmax inválido"},
+      {[](Controlador& k) { k.TextoKp = "x"; }, "Controlador 1: Kp inválido"},
+      {[](Controlador& k) { k.TextoTi = ""; }, "Controlador 1: Ti inválido"},
+      {[](Controlador& k) { k.TextoTd = "1.2.3"; }, "Controlador 1: Td inválido"},
+      {[](Controlador& k) { k.TextoFatorA = "M21"; }, "Controlador 1: Fator a inválido"},
+      {[](Controlador& k) { k.TextoTf = "1e"; }, "Controlador 1: Talf inválido"},
+      {[](Controlador& k) { k.TextoBias = "1e999"; }, "Controlador 1: Bias inválido"},
+      {[](Controlador& k) { k.TextoCOmin = "2#"; }, "Controlador 1: COmin inválido"},
+      {[](Controlador& k) { k.TextoCOmax = "1E300*1E300"; }, "Controlador 1: COmax inválido"},
       {[](Controlador& k) {
-         k.FFwSelect = true;
-         k.FFwEquation = "a";
+         k.HabilitaFF = true;
+         k.EquacaoFF = "a";
        },
        "Controlador 1: Equação do FF inválida"},
   };
   for (const Caso& caso : casos) {
     Controlador k(s, 1);
-    k.VariavelSelect = 20;
+    k.ItemPV = 20;
     caso.estraga(k);
     mensagens.clear();
     EXPECT_FALSE(k.AtualizaParametros(true)) << caso.mensagem;
@@ -493,12 +493,12 @@ TEST_F(ControladorTest, ScaleChecksReadTheDescriptorOfThePV) {
 }
 
 TEST_F(ControladorTest, FailedChecksComeInOrderAndStopOnlyTheLastStage) {
-  c.KpText = "2";
-  c.KiText = "?";
-  c.BiasText = "12,5";
-  c.COmaxText = "1#";
-  c.Acaogroup = 0;
-  c.TagText = "FIC-101";
+  c.TextoKp = "2";
+  c.TextoTi = "?";
+  c.TextoBias = "12,5";
+  c.TextoCOmax = "1#";
+  c.ItemAcao = 0;
+  c.Tag = "FIC-101";
   EXPECT_FALSE(c.AtualizaParametros(true));
   EXPECT_EQ(mensagens, (std::vector<std::string>{"Controlador 1: Ti inválido",
                                                  "Controlador 1: COmax inválido"}));
@@ -509,16 +509,16 @@ TEST_F(ControladorTest, FailedChecksComeInOrderAndStopOnlyTheLastStage) {
 }
 
 TEST_F(ControladorTest, TagOrPVMissingSkipsEverythingElse) {
-  c.TagText = "";
-  c.KpText = "x";
-  c.KiText = "7";
+  c.Tag = "";
+  c.TextoKp = "x";
+  c.TextoTi = "7";
   EXPECT_FALSE(c.AtualizaParametros(true));
   EXPECT_EQ(mensagens, std::vector<std::string>{"Controlador 1: TAG não informado"});
   EXPECT_DOUBLE_EQ(c.Ti, 0);
   EXPECT_EQ(c.UnidEng, "UE");
   mensagens.clear();
-  c.TagText = "T";
-  c.VariavelSelect = 99;  // beyond the list
+  c.Tag = "T";
+  c.ItemPV = 99;  // beyond the list
   EXPECT_FALSE(c.AtualizaParametros(true));
   EXPECT_EQ(mensagens,
             std::vector<std::string>{"Controlador 1: Variável de processo (PV) não informada"});
@@ -530,12 +530,12 @@ TEST_F(ControladorTest, ApplyingSetsAddressesDescriptionsAndReadouts) {
   d.UEMax = "200";
   d.UnidadeEng = "kPa";
   s.memoria.DefineDescritor(21, d);
-  c.TagText = "PIC-" + std::string(300, 'x');
+  c.Tag = "PIC-" + std::string(300, 'x');
   c.Descricao = "Pressão";
-  c.Acaogroup = 0;
-  c.DerivadaGroup = 0;
-  c.EstruturaGroup = 0;
-  c.SPRSelect = 4;
+  c.ItemAcao = 0;
+  c.ItemDerivada = 0;
+  c.ItemEstrutura = 0;
+  c.ItemSPR = 4;
   c.SP = 25;
   Aplica();
   EXPECT_TRUE(mensagens.empty());
@@ -546,12 +546,12 @@ TEST_F(ControladorTest, ApplyingSetsAddressesDescriptionsAndReadouts) {
   EXPECT_EQ(c.EnderecoSPR, 5);
   EXPECT_EQ(c.UnidEng, "kPa");
   EXPECT_EQ(c.UnitEngSP, "kPa");
-  EXPECT_EQ(c.Caption, c.TagText);
-  EXPECT_EQ(c.DescricaoText, "Pressão");
-  EXPECT_EQ(s.memoria.DescricaoEndereco[1], (" MV " + c.TagText).substr(0, 255));
-  EXPECT_EQ(s.memoria.DescricaoEndereco[61], (" SP " + c.TagText).substr(0, 255));
+  EXPECT_EQ(c.Caption, c.Tag);
+  EXPECT_EQ(c.DescricaoAplicada, "Pressão");
+  EXPECT_EQ(s.memoria.DescricaoEndereco[1], (" MV " + c.Tag).substr(0, 255));
+  EXPECT_EQ(s.memoria.DescricaoEndereco[61], (" SP " + c.Tag).substr(0, 255));
   EXPECT_EQ(c.DecimaisLeitura, 1);
-  EXPECT_EQ(c.SPText, "50.0");
+  EXPECT_EQ(c.TextoSP, "50.0");
 }
 
 TEST_F(ControladorTest, ReadoutDecimalsFollowTheScaleSpan) {
@@ -578,16 +578,16 @@ TEST_F(ControladorTest, ReadoutDecimalsFollowTheScaleSpan) {
 TEST_F(ControladorTest, SetPointButtonsStepAndStopAtTheEnds) {
   Aplica();
   c.SP = 99.5;
-  c.IncrementaSPClick();
+  c.IncrementaSP();
   EXPECT_DOUBLE_EQ(c.SP, 100);
-  EXPECT_EQ(c.SetPointBar, 200);
-  EXPECT_EQ(c.SPText, "100.0");
-  c.DecrementaSPClick();
+  EXPECT_EQ(c.BarraSP, 200);
+  EXPECT_EQ(c.TextoSP, "100.0");
+  c.DecrementaSP();
   EXPECT_DOUBLE_EQ(c.SP, 99);
   c.SP = 0.4;
-  c.DecrementaSPClick();
+  c.DecrementaSP();
   EXPECT_DOUBLE_EQ(c.SP, 0);
-  EXPECT_EQ(c.SPText, "0.0");
+  EXPECT_EQ(c.TextoSP, "0.0");
 }
 
 TEST_F(ControladorTest, TypedSetPointIsInEngineeringUnits) {
@@ -606,15 +606,15 @@ TEST_F(ControladorTest, TypedSetPointIsInEngineeringUnits) {
                         {"100", 0, "100.0"}};
   for (const Caso& caso : casos) {
     c.SP = 10;
-    c.SPText = caso.texto;
-    c.SPTextKeyPress(Controlador::kEnter);
+    c.TextoSP = caso.texto;
+    c.TeclaSP(Controlador::kEnter);
     EXPECT_DOUBLE_EQ(c.SP, caso.sp) << caso.texto;
-    EXPECT_EQ(c.SPText, caso.reescrito) << caso.texto;
+    EXPECT_EQ(c.TextoSP, caso.reescrito) << caso.texto;
   }
   c.SP = 10;
-  c.SPText = "200";
-  c.SPTextKeyPress(Controlador::kEsc);
-  EXPECT_EQ(c.SPText, "120.0");
+  c.TextoSP = "200";
+  c.TeclaSP(Controlador::kEsc);
+  EXPECT_EQ(c.TextoSP, "120.0");
   EXPECT_DOUBLE_EQ(c.SP, 10);
 }
 
@@ -623,50 +623,50 @@ TEST_F(ControladorTest, TypedSetPointIgnoredOnAFlatScaleOrInRemote) {
   d.UEMin = "5";
   d.UEMax = "5";
   s.memoria.DefineDescritor(21, d);
-  c.CheckSPR = true;
+  c.HabilitaSPR = true;
   Aplica();
   c.SP = 10;
-  c.SPText = "5";
-  c.SPTextKeyPress(Controlador::kEnter);
+  c.TextoSP = "5";
+  c.TeclaSP(Controlador::kEnter);
   EXPECT_DOUBLE_EQ(c.SP, 10);
-  EXPECT_EQ(c.SPText, "5.0000");
+  EXPECT_EQ(c.TextoSP, "5.0000");
 
-  c.LocalRemotoBTNClick();
-  c.SPText = "7";
-  c.SPTextKeyPress(Controlador::kEnter);
-  c.IncrementaSPClick();
-  c.DecrementaSPClick();
-  EXPECT_EQ(c.SPText, "7");
+  c.AlternaLocalRemoto();
+  c.TextoSP = "7";
+  c.TeclaSP(Controlador::kEnter);
+  c.IncrementaSP();
+  c.DecrementaSP();
+  EXPECT_EQ(c.TextoSP, "7");
   EXPECT_DOUBLE_EQ(c.SP, 10);
 }
 
 TEST_F(ControladorTest, OutputButtonsWorkInManualOnly) {
   Aplica();
   c.CO = 99.5;
-  c.MVTextChange();
-  EXPECT_TRUE(c.Button2Habilitado);
-  c.IncrementaSaidaClick();
+  c.TextoMVAlterado();
+  EXPECT_TRUE(c.EnviarHabilitado);
+  c.IncrementaSaida();
   EXPECT_DOUBLE_EQ(c.CO, 100);
-  EXPECT_EQ(c.MVText, "100.00");
-  EXPECT_EQ(c.SaidaBar, 200);
-  EXPECT_FALSE(c.Button2Habilitado);
+  EXPECT_EQ(c.TextoMV, "100.00");
+  EXPECT_EQ(c.BarraSaida, 200);
+  EXPECT_FALSE(c.EnviarHabilitado);
   c.CO = 0.25;
-  c.DecrementaSaidaClick();
+  c.DecrementaSaida();
   EXPECT_DOUBLE_EQ(c.CO, 0);
   c.CO = 150;  // left over from automatic with wider limits
-  c.DecrementaSaidaClick();
+  c.DecrementaSaida();
   EXPECT_DOUBLE_EQ(c.CO, 100);
 
-  c.AutoManualBTNClick();
-  c.IncrementaSaidaClick();
-  c.DecrementaSaidaClick();
+  c.AlternaAutoManual();
+  c.IncrementaSaida();
+  c.DecrementaSaida();
   EXPECT_DOUBLE_EQ(c.CO, 100);
-  c.MVText = "20";
-  c.MVTextChange();
-  c.Button2Click();
-  c.MVTextKeyPress(Controlador::kEnter);
+  c.TextoMV = "20";
+  c.TextoMVAlterado();
+  c.Envia();
+  c.TeclaMV(Controlador::kEnter);
   EXPECT_DOUBLE_EQ(c.CO, 100);
-  EXPECT_FALSE(c.Button2Habilitado);
+  EXPECT_FALSE(c.EnviarHabilitado);
 }
 
 TEST_F(ControladorTest, TypedOutputIsTakenWithinZeroToHundred) {
@@ -682,32 +682,32 @@ TEST_F(ControladorTest, TypedOutputIsTakenWithinZeroToHundred) {
                         {"-1", false, 30, "30.00"},    {"x", true, 30, "30.00"}};
   for (const Caso& caso : casos) {
     c.CO = 30;
-    c.MVText = caso.texto;
-    c.MVTextChange();
+    c.TextoMV = caso.texto;
+    c.TextoMVAlterado();
     if (caso.enter)
-      c.MVTextKeyPress(Controlador::kEnter);
+      c.TeclaMV(Controlador::kEnter);
     else
-      c.Button2Click();
+      c.Envia();
     EXPECT_DOUBLE_EQ(c.CO, caso.co) << caso.texto;
-    EXPECT_EQ(c.MVText, caso.reescrito) << caso.texto;
-    EXPECT_FALSE(c.Button2Habilitado);
+    EXPECT_EQ(c.TextoMV, caso.reescrito) << caso.texto;
+    EXPECT_FALSE(c.EnviarHabilitado);
   }
-  c.MVText = "7";
-  c.MVTextKeyPress(Controlador::kEsc);
-  EXPECT_EQ(c.MVText, "30.00");
+  c.TextoMV = "7";
+  c.TeclaMV(Controlador::kEsc);
+  EXPECT_EQ(c.TextoMV, "30.00");
 }
 
 TEST_F(ControladorTest, AutoManualTogglesTheSendButton) {
   EXPECT_FALSE(c.ModoAuto);
-  EXPECT_STREQ(c.Label2(), "M");
-  c.AutoManualBTNClick();
+  EXPECT_STREQ(c.TextoAutoManual(), "M");
+  c.AlternaAutoManual();
   EXPECT_TRUE(c.ModoAuto);
-  EXPECT_FALSE(c.Button2Habilitado);
-  EXPECT_STREQ(c.Label2(), "A");
-  c.MVTextChange();
-  EXPECT_FALSE(c.Button2Habilitado);
-  c.AutoManualBTNClick();
-  EXPECT_TRUE(c.Button2Habilitado);
+  EXPECT_FALSE(c.EnviarHabilitado);
+  EXPECT_STREQ(c.TextoAutoManual(), "A");
+  c.TextoMVAlterado();
+  EXPECT_FALSE(c.EnviarHabilitado);
+  c.AlternaAutoManual();
+  EXPECT_TRUE(c.EnviarHabilitado);
 }
 
 // --- read-outs -------------------------------------------------------------------
@@ -717,35 +717,35 @@ TEST_F(ControladorTest, StepRefreshesReadoutsUnlessOffLine) {
   d.UEMin = "0";
   d.UEMax = "50";
   s.memoria.DefineDescritor(21, d);
-  c.KiText = "0";
+  c.TextoTi = "0";
   c.SP = 40.25;
   Aplica();
   Automatico();
   M(21) = 33.3333;
   s.ModoRapido = true;
   c.Calcula();
-  EXPECT_EQ(c.PVText, "");
-  EXPECT_EQ(c.VariavelBar, 0);
+  EXPECT_EQ(c.TextoPV, "");
+  EXPECT_EQ(c.BarraPV, 0);
   const double co = M(1);
   EXPECT_NE(co, 0);
 
   s.ModoRapido = false;
   c.Calcula();
-  EXPECT_EQ(c.PVText, "16.67");
-  EXPECT_EQ(c.MVText, TextoFixo(c.CO, 2));
-  EXPECT_EQ(c.VariavelBar, 67);
-  EXPECT_EQ(c.SetPointBar, 80);  // Round(80.5), ties to even
-  EXPECT_EQ(c.SPText, "20.13");  // 20.125 written at apply time; local mode keeps it
+  EXPECT_EQ(c.TextoPV, "16.67");
+  EXPECT_EQ(c.TextoMV, TextoFixo(c.CO, 2));
+  EXPECT_EQ(c.BarraPV, 67);
+  EXPECT_EQ(c.BarraSP, 80);  // Round(80.5), ties to even
+  EXPECT_EQ(c.TextoSP, "20.13");  // 20.125 written at apply time; local mode keeps it
 }
 
 TEST_F(ControladorTest, ManualStepLeavesTheTypedOutputAlone) {
   Aplica();
-  c.MVText = "3";
+  c.TextoMV = "3";
   c.Calcula();
-  EXPECT_EQ(c.MVText, "3");
-  c.AutoManualBTNClick();
+  EXPECT_EQ(c.TextoMV, "3");
+  c.AlternaAutoManual();
   c.Calcula();
-  EXPECT_EQ(c.MVText, TextoFixo(c.CO, 2));
+  EXPECT_EQ(c.TextoMV, TextoFixo(c.CO, 2));
 }
 
 }  // namespace

@@ -12,8 +12,8 @@
 #include <tuple>
 #include <vector>
 
-#include "core/objetos/controlador.h"
 #include "core/nucleo/erro.h"
+#include "core/objetos/controlador.h"
 
 namespace quiv {
 namespace {
@@ -25,9 +25,9 @@ class RegistradorTest : public ::testing::Test {
  protected:
   void SetUp() override {
     s.Mensagem = [this](std::string_view t) { mensagens.emplace_back(t); };
-    r.Variavel1Select = 20;
-    r.Variavel2Select = 60;
-    r.Variavel3Select = 0;
+    r.ItemVariavel1 = 20;
+    r.ItemVariavel2 = 60;
+    r.ItemVariavel3 = 0;
   }
   double& M(int k) { return s.memoria.celula[static_cast<std::size_t>(k)]; }
   void Faixa(int endereco, const char* inf, const char* sup, const char* unidade = "UE") {
@@ -40,73 +40,23 @@ class RegistradorTest : public ::testing::Test {
   void Amostras(int n) {
     for (int i = 0; i < n; ++i) r.Amostra();
   }
-  int Pixel1() const { return r.Pixels1[static_cast<std::size_t>(r.Posicao)]; }
+  int Pixel1() const { return r.Grafico.Pixels1[static_cast<std::size_t>(r.Grafico.Posicao)]; }
 
   Simulacao s;
   Registrador r{s, 1};
   std::vector<std::string> mensagens;
 };
 
-// --- time base -------------------------------------------------------------
-
-struct CasoBase {
-  int base;
-  int chamadasAtePrimeira;  // calls of Amostra up to the first sample
-  int amostrasEm60;
-};
-
-class RegistradorBaseTest : public RegistradorTest,
-                            public ::testing::WithParamInterface<CasoBase> {};
-
-TEST_P(RegistradorBaseTest, SamplesEveryNthCall) {
-  const CasoBase c = GetParam();
-  r.BaseTempoBox = c.base;
-  Amostras(c.chamadasAtePrimeira - 1);
-  EXPECT_EQ(r.Posicao, 0);
-  r.Amostra();
-  EXPECT_EQ(r.Posicao, 1);
-  EXPECT_EQ(r.ContaBase, 0);
-  Amostras(60 - c.chamadasAtePrimeira);
-  EXPECT_EQ(r.Posicao, c.amostrasEm60);
-}
-
-INSTANTIATE_TEST_SUITE_P(Bases, RegistradorBaseTest,
-                         ::testing::Values(CasoBase{0, 1, 60}, CasoBase{1, 3, 20},
-                                           CasoBase{2, 20, 3}));
-
-TEST_F(RegistradorTest, PauseCountsCyclesButTakesNoSample) {
-  r.BaseTempoBox = 1;
-  r.SpeedButton1Click();
-  EXPECT_TRUE(r.Panel3Visivel());
-  Amostras(5);
-  EXPECT_EQ(r.Posicao, 0);
-  EXPECT_EQ(r.ContaBase, 5);
-  // Cycles counted during the pause make the first call after it sample.
-  r.SpeedButton1Click();
-  r.Amostra();
-  EXPECT_EQ(r.Posicao, 1);
-}
+// --- pause -----------------------------------------------------------------
 
 TEST_F(RegistradorTest, ClosingTheWindowResumesAndHidesThePointPanel) {
-  r.SpeedButton1Click();
-  r.FormClose();
-  EXPECT_FALSE(r.Panel3Visivel());
+  r.AlternaPausa();
+  r.FechaJanela();
+  EXPECT_FALSE(r.Grafico.PainelPontosVisivel());
   r.Amostra();
-  EXPECT_EQ(r.Posicao, 1);
-  r.SpeedButton1Click();  // the next press pauses again
-  EXPECT_TRUE(r.Pausado);
-}
-
-TEST_F(RegistradorTest, RingWrapsAfter450SamplesAndTheGridScrolls) {
-  for (int i = 1; i <= 451; ++i) {
-    M(21) = i % 100;
-    r.Amostra();
-  }
-  EXPECT_EQ(r.Posicao, 1);
-  EXPECT_EQ(r.FaseGrade, 451 % 30);
-  EXPECT_EQ(r.Valores1[1], 451 % 100);
-  EXPECT_EQ(Registrador::PixelCronologico(r.Pixels1, r.Posicao, 449), 2 * (451 % 100));
-  EXPECT_EQ(Registrador::PixelCronologico(r.Pixels1, r.Posicao, 0), 2 * (2 % 100));
+  EXPECT_EQ(r.Grafico.Posicao, 1);
+  r.AlternaPausa();  // the next press pauses again
+  EXPECT_TRUE(r.Grafico.Pausado);
 }
 
 // --- sampling ------------------------------------------------------------
@@ -118,28 +68,28 @@ TEST_F(RegistradorTest, LabelsShowEngineeringValuesAndPen3InPercent) {
   M(61) = 2.5;
   M(1) = 37.25;
   r.Amostra();
-  EXPECT_EQ(r.VermelhoLabel, "PV: 100.00 kPa");
-  EXPECT_EQ(r.AzulLabel, "SP: 5.00 kPa");
-  EXPECT_EQ(r.VerdeLabel, "MV: 37.25%");
+  EXPECT_EQ(r.LeituraVariavel1, "PV: 100.00 kPa");
+  EXPECT_EQ(r.LeituraVariavel2, "SP: 5.00 kPa");
+  EXPECT_EQ(r.LeituraVariavel3, "MV: 37.25%");
   EXPECT_EQ(Pixel1(), 100);
-  EXPECT_EQ(r.Pixels2[1], 5);
-  EXPECT_EQ(r.Pixels3[1], 74);  // 74.5 rounds to even
+  EXPECT_EQ(r.Grafico.Pixels2[1], 5);
+  EXPECT_EQ(r.Grafico.Pixels3[1], 74);  // 74.5 rounds to even
   M(1) = 37.75;
   r.Amostra();
-  EXPECT_EQ(r.Pixels3[2], 76);
-  EXPECT_EQ(r.VerdeLabel, "MV: 37.75%");
+  EXPECT_EQ(r.Grafico.Pixels3[2], 76);
+  EXPECT_EQ(r.LeituraVariavel3, "MV: 37.75%");
 }
 
 TEST_F(RegistradorTest, LabelsFollowAChangedPenTextAndStayInOffLineRuns) {
   M(21) = 10;
   r.Amostra();
-  r.Edit1 = "Nível";
+  r.NomeVariavel1 = "Nível";
   r.Amostra();
-  EXPECT_EQ(r.VermelhoLabel, "Nível: 10.00 %");
+  EXPECT_EQ(r.LeituraVariavel1, "Nível: 10.00 %");
   s.ModoRapido = true;
   M(21) = 20;
   r.Amostra();
-  EXPECT_EQ(r.VermelhoLabel, "Nível: 10.00 %");
+  EXPECT_EQ(r.LeituraVariavel1, "Nível: 10.00 %");
   EXPECT_EQ(Pixel1(), 40);
 }
 
@@ -153,17 +103,17 @@ class RegistradorLimiteTest : public RegistradorTest,
 
 TEST_P(RegistradorLimiteTest, PositionIsHeldOnTheChartWhenSampledAndWhenRescaled) {
   // Scale 20 … 80 % typed by hand.
-  r.eSupText = "80";
-  r.eInfText = "20";
-  r.eSupTextKeyPress(Registrador::kEnter);
+  r.Grafico.TextoEscalaSup = "80";
+  r.Grafico.TextoEscalaInf = "20";
+  r.TeclaEscala(Registrador::kEnter);
   M(21) = GetParam().valor;
   M(61) = GetParam().valor;
   M(1) = GetParam().valor + 30;  // pen 3 ignores the scale
   r.Amostra();
   EXPECT_EQ(Pixel1(), GetParam().pixel);
-  EXPECT_EQ(r.Pixels2[1], GetParam().pixel);
-  r.eSupTextKeyPress(Registrador::kEnter);  // rescale from the stored values
-  EXPECT_EQ(r.Pixels1[1], GetParam().pixel);
+  EXPECT_EQ(r.Grafico.Pixels2[1], GetParam().pixel);
+  r.TeclaEscala(Registrador::kEnter);  // rescale from the stored values
+  EXPECT_EQ(r.Grafico.Pixels1[1], GetParam().pixel);
 }
 
 INSTANTIATE_TEST_SUITE_P(Limites, RegistradorLimiteTest,
@@ -172,75 +122,75 @@ INSTANTIATE_TEST_SUITE_P(Limites, RegistradorLimiteTest,
                                            CasoLimite{-5, 0}, CasoLimite{NAN, 0}));
 
 TEST_F(RegistradorTest, PensWithoutVariableRecordNothingVisible) {
-  r.Pixels2[1] = 77;
-  r.Pixels3[1] = 66;
+  r.Grafico.Pixels2[1] = 77;
+  r.Grafico.Pixels3[1] = 66;
   for (const auto& [v1, v2, v3] : {std::tuple{-1, -1, -1}, std::tuple{-1, 124, 124}}) {
-    r.Variavel1Select = v1;
-    r.Variavel2Select = v2;
-    r.Variavel3Select = v3;
-    r.Posicao = 0;
+    r.ItemVariavel1 = v1;
+    r.ItemVariavel2 = v2;
+    r.ItemVariavel3 = v3;
+    r.Grafico.Posicao = 0;
     M(21) = M(61) = M(1) = 40;
     r.Amostra();
-    EXPECT_EQ(r.VermelhoLabel, "");
-    EXPECT_EQ(r.AzulLabel, "");
-    EXPECT_EQ(r.VerdeLabel, "");
+    EXPECT_EQ(r.LeituraVariavel1, "");
+    EXPECT_EQ(r.LeituraVariavel2, "");
+    EXPECT_EQ(r.LeituraVariavel3, "");
     EXPECT_FALSE(r.Pen2Ativa());
     EXPECT_FALSE(r.Pen3Ativa());
-    EXPECT_EQ(r.Pixels1[1], 0);
-    EXPECT_EQ(r.Pixels2[1], 77);
-    EXPECT_EQ(r.Pixels3[1], 66);
-    EXPECT_EQ(r.Valores2[1], 0);
+    EXPECT_EQ(r.Grafico.Pixels1[1], 0);
+    EXPECT_EQ(r.Grafico.Pixels2[1], 77);
+    EXPECT_EQ(r.Grafico.Pixels3[1], 66);
+    EXPECT_EQ(r.Grafico.Valores2[1], 0);
   }
 }
 
 TEST_F(RegistradorTest, ItemsBeyondM99ReadTheExtraCells) {
-  r.Variavel1Select = 101;  // cell 102: controller 2's PV
-  r.Variavel3Select = 123;  // cell 124
+  r.ItemVariavel1 = 101;  // cell 102: process 2's actuator position
+  r.ItemVariavel3 = 123;  // cell 124
   s.memoria.celula[102] = 42;
   s.memoria.celula[124] = 12;
   r.AplicaConfiguracao();
   r.Amostra();
-  EXPECT_EQ(r.Valores1[1], 42);
-  EXPECT_EQ(r.VermelhoLabel, "PV: 42.00 %");
-  EXPECT_EQ(r.Pixels3[1], 24);
+  EXPECT_EQ(r.Grafico.Valores1[1], 42);
+  EXPECT_EQ(r.LeituraVariavel1, "PV: 42.00 %");
+  EXPECT_EQ(r.Grafico.Pixels3[1], 24);
 }
 
 // --- configuration and scale ---------------------------------------------
 
 TEST_F(RegistradorTest, ApplyWithoutAutoTakesTheFullRange) {
   Faixa(21, "20", "120", "m3/h");
-  r.TagText = "FIC1";
-  r.DescricaoText = "Vazão";
+  r.Tag = "FIC1";
+  r.Descricao = "Vazão";
   M(21) = 30;
   r.Amostra();
-  r.BaseTempoBox = 2;
+  r.Grafico.ItemBaseTempo = 2;
   r.AplicaConfiguracao();
   EXPECT_DOUBLE_EQ(r.FaixaInf, 20);
   EXPECT_DOUBLE_EQ(r.FaixaSup, 120);
-  EXPECT_DOUBLE_EQ(r.EscalaInf, 0);
-  EXPECT_DOUBLE_EQ(r.EscalaSup, 100);
-  EXPECT_EQ(r.eSupText, "120.0");
-  EXPECT_EQ(r.eInfText, "20.0");
-  EXPECT_EQ(r.RotuloGrade[0], "110");
-  EXPECT_EQ(r.RotuloGrade[8], "30");
-  EXPECT_EQ(r.Label1, "m3/h");
+  EXPECT_DOUBLE_EQ(r.Grafico.EscalaInf, 0);
+  EXPECT_DOUBLE_EQ(r.Grafico.EscalaSup, 100);
+  EXPECT_EQ(r.Grafico.TextoEscalaSup, "120.0");
+  EXPECT_EQ(r.Grafico.TextoEscalaInf, "20.0");
+  EXPECT_EQ(r.Grafico.RotuloEscala[0], "110");
+  EXPECT_EQ(r.Grafico.RotuloEscala[8], "30");
+  EXPECT_EQ(r.UnidadeEscala, "m3/h");
   EXPECT_EQ(r.Caption, "FIC1 - Vazão");
-  EXPECT_EQ(r.Label21, "Saving 2s sampling");
-  EXPECT_EQ(r.Pixels1[1], 60);
-  EXPECT_TRUE(r.CheckBox1Habilitado());
+  EXPECT_EQ(r.Grafico.TextoTaxa, "Saving 2s sampling");
+  EXPECT_EQ(r.Grafico.Pixels1[1], 60);
+  EXPECT_TRUE(r.ArquivoHabilitado());
 }
 
 TEST_F(RegistradorTest, ScaleTextsArePaddedAndGridLabelsRoundHalfAway) {
   Faixa(21, "0", "5");
   r.AplicaConfiguracao();
-  EXPECT_EQ(r.eSupText, " 5.0");
-  EXPECT_EQ(r.eInfText, " 0.0");
+  EXPECT_EQ(r.Grafico.TextoEscalaSup, " 5.0");
+  EXPECT_EQ(r.Grafico.TextoEscalaInf, " 0.0");
   const std::array<std::string, 9> esperado{" 5", " 4", " 4", " 3", " 3", " 2", " 2", " 1", " 1"};
-  EXPECT_EQ(r.RotuloGrade, esperado);
+  EXPECT_EQ(r.Grafico.RotuloEscala, esperado);
 }
 
 TEST_F(RegistradorTest, AutoScaleUsesPen1HistoryWithMargins) {
-  r.EscalaAuto = true;
+  r.Grafico.EscalaAuto = true;
   for (int i = 0; i < 450; ++i) {
     M(21) = 40 + (i % 21);  // 40 … 60
     r.Amostra();
@@ -248,32 +198,12 @@ TEST_F(RegistradorTest, AutoScaleUsesPen1HistoryWithMargins) {
   M(61) = 80;  // SP outside the band: drawn at the top
   r.Amostra();
   r.AplicaConfiguracao();
-  EXPECT_NEAR(r.EscalaSup, 66, 1e-9);
-  EXPECT_NEAR(r.EscalaInf, 36, 1e-9);
-  EXPECT_EQ(r.eSupText, "66.0");
-  EXPECT_EQ(r.eInfText, "36.0");
+  EXPECT_NEAR(r.Grafico.EscalaSup, 66, 1e-9);
+  EXPECT_NEAR(r.Grafico.EscalaInf, 36, 1e-9);
+  EXPECT_EQ(r.Grafico.TextoEscalaSup, "66.0");
+  EXPECT_EQ(r.Grafico.TextoEscalaInf, "36.0");
   EXPECT_EQ(Pixel1(), 2 * (40 + (449 % 21) - 36) * 100 / 30);
-  EXPECT_EQ(r.Pixels2[static_cast<std::size_t>(r.Posicao)], 200);
-}
-
-TEST_F(RegistradorTest, AutoScaleCountsUnwrittenSlotsAsZero) {
-  r.EscalaAuto = true;
-  M(21) = 50;
-  Amostras(10);
-  r.AplicaConfiguracao();
-  EXPECT_NEAR(r.EscalaSup, 55, 1e-9);
-  EXPECT_DOUBLE_EQ(r.EscalaInf, 0);
-}
-
-TEST_F(RegistradorTest, AutoScaleOfAnAllZeroHistoryKeepsTheFullRange) {
-  r.EscalaAuto = true;
-  r.AplicaConfiguracao();
-  EXPECT_DOUBLE_EQ(r.EscalaSup, 100);
-  EXPECT_DOUBLE_EQ(r.EscalaInf, 0);
-  EXPECT_EQ(r.eSupText, "100.0");
-  M(21) = 30;
-  r.Amostra();
-  EXPECT_EQ(Pixel1(), 60);
+  EXPECT_EQ(r.Grafico.Pixels2[static_cast<std::size_t>(r.Grafico.Posicao)], 200);
 }
 
 struct CasoDescritor {
@@ -291,14 +221,14 @@ class RegistradorDescritorTest : public RegistradorTest,
 TEST_P(RegistradorDescritorTest, UnusableRangeFallsBackToPercent) {
   const CasoDescritor c = GetParam();
   Faixa(21, c.inf, c.sup, "bar");
-  r.Variavel1Select = c.item;
+  r.ItemVariavel1 = c.item;
   r.AplicaConfiguracao();
   EXPECT_DOUBLE_EQ(r.FaixaInf, c.faixaInf);
   EXPECT_DOUBLE_EQ(r.FaixaSup, c.faixaSup);
   EXPECT_EQ(r.Unidade, c.unidade);
-  EXPECT_TRUE(std::isfinite(r.EscalaSup));
-  EXPECT_TRUE(std::isfinite(r.EscalaInf));
-  EXPECT_LT(r.EscalaInf, r.EscalaSup);
+  EXPECT_TRUE(std::isfinite(r.Grafico.EscalaSup));
+  EXPECT_TRUE(std::isfinite(r.Grafico.EscalaInf));
+  EXPECT_LT(r.Grafico.EscalaInf, r.Grafico.EscalaSup);
 }
 
 INSTANTIATE_TEST_SUITE_P(Descritores, RegistradorDescritorTest,
@@ -320,26 +250,26 @@ class RegistradorEscalaManualTest : public RegistradorTest,
 
 TEST_P(RegistradorEscalaManualTest, EnterTakesAValidPairOnly) {
   Faixa(21, "0", "200");
-  r.EscalaAuto = true;
+  r.Grafico.EscalaAuto = true;
   M(21) = 50;
   r.Amostra();
   r.AplicaConfiguracao();
-  const auto antes = r.RotuloGrade;
-  r.eSupText = GetParam().sup;
-  r.eInfText = GetParam().inf;
-  r.eSupTextKeyPress('a');
-  EXPECT_TRUE(r.EscalaAuto);
-  r.eSupTextKeyPress(Registrador::kEnter);
-  EXPECT_FALSE(r.EscalaAuto);
+  const auto antes = r.Grafico.RotuloEscala;
+  r.Grafico.TextoEscalaSup = GetParam().sup;
+  r.Grafico.TextoEscalaInf = GetParam().inf;
+  r.TeclaEscala('a');
+  EXPECT_TRUE(r.Grafico.EscalaAuto);
+  r.TeclaEscala(Registrador::kEnter);
+  EXPECT_FALSE(r.Grafico.EscalaAuto);
   if (GetParam().aceita) {
-    EXPECT_DOUBLE_EQ(r.EscalaSup, 80);
-    EXPECT_DOUBLE_EQ(r.EscalaInf, 20);
-    EXPECT_EQ(r.Pixels1[1], 100);
-    EXPECT_EQ(r.RotuloGrade[0], "148");
+    EXPECT_DOUBLE_EQ(r.Grafico.EscalaSup, 80);
+    EXPECT_DOUBLE_EQ(r.Grafico.EscalaInf, 20);
+    EXPECT_EQ(r.Grafico.Pixels1[1], 100);
+    EXPECT_EQ(r.Grafico.RotuloEscala[0], "148");
   } else {
-    EXPECT_NEAR(r.EscalaSup, 55, 1e-9);
-    EXPECT_DOUBLE_EQ(r.EscalaInf, 0);
-    EXPECT_EQ(r.RotuloGrade, antes);
+    EXPECT_NEAR(r.Grafico.EscalaSup, 55, 1e-9);
+    EXPECT_DOUBLE_EQ(r.Grafico.EscalaInf, 0);
+    EXPECT_EQ(r.Grafico.RotuloEscala, antes);
   }
 }
 
@@ -354,11 +284,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(RegistradorTest, Pen3OnAControllerOutputFollowsItsLoop) {
   auto& c =
       static_cast<Controlador&>(s.controladores.Inclui(2, std::make_unique<Controlador>(s, 2)));
-  c.VariavelSelect = 22;
-  r.Variavel3SelectChange(1);
-  EXPECT_EQ(r.Variavel3Select, 1);
-  EXPECT_EQ(r.Variavel2Select, 61);
-  EXPECT_EQ(r.Variavel1Select, 22);
+  c.ItemPV = 22;
+  r.EscolheVariavel3(1);
+  EXPECT_EQ(r.ItemVariavel3, 1);
+  EXPECT_EQ(r.ItemVariavel2, 61);
+  EXPECT_EQ(r.ItemVariavel1, 22);
 }
 
 struct CasoAtalho {
@@ -375,11 +305,11 @@ class RegistradorAtalhoTest : public RegistradorTest,
 TEST_P(RegistradorAtalhoTest, ShortcutNeedsExactTextsAnExistingControllerAndAnOutput) {
   s.controladores.Inclui(2, std::make_unique<Controlador>(s, 2));
   const CasoAtalho c = GetParam();
-  r.Edit1 = c.texto1;
-  r.Edit2 = c.texto2;
-  r.Variavel3SelectChange(c.item);
-  EXPECT_EQ(r.Variavel1Select, c.pen1);
-  EXPECT_EQ(r.Variavel2Select, c.pen2);
+  r.NomeVariavel1 = c.texto1;
+  r.NomeVariavel2 = c.texto2;
+  r.EscolheVariavel3(c.item);
+  EXPECT_EQ(r.ItemVariavel1, c.pen1);
+  EXPECT_EQ(r.ItemVariavel2, c.pen2);
 }
 
 // Controller 2 measures item 0 (its default); the fixture starts on 20 and 60.
@@ -393,31 +323,31 @@ INSTANTIATE_TEST_SUITE_P(
 // --- point read-outs -----------------------------------------------------
 
 TEST_F(RegistradorTest, PointReadOutsNeedThePauseAndCycleThroughSixLabels) {
-  EXPECT_FALSE(r.Image1MouseDown(100, 50));
-  r.SpeedButton1Click();
-  for (int i = 0; i < 6; ++i) EXPECT_TRUE(r.Image1MouseDown(10 * i, 200 - 20 * i));
-  EXPECT_EQ(r.CoodsText[0], "Y:  0.0 %  T:  0.0 s");
-  EXPECT_EQ(r.CoodsText[5], "Y: 50.0 %  T:  5.0 s");
-  EXPECT_TRUE(r.Image1MouseDown(100, 50));
-  EXPECT_EQ(r.CoodsText[0], "Y: 75.0 %  T: 10.0 s");
-  EXPECT_EQ(r.CoodsText[1], "Y: 10.0 %  T:  1.0 s");
-  EXPECT_EQ(r.SlotCoordenada, 2);
+  EXPECT_FALSE(r.MarcaPonto(100, 50));
+  r.AlternaPausa();
+  for (int i = 0; i < 6; ++i) EXPECT_TRUE(r.MarcaPonto(10 * i, 200 - 20 * i));
+  EXPECT_EQ(r.Grafico.Leituras[0], "Y:  0.0 %  T:  0.0 s");
+  EXPECT_EQ(r.Grafico.Leituras[5], "Y: 50.0 %  T:  5.0 s");
+  EXPECT_TRUE(r.MarcaPonto(100, 50));
+  EXPECT_EQ(r.Grafico.Leituras[0], "Y: 75.0 %  T: 10.0 s");
+  EXPECT_EQ(r.Grafico.Leituras[1], "Y: 10.0 %  T:  1.0 s");
+  EXPECT_EQ(r.Grafico.SlotCoordenada, 2);
 }
 
 TEST_F(RegistradorTest, PointTimeFollowsTheTimeBaseAndValueTheScaleTexts) {
-  r.SpeedButton1Click();
-  r.eSupText = "150";
-  r.eInfText = "50";
+  r.AlternaPausa();
+  r.Grafico.TextoEscalaSup = "150";
+  r.Grafico.TextoEscalaInf = "50";
   const std::array<const char*, 3> esperado{"Y: 125.0 %  T:  1.0 s", "Y: 125.0 %  T:  3.0 s",
                                             "Y: 125.0 %  T: 20.0 s"};
   for (int base = 0; base < 3; ++base) {
-    r.BaseTempoBox = base;
-    r.SlotCoordenada = 1;
-    r.Image1MouseDown(10, 50);
-    EXPECT_EQ(r.CoodsText[0], esperado[static_cast<std::size_t>(base)]);
+    r.Grafico.ItemBaseTempo = base;
+    r.Grafico.SlotCoordenada = 1;
+    r.MarcaPonto(10, 50);
+    EXPECT_EQ(r.Grafico.Leituras[0], esperado[static_cast<std::size_t>(base)]);
   }
-  r.eSupText = "x";
-  EXPECT_FALSE(r.Image1MouseDown(10, 50));
+  r.Grafico.TextoEscalaSup = "x";
+  EXPECT_FALSE(r.MarcaPonto(10, 50));
 }
 
 // --- archive -------------------------------------------------------------
@@ -431,7 +361,7 @@ class RegistradorArquivoTest : public RegistradorTest {
              std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + "_" +
              ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::create_directories(pasta);
-    r.TagText = "FIC1";
+    r.Tag = "FIC1";
     M(21) = 45.2;
     M(61) = 50;
     M(1) = 37.5;
@@ -451,108 +381,66 @@ class RegistradorArquivoTest : public RegistradorTest {
 
 TEST_F(RegistradorArquivoTest, WritesHeaderAndRowsIntoTheFirstFreeFile) {
   std::ofstream(pasta / "FIC1_1.txt") << "old";
-  r.CheckBox1Click(true, pasta);
-  ASSERT_TRUE(r.Arquivando());
-  EXPECT_FALSE(r.ControlesLivres());
-  EXPECT_EQ(r.Arquivo.Caminho(), pasta / "FIC1_2.txt");
+  r.Arquiva(true, pasta);
+  ASSERT_TRUE(r.Grafico.Arquivando());
+  EXPECT_FALSE(r.Grafico.ControlesLivres());
+  EXPECT_EQ(r.Grafico.Arquivo.Caminho(), pasta / "FIC1_2.txt");
   Amostras(2);
-  r.CheckBox1Click(false, pasta);
-  EXPECT_FALSE(r.Arquivando());
+  r.Arquiva(false, pasta);
+  EXPECT_FALSE(r.Grafico.Arquivando());
   EXPECT_EQ(Le(pasta / "FIC1_2.txt"),
             "Tempo (0.100 seg);PV;SP;MV\r\n0.00;45.20;50.00;37.50\r\n0.10;45.20;50.00;37.50\r\n");
   EXPECT_EQ(Le(pasta / "FIC1_1.txt"), "old");
   EXPECT_EQ(mensagens, std::vector<std::string>{"Data saved: FIC1_2.txt"});
 }
 
-TEST_F(RegistradorArquivoTest, ASecondArchiveContinuesTheTimeColumn) {
-  r.CheckBox1Click(true, pasta);
-  Amostras(3);
-  r.CheckBox1Click(false, pasta);
-  r.CheckBox1Click(true, pasta);
-  r.Amostra();
-  r.CheckBox1Click(false, pasta);
-  EXPECT_EQ(Le(pasta / "FIC1_2.txt"), "Tempo (0.100 seg);PV;SP;MV\r\n0.30;45.20;50.00;37.50\r\n");
-}
-
 TEST_F(RegistradorArquivoTest, NineSecondBaseAdvancesTheTimeBy0334PerRow) {
-  r.BaseTempoBox = 1;
-  r.Edit1 = "Nível";
-  r.CheckBox1Click(true, pasta);
+  r.Grafico.ItemBaseTempo = 1;
+  r.NomeVariavel1 = "Nível";
+  r.Arquiva(true, pasta);
   Amostras(9);
-  r.CheckBox1Click(false, pasta);
+  r.Arquiva(false, pasta);
   EXPECT_EQ(Le(pasta / "FIC1_1.txt"),
             "Tempo (0.334 seg);Nível;SP;MV\r\n0.00;45.20;50.00;37.50\r\n"
             "0.33;45.20;50.00;37.50\r\n0.67;45.20;50.00;37.50\r\n");
-  EXPECT_NEAR(r.Arquivo.TempoArquivo, 1.002, 1e-12);
+  EXPECT_NEAR(r.Grafico.Arquivo.TempoArquivo, 1.002, 1e-12);
 }
 
 TEST_F(RegistradorArquivoTest, EngineeringUnitsCommasAndEmptyPens) {
   Faixa(21, "20", "120");
   r.AplicaConfiguracao();
-  r.UsarUE = true;
-  r.UsarVirgula = true;
-  r.Variavel2Select = 124;
+  r.Grafico.UsarUE = true;
+  r.Grafico.UsarVirgula = true;
+  r.ItemVariavel2 = 124;
   M(1) = 120;  // pen 3 is written held to 100
-  r.CheckBox1Click(true, pasta);
+  r.Arquiva(true, pasta);
   r.Amostra();
-  r.Variavel3Select = -1;
-  r.Variavel1Select = -1;
+  r.ItemVariavel3 = -1;
+  r.ItemVariavel1 = -1;
   r.Amostra();
-  r.CheckBox1Click(false, pasta);
+  r.Arquiva(false, pasta);
   EXPECT_EQ(Le(pasta / "FIC1_1.txt"),
             "Tempo (0.100 seg);PV;SP;MV\r\n0,00;65,20;0,00;100,00\r\n0,10;0,00;0,00;0,00\r\n");
 }
 
-TEST_F(RegistradorArquivoTest, PauseWritesNoRows) {
-  r.CheckBox1Click(true, pasta);
-  r.SpeedButton1Click();
-  Amostras(3);
-  r.CheckBox1Click(false, pasta);
-  EXPECT_EQ(Le(pasta / "FIC1_1.txt"), "Tempo (0.100 seg);PV;SP;MV\r\n");
-}
-
-TEST_F(RegistradorArquivoTest, EmptyTagStartsNothing) {
-  r.TagText.clear();
-  EXPECT_FALSE(r.CheckBox1Habilitado());
-  r.CheckBox1Click(true, pasta);
-  EXPECT_FALSE(r.Arquivando());
-  EXPECT_TRUE(fs::is_empty(pasta));
-  r.CheckBox1Click(false, pasta);
-  EXPECT_TRUE(mensagens.empty());
-}
-
 TEST_F(RegistradorArquivoTest, TagCharactersThatNoFileNameAcceptsAreReplaced) {
-  r.TagText = "../a/b:c*?";
-  r.CheckBox1Click(true, pasta);
-  r.CheckBox1Click(false, pasta);
+  r.Tag = "../a/b:c*?";
+  r.Arquiva(true, pasta);
+  r.Arquiva(false, pasta);
   EXPECT_TRUE(fs::exists(pasta / ".._a_b_c___1.txt"));
   EXPECT_EQ(std::distance(fs::directory_iterator(pasta), fs::directory_iterator()), 1);
 }
 
-TEST_F(RegistradorArquivoTest, ACreationFailureRaisesAnErrorAndLeavesTheArchiveOff) {
-  std::ofstream(pasta / "arquivo") << "x";
-  try {
-    r.CheckBox1Click(true, pasta / "arquivo" / "sub");
-    FAIL() << "no error";
-  } catch (const Erro& e) {
-    EXPECT_NE(std::string(e.what()).find("não foi possível criar o arquivo"), std::string::npos)
-        << e.what();
-    EXPECT_NE(std::string(e.what()).find("FIC1_1.txt"), std::string::npos) << e.what();
-  }
-  EXPECT_FALSE(r.Arquivando());
-  r.Amostra();
-}
-
 TEST_F(RegistradorArquivoTest, ReadingFromAFileRestartsTheTimeColumnAndTheScale) {
-  r.CheckBox1Click(true, pasta);
+  r.Arquiva(true, pasta);
   Amostras(3);
-  r.CheckBox1Click(false, pasta);
-  r.EscalaAuto = true;
+  r.Arquiva(false, pasta);
+  r.Grafico.EscalaAuto = true;
   r.AposLeitura();
-  EXPECT_DOUBLE_EQ(r.Arquivo.TempoArquivo, 0);
-  r.CheckBox1Click(true, pasta);
+  EXPECT_DOUBLE_EQ(r.Grafico.Arquivo.TempoArquivo, 0);
+  r.Arquiva(true, pasta);
   r.Amostra();
-  r.CheckBox1Click(false, pasta);
+  r.Arquiva(false, pasta);
   EXPECT_EQ(Le(pasta / "FIC1_2.txt"), "Tempo (0.100 seg);PV;SP;MV\r\n0.00;45.20;50.00;37.50\r\n");
 }
 
@@ -574,11 +462,11 @@ TEST_F(RegistradorTest, SelectorItemsAndIdentity) {
 TEST_F(RegistradorTest, TheScanCycleStepsTheRecorderLast) {
   auto& reg =
       static_cast<Registrador&>(s.registradores.Inclui(1, std::make_unique<Registrador>(s, 1)));
-  reg.Variavel1Select = 20;
+  reg.ItemVariavel1 = 20;
   M(21) = 33;
   s.Ciclo(0.0);
-  EXPECT_EQ(reg.Posicao, 1);
-  EXPECT_EQ(reg.Valores1[1], 33);
+  EXPECT_EQ(reg.Grafico.Posicao, 1);
+  EXPECT_EQ(reg.Grafico.Valores1[1], 33);
 }
 
 }  // namespace

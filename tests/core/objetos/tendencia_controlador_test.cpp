@@ -25,7 +25,7 @@ class TendenciaTest : public ::testing::Test {
  protected:
   void SetUp() override {
     s.Mensagem = [this](std::string_view t) { mensagens.emplace_back(t); };
-    c.VariavelSelect = 20;
+    c.ItemPV = 20;
     Aplica();
   }
   void Aplica() { ASSERT_TRUE(c.AtualizaParametros(true)); }
@@ -44,8 +44,8 @@ class TendenciaTest : public ::testing::Test {
   void Amostras(int n) {
     for (int i = 0; i < n; ++i) t.Amostra();
   }
-  int Pix(const std::array<std::uint8_t, TendenciaControlador::kPontos + 1>& p) const {
-    return p[static_cast<std::size_t>(t.Posicao)];
+  int Pix(const Tendencia::Pixels& p) const {
+    return p[static_cast<std::size_t>(t.Grafico.Posicao)];
   }
 
   Simulacao s;
@@ -56,37 +56,13 @@ class TendenciaTest : public ::testing::Test {
 
 // --- sampling ------------------------------------------------------------
 
-struct CasoBase {
-  int base;
-  int chamadas;
-  int amostras;
-  int conta;  // ContaBase afterwards
-};
-
-class TendenciaBaseTest : public TendenciaTest, public ::testing::WithParamInterface<CasoBase> {};
-
-TEST_P(TendenciaBaseTest, SamplesEveryNthStep) {
-  const CasoBase caso = GetParam();
-  t.BaseTempoBox = caso.base;
-  Amostras(caso.chamadas);
-  EXPECT_EQ(t.Posicao, caso.amostras);
-  EXPECT_EQ(t.FaseGrade, caso.amostras);
-  EXPECT_EQ(t.ContaBase, caso.conta);
-}
-
-INSTANTIATE_TEST_SUITE_P(Bases, TendenciaBaseTest,
-                         ::testing::Values(CasoBase{0, 5, 5, 0}, CasoBase{1, 2, 0, 2},
-                                           CasoBase{1, 9, 3, 0}, CasoBase{1, 10, 3, 1},
-                                           CasoBase{2, 19, 0, 19}, CasoBase{2, 40, 2, 0},
-                                           CasoBase{7, 3, 3, 0}));
-
 TEST_F(TendenciaTest, ChangingTheTimeBaseKeepsTheRing) {
   Amostra(30, 40, 50);
-  t.BaseTempoBox = 2;
+  t.Grafico.ItemBaseTempo = 2;
   Amostras(20);
-  EXPECT_EQ(t.Posicao, 2);
-  EXPECT_DOUBLE_EQ(t.TendPV[1], 30);
-  EXPECT_EQ(t.PixCO[1], 100);
+  EXPECT_EQ(t.Grafico.Posicao, 2);
+  EXPECT_DOUBLE_EQ(t.ValoresPV()[1], 30);
+  EXPECT_EQ(t.PixelsCO()[1], 100);
 }
 
 TEST_F(TendenciaTest, TheControllerStepSamplesAlsoOffLineButSkipsItsReadOuts) {
@@ -96,60 +72,33 @@ TEST_F(TendenciaTest, TheControllerStepSamplesAlsoOffLineButSkipsItsReadOuts) {
   c.CO = 37.5;
   s.ModoRapido = true;
   c.Calcula();
-  EXPECT_EQ(t.Posicao, 1);
-  EXPECT_DOUBLE_EQ(t.TendPV[1], 45.2);
-  EXPECT_DOUBLE_EQ(t.TendSP[1], 50);
-  EXPECT_EQ(t.PixPV[1], 90);
-  EXPECT_EQ(t.PixSP[1], 100);
-  EXPECT_EQ(t.PixCO[1], 75);
-  EXPECT_EQ(t.PixAtuador[1], 60);
-  EXPECT_EQ(c.VariavelBar, 0);
-  EXPECT_TRUE(c.PVText.empty());
+  EXPECT_EQ(t.Grafico.Posicao, 1);
+  EXPECT_DOUBLE_EQ(t.ValoresPV()[1], 45.2);
+  EXPECT_DOUBLE_EQ(t.ValoresSP()[1], 50);
+  EXPECT_EQ(t.PixelsPV()[1], 90);
+  EXPECT_EQ(t.PixelsSP()[1], 100);
+  EXPECT_EQ(t.PixelsCO()[1], 75);
+  EXPECT_EQ(t.PixelsAtuador()[1], 60);
+  EXPECT_EQ(c.BarraPV, 0);
+  EXPECT_TRUE(c.TextoPV.empty());
 
   s.ModoRapido = false;
   c.Calcula();
-  EXPECT_EQ(t.Posicao, 2);
-  EXPECT_EQ(c.VariavelBar, 90);
+  EXPECT_EQ(t.Grafico.Posicao, 2);
+  EXPECT_EQ(c.BarraPV, 90);
 }
 
 TEST_F(TendenciaTest, ActuatorOfAnAddressThatNoProcessOwnsIsOnePercent) {
   s.memoria.PosicaoAtuador(1) = 30;
   s.memoria.PosicaoAtuador(21) = 80;
-  c.VariavelSelect = 4;  // M05
+  c.ItemPV = 4;  // M05
   Aplica();
   Amostra(50, 50, 50);
-  EXPECT_EQ(Pix(t.PixAtuador), 2);
-  c.VariavelSelect = 70;  // M71: process 21
+  EXPECT_EQ(Pix(t.PixelsAtuador()), 2);
+  c.ItemPV = 70;  // M71: process 21
   Aplica();
   Amostra(50, 50, 50);
-  EXPECT_EQ(Pix(t.PixAtuador), 160);
-}
-
-TEST_F(TendenciaTest, PauseCountsStepsButTakesNoSample) {
-  t.SpeedButton2Click();
-  EXPECT_TRUE(t.Panel3Visivel());
-  Amostras(4);
-  EXPECT_EQ(t.Posicao, 0);
-  EXPECT_EQ(t.ContaBase, 4);
-  t.SpeedButton2Click();
-  t.Amostra();
-  EXPECT_EQ(t.Posicao, 1);
-}
-
-TEST_F(TendenciaTest, RingWrapsAfter450SamplesAndTheGridScrolls) {
-  for (int i = 1; i <= 450; ++i) Amostra(i % 100, 0, 0);
-  EXPECT_EQ(t.Posicao, 450);
-  EXPECT_EQ(t.FaseGrade, 0);
-  EXPECT_EQ(TendenciaControlador::PixelCronologico(t.PixPV, t.Posicao, 0), 2);
-  Amostra(99, 0, 0);
-  EXPECT_EQ(t.Posicao, 1);
-  EXPECT_EQ(t.FaseGrade, 1);
-  EXPECT_DOUBLE_EQ(t.TendPV[1], 99);
-  // The oldest sample is now the second one, the newest the 451st.
-  EXPECT_EQ(TendenciaControlador::PixelCronologico(t.PixPV, t.Posicao, 0), 4);
-  EXPECT_EQ(TendenciaControlador::PixelCronologico(t.PixPV, t.Posicao, 449), 198);
-  EXPECT_EQ(t.GradeX(1), 28);
-  EXPECT_EQ(t.GradeX(15), 448);
+  EXPECT_EQ(Pix(t.PixelsAtuador()), 160);
 }
 
 struct CasoPixel {
@@ -165,8 +114,8 @@ TEST_P(TendenciaPixelTest, COAndActuatorAreHeldOnThePlot) {
   const CasoPixel caso = GetParam();
   s.memoria.PosicaoAtuador(1) = caso.valor;
   Amostra(50, 50, caso.valor);
-  EXPECT_EQ(Pix(t.PixCO), caso.pixel);
-  EXPECT_EQ(Pix(t.PixAtuador), caso.pixel);
+  EXPECT_EQ(Pix(t.PixelsCO()), caso.pixel);
+  EXPECT_EQ(Pix(t.PixelsAtuador()), caso.pixel);
 }
 
 INSTANTIATE_TEST_SUITE_P(Limites, TendenciaPixelTest,
@@ -179,70 +128,51 @@ INSTANTIATE_TEST_SUITE_P(Limites, TendenciaPixelTest,
 TEST_F(TendenciaTest, ManualRescaleTakesTheEngineeringRange) {
   Amostra(50, 25, 0);
   Faixa("20", "120");
-  EXPECT_EQ(t.eSupText, "120.0");
-  EXPECT_EQ(t.eInfText, "20.0");
-  EXPECT_EQ(t.RotuloEscala,
+  EXPECT_EQ(t.Grafico.TextoEscalaSup, "120.0");
+  EXPECT_EQ(t.Grafico.TextoEscalaInf, "20.0");
+  EXPECT_EQ(t.Grafico.RotuloEscala,
             (std::array<std::string, 9>{"110", "100", "90", "80", "70", "60", "50", "40", "30"}));
-  EXPECT_DOUBLE_EQ(t.EscalaSup, 100);
-  EXPECT_DOUBLE_EQ(t.EscalaInf, 0);
-  EXPECT_EQ(t.PixPV[1], 100);
-  EXPECT_EQ(t.PixSP[1], 50);
-  EXPECT_EQ(t.Label21, "Saving 0.1s sampling");
+  EXPECT_DOUBLE_EQ(t.Grafico.EscalaSup, 100);
+  EXPECT_DOUBLE_EQ(t.Grafico.EscalaInf, 0);
+  EXPECT_EQ(t.PixelsPV()[1], 100);
+  EXPECT_EQ(t.PixelsSP()[1], 50);
+  EXPECT_EQ(t.Grafico.TextoTaxa, "Saving 0.1s sampling");
 }
 
 TEST_F(TendenciaTest, ScaleTextsArePaddedToTheirWidths) {
   Faixa("0", "5");
-  EXPECT_EQ(t.eSupText, " 5.0");
-  EXPECT_EQ(t.eInfText, " 0.0");
-  EXPECT_EQ(t.RotuloEscala[0], " 5");  // 4.5 rounds half away from zero
-  EXPECT_EQ(t.RotuloEscala[8], " 1");  // 0.5
+  EXPECT_EQ(t.Grafico.TextoEscalaSup, " 5.0");
+  EXPECT_EQ(t.Grafico.TextoEscalaInf, " 0.0");
+  EXPECT_EQ(t.Grafico.RotuloEscala[0], " 5");  // 4.5 rounds half away from zero
+  EXPECT_EQ(t.Grafico.RotuloEscala[8], " 1");  // 0.5
 }
 
 TEST_F(TendenciaTest, AutoScaleSpansTheRingWithMarginsAndClipsTheSP) {
   for (int i = 0; i < 450; ++i) Amostra(i % 2 ? 40 : 60, i % 2 ? 80 : 20, 0);
-  t.EscalaAuto = true;
+  t.Grafico.EscalaAuto = true;
   c.AtualizaParametros(false);
-  EXPECT_EQ(t.eSupText, "66.0");
-  EXPECT_EQ(t.eInfText, "36.0");
-  EXPECT_NEAR(t.EscalaSup, 66, 1e-12);
-  EXPECT_NEAR(t.EscalaInf, 36, 1e-12);
-  EXPECT_EQ(t.RotuloEscala[0], "63");
-  EXPECT_EQ(t.RotuloEscala[8], "39");
-  EXPECT_EQ(t.PixPV[1], 160);  // 60: (60 − 36)/30 = 80 %
-  EXPECT_EQ(t.PixPV[2], 27);   // 40: 13.3 %
-  EXPECT_EQ(t.PixSP[1], 0);
-  EXPECT_EQ(t.PixSP[2], 200);
+  EXPECT_EQ(t.Grafico.TextoEscalaSup, "66.0");
+  EXPECT_EQ(t.Grafico.TextoEscalaInf, "36.0");
+  EXPECT_NEAR(t.Grafico.EscalaSup, 66, 1e-12);
+  EXPECT_NEAR(t.Grafico.EscalaInf, 36, 1e-12);
+  EXPECT_EQ(t.Grafico.RotuloEscala[0], "63");
+  EXPECT_EQ(t.Grafico.RotuloEscala[8], "39");
+  EXPECT_EQ(t.PixelsPV()[1], 160);  // 60: (60 − 36)/30 = 80 %
+  EXPECT_EQ(t.PixelsPV()[2], 27);   // 40: 13.3 %
+  EXPECT_EQ(t.PixelsSP()[1], 0);
+  EXPECT_EQ(t.PixelsSP()[2], 200);
   // New samples use the new scale.
   Amostra(51, 51, 0);
-  EXPECT_EQ(Pix(t.PixPV), 100);
-}
-
-TEST_F(TendenciaTest, AutoScaleCountsUnwrittenSlotsAsZero) {
-  Amostra(50, 50, 0);
-  t.EscalaAuto = true;
-  t.ReescalaTendencia();
-  EXPECT_EQ(t.eSupText, "55.0");
-  EXPECT_EQ(t.eInfText, " 0.0");
-}
-
-TEST_F(TendenciaTest, AutoScaleOfAnAllZeroRingKeepsTheFullRange) {
-  t.EscalaAuto = true;
-  t.ReescalaTendencia();
-  EXPECT_EQ(t.eSupText, "100.0");
-  EXPECT_EQ(t.eInfText, " 0.0");
-  EXPECT_DOUBLE_EQ(t.EscalaSup, 100);
-  EXPECT_DOUBLE_EQ(t.EscalaInf, 0);
-  Amostra(30, 30, 0);
-  EXPECT_EQ(Pix(t.PixPV), 60);
+  EXPECT_EQ(Pix(t.PixelsPV()), 100);
 }
 
 TEST_F(TendenciaTest, ARangeWithoutSpanLeavesThePlotOnPercent) {
   Faixa("50", "50");
-  EXPECT_TRUE(std::isfinite(t.EscalaSup));
-  EXPECT_DOUBLE_EQ(t.EscalaSup, 100);
-  EXPECT_DOUBLE_EQ(t.EscalaInf, 0);
+  EXPECT_TRUE(std::isfinite(t.Grafico.EscalaSup));
+  EXPECT_DOUBLE_EQ(t.Grafico.EscalaSup, 100);
+  EXPECT_DOUBLE_EQ(t.Grafico.EscalaInf, 0);
   Amostra(30, 30, 0);
-  EXPECT_EQ(Pix(t.PixPV), 60);
+  EXPECT_EQ(Pix(t.PixelsPV()), 60);
 }
 
 struct CasoEscala {
@@ -259,24 +189,24 @@ TEST_P(TendenciaEscalaTest, EnterTakesAValidPlainPairOnly) {
   const CasoEscala caso = GetParam();
   Faixa("20", "120");
   Amostra(75, 40, 0);
-  t.EscalaAuto = true;
-  t.eSupText = caso.sup;
-  t.eInfText = caso.inf;
-  EXPECT_FALSE(t.eSupTextKeyPress('a'));
-  EXPECT_TRUE(t.EscalaAuto);
-  EXPECT_EQ(t.eSupTextKeyPress(TendenciaControlador::kEnter), caso.aceita);
-  EXPECT_FALSE(t.EscalaAuto);
+  t.Grafico.EscalaAuto = true;
+  t.Grafico.TextoEscalaSup = caso.sup;
+  t.Grafico.TextoEscalaInf = caso.inf;
+  EXPECT_FALSE(t.TeclaEscala('a'));
+  EXPECT_TRUE(t.Grafico.EscalaAuto);
+  EXPECT_EQ(t.TeclaEscala(TendenciaControlador::kEnter), caso.aceita);
+  EXPECT_FALSE(t.Grafico.EscalaAuto);
   if (caso.aceita) {
-    EXPECT_DOUBLE_EQ(t.EscalaSup, 100);
-    EXPECT_DOUBLE_EQ(t.EscalaInf, 50);
-    EXPECT_EQ(t.PixPV[1], 100);
-    EXPECT_EQ(t.PixSP[1], 0);
-    EXPECT_EQ(t.RotuloEscala[0], "115");
+    EXPECT_DOUBLE_EQ(t.Grafico.EscalaSup, 100);
+    EXPECT_DOUBLE_EQ(t.Grafico.EscalaInf, 50);
+    EXPECT_EQ(t.PixelsPV()[1], 100);
+    EXPECT_EQ(t.PixelsSP()[1], 0);
+    EXPECT_EQ(t.Grafico.RotuloEscala[0], "115");
   } else {
-    EXPECT_DOUBLE_EQ(t.EscalaSup, 100);
-    EXPECT_DOUBLE_EQ(t.EscalaInf, 0);
-    EXPECT_EQ(t.PixPV[1], 150);
-    EXPECT_EQ(t.RotuloEscala[0], "110");
+    EXPECT_DOUBLE_EQ(t.Grafico.EscalaSup, 100);
+    EXPECT_DOUBLE_EQ(t.Grafico.EscalaInf, 0);
+    EXPECT_EQ(t.PixelsPV()[1], 150);
+    EXPECT_EQ(t.Grafico.RotuloEscala[0], "110");
   }
 }
 
@@ -300,12 +230,12 @@ class TendenciaPontoTest : public TendenciaTest, public ::testing::WithParamInte
 
 TEST_P(TendenciaPontoTest, ValueFromTheScaleTextsAndTimeFromTheBase) {
   const CasoPonto caso = GetParam();
-  t.BaseTempoBox = caso.base;
-  t.eSupText = "150";
-  t.eInfText = "50";
-  t.SpeedButton2Click();
-  ASSERT_TRUE(t.Image1MouseDown(caso.X, caso.Y));
-  EXPECT_EQ(t.CoodsText[0], caso.texto);
+  t.Grafico.ItemBaseTempo = caso.base;
+  t.Grafico.TextoEscalaSup = "150";
+  t.Grafico.TextoEscalaInf = "50";
+  t.AlternaPausa();
+  ASSERT_TRUE(t.MarcaPonto(caso.X, caso.Y));
+  EXPECT_EQ(t.Grafico.Leituras[0], caso.texto);
   EXPECT_TRUE(t.Marcadores[0].Visivel);
   EXPECT_EQ(t.Marcadores[0].X, caso.X);
   EXPECT_EQ(t.Marcadores[0].Y, caso.Y);
@@ -319,64 +249,64 @@ INSTANTIATE_TEST_SUITE_P(Pontos, TendenciaPontoTest,
                                            CasoPonto{0, 0, 200, "Ponto 1:  Y=50.0  X= 0.0"}));
 
 TEST_F(TendenciaTest, PointsNeedThePauseAndCycleThroughSixSlots) {
-  EXPECT_FALSE(t.Image1MouseDown(10, 10));
-  EXPECT_EQ(t.CoodsText[0], "Ponto 1:");
-  t.SpeedButton2Click();
-  for (int k = 0; k < 7; ++k) ASSERT_TRUE(t.Image1MouseDown(10 * k, 100));
-  EXPECT_EQ(t.CoodsText[0], "Ponto 1:  Y=50.0  X= 6.0");
-  EXPECT_EQ(t.CoodsText[5], "Ponto 6:  Y=50.0  X= 5.0");
-  EXPECT_EQ(t.SlotCoordenada, 2);
-  t.eSupText = "1,5";
-  EXPECT_FALSE(t.Image1MouseDown(10, 10));
+  EXPECT_FALSE(t.MarcaPonto(10, 10));
+  EXPECT_EQ(t.Grafico.Leituras[0], "Ponto 1:");
+  t.AlternaPausa();
+  for (int k = 0; k < 7; ++k) ASSERT_TRUE(t.MarcaPonto(10 * k, 100));
+  EXPECT_EQ(t.Grafico.Leituras[0], "Ponto 1:  Y=50.0  X= 6.0");
+  EXPECT_EQ(t.Grafico.Leituras[5], "Ponto 6:  Y=50.0  X= 5.0");
+  EXPECT_EQ(t.Grafico.SlotCoordenada, 2);
+  t.Grafico.TextoEscalaSup = "1,5";
+  EXPECT_FALSE(t.MarcaPonto(10, 10));
 
   // Leaving the pause resets the texts; the markers stay.
-  t.SpeedButton2Click();
-  EXPECT_FALSE(t.Panel3Visivel());
-  EXPECT_EQ(t.CoodsText[5], "Ponto 6:");
+  t.AlternaPausa();
+  EXPECT_FALSE(t.Grafico.PainelPontosVisivel());
+  EXPECT_EQ(t.Grafico.Leituras[5], "Ponto 6:");
   EXPECT_TRUE(t.Marcadores[5].Visivel);
 }
 
 TEST_F(TendenciaTest, OpeningTheTrendAndClosingTheWindowResetTheReadOuts) {
-  t.SpeedButton2Click();
-  t.Image1MouseDown(10, 10);
-  t.TrendButtonClick();
-  EXPECT_EQ(t.SlotCoordenada, 1);
-  EXPECT_EQ(t.CoodsText[0], "Coordenadas 1");
-  EXPECT_EQ(t.CoodsText[5], "Coordenadas 6");
-  t.FormClose();
-  EXPECT_FALSE(t.Pausado);
-  EXPECT_FALSE(t.Panel3Visivel());
-  EXPECT_EQ(t.CoodsText[0], "Ponto 1:");
+  t.AlternaPausa();
+  t.MarcaPonto(10, 10);
+  t.AbreTendencia();
+  EXPECT_EQ(t.Grafico.SlotCoordenada, 1);
+  EXPECT_EQ(t.Grafico.Leituras[0], "Coordenadas 1");
+  EXPECT_EQ(t.Grafico.Leituras[5], "Coordenadas 6");
+  t.FechaJanela();
+  EXPECT_FALSE(t.Grafico.Pausado);
+  EXPECT_FALSE(t.Grafico.PainelPontosVisivel());
+  EXPECT_EQ(t.Grafico.Leituras[0], "Ponto 1:");
 }
 
 TEST_F(TendenciaTest, SwitchingAutoManualShowsTheSPOnlyInAutomatic) {
-  c.AutoManualBTNClick();
+  c.AlternaAutoManual();
   EXPECT_TRUE(t.MostrarSP);
-  c.AutoManualBTNClick();
+  c.AlternaAutoManual();
   EXPECT_FALSE(t.MostrarSP);
 }
 
 TEST_F(TendenciaTest, ArchiveBoxFollowsTheTagWhateverTheApplyResult) {
-  EXPECT_TRUE(t.CheckBox1Habilitado);
-  c.TagText.clear();
+  EXPECT_TRUE(t.ArquivoHabilitado);
+  c.Tag.clear();
   EXPECT_FALSE(c.AtualizaParametros(false));
-  EXPECT_FALSE(t.CheckBox1Habilitado);
-  c.TagText = "TIC";
-  c.KpText = "x";
+  EXPECT_FALSE(t.ArquivoHabilitado);
+  c.Tag = "TIC";
+  c.TextoKp = "x";
   EXPECT_FALSE(c.AtualizaParametros(false));
-  EXPECT_TRUE(t.CheckBox1Habilitado);
+  EXPECT_TRUE(t.ArquivoHabilitado);
 }
 
 TEST_F(TendenciaTest, RateTextFollowsTheTimeBase) {
   const char* textos[] = {"Saving 0.1s sampling", "Saving 0.334s sampling", "Saving 2s sampling"};
   for (int b = 0; b < 3; ++b) {
-    t.BaseTempoBox = b;
-    t.BaseTempoBoxChange();
-    EXPECT_EQ(t.Label21, textos[b]);
+    t.Grafico.ItemBaseTempo = b;
+    t.Grafico.AtualizaTextoTaxa();
+    EXPECT_EQ(t.Grafico.TextoTaxa, textos[b]);
   }
-  t.BaseTempoBox = 0;
+  t.Grafico.ItemBaseTempo = 0;
   c.AtualizaParametros(false);
-  EXPECT_EQ(t.Label21, textos[0]);
+  EXPECT_EQ(t.Grafico.TextoTaxa, textos[0]);
 }
 
 // --- archive -------------------------------------------------------------
@@ -390,7 +320,7 @@ class TendenciaArquivoTest : public TendenciaTest {
              std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + "_" +
              ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::create_directories(pasta);
-    c.TagText = "TIC1";
+    c.Tag = "TIC1";
   }
   void TearDown() override {
     std::error_code e;
@@ -407,114 +337,73 @@ class TendenciaArquivoTest : public TendenciaTest {
 
 TEST_F(TendenciaArquivoTest, WritesHeaderAndRowsIntoTheFirstFreeFile) {
   std::ofstream(pasta / "TIC1_1.txt") << "old";
-  t.CheckBox1Click(true, pasta);
-  ASSERT_TRUE(t.Arquivando());
-  EXPECT_FALSE(t.ControlesLivres());
-  EXPECT_TRUE(t.Timer1Ativo());
-  EXPECT_FALSE(t.Label21Visivel());
-  t.Timer1Timer();
-  EXPECT_TRUE(t.Label21Visivel());
+  t.Arquiva(true, pasta);
+  ASSERT_TRUE(t.Grafico.Arquivando());
+  EXPECT_FALSE(t.Grafico.ControlesLivres());
+  EXPECT_TRUE(t.Grafico.PiscaAtivo());
+  EXPECT_FALSE(t.Grafico.TextoTaxaVisivel());
+  t.Grafico.Pisca();
+  EXPECT_TRUE(t.Grafico.TextoTaxaVisivel());
   Amostra(45.2, 50, 37.5);
   Amostra(45.2, 50, -3);  // CO written as held on the plot
-  t.CheckBox1Click(false, pasta);
-  EXPECT_FALSE(t.Arquivando());
-  EXPECT_TRUE(t.ControlesLivres());
-  EXPECT_FALSE(t.Label21Visivel());
+  t.Arquiva(false, pasta);
+  EXPECT_FALSE(t.Grafico.Arquivando());
+  EXPECT_TRUE(t.Grafico.ControlesLivres());
+  EXPECT_FALSE(t.Grafico.TextoTaxaVisivel());
   EXPECT_EQ(Le(pasta / "TIC1_2.txt"),
             "Tempo (0.100 seg);PV;SP;MV\r\n0.00;45.20;50.00;37.50\r\n0.10;45.20;50.00;0.00\r\n");
   EXPECT_EQ(Le(pasta / "TIC1_1.txt"), "old");
   EXPECT_EQ(mensagens, std::vector<std::string>{"Data saved: TIC1_2.txt"});
 }
 
-TEST_F(TendenciaArquivoTest, ASecondArchiveContinuesTheTimeColumn) {
-  t.CheckBox1Click(true, pasta);
-  Amostras(3);
-  t.CheckBox1Click(false, pasta);
-  t.CheckBox1Click(true, pasta);
-  Amostra(1, 2, 3);
-  t.CheckBox1Click(false, pasta);
-  EXPECT_EQ(Le(pasta / "TIC1_2.txt"), "Tempo (0.100 seg);PV;SP;MV\r\n0.30;1.00;2.00;3.00\r\n");
-}
-
 TEST_F(TendenciaArquivoTest, NineSecondBaseAdvancesTheTimeBy0334WhileThePointsUse03) {
-  t.BaseTempoBox = 1;
-  t.CheckBox1Click(true, pasta);
+  t.Grafico.ItemBaseTempo = 1;
+  t.Arquiva(true, pasta);
   c.PV = 10;
   Amostras(9);
-  t.CheckBox1Click(false, pasta);
+  t.Arquiva(false, pasta);
   EXPECT_EQ(Le(pasta / "TIC1_1.txt"),
             "Tempo (0.334 seg);PV;SP;MV\r\n0.00;10.00;0.00;0.00\r\n"
             "0.33;10.00;0.00;0.00\r\n0.67;10.00;0.00;0.00\r\n");
-  EXPECT_NEAR(t.Arquivo.TempoArquivo, 1.002, 1e-12);
-  t.SpeedButton2Click();
-  t.Image1MouseDown(10, 0);
-  EXPECT_EQ(t.CoodsText[0], "Ponto 1:  Y=100.0  X= 3.0");
+  EXPECT_NEAR(t.Grafico.Arquivo.TempoArquivo, 1.002, 1e-12);
+  t.AlternaPausa();
+  t.MarcaPonto(10, 0);
+  EXPECT_EQ(t.Grafico.Leituras[0], "Ponto 1:  Y=100.0  X= 3.0");
 }
 
 TEST_F(TendenciaArquivoTest, OneMinuteBaseHeader) {
-  t.BaseTempoBox = 2;
-  t.CheckBox1Click(true, pasta);
+  t.Grafico.ItemBaseTempo = 2;
+  t.Arquiva(true, pasta);
   Amostras(40);
-  t.CheckBox1Click(false, pasta);
+  t.Arquiva(false, pasta);
   EXPECT_EQ(Le(pasta / "TIC1_1.txt"),
             "Tempo (2 seg);PV;SP;MV\r\n0.00;0.00;0.00;0.00\r\n2.00;0.00;0.00;0.00\r\n");
 }
 
 TEST_F(TendenciaArquivoTest, EngineeringUnitsAndDecimalComma) {
-  t.UsarUE = true;
-  t.UsarVirgula = true;
-  t.CheckBox1Click(true, pasta);
-  t.Arquivo.TempoArquivo = 12.3;
+  t.Grafico.UsarUE = true;
+  t.Grafico.UsarVirgula = true;
+  t.Arquiva(true, pasta);
+  t.Grafico.Arquivo.TempoArquivo = 12.3;
   Amostra(55, 50, 47.25);
   Faixa("20", "120");
   Amostra(50, 100, 0);
-  t.UsarUE = false;
+  t.Grafico.UsarUE = false;
   Amostra(50, 100, 0);
-  t.CheckBox1Click(false, pasta);
+  t.Arquiva(false, pasta);
   EXPECT_EQ(Le(pasta / "TIC1_1.txt"),
             "Tempo (0.100 seg);PV;SP;MV\r\n12,30;55,00;50,00;47,25\r\n"
             "12,40;70,00;120,00;0,00\r\n12,50;50,00;100,00;0,00\r\n");
-}
-
-TEST_F(TendenciaArquivoTest, PauseWritesNoRows) {
-  t.CheckBox1Click(true, pasta);
-  t.SpeedButton2Click();
-  Amostras(3);
-  t.CheckBox1Click(false, pasta);
-  EXPECT_EQ(Le(pasta / "TIC1_1.txt"), "Tempo (0.100 seg);PV;SP;MV\r\n");
-}
-
-TEST_F(TendenciaArquivoTest, EmptyTagStartsNothing) {
-  c.TagText.clear();
-  t.CheckBox1Click(true, pasta);
-  EXPECT_FALSE(t.Arquivando());
-  EXPECT_TRUE(fs::is_empty(pasta));
-  t.CheckBox1Click(false, pasta);
-  EXPECT_TRUE(mensagens.empty());
-}
-
-TEST_F(TendenciaArquivoTest, ACreationFailureRaisesAnInputOutputError) {
-  std::ofstream(pasta / "arquivo") << "x";
-  try {
-    t.CheckBox1Click(true, pasta / "arquivo" / "sub");
-    FAIL() << "no error";
-  } catch (const Erro& e) {
-    EXPECT_NE(std::string(e.what()).find("Erro de entrada/saída"), std::string::npos) << e.what();
-    EXPECT_NE(std::string(e.what()).find("TIC1_1.txt"), std::string::npos) << e.what();
-  }
-  EXPECT_FALSE(t.Arquivando());
-  EXPECT_TRUE(t.ControlesLivres());
-  t.Amostra();
 }
 
 TEST_F(TendenciaArquivoTest, TheControllerStepWritesTheRow) {
   s.memoria.celula[21] = 40;
   c.SP = 60;
   c.CO = 55;
-  t.CheckBox1Click(true, pasta);
+  t.Arquiva(true, pasta);
   s.ModoRapido = true;
   c.Calcula();
-  t.CheckBox1Click(false, pasta);
+  t.Arquiva(false, pasta);
   EXPECT_EQ(Le(pasta / "TIC1_1.txt"), "Tempo (0.100 seg);PV;SP;MV\r\n0.00;40.00;60.00;55.00\r\n");
 }
 
