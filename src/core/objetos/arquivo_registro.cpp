@@ -1,6 +1,7 @@
 #include "core/objetos/arquivo_registro.h"
 
 #include <array>
+#include <cerrno>
 #include <cstring>
 #include <system_error>
 
@@ -47,14 +48,18 @@ void ArquivoRegistro::Abre(const std::filesystem::path& pasta, std::string_view 
                            std::string_view texto3) {
   Fecha();
   const BaseTempo& b = DadosBaseTempo(base);
-  caminho_ = ProximoArquivo(pasta, tag);
-  arquivo_.clear();
-  arquivo_.open(caminho_, std::ios::out | std::ios::binary);
-  if (!arquivo_.is_open()) ErroCriacao(caminho_);
+  // "x": never replace a file, even one created since the name was chosen.
+  for (;;) {
+    caminho_ = ProximoArquivo(pasta, tag);
+    arquivo_.reset(std::fopen(caminho_.c_str(), "wbx"));
+    if (arquivo_) break;
+    if (errno != EEXIST) ErroCriacao(caminho_);
+  }
   aberto_ = true;
-  arquivo_ << b.PrefixoCabecalho << texto1 << ';' << texto2 << ';' << texto3 << "\r\n";
-  arquivo_.flush();
-  if (!arquivo_) FalhaGravacao();
+  std::string cabecalho(b.PrefixoCabecalho);
+  cabecalho.append(texto1).append(";").append(texto2).append(";").append(texto3).append("\r\n");
+  Grava(cabecalho.data(), cabecalho.size());
+  if (std::fflush(arquivo_.get()) != 0) FalhaGravacao();
   PeriodoArquivo = b.PeriodoArquivo;
 }
 
@@ -69,23 +74,27 @@ void ArquivoRegistro::EscreveLinha(double a, double b, double c, bool virgula) {
   }
   linha[n++] = '\r';
   linha[n++] = '\n';
-  arquivo_.write(linha, static_cast<std::streamsize>(n));
-  if (!arquivo_) FalhaGravacao();
+  Grava(linha, n);
   TempoArquivo += PeriodoArquivo;
+}
+
+void ArquivoRegistro::Grava(const char* dados, std::size_t tamanho) {
+  if (std::fwrite(dados, 1, tamanho, arquivo_.get()) != tamanho) FalhaGravacao();
 }
 
 void ArquivoRegistro::Fecha() {
   if (!aberto_) return;
   aberto_ = false;
-  arquivo_.close();
-  if (arquivo_.fail())
+  std::FILE* arquivo = arquivo_.release();
+  const bool falhou = std::fflush(arquivo) != 0 || std::ferror(arquivo);
+  if (std::fclose(arquivo) != 0 || falhou)
     throw Erro("Erro de entrada/saída: não foi possível gravar o arquivo \"" +
                TextoCaminho(caminho_) + "\" (I/O error: cannot write the file)");
 }
 
 void ArquivoRegistro::FalhaGravacao() {
   aberto_ = false;
-  arquivo_.close();
+  arquivo_.reset();
   throw Erro("Erro de entrada/saída: não foi possível gravar o arquivo \"" +
              TextoCaminho(caminho_) + "\" (I/O error: cannot write the file)");
 }

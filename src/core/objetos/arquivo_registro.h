@@ -2,8 +2,9 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -66,7 +67,12 @@ class ArquivoRegistro {
  private:
   [[noreturn]] void FalhaGravacao();
 
-  std::ofstream arquivo_;
+  struct FechaArquivo {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+  };
+  void Grava(const char* dados, std::size_t tamanho);
+
+  std::unique_ptr<std::FILE, FechaArquivo> arquivo_;
   std::filesystem::path caminho_;
   bool aberto_ = false;
 };
