@@ -19,7 +19,7 @@ EscalaPV EscalaDoEndereco(const Memoria& memoria, int endereco) {
 int EnderecoPVDaMalha(const Simulacao& simulacao, int k) {
   const Controlador* c = ControladorDaMalha(simulacao, k);
   if (!c || c->ItemPV < 0 || c->ItemPV >= Memoria::kItens) return 0;
-  return c->ItemPV + 1;
+  return c->EnderecoPV;  // what the controller measures, even if a later choice was refused
 }
 
 MalhasDesempenho MalhasParticipantes(const Simulacao& simulacao, int ultimoEndereco,

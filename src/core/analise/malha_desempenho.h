@@ -53,8 +53,8 @@ using MalhasDesempenho = std::array<MalhaDesempenho, kMalhas + 1>;
 MalhasDesempenho MalhasParticipantes(const Simulacao& simulacao, int ultimoEndereco,
                                      std::size_t pontos);
 
-// The PV address of controller k (its selector's item index + 1), or 0 when
-// the controller does not exist or has no PV chosen.
+// The PV address controller k measures (the one its last successful apply
+// took over), or 0 when the controller does not exist or has no PV chosen.
 int EnderecoPVDaMalha(const Simulacao& simulacao, int k);
 
 }  // namespace quiv

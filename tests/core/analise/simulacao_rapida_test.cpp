@@ -101,6 +101,22 @@ TEST_F(SimulacaoRapidaTest, ThirtyMinutesAt100msRecordsEverySecondAndStepsAt1891
   EXPECT_NE(arquivo.find(";0.1;1800;\r\n"), std::string::npos);
 }
 
+// A PV choice the controller refused (items beyond M99) leaves it on its
+// applied PV, and the loop is scored there.
+TEST_F(SimulacaoRapidaTest, ALoopIsScoredOnThePVItsControllerApplied) {
+  Controlador& c = *doc.ControladorDe(1);
+  c.ItemPV = 104;
+  EXPECT_FALSE(c.AtualizaParametros(false));
+  EXPECT_EQ(c.EnderecoPV, 21);
+  const ResultadoSimulacaoRapida r =
+      SimulacaoRapida(doc.simulacao, {60, 0.1, SinalTeste::Nenhum, 10, true}, nullptr);
+  ASSERT_TRUE(r.malhas[1].participa);
+  EXPECT_EQ(r.malhas[1].enderecoPV, 21);
+  EXPECT_EQ(EnderecoPVDaMalha(doc.simulacao, 1), 21);
+  c.ItemPV = -1;  // no PV chosen: the loop takes no part
+  EXPECT_EQ(EnderecoPVDaMalha(doc.simulacao, 1), 0);
+}
+
 TEST_F(SimulacaoRapidaTest, FourHoursAtOneSecondTakesARecordEveryStep) {
   const OpcoesSimulacaoRapida opcoes{14400, 1.0, SinalTeste::DisturbioProcesso, 7, true};
   std::vector<int> progresso;
