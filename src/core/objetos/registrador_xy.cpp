@@ -1,6 +1,7 @@
 #include "core/objetos/registrador_xy.h"
 
 #include "core/objetos/controlador.h"
+#include "core/objetos/processo.h"
 #include "core/nucleo/memoria.h"
 
 namespace quiv {
@@ -11,6 +12,16 @@ namespace {
 int ItemDaLista(int item, bool listaCompleta) {
   const int itens = listaCompleta ? Memoria::kItens : 1;
   return item >= 0 && item < itens ? item : -1;
+}
+
+// The item of the valve that loop k's output drives: the actuator position
+// M(100 + n) of the first process block n whose input is M(k); −1 when no
+// block takes that output.
+int ItemDaValvula(int k, const Simulacao& simulacao) {
+  for (int n = 1; n <= decltype(simulacao.processos)::kTamanho; ++n)
+    if (const auto* p = dynamic_cast<const Processo*>(simulacao.processos[n]))
+      if (p->Entrada == k) return 99 + n;
+  return -1;
 }
 
 }  // namespace
@@ -35,7 +46,7 @@ void RegistradorXY::AplicaPredefinicao(int item, const Simulacao& simulacao) {
   const Controlador* c = ControladorDaMalha(simulacao, k);
   if (!c) return;
   ItemX = ItemDaLista(k - 1, ListaXCompleta);
-  const int y = item % 2 == 1 ? c->ItemPV : 99 + k;
+  const int y = item % 2 == 1 ? c->ItemPV : ItemDaValvula(k, simulacao);
   ItemY = ItemDaLista(y, ListaYCompleta);
 }
 

@@ -39,9 +39,10 @@ class RegistradorXY {
   void CompletaListaX();
   void CompletaListaY();
   // A preset chosen (Presets Change). Loop k's preset acts only when
-  // controller k exists: X = M(k), Y = its PV ("COxPV") or M(100 + k)
-  // ("COxMV"). An item the list does not hold yet leaves that axis without a
-  // selection.
+  // controller k exists: X = M(k), Y = its PV ("COxPV") or the position of
+  // the valve its output drives, M(100 + n) for the first process block n
+  // whose input is M(k) ("COxMV"; none such: no Y). An item the list does not
+  // hold yet leaves that axis without a selection.
   void AplicaPredefinicao(int item, const Simulacao& simulacao);
   // "Registra" does something only with both axes chosen.
   bool PodeRegistrar() const { return ItemX >= 0 && ItemY >= 0; }

@@ -67,6 +67,27 @@ TEST_F(PresetsXYTest, LoopPresetsPickControllerOutputAndPVOrFilledCell) {
   EXPECT_EQ(xy.Predefinicao, 0);
 }
 
+// CO×MV pairs the output with the valve it drives, wherever that block is.
+TEST_F(PresetsXYTest, COxMVTakesThePositionOfTheValveTheOutputDrives) {
+  xy.CompletaListaX();
+  xy.CompletaListaY();
+  Processo& p3 = *doc.ProcessoDe(3);
+  p3.ItemEntrada = 0;  // block 3 now takes loop 1's output
+  p3.AtualizaParametros(false);
+  Processo& p7 = doc.NovoProcesso(7);
+  p7.ItemEntrada = 2;  // block 7 takes loop 3's output
+  p7.AtualizaParametros(false);
+  xy.AplicaPredefinicao(6, doc.simulacao);  // "COxMV [Malha 3]"
+  EXPECT_EQ(xy.ItemX, 2);
+  EXPECT_EQ(xy.ItemY, 106);  // M107, block 7's valve
+  xy.AplicaPredefinicao(2, doc.simulacao);  // loop 1: blocks 1 and 3 take M01, the first wins
+  EXPECT_EQ(xy.ItemY, 100);
+  doc.simulacao.processos.Remove(7);
+  xy.AplicaPredefinicao(6, doc.simulacao);  // no block takes M03: no Y to record
+  EXPECT_EQ(xy.ItemY, -1);
+  EXPECT_FALSE(xy.PodeRegistrar());
+}
+
 TEST_F(PresetsXYTest, ItemsTheListDoesNotHoldYetLeaveNoSelection) {
   EXPECT_FALSE(xy.PodeRegistrar());
   xy.AplicaPredefinicao(2, doc.simulacao);  // "COxMV [Malha 1]": X "01" exists, Y 101 not yet
