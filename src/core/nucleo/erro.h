@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -33,5 +34,13 @@ std::string MensagemErroArquivo(int codigo);
 [[noreturn]] void LancaEstouro();
 [[noreturn]] void LancaDivisaoZero();
 [[noreturn]] void LancaErroArquivo(int codigo);  // Erro(MensagemErroArquivo(codigo))
+
+// A value a step is about to write into a cell: ±∞ or NaN would spread
+// through the plant and into every record, so it raises the evaluator's
+// overflow error instead, before anything is written.
+inline double Finito(double v) {
+  if (!std::isfinite(v)) LancaEstouro();
+  return v;
+}
 
 }  // namespace quiv

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "core/nucleo/erro.h"
 #include "core/nucleo/verificacoes.h"
 
 namespace quiv {
@@ -79,6 +80,7 @@ void Bloco::Calcula() {
     const double b = limInf_.Valor(simulacao_.memoria);
     if (!(y >= b)) y = b;
   }
+  Finito(y);
   if (!simulacao_.ModoRapido) Leitura = y;
   simulacao_.memoria.celula[endereco_] = y;
 }

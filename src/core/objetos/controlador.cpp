@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "core/nucleo/erro.h"
 #include "core/nucleo/numero_texto.h"
 #include "core/nucleo/verificacoes.h"
 
@@ -149,7 +150,7 @@ void Controlador::Calcula() {
   PVant = PV;
   PVfiltroAnt = PVfiltro;
   Iant = I;
-  m.celula[EnderecoSaida()] = CO;
+  m.celula[EnderecoSaida()] = Finito(CO);
 
   if (!simulacao_.ModoRapido) {
     BarraSP = Barra(SP);

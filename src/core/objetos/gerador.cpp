@@ -109,7 +109,7 @@ void Gerador::Passo(int endereco, CanalGerador& canal, int tipo) {
   switch (tipo) {
     case 2: {
       const double v = canal.Minimo + faixa / 10000 * aleatorio_->RandomInt(10000);
-      saida = v;
+      saida = Finito(v);
       canal.Mostra(v);
       break;
     }
@@ -121,7 +121,7 @@ void Gerador::Passo(int endereco, CanalGerador& canal, int tipo) {
       // 0 by 0 at T = −dt); it is taken as none.
       const double t = std::max(canal.ParamDesc, 0.0);
       canal.Filtro = t / (t + dt) * canal.Filtro + dt / (t + dt) * canal.Alvo;
-      saida = canal.Filtro;
+      saida = Finito(canal.Filtro);
       canal.Mostra(canal.Filtro);
       break;
     }
@@ -129,7 +129,7 @@ void Gerador::Passo(int endereco, CanalGerador& canal, int tipo) {
       const int r = aleatorio_->RandomInt(30000);
       if (30 * dt / 0.1 > r) {
         const double v = canal.Minimo + faixa / 10000 * aleatorio_->RandomInt(10000);
-        saida = v;
+        saida = Finito(v);
         canal.Mostra(v);
       }
       break;
@@ -144,7 +144,7 @@ void Gerador::Passo(int endereco, CanalGerador& canal, int tipo) {
       double v = 0.0;
       if (p != 0)
         v = canal.Minimo + (std::sin(2 * std::numbers::pi * canal.TempoSeno / p) + 1) / 2 * faixa;
-      saida = v;
+      saida = Finito(v);
       canal.Mostra(v);
       break;
     }
@@ -154,22 +154,20 @@ void Gerador::Passo(int endereco, CanalGerador& canal, int tipo) {
       if (canal.ValorRW > canal.Minimo + canal.ParamDesc ||
           canal.ValorRW < canal.Minimo - canal.ParamDesc)
         canal.ValorRW = canal.Minimo;
-      saida = canal.ValorRW;
+      saida = Finito(canal.ValorRW);
       canal.Mostra(canal.ValorRW);
       break;
     }
     case 7:
-      saida = expressoes_[endereco - kPrimeiro].Valor(memoria);
+      saida = Finito(expressoes_[endereco - kPrimeiro].Valor(memoria));
       break;
     case 8: {
       const double v = expressoes_[endereco - kPrimeiro].Valor(memoria);
-      if (v > 0) saida = std::log(v);
+      if (v > 0) saida = Finito(std::log(v));
       break;
     }
     case 9: {
-      const double v = std::exp(expressoes_[endereco - kPrimeiro].Valor(memoria));
-      if (!std::isfinite(v)) LancaEstouro();
-      saida = v;
+      saida = Finito(std::exp(expressoes_[endereco - kPrimeiro].Valor(memoria)));
       break;
     }
     default:  // constants, or a type the channel does not offer

@@ -8,15 +8,6 @@
 
 namespace quiv {
 
-namespace {
-
-double Finito(double x) {
-  if (!std::isfinite(x)) LancaEstouro();
-  return x;
-}
-
-}  // namespace
-
 Linearizador::Linearizador(Simulacao& simulacao) : simulacao_(simulacao) {
   for (int i = 1; i <= kPontos; ++i) {
     TextoMV[i] = std::to_string(20 * (i - 1));

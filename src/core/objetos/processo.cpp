@@ -5,6 +5,7 @@
 #include <limits>
 #include <optional>
 
+#include "core/nucleo/erro.h"
 #include "core/nucleo/numero_texto.h"
 #include "core/nucleo/verificacoes.h"
 
@@ -188,7 +189,8 @@ void Processo::Calcula() {
 
   Y0old = Xd;
   Y2 = TipoFT == kIntegrador ? y : y * K;
-  m.celula[identidade_] = Y2;
+  Finito(Xa);
+  m.celula[identidade_] = Finito(Y2);
   m.PosicaoAtuador(n_) = Xa;
 }
 

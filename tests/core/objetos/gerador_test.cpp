@@ -155,6 +155,15 @@ TEST_F(GeradorTest, SlowRandomHoldsBetweenDraws) {
   EXPECT_EQ(M(85), 15);
 }
 
+// A range wider than the doubles makes an infinite signal: an overflow,
+// raised before the cell is written.
+TEST_F(GeradorTest, ASignalBeyondTheRangeIsAnOverflow) {
+  Configura(86, 5, "-1E+308", "1E+308", "20");
+  M(86) = 3.0;
+  EXPECT_THROW(g.Calcula(), Erro);
+  EXPECT_EQ(M(86), 3.0);
+}
+
 TEST_F(GeradorTest, SineStartsMidwayAndFollowsItsPeriod) {
   CanalGerador& canal = Configura(86, 5, "0", "100", "10*2");
   EXPECT_EQ(canal.ParamDesc, 20);

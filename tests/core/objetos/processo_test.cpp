@@ -383,6 +383,23 @@ TEST_F(ProcessoTest, OverflowInAStepEndsTheStepWithErro) {
   EXPECT_THROW(Passo(1.0), Erro);
 }
 
+// A finite gain whose product leaves the range is an overflow too: nothing
+// infinite reaches the plant.
+TEST_F(ProcessoTest, AnOutputBeyondTheRangeIsAnOverflowAndIsNotWritten) {
+  p->Ganho = "1E+308";
+  Transparente();
+  sim.memoria.celula[21] = 7.0;
+  sim.memoria.celula[1] = 50.0;
+  try {
+    p->Calcula();
+    FAIL() << "no Erro";
+  } catch (const Erro& e) {
+    EXPECT_STREQ(e.what(), kMensagemEstouro);
+  }
+  EXPECT_EQ(sim.memoria.celula[21], 7.0);
+  EXPECT_TRUE(std::isfinite(sim.memoria.PosicaoAtuador(1)));
+}
+
 TEST_F(ProcessoTest, LastBlocksWriteM71To74AndTheirActuatorEntry) {
   Processo q(sim, 21);
   q.Tal1 = "0";
