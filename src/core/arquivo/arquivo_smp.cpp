@@ -196,7 +196,7 @@ void SalvaSimulacao(const Documento& doc, const std::filesystem::path& caminho) 
   {
     errno = 0;
     std::ofstream saida(temporario, std::ios::binary | std::ios::trunc);
-    if (!saida) LancaErroArquivo(errno != 0 ? errno : EIO);
+    if (!saida) LancaErroArquivo(errno != 0 ? errno : EIO, "create", caminho);
     saida.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     saida.flush();
     if (!saida) {
@@ -204,7 +204,7 @@ void SalvaSimulacao(const Documento& doc, const std::filesystem::path& caminho) 
       saida.close();
       std::error_code ignorado;
       std::filesystem::remove(temporario, ignorado);
-      LancaErroArquivo(codigo);
+      LancaErroArquivo(codigo, "write", caminho);
     }
     errno = 0;
     saida.close();
@@ -212,7 +212,7 @@ void SalvaSimulacao(const Documento& doc, const std::filesystem::path& caminho) 
       const int codigo = errno != 0 ? errno : EIO;
       std::error_code ignorado;
       std::filesystem::remove(temporario, ignorado);
-      LancaErroArquivo(codigo);
+      LancaErroArquivo(codigo, "write", caminho);
     }
   }
   std::error_code erro;
@@ -223,7 +223,7 @@ void SalvaSimulacao(const Documento& doc, const std::filesystem::path& caminho) 
   if (erro) {
     std::error_code ignorado;
     std::filesystem::remove(temporario, ignorado);
-    LancaErroArquivo(erro.value());
+    LancaErroArquivo(erro.value(), "replace", caminho);
   }
 }
 
@@ -289,14 +289,14 @@ bool LeSimulacao(Documento& doc, const std::filesystem::path& arquivo) {
                " MiB, which no simulation reaches");
   errno = 0;
   std::ifstream entrada(arquivo, std::ios::binary);
-  if (!entrada) LancaErroArquivo(errno != 0 ? errno : EIO);
+  if (!entrada) LancaErroArquivo(errno != 0 ? errno : EIO, "open", arquivo);
   // Read in blocks up to one byte past the limit: the size seen above may
   // have changed, or the file may be a device that never ends.
   std::string bytes;
   char bloco[1 << 16];
   while (bytes.size() <= kMaiorArquivoSmp && entrada.read(bloco, sizeof bloco).gcount() > 0)
     bytes.append(bloco, static_cast<std::size_t>(entrada.gcount()));
-  if (entrada.bad()) LancaErroArquivo(errno != 0 ? errno : EIO);
+  if (entrada.bad()) LancaErroArquivo(errno != 0 ? errno : EIO, "read", arquivo);
   entrada.close();
   if (bytes.size() > kMaiorArquivoSmp)
     throw Erro(nome + ": the file is larger than " + std::to_string(kMaiorArquivoSmp >> 20) +

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cmath>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace quiv {
 
@@ -34,6 +36,14 @@ std::string MensagemErroArquivo(int codigo);
 [[noreturn]] void LancaEstouro();
 [[noreturn]] void LancaDivisaoZero();
 [[noreturn]] void LancaErroArquivo(int codigo);  // Erro(MensagemErroArquivo(codigo))
+
+// A failed file operation in words, with the path and the system's reason:
+// "cannot create /tmp/x/out.smp: Not a directory". `acao` is the verb
+// ("create", "write", "read", "replace").
+std::string MensagemErroArquivo(int codigo, std::string_view acao,
+                                const std::filesystem::path& caminho);
+[[noreturn]] void LancaErroArquivo(int codigo, std::string_view acao,
+                                   const std::filesystem::path& caminho);
 
 // A value a step is about to write into a cell: ±∞ or NaN would spread
 // through the plant and into every record, so it raises the evaluator's

@@ -389,7 +389,8 @@ TEST_F(ArquivoSmpTest, FalhaAoGravarNaoDeixaArquivoPelaMetade) {
     SalvaSimulacao(origem, regular / "planta.smp");
     FAIL() << "no Erro";
   } catch (const Erro& e) {
-    EXPECT_STREQ(e.what(), "File not found");
+    // What failed, where, and the system's reason, in words.
+    EXPECT_EQ(e.what(), "cannot create " + (regular / "planta.smp").string() + ": Not a directory");
   }
   EXPECT_EQ(LeArquivo(regular), "x");
 

@@ -49,5 +49,15 @@ TEST(MensagemErroArquivoTest, SystemCodes) {
   EXPECT_THROW(LancaErroArquivo(ENOENT), Erro);
 }
 
+TEST(MensagemErroArquivoTest, SaysWhatWhereAndWhy) {
+  EXPECT_EQ(MensagemErroArquivo(ENOTDIR, "create", "/tmp/a/out.smp"),
+            "cannot create /tmp/a/out.smp: Not a directory");
+  EXPECT_EQ(MensagemErroArquivo(ENOSPC, "write", "x.txd"),
+            "cannot write x.txd: No space left on device");
+  // A path from a damaged file prints no control characters.
+  EXPECT_EQ(MensagemErroArquivo(ENOENT, "open", "a\x1b[2Jb.smp"),
+            "cannot open a\\x1B[2Jb.smp: No such file or directory");
+}
+
 }  // namespace
 }  // namespace quiv
