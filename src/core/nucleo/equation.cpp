@@ -134,6 +134,7 @@ double ValorNumero(std::string_view texto) {
 }
 
 Avaliacao CalculaEquacao(std::string_view texto) {
+  if (texto.size() > kMaiorEquacao) return {0.0, kEquacaoLonga};
   std::string t;
   t.reserve(texto.size() + 2);
   t += '(';

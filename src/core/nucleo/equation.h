@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <cstddef>
 #include <string_view>
 
 #include "core/nucleo/erro.h"
@@ -9,8 +10,17 @@ namespace quiv {
 
 inline constexpr std::string_view kInconsistencia = "Inconsistência na Equação!";
 
-// Result of one evaluation: the value and the evaluator's error text, empty or
-// kInconsistencia (a character the evaluator does not accept; value is then 0).
+// The rewriting costs the square of a text's length, so texts longer than
+// kMaiorEquacao bytes once the cells are written in (each reference becomes
+// 23 characters) are refused with kEquacaoLonga and the value 0. A real
+// plant's longest expression, 255 characters full of references, stays
+// below 2 000.
+inline constexpr std::size_t kMaiorEquacao = 8192;
+inline constexpr std::string_view kEquacaoLonga = "Equação longa demais";
+
+// Result of one evaluation: the value and the evaluator's error text, empty,
+// kInconsistencia (a character the evaluator does not accept) or
+// kEquacaoLonga; with an error the value is 0.
 struct Avaliacao {
   double valor = 0.0;
   std::string_view ErroEquacao;

@@ -343,7 +343,16 @@ struct Expressao::Compilada {
 
   explicit Compilada(std::string_view texto) : modelo(AnalisaEnderecos(texto)) {
     bool comEndereco = false;
-    for (const TrechoSubstituido& t : modelo.trechos) comEndereco |= t.endereco != 0;
+    std::size_t substituido = 0;  // the length the reference evaluator will see
+    for (const TrechoSubstituido& t : modelo.trechos) {
+      comEndereco |= t.endereco != 0;
+      substituido += t.literal.size() + (t.endereco != 0 ? kTamanhoCientifico : 0);
+    }
+    if (comEndereco && substituido > kMaiorEquacao) {
+      modo = Modo::Constante;
+      constante = {0.0, kEquacaoLonga};
+      return;
+    }
     if (comEndereco) {
       // Characters the evaluator rejects make every value 0 with its error;
       // the numbers written for the cells never add such a character.

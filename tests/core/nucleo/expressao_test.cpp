@@ -178,6 +178,38 @@ class GeradorExpressoes {
   std::mt19937_64 g_;
 };
 
+// Texts whose rewriting would be too long are refused alike by both
+// evaluators, right at the limit of the substituted length.
+TEST(ExpressaoTest, TooLongTextsAreRefusedLikeTheRewriting) {
+  Memoria m;
+  m.celula[1] = 2.0;
+  auto repete = [](const std::string& peca, std::size_t vezes) {
+    std::string t;
+    for (std::size_t i = 0; i < vezes; ++i) t += peca;
+    return t;
+  };
+  // "M01+" becomes 24 bytes once substituted; "1+" stays 2.
+  const std::size_t celulas = kMaiorEquacao / 24;
+  const std::string noLimite = repete("M01+", celulas) + repete("1+", (kMaiorEquacao % 24) / 2 - 1) + "1";
+  const std::string alemDoLimite = noLimite + "+1";
+  ASSERT_EQ(SubstituiEnderecos(noLimite, m).size(), kMaiorEquacao - 1);
+  const struct {
+    std::string texto;
+    std::string_view erro;
+  } casos[] = {
+      {noLimite, {}},
+      {alemDoLimite, kEquacaoLonga},
+      {repete("()", 100000), kEquacaoLonga},            // no cell: the constant path
+      {repete("(M01)", kMaiorEquacao), kEquacaoLonga},  // refused before any record
+  };
+  for (const auto& c : casos) {
+    Expressao e(c.texto);
+    const Resultado referencia = Referencia(c.texto, m);
+    EXPECT_EQ(referencia.erro, c.erro) << c.texto.size();
+    EXPECT_EQ(Rapida(e, m), referencia) << c.texto.size();
+  }
+}
+
 TEST(ExpressaoTest, DifferentialAgainstTheRewritingOnRandomTexts) {
   GeradorExpressoes gerador(20261210);
   int comparados = 0;
