@@ -17,7 +17,7 @@ class PastaTemporaria {
   PastaTemporaria()
       : caminho_(std::filesystem::temp_directory_path() /
                  ("quiv_" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) +
-                  "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+                  "_" + NomeDoTeste())) {
     std::filesystem::create_directories(caminho_);
   }
   ~PastaTemporaria() {
@@ -39,6 +39,15 @@ class PastaTemporaria {
   }
 
  private:
+  // The running test's name as one folder name ("Caso/0" of a parameterised
+  // test would make a folder inside another, left behind afterwards).
+  static std::string NomeDoTeste() {
+    std::string nome = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    for (char& c : nome)
+      if (c == '/') c = '_';
+    return nome;
+  }
+
   std::filesystem::path caminho_;
 };
 

@@ -2,18 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sstream>
+#include <iterator>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "core/nucleo/erro.h"
 #include "core/objetos/controlador.h"
+#include "pasta_temporaria.h"
 
 namespace quiv {
 namespace {
@@ -356,27 +356,17 @@ class RegistradorArquivoTest : public RegistradorTest {
  protected:
   void SetUp() override {
     RegistradorTest::SetUp();
-    pasta = fs::temp_directory_path() /
-            ("quiv_registrador_" +
-             std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + "_" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(pasta);
     r.Tag = "FIC1";
     M(21) = 45.2;
     M(61) = 50;
     M(1) = 37.5;
   }
-  void TearDown() override {
-    std::error_code e;
-    fs::remove_all(pasta, e);
-  }
   static std::string Le(const fs::path& p) {
     std::ifstream f(p, std::ios::binary);
-    std::ostringstream o;
-    o << f.rdbuf();
-    return o.str();
+    return {std::istreambuf_iterator<char>(f), {}};
   }
-  fs::path pasta;
+  teste::PastaTemporaria pastaTemporaria_;
+  const fs::path pasta = pastaTemporaria_();
 };
 
 TEST_F(RegistradorArquivoTest, WritesHeaderAndRowsIntoTheFirstFreeFile) {

@@ -2,17 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <limits>
-#include <sstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "core/objetos/controlador.h"
 #include "core/nucleo/erro.h"
+#include "pasta_temporaria.h"
 
 namespace quiv {
 namespace {
@@ -315,24 +315,14 @@ class TendenciaArquivoTest : public TendenciaTest {
  protected:
   void SetUp() override {
     TendenciaTest::SetUp();
-    pasta = fs::temp_directory_path() /
-            ("quiv_tendencia_" +
-             std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + "_" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(pasta);
     c.Tag = "TIC1";
-  }
-  void TearDown() override {
-    std::error_code e;
-    fs::remove_all(pasta, e);
   }
   static std::string Le(const fs::path& p) {
     std::ifstream f(p, std::ios::binary);
-    std::ostringstream o;
-    o << f.rdbuf();
-    return o.str();
+    return {std::istreambuf_iterator<char>(f), {}};
   }
-  fs::path pasta;
+  teste::PastaTemporaria pastaTemporaria_;
+  const fs::path pasta = pastaTemporaria_();
 };
 
 TEST_F(TendenciaArquivoTest, WritesHeaderAndRowsIntoTheFirstFreeFile) {

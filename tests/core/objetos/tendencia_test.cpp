@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sstream>
+#include <iterator>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -15,6 +14,7 @@
 #include "core/nucleo/erro.h"
 #include "core/objetos/controlador.h"
 #include "core/objetos/registrador.h"
+#include "pasta_temporaria.h"
 
 namespace quiv {
 namespace {
@@ -210,25 +210,15 @@ class TendenciaArquivoDonoTest : public TendenciaDonoTest {
  protected:
   void SetUp() override {
     TendenciaDonoTest::SetUp();
-    pasta = fs::temp_directory_path() /
-            ("quiv_tendencia_dono_" +
-             std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + "_" +
-             std::to_string(static_cast<int>(GetParam())));
-    fs::create_directories(pasta);
     DefineTag("TIC1");
     Valores(45.2, 50, 37.5);
   }
-  void TearDown() override {
-    std::error_code e;
-    fs::remove_all(pasta, e);
-  }
   static std::string Le(const fs::path& p) {
     std::ifstream f(p, std::ios::binary);
-    std::ostringstream o;
-    o << f.rdbuf();
-    return o.str();
+    return {std::istreambuf_iterator<char>(f), {}};
   }
-  fs::path pasta;
+  teste::PastaTemporaria pastaTemporaria_;
+  const fs::path pasta = pastaTemporaria_();
 };
 
 INSTANTIATE_TEST_SUITE_P(Donos, TendenciaArquivoDonoTest,
