@@ -175,8 +175,9 @@ int Executa(std::span<const std::string_view> argumentos) {
 
     std::unique_ptr<GravadorTxd> historico;
     if (pedido.arquiva) {
-      const std::string stem = pedido.stem.value_or(
-          documento.Titulo.empty() ? std::string("DadosDesempenho") : documento.Titulo);
+      const std::string titulo(documento.Titulo.Em(documento.simulacao.IdiomaIngles));
+      const std::string stem =
+          pedido.stem.value_or(titulo.empty() ? std::string("DadosDesempenho") : titulo);
       historico = std::make_unique<GravadorTxd>(
           std::filesystem::current_path(), stem,
           CabecalhoTxd(documento.simulacao.memoria, pedido.opcoes.TA, pedido.opcoes.janela));

@@ -34,9 +34,18 @@ class Resave : public testing::Test {
   }
   void TearDown() override { fs::remove_all(pasta_); }
 
-  // A one-loop plant; `kp` is the controller's gain text.
+  // A one-loop plant; `kp` is the controller's gain text. The buttons carry
+  // their tags as captions, as the program saves them.
   fs::path Planta(const std::string& kp) {
     Documento doc;
+    MontaPlanta(doc, kp);
+    doc.AtualizaLegendas();
+    const fs::path arquivo = pasta_ / "planta.smp";
+    SalvaSimulacao(doc, arquivo);
+    return arquivo;
+  }
+
+  static void MontaPlanta(Documento& doc, const std::string& kp) {
     doc.Titulo = "Malha de nível";
     Processo& p = doc.NovoProcesso(1);
     p.Tag = "LT-01";
@@ -46,9 +55,6 @@ class Resave : public testing::Test {
     c.ItemPV = 20;
     c.TextoKp = kp;
     c.AtualizaParametros(false);
-    const fs::path arquivo = pasta_ / "planta.smp";
-    SalvaSimulacao(doc, arquivo);
-    return arquivo;
   }
 
   fs::path pasta_;
@@ -61,6 +67,35 @@ TEST_F(Resave, WritesTheSameBytesBack) {
   EXPECT_EQ(r.status, 0) << r.erros;
   EXPECT_EQ(r.erros, "");
   EXPECT_EQ(Bytes(saida), Bytes(entrada));
+}
+
+// The tool loads with the Portuguese interface, yet a file in both languages
+// keeps its English texts and comments; the button captions become the tags.
+TEST_F(Resave, KeepsBothLanguagesAndWritesTheTagsAsCaptions) {
+  Documento doc;
+  MontaPlanta(doc, "2.5");
+  doc.Titulo = "Malha de nível|Level loop";
+  doc.ControladorDe(1)->Tag = "LIC-01|LC-01";
+  doc.ProcessoDe(1)->Descricao = "Tanque|Tank";
+  doc.comentarios.Portugues = {"Ajuste o PID"};
+  doc.comentarios.Ingles = {"Tune the PID"};
+  doc.posicoes.De(TipoObjeto::Controlador, 1).Legenda = "velha";
+  const fs::path entrada = pasta_ / "bilingue.smp";
+  SalvaSimulacao(doc, entrada);
+  doc.AtualizaLegendas();
+  const fs::path esperado = pasta_ / "esperado.smp";
+  SalvaSimulacao(doc, esperado);
+  ASSERT_NE(Bytes(entrada), Bytes(esperado));
+
+  const fs::path saida = pasta_ / "copia.smp";
+  const Resultado r = ExecutaPrograma(QUIV_SIM, {"resave", entrada.string(), saida.string()});
+  EXPECT_EQ(r.status, 0) << r.erros;
+  const std::string bytes = Bytes(saida);
+  EXPECT_EQ(bytes, Bytes(esperado));
+  for (const char* texto : {"Malha de n\xEDvel|Level loop\r\n", "Tag:LIC-01|LC-01\r\n",
+                            "<COORDENADAS>>>=====\r\nLIC-01|LC-01\r\n",
+                            "<BEGIN_COMMENTS>\r\nTune the PID\r\n<END_COMMENTS>"})
+    EXPECT_NE(bytes.find(texto), std::string::npos) << texto;
 }
 
 TEST_F(Resave, FailedChecksGoToStandardErrorOnePerLine) {

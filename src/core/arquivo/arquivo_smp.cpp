@@ -157,7 +157,7 @@ std::string_view MensagemArquivoNaoEncontrado(bool ingles) {
 }
 
 void EscreveSimulacao(const Documento& doc, smp::Escritor& e) {
-  e.Linha(doc.Titulo);
+  e.Linha(doc.Titulo.Completo());
   e.Linha(doc.FiguraFundo);
   smp::SalvaUnidades(doc.simulacao.memoria, e);
   doc.painel.SalvaEntradas(e);
@@ -177,7 +177,7 @@ void EscreveSimulacao(const Documento& doc, smp::Escritor& e) {
   doc.painel.SalvaPainelComando(e);
   doc.painel.SalvaBotoes(e);
   doc.linearizador().SalvaParametros(e);
-  doc.comentarios.SalvaParametros(e, doc.simulacao.IdiomaIngles);
+  doc.comentarios.SalvaParametros(e);
 }
 
 void SalvaSimulacao(const Documento& doc, const std::filesystem::path& caminho) {
@@ -231,7 +231,7 @@ void LeSimulacao(Documento& doc, smp::Leitor& l, std::string_view nomeArquivo) {
   Simulacao& sim = doc.simulacao;
 
   doc.Titulo = l.ValorBilingue(0);
-  if (doc.Titulo.empty()) doc.Titulo = nomeArquivo;
+  if (doc.Titulo.empty()) doc.Titulo = std::string(nomeArquivo);
   doc.FiguraFundo = l.Linha();
 
   std::string linha = l.Linha();
@@ -277,6 +277,7 @@ void LeSimulacao(Documento& doc, smp::Leitor& l, std::string_view nomeArquivo) {
   doc.painel.LeBotoes(l);
   doc.linearizador().LeParametros(l);
   doc.comentarios.LeParametros(l);
+  doc.AtualizaLegendas();
 }
 
 bool LeSimulacao(Documento& doc, const std::filesystem::path& arquivo) {
@@ -305,7 +306,7 @@ bool LeSimulacao(Documento& doc, const std::filesystem::path& arquivo) {
     throw Erro(nome + ", line " + std::to_string(longa) + ": the line is longer than " +
                std::to_string(kMaiorLinhaSmp) + " bytes, which no simulation writes");
 
-  smp::Leitor l = smp::Leitor::DeConteudo(bytes, doc.simulacao.IdiomaIngles);
+  smp::Leitor l = smp::Leitor::DeConteudo(bytes);
   try {
     LeSimulacao(doc, l, arquivo.stem().string());
   } catch (const Erro& e) {

@@ -25,8 +25,8 @@
 //   linearizer; comments.
 namespace quiv {
 
-// Builds the file's lines from the document (comments of the user-interface
-// language of doc.simulacao only).
+// Builds the file's lines from the document. Texts that hold both languages
+// and both comment blocks are written whole, whichever language is in force.
 void EscreveSimulacao(const Documento& doc, smp::Escritor& e);
 
 // Writes the file: the bytes go to a temporary file beside `arquivo`, which
@@ -41,7 +41,9 @@ void SalvaSimulacao(const Documento& doc, const std::filesystem::path& arquivo);
 // objects the file leaves out are not removed), read, then applied with
 // messages on, so the failed checks' texts reach doc.simulacao.Informa in
 // file order; recorders get AposLeitura. An empty title becomes
-// `nomeArquivo`. The language of bilingual texts is doc.simulacao's.
+// `nomeArquivo`. Texts stored as "Português|English" keep both languages;
+// the apply operations use the half of doc.simulacao's language. At the end
+// the object buttons take their tags as captions (AtualizaLegendas).
 //
 // A malformed strict integer or colour throws Erro ("'%s' is not a valid
 // integer value"): the load stops there and what was read stays in place.

@@ -26,8 +26,8 @@ void Bloco::SalvaParametros(smp::Escritor& e) const {
   const std::string nn = smp::DoisDigitos(endereco_);
   const std::string marca = "B" + nn;
   const std::array<std::string, 7> valores = {
-      Tag,
-      Descricao,
+      Tag.Completo(),
+      Descricao.Completo(),
       Funcao,
       LimiteSuperior,
       LimiteInferior,

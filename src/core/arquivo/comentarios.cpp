@@ -9,17 +9,16 @@ namespace quiv {
 namespace {
 
 void SalvaBloco(smp::Escritor& e, std::string_view inicio, std::string_view fim,
-                const std::vector<std::string>* linhas) {
+                const std::vector<std::string>& linhas) {
   e.Linha(inicio);
-  if (linhas != nullptr)
-    for (const std::string& t : *linhas) {
-      // Line breaks become blanks on writing; compare the line as written.
-      const std::string escrita = smp::LinhaSegura(t);
-      if (escrita == fim)
-        e.Linha(escrita + " ");
-      else
-        e.Linha(escrita);
-    }
+  for (const std::string& t : linhas) {
+    // Line breaks become blanks on writing; compare the line as written.
+    const std::string escrita = smp::LinhaSegura(t);
+    if (escrita == fim)
+      e.Linha(escrita + " ");
+    else
+      e.Linha(escrita);
+  }
   e.Linha(fim);
 }
 
@@ -35,10 +34,10 @@ std::vector<std::string> LeBloco(smp::Leitor& l, std::string_view fim) {
 
 }  // namespace
 
-void Comentarios::SalvaParametros(smp::Escritor& e, bool ingles) const {
+void Comentarios::SalvaParametros(smp::Escritor& e) const {
   e.Linha(smp::FlagMaiuscula(Exibir));
-  SalvaBloco(e, kInicioPortugues, kFimPortugues, ingles ? nullptr : &Portugues);
-  SalvaBloco(e, kInicioIngles, kFimIngles, ingles ? &Ingles : nullptr);
+  SalvaBloco(e, kInicioPortugues, kFimPortugues, Portugues);
+  SalvaBloco(e, kInicioIngles, kFimIngles, Ingles);
 }
 
 void Comentarios::LeParametros(smp::Leitor& l) {

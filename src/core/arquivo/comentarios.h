@@ -10,7 +10,8 @@ namespace quiv {
 
 // The simulation's comments: the show-comments flag and one text per
 // language, each kept as its lines. The comment panel shows the text of the
-// user-interface language.
+// user-interface language; both texts are read and saved whichever language
+// is in force, so neither is lost by opening and saving in the other.
 //
 // In the simulation file (the last block):
 //   "TRUE" / "FALSE"                 the show-comments flag
@@ -18,8 +19,6 @@ namespace quiv {
 //   "<FIM_COMENTARIOS>"
 //   "<BEGIN_COMMENTS>"               the English lines …
 //   "<END_COMMENTS>"
-// Saving writes only the lines of the language in force; the other block
-// stays empty.
 class Comentarios {
  public:
   static constexpr std::string_view kInicioPortugues = "<INICIO_COMENTARIOS>";
@@ -33,11 +32,10 @@ class Comentarios {
     return ingles ? Ingles : Portugues;
   }
 
-  // The flag, both markers of each language, and the lines of `ingles`'s
-  // language between its markers. A line that is itself a closing marker
-  // would end the block early on reading, so it is written with a blank after
-  // it (a blank the panel does not show).
-  void SalvaParametros(smp::Escritor& e, bool ingles) const;
+  // The flag, then each language's lines between its markers. A line that is
+  // itself a closing marker would end the block early on reading, so it is
+  // written with a blank after it (a blank the panel does not show).
+  void SalvaParametros(smp::Escritor& e) const;
 
   // Reads the flag and the two blocks. The opening markers are skipped
   // unread; each block's lines are read until its closing marker, and both

@@ -53,8 +53,8 @@ void Controlador::SalvaParametros(smp::Escritor& e) const {
   const std::string nn = smp::DoisDigitos(n_);
   const std::string marca = "C" + nn;
   const std::array<std::string, 29> valores = {
-      Tag,
-      Descricao,
+      Tag.Completo(),
+      Descricao.Completo(),
       TextoKp,
       TextoTi,
       TextoTd,

@@ -118,6 +118,20 @@ TextoAnimado& Documento::NovoTexto(int n) {
   return Novo<TextoAnimado>(simulacao, simulacao.textos, n);
 }
 
+void Documento::AtualizaLegendas() {
+  auto legenda = [this](TipoObjeto tipo, int n) -> TextoBilingue& {
+    return posicoes.De(tipo, n).Legenda;
+  };
+  for (int n = 1; n <= Posicoes::Quantidade(TipoObjeto::Controlador); ++n)
+    if (const Controlador* c = ControladorDe(n)) legenda(TipoObjeto::Controlador, n) = c->Tag;
+  for (int n = 1; n <= Posicoes::Quantidade(TipoObjeto::Bloco); ++n)
+    if (const Bloco* b = BlocoDe(n)) legenda(TipoObjeto::Bloco, n) = b->Tag;
+  for (int n = 1; n <= Posicoes::Quantidade(TipoObjeto::Processo); ++n)
+    if (const Processo* p = ProcessoDe(n)) legenda(TipoObjeto::Processo, n) = p->Tag;
+  for (int n = 1; n <= Posicoes::Quantidade(TipoObjeto::Registrador); ++n)
+    if (const Registrador* r = RegistradorDe(n)) legenda(TipoObjeto::Registrador, n) = r->Tag;
+}
+
 bool Documento::Incluido(TipoObjeto tipo, int n) const {
   switch (tipo) {
     case TipoObjeto::Controlador:

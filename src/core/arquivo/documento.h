@@ -35,7 +35,7 @@ class Documento {
   RegistradorXY registradorXY;
   Posicoes posicoes;
   Comentarios comentarios;
-  std::string Titulo;       // main window's caption
+  TextoBilingue Titulo;     // main window's caption (both languages kept)
   std::string FiguraFundo;  // bare file name of the background picture; empty: none
 
   Gerador& gerador() const;
@@ -59,6 +59,15 @@ class Documento {
 
   // Whether the object has a slot filled (the inclusion lines of the file).
   bool Incluido(TipoObjeto tipo, int n) const;
+
+  // The main window's layout refresh of the object buttons: the caption of
+  // every included controller, process, calculation block and trend
+  // recorder becomes its tag (both languages, as the tag holds them).
+  // Animated texts have no caption: their title label shows the text's
+  // description, which the file does not keep in the positions block. Runs
+  // at the end of every load, so saving a loaded file writes the tags as
+  // captions.
+  void AtualizaLegendas();
 
   // New: clears the simulation back to its empty start, in this order: the
   // comment lines (both languages; the show-comments flag is the menu's and

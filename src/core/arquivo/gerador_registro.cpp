@@ -39,7 +39,7 @@ void Gerador::SalvaParametros(smp::Escritor& e) const {
     const CanalGerador& canal = Canal(c);
     const bool comFaixa = c <= kUltimoComFaixa;
     e.Valor(smp::PrefixoValor(kMarca, NumeroLinha(c, 1)), "", std::to_string(canal.Tipo));
-    e.Valor(smp::PrefixoValor(kMarca, NumeroLinha(c, 2)), "", canal.Desc);
+    e.Valor(smp::PrefixoValor(kMarca, NumeroLinha(c, 2)), "", canal.Desc.Completo());
     e.Valor(smp::PrefixoValor(kMarca, NumeroLinha(c, 3)), "", comFaixa ? canal.Min : kSemFaixa);
     e.Valor(smp::PrefixoValor(kMarca, NumeroLinha(c, 4)), "", comFaixa ? canal.Max : kSemFaixa);
     e.Valor(smp::PrefixoValor(kMarca, NumeroLinha(c, 5)), "", canal.Valor());

@@ -23,10 +23,10 @@ std::string Escritor::Conteudo() const {
   return bytes;
 }
 
-Leitor Leitor::DeConteudo(std::string_view bytes, bool idiomaIngles) {
+Leitor Leitor::DeConteudo(std::string_view bytes) {
   std::vector<std::string> linhas = DivideLinhas(bytes);
   for (std::string& linha : linhas) linha = DeWindows1252(linha);
-  return Leitor(std::move(linhas), idiomaIngles);
+  return Leitor(std::move(linhas));
 }
 
 std::string Leitor::Linha() {
@@ -40,9 +40,7 @@ std::string Leitor::Valor(std::size_t pular) {
   return linha.substr(inicio);
 }
 
-std::string Leitor::ValorBilingue(std::size_t pular) {
-  return TextoBilingue(Valor(pular), idiomaIngles_);
-}
+TextoBilingue Leitor::ValorBilingue(std::size_t pular) { return TextoBilingue(Valor(pular)); }
 
 std::string DoisDigitos(int n) {
   std::string t = std::to_string(n);

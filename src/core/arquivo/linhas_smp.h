@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/nucleo/texto_bilingue.h"
+
 // Line-by-line access to a simulation file. The format is positional: a
 // line's meaning comes from its place, so the reader never fails on a missing
 // line (past the end every line reads as empty) and never compares labels.
@@ -30,20 +32,18 @@ class Escritor {
 // Reads a file's lines in order.
 class Leitor {
  public:
-  explicit Leitor(std::vector<std::string> linhasUtf8, bool idiomaIngles = false)
-      : linhas_(std::move(linhasUtf8)), idiomaIngles_(idiomaIngles) {}
+  explicit Leitor(std::vector<std::string> linhasUtf8) : linhas_(std::move(linhasUtf8)) {}
   // From the file's bytes (Windows-1252).
-  static Leitor DeConteudo(std::string_view bytes, bool idiomaIngles = false);
+  static Leitor DeConteudo(std::string_view bytes);
 
   // The next line; past the end, an empty line.
   std::string Linha();
   // The next line without its first `pular` characters (prefix and label
   // length, as the writer wrote them); characters, not bytes.
   std::string Valor(std::size_t pular);
-  // The same, as a bilingual text in the reading language.
-  std::string ValorBilingue(std::size_t pular);
+  // The same, as a bilingual text: both languages are kept.
+  TextoBilingue ValorBilingue(std::size_t pular);
 
-  bool IdiomaIngles() const { return idiomaIngles_; }
   bool Fim() const { return posicao_ >= linhas_.size(); }
   std::size_t Posicao() const { return posicao_; }  // lines read so far
   // The line read last (its number is Posicao()); empty before the first
@@ -56,7 +56,6 @@ class Leitor {
  private:
   std::vector<std::string> linhas_;
   std::size_t posicao_ = 0;
-  bool idiomaIngles_ = false;
 };
 
 // Prefix of value line kk of a record: "{" + marca + "/" + two-digit kk + "} ",

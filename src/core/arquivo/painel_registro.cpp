@@ -57,7 +57,7 @@ void Painel::SalvaEntradas(smp::Escritor& e) const {
   e.Linha("<<Tracks>>");
   for (const EntradaDados& d : entradas_) {
     e.Linha(smp::FlagMaiuscula(d.Incluida));
-    e.Linha(d.Nome);
+    e.Linha(d.Nome.Completo());
     e.Linha(Inteiro(d.Topo));
     e.Linha(Inteiro(d.Esquerda));
     e.Linha(TextoCientifico(memoria().celula[d.Endereco()]));
@@ -144,9 +144,9 @@ void Painel::LePainelComando(smp::Leitor& l) {
 void Painel::SalvaBotoes(smp::Escritor& e) const {
   for (const BotaoComando& b : botoes_) {
     e.Linha(smp::FlagMaiuscula(b.Visivel));
-    e.Linha(b.TextoEstado0);
-    e.Linha(b.TextoEstado1);
-    e.Linha(b.Nome);
+    e.Linha(b.TextoEstado0.Completo());
+    e.Linha(b.TextoEstado1.Completo());
+    e.Linha(b.Nome.Completo());
     e.Linha(smp::RealFixo(memoria().celula[b.Endereco()], 1, 0));
   }
 }

@@ -61,7 +61,7 @@ void Posicoes::SalvaParametros(smp::Escritor& e, const Incluido& incluido) const
       const Posicao& p = De(tipo, n);
       switch (tipo) {
         case TipoObjeto::Controlador:
-          e.Linha(p.Legenda);
+          e.Linha(p.Legenda.Completo());
           e.Linha(std::to_string(p.Topo));
           e.Linha(std::to_string(p.Esquerda));
           break;
@@ -70,7 +70,7 @@ void Posicoes::SalvaParametros(smp::Escritor& e, const Incluido& incluido) const
           e.Linha(std::to_string(p.Esquerda));
           break;
         default:
-          e.Linha(p.Legenda);
+          e.Linha(p.Legenda.Completo());
           e.Linha(std::to_string(p.Esquerda));
           e.Linha(std::to_string(p.Topo));
           break;

@@ -17,7 +17,9 @@ enum class TipoObjeto { Controlador, Processo, Registrador, Bloco, Texto };
 // and calculation blocks are buttons with a caption; animated texts are a
 // label (their title label sits at the same left, 13 pixels higher).
 struct Posicao {
-  std::string Legenda;  // the button's caption (not used by animated texts)
+  // The button's caption (not used by animated texts): the object's tag,
+  // both languages kept; the button shows the half of the interface language.
+  TextoBilingue Legenda;
   int Topo = 0;
   int Esquerda = 0;
   // Shown on the main window: the object's inclusion check box of the
@@ -36,7 +38,9 @@ struct Posicao {
 //     controller:                    caption, Top,  Left, shown ("True"/"False")
 //     process, recorder, calc block: caption, Left, Top,  shown
 //     animated text:                 Top,  Left, shown
-// Integers are read leniently (leading digits, else 0); captions as text.
+// Integers are read leniently (leading digits, else 0); captions as text. The
+// captions read are replaced by the tags at the end of a load
+// (Documento::AtualizaLegendas).
 class Posicoes {
  public:
   static constexpr std::string_view kCabecalho = "=====<<<COORDENADAS>>>=====";

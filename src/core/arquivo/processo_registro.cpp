@@ -50,8 +50,8 @@ std::string Estado(double x) { return smp::RealFixo(x, 4, 2); }
 void Processo::SalvaParametros(smp::Escritor& e) const {
   const std::string nn = smp::DoisDigitos(identidade_);
   const std::string marca = "P" + nn;
-  const std::array<std::string, 25> valores = {Tag,
-                                               Descricao,
+  const std::array<std::string, 25> valores = {Tag.Completo(),
+                                               Descricao.Completo(),
                                                std::to_string(ItemEntrada),
                                                Tal1,
                                                Tal2,

@@ -32,14 +32,14 @@ std::size_t Pular(int kk) { return kPrefixo + kRotulos[static_cast<std::size_t>(
 
 void Registrador::SalvaParametros(smp::Escritor& e) const {
   const std::array<std::string, 9> valores = {
-      Tag,
-      Descricao,
+      Tag.Completo(),
+      Descricao.Completo(),
       std::to_string(ItemVariavel1),
-      NomeVariavel1,
+      NomeVariavel1.Completo(),
       std::to_string(ItemVariavel2),
-      NomeVariavel2,
+      NomeVariavel2.Completo(),
       std::to_string(ItemVariavel3),
-      NomeVariavel3,
+      NomeVariavel3.Completo(),
       std::to_string(Grafico.ItemBaseTempo),
   };
   e.Linha("=====<<<REGISTRADOR:" + std::to_string(NumeroRegistrador()) + ">>>=====");

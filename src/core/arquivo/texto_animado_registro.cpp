@@ -25,8 +25,14 @@ std::size_t Pular(int kk) { return kPrefixo + kRotulos[static_cast<std::size_t>(
 
 void TextoAnimado::SalvaParametros(smp::Escritor& e) const {
   const std::array<std::string, 8> valores = {
-      Descricao,     FuncaoTr,      std::to_string(CasasDecimais), Unidade,
-      TextoFaixaMax, TextoFaixaMin, std::to_string(Tipo),          std::to_string(ItemVariavel),
+      Descricao.Completo(),
+      FuncaoTr.Completo(),
+      std::to_string(CasasDecimais),
+      Unidade,
+      TextoFaixaMax,
+      TextoFaixaMin,
+      std::to_string(Tipo),
+      std::to_string(ItemVariavel),
   };
   e.Linha("=====<<<TEXTO ANIMADO:" + std::to_string(Identidade()) + ">>>=====");
   for (int kk = 1; kk <= 8; ++kk) {

@@ -222,12 +222,6 @@ std::string LinhaSegura(std::string_view texto) {
   return linha;
 }
 
-std::string TextoBilingue(std::string_view linha, bool ingles) {
-  const std::size_t barra = linha.find('|');
-  if (barra == std::string_view::npos) return std::string(linha);
-  return std::string(ingles ? linha.substr(barra + 1) : linha.substr(0, barra));
-}
-
 std::string MensagemInteiroInvalido(std::string_view linha) {
   return "'" + TextoCitado(linha) + "' is not a valid integer value";
 }

@@ -24,9 +24,6 @@ std::vector<std::string> DivideLinhas(std::string_view conteudo);
 // line of the positional reader, so breaks become blanks.
 std::string LinhaSegura(std::string_view texto);
 
-// Bilingual text: "Português|English". Without a bar, the whole line.
-std::string TextoBilingue(std::string_view linha, bool ingles);
-
 // Flags: "TRUE"/"FALSE" (upper case) and "True"/"False" (mixed case). Any
 // line but the exact true text reads as false.
 inline const char* FlagMaiuscula(bool v) { return v ? "TRUE" : "FALSE"; }

@@ -87,8 +87,9 @@ void Bloco::Calcula() {
 
 bool Bloco::AtualizaParametros(bool MostraMensagens) {
   Memoria& m = simulacao_.memoria;
-  m.DefineDescricao(endereco_, Descricao);
-  Titulo = Descricao;
+  const std::string_view descricao = Descricao.Em(simulacao_.IdiomaIngles);
+  m.DefineDescricao(endereco_, descricao);
+  Titulo = descricao;
   char rotulo[16];
   std::snprintf(rotulo, sizeof rotulo, "M%d=", endereco_);
   RotuloSaida = std::string(rotulo);
@@ -109,6 +110,8 @@ bool Bloco::AtualizaParametros(bool MostraMensagens) {
   return v.Informa(simulacao_, MostraMensagens);
 }
 
-void Bloco::LeDescricao() { Descricao = simulacao_.memoria.DescricaoEndereco[endereco_]; }
+void Bloco::LeDescricao() {
+  Descricao.Edita(simulacao_.IdiomaIngles, simulacao_.memoria.DescricaoEndereco[endereco_]);
+}
 
 }  // namespace quiv

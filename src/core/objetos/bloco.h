@@ -5,6 +5,7 @@
 
 #include "core/nucleo/expressao.h"
 #include "core/nucleo/simulacao.h"
+#include "core/nucleo/texto_bilingue.h"
 
 // The simulation file's line reader and writer, for the object's record.
 namespace quiv::smp {
@@ -41,8 +42,8 @@ class Bloco : public ObjetoCiclo {
   int Endereco() const { return endereco_; }
 
   // Form fields, as typed.
-  std::string Tag;                     // TagText
-  std::string Descricao;               // DescricaoText
+  TextoBilingue Tag;                   // TagText (both languages; see TextoBilingue)
+  TextoBilingue Descricao;             // DescricaoText
   std::string Funcao;                  // FuncaoTr
   bool LimiteSuperiorAtivo = false;    // LimSupCheck, live
   std::string LimiteSuperior = "105";  // LimSupText
@@ -73,7 +74,8 @@ class Bloco : public ObjetoCiclo {
   void LeParametros(smp::Leitor& l);
 
   // Descricao := the output address's description (on activation and
-  // after a successful apply).
+  // after a successful apply); when that is the half shown of a
+  // two-language description, both languages stay.
   void LeDescricao();
 
   // The function as stored at the last apply, evaluated on the current cells.

@@ -22,8 +22,9 @@ void BotaoComando::Solta() {
 
 void BotaoComando::AtualizaTexto() {
   if (!Visivel) return;
-  const std::string& novo =
+  const TextoBilingue& texto =
       simulacao_.memoria.celula[Endereco()] != 0.0 ? TextoEstado1 : TextoEstado0;
+  const std::string_view novo = texto.Em(simulacao_.IdiomaIngles);
   if (TextoEstado != novo) TextoEstado = novo;
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/nucleo/simulacao.h"
+#include "core/nucleo/texto_bilingue.h"
 
 namespace quiv {
 
@@ -28,10 +29,11 @@ class BotaoComando {
   // picture that matches the cell shows.
   void DefineVisivel(bool visivel);
 
-  // Texts from the configuration dialog.
-  std::string Nome;          // Botao b _label
-  std::string TextoEstado0;  // "Texto para M97=0" …
-  std::string TextoEstado1;  // "Texto para M97=1" …
+  // Texts from the configuration dialog; each may hold both languages, the
+  // label shows the half of the interface language.
+  TextoBilingue Nome;          // Botao b _label
+  TextoBilingue TextoEstado0;  // "Texto para M97=0" …
+  TextoBilingue TextoEstado1;  // "Texto para M97=1" …
   // Controls, as the window shows them.
   bool Visivel = false;  // the name label
   bool FiguraSoltaVisivel = false;        // Botao b _norm

@@ -168,7 +168,9 @@ bool Controlador::AtualizaParametros(bool MostraMensagens) {
   Memoria& m = simulacao_.memoria;
   Verificacoes v("Controlador " + std::to_string(n_));
 
-  if (Tag.empty()) {
+  const bool ingles = simulacao_.IdiomaIngles;
+  const std::string tag(Tag.Em(ingles));
+  if (tag.empty()) {
     v.Falha(": TAG não informado");
   } else if (ItemPV < 0 || ItemPV >= Memoria::kEnderecos) {
     v.Falha(": Variável de processo (PV) não informada");
@@ -198,12 +200,12 @@ bool Controlador::AtualizaParametros(bool MostraMensagens) {
       EstruturaISA = ItemEstrutura == 1;
       EnderecoPV = ItemPV + 1;
       EnderecoSPR = ItemSPR + 1;
-      Caption = Tag;
-      DescricaoAplicada = Descricao;
+      Caption = tag;
+      DescricaoAplicada = Descricao.Em(ingles);
       LocalRemotoHabilitado = HabilitaSPR;
       if (!HabilitaSPR) ModoLocal = true;
-      m.DefineDescricao(EnderecoSaida(), " MV " + Tag);
-      m.DefineDescricao(EnderecoSP(), " SP " + Tag);
+      m.DefineDescricao(EnderecoSaida(), " MV " + tag);
+      m.DefineDescricao(EnderecoSP(), " SP " + tag);
       DecimaisLeitura = Decimais(std::fabs(EscalaFim - EscalaInicio));
       EscreveTextoSP();
     }
@@ -211,7 +213,7 @@ bool Controlador::AtualizaParametros(bool MostraMensagens) {
 
   const bool aplicado = v.Informa(simulacao_, MostraMensagens);
   // The trend's archive box and scale follow whatever the result.
-  Tendencia.ArquivoHabilitado = !Tag.empty();
+  Tendencia.ArquivoHabilitado = !tag.empty();
   Tendencia.Reescala();
   return aplicado;
 }

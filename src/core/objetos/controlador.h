@@ -8,6 +8,7 @@
 
 #include "core/nucleo/expressao.h"
 #include "core/nucleo/simulacao.h"
+#include "core/nucleo/texto_bilingue.h"
 #include "core/objetos/tendencia_controlador.h"
 
 // The simulation file's line reader and writer, for the object's record.
@@ -108,8 +109,11 @@ class Controlador : public ObjetoCiclo {
   const char* TextoAutoManual() const { return ModoAuto ? "A" : "M"; }    // Label2
 
   // Form fields, as typed. Item indices are 0-based; −1 means none selected.
-  std::string Tag;  // TagText
-  std::string Descricao;
+  // Tag and description may hold both languages ("Malha|Loop"); the
+  // caption, the faceplate and the address descriptions take the half of
+  // the interface language.
+  TextoBilingue Tag;  // TagText
+  TextoBilingue Descricao;
   int ItemPV = 0;                  // VariavelSelect: PV address − 1
   bool HabilitaSPR = false;        // CheckSPR: remote SP offered
   int ItemSPR = 0;                 // SPRSelect: remote SP address − 1

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "core/objetos/controlador.h"
 #include "core/nucleo/erro.h"
@@ -74,10 +75,11 @@ void EntradaDados::TeclaValor(char tecla) {
 
 void EntradaDados::AtualizaValor() { TextoValor = TextoLargura(Engenharia(Celula()), 2, 5); }
 
-void EntradaDados::DefineNome(std::string_view nome) {
-  Nome.assign(nome);
-  simulacao_.memoria.DefineDescricao(Endereco(), nome);
-  const int l = static_cast<int>(std::max<std::size_t>(ContaCaracteres(nome), 6));
+void EntradaDados::DefineNome(TextoBilingue nome) {
+  Nome = std::move(nome);
+  const std::string_view mostrado = Nome.Em(simulacao_.IdiomaIngles);
+  simulacao_.memoria.DefineDescricao(Endereco(), mostrado);
+  const int l = static_cast<int>(std::max<std::size_t>(ContaCaracteres(mostrado), 6));
   LarguraFundo = 7 * l + 75;
   LarguraSlider = 7 * l + 63;
   DeslocamentoTexto = 7 * l + 10;

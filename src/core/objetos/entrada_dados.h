@@ -5,6 +5,7 @@
 
 #include "core/nucleo/numero_texto.h"
 #include "core/nucleo/simulacao.h"
+#include "core/nucleo/texto_bilingue.h"
 
 namespace quiv {
 
@@ -56,9 +57,11 @@ class EntradaDados {
   // Layout refresh: the box shows the engineering value of the cell, 2
   // decimals, width ≥ 5.
   void AtualizaValor();
-  // Name from the configuration dialog (Ent n Label): label, the address's
-  // description (first 255 characters) and the widths that fit the name.
-  void DefineNome(std::string_view nome);
+  // Name from the configuration dialog (Ent n Label), which may hold both
+  // languages: the label, the address's description (first 255 characters)
+  // and the widths that fit the name follow the half of the interface
+  // language.
+  void DefineNome(TextoBilingue nome);
   // Ent n track: with slider the background is 60 high, without it 28.
   void DefineSlider(bool comSlider);
 
@@ -67,7 +70,7 @@ class EntradaDados {
   bool ComSlider = true;
   int Posicao = 0;         // TrackBar: slider position
   std::string TextoValor;  // TrackText: value box, engineering units
-  std::string Nome;        // TrackLabel
+  TextoBilingue Nome;      // TrackLabel shows its half of the interface language
   // Geometry in pixels. The value box's left edge is TrackBack's left plus
   // DeslocamentoTexto. Names of up to 6 characters use the sizes of a
   // 6-character name, so shortening a long name restores them.

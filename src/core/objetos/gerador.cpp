@@ -16,7 +16,7 @@ namespace {
 // A plain number field: the leading number of the text, no comma conversion,
 // no addresses; a text that is no number, or a number beyond the double range,
 // gives 0.
-double NumeroSimples(const std::string& texto) {
+double NumeroSimples(std::string_view texto) {
   const double v = ValorNumeroSemVerificar(texto);
   return std::isfinite(v) ? v : 0.0;
 }
@@ -138,7 +138,7 @@ void Gerador::Passo(int endereco, CanalGerador& canal, int tipo) {
       canal.TempoSeno += dt;
       if (canal.TempoSeno > 100000000) canal.TempoSeno = 0;
       Expressao& periodo = periodos_[endereco - kPrimeiro];
-      periodo.DefineTexto(canal.Desc);
+      periodo.DefineTexto(canal.Desc.Em(simulacao_.IdiomaIngles));
       canal.ParamDesc = periodo.Valor(memoria);
       const double p = canal.ParamDesc;
       double v = 0.0;
@@ -184,7 +184,8 @@ void Gerador::Aplica(int endereco, CanalGerador& canal) {
   const int tipo = TipoEfetivo(endereco);
   // For these types the edit holds a parameter; the description keeps the
   // type name MudaTipo wrote.
-  if (!Tem(tipo, {3, 5, 6})) memoria.DefineDescricao(endereco, canal.Desc);
+  const std::string_view desc = canal.Desc.Em(simulacao_.IdiomaIngles);
+  if (!Tem(tipo, {3, 5, 6})) memoria.DefineDescricao(endereco, desc);
 
   switch (tipo) {
     case 0: {
@@ -222,10 +223,10 @@ void Gerador::Aplica(int endereco, CanalGerador& canal) {
   canal.ValorRW = canal.Minimo;
   if (tipo == 5) {
     Expressao& periodo = periodos_[endereco - kPrimeiro];
-    periodo.DefineTexto(canal.Desc);
+    periodo.DefineTexto(desc);
     canal.ParamDesc = periodo.Valor(memoria);
   } else {
-    canal.ParamDesc = NumeroSimples(canal.Desc);
+    canal.ParamDesc = NumeroSimples(desc);
   }
 }
 

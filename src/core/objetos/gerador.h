@@ -8,6 +8,7 @@
 #include "core/nucleo/aleatorio.h"
 #include "core/nucleo/expressao.h"
 #include "core/nucleo/simulacao.h"
+#include "core/nucleo/texto_bilingue.h"
 
 // The simulation file's line reader and writer, for the object's record.
 namespace quiv::smp {
@@ -24,7 +25,7 @@ class CanalGerador {
   // Form fields of the row, as typed. Min and Max exist on channels
   // M81 … M90 only.
   int Tipo = 0;                    // M81Tipo
-  std::string Desc = "Descrição";  // M81Desc
+  TextoBilingue Desc = "Descrição";  // M81Desc; the half of the interface language is used
   std::string Min = "Min.";        // M81Min
   std::string Max = "Máx.";        // M81Max
   int ItemDigital = 0;             // M81ValorDig: 0/1 choice; item 1 means 1, anything else 0

@@ -246,9 +246,10 @@ bool Processo::AtualizaParametros(bool MostraMensagens) {
   v.Numero(ConstanteTempoAtuador, Ta, ": Constante de tempo inválido");
 
   if (v.Passou()) {
-    const std::string descricao = CortaTexto(Descricao);
+    const bool ingles = simulacao_.IdiomaIngles;
+    const std::string descricao = CortaTexto(Descricao.Em(ingles));
     simulacao_.memoria.DefineDescricao(identidade_, descricao);
-    Identificacao = Tag + " " + descricao;
+    Identificacao = std::string(Tag.Em(ingles)) + " " + descricao;
     RotuloSaida = "(M" + std::to_string(identidade_) + ")";
     RotuloPosicaoAtuador = "(M" + std::to_string(100 + n_) + ")";
     Caption = descricao;
@@ -261,6 +262,8 @@ void Processo::DefineValorInicial(std::string_view texto) {
   InicialPendente = true;
 }
 
-void Processo::CarregaDescricao() { Descricao = simulacao_.memoria.DescricaoEndereco[identidade_]; }
+void Processo::CarregaDescricao() {
+  Descricao.Edita(simulacao_.IdiomaIngles, simulacao_.memoria.DescricaoEndereco[identidade_]);
+}
 
 }  // namespace quiv

@@ -7,6 +7,7 @@
 
 #include "core/nucleo/expressao.h"
 #include "core/nucleo/simulacao.h"
+#include "core/nucleo/texto_bilingue.h"
 
 // The simulation file's line reader and writer, for the object's record.
 namespace quiv::smp {
@@ -109,6 +110,8 @@ class Processo : public ObjetoCiclo {
   // at the next apply.
   void DefineValorInicial(std::string_view texto);
   // The description the window shows: the output address's current one.
+  // When that is the half shown of a two-language description, both
+  // languages stay.
   void CarregaDescricao();
 
   // The value of a curve type at x (types outside 0 … 4 are linear).
@@ -118,8 +121,8 @@ class Processo : public ObjetoCiclo {
   static int PassosTempoMorto(double D, double dt);
 
   // ---- form fields, as typed ----
-  std::string Tag;          // TagText
-  std::string Descricao;    // DescricaoText
+  TextoBilingue Tag;        // TagText (both languages; see TextoBilingue)
+  TextoBilingue Descricao;  // DescricaoText
   int ItemEntrada = 0;      // EntradaSelect: address − 1; −1 none selected
   std::string Ganho = "1";  // GanhoText
   std::string TempoMorto = "0";

@@ -24,7 +24,7 @@ double Registrador::Celula(int item) const {
   return ItemValido(item) ? simulacao_.memoria.celula[static_cast<std::size_t>(item + 1)] : 0.0;
 }
 
-void Registrador::EscreveRotulo(std::string& leitura, Rotulo& cache, const std::string& texto,
+void Registrador::EscreveRotulo(std::string& leitura, Rotulo& cache, std::string_view texto,
                                 double valor, std::string_view sufixo) {
   if (cache.valido && valor == cache.valor && texto == cache.texto && sufixo == cache.sufixo)
     return;
@@ -56,20 +56,23 @@ void Registrador::Amostra() {
   const double p3 = r3;
 
   if (!simulacao_.ModoRapido) {
+    const bool ingles = simulacao_.IdiomaIngles;
     if (ativa1) {
-      EscreveRotulo(LeituraVariavel1, rotulo1_, NomeVariavel1, Engenharia(r1), sufixoUnidade_);
+      EscreveRotulo(LeituraVariavel1, rotulo1_, NomeVariavel1.Em(ingles), Engenharia(r1),
+                    sufixoUnidade_);
     } else {
       LeituraVariavel1.clear();
       rotulo1_.valido = false;
     }
     if (ativa2) {
-      EscreveRotulo(LeituraVariavel2, rotulo2_, NomeVariavel2, Engenharia(r2), sufixoUnidade_);
+      EscreveRotulo(LeituraVariavel2, rotulo2_, NomeVariavel2.Em(ingles), Engenharia(r2),
+                    sufixoUnidade_);
     } else {
       LeituraVariavel2.clear();
       rotulo2_.valido = false;
     }
     if (ativa3) {
-      EscreveRotulo(LeituraVariavel3, rotulo3_, NomeVariavel3, r3, "%");
+      EscreveRotulo(LeituraVariavel3, rotulo3_, NomeVariavel3.Em(ingles), r3, "%");
     } else {
       LeituraVariavel3.clear();
       rotulo3_.valido = false;
@@ -113,7 +116,8 @@ void Registrador::AplicaConfiguracao() {
 
   Grafico.Reescala(FaixaVariavel1());
   UnidadeEscala = Unidade;
-  Caption = Tag + " - " + Descricao;
+  const bool ingles = simulacao_.IdiomaIngles;
+  Caption = std::string(Tag.Em(ingles)) + " - " + std::string(Descricao.Em(ingles));
 }
 
 void Registrador::EscolheVariavel3(int item) {
@@ -121,8 +125,9 @@ void Registrador::EscolheVariavel3(int item) {
   // Items 0 … kMalhas − 1 are the outputs M(k) of controllers k = item + 1.
   if (item >= 0 && item < kMalhas) {
     const int k = item + 1;
-    if (NomeVariavel2 == "SP") ItemVariavel2 = EnderecoSPDaMalha(k) - 1;
-    if (NomeVariavel1 == "PV")
+    const bool ingles = simulacao_.IdiomaIngles;
+    if (NomeVariavel2.Em(ingles) == "SP") ItemVariavel2 = EnderecoSPDaMalha(k) - 1;
+    if (NomeVariavel1.Em(ingles) == "PV")
       if (const auto* c = dynamic_cast<const Controlador*>(simulacao_.controladores[k]))
         ItemVariavel1 = c->ItemPV;
   }
@@ -143,7 +148,9 @@ bool Registrador::MarcaPonto(int X, int Y) {
 }
 
 void Registrador::Arquiva(bool ligar, const std::filesystem::path& pasta) {
-  Grafico.Arquiva(ligar, pasta, Tag, NomeVariavel1, NomeVariavel2, NomeVariavel3, simulacao_);
+  const bool ingles = simulacao_.IdiomaIngles;
+  Grafico.Arquiva(ligar, pasta, Tag.Em(ingles), NomeVariavel1.Em(ingles), NomeVariavel2.Em(ingles),
+                  NomeVariavel3.Em(ingles), simulacao_);
 }
 
 void Registrador::AposLeitura() {

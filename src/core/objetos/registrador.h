@@ -8,6 +8,7 @@
 
 #include "core/objetos/tendencia.h"
 #include "core/nucleo/simulacao.h"
+#include "core/nucleo/texto_bilingue.h"
 
 // The simulation file's line reader and writer, for the object's record.
 namespace quiv::smp {
@@ -94,7 +95,8 @@ class Registrador : public ObjetoCiclo {
   void AposLeitura();
 
   int NumeroRegistrador() const { return 200 + n_; }
-  bool ArquivoHabilitado() const { return !Tag.empty(); }  // CheckBox1
+  // CheckBox1: a recorder archives under its tag, so it needs one.
+  bool ArquivoHabilitado() const { return !Tag.Em(simulacao_.IdiomaIngles).empty(); }
   // Whether pen 2 / pen 3 records a variable (its label is not empty and
   // its trace is drawn).
   bool Pen2Ativa() const { return ItemValido(ItemVariavel2); }
@@ -105,14 +107,16 @@ class Registrador : public ObjetoCiclo {
   static std::vector<std::string> ItensVariaveis(const Memoria& memoria, bool comNenhum);
 
   // Form fields, as typed. Item indices are 0-based; −1 means none chosen.
-  std::string Tag;                   // TagText
-  std::string Descricao;             // DescricaoText
+  // The texts may hold both languages; the window shows the half of the
+  // interface language.
+  TextoBilingue Tag;                 // TagText
+  TextoBilingue Descricao;           // DescricaoText
   int ItemVariavel1 = -1;            // Variavel1Select
   int ItemVariavel2 = -1;            // Variavel2Select
   int ItemVariavel3 = -1;            // Variavel3Select
-  std::string NomeVariavel1 = "PV";  // Edit1
-  std::string NomeVariavel2 = "SP";  // Edit2
-  std::string NomeVariavel3 = "MV";  // Edit3
+  TextoBilingue NomeVariavel1 = "PV";  // Edit1
+  TextoBilingue NomeVariavel2 = "SP";  // Edit2
+  TextoBilingue NomeVariavel3 = "MV";  // Edit3
 
   // Applied from variable 1's descriptor.
   double FaixaSup = 100.0;
@@ -145,7 +149,7 @@ class Registrador : public ObjetoCiclo {
   Tendencia::Faixa FaixaVariavel1() const { return {FaixaInf, FaixaSup}; }
   double Engenharia(double r) const { return FaixaInf + (FaixaSup - FaixaInf) * r / 100.0; }
   // texto + ": " + valor (2 decimals, width 4) + sufixo.
-  void EscreveRotulo(std::string& leitura, Rotulo& cache, const std::string& texto, double valor,
+  void EscreveRotulo(std::string& leitura, Rotulo& cache, std::string_view texto, double valor,
                      std::string_view sufixo);
 
   std::string sufixoUnidade_;  // " " + Unidade, for the pen 1 and 2 labels

@@ -89,7 +89,8 @@ void TendenciaControlador::FechaJanela() {
 }
 
 void TendenciaControlador::Arquiva(bool ligar, const std::filesystem::path& pasta) {
-  Grafico.Arquiva(ligar, pasta, controlador_.Tag, "PV", "SP", "MV", simulacao_);
+  Grafico.Arquiva(ligar, pasta, controlador_.Tag.Em(simulacao_.IdiomaIngles), "PV", "SP", "MV",
+                  simulacao_);
 }
 
 }  // namespace quiv

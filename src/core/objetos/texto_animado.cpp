@@ -103,13 +103,13 @@ void TextoAnimado::Atualiza() {
   const int item = Variavel();
 
   if (Tipo == 2) {
-    funcao_.DefineTexto(FuncaoTr);
+    funcao_.DefineTexto(FuncaoTr.Em(simulacao_.IdiomaIngles));
     const double e = funcao_.Valor(m);
     EscreveNumero(FaixaMin + (FaixaMax - FaixaMin) * e / 100.0);
     return;
   }
   if (Tipo == 1 && item >= 1 && item <= 100) {
-    const std::string_view funcao = FuncaoTr;
+    const std::string_view funcao = FuncaoTr.Em(simulacao_.IdiomaIngles);
     const std::size_t barra = funcao.find('/');
     if (m.celula[item] == 0.0) {
       TextoExibido.assign(barra == std::string_view::npos ? std::string_view()
@@ -161,14 +161,14 @@ bool TextoAnimado::AtualizaParametros(bool /*MostraMensagens*/) {
   if (Tipo == 2) {
     AlarmeBaixo = -kAlarmeEquacao;
     AlarmeAlto = kAlarmeEquacao;
-    funcao_.DefineTexto(FuncaoTr);
+    funcao_.DefineTexto(FuncaoTr.Em(simulacao_.IdiomaIngles));
     expressaoValida = funcao_.Avalia(simulacao_.memoria).ErroEquacao.empty();
   }
 
   const bool faixaValida = maximo && minimo && *maximo >= *minimo;
   const bool variavelValida = Tipo == 2 || item != 0;
   const bool valido = faixaValida && variavelValida && expressaoValida;
-  if (valido) Titulo = Descricao;
+  if (valido) Titulo = Descricao.Em(simulacao_.IdiomaIngles);
   return valido;
 }
 

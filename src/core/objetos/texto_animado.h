@@ -6,6 +6,7 @@
 
 #include "core/nucleo/expressao.h"
 #include "core/nucleo/simulacao.h"
+#include "core/nucleo/texto_bilingue.h"
 
 // The simulation file's line reader and writer, for the object's record.
 namespace quiv::smp {
@@ -109,8 +110,10 @@ class TextoAnimado : public ObjetoCiclo {
   // Form fields, as typed. ItemVariavel is the 0-based item index; −1: none.
   int Tipo = 0;  // 0 "Escalar", 1 "Binário", 2 "Equação"
   int ItemVariavel = -1;  // ComboBox1
-  std::string FuncaoTr = "<Msg se ON>/<Msg se OFF>";
-  std::string Descricao;  // DescricaoText
+  // Both may hold both languages; the half of the interface language is
+  // shown and evaluated.
+  TextoBilingue FuncaoTr = "<Msg se ON>/<Msg se OFF>";
+  TextoBilingue Descricao;  // DescricaoText
   std::string Unidade;
   int CasasDecimais = 2;                // 0 … 5; other values are clamped when shown
   std::string TextoFaixaMax = "100";    // Edit1: range max

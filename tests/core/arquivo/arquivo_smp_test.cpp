@@ -66,6 +66,7 @@ void MontaPlanta(Documento& d) {
 
   d.posicoes.De(TipoObjeto::Controlador, 3) = {"TIC-01", 40, 60, true};
   d.posicoes.De(TipoObjeto::Processo, 1) = {"TQ-1", 200, 90, true};
+  d.posicoes.De(TipoObjeto::Registrador, 4).Legenda = "TR";
   d.posicoes.De(TipoObjeto::Bloco, 2) = {"FY", 300, 10, false};
   d.posicoes.De(TipoObjeto::Texto, 5) = {"", 77, 88, true};
 
@@ -87,7 +88,7 @@ std::vector<std::string> Linhas(const Documento& d) {
 }
 
 void Le(Documento& d, std::vector<std::string> linhas, std::string_view nome = "planta") {
-  smp::Leitor l(std::move(linhas), d.simulacao.IdiomaIngles);
+  smp::Leitor l(std::move(linhas));
   LeSimulacao(d, l, nome);
 }
 
@@ -153,9 +154,9 @@ TEST_F(ArquivoSmpTest, BlocosNaOrdemFixa) {
   EXPECT_EQ(l[textos + 5], "True");
   const std::size_t pos = IndiceDe(l, "=====<<<COORDENADAS>>>=====");
   EXPECT_EQ(pos, textos + 1 + 20 + 9);
-  // Controller (caption, top, left, shown), process, block, text.
+  // Controller (caption, top, left, shown), process, recorder, block, text.
   const std::vector<std::string> grupos{"TIC-01", "40",    "60", "True", "TQ-1",  "90", "200",
-                                        "True",   "",      "0",  "0",    "False", "FY", "10",
+                                        "True",   "TR",    "0",  "0",    "False", "FY", "10",
                                         "300",    "False", "77", "88",   "True"};
   for (std::size_t i = 0; i < grupos.size(); ++i) EXPECT_EQ(l[pos + 1 + i], grupos[i]) << i;
   const std::size_t vago = pos + 1 + grupos.size() + RegistradorXY::kLinhasRegistro + 1;
@@ -220,19 +221,22 @@ TEST_F(ArquivoSmpTest, TituloBilingueEVazio) {
   struct Caso {
     std::string linha;
     bool ingles;
-    std::string titulo;
+    std::string titulo;    // the caption shown
+    std::string guardado;  // what the document keeps, and saves
   };
-  const std::vector<Caso> casos{{"Caldeira|Boiler", false, "Caldeira"},
-                                {"Caldeira|Boiler", true, "Boiler"},
-                                {"Só um", true, "Só um"},
-                                {"", false, "planta"}};
+  const std::vector<Caso> casos{{"Caldeira|Boiler", false, "Caldeira", "Caldeira|Boiler"},
+                                {"Caldeira|Boiler", true, "Boiler", "Caldeira|Boiler"},
+                                {"Só um", true, "Só um", "Só um"},
+                                {"", false, "planta", "planta"}};
   for (const Caso& c : casos) {
     std::vector<std::string> l = Linhas(origem);
     l[0] = c.linha;
     Documento d;
     d.simulacao.IdiomaIngles = c.ingles;
     Le(d, l);
-    EXPECT_EQ(d.Titulo, c.titulo) << c.linha;
+    EXPECT_EQ(d.Titulo.Em(c.ingles), c.titulo) << c.linha;
+    EXPECT_EQ(d.Titulo, c.guardado) << c.linha;
+    EXPECT_EQ(Linhas(d)[0], c.guardado) << c.linha;
   }
 }
 
@@ -352,16 +356,130 @@ TEST_F(ArquivoSmpTest, ArquivoTruncadoNaoQuebra) {
   EXPECT_EQ(d.comentarios.Portugues, std::vector<std::string>{"Primeira linha"});
 }
 
-TEST_F(ArquivoSmpTest, ComentariosSoNoIdiomaDaGravacao) {
-  origem.simulacao.IdiomaIngles = true;
+TEST_F(ArquivoSmpTest, ComentariosDosDoisIdiomasEmQualquerIdioma) {
   origem.comentarios.Ingles = {"English line"};
-  const std::vector<std::string> l = Linhas(origem);
-  const std::size_t inicio = IndiceDe(l, "<INICIO_COMENTARIOS>");
-  EXPECT_EQ(l[inicio + 1], "<FIM_COMENTARIOS>");
-  EXPECT_EQ(l[inicio + 3], "English line");
+  for (const bool ingles : {false, true}) {
+    origem.simulacao.IdiomaIngles = ingles;
+    const std::vector<std::string> l = Linhas(origem);
+    const std::size_t inicio = IndiceDe(l, "<INICIO_COMENTARIOS>");
+    EXPECT_EQ(l[inicio + 1], "Primeira linha") << ingles;
+    EXPECT_EQ(l[inicio + 4], "<FIM_COMENTARIOS>") << ingles;
+    EXPECT_EQ(l[inicio + 6], "English line") << ingles;
+    Documento pt;
+    Le(pt, l);
+    EXPECT_EQ(pt.comentarios.Portugues, origem.comentarios.Portugues);
+    EXPECT_EQ(pt.comentarios.Ingles, origem.comentarios.Ingles);
+  }
+  // A file with English comments only shows none in Portuguese.
+  origem.comentarios.Portugues.clear();
   Documento pt;
-  Le(pt, l);
-  EXPECT_TRUE(pt.comentarios.Portugues.empty());
+  Le(pt, Linhas(origem));
+  EXPECT_TRUE(pt.comentarios.Linhas(false).empty());
+  EXPECT_EQ(pt.comentarios.Linhas(true), origem.comentarios.Ingles);
+}
+
+// Every text the file holds as "Português|English", and both comment blocks,
+// come back byte for byte after Open and Save in either language; what is
+// shown and used is the half of the language in force.
+TEST_F(ArquivoSmpTest, TextosBilinguesSobrevivemAAbrirESalvar) {
+  origem.Titulo = "Caldeira|Boiler";
+  Controlador& c = *origem.ControladorDe(3);
+  c.Tag = "TIC-01|TC-01";
+  c.Descricao = "Temperatura|Temperature";
+  Processo& p = *origem.ProcessoDe(1);
+  p.Tag = "TQ-1|TK-1";
+  p.Descricao = "Tanque|Tank";
+  Bloco& b = *origem.BlocoDe(2);
+  b.Tag = "FY|FX";
+  b.Descricao = "Seletor|Selector";
+  Registrador& r = *origem.RegistradorDe(4);
+  r.Tag = "TR|TRC";
+  r.Descricao = "Tendência|Trend";
+  r.NomeVariavel1 = "Vazão|Flow";
+  TextoAnimado& t = *origem.TextoDe(5);
+  t.Descricao = "Nível|Level";
+  t.FuncaoTr = "Ligado/Desligado|On/Off";
+  origem.gerador().Canal(91).Desc = "Carga|Load";
+  origem.painel.Entrada(1).DefineNome("Vazão|Flow");
+  origem.painel.Botao(2).Nome = "Partida|Start";
+  origem.painel.Botao(2).TextoEstado0 = "Parado|Stopped";
+  origem.painel.Botao(2).TextoEstado1 = "Ligado|Running";
+  origem.posicoes.De(TipoObjeto::Controlador, 3).Legenda = c.Tag;
+  origem.posicoes.De(TipoObjeto::Processo, 1).Legenda = p.Tag;
+  origem.posicoes.De(TipoObjeto::Bloco, 2).Legenda = b.Tag;
+  origem.posicoes.De(TipoObjeto::Registrador, 4) = {r.Tag, 5, 6, true};
+  origem.comentarios.Ingles = {"First line", "", "Last line"};
+  const fs::path arquivo = pasta / "bilingue.smp";
+  SalvaSimulacao(origem, arquivo);
+  const std::string gravado = LeArquivo(arquivo);
+  for (const char* texto : {"Caldeira|Boiler\r\n", "Tag:TIC-01|TC-01\r\n", "Desc:Tanque|Tank\r\n",
+                            "Last line\r\n<END_COMMENTS>"})
+    ASSERT_NE(gravado.find(texto), std::string::npos) << texto;
+
+  for (const bool ingles : {false, true}) {
+    SCOPED_TRACE(ingles);
+    Documento lido;
+    lido.simulacao.IdiomaIngles = ingles;
+    std::vector<std::string> mensagens;
+    lido.simulacao.Mensagem = [&](std::string_view m) { mensagens.emplace_back(m); };
+    ASSERT_TRUE(LeSimulacao(lido, arquivo));
+    EXPECT_TRUE(mensagens.empty()) << ::testing::PrintToString(mensagens);
+    const fs::path copia = pasta / "copia.smp";
+    SalvaSimulacao(lido, copia);
+    EXPECT_EQ(LeArquivo(copia), gravado);
+
+    // Shown and used: the half of the language in force.
+    const Memoria& m = lido.simulacao.memoria;
+    auto em = [ingles](const char* pt, const char* en) { return ingles ? en : pt; };
+    EXPECT_EQ(lido.Titulo.Em(ingles), em("Caldeira", "Boiler"));
+    EXPECT_EQ(lido.ControladorDe(3)->Caption, em("TIC-01", "TC-01"));
+    EXPECT_EQ(lido.ControladorDe(3)->DescricaoAplicada, em("Temperatura", "Temperature"));
+    EXPECT_EQ(m.DescricaoEndereco[3], em(" MV TIC-01", " MV TC-01"));
+    EXPECT_EQ(m.DescricaoEndereco[21], em("Tanque", "Tank"));
+    EXPECT_EQ(lido.ProcessoDe(1)->Identificacao, em("TQ-1 Tanque", "TK-1 Tank"));
+    EXPECT_EQ(m.DescricaoEndereco[42], em("Seletor", "Selector"));
+    EXPECT_EQ(lido.RegistradorDe(4)->Caption, em("TR - Tendência", "TRC - Trend"));
+    EXPECT_EQ(lido.TextoDe(5)->Titulo, em("Nível", "Level"));
+    EXPECT_EQ(m.DescricaoEndereco[91], em("Carga", "Load"));
+    EXPECT_EQ(m.DescricaoEndereco[15], em("Vazão", "Flow"));
+    EXPECT_EQ(lido.posicoes.De(TipoObjeto::Registrador, 4).Legenda.Em(ingles), em("TR", "TRC"));
+    EXPECT_EQ(lido.comentarios.Linhas(ingles),
+              ingles ? origem.comentarios.Ingles : origem.comentarios.Portugues);
+  }
+}
+
+// At the end of a load the main window's refresh gives every included
+// controller, process, block and recorder button its tag as caption, so a
+// file whose captions differ from the tags is saved with the tags.
+TEST_F(ArquivoSmpTest, AoCarregarAsLegendasSaoAsTags) {
+  origem.posicoes.De(TipoObjeto::Controlador, 3).Legenda = "Antiga";
+  origem.posicoes.De(TipoObjeto::Processo, 1).Legenda = "";
+  origem.posicoes.De(TipoObjeto::Bloco, 2).Legenda = "Botão|Button";
+  origem.posicoes.De(TipoObjeto::Registrador, 4) = {"Reg", 5, 6, true};
+  const std::vector<std::string> arquivo = Linhas(origem);
+  const std::size_t pos = IndiceDe(arquivo, "=====<<<COORDENADAS>>>=====");
+  // Groups of controller 3, process 1, recorder 4, block 2, then text 5.
+  const std::vector<std::string> legendas{"Antiga", "", "Reg", "Botão|Button"};
+  const std::vector<std::string> tags{"TIC-01", "TQ-1", "TR", "FY"};
+  std::vector<std::string> esperado = arquivo;
+  for (std::size_t i = 0; i < tags.size(); ++i) {
+    ASSERT_EQ(arquivo[pos + 1 + 4 * i], legendas[i]);
+    esperado[pos + 1 + 4 * i] = tags[i];
+  }
+
+  Documento d;
+  Le(d, arquivo);
+  // Only the captions change; the text's group (top, left, shown) has none.
+  EXPECT_EQ(Linhas(d), esperado);
+  EXPECT_EQ(esperado[pos + 1 + 4 * tags.size()], "77");
+
+  // The refresh covers every included object, also one the document held
+  // before and the file leaves out (loading never removes objects).
+  Documento antes;
+  antes.NovoControlador(1).Tag = "FIC|FC";
+  Le(antes, arquivo);
+  EXPECT_EQ(antes.posicoes.De(TipoObjeto::Controlador, 1).Legenda, "FIC|FC");
+  EXPECT_EQ(antes.posicoes.De(TipoObjeto::Controlador, 3).Legenda, "TIC-01");
 }
 
 TEST_F(ArquivoSmpTest, ArquivoInexistenteNaoMudaNada) {

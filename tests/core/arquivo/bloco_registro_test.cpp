@@ -89,17 +89,26 @@ TEST_F(RegistroBlocoTest, ReadingTakesPositionNotNumbersAndAppliesNothing) {
   EXPECT_EQ(b.ValorFuncao(), 7.0);
 }
 
-TEST_F(RegistroBlocoTest, BilingualTextsFollowTheReadingLanguage) {
+TEST_F(RegistroBlocoTest, BilingualTextsKeepBothLanguagesAndApplyTheOneInForce) {
   b.Tag = "Seletor|Selector";
   b.Descricao = "Vazão|Flow|x";
   b.Funcao = "M21|M22";  // plain text: taken whole
+  smp::Leitor l(Linhas(b));
+  Bloco lido{s, 1};
+  lido.LeParametros(l);
+  EXPECT_EQ(lido.Tag, "Seletor|Selector");
+  EXPECT_EQ(lido.Descricao, "Vazão|Flow|x");
+  EXPECT_EQ(lido.Funcao, "M21|M22");
+  EXPECT_EQ(Linhas(lido), Linhas(b));
   for (const bool ingles : {false, true}) {
-    smp::Leitor l(Linhas(b), ingles);
-    Bloco lido{s, 1};
-    lido.LeParametros(l);
-    EXPECT_EQ(lido.Tag, ingles ? "Selector" : "Seletor");
-    EXPECT_EQ(lido.Descricao, ingles ? "Flow|x" : "Vazão");
-    EXPECT_EQ(lido.Funcao, "M21|M22");
+    SCOPED_TRACE(ingles);
+    s.IdiomaIngles = ingles;
+    lido.AtualizaParametros(false);
+    // Split at the first bar: the English half keeps the rest.
+    EXPECT_EQ(s.memoria.DescricaoEndereco[41], ingles ? "Flow|x" : "Vazão");
+    EXPECT_EQ(lido.Titulo, ingles ? "Flow|x" : "Vazão");
+    lido.LeDescricao();
+    EXPECT_EQ(lido.Descricao, "Vazão|Flow|x");
   }
 }
 

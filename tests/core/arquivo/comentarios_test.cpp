@@ -21,51 +21,53 @@ class ComentariosTest : public ::testing::Test {
     c.Portugues = {"Caldeira com três elementos", "", "Ajuste o PID"};
     c.Ingles = {"Three-element boiler", "Tune the PID"};
   }
-  Linhas Escreve(bool ingles) const {
+  Linhas Escreve() const {
     smp::Escritor e;
-    c.SalvaParametros(e, ingles);
+    c.SalvaParametros(e);
     return e.Linhas();
   }
   Comentarios c;
 };
 
-TEST_F(ComentariosTest, WritesOnlyTheLinesOfTheLanguageInForce) {
-  EXPECT_EQ(Escreve(false),
-            (Linhas{"TRUE", "<INICIO_COMENTARIOS>", "Caldeira com três elementos", "",
-                    "Ajuste o PID", "<FIM_COMENTARIOS>", "<BEGIN_COMMENTS>",
-                    "<END_COMMENTS>"}));
-  EXPECT_EQ(Escreve(true),
-            (Linhas{"TRUE", "<INICIO_COMENTARIOS>", "<FIM_COMENTARIOS>", "<BEGIN_COMMENTS>",
-                    "Three-element boiler", "Tune the PID", "<END_COMMENTS>"}));
+// Both languages are written, whichever is in force: a file opened and saved
+// in one language keeps the other's comments.
+TEST_F(ComentariosTest, WritesTheLinesOfBothLanguages) {
+  EXPECT_EQ(Escreve(), (Linhas{"TRUE", "<INICIO_COMENTARIOS>", "Caldeira com três elementos", "",
+                               "Ajuste o PID", "<FIM_COMENTARIOS>", "<BEGIN_COMMENTS>",
+                               "Three-element boiler", "Tune the PID", "<END_COMMENTS>"}));
   c.Exibir = false;
   c.Portugues.clear();
-  EXPECT_EQ(Escreve(false), (Linhas{"FALSE", "<INICIO_COMENTARIOS>", "<FIM_COMENTARIOS>",
-                                    "<BEGIN_COMMENTS>", "<END_COMMENTS>"}));
+  EXPECT_EQ(Escreve(),
+            (Linhas{"FALSE", "<INICIO_COMENTARIOS>", "<FIM_COMENTARIOS>", "<BEGIN_COMMENTS>",
+                    "Three-element boiler", "Tune the PID", "<END_COMMENTS>"}));
+  c.Ingles.clear();
+  EXPECT_EQ(Escreve(), (Linhas{"FALSE", "<INICIO_COMENTARIOS>", "<FIM_COMENTARIOS>",
+                               "<BEGIN_COMMENTS>", "<END_COMMENTS>"}));
 }
 
-TEST_F(ComentariosTest, RoundTripInEachLanguage) {
-  for (bool ingles : {false, true}) {
-    const Linhas escritas = Escreve(ingles);
-    Comentarios lido;
-    lido.Portugues = {"velho"};
-    lido.Ingles = {"old"};
-    smp::Leitor l(escritas, ingles);
-    lido.LeParametros(l);
-    EXPECT_TRUE(l.Fim());
-    EXPECT_TRUE(lido.Exibir);
-    EXPECT_EQ(lido.Linhas(ingles), c.Linhas(ingles)) << ingles;
-    EXPECT_TRUE(lido.Linhas(!ingles).empty()) << ingles;
-    smp::Escritor e2;
-    lido.SalvaParametros(e2, ingles);
-    EXPECT_EQ(e2.Linhas(), escritas);
-  }
+TEST_F(ComentariosTest, RoundTripKeepsBothLanguages) {
+  const Linhas escritas = Escreve();
+  Comentarios lido;
+  lido.Portugues = {"velho"};
+  lido.Ingles = {"old"};
+  smp::Leitor l(escritas);
+  lido.LeParametros(l);
+  EXPECT_TRUE(l.Fim());
+  EXPECT_TRUE(lido.Exibir);
+  EXPECT_EQ(lido.Linhas(false), c.Linhas(false));
+  EXPECT_EQ(lido.Linhas(true), c.Linhas(true));
+  smp::Escritor e2;
+  lido.SalvaParametros(e2);
+  EXPECT_EQ(e2.Linhas(), escritas);
 }
 
-TEST_F(ComentariosTest, FileSavedInEnglishShowsNoCommentsInPortuguese) {
-  smp::Leitor l(Escreve(true), false);
+TEST_F(ComentariosTest, AFileWithEnglishCommentsOnlyHasNoneInPortuguese) {
+  c.Portugues.clear();
+  smp::Leitor l(Escreve());
   Comentarios lido;
   lido.LeParametros(l);
   EXPECT_TRUE(lido.Linhas(false).empty());
+  EXPECT_EQ(lido.Linhas(true), c.Linhas(true));
 }
 
 TEST(ComentariosLeituraTest, FlagIsTrueOnlyForExactTRUE) {
@@ -119,7 +121,7 @@ TEST(ComentariosEscritaTest, ALineEqualToTheClosingMarkerSurvivesTheRoundTrip) {
   Comentarios c;
   c.Portugues = {"antes", "<FIM_COMENTARIOS>", "depois"};
   smp::Escritor e;
-  c.SalvaParametros(e, false);
+  c.SalvaParametros(e);
   smp::Leitor l(e.Linhas());
   Comentarios lido;
   lido.LeParametros(l);
@@ -131,7 +133,7 @@ TEST(ComentariosEscritaTest, ALineBreakInsideALineBecomesABlank) {
   Comentarios c;
   c.Ingles = {"one\ntwo"};
   smp::Escritor e;
-  c.SalvaParametros(e, true);
+  c.SalvaParametros(e);
   EXPECT_EQ(e.Linhas()[4], "one two");
 }
 

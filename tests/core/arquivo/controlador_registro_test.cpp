@@ -147,17 +147,46 @@ TEST_F(RegistroControladorTest, LoadedManualControllerOffersToSendItsOutput) {
   EXPECT_TRUE(lido.EnviarHabilitado);
 }
 
-TEST_F(RegistroControladorTest, BilingualTextsFollowTheReadingLanguage) {
+// Tag and description keep both languages through a read and a write; the
+// apply shows and describes with the half of the language in force.
+TEST_F(RegistroControladorTest, BilingualTextsKeepBothLanguagesAndApplyTheOneInForce) {
   c.Tag = "Nível|Level";
   c.Descricao = "Só português";
   c.EquacaoFF = "a|b";  // a plain text keeps its bar
+  c.TextoKp = "2";
+  smp::Leitor l(Escreve(c));
+  lido.LeParametros(l);
+  EXPECT_EQ(lido.Tag, "Nível|Level");
+  EXPECT_EQ(lido.Descricao, "Só português");
+  EXPECT_EQ(lido.EquacaoFF, "a|b");
+  EXPECT_EQ(Escreve(lido), Escreve(c));
   for (const bool ingles : {false, true}) {
-    smp::Leitor l(Escreve(c), ingles);
-    lido.LeParametros(l);
-    EXPECT_EQ(lido.Tag, ingles ? "Level" : "Nível");
-    EXPECT_EQ(lido.Descricao, "Só português");
-    EXPECT_EQ(lido.EquacaoFF, "a|b");
+    SCOPED_TRACE(ingles);
+    s.IdiomaIngles = ingles;
+    ASSERT_TRUE(lido.AtualizaParametros(false));
+    EXPECT_EQ(lido.Caption, ingles ? "Level" : "Nível");
+    EXPECT_EQ(lido.DescricaoAplicada, "Só português");
+    EXPECT_EQ(s.memoria.DescricaoEndereco[3], ingles ? " MV Level" : " MV Nível");
+    EXPECT_EQ(s.memoria.DescricaoEndereco[EnderecoSPDaMalha(3)],
+              ingles ? " SP Level" : " SP Nível");
   }
+  EXPECT_EQ(lido.Tag, "Nível|Level");
+}
+
+// A tag with an empty half is no tag in that language.
+TEST_F(RegistroControladorTest, TagWithAnEmptyHalfFailsInThatLanguage) {
+  c.Tag = "|Level";
+  c.TextoKp = "2";
+  smp::Leitor l(Escreve(c));
+  lido.LeParametros(l);
+  s.IdiomaIngles = true;
+  EXPECT_TRUE(lido.AtualizaParametros(false));
+  s.IdiomaIngles = false;
+  std::vector<std::string> mensagens;
+  s.Mensagem = [&](std::string_view t) { mensagens.emplace_back(t); };
+  EXPECT_FALSE(lido.AtualizaParametros(true));
+  EXPECT_EQ(mensagens, std::vector<std::string>{"Controlador 3: TAG não informado"});
+  EXPECT_FALSE(lido.Tendencia.ArquivoHabilitado);
 }
 
 TEST_F(RegistroControladorTest, ValuesStartAtAFixedCharacterWhateverThePrefixSays) {

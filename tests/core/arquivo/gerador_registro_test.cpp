@@ -192,16 +192,20 @@ TEST_F(RegistroGeradorTest, FilteredValueOnlyForMediumRandomOnRangedChannels) {
   }
 }
 
-TEST_F(RegistroGeradorTest, DescriptionIsReadInTheInterfaceLanguage) {
+TEST_F(RegistroGeradorTest, DescriptionKeepsBothLanguagesAndDescribesInTheOneInForce) {
   g.Canal(96).Desc = "Válvula|Valve";
   g.Canal(81).Desc = "Nível";
   for (const bool ingles : {false, true}) {
+    SCOPED_TRACE(ingles);
     Simulacao s2;
+    s2.IdiomaIngles = ingles;
     Gerador g2{s2};
-    smp::Leitor l(Escreve(g), ingles);
-    g2.LeParametros(l);
-    EXPECT_EQ(g2.Canal(96).Desc, ingles ? "Valve" : "Válvula");
+    smp::Leitor l(Escreve(g));
+    g2.LeParametros(l);  // applies itself
+    EXPECT_EQ(g2.Canal(96).Desc, "Válvula|Valve");
     EXPECT_EQ(g2.Canal(81).Desc, "Nível");
+    EXPECT_EQ(s2.memoria.DescricaoEndereco[96], ingles ? "Valve" : "Válvula");
+    EXPECT_EQ(Escreve(g2), Escreve(g));
   }
 }
 

@@ -13,9 +13,11 @@ TEST(LinhasSmpTest, WrittenFileReadsBackLineByLine) {
   const std::string bytes = e.Conteudo();
   EXPECT_EQ(bytes, "T\xEDtulo\r\n{C01/01} Tag:N\xEDvel|Level\r\n{P21/12} Entrada:multi linha\r\n");
 
-  Leitor l = Leitor::DeConteudo(bytes, true);
+  Leitor l = Leitor::DeConteudo(bytes);
   EXPECT_EQ(l.Linha(), "Título");
-  EXPECT_EQ(l.ValorBilingue(9 + 4), "Level");
+  const TextoBilingue tag = l.ValorBilingue(9 + 4);
+  EXPECT_EQ(tag, "Nível|Level");  // both languages kept
+  EXPECT_EQ(tag.Em(true), "Level");
   EXPECT_EQ(l.Valor(9 + 8), "multi linha");
   EXPECT_TRUE(l.Fim());
   EXPECT_EQ(l.Linha(), "");  // past the end: empty lines, never an error

@@ -180,24 +180,38 @@ TEST_F(RegistroPainelTest, RoundTripThroughFileBytes) {
   EXPECT_TRUE(s2.LinearizadorAtivo);
 }
 
-TEST_F(RegistroPainelTest, BilingualTextsTakeTheReadingLanguagesPart) {
+TEST_F(RegistroPainelTest, BilingualTextsKeepBothLanguagesAndShowTheOneInForce) {
   p.Botao(1).TextoEstado0 = "Desligado|Off";
   p.Botao(1).TextoEstado1 = "Ligado|On";
-  p.Entrada(1).DefineNome("Nível|Level");
+  p.Entrada(1).DefineNome("Nível de água|Level");
   lin.TextoEntrada = "a|b";
   for (bool ingles : {false, true}) {
     SCOPED_TRACE(ingles);
-    smp::Leitor l(Escreve(p, lin), ingles);
+    smp::Leitor l(Escreve(p, lin));
     Simulacao s2;
+    s2.IdiomaIngles = ingles;
     Painel p2{s2};
     Linearizador lin2{s2};
     Le(p2, lin2, l);
-    EXPECT_EQ(p2.Botao(1).TextoEstado0, ingles ? "Off" : "Desligado");
-    EXPECT_EQ(p2.Botao(1).TextoEstado1, ingles ? "On" : "Ligado");
+    EXPECT_EQ(p2.Botao(1).TextoEstado0, "Desligado|Off");
+    EXPECT_EQ(p2.Botao(1).TextoEstado1, "Ligado|On");
     EXPECT_EQ(p2.Botao(1).Nome, "Bomba");
-    EXPECT_EQ(p2.Entrada(1).Nome, ingles ? "Level" : "Nível");
-    EXPECT_EQ(s2.memoria.DescricaoEndereco[15], ingles ? "Level" : "Nível");
+    EXPECT_EQ(p2.Entrada(1).Nome, "Nível de água|Level");
     EXPECT_EQ(lin2.TextoEntrada, "a|b");  // the linearizer's texts are plain
+    EXPECT_EQ(Escreve(p2, lin2), Escreve(p, lin));
+
+    // What is shown: the address description, the label's widths (13 or 6
+    // characters) and the button's state text.
+    EXPECT_EQ(s2.memoria.DescricaoEndereco[15], ingles ? "Level" : "Nível de água");
+    EXPECT_EQ(p2.Entrada(1).LarguraFundo, ingles ? 117 : 7 * 13 + 75);
+    BotaoComando& b = p2.Botao(1);
+    b.DefineVisivel(true);
+    s2.memoria.celula[b.Endereco()] = 0.0;
+    b.AtualizaTexto();
+    EXPECT_EQ(b.TextoEstado, ingles ? "Off" : "Desligado");
+    s2.memoria.celula[b.Endereco()] = 1.0;
+    b.AtualizaTexto();
+    EXPECT_EQ(b.TextoEstado, ingles ? "On" : "Ligado");
   }
 }
 

@@ -134,16 +134,33 @@ TEST_F(RegistroProcessoTest, RoundTripRestoresFieldsAndRoundedState) {
   EXPECT_EQ(lido->TextoTempoMorto(), "0");
 }
 
-TEST_F(RegistroProcessoTest, BilingualTextsFollowTheReadingLanguage) {
+TEST_F(RegistroProcessoTest, BilingualTextsKeepBothLanguagesAndApplyTheOneInForce) {
   p->Tag = "Nível|Level";
+  p->Descricao = "Válvula|Valve";
   p->Ganho = "M15|2";  // a plain text keeps its bar
+  smp::Leitor l(Escreve(*p));
+  lido->LeParametros(l);
+  EXPECT_EQ(lido->Tag, "Nível|Level");
+  EXPECT_EQ(lido->Descricao, "Válvula|Valve");
+  EXPECT_EQ(lido->Ganho, "M15|2");
+  EXPECT_EQ(Escreve(*lido), Escreve(*p));
+
+  lido->Ganho = "2";
   for (const bool ingles : {false, true}) {
-    smp::Leitor l(Escreve(*p), ingles);
-    lido->LeParametros(l);
-    EXPECT_EQ(lido->Tag, ingles ? "Level" : "Nível");
-    EXPECT_EQ(lido->Descricao, "Válvula de vapor");
-    EXPECT_EQ(lido->Ganho, "M15|2");
+    SCOPED_TRACE(ingles);
+    sim.IdiomaIngles = ingles;
+    ASSERT_TRUE(lido->AtualizaParametros(false));
+    EXPECT_EQ(sim.memoria.DescricaoEndereco[21], ingles ? "Valve" : "Válvula");
+    EXPECT_EQ(lido->Identificacao, ingles ? "Level Valve" : "Nível Válvula");
+    EXPECT_EQ(lido->Caption, ingles ? "Valve" : "Válvula");
+    // The window showing the address's description keeps both languages.
+    lido->CarregaDescricao();
+    EXPECT_EQ(lido->Descricao, "Válvula|Valve");
   }
+  // A description changed elsewhere replaces both.
+  sim.memoria.DefineDescricao(21, "Outra");
+  lido->CarregaDescricao();
+  EXPECT_EQ(lido->Descricao, "Outra");
 }
 
 TEST_F(RegistroProcessoTest, CycleCountAndPeriodSplitAtTheFirstX) {

@@ -100,16 +100,21 @@ TEST_F(RegistroRegistradorTest, TextsAreBilingualIndicesAreNot) {
   r.NomeVariavel1 = "Vazão|Flow";
   r.NomeVariavel2 = "Ref.|Set";
   r.NomeVariavel3 = "Saída|Output";
+  smp::Leitor l(Linhas(r));
+  Registrador lido{s, 3};
+  lido.LeParametros(l);
+  EXPECT_EQ(lido.Tag, "Nível|Level");
+  EXPECT_EQ(lido.Descricao, "Tanque|Tank");
+  EXPECT_EQ(lido.NomeVariavel1, "Vazão|Flow");
+  EXPECT_EQ(lido.NomeVariavel2, "Ref.|Set");
+  EXPECT_EQ(lido.NomeVariavel3, "Saída|Output");
+  EXPECT_EQ(lido.ItemVariavel1, 20);
+  EXPECT_EQ(Linhas(lido), Linhas(r));
   for (const bool ingles : {false, true}) {
-    smp::Leitor l(Linhas(r), ingles);
-    Registrador lido{s, 3};
-    lido.LeParametros(l);
-    EXPECT_EQ(lido.Tag, ingles ? "Level" : "Nível");
-    EXPECT_EQ(lido.Descricao, ingles ? "Tank" : "Tanque");
-    EXPECT_EQ(lido.NomeVariavel1, ingles ? "Flow" : "Vazão");
-    EXPECT_EQ(lido.NomeVariavel2, ingles ? "Set" : "Ref.");
-    EXPECT_EQ(lido.NomeVariavel3, ingles ? "Output" : "Saída");
-    EXPECT_EQ(lido.ItemVariavel1, 20);
+    SCOPED_TRACE(ingles);
+    s.IdiomaIngles = ingles;
+    lido.AposLeitura();
+    EXPECT_EQ(lido.Caption, ingles ? "Level - Tank" : "Nível - Tanque");
   }
 }
 

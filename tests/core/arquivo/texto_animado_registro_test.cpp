@@ -101,13 +101,27 @@ TEST_F(RegistroTextoAnimadoTest, DescriptionAndFunctionAreBilingual) {
   t.Descricao = "Bomba|Pump";
   t.FuncaoTr = "Ligada/Desligada|On/Off";
   t.Unidade = "m|ft";  // plain text: taken whole
+  smp::Leitor l(Linhas(t));
+  TextoAnimado lido{s, 4};
+  lido.LeParametros(l);
+  EXPECT_EQ(lido.Descricao, "Bomba|Pump");
+  EXPECT_EQ(lido.FuncaoTr, "Ligada/Desligada|On/Off");
+  EXPECT_EQ(lido.Unidade, "m|ft");
+  EXPECT_EQ(Linhas(lido), Linhas(t));
+  // A binary text shows the messages of the language in force.
+  lido.Tipo = 1;
+  lido.ItemVariavel = 10;  // M11
   for (const bool ingles : {false, true}) {
-    smp::Leitor l(Linhas(t), ingles);
-    TextoAnimado lido{s, 4};
-    lido.LeParametros(l);
-    EXPECT_EQ(lido.Descricao, ingles ? "Pump" : "Bomba");
-    EXPECT_EQ(lido.FuncaoTr, ingles ? "On/Off" : "Ligada/Desligada");
-    EXPECT_EQ(lido.Unidade, "m|ft");
+    SCOPED_TRACE(ingles);
+    s.IdiomaIngles = ingles;
+    ASSERT_TRUE(lido.AtualizaParametros(false));
+    EXPECT_EQ(lido.Titulo, ingles ? "Pump" : "Bomba");
+    s.memoria.celula[11] = 0.0;
+    lido.Atualiza();
+    EXPECT_EQ(lido.TextoExibido, ingles ? "On" : "Ligada");
+    s.memoria.celula[11] = 1.0;
+    lido.Atualiza();
+    EXPECT_EQ(lido.TextoExibido, ingles ? "Off" : "Desligada");
   }
 }
 

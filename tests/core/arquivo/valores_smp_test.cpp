@@ -41,11 +41,7 @@ TEST(ValoresSmpTest, LinesEndAtLfAndDropEveryCr) {
   EXPECT_EQ(LinhaSegura("um\r\ndois\nX"), "um  dois X");
 }
 
-TEST(ValoresSmpTest, BilingualTextsAndFlags) {
-  EXPECT_EQ(TextoBilingue("Nível|Level", false), "Nível");
-  EXPECT_EQ(TextoBilingue("Nível|Level", true), "Level");
-  EXPECT_EQ(TextoBilingue("a|b|c", true), "b|c");
-  EXPECT_EQ(TextoBilingue("Nível", true), "Nível");
+TEST(ValoresSmpTest, Flags) {
   EXPECT_TRUE(LeFlagMaiuscula("TRUE"));
   EXPECT_FALSE(LeFlagMaiuscula("True"));
   EXPECT_FALSE(LeFlagMaiuscula("TRUE "));

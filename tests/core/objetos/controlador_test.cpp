@@ -548,8 +548,8 @@ TEST_F(ControladorTest, ApplyingSetsAddressesDescriptionsAndReadouts) {
   EXPECT_EQ(c.UnitEngSP, "kPa");
   EXPECT_EQ(c.Caption, c.Tag);
   EXPECT_EQ(c.DescricaoAplicada, "Pressão");
-  EXPECT_EQ(s.memoria.DescricaoEndereco[1], (" MV " + c.Tag).substr(0, 255));
-  EXPECT_EQ(s.memoria.DescricaoEndereco[61], (" SP " + c.Tag).substr(0, 255));
+  EXPECT_EQ(s.memoria.DescricaoEndereco[1], (" MV " + c.Tag.Completo()).substr(0, 255));
+  EXPECT_EQ(s.memoria.DescricaoEndereco[61], (" SP " + c.Tag.Completo()).substr(0, 255));
   EXPECT_EQ(c.DecimaisLeitura, 1);
   EXPECT_EQ(c.TextoSP, "50.0");
 }

@@ -423,7 +423,7 @@ TEST_F(GeradorMudaTipoTest, EachTypeNamesTheAddressAndCaptionsTheEditsItUses) {
     // description as a new row does.
     if (DescricaoParametro(tipo)) {
       EXPECT_NE(canal.Desc, novo.Desc) << tipo;
-      rotulosParametro.push_back(canal.Desc);
+      rotulosParametro.push_back(canal.Desc.Completo());
     } else {
       EXPECT_EQ(canal.Desc, novo.Desc) << tipo;
     }

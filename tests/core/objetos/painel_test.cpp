@@ -172,7 +172,7 @@ TEST_F(PainelTest, NameSetsLabelDescriptionAndWidths) {
   }
   const std::string longo(300, 'x');
   e.DefineNome(longo);
-  EXPECT_EQ(e.Nome.size(), 300u);
+  EXPECT_EQ(e.Nome.Completo().size(), 300u);
   EXPECT_EQ(s.memoria.DescricaoEndereco[16].size(), 255u);
 }
 
