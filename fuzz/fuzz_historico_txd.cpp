@@ -1,6 +1,7 @@
 // Fuzzing of the history-file reader: any bytes must load what they can (or
 // stop with the project's error), never crash or hang, and every loop that
-// takes part must get three series of one point per line read.
+// takes part must get three series of one point per line read, and the
+// header's descriptions must come out as UTF-8.
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
@@ -10,6 +11,7 @@
 #include "core/arquivo/documento.h"
 #include "core/nucleo/erro.h"
 #include "core/analise/historico_txd.h"
+#include "core/nucleo/windows1252.h"
 
 namespace {
 
@@ -42,7 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     return 0;
   }
   if (lido.janela > 0 && lido.linhasLidas > static_cast<std::size_t>(lido.janela)) std::abort();
-  if (lido.malhas[3].participa) std::abort();
+  if (lido.janela < 0 || lido.malhas[3].participa) std::abort();
+  for (const std::string& d : lido.descricoes) {
+    if (!quiv::Utf8Valido(d)) std::abort();
+  }
   for (int k = 1; k <= 2; ++k) {
     const quiv::MalhaDesempenho& m = lido.malhas[static_cast<std::size_t>(k)];
     if (!m.participa || m.series.PV.size() != lido.linhasLidas ||
