@@ -168,6 +168,7 @@ TEST_F(Run, BadCommandLinesExitTwoAndWriteNothing) {
   const Resultado ajuda = ExecutaPrograma(QUIV_SIM, {"run", "--help"});
   EXPECT_EQ(ajuda.status, 0);
   EXPECT_TRUE(ajuda.saida.starts_with("Usage: quiv-sim run FILE.smp")) << ajuda.saida;
+  EXPECT_NE(ajuda.saida.find("0.2, 0.5 (default) and 1."), std::string::npos) << ajuda.saida;
 }
 
 }  // namespace
