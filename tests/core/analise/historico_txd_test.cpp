@@ -327,6 +327,20 @@ TEST_F(LeHistoricoTest, HeaderInWindows1252OrUtf8) {
   EXPECT_EQ(lido.janela, 2);
 }
 
+// A PV choice the controller refused does not count: the loop is read at the
+// PV it applied.
+TEST_F(LeHistoricoTest, ARefusedPVChoiceIsReadAtTheAppliedPV) {
+  Controlador& c = *doc.ControladorDe(1);
+  c.ItemPV = 123;  // M124: no column in the file, and refused by the controller
+  EXPECT_FALSE(c.AtualizaParametros(false));
+  std::istringstream entrada(CabecalhoTxd(doc.simulacao.memoria, 1.0, 1) +
+                             Linha({{21, 33}, {99, 7}}));
+  const HistoricoLido lido = LeHistoricoTxd(entrada, doc.simulacao, true);
+  ASSERT_TRUE(lido.malhas[1].participa);
+  EXPECT_EQ(lido.malhas[1].enderecoPV, 21);
+  EXPECT_EQ(lido.malhas[1].series.PV, std::vector<double>{33});
+}
+
 TEST_F(LeHistoricoTest, MissingFileReportsTheRuntimeMessage) {
   try {
     LeHistoricoTxd(pasta / "nada.txd", doc.simulacao, true);
