@@ -1,6 +1,7 @@
 // Fuzzing of the history-file reader: any bytes must load what they can (or
 // stop with the project's error), never crash or hang, and every loop that
-// takes part must get three series of one point per line read.
+// takes part must get three series of one point per line read, and the
+// header's descriptions must come out as UTF-8.
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
@@ -10,10 +11,12 @@
 #include "core/arquivo/documento.h"
 #include "core/nucleo/erro.h"
 #include "core/analise/historico_txd.h"
+#include "core/nucleo/windows1252.h"
 
 namespace {
 
-// Loops with PVs at M21, M99 (the last column) and item 124 (no column).
+// Loops with PVs at M21 and M99 (the last column); loop 3 chose item 124,
+// which its controller refuses, so it is scored on the PV it applied (M01).
 quiv::Documento& Planta() {
   static quiv::Documento doc;
   static const bool montada = [] {
@@ -22,6 +25,7 @@ quiv::Documento& Planta() {
       quiv::Controlador& c = doc.NovoControlador(k);
       c.Tag = "C" + std::to_string(k);
       c.ItemPV = pvs[k - 1];
+      c.AtualizaParametros(false);  // a loop is scored on the PV its controller applied
     }
     doc.simulacao.memoria.DefineDescritor(21, {"kPa", "-50", "1e300", "0", "1"});
     return true;
@@ -42,8 +46,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     return 0;
   }
   if (lido.janela > 0 && lido.linhasLidas > static_cast<std::size_t>(lido.janela)) std::abort();
-  if (lido.malhas[3].participa) std::abort();
-  for (int k = 1; k <= 2; ++k) {
+  if (lido.janela < 0) std::abort();
+  for (const std::string& d : lido.descricoes) {
+    if (!quiv::Utf8Valido(d)) std::abort();
+  }
+  for (int k = 1; k <= 3; ++k) {
     const quiv::MalhaDesempenho& m = lido.malhas[static_cast<std::size_t>(k)];
     if (!m.participa || m.series.PV.size() != lido.linhasLidas ||
         m.series.SP.size() != lido.linhasLidas || m.series.MV.size() != lido.linhasLidas ||

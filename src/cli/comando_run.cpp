@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -43,15 +42,15 @@ Output: for each loop that takes part, in order, one line
   loop K;VARIABILITY;IEM;IEMA;CO TRAVEL;CO STD DEV;CO SATURATION;PV MIN/MAX;
 with the index texts as the program shows them (PV and SP in % unless
 --engineering). The history file is written into the current directory as
-STEM_n.txd with the first n whose file does not exist; its name goes to
-standard error.
+STEM_n.txd with the first n whose file does not exist, once the run has ended;
+its name goes to standard error. A run that stops writes no history file.
 
 Options:
   --window SECONDS  simulated window, a whole number of seconds up to 1000000;
                     the program offers 1800 (default), 3600, 7200 and 14400.
-  --step TA         simulation step in seconds, 0 < TA <= 1, dividing one
-                    second (0.05, 0.1, 0.25 ...); the program offers 0.1
-                    (default), 0.2, 0.5 and 1.
+  --step TA         simulation step in seconds, 0.001 <= TA <= 1, dividing
+                    one second (0.05, 0.1, 0.25 ...); the program offers 0.1,
+                    0.2, 0.5 (default) and 1.
   --test none|sp|load
                     test signal, applied once to every controller a little
                     after 10 % of the window: none (default), sp (set-point
@@ -72,8 +71,8 @@ of failed parameter checks raised while loading go to standard error too.
 
 Exit status: 0 after a complete run; 1 when the load or the run stopped (for
 example a floating-point overflow) or the history file could not be written,
-with the message on standard error; 2 for a bad command line or a missing
-FILE.smp.
+with the message on standard error and no history file left; 2 for a bad
+command line or a missing FILE.smp.
 )";
 
 struct Pedido {
@@ -95,13 +94,11 @@ Inteiro LeInteiro(std::string_view opcao, std::string_view texto) {
 }
 
 double LePasso(std::string_view texto) {
-  const double ta = LeNumeroDecimal(texto);
-  // One record per simulated second needs a whole number of steps in it.
-  const double porSegundo = std::nearbyint(1.0 / ta);
-  if (!(ta > 0.0 && ta <= 1.0) || std::fabs(porSegundo * ta - 1.0) > 1e-9)
-    throw ErroUso("--step must lie in 0 ... 1 and divide one second, not '" +
-                  std::string(texto) + "'");
-  return ta;
+  OpcoesSimulacaoRapida opcoes;
+  opcoes.TA = LeNumeroDecimal(texto);
+  if (const auto problema = ProblemaDasOpcoes(opcoes))
+    throw ErroUso("--step '" + std::string(texto) + "': " + *problema);
+  return opcoes.TA;
 }
 
 SinalTeste LeSinal(std::string_view texto) {
@@ -182,11 +179,11 @@ int Executa(std::span<const std::string_view> argumentos) {
           std::filesystem::current_path(), stem,
           CabecalhoTxd(documento.simulacao.memoria, pedido.opcoes.TA, pedido.opcoes.janela));
     }
+    // Names the history once the run has ended; a failed run removes it.
     const ResultadoSimulacaoRapida resultado =
         SimulacaoRapida(documento.simulacao, pedido.opcoes, historico.get(), progresso);
     if (progresso) std::fputs("\r                    \r", stderr);
     if (historico) {
-      historico->Fecha();
       std::fprintf(stderr, "quiv-sim run: Dados salvos no arquivo %s\n",
                    historico->Caminho().filename().string().c_str());
     }
@@ -200,6 +197,7 @@ int Executa(std::span<const std::string_view> argumentos) {
   } catch (const Erro& e) {
     if (progresso) std::fputc('\n', stderr);
     std::fprintf(stderr, "quiv-sim run: %s\n", e.what());
+    if (pedido.arquiva) std::fputs("quiv-sim run: no history file was written\n", stderr);
     return kSaidaFalha;
   }
   return kSaidaOk;

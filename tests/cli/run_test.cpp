@@ -77,6 +77,7 @@ TEST_F(Run, DefaultsPrintOneLinePerLoopAndWriteTheHistoryUnderTheTitle) {
   const Resultado r = Executa({"--seed", "7"});
   ASSERT_EQ(r.status, 0) << r.erros;
   EXPECT_EQ(r.saida, Esperado(pasta / "planta.smp", {}, 7));
+  EXPECT_EQ(r.saida, Esperado(pasta / "planta.smp", {1800, 0.5, SinalTeste::Nenhum, 10, true}, 7));
   EXPECT_TRUE(r.saida.starts_with("loop 1;")) << r.saida;
   EXPECT_NE(r.saida.find("\nloop 2;"), std::string::npos) << r.saida;
   EXPECT_EQ(std::count(r.saida.begin(), r.saida.end(), ';'), 2 * 8);
@@ -84,7 +85,7 @@ TEST_F(Run, DefaultsPrintOneLinePerLoopAndWriteTheHistoryUnderTheTitle) {
 
   const std::string historico = pasta.Le("Caldeira_1.txd");
   EXPECT_EQ(std::count(historico.begin(), historico.end(), '\n'), 1801);
-  EXPECT_NE(historico.find(";0.1;1800;\r\n"), std::string::npos);
+  EXPECT_NE(historico.find(";0.5;1800;\r\n"), std::string::npos);
 
   // The same seed repeats the run exactly; the next file takes the next number.
   const Resultado outra = Executa({"--seed", "7"});
@@ -108,13 +109,13 @@ TEST_F(Run, OptionsReachTheRun) {
   const Resultado carga =
       Executa({"--test", "load", "--amplitude", "-10", "--no-archive", "--seed", "3"});
   EXPECT_EQ(carga.saida,
-            Esperado(pasta / "planta.smp", {1800, 0.1, SinalTeste::DisturbioProcesso, -10, true},
+            Esperado(pasta / "planta.smp", {1800, 0.5, SinalTeste::DisturbioProcesso, -10, true},
                      3));
   EXPECT_EQ(carga.erros, "");
   EXPECT_EQ(Historicos(), (std::vector<std::string>{"Estudo_1"}));
 }
 
-TEST_F(Run, FailingRunExitsOneAndKeepsWhatWasWritten) {
+TEST_F(Run, FailingRunExitsOneAndLeavesNoHistory) {
   Documento doc;
   MontaPlanta(doc);
   Bloco& b = doc.NovoBloco(1);
@@ -125,8 +126,13 @@ TEST_F(Run, FailingRunExitsOneAndKeepsWhatWasWritten) {
   const Resultado r = Executa({});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.erros.find("Floating point overflow"), std::string::npos) << r.erros;
+  EXPECT_NE(r.erros.find("quiv-sim run: no history file was written\n"), std::string::npos)
+      << r.erros;
   EXPECT_EQ(r.saida, "");
-  EXPECT_EQ(Historicos(), (std::vector<std::string>{"Caldeira_1"}));
+  // Neither a history cut short nor its temporary file.
+  std::vector<std::string> arquivos;
+  for (const auto& e : fs::directory_iterator(pasta())) arquivos.push_back(e.path().filename());
+  EXPECT_EQ(arquivos, std::vector<std::string>{"planta.smp"});
 }
 
 struct CasoUso {
@@ -140,8 +146,9 @@ TEST_F(Run, BadCommandLinesExitTwoAndWriteNothing) {
       {{"run", "planta.smp", "outra.smp"}, "more than one simulation file"},
       {{"run", "planta.smp", "--test", "ramp"}, "--test takes none, sp or load"},
       {{"run", "planta.smp", "--step", "0.3"}, "divide one second"},
-      {{"run", "planta.smp", "--step", "0"}, "divide one second"},
-      {{"run", "planta.smp", "--step", "2"}, "divide one second"},
+      {{"run", "planta.smp", "--step", "0"}, "must lie in 0.001 ... 1 s"},
+      {{"run", "planta.smp", "--step", "2"}, "must lie in 0.001 ... 1 s"},
+      {{"run", "planta.smp", "--step", "0.0005"}, "must lie in 0.001 ... 1 s"},
       {{"run", "planta.smp", "--window", "0"}, "--window must lie in"},
       {{"run", "planta.smp", "--window", "90.5"}, "needs an integer"},
       {{"run", "planta.smp", "--amplitude", "1.5"}, "needs an integer"},
@@ -161,6 +168,7 @@ TEST_F(Run, BadCommandLinesExitTwoAndWriteNothing) {
   const Resultado ajuda = ExecutaPrograma(QUIV_SIM, {"run", "--help"});
   EXPECT_EQ(ajuda.status, 0);
   EXPECT_TRUE(ajuda.saida.starts_with("Usage: quiv-sim run FILE.smp")) << ajuda.saida;
+  EXPECT_NE(ajuda.saida.find("0.2, 0.5 (default) and 1."), std::string::npos) << ajuda.saida;
 }
 
 }  // namespace

@@ -1,7 +1,11 @@
 #include "core/analise/historico_txd.h"
 
 #include <algorithm>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
+#include <climits>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -15,6 +19,7 @@
 #include "core/nucleo/numero_texto.h"
 #include "core/nucleo/progresso.h"
 #include "core/nucleo/simulacao.h"
+#include "core/nucleo/windows1252.h"
 
 namespace quiv {
 
@@ -64,6 +69,39 @@ std::optional<double> Campo(std::string_view linha, const std::vector<std::size_
   return NumeroDoCampo(linha.substr(inicio, fechamentos[static_cast<std::size_t>(n) - 1] - inicio));
 }
 
+// The header's text as UTF-8: valid UTF-8 (a byte-order mark dropped) stays,
+// anything else is Windows-1252.
+std::string TextoDoCabecalho(std::string_view bytes) {
+  constexpr std::string_view kMarca = "\xEF\xBB\xBF";
+  if (bytes.starts_with(kMarca)) {
+    const std::string_view resto = bytes.substr(kMarca.size());
+    if (Utf8Valido(resto)) return std::string(resto);
+  }
+  return DeWindows1252OuUtf8(bytes);
+}
+
+// "01 text;02 text;…99 text;": each description runs up to the ";" that the
+// next number follows, so a description holding ";" stays whole. Stops at the
+// first field that does not start with its number.
+void LeDescricoes(std::string_view texto,
+                  std::array<std::string, kCelulas + 1>& descricoes) {
+  auto numero = [](int n) {
+    return std::string{static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10), ' '};
+  };
+  std::size_t inicio = 0;
+  for (int n = 1; n <= kCelulas; ++n) {
+    if (texto.substr(inicio, 3) != numero(n)) return;
+    inicio += 3;
+    const std::size_t fim = n < kCelulas ? texto.find(";" + numero(n + 1), inicio)
+                                         : (texto.ends_with(';') && texto.size() > inicio
+                                                ? texto.size() - 1
+                                                : std::string_view::npos);
+    if (fim == std::string_view::npos) return;
+    descricoes[static_cast<std::size_t>(n)] = std::string(texto.substr(inicio, fim - inicio));
+    inicio = fim + 1;
+  }
+}
+
 bool LeLinha(std::istream& entrada, std::string& linha) {
   if (!std::getline(entrada, linha)) return false;
   if (!linha.empty() && linha.back() == '\r') linha.pop_back();
@@ -107,7 +145,7 @@ std::string CabecalhoTxd(const Memoria& memoria, double TA, int janela) {
   std::string passo = TextoFixo(TA, 1);
   for (int d = 2; d <= 6 && LeNumero(passo) != TA; ++d) passo = TextoFixo(TA, d);
   cabecalho += passo + ";" + std::to_string(janela) + ";\r\n";
-  return cabecalho;
+  return ParaWindows1252(cabecalho);
 }
 
 void AcrescentaLinhaTxd(const Memoria& memoria, std::string& destino) {
@@ -136,10 +174,13 @@ std::vector<std::string> HistoricosDaPasta(const std::filesystem::path& pasta) {
 
 GravadorTxd::GravadorTxd(const std::filesystem::path& pasta, std::string_view stem,
                          const std::string& cabecalho)
-    : linha_(static_cast<std::size_t>(kCelulas) * (kMaiorNumero + 8) + 2), buffer_(1 << 20) {
+    : pasta_(pasta),
+      stem_(stem),
+      linha_(static_cast<std::size_t>(kCelulas) * (kMaiorNumero + 8) + 2),
+      buffer_(1 << 20) {
   // "x": never replace a file, even one created since the name was chosen.
   for (;;) {
-    caminho_ = NomeHistoricoLivre(pasta, stem);
+    caminho_ = NomeLivre(pasta_, "." + stem_, ".txd.tmp");
     arquivo_ = std::fopen(caminho_.c_str(), "wbx");
     if (arquivo_) break;
     if (errno != EEXIST) LancaErroArquivo(errno);
@@ -148,14 +189,12 @@ GravadorTxd::GravadorTxd(const std::filesystem::path& pasta, std::string_view st
   try {
     Grava(cabecalho.data(), cabecalho.size());
   } catch (...) {
-    std::fclose(arquivo_);  // no destructor runs for a constructor that throws
+    Descarta();  // no destructor runs for a constructor that throws
     throw;
   }
 }
 
-GravadorTxd::~GravadorTxd() {
-  if (arquivo_) std::fclose(arquivo_);
-}
+GravadorTxd::~GravadorTxd() { Descarta(); }
 
 void GravadorTxd::Grava(const char* dados, std::size_t tamanho) {
   if (!arquivo_) throw Erro(MensagemErroArquivo(EBADF));
@@ -172,12 +211,53 @@ void GravadorTxd::EscreveLinha(const Memoria& memoria) {
 }
 
 void GravadorTxd::Fecha() {
-  if (!arquivo_) return;
+  if (nomeado_) return;
+  if (!arquivo_) throw Erro(MensagemErroArquivo(EBADF));  // already discarded
   std::FILE* arquivo = arquivo_;
   arquivo_ = nullptr;
   const bool falhou = std::fflush(arquivo) != 0 || std::ferror(arquivo);
   const int codigo = errno;
-  if (std::fclose(arquivo) != 0 || falhou) LancaErroArquivo(falhou ? codigo : errno);
+  const bool fechou = std::fclose(arquivo) == 0;
+  const int codigoFechamento = errno;
+  try {
+    if (falhou || !fechou) LancaErroArquivo(falhou ? codigo : codigoFechamento);
+    DaNome();
+  } catch (...) {
+    Descarta();
+    throw;
+  }
+}
+
+void GravadorTxd::DaNome() {
+  const std::filesystem::path temporario = caminho_;
+  for (;;) {
+    const std::filesystem::path destino = NomeHistoricoLivre(pasta_, stem_);
+    // A hard link never replaces an existing name; the temporary name goes after.
+    int resultado = ::link(temporario.c_str(), destino.c_str());
+#if defined(__linux__) && defined(RENAME_NOREPLACE)
+    // File systems without hard links: a rename that refuses to replace.
+    if (resultado != 0 && errno != EEXIST)
+      resultado = ::renameat2(AT_FDCWD, temporario.c_str(), AT_FDCWD, destino.c_str(),
+                              RENAME_NOREPLACE);
+#endif
+    if (resultado == 0) {
+      ::unlink(temporario.c_str());  // gone already after a rename
+      caminho_ = destino;
+      nomeado_ = true;
+      return;
+    }
+    if (errno != EEXIST) LancaErroArquivo(errno);
+  }
+}
+
+void GravadorTxd::Descarta() noexcept {
+  if (nomeado_) return;
+  if (arquivo_) {
+    std::fclose(arquivo_);
+    arquivo_ = nullptr;
+  }
+  if (!caminho_.empty()) ::unlink(caminho_.c_str());
+  caminho_.clear();
 }
 
 HistoricoLido LeHistoricoTxd(const std::filesystem::path& arquivo, const Simulacao& simulacao,
@@ -204,11 +284,18 @@ HistoricoLido LeHistoricoTxd(std::istream& entrada, const Simulacao& simulacao, 
     const std::size_t inicio = anterior == std::string::npos ? 0 : anterior + 1;
     if (ultimo != std::string::npos) {
       if (const auto w = NumeroDoCampo(std::string_view(linha).substr(inicio, ultimo - inicio))) {
-        const double arredondada = std::nearbyint(*w);
-        limite = arredondada <= 0.0 ? 0 : static_cast<std::size_t>(std::min(arredondada, 1e12));
-        lido.janela = static_cast<int>(std::min(arredondada, 2e9));
+        // Clamped before any conversion: a damaged header may hold any number.
+        lido.janela = static_cast<int>(std::clamp(std::nearbyint(*w), 0.0, double{INT_MAX}));
+        limite = static_cast<std::size_t>(lido.janela);
       }
     }
+    // The descriptions end at the ";" that closes the field before TA.
+    const std::size_t fimDescricoes =
+        anterior == std::string::npos || anterior == 0 ? std::string::npos
+                                                       : linha.rfind(';', anterior - 1);
+    if (fimDescricoes != std::string::npos)
+      LeDescricoes(TextoDoCabecalho(std::string_view(linha).substr(0, fimDescricoes + 1)),
+                   lido.descricoes);
   } else if (entrada.bad()) {
     LancaErroArquivo(EIO);
   }

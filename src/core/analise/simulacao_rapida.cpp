@@ -6,12 +6,26 @@
 
 #include "core/objetos/controlador.h"
 #include "core/analise/historico_txd.h"
+#include "core/nucleo/numero_texto.h"
 #include "core/nucleo/progresso.h"
 #include "core/nucleo/simulacao.h"
 
 namespace quiv {
 
 namespace {
+
+constexpr double kMenorPasso = 0.001;  // 1 ms
+
+// The step as the user wrote it: up to nine decimals, trailing zeros dropped.
+std::string TextoPasso(double ta) {
+  if (!std::isfinite(ta)) return std::to_string(ta);
+  std::string texto = TextoFixo(ta, std::fabs(ta) < 1e6 ? 9 : 0);
+  if (texto.find('.') != std::string::npos) {
+    while (texto.back() == '0') texto.pop_back();
+    if (texto.back() == '.') texto.pop_back();
+  }
+  return texto;
+}
 
 void AplicaSinalTeste(const Simulacao& simulacao, SinalTeste sinal, int amplitude) {
   for (int k = 1; k <= kMalhas; ++k) {
@@ -24,14 +38,44 @@ void AplicaSinalTeste(const Simulacao& simulacao, SinalTeste sinal, int amplitud
   }
 }
 
+ResultadoSimulacaoRapida Executa(Simulacao& simulacao, const OpcoesSimulacaoRapida& opcoes,
+                                 GravadorTxd* historico,
+                                 const std::function<void(int)>& progresso);
+
 }  // namespace
+
+std::optional<std::string> ProblemaDasOpcoes(const OpcoesSimulacaoRapida& opcoes) {
+  const double ta = opcoes.TA;
+  if (!(ta >= kMenorPasso && ta <= 1.0))
+    return "the step must lie in 0.001 ... 1 s, not " + TextoPasso(ta) + " s";
+  if (std::fabs(std::nearbyint(1.0 / ta) * ta - 1.0) > 1e-9)
+    return "the step must divide one second (one record is taken per simulated second), not " +
+           TextoPasso(ta) + " s";
+  if (opcoes.janela < 0)
+    return "the window must not be negative, not " + std::to_string(opcoes.janela) + " s";
+  return std::nullopt;
+}
 
 ResultadoSimulacaoRapida SimulacaoRapida(Simulacao& simulacao,
                                          const OpcoesSimulacaoRapida& opcoes,
                                          GravadorTxd* historico,
                                          const std::function<void(int)>& progresso) {
-  if (!(opcoes.TA > 0.0 && opcoes.TA <= 1.0) || opcoes.janela < 0)
-    throw std::invalid_argument("SimulacaoRapida: step outside 0 … 1 s or negative window");
+  try {
+    if (const auto problema = ProblemaDasOpcoes(opcoes)) throw std::invalid_argument(*problema);
+    ResultadoSimulacaoRapida resultado = Executa(simulacao, opcoes, historico, progresso);
+    if (historico) historico->Fecha();
+    return resultado;
+  } catch (...) {
+    if (historico) historico->Descarta();
+    throw;
+  }
+}
+
+namespace {
+
+ResultadoSimulacaoRapida Executa(Simulacao& simulacao, const OpcoesSimulacaoRapida& opcoes,
+                                 GravadorTxd* historico,
+                                 const std::function<void(int)>& progresso) {
   ModoRapidoAtivo modoRapido(simulacao);
   simulacao.dt = opcoes.TA;
   const auto N = static_cast<long long>(std::nearbyint(opcoes.janela / opcoes.TA));
@@ -68,11 +112,11 @@ ResultadoSimulacaoRapida SimulacaoRapida(Simulacao& simulacao,
       const int k = participantes[static_cast<std::size_t>(i)];
       MalhaDesempenho& malha = resultado.malhas[static_cast<std::size_t>(k)];
       const EscalaPV& escala = malha.escala;
-      const double pv = ValorNoHistorico(memoria.celula[static_cast<std::size_t>(malha.enderecoPV)]);
-      const double sp = ValorNoHistorico(memoria.celula[static_cast<std::size_t>(EnderecoSPDaMalha(k))]);
+      const double pv = memoria.celula[static_cast<std::size_t>(malha.enderecoPV)];
+      const double sp = memoria.celula[static_cast<std::size_t>(EnderecoSPDaMalha(k))];
       malha.series.PV.push_back(opcoes.Normaliza ? pv : escala.Engenharia(pv));
       malha.series.SP.push_back(opcoes.Normaliza ? sp : escala.Engenharia(sp));
-      malha.series.MV.push_back(ValorNoHistorico(memoria.celula[static_cast<std::size_t>(k)]));
+      malha.series.MV.push_back(memoria.celula[static_cast<std::size_t>(k)]);
     }
     ++resultado.registros;
   }
@@ -83,5 +127,7 @@ ResultadoSimulacaoRapida SimulacaoRapida(Simulacao& simulacao,
   }
   return resultado;
 }
+
+}  // namespace
 
 }  // namespace quiv

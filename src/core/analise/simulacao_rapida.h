@@ -2,6 +2,8 @@
 
 #include <array>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "core/analise/malha_desempenho.h"
 
@@ -23,9 +25,10 @@ enum class SinalTeste {
 inline constexpr std::array<int, 4> kJanelasRapida = {1800, 3600, 7200, 14400};
 inline constexpr std::array<double, 4> kPassosRapida = {0.1, 0.2, 0.5, 1.0};
 
+// The options the fast-simulation page opens with: "30 min" and "500 ms".
 struct OpcoesSimulacaoRapida {
   int janela = kJanelasRapida[0];  // W, simulated seconds ("30 min")
-  double TA = kPassosRapida[0];    // step, s; 0 < TA ≤ 1 ("100 ms")
+  double TA = kPassosRapida[2];    // step, s: 1 ms … 1 s, dividing one second ("500 ms")
   SinalTeste sinal = SinalTeste::Nenhum;
   int amplitude = 10;     // % of the test step
   bool Normaliza = true;  // PV and SP in %, otherwise in engineering units
@@ -38,21 +41,31 @@ struct ResultadoSimulacaoRapida {
   long long registros = 0;    // records taken (one per simulated second)
 };
 
+// Why a run cannot take these options, or nothing when it can: the step
+// must lie in 1 ms … 1 s and divide one second (a record is taken every
+// simulated second, so 0.3 s is refused), and the window must not be
+// negative. The texts are complete sentences, fit for the command line.
+std::optional<std::string> ProblemaDasOpcoes(const OpcoesSimulacaoRapida& opcoes);
+
 // Runs the live plant off-line for the window, in N = round(W/TA) steps with
 // dt = TA and ModoRapido set: generator, processes, blocks, then the test
 // step when due (once, as soon as round-half-even(100·h/N) > 10), then the
 // controllers and the active linearizer. Every m = round(1/TA) steps it
 // takes a record: a data line into `historico` when given, and one point per
 // series of every loop that takes part (controller k exists and has a PV),
-// with the two decimals the history file keeps, so that the file loaded back
-// gives the same series and indices.
-// Each loop then gets its indices.
+// at full precision (the file keeps two decimals; a history loaded back is
+// scored on what it holds). Each loop then gets its indices.
+//
+// The history is finished here: named when the run ends (GravadorTxd::Fecha,
+// whose errors end the run too), removed when the run fails, so that no
+// file cut short is left to look like a complete run.
 //
 // The plant is left where the window ended: the test step stays in the
 // controllers and dt stays TA; ModoRapido is cleared also when a step throws
 // (an Erro from the plant propagates). `progresso` receives
-// round(100·h/N) each time it changes. A step outside 0 < TA ≤ 1 or a
-// negative window throws std::invalid_argument before anything runs.
+// round(100·h/N) each time it changes. Options ProblemaDasOpcoes refuses
+// throw std::invalid_argument with its text before anything runs (the
+// history, when given, is removed).
 ResultadoSimulacaoRapida SimulacaoRapida(Simulacao& simulacao,
                                          const OpcoesSimulacaoRapida& opcoes,
                                          GravadorTxd* historico = nullptr,

@@ -5,15 +5,15 @@
 #include <string_view>
 #include <vector>
 
+#include "core/nucleo/windows1252.h"
+
 // The value encodings of the simulation file (.smp), and its text: Windows-1252
 // bytes in the file, UTF-8 inside the program, lines ended by CR LF.
 namespace quiv::smp {
 
-// Converts between the file's Windows-1252 bytes and UTF-8. A character that
-// Windows-1252 cannot hold is written as "?"; the five bytes it leaves
-// undefined read as the C1 controls of the same number.
-std::string ParaWindows1252(std::string_view utf8);
-std::string DeWindows1252(std::string_view bytes);
+// Converts between the file's Windows-1252 bytes and UTF-8.
+using quiv::DeWindows1252;
+using quiv::ParaWindows1252;
 
 // Splits file contents into lines: LF ends a line, a CR before it is dropped,
 // and so is a CR standing alone inside a line. A last line without LF counts;

@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
+#include <filesystem>
+#include <sstream>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/arquivo/documento.h"
 #include "core/nucleo/erro.h"
+#include "core/nucleo/windows1252.h"
 #include "pasta_temporaria.h"
 #include "planta_malha.h"
 
@@ -50,8 +54,12 @@ TEST(CabecalhoTxdTest, NinetyNineDescriptionsThenStepAndWindow) {
   Memoria m;
   m.DescricaoEndereco[1] = "Saída 1";
   m.DescricaoEndereco[5] = "linha\r\nquebrada";
+  m.DescricaoEndereco[7] = "Saída Linearizador";
   const std::string cabecalho = CabecalhoTxd(m, 0.1, 1800);
-  EXPECT_TRUE(cabecalho.starts_with("01 Saída 1;02 ;03 ;04 ;05 linha  quebrada;06 ;"));
+  // Windows-1252, like the simulation file: one byte for "í".
+  EXPECT_TRUE(cabecalho.starts_with("01 Sa\xED" "da 1;02 ;03 ;04 ;05 linha  quebrada;06 ;"
+                                    "07 Sa\xED" "da Linearizador;08 ;"))
+      << cabecalho;
   EXPECT_TRUE(cabecalho.ends_with(";98 ;99 ;0.1;1800;\r\n"));
   EXPECT_EQ(std::count(cabecalho.begin(), cabecalho.end(), '\n'), 1);
   EXPECT_EQ(CampoTxd(cabecalho, 100), 0.1);
@@ -83,6 +91,15 @@ TEST(LinhaTxdTest, TwoDecimalsPaddedToFiveCharacters) {
   EXPECT_EQ(ValorNoHistorico(-0.001), 0.0);
 }
 
+// The names of the files in a folder, sorted.
+std::vector<std::string> Arquivos(const std::filesystem::path& pasta) {
+  std::vector<std::string> nomes;
+  for (const auto& e : std::filesystem::directory_iterator(pasta))
+    nomes.push_back(e.path().filename().string());
+  std::sort(nomes.begin(), nomes.end());
+  return nomes;
+}
+
 TEST(NomeHistoricoTest, FirstFreeNumberNeverAnExistingFile) {
   PastaTemporaria pasta;
   pasta.Escreve("Caldeira_1.txd", "um");
@@ -90,23 +107,59 @@ TEST(NomeHistoricoTest, FirstFreeNumberNeverAnExistingFile) {
   EXPECT_EQ(NomeHistoricoLivre(pasta(), "Caldeira"), pasta / "Caldeira_3.txd");
   // A title with separators still names a file of this folder.
   EXPECT_EQ(NomeHistoricoLivre(pasta(), "../Sala/2"), pasta / ".._Sala_2_1.txd");
+}
 
+// While a run writes, the history is a temporary file the lists do not show;
+// it takes the first free name when closed, whichever run closes first.
+TEST(GravadorTxdTest, TheHistoryIsNamedWhenClosedNeverReplacingAFile) {
+  PastaTemporaria pasta;
+  pasta.Escreve("Caldeira_1.txd", "um");
   Memoria m;
   const std::string cabecalho = CabecalhoTxd(m, 1.0, 2);
   GravadorTxd a(pasta(), "Caldeira", cabecalho);
   GravadorTxd b(pasta(), "Caldeira", cabecalho);
-  EXPECT_EQ(a.Caminho(), pasta / "Caldeira_3.txd");
-  EXPECT_EQ(b.Caminho(), pasta / "Caldeira_4.txd");
+  EXPECT_FALSE(a.Nomeado());
+  EXPECT_NE(a.Caminho(), b.Caminho());
+  EXPECT_EQ(a.Caminho().parent_path(), pasta());
+  EXPECT_EQ(HistoricosDaPasta(pasta()), std::vector<std::string>{"Caldeira_1"});
+
   m.celula[1] = 1;
   a.EscreveLinha(m);
-  a.Fecha();
+  pasta.Escreve("Caldeira_2.txd", "dois");  // appears while the runs go
   b.Fecha();
+  a.Fecha();
+  EXPECT_TRUE(a.Nomeado());
+  EXPECT_EQ(b.Caminho(), pasta / "Caldeira_3.txd");
+  EXPECT_EQ(a.Caminho(), pasta / "Caldeira_4.txd");
+  a.Fecha();  // nothing more to do
+  a.Descarta();
+
   std::string esperado = cabecalho;
   AcrescentaLinhaTxd(m, esperado);
-  EXPECT_EQ(pasta.Le("Caldeira_3.txd"), esperado);
-  EXPECT_EQ(pasta.Le("Caldeira_4.txd"), cabecalho);
+  EXPECT_EQ(pasta.Le("Caldeira_4.txd"), esperado);
+  EXPECT_EQ(pasta.Le("Caldeira_3.txd"), cabecalho);
   EXPECT_EQ(pasta.Le("Caldeira_1.txd"), "um");
   EXPECT_EQ(pasta.Le("Caldeira_2.txd"), "dois");
+  EXPECT_EQ(Arquivos(pasta()), (std::vector<std::string>{"Caldeira_1.txd", "Caldeira_2.txd",
+                                                         "Caldeira_3.txd", "Caldeira_4.txd"}));
+}
+
+TEST(GravadorTxdTest, AnUnfinishedHistoryIsRemoved) {
+  PastaTemporaria pasta;
+  Memoria m;
+  {
+    GravadorTxd g(pasta(), "Caldeira", CabecalhoTxd(m, 1.0, 2));
+    g.EscreveLinha(m);
+    EXPECT_EQ(Arquivos(pasta()).size(), 1u);
+  }  // never closed: a run that stopped
+  EXPECT_TRUE(Arquivos(pasta()).empty());
+
+  GravadorTxd g(pasta(), "Caldeira", CabecalhoTxd(m, 1.0, 2));
+  g.Descarta();
+  EXPECT_TRUE(Arquivos(pasta()).empty());
+  EXPECT_THROW(g.EscreveLinha(m), Erro);
+  EXPECT_THROW(g.Fecha(), Erro);
+  EXPECT_TRUE(Arquivos(pasta()).empty());
 }
 
 TEST(NomeHistoricoTest, UncreatableFileReportsTheRuntimeMessage) {
@@ -221,6 +274,71 @@ TEST_F(LeHistoricoTest, ShortWindowsAndEmptyFilesDoNotDivideByZero) {
 
   pasta.Escreve("sem_janela.txd", "01 a;x;y;\r\n" + Linha({{21, 1}}) + Linha({{21, 2}}));
   EXPECT_EQ(LeHistoricoTxd(pasta / "sem_janela.txd", doc.simulacao, true).linhasLidas, 2u);
+}
+
+// The window is clamped before it becomes an integer: any number a damaged
+// header holds gives 0 … INT_MAX.
+TEST_F(LeHistoricoTest, AnyWindowTheHeaderHoldsIsAWholeNumberOfLines) {
+  const std::string dados = Linha({{21, 1}}) + Linha({{21, 2}});
+  const std::vector<std::pair<std::string, int>> casos = {
+      {"b;-1111111711200;", 0},
+      {"b;-1e308;", 0},
+      {"b;-0.4;", 0},
+      {"b;1.6;", 2},
+      {"b;1e12;", INT_MAX},
+      {"b;1e308;", INT_MAX},
+      {"b;2147483648;", INT_MAX},
+  };
+  for (const auto& [cabecalho, janela] : casos) {
+    std::istringstream entrada(cabecalho + "\r\n" + dados);
+    const HistoricoLido lido = LeHistoricoTxd(entrada, doc.simulacao, true);
+    EXPECT_EQ(lido.janela, janela) << cabecalho;
+    EXPECT_EQ(lido.linhasLidas, std::min<std::size_t>(2, static_cast<std::size_t>(janela)))
+        << cabecalho;
+  }
+}
+
+// The descriptions come back as UTF-8 from a Windows-1252 file (as written)
+// and from a UTF-8 one; a ";" inside a description does not split it.
+TEST_F(LeHistoricoTest, HeaderInWindows1252OrUtf8) {
+  Memoria m;
+  m.DescricaoEndereco[1] = "Saída Linearizador";
+  m.DescricaoEndereco[10] = "vazão; entrada";
+  m.DescricaoEndereco[99] = "último";
+  const std::string windows1252 = CabecalhoTxd(m, 0.5, 2);
+  const std::string utf8 = DeWindows1252(windows1252);
+  ASSERT_NE(utf8, windows1252);
+  for (const std::string& cabecalho : {windows1252, utf8, "\xEF\xBB\xBF" + utf8}) {
+    std::istringstream entrada(cabecalho + Linha({{21, 1}}) + Linha({{21, 2}}));
+    const HistoricoLido lido = LeHistoricoTxd(entrada, doc.simulacao, true);
+    EXPECT_EQ(lido.janela, 2);
+    EXPECT_EQ(lido.linhasLidas, 2u);
+    EXPECT_EQ(lido.descricoes[1], "Saída Linearizador");
+    EXPECT_EQ(lido.descricoes[2], "");
+    EXPECT_EQ(lido.descricoes[10], "vazão; entrada");
+    EXPECT_EQ(lido.descricoes[99], "último");
+  }
+
+  // A header not in the file's shape gives the descriptions it holds in it.
+  std::istringstream curto("01 n\xEDvel;02 b;x;0.5;2;\r\n");
+  const HistoricoLido lido = LeHistoricoTxd(curto, doc.simulacao, true);
+  EXPECT_EQ(lido.descricoes[1], "nível");
+  EXPECT_EQ(lido.descricoes[2], "");  // "02 b;x" is not followed by "03 "
+  EXPECT_EQ(lido.janela, 2);
+}
+
+// A PV choice the controller refused does not count: the loop is read at the
+// PV it applied.
+TEST_F(LeHistoricoTest, ARefusedPVChoiceIsReadAtTheAppliedPV) {
+  Controlador& c = *doc.ControladorDe(1);
+  c.ItemPV = 123;  // M124: no column in the file, and refused by the controller
+  EXPECT_FALSE(c.AtualizaParametros(false));
+  std::istringstream entrada(CabecalhoTxd(doc.simulacao.memoria, 1.0, 1) +
+                             Linha({{21, 33}, {99, 7}}));
+  const HistoricoLido lido = LeHistoricoTxd(entrada, doc.simulacao, true);
+  ASSERT_TRUE(lido.malhas[1].participa);
+  EXPECT_EQ(lido.malhas[1].enderecoPV, 21);
+  EXPECT_EQ(lido.malhas[1].series.PV, std::vector<double>{33});
 }
 
 TEST_F(LeHistoricoTest, MissingFileReportsTheRuntimeMessage) {

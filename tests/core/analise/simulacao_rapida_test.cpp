@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <optional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -38,6 +41,28 @@ class Espiao : public ObjetoCiclo {
   const Documento& doc_;
 };
 
+// Holds a cell at a value, from a block slot (after the processes).
+class Fixa : public ObjetoCiclo {
+ public:
+  Fixa(Memoria& memoria, int celula, double valor)
+      : memoria_(memoria), celula_(celula), valor_(valor) {}
+  void Calcula() override { memoria_.celula[static_cast<std::size_t>(celula_)] = valor_; }
+
+ private:
+  Memoria& memoria_;
+  int celula_;
+  double valor_;
+};
+
+// The names of the files in a folder, sorted.
+std::vector<std::string> Arquivos(const std::filesystem::path& pasta) {
+  std::vector<std::string> nomes;
+  for (const auto& e : std::filesystem::directory_iterator(pasta))
+    nomes.push_back(e.path().filename().string());
+  std::sort(nomes.begin(), nomes.end());
+  return nomes;
+}
+
 // Loops 1 and 2 in automatic at SP 50; controller 3 exists but has no PV, so
 // it takes the test step without taking part.
 class SimulacaoRapidaTest : public ::testing::Test {
@@ -63,8 +88,11 @@ TEST_F(SimulacaoRapidaTest, ThirtyMinutesAt100msRecordsEverySecondAndStepsAt1891
   const OpcoesSimulacaoRapida opcoes{1800, 0.1, SinalTeste::DegrauSP, 10, true};
   GravadorTxd historico(pasta(), "Caldeira", CabecalhoTxd(doc.simulacao.memoria, 0.1, 1800));
   const ResultadoSimulacaoRapida r = SimulacaoRapida(doc.simulacao, opcoes, &historico);
-  historico.Fecha();
 
+  // The run named its history, and nothing else is left beside it.
+  EXPECT_TRUE(historico.Nomeado());
+  EXPECT_EQ(historico.Caminho(), pasta / "Caldeira_1.txd");
+  EXPECT_EQ(Arquivos(pasta()), std::vector<std::string>{"Caldeira_1.txd"});
   EXPECT_EQ(r.passos, 18000);
   EXPECT_EQ(r.registros, 1800);
   EXPECT_EQ(r.passoTeste, 1891);
@@ -94,7 +122,7 @@ TEST_F(SimulacaoRapidaTest, ThirtyMinutesAt100msRecordsEverySecondAndStepsAt1891
   EXPECT_EQ(doc.ControladorDe(1)->SP, 60);
   EXPECT_EQ(doc.ControladorDe(3)->SP, 30);
   EXPECT_EQ(doc.ControladorDe(3)->Bias, 50);
-  EXPECT_EQ(ValorNoHistorico(doc.simulacao.memoria.celula[21]), r.malhas[1].series.PV.back());
+  EXPECT_EQ(doc.simulacao.memoria.celula[21], r.malhas[1].series.PV.back());
 
   const std::string arquivo = pasta.Le("Caldeira_1.txd");
   EXPECT_EQ(std::count(arquivo.begin(), arquivo.end(), '\n'), 1801);
@@ -103,6 +131,16 @@ TEST_F(SimulacaoRapidaTest, ThirtyMinutesAt100msRecordsEverySecondAndStepsAt1891
 
 // A PV choice the controller refused (items beyond M99) leaves it on its
 // applied PV, and the loop is scored there.
+TEST(OpcoesSimulacaoRapidaTest, DefaultsAreThoseThePageOpensWith) {
+  const OpcoesSimulacaoRapida opcoes;
+  EXPECT_EQ(opcoes.janela, 1800);  // "30 min"
+  EXPECT_EQ(opcoes.TA, 0.5);       // "500 ms"
+  EXPECT_EQ(opcoes.sinal, SinalTeste::Nenhum);
+  EXPECT_EQ(opcoes.amplitude, 10);
+  EXPECT_TRUE(opcoes.Normaliza);
+  EXPECT_EQ(ProblemaDasOpcoes(opcoes), std::nullopt);
+}
+
 TEST_F(SimulacaoRapidaTest, ALoopIsScoredOnThePVItsControllerApplied) {
   Controlador& c = *doc.ControladorDe(1);
   c.ItemPV = 104;
@@ -175,15 +213,17 @@ TEST_F(SimulacaoRapidaTest, EngineeringUnitsConvertPVAndSPWithThePVsRange) {
   EXPECT_NE(eng.malhas[1].indices[kPVMinMax], pct.malhas[1].indices[kPVMinMax]);
 }
 
-TEST_F(SimulacaoRapidaTest, HistoryLoadedBackGivesTheSameSeriesAndIndices) {
+// The run is scored at full precision; its history keeps two decimals, and a
+// history loaded back is scored on those, the same each time it is loaded.
+TEST_F(SimulacaoRapidaTest, TheRunIsScoredAtFullPrecisionItsHistoryOnWhatItHolds) {
   doc.simulacao.memoria.DefineDescritor(22, {"m3/h", "-20", "80", "0", "80"});
   for (const bool normaliza : {true, false}) {
     SCOPED_TRACE(normaliza);
     const OpcoesSimulacaoRapida opcoes{1800, 0.1, SinalTeste::DisturbioProcesso, 15, normaliza};
     GravadorTxd historico(pasta(), "Planta", CabecalhoTxd(doc.simulacao.memoria, 0.1, 1800));
     const ResultadoSimulacaoRapida run = SimulacaoRapida(doc.simulacao, opcoes, &historico);
-    historico.Fecha();
     const HistoricoLido lido = LeHistoricoTxd(historico.Caminho(), doc.simulacao, normaliza);
+    const HistoricoLido outra = LeHistoricoTxd(historico.Caminho(), doc.simulacao, normaliza);
     EXPECT_EQ(lido.linhasLidas, 1800u);
     EXPECT_EQ(lido.camposInvalidos, 0u);
     for (int k = 1; k <= 10; ++k) {
@@ -191,30 +231,109 @@ TEST_F(SimulacaoRapidaTest, HistoryLoadedBackGivesTheSameSeriesAndIndices) {
       const MalhaDesempenho& b = lido.malhas[static_cast<std::size_t>(k)];
       EXPECT_EQ(a.participa, b.participa) << k;
       EXPECT_EQ(a.escala.unidade, b.escala.unidade) << k;
-      EXPECT_EQ(a.series.PV, b.series.PV) << k;
-      EXPECT_EQ(a.series.SP, b.series.SP) << k;
-      EXPECT_EQ(a.series.MV, b.series.MV) << k;
-      EXPECT_EQ(a.indices, b.indices) << k;
+      if (!a.participa) continue;
+      ASSERT_EQ(a.series.PV.size(), b.series.PV.size()) << k;
+      for (std::size_t i = 0; i < a.series.PV.size(); ++i) {
+        EXPECT_EQ(ValorNoHistorico(a.series.MV[i]), b.series.MV[i]) << k << " " << i;
+        if (normaliza) {
+          EXPECT_EQ(ValorNoHistorico(a.series.PV[i]), b.series.PV[i]) << k << " " << i;
+          EXPECT_EQ(ValorNoHistorico(a.series.SP[i]), b.series.SP[i]) << k << " " << i;
+        } else {  // two decimals of % are a thousandth of the range at most
+          EXPECT_NEAR(a.series.PV[i], b.series.PV[i], 0.0051) << k << " " << i;
+          EXPECT_NEAR(a.series.SP[i], b.series.SP[i], 0.0051) << k << " " << i;
+        }
+      }
+      EXPECT_EQ(a.indices, CalculaIndices(a.series.PV, a.series.SP, a.series.MV)) << k;
+      EXPECT_EQ(b.indices, CalculaIndices(b.series.PV, b.series.SP, b.series.MV)) << k;
+      // The same file loaded above and below gives identical columns.
+      const MalhaDesempenho& c = outra.malhas[static_cast<std::size_t>(k)];
+      EXPECT_EQ(b.series.PV, c.series.PV) << k;
+      EXPECT_EQ(b.series.SP, c.series.SP) << k;
+      EXPECT_EQ(b.series.MV, c.series.MV) << k;
+      EXPECT_EQ(b.indices, c.indices) << k;
     }
   }
 }
 
+// 33.149 is 33.1 with one decimal; the history's 33.15 shows as 33.2.
+TEST_F(SimulacaoRapidaTest, PVMinimumAndMaximumComeFromThePlottedValues) {
+  doc.simulacao.blocos.Inclui(23, std::make_unique<Fixa>(doc.simulacao.memoria, 21, 33.149));
+  GravadorTxd historico(pasta(), "Planta", CabecalhoTxd(doc.simulacao.memoria, 0.5, 60));
+  const ResultadoSimulacaoRapida run =
+      SimulacaoRapida(doc.simulacao, {60, 0.5, SinalTeste::Nenhum, 10, true}, &historico);
+  EXPECT_EQ(run.malhas[1].series.PV.front(), 33.149);
+  EXPECT_EQ(run.malhas[1].indices[kPVMinMax], " 33.1/ 33.1");
+  EXPECT_EQ(run.malhas[1].indices[kIEM], "16.85");  // 50 − 33.149 = 16.851
+
+  const HistoricoLido lido = LeHistoricoTxd(historico.Caminho(), doc.simulacao, true);
+  EXPECT_EQ(lido.malhas[1].series.PV.front(), 33.15);
+  EXPECT_EQ(lido.malhas[1].indices[kPVMinMax], " 33.2/ 33.2");
+}
+
+struct CasoPasso {
+  double TA;
+  const char* motivo;  // empty: accepted
+};
+
 TEST_F(SimulacaoRapidaTest, StepsThatCannotRecordEverySecondAreRefused) {
-  for (const double ta : {0.0, -0.1, 1.5, std::nan("")}) {
-    EXPECT_THROW(SimulacaoRapida(doc.simulacao, {1800, ta, SinalTeste::Nenhum, 10, true}),
-                 std::invalid_argument)
-        << ta;
+  const std::vector<CasoPasso> casos = {
+      {0.0, "the step must lie in 0.001 ... 1 s, not 0 s"},
+      {-0.1, "the step must lie in 0.001 ... 1 s, not -0.1 s"},
+      {1.5, "the step must lie in 0.001 ... 1 s, not 1.5 s"},
+      {0.0005, "the step must lie in 0.001 ... 1 s, not 0.0005 s"},
+      {std::nan(""), "the step must lie in 0.001 ... 1 s"},
+      {INFINITY, "the step must lie in 0.001 ... 1 s"},
+      {0.3, "the step must divide one second (one record is taken per simulated second), "
+            "not 0.3 s"},
+      {0.15, "the step must divide one second"},
+      {0.0011, "the step must divide one second"},
+  };
+  for (const CasoPasso& c : casos) {
+    SCOPED_TRACE(c.TA);
+    const OpcoesSimulacaoRapida opcoes{1800, c.TA, SinalTeste::Nenhum, 10, true};
+    const auto problema = ProblemaDasOpcoes(opcoes);
+    ASSERT_TRUE(problema.has_value());
+    EXPECT_TRUE(problema->starts_with(c.motivo)) << *problema;
+    // Refused before anything runs; the history that was started is removed.
+    GravadorTxd historico(pasta(), "Planta", CabecalhoTxd(doc.simulacao.memoria, 0.1, 1800));
+    try {
+      SimulacaoRapida(doc.simulacao, opcoes, &historico);
+      ADD_FAILURE() << "ran";
+    } catch (const std::invalid_argument& e) {
+      EXPECT_EQ(e.what(), *problema);
+    }
+    EXPECT_TRUE(Arquivos(pasta()).empty());
   }
   EXPECT_EQ(espiao->passos, 0);
+  EXPECT_TRUE(ProblemaDasOpcoes({-1, 0.1, SinalTeste::Nenhum, 10, true})
+                  ->starts_with("the window must not be negative"));
+
+  // The finest and the coarsest steps, and some between them.
+  for (const double ta : {0.001, 0.05, 0.125, 0.25, 1.0}) {
+    SCOPED_TRACE(ta);
+    EXPECT_EQ(ProblemaDasOpcoes({2, ta, SinalTeste::Nenhum, 10, true}), std::nullopt);
+    const ResultadoSimulacaoRapida r =
+        SimulacaoRapida(doc.simulacao, {2, ta, SinalTeste::Nenhum, 10, true});
+    EXPECT_EQ(r.registros, 2);
+    EXPECT_EQ(r.passos, std::llround(2 / ta));
+  }
 }
 
 TEST_F(SimulacaoRapidaTest, AFailingStepEndsTheRunAndLeavesFastModeOff) {
   Bloco& b = doc.NovoBloco(1);
-  b.Funcao = "M21^400";  // overflows once the level is above 6
+  b.Funcao = "M21^200";  // overflows once the level, rising from 0, is above 34.8
   b.AtualizaParametros(false);
-  doc.simulacao.memoria.celula[21] = 50;
-  EXPECT_THROW(SimulacaoRapida(doc.simulacao, {1800, 0.1, SinalTeste::Nenhum, 10, true}), Erro);
+  GravadorTxd historico(pasta(), "Caldeira", CabecalhoTxd(doc.simulacao.memoria, 0.1, 1800));
+  EXPECT_FALSE(Arquivos(pasta()).empty());  // the temporary file, while it runs
+  EXPECT_THROW(
+      SimulacaoRapida(doc.simulacao, {1800, 0.1, SinalTeste::Nenhum, 10, true}, &historico),
+      Erro);
   EXPECT_FALSE(doc.simulacao.ModoRapido);
+  EXPECT_GT(espiao->passos, 10);  // it failed midway, with lines written
+  // No history that looks complete, and no temporary file either.
+  EXPECT_FALSE(historico.Nomeado());
+  EXPECT_TRUE(Arquivos(pasta()).empty());
+  EXPECT_THROW(historico.Fecha(), Erro);
 }
 
 }  // namespace
