@@ -183,7 +183,7 @@ GravadorTxd::GravadorTxd(const std::filesystem::path& pasta, std::string_view st
     caminho_ = NomeLivre(pasta_, "." + stem_, ".txd.tmp");
     arquivo_ = std::fopen(caminho_.c_str(), "wbx");
     if (arquivo_) break;
-    if (errno != EEXIST) LancaErroArquivo(errno);
+    if (errno != EEXIST) LancaErroArquivo(errno, "create", caminho_);
   }
   std::setvbuf(arquivo_, buffer_.data(), _IOFBF, buffer_.size());
   try {
@@ -197,8 +197,8 @@ GravadorTxd::GravadorTxd(const std::filesystem::path& pasta, std::string_view st
 GravadorTxd::~GravadorTxd() { Descarta(); }
 
 void GravadorTxd::Grava(const char* dados, std::size_t tamanho) {
-  if (!arquivo_) throw Erro(MensagemErroArquivo(EBADF));
-  if (std::fwrite(dados, 1, tamanho, arquivo_) != tamanho) LancaErroArquivo(errno);
+  if (!arquivo_) LancaErroArquivo(EBADF, "write", caminho_);
+  if (std::fwrite(dados, 1, tamanho, arquivo_) != tamanho) LancaErroArquivo(errno, "write", caminho_);
 }
 
 void GravadorTxd::EscreveLinha(const Memoria& memoria) {
@@ -212,7 +212,7 @@ void GravadorTxd::EscreveLinha(const Memoria& memoria) {
 
 void GravadorTxd::Fecha() {
   if (nomeado_) return;
-  if (!arquivo_) throw Erro(MensagemErroArquivo(EBADF));  // already discarded
+  if (!arquivo_) LancaErroArquivo(EBADF, "write", caminho_);  // already discarded
   std::FILE* arquivo = arquivo_;
   arquivo_ = nullptr;
   const bool falhou = std::fflush(arquivo) != 0 || std::ferror(arquivo);
@@ -220,7 +220,7 @@ void GravadorTxd::Fecha() {
   const bool fechou = std::fclose(arquivo) == 0;
   const int codigoFechamento = errno;
   try {
-    if (falhou || !fechou) LancaErroArquivo(falhou ? codigo : codigoFechamento);
+    if (falhou || !fechou) LancaErroArquivo(falhou ? codigo : codigoFechamento, "write", caminho_);
     DaNome();
   } catch (...) {
     Descarta();
@@ -246,7 +246,7 @@ void GravadorTxd::DaNome() {
       nomeado_ = true;
       return;
     }
-    if (errno != EEXIST) LancaErroArquivo(errno);
+    if (errno != EEXIST) LancaErroArquivo(errno, "name", destino);
   }
 }
 
@@ -264,7 +264,7 @@ HistoricoLido LeHistoricoTxd(const std::filesystem::path& arquivo, const Simulac
                              bool normaliza, const std::function<void(int)>& progresso) {
   errno = 0;
   std::ifstream entrada(arquivo, std::ios::binary);
-  if (!entrada) LancaErroArquivo(errno != 0 ? errno : ENOENT);
+  if (!entrada) LancaErroArquivo(errno != 0 ? errno : ENOENT, "open", arquivo);
   return LeHistoricoTxd(entrada, simulacao, normaliza, progresso);
 }
 
@@ -297,7 +297,7 @@ HistoricoLido LeHistoricoTxd(std::istream& entrada, const Simulacao& simulacao, 
       LeDescricoes(TextoDoCabecalho(std::string_view(linha).substr(0, fimDescricoes + 1)),
                    lido.descricoes);
   } else if (entrada.bad()) {
-    LancaErroArquivo(EIO);
+    LancaErroArquivo(EIO, "read", "the history file");
   }
 
   // The file holds M01 … M99 only: a PV beyond them has no column.
@@ -332,7 +332,7 @@ HistoricoLido LeHistoricoTxd(std::istream& entrada, const Simulacao& simulacao, 
     }
     ++lido.linhasLidas;
   }
-  if (entrada.bad()) LancaErroArquivo(EIO);
+  if (entrada.bad()) LancaErroArquivo(EIO, "read", "the history file");
 
   for (MalhaDesempenho& malha : lido.malhas) {
     if (malha.participa)

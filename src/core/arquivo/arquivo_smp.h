@@ -30,10 +30,11 @@ namespace quiv {
 void EscreveSimulacao(const Documento& doc, smp::Escritor& e);
 
 // Writes the file: the bytes go to a temporary file beside `arquivo`, which
-// then replaces it. Any failure throws Erro with the run-time library's
-// message for it ("File not found", "File access denied", "Disk full",
-// "I/O error %d", …), removes the temporary file and leaves a previous
-// `arquivo` as it was.
+// then replaces it. Any failure throws Erro saying what failed, on which
+// path and the system's reason ("cannot create …/out.smp: Not a
+// directory"), removes the temporary file and leaves a previous `arquivo` as
+// it was. Saving through a link writes the file it names; the file keeps
+// its permissions.
 void SalvaSimulacao(const Documento& doc, const std::filesystem::path& arquivo);
 
 // Reads a file into the document, in file order. Objects whose flag is

@@ -27,16 +27,8 @@ inline constexpr const char* kMensagemEstouro =
 inline constexpr const char* kMensagemDivisaoZero =
     "Divisão de ponto flutuante por zero (Floating point division by zero)";
 
-// The run-time library's message for a failed file operation (an errno
-// value): not found "File not found", access "File access denied", no space
-// "Disk full", too many open files "Too many open files", otherwise
-// "I/O error %d".
-std::string MensagemErroArquivo(int codigo);
-
 [[noreturn]] void LancaEstouro();
 [[noreturn]] void LancaDivisaoZero();
-[[noreturn]] void LancaErroArquivo(int codigo);  // Erro(MensagemErroArquivo(codigo))
-
 // A failed file operation in words, with the path and the system's reason:
 // "cannot create /tmp/x/out.smp: Not a directory". `acao` is the verb
 // ("create", "write", "read", "replace").

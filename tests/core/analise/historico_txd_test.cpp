@@ -162,13 +162,16 @@ TEST(GravadorTxdTest, AnUnfinishedHistoryIsRemoved) {
   EXPECT_TRUE(Arquivos(pasta()).empty());
 }
 
-TEST(NomeHistoricoTest, UncreatableFileReportsTheRuntimeMessage) {
+TEST(NomeHistoricoTest, UncreatableFileSaysWhatWhereAndWhy) {
   PastaTemporaria pasta;
   try {
     GravadorTxd g(pasta / "não existe", "x", "cabeçalho\r\n");
     FAIL() << "created " << g.Caminho();
   } catch (const Erro& e) {
-    EXPECT_STREQ(e.what(), "File not found");
+    const std::string mensagem = e.what();
+    EXPECT_EQ(mensagem.rfind("cannot create " + (pasta / "não existe").string() + "/", 0), 0u)
+        << mensagem;
+    EXPECT_TRUE(mensagem.ends_with(": No such file or directory")) << mensagem;
   }
 }
 
@@ -341,12 +344,13 @@ TEST_F(LeHistoricoTest, ARefusedPVChoiceIsReadAtTheAppliedPV) {
   EXPECT_EQ(lido.malhas[1].series.PV, std::vector<double>{33});
 }
 
-TEST_F(LeHistoricoTest, MissingFileReportsTheRuntimeMessage) {
+TEST_F(LeHistoricoTest, MissingFileSaysWhatWhereAndWhy) {
   try {
     LeHistoricoTxd(pasta / "nada.txd", doc.simulacao, true);
     FAIL();
   } catch (const Erro& e) {
-    EXPECT_STREQ(e.what(), "File not found");
+    EXPECT_EQ(e.what(), "cannot open " + (pasta / "nada.txd").string() +
+                            ": No such file or directory");
   }
 }
 
