@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -115,24 +116,44 @@ TEST_F(Run, OptionsReachTheRun) {
   EXPECT_EQ(Historicos(), (std::vector<std::string>{"Estudo_1"}));
 }
 
+// An overflow anywhere in a step, in an expression or in a product the
+// evaluator never sees (a process gain of 1e308), ends the run: exit 1 and
+// no history that would look complete.
 TEST_F(Run, FailingRunExitsOneAndLeavesNoHistory) {
-  Documento doc;
-  MontaPlanta(doc);
-  Bloco& b = doc.NovoBloco(1);
-  b.Tag = "B1";
-  b.Funcao = "M21^400";
-  b.AtualizaParametros(false);
-  SalvaSimulacao(doc, pasta / "planta.smp");
-  const Resultado r = Executa({});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.erros.find("Floating point overflow"), std::string::npos) << r.erros;
-  EXPECT_NE(r.erros.find("quiv-sim run: no history file was written\n"), std::string::npos)
-      << r.erros;
-  EXPECT_EQ(r.saida, "");
-  // Neither a history cut short nor its temporary file.
-  std::vector<std::string> arquivos;
-  for (const auto& e : fs::directory_iterator(pasta())) arquivos.push_back(e.path().filename());
-  EXPECT_EQ(arquivos, std::vector<std::string>{"planta.smp"});
+  const struct {
+    const char* nome;
+    std::function<void(Documento&)> estraga;
+  } casos[] = {
+      {"block expression",
+       [](Documento& doc) {
+         Bloco& b = doc.NovoBloco(1);
+         b.Tag = "B1";
+         b.Funcao = "M21^400";
+         b.AtualizaParametros(false);
+       }},
+      {"process gain",
+       [](Documento& doc) {
+         Processo& p = *doc.ProcessoDe(1);
+         p.Ganho = "1E+308";
+         p.AtualizaParametros(false);
+       }},
+  };
+  for (const auto& caso : casos) {
+    Documento doc;
+    MontaPlanta(doc);
+    caso.estraga(doc);
+    SalvaSimulacao(doc, pasta / "planta.smp");
+    const Resultado r = Executa({});
+    EXPECT_EQ(r.status, 1) << caso.nome;
+    EXPECT_NE(r.erros.find("Floating point overflow"), std::string::npos) << r.erros;
+    EXPECT_NE(r.erros.find("quiv-sim run: no history file was written\n"), std::string::npos)
+        << r.erros;
+    EXPECT_EQ(r.saida, "") << caso.nome;
+    // Neither a history cut short nor its temporary file.
+    std::vector<std::string> arquivos;
+    for (const auto& e : fs::directory_iterator(pasta())) arquivos.push_back(e.path().filename());
+    EXPECT_EQ(arquivos, std::vector<std::string>{"planta.smp"}) << caso.nome;
+  }
 }
 
 struct CasoUso {
