@@ -1,8 +1,6 @@
 #include "core/analise/historico_txd.h"
 
 #include <algorithm>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <climits>
@@ -233,20 +231,22 @@ void GravadorTxd::DaNome() {
   for (;;) {
     const std::filesystem::path destino = NomeHistoricoLivre(pasta_, stem_);
     // A hard link never replaces an existing name; the temporary name goes after.
-    int resultado = ::link(temporario.c_str(), destino.c_str());
-#if defined(__linux__) && defined(RENAME_NOREPLACE)
-    // File systems without hard links: a rename that refuses to replace.
-    if (resultado != 0 && errno != EEXIST)
-      resultado = ::renameat2(AT_FDCWD, temporario.c_str(), AT_FDCWD, destino.c_str(),
-                              RENAME_NOREPLACE);
-#endif
-    if (resultado == 0) {
-      ::unlink(temporario.c_str());  // gone already after a rename
+    std::error_code erro;
+    std::filesystem::create_hard_link(temporario, destino, erro);
+    if (erro && erro != std::errc::file_exists && !std::filesystem::exists(destino)) {
+      // A file system without hard links: rename, the name having just been
+      // seen free.
+      erro.clear();
+      std::filesystem::rename(temporario, destino, erro);
+    }
+    if (!erro) {
+      std::error_code ignorado;
+      std::filesystem::remove(temporario, ignorado);  // gone already after a rename
       caminho_ = destino;
       nomeado_ = true;
       return;
     }
-    if (errno != EEXIST) LancaErroArquivo(errno, "name", destino);
+    if (erro != std::errc::file_exists) LancaErroArquivo(erro.value(), "name", destino);
   }
 }
 
@@ -256,7 +256,8 @@ void GravadorTxd::Descarta() noexcept {
     std::fclose(arquivo_);
     arquivo_ = nullptr;
   }
-  if (!caminho_.empty()) ::unlink(caminho_.c_str());
+  std::error_code ignorado;
+  if (!caminho_.empty()) std::filesystem::remove(caminho_, ignorado);
   caminho_.clear();
 }
 
