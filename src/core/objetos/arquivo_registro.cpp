@@ -27,9 +27,16 @@ std::size_t EscreveNumero(double x, bool virgula, char* destino) {
   return n;
 }
 
-[[noreturn]] void ErroCriacao(const std::filesystem::path& p) {
+[[noreturn]] void ErroCriacao(const std::filesystem::path& p, int codigo) {
   throw Erro("Erro de entrada/saída: não foi possível criar o arquivo \"" + TextoCaminho(p) +
-             "\" (I/O error: cannot create the file)");
+             "\" (I/O error: cannot create the file: " + std::generic_category().message(codigo) +
+             ")");
+}
+
+[[noreturn]] void ErroGravacao(const std::filesystem::path& p, int codigo) {
+  throw Erro("Erro de entrada/saída: não foi possível gravar o arquivo \"" + TextoCaminho(p) +
+             "\" (I/O error: cannot write the file: " + std::generic_category().message(codigo) +
+             ")");
 }
 
 }  // namespace
@@ -53,7 +60,7 @@ void ArquivoRegistro::Abre(const std::filesystem::path& pasta, std::string_view 
     caminho_ = ProximoArquivo(pasta, tag);
     arquivo_.reset(std::fopen(caminho_.c_str(), "wbx"));
     if (arquivo_) break;
-    if (errno != EEXIST) ErroCriacao(caminho_);
+    if (errno != EEXIST) ErroCriacao(caminho_, errno);
   }
   aberto_ = true;
   std::string cabecalho(b.PrefixoCabecalho);
@@ -86,17 +93,18 @@ void ArquivoRegistro::Fecha() {
   if (!aberto_) return;
   aberto_ = false;
   std::FILE* arquivo = arquivo_.release();
+  errno = 0;
   const bool falhou = std::fflush(arquivo) != 0 || std::ferror(arquivo);
-  if (std::fclose(arquivo) != 0 || falhou)
-    throw Erro("Erro de entrada/saída: não foi possível gravar o arquivo \"" +
-               TextoCaminho(caminho_) + "\" (I/O error: cannot write the file)");
+  const int codigo = errno != 0 ? errno : EIO;
+  const bool fechou = std::fclose(arquivo) == 0;
+  if (falhou || !fechou) ErroGravacao(caminho_, falhou ? codigo : (errno != 0 ? errno : EIO));
 }
 
 void ArquivoRegistro::FalhaGravacao() {
+  const int codigo = errno != 0 ? errno : EIO;
   aberto_ = false;
   arquivo_.reset();
-  throw Erro("Erro de entrada/saída: não foi possível gravar o arquivo \"" +
-             TextoCaminho(caminho_) + "\" (I/O error: cannot write the file)");
+  ErroGravacao(caminho_, codigo);
 }
 
 }  // namespace quiv

@@ -269,6 +269,10 @@ TEST_P(TendenciaArquivoDonoTest, ACreationFailureRaisesAnInputOutputErrorAndLeav
               std::string::npos)
         << e.what();
     EXPECT_NE(std::string(e.what()).find("TIC1_1.txt"), std::string::npos) << e.what();
+    // The system's reason, in words.
+    EXPECT_NE(std::string(e.what()).find("cannot create the file: Not a directory)"),
+              std::string::npos)
+        << e.what();
   }
   EXPECT_FALSE(g().Arquivando());
   EXPECT_TRUE(g().ControlesLivres());
