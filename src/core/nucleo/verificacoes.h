@@ -34,7 +34,6 @@ class Verificacoes {
                  double* valor = nullptr);
 
   bool Passou() const { return falhas_.empty(); }
-  const std::vector<std::string>& Falhas() const { return falhas_; }
 
   // Hands the text of each failed check to the simulation's sink when
   // `mostra`; returns Passou().

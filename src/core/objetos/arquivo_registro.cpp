@@ -45,11 +45,6 @@ const BaseTempo& DadosBaseTempo(int item) {
   return item >= 1 && item <= 2 ? kBases[static_cast<std::size_t>(item)] : kBases[0];
 }
 
-std::filesystem::path ArquivoRegistro::ProximoArquivo(const std::filesystem::path& pasta,
-                                                      std::string_view tag) {
-  return NomeLivre(pasta, tag, ".txt");
-}
-
 void ArquivoRegistro::Abre(const std::filesystem::path& pasta, std::string_view tag, int base,
                            std::string_view texto1, std::string_view texto2,
                            std::string_view texto3) {
@@ -57,7 +52,7 @@ void ArquivoRegistro::Abre(const std::filesystem::path& pasta, std::string_view 
   const BaseTempo& b = DadosBaseTempo(base);
   // "x": never replace a file, even one created since the name was chosen.
   for (;;) {
-    caminho_ = ProximoArquivo(pasta, tag);
+    caminho_ = NomeLivre(pasta, tag, ".txt");
     arquivo_.reset(std::fopen(caminho_.c_str(), "wbx"));
     if (arquivo_) break;
     if (errno != EEXIST) ErroCriacao(caminho_, errno);

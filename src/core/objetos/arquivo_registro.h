@@ -60,10 +60,6 @@ class ArquivoRegistro {
   double TempoArquivo = 0.0;    // s, time column of the next row
   double PeriodoArquivo = 0.1;  // s
 
-  // The file Abre would create now.
-  static std::filesystem::path ProximoArquivo(const std::filesystem::path& pasta,
-                                              std::string_view tag);
-
  private:
   [[noreturn]] void FalhaGravacao();
 
