@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "ui/sessao_simulacao.h"
-#include "ui/tform1.h"
+#include "ui/sessao/sessao_simulacao.h"
+#include "ui/principal/tform1.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

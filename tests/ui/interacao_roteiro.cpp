@@ -3,16 +3,30 @@
 #include <QTest>
 
 void InteracaoRoteiro::EsperaInforma(const QString& trecho, Acao enquantoAberta) {
-  roteiro_.push_back({Tipo::Informa, trecho, true, std::move(enquantoAberta)});
+  roteiro_.push_back({Tipo::Informa, trecho, true, std::move(enquantoAberta), {}});
 }
 
 void InteracaoRoteiro::EsperaPergunta(const QString& trecho, bool resposta) {
-  roteiro_.push_back({Tipo::Pergunta, trecho, resposta, {}});
+  roteiro_.push_back({Tipo::Pergunta, trecho, resposta, {}, {}});
+}
+
+void InteracaoRoteiro::EsperaAbre(const QString& trecho, const QString& caminho) {
+  roteiro_.push_back({Tipo::Abre, trecho, false, {}, caminho});
+}
+
+void InteracaoRoteiro::EsperaSalva(const QString& trecho, const QString& caminho) {
+  roteiro_.push_back({Tipo::Salva, trecho, false, {}, caminho});
+}
+
+void InteracaoRoteiro::EsperaPasta(const QString& trecho, const QString& caminho) {
+  roteiro_.push_back({Tipo::Pasta, trecho, false, {}, caminho});
 }
 
 bool InteracaoRoteiro::Consome(Tipo tipo, const QString& texto, Passo& passo) {
   ++mostradas_;
-  const char* const nome = tipo == Tipo::Informa ? "information box" : "question";
+  static const char* const nomes[] = {"information box", "question", "open dialog",
+                                      "save dialog", "folder dialog"};
+  const char* const nome = nomes[static_cast<int>(tipo)];
   if (roteiro_.empty() || roteiro_.front().tipo != tipo ||
       !texto.contains(roteiro_.front().trecho)) {
     const QString esperado = roteiro_.empty()
@@ -37,4 +51,27 @@ bool InteracaoRoteiro::Pergunta(QWidget*, const QString&, const QString& texto) 
   Passo passo;
   // An unexpected question is answered No, the answer that changes nothing.
   return Consome(Tipo::Pergunta, texto, passo) && passo.resposta;
+}
+
+QString InteracaoRoteiro::Dialogo(Tipo tipo, const QString& titulo, const QString& inicial,
+                                  const QString& filtro) {
+  ultimoInicial_ = inicial;
+  ultimoFiltro_ = filtro;
+  Passo passo;
+  // An unexpected dialog is cancelled, the answer that changes nothing.
+  return Consome(tipo, titulo, passo) ? passo.caminho : QString();
+}
+
+QString InteracaoRoteiro::AbreArquivo(QWidget*, const QString& titulo, const QString& inicial,
+                                      const QString& filtro) {
+  return Dialogo(Tipo::Abre, titulo, inicial, filtro);
+}
+
+QString InteracaoRoteiro::SalvaArquivo(QWidget*, const QString& titulo, const QString& inicial,
+                                       const QString& filtro) {
+  return Dialogo(Tipo::Salva, titulo, inicial, filtro);
+}
+
+QString InteracaoRoteiro::EscolhePasta(QWidget*, const QString& titulo, const QString& inicial) {
+  return Dialogo(Tipo::Pasta, titulo, inicial, QString());
 }

@@ -4,7 +4,7 @@
 #include <deque>
 #include <functional>
 
-#include "ui/interacao.h"
+#include "ui/sessao/interacao.h"
 
 // A scripted user for the window tests: it answers the boxes the test expects,
 // in order, and fails the running test on any box it was not told to expect.
@@ -18,9 +18,23 @@ class InteracaoRoteiro : public quiv::Interacao {
   void EsperaInforma(const QString& trecho, Acao enquantoAberta = {});
   // Expects a Yes/No question whose text contains trecho and answers it.
   void EsperaPergunta(const QString& trecho, bool resposta);
+  // Expects an open, save or folder dialog whose title contains trecho and
+  // answers with `caminho` (empty: the user cancels). The dialog's starting
+  // place is kept in UltimoInicial().
+  void EsperaAbre(const QString& trecho, const QString& caminho);
+  void EsperaSalva(const QString& trecho, const QString& caminho);
+  void EsperaPasta(const QString& trecho, const QString& caminho);
 
   void Informa(QWidget* pai, const QString& titulo, const QString& texto) override;
   bool Pergunta(QWidget* pai, const QString& titulo, const QString& texto) override;
+  QString AbreArquivo(QWidget* pai, const QString& titulo, const QString& inicial,
+                      const QString& filtro) override;
+  QString SalvaArquivo(QWidget* pai, const QString& titulo, const QString& inicial,
+                       const QString& filtro) override;
+  QString EscolhePasta(QWidget* pai, const QString& titulo, const QString& inicial) override;
+
+  const QString& UltimoInicial() const { return ultimoInicial_; }
+  const QString& UltimoFiltro() const { return ultimoFiltro_; }
 
   // Expected boxes that have not been shown yet.
   int Pendentes() const { return static_cast<int>(roteiro_.size()); }
@@ -28,16 +42,20 @@ class InteracaoRoteiro : public quiv::Interacao {
   int Mostradas() const { return mostradas_; }
 
  private:
-  enum class Tipo { Informa, Pergunta };
+  enum class Tipo { Informa, Pergunta, Abre, Salva, Pasta };
   struct Passo {
     Tipo tipo = Tipo::Informa;
     QString trecho;
     bool resposta = false;
     Acao enquantoAberta;
+    QString caminho;
   };
+  QString Dialogo(Tipo tipo, const QString& titulo, const QString& inicial, const QString& filtro);
   // Takes the next step into passo if it matches, otherwise fails the test.
   bool Consome(Tipo tipo, const QString& texto, Passo& passo);
 
   std::deque<Passo> roteiro_;
   int mostradas_ = 0;
+  QString ultimoInicial_;
+  QString ultimoFiltro_;
 };

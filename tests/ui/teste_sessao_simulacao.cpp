@@ -7,7 +7,7 @@
 #include "core/nucleo/erro.h"
 #include "interacao_roteiro.h"
 #include "objeto_teste.h"
-#include "ui/sessao_simulacao.h"
+#include "ui/sessao/sessao_simulacao.h"
 
 class TesteSessaoSimulacao : public QObject {
   Q_OBJECT

@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "objeto_teste.h"
-#include "ui/sessao_simulacao.h"
-#include "ui/tform1.h"
+#include "ui/sessao/sessao_simulacao.h"
+#include "ui/principal/tform1.h"
 
 class TesteTForm1 : public QObject {
   Q_OBJECT

@@ -227,8 +227,12 @@ void SalvaSimulacao(const Documento& doc, const std::filesystem::path& caminho) 
   }
 }
 
-void LeSimulacao(Documento& doc, smp::Leitor& l, std::string_view nomeArquivo) {
+void LeSimulacao(Documento& doc, smp::Leitor& l, std::string_view nomeArquivo,
+                 const ProgressoLeitura& progresso) {
   Simulacao& sim = doc.simulacao;
+  auto avanca = [&progresso](int percentual) {
+    if (progresso) progresso(percentual);
+  };
 
   doc.Titulo = l.ValorBilingue(0);
   if (doc.Titulo.empty()) doc.Titulo = std::string(nomeArquivo);
@@ -246,6 +250,8 @@ void LeSimulacao(Documento& doc, smp::Leitor& l, std::string_view nomeArquivo) {
     linha = l.Linha();
   }
   // The line in hand is the controllers' header, taken unread.
+  avanca(10);
+  constexpr std::array<int, 5> kProgressoBlocos{25, 45, 60, 70, 85};
 
   // Which instances the file holds: their records and position groups are
   // the only ones in it, whatever the document held before.
@@ -262,25 +268,30 @@ void LeSimulacao(Documento& doc, smp::Leitor& l, std::string_view nomeArquivo) {
     }
     for (int n = 1; n <= quantidade; ++n)
       if (flags[static_cast<std::size_t>(n)]) LeRegistro(doc, bloco.tipo, n, l);
+    avanca(kProgressoBlocos[static_cast<std::size_t>(&bloco - kBlocos.data())]);
   }
 
   l.Linha();  // positions header
   doc.posicoes.LeParametros(l, [&noArquivo](TipoObjeto tipo, int n) {
     return noArquivo[static_cast<std::size_t>(IndiceTipo(tipo))][static_cast<std::size_t>(n)];
   });
+  avanca(90);
   doc.registradorXY.LeParametros(l);
   for (int i = 0; i < kLinhasVagas; ++i) l.Linha();
+  avanca(95);
   doc.gerador().LeParametros(l);  // applies itself
   doc.painel.LeFormas(l);
   doc.painel.LeChaves(l);
   doc.painel.LePainelComando(l);
   doc.painel.LeBotoes(l);
+  avanca(100);
   doc.linearizador().LeParametros(l);
   doc.comentarios.LeParametros(l);
   doc.AtualizaLegendas();
 }
 
-bool LeSimulacao(Documento& doc, const std::filesystem::path& arquivo) {
+bool LeSimulacao(Documento& doc, const std::filesystem::path& arquivo,
+                 const ProgressoLeitura& progresso) {
   std::error_code erro;
   if (!std::filesystem::exists(arquivo, erro) && !erro) return false;
   const std::string nome = TextoCitado(TextoCaminho(arquivo.filename()), 255);
@@ -308,7 +319,7 @@ bool LeSimulacao(Documento& doc, const std::filesystem::path& arquivo) {
 
   smp::Leitor l = smp::Leitor::DeConteudo(bytes);
   try {
-    LeSimulacao(doc, l, arquivo.stem().string());
+    LeSimulacao(doc, l, arquivo.stem().string(), progresso);
   } catch (const Erro& e) {
     throw Erro(std::string(e.what()) + " (" + nome + ", line " + std::to_string(l.Posicao()) +
                Rotulo(l.UltimaLinha()) + ")");

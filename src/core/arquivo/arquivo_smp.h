@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -50,7 +51,14 @@ void SalvaSimulacao(const Documento& doc, const std::filesystem::path& arquivo);
 // integer value"): the load stops there and what was read stays in place.
 // Lines missing at the end read as empty, so a truncated file loads what it
 // holds.
-void LeSimulacao(Documento& doc, smp::Leitor& l, std::string_view nomeArquivo);
+//
+// `progresso`, when set, hears how far the load got, in percent: 10 after
+// the data entries, 25, 45, 60, 70 and 85 after the five object blocks, 90
+// after the positions, 95 after the XY recorder and 100 after the push
+// buttons.
+using ProgressoLeitura = std::function<void(int)>;
+void LeSimulacao(Documento& doc, smp::Leitor& l, std::string_view nomeArquivo,
+                 const ProgressoLeitura& progresso = {});
 
 // Reads the file `arquivo`. Returns false, changing nothing, when it does not
 // exist (the window tells the user kMensagemArquivoNaoEncontrado); true when
@@ -65,7 +73,8 @@ void LeSimulacao(Documento& doc, smp::Leitor& l, std::string_view nomeArquivo);
 // characters), and reading such input would only cost time and memory.
 inline constexpr std::uintmax_t kMaiorArquivoSmp = 16u << 20;
 inline constexpr std::size_t kMaiorLinhaSmp = 64u << 10;
-bool LeSimulacao(Documento& doc, const std::filesystem::path& arquivo);
+bool LeSimulacao(Documento& doc, const std::filesystem::path& arquivo,
+                 const ProgressoLeitura& progresso = {});
 
 // "Arquivo não encontrado" / "File not found".
 std::string_view MensagemArquivoNaoEncontrado(bool ingles);

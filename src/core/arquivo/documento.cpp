@@ -132,6 +132,116 @@ void Documento::AtualizaLegendas() {
     if (const Registrador* r = RegistradorDe(n)) legenda(TipoObjeto::Registrador, n) = r->Tag;
 }
 
+bool Documento::Inclui(TipoObjeto tipo, int n) {
+  Posicao& posicao = posicoes.De(tipo, n);  // throws for a slot out of range
+  posicao.Exibido = true;
+  if (Incluido(tipo, n)) return false;
+  switch (tipo) {
+    case TipoObjeto::Controlador:
+      NovoControlador(n);
+      break;
+    case TipoObjeto::Processo:
+      NovoProcesso(n);
+      break;
+    case TipoObjeto::Registrador:
+      NovoRegistrador(n);
+      break;
+    case TipoObjeto::Bloco:
+      NovoBloco(n);
+      break;
+    case TipoObjeto::Texto:
+      NovoTexto(n);
+      break;
+  }
+  return true;
+}
+
+void Documento::Exclui(TipoObjeto tipo, int n) {
+  Posicao& posicao = posicoes.De(tipo, n);
+  switch (tipo) {
+    case TipoObjeto::Controlador:
+      simulacao.controladores.Remove(n);
+      break;
+    case TipoObjeto::Processo:
+      simulacao.processos.Remove(n);
+      break;
+    case TipoObjeto::Registrador:
+      simulacao.registradores.Remove(n);
+      break;
+    case TipoObjeto::Bloco:
+      simulacao.blocos.Remove(n);
+      break;
+    case TipoObjeto::Texto:
+      simulacao.textos.Remove(n);
+      break;
+  }
+  posicao.Legenda.clear();
+  posicao.Exibido = false;
+}
+
+std::string Documento::LegendaVaga(TipoObjeto tipo, int n, bool ingles) {
+  const char* nome = "";
+  switch (tipo) {
+    case TipoObjeto::Controlador:
+      nome = ingles ? "<empty> Controller " : "<vago> Controlador ";
+      break;
+    case TipoObjeto::Processo:
+      nome = ingles ? "<empty> Process " : "<vago> Processo ";
+      break;
+    case TipoObjeto::Registrador:
+      nome = ingles ? "<empty> Recorder " : "<vago> Registrador ";
+      break;
+    case TipoObjeto::Bloco:
+      nome = ingles ? "<empty> Block " : "<vago> Bloco ";
+      break;
+    case TipoObjeto::Texto:
+      nome = ingles ? "<empty>Animated Text " : "<vago>Texto Animado ";
+      break;
+  }
+  return nome + std::to_string(n);
+}
+
+std::string Documento::LegendaInclusao(TipoObjeto tipo, int n) const {
+  const bool ingles = simulacao.IdiomaIngles;
+  auto legenda = [ingles](const TextoBilingue& tag, const TextoBilingue& descricao) {
+    std::string texto(tag.Em(ingles));
+    texto += ' ';
+    texto += descricao.Em(ingles);
+    return texto;
+  };
+  switch (tipo) {
+    case TipoObjeto::Controlador:
+      if (const Controlador* c = ControladorDe(n)) return legenda(c->Tag, c->Descricao);
+      break;
+    case TipoObjeto::Processo:
+      if (const Processo* p = ProcessoDe(n)) return legenda(p->Tag, p->Descricao);
+      break;
+    case TipoObjeto::Registrador:
+      if (const Registrador* r = RegistradorDe(n)) return legenda(r->Tag, r->Descricao);
+      break;
+    case TipoObjeto::Bloco:
+      if (const Bloco* b = BlocoDe(n)) return legenda(b->Tag, b->Descricao);
+      break;
+    case TipoObjeto::Texto:
+      if (const TextoAnimado* t = TextoDe(n)) return std::string(t->Descricao.Em(ingles));
+      break;
+  }
+  return LegendaVaga(tipo, n, ingles);
+}
+
+void Documento::AtualizaTela() {
+  for (int n = 1; n <= Painel::kEntradas; ++n) {
+    EntradaDados& entrada = painel.Entrada(n);
+    if (entrada.Visivel) entrada.AtualizaValor();
+  }
+  for (int n = 1; n <= Painel::kFormas; ++n) {
+    FormaAnimada& forma = painel.Forma(n);
+    if (forma.Visivel) forma.Prepara();
+  }
+  painel.AjustaPainelComando();
+  AtualizaLegendas();
+}
+
 bool Documento::Incluido(TipoObjeto tipo, int n) const {
   switch (tipo) {
     case TipoObjeto::Controlador:

@@ -60,6 +60,32 @@ class Documento {
   // Whether the object has a slot filled (the inclusion lines of the file).
   bool Incluido(TipoObjeto tipo, int n) const;
 
+  // Its include box checked in the configuration dialog: an empty slot gets
+  // a new object (with its identity number), and the box's state, which the
+  // main window shows the button from, is set. Returns whether an object was
+  // created; a slot already filled keeps its object.
+  bool Inclui(TipoObjeto tipo, int n);
+  // The main window's delete mode: the object is removed from its slot and
+  // takes no part in the next cycle; its button loses its caption and hides;
+  // its include box is cleared.
+  void Exclui(TipoObjeto tipo, int n);
+
+  // The caption of an include box (the configuration dialog's refresh): an
+  // included object's tag, one blank and its description (an animated text:
+  // its description alone), in the interface language; an empty slot's text
+  // otherwise.
+  std::string LegendaInclusao(TipoObjeto tipo, int n) const;
+  // "<vago> Controlador 1" … ("<empty> Controller 1" in English).
+  static std::string LegendaVaga(TipoObjeto tipo, int n, bool ingles);
+
+  // The model half of the main window's layout refresh, in its order: the
+  // visible data entries show their cells in engineering units; the enabled
+  // shapes take kind, colour and size; the command panel's height follows
+  // its enabled push buttons (hidden without any); the object buttons take
+  // their tags as captions (AtualizaLegendas). The window then shows what
+  // the model holds.
+  void AtualizaTela();
+
   // The main window's layout refresh of the object buttons: the caption of
   // every included controller, process, calculation block and trend
   // recorder becomes its tag (both languages, as the tag holds them).

@@ -76,6 +76,16 @@ void FormaAnimada::Prepara() {
   }
 }
 
+void FormaAnimada::Coloca(int x, int y) {
+  Esquerda = x;
+  TopoForma = y;
+  Topo = y;
+  if (TipoForma != kRetangulo) return;
+  const int endereco = LeEndereco(Variavel);
+  const double c = endereco != 0 ? simulacao_.memoria.celula[endereco] : 100.0;
+  Topo = Pixels((100.0 - c) * EscalaForma + y);
+}
+
 void FormaAnimada::DefineTamanho(int tam) {
   Tamanho = tam;
   if (TipoForma == kCirculo)

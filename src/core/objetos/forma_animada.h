@@ -42,6 +42,11 @@ class FormaAnimada {
   // Layout refresh: colour CorNormal; a circle takes TamanhoLargura ×
   // Tamanho, a rectangle the width TamanhoLargura and the scale Tamanho/50.
   void Prepara();
+  // Put down on the main window with its top-left corner at (x, y): y is the
+  // new home top; a rectangle stands on it as the cell makes it stand, top
+  // round((100 − c)·EscalaForma + y). A variable that names no cell places
+  // the rectangle as if the cell were 100 (the next refresh reports it).
+  void Coloca(int x, int y);
   // Dialog changes that act at once.
   void DefineTamanho(int tam);          // circle: height; rectangle: EscalaForma
   void DefineTamanhoLargura(int tamW);  // width

@@ -30,4 +30,28 @@ void Painel::DesabilitaBotoes() {
   PainelComandoAltura = 0;
 }
 
+void Painel::HabilitaBotao(int b, bool habilitado) {
+  if (habilitado) {
+    Botao(b).DefineVisivel(true);
+  } else if (b == 1) {
+    DesabilitaBotoes();
+    return;
+  } else {
+    for (int k = b; k <= kBotoes; ++k) {
+      Botao(k).Solta();
+      Botao(k).DefineVisivel(false);
+    }
+  }
+  AjustaPainelComando();
+}
+
+void Painel::AjustaPainelComando() {
+  // The buttons enable one after the other, so the group holds those enabled
+  // in a row from the first.
+  int seguidos = 0;
+  while (seguidos < kBotoes && Botao(seguidos + 1).Visivel) ++seguidos;
+  PainelComandoVisivel = seguidos > 0;
+  PainelComandoAltura = AlturaPainelComando(seguidos);
+}
+
 }  // namespace quiv

@@ -40,6 +40,14 @@ class Painel {
   // The first button disabled: all three buttons and the group hide, and
   // M97 … M99 become 0.
   void DesabilitaBotoes();
+  // A push button's enable box (Botao b _check). Enabling shows button b;
+  // disabling hides it and the buttons after it and puts their cells to 0.
+  // The group shows while the first button is enabled, 70, 120 or 170
+  // pixels high for the buttons enabled one after the other from the first.
+  void HabilitaBotao(int b, bool habilitado);
+  // The group's visibility and height from the enabled buttons (the layout
+  // refresh, and the end of HabilitaBotao).
+  void AjustaPainelComando();
 
   bool PainelComandoVisivel = false;
   int PainelComandoAltura = 0;

@@ -1,10 +1,10 @@
-#include "ui/tform1.h"
+#include "ui/principal/tform1.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
-#include "ui/sessao_simulacao.h"
+#include "ui/sessao/sessao_simulacao.h"
 
 namespace quiv {
 

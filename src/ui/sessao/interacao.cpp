@@ -1,6 +1,6 @@
-#include "ui/interacao.h"
+#include "ui/sessao/interacao.h"
 
-#include "ui/interacao_qt.h"
+#include "ui/sessao/interacao_qt.h"
 
 namespace quiv {
 

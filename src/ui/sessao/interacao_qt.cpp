@@ -1,0 +1,39 @@
+#include "ui/sessao/interacao_qt.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace quiv {
+
+namespace {
+// A box without an owner window belongs to the active one, so it stays in front
+// of the window the user is working in.
+QWidget* Dono(QWidget* pai) { return pai ? pai : QApplication::activeWindow(); }
+}  // namespace
+
+void InteracaoQt::Informa(QWidget* pai, const QString& titulo, const QString& texto) {
+  QMessageBox::information(Dono(pai), titulo, texto, QMessageBox::Ok);
+}
+
+bool InteracaoQt::Pergunta(QWidget* pai, const QString& titulo, const QString& texto) {
+  return QMessageBox::question(Dono(pai), titulo, texto, QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+QString InteracaoQt::AbreArquivo(QWidget* pai, const QString& titulo, const QString& inicial,
+                                 const QString& filtro) {
+  return QFileDialog::getOpenFileName(Dono(pai), titulo, inicial, filtro);
+}
+
+QString InteracaoQt::SalvaArquivo(QWidget* pai, const QString& titulo, const QString& inicial,
+                                  const QString& filtro) {
+  return QFileDialog::getSaveFileName(Dono(pai), titulo, inicial, filtro, nullptr,
+                                      QFileDialog::DontConfirmOverwrite);
+}
+
+QString InteracaoQt::EscolhePasta(QWidget* pai, const QString& titulo, const QString& inicial) {
+  return QFileDialog::getExistingDirectory(Dono(pai), titulo, inicial);
+}
+
+}  // namespace quiv

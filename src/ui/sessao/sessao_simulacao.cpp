@@ -1,0 +1,228 @@
+#include "ui/sessao/sessao_simulacao.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTimer>
+#include <exception>
+#include <filesystem>
+
+#include "core/arquivo/arquivo_smp.h"
+#include "core/nucleo/erro.h"
+#include "ui/sessao/interacao.h"
+
+namespace quiv {
+
+namespace {
+
+constexpr int kRecentes = 8;
+const char* const kChaveRecentes = "arquivosRecentes";
+
+std::filesystem::path Caminho(const QString& arquivo) {
+  return std::filesystem::path(arquivo.toStdU16String());
+}
+
+}  // namespace
+
+SessaoSimulacao::SessaoSimulacao(QObject* pai)
+    : QObject(pai), timer1_(new QTimer(this)), pastaInicial_(QDir::currentPath()) {
+  Documento::PosicoesIniciais(documento_.posicoes);
+
+  Simulacao& sim = documento_.simulacao;
+  sim.Mensagem = [this](std::string_view texto) {
+    const bool agendar = mensagensPendentes_.isEmpty();
+    mensagensPendentes_.append(QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())));
+    // A check can fail inside a cycle or in the middle of a load: the boxes
+    // open from the event loop, in the order the texts came.
+    if (agendar)
+      QMetaObject::invokeMethod(
+          this,
+          [this] {
+            while (!mensagensPendentes_.isEmpty()) Informa(mensagensPendentes_.takeFirst());
+          },
+          Qt::QueuedConnection);
+  };
+  sim.AtualizaDisplays = [this] {
+    // The windows repaint the shapes and texts even when a shape's refresh
+    // fails and ends the cycle.
+    struct Avisa {
+      SessaoSimulacao* sessao;
+      ~Avisa() { emit sessao->DisplaysAtualizados(); }
+    } avisa{this};
+    documento_.painel.AtualizaDisplays();
+  };
+
+  timer1_->setObjectName(QStringLiteral("Timer1"));
+  timer1_->setTimerType(Qt::PreciseTimer);
+  timer1_->setInterval(sim.PeriodoMs);
+  connect(timer1_, &QTimer::timeout, this, qOverload<>(&SessaoSimulacao::Timer1Timer));
+  timer1_->start();
+}
+
+SessaoSimulacao::~SessaoSimulacao() {
+  // The model's hooks point at this session; the document outlives none of
+  // them, but a cycle must not call into a half-destroyed session.
+  documento_.simulacao.Mensagem = nullptr;
+  documento_.simulacao.AtualizaDisplays = nullptr;
+}
+
+void SessaoSimulacao::Timer1Timer() { Timer1Timer(MilissegundosDoDia()); }
+
+void SessaoSimulacao::Timer1Timer(double agoraMs) {
+  // Nothing may escape into Qt's event loop, so every exception ends here.
+  bool falhou = true;
+  QString erro;
+  try {
+    documento_.simulacao.Ciclo(agoraMs);
+    falhou = false;
+  } catch (const std::exception& e) {
+    erro = QString::fromStdString(e.what());
+  } catch (...) {
+    erro = tr("Erro desconhecido no ciclo de simulação");
+  }
+  if (!falhou) errosMostrados_.clear();
+  emit CicloExecutado();
+  if (falhou) RelataErro(erro);
+}
+
+void SessaoSimulacao::RelataErro(const QString& mensagem) {
+  if (caixaDeErroAberta_ || errosMostrados_.contains(mensagem)) return;
+  errosMostrados_.insert(mensagem);
+  caixaDeErroAberta_ = true;
+  // Qt does not fire a timer again while its own timeout is being handled, so a
+  // box opened here would stop the cycles until it is closed. The box is opened
+  // from the event loop instead, where Timer1 keeps firing underneath it.
+  QMetaObject::invokeMethod(
+      this,
+      [this, mensagem] {
+        const QPointer<SessaoSimulacao> viva(this);
+        Interacao::Atual().Informa(janelaDeMensagens_, QStringLiteral("QUIV"), mensagem);
+        if (viva) caixaDeErroAberta_ = false;
+      },
+      Qt::QueuedConnection);
+}
+
+void SessaoSimulacao::Informa(const QString& texto) {
+  Interacao::Atual().Informa(janelaDeMensagens_, QStringLiteral("QUIV"), texto);
+}
+
+void SessaoSimulacao::AlternaPausa() {
+  if (timer1_->isActive()) {
+    timer1_->stop();
+  } else {
+    timer1_->start();
+  }
+}
+
+bool SessaoSimulacao::Pausada() const { return !timer1_->isActive(); }
+
+void SessaoSimulacao::DefineJanelaDeMensagens(QWidget* janela) { janelaDeMensagens_ = janela; }
+
+void SessaoSimulacao::MarcaModificado() {
+  const bool mudou = salvo_;
+  salvo_ = false;
+  if (mudou) emit SalvoMudou(false);
+}
+
+void SessaoSimulacao::MarcaSalvo() {
+  const bool mudou = !salvo_;
+  salvo_ = true;
+  if (mudou) emit SalvoMudou(true);
+}
+
+QString SessaoSimulacao::PastaDosDialogos() const {
+  return pastaCorrente_.isEmpty() ? pastaInicial_ : pastaCorrente_;
+}
+
+QString SessaoSimulacao::CaminhoFigura() const {
+  const QString nome = QString::fromStdString(documento_.FiguraFundo);
+  if (nome.isEmpty()) return {};
+  QStringList pastas;
+  if (!arquivoAtual_.isEmpty()) pastas << QFileInfo(arquivoAtual_).absolutePath();
+  pastas << QDir::currentPath();
+  if (!pastaFiguraEscolhida_.isEmpty()) pastas << pastaFiguraEscolhida_;
+  for (const QString& pasta : pastas) {
+    const QFileInfo figura(QDir(pasta), nome);
+    if (figura.isFile()) return figura.absoluteFilePath();
+  }
+  return {};
+}
+
+void SessaoSimulacao::EscolheFigura(const QString& caminho) {
+  const QFileInfo figura(caminho);
+  documento_.FiguraFundo = figura.fileName().toStdString();
+  pastaFiguraEscolhida_ = figura.absolutePath();
+  MarcaModificado();
+}
+
+bool SessaoSimulacao::SalvaSimulacao(const QString& arquivo) {
+  try {
+    quiv::SalvaSimulacao(documento_, Caminho(arquivo));
+  } catch (const std::exception& e) {
+    Informa(QString::fromStdString(e.what()));
+    return false;
+  }
+  arquivoAtual_ = arquivo;
+  LembraRecente(arquivo);
+  MarcaSalvo();
+  return true;
+}
+
+bool SessaoSimulacao::LeSimulacao(const QString& arquivo) {
+  timer1_->stop();
+  emit ProgressoLeitura(5);
+  bool lido = false;
+  bool encontrado = true;
+  QString erro;
+  try {
+    encontrado = quiv::LeSimulacao(documento_, Caminho(arquivo),
+                                   [this](int percentual) { emit ProgressoLeitura(percentual); });
+    lido = encontrado;
+  } catch (const std::exception& e) {
+    erro = QString::fromStdString(e.what());
+  }
+  if (lido || !erro.isEmpty()) {
+    if (lido) {
+      arquivoAtual_ = arquivo;
+      LembraRecente(arquivo);
+    }
+    documento_.AtualizaTela();
+    emit DocumentoRecarregado();
+  }
+  // Whatever happened, the screen stays usable: the progress box closes and
+  // the cycles run with what was read.
+  emit ProgressoLeitura(-1);
+  timer1_->start();
+
+  // The checks that failed while reading, in file order, then the reason the
+  // load stopped.
+  while (!mensagensPendentes_.isEmpty()) Informa(mensagensPendentes_.takeFirst());
+  if (!encontrado)
+    Informa(QString::fromUtf8(MensagemArquivoNaoEncontrado(IdiomaIngles()).data()));
+  else if (!erro.isEmpty())
+    Informa(erro);
+  if (lido) MarcaSalvo();
+  return lido;
+}
+
+void SessaoSimulacao::NovaSimulacao() {
+  documento_.NovaSimulacao();
+  arquivoAtual_.clear();
+  emit DocumentoRecarregado();
+}
+
+QStringList SessaoSimulacao::ArquivosRecentes() const {
+  return QSettings().value(QLatin1String(kChaveRecentes)).toStringList();
+}
+
+void SessaoSimulacao::LembraRecente(const QString& arquivo) {
+  const QString absoluto = QFileInfo(arquivo).absoluteFilePath();
+  QStringList lista = ArquivosRecentes();
+  lista.removeAll(absoluto);
+  lista.prepend(absoluto);
+  while (lista.size() > kRecentes) lista.removeLast();
+  QSettings().setValue(QLatin1String(kChaveRecentes), lista);
+  emit ArquivosRecentesMudaram();
+}
+
+}  // namespace quiv

@@ -1,0 +1,158 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include "core/arquivo/documento.h"
+
+class QTimer;
+
+namespace quiv {
+
+// The document of one open simulation: it owns the simulation's model (the
+// plant, the panel, the positions, the comments, title and picture name), the
+// scan timer Timer1 and the save state, runs the scan cycles and tells the
+// windows after each cycle and each change. Windows read and change the model
+// through it and never step it themselves.
+//
+// An error raised by a step ends that cycle; the next cycle runs as usual. The
+// error is shown to the user in an information box, opened from the event loop
+// just after the cycle, but a persistent error is not shown again every 100 ms:
+//  - while an error box is open (or about to open) no other error box is shown;
+//    the cycles go on underneath it;
+//  - during an uninterrupted run of failing cycles each distinct message is
+//    shown once; the first cycle that completes clears this memory, so an
+//    error that comes back after a clean cycle is shown again.
+class SessaoSimulacao : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit SessaoSimulacao(QObject* pai = nullptr);
+  ~SessaoSimulacao() override;
+
+  Documento& documento() { return documento_; }
+  const Documento& documento() const { return documento_; }
+  Simulacao& simulacao() { return documento_.simulacao; }
+  const Simulacao& simulacao() const { return documento_.simulacao; }
+  bool IdiomaIngles() const { return documento_.simulacao.IdiomaIngles; }
+
+  // The scan timer: period Simulacao::PeriodoMs, running from construction.
+  QTimer& Timer1() const { return *timer1_; }
+
+  // One scan cycle at the current time of day: what every Timer1 timeout runs.
+  void Timer1Timer();
+  // One scan cycle at the given time (ms since midnight), with the same error
+  // handling.
+  void Timer1Timer(double agoraMs);
+
+  // Pause and resume: toggles Timer1 between running and stopped.
+  void AlternaPausa();
+  bool Pausada() const;
+
+  // Window that owns the boxes (none: the active window).
+  void DefineJanelaDeMensagens(QWidget* janela);
+  QWidget* JanelaDeMensagens() const { return janelaDeMensagens_; }
+
+  // Save state. Any change of the simulation marks it modified; saving,
+  // loading and New mark it saved. Both tell the windows (SalvoMudou).
+  bool Salvo() const { return salvo_; }
+  void MarcaModificado();
+  void MarcaSalvo();
+
+  // Path of the simulation's file; empty after New and before a first save.
+  const QString& ArquivoAtual() const { return arquivoAtual_; }
+  void DefineArquivoAtual(const QString& arquivo) { arquivoAtual_ = arquivo; }
+  // Working folder at start: base of the example paths and the dialogs'
+  // default folder.
+  const QString& PastaInicial() const { return pastaInicial_; }
+  // Folder chosen with "Pasta corrente..."; empty until then.
+  const QString& PastaCorrente() const { return pastaCorrente_; }
+  void DefinePastaCorrente(const QString& pasta) { pastaCorrente_ = pasta; }
+  // The open and save dialogs start here: PastaCorrente, else PastaInicial.
+  QString PastaDosDialogos() const;
+
+  // The background picture's file, found from its bare name: in the folder
+  // of the simulation's file, then the working folder, then the folder it was
+  // chosen from in this run. Empty when there is none.
+  QString CaminhoFigura() const;
+  // The picture chosen in the configuration dialog: its bare name becomes the
+  // simulation's, and its folder is remembered for the lookup above.
+  void EscolheFigura(const QString& caminho);
+
+  // Writes the simulation to `arquivo` (no name rule is applied here). On
+  // success the session marks itself saved and returns true; on failure the
+  // user is told why and the simulation stays modified.
+  bool SalvaSimulacao(const QString& arquivo);
+  // Reads `arquivo` into the document with Timer1 stopped, telling the
+  // progress to the windows. The failed checks of the apply operations are
+  // shown one information box each, in file order, once the reading is over.
+  // A missing file shows "Arquivo não encontrado" and changes nothing. A load
+  // that stops shows its message (file, line, label) and keeps what was
+  // read; the timer then runs again so the screen stays usable. Returns
+  // whether the whole file was read; then ArquivoAtual is the file and the
+  // simulation is marked saved.
+  bool LeSimulacao(const QString& arquivo);
+  // New: the document back to its empty start (the main window's places,
+  // hidden controls, a fresh configuration); the windows reread everything.
+  void NovaSimulacao();
+
+  // Views ask for the main window's layout refresh (AtualizaTela) after they
+  // change an object; the main window answers AtualizaTelaPedida.
+  void PedeAtualizaTela() { emit AtualizaTelaPedida(); }
+  // A panel control, shape or position changed in the model: the main window
+  // shows it again (without the layout refresh's captions).
+  void AvisaPainelAlterado() { emit PainelAlterado(); }
+  // The inclusion of an object changed (included, deleted): the
+  // configuration dialog refreshes its include boxes.
+  void AvisaInclusaoAlterada() { emit InclusaoAlterada(); }
+  // The title changed: the main window's caption follows.
+  void AvisaTituloAlterado() { emit TituloAlterado(); }
+  // The background picture's name changed: the main window loads it again.
+  void AvisaFiguraAlterada() { emit FiguraAlterada(); }
+
+  // Most recently used files, newest first (kept in the user's settings).
+  QStringList ArquivosRecentes() const;
+
+ signals:
+  // After every cycle, also one that an error ended.
+  void CicloExecutado();
+  // Every sixth cycle, after the animated texts, shapes and push-button texts
+  // were recomputed.
+  void DisplaysAtualizados();
+  void SalvoMudou(bool salvo);
+  void AtualizaTelaPedida();
+  void PainelAlterado();
+  void InclusaoAlterada();
+  void TituloAlterado();
+  void FiguraAlterada();
+  // The whole document was replaced or cleared (New, a load): every view
+  // rereads it.
+  void DocumentoRecarregado();
+  // Reading a file: 5 when it starts, then as the reader goes (10 … 100);
+  // -1 when the progress box can close.
+  void ProgressoLeitura(int percentual);
+  void ArquivosRecentesMudaram();
+
+ private:
+  void RelataErro(const QString& mensagem);
+  void Informa(const QString& texto);
+  void LembraRecente(const QString& arquivo);
+
+  Documento documento_;
+  QTimer* timer1_;
+  QPointer<QWidget> janelaDeMensagens_;
+  bool caixaDeErroAberta_ = false;
+  QSet<QString> errosMostrados_;  // in the current run of failing cycles
+  bool salvo_ = true;
+  QString arquivoAtual_;
+  QString pastaInicial_;
+  QString pastaCorrente_;
+  QString pastaFiguraEscolhida_;
+  QStringList mensagensPendentes_;  // failed checks of the running load
+};
+
+}  // namespace quiv
