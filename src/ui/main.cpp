@@ -1,12 +1,22 @@
 #include <QApplication>
+#include <QFileInfo>
+#include <QStringList>
 
-#include "ui/sessao/sessao_simulacao.h"
 #include "ui/principal/tform1.h"
+#include "ui/sessao/sessao_simulacao.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  QApplication::setOrganizationName(QStringLiteral("QUIV"));
+  QApplication::setApplicationName(QStringLiteral("quiv"));
+  QApplication::setApplicationVersion(QStringLiteral(QUIV_VERSAO));
+  QApplication::setDesktopFileName(QStringLiteral("quiv"));
+
   quiv::SessaoSimulacao sessao;
   quiv::TForm1 janela(sessao);
   janela.showMaximized();
+  // "quiv caldeira.smp" opens the file once the window is on screen.
+  const QStringList argumentos = QApplication::arguments();
+  if (argumentos.size() > 1) janela.AbreArquivo(QFileInfo(argumentos.at(1)).absoluteFilePath());
   return app.exec();
 }

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include "interacao_roteiro.h"
 
@@ -6,6 +7,10 @@ int ExecutaTesteSessaoSimulacao(int argc, char** argv);
 int ExecutaTesteTForm1(int argc, char** argv);
 
 int main(int argc, char** argv) {
+  // The recent-files list and other settings go to a scratch folder, never
+  // to the user's own.
+  QTemporaryDir configuracao;
+  qputenv("XDG_CONFIG_HOME", configuracao.path().toLocal8Bit());
   QApplication app(argc, argv);
   // Until a test installs its own script, any box fails the test at once
   // instead of waiting for a user.

@@ -1,64 +1,494 @@
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QSlider>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <memory>
 
+#include "core/arquivo/arquivo_smp.h"
+#include "interacao_roteiro.h"
 #include "objeto_teste.h"
-#include "ui/sessao/sessao_simulacao.h"
+#include "planta_tela.h"
+#include "ui/principal/tela_sinotica.h"
 #include "ui/principal/tform1.h"
+#include "ui/sessao/sessao_simulacao.h"
+
+using quiv::TipoObjeto;
+
+namespace {
+
+QByteArray Bytes(const QString& caminho) {
+  QFile f(caminho);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Pressiona(QWidget* w, QPoint ponto = QPoint(3, 3)) {
+  QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, ponto);
+}
+
+// A pointer move over a widget of the synoptic screen, in its coordinates.
+void Move(QWidget* w, QPoint ponto) {
+  QMouseEvent evento(QEvent::MouseMove, ponto, w->mapToGlobal(ponto), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(w, &evento);
+}
+
+}  // namespace
 
 class TesteTForm1 : public QObject {
   Q_OBJECT
 
  private slots:
-  // The window as the user first meets it: title, menu, running scan timer;
-  // then the pause item stops and restarts the cycles.
-  void pausarSimulacaoAlternaTimer1() {
+  void init() {
+    pastaOriginal_ = QDir::currentPath();
+    roteiro_ = InteracaoRoteiro();
+    anterior_ = quiv::Interacao::Instala(&roteiro_);
+    pasta_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(pasta_->isValid());
+    QDir::setCurrent(pasta_->path());
+    sessao_ = std::make_unique<quiv::SessaoSimulacao>();
+    janela_ = std::make_unique<quiv::TForm1>(*sessao_);
+    janela_->resize(1200, 800);
+    janela_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(janela_.get()));
+  }
+
+  void cleanup() {
+    // Closing asks nothing once the simulation counts as saved.
+    sessao_->MarcaSalvo();
+    janela_.reset();
+    sessao_.reset();
+    quiv::Interacao::Instala(anterior_);
+    QDir::setCurrent(pastaOriginal_);
+    QCOMPARE(roteiro_.Pendentes(), 0);
+  }
+
+  // At start only "Arquivo" and "Ajuda" are there; New shows the simulation's
+  // menus and the save indicator; any change turns the indicator.
+  void menusEIndicador() {
+    QCOMPARE(janela_->windowTitle(), QStringLiteral("QUIV (v 7.81)"));
+    auto* salvar = Acao("Salvar1");
+    QVERIFY(!salvar->isVisible());
+    for (const char* nome : {"SalvarComo1", "Configurao2", "Dese1", "Variveis1", "RegistradorXY1"})
+      QVERIFY2(!Acao(nome)->isVisible(), nome);
+    QVERIFY(!janela_->findChild<QMenu*>(QStringLiteral("Opes1"))->menuAction()->isVisible());
+    QCOMPARE(janela_->menuBar()->actions().first(), salvar);
+
+    Acao("Novo1")->trigger();
+    QCOMPARE(janela_->windowTitle(), QStringLiteral("QUIV v 7.81"));
+    QVERIFY(salvar->isVisible());
+    for (const char* nome : {"SalvarComo1", "Configurao2", "Dese1", "Variveis1", "RegistradorXY1"})
+      QVERIFY2(Acao(nome)->isVisible(), nome);
+    QVERIFY(janela_->findChild<QMenu*>(QStringLiteral("Opes1"))->menuAction()->isVisible());
+    QCOMPARE(salvar->text(), QStringLiteral("To salvo!"));
+    const QImage salvo = salvar->icon().pixmap(16).toImage();
+
+    sessao_->MarcaModificado();
+    QCOMPARE(salvar->text(), QStringLiteral("Salve me!"));
+    QVERIFY(salvar->icon().pixmap(16).toImage() != salvo);
+    QCOMPARE(Acao("Novo1")->shortcut(), QKeySequence(QKeySequence::New));
+    QCOMPARE(Acao("Sair1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+  }
+
+  // The pause item stops and restarts the cycles; its check mark follows the
+  // timer, also after a load restarts it.
+  void pausarSimulacao() {
     int ciclos = 0;
-    quiv::SessaoSimulacao sessao;
-    quiv::TForm1 janela(sessao);
-    sessao.simulacao().processos.Inclui(1, std::make_unique<ObjetoTeste>([&ciclos] { ++ciclos; }));
-    QSignalSpy avisos(&sessao, &quiv::SessaoSimulacao::CicloExecutado);
-
-    QCOMPARE(janela.windowTitle(), QStringLiteral("QUIV (v 7.81)"));
-
-    auto* const timer1 = sessao.findChild<QTimer*>(QStringLiteral("Timer1"));
-    QVERIFY(timer1);
-    QCOMPARE(timer1->interval(), 100);
-    QVERIFY(timer1->isActive());
-
-    auto* const opes1 = janela.findChild<QMenu*>(QStringLiteral("Opes1"));
-    QVERIFY(opes1);
-    QCOMPARE(opes1->title(), QStringLiteral("Opções"));
-    QVERIFY(janela.menuBar()->actions().contains(opes1->menuAction()));
-    auto* const pausar = janela.findChild<QAction*>(QStringLiteral("PausarSimulao2"));
-    QVERIFY(pausar);
-    QVERIFY(opes1->actions().contains(pausar));
-    QCOMPARE(pausar->text(), QStringLiteral("Pausar Simulação"));
-    QVERIFY(pausar->isCheckable());
-    QVERIFY(!pausar->isChecked());
-
-    // Cycles run from the start, each one measured against the time of day and
-    // announced to the windows.
-    QTRY_VERIFY(ciclos >= 3);
-    QCOMPARE(avisos.count(), ciclos);
-    QVERIFY(sessao.simulacao().TempoCiclo > 50.0 && sessao.simulacao().TempoCiclo < 60000.0);
-
+    sessao_->simulacao().processos.Inclui(1, std::make_unique<ObjetoTeste>([&ciclos] { ++ciclos; }));
+    QTRY_VERIFY(ciclos >= 2);
+    auto* pausar = Acao("PausarSimulao2");
     pausar->trigger();
     QVERIFY(pausar->isChecked());
-    QVERIFY(!timer1->isActive());
+    QVERIFY(sessao_->Pausada());
     const int pausado = ciclos;
-    QTest::qWait(350);
+    QTest::qWait(300);
     QCOMPARE(ciclos, pausado);
-
     pausar->trigger();
     QVERIFY(!pausar->isChecked());
-    QVERIFY(timer1->isActive());
     QTRY_VERIFY(ciclos > pausado);
   }
+
+  // Everything placed on the screen is saved, cleared by New and comes back
+  // from the file as it was left; the load's progress goes 5 … 100 and
+  // closes; Open then Save writes what the core's own round trip writes.
+  void salvarNovoAbrir() {
+    quiv::Documento& doc = sessao_->documento();
+    quiv::teste::MontaPlantaTela(doc);
+    QVERIFY(quiv::teste::FiguraPlanta().save(pasta_->filePath(QStringLiteral("fundo.png"))));
+    sessao_->MarcaModificado();
+    janela_->AtualizaTela();
+
+    const QString escolhido = pasta_->filePath(QStringLiteral("planta"));
+    roteiro_.EsperaSalva(QStringLiteral("Salvar Como"), escolhido);
+    Acao("SalvarComo1")->setVisible(true);
+    Acao("SalvarComo1")->trigger();
+    const QString arquivo = escolhido + QStringLiteral(".smp");
+    QVERIFY(QFile::exists(arquivo));
+    QCOMPARE(sessao_->ArquivoAtual(), arquivo);
+    QVERIFY(sessao_->Salvo());
+
+    Acao("Novo1")->trigger();
+    QVERIFY(!doc.Incluido(TipoObjeto::Controlador, 1));
+    QVERIFY(!Filho<QPushButton>("Control1")->isVisible());
+    QVERIFY(!Filho<QLabel>("Texto3")->isVisible());
+    QVERIFY(!Filho<QGroupBox>("PainelComando")->isVisible());
+    QVERIFY(!Filho<QLabel>("Image1")->isVisible());
+    QCOMPARE(Filho<QPushButton>("Control2")->pos(), QPoint(43, 3));
+
+    QSignalSpy progresso(sessao_.get(), &quiv::SessaoSimulacao::ProgressoLeitura);
+    roteiro_.EsperaAbre(QStringLiteral("Abrir"), arquivo);
+    Acao("Abrir1")->trigger();
+    QList<int> passos;
+    for (const auto& p : progresso) passos << p.at(0).toInt();
+    QCOMPARE(passos, (QList<int>{5, 10, 25, 45, 60, 70, 85, 90, 95, 100, -1}));
+    QVERIFY(!Filho<QGroupBox>("GroupBox1")->isVisible());
+    QVERIFY(sessao_->Timer1().isActive());
+
+    QCOMPARE(janela_->windowTitle(), QStringLiteral("Planta de teste"));
+    QVERIFY(sessao_->Salvo());
+    QCOMPARE(Acao("Salvar1")->text(), QStringLiteral("To salvo!"));
+    auto* control1 = Filho<QPushButton>("Control1");
+    QVERIFY(control1->isVisible());
+    QCOMPARE(control1->pos(), QPoint(300, 200));
+    QCOMPARE(control1->text(), QStringLiteral("TIC1"));
+    QCOMPARE(control1->size(), QSize(79, 22));
+    QCOMPARE(control1->toolTip(), QStringLiteral("Saída em M01"));
+    QCOMPARE(Filho<QPushButton>("proce2")->toolTip(), QStringLiteral("Saída em M22"));
+    QCOMPARE(control1->palette().color(QPalette::ButtonText), QColor(Qt::blue));
+    QCOMPARE(Filho<QPushButton>("Control2")->palette().color(QPalette::ButtonText), QColor(Qt::red));
+    QVERIFY(Filho<QPushButton>("Bloc1")->isVisible());
+    QCOMPARE(Filho<QPushButton>("Reg1")->text(), QStringLiteral("TR-1"));
+    QCOMPARE(Filho<QLabel>("Texto3")->pos(), QPoint(150, 250));
+    QCOMPARE(Filho<QLabel>("Label3")->pos(), QPoint(150, 237));
+    QCOMPARE(Filho<QLabel>("Label3")->text(), QStringLiteral("Nível"));
+    QVERIFY(Filho<QLabel>("Texto1")->isVisible());
+    QVERIFY(!Filho<QLabel>("Texto2")->isVisible());
+
+    auto* nivel = Filho<QWidget>("Shape2");
+    QVERIFY(nivel->isVisible());
+    QCOMPARE(nivel->x(), 700);
+    QCOMPARE(doc.painel.Forma(2).TopoForma, 320);
+    QVERIFY(Filho<QWidget>("Shape1")->isVisible());
+    QVERIFY(!Filho<QWidget>("Shape3")->isVisible());
+    QVERIFY(Filho<QLabel>("Chave1p3")->isVisible());
+    QVERIFY(!Filho<QLabel>("Chave1p4")->isVisible());
+    auto* painelComando = Filho<QGroupBox>("PainelComando");
+    QVERIFY(painelComando->isVisible());
+    QCOMPARE(painelComando->geometry().topLeft(), QPoint(40, 330));
+    QCOMPARE(painelComando->height(), 120);
+    QCOMPARE(Filho<QLabel>("Botao1_label")->text(), QStringLiteral("Partida"));
+    QVERIFY(Filho<QLabel>("Botao2_norm")->isVisible());
+    QVERIFY(!Filho<QLabel>("Botao3_norm")->isVisible());
+    QVERIFY(Filho<QWidget>("TrackBack1")->isVisible());
+    QCOMPARE(Filho<QLabel>("TrackLabel1")->text(), QStringLiteral("Vazão de carga"));
+    QCOMPARE(Filho<QSlider>("TrackBar1")->value(), 2500);
+    QVERIFY(Filho<QWidget>("TrackBack3")->isVisible());
+    QVERIFY(!Filho<QSlider>("TrackBar3")->isVisible());
+    QCOMPARE(Filho<QWidget>("TrackBack3")->height(), 28);
+    QVERIFY(!Filho<QWidget>("TrackBack2")->isVisible());
+    auto* figura = Filho<QLabel>("Image1");
+    QVERIFY(figura->isVisible());
+    QCOMPARE(figura->size(), QSize(900, 560));
+    auto* comentarios = Filho<QTextEdit>("RichEdit1");
+    QVERIFY(comentarios->isVisible());
+    QCOMPARE(comentarios->toPlainText(), QStringLiteral("Uma planta\ncom duas malhas"));
+    QVERIFY(Acao("Salvar1")->isVisible());
+
+    // Save after Open writes the bytes the core's load and save give.
+    Acao("Salvar1")->trigger();
+    quiv::Documento referencia;
+    QVERIFY(quiv::LeSimulacao(referencia, std::filesystem::path(arquivo.toStdString())));
+    const QString copia = pasta_->filePath(QStringLiteral("referencia.smp"));
+    quiv::SalvaSimulacao(referencia, std::filesystem::path(copia.toStdString()));
+    QCOMPARE(Bytes(arquivo), Bytes(copia));
+  }
+
+  // Move mode: a click picks an object up, the pointer carries it by the
+  // placement rules, the next click puts it down; a click on the free area
+  // ends the mode. Both modes on: moving, nothing deleted.
+  void moverObjetos() {
+    quiv::Documento& doc = sessao_->documento();
+    quiv::teste::MontaPlantaTela(doc);
+    doc.simulacao.memoria.celula[21] = 50.0;
+    EntradaDados13Letras(doc);
+    janela_->AtualizaTela();
+    auto* tela = &janela_->Tela();
+    auto* mover = Acao("MoverObjetos2");
+    auto* excluir = Acao("ExcluirObjetos");
+    mover->trigger();
+    excluir->trigger();
+    QCOMPARE(tela->cursor().shape(), Qt::CrossCursor);
+
+    auto* processo = Filho<QPushButton>("Proce1");
+    Pressiona(processo);
+    QVERIFY(tela->Arrastando());
+    QVERIFY(doc.Incluido(TipoObjeto::Processo, 1));
+    Move(tela, QPoint(200, 100));
+    QCOMPARE(processo->pos(), QPoint(200, 100));
+    QCOMPARE(doc.posicoes.De(TipoObjeto::Processo, 1).Esquerda, 200);
+    Move(processo, QPoint(10, 5));  // over the carried button itself
+    QCOMPARE(processo->pos(), QPoint(210, 105));
+    Pressiona(processo);
+    QVERIFY(!tela->Arrastando());
+    Move(tela, QPoint(400, 300));
+    QCOMPARE(processo->pos(), QPoint(210, 105));
+    QCOMPARE(Acao("Salvar1")->text(), QStringLiteral("Salve me!"));
+
+    struct Caso {
+      const char* componente;
+      QPoint destino;
+      const char* outro;
+      QPoint esperado;
+    };
+    const Caso casos[] = {
+        {"Texto3", {200, 100}, "Label3", {200, 87}},
+        {"Shape2", {300, 100}, "Shape2", {300, 150}},      // a rectangle at 50 %, scale 1
+        {"TrackBack1", {10, 10}, "TrackText1", {111, 14}},  // a 13-letter name
+        {"Chave1p3", {500, 40}, "Chave1p4", {500, 40}},
+        {"Botao1_norm", {60, 420}, "PainelComando", {60, 420}},
+    };
+    for (const Caso& caso : casos) {
+      Pressiona(Filho<QWidget>(caso.componente));
+      QVERIFY2(tela->Arrastando(), caso.componente);
+      Move(tela, caso.destino);
+      Pressiona(Filho<QWidget>(caso.componente));
+      QVERIFY2(!tela->Arrastando(), caso.componente);
+      QCOMPARE(Filho<QWidget>(caso.outro)->pos(), caso.esperado);
+    }
+    QCOMPARE(doc.painel.Forma(2).TopoForma, 100);
+    // A click in move mode changes no value.
+    QCOMPARE(doc.simulacao.memoria.celula[11], 0.0);
+    QCOMPARE(doc.simulacao.memoria.celula[97], 0.0);
+
+    Pressiona(tela, QPoint(1100, 700));
+    QVERIFY(!mover->isChecked());
+    QVERIFY(!excluir->isChecked());
+    QVERIFY(!tela->ModoMover() && !tela->ModoExcluir());
+    QCOMPARE(tela->cursor().shape(), Qt::ArrowCursor);
+    QVERIFY(doc.Incluido(TipoObjeto::Processo, 1));
+    QVERIFY(doc.Incluido(TipoObjeto::Texto, 3));
+  }
+
+  // Delete mode removes the clicked object with all its effects; the panel
+  // controls still act; the cycles go on without the object.
+  void excluirObjetos() {
+    quiv::Documento& doc = sessao_->documento();
+    quiv::teste::MontaPlantaTela(doc);
+    janela_->AtualizaTela();
+    sessao_->MarcaSalvo();
+    QSignalSpy inclusao(sessao_.get(), &quiv::SessaoSimulacao::InclusaoAlterada);
+    Acao("ExcluirObjetos")->trigger();
+
+    Pressiona(Filho<QPushButton>("Control1"));
+    QVERIFY(!doc.Incluido(TipoObjeto::Controlador, 1));
+    QVERIFY(!Filho<QPushButton>("Control1")->isVisible());
+    QVERIFY(Filho<QPushButton>("Control1")->text().isEmpty());
+    QVERIFY(!doc.posicoes.De(TipoObjeto::Controlador, 1).Exibido);
+    QCOMPARE(doc.LegendaInclusao(TipoObjeto::Controlador, 1), std::string("<vago> Controlador 1"));
+    QCOMPARE(inclusao.count(), 1);
+    QVERIFY(!sessao_->Salvo());
+
+    Pressiona(Filho<QLabel>("Texto3"));
+    QVERIFY(!doc.Incluido(TipoObjeto::Texto, 3));
+    QVERIFY(!Filho<QLabel>("Texto3")->isVisible());
+    QVERIFY(!Filho<QLabel>("Label3")->isVisible());
+
+    Pressiona(Filho<QLabel>("Chave1p3"));  // switches cannot be deleted: they switch
+    QCOMPARE(doc.simulacao.memoria.celula[11], 1.0);
+    QVERIFY(Filho<QLabel>("Chave1p4")->isVisible());
+
+    janela_->AtualizaTela();
+    QVERIFY(!Filho<QPushButton>("Control1")->isVisible());
+    QVERIFY(Filho<QPushButton>("Control2")->isVisible());
+    sessao_->Timer1Timer(1000.0);
+    sessao_->Timer1Timer(1100.0);
+  }
+
+  // The operator panel on screen: switch, latching push button, data entry
+  // by slider and by typing (out of range and not a number refused).
+  void painelDoOperador() {
+    quiv::Documento& doc = sessao_->documento();
+    quiv::teste::MontaPlantaTela(doc);
+    doc.simulacao.memoria.descritor[15].UEMax = "200";
+    janela_->AtualizaTela();
+    auto& m = doc.simulacao.memoria.celula;
+
+    Pressiona(Filho<QLabel>("Chave1p3"));
+    QCOMPARE(m[11], 1.0);
+    QVERIFY(Filho<QLabel>("Chave1p4")->isVisible() && !Filho<QLabel>("Chave1p3")->isVisible());
+    Pressiona(Filho<QLabel>("Chave1p4"));
+    QCOMPARE(m[11], 0.0);
+    QVERIFY(Filho<QLabel>("Chave1p3")->isVisible() && !Filho<QLabel>("Chave1p4")->isVisible());
+
+    Pressiona(Filho<QLabel>("Botao1_norm"));
+    QCOMPARE(m[97], 1.0);
+    QVERIFY(Filho<QLabel>("botao1_press")->isVisible() && !Filho<QLabel>("Botao1_norm")->isVisible());
+    for (int i = 0; i < 6; ++i) sessao_->Timer1Timer(1000.0 + 100 * i);
+    QCOMPARE(Filho<QLabel>("botao1_texto")->text(), QStringLiteral("Texto para M97=1"));
+    Pressiona(Filho<QLabel>("botao1_press"));
+    QCOMPARE(m[97], 0.0);
+
+    auto* barra = Filho<QSlider>("TrackBar1");
+    auto* valor = Filho<QLineEdit>("TrackText1");
+    barra->setValue(2550);
+    QCOMPARE(m[15], 25.5);
+    QCOMPARE(valor->text(), QStringLiteral("51.00"));
+    valor->setFocus();
+    valor->selectAll();
+    QTest::keyClicks(valor, QStringLiteral("150"));
+    QTest::keyClick(valor, Qt::Key_Return);
+    QCOMPARE(m[15], 75.0);
+    QCOMPARE(barra->value(), 7500);
+    QCOMPARE(valor->text(), QStringLiteral("150.00"));
+    for (const char* recusado : {"250", "abc"}) {
+      valor->selectAll();
+      QTest::keyClicks(valor, QLatin1String(recusado));
+      QTest::keyClick(valor, Qt::Key_Return);
+      QCOMPARE(m[15], 75.0);
+      QCOMPARE(valor->text(), QStringLiteral("150.00"));
+    }
+    valor->selectAll();
+    QTest::keyClicks(valor, QStringLiteral("9"));
+    QTest::keyClick(valor, Qt::Key_Escape);
+    QCOMPARE(valor->text(), QStringLiteral("150.00"));
+  }
+
+  // The save question of New and Exit: No goes on without saving; Yes saves
+  // under the name typed, as typed; Yes then cancel goes on; Yes with a save
+  // that fails tells why and stops the command, so nothing is lost.
+  void perguntaSalvar_data() {
+    QTest::addColumn<bool>("sim");
+    QTest::addColumn<QString>("nome");  // "" cancels; "<falha>" a path that cannot be written
+    QTest::addColumn<bool>("prossegue");
+    QTest::newRow("no") << false << QString() << true;
+    QTest::newRow("yes, named") << true << QStringLiteral("copia") << true;
+    QTest::newRow("yes, cancelled") << true << QString() << true;
+    QTest::newRow("yes, save fails") << true << QStringLiteral("<falha>") << false;
+  }
+  void perguntaSalvar() {
+    QFETCH(bool, sim);
+    QFETCH(QString, nome);
+    QFETCH(bool, prossegue);
+    QFile bloqueio(pasta_->filePath(QStringLiteral("arquivo")));
+    QVERIFY(bloqueio.open(QIODevice::WriteOnly));
+    bloqueio.close();
+    const QString caminho = nome == QStringLiteral("<falha>")
+                                ? pasta_->filePath(QStringLiteral("arquivo/planta.smp"))
+                                : nome.isEmpty() ? QString() : pasta_->filePath(nome);
+
+    for (bool sair : {false, true}) {
+      sessao_->MarcaSalvo();
+      Acao("Novo1")->trigger();
+      quiv::teste::IncluiMalha(sessao_->documento(), 1);
+      sessao_->MarcaModificado();
+      roteiro_.EsperaPergunta(QStringLiteral("Salvar Alterações em Arquivo?"), sim);
+      if (sim) roteiro_.EsperaSalva(QStringLiteral("Salvar Como"), caminho);
+      if (nome == QStringLiteral("<falha>")) roteiro_.EsperaInforma(QStringLiteral("cannot create"));
+      if (sair) {
+        QCOMPARE(janela_->close(), prossegue);
+      } else {
+        Acao("Novo1")->trigger();
+        QCOMPARE(!sessao_->documento().Incluido(TipoObjeto::Controlador, 1), prossegue);
+      }
+      QCOMPARE(roteiro_.Pendentes(), 0);
+      if (!nome.isEmpty() && nome != QStringLiteral("<falha>")) {
+        QVERIFY(QFile::exists(caminho));  // exactly the name typed, no extension added
+        QVERIFY(QFile::remove(caminho));
+      }
+      if (sair && prossegue) {
+        janela_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(janela_.get()));
+      }
+    }
+  }
+
+  // A file that stops the load: its message names the file and the line; the
+  // screen stays usable with what was read.
+  void arquivoDanificado() {
+    quiv::Documento doc;
+    quiv::teste::MontaPlantaTela(doc);
+    const QString arquivo = pasta_->filePath(QStringLiteral("danificado.smp"));
+    quiv::SalvaSimulacao(doc, std::filesystem::path(arquivo.toStdString()));
+    QByteArray bytes = Bytes(arquivo);
+    const int tracks = bytes.indexOf("<<Tracks>>\r\n");
+    QVERIFY(tracks > 0);
+    // Entry 1's top: flag and name come first.
+    int linha = tracks;
+    for (int i = 0; i < 3; ++i) linha = bytes.indexOf("\r\n", linha) + 2;
+    bytes.replace(linha, bytes.indexOf("\r\n", linha) - linha, "12abc");
+    QFile f(arquivo);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    f.close();
+
+    roteiro_.EsperaAbre(QStringLiteral("Abrir"), arquivo);
+    roteiro_.EsperaInforma(QStringLiteral("'12abc' is not a valid integer value (danificado.smp, line"));
+    Acao("Abrir1")->trigger();
+    QCOMPARE(roteiro_.Pendentes(), 0);
+    QVERIFY(sessao_->Timer1().isActive());
+    QVERIFY(!Filho<QGroupBox>("GroupBox1")->isVisible());
+    QVERIFY(Acao("Configurao2")->isVisible());
+    QCOMPARE(janela_->windowTitle(), QStringLiteral("Planta de teste"));
+
+    // A file that is not there.
+    roteiro_.EsperaInforma(QStringLiteral("Arquivo não encontrado"));
+    janela_->AbreArquivo(pasta_->filePath(QStringLiteral("nenhum.smp")));
+  }
+
+  // The working folder command; the open dialog starts there; a double click
+  // on the screen reads "descricao.rtf" of the working folder.
+  void pastaCorrenteEDescricao() {
+    QDir(pasta_->path()).mkdir(QStringLiteral("aula"));
+    const QString aula = pasta_->filePath(QStringLiteral("aula"));
+    roteiro_.EsperaPasta(QStringLiteral("Pasta corrente"), aula);
+    Acao("Pastacorrente1")->trigger();
+    QCOMPARE(QDir::currentPath(), QDir(aula).absolutePath());
+    roteiro_.EsperaAbre(QStringLiteral("Abrir"), QString());
+    Acao("Abrir1")->trigger();
+    QCOMPARE(QDir(roteiro_.UltimoInicial()).absolutePath(), QDir(aula).absolutePath());
+
+    QFile rtf(QDir(aula).filePath(QStringLiteral("descricao.rtf")));
+    QVERIFY(rtf.open(QIODevice::WriteOnly));
+    rtf.write("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Tanque de \\'e1gua\\par Segunda linha}");
+    rtf.close();
+    QTest::mouseDClick(&janela_->Tela(), Qt::LeftButton, Qt::NoModifier, QPoint(900, 600));
+    QCOMPARE(Filho<QTextEdit>("RichEdit1")->toPlainText(),
+             QStringLiteral("Tanque de água\nSegunda linha"));
+  }
+
+ private:
+  QAction* Acao(const char* nome) const {
+    auto* a = janela_->findChild<QAction*>(QLatin1String(nome));
+    if (!a) qFatal("no action %s", nome);
+    return a;
+  }
+  template <typename T>
+  T* Filho(const char* nome) const {
+    auto* w = janela_->findChild<T*>(QLatin1String(nome));
+    if (!w) qFatal("no widget %s", nome);
+    return w;
+  }
+  static void EntradaDados13Letras(quiv::Documento& doc) {
+    doc.painel.Entrada(1).DefineNome("Vazão da bomb");  // 13 characters
+  }
+
+  InteracaoRoteiro roteiro_;
+  quiv::Interacao* anterior_ = nullptr;
+  QString pastaOriginal_;
+  std::unique_ptr<QTemporaryDir> pasta_;
+  std::unique_ptr<quiv::SessaoSimulacao> sessao_;
+  std::unique_ptr<quiv::TForm1> janela_;
 };
 
 int ExecutaTesteTForm1(int argc, char** argv) {

@@ -1,29 +1,412 @@
 #include "ui/principal/tform1.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTextEdit>
+#include <QVBoxLayout>
 
+#include "ui/principal/figuras.h"
+#include "core/arquivo/texto_rtf.h"
+#include "ui/principal/tela_sinotica.h"
+#include "ui/sessao/interacao.h"
 #include "ui/sessao/sessao_simulacao.h"
 
 namespace quiv {
 
+namespace {
+
+constexpr int kLarguraComentarios = 288;
+
+QString Texto(std::string_view t) {
+  return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+}
+
+// The viewport of the scroll area tells the synoptic screen its size.
+class AjustaAoVisivel : public QObject {
+ public:
+  AjustaAoVisivel(TelaSinotica& tela, QObject* pai) : QObject(pai), tela_(tela) {}
+  bool eventFilter(QObject* alvo, QEvent* evento) override {
+    if (evento->type() == QEvent::Resize)
+      tela_.AjustaTamanho(static_cast<QWidget*>(alvo)->size());
+    return false;
+  }
+
+ private:
+  TelaSinotica& tela_;
+};
+
+}  // namespace
+
 TForm1::TForm1(SessaoSimulacao& sessao, QWidget* pai) : QMainWindow(pai), sessao_(sessao) {
-  setWindowTitle(tr("QUIV (v 7.81)"));
-  setCentralWidget(new QWidget(this));
+  setObjectName(QStringLiteral("Form1"));
+  legendaPadrao_ = tr("QUIV (v 7.81)");
+  setWindowTitle(legendaPadrao_);
+  setWindowIcon(figuras::Programa());
   sessao_.DefineJanelaDeMensagens(this);
 
-  Opes1_ = menuBar()->addMenu(tr("Opções"));
-  Opes1_->setObjectName(QStringLiteral("Opes1"));
+  CriaCentro();
+  CriaMenu();
 
-  // The check mark flips with each use, independently of the other stoppers of
-  // Timer1 (file reading, fast simulation), which restart it on their own.
+  connect(&sessao_, &SessaoSimulacao::SalvoMudou, this, &TForm1::MostraSalvo);
+  connect(&sessao_, &SessaoSimulacao::TituloAlterado, this, &TForm1::MostraTitulo);
+  connect(&sessao_, &SessaoSimulacao::AtualizaTelaPedida, this, &TForm1::AtualizaTela);
+  connect(&sessao_, &SessaoSimulacao::PainelAlterado, tela_, &TelaSinotica::MostraPainel);
+  connect(&sessao_, &SessaoSimulacao::DisplaysAtualizados, tela_, &TelaSinotica::AtualizaDisplays);
+  connect(&sessao_, &SessaoSimulacao::FiguraAlterada, tela_, &TelaSinotica::CarregaFigura);
+  connect(&sessao_, &SessaoSimulacao::ProgressoLeitura, this, &TForm1::MostraProgresso);
+  connect(&sessao_, &SessaoSimulacao::ArquivosRecentesMudaram, this, &TForm1::AtualizaRecentes);
+  connect(&sessao_, &SessaoSimulacao::DocumentoRecarregado, this, [this] {
+    tela_->CarregaFigura();
+    AtualizaTela();
+    MostraTitulo();
+    MostraComentarios();
+  });
+  connect(tela_, &TelaSinotica::ModosEncerrados, this, [this] {
+    MoverObjetos2_->setChecked(false);
+    ExcluirObjetos_->setChecked(false);
+  });
+  connect(tela_, &TelaSinotica::DuploClique, this, &TForm1::FormDblClick);
+  connect(tela_, &TelaSinotica::AbreObjeto, this,
+          [this](TipoObjeto tipo, int n) { AbreObjeto(static_cast<int>(tipo), n); });
+
+  AtualizaTela();
+  MostraSalvo();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::CriaCentro() {
+  auto* centro = new QWidget(this);
+  auto* vertical = new QVBoxLayout(centro);
+  vertical->setContentsMargins(0, 0, 0, 0);
+  vertical->setSpacing(0);
+  auto* horizontal = new QHBoxLayout;
+  horizontal->setSpacing(0);
+
+  rolagem_ = new QScrollArea(centro);
+  rolagem_->setObjectName(QStringLiteral("Rolagem"));
+  rolagem_->setFrameShape(QFrame::NoFrame);
+  tela_ = new TelaSinotica(sessao_);
+  rolagem_->setWidget(tela_);
+  rolagem_->viewport()->installEventFilter(new AjustaAoVisivel(*tela_, this));
+  horizontal->addWidget(rolagem_, 1);
+
+  RichEdit1_ = new QTextEdit(centro);
+  RichEdit1_->setObjectName(QStringLiteral("RichEdit1"));
+  RichEdit1_->setAcceptRichText(false);
+  RichEdit1_->setFixedWidth(kLarguraComentarios);
+  RichEdit1_->hide();
+  connect(RichEdit1_, &QTextEdit::textChanged, this, [this] {
+    if (preenchendoComentarios_) return;
+    auto& linhas = sessao_.documento().comentarios.Linhas(sessao_.IdiomaIngles());
+    linhas.clear();
+    for (const QString& linha : RichEdit1_->toPlainText().split(QLatin1Char('\n')))
+      linhas.push_back(linha.toStdString());
+    sessao_.MarcaModificado();
+  });
+  horizontal->addWidget(RichEdit1_);
+  vertical->addLayout(horizontal, 1);
+
+  auto* ajuda = new QFrame(centro);
+  ajuda->setObjectName(QStringLiteral("HelpPanel"));
+  ajuda->setFrameShape(QFrame::StyledPanel);
+  auto* linhaAjuda = new QHBoxLayout(ajuda);
+  linhaAjuda->setContentsMargins(8, 3, 8, 3);
+  auto* Label21 = new QLabel(tr("Clique aqui para informações adicionais"), ajuda);
+  Label21->setObjectName(QStringLiteral("Label21"));
+  linhaAjuda->addWidget(Label21);
+  linhaAjuda->addStretch(1);
+  vertical->addWidget(ajuda);
+
+  setCentralWidget(centro);
+
+  // The loading progress box floats over the centre of the screen.
+  GroupBox1_ = new QGroupBox(tr("Lendo arquivo..."), this);
+  GroupBox1_->setObjectName(QStringLiteral("GroupBox1"));
+  auto* caixa = new QVBoxLayout(GroupBox1_);
+  ProgressBar1_ = new QProgressBar(GroupBox1_);
+  ProgressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
+  ProgressBar1_->setRange(0, 100);
+  caixa->addWidget(ProgressBar1_);
+  GroupBox1_->setFixedSize(320, 70);
+  GroupBox1_->hide();
+}
+
+void TForm1::CriaMenu() {
+  QMenuBar* barra = menuBar();
+  barra->setObjectName(QStringLiteral("MainMenu1"));
+
+  Salvar1_ = barra->addAction(QString());
+  Salvar1_->setObjectName(QStringLiteral("Salvar1"));
+  Salvar1_->setShortcut(QKeySequence::Save);
+  Salvar1_->setVisible(false);
+  connect(Salvar1_, &QAction::triggered, this, &TForm1::Salvar1Click);
+
+  Arquivo1_ = barra->addMenu(tr("Arquivo"));
+  Arquivo1_->setObjectName(QStringLiteral("Arquivo1"));
+  Novo1_ = Arquivo1_->addAction(tr("Novo"), this, &TForm1::Novo1Click);
+  Novo1_->setObjectName(QStringLiteral("Novo1"));
+  Novo1_->setShortcut(QKeySequence::New);
+  Abrir1_ = Arquivo1_->addAction(tr("Abrir"), this, &TForm1::Abrir1Click);
+  Abrir1_->setObjectName(QStringLiteral("Abrir1"));
+  Abrir1_->setShortcut(QKeySequence::Open);
+  Recentes_ = Arquivo1_->addMenu(tr("Abrir Recente"));
+  Recentes_->setObjectName(QStringLiteral("Recentes"));
+  SalvarComo1_ = Arquivo1_->addAction(tr("Salvar Como..."), this, &TForm1::SalvarComo1Click);
+  SalvarComo1_->setObjectName(QStringLiteral("SalvarComo1"));
+  SalvarComo1_->setShortcut(QKeySequence::SaveAs);
+  SalvarComo1_->setVisible(false);
+  Sair1_ = Arquivo1_->addAction(tr("Sair"), this, &QWidget::close);
+  Sair1_->setObjectName(QStringLiteral("Sair1"));
+  Sair1_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  Arquivo1_->addSeparator();
+  SelectLanguage1_ = Arquivo1_->addMenu(QStringLiteral("Select Language"));
+  SelectLanguage1_->setObjectName(QStringLiteral("SelectLanguage1"));
+  SelectLanguage1_->addAction(QStringLiteral("Portuguese"))->setObjectName(QStringLiteral("Portuguese1"));
+  SelectLanguage1_->addAction(QStringLiteral("English"))->setObjectName(QStringLiteral("English1"));
+  SelectLanguage1_->setEnabled(false);  // the language switch comes with the translation
+  Pastacorrente1_ = Arquivo1_->addAction(tr("Pasta corrente..."), this, &TForm1::Pastacorrente1Click);
+  Pastacorrente1_->setObjectName(QStringLiteral("Pastacorrente1"));
+  AtualizaRecentes();
+
+  auto itemDaBarra = [barra](const QString& texto, const char* nome) {
+    QAction* a = barra->addAction(texto);
+    a->setObjectName(QLatin1String(nome));
+    a->setVisible(false);
+    return a;
+  };
+  Exemplos1_ = itemDaBarra(tr("Exemplos"), "Exemplos1");
+  Exemplos1_->setEnabled(false);  // the examples gallery has its own window
+  Configurao2_ = itemDaBarra(tr("Configuração"), "Configurao2");
+  connect(Configurao2_, &QAction::triggered, this, [this] {
+    if (!config_) return;
+  });
+  Configurao1_ = itemDaBarra(tr("Gerador de Sinais"), "Configurao1");
+  Dese1_ = itemDaBarra(tr("Simulação Rápida"), "Dese1");
+  Variveis1_ = itemDaBarra(tr("Lista de Variáveis"), "Variveis1");
+  RegistradorXY1_ = itemDaBarra(tr("Registrador XY"), "RegistradorXY1");
+  // Their windows come with the object and analysis windows.
+  for (QAction* a : {Configurao1_, Dese1_, Variveis1_, RegistradorXY1_}) a->setEnabled(false);
+
+  Opes1_ = barra->addMenu(tr("Opções"));
+  Opes1_->setObjectName(QStringLiteral("Opes1"));
+  Opes1_->menuAction()->setVisible(false);
+  // Any stopper of Timer1 (a load) restarts it on its own; the check mark
+  // shows whether the timer runs.
   PausarSimulao2_ = Opes1_->addAction(tr("Pausar Simulação"));
   PausarSimulao2_->setObjectName(QStringLiteral("PausarSimulao2"));
   PausarSimulao2_->setCheckable(true);
-  connect(PausarSimulao2_, &QAction::triggered, this, &TForm1::PausarSimulao2Click);
+  connect(PausarSimulao2_, &QAction::triggered, this, [this] {
+    sessao_.AlternaPausa();
+    PausarSimulao2_->setChecked(sessao_.Pausada());
+  });
+  MoverObjetos2_ = Opes1_->addAction(tr("Mover Objetos"));
+  MoverObjetos2_->setObjectName(QStringLiteral("MoverObjetos2"));
+  MoverObjetos2_->setCheckable(true);
+  connect(MoverObjetos2_, &QAction::toggled, tela_, &TelaSinotica::DefineModoMover);
+  ExcluirObjetos_ = Opes1_->addAction(tr("Excluir Objetos"));
+  ExcluirObjetos_->setObjectName(QStringLiteral("ExcluirObjetos"));
+  ExcluirObjetos_->setCheckable(true);
+  connect(ExcluirObjetos_, &QAction::toggled, tela_, &TelaSinotica::DefineModoExcluir);
+
+  Sobre1_ = barra->addMenu(tr("Ajuda"));
+  Sobre1_->setObjectName(QStringLiteral("Sobre1"));
+  Comentrios1_ = Sobre1_->addAction(tr("Exibir comentários"));
+  Comentrios1_->setObjectName(QStringLiteral("Comentrios1"));
+  Comentrios1_->setCheckable(true);
+  connect(Comentrios1_, &QAction::triggered, this, [this](bool marcado) {
+    sessao_.documento().comentarios.Exibir = marcado;
+    RichEdit1_->setVisible(marcado);
+  });
+  // The web pages and the about window come with the help issue's links.
+  for (auto [texto, nome] : {std::pair{tr("Visitar website"), "utorial1"},
+                             std::pair{tr("Vídeo Aulas"), "VdeoAulas1"},
+                             std::pair{tr("Introdução Controle de Processos"),
+                                       "IntroduoControledeProcessos1"},
+                             std::pair{tr("Sobre"), "Sobre3"}}) {
+    QAction* a = Sobre1_->addAction(texto);
+    a->setObjectName(QLatin1String(nome));
+    a->setEnabled(false);
+  }
 }
 
-void TForm1::PausarSimulao2Click() { sessao_.AlternaPausa(); }
+void TForm1::MostraMenus(bool visivel) {
+  for (QAction* a : {SalvarComo1_, Exemplos1_, Configurao2_, Configurao1_, Dese1_, Variveis1_,
+                     RegistradorXY1_, Opes1_->menuAction()})
+    a->setVisible(visivel);
+}
+
+void TForm1::MostraSalvo() {
+  const bool salvo = sessao_.Salvo();
+  Salvar1_->setIcon(figuras::Salvo(salvo));
+  if (sessao_.IdiomaIngles())
+    Salvar1_->setText(salvo ? QStringLiteral("I´m saved!") : QStringLiteral("Save me!"));
+  else
+    Salvar1_->setText(salvo ? tr("To salvo!") : tr("Salve me!"));
+}
+
+void TForm1::MostraTitulo() {
+  const TextoBilingue& titulo = sessao_.documento().Titulo;
+  setWindowTitle(titulo.empty() ? legendaPadrao_ : Texto(titulo.Em(sessao_.IdiomaIngles())));
+}
+
+void TForm1::MostraComentarios() {
+  const Comentarios& comentarios = sessao_.documento().comentarios;
+  QStringList linhas;
+  for (const std::string& linha : comentarios.Linhas(sessao_.IdiomaIngles()))
+    linhas << QString::fromStdString(linha);
+  preenchendoComentarios_ = true;
+  RichEdit1_->setPlainText(linhas.join(QLatin1Char('\n')));
+  preenchendoComentarios_ = false;
+  Comentrios1_->setChecked(comentarios.Exibir);
+  RichEdit1_->setVisible(comentarios.Exibir);
+}
+
+void TForm1::MostraProgresso(int percentual) {
+  if (percentual < 0) {
+    GroupBox1_->hide();
+    PausarSimulao2_->setChecked(sessao_.Pausada());
+    return;
+  }
+  GroupBox1_->move((width() - GroupBox1_->width()) / 2, (height() - GroupBox1_->height()) / 2);
+  GroupBox1_->show();
+  GroupBox1_->raise();
+  ProgressBar1_->setValue(percentual);
+  GroupBox1_->repaint();
+}
+
+void TForm1::AtualizaTela() { tela_->AtualizaTela(); }
+
+void TForm1::AtualizaRecentes() {
+  Recentes_->clear();
+  const QStringList recentes = sessao_.ArquivosRecentes();
+  for (const QString& arquivo : recentes) {
+    QAction* a = Recentes_->addAction(QDir::toNativeSeparators(arquivo));
+    connect(a, &QAction::triggered, this, [this, arquivo] { AbreArquivo(arquivo); });
+  }
+  Recentes_->setEnabled(!recentes.isEmpty());
+}
+
+QString TForm1::DialogoSalvar() {
+  return Interacao::Atual().SalvaArquivo(
+      this, tr("Salvar Como"), sessao_.PastaDosDialogos(),
+      tr("Arquivos de Simulação (*.smp);;Todos os  Arquivos (*)"));
+}
+
+bool TForm1::PerguntaSalvar(const QString& pergunta) {
+  if (sessao_.Salvo()) return true;
+  if (!Interacao::Atual().Pergunta(this, QStringLiteral("QUIV"), pergunta)) return true;
+  const QString nome = DialogoSalvar();
+  if (nome.isEmpty()) return true;
+  return sessao_.SalvaSimulacao(nome);
+}
+
+void TForm1::Novo1Click() {
+  if (!PerguntaSalvar(sessao_.IdiomaIngles() ? QStringLiteral("Save changes?")
+                                             : tr("Salvar Alterações em Arquivo?")))
+    return;
+  legendaPadrao_ = tr("QUIV v 7.81");
+  sessao_.NovaSimulacao();
+  sessao_.MarcaSalvo();
+  MostraTitulo();
+  RichEdit1_->show();
+  Salvar1_->setVisible(true);
+  MostraMenus(true);
+}
+
+void TForm1::Abrir1Click() {
+  if (!PerguntaSalvar(sessao_.IdiomaIngles() ? QStringLiteral("Save changes?")
+                                             : tr("Salvar Alterações em Arquivo?")))
+    return;
+  const QString arquivo = Interacao::Atual().AbreArquivo(
+      this, tr("Abrir"), sessao_.PastaDosDialogos(),
+      tr("Arquivos de Simulação (*.smp);;Todos os Arquivos (*)"));
+  if (arquivo.isEmpty()) return;
+  AbreArquivo(arquivo);
+}
+
+void TForm1::AbreArquivo(const QString& arquivo) {
+  // The file's folder becomes the working folder, where its picture and its
+  // "descricao.rtf" are looked for.
+  QDir::setCurrent(QFileInfo(arquivo).absolutePath());
+  sessao_.NovaSimulacao();
+  sessao_.LeSimulacao(arquivo);
+  MostraMenus(true);
+  if (sessao_.ArquivoAtual().isEmpty()) return;
+  Salvar1_->setVisible(true);
+}
+
+void TForm1::SalvaComNome(const QString& escolhido) {
+  QString arquivo = escolhido;
+  const QFileInfo info(escolhido);
+  Documento& doc = sessao_.documento();
+  if (doc.Titulo.empty()) {
+    doc.Titulo = info.fileName().toStdString();
+    sessao_.AvisaTituloAlterado();
+  }
+  // A name without an extension gets ".smp"; a dot in a folder's name does
+  // not count.
+  if (!info.fileName().contains(QLatin1Char('.'))) arquivo += QStringLiteral(".smp");
+  sessao_.SalvaSimulacao(arquivo);
+}
+
+void TForm1::SalvarComo1Click() {
+  const QString escolhido = DialogoSalvar();
+  if (escolhido.isEmpty()) return;
+  SalvaComNome(escolhido);
+}
+
+void TForm1::Salvar1Click() {
+  if (!sessao_.ArquivoAtual().isEmpty()) {
+    sessao_.SalvaSimulacao(sessao_.ArquivoAtual());
+    return;
+  }
+  const QString escolhido = DialogoSalvar();
+  if (escolhido.isEmpty()) return;
+  Salvar1_->setVisible(true);
+  SalvaComNome(escolhido);
+}
+
+void TForm1::Pastacorrente1Click() {
+  const QString pasta =
+      Interacao::Atual().EscolhePasta(this, tr("Pasta corrente..."), sessao_.PastaInicial());
+  if (!pasta.isEmpty()) sessao_.DefinePastaCorrente(QDir(pasta).absolutePath() + QDir::separator());
+  if (!sessao_.PastaCorrente().isEmpty()) QDir::setCurrent(sessao_.PastaCorrente());
+}
+
+void TForm1::closeEvent(QCloseEvent* evento) {
+  // The question is the Portuguese one in both languages.
+  if (!PerguntaSalvar(tr("Salvar Alterações em Arquivo?"))) {
+    evento->ignore();
+    return;
+  }
+  evento->accept();
+}
+
+void TForm1::FormDblClick() {
+  tela_->CarregaFigura();
+  QFile descricao(QDir::current().filePath(QStringLiteral("descricao.rtf")));
+  // A comments file is a few kilobytes; a huge one is not read at all.
+  constexpr qint64 kMaiorDescricao = 4 << 20;
+  if (descricao.size() > kMaiorDescricao || !descricao.open(QIODevice::ReadOnly)) return;
+  const QByteArray bytes = descricao.readAll();
+  RichEdit1_->setPlainText(QString::fromStdString(
+      TextoDoRtf(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))));
+}
+
+void TForm1::AbreObjeto(int, int) {
+  // The object windows open here once they exist.
+}
 
 }  // namespace quiv

@@ -3,26 +3,101 @@
 #include <QMainWindow>
 
 class QAction;
+class QGroupBox;
+class QLabel;
 class QMenu;
+class QProgressBar;
+class QScrollArea;
+class QTextEdit;
 
 namespace quiv {
 
 class SessaoSimulacao;
+class TConfigForm;
+class TelaSinotica;
 
-// The main window: the synoptic screen of the simulated plant and its menu. It
-// views the session; the session owns the plant and the scan timer.
+// The main window: the synoptic screen of the simulated plant, its menu with
+// the file commands, the save indicator, the comments pane and the help bar.
+// It views the session; the session owns the document and the scan timer.
 class TForm1 : public QMainWindow {
   Q_OBJECT
 
  public:
   explicit TForm1(SessaoSimulacao& sessao, QWidget* pai = nullptr);
+  ~TForm1() override;
+
+  TelaSinotica& Tela() const { return *tela_; }
+  TConfigForm& ConfigForm() const { return *config_; }
+
+  // The file commands of the menu.
+  void Novo1Click();
+  void Abrir1Click();
+  void Salvar1Click();
+  void SalvarComo1Click();
+  void Pastacorrente1Click();
+  // Opens a file without the open dialog (command line, recent files): the
+  // save question, then the file read into a cleared simulation.
+  void AbreArquivo(const QString& arquivo);
+
+  // The layout refresh (AtualizaTela) of the synoptic screen.
+  void AtualizaTela();
+
+ protected:
+  void closeEvent(QCloseEvent* evento) override;
 
  private:
-  void PausarSimulao2Click();
+  void CriaMenu();
+  void CriaCentro();
+  // The save question of New, Open and Exit. Returns false when the user
+  // wanted to save and the save failed, so the command stops and nothing is
+  // lost.
+  bool PerguntaSalvar(const QString& pergunta);
+  // The save dialog; returns the chosen name as typed, or empty.
+  QString DialogoSalvar();
+  // Save As and Save without a file: the title and the ".smp" rules.
+  void SalvaComNome(const QString& escolhido);
+  // The simulation's menu items (everything but "Arquivo" and "Ajuda"),
+  // shown once a simulation exists.
+  void MostraMenus(bool visivel);
+  void MostraSalvo();
+  void MostraTitulo();
+  void MostraComentarios();
+  void MostraProgresso(int percentual);
+  void AtualizaRecentes();
+  void FormDblClick();
+  void AbreObjeto(int tipo, int n);
 
   SessaoSimulacao& sessao_;
+  TelaSinotica* tela_ = nullptr;
+  TConfigForm* config_ = nullptr;
+  QScrollArea* rolagem_ = nullptr;
+  QTextEdit* RichEdit1_ = nullptr;
+  QGroupBox* GroupBox1_ = nullptr;
+  QProgressBar* ProgressBar1_ = nullptr;
+  QString legendaPadrao_;
+  bool preenchendoComentarios_ = false;
+
+  QAction* Salvar1_ = nullptr;
+  QMenu* Arquivo1_ = nullptr;
+  QAction* Novo1_ = nullptr;
+  QAction* Abrir1_ = nullptr;
+  QMenu* Recentes_ = nullptr;
+  QAction* SalvarComo1_ = nullptr;
+  QAction* Sair1_ = nullptr;
+  QMenu* SelectLanguage1_ = nullptr;
+  QAction* Pastacorrente1_ = nullptr;
+  QAction* Exemplos1_ = nullptr;
+  QAction* Configurao2_ = nullptr;
+  QAction* Configurao1_ = nullptr;
+  QAction* Dese1_ = nullptr;
+  QAction* Variveis1_ = nullptr;
+  QAction* RegistradorXY1_ = nullptr;
   QMenu* Opes1_ = nullptr;
   QAction* PausarSimulao2_ = nullptr;
+  QAction* MoverObjetos2_ = nullptr;
+  QAction* ExcluirObjetos_ = nullptr;
+  QMenu* Sobre1_ = nullptr;
+  QAction* Comentrios1_ = nullptr;
 };
 
 }  // namespace quiv
