@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QFileInfo>
+#include <QScreen>
 #include <QStringList>
 
 #include "ui/principal/tform1.h"
@@ -14,6 +15,9 @@ int main(int argc, char* argv[]) {
 
   quiv::SessaoSimulacao sessao;
   quiv::TForm1 janela(sessao);
+  // Without a window manager "maximised" means nothing: start at the screen's
+  // size.
+  janela.resize(janela.screen()->availableGeometry().size());
   janela.showMaximized();
   // "quiv caldeira.smp" opens the file once the window is on screen.
   const QStringList argumentos = QApplication::arguments();

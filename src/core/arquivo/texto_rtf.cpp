@@ -102,6 +102,8 @@ std::string TextoDoRtf(std::string_view rtf) {
         if (alto >= 0 && baixo >= 0) {
           literal = static_cast<char>(alto * 16 + baixo);
           i += 2;
+        } else if (alto >= 0) {
+          ++i;  // an escape cut short is dropped whole
         }
       } else if (s == '*') {
         grupo.oculto = true;

@@ -14,6 +14,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTextEdit>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "ui/principal/figuras.h"
@@ -147,9 +148,20 @@ void TForm1::CriaMenu() {
   QMenuBar* barra = menuBar();
   barra->setObjectName(QStringLiteral("MainMenu1"));
 
-  Salvar1_ = barra->addAction(QString());
+  // The save indicator leads the menu bar with its picture and its caption
+  // side by side, which a plain menu-bar item does not show together.
+  Salvar1_ = new QAction(this);
   Salvar1_->setObjectName(QStringLiteral("Salvar1"));
   Salvar1_->setShortcut(QKeySequence::Save);
+  addAction(Salvar1_);
+  auto* indicador = new QToolButton(barra);
+  indicador->setObjectName(QStringLiteral("Salvar1Botao"));
+  indicador->setDefaultAction(Salvar1_);
+  indicador->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  indicador->setAutoRaise(true);
+  barra->setCornerWidget(indicador, Qt::TopLeftCorner);
+  connect(Salvar1_, &QAction::changed, indicador,
+          [this, indicador] { indicador->setVisible(Salvar1_->isVisible()); });
   Salvar1_->setVisible(false);
   connect(Salvar1_, &QAction::triggered, this, &TForm1::Salvar1Click);
 

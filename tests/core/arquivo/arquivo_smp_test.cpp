@@ -255,6 +255,16 @@ TEST_F(ArquivoSmpTest, MensagensDasAplicacoesNaOrdemDoArquivo) {
   EXPECT_EQ(mensagens[2], "Bloco 47: Função inválida");
 }
 
+// The load tells how far it got, block by block, ending at 100 before the
+// linearizer and the comments.
+TEST_F(ArquivoSmpTest, ProgressoDaLeituraPorBloco) {
+  Documento d;
+  std::vector<int> passos;
+  smp::Leitor l(Linhas(origem));
+  LeSimulacao(d, l, "planta", [&passos](int p) { passos.push_back(p); });
+  EXPECT_EQ(passos, (std::vector<int>{10, 25, 45, 60, 70, 85, 90, 95, 100}));
+}
+
 TEST_F(ArquivoSmpTest, SemUnidadesESemEntradas) {
   std::vector<std::string> l = Linhas(origem);
   const std::vector<std::string> completo = l;

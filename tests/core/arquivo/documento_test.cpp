@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/arquivo/arquivo_smp.h"
+#include "core/nucleo/erro.h"
 
 namespace quiv {
 namespace {
@@ -261,5 +262,82 @@ TEST(NovaSimulacao, PlantaNovaRodaEAceitaObjetos) {
   d.simulacao.PassoObjetos();
 }
 
+
+// An include box checked creates the object once, with its identity; the
+// delete mode removes it and clears its button; the include boxes' captions
+// follow in both languages.
+TEST(DocumentoInclusaoTest, IncludeDeleteAndCaptions) {
+  Documento d;
+  EXPECT_TRUE(d.Inclui(TipoObjeto::Processo, 1));
+  Processo* p = d.ProcessoDe(1);
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(p->Identidade(), 21);
+  EXPECT_TRUE(d.posicoes.De(TipoObjeto::Processo, 1).Exibido);
+  d.posicoes.De(TipoObjeto::Processo, 1).Exibido = false;  // the box unchecked
+  EXPECT_FALSE(d.Inclui(TipoObjeto::Processo, 1));
+  EXPECT_EQ(d.ProcessoDe(1), p);
+  EXPECT_TRUE(d.posicoes.De(TipoObjeto::Processo, 1).Exibido);
+  EXPECT_THROW(d.Inclui(TipoObjeto::Texto, 21), Erro);
+
+  struct Caso {
+    TipoObjeto tipo;
+    int n;
+    const char* portugues;
+    const char* ingles;
+  };
+  const Caso vagos[] = {
+      {TipoObjeto::Controlador, 1, "<vago> Controlador 1", "<empty> Controller 1"},
+      {TipoObjeto::Processo, 24, "<vago> Processo 24", "<empty> Process 24"},
+      {TipoObjeto::Bloco, 3, "<vago> Bloco 3", "<empty> Block 3"},
+      {TipoObjeto::Registrador, 10, "<vago> Registrador 10", "<empty> Recorder 10"},
+      {TipoObjeto::Texto, 20, "<vago>Texto Animado 20", "<empty>Animated Text 20"},
+  };
+  for (const Caso& c : vagos) {
+    EXPECT_EQ(Documento::LegendaVaga(c.tipo, c.n, false), c.portugues);
+    EXPECT_EQ(Documento::LegendaVaga(c.tipo, c.n, true), c.ingles);
+    EXPECT_EQ(d.LegendaInclusao(c.tipo, c.n), c.portugues);
+  }
+
+  p->Tag = "LT-1|LT-1E";
+  p->Descricao = "Nível|Level";
+  d.NovoTexto(2).Descricao = "Pressão|Pressure";
+  EXPECT_EQ(d.LegendaInclusao(TipoObjeto::Processo, 1), "LT-1 Nível");
+  EXPECT_EQ(d.LegendaInclusao(TipoObjeto::Texto, 2), "Pressão");
+  d.simulacao.IdiomaIngles = true;
+  EXPECT_EQ(d.LegendaInclusao(TipoObjeto::Processo, 1), "LT-1E Level");
+  EXPECT_EQ(d.LegendaInclusao(TipoObjeto::Texto, 2), "Pressure");
+
+  d.AtualizaTela();
+  EXPECT_EQ(d.posicoes.De(TipoObjeto::Processo, 1).Legenda, TextoBilingue("LT-1|LT-1E"));
+  d.Exclui(TipoObjeto::Processo, 1);
+  EXPECT_FALSE(d.Incluido(TipoObjeto::Processo, 1));
+  EXPECT_TRUE(d.posicoes.De(TipoObjeto::Processo, 1).Legenda.empty());
+  EXPECT_FALSE(d.posicoes.De(TipoObjeto::Processo, 1).Exibido);
+  EXPECT_EQ(d.LegendaInclusao(TipoObjeto::Processo, 1), "<empty> Process 1");
+  d.simulacao.Ciclo(1000.0);  // the cycle runs without it
+}
+
+// The layout refresh of the model: visible entries show their cells, enabled
+// shapes take kind and size, the command panel follows its buttons.
+TEST(DocumentoInclusaoTest, LayoutRefreshPreparesThePanel) {
+  Documento d;
+  d.simulacao.memoria.celula[15] = 42.0;
+  EntradaDados& e = d.painel.Entrada(1);
+  e.Visivel = true;
+  FormaAnimada& f = d.painel.Forma(1);
+  f.Visivel = true;
+  f.TipoForma = FormaAnimada::kRetangulo;
+  f.Tamanho = 100;
+  f.TamanhoLargura = 30;
+  d.painel.Botao(1).DefineVisivel(true);
+  d.painel.Botao(2).DefineVisivel(true);
+  d.AtualizaTela();
+  EXPECT_EQ(e.TextoValor, "42.00");
+  EXPECT_FALSE(f.Elipse);
+  EXPECT_EQ(f.Largura, 30);
+  EXPECT_DOUBLE_EQ(f.EscalaForma, 2.0);
+  EXPECT_TRUE(d.painel.PainelComandoVisivel);
+  EXPECT_EQ(d.painel.PainelComandoAltura, 120);
+}
 }  // namespace
 }  // namespace quiv

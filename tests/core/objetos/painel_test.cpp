@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 #include "core/nucleo/erro.h"
@@ -371,5 +372,65 @@ TEST_F(PainelTest, ShapeVariableMustNameACell) {
   EXPECT_NO_THROW(f.Atualiza());
 }
 
+
+// The push buttons' enable chain: each box shows its button and the group
+// grows; unchecking one hides it and those after it and zeroes their cells.
+TEST_F(PainelTest, PushButtonChainGrowsAndShrinksTheCommandPanel) {
+  struct Passo {
+    int botao;
+    bool habilitado;
+    int altura;  // 0: the group hidden
+    std::array<bool, 3> visiveis;
+    std::array<double, 3> celulas;  // M97 … M99 after the step
+  };
+  for (int b = 1; b <= 3; ++b) M(96 + b) = 1.0;
+  const Passo passos[] = {
+      {1, true, 70, {true, false, false}, {1, 1, 1}},
+      {2, true, 120, {true, true, false}, {1, 1, 1}},
+      {3, true, 170, {true, true, true}, {1, 1, 1}},
+      {3, false, 120, {true, true, false}, {1, 1, 0}},
+      {3, true, 170, {true, true, true}, {1, 1, 0}},
+      {2, false, 70, {true, false, false}, {1, 0, 0}},
+      {2, true, 120, {true, true, false}, {1, 0, 0}},
+      {1, false, 0, {false, false, false}, {0, 0, 0}},
+  };
+  for (const Passo& passo : passos) {
+    SCOPED_TRACE(testing::Message() << "button " << passo.botao << (passo.habilitado ? " on" : " off"));
+    p.HabilitaBotao(passo.botao, passo.habilitado);
+    EXPECT_EQ(p.PainelComandoVisivel, passo.altura > 0);
+    EXPECT_EQ(p.PainelComandoAltura, passo.altura);
+    for (int b = 1; b <= 3; ++b) {
+      const auto i = static_cast<std::size_t>(b - 1);
+      EXPECT_EQ(p.Botao(b).Visivel, passo.visiveis[i]) << "button " << b;
+      EXPECT_EQ(M(96 + b), passo.celulas[i]) << "button " << b;
+    }
+  }
+}
+
+// Putting a shape down: a circle's top is the pointer; a rectangle stands on
+// its home top as its cell makes it stand; a variable naming no cell does not
+// stop the move.
+TEST_F(PainelTest, ShapePlacementKeepsTheHomeTop) {
+  FormaAnimada& f = p.Forma(1);
+  f.Coloca(30, 100);
+  EXPECT_EQ(f.Esquerda, 30);
+  EXPECT_EQ(f.Topo, 100);
+  EXPECT_EQ(f.TopoForma, 100);
+
+  f.TipoForma = FormaAnimada::kRetangulo;
+  f.Variavel = "5";
+  M(5) = 50.0;
+  f.Coloca(10, 100);
+  EXPECT_EQ(f.Topo, 150);
+  EXPECT_EQ(f.TopoForma, 100);
+  f.Visivel = true;
+  f.Atualiza();
+  EXPECT_EQ(f.Topo, 150);  // the next refresh keeps it
+
+  f.Variavel = "abc";
+  f.Coloca(0, 40);
+  EXPECT_EQ(f.Topo, 40);
+  EXPECT_EQ(f.TopoForma, 40);
+}
 }  // namespace
 }  // namespace quiv
