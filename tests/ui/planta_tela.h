@@ -41,17 +41,30 @@ inline void MontaPlantaTela(Documento& doc) {
   doc.posicoes.De(TipoObjeto::Controlador, 1).Topo = 200;
   doc.posicoes.De(TipoObjeto::Texto, 3).Esquerda = 150;
   doc.posicoes.De(TipoObjeto::Texto, 3).Topo = 250;
+  auto coloca = [&doc](TipoObjeto tipo, int n, int esquerda, int topo) {
+    doc.posicoes.De(tipo, n).Esquerda = esquerda;
+    doc.posicoes.De(tipo, n).Topo = topo;
+  };
+  coloca(TipoObjeto::Controlador, 2, 600, 150);
+  coloca(TipoObjeto::Processo, 1, 300, 440);
+  coloca(TipoObjeto::Processo, 2, 620, 440);
+  coloca(TipoObjeto::Bloco, 1, 440, 330);
+  coloca(TipoObjeto::Registrador, 1, 760, 20);
+  coloca(TipoObjeto::Texto, 1, 630, 300);
 
   Painel& painel = doc.painel;
   FormaAnimada& circulo = painel.Forma(1);
   circulo.Visivel = true;
   circulo.Variavel = "11";
+  circulo.Coloca(480, 40);
   FormaAnimada& nivel = painel.Forma(2);
   nivel.Visivel = true;
   nivel.TipoForma = FormaAnimada::kRetangulo;
   nivel.Variavel = "21";
   nivel.Coloca(700, 320);
   painel.Chaves(1).Orientacao = 1;
+  painel.Chaves(1).Esquerda = 430;
+  painel.Chaves(1).Topo = 40;
   painel.Chaves(1).DefineVisivel(true);
   painel.Botao(1).Nome = "Partida|Start";
   painel.HabilitaBotao(1, true);
@@ -65,6 +78,8 @@ inline void MontaPlantaTela(Documento& doc) {
     e.Visivel = true;
     e.DefineNome(n == 1 ? "Vazão de carga" : "Carga");
     e.DefinePosicao(2500 * n);
+    e.Esquerda = 40;
+    e.Topo = n == 1 ? 20 : 100;
   }
   painel.Entrada(3).DefineSlider(false);
   doc.Titulo = "Planta de teste|Test plant";
@@ -82,12 +97,12 @@ inline QImage FiguraPlanta() {
   g.setRenderHint(QPainter::Antialiasing);
   g.setPen(QPen(QColor(60, 80, 110), 3));
   g.setBrush(QColor(180, 200, 220));
-  g.drawRect(120, 180, 160, 220);
-  g.drawRect(560, 200, 140, 200);
+  g.drawRect(260, 230, 170, 200);
+  g.drawRect(590, 230, 140, 200);
   g.setPen(QPen(QColor(60, 80, 110), 8));
-  g.drawLine(280, 380, 560, 380);
-  g.drawLine(40, 200, 120, 200);
-  g.drawLine(700, 300, 860, 300);
+  g.drawLine(430, 410, 590, 410);
+  g.drawLine(200, 250, 260, 250);
+  g.drawLine(730, 300, 880, 300);
   return figura;
 }
 

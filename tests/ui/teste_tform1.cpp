@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -211,6 +212,18 @@ class TesteTForm1 : public QObject {
     auto* figura = Filho<QLabel>("Image1");
     QVERIFY(figura->isVisible());
     QCOMPARE(figura->size(), QSize(900, 560));
+    // Picture and objects keep their places relative to each other on any
+    // window size; the picture and what stands on it are centred together.
+    QCOMPARE(figura->pos(), QPoint(0, 0));
+    auto* rolagem = Filho<QScrollArea>("Rolagem");
+    for (QSize tamanho : {QSize(1200, 800), QSize(1600, 1000)}) {
+      janela_->resize(tamanho);
+      QCoreApplication::processEvents();
+      const QPoint canto = figura->mapTo(rolagem->viewport(), QPoint(0, 0));
+      QCOMPARE(control1->mapTo(rolagem->viewport(), QPoint(0, 0)) - canto, QPoint(300, 200));
+      if (rolagem->viewport()->width() > janela_->Tela().width())
+        QVERIFY(qAbs(canto.x() - (rolagem->viewport()->width() - janela_->Tela().width()) / 2) <= 1);
+    }
     auto* comentarios = Filho<QTextEdit>("RichEdit1");
     QVERIFY(comentarios->isVisible());
     QCOMPARE(comentarios->toPlainText(), QStringLiteral("Uma planta\ncom duas malhas"));
@@ -282,7 +295,10 @@ class TesteTForm1 : public QObject {
     QCOMPARE(doc.simulacao.memoria.celula[11], 0.0);
     QCOMPARE(doc.simulacao.memoria.celula[97], 0.0);
 
-    Pressiona(tela, QPoint(1100, 700));
+    // A click on the margin around the screen is a click on the free area.
+    auto* margem = Filho<QScrollArea>("Rolagem")->viewport();
+    QVERIFY(margem->width() > tela->width());
+    Pressiona(margem, QPoint(margem->width() - 2, margem->height() - 2));
     QVERIFY(!mover->isChecked());
     QVERIFY(!excluir->isChecked());
     QVERIFY(!tela->ModoMover() && !tela->ModoExcluir());

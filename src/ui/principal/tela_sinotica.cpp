@@ -326,6 +326,9 @@ void TelaSinotica::Clica(QWidget*, const Registro& registro) {
   if (modoMover_) {
     selecionado_ = registro.item;
     arrastando_ = !arrastando_;
+    // While carried, the widget keeps its size so the centring does not
+    // shift under the pointer; put down, it grows to what now stands there.
+    if (!arrastando_) AjustaTamanho();
     return;
   }
   ExcluiObjeto(registro.item.objeto, registro.item.n);
@@ -345,8 +348,9 @@ void TelaSinotica::ExcluiObjeto(TipoObjeto tipo, int n) {
   sessao_.AvisaInclusaoAlterada();
 }
 
-void TelaSinotica::mousePressEvent(QMouseEvent* evento) {
-  if (evento->button() == Qt::LeftButton && (modoMover_ || modoExcluir_)) {
+void TelaSinotica::ClicaAreaLivre() {
+  const bool carregava = arrastando_;
+  if (modoMover_ || modoExcluir_) {
     sessao_.MarcaModificado();
     modoMover_ = false;
     modoExcluir_ = false;
@@ -354,16 +358,25 @@ void TelaSinotica::mousePressEvent(QMouseEvent* evento) {
     AtualizaCursor();
     emit ModosEncerrados();
   }
+  if (carregava) AjustaTamanho();
+}
+
+void TelaSinotica::MoveAreaLivre(const QPoint& ponto) {
+  if (modoMover_ && arrastando_) Coloca(ponto);
+}
+
+void TelaSinotica::mousePressEvent(QMouseEvent* evento) {
+  if (evento->button() == Qt::LeftButton) ClicaAreaLivre();
   QWidget::mousePressEvent(evento);
 }
 
 void TelaSinotica::mouseMoveEvent(QMouseEvent* evento) {
-  if (modoMover_ && arrastando_) Coloca(evento->position().toPoint());
+  MoveAreaLivre(evento->position().toPoint());
   QWidget::mouseMoveEvent(evento);
 }
 
 void TelaSinotica::mouseDoubleClickEvent(QMouseEvent* evento) {
-  if (evento->button() == Qt::LeftButton) emit DuploClique();
+  if (evento->button() == Qt::LeftButton) DuploCliqueAreaLivre();
   QWidget::mouseDoubleClickEvent(evento);
 }
 
@@ -452,6 +465,7 @@ void TelaSinotica::MostraPainel() {
   for (int s = 1; s <= Painel::kChaves; ++s) MostraChave(s);
   MostraBotoes();
   for (int n = 1; n <= Painel::kFormas; ++n) MostraForma(n);
+  if (!arrastando_) AjustaTamanho();
 }
 
 void TelaSinotica::MostraEntrada(int n) {
@@ -535,15 +549,21 @@ void TelaSinotica::CarregaFigura() {
   Image1_->setPixmap(figura);
   Image1_->setVisible(!figura.isNull());
   Image1_->adjustSize();
-  AjustaTamanho(parentWidget() ? parentWidget()->size() : size());
+  Image1_->move(0, 0);
+  AjustaTamanho();
 }
 
-void TelaSinotica::AjustaTamanho(const QSize& visivel) {
-  const QSize figura = Image1_->isVisible() ? Image1_->size() : QSize();
-  const QSize tamanho = visivel.expandedTo(figura);
+void TelaSinotica::AjustaTamanho() {
+  // Controls may stand left of or above the picture's corner: the widget
+  // does not grow that way, so they are cut, as on a window's edge.
+  constexpr int kMargem = 8;
+  QRect area(0, 0, 1, 1);
+  for (const QObject* filho : children()) {
+    const auto* w = qobject_cast<const QWidget*>(filho);
+    if (w && !w->isHidden()) area = area.united(w->geometry());
+  }
+  const QSize tamanho(area.right() + kMargem, area.bottom() + kMargem);
   if (size() != tamanho) resize(tamanho);
-  Image1_->move((tamanho.width() - Image1_->width()) / 2,
-                (tamanho.height() - Image1_->height()) / 2);
 }
 
 }  // namespace quiv

@@ -33,7 +33,9 @@ struct ItemTela {
 // object buttons, the animated texts with their title labels, the shapes,
 // the switches, the command panel with its push buttons and the data
 // entries, each at the place the document keeps for it. Positions are pixels
-// of this widget, which grows to hold the picture; the main window scrolls it.
+// of this widget, whose corner is the picture's: picture and objects stay
+// together on any screen. The widget is as large as the picture and what
+// stands beyond it; the main window centres it and scrolls it when larger.
 //
 // Move mode: a click on anything picks it up (ObjetoSelecionado, Arrastando
 // toggles) and from then on it follows the pointer; a second click puts it
@@ -65,9 +67,15 @@ class TelaSinotica : public QWidget {
   void AtualizaDisplays();
   // Image1 from the session's picture (hidden when there is none).
   void CarregaFigura();
-  // Fits the screen to the visible area: at least that size, larger when the
-  // picture is.
-  void AjustaTamanho(const QSize& visivel);
+  // Fits the widget around the picture and every control shown.
+  void AjustaTamanho();
+
+  // What the pointer does on the free area, also on the margin around this
+  // widget (positions in this widget's pixels): ends the modes, carries the
+  // object picked up, reloads on a double click.
+  void ClicaAreaLivre();
+  void MoveAreaLivre(const QPoint& ponto);
+  void DuploCliqueAreaLivre() { emit DuploClique(); }
 
  signals:
   // Outside the modes, a click on an object's button or animated text.

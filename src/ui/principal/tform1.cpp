@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -33,13 +34,27 @@ QString Texto(std::string_view t) {
   return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
 }
 
-// The viewport of the scroll area tells the synoptic screen its size.
-class AjustaAoVisivel : public QObject {
+// The margin around the centred synoptic screen is free area too.
+class MargemDaTela : public QObject {
  public:
-  AjustaAoVisivel(TelaSinotica& tela, QObject* pai) : QObject(pai), tela_(tela) {}
+  MargemDaTela(TelaSinotica& tela, QObject* pai) : QObject(pai), tela_(tela) {}
   bool eventFilter(QObject* alvo, QEvent* evento) override {
-    if (evento->type() == QEvent::Resize)
-      tela_.AjustaTamanho(static_cast<QWidget*>(alvo)->size());
+    auto* margem = static_cast<QWidget*>(alvo);
+    switch (evento->type()) {
+      case QEvent::MouseButtonPress:
+        if (static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton) tela_.ClicaAreaLivre();
+        break;
+      case QEvent::MouseMove:
+        tela_.MoveAreaLivre(
+            tela_.mapFrom(margem, static_cast<QMouseEvent*>(evento)->position().toPoint()));
+        break;
+      case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton)
+          tela_.DuploCliqueAreaLivre();
+        break;
+      default:
+        break;
+    }
     return false;
   }
 
@@ -100,7 +115,9 @@ void TForm1::CriaCentro() {
   rolagem_->setFrameShape(QFrame::NoFrame);
   tela_ = new TelaSinotica(sessao_);
   rolagem_->setWidget(tela_);
-  rolagem_->viewport()->installEventFilter(new AjustaAoVisivel(*tela_, this));
+  rolagem_->setAlignment(Qt::AlignCenter);
+  rolagem_->viewport()->setMouseTracking(true);
+  rolagem_->viewport()->installEventFilter(new MargemDaTela(*tela_, this));
   horizontal->addWidget(rolagem_, 1);
 
   RichEdit1_ = new QTextEdit(centro);
