@@ -468,6 +468,29 @@ class TesteTForm1 : public QObject {
     QVERIFY(Acao("Configurao2")->isVisible());
     QCOMPARE(janela_->windowTitle(), QStringLiteral("Planta de teste"));
 
+    // Parameters that fail their checks: one box each, in file order, after
+    // the reading; the load itself completes.
+    doc.ControladorDe(1)->TextoKp = "x";
+    doc.BlocoDe(1)->Funcao = "7x";
+    const QString checagens = pasta_->filePath(QStringLiteral("checagens.smp"));
+    quiv::SalvaSimulacao(doc, std::filesystem::path(checagens.toStdString()));
+    roteiro_.EsperaInforma(QStringLiteral("Controlador 1: Kp inválido"));
+    roteiro_.EsperaInforma(QStringLiteral("Bloco 41: Função inválida"));
+    janela_->AbreArquivo(checagens);
+    QCOMPARE(roteiro_.Pendentes(), 0);
+    QVERIFY(sessao_->Salvo());
+    QCOMPARE(sessao_->ArquivoAtual(), checagens);
+
+    // The recent files list holds the files read, newest first, and opens
+    // them again.
+    auto* recentes = janela_->findChild<QMenu*>(QStringLiteral("Recentes"));
+    QVERIFY(recentes && !recentes->actions().isEmpty());
+    QCOMPARE(QDir::fromNativeSeparators(recentes->actions().first()->text()), checagens);
+    roteiro_.EsperaInforma(QStringLiteral("Controlador 1: Kp inválido"));
+    roteiro_.EsperaInforma(QStringLiteral("Bloco 41: Função inválida"));
+    recentes->actions().first()->trigger();
+    QCOMPARE(roteiro_.Pendentes(), 0);
+
     // A file that is not there.
     roteiro_.EsperaInforma(QStringLiteral("Arquivo não encontrado"));
     janela_->AbreArquivo(pasta_->filePath(QStringLiteral("nenhum.smp")));
