@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer harnesses with clang into build-fuzz/ and runs one for
 # SECONDS (default 60): HARNESS is "expressao" (the evaluator, the default),
-# "arquivo" (the simulation-file reader) or "historico" (the history-file
-# reader), seeded with fuzz/corpus-HARNESS.
+# "arquivo" (the simulation-file reader), "historico" (the history-file
+# reader) or "rtf" (the comments-file reader), seeded with fuzz/corpus-HARNESS.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 segundos=${1:-60}
@@ -11,7 +11,8 @@ case "$alvo" in
   expressao) harness=fuzz_expressao ;;
   arquivo) harness=fuzz_arquivo_smp ;;
   historico) harness=fuzz_historico_txd ;;
-  *) echo "unknown harness: $alvo (expressao, arquivo or historico)" >&2; exit 2 ;;
+  rtf) harness=fuzz_texto_rtf ;;
+  *) echo "unknown harness: $alvo (expressao, arquivo, historico or rtf)" >&2; exit 2 ;;
 esac
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUIV_BUILD_UI=OFF -DQUIV_BUILD_TESTS=OFF -DQUIV_BUILD_BENCH=OFF -DQUIV_BUILD_FUZZ=ON >/dev/null

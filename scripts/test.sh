@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 bash scripts/build.sh
-# The fuzz harnesses (evaluator, simulation-file and history-file readers),
+# The fuzz harnesses (evaluator, simulation-file, history-file and
+# comments-file readers),
 # where clang has libFuzzer: they must build, and a short run must find nothing.
 sonda=$(mktemp -d)
 printf 'extern "C" int LLVMFuzzerTestOneInput(const char*, unsigned long) { return 0; }\n' >"$sonda/s.cpp"
@@ -14,6 +15,7 @@ if command -v clang++ >/dev/null 2>&1 &&
   bash scripts/fuzz.sh 15 expressao
   bash scripts/fuzz.sh 15 arquivo
   bash scripts/fuzz.sh 15 historico
+  bash scripts/fuzz.sh 15 rtf
 else
   echo "clang with libFuzzer not found: fuzz harness skipped"
 fi
