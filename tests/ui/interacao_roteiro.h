@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QUrl>
 #include <deque>
 #include <functional>
 
@@ -32,6 +34,10 @@ class InteracaoRoteiro : public quiv::Interacao {
   QString SalvaArquivo(QWidget* pai, const QString& titulo, const QString& inicial,
                        const QString& filtro) override;
   QString EscolhePasta(QWidget* pai, const QString& titulo, const QString& inicial) override;
+  // Web addresses are not boxes: they are kept, in order, for the test to
+  // look at.
+  void AbreEndereco(const QUrl& endereco) override { enderecos_.append(endereco); }
+  const QList<QUrl>& EnderecosAbertos() const { return enderecos_; }
 
   const QString& UltimoInicial() const { return ultimoInicial_; }
   const QString& UltimoFiltro() const { return ultimoFiltro_; }
@@ -58,4 +64,5 @@ class InteracaoRoteiro : public quiv::Interacao {
   int mostradas_ = 0;
   QString ultimoInicial_;
   QString ultimoFiltro_;
+  QList<QUrl> enderecos_;
 };

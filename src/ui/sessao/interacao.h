@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 class QWidget;
 
@@ -30,6 +31,9 @@ class Interacao {
   virtual QString SalvaArquivo(QWidget* pai, const QString& titulo, const QString& inicial,
                                const QString& filtro) = 0;
   virtual QString EscolhePasta(QWidget* pai, const QString& titulo, const QString& inicial) = 0;
+  // Opens a web address in the user's browser; a browser that fails to open
+  // is not reported.
+  virtual void AbreEndereco(const QUrl& endereco) = 0;
 
   // The implementation in use: the installed one, otherwise the Qt boxes.
   static Interacao& Atual();

@@ -1,6 +1,7 @@
 #include "ui/sessao/interacao_qt.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -35,5 +36,7 @@ QString InteracaoQt::SalvaArquivo(QWidget* pai, const QString& titulo, const QSt
 QString InteracaoQt::EscolhePasta(QWidget* pai, const QString& titulo, const QString& inicial) {
   return QFileDialog::getExistingDirectory(Dono(pai), titulo, inicial);
 }
+
+void InteracaoQt::AbreEndereco(const QUrl& endereco) { QDesktopServices::openUrl(endereco); }
 
 }  // namespace quiv

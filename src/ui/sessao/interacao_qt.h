@@ -14,6 +14,7 @@ class InteracaoQt : public Interacao {
   QString SalvaArquivo(QWidget* pai, const QString& titulo, const QString& inicial,
                        const QString& filtro) override;
   QString EscolhePasta(QWidget* pai, const QString& titulo, const QString& inicial) override;
+  void AbreEndereco(const QUrl& endereco) override;
 };
 
 }  // namespace quiv
