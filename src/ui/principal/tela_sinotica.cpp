@@ -345,6 +345,7 @@ void TelaSinotica::ExcluiObjeto(TipoObjeto tipo, int n) {
     b->hide();
   }
   sessao_.MarcaModificado();
+  emit ObjetoExcluido(tipo, n);
   sessao_.AvisaInclusaoAlterada();
 }
 

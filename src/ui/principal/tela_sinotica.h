@@ -80,6 +80,8 @@ class TelaSinotica : public QWidget {
  signals:
   // Outside the modes, a click on an object's button or animated text.
   void AbreObjeto(TipoObjeto tipo, int n);
+  // Delete mode removed an object (its window goes with it).
+  void ObjetoExcluido(TipoObjeto tipo, int n);
   // A click on the free area ended the modes (the menu's check marks follow).
   void ModosEncerrados();
   // Double click on the free area.

@@ -18,6 +18,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "ui/objetos/tform2.h"
+#include "ui/objetos/tparmform.h"
 #include "ui/principal/figuras.h"
 #include "core/arquivo/texto_rtf.h"
 #include "ui/principal/tela_sinotica.h"
@@ -72,6 +74,7 @@ TForm1::TForm1(SessaoSimulacao& sessao, QWidget* pai) : QMainWindow(pai), sessao
   sessao_.DefineJanelaDeMensagens(this);
 
   CriaCentro();
+  ParmForm_ = new TParmForm(sessao_, this);
   CriaMenu();
 
   connect(&sessao_, &SessaoSimulacao::SalvoMudou, this, &TForm1::MostraSalvo);
@@ -83,6 +86,7 @@ TForm1::TForm1(SessaoSimulacao& sessao, QWidget* pai) : QMainWindow(pai), sessao
   connect(&sessao_, &SessaoSimulacao::ProgressoLeitura, this, &TForm1::MostraProgresso);
   connect(&sessao_, &SessaoSimulacao::ArquivosRecentesMudaram, this, &TForm1::AtualizaRecentes);
   connect(&sessao_, &SessaoSimulacao::DocumentoRecarregado, this, [this] {
+    FechaJanelas();
     tela_->CarregaFigura();
     AtualizaTela();
     MostraTitulo();
@@ -93,6 +97,8 @@ TForm1::TForm1(SessaoSimulacao& sessao, QWidget* pai) : QMainWindow(pai), sessao
     ExcluirObjetos_->setChecked(false);
   });
   connect(tela_, &TelaSinotica::DuploClique, this, &TForm1::FormDblClick);
+  connect(tela_, &TelaSinotica::ObjetoExcluido, this,
+          [this](TipoObjeto tipo, int n) { FechaJanela(static_cast<int>(tipo), n); });
   connect(tela_, &TelaSinotica::AbreObjeto, this,
           [this](TipoObjeto tipo, int n) { AbreObjeto(static_cast<int>(tipo), n); });
 
@@ -222,11 +228,12 @@ void TForm1::CriaMenu() {
     if (!config_) return;
   });
   Configurao1_ = itemDaBarra(tr("Gerador de Sinais"), "Configurao1");
+  connect(Configurao1_, &QAction::triggered, ParmForm_, &TParmForm::Mostra);
   Dese1_ = itemDaBarra(tr("Simulação Rápida"), "Dese1");
   Variveis1_ = itemDaBarra(tr("Lista de Variáveis"), "Variveis1");
   RegistradorXY1_ = itemDaBarra(tr("Registrador XY"), "RegistradorXY1");
   // Their windows come with the object and analysis windows.
-  for (QAction* a : {Configurao1_, Dese1_, Variveis1_, RegistradorXY1_}) a->setEnabled(false);
+  for (QAction* a : {Dese1_, Variveis1_, RegistradorXY1_}) a->setEnabled(false);
 
   Opes1_ = barra->addMenu(tr("Opções"));
   Opes1_->setObjectName(QStringLiteral("Opes1"));
@@ -434,8 +441,36 @@ void TForm1::FormDblClick() {
       TextoDoRtf(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))));
 }
 
-void TForm1::AbreObjeto(int, int) {
-  // The object windows open here once they exist.
+void TForm1::AbreObjeto(int tipo, int n) {
+  QPointer<QWidget>& janela = janelas_[{tipo, n}];
+  switch (static_cast<TipoObjeto>(tipo)) {
+    case TipoObjeto::Texto: {
+      if (!janela) janela = new TForm2(sessao_, n, this);
+      static_cast<TForm2*>(janela.data())->Mostra();
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void TForm1::FechaJanela(int tipo, int n) {
+  if (QWidget* janela = janelas_.take({tipo, n})) {
+    janela->hide();
+    janela->deleteLater();
+  }
+}
+
+void TForm1::FechaJanelas() {
+  for (const QPointer<QWidget>& janela : std::as_const(janelas_)) {
+    if (!janela) continue;
+    janela->hide();
+    janela->deleteLater();
+  }
+  janelas_.clear();
+  // The signal generator is one window for every simulation: it shows the
+  // new one's rows (without the apply its own closing runs).
+  ParmForm_->hide();
 }
 
 }  // namespace quiv

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
 class QAction;
 class QGroupBox;
@@ -14,6 +16,7 @@ namespace quiv {
 
 class SessaoSimulacao;
 class TConfigForm;
+class TParmForm;
 class TelaSinotica;
 
 // The main window: the synoptic screen of the simulated plant, its menu with
@@ -28,6 +31,10 @@ class TForm1 : public QMainWindow {
 
   TelaSinotica& Tela() const { return *tela_; }
   TConfigForm& ConfigForm() const { return *config_; }
+  TParmForm& ParmForm() const { return *ParmForm_; }
+  // The window of an object, once it was opened (nullptr before and after
+  // the object is deleted).
+  QWidget* JanelaDe(int tipo, int n) const { return janelas_.value({tipo, n}); }
 
   // The file commands of the menu.
   void Novo1Click();
@@ -66,10 +73,15 @@ class TForm1 : public QMainWindow {
   void AtualizaRecentes();
   void FormDblClick();
   void AbreObjeto(int tipo, int n);
+  // Closes and frees one object's window, or every one (New, a load).
+  void FechaJanela(int tipo, int n);
+  void FechaJanelas();
 
   SessaoSimulacao& sessao_;
   TelaSinotica* tela_ = nullptr;
   TConfigForm* config_ = nullptr;
+  TParmForm* ParmForm_ = nullptr;
+  QHash<QPair<int, int>, QPointer<QWidget>> janelas_;
   QScrollArea* rolagem_ = nullptr;
   QTextEdit* RichEdit1_ = nullptr;
   QGroupBox* GroupBox1_ = nullptr;

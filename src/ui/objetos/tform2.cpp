@@ -1,0 +1,279 @@
+#include "ui/objetos/tform2.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "core/arquivo/documento.h"
+#include "core/objetos/texto_animado.h"
+#include "ui/sessao/sessao_simulacao.h"
+
+namespace quiv {
+
+namespace {
+
+QString Texto(std::string_view t) {
+  return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+}
+
+void DefineTexto(QLineEdit* edit, const QString& texto) {
+  if (edit->text() != texto) edit->setText(texto);
+}
+
+// The variable list, rebuilt each time it drops down so it shows the
+// current descriptions.
+class ListaVariaveis : public QComboBox {
+ public:
+  ListaVariaveis(std::function<void()> antes, QWidget* pai)
+      : QComboBox(pai), antes_(std::move(antes)) {}
+  void showPopup() override {
+    antes_();
+    view()->setMinimumWidth(view()->sizeHintForColumn(0) + 24);
+    QComboBox::showPopup();
+  }
+
+ private:
+  std::function<void()> antes_;
+};
+
+}  // namespace
+
+TForm2::TForm2(SessaoSimulacao& sessao, int n, QWidget* pai)
+    : QWidget(pai, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      sessao_(sessao),
+      n_(n) {
+  setObjectName(QStringLiteral("Form2_%1").arg(n));
+  setWindowTitle(tr("TEXTO"));
+  auto* vertical = new QVBoxLayout(this);
+
+  auto* topo = new QHBoxLayout;
+  auto* tipo = new QGroupBox(tr("Tipo:"), this);
+  tipo->setObjectName(QStringLiteral("Tipo"));
+  auto* itensTipo = new QVBoxLayout(tipo);
+  tipos_ = new QButtonGroup(tipo);
+  const char* const nomes[] = {QT_TR_NOOP("Escalar"), QT_TR_NOOP("Binário"), QT_TR_NOOP("Equação")};
+  for (int t = 0; t < 3; ++t) {
+    auto* radio = new QRadioButton(tr(nomes[t]), tipo);
+    tipos_->addButton(radio, t);
+    itensTipo->addWidget(radio);
+  }
+  connect(tipos_, &QButtonGroup::idClicked, this, [this](int t) {
+    if (preenchendo_ || !modelo()) return;
+    modelo()->Tipo = t;
+    sessao_.MarcaModificado();
+    LayoutTipo();
+  });
+  topo->addWidget(tipo);
+
+  auto* origem = new QGridLayout;
+  Label3_ = new QLabel(this);
+  Label3_->setObjectName(QStringLiteral("Label3"));
+  origem->addWidget(Label3_, 0, 0);
+  ComboBox1_ = new ListaVariaveis([this] { PreencheVariaveis(); }, this);
+  ComboBox1_->setObjectName(QStringLiteral("ComboBox1"));
+  ComboBox1_->setToolTip(tr("Variável para exibição"));
+  connect(ComboBox1_, &QComboBox::currentIndexChanged, this, [this](int item) {
+    if (preenchendo_ || !modelo()) return;
+    modelo()->ItemVariavel = item;
+    modelo()->PreencheEscala();
+    sessao_.MarcaModificado();
+    Preenche();
+  });
+  origem->addWidget(ComboBox1_, 0, 1);
+  FuncaoTr_ = new QLineEdit(this);
+  FuncaoTr_->setObjectName(QStringLiteral("FuncaoTr"));
+  FuncaoTr_->setToolTip(
+      tr("Se tipo BINARIO, inserir respectivos textos para valores 0 e 1 separados pelo caracter /"));
+  origem->addWidget(FuncaoTr_, 1, 0, 1, 2);
+  auto* rotuloDescricao = new QLabel(tr("Descrição:"), this);
+  rotuloDescricao->setObjectName(QStringLiteral("Label2"));
+  origem->addWidget(rotuloDescricao, 2, 0);
+  DescricaoText_ = new QLineEdit(this);
+  DescricaoText_->setObjectName(QStringLiteral("DescricaoText"));
+  origem->addWidget(DescricaoText_, 2, 1);
+  origem->setColumnStretch(1, 1);
+  topo->addLayout(origem, 1);
+  vertical->addLayout(topo);
+
+  Panel2_ = new QGroupBox(this);
+  Panel2_->setObjectName(QStringLiteral("Panel2"));
+  auto* escala = new QGridLayout(Panel2_);
+  auto rotulo = [this](const QString& texto, const char* nome) {
+    auto* l = new QLabel(texto, this);
+    l->setObjectName(QLatin1String(nome));
+    return l;
+  };
+  auto edit = [this](const char* nome) {
+    auto* e = new QLineEdit(this);
+    e->setObjectName(QLatin1String(nome));
+    return e;
+  };
+  Unidade_ = edit("Unidade");
+  CasasDecimais_ = new QSpinBox(this);
+  CasasDecimais_->setObjectName(QStringLiteral("CasasDecimais"));
+  CasasDecimais_->setRange(0, 5);
+  CasasDecimais_->findChild<QLineEdit*>()->setReadOnly(true);  // arrows only
+  Edit1_ = edit("Edit1");
+  Edit4_ = edit("Edit4");
+  Edit2_ = edit("Edit2");
+  Edit3_ = edit("Edit3");
+  escala->addWidget(rotulo(tr("Unid. Eng.:"), "Label6"), 0, 0);
+  escala->addWidget(Unidade_, 0, 1);
+  escala->addWidget(rotulo(tr("Casas Decimais:"), "Label5"), 0, 2);
+  escala->addWidget(CasasDecimais_, 0, 3);
+  escala->addWidget(rotulo(tr("Faixa min:"), "Label8"), 1, 0);
+  escala->addWidget(Edit4_, 1, 1);
+  escala->addWidget(rotulo(tr("Faixa máx:"), "Label7"), 1, 2);
+  escala->addWidget(Edit1_, 1, 3);
+  linhaAlarme_ = new QWidget(this);
+  auto* alarmes = new QHBoxLayout(linhaAlarme_);
+  alarmes->setContentsMargins(0, 0, 0, 0);
+  alarmes->addWidget(rotulo(tr("Alarme Baixo:"), "Label10"));
+  alarmes->addWidget(Edit3_);
+  alarmes->addWidget(rotulo(tr("Alarme Alto:"), "Label9"));
+  alarmes->addWidget(Edit2_);
+  escala->addWidget(linhaAlarme_, 2, 0, 1, 4);
+  vertical->addWidget(Panel2_);
+
+  // Each edit writes its field at once; the range edits carry the alarms
+  // along.
+  auto liga = [this](QLineEdit* e, auto escreve) {
+    connect(e, &QLineEdit::textEdited, this, [this, escreve](const QString& texto) {
+      if (TextoAnimado* t = modelo()) {
+        escreve(*t, texto);
+        sessao_.MarcaModificado();
+        Preenche();
+      }
+    });
+  };
+  const auto ingles = [this] { return sessao_.IdiomaIngles(); };
+  liga(FuncaoTr_, [ingles](TextoAnimado& t, const QString& s) { t.FuncaoTr.Edita(ingles(), s.toStdString()); });
+  liga(DescricaoText_,
+       [ingles](TextoAnimado& t, const QString& s) { t.Descricao.Edita(ingles(), s.toStdString()); });
+  liga(Unidade_, [](TextoAnimado& t, const QString& s) { t.Unidade = s.toStdString(); });
+  liga(Edit2_, [](TextoAnimado& t, const QString& s) { t.TextoAlarmeAlto = s.toStdString(); });
+  liga(Edit3_, [](TextoAnimado& t, const QString& s) { t.TextoAlarmeBaixo = s.toStdString(); });
+  liga(Edit1_, [](TextoAnimado& t, const QString& s) {
+    t.TextoFaixaMax = s.toStdString();
+    t.AlarmeAltoSegueFaixa();
+  });
+  liga(Edit4_, [](TextoAnimado& t, const QString& s) {
+    t.TextoFaixaMin = s.toStdString();
+    t.AlarmeBaixoSegueFaixa();
+  });
+  connect(CasasDecimais_, &QSpinBox::valueChanged, this, [this](int casas) {
+    if (preenchendo_ || !modelo()) return;
+    modelo()->CasasDecimais = casas;
+    sessao_.MarcaModificado();
+  });
+
+  auto* resultado = new QHBoxLayout;
+  Label4_ = new QLabel(this);
+  Label4_->setObjectName(QStringLiteral("Label4"));
+  resultado->addWidget(Label4_);
+  Label1_ = new QLabel(this);
+  Label1_->setObjectName(QStringLiteral("Label1"));
+  QFont negrito = Label1_->font();
+  negrito.setBold(true);
+  Label1_->setFont(negrito);
+  resultado->addWidget(Label1_, 1);
+  auto* sair = new QPushButton(tr("Sair"), this);
+  sair->setObjectName(QStringLiteral("SairButton"));
+  connect(sair, &QPushButton::clicked, this, &TForm2::SairButtonClick);
+  resultado->addWidget(sair);
+  vertical->addLayout(resultado);
+
+  connect(&sessao_, &SessaoSimulacao::DisplaysAtualizados, this, &TForm2::AtualizaResultado);
+  Preenche();
+}
+
+TextoAnimado* TForm2::modelo() const { return sessao_.documento().TextoDe(n_); }
+
+void TForm2::PreencheVariaveis() {
+  const bool antes = preenchendo_;
+  preenchendo_ = true;
+  const int item = modelo() ? modelo()->ItemVariavel : -1;
+  ComboBox1_->clear();
+  for (const std::string& s : TextoAnimado::ListaVariaveis(sessao_.simulacao().memoria))
+    ComboBox1_->addItem(QString::fromStdString(s));
+  ComboBox1_->setCurrentIndex(item);
+  preenchendo_ = antes;
+}
+
+void TForm2::Preenche() {
+  const TextoAnimado* t = modelo();
+  if (!t) return;
+  const bool ingles = sessao_.IdiomaIngles();
+  preenchendo_ = true;
+  if (QAbstractButton* b = tipos_->button(t->Tipo)) b->setChecked(true);
+  if (ComboBox1_->count() == 0) PreencheVariaveis();
+  ComboBox1_->setCurrentIndex(t->ItemVariavel);
+  DefineTexto(FuncaoTr_, Texto(t->FuncaoTr.Em(ingles)));
+  DefineTexto(DescricaoText_, Texto(t->Descricao.Em(ingles)));
+  DefineTexto(Unidade_, QString::fromStdString(t->Unidade));
+  CasasDecimais_->setValue(t->CasasDecimais);
+  DefineTexto(Edit1_, QString::fromStdString(t->TextoFaixaMax));
+  DefineTexto(Edit4_, QString::fromStdString(t->TextoFaixaMin));
+  DefineTexto(Edit2_, QString::fromStdString(t->TextoAlarmeAlto));
+  DefineTexto(Edit3_, QString::fromStdString(t->TextoAlarmeBaixo));
+  preenchendo_ = false;
+  LayoutTipo();
+  AtualizaResultado();
+}
+
+void TForm2::LayoutTipo() {
+  const TextoAnimado* t = modelo();
+  if (!t) return;
+  const TextoAnimado::Layout layout = t->LayoutTipo();
+  // The legends the model gives, for the translation: QT_TR_NOOP("Variável"),
+  // QT_TR_NOOP("<Texto>"), QT_TR_NOOP("Equação").
+  Label3_->setText(tr(std::string(layout.LegendaOrigem).c_str()));
+  ComboBox1_->setVisible(layout.VariavelVisivel);
+  Panel2_->setVisible(layout.EscalaVisivel);
+  linhaAlarme_->setVisible(layout.LinhaAlarmeVisivel);
+  for (QLineEdit* e : {Unidade_, Edit1_, Edit4_, Edit2_, Edit3_}) e->setReadOnly(layout.SomenteLeitura);
+  FuncaoTr_->setVisible(layout.FuncaoTrVisivel);
+  adjustSize();
+}
+
+void TForm2::AtualizaResultado() {
+  const TextoAnimado* t = modelo();
+  if (!t || sessao_.simulacao().ModoRapido) return;
+  const QString texto = QString::fromStdString(t->TextoExibido);
+  if (Label1_->text() != texto) Label1_->setText(texto);
+  const QColor cor = t->CorTextoExibido == TextoAnimado::Cor::Vermelho ? QColor(Qt::red) : QColor(Qt::blue);
+  QPalette paleta = Label1_->palette();
+  if (paleta.color(QPalette::WindowText) != cor) {
+    paleta.setColor(QPalette::WindowText, cor);
+    Label1_->setPalette(paleta);
+  }
+  const QString titulo = QString::fromStdString(t->Titulo);
+  if (Label4_->text() != titulo) Label4_->setText(titulo);
+}
+
+void TForm2::SairButtonClick() {
+  if (TextoAnimado* t = modelo()) {
+    if (t->AtualizaParametros(false)) sessao_.PedeAtualizaTela();
+    Preenche();
+  }
+  hide();
+}
+
+void TForm2::Mostra() {
+  Preenche();
+  show();
+  raise();
+  activateWindow();
+}
+
+}  // namespace quiv
