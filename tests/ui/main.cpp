@@ -4,6 +4,7 @@
 
 int ExecutaTesteSessaoSimulacao(int argc, char** argv);
 int ExecutaTesteTForm1(int argc, char** argv);
+int ExecutaTesteTConfigForm(int argc, char** argv);
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
   int falhas = 0;
   falhas += ExecutaTesteSessaoSimulacao(argc, argv);
   falhas += ExecutaTesteTForm1(argc, argv);
+  falhas += ExecutaTesteTConfigForm(argc, argv);
   quiv::Interacao::Instala(nullptr);
   return falhas == 0 ? 0 : 1;
 }
