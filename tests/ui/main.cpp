@@ -7,6 +7,7 @@ int ExecutaTesteSessaoSimulacao(int argc, char** argv);
 int ExecutaTesteTForm1(int argc, char** argv);
 int ExecutaTesteTForm2(int argc, char** argv);
 int ExecutaTesteTParmForm(int argc, char** argv);
+int ExecutaTesteTConfigForm(int argc, char** argv);
 
 int main(int argc, char** argv) {
   // The recent-files list and other settings go to a scratch folder, never
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
   falhas += ExecutaTesteTForm1(argc, argv);
   falhas += ExecutaTesteTForm2(argc, argv);
   falhas += ExecutaTesteTParmForm(argc, argv);
+  falhas += ExecutaTesteTConfigForm(argc, argv);
   quiv::Interacao::Instala(nullptr);
   return falhas == 0 ? 0 : 1;
 }

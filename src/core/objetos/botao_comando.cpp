@@ -3,7 +3,8 @@
 namespace quiv {
 
 BotaoComando::BotaoComando(Simulacao& simulacao, int b)
-    : TextoEstado0("Texto para M" + std::to_string(96 + b) + "=0"),
+    : Nome("Descrição"),
+      TextoEstado0("Texto para M" + std::to_string(96 + b) + "=0"),
       TextoEstado1("Texto para M" + std::to_string(96 + b) + "=1"),
       simulacao_(simulacao),
       b_(b) {}

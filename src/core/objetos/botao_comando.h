@@ -31,7 +31,7 @@ class BotaoComando {
 
   // Texts from the configuration dialog; each may hold both languages, the
   // label shows the half of the interface language.
-  TextoBilingue Nome;          // Botao b _label
+  TextoBilingue Nome;          // Botao b _label; "Descrição" until named
   TextoBilingue TextoEstado0;  // "Texto para M97=0" …
   TextoBilingue TextoEstado1;  // "Texto para M97=1" …
   // Controls, as the window shows them.

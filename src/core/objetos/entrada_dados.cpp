@@ -85,6 +85,11 @@ void EntradaDados::DefineNome(TextoBilingue nome) {
   DeslocamentoTexto = 7 * l + 10;
 }
 
+void EntradaDados::DefineIncluida(bool incluida) {
+  Incluida = incluida;
+  Visivel = incluida;
+}
+
 void EntradaDados::DefineSlider(bool comSlider) {
   ComSlider = comSlider;
   AlturaFundo = comSlider ? kAlturaComSlider : kAlturaSemSlider;

@@ -62,6 +62,8 @@ class EntradaDados {
   // and the widths that fit the name follow the half of the interface
   // language.
   void DefineNome(TextoBilingue nome);
+  // Ent n check: the entry's four controls show exactly while it is included.
+  void DefineIncluida(bool incluida);
   // Ent n track: with slider the background is 60 high, without it 28.
   void DefineSlider(bool comSlider);
 

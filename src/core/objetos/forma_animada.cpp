@@ -99,4 +99,9 @@ void FormaAnimada::DefineTamanhoLargura(int tamW) {
   Largura = tamW;
 }
 
+void FormaAnimada::DefineCorNormal(std::uint32_t cor) {
+  CorNormal = cor;
+  Cor = cor;
+}
+
 }  // namespace quiv

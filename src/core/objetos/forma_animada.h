@@ -50,6 +50,7 @@ class FormaAnimada {
   // Dialog changes that act at once.
   void DefineTamanho(int tam);          // circle: height; rectangle: EscalaForma
   void DefineTamanhoLargura(int tamW);  // width
+  void DefineCorNormal(std::uint32_t cor);  // the fill colour follows at once
 
   // Settings from the configuration dialog.
   int TipoForma = kCirculo;             // ImagemTipo

@@ -21,6 +21,7 @@
 #include "ui/objetos/tform2.h"
 #include "ui/objetos/tparmform.h"
 #include "ui/principal/figuras.h"
+#include "ui/principal/tconfigform.h"
 #include "core/arquivo/texto_rtf.h"
 #include "ui/principal/tela_sinotica.h"
 #include "ui/sessao/interacao.h"
@@ -75,6 +76,7 @@ TForm1::TForm1(SessaoSimulacao& sessao, QWidget* pai) : QMainWindow(pai), sessao
 
   CriaCentro();
   ParmForm_ = new TParmForm(sessao_, this);
+  config_ = new TConfigForm(sessao_, this);
   CriaMenu();
 
   connect(&sessao_, &SessaoSimulacao::SalvoMudou, this, &TForm1::MostraSalvo);
@@ -225,7 +227,11 @@ void TForm1::CriaMenu() {
   Exemplos1_->setEnabled(false);  // the examples gallery has its own window
   Configurao2_ = itemDaBarra(tr("Configuração"), "Configurao2");
   connect(Configurao2_, &QAction::triggered, this, [this] {
-    if (!config_) return;
+    config_->AtualizaInclusao();
+    config_->MostraPrimeiraPagina();
+    config_->show();
+    config_->raise();
+    config_->activateWindow();
   });
   Configurao1_ = itemDaBarra(tr("Gerador de Sinais"), "Configurao1");
   connect(Configurao1_, &QAction::triggered, ParmForm_, &TParmForm::Mostra);
@@ -468,9 +474,11 @@ void TForm1::FechaJanelas() {
     janela->deleteLater();
   }
   janelas_.clear();
-  // The signal generator is one window for every simulation: it shows the
-  // new one's rows (without the apply its own closing runs).
+  // The signal generator and the configuration are one window each for every
+  // simulation: they show the new one's settings (the generator without the
+  // apply its own closing runs).
   ParmForm_->hide();
+  config_->hide();
 }
 
 }  // namespace quiv

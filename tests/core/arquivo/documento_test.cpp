@@ -178,7 +178,7 @@ TEST_F(NovaSimulacaoTest, PainelNoInicioSobreAMesmaSimulacao) {
   EXPECT_FALSE(doc.painel.PainelComandoVisivel);
   EXPECT_EQ(doc.painel.PainelComandoTopo, 120);
   EXPECT_EQ(doc.painel.PainelComandoEsquerda, 24);
-  EXPECT_EQ(doc.painel.Botao(1).Nome, "");
+  EXPECT_EQ(doc.painel.Botao(1).Nome, "Descrição");
   EXPECT_FALSE(doc.painel.Forma(3).Visivel);
   // The shapes start in their column, home top and top alike.
   const int topos[] = {304, 352, 400, 448, 488};

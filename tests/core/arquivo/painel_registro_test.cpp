@@ -120,8 +120,8 @@ TEST_F(RegistroPainelTest, WritesEveryBlockLineForLine) {
   EXPECT_EQ(Bloco(todas, kChaves, 10), chaves);
   EXPECT_EQ(Bloco(todas, kComando, 2), (Linhas{"300", "400"}));
   const Linhas botoes = {
-      "TRUE",  "Desligado",        "Ligado",           "Bomba", "1",
-      "FALSE", "Texto para M98=0", "Texto para M98=1", "",      "0",
+      "TRUE",  "Desligado",        "Ligado",           "Bomba",     "1",
+      "FALSE", "Texto para M98=0", "Texto para M98=1", "Descrição", "0",
   };
   EXPECT_EQ(Bloco(todas, kBotoes, 10), botoes);
   const Linhas linearizador = {

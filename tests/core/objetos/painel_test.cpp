@@ -177,6 +177,19 @@ TEST_F(PainelTest, NameSetsLabelDescriptionAndWidths) {
   EXPECT_EQ(s.memoria.DescricaoEndereco[16].size(), 255u);
 }
 
+TEST_F(PainelTest, IncludingAnEntryShowsItsControlsAndExcludingHidesThem) {
+  EntradaDados& e = p.Entrada(4);
+  EXPECT_FALSE(e.Incluida);
+  EXPECT_FALSE(e.Visivel);
+  e.DefineIncluida(true);
+  EXPECT_TRUE(e.Incluida);
+  EXPECT_TRUE(e.Visivel);
+  EXPECT_FALSE(p.Entrada(3).Visivel);
+  e.DefineIncluida(false);
+  EXPECT_FALSE(e.Incluida);
+  EXPECT_FALSE(e.Visivel);
+}
+
 TEST_F(PainelTest, SliderSwitchSetsTheBackgroundHeight) {
   EntradaDados& e = p.Entrada(1);
   e.DefineSlider(false);
@@ -253,6 +266,15 @@ TEST_F(PainelTest, PushButtonsLatchAndTheirTextsFollowAtTheRefresh) {
   M(97) = -0.5;
   p.AtualizaDisplays();
   EXPECT_EQ(p.Botao(1).TextoEstado, "Texto para M97=1");
+}
+
+TEST_F(PainelTest, PushButtonsStartWithTheirDefaultTexts) {
+  for (int b = 1; b <= 3; ++b) {
+    const std::string m = "M" + std::to_string(96 + b);
+    EXPECT_EQ(p.Botao(b).Nome, "Descrição") << b;
+    EXPECT_EQ(p.Botao(b).TextoEstado0, "Texto para " + m + "=0") << b;
+    EXPECT_EQ(p.Botao(b).TextoEstado1, "Texto para " + m + "=1") << b;
+  }
 }
 
 TEST_F(PainelTest, HiddenButtonKeepsItsText) {
@@ -348,6 +370,15 @@ TEST_F(PainelTest, ShapeSizeChangesActAtOnce) {
   f.DefineTamanho(20);
   EXPECT_DOUBLE_EQ(f.EscalaForma, 0.4);
   EXPECT_EQ(f.Altura, 80);
+}
+
+TEST_F(PainelTest, NewFirstColourFillsTheShapeAtOnce) {
+  FormaAnimada& f = p.Forma(2);
+  f.CorLigada = 0x00FF00;
+  f.DefineCorNormal(0xFF0000);
+  EXPECT_EQ(f.CorNormal, 0xFF0000u);
+  EXPECT_EQ(f.Cor, 0xFF0000u);
+  EXPECT_EQ(f.CorLigada, 0x00FF00u);
 }
 
 TEST_F(PainelTest, ShapeVariableMustNameACell) {
