@@ -5,6 +5,8 @@
 
 int ExecutaTesteSessaoSimulacao(int argc, char** argv);
 int ExecutaTesteTForm1(int argc, char** argv);
+int ExecutaTesteTProcesso(int argc, char** argv);
+int ExecutaTesteTBloco(int argc, char** argv);
 
 int main(int argc, char** argv) {
   // The recent-files list and other settings go to a scratch folder, never
@@ -20,6 +22,8 @@ int main(int argc, char** argv) {
   int falhas = 0;
   falhas += ExecutaTesteSessaoSimulacao(argc, argv);
   falhas += ExecutaTesteTForm1(argc, argv);
+  falhas += ExecutaTesteTProcesso(argc, argv);
+  falhas += ExecutaTesteTBloco(argc, argv);
   quiv::Interacao::Instala(nullptr);
   return falhas == 0 ? 0 : 1;
 }
