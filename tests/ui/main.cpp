@@ -8,6 +8,8 @@ int ExecutaTesteTForm1(int argc, char** argv);
 int ExecutaTesteTForm2(int argc, char** argv);
 int ExecutaTesteTParmForm(int argc, char** argv);
 int ExecutaTesteTConfigForm(int argc, char** argv);
+int ExecutaTesteTProcesso(int argc, char** argv);
+int ExecutaTesteTBloco(int argc, char** argv);
 
 int main(int argc, char** argv) {
   // The recent-files list and other settings go to a scratch folder, never
@@ -26,6 +28,8 @@ int main(int argc, char** argv) {
   falhas += ExecutaTesteTForm2(argc, argv);
   falhas += ExecutaTesteTParmForm(argc, argv);
   falhas += ExecutaTesteTConfigForm(argc, argv);
+  falhas += ExecutaTesteTProcesso(argc, argv);
+  falhas += ExecutaTesteTBloco(argc, argv);
   quiv::Interacao::Instala(nullptr);
   return falhas == 0 ? 0 : 1;
 }

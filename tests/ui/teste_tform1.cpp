@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSignalSpy>
@@ -494,6 +495,36 @@ class TesteTForm1 : public QObject {
     // A file that is not there.
     roteiro_.EsperaInforma(QStringLiteral("Arquivo não encontrado"));
     janela_->AbreArquivo(pasta_->filePath(QStringLiteral("nenhum.smp")));
+  }
+
+  // Outside the modes an object's button opens its window; deleting the
+  // object frees its window; New frees every one.
+  void janelasDosObjetos() {
+    quiv::teste::MontaPlantaTela(sessao_->documento());
+    janela_->AtualizaTela();
+    const struct {
+      const char* botao;
+      TipoObjeto tipo;
+      const char* classe;
+    } casos[] = {{"Proce1", TipoObjeto::Processo, "quiv::TProcesso"},
+                 {"Bloc1", TipoObjeto::Bloco, "quiv::TBloco"},
+                 {"Texto1", TipoObjeto::Texto, "quiv::TForm2"}};
+    for (const auto& caso : casos) {
+      Pressiona(Filho<QWidget>(caso.botao));
+      QWidget* aberta = janela_->JanelaDe(static_cast<int>(caso.tipo), 1);
+      QVERIFY2(aberta && aberta->isVisible(), caso.botao);
+      QCOMPARE(aberta->metaObject()->className(), caso.classe);
+    }
+    QPointer<QWidget> processo = janela_->JanelaDe(static_cast<int>(TipoObjeto::Processo), 1);
+    Acao("ExcluirObjetos")->trigger();
+    Pressiona(Filho<QWidget>("Proce1"));
+    QVERIFY(!janela_->JanelaDe(static_cast<int>(TipoObjeto::Processo), 1));
+    QTRY_VERIFY(!processo);
+    QPointer<QWidget> bloco = janela_->JanelaDe(static_cast<int>(TipoObjeto::Bloco), 1);
+    roteiro_.EsperaPergunta(QStringLiteral("Salvar Alterações em Arquivo?"), false);
+    Acao("Novo1")->trigger();
+    QTRY_VERIFY(!bloco);
+    QVERIFY(!janela_->JanelaDe(static_cast<int>(TipoObjeto::Texto), 1));
   }
 
   // The working folder command; the open dialog starts there; a double click

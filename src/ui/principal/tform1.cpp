@@ -18,8 +18,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "ui/objetos/tbloco.h"
 #include "ui/objetos/tform2.h"
 #include "ui/objetos/tparmform.h"
+#include "ui/objetos/tprocesso.h"
 #include "ui/principal/figuras.h"
 #include "ui/principal/tconfigform.h"
 #include "core/arquivo/texto_rtf.h"
@@ -450,11 +452,18 @@ void TForm1::FormDblClick() {
 void TForm1::AbreObjeto(int tipo, int n) {
   QPointer<QWidget>& janela = janelas_[{tipo, n}];
   switch (static_cast<TipoObjeto>(tipo)) {
-    case TipoObjeto::Texto: {
+    case TipoObjeto::Texto:
       if (!janela) janela = new TForm2(sessao_, n, this);
       static_cast<TForm2*>(janela.data())->Mostra();
       break;
-    }
+    case TipoObjeto::Processo:
+      if (!janela) janela = new TProcesso(sessao_, n, this);
+      static_cast<TProcesso*>(janela.data())->Mostra();
+      break;
+    case TipoObjeto::Bloco:
+      if (!janela) janela = new TBloco(sessao_, n, this);
+      static_cast<TBloco*>(janela.data())->Mostra();
+      break;
     default:
       break;
   }

@@ -1,0 +1,282 @@
+#include "ui/objetos/tbloco.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/arquivo/documento.h"
+#include "core/nucleo/numero_texto.h"
+#include "core/objetos/bloco.h"
+#include "ui/sessao/enderecos_web.h"
+#include "ui/sessao/interacao.h"
+#include "ui/sessao/sessao_simulacao.h"
+
+namespace quiv {
+
+namespace {
+
+QString Texto(std::string_view t) {
+  return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+}
+
+std::string Std(const QString& t) { return t.toStdString(); }
+
+void DefineTexto(QLabel* rotulo, const QString& texto) {
+  if (rotulo->text() != texto) rotulo->setText(texto);
+}
+
+QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto) {
+  auto* rotulo = new QLabel(texto, pai);
+  rotulo->setObjectName(QString::fromLatin1(nome));
+  return rotulo;
+}
+
+QLineEdit* Edicao(QWidget* pai, const char* nome, const QString& dica = {}) {
+  auto* edicao = new QLineEdit(pai);
+  edicao->setObjectName(QString::fromLatin1(nome));
+  if (!dica.isEmpty()) edicao->setToolTip(dica);
+  return edicao;
+}
+
+}  // namespace
+
+// Title only, no close box: the window is left through Sair.
+TBloco::TBloco(SessaoSimulacao& sessao, int n, QWidget* pai)
+    : QWidget(pai, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      sessao_(sessao),
+      n_(n) {
+  setObjectName(QStringLiteral("Bloco%1").arg(n));
+  setWindowTitle(tr("Bloco de Cálculo"));
+  CriaControles();
+  Conecta();
+  Preenche();
+  btnatualiza_->setEnabled(false);
+  SairButton_->setEnabled(true);
+  resize(sizeHint());
+}
+
+TBloco::~TBloco() = default;
+
+Bloco* TBloco::modelo() const { return sessao_.documento().BlocoDe(n_); }
+
+void TBloco::CriaControles() {
+  auto* principal = new QVBoxLayout(this);
+
+  Panel1_ = new QFrame(this);
+  Panel1_->setObjectName(QStringLiteral("Panel1"));
+  Panel1_->setFrameShape(QFrame::StyledPanel);
+  Panel1_->setFrameShadow(QFrame::Raised);
+  auto* painel = new QHBoxLayout(Panel1_);
+  Label9_ = Rotulo(Panel1_, "Label9", {});
+  QFont negrito = Label9_->font();
+  negrito.setBold(true);
+  Label9_->setFont(negrito);
+  QPalette marinho = Label9_->palette();
+  marinho.setColor(QPalette::WindowText, QColor(0, 0, 128));
+  Label9_->setPalette(marinho);
+  Label9_->setAlignment(Qt::AlignCenter);
+  Label9_->setMinimumHeight(Label9_->fontMetrics().height());
+  painel->addWidget(Label9_);
+  principal->addWidget(Panel1_);
+
+  auto* grade = new QGridLayout;
+  principal->addLayout(grade);
+  TagText_ = Edicao(this, "TagText");
+  DescricaoText_ = Edicao(this, "DescricaoText");
+  FuncaoTr_ = Edicao(this, "FuncaoTr", tr("Expressão matemática do cálculo"));
+  // Room for a selector between two sums and a description of some words.
+  FuncaoTr_->setMinimumWidth(FuncaoTr_->fontMetrics().averageCharWidth() * 44);
+  Label1_ = Rotulo(this, "Label1", QStringLiteral("="));
+  Label1_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  Label6_ = Rotulo(this, "Label6", QStringLiteral("0.00"));
+  QFont leitura = Label6_->font();
+  leitura.setBold(true);
+  Label6_->setFont(leitura);
+  grade->addWidget(Rotulo(this, "Label3", tr("Tag:")), 0, 0);
+  grade->addWidget(TagText_, 0, 1, 1, 2);
+  grade->addWidget(Rotulo(this, "Label4", tr("Desc:")), 1, 0);
+  grade->addWidget(DescricaoText_, 1, 1, 1, 2);
+  grade->addWidget(Rotulo(this, "Label2", tr("Função")), 2, 0);
+  grade->addWidget(FuncaoTr_, 2, 1, 1, 2);
+  grade->addWidget(Label1_, 3, 0);
+  grade->addWidget(Label6_, 3, 1);
+  grade->setColumnStretch(2, 1);
+
+  GroupBox1_ = new QGroupBox(tr("Limites:"), this);
+  GroupBox1_->setObjectName(QStringLiteral("GroupBox1"));
+  auto* limites = new QGridLayout(GroupBox1_);
+  LimSupCheck_ = new QCheckBox(tr("Max:"), GroupBox1_);
+  LimSupCheck_->setObjectName(QStringLiteral("LimSupCheck"));
+  LimSupText_ = Edicao(GroupBox1_, "LimSupText", tr("Limite superior para saída"));
+  LimInfCheck_ = new QCheckBox(tr("Min:"), GroupBox1_);
+  LimInfCheck_->setObjectName(QStringLiteral("LimInfCheck"));
+  LimInfText_ = Edicao(GroupBox1_, "LimInfText", tr("Limite inferior para saída"));
+  limites->addWidget(LimSupCheck_, 0, 0);
+  limites->addWidget(LimSupText_, 0, 1);
+  limites->addWidget(LimInfCheck_, 1, 0);
+  limites->addWidget(LimInfText_, 1, 1);
+  limites->setColumnStretch(1, 1);
+  principal->addWidget(GroupBox1_);
+
+  auto* botoes = new QHBoxLayout;
+  principal->addLayout(botoes);
+  btnatualiza_ = new QPushButton(tr("Atualizar"), this);
+  btnatualiza_->setObjectName(QStringLiteral("btnatualiza"));
+  SpeedButton1_ = new QToolButton(this);
+  SpeedButton1_->setObjectName(QStringLiteral("SpeedButton1"));
+  SpeedButton1_->setText(QStringLiteral("?"));
+  SpeedButton1_->setToolTip(tr("Ajuda"));
+  SairButton_ = new QToolButton(this);
+  SairButton_->setObjectName(QStringLiteral("SairButton"));
+  SairButton_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+  SairButton_->setToolTip(tr("Sair"));
+  botoes->addWidget(btnatualiza_);
+  botoes->addStretch(1);
+  botoes->addWidget(SpeedButton1_);
+  botoes->addWidget(SairButton_);
+  principal->addStretch(1);
+}
+
+void TBloco::Conecta() {
+  auto campo = [this](QLineEdit* edicao, std::function<void(Bloco&, const QString&)> escreve) {
+    connect(edicao, &QLineEdit::textChanged, this, [this, escreve](const QString& texto) {
+      if (preenchendo_) return;
+      if (Bloco* b = modelo()) escreve(*b, texto);
+      TagTextChange();
+    });
+  };
+  campo(TagText_,
+        [this](Bloco& b, const QString& t) { b.Tag.Edita(sessao_.IdiomaIngles(), Std(t)); });
+  campo(DescricaoText_,
+        [this](Bloco& b, const QString& t) { b.Descricao.Edita(sessao_.IdiomaIngles(), Std(t)); });
+  campo(FuncaoTr_, [](Bloco& b, const QString& t) { b.Funcao = Std(t); });
+  campo(LimSupText_, [](Bloco& b, const QString& t) { b.LimiteSuperior = Std(t); });
+  campo(LimInfText_, [](Bloco& b, const QString& t) { b.LimiteInferior = Std(t); });
+
+  // The switches are read by every step.
+  connect(LimSupCheck_, &QCheckBox::toggled, this, [this](bool ligado) {
+    if (preenchendo_) return;
+    if (Bloco* b = modelo()) b->LimiteSuperiorAtivo = ligado;
+    TagTextChange();
+  });
+  connect(LimInfCheck_, &QCheckBox::toggled, this, [this](bool ligado) {
+    if (preenchendo_) return;
+    if (Bloco* b = modelo()) b->LimiteInferiorAtivo = ligado;
+    TagTextChange();
+  });
+
+  connect(btnatualiza_, &QPushButton::clicked, this, &TBloco::btnatualizaClick);
+  connect(SairButton_, &QToolButton::clicked, this, &TBloco::SairButtonClick);
+  connect(SpeedButton1_, &QToolButton::clicked, this, &TBloco::SpeedButton1Click);
+
+  connect(&sessao_, &SessaoSimulacao::CicloExecutado, this, &TBloco::AtualizaLeitura);
+  connect(&sessao_, &SessaoSimulacao::DocumentoRecarregado, this, [this] {
+    if (isVisible() && modelo()) Preenche();
+  });
+}
+
+void TBloco::Preenche() {
+  Bloco* b = modelo();
+  if (!b) return;
+  preenchendo_ = true;
+  const bool ingles = sessao_.IdiomaIngles();
+  b->LeDescricao();
+  TagText_->setText(Texto(b->Tag.Em(ingles)));
+  DescricaoText_->setText(Texto(b->Descricao.Em(ingles)));
+  FuncaoTr_->setText(Texto(b->Funcao));
+  LimSupCheck_->setChecked(b->LimiteSuperiorAtivo);
+  LimSupText_->setText(Texto(b->LimiteSuperior));
+  LimInfCheck_->setChecked(b->LimiteInferiorAtivo);
+  LimInfText_->setText(Texto(b->LimiteInferior));
+  preenchendo_ = false;
+  MostraIdentificacao();
+  DefineTexto(Label6_, Texto(TextoFixo(b->Leitura, 2)));
+}
+
+void TBloco::MostraIdentificacao() {
+  const Bloco* b = modelo();
+  if (!b) return;
+  DefineTexto(Label9_, Texto(b->Titulo));
+  DefineTexto(Label1_, Texto(b->RotuloSaida));
+}
+
+void TBloco::AtualizaLeitura() {
+  if (!isVisible() || sessao_.simulacao().ModoRapido) return;
+  if (const Bloco* b = modelo()) DefineTexto(Label6_, Texto(TextoFixo(b->Leitura, 2)));
+}
+
+void TBloco::TagTextChange() {
+  btnatualiza_->setEnabled(true);
+  SairButton_->setEnabled(false);
+  sessao_.MarcaModificado();
+}
+
+void TBloco::Mostra() {
+  Preenche();
+  show();
+  raise();
+  activateWindow();
+}
+
+void TBloco::btnatualizaClick() {
+  Bloco* b = modelo();
+  if (!b) return;
+  const bool passou = b->AtualizaParametros(true);
+  // The description, title and output label are taken over whatever the
+  // checks say.
+  MostraIdentificacao();
+  if (!passou) return;
+  b->LeDescricao();
+  preenchendo_ = true;
+  DescricaoText_->setText(Texto(b->Descricao.Em(sessao_.IdiomaIngles())));
+  preenchendo_ = false;
+  btnatualiza_->setEnabled(false);
+  SairButton_->setEnabled(true);
+  sessao_.MarcaModificado();
+  sessao_.PedeAtualizaTela();
+}
+
+void TBloco::SairButtonClick() {
+  btnatualiza_->setEnabled(false);
+  close();
+}
+
+void TBloco::SpeedButton1Click() {
+  Interacao::Atual().AbreEndereco(EnderecoAjuda("/simulador/objetos_simulacao/#bloco_calculo"));
+}
+
+void TBloco::closeEvent(QCloseEvent* evento) {
+  // Only the window goes; the block keeps running.
+  evento->accept();
+  QWidget::closeEvent(evento);
+  sessao_.PedeAtualizaTela();
+}
+
+void TBloco::changeEvent(QEvent* evento) {
+  // Coming back to the window shows the output's description as the variable
+  // list may have left it, unless the user has an edit waiting to be applied.
+  if (evento->type() == QEvent::ActivationChange && isActiveWindow() && btnatualiza_ &&
+      !btnatualiza_->isEnabled()) {
+    if (Bloco* b = modelo()) {
+      b->LeDescricao();
+      preenchendo_ = true;
+      DescricaoText_->setText(Texto(b->Descricao.Em(sessao_.IdiomaIngles())));
+      preenchendo_ = false;
+    }
+  }
+  QWidget::changeEvent(evento);
+}
+
+}  // namespace quiv

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+
+namespace quiv {
+
+class Bloco;
+class SessaoSimulacao;
+
+// The window of calculation block n: its function of M-addresses (with an
+// optional selector), the optional output limits and the output read-out.
+//
+// A thin view of the model in the document's slot n, looked up at each use.
+// Every edit writes the model's form field at once; the limit switches act
+// at the next cycle, the texts only after Atualizar. The window has no close
+// box in its frame: it is left through Sair, which is disabled while an edit
+// waits to be applied. Closing only hides it; the block keeps running.
+class TBloco : public QWidget {
+  Q_OBJECT
+
+ public:
+  TBloco(SessaoSimulacao& sessao, int n, QWidget* pai = nullptr);
+  ~TBloco() override;
+
+  int Numero() const { return n_; }
+
+  // Refills every control from the model (the description from the output
+  // address's), then shows, raises and activates the window.
+  void Mostra();
+
+  // Atualizar: applies the form fields; on success the description is read
+  // back from the output address, Atualizar is disabled, Sair enabled, the
+  // simulation counts as modified and the main window refreshes its layout.
+  void btnatualizaClick();
+  void SairButtonClick();
+  void SpeedButton1Click();
+
+ protected:
+  void closeEvent(QCloseEvent* evento) override;
+  void changeEvent(QEvent* evento) override;
+
+ private:
+  Bloco* modelo() const;
+  void CriaControles();
+  void Conecta();
+  // Every control from the model, without writing back or marking anything.
+  void Preenche();
+  void MostraIdentificacao();
+  void AtualizaLeitura();
+  // Any edit or switch: Atualizar enabled, Sair disabled.
+  void TagTextChange();
+
+  SessaoSimulacao& sessao_;
+  const int n_;
+  bool preenchendo_ = false;
+
+  QFrame* Panel1_ = nullptr;
+  QLabel* Label9_ = nullptr;
+  QLineEdit* TagText_ = nullptr;
+  QLineEdit* DescricaoText_ = nullptr;
+  QLineEdit* FuncaoTr_ = nullptr;
+  QLabel* Label1_ = nullptr;
+  QLabel* Label6_ = nullptr;
+  QGroupBox* GroupBox1_ = nullptr;
+  QCheckBox* LimSupCheck_ = nullptr;
+  QLineEdit* LimSupText_ = nullptr;
+  QCheckBox* LimInfCheck_ = nullptr;
+  QLineEdit* LimInfText_ = nullptr;
+  QPushButton* btnatualiza_ = nullptr;
+  QToolButton* SpeedButton1_ = nullptr;
+  QToolButton* SairButton_ = nullptr;
+};
+
+}  // namespace quiv

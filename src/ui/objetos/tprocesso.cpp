@@ -1,0 +1,461 @@
+#include "ui/objetos/tprocesso.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/arquivo/documento.h"
+#include "core/nucleo/memoria.h"
+#include "core/nucleo/numero_texto.h"
+#include "core/objetos/processo.h"
+#include "ui/sessao/enderecos_web.h"
+#include "ui/sessao/interacao.h"
+#include "ui/sessao/sessao_simulacao.h"
+
+namespace quiv {
+
+namespace {
+
+QString Texto(std::string_view t) {
+  return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+}
+
+std::string Std(const QString& t) { return t.toStdString(); }
+
+// Read-outs change their text only when it differs, so many open windows
+// cost little per cycle.
+void DefineTexto(QLabel* rotulo, const QString& texto) {
+  if (rotulo->text() != texto) rotulo->setText(texto);
+}
+
+QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto) {
+  auto* rotulo = new QLabel(texto, pai);
+  rotulo->setObjectName(QString::fromLatin1(nome));
+  return rotulo;
+}
+
+QLineEdit* Edicao(QWidget* pai, const char* nome, const QString& dica = {}) {
+  auto* edicao = new QLineEdit(pai);
+  edicao->setObjectName(QString::fromLatin1(nome));
+  if (!dica.isEmpty()) edicao->setToolTip(dica);
+  return edicao;
+}
+
+// The address picker: it tells when the user enters it (focus or the list
+// opening), so the items can be rebuilt from the current descriptions first.
+class SeletorEndereco : public QComboBox {
+ public:
+  SeletorEndereco(QWidget* pai, std::function<void()> entrou)
+      : QComboBox(pai), entrou_(std::move(entrou)) {}
+
+  void showPopup() override {
+    entrou_();
+    QComboBox::showPopup();
+  }
+
+ protected:
+  void focusInEvent(QFocusEvent* evento) override {
+    entrou_();
+    QComboBox::focusInEvent(evento);
+  }
+
+ private:
+  std::function<void()> entrou_;
+};
+
+}  // namespace
+
+TProcesso::TProcesso(SessaoSimulacao& sessao, int n, QWidget* pai)
+    : QWidget(pai, Qt::Window), sessao_(sessao), n_(n) {
+  setObjectName(QStringLiteral("Processo%1").arg(n));
+  setWindowTitle(tr("Processo"));
+  CriaControles();
+  Conecta();
+  Preenche();
+  btnatualiza_->setEnabled(false);
+  SairButton_->setEnabled(true);
+  resize(sizeHint());
+}
+
+TProcesso::~TProcesso() = default;
+
+Processo* TProcesso::modelo() const { return sessao_.documento().ProcessoDe(n_); }
+
+void TProcesso::CriaControles() {
+  auto* principal = new QVBoxLayout(this);
+
+  // Title and read-outs.
+  Panel1_ = new QFrame(this);
+  Panel1_->setObjectName(QStringLiteral("Panel1"));
+  Panel1_->setFrameShape(QFrame::StyledPanel);
+  Panel1_->setFrameShadow(QFrame::Raised);
+  auto* painel = new QGridLayout(Panel1_);
+  Label9_ = Rotulo(Panel1_, "Label9", {});
+  QFont negrito = Label9_->font();
+  negrito.setBold(true);
+  Label9_->setFont(negrito);
+  QPalette marinho = Label9_->palette();
+  marinho.setColor(QPalette::WindowText, QColor(0, 0, 128));
+  Label9_->setPalette(marinho);
+  Label9_->setAlignment(Qt::AlignCenter);
+  painel->addWidget(Label9_, 0, 0, 1, 6);
+  auto leitura = [this](const char* nome) {
+    QLabel* l = Rotulo(Panel1_, nome, QStringLiteral("0.00"));
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("-00000.00")));
+    return l;
+  };
+  Label36_ = leitura("Label36");
+  Label26_ = leitura("Label26");
+  Label12_ = leitura("Label12");
+  Label2_ = Rotulo(Panel1_, "Label2", {});
+  Label22_ = Rotulo(Panel1_, "Label22", {});
+  painel->addWidget(Rotulo(Panel1_, "Label40", tr("Entrada (%):")), 1, 0);
+  painel->addWidget(Label36_, 1, 1);
+  painel->addWidget(Rotulo(Panel1_, "Label25", tr("Posição Atuador(%):")), 1, 2);
+  painel->addWidget(Label26_, 1, 3);
+  painel->addWidget(Label2_, 1, 4);
+  painel->addWidget(Rotulo(Panel1_, "Label5", tr("Saída(%):")), 2, 2);
+  painel->addWidget(Label12_, 2, 3);
+  painel->addWidget(Label22_, 2, 4);
+  painel->setColumnStretch(5, 1);
+  principal->addWidget(Panel1_);
+
+  auto* colunas = new QHBoxLayout;
+  principal->addLayout(colunas);
+
+  // Left: the block's identity, input, gain, dead time and transfer function.
+  auto* esquerda = new QVBoxLayout;
+  colunas->addLayout(esquerda, 1);
+  auto* geral = new QFormLayout;
+  esquerda->addLayout(geral);
+  TagText_ = Edicao(this, "TagText");
+  DescricaoText_ = Edicao(this, "DescricaoText");
+  EntradaSelect_ = new SeletorEndereco(this, [this] { EntradaSelectEnter(); });
+  EntradaSelect_->setObjectName(QStringLiteral("EntradaSelect"));
+  EntradaSelect_->setToolTip(tr("Seleciona Endereço da Variável de Entrada do Bloco"));
+  // Long descriptions widen the list, not the window.
+  EntradaSelect_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  EntradaSelect_->setMinimumContentsLength(22);
+  GanhoText_ = Edicao(this, "GanhoText", tr("Ganho do Processo"));
+  TempoMorto_ = Edicao(this, "TempoMorto", tr("Tempo Morto (segundos)"));
+  ComboBox2_ = new QComboBox(this);
+  ComboBox2_->setObjectName(QStringLiteral("ComboBox2"));
+  ComboBox2_->setToolTip(tr("Seleciona Função de Transferência"));
+  ComboBox2_->addItems({tr("Ordem 2 Sobreamortecido"), tr("Ordem 2 Subamortecido"),
+                        tr("Filtro LEAD-LAG"), tr("Integrador")});
+  geral->addRow(Rotulo(this, "Label3", tr("Tag:")), TagText_);
+  geral->addRow(Rotulo(this, "Label4", tr("Desc")), DescricaoText_);
+  geral->addRow(Rotulo(this, "Label8", tr("Entrada:")), EntradaSelect_);
+  geral->addRow(Rotulo(this, "Label20", tr("Ganho:")), GanhoText_);
+  geral->addRow(Rotulo(this, "Label15", tr("TM(seg):")), TempoMorto_);
+  geral->addRow(Rotulo(this, "Label7", tr("Tipo F.T.:")), ComboBox2_);
+
+  auto grupo = [this, esquerda](const char* nome, const QString& titulo) {
+    auto* g = new QGroupBox(titulo, this);
+    g->setObjectName(QString::fromLatin1(nome));
+    esquerda->addWidget(g);
+    return g;
+  };
+  GroupPVC_ = grupo("GroupPVC", tr("Ordem 2 Sobreamortecido"));
+  auto* pvc = new QFormLayout(GroupPVC_);
+  LText_ = Edicao(GroupPVC_, "LText");
+  Ctext_ = Edicao(GroupPVC_, "Ctext");
+  pvc->addRow(Rotulo(GroupPVC_, "Label1", tr("Tal1(seg):")), LText_);
+  pvc->addRow(Rotulo(GroupPVC_, "Label30", tr("Tal2(seg):")), Ctext_);
+
+  GroupOrdem2_ = grupo("GroupOrdem2", tr("Ordem 2 Subamortecido"));
+  auto* ordem2 = new QFormLayout(GroupOrdem2_);
+  NCText_ = Edicao(GroupOrdem2_, "NCText");
+  PeriodoText_ = Edicao(GroupOrdem2_, "PeriodoText");
+  ordem2->addRow(Rotulo(GroupOrdem2_, "Label33", tr("Num. Ciclos:")), NCText_);
+  ordem2->addRow(Rotulo(GroupOrdem2_, "Label34", tr("Período(seg):")), PeriodoText_);
+
+  GroupLEADLAG_ = grupo("GroupLEADLAG", tr("Filtro LEAD-LAG"));
+  auto* leadLag = new QFormLayout(GroupLEADLAG_);
+  LEAD_ = Edicao(GroupLEADLAG_, "LEAD");
+  LAG_ = Edicao(GroupLEADLAG_, "LAG");
+  leadLag->addRow(Rotulo(GroupLEADLAG_, "Label28", tr("LEAD(seg):")), LEAD_);
+  leadLag->addRow(Rotulo(GroupLEADLAG_, "Label29", tr("LAG(seg):")), LAG_);
+
+  GroupBox2_ = grupo("GroupBox2", tr("Processo Integrador"));
+  auto* integrador = new QFormLayout(GroupBox2_);
+  Label35_ = Rotulo(GroupBox2_, "Label35", tr("Valor Inicial(%):"));
+  ValorInicialText_ = Edicao(GroupBox2_, "ValorInicialText");
+  integrador->addRow(Label35_, ValorInicialText_);
+  esquerda->addStretch(1);
+
+  // Right: the nonlinearities of the final control element.
+  GroupBox1_ = new QGroupBox(tr("Características Não-Lineares"), this);
+  GroupBox1_->setObjectName(QStringLiteral("GroupBox1"));
+  auto* naoLinear = new QFormLayout(GroupBox1_);
+  ComboBox1_ = new QComboBox(GroupBox1_);
+  ComboBox1_->setObjectName(QStringLiteral("ComboBox1"));
+  ComboBox1_->addItems({tr("Linear"), tr("Curva Abertura Rápida"), tr("Curva Igual Porcentagem"),
+                        tr("Curva S1"), tr("Curva S2")});
+  Histerese_ = Edicao(GroupBox1_, "Histerese");
+  valveStext_ = Edicao(GroupBox1_, "valveStext");
+  tal_ = Edicao(GroupBox1_, "tal");
+  ratetext_ = Edicao(GroupBox1_, "ratetext");
+  CheckBox1_ = new QCheckBox(tr("Desativar Saturador"), GroupBox1_);
+  CheckBox1_->setObjectName(QStringLiteral("CheckBox1"));
+  naoLinear->addRow(Rotulo(GroupBox1_, "Label18", tr("Curva de ganho:")), ComboBox1_);
+  naoLinear->addRow(Rotulo(GroupBox1_, "Label14", tr("Histerese:")), Histerese_);
+  naoLinear->addRow(Rotulo(GroupBox1_, "Label19", tr("Agarramento:")), valveStext_);
+  naoLinear->addRow(Rotulo(GroupBox1_, "Label21", tr("LAG(seg):")), tal_);
+  naoLinear->addRow(Rotulo(GroupBox1_, "Label37", tr("Rate(%/seg):")), ratetext_);
+  naoLinear->addRow(CheckBox1_);
+  auto* direita = new QVBoxLayout;
+  direita->addWidget(GroupBox1_);
+  direita->addStretch(1);
+  colunas->addLayout(direita, 1);
+
+  // Buttons.
+  auto* botoes = new QHBoxLayout;
+  principal->addLayout(botoes);
+  btnatualiza_ = new QPushButton(tr("Atualizar"), this);
+  btnatualiza_->setObjectName(QStringLiteral("btnatualiza"));
+  SpeedButton1_ = new QToolButton(this);
+  SpeedButton1_->setObjectName(QStringLiteral("SpeedButton1"));
+  SpeedButton1_->setText(QStringLiteral("?"));
+  SpeedButton1_->setToolTip(tr("Ajuda"));
+  SairButton_ = new QToolButton(this);
+  SairButton_->setObjectName(QStringLiteral("SairButton"));
+  SairButton_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+  SairButton_->setToolTip(tr("Sair"));
+  botoes->addWidget(btnatualiza_);
+  botoes->addStretch(1);
+  botoes->addWidget(SpeedButton1_);
+  botoes->addWidget(SairButton_);
+}
+
+void TProcesso::Conecta() {
+  // Each edit writes its form field at once and enables Atualizar.
+  auto campo = [this](QLineEdit* edicao, std::function<void(Processo&, const QString&)> escreve) {
+    connect(edicao, &QLineEdit::textChanged, this, [this, escreve](const QString& texto) {
+      if (preenchendo_) return;
+      if (Processo* p = modelo()) escreve(*p, texto);
+      Alterado();
+    });
+  };
+  campo(TagText_,
+        [this](Processo& p, const QString& t) { p.Tag.Edita(sessao_.IdiomaIngles(), Std(t)); });
+  campo(DescricaoText_, [this](Processo& p, const QString& t) {
+    p.Descricao.Edita(sessao_.IdiomaIngles(), Std(t));
+  });
+  campo(GanhoText_, [](Processo& p, const QString& t) { p.Ganho = Std(t); });
+  campo(TempoMorto_, [](Processo& p, const QString& t) { p.TempoMorto = Std(t); });
+  campo(LText_, [](Processo& p, const QString& t) { p.Tal1 = Std(t); });
+  campo(Ctext_, [](Processo& p, const QString& t) { p.Tal2 = Std(t); });
+  campo(NCText_, [](Processo& p, const QString& t) { p.TextoNC = Std(t); });
+  campo(PeriodoText_, [](Processo& p, const QString& t) { p.TextoPeriodo = Std(t); });
+  campo(LEAD_, [](Processo& p, const QString& t) { p.Lead = Std(t); });
+  campo(LAG_, [](Processo& p, const QString& t) { p.Lag = Std(t); });
+  campo(Histerese_, [](Processo& p, const QString& t) { p.Histerese = Std(t); });
+  campo(valveStext_, [](Processo& p, const QString& t) { p.Agarramento = Std(t); });
+  campo(tal_, [](Processo& p, const QString& t) { p.ConstanteTempoAtuador = Std(t); });
+  campo(ratetext_, [](Processo& p, const QString& t) { p.LimiteTaxa = Std(t); });
+
+  // The initial value only arms the integrator's restart at the next apply.
+  connect(ValorInicialText_, &QLineEdit::textChanged, this, [this](const QString& texto) {
+    if (preenchendo_) return;
+    if (Processo* p = modelo()) p->DefineValorInicial(Std(texto));
+    btnatualiza_->setEnabled(true);
+    sessao_.MarcaModificado();
+  });
+
+  connect(EntradaSelect_, &QComboBox::currentIndexChanged, this, [this](int item) {
+    if (preenchendo_) return;
+    if (Processo* p = modelo()) p->ItemEntrada = item;
+    Alterado();
+  });
+  connect(ComboBox2_, &QComboBox::currentIndexChanged, this, [this](int tipo) {
+    MostraGrupoTipo(tipo);
+    if (preenchendo_) return;
+    if (Processo* p = modelo()) p->TipoFuncao = tipo;
+    Alterado();
+  });
+  connect(ComboBox1_, &QComboBox::currentIndexChanged, this, [this](int tipo) {
+    if (preenchendo_) return;
+    if (Processo* p = modelo()) p->TipoValvula = tipo;
+    Alterado();
+  });
+  connect(CheckBox1_, &QCheckBox::toggled, this, [this](bool desligado) {
+    if (preenchendo_) return;
+    if (Processo* p = modelo()) p->SaturadorDesligado = desligado;
+    Alterado();
+  });
+
+  connect(btnatualiza_, &QPushButton::clicked, this, &TProcesso::btnatualizaClick);
+  connect(SairButton_, &QToolButton::clicked, this, &TProcesso::SairButtonClick);
+  connect(SpeedButton1_, &QToolButton::clicked, this, &TProcesso::SpeedButton1Click);
+
+  connect(&sessao_, &SessaoSimulacao::CicloExecutado, this, &TProcesso::AtualizaLeituras);
+  connect(&sessao_, &SessaoSimulacao::DocumentoRecarregado, this, [this] {
+    if (isVisible() && modelo()) Preenche();
+  });
+}
+
+void TProcesso::Preenche() {
+  Processo* p = modelo();
+  if (!p) return;
+  preenchendo_ = true;
+  const bool ingles = sessao_.IdiomaIngles();
+  p->CarregaDescricao();
+  TagText_->setText(Texto(p->Tag.Em(ingles)));
+  DescricaoText_->setText(Texto(p->Descricao.Em(ingles)));
+  EntradaSelectEnter();
+  EntradaSelect_->setCurrentIndex(
+      p->ItemEntrada >= 0 && p->ItemEntrada < EntradaSelect_->count() ? p->ItemEntrada : -1);
+  GanhoText_->setText(Texto(p->Ganho));
+  TempoMorto_->setText(Texto(p->TempoMorto));
+  ComboBox2_->setCurrentIndex(
+      p->TipoFuncao >= 0 && p->TipoFuncao < ComboBox2_->count() ? p->TipoFuncao : -1);
+  MostraGrupoTipo(p->TipoFuncao);
+  LText_->setText(Texto(p->Tal1));
+  Ctext_->setText(Texto(p->Tal2));
+  NCText_->setText(Texto(p->TextoNC));
+  PeriodoText_->setText(Texto(p->TextoPeriodo));
+  LEAD_->setText(Texto(p->Lead));
+  LAG_->setText(Texto(p->Lag));
+  ValorInicialText_->setText(Texto(p->ValorInicial));
+  ComboBox1_->setCurrentIndex(
+      p->TipoValvula >= 0 && p->TipoValvula < ComboBox1_->count() ? p->TipoValvula : -1);
+  Histerese_->setText(Texto(p->Histerese));
+  valveStext_->setText(Texto(p->Agarramento));
+  tal_->setText(Texto(p->ConstanteTempoAtuador));
+  ratetext_->setText(Texto(p->LimiteTaxa));
+  CheckBox1_->setChecked(p->SaturadorDesligado);
+  MostraIdentificacao();
+  preenchendo_ = false;
+  DefineTexto(Label36_, Texto(TextoFixo(p->X0, 2)));
+  DefineTexto(Label26_, Texto(TextoFixo(p->Xa, 2)));
+  DefineTexto(Label12_, Texto(TextoFixo(p->Y2, 2)));
+}
+
+void TProcesso::EntradaSelectEnter() {
+  const std::vector<std::string> itens = ListaEnderecos(sessao_.documento().simulacao.memoria);
+  const bool estava = preenchendo_;
+  preenchendo_ = true;
+  if (EntradaSelect_->count() != static_cast<int>(itens.size())) {
+    const int item = EntradaSelect_->currentIndex();
+    EntradaSelect_->clear();
+    for (const std::string& i : itens) EntradaSelect_->addItem(Texto(i));
+    EntradaSelect_->setCurrentIndex(item < EntradaSelect_->count() ? item : -1);
+  } else {
+    for (int k = 0; k < EntradaSelect_->count(); ++k) {
+      const QString texto = Texto(itens[static_cast<std::size_t>(k)]);
+      if (EntradaSelect_->itemText(k) != texto) EntradaSelect_->setItemText(k, texto);
+    }
+  }
+  // The open list shows whole descriptions, however narrow the box.
+  QAbstractItemView* lista = EntradaSelect_->view();
+  lista->setMinimumWidth(lista->sizeHintForColumn(0) +
+                         lista->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, lista));
+  preenchendo_ = estava;
+}
+
+void TProcesso::MostraGrupoTipo(int tipo) {
+  GroupPVC_->setVisible(tipo == Processo::kSobreamortecido);
+  GroupOrdem2_->setVisible(tipo == Processo::kSubamortecido);
+  GroupLEADLAG_->setVisible(tipo == Processo::kLeadLag);
+  const bool integrador = tipo == Processo::kIntegrador;
+  GroupBox2_->setVisible(integrador);
+  ValorInicialText_->setVisible(integrador);
+  Label35_->setVisible(integrador);
+}
+
+void TProcesso::MostraIdentificacao() {
+  const Processo* p = modelo();
+  if (!p) return;
+  DefineTexto(Label9_, Texto(p->Identificacao));
+  DefineTexto(Label22_, Texto(p->RotuloSaida));
+  DefineTexto(Label2_, Texto(p->RotuloPosicaoAtuador));
+  // Before a first apply the block has no description to name the window.
+  const QString legenda = p->Caption.empty() ? tr("Processo") : Texto(p->Caption);
+  if (windowTitle() != legenda) setWindowTitle(legenda);
+}
+
+void TProcesso::AtualizaLeituras() {
+  if (!isVisible() || sessao_.simulacao().ModoRapido) return;
+  const Processo* p = modelo();
+  if (!p) return;
+  DefineTexto(Label36_, Texto(TextoFixo(p->X0, 2)));
+  DefineTexto(Label26_, Texto(TextoFixo(p->Xa, 2)));
+  DefineTexto(Label12_, Texto(TextoFixo(p->Y2, 2)));
+}
+
+void TProcesso::Alterado() {
+  btnatualiza_->setEnabled(true);
+  SairButton_->setEnabled(false);
+  sessao_.MarcaModificado();
+}
+
+void TProcesso::Mostra() {
+  Preenche();
+  show();
+  raise();
+  activateWindow();
+}
+
+void TProcesso::btnatualizaClick() {
+  Processo* p = modelo();
+  if (!p) return;
+  const bool passou = p->AtualizaParametros(true);
+  MostraIdentificacao();
+  if (!passou) return;
+  p->CarregaDescricao();
+  preenchendo_ = true;
+  DescricaoText_->setText(Texto(p->Descricao.Em(sessao_.IdiomaIngles())));
+  preenchendo_ = false;
+  btnatualiza_->setEnabled(false);
+  SairButton_->setEnabled(true);
+  sessao_.PedeAtualizaTela();
+  sessao_.MarcaModificado();
+}
+
+void TProcesso::SairButtonClick() { close(); }
+
+void TProcesso::SpeedButton1Click() {
+  Interacao::Atual().AbreEndereco(EnderecoAjuda("/simulador/objetos_simulacao/#bloco_processo"));
+}
+
+void TProcesso::closeEvent(QCloseEvent* evento) {
+  // Only the window goes; the block keeps running.
+  evento->accept();
+  QWidget::closeEvent(evento);
+  sessao_.PedeAtualizaTela();
+}
+
+void TProcesso::changeEvent(QEvent* evento) {
+  // Coming back to the window shows the output's description as the variable
+  // list may have left it, unless the user has an edit waiting to be applied.
+  if (evento->type() == QEvent::ActivationChange && isActiveWindow() && btnatualiza_ &&
+      !btnatualiza_->isEnabled()) {
+    if (Processo* p = modelo()) {
+      p->CarregaDescricao();
+      preenchendo_ = true;
+      DescricaoText_->setText(Texto(p->Descricao.Em(sessao_.IdiomaIngles())));
+      preenchendo_ = false;
+    }
+  }
+  QWidget::changeEvent(evento);
+}
+
+}  // namespace quiv
