@@ -189,13 +189,13 @@ std::string Documento::LegendaVaga(TipoObjeto tipo, int n, bool ingles) {
       nome = ingles ? "<empty> Process " : "<vago> Processo ";
       break;
     case TipoObjeto::Registrador:
-      nome = ingles ? "<empty> Recorder " : "<vago> Registrador ";
+      nome = ingles ? "<empty> Register " : "<vago> Registrador ";
       break;
     case TipoObjeto::Bloco:
       nome = ingles ? "<empty> Block " : "<vago> Bloco ";
       break;
     case TipoObjeto::Texto:
-      nome = ingles ? "<empty>Animated Text " : "<vago>Texto Animado ";
+      nome = ingles ? "<empty>Animated Text" : "<vago>Texto Animado ";
       break;
   }
   return nome + std::to_string(n);

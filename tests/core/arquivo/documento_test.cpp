@@ -289,8 +289,8 @@ TEST(DocumentoInclusaoTest, IncludeDeleteAndCaptions) {
       {TipoObjeto::Controlador, 1, "<vago> Controlador 1", "<empty> Controller 1"},
       {TipoObjeto::Processo, 24, "<vago> Processo 24", "<empty> Process 24"},
       {TipoObjeto::Bloco, 3, "<vago> Bloco 3", "<empty> Block 3"},
-      {TipoObjeto::Registrador, 10, "<vago> Registrador 10", "<empty> Recorder 10"},
-      {TipoObjeto::Texto, 20, "<vago>Texto Animado 20", "<empty>Animated Text 20"},
+      {TipoObjeto::Registrador, 10, "<vago> Registrador 10", "<empty> Register 10"},
+      {TipoObjeto::Texto, 20, "<vago>Texto Animado 20", "<empty>Animated Text20"},
   };
   for (const Caso& c : vagos) {
     EXPECT_EQ(Documento::LegendaVaga(c.tipo, c.n, false), c.portugues);
