@@ -5,6 +5,7 @@
 
 int ExecutaTesteSessaoSimulacao(int argc, char** argv);
 int ExecutaTesteTForm1(int argc, char** argv);
+int ExecutaTesteTControlador(int argc, char** argv);
 
 int main(int argc, char** argv) {
   // The recent-files list and other settings go to a scratch folder, never
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
   int falhas = 0;
   falhas += ExecutaTesteSessaoSimulacao(argc, argv);
   falhas += ExecutaTesteTForm1(argc, argv);
+  falhas += ExecutaTesteTControlador(argc, argv);
   quiv::Interacao::Instala(nullptr);
   return falhas == 0 ? 0 : 1;
 }
