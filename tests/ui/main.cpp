@@ -10,6 +10,7 @@ int ExecutaTesteTParmForm(int argc, char** argv);
 int ExecutaTesteTConfigForm(int argc, char** argv);
 int ExecutaTesteTProcesso(int argc, char** argv);
 int ExecutaTesteTBloco(int argc, char** argv);
+int ExecutaTesteTControlador(int argc, char** argv);
 
 int main(int argc, char** argv) {
   // The recent-files list and other settings go to a scratch folder, never
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
   falhas += ExecutaTesteTConfigForm(argc, argv);
   falhas += ExecutaTesteTProcesso(argc, argv);
   falhas += ExecutaTesteTBloco(argc, argv);
+  falhas += ExecutaTesteTControlador(argc, argv);
   quiv::Interacao::Instala(nullptr);
   return falhas == 0 ? 0 : 1;
 }

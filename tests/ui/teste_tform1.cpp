@@ -506,7 +506,8 @@ class TesteTForm1 : public QObject {
       const char* botao;
       TipoObjeto tipo;
       const char* classe;
-    } casos[] = {{"Proce1", TipoObjeto::Processo, "quiv::TProcesso"},
+    } casos[] = {{"Control1", TipoObjeto::Controlador, "quiv::TControlador"},
+                 {"Proce1", TipoObjeto::Processo, "quiv::TProcesso"},
                  {"Bloc1", TipoObjeto::Bloco, "quiv::TBloco"},
                  {"Texto1", TipoObjeto::Texto, "quiv::TForm2"}};
     for (const auto& caso : casos) {

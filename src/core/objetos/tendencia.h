@@ -151,6 +151,11 @@ class Tendencia {
   // sample.
   Valores Valores1{};  // % of the range, unscaled
   Valores Valores2{};
+  // Traces 3 and 4 as sampled (%), before their pixel rounding, for the
+  // read-outs of a pointer over the chart; an owner that keeps no values
+  // there leaves them 0.
+  Valores Valores3{};
+  Valores Valores4{};
   Pixels Pixels1{};
   Pixels Pixels2{};
   Pixels Pixels3{};

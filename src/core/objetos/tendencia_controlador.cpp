@@ -38,6 +38,8 @@ void TendenciaControlador::Amostra() {
   const std::size_t k = g.Avanca();
   g.Valores1[k] = pv;
   g.Valores2[k] = sp;
+  g.Valores3[k] = c;
+  g.Valores4[k] = posicao;
   g.Pixels1[k] = PixelTendencia(ps);
   g.Pixels2[k] = PixelTendencia(ss);
   g.Pixels3[k] = PixelTendencia(c);

@@ -73,6 +73,8 @@ class TendenciaControlador {
   // The rings of the four traces.
   const Tendencia::Valores& ValoresPV() const { return Grafico.Valores1; }
   const Tendencia::Valores& ValoresSP() const { return Grafico.Valores2; }
+  const Tendencia::Valores& ValoresCO() const { return Grafico.Valores3; }  // held in 0 … 100
+  const Tendencia::Valores& ValoresAtuador() const { return Grafico.Valores4; }
   const Tendencia::Pixels& PixelsPV() const { return Grafico.Pixels1; }
   const Tendencia::Pixels& PixelsSP() const { return Grafico.Pixels2; }
   const Tendencia::Pixels& PixelsCO() const { return Grafico.Pixels3; }

@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "ui/objetos/tbloco.h"
+#include "ui/objetos/tcontrolador.h"
 #include "ui/objetos/tform2.h"
 #include "ui/objetos/tparmform.h"
 #include "ui/objetos/tprocesso.h"
@@ -455,6 +456,10 @@ void TForm1::AbreObjeto(int tipo, int n) {
     case TipoObjeto::Texto:
       if (!janela) janela = new TForm2(sessao_, n, this);
       static_cast<TForm2*>(janela.data())->Mostra();
+      break;
+    case TipoObjeto::Controlador:
+      if (!janela) janela = new TControlador(sessao_, n, this);
+      static_cast<TControlador*>(janela.data())->Mostra();
       break;
     case TipoObjeto::Processo:
       if (!janela) janela = new TProcesso(sessao_, n, this);

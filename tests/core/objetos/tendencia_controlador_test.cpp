@@ -12,6 +12,7 @@
 
 #include "core/objetos/controlador.h"
 #include "core/nucleo/erro.h"
+#include "core/nucleo/numero_texto.h"
 #include "pasta_temporaria.h"
 
 namespace quiv {
@@ -79,6 +80,8 @@ TEST_F(TendenciaTest, TheControllerStepSamplesAlsoOffLineButSkipsItsReadOuts) {
   EXPECT_EQ(t.PixelsSP()[1], 100);
   EXPECT_EQ(t.PixelsCO()[1], 75);
   EXPECT_EQ(t.PixelsAtuador()[1], 60);
+  EXPECT_DOUBLE_EQ(t.ValoresCO()[1], 37.5);
+  EXPECT_DOUBLE_EQ(t.ValoresAtuador()[1], 30);
   EXPECT_EQ(c.BarraPV, 0);
   EXPECT_TRUE(c.TextoPV.empty());
 
@@ -116,6 +119,9 @@ TEST_P(TendenciaPixelTest, COAndActuatorAreHeldOnThePlot) {
   Amostra(50, 50, caso.valor);
   EXPECT_EQ(Pix(t.PixelsCO()), caso.pixel);
   EXPECT_EQ(Pix(t.PixelsAtuador()), caso.pixel);
+  // The CO is kept held like its pixels; the actuator as it was read.
+  EXPECT_DOUBLE_EQ(t.ValoresCO()[static_cast<std::size_t>(t.Grafico.Posicao)],
+                   Limita0a100(caso.valor));
 }
 
 INSTANTIATE_TEST_SUITE_P(Limites, TendenciaPixelTest,
