@@ -48,6 +48,9 @@ class TForm1 : public QMainWindow {
 
   // The layout refresh (AtualizaTela) of the synoptic screen.
   void AtualizaTela();
+  // Opens an object's window, as a click on its button does outside the
+  // modes (tipo: a TipoObjeto).
+  void AbreObjeto(int tipo, int n);
 
  protected:
   void closeEvent(QCloseEvent* evento) override;
@@ -72,7 +75,6 @@ class TForm1 : public QMainWindow {
   void MostraProgresso(int percentual);
   void AtualizaRecentes();
   void FormDblClick();
-  void AbreObjeto(int tipo, int n);
   // Closes and frees one object's window, or every one (New, a load).
   void FechaJanela(int tipo, int n);
   void FechaJanelas();
