@@ -5,6 +5,7 @@
 
 int ExecutaTesteSessaoSimulacao(int argc, char** argv);
 int ExecutaTesteTForm1(int argc, char** argv);
+int ExecutaTesteGraficos(int argc, char** argv);
 int ExecutaTesteTForm2(int argc, char** argv);
 int ExecutaTesteTParmForm(int argc, char** argv);
 int ExecutaTesteTConfigForm(int argc, char** argv);
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
   int falhas = 0;
   falhas += ExecutaTesteSessaoSimulacao(argc, argv);
   falhas += ExecutaTesteTForm1(argc, argv);
+  falhas += ExecutaTesteGraficos(argc, argv);
   falhas += ExecutaTesteTForm2(argc, argv);
   falhas += ExecutaTesteTParmForm(argc, argv);
   falhas += ExecutaTesteTConfigForm(argc, argv);
