@@ -18,6 +18,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "ui/analise/tregxy.h"
 #include "ui/objetos/tbloco.h"
 #include "ui/objetos/tcontrolador.h"
 #include "ui/objetos/tform2.h"
@@ -80,6 +81,7 @@ TForm1::TForm1(SessaoSimulacao& sessao, QWidget* pai) : QMainWindow(pai), sessao
   CriaCentro();
   ParmForm_ = new TParmForm(sessao_, this);
   config_ = new TConfigForm(sessao_, this);
+  RegXY_ = new TRegXY(sessao_, this);
   CriaMenu();
 
   connect(&sessao_, &SessaoSimulacao::SalvoMudou, this, &TForm1::MostraSalvo);
@@ -241,8 +243,9 @@ void TForm1::CriaMenu() {
   Dese1_ = itemDaBarra(tr("Simulação Rápida"), "Dese1");
   Variveis1_ = itemDaBarra(tr("Lista de Variáveis"), "Variveis1");
   RegistradorXY1_ = itemDaBarra(tr("Registrador XY"), "RegistradorXY1");
+  connect(RegistradorXY1_, &QAction::triggered, RegXY_, &TRegXY::Mostra);
   // Their windows come with the object and analysis windows.
-  for (QAction* a : {Dese1_, Variveis1_, RegistradorXY1_}) a->setEnabled(false);
+  for (QAction* a : {Dese1_, Variveis1_}) a->setEnabled(false);
 
   Opes1_ = barra->addMenu(tr("Opções"));
   Opes1_->setObjectName(QStringLiteral("Opes1"));

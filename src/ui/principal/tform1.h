@@ -17,6 +17,7 @@ namespace quiv {
 class SessaoSimulacao;
 class TConfigForm;
 class TParmForm;
+class TRegXY;
 class TelaSinotica;
 
 // The main window: the synoptic screen of the simulated plant, its menu with
@@ -83,6 +84,7 @@ class TForm1 : public QMainWindow {
   TelaSinotica* tela_ = nullptr;
   TConfigForm* config_ = nullptr;
   TParmForm* ParmForm_ = nullptr;
+  TRegXY* RegXY_ = nullptr;
   QHash<QPair<int, int>, QPointer<QWidget>> janelas_;
   QScrollArea* rolagem_ = nullptr;
   QTextEdit* RichEdit1_ = nullptr;
