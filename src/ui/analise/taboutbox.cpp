@@ -43,7 +43,7 @@ QProgressBar* Barra(QWidget* pai, const char* nome) {
   barra->setObjectName(QLatin1String(nome));
   barra->setRange(0, 100);
   barra->setValue(0);
-  barra->setTextVisible(true);
+  barra->setTextVisible(false);
   barra->setStyleSheet(QStringLiteral("QProgressBar::chunk { background-color: navy; }"));
   return barra;
 }
@@ -100,8 +100,6 @@ TAboutBox::~TAboutBox() = default;
 QWidget* TAboutBox::CriaPainelSimulacao() {
   auto* Panel3 = new QGroupBox(tr("Simulação Rápida"), this);
   Panel3->setObjectName(QStringLiteral("Panel3"));
-  auto* grade = new QGridLayout(Panel3);
-  grade->setHorizontalSpacing(8);
 
   JanelaComboBox_ = new QComboBox(Panel3);
   JanelaComboBox_->setObjectName(QStringLiteral("JanelaComboBox"));
@@ -157,27 +155,32 @@ QWidget* TAboutBox::CriaPainelSimulacao() {
     r->setBuddy(campo);
     return r;
   };
-  grade->addWidget(rotulo(tr("Janela:"), JanelaComboBox_), 0, 0);
-  grade->addWidget(JanelaComboBox_, 0, 1);
-  grade->addWidget(rotulo(tr("Passo:"), TACombo_), 0, 2);
-  grade->addWidget(TACombo_, 0, 3);
-  grade->addWidget(SinalTesteCombo_, 0, 4);
-  auto* amplitude = new QHBoxLayout;
-  amplitude->addWidget(SinalTesteTxt_);
-  amplitude->addWidget(SinalTesteValor_);
-  amplitude->addStretch(1);
-  grade->addLayout(amplitude, 0, 5);
-  grade->addWidget(ajuda, 0, 7, Qt::AlignRight);
-
-  grade->addWidget(CheckArquivar_, 1, 0, 1, 2);
-  grade->addWidget(rotulo(tr("Arquivo:"), Edit2_), 1, 2);
-  grade->addWidget(Edit2_, 1, 3, 1, 2);
+  // Two rows of their own, so the columns of one do not widen the other.
+  auto* opcoes = new QHBoxLayout;
+  opcoes->addWidget(rotulo(tr("Janela:"), JanelaComboBox_));
+  opcoes->addWidget(JanelaComboBox_);
+  opcoes->addSpacing(8);
+  opcoes->addWidget(rotulo(tr("Passo:"), TACombo_));
+  opcoes->addWidget(TACombo_);
+  opcoes->addSpacing(8);
+  opcoes->addWidget(SinalTesteCombo_);
+  opcoes->addSpacing(8);
+  opcoes->addWidget(SinalTesteTxt_);
+  opcoes->addWidget(SinalTesteValor_);
+  opcoes->addStretch(1);
+  opcoes->addWidget(ajuda);
   auto* execucao = new QHBoxLayout;
+  execucao->addWidget(CheckArquivar_);
+  execucao->addSpacing(8);
+  execucao->addWidget(rotulo(tr("Arquivo:"), Edit2_));
+  execucao->addWidget(Edit2_);
+  execucao->addSpacing(8);
   execucao->addWidget(BTNSimular_);
   execucao->addWidget(Gauge1_, 1);
-  grade->addLayout(execucao, 1, 5);
-  grade->addWidget(Label5_, 1, 6, 1, 2);
-  grade->setColumnStretch(5, 1);
+  execucao->addWidget(Label5_);
+  auto* linhas = new QVBoxLayout(Panel3);
+  linhas->addLayout(opcoes);
+  linhas->addLayout(execucao);
 
   SinalTesteComboChange(SinalTesteCombo_->currentIndex());
   return Panel3;

@@ -64,8 +64,7 @@ QWidget* TAboutBox::CriaSeletor(bool superior) {
   rotulo->setObjectName(superior ? QStringLiteral("Label2") : QStringLiteral("Label10"));
   auto* seletor = new QComboBox(painel);
   seletor->setObjectName(superior ? QStringLiteral("ComboBox2") : QStringLiteral("ComboBox1"));
-  seletor->setMinimumWidth(200);
-  seletor->setMinimumContentsLength(20);
+  seletor->setMinimumContentsLength(14);
   seletor->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   seletor->installEventFilter(this);
   if (superior) {
@@ -81,9 +80,10 @@ QWidget* TAboutBox::CriaSeletor(bool superior) {
   gauge->setObjectName(superior ? QStringLiteral("Gauge2") : QStringLiteral("Gauge3"));
   gauge->setRange(0, 100);
   gauge->setValue(0);
+  gauge->setTextVisible(false);
   gauge->setStyleSheet(QStringLiteral("QProgressBar::chunk { background-color: navy; }"));
   linha->addWidget(rotulo);
-  linha->addWidget(seletor);
+  linha->addWidget(seletor, 2);
   linha->addWidget(carregar);
   linha->addWidget(gauge, 1);
   (superior ? ComboBox2_ : ComboBox1_) = seletor;
