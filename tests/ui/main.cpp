@@ -13,6 +13,7 @@ int ExecutaTesteTProcesso(int argc, char** argv);
 int ExecutaTesteTBloco(int argc, char** argv);
 int ExecutaTesteTControlador(int argc, char** argv);
 int ExecutaTesteTRegXY(int argc, char** argv);
+int ExecutaTesteSimulacaoRapida(int argc, char** argv);
 
 int main(int argc, char** argv) {
   // The recent-files list and other settings go to a scratch folder, never
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
   falhas += ExecutaTesteTBloco(argc, argv);
   falhas += ExecutaTesteTControlador(argc, argv);
   falhas += ExecutaTesteTRegXY(argc, argv);
+  falhas += ExecutaTesteSimulacaoRapida(argc, argv);
   quiv::Interacao::Instala(nullptr);
   return falhas == 0 ? 0 : 1;
 }

@@ -18,6 +18,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "ui/analise/taboutbox.h"
 #include "ui/analise/tregxy.h"
 #include "ui/objetos/tbloco.h"
 #include "ui/objetos/tcontrolador.h"
@@ -82,6 +83,7 @@ TForm1::TForm1(SessaoSimulacao& sessao, QWidget* pai) : QMainWindow(pai), sessao
   ParmForm_ = new TParmForm(sessao_, this);
   config_ = new TConfigForm(sessao_, this);
   RegXY_ = new TRegXY(sessao_, this);
+  AboutBox_ = new TAboutBox(sessao_, this);
   CriaMenu();
 
   connect(&sessao_, &SessaoSimulacao::SalvoMudou, this, &TForm1::MostraSalvo);
@@ -241,11 +243,12 @@ void TForm1::CriaMenu() {
   Configurao1_ = itemDaBarra(tr("Gerador de Sinais"), "Configurao1");
   connect(Configurao1_, &QAction::triggered, ParmForm_, &TParmForm::Mostra);
   Dese1_ = itemDaBarra(tr("Simulação Rápida"), "Dese1");
+  connect(Dese1_, &QAction::triggered, AboutBox_, &TAboutBox::Mostra);
   Variveis1_ = itemDaBarra(tr("Lista de Variáveis"), "Variveis1");
   RegistradorXY1_ = itemDaBarra(tr("Registrador XY"), "RegistradorXY1");
   connect(RegistradorXY1_, &QAction::triggered, RegXY_, &TRegXY::Mostra);
   // Their windows come with the object and analysis windows.
-  for (QAction* a : {Dese1_, Variveis1_}) a->setEnabled(false);
+  Variveis1_->setEnabled(false);
 
   Opes1_ = barra->addMenu(tr("Opções"));
   Opes1_->setObjectName(QStringLiteral("Opes1"));

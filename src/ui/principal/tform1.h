@@ -17,6 +17,7 @@ namespace quiv {
 class SessaoSimulacao;
 class TConfigForm;
 class TParmForm;
+class TAboutBox;
 class TRegXY;
 class TelaSinotica;
 
@@ -85,6 +86,7 @@ class TForm1 : public QMainWindow {
   TConfigForm* config_ = nullptr;
   TParmForm* ParmForm_ = nullptr;
   TRegXY* RegXY_ = nullptr;
+  TAboutBox* AboutBox_ = nullptr;
   QHash<QPair<int, int>, QPointer<QWidget>> janelas_;
   QScrollArea* rolagem_ = nullptr;
   QTextEdit* RichEdit1_ = nullptr;
