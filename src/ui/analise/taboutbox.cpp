@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/analise/taboutbox.h"
+#include "ui/comum/texto_qt.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -34,9 +35,6 @@ namespace quiv {
 
 namespace {
 
-QString Texto(std::string_view t) {
-  return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-}
 
 QProgressBar* Barra(QWidget* pai, const char* nome) {
   auto* barra = new QProgressBar(pai);

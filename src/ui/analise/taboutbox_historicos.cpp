@@ -18,6 +18,7 @@
 #include "core/analise/historico_txd.h"
 #include "core/nucleo/erro.h"
 #include "ui/analise/taboutbox.h"
+#include "ui/comum/texto_qt.h"
 #include "ui/sessao/interacao.h"
 #include "ui/sessao/sessao_simulacao.h"
 
@@ -25,9 +26,6 @@ namespace quiv {
 
 namespace {
 
-QString Texto(std::string_view t) {
-  return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-}
 
 std::filesystem::path Caminho(const QString& texto) {
   return std::filesystem::path(texto.toStdU16String());

@@ -1,4 +1,5 @@
 #include "ui/objetos/tbloco.h"
+#include "ui/comum/texto_qt.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -27,9 +28,6 @@ namespace quiv {
 
 namespace {
 
-QString Texto(std::string_view t) {
-  return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-}
 
 std::string Std(const QString& t) { return t.toStdString(); }
 

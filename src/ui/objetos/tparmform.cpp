@@ -1,4 +1,5 @@
 #include "ui/objetos/tparmform.h"
+#include "ui/comum/texto_qt.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -23,9 +24,6 @@ namespace quiv {
 
 namespace {
 
-QString Texto(std::string_view t) {
-  return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-}
 
 void DefineTexto(QLineEdit* edit, const QString& texto) {
   if (edit->text() != texto) edit->setText(texto);

@@ -1,4 +1,5 @@
 #include "ui/objetos/tprocesso.h"
+#include "ui/comum/texto_qt.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -32,9 +33,6 @@ namespace quiv {
 
 namespace {
 
-QString Texto(std::string_view t) {
-  return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-}
 
 std::string Std(const QString& t) { return t.toStdString(); }
 

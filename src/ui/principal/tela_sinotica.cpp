@@ -1,4 +1,5 @@
 #include "ui/principal/tela_sinotica.h"
+#include "ui/comum/texto_qt.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -30,9 +31,6 @@ constexpr int kTopoBotoes = 20;
 constexpr int kLinhaBotao = 50;
 constexpr int kLarguraPainelComando = 190;
 
-QString Texto(std::string_view t) {
-  return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-}
 
 // objectName of a process button: "Proce1", "proce2" … "proce10", "Proce11" …
 QString NomeProcesso(int n) {

@@ -1,4 +1,5 @@
 #include "ui/principal/tform1.h"
+#include "ui/comum/texto_qt.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -38,9 +39,6 @@ namespace {
 
 constexpr int kLarguraComentarios = 288;
 
-QString Texto(std::string_view t) {
-  return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-}
 
 // The margin around the centred synoptic screen is free area too.
 class MargemDaTela : public QObject {
