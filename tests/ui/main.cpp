@@ -11,6 +11,8 @@ int ExecutaTesteTConfigForm(int argc, char** argv);
 int ExecutaTesteTProcesso(int argc, char** argv);
 int ExecutaTesteTBloco(int argc, char** argv);
 int ExecutaTesteTControlador(int argc, char** argv);
+int ExecutaTesteTRegistrForm(int argc, char** argv);
+int ExecutaTesteTDialogos(int argc, char** argv);
 
 int main(int argc, char** argv) {
   // The recent-files list and other settings go to a scratch folder, never
@@ -32,6 +34,8 @@ int main(int argc, char** argv) {
   falhas += ExecutaTesteTProcesso(argc, argv);
   falhas += ExecutaTesteTBloco(argc, argv);
   falhas += ExecutaTesteTControlador(argc, argv);
+  falhas += ExecutaTesteTRegistrForm(argc, argv);
+  falhas += ExecutaTesteTDialogos(argc, argv);
   quiv::Interacao::Instala(nullptr);
   return falhas == 0 ? 0 : 1;
 }

@@ -74,7 +74,7 @@ class ListaVariaveis {
   // the actuator positions; the value for the push buttons, switches and
   // linearizer; empty elsewhere.
   static std::array<std::string, kUltimaColuna + 1> TextosIniciais(const Memoria& memoria,
-                                                                     Tabela tabela, int linha);
+                                                                   Tabela tabela, int linha);
   // Column 2 … 8 of an address as the refresh writes it: a descriptor
   // field, the description, or the value with 2 decimals in at least 4
   // characters.

@@ -28,8 +28,8 @@ TEST(ListaVariaveisTest, RowsNameEveryAddressOnceInTableOrder) {
   EXPECT_EQ(endereco(Tabela::Processo, 40), 60);
   EXPECT_EQ(endereco(Tabela::Processo, 41), 71);
   EXPECT_EQ(endereco(Tabela::Processo, 48), 78);
-  const int controle[][2] = {{1, 15},  {6, 20},  {7, 61},  {16, 70}, {17, 1},  {26, 10},
-                             {27, 97}, {29, 99}, {30, 11}, {31, 12}, {32, 13}, {33, 14},
+  const int controle[][2] = {{1, 15},  {6, 20},  {7, 61},  {16, 70}, {17, 1},   {26, 10},
+                             {27, 97}, {29, 99}, {30, 11}, {31, 12}, {32, 13},  {33, 14},
                              {34, 79}, {35, 80}, {36, 81}, {51, 96}, {52, 101}, {75, 124}};
   for (const auto& [r, e] : controle) EXPECT_EQ(endereco(Tabela::Controle, r), e) << r;
   EXPECT_EQ(ListaVariaveis::NomeEndereco(10), "M10");
