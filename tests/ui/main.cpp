@@ -14,6 +14,8 @@ int ExecutaTesteTBloco(int argc, char** argv);
 int ExecutaTesteTControlador(int argc, char** argv);
 int ExecutaTesteTRegXY(int argc, char** argv);
 int ExecutaTesteSimulacaoRapida(int argc, char** argv);
+int ExecutaTesteTRegistrForm(int argc, char** argv);
+int ExecutaTesteTDialogos(int argc, char** argv);
 
 int main(int argc, char** argv) {
   // The recent-files list and other settings go to a scratch folder, never
@@ -38,6 +40,8 @@ int main(int argc, char** argv) {
   falhas += ExecutaTesteTControlador(argc, argv);
   falhas += ExecutaTesteTRegXY(argc, argv);
   falhas += ExecutaTesteSimulacaoRapida(argc, argv);
+  falhas += ExecutaTesteTRegistrForm(argc, argv);
+  falhas += ExecutaTesteTDialogos(argc, argv);
   quiv::Interacao::Instala(nullptr);
   return falhas == 0 ? 0 : 1;
 }

@@ -73,6 +73,9 @@ class EntradaDados {
   int Posicao = 0;         // TrackBar: slider position
   std::string TextoValor;  // TrackText: value box, engineering units
   TextoBilingue Nome;      // TrackLabel shows its half of the interface language
+  // Hint of TrackBack and TrackLabel: the range, as the variable list's
+  // refresh last wrote it ("Faixa: de 0 a 100 %"); empty until then.
+  std::string Dica;
   // Geometry in pixels. The value box's left edge is TrackBack's left plus
   // DeslocamentoTexto. Names of up to 6 characters use the sizes of a
   // 6-character name, so shortening a long name restores them.

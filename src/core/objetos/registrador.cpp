@@ -85,6 +85,8 @@ void Registrador::Amostra() {
   const double l1 = Limita0a100(p1);
   const double l2 = Limita0a100(p2);
   const double l3 = Limita0a100(p3);
+  // Pen 3 as drawn, for the read-out of a pointer over the chart.
+  g.Valores3[k] = ativa3 ? l3 : 0.0;
   g.Pixels1[k] = PixelTendencia(l1);
   if (ativa2) g.Pixels2[k] = PixelTendencia(l2);
   if (ativa3) g.Pixels3[k] = PixelTendencia(l3);

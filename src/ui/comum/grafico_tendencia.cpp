@@ -86,6 +86,12 @@ void GraficoTendencia::DefineMarcadores(const std::vector<Marcador>& marcadores)
   update();
 }
 
+void GraficoTendencia::DefineEscalaFixaADireita(const QColor& cor) {
+  percentuaisADireita_ = true;
+  corPercentuais_ = cor;
+  Medidas();
+}
+
 void GraficoTendencia::DefineMargemVertical(int margem) {
   margemVertical_ = margem;
   Medidas();
@@ -96,7 +102,8 @@ void GraficoTendencia::Medidas() {
   margemVertical_ = std::max(margemVertical_, fm.height() / 2 + 1);
   larguraRotulos_ = std::max(larguraRotulos_, fm.horizontalAdvance(QStringLiteral("-0000")));
   larguraPercentuais_ = fm.horizontalAdvance(QStringLiteral("100"));
-  margemEsquerda_ = 2 + larguraRotulos_ + kFolga + larguraPercentuais_ + kFolga;
+  margemEsquerda_ = 2 + larguraRotulos_ + kFolga;
+  if (!percentuaisADireita_) margemEsquerda_ += larguraPercentuais_ + kFolga;
   updateGeometry();
   update();
 }
@@ -106,7 +113,8 @@ QRect GraficoTendencia::Quadro() const {
 }
 
 QSize GraficoTendencia::sizeHint() const {
-  return QSize(margemEsquerda_ + kLarguraQuadro + 2, 2 * margemVertical_ + kAlturaQuadro);
+  const int direita = percentuaisADireita_ ? kFolga + larguraPercentuais_ + 2 : 2;
+  return QSize(margemEsquerda_ + kLarguraQuadro + direita, 2 * margemVertical_ + kAlturaQuadro);
 }
 
 void GraficoTendencia::RedesenhaCurvas() { update(Quadro()); }
@@ -171,13 +179,16 @@ void GraficoTendencia::DesenhaEscala(QPainter& g, const Tendencia* t) {
   const int y0 = quadro.top() + 1;
   const QFontMetrics fm(font());
   const int h = fm.height();
-  g.setPen(palette().color(QPalette::WindowText));
-  const int xPercentual = quadro.left() - kFolga - larguraPercentuais_;
+  const QColor texto = palette().color(QPalette::WindowText);
+  g.setPen(percentuaisADireita_ ? corPercentuais_ : texto);
+  const int xPercentual = percentuaisADireita_ ? quadro.right() + 1 + kFolga
+                                               : quadro.left() - kFolga - larguraPercentuais_;
   for (int j = 0; j <= 10; ++j) {
     const int y = y0 + 20 * j;
     g.drawText(QRect(xPercentual, y - h / 2, larguraPercentuais_, h),
                Qt::AlignRight | Qt::AlignVCenter, QString::number(100 - 10 * j));
   }
+  g.setPen(texto);
   if (!t) return;
   int maior = 0;
   for (std::size_t i = 0; i < t->RotuloEscala.size(); ++i) {

@@ -65,6 +65,10 @@ class GraficoTendencia : public QWidget {
   // rings hold % of it).
   void DefineFaixa(const Tendencia::Faixa& faixa) { faixa_ = faixa; }
   void DefineMarcadores(const std::vector<Marcador>& marcadores);
+  // The fixed 100 … 0 marks of the chart at the right of the plot, in their
+  // own colour (a recorder's MV scale), rather than at the left beside the
+  // engineering marks.
+  void DefineEscalaFixaADireita(const QColor& cor);
   // Room above and below the plot, so that a control beside the chart can be
   // centred on the top or bottom grid line.
   void DefineMargemVertical(int margem);
@@ -114,6 +118,8 @@ class GraficoTendencia : public QWidget {
   int margemEsquerda_ = 0;
   int larguraRotulos_ = 0;
   int larguraPercentuais_ = 0;
+  bool percentuaisADireita_ = false;
+  QColor corPercentuais_;
   int ponteiroX_ = -1;  // over the plot, −1: elsewhere
 };
 

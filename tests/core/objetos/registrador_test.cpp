@@ -140,7 +140,20 @@ TEST_F(RegistradorTest, PensWithoutVariableRecordNothingVisible) {
     EXPECT_EQ(r.Grafico.Pixels2[1], 77);
     EXPECT_EQ(r.Grafico.Pixels3[1], 66);
     EXPECT_EQ(r.Grafico.Valores2[1], 0);
+    EXPECT_EQ(r.Grafico.Valores3[1], 0);
   }
+}
+
+// Pen 3's values are kept as drawn (held in 0 … 100 %) for the read-out
+// under the pointer.
+TEST_F(RegistradorTest, Pen3KeepsItsDrawnValues) {
+  M(1) = 37.5;
+  r.Amostra();
+  M(1) = 130;
+  r.Amostra();
+  EXPECT_EQ(r.Grafico.Valores3[1], 37.5);
+  EXPECT_EQ(r.Grafico.Valores3[2], 100.0);
+  EXPECT_EQ(r.Grafico.Pixels3[1], 75);
 }
 
 TEST_F(RegistradorTest, ItemsBeyondM99ReadTheExtraCells) {

@@ -1,0 +1,200 @@
+#include "core/arquivo/lista_variaveis.h"
+
+#include "core/arquivo/documento.h"
+#include "core/arquivo/valores_smp.h"
+#include "core/nucleo/numero_texto.h"
+
+namespace quiv {
+
+namespace {
+
+using Linha = ListaVariaveis::Linha;
+using Atualizacao = ListaVariaveis::Atualizacao;
+using Edicao = ListaVariaveis::Edicao;
+
+Linha Faz(int endereco, std::string tipo, Atualizacao atualiza, Edicao edita,
+          bool guardaDescricao) {
+  return {endereco, std::move(tipo), atualiza, edita, guardaDescricao};
+}
+
+// The kinds of row whose columns 2 … 4 start as "%", "0", "100".
+bool ComFaixaInicial(ListaVariaveis::Tabela tabela, int linha) {
+  return tabela == ListaVariaveis::Tabela::Processo || linha <= 26;
+}
+
+}  // namespace
+
+Linha ListaVariaveis::LinhaDe(Tabela tabela, int r) {
+  if (tabela == Tabela::Processo) {
+    const int endereco = r <= 40 ? 20 + r : 30 + r;
+    return Faz(endereco, "Variável de Processo", Atualizacao::Tudo, Edicao::Real, true);
+  }
+  if (r <= 6)
+    return Faz(14 + r, "Entrada de Dados " + std::to_string(r), Atualizacao::Tudo, Edicao::Inteiro,
+               false);
+  if (r <= 16)
+    return Faz(54 + r, "Setpoint de Controle", Atualizacao::Tudo, Edicao::Inteiro, false);
+  if (r <= 26)
+    return Faz(r - 16, "Variável Manipulada", Atualizacao::Tudo, Edicao::Descarta, false);
+  switch (r) {
+    case 27:
+    case 28:
+    case 29:
+      return Faz(70 + r, "Comando Botão " + std::to_string(r - 26), Atualizacao::Valor,
+                 Edicao::Descarta, false);
+    case 30:
+    case 31:
+      return Faz(r - 19, "Comando Chave " + std::to_string(r - 29), Atualizacao::Valor,
+                 Edicao::Descarta, false);
+    case 32:
+      return Faz(13, "Saída Linearizador", Atualizacao::Valor, Edicao::Descarta, false);
+    case 33:
+      return Faz(14, "Reservado", Atualizacao::Nada, Edicao::Descarta, false);
+    case 34:
+    case 35:
+      return Faz(45 + r, "Reservado", Atualizacao::Nada, Edicao::Descarta, false);
+    default:
+      break;
+  }
+  if (r <= 51) return Faz(45 + r, "Gerador de Sinais", Atualizacao::Tudo, Edicao::Inteiro, true);
+  return Faz(49 + r, "Var.Manip.(posição real)", Atualizacao::Nada, Edicao::Somente, false);
+}
+
+std::string ListaVariaveis::NomeEndereco(int endereco) {
+  std::string numero = std::to_string(endereco);
+  if (endereco < 10) numero.insert(0, 1, '0');
+  return "M" + numero;
+}
+
+std::array<std::string, ListaVariaveis::kUltimaColuna + 1> ListaVariaveis::TextosIniciais(
+    const Memoria& memoria, Tabela tabela, int r) {
+  const Linha linha = LinhaDe(tabela, r);
+  std::array<std::string, kUltimaColuna + 1> t;
+  t[0] = NomeEndereco(linha.Endereco);
+  t[static_cast<int>(Campo::Tipo)] = linha.Tipo;
+  if (ComFaixaInicial(tabela, r)) {
+    t[static_cast<int>(Campo::Unidade)] = "%";
+    t[static_cast<int>(Campo::UEMin)] = "0";
+    t[static_cast<int>(Campo::UEMax)] = "100";
+  } else if (linha.Edita == Edicao::Somente) {
+    t[static_cast<int>(Campo::Unidade)] = "%";
+    t[static_cast<int>(Campo::UEMin)] = "0.0";
+    t[static_cast<int>(Campo::UEMax)] = "100.0";
+    t[static_cast<int>(Campo::LIE)] = "0.0";
+    t[static_cast<int>(Campo::LSE)] = "100.0";
+    t[static_cast<int>(Campo::Descricao)] =
+        memoria.DescricaoEndereco[static_cast<std::size_t>(linha.Endereco)];
+  } else if (linha.Atualiza == Atualizacao::Valor) {
+    t[static_cast<int>(Campo::Valor)] =
+        TextoValor(memoria.celula[static_cast<std::size_t>(linha.Endereco)]);
+  }
+  return t;
+}
+
+std::string ListaVariaveis::TextoValor(double valor) { return TextoLargura(valor, 2, 4); }
+
+std::string ListaVariaveis::TextoCampo(const Memoria& memoria, int endereco, Campo campo) {
+  const auto k = static_cast<std::size_t>(endereco);
+  if (campo == Campo::Valor) return k < memoria.celula.size() ? TextoValor(memoria.celula[k]) : "";
+  if (campo == Campo::Descricao)
+    return k < memoria.DescricaoEndereco.size() ? memoria.DescricaoEndereco[k] : "";
+  if (endereco < 1 || endereco > Memoria::kEnderecos) return {};
+  const Descritor& d = memoria.descritor[k];
+  switch (campo) {
+    case Campo::Unidade:
+      return d.UnidadeEng;
+    case Campo::UEMin:
+      return d.UEMin;
+    case Campo::UEMax:
+      return d.UEMax;
+    case Campo::LIE:
+      return d.LIE;
+    case Campo::LSE:
+      return d.LSE;
+    default:
+      return {};
+  }
+}
+
+bool ListaVariaveis::Editavel(Tabela tabela, int linha, Campo campo) {
+  if (linha < 1 || linha > Linhas(tabela) || !Selecionavel(campo)) return false;
+  return LinhaDe(tabela, linha).Edita != Edicao::Somente;
+}
+
+ListaVariaveis::Resultado ListaVariaveis::Confirma(Memoria& memoria, Tabela tabela, int r,
+                                                   Campo campo, std::string_view digitado,
+                                                   std::string_view vizinho) {
+  if (!Editavel(tabela, r, campo)) return Resultado::Recusado;
+  const Linha linha = LinhaDe(tabela, r);
+  if (linha.Edita == Edicao::Descarta) return Resultado::Mantido;
+  if (campo == Campo::Descricao && !linha.GuardaDescricao) return Resultado::Mantido;
+  if (linha.Endereco < 1 || linha.Endereco > Memoria::kEnderecos) return Resultado::Mantido;
+
+  const double valor = linha.Edita == Edicao::Inteiro
+                           ? static_cast<double>(smp::LeInteiroTolerante(digitado))
+                           : smp::LeReal(digitado);
+  if (campo == Campo::UEMin && valor > smp::LeReal(vizinho)) return Resultado::Recusado;
+  if (campo == Campo::UEMax && valor < smp::LeReal(vizinho)) return Resultado::Recusado;
+
+  if (campo == Campo::Descricao) {
+    memoria.DefineDescricao(linha.Endereco, digitado);
+    return Resultado::Guardado;
+  }
+  Descritor d = memoria.descritor[static_cast<std::size_t>(linha.Endereco)];
+  const std::string texto(digitado);
+  switch (campo) {
+    case Campo::Unidade:
+      d.UnidadeEng = texto;
+      break;
+    case Campo::UEMin:
+      d.UEMin = texto;
+      d.LIE = texto;
+      break;
+    case Campo::UEMax:
+      d.UEMax = texto;
+      d.LSE = texto;
+      break;
+    case Campo::LIE:
+      d.LIE = texto;
+      break;
+    case Campo::LSE:
+      d.LSE = texto;
+      break;
+    default:
+      return Resultado::Mantido;
+  }
+  memoria.DefineDescritor(linha.Endereco, std::move(d));
+  return Resultado::Guardado;
+}
+
+std::optional<std::string> ListaVariaveis::TagDaLinha(const Documento& doc, int linha) {
+  const bool ingles = doc.simulacao.IdiomaIngles;
+  auto tag = [ingles](const auto* objeto) -> std::optional<std::string> {
+    if (!objeto) return std::nullopt;
+    return std::string(objeto->Tag.Em(ingles));
+  };
+  if (linha >= 1 && linha <= 20) return tag(doc.ProcessoDe(linha));
+  if (linha >= 21 && linha <= 40) return tag(doc.BlocoDe(linha - 20));
+  if (linha >= 41 && linha <= 44) return tag(doc.ProcessoDe(linha - 20));
+  if (linha >= 45 && linha <= 48) return tag(doc.BlocoDe(linha - 24));
+  return std::nullopt;
+}
+
+std::string ListaVariaveis::DicaEntrada(const Memoria& memoria, int n) {
+  const Descritor& d = memoria.descritor[static_cast<std::size_t>(14 + n)];
+  return "Faixa: de " + d.UEMin + " a " + d.UEMax + " " + d.UnidadeEng;
+}
+
+void ListaVariaveis::AplicaDescritores(Documento& doc) {
+  Simulacao& s = doc.simulacao;
+  for (int n = 1; n <= Painel::kEntradas; ++n)
+    doc.painel.Entrada(n).Dica = DicaEntrada(s.memoria, n);
+  for (int n = 1; n <= decltype(s.textos)::kTamanho; ++n)
+    if (TextoAnimado* t = doc.TextoDe(n)) t->AtualizaParametros(false);
+  for (int n = 1; n <= decltype(s.registradores)::kTamanho; ++n)
+    if (Registrador* r = doc.RegistradorDe(n)) r->AplicaConfiguracao();
+  for (int n = 1; n <= decltype(s.controladores)::kTamanho; ++n)
+    if (Controlador* c = doc.ControladorDe(n)) c->AtualizaParametros(false);
+}
+
+}  // namespace quiv

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <vector>
+
+#include "core/arquivo/lista_variaveis.h"
+
+class QPushButton;
+class QTableWidget;
+class QToolButton;
+
+namespace quiv {
+
+class SessaoSimulacao;
+
+// The variable list ("Lista de Variáveis"): the M-addresses in two tables,
+// process variables (ListaVar) and control signals (ListaVar2), with their
+// engineering data and current values, edited in place. One window for the
+// whole program; it stays above the main window and opens centred on the
+// screen.
+//
+// Each table's header row is its horizontal header and its address column
+// its vertical header, so both stay in view while the rows scroll: the
+// table's row r − 1 is the list's row r, its column c − 1 the list's column
+// c ("Tipo" … "Valor").
+//
+// Editing: a cell is stored only on Enter, by the rules of ListaVariaveis
+// (a refused range puts the cell's previous text back); Escape gives the
+// previous text back; leaving a cell keeps the typed text in it without
+// storing it, until the next refresh. The type and value columns take no
+// selection, the actuator positions (M101 … M124) no typing.
+class TDialogos : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TDialogos(SessaoSimulacao& sessao, QWidget* pai = nullptr);
+  ~TDialogos() override;
+
+  // Refreshed, shown, raised and activated (centred on the first show).
+  void Mostra();
+
+  // The refresh: both tables from the memory table and the descriptors,
+  // the process tags, then the descriptors handed on to the data entries'
+  // hints, animated texts, trend recorders and controllers. Runs when the
+  // window is activated, on "Atualiza" and "Sair", and after a load.
+  void AtualizaLista();
+
+  // Table column of a list column (Tipo … Valor).
+  static int Coluna(ListaVariaveis::Campo campo) {
+    return static_cast<int>(campo) - ListaVariaveis::kPrimeiraColuna;
+  }
+
+ protected:
+  void changeEvent(QEvent* evento) override;
+
+ private:
+  class EditorCelula;
+  using Tabela = ListaVariaveis::Tabela;
+
+  QTableWidget* CriaTabela(Tabela tabela, const char* nome, const std::array<int, 9>& larguras);
+  QTableWidget* TabelaDe(Tabela tabela) const;
+  // The value column of every row that shows one: after each cycle while
+  // shown, and within the refresh.
+  void AtualizaValores();
+  // Enter in a cell: stores by the rules, or puts the previous text back.
+  void Confirma(Tabela tabela, int linha, int coluna, const QString& digitado);
+
+  SessaoSimulacao& sessao_;
+  QTableWidget* ListaVar_ = nullptr;
+  QTableWidget* ListaVar2_ = nullptr;
+  QPushButton* SpeedButton1_ = nullptr;
+  QPushButton* SpeedButton2_ = nullptr;
+  QToolButton* SpeedButton3_ = nullptr;
+  bool centrada_ = false;
+  // Values last written into each table's value column, per row.
+  std::array<std::vector<double>, 2> valores_;
+  std::array<std::vector<bool>, 2> valorEscrito_;
+};
+
+}  // namespace quiv
