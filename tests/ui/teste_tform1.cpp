@@ -528,6 +528,33 @@ class TesteTForm1 : public QObject {
     QVERIFY(!janela_->JanelaDe(static_cast<int>(TipoObjeto::Texto), 1));
   }
 
+  // The recorder's button shows its window and a second press hides it; the
+  // variable list opens from the menu, and its refresh gives each data entry
+  // its range as the hint of its panel and title.
+  void registradorEListaDeVariaveis() {
+    quiv::teste::MontaPlantaTela(sessao_->documento());
+    janela_->AtualizaTela();
+    Pressiona(Filho<QWidget>("Reg1"));
+    QPointer<QWidget> registrador = janela_->JanelaDe(static_cast<int>(TipoObjeto::Registrador), 1);
+    QVERIFY(registrador && registrador->isVisible());
+    QCOMPARE(registrador->metaObject()->className(), "quiv::TRegistrForm");
+    Pressiona(Filho<QWidget>("Reg1"));
+    QVERIFY(!registrador->isVisible());
+    Pressiona(Filho<QWidget>("Reg1"));
+    QVERIFY(registrador->isVisible());
+
+    quiv::Descritor& faixa = sessao_->documento().simulacao.memoria.descritor[15];
+    faixa.UEMin = "5";
+    faixa.UEMax = "80";
+    faixa.UnidadeEng = "m3/h";
+    Acao("Variveis1")->trigger();
+    auto* lista = Filho<QWidget>("ListaVar")->window();
+    QVERIFY(lista->isVisible());
+    QVERIFY(lista != janela_.get());
+    for (const char* nome : {"TrackBack1", "TrackLabel1"})
+      QCOMPARE(Filho<QWidget>(nome)->toolTip(), QStringLiteral("Faixa: de 5 a 80 m3/h"));
+  }
+
   // The working folder command; the open dialog starts there; a double click
   // on the screen reads "descricao.rtf" of the working folder.
   void pastaCorrenteEDescricao() {

@@ -475,6 +475,9 @@ void TelaSinotica::MostraEntrada(int n) {
   trackBack_[i]->setGeometry(e.Esquerda, e.Topo, e.LarguraFundo, e.AlturaFundo);
   DefineTexto(trackLabel_[i], Texto(e.Nome.Em(ingles)));
   trackLabel_[i]->move(e.Esquerda + 6, e.Topo + 6);
+  const QString dica = QString::fromStdString(e.Dica);
+  trackBack_[i]->setToolTip(dica);
+  trackLabel_[i]->setToolTip(dica);
   trackText_[i]->move(e.Esquerda + e.DeslocamentoTexto, e.Topo + 4);
   const QString valor = QString::fromStdString(e.TextoValor);
   if (trackText_[i]->text() != valor) trackText_[i]->setText(valor);

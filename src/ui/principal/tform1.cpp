@@ -23,9 +23,11 @@
 #include "ui/analise/tregxy.h"
 #include "ui/objetos/tbloco.h"
 #include "ui/objetos/tcontrolador.h"
+#include "ui/objetos/tdialogos.h"
 #include "ui/objetos/tform2.h"
 #include "ui/objetos/tparmform.h"
 #include "ui/objetos/tprocesso.h"
+#include "ui/objetos/tregistrform.h"
 #include "ui/principal/figuras.h"
 #include "ui/principal/tconfigform.h"
 #include "core/arquivo/texto_rtf.h"
@@ -82,6 +84,7 @@ TForm1::TForm1(SessaoSimulacao& sessao, QWidget* pai) : QMainWindow(pai), sessao
   config_ = new TConfigForm(sessao_, this);
   RegXY_ = new TRegXY(sessao_, this);
   AboutBox_ = new TAboutBox(sessao_, this);
+  Dialogos_ = new TDialogos(sessao_, this);
   CriaMenu();
 
   connect(&sessao_, &SessaoSimulacao::SalvoMudou, this, &TForm1::MostraSalvo);
@@ -243,10 +246,9 @@ void TForm1::CriaMenu() {
   Dese1_ = itemDaBarra(tr("Simulação Rápida"), "Dese1");
   connect(Dese1_, &QAction::triggered, AboutBox_, &TAboutBox::Mostra);
   Variveis1_ = itemDaBarra(tr("Lista de Variáveis"), "Variveis1");
+  connect(Variveis1_, &QAction::triggered, Dialogos_, &TDialogos::Mostra);
   RegistradorXY1_ = itemDaBarra(tr("Registrador XY"), "RegistradorXY1");
   connect(RegistradorXY1_, &QAction::triggered, RegXY_, &TRegXY::Mostra);
-  // Their windows come with the object and analysis windows.
-  Variveis1_->setEnabled(false);
 
   Opes1_ = barra->addMenu(tr("Opções"));
   Opes1_->setObjectName(QStringLiteral("Opes1"));
@@ -472,6 +474,11 @@ void TForm1::AbreObjeto(int tipo, int n) {
     case TipoObjeto::Bloco:
       if (!janela) janela = new TBloco(sessao_, n, this);
       static_cast<TBloco*>(janela.data())->Mostra();
+      break;
+    case TipoObjeto::Registrador:
+      // The recorder's button shows its window and hides it again.
+      if (!janela) janela = new TRegistrForm(sessao_, n, this);
+      static_cast<TRegistrForm*>(janela.data())->AlternaVisivel();
       break;
     default:
       break;

@@ -19,6 +19,7 @@ class TConfigForm;
 class TParmForm;
 class TAboutBox;
 class TRegXY;
+class TDialogos;
 class TelaSinotica;
 
 // The main window: the synoptic screen of the simulated plant, its menu with
@@ -87,6 +88,7 @@ class TForm1 : public QMainWindow {
   TParmForm* ParmForm_ = nullptr;
   TRegXY* RegXY_ = nullptr;
   TAboutBox* AboutBox_ = nullptr;
+  TDialogos* Dialogos_ = nullptr;
   QHash<QPair<int, int>, QPointer<QWidget>> janelas_;
   QScrollArea* rolagem_ = nullptr;
   QTextEdit* RichEdit1_ = nullptr;
