@@ -28,6 +28,7 @@ inline void MontaPlantaTela(Documento& doc) {
   b.AtualizaParametros(false);
   Registrador& r = doc.NovoRegistrador(1);
   r.Tag = "TR-1";
+  r.EscolheVariavel3(0);  // loop 1: its output, with its PV and SP
   for (TextoAnimado* t : {&doc.NovoTexto(1), &doc.NovoTexto(3)}) {
     t->Descricao = "Nível|Level";
     t->ItemVariavel = 20;  // M21

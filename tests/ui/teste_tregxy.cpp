@@ -1,6 +1,7 @@
 #include <qcustomplot.h>
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QMouseEvent>
@@ -157,6 +158,10 @@ class TesteTRegXY : public QObject {
              qPrintable(QStringLiteral("%1 … %2").arg(menor).arg(maior)));
     // The axes follow the points.
     QVERIFY(Grafico()->xAxis->range().contains(0.0) && Grafico()->xAxis->range().contains(100.0));
+    // QUIV_CAPTURA=folder keeps the plant, for a look at the real window.
+    if (const QString captura = qEnvironmentVariable("QUIV_CAPTURA");
+        !captura.isEmpty() && abertura > 0)
+      QVERIFY(sessao_->SalvaSimulacao(QDir(captura).filePath(QStringLiteral("histerese.smp"))));
   }
 
   // Presets fill X with the loop's output and Y with its PV or the position
