@@ -1,6 +1,7 @@
 // The scan cycle with all ten controller windows open on a fully populated
 // plant: their read-outs refreshed after each cycle and the repaint that
-// follows (faceplate gauges and texts, the trend's curves). Beside it the
+// follows (faceplate gauges and texts, the trend's curves); the same with the
+// ten trend recorders and the variable list open instead. Beside them the
 // same cycle with no window. Each run reports its share of the 100 ms period.
 #include <benchmark/benchmark.h>
 
@@ -14,21 +15,33 @@
 #include "core/objetos/controlador.h"
 #include "planta.h"
 #include "ui/objetos/tcontrolador.h"
+#include "ui/objetos/tdialogos.h"
+#include "ui/objetos/tregistrform.h"
 #include "ui/sessao/sessao_simulacao.h"
 
 namespace {
 
 constexpr double kPeriodoMs = 100.0;
 
-enum class Janelas { Nenhuma, Tendencia, Configuracao };
+enum class Janelas { Nenhuma, Tendencia, Configuracao, Registradores };
 
 void Ciclos(benchmark::State& state, Janelas janelas) {
   quiv::SessaoSimulacao sessao;
   sessao.Timer1().stop();  // the benchmark runs the cycles itself
   sessao.simulacao().aleatorio.Semeia(1);
   quiv::bench::MontaPlantaCompleta(sessao.simulacao());
-  std::vector<std::unique_ptr<quiv::TControlador>> abertas;
-  if (janelas != Janelas::Nenhuma) {
+  std::vector<std::unique_ptr<QWidget>> abertas;
+  if (janelas == Janelas::Registradores) {
+    for (int n = 1; n <= 10; ++n) {
+      auto janela = std::make_unique<quiv::TRegistrForm>(sessao, n);
+      janela->Mostra();
+      abertas.push_back(std::move(janela));
+    }
+    auto lista = std::make_unique<quiv::TDialogos>(sessao);
+    lista->Mostra();
+    abertas.push_back(std::move(lista));
+    QApplication::processEvents();
+  } else if (janelas != Janelas::Nenhuma) {
     for (int n = 1; n <= quiv::kMalhas; ++n) {
       auto janela = std::make_unique<quiv::TControlador>(sessao, n);
       janela->Mostra();  // opens on the trend: the controller has its tag and PV
@@ -68,9 +81,13 @@ void BM_DezControladoresComTendencia(benchmark::State& state) {
 void BM_DezControladoresComConfiguracao(benchmark::State& state) {
   Ciclos(state, Janelas::Configuracao);
 }
+void BM_DezRegistradoresEListaDeVariaveis(benchmark::State& state) {
+  Ciclos(state, Janelas::Registradores);
+}
 
 }  // namespace
 
 BENCHMARK(BM_CicloSemJanelas)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_DezControladoresComTendencia)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_DezControladoresComConfiguracao)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_DezRegistradoresEListaDeVariaveis)->Unit(benchmark::kMicrosecond)->UseRealTime();
