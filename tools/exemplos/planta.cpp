@@ -1,0 +1,108 @@
+#include "planta.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+
+#include <cmath>
+
+namespace quiv::exemplos {
+
+namespace {
+
+std::string Numero(double x) {
+  char texto[32];
+  std::snprintf(texto, sizeof texto, "%g", x);
+  return texto;
+}
+
+// Runs an apply with the plant's messages caught: the first failed check
+// becomes the generator's error.
+template <typename Objeto>
+void AplicaVerificando(Simulacao& s, Objeto& objeto, const std::string& oque) {
+  std::string falha;
+  auto anterior = s.Mensagem;
+  s.Mensagem = [&falha](std::string_view texto) {
+    if (falha.empty()) falha = texto;
+  };
+  const bool ok = objeto.AtualizaParametros(true);
+  s.Mensagem = anterior;
+  if (!ok || !falha.empty()) throw std::runtime_error(oque + ": " + falha);
+}
+
+}  // namespace
+
+void Descreve(Documento& doc, int endereco, const std::string& unidade, double inicio, double fim,
+              const std::string& descricao) {
+  Memoria& m = doc.simulacao.memoria;
+  Descritor& d = m.descritor[static_cast<std::size_t>(endereco)];
+  d.UnidadeEng = unidade;
+  d.UEMin = Numero(inicio);
+  d.UEMax = Numero(fim);
+  d.LIE = d.UEMin;
+  d.LSE = d.UEMax;
+  if (!descricao.empty()) m.DescricaoEndereco[static_cast<std::size_t>(endereco)] = descricao;
+}
+
+void Coloca(Documento& doc, TipoObjeto tipo, int n, int x, int y) {
+  Posicao& p = doc.posicoes.De(tipo, n);
+  p.Esquerda = x;
+  p.Topo = y;
+  p.Exibido = true;
+}
+
+void Aplica(Documento& doc, Processo& p) {
+  AplicaVerificando(doc.simulacao, p, "process " + std::to_string(p.Numero()));
+}
+void Aplica(Documento& doc, Controlador& c) {
+  AplicaVerificando(doc.simulacao, c, "controller " + std::to_string(c.Numero()));
+}
+void Aplica(Documento& doc, Bloco& b) { AplicaVerificando(doc.simulacao, b, "calculation block"); }
+void Aplica(Documento& doc, TextoAnimado& t) {
+  AplicaVerificando(doc.simulacao, t, "animated text");
+}
+
+Controlador& NovaMalha(Documento& doc, int n, const std::string& tag,
+                       const std::string& descricao, int enderecoPV, double sp, Sintonia s,
+                       bool reversa) {
+  Controlador& c = doc.NovoControlador(n);
+  c.Tag = tag;
+  c.Descricao = descricao;
+  c.ItemPV = enderecoPV - 1;
+  c.TextoKp = Numero(s.Kp);
+  c.TextoTi = Numero(s.Ti);
+  c.TextoTd = Numero(s.Td);
+  c.AcaoI = s.Ti > 0.0;
+  c.AcaoD = s.Td > 0.0;
+  c.ItemAcao = reversa ? 0 : 1;
+  Aplica(doc, c);
+  c.SP = sp;
+  if (!c.ModoAuto) c.AlternaAutoManual();
+  return c;
+}
+
+TextoAnimado& NovoMostrador(Documento& doc, int n, int endereco, const std::string& descricao,
+                            int decimais, int x, int y) {
+  TextoAnimado& t = doc.NovoTexto(n);
+  t.Tipo = 0;
+  t.ItemVariavel = endereco - 1;
+  t.Descricao = descricao;
+  t.CasasDecimais = decimais;
+  Aplica(doc, t);
+  Coloca(doc, TipoObjeto::Texto, n, x, y);
+  return t;
+}
+
+void Comenta(Documento& doc, std::vector<std::string> portugues, std::vector<std::string> ingles) {
+  doc.comentarios.Exibir = true;
+  doc.comentarios.Portugues = std::move(portugues);
+  doc.comentarios.Ingles = std::move(ingles);
+}
+
+void Aquece(Documento& doc, double segundos) {
+  Simulacao& s = doc.simulacao;
+  const long passos = std::lround(segundos / s.dt);
+  for (long i = 0; i < passos; ++i) s.PassoObjetos();
+}
+
+}  // namespace quiv::exemplos
