@@ -1,15 +1,11 @@
-// Writes the shipped examples: each plant's simulation file, its background
-// picture and its gallery card picture, taken from the plant's own synoptic
-// screen so the card always matches what opens.
+// Writes the shipped examples: each plant's simulation file and its
+// background picture (the gallery cards are taken afterwards from the
+// program's screen by cartoes_exemplos).
 //   gera_exemplos FOLDER [NAME...]
 // FOLDER holds "examples" (the repository's top); NAMEs pick examples whose
 // file path contains them (all when none is given).
-#include <QApplication>
-#include <QDir>
-#include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
-#include <QPixmap>
-#include <QTimer>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -19,9 +15,6 @@
 #include "core/arquivo/exemplos.h"
 #include "exemplo.h"
 #include "planta.h"
-#include "ui/principal/tela_sinotica.h"
-#include "ui/principal/tform1.h"
-#include "ui/sessao/sessao_simulacao.h"
 
 namespace {
 
@@ -33,25 +26,9 @@ const quiv::CartaoExemplo* CartaoDe(const std::string& arquivo) {
   return nullptr;
 }
 
-// The card: the synoptic screen as the program shows it, scaled to 321 × 193.
-QImage Cartao(const QString& arquivo) {
-  quiv::SessaoSimulacao sessao;
-  sessao.Timer1().stop();
-  quiv::TForm1 janela(sessao);
-  janela.resize(1400, 900);
-  janela.show();
-  janela.AbreArquivo(arquivo);
-  sessao.Timer1().stop();
-  QApplication::processEvents();
-  const QPixmap tela = janela.Tela().grab(QRect(0, 0, quiv::exemplos::Desenho::kLargura,
-                                                 quiv::exemplos::Desenho::kAltura));
-  return tela.toImage().scaled(321, 193, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
 void Gera(const Exemplo& e, const std::filesystem::path& base) {
   const std::filesystem::path arquivo = base / "examples" / e.arquivo;
-  const quiv::CartaoExemplo* cartao = CartaoDe(e.arquivo);
-  if (!cartao) throw std::runtime_error("no gallery card names " + e.arquivo);
+  if (!CartaoDe(e.arquivo)) throw std::runtime_error("no gallery card names " + e.arquivo);
   std::filesystem::create_directories(arquivo.parent_path());
 
   quiv::Documento doc;
@@ -65,13 +42,6 @@ void Gera(const Exemplo& e, const std::filesystem::path& base) {
   const QString figura =
       QString::fromStdString((arquivo.parent_path() / doc.FiguraFundo).string());
   if (!desenho.Imagem().save(figura)) throw std::runtime_error("cannot write " + figura.toStdString());
-
-  const std::filesystem::path galeria = base / quiv::kPastaGaleria;
-  std::filesystem::create_directories(galeria);
-  const QString caminhoCartao =
-      QString::fromStdString((galeria / (std::string(cartao->figura) + ".png")).string());
-  if (!Cartao(QString::fromStdString(arquivo.string())).save(caminhoCartao))
-    throw std::runtime_error("cannot write " + caminhoCartao.toStdString());
   std::printf("%s\n", e.arquivo.c_str());
 }
 
@@ -79,13 +49,12 @@ void Gera(const Exemplo& e, const std::filesystem::path& base) {
 
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
+  QGuiApplication app(argc, argv);
   if (argc < 2) {
     std::fprintf(stderr, "usage: gera_exemplos FOLDER [NAME...]\n");
     return 2;
   }
   const std::filesystem::path base = std::filesystem::absolute(argv[1]);
-  const QString inicial = QDir::currentPath();
   int gerados = 0;
   try {
     for (const Exemplo& e : quiv::exemplos::Registrados()) {
@@ -94,7 +63,6 @@ int main(int argc, char* argv[]) {
         escolhido = e.arquivo.find(argv[i]) != std::string::npos;
       if (!escolhido) continue;
       Gera(e, base);
-      QDir::setCurrent(inicial);
       ++gerados;
     }
   } catch (const std::exception& erro) {
