@@ -21,6 +21,10 @@ int main(int argc, char* argv[]) {
   janela.showMaximized();
   // "quiv caldeira.smp" opens the file once the window is on screen.
   const QStringList argumentos = QApplication::arguments();
-  if (argumentos.size() > 1) janela.AbreArquivo(QFileInfo(argumentos.at(1)).absoluteFilePath());
+  // Otherwise the examples gallery greets the student.
+  if (argumentos.size() > 1)
+    janela.AbreArquivo(QFileInfo(argumentos.at(1)).absoluteFilePath());
+  else
+    janela.MostraGaleria();
   return app.exec();
 }

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -25,6 +27,7 @@
 #include "planta_tela.h"
 #include "ui/principal/tela_sinotica.h"
 #include "ui/principal/tform1.h"
+#include "ui/sessao/pasta_exemplos.h"
 #include "ui/sessao/sessao_simulacao.h"
 
 using quiv::TipoObjeto;
@@ -553,6 +556,73 @@ class TesteTForm1 : public QObject {
     QVERIFY(lista != janela_.get());
     for (const char* nome : {"TrackBack1", "TrackLabel1"})
       QCOMPARE(Filho<QWidget>(nome)->toolTip(), QStringLiteral("Faixa: de 5 a 80 m3/h"));
+  }
+
+  // "Exemplos" asks to save, clears the simulation and shows the gallery with
+  // only the file menu; a card opens its example without asking, the
+  // gallery closes and the save item stays hidden until New.
+  void galeriaDeExemplos() {
+    Acao("Novo1")->trigger();
+    sessao_->documento().Titulo = "Antes";
+    sessao_->MarcaModificado();
+    roteiro_.EsperaPergunta(QStringLiteral("Salvar Alterações em Arquivo?"), false);
+    Acao("Exemplos1")->trigger();
+    QVERIFY(janela_->GaleriaVisivel());
+    QVERIFY(!Filho<QWidget>("RichEdit1")->isVisible());
+    QVERIFY(!Filho<QWidget>("Rolagem")->isVisible());
+    QCOMPARE(janela_->windowTitle(), QStringLiteral("QUIV v 7.81"));
+    for (const char* nome : {"Exemplos1", "Configurao2", "Configurao1", "Dese1", "Variveis1",
+                             "RegistradorXY1"})
+      QVERIFY2(!Acao(nome)->isVisible(), nome);
+    QVERIFY(Acao("SalvarComo1")->isVisible());
+    QVERIFY(!Filho<QMenu>("Opes1")->menuAction()->isVisible());
+
+    auto* abas = Filho<QTabWidget>("TabbedNotebook1");
+    QCOMPARE(abas->count(), 6);
+    QCOMPARE(abas->tabText(1), QStringLiteral("Nível (integrador)"));
+    auto* cartao = Filho<QToolButton>("sim18");
+    QCOMPARE(cartao->toolTip(),
+             QStringLiteral("Resposta de malha de controle de vazão a variação em SP e variação de carga."));
+    QCOMPARE(cartao->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(Filho<QLabel>("sim18title")->text(), QStringLiteral("Vazão em Duto"));
+    QCOMPARE(Filho<QLabel>("Memo18")->text(),
+             QStringLiteral("Controle retroalimentado\n\nResposta a variação no SP e variação de carga."));
+    QCOMPARE(Filho<QLabel>("sim3btitle")->text(), QStringLiteral("Razão Ar/Gás com Limites Cruzados"));
+
+    cartao->click();
+    QVERIFY(!janela_->GaleriaVisivel());
+    QVERIFY(Filho<QWidget>("Rolagem")->isVisible());
+    QVERIFY(sessao_->ArquivoAtual().endsWith(QStringLiteral("basic flow loop.smp")));
+    QCOMPARE(janela_->windowTitle(), QStringLiteral("Vazão em Duto"));
+    QVERIFY(Filho<QLabel>("Image1")->isVisible());  // the picture beside the example
+    QVERIFY(Filho<QWidget>("Control1")->isVisible());
+    QVERIFY(Acao("Configurao2")->isVisible());
+    QVERIFY(!Acao("Salvar1")->isVisible());
+    QVERIFY(sessao_->Salvo());
+    Acao("Novo1")->trigger();
+    QVERIFY(Acao("Salvar1")->isVisible());
+  }
+
+  // A card whose file is missing says so and leaves the gallery as it was.
+  void exemploAusente() {
+    janela_->MostraGaleria();
+    roteiro_.EsperaInforma(QStringLiteral("Arquivo não encontrado"));
+    janela_->AbreExemplo(pasta_->filePath(QStringLiteral("examples/nenhum/nenhum.smp")));
+    QVERIFY(janela_->GaleriaVisivel());
+    QVERIFY(!Acao("Configurao2")->isVisible());
+    QVERIFY(sessao_->ArquivoAtual().isEmpty());
+  }
+
+  // The examples are looked for in the start folder first, then beside the
+  // program (here the build tree, whose top holds them).
+  void pastaDosExemplos() {
+    const QString sem = quiv::PastaDosExemplos(pasta_->path());
+    QVERIFY(!sem.isEmpty());
+    QVERIFY(sem != QDir(pasta_->path()).absolutePath());
+    QVERIFY(QFileInfo::exists(quiv::CaminhoDoExemplo(
+        pasta_->path(), QStringLiteral("examples/basic flow loop/basic flow loop.smp"))));
+    QVERIFY(QDir(pasta_->path()).mkdir(QStringLiteral("examples")));
+    QCOMPARE(quiv::PastaDosExemplos(pasta_->path()), QDir(pasta_->path()).absolutePath());
   }
 
   // The working folder command; the open dialog starts there; a double click

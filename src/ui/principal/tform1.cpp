@@ -29,6 +29,7 @@
 #include "ui/objetos/tprocesso.h"
 #include "ui/objetos/tregistrform.h"
 #include "ui/principal/figuras.h"
+#include "ui/principal/galeria_exemplos.h"
 #include "ui/principal/tconfigform.h"
 #include "core/arquivo/texto_rtf.h"
 #include "ui/principal/tela_sinotica.h"
@@ -136,6 +137,11 @@ void TForm1::CriaCentro() {
   rolagem_->viewport()->installEventFilter(new MargemDaTela(*tela_, this));
   horizontal->addWidget(rolagem_, 1);
 
+  galeria_ = new GaleriaExemplos(sessao_.PastaInicial(), sessao_.IdiomaIngles(), centro);
+  galeria_->hide();
+  connect(galeria_, &GaleriaExemplos::ExemploEscolhido, this, &TForm1::AbreExemplo);
+  horizontal->addWidget(galeria_, 1);
+
   RichEdit1_ = new QTextEdit(centro);
   RichEdit1_->setObjectName(QStringLiteral("RichEdit1"));
   RichEdit1_->setAcceptRichText(false);
@@ -232,7 +238,7 @@ void TForm1::CriaMenu() {
     return a;
   };
   Exemplos1_ = itemDaBarra(tr("Exemplos"), "Exemplos1");
-  Exemplos1_->setEnabled(false);  // the examples gallery has its own window
+  connect(Exemplos1_, &QAction::triggered, this, &TForm1::Exemplos1Click);
   Configurao2_ = itemDaBarra(tr("Configuração"), "Configurao2");
   connect(Configurao2_, &QAction::triggered, this, [this] {
     config_->AtualizaInclusao();
@@ -371,8 +377,46 @@ void TForm1::Novo1Click() {
   sessao_.NovaSimulacao();
   sessao_.MarcaSalvo();
   MostraTitulo();
+  EscondeGaleria();
   RichEdit1_->show();
   Salvar1_->setVisible(true);
+  MostraMenus(true);
+}
+
+void TForm1::Exemplos1Click() {
+  if (!PerguntaSalvar(sessao_.IdiomaIngles() ? QStringLiteral("Save changes?")
+                                             : tr("Salvar Alterações em Arquivo?")))
+    return;
+  legendaPadrao_ = tr("QUIV v 7.81");
+  sessao_.NovaSimulacao();
+  sessao_.MarcaSalvo();
+  MostraTitulo();
+  MostraGaleria();
+}
+
+void TForm1::MostraGaleria() {
+  RichEdit1_->hide();
+  rolagem_->hide();
+  galeria_->show();
+  Salvar1_->setVisible(false);
+  // "Salvar Como..." stays: only the file menu is of use here.
+  for (QAction* a : {Exemplos1_, Configurao2_, Configurao1_, Dese1_, Variveis1_, RegistradorXY1_,
+                     Opes1_->menuAction()})
+    a->setVisible(false);
+}
+
+bool TForm1::GaleriaVisivel() const { return galeria_->isVisibleTo(this); }
+
+void TForm1::EscondeGaleria() {
+  galeria_->hide();
+  rolagem_->show();
+}
+
+void TForm1::AbreExemplo(const QString& arquivo) {
+  // The working folder stays: an installed example's folder may not take
+  // the histories a run writes.
+  if (!sessao_.LeSimulacao(arquivo)) return;
+  EscondeGaleria();
   MostraMenus(true);
 }
 
@@ -392,7 +436,8 @@ void TForm1::AbreArquivo(const QString& arquivo) {
   // "descricao.rtf" are looked for.
   QDir::setCurrent(QFileInfo(arquivo).absolutePath());
   sessao_.NovaSimulacao();
-  sessao_.LeSimulacao(arquivo);
+  if (sessao_.LeSimulacao(arquivo)) EscondeGaleria();
+  if (GaleriaVisivel()) return;  // nothing was read: the gallery stays as it was
   MostraMenus(true);
   if (sessao_.ArquivoAtual().isEmpty()) return;
   Salvar1_->setVisible(true);

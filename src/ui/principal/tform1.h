@@ -20,6 +20,7 @@ class TParmForm;
 class TAboutBox;
 class TRegXY;
 class TDialogos;
+class GaleriaExemplos;
 class TelaSinotica;
 
 // The main window: the synoptic screen of the simulated plant, its menu with
@@ -41,6 +42,15 @@ class TForm1 : public QMainWindow {
 
   // The file commands of the menu.
   void Novo1Click();
+  // "Exemplos": asks to save, clears the simulation and shows the gallery.
+  void Exemplos1Click();
+  // The gallery in place of the screen, with only the file menu (at start).
+  void MostraGaleria();
+  bool GaleriaVisivel() const;
+  // A card's file, read without asking anything; the gallery closes when it
+  // was read, and the save item stays hidden (an example is saved with
+  // "Salvar Como...").
+  void AbreExemplo(const QString& arquivo);
   void Abrir1Click();
   void Salvar1Click();
   void SalvarComo1Click();
@@ -65,6 +75,7 @@ class TForm1 : public QMainWindow {
   // wanted to save and the save failed, so the command stops and nothing is
   // lost.
   bool PerguntaSalvar(const QString& pergunta);
+  void EscondeGaleria();
   // The save dialog; returns the chosen name as typed, or empty.
   QString DialogoSalvar();
   // Save As and Save without a file: the title and the ".smp" rules.
@@ -91,6 +102,7 @@ class TForm1 : public QMainWindow {
   TDialogos* Dialogos_ = nullptr;
   QHash<QPair<int, int>, QPointer<QWidget>> janelas_;
   QScrollArea* rolagem_ = nullptr;
+  GaleriaExemplos* galeria_ = nullptr;
   QTextEdit* RichEdit1_ = nullptr;
   QGroupBox* GroupBox1_ = nullptr;
   QProgressBar* ProgressBar1_ = nullptr;
