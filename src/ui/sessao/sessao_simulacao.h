@@ -39,6 +39,9 @@ class SessaoSimulacao : public QObject {
   Simulacao& simulacao() { return documento_.simulacao; }
   const Simulacao& simulacao() const { return documento_.simulacao; }
   bool IdiomaIngles() const { return documento_.simulacao.IdiomaIngles; }
+  // The interface language of this run, decided once at start (before the
+  // windows are made): bilingual texts of the plant show their English half.
+  void DefineIdiomaIngles(bool ingles) { documento_.simulacao.IdiomaIngles = ingles; }
 
   // The scan timer: period Simulacao::PeriodoMs, running from construction.
   QTimer& Timer1() const { return *timer1_; }
