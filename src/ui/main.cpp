@@ -1,9 +1,13 @@
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QScreen>
 #include <QStringList>
+#include <memory>
 
+#include "ui/principal/caixa_sobre.h"
 #include "ui/principal/tform1.h"
+#include "ui/sessao/idioma.h"
 #include "ui/sessao/sessao_simulacao.h"
 
 int main(int argc, char* argv[]) {
@@ -13,18 +17,36 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationVersion(QStringLiteral(QUIV_VERSAO));
   QApplication::setDesktopFileName(QStringLiteral("quiv"));
 
-  quiv::SessaoSimulacao sessao;
-  quiv::TForm1 janela(sessao);
-  // Without a window manager "maximised" means nothing: start at the screen's
-  // size.
-  janela.resize(janela.screen()->availableGeometry().size());
-  janela.showMaximized();
-  // "quiv caldeira.smp" opens the file once the window is on screen.
-  const QStringList argumentos = QApplication::arguments();
-  // Otherwise the examples gallery greets the student.
-  if (argumentos.size() > 1)
-    janela.AbreArquivo(QFileInfo(argumentos.at(1)).absoluteFilePath());
-  else
-    janela.MostraGaleria();
-  return app.exec();
+  // The splash shows for three seconds; then the language of this run is
+  // decided (asked once, then remembered) before any window is made, so every
+  // window takes its texts in that language.
+  const QString pastaInicial = QDir::currentPath();
+  auto* abertura = new quiv::CaixaSobre(true);
+  abertura->show();
+  std::unique_ptr<quiv::SessaoSimulacao> sessao;
+  std::unique_ptr<quiv::TForm1> janela;
+  QObject::connect(abertura, &quiv::CaixaSobre::TempoDecorrido, [&] {
+    const bool ingles = quiv::DecideIdioma(quiv::PreferenciasIdioma(pastaInicial), abertura);
+    if (ingles) quiv::InstalaIngles();
+    sessao = std::make_unique<quiv::SessaoSimulacao>();
+    sessao->DefineIdiomaIngles(ingles);
+    janela = std::make_unique<quiv::TForm1>(*sessao);
+    // Without a window manager "maximised" means nothing: start at the
+    // screen's size.
+    janela->resize(janela->screen()->availableGeometry().size());
+    janela->showMaximized();
+    abertura->close();
+    abertura->deleteLater();
+    // "quiv caldeira.smp" opens the file; otherwise the examples gallery
+    // greets the student.
+    const QStringList argumentos = QApplication::arguments();
+    if (argumentos.size() > 1)
+      janela->AbreArquivo(QFileInfo(argumentos.at(1)).absoluteFilePath());
+    else
+      janela->MostraGaleria();
+  });
+  const int resultado = app.exec();
+  janela.reset();
+  sessao.reset();
+  return resultado;
 }

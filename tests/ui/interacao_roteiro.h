@@ -38,6 +38,9 @@ class InteracaoRoteiro : public quiv::Interacao {
   // look at.
   void AbreEndereco(const QUrl& endereco) override { enderecos_.append(endereco); }
   const QList<QUrl>& EnderecosAbertos() const { return enderecos_; }
+  // The scripted user is online unless the test says otherwise.
+  bool InternetConectada() override { return conectada_; }
+  void DefineConectada(bool conectada) { conectada_ = conectada; }
 
   const QString& UltimoInicial() const { return ultimoInicial_; }
   const QString& UltimoFiltro() const { return ultimoFiltro_; }
@@ -65,4 +68,5 @@ class InteracaoRoteiro : public quiv::Interacao {
   QString ultimoInicial_;
   QString ultimoFiltro_;
   QList<QUrl> enderecos_;
+  bool conectada_ = true;
 };

@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -27,6 +28,8 @@
 #include "planta_tela.h"
 #include "ui/principal/tela_sinotica.h"
 #include "ui/principal/tform1.h"
+#include "ui/sessao/enderecos_web.h"
+#include "ui/sessao/idioma.h"
 #include "ui/sessao/pasta_exemplos.h"
 #include "ui/sessao/sessao_simulacao.h"
 
@@ -623,6 +626,84 @@ class TesteTForm1 : public QObject {
         pasta_->path(), QStringLiteral("examples/basic flow loop/basic flow loop.smp"))));
     QVERIFY(QDir(pasta_->path()).mkdir(QStringLiteral("examples")));
     QCOMPARE(quiv::PastaDosExemplos(pasta_->path()), QDir(pasta_->path()).absolutePath());
+  }
+
+  // The help menu and the help bar open the website's pages when online;
+  // offline they say a connection is needed and open nothing, while the
+  // object windows' help buttons open their page without asking.
+  void ajudaNaInternet() {
+    const QString base = QString::fromLatin1(quiv::kSiteBase);
+    const struct {
+      const char* item;
+      QString endereco;
+    } casos[] = {{"utorial1", base},
+                 {"VdeoAulas1", base + QStringLiteral("/video_aulas")},
+                 {"IntroduoControledeProcessos1", base + QStringLiteral("/aulas")}};
+    for (const auto& caso : casos) {
+      Acao(caso.item)->trigger();
+      QCOMPARE(roteiro_.EnderecosAbertos().last(), QUrl(caso.endereco));
+    }
+    Pressiona(Filho<QLabel>("Label21"));
+    QCOMPARE(roteiro_.EnderecosAbertos().last(), QUrl(base));
+    const auto abertos = roteiro_.EnderecosAbertos().size();
+
+    roteiro_.DefineConectada(false);
+    roteiro_.EsperaInforma(QStringLiteral("É requerida conexão com internet"));
+    Acao("VdeoAulas1")->trigger();
+    QCOMPARE(roteiro_.EnderecosAbertos().size(), abertos);
+    Acao("Novo1")->trigger();
+    Acao("Configurao1")->trigger();
+    Filho<QWidget>("ParmForm")->findChild<QAbstractButton*>(QStringLiteral("SpeedButton1"))->click();
+    QCOMPARE(roteiro_.EnderecosAbertos().last(),
+             QUrl(base + QStringLiteral("/ferramentas/#gerador_sinais")));
+  }
+
+  // "Select Language" stores the other language for the next start and asks
+  // for a restart; choosing the running one does nothing; the mark stays on
+  // the running language.
+  void escolhaDoIdioma() {
+    const quiv::PreferenciasIdioma preferencias(pasta_->path());
+    QVERIFY(!preferencias.Le().has_value());
+    Acao("Portuguese1")->trigger();
+    QVERIFY(!preferencias.Le().has_value());
+    roteiro_.EsperaInforma(QStringLiteral("It is necessary restart application"));
+    Acao("English1")->trigger();
+    QCOMPARE(preferencias.Le(), std::optional<bool>(true));
+    QVERIFY(Acao("Portuguese1")->isChecked());
+    QVERIFY(!Acao("English1")->isChecked());
+    QVERIFY(QFile::remove(preferencias.Arquivo()));
+  }
+
+  // With no preference the question is asked once and the answer kept; a
+  // start folder's file is read when the configuration folder has none, and
+  // only "English" in that case chooses English.
+  void perguntaDoIdioma() {
+    const quiv::PreferenciasIdioma preferencias(pasta_->path());
+    roteiro_.EsperaPergunta(QStringLiteral("Do you wish to convert to english?"), true);
+    QVERIFY(quiv::DecideIdioma(preferencias, nullptr));
+    QVERIFY(quiv::DecideIdioma(preferencias, nullptr));  // no second question
+    QVERIFY(QFile::remove(preferencias.Arquivo()));
+    for (const auto& [linha, ingles] : {std::pair{"<language> english", false},
+                                        std::pair{"<language> English", true}}) {
+      QFile antigo(pasta_->filePath(QStringLiteral("preferences.cfg")));
+      QVERIFY(antigo.open(QIODevice::WriteOnly | QIODevice::Truncate));
+      antigo.write(linha);
+      antigo.close();
+      QCOMPARE(quiv::DecideIdioma(preferencias, nullptr), ingles);
+    }
+  }
+
+  // "Sobre" shows the about box with its close button, which closes it.
+  void caixaSobre() {
+    Acao("Sobre3")->trigger();
+    auto* sobre = qobject_cast<QWidget*>(janela_->findChild<QWidget*>(QStringLiteral("Sobre")));
+    QVERIFY(sobre && sobre->isVisible());
+    QCOMPARE(sobre->size(), QSize(602, 452));
+    QPointer<QWidget> vigia(sobre);
+    auto* fechar = sobre->findChild<QPushButton*>(QStringLiteral("BotaoFechar"));
+    QVERIFY(fechar->isVisible());
+    fechar->click();
+    QTRY_VERIFY(!vigia);
   }
 
   // The working folder command; the open dialog starts there; a double click

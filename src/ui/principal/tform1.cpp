@@ -2,6 +2,7 @@
 #include "ui/comum/texto_qt.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -28,11 +29,14 @@
 #include "ui/objetos/tparmform.h"
 #include "ui/objetos/tprocesso.h"
 #include "ui/objetos/tregistrform.h"
+#include "ui/principal/caixa_sobre.h"
 #include "ui/principal/figuras.h"
 #include "ui/principal/galeria_exemplos.h"
 #include "ui/principal/tconfigform.h"
 #include "core/arquivo/texto_rtf.h"
 #include "ui/principal/tela_sinotica.h"
+#include "ui/sessao/enderecos_web.h"
+#include "ui/sessao/idioma.h"
 #include "ui/sessao/interacao.h"
 #include "ui/sessao/sessao_simulacao.h"
 
@@ -165,6 +169,8 @@ void TForm1::CriaCentro() {
   linhaAjuda->setContentsMargins(8, 3, 8, 3);
   auto* Label21 = new QLabel(tr("Clique aqui para informações adicionais"), ajuda);
   Label21->setObjectName(QStringLiteral("Label21"));
+  Label21->setCursor(Qt::PointingHandCursor);
+  Label21->installEventFilter(this);
   linhaAjuda->addWidget(Label21);
   linhaAjuda->addStretch(1);
   vertical->addWidget(ajuda);
@@ -224,9 +230,18 @@ void TForm1::CriaMenu() {
   Arquivo1_->addSeparator();
   SelectLanguage1_ = Arquivo1_->addMenu(QStringLiteral("Select Language"));
   SelectLanguage1_->setObjectName(QStringLiteral("SelectLanguage1"));
-  SelectLanguage1_->addAction(QStringLiteral("Portuguese"))->setObjectName(QStringLiteral("Portuguese1"));
-  SelectLanguage1_->addAction(QStringLiteral("English"))->setObjectName(QStringLiteral("English1"));
-  SelectLanguage1_->setEnabled(false);  // the language switch comes with the translation
+  // The choice takes effect at the next start; the mark stays on the
+  // language running.
+  auto* idiomas = new QActionGroup(SelectLanguage1_);
+  for (bool ingles : {false, true}) {
+    QAction* a = SelectLanguage1_->addAction(ingles ? QStringLiteral("English")
+                                                    : QStringLiteral("Portuguese"));
+    a->setObjectName(ingles ? QStringLiteral("English1") : QStringLiteral("Portuguese1"));
+    a->setCheckable(true);
+    a->setChecked(ingles == sessao_.IdiomaIngles());
+    idiomas->addAction(a);
+    connect(a, &QAction::triggered, this, [this, ingles] { EscolheIdioma(ingles); });
+  }
   Pastacorrente1_ = Arquivo1_->addAction(tr("Pasta corrente..."), this, &TForm1::Pastacorrente1Click);
   Pastacorrente1_->setObjectName(QStringLiteral("Pastacorrente1"));
   AtualizaRecentes();
@@ -286,16 +301,49 @@ void TForm1::CriaMenu() {
     sessao_.documento().comentarios.Exibir = marcado;
     RichEdit1_->setVisible(marcado);
   });
-  // The web pages and the about window come with the help issue's links.
-  for (auto [texto, nome] : {std::pair{tr("Visitar website"), "utorial1"},
-                             std::pair{tr("Vídeo Aulas"), "VdeoAulas1"},
-                             std::pair{tr("Introdução Controle de Processos"),
-                                       "IntroduoControledeProcessos1"},
-                             std::pair{tr("Sobre"), "Sobre3"}}) {
-    QAction* a = Sobre1_->addAction(texto);
-    a->setObjectName(QLatin1String(nome));
-    a->setEnabled(false);
+  const struct {
+    QString texto;
+    const char* nome;
+    const char* caminho;
+  } paginas[] = {{tr("Visitar website"), "utorial1", ""},
+                 {tr("Vídeo Aulas"), "VdeoAulas1", "/video_aulas"},
+                 {tr("Introdução Controle de Processos"), "IntroduoControledeProcessos1", "/aulas"}};
+  for (const auto& pagina : paginas) {
+    QAction* a = Sobre1_->addAction(pagina.texto);
+    a->setObjectName(QLatin1String(pagina.nome));
+    const char* caminho = pagina.caminho;
+    connect(a, &QAction::triggered, this, [this, caminho] { AbrePagina(caminho); });
   }
+  QAction* Sobre3 = Sobre1_->addAction(tr("Sobre"));
+  Sobre3->setObjectName(QStringLiteral("Sobre3"));
+  connect(Sobre3, &QAction::triggered, this, &TForm1::Sobre3Click);
+}
+
+void TForm1::AbrePagina(const char* caminho) {
+  if (!Interacao::Atual().InternetConectada()) {
+    Interacao::Atual().Informa(this, QStringLiteral("QUIV"), tr("É requerida conexão com internet"));
+    return;
+  }
+  Interacao::Atual().AbreEndereco(EnderecoAjuda(caminho));
+}
+
+void TForm1::Sobre3Click() {
+  auto* sobre = new CaixaSobre(false, this);
+  sobre->show();
+}
+
+void TForm1::EscolheIdioma(bool ingles) {
+  const bool emUso = sessao_.IdiomaIngles();
+  for (QAction* a : SelectLanguage1_->actions())
+    a->setChecked(a->objectName() == (emUso ? QLatin1String("English1") : QLatin1String("Portuguese1")));
+  if (ingles == emUso) return;
+  if (const QString erro = PreferenciasIdioma(sessao_.PastaInicial()).Grava(ingles); !erro.isEmpty()) {
+    Interacao::Atual().Informa(this, QStringLiteral("QUIV"), erro);
+    return;
+  }
+  Interacao::Atual().Informa(this, QStringLiteral("QUIV"),
+                             ingles ? QStringLiteral("It is necessary restart application")
+                                    : QStringLiteral("É necessário reiniciar o aplicativo"));
 }
 
 void TForm1::MostraMenus(bool visivel) {
@@ -479,6 +527,16 @@ void TForm1::Pastacorrente1Click() {
       Interacao::Atual().EscolhePasta(this, tr("Pasta corrente..."), sessao_.PastaInicial());
   if (!pasta.isEmpty()) sessao_.DefinePastaCorrente(QDir(pasta).absolutePath() + QDir::separator());
   if (!sessao_.PastaCorrente().isEmpty()) QDir::setCurrent(sessao_.PastaCorrente());
+}
+
+bool TForm1::eventFilter(QObject* alvo, QEvent* evento) {
+  if (evento->type() == QEvent::MouseButtonRelease &&
+      alvo->objectName() == QLatin1String("Label21") &&
+      static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton) {
+    AbrePagina("");
+    return true;
+  }
+  return QMainWindow::eventFilter(alvo, evento);
 }
 
 void TForm1::closeEvent(QCloseEvent* evento) {

@@ -67,6 +67,8 @@ class TForm1 : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* evento) override;
+  // A click on the help bar's text opens the website.
+  bool eventFilter(QObject* alvo, QEvent* evento) override;
 
  private:
   void CriaMenu();
@@ -76,6 +78,11 @@ class TForm1 : public QMainWindow {
   // lost.
   bool PerguntaSalvar(const QString& pergunta);
   void EscondeGaleria();
+  // A page of the website, when the computer is online.
+  void AbrePagina(const char* caminho);
+  void Sobre3Click();
+  // "Select Language": stores the choice for the next start.
+  void EscolheIdioma(bool ingles);
   // The save dialog; returns the chosen name as typed, or empty.
   QString DialogoSalvar();
   // Save As and Save without a file: the title and the ".smp" rules.

@@ -34,6 +34,8 @@ class Interacao {
   // Opens a web address in the user's browser; a browser that fails to open
   // is not reported.
   virtual void AbreEndereco(const QUrl& endereco) = 0;
+  // Whether the computer is online, as the platform tells it.
+  virtual bool InternetConectada() = 0;
 
   // The implementation in use: the installed one, otherwise the Qt boxes.
   static Interacao& Atual();

@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QNetworkInformation>
 
 namespace quiv {
 
@@ -38,5 +39,17 @@ QString InteracaoQt::EscolhePasta(QWidget* pai, const QString& titulo, const QSt
 }
 
 void InteracaoQt::AbreEndereco(const QUrl& endereco) { QDesktopServices::openUrl(endereco); }
+
+bool InteracaoQt::InternetConectada() {
+  // Where the platform has no way to tell (no network-information backend,
+  // or it does not know), the browser is let try: refusing would lock the
+  // user out of the help on a machine that is online.
+  if (!QNetworkInformation::instance() && !QNetworkInformation::loadDefaultBackend()) return true;
+  const QNetworkInformation* informacao = QNetworkInformation::instance();
+  if (!informacao) return true;
+  const auto alcance = informacao->reachability();
+  return alcance == QNetworkInformation::Reachability::Online ||
+         alcance == QNetworkInformation::Reachability::Unknown;
+}
 
 }  // namespace quiv

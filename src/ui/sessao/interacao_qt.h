@@ -15,6 +15,7 @@ class InteracaoQt : public Interacao {
                        const QString& filtro) override;
   QString EscolhePasta(QWidget* pai, const QString& titulo, const QString& inicial) override;
   void AbreEndereco(const QUrl& endereco) override;
+  bool InternetConectada() override;
 };
 
 }  // namespace quiv
