@@ -26,7 +26,8 @@ int main(int argc, char* argv[]) {
   std::unique_ptr<quiv::SessaoSimulacao> sessao;
   std::unique_ptr<quiv::TForm1> janela;
   QObject::connect(abertura, &quiv::CaixaSobre::TempoDecorrido, [&] {
-    const bool ingles = quiv::DecideIdioma(quiv::PreferenciasIdioma(pastaInicial), abertura);
+    abertura->hide();
+    const bool ingles = quiv::DecideIdioma(quiv::PreferenciasIdioma(pastaInicial), nullptr);
     if (ingles) quiv::InstalaIngles();
     sessao = std::make_unique<quiv::SessaoSimulacao>();
     sessao->DefineIdiomaIngles(ingles);
