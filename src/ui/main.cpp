@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <QScreen>
@@ -16,6 +17,12 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("quiv"));
   QApplication::setApplicationVersion(QStringLiteral(QUIV_VERSAO));
   QApplication::setDesktopFileName(QStringLiteral("quiv"));
+  QCommandLineParser opcoes;
+  opcoes.setApplicationDescription(QStringLiteral("QUIV, process-control trainer"));
+  opcoes.addHelpOption();
+  opcoes.addVersionOption();
+  opcoes.addPositionalArgument(QStringLiteral("FILE.smp"), QStringLiteral("simulation to open"));
+  opcoes.process(app);
 
   // The splash shows for three seconds; then the language of this run is
   // decided (asked once, then remembered) before any window is made, so every
@@ -40,9 +47,9 @@ int main(int argc, char* argv[]) {
     abertura->deleteLater();
     // "quiv caldeira.smp" opens the file; otherwise the examples gallery
     // greets the student.
-    const QStringList argumentos = QApplication::arguments();
-    if (argumentos.size() > 1)
-      janela->AbreArquivo(QFileInfo(argumentos.at(1)).absoluteFilePath());
+    const QStringList argumentos = opcoes.positionalArguments();
+    if (!argumentos.isEmpty())
+      janela->AbreArquivo(QFileInfo(argumentos.first()).absoluteFilePath());
     else
       janela->MostraGaleria();
   });

@@ -98,11 +98,15 @@ QPixmap CaixaSobre::Figura(QSize tamanho) {
   g.setPen(QColor(210, 225, 245));
   g.drawText(QRect(40, 158, tamanho.width() - 80, 24), Qt::AlignLeft | Qt::AlignVCenter,
              QStringLiteral("Process Control Simulator"));
-  g.drawText(QRect(40, tamanho.height() - 70, tamanho.width() - 80, 24),
+  g.drawText(QRect(40, tamanho.height() - 84, tamanho.width() - 80, 24),
              Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("v %1").arg(QCoreApplication::applicationVersion().isEmpty()
-                                             ? QStringLiteral("7.81")
-                                             : QCoreApplication::applicationVersion()));
+             QStringLiteral("v " QUIV_VERSAO));
+  // The license, and those of the libraries that ship with the program.
+  subtitulo.setPixelSize(11);
+  g.setFont(subtitulo);
+  g.drawText(QRect(40, tamanho.height() - 58, tamanho.width() - 190, 44),
+             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+             QStringLiteral("GPL-3.0-or-later. Qt 6 (LGPL-3.0), QCustomPlot (GPL-3.0-or-later)."));
   return figura;
 }
 
