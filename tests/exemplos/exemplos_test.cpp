@@ -9,10 +9,16 @@
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
+#include <ostream>
 #include <set>
 
 #include "core/arquivo/exemplos.h"
 #include "exemplo_carregado.h"
+
+namespace quiv {
+// A card in a test's name and messages: its picture name ("sim18").
+void PrintTo(const CartaoExemplo& c, std::ostream* os) { *os << c.figura; }
+}  // namespace quiv
 
 namespace quiv::teste {
 namespace {

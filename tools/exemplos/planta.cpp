@@ -106,3 +106,56 @@ void Aquece(Documento& doc, double segundos) {
 }
 
 }  // namespace quiv::exemplos
+
+#include "core/objetos/entrada_dados.h"
+#include "core/objetos/painel.h"
+#include "core/objetos/registrador.h"
+
+namespace quiv::exemplos {
+
+Processo& NovoProcesso(Documento& doc, int n, const std::string& tag, const std::string& descricao,
+                       int entrada, double K, double T1, double T2, double L, int x, int y) {
+  Processo& p = doc.NovoProcesso(n);
+  p.Tag = tag;
+  p.Descricao = descricao;
+  p.ItemEntrada = entrada - 1;
+  p.Ganho = Numero(K);
+  p.Tal1 = Numero(T1);
+  p.Tal2 = Numero(T2);
+  p.TempoMorto = Numero(L);
+  Aplica(doc, p);
+  Coloca(doc, TipoObjeto::Processo, n, x, y);
+  return p;
+}
+
+Bloco& NovoBloco(Documento& doc, int n, const std::string& tag, const std::string& descricao,
+                 const std::string& funcao, int x, int y) {
+  Bloco& b = doc.NovoBloco(n);
+  b.Tag = tag;
+  b.Descricao = descricao;
+  b.Funcao = funcao;
+  Aplica(doc, b);
+  if (x >= 0) Coloca(doc, TipoObjeto::Bloco, n, x, y);
+  return b;
+}
+
+void NovaEntrada(Documento& doc, int n, const std::string& nome, const std::string& unidade,
+                 double inicio, double fim, double valor, int x, int y) {
+  Descreve(doc, 14 + n, unidade, inicio, fim);
+  EntradaDados& e = doc.painel.Entrada(n);
+  e.DefineIncluida(true);
+  e.DefineNome(nome);
+  e.DefinePosicao(static_cast<int>(std::lround((valor - inicio) / (fim - inicio) * 10000.0)));
+  e.Esquerda = x;
+  e.Topo = y;
+}
+
+void NovoRegistro(Documento& doc, int n, const std::string& tag, int malha, int x, int y) {
+  Registrador& r = doc.NovoRegistrador(n);
+  r.Tag = tag;
+  r.EscolheVariavel3(malha - 1);
+  r.AplicaConfiguracao();
+  Coloca(doc, TipoObjeto::Registrador, n, x, y);
+}
+
+}  // namespace quiv::exemplos

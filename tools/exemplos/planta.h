@@ -55,3 +55,25 @@ void Comenta(Documento& doc, std::vector<std::string> portugues, std::vector<std
 void Aquece(Documento& doc, double segundos);
 
 }  // namespace quiv::exemplos
+
+namespace quiv::exemplos {
+
+// A process block from `entrada` (a cell) with gain K, lags T1, T2 (s) and
+// dead time L (s), applied and shown at (x, y).
+Processo& NovoProcesso(Documento& doc, int n, const std::string& tag, const std::string& descricao,
+                       int entrada, double K, double T1, double T2, double L, int x, int y);
+
+// A calculation block with its expression, applied; shown at (x, y) when
+// x ≥ 0.
+Bloco& NovoBloco(Documento& doc, int n, const std::string& tag, const std::string& descricao,
+                 const std::string& funcao, int x = -1, int y = 0);
+
+// Data entry n (cell M(14+n)) named `nome`, range inicio … fim in `unidade`,
+// at `valor` (engineering units), its panel at (x, y).
+void NovaEntrada(Documento& doc, int n, const std::string& nome, const std::string& unidade,
+                 double inicio, double fim, double valor, int x, int y);
+
+// Trend recorder n following loop k (its PV, SP and output), at (x, y).
+void NovoRegistro(Documento& doc, int n, const std::string& tag, int malha, int x, int y);
+
+}  // namespace quiv::exemplos

@@ -1,7 +1,8 @@
 // Opens a simulation file in the main window with the windows of one subject
 // beside it, with the scan cycle running, so the whole screen can be
 // photographed (run it under a virtual display and take a screenshot).
-//   vitrine FILE.smp [objetos|registrador|rapida|xy [X Y]]
+//   vitrine FILE.smp [tela|objetos|registrador|rapida|xy [X Y]]
+//   tela         the main window alone
 //   objetos      the first window of each object kind and the signal generator
 //   registrador  the first trend recorder and the variable list
 //   rapida       two fast runs with a step in the SP, archived in the current
@@ -143,7 +144,7 @@ void MostraXY(quiv::TForm1& janela, quiv::RegistradorXY& modelo, int x, int y) {
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   if (argc < 2) {
-    std::fprintf(stderr, "usage: vitrine FILE.smp [objetos|registrador|rapida|xy [X Y]]\n");
+    std::fprintf(stderr, "usage: vitrine FILE.smp [tela|objetos|registrador|rapida|xy [X Y]]\n");
     return 2;
   }
   const QString modo = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("objetos");
@@ -157,6 +158,8 @@ int main(int argc, char* argv[]) {
 
   // Once the main window is up, so the runs show their progress.
   QTimer::singleShot(300, &janela, [&] {
+    if (modo == QLatin1String("tela"))
+      return;
     if (modo == QLatin1String("objetos"))
       MostraObjetos(janela, sessao.documento(), fileira);
     else if (modo == QLatin1String("registrador"))
