@@ -39,9 +39,11 @@ constexpr std::array<std::string_view, 25> kRotulos = {"Tag:",
                                                        "IntAc1:",
                                                        "IntAc2:"};
 
-// Slots of the dead-time buffer a loaded output fills, so the delayed signal
-// starts from the saved output instead of from zero.
-constexpr int kSlotsCarregados = 1000;
+// A loaded output fills the whole dead-time ring, so the delayed signal starts
+// from the saved output instead of from zero: the ring index is not saved and
+// restarts at the first slot, so the first delay reads slots at the ring's
+// end, which a partial fill would leave at zero for the whole dead time.
+constexpr int kSlotsCarregados = Processo::kTamanhoBuffer;
 
 std::string Estado(double x) { return smp::RealFixo(x, 4, 2); }
 

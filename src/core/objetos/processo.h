@@ -102,7 +102,7 @@ class Processo : public ObjetoCiclo {
   // length; it fills the fields and the state but applies nothing
   // (AtualizaParametros is the caller's next step). A malformed item index
   // throws Erro and leaves the lines before it read. Cycle count and period
-  // share one line ("NCxPeriod"); a loaded Y2 also fills BufTM slots 1 … 1000.
+  // share one line ("NCxPeriod"); a loaded Y2 also fills every BufTM slot.
   void SalvaParametros(smp::Escritor& e) const;
   void LeParametros(smp::Leitor& l);
 

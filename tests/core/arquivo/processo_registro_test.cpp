@@ -184,15 +184,46 @@ TEST_F(RegistroProcessoTest, CycleCountAndPeriodSplitAtTheFirstX) {
   }
 }
 
-TEST_F(RegistroProcessoTest, LoadedOutputFillsTheFirstThousandDeadTimeSlots) {
+TEST_F(RegistroProcessoTest, LoadedOutputFillsTheWholeDeadTimeRing) {
   lido->BufTM.fill(-1.0);
   smp::Leitor l(Escreve(*p));
   lido->LeParametros(l);
   EXPECT_EQ(lido->BufTM[1], 33.33);
-  EXPECT_EQ(lido->BufTM[1000], 33.33);
-  EXPECT_EQ(lido->BufTM[1001], -1.0);
-  EXPECT_EQ(lido->BufTM[Processo::kTamanhoBuffer], -1.0);
+  EXPECT_EQ(lido->BufTM[1001], 33.33);
+  EXPECT_EQ(lido->BufTM[Processo::kTamanhoBuffer], 33.33);
   EXPECT_EQ(lido->IndTM, 0);
+}
+
+// A steady process with a dead time, saved and read back, goes on with its
+// output: the delay does not hand out zeros for its first dead time.
+TEST(RegistroProcessoTempoMorto, SteadyProcessStaysSteadyAfterALoad) {
+  for (double dt : {0.1, 0.5}) {
+    Simulacao sim;
+    sim.dt = dt;
+    sim.memoria.celula[15] = 40.0;
+    auto montado = [&sim] {
+      auto q = std::make_unique<Processo>(sim, 1);
+      q->ItemEntrada = 15 - 1;
+      q->Tal1 = "0";
+      q->TempoMorto = "60";
+      return q;
+    };
+    auto antes = montado();
+    ASSERT_TRUE(antes->AtualizaParametros(false));
+    for (int i = 0; i < static_cast<int>(120 / dt); ++i) antes->Calcula();
+    ASSERT_DOUBLE_EQ(antes->Y2, 40.0);
+    smp::Escritor e;
+    antes->SalvaParametros(e);
+
+    auto depois = montado();
+    smp::Leitor l(e.Linhas());
+    depois->LeParametros(l);
+    ASSERT_TRUE(depois->AtualizaParametros(false));
+    for (int i = 0; i < static_cast<int>(90 / dt); ++i) {
+      depois->Calcula();
+      ASSERT_DOUBLE_EQ(depois->Y2, 40.0) << "dt " << dt << ", step " << i;
+    }
+  }
 }
 
 TEST_F(RegistroProcessoTest, ValuesStartAtAFixedCharacterWhateverThePrefixSays) {
