@@ -34,6 +34,8 @@ void Gera(const Exemplo& e, const std::filesystem::path& base) {
   quiv::Documento doc;
   doc.FiguraFundo = arquivo.stem().string() + ".png";
   e.monta(doc);
+  // A fixed seed: regenerating an example gives the same file.
+  doc.simulacao.aleatorio.Semeia(1);
   quiv::exemplos::Aquece(doc, e.aquecimento);
   quiv::SalvaSimulacao(doc, arquivo);
 

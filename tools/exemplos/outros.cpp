@@ -27,8 +27,8 @@ void MontaPreditorSmith(Documento& doc) {
               "M0" + std::to_string(k) + "+M15*0.4-20");
   }
   Descreve(doc, 43, "°C", 0, 200, "PV prevista TIC-702|Predicted PV TIC-702");
-  NovoProcesso(doc, 1, "P-701", "Processo com atraso|Delayed process", 41, 1.0, 30, 0, 60, 600, 150);
-  NovoProcesso(doc, 2, "P-702", "Processo com atraso|Delayed process", 42, 1.0, 30, 0, 60, 600, 400);
+  NovoProcesso(doc, 1, "P-701", "Processo com atraso|Delayed process", 41, 1.0, 30, 0, 60, 578, 182);
+  NovoProcesso(doc, 2, "P-702", "Processo com atraso|Delayed process", 42, 1.0, 30, 0, 60, 578, 432);
   NovoProcesso(doc, 3, "MOD-1", "Modelo sem atraso|Model without delay", 2, 1.0, 30, 0, 0, 330, 520);
   NovoProcesso(doc, 4, "MOD-2", "Modelo com atraso|Model with delay", 2, 1.0, 30, 0, 60, 460, 520);
   NovoBloco(doc, 3, "TY-703", "Preditor de Smith|Smith predictor", "M22+M23-M24", 600, 520);
@@ -37,8 +37,8 @@ void MontaPreditorSmith(Documento& doc) {
   // the loop: τc = 15 s gives Kp = 2, Ti = 30 s.
   NovaMalha(doc, 1, "TIC-701", "PI simples|Plain PI", 21, 50.0, {.Kp = 0.25, .Ti = 30.0});
   NovaMalha(doc, 2, "TIC-702", "PI com preditor|PI with predictor", 43, 50.0, {.Kp = 2.0, .Ti = 30.0});
-  Coloca(doc, TipoObjeto::Controlador, 1, 330, 150);
-  Coloca(doc, TipoObjeto::Controlador, 2, 330, 400);
+  Coloca(doc, TipoObjeto::Controlador, 1, 200, 150);
+  Coloca(doc, TipoObjeto::Controlador, 2, 200, 400);
   NovoRegistro(doc, 1, "TR-701", 1, 820, 110);
   NovoRegistro(doc, 2, "TR-702", 2, 820, 360);
   NovoMostrador(doc, 1, 21, "TT-701", 1, 820, 190);

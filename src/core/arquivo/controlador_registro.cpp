@@ -127,6 +127,10 @@ void Controlador::LeParametros(smp::Leitor& l) {
   Iant = real();
   Erroant = real();
   PVant = real();
+  // The filtered PV is not saved: it resumes from the saved PV, so the
+  // derivative on the PV does not kick on the first step after a load.
+  PVfiltro = PVant;
+  PVfiltroAnt = PVant;
   ModoLocal = flag();
   ModoAuto = flag();
   TextoSP = texto();

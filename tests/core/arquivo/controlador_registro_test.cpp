@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -145,6 +146,43 @@ TEST_F(RegistroControladorTest, LoadedManualControllerOffersToSendItsOutput) {
   lido.LeParametros(l);
   EXPECT_FALSE(lido.ModoAuto);
   EXPECT_TRUE(lido.EnviarHabilitado);
+}
+
+// A steady PID with derivative on the PV, filtered or not, saved and read
+// back, keeps its output on the first steps: no derivative kick from a filter
+// state that starts at zero.
+TEST(RegistroControladorDerivada, SteadyPIDDoesNotKickAfterALoad) {
+  for (const char* tf : {"0", "4"}) {
+    Simulacao sim;
+    sim.dt = 0.5;
+    sim.memoria.celula[21] = 60.0;
+    auto montado = [&sim, tf] {
+      auto k = std::make_unique<Controlador>(sim, 1);
+      k->ItemPV = 21 - 1;
+      k->TextoKp = "2";
+      k->TextoTi = "100";
+      k->TextoTd = "25";
+      k->TextoTf = tf;
+      return k;
+    };
+    auto antes = montado();
+    ASSERT_TRUE(antes->AtualizaParametros(false));
+    antes->SP = 60.0;
+    antes->AlternaAutoManual();
+    for (int i = 0; i < 200; ++i) antes->Calcula();
+    const double saida = antes->CO;
+    smp::Escritor e;
+    antes->SalvaParametros(e);
+
+    auto depois = montado();
+    smp::Leitor l(e.Linhas());
+    depois->LeParametros(l);
+    ASSERT_TRUE(depois->AtualizaParametros(false));
+    for (int i = 0; i < 10; ++i) {
+      depois->Calcula();
+      ASSERT_NEAR(depois->CO, saida, 0.05) << "tf " << tf << ", step " << i;
+    }
+  }
 }
 
 // Tag and description keep both languages through a read and a write; the
