@@ -288,6 +288,7 @@ void LeSimulacao(Documento& doc, smp::Leitor& l, std::string_view nomeArquivo,
   doc.linearizador().LeParametros(l);
   doc.comentarios.LeParametros(l);
   doc.AtualizaLegendas();
+  doc.RetomaSaidas();
 }
 
 bool LeSimulacao(Documento& doc, const std::filesystem::path& arquivo,

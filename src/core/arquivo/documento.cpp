@@ -258,4 +258,29 @@ bool Documento::Incluido(TipoObjeto tipo, int n) const {
   return false;
 }
 
+void Documento::RetomaSaidas() {
+  Memoria& m = simulacao.memoria;
+  for (int n = 1; n <= decltype(simulacao.controladores)::kTamanho; ++n) {
+    if (const Controlador* c = ControladorDe(n)) {
+      m.celula[static_cast<std::size_t>(c->EnderecoSaida())] = c->CO;
+      m.celula[static_cast<std::size_t>(c->EnderecoSP())] = c->SP;
+    }
+  }
+  for (int n = 1; n <= decltype(simulacao.processos)::kTamanho; ++n) {
+    if (const Processo* p = ProcessoDe(n)) {
+      m.celula[static_cast<std::size_t>(p->Identidade())] = p->Y2;
+      m.PosicaoAtuador(n) = p->Xa;
+    }
+  }
+  // A block that overflows here will say so on the first scan.
+  for (int n = 1; n <= decltype(simulacao.blocos)::kTamanho; ++n) {
+    if (Bloco* b = BlocoDe(n)) {
+      try {
+        b->Calcula();
+      } catch (const Erro&) {
+      }
+    }
+  }
+}
+
 }  // namespace quiv

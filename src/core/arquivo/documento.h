@@ -95,6 +95,12 @@ class Documento {
   // captions.
   void AtualizaLegendas();
 
+  // After a load: each controller's output and set point, each process's
+  // output and actuator position go back into their cells, then the
+  // calculation blocks are evaluated once in scan order, so the first scan
+  // reads the plant where it was saved instead of zeros.
+  void RetomaSaidas();
+
   // New: clears the simulation back to its empty start, in this order: the
   // comment lines (both languages; the show-comments flag is the menu's and
   // stays); the memory table (cells 0, descriptions and descriptors at their

@@ -118,6 +118,11 @@ void Processo::LeParametros(smp::Leitor& l) {
   Lead = texto();
   Lag = texto();
   X0 = real();
+  // The final element's stages are not saved: they resume at rest at the
+  // saved input, so a rate-limited drive or a sticky valve does not start
+  // again from zero.
+  Xh = XhRef = Xf = Xfr = Xs = Xr = X0;
+  Xa = CurvaGanho(TipoValvula, X0);
   Y2 = real();
   for (int i = 1; i <= kSlotsCarregados; ++i) BufTM[i] = Y2;
   Y0old = real();

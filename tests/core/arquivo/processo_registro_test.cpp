@@ -226,6 +226,46 @@ TEST(RegistroProcessoTempoMorto, SteadyProcessStaysSteadyAfterALoad) {
   }
 }
 
+// A steady final element with a rate limit, stiction or an actuator lag,
+// saved and read back, stays where it was instead of starting from zero.
+// (Where a backlash rests inside its band is not in the file: it resumes at
+// the input.)
+TEST(RegistroProcessoElementoFinal, ResumesAtTheSavedInput) {
+  const struct {
+    const char* nome;
+    void (*ajusta)(Processo&);
+  } casos[] = {{"rate limit", [](Processo& p) { p.LimiteTaxa = "1"; }},
+               {"stiction", [](Processo& p) { p.Agarramento = "2"; }},
+               {"actuator lag", [](Processo& p) { p.ConstanteTempoAtuador = "5"; }},
+               {"equal percentage", [](Processo& p) { p.TipoValvula = Processo::kIgualPorcentagem; }}};
+  for (const auto& caso : casos) {
+    Simulacao sim;
+    sim.dt = 0.5;
+    sim.memoria.celula[15] = 60.0;
+    auto montado = [&sim, &caso] {
+      auto q = std::make_unique<Processo>(sim, 1);
+      q->ItemEntrada = 15 - 1;
+      q->Tal1 = "0";
+      caso.ajusta(*q);
+      return q;
+    };
+    auto antes = montado();
+    ASSERT_TRUE(antes->AtualizaParametros(false));
+    for (int i = 0; i < 400; ++i) antes->Calcula();
+    const double saida = antes->Y2;
+    smp::Escritor e;
+    antes->SalvaParametros(e);
+    auto depois = montado();
+    smp::Leitor l(e.Linhas());
+    depois->LeParametros(l);
+    ASSERT_TRUE(depois->AtualizaParametros(false));
+    for (int i = 0; i < 20; ++i) {
+      depois->Calcula();
+      ASSERT_NEAR(depois->Y2, saida, 0.01) << caso.nome << ", step " << i;
+    }
+  }
+}
+
 TEST_F(RegistroProcessoTest, ValuesStartAtAFixedCharacterWhateverThePrefixSays) {
   struct Caso {
     std::string linha;
