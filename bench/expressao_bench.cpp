@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reference text-rewriting evaluator against the compiled expressions, on
 // typical parameter texts with live cell values.
 #include <benchmark/benchmark.h>

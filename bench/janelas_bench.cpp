@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scan cycle with all ten controller windows open on a fully populated
 // plant: their read-outs refreshed after each cycle and the repaint that
 // follows (faceplate gauges and texts, the trend's curves); the same with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs every benchmark, then prints for each pair "BM_Referencia… / BM_Compilada…"
 // (same argument) the ratio of their times side by side.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window benchmarks run offscreen unless a display is asked for.
 #include <benchmark/benchmark.h>
 

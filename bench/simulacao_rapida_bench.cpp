@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A 4-hour fast simulation at 100 ms (144 000 steps, 14 400 history lines
 // written) of the three-loop plant (argument 0) and of the fully populated
 // plant (argument 1), with compiled expressions and with every expression

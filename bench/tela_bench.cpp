@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scan cycle as the main window runs it: every object of a fully
 // populated plant included and shown, the 20 animated texts and 5 shapes
 // refreshing every sixth cycle, the operator panel on screen, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzing of the simulation-file reader: any bytes must load or stop with the
 // project's error, never crash or hang; a file that loaded must save and load
 // again, into the same bytes, in either interface language.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Differential fuzzing of the evaluator: any text and any cell values must
 // give the same bits through the compiled expression as through the text
 // rewriting, must end, and must not crash.

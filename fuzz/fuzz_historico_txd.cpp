@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzing of the history-file reader: any bytes must load what they can (or
 // stop with the project's error), never crash or hang, and every loop that
 // takes part must get three series of one point per line read, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzing of the comments-file reader: any bytes must give readable text,
 // never crash or hang, and the text must be well-formed UTF-8.
 #include <cstdint>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer harnesses with clang into build-fuzz/ and runs one for
 # SECONDS (default 60): HARNESS is "expressao" (the evaluator, the default),
 # "arquivo" (the simulation-file reader), "historico" (the history-file

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a fresh machine, builds QUIV in Release and makes its Debian
 # package (build/quiv_<version>_<arch>.deb); install it with
 #   sudo apt install ./build/quiv_*.deb

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a fresh machine, builds QUIV and starts the simulator.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the license line at the top of every source file that lacks it
 # (after a "#!" line); run from anywhere, it edits the repository in place.
 #   bash tools/licenca.sh

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quiv-sim: the headless command-line tool over the simulation core.
 //
 // The first argument names a command; each command reads the rest of the line

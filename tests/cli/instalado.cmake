@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and runs the installed programs:
 # quiv-sim on an installed example, quiv --version; and checks that the
 # desktop entry, the icon, the examples and their pictures are in place.

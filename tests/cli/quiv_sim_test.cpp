@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // End-to-end cases of the quiv-sim binary: each row gives the arguments, the
 // exit status, what standard output must be, and what standard error must hold.
 

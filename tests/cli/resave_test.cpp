@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quiv-sim resave end to end: a plant written by the core, loaded and saved
 // again by the tool.
 #include <gtest/gtest.h>

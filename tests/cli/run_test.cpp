@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quiv-sim run end to end: a plant saved by the program, run by the tool, its
 // output compared with the fast simulation of the same file in process.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 cmake_minimum_required(VERSION 3.25)
 # Fails when a core file includes a header from a folder above its own:
 # nucleo <- objetos <- arquivo and analise (the last two never include each other).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every card of the examples gallery: its plant, its pictures, a clean load,
 // and the golden runs (a set-point step and a load step) that must stay
 // stable and keep the indices stored beside the example. Set

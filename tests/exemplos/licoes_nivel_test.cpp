@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the level examples teach, checked on the shipped plants.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the gallery card of every shipped example from the program itself:
 // the example opened in the main window, its synoptic screen scaled to the
 // card's 321 × 193, so a card always shows what opens.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Combustão" tab: air/fuel ratio control, single and double cross
 // limits, two fuels.
 #include "core/objetos/painel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the shipped examples: each plant's simulation file and its
 // background picture (the gallery cards are taken afterwards from the
 // program's screen by cartoes_exemplos).

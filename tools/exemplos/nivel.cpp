@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Nível (integrador)" tab: level loops on integrating tanks.
 #include "core/objetos/gerador.h"
 #include "exemplo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Outros" tab: dead-time compensation, processes for modelling and the
 // frequency response of a loop.
 #include "core/objetos/gerador.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Temperatura" tab: feedforward, feedback with a filtered transmitter,
 // cascade and split range.
 #include "core/objetos/gerador.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Vazão/Pressão" tab: flow and pressure loops.
 #include "core/objetos/entrada_dados.h"
 #include "core/objetos/painel.h"

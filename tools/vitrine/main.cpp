@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens a simulation file in the main window with the windows of one subject
 // beside it, with the scan cycle running, so the whole screen can be
 // photographed (run it under a virtual display and take a screenshot).

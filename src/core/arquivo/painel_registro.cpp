@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The operator panel's blocks of the simulation file, and the linearizer's.
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The positions block of the simulation file.
 
 #include "core/arquivo/posicoes.h"

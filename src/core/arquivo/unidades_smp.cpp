@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engineering-units block of the simulation file.
 
 #include "core/arquivo/unidades_smp.h"

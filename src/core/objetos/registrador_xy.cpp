@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/objetos/registrador_xy.h"
 
 #include "core/objetos/controlador.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/comum/grafico_tendencia.h"
 
 #include <QEvent>

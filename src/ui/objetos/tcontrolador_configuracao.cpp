@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controller window's configuration panel: every parameter bound to the
 // controller's form fields, the address pickers and Atualizar.
 #include <QButtonGroup>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controller window's trend area: the chart, its pens, time base and
 // scale, the pause with the point read-outs, and the data archive.
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/objetos/tparmform.h"
 #include "ui/comum/texto_qt.h"
 

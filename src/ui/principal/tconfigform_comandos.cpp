@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialog's pages of the operator panel: "Imagens Animadas" (the animated
 // shapes) and "Comandos" (switches, push buttons, data entries).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/principal/tform1.h"
 #include "ui/comum/texto_qt.h"
 

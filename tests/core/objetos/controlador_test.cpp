@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/nucleo/numero_texto.h"
 #include "core/objetos/controlador.h"
 
