@@ -264,6 +264,15 @@ class TesteIngles : public QObject {
     roteiro_.EsperaPergunta(QStringLiteral("Save changes?"), false);
     janela->findChild<QAction*>(QStringLiteral("Novo1"))->trigger();
     QCOMPARE(roteiro_.Pendentes(), 0);
+    // The configuration of the new simulation reads English too.
+    Confere(janela->findChild<quiv::TConfigForm*>(),
+            {
+                {"CheckBox1", Parte::Texto, U("<empty> Controller 1")},
+                {"CheckBox11", Parte::Texto, U("<empty> Register 1")},
+                {"Edit8", Parte::Texto, U("Description")},
+                {"Edit2", Parte::Texto, U("Text when M97=0")},
+                {"Label3", Parte::Texto, U("Simulation Title:")},
+            });
     sessao_->MarcaModificado();
     roteiro_.EsperaPergunta(U("Salvar Alterações em Arquivo?"), false);
     QVERIFY(janela->close());
@@ -594,6 +603,7 @@ class TesteIngles : public QObject {
                          {"LimSupCheck", Parte::Texto, U("Max:")},
                          {"LimInfCheck", Parte::Texto, U("Min:")},
                          {"SairButton", Parte::Dica, U("Sair")},
+                         {"btnatualiza", Parte::Texto, U("Atualizar")},
                      });
     if (const QString pasta = qEnvironmentVariable("QUIV_CAPTURA"); !pasta.isEmpty())
       janela.grab().save(pasta + QStringLiteral("/ingles-tbloco.png"));

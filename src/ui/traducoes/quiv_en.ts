@@ -322,7 +322,7 @@
     </message>
     <message>
         <source>Atualizar</source>
-        <translation>Refresh</translation>
+        <translation>Atualizar</translation>
     </message>
     <message>
         <source>Ajuda</source>
