@@ -120,7 +120,8 @@ void Confere(QObject* raiz, const std::vector<Linha>& tabela) {
       QList<QObject*> achados = raiz->findChildren<QObject*>(nome);
       if (raiz->objectName() == nome) achados.prepend(raiz);
       if (achados.size() != 1) {
-        diferencas << QStringLiteral("%1: %2 components of that name").arg(nome).arg(achados.size());
+        diferencas
+            << QStringLiteral("%1: %2 components of that name").arg(nome).arg(achados.size());
         continue;
       }
       objeto = achados.first();
@@ -132,7 +133,8 @@ void Confere(QObject* raiz, const std::vector<Linha>& tabela) {
                         .arg(static_cast<int>(l.parte))
                         .arg(lido, l.esperado);
   }
-  QVERIFY2(diferencas.isEmpty(), qPrintable(QLatin1Char('\n') + diferencas.join(QLatin1Char('\n'))));
+  QVERIFY2(diferencas.isEmpty(),
+           qPrintable(QLatin1Char('\n') + diferencas.join(QLatin1Char('\n'))));
 }
 
 QString U(const char* texto) { return QString::fromUtf8(texto); }
@@ -199,36 +201,35 @@ class TesteIngles : public QObject {
     janela->AbreArquivo(arquivo);
     QCoreApplication::processEvents();
 
-    Confere(janela->menuBar(),
-            {
-                {"Arquivo1", Parte::Texto, U("File")},
-                {"Novo1", Parte::Texto, U("New")},
-                {"Abrir1", Parte::Texto, U("Open")},
-                {"SalvarComo1", Parte::Texto, U("Save as...")},
-                {"Exemplos1", Parte::Texto, U("Examples")},
-                {"Sair1", Parte::Texto, U("Exit")},
-                {"Configurao2", Parte::Texto, U("Configuration")},
-                {"Configurao1", Parte::Texto, U("Signals Generator")},
-                {"Dese1", Parte::Texto, U("Fast Simulation")},
-                {"Variveis1", Parte::Texto, U("Variables List")},
-                {"RegistradorXY1", Parte::Texto, U("XY Register")},
-                {"Opes1", Parte::Texto, U("Options")},
-                {"PausarSimulao2", Parte::Texto, U("Stop Simulation")},
-                {"MoverObjetos2", Parte::Texto, U("Move Objects")},
-                {"ExcluirObjetos", Parte::Texto, U("Exclude Objects")},
-                {"Comentrios1", Parte::Texto, U("Show comments")},
-                {"Sobre1", Parte::Texto, U("Help")},
-                {"utorial1", Parte::Texto, U("Online help...")},
-                {"Sobre3", Parte::Texto, U("About")},
-                // the same in both languages, or kept in Portuguese
-                {"SelectLanguage1", Parte::Texto, U("Select Language")},
-                {"Portuguese1", Parte::Texto, U("Portuguese")},
-                {"English1", Parte::Texto, U("English")},
-                {"Pastacorrente1", Parte::Texto, U("Pasta corrente...")},
-                {"VdeoAulas1", Parte::Texto, U("Vídeo Aulas")},
-                {"IntroduoControledeProcessos1", Parte::Texto,
-                 U("Introdução Controle de Processos")},
-            });
+    Confere(janela->menuBar(), {
+                                   {"Arquivo1", Parte::Texto, U("File")},
+                                   {"Novo1", Parte::Texto, U("New")},
+                                   {"Abrir1", Parte::Texto, U("Open")},
+                                   {"SalvarComo1", Parte::Texto, U("Save as...")},
+                                   {"Exemplos1", Parte::Texto, U("Examples")},
+                                   {"Sair1", Parte::Texto, U("Exit")},
+                                   {"Configurao2", Parte::Texto, U("Configuration")},
+                                   {"Configurao1", Parte::Texto, U("Signals Generator")},
+                                   {"Dese1", Parte::Texto, U("Fast Simulation")},
+                                   {"Variveis1", Parte::Texto, U("Variables List")},
+                                   {"RegistradorXY1", Parte::Texto, U("XY Register")},
+                                   {"Opes1", Parte::Texto, U("Options")},
+                                   {"PausarSimulao2", Parte::Texto, U("Stop Simulation")},
+                                   {"MoverObjetos2", Parte::Texto, U("Move Objects")},
+                                   {"ExcluirObjetos", Parte::Texto, U("Exclude Objects")},
+                                   {"Comentrios1", Parte::Texto, U("Show comments")},
+                                   {"Sobre1", Parte::Texto, U("Help")},
+                                   {"utorial1", Parte::Texto, U("Online help...")},
+                                   {"Sobre3", Parte::Texto, U("About")},
+                                   // the same in both languages, or kept in Portuguese
+                                   {"SelectLanguage1", Parte::Texto, U("Select Language")},
+                                   {"Portuguese1", Parte::Texto, U("Portuguese")},
+                                   {"English1", Parte::Texto, U("English")},
+                                   {"Pastacorrente1", Parte::Texto, U("Pasta corrente...")},
+                                   {"VdeoAulas1", Parte::Texto, U("Vídeo Aulas")},
+                                   {"IntroduoControledeProcessos1", Parte::Texto,
+                                    U("Introdução Controle de Processos")},
+                               });
     Confere(janela->centralWidget(),
             {
                 {"TabbedNotebook1", Parte::Abas,
@@ -291,6 +292,7 @@ class TesteIngles : public QObject {
          U("Simulação de processos operando com agarramento, histerese e curva não-linear em "
            "válvulas e limitador de aceleração em variador de velocidade")},
     };
+    // Each card's title and description are named after its picture.
     struct Cartao {
       const char* figura;
       const char* titulo;
@@ -300,25 +302,30 @@ class TesteIngles : public QObject {
         {"1", "Industrial Boiler",
          "Cascade, FeedForward and Boiler Level Control (3-element control); Cross Limits Ratio "
          "control for combustion; Steam temperature and pressure control"},
-        {"4", "Linearized pH control", "Non-Linear pH Control for leaching. Application of characterizer"},
-        {"3a", "Basic Ratio Control", "Application of basic ratio control (no protection againt excess gas)"},
+        {"4", "Linearized pH control",
+         "Non-Linear pH Control for leaching. Application of characterizer"},
+        {"3a", "Basic Ratio Control",
+         "Application of basic ratio control (no protection againt excess gas)"},
         {"3b", "Ratio Control with Crossed Limits",
          "Application of single crossed limits for security against excess gas"},
         {"3c", "Ratio Control with Double Crossed Limits",
          "Application of double crossed limits for security against excess gas and air"},
         {"3d", "Combustion with two fuels",
          "Ratio control with a preferencial and limited fuel and a complementar fuel"},
-        {"2", "4 Processes for Modelling", "Processes with different structures for modeling exercises"},
+        {"2", "4 Processes for Modelling",
+         "Processes with different structures for modeling exercises"},
         {"5", "Regulatory level", "Regulatory control in tank with nonlinear variable speed pump"},
         {"6", "Surge Tank", "Average Level Control applied in surge tank"},
-        {"7", "Smith predictor", "Use of dead time compensation for process with great transport delay"},
+        {"7", "Smith predictor",
+         "Use of dead time compensation for process with great transport delay"},
         {"8", "Header pressure with 3 consumers",
          "Decoupling of line consumers with tight header pressure regulation"},
         {"9", "Nonlinear processes",
          "Simulation of processes operating with stiction, hysteresis and non-linear curve valves "
          "and limited variable speed acceleration"},
         {"10", "Reactor",
-         "Level, temperatura and flow control of reactor using internal loop and feed forward control."},
+         "Level, temperatura and flow control of reactor using internal loop and feed forward "
+         "control."},
         {"11", "Heat exchanger",
          "Temperature control in heat exchanger with feedforward compensation on inflow "
          "temperature measure."},
@@ -326,7 +333,8 @@ class TesteIngles : public QObject {
         {"13", "Furnace Temperature(Master-Slave)",
          "Uses of internal feedback (cascated loop) for flow regulation"},
         {"14", "Split range control",
-         "Split range calculation on controller output of a reactor with heating and cooling valves."},
+         "Split range calculation on controller output of a reactor with heating and cooling "
+         "valves."},
         {"15", "Cooling plant", "Gas cooling with level, pressure and temperature control."},
         {"16", "Ethane extraction plant",
          "Average Level of surge vessel; temperature and level control of condensate with cascade "
@@ -335,7 +343,8 @@ class TesteIngles : public QObject {
          "Course-Fine Control\n\nResolution and rangeability improvement in flow loop with "
          "course-valve and fine-valve manipulation"},
         {"18", "Basic flow loop", "Feedback control\n\nLoad and SP-Change response"},
-        {"19", "Frequency Response", "Flow loop simulation with variable sinusoidal SP and load changes."},
+        {"19", "Frequency Response",
+         "Flow loop simulation with variable sinusoidal SP and load changes."},
     };
     std::vector<QByteArray> nomes;  // the rows point into these
     nomes.reserve(2 * std::size(cartoes));
@@ -345,71 +354,74 @@ class TesteIngles : public QObject {
       nomes.push_back(QByteArray("Memo") + c.figura);
       tabela.push_back({nomes.back().constData(), Parte::Texto, U(c.descricao)});
     }
-    QCOMPARE(galeria.findChildren<QLabel*>(QRegularExpression(QStringLiteral("^sim.*title$"))).size(),
-             static_cast<qsizetype>(std::size(cartoes)));
+    QCOMPARE(
+        galeria.findChildren<QLabel*>(QRegularExpression(QStringLiteral("^sim.*title$"))).size(),
+        static_cast<qsizetype>(std::size(cartoes)));
     Confere(&galeria, tabela);
   }
 
   void tconfigform() {
     quiv::TConfigForm dialogo(*sessao_);
     dialogo.show();
-    Confere(&dialogo,
-            {
-                {"", Parte::Legenda, U("General Configuration")},
-                {"Label29", Parte::Texto, U("Execution Cycle")},
-                {"Label3", Parte::Texto, U("Simulation Title:")},
-                {"Label1", Parte::Texto, U("Image File:")},
-                {"NoteBook1", Parte::Abas,
-                 U("Controllers|Processes|Calc Blocks|Registers|Animated Texts|Animated "
-                   "Shapes|Commands")},
-                {"Chave1Check", Parte::Texto, U("Switch 1    Type:")},
-                {"Chave2Check", Parte::Texto, U("Switch 2    Type:")},
-                // the English items read left, right, up, down
-                {"Chave1Tipo", Parte::Itens, U("to left|to right|to up|to down")},
-                {"Chave2Tipo", Parte::Itens, U("to left|to right|to up|to down")},
-                {"Label22", Parte::Texto, U("Output M11")},
-                {"Label23", Parte::Texto, U("Output M12")},
-                {"Botao1_check", Parte::Texto, U("Button 1(output M97)")},
-                {"Botao2_check", Parte::Texto, U("Button 2(output M98)")},
-                {"Botao3_check", Parte::Texto, U("Button 3(output M99)")},
-                // the plant names buttons 1 and 2; the rest keeps the dialog's texts
-                {"Edit8", Parte::Texto, U("Start")},
-                {"Edit9", Parte::Texto, U("Parada")},
-                {"Edit10", Parte::Texto, U("Description")},
-                {"Edit2", Parte::Texto, U("Text when M97=0")},
-                {"Edit3", Parte::Texto, U("Text when M97=1")},
-                {"Edit4", Parte::Texto, U("Text when M98=0")},
-                {"Edit5", Parte::Texto, U("Text when M98=1")},
-                {"Edit6", Parte::Texto, U("Text when M99=0")},
-                {"Edit7", Parte::Texto, U("Text when M99=1")},
-                {"Imagem1Tipo", Parte::Itens, U("Cilcle with variable color|Square with variable size")},
-                {"Imagem5Tipo", Parte::Itens, U("Cilcle with variable color|Square with variable size")},
-                {"Label6", Parte::Texto, U("Variable")},
-                {"Label7", Parte::Texto, U("Dimensions:")},
-                {"Label4", Parte::Texto, U("Colors:")},
-                {"Label34", Parte::Texto, U("Characterizer")},
-                {"Label30", Parte::Texto, U("Input Ad.:")},
-                {"Label31", Parte::Texto, U("Output Ad.:")},
-                {"Lin1Ativar", Parte::Texto, U("Enable")},
-                {"SairButton", Parte::Texto, U("Exit")},
-                // empty slots, one of each kind and both ends
-                {"CheckBox3", Parte::Texto, U("<empty> Controller 3")},
-                {"CheckBox10", Parte::Texto, U("<empty> Controller 10")},
-                {"CheckBox23", Parte::Texto, U("<empty> Process 3")},
-                {"CheckBox78", Parte::Texto, U("<empty> Process 24")},
-                {"CheckBox32", Parte::Texto, U("<empty> Block 2")},
-                {"CheckBox79", Parte::Texto, U("<empty> Block 24")},
-                {"CheckBox12", Parte::Texto, U("<empty> Register 2")},
-                {"CheckBox20", Parte::Texto, U("<empty> Register 10")},
-                {"CheckBox47", Parte::Texto, U("<empty>Animated Text2")},
-                {"CheckBox91", Parte::Texto, U("<empty>Animated Text20")},
-                // kept in Portuguese
-                {"ComboBox2", Parte::Itens, U("100 ms|333 ms|1 segundo")},
-                {"Ent1Check", Parte::Texto, U("Ent1:")},
-            });
+    Confere(&dialogo, {
+                          {"", Parte::Legenda, U("General Configuration")},
+                          {"Label29", Parte::Texto, U("Execution Cycle")},
+                          {"Label3", Parte::Texto, U("Simulation Title:")},
+                          {"Label1", Parte::Texto, U("Image File:")},
+                          {"NoteBook1", Parte::Abas,
+                           U("Controllers|Processes|Calc Blocks|Registers|Animated Texts|Animated "
+                             "Shapes|Commands")},
+                          {"Chave1Check", Parte::Texto, U("Switch 1    Type:")},
+                          {"Chave2Check", Parte::Texto, U("Switch 2    Type:")},
+                          // the English items read left, right, up, down
+                          {"Chave1Tipo", Parte::Itens, U("to left|to right|to up|to down")},
+                          {"Chave2Tipo", Parte::Itens, U("to left|to right|to up|to down")},
+                          {"Label22", Parte::Texto, U("Output M11")},
+                          {"Label23", Parte::Texto, U("Output M12")},
+                          {"Botao1_check", Parte::Texto, U("Button 1(output M97)")},
+                          {"Botao2_check", Parte::Texto, U("Button 2(output M98)")},
+                          {"Botao3_check", Parte::Texto, U("Button 3(output M99)")},
+                          // the plant names buttons 1 and 2; the rest keeps the dialog's texts
+                          {"Edit8", Parte::Texto, U("Start")},
+                          {"Edit9", Parte::Texto, U("Parada")},
+                          {"Edit10", Parte::Texto, U("Description")},
+                          {"Edit2", Parte::Texto, U("Text when M97=0")},
+                          {"Edit3", Parte::Texto, U("Text when M97=1")},
+                          {"Edit4", Parte::Texto, U("Text when M98=0")},
+                          {"Edit5", Parte::Texto, U("Text when M98=1")},
+                          {"Edit6", Parte::Texto, U("Text when M99=0")},
+                          {"Edit7", Parte::Texto, U("Text when M99=1")},
+                          {"Imagem1Tipo", Parte::Itens,
+                           U("Cilcle with variable color|Square with variable size")},
+                          {"Imagem5Tipo", Parte::Itens,
+                           U("Cilcle with variable color|Square with variable size")},
+                          {"Label6", Parte::Texto, U("Variable")},
+                          {"Label7", Parte::Texto, U("Dimensions:")},
+                          {"Label4", Parte::Texto, U("Colors:")},
+                          {"Label34", Parte::Texto, U("Characterizer")},
+                          {"Label30", Parte::Texto, U("Input Ad.:")},
+                          {"Label31", Parte::Texto, U("Output Ad.:")},
+                          {"Lin1Ativar", Parte::Texto, U("Enable")},
+                          {"SairButton", Parte::Texto, U("Exit")},
+                          // empty slots, one of each kind and both ends
+                          {"CheckBox3", Parte::Texto, U("<empty> Controller 3")},
+                          {"CheckBox10", Parte::Texto, U("<empty> Controller 10")},
+                          {"CheckBox23", Parte::Texto, U("<empty> Process 3")},
+                          {"CheckBox78", Parte::Texto, U("<empty> Process 24")},
+                          {"CheckBox32", Parte::Texto, U("<empty> Block 2")},
+                          {"CheckBox79", Parte::Texto, U("<empty> Block 24")},
+                          {"CheckBox12", Parte::Texto, U("<empty> Register 2")},
+                          {"CheckBox20", Parte::Texto, U("<empty> Register 10")},
+                          {"CheckBox47", Parte::Texto, U("<empty>Animated Text2")},
+                          {"CheckBox91", Parte::Texto, U("<empty>Animated Text20")},
+                          // kept in Portuguese
+                          {"ComboBox2", Parte::Itens, U("100 ms|333 ms|1 segundo")},
+                          {"Ent1Check", Parte::Texto, U("Ent1:")},
+                      });
     // The texts the dialog gave the buttons are the simulation's: the panel
     // on the main window shows them too.
-    QCOMPARE(std::string(sessao_->documento().painel.Botao(3).Nome.Em(true)), std::string("Description"));
+    QCOMPARE(std::string(sessao_->documento().painel.Botao(3).Nome.Em(true)),
+             std::string("Description"));
     if (const QString pasta = qEnvironmentVariable("QUIV_CAPTURA"); !pasta.isEmpty()) {
       auto* notebook = dialogo.findChild<QTabWidget*>(QStringLiteral("NoteBook1"));
       for (int aba : {0, 5, 6}) {
@@ -470,7 +482,8 @@ class TesteIngles : public QObject {
                 {"BackMVCheck", Parte::Texto, U("Slave MV Adress:")},
                 {"PVText", Parte::Dica, U("Process Variable (Controlled Variable)")},
                 {"MVText", Parte::Dica, U("Controller Output (Manipulated Variable)")},
-                {"LocalRemotoBTN", Parte::Dica, U("Select SP source: L-> Local; R-> Remote (copy from SPR)")},
+                {"LocalRemotoBTN", Parte::Dica,
+                 U("Select SP source: L-> Local; R-> Remote (copy from SPR)")},
                 {"AutoManualBTN", Parte::Dica,
                  U("Select Controller Operation Mode: A->Automatic Mode; M->Manual Mode")},
                 {"ConfigBTN", Parte::Dica, U("Show/Hide Controller Configuration Area")},
@@ -489,7 +502,8 @@ class TesteIngles : public QObject {
                 {"COmaxText", Parte::Dica, U("CO high limit")},
                 {"VariavelSelect", Parte::Dica, U("Select Process Variabel")},
                 {"SPRSelect", Parte::Dica, U("Remote Setpoint Address")},
-                {"FFwEquation", Parte::Dica, U("Math expression to calc dynamic bias(FeedForward action)")},
+                {"FFwEquation", Parte::Dica,
+                 U("Math expression to calc dynamic bias(FeedForward action)")},
                 // the trend
                 {"Label17", Parte::Texto, U("1 division time=")},
                 {"CheckBox1", Parte::Texto, U("Archive")},
@@ -541,48 +555,49 @@ class TesteIngles : public QObject {
     sessao_->documento().NovoProcesso(3);
     quiv::TProcesso janela(*sessao_, 3);
     janela.Mostra();
-    Confere(&janela,
-            {
-                {"", Parte::Legenda, U("Process")},
-                {"Label8", Parte::Texto, U("Input:")},
-                {"Label15", Parte::Texto, U("DT(seg):")},
-                {"Label20", Parte::Texto, U("Gain:")},
-                {"Label40", Parte::Texto, U("Input(%):")},
-                {"Label25", Parte::Texto, U("Actuator Position(%):")},
-                {"Label7", Parte::Texto, U("FT Type:")},
-                {"GroupBox2", Parte::Texto, U("Integrator process")},
-                {"Label35", Parte::Texto, U("Initial Value(%):")},
-                {"GroupBox1", Parte::Texto, U("Nonlinearities characteristics")},
-                {"Label18", Parte::Texto, U("Static Gain Curve")},
-                {"Label14", Parte::Texto, U("Histerese:")},
-                {"Label19", Parte::Texto, U("Stiction")},
-                {"CheckBox1", Parte::Texto, U("Disable Saturator")},
-                {"btnatualiza", Parte::Texto, U("Refresh")},
-                {"ComboBox2", Parte::Itens,
-                 U("1st/2nd order (overdumped)|2nd order (underdumped)|Lead-Lag Filter|Integrator")},
-                {"ComboBox1", Parte::Itens,
-                 U("Linear|Quick Open Curve|Equal-Percentage Curve|S1 Curve|S2 Curve")},
-                {"GroupLEADLAG", Parte::Texto, U("Lead-Lag Filter")},
-                {"GroupPVC", Parte::Texto, U("1st/2nd order (overdumped)")},
-                {"GroupOrdem2", Parte::Texto, U("2nd order (underdumped)")},
-                {"Label33", Parte::Texto, U("Visible cycles:")},
-                {"Label34", Parte::Texto, U("Period(seg):")},
-                {"EntradaSelect", Parte::Dica, U("Select Input Variable")},
-                {"GanhoText", Parte::Dica, U("Process Static Gain")},
-                {"TempoMorto", Parte::Dica, U("Dead Time(seconds)")},
-                {"SairButton", Parte::Dica, U("Exit")},
-                {"ComboBox2", Parte::Dica, U("Select Transfer Function")},
-                // kept as they are
-                {"Label5", Parte::Texto, U("Saída(%):")},
-                {"Label3", Parte::Texto, U("Tag:")},
-                {"Label4", Parte::Texto, U("Desc")},
-                {"Label1", Parte::Texto, U("Tal1(seg):")},
-                {"Label30", Parte::Texto, U("Tal2(seg):")},
-                {"Label28", Parte::Texto, U("LEAD(seg):")},
-                {"Label29", Parte::Texto, U("LAG(seg):")},
-                {"Label21", Parte::Texto, U("LAG(seg):")},
-                {"Label37", Parte::Texto, U("Rate(%/seg):")},
-            });
+    Confere(
+        &janela,
+        {
+            {"", Parte::Legenda, U("Process")},
+            {"Label8", Parte::Texto, U("Input:")},
+            {"Label15", Parte::Texto, U("DT(seg):")},
+            {"Label20", Parte::Texto, U("Gain:")},
+            {"Label40", Parte::Texto, U("Input(%):")},
+            {"Label25", Parte::Texto, U("Actuator Position(%):")},
+            {"Label7", Parte::Texto, U("FT Type:")},
+            {"GroupBox2", Parte::Texto, U("Integrator process")},
+            {"Label35", Parte::Texto, U("Initial Value(%):")},
+            {"GroupBox1", Parte::Texto, U("Nonlinearities characteristics")},
+            {"Label18", Parte::Texto, U("Static Gain Curve")},
+            {"Label14", Parte::Texto, U("Histerese:")},
+            {"Label19", Parte::Texto, U("Stiction")},
+            {"CheckBox1", Parte::Texto, U("Disable Saturator")},
+            {"btnatualiza", Parte::Texto, U("Refresh")},
+            {"ComboBox2", Parte::Itens,
+             U("1st/2nd order (overdumped)|2nd order (underdumped)|Lead-Lag Filter|Integrator")},
+            {"ComboBox1", Parte::Itens,
+             U("Linear|Quick Open Curve|Equal-Percentage Curve|S1 Curve|S2 Curve")},
+            {"GroupLEADLAG", Parte::Texto, U("Lead-Lag Filter")},
+            {"GroupPVC", Parte::Texto, U("1st/2nd order (overdumped)")},
+            {"GroupOrdem2", Parte::Texto, U("2nd order (underdumped)")},
+            {"Label33", Parte::Texto, U("Visible cycles:")},
+            {"Label34", Parte::Texto, U("Period(seg):")},
+            {"EntradaSelect", Parte::Dica, U("Select Input Variable")},
+            {"GanhoText", Parte::Dica, U("Process Static Gain")},
+            {"TempoMorto", Parte::Dica, U("Dead Time(seconds)")},
+            {"SairButton", Parte::Dica, U("Exit")},
+            {"ComboBox2", Parte::Dica, U("Select Transfer Function")},
+            // kept as they are
+            {"Label5", Parte::Texto, U("Saída(%):")},
+            {"Label3", Parte::Texto, U("Tag:")},
+            {"Label4", Parte::Texto, U("Desc")},
+            {"Label1", Parte::Texto, U("Tal1(seg):")},
+            {"Label30", Parte::Texto, U("Tal2(seg):")},
+            {"Label28", Parte::Texto, U("LEAD(seg):")},
+            {"Label29", Parte::Texto, U("LAG(seg):")},
+            {"Label21", Parte::Texto, U("LAG(seg):")},
+            {"Label37", Parte::Texto, U("Rate(%/seg):")},
+        });
     if (const QString pasta = qEnvironmentVariable("QUIV_CAPTURA"); !pasta.isEmpty())
       janela.grab().save(pasta + QStringLiteral("/ingles-tprocesso.png"));
   }
@@ -626,7 +641,8 @@ class TesteIngles : public QObject {
         {"Label10", Parte::Texto, U("Low Alarm:")},
         {"Label9", Parte::Texto, U("High Alarm:")},
         {"ComboBox1", Parte::Dica, U("Variable to show")},
-        {"FuncaoTr", Parte::Dica, U("If binary type, insert text for 0 and 1 values split by / caracter")},
+        {"FuncaoTr", Parte::Dica,
+         U("If binary type, insert text for 0 and 1 values split by / caracter")},
         {"DescricaoText", Parte::Texto, U("Level")},
         {"Label5", Parte::Texto, U("Casas Decimais:")},
     };
@@ -691,7 +707,8 @@ class TesteIngles : public QObject {
     janela.Mostra();
     QStringList presets{U("Seleção Individual")};
     for (int k = 1; k <= 10; ++k)
-      presets << QStringLiteral("COxPV [Malha %1]").arg(k) << QStringLiteral("COxMV [Malha %1]").arg(k);
+      presets << QStringLiteral("COxPV [Malha %1]").arg(k)
+              << QStringLiteral("COxMV [Malha %1]").arg(k);
     Confere(&janela,
             {
                 {"Label36", Parte::Texto, U("Window")},
@@ -769,14 +786,16 @@ class TesteIngles : public QObject {
                 {"Normaliza", Parte::Texto, U("Normalize")},
                 {"replicarzoom", Parte::Texto, U("Zoom replicate")},
                 {"SpeedButton3", Parte::Dica, U("Apply 0-100% scale")},
-                {"SpeedButton1", Parte::Dica, U("Zoom Window: Drag and drop cursor at right/down directions")},
+                {"SpeedButton1", Parte::Dica,
+                 U("Zoom Window: Drag and drop cursor at right/down directions")},
                 {"SpeedButton2", Parte::Dica, U("Undo Zoom")},
                 {"CheckBox1", Parte::Dica, U("Hide control output signal")},
                 {"replicarzoom", Parte::Dica, U("Uses same zoom in both graphics")},
                 {"TabbedNotebook1", Parte::Abas, Paginas({U("TIC1"), U("TIC2")}, "Loop %1")},
                 {"Edit2", Parte::Texto, U("Test plant")},
                 // kept as they are
-                {"TabbedNotebook2", Parte::Abas, Paginas({U("TIC1(hist)"), U("TIC2(hist)")}, "Hist %1")},
+                {"TabbedNotebook2", Parte::Abas,
+                 Paginas({U("TIC1(hist)"), U("TIC2(hist)")}, "Hist %1")},
                 {"JanelaComboBox", Parte::Itens, U("30 min|1 hora|2 horas|4 horas")},
                 {"TACombo", Parte::Itens, U("100 ms|200 ms|500 ms|1 seg")},
                 {"PtsPag", Parte::Itens, U("15 min|30 min|1 hora|2 horas|4 horas")},

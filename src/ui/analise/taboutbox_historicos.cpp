@@ -40,8 +40,8 @@ struct LinhaIndice {
   const char* campoHist;
 };
 constexpr LinhaIndice kLinhas[] = {
-    {kVariabilidade, "Label16", QT_TRANSLATE_NOOP("quiv::TAboutBox", "Variabilidade"),
-     "varPVmalha", "varPVhist"},
+    {kVariabilidade, "Label16", QT_TRANSLATE_NOOP("quiv::TAboutBox", "Variabilidade"), "varPVmalha",
+     "varPVhist"},
     {kPVMinMax, "LabelPVMinMax", QT_TRANSLATE_NOOP("quiv::TAboutBox", "PV mín/máx"),
      "PVminmaxMalha", "PVminmaxHist"},
     {kIEM, "Label15", QT_TRANSLATE_NOOP("quiv::TAboutBox", "IEM"), "IEMmalha", "IEMhist"},
