@@ -17,6 +17,7 @@ int ExecutaTesteTRegXY(int argc, char** argv);
 int ExecutaTesteSimulacaoRapida(int argc, char** argv);
 int ExecutaTesteTRegistrForm(int argc, char** argv);
 int ExecutaTesteTDialogos(int argc, char** argv);
+int ExecutaTesteIngles(int argc, char** argv);
 
 int main(int argc, char** argv) {
   // The recent-files list and other settings go to a scratch folder, never
@@ -31,6 +32,9 @@ int main(int argc, char** argv) {
 
   int falhas = 0;
   falhas += ExecutaTesteSessaoSimulacao(argc, argv);
+  // The English run comes early, so the Portuguese tests after it show that
+  // it leaves nothing behind.
+  falhas += ExecutaTesteIngles(argc, argv);
   falhas += ExecutaTesteTForm1(argc, argv);
   falhas += ExecutaTesteGraficos(argc, argv);
   falhas += ExecutaTesteTForm2(argc, argv);

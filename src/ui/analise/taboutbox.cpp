@@ -148,17 +148,18 @@ QWidget* TAboutBox::CriaPainelSimulacao() {
     Interacao::Atual().AbreEndereco(EnderecoAjuda("/ferramentas/#simulacao_rapida"));
   });
 
-  auto rotulo = [&](const QString& texto, QWidget* campo) {
+  auto rotulo = [&](const char* nome, const QString& texto, QWidget* campo) {
     auto* r = new QLabel(texto, Panel3);
+    r->setObjectName(QLatin1String(nome));
     r->setBuddy(campo);
     return r;
   };
   // Two rows of their own, so the columns of one do not widen the other.
   auto* opcoes = new QHBoxLayout;
-  opcoes->addWidget(rotulo(tr("Janela:"), JanelaComboBox_));
+  opcoes->addWidget(rotulo("Label36", tr("Janela:"), JanelaComboBox_));
   opcoes->addWidget(JanelaComboBox_);
   opcoes->addSpacing(8);
-  opcoes->addWidget(rotulo(tr("Passo:"), TACombo_));
+  opcoes->addWidget(rotulo("Label6", tr("Passo:"), TACombo_));
   opcoes->addWidget(TACombo_);
   opcoes->addSpacing(8);
   opcoes->addWidget(SinalTesteCombo_);
@@ -170,7 +171,7 @@ QWidget* TAboutBox::CriaPainelSimulacao() {
   auto* execucao = new QHBoxLayout;
   execucao->addWidget(CheckArquivar_);
   execucao->addSpacing(8);
-  execucao->addWidget(rotulo(tr("Arquivo:"), Edit2_));
+  execucao->addWidget(rotulo("Label3", tr("Arquivo:"), Edit2_));
   execucao->addWidget(Edit2_);
   execucao->addSpacing(8);
   execucao->addWidget(BTNSimular_);

@@ -34,21 +34,23 @@ std::filesystem::path Caminho(const QString& texto) {
 // The rows of the index panel, top to bottom.
 struct LinhaIndice {
   Indice indice;
+  const char* nomeRotulo;
   const char* rotulo;
   const char* campoMalha;
   const char* campoHist;
 };
 constexpr LinhaIndice kLinhas[] = {
-    {kVariabilidade, QT_TRANSLATE_NOOP("quiv::TAboutBox", "Variabilidade"), "varPVmalha",
+    {kVariabilidade, "Label16", QT_TRANSLATE_NOOP("quiv::TAboutBox", "Variabilidade"), "varPVmalha",
      "varPVhist"},
-    {kPVMinMax, QT_TRANSLATE_NOOP("quiv::TAboutBox", "PV mín/máx"), "PVminmaxMalha",
-     "PVminmaxHist"},
-    {kIEM, QT_TRANSLATE_NOOP("quiv::TAboutBox", "IEM"), "IEMmalha", "IEMhist"},
-    {kIEMA, QT_TRANSLATE_NOOP("quiv::TAboutBox", "IEMA"), "IEMAmalha", "IEMAhist"},
-    {kExcursaoCO, QT_TRANSLATE_NOOP("quiv::TAboutBox", "Excursão CO"), "ExcMVmalha", "ExcMVhist"},
-    {kDesvioCO, QT_TRANSLATE_NOOP("quiv::TAboutBox", "Desvio Pad. CO"), "DevMVmalha",
+    {kPVMinMax, "LabelPVMinMax", QT_TRANSLATE_NOOP("quiv::TAboutBox", "PV mín/máx"),
+     "PVminmaxMalha", "PVminmaxHist"},
+    {kIEM, "Label15", QT_TRANSLATE_NOOP("quiv::TAboutBox", "IEM"), "IEMmalha", "IEMhist"},
+    {kIEMA, "Label14", QT_TRANSLATE_NOOP("quiv::TAboutBox", "IEMA"), "IEMAmalha", "IEMAhist"},
+    {kExcursaoCO, "Label13", QT_TRANSLATE_NOOP("quiv::TAboutBox", "Excursão CO"), "ExcMVmalha",
+     "ExcMVhist"},
+    {kDesvioCO, "Label12", QT_TRANSLATE_NOOP("quiv::TAboutBox", "Desvio Pad. CO"), "DevMVmalha",
      "DevMVhist"},
-    {kSaturacaoCO, QT_TRANSLATE_NOOP("quiv::TAboutBox", "Saturação CO"), "satMVmalha",
+    {kSaturacaoCO, "Label11", QT_TRANSLATE_NOOP("quiv::TAboutBox", "Saturação CO"), "satMVmalha",
      "SatMVhist"},
 };
 
@@ -108,7 +110,9 @@ QWidget* TAboutBox::CriaPainelIndices() {
   const int largura = QFontMetrics(fixa).horizontalAdvance(QStringLiteral("100.00 kgf/cm2")) + 12;
   int linha = 2;
   for (const LinhaIndice& l : kLinhas) {
-    grade->addWidget(new QLabel(tr(l.rotulo), Panel4), linha, 0);
+    auto* rotulo = new QLabel(tr(l.rotulo), Panel4);
+    rotulo->setObjectName(QLatin1String(l.nomeRotulo));
+    grade->addWidget(rotulo, linha, 0);
     for (bool superior : {true, false}) {
       auto* campo = new QLineEdit(Panel4);
       campo->setObjectName(QLatin1String(superior ? l.campoMalha : l.campoHist));

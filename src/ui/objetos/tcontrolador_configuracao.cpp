@@ -143,16 +143,21 @@ void TControlador::CriaConfiguracao(QWidget* p) {
   gc->setHorizontalSpacing(4);
   gc->setVerticalSpacing(3);
   VariavelSelect_ = Lista(ConfigGroup, "VariavelSelect", tr("Seleciona Variável de Processo"));
-  CheckSPR_ = Caixa(ConfigGroup, "CheckSPR", tr("SPR"), tr("Endereço para Setpoint Remoto"));
+  // The English interface translates the hints of the picker and of the
+  // expression only; those of their check boxes stay as they are.
+  CheckSPR_ =
+      Caixa(ConfigGroup, "CheckSPR", tr("SPR"), tr("Endereço para Setpoint Remoto", "CheckSPR"));
   SPRSelect_ = Lista(ConfigGroup, "SPRSelect", tr("Endereço para Setpoint Remoto"));
   BackMVCheck_ = Caixa(ConfigGroup, "BackMVCheck", tr("End. p/ Realim.de MV:"));
   BackMV_ = Lista(ConfigGroup, "BackMV");
   BackMV_->setMinimumContentsLength(3);
   for (int k = 1; k <= Memoria::kEnderecos; ++k)
     BackMV_->addItem(QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0')));
-  const QString dicaFF = tr("Adiciona Expressão para Cálculo do Bias Dinâmico (ação FeedForward)");
-  FFwSelect_ = Caixa(ConfigGroup, "FFwSelect", tr("FF"), dicaFF);
-  FFwEquation_ = Edicao(ConfigGroup, "FFwEquation", dicaFF);
+  FFwSelect_ =
+      Caixa(ConfigGroup, "FFwSelect", tr("FF"),
+            tr("Adiciona Expressão para Cálculo do Bias Dinâmico (ação FeedForward)", "FFwSelect"));
+  FFwEquation_ = Edicao(ConfigGroup, "FFwEquation",
+                        tr("Adiciona Expressão para Cálculo do Bias Dinâmico (ação FeedForward)"));
   gc->addWidget(Rotulo(ConfigGroup, "Label36", tr("PV")), 0, 0);
   gc->addWidget(VariavelSelect_, 0, 1, 1, 2);
   gc->addWidget(CheckSPR_, 1, 0);

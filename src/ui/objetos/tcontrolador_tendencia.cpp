@@ -291,7 +291,10 @@ void TControlador::AtualizaTendencia(const Controlador& c, bool escalaMudou) {
   UsarVirgula_->setChecked(g.UsarVirgula);
   UsarUE_->setChecked(g.UsarUE);
   BaseTempoBox_->setCurrentIndex(g.ItemBaseTempo);
-  PoeTexto(Label21_, g.TextoTaxa);
+  // The first rate text is the caption the window is built with, which the
+  // translation knows; the later ones read the same in both languages.
+  const QString taxa = tr(g.TextoTaxa.c_str());
+  if (Label21_->text() != taxa) Label21_->setText(taxa);
   SpeedButton2_->setChecked(g.Pausado);
   Panel3_->setVisible(g.PainelPontosVisivel());
   for (int k = 0; k < 6; ++k) PoeTexto(CoodsText_[k], g.Leituras[static_cast<std::size_t>(k)]);

@@ -234,9 +234,20 @@ void TForm2::LayoutTipo() {
   const TextoAnimado* t = modelo();
   if (!t) return;
   const TextoAnimado::Layout layout = t->LayoutTipo();
-  // The legends the model gives, for the translation: QT_TR_NOOP("Variável"),
-  // QT_TR_NOOP("<Texto>"), QT_TR_NOOP("Equação").
-  Label3_->setText(tr(std::string(layout.LegendaOrigem).c_str()));
+  // The legends the model gives, as the translation knows them. The English
+  // interface names the field "Equation" whatever the type.
+  struct Legenda {
+    const char* texto;
+    const char* componente;
+  };
+  static constexpr Legenda kLegendas[] = {QT_TRANSLATE_NOOP3("quiv::TForm2", "Variável", "Label3"),
+                                          QT_TRANSLATE_NOOP3("quiv::TForm2", "<Texto>", "Label3"),
+                                          QT_TRANSLATE_NOOP3("quiv::TForm2", "Equação", "Label3")};
+  QString legenda = QString::fromUtf8(layout.LegendaOrigem.data(),
+                                      static_cast<qsizetype>(layout.LegendaOrigem.size()));
+  for (const Legenda& l : kLegendas)
+    if (layout.LegendaOrigem == l.texto) legenda = tr(l.texto, l.componente);
+  Label3_->setText(legenda);
   ComboBox1_->setVisible(layout.VariavelVisivel);
   Panel2_->setVisible(layout.EscalaVisivel);
   linhaAlarme_->setVisible(layout.LinhaAlarmeVisivel);

@@ -521,12 +521,16 @@ void TRegistrForm::AtualizaLeituras(bool tudo) {
   QScopedValueRollback<bool> mudo(preenchendo_, true);
   ultimaPosicao_ = g.Posicao;
   ultimaFase_ = g.FaseGrade;
-  const QString legenda = QString::fromStdString(r->Caption);
+  // Before its first configuration the recorder's caption and rate text are
+  // the ones the window is built with, which the translation knows; the later
+  // ones come from the user's texts or read the same in both languages.
+  const QString legenda = tr(r->Caption.c_str());
   if (windowTitle() != legenda) setWindowTitle(legenda);
   PoeTexto(eSupText_, g.TextoEscalaSup);
   PoeTexto(eInfText_, g.TextoEscalaInf);
   PoeTexto(Label1_, r->UnidadeEscala);
-  PoeTexto(Label21_, g.TextoTaxa);
+  const QString taxa = tr(g.TextoTaxa.c_str());
+  if (Label21_->text() != taxa) Label21_->setText(taxa);
   EscalaAuto_->setChecked(g.EscalaAuto);
   SpeedButton1_->setChecked(g.Pausado);
   Panel3_->setVisible(g.PainelPontosVisivel());

@@ -330,7 +330,17 @@ void TConfigForm::LeComandos() {
     c.Tipo->setEnabled(chave.Visivel);
   }
   for (int b = 1; b <= Painel::kBotoes; ++b) {
-    const BotaoComando& botao = painel.Botao(b);
+    BotaoComando& botao = painel.Botao(b);
+    // A button's name and state texts start as the dialog's own captions;
+    // the English interface gives them (and the simulation) its English ones.
+    if (ingles()) {
+      const BotaoComando inicial(sessao_.simulacao(), b);
+      if (botao.Nome == inicial.Nome) botao.Nome = tr("Descrição").toStdString();
+      if (botao.TextoEstado0 == inicial.TextoEstado0)
+        botao.TextoEstado0 = tr("Texto para M%1=%2").arg(botao.Endereco()).arg(0).toStdString();
+      if (botao.TextoEstado1 == inicial.TextoEstado1)
+        botao.TextoEstado1 = tr("Texto para M%1=%2").arg(botao.Endereco()).arg(1).toStdString();
+    }
     LinhaBotao& l = botoes_[static_cast<std::size_t>(b)];
     l.Nome->setText(QString::fromUtf8(botao.Nome.Em(ingles())));
     l.Estado0->setText(QString::fromUtf8(botao.TextoEstado0.Em(ingles())));
