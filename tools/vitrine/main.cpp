@@ -3,6 +3,7 @@
 // beside it, with the scan cycle running, so the whole screen can be
 // photographed (run it under a virtual display and take a screenshot).
 //   vitrine FILE.smp [tela|objetos|registrador|rapida|xy [X Y]]
+// (QUIV_INGLES=1: in English)
 //   tela         the main window alone
 //   objetos      the first window of each object kind and the signal generator
 //   registrador  the first trend recorder and the variable list
@@ -27,6 +28,7 @@
 #include "core/arquivo/documento.h"
 #include "ui/objetos/tparmform.h"
 #include "ui/principal/tform1.h"
+#include "ui/sessao/idioma.h"
 #include "ui/sessao/sessao_simulacao.h"
 
 namespace {
@@ -150,6 +152,11 @@ int main(int argc, char* argv[]) {
   }
   const QString modo = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("objetos");
   quiv::SessaoSimulacao sessao;
+  // QUIV_INGLES=1 shows the English interface.
+  if (qEnvironmentVariableIsSet("QUIV_INGLES")) {
+    quiv::InstalaIngles();
+    sessao.DefineIdiomaIngles(true);
+  }
   quiv::TForm1 janela(sessao);
   const QRect tela = janela.screen()->availableGeometry();
   janela.setGeometry(tela);
