@@ -98,9 +98,7 @@ void Enche(QPainter& g, const QPainterPath& forma, QRect r, double nivel, QColor
 
 }  // namespace
 
-void Desenho::Tanque(QRect r, double nivel) {
-  QPainterPath forma;
-  forma.addRect(r);
+void Desenho::Vaso(const QPainterPath& forma, const QPainterPath& contorno, QRect r, double nivel) {
   g_->save();
   g_->setPen(Qt::NoPen);
   g_->setBrush(kEquipamento);
@@ -108,38 +106,31 @@ void Desenho::Tanque(QRect r, double nivel) {
   Enche(*g_, forma, r, nivel, kLiquido);
   g_->setPen(Caneta(kContorno, 2.5));
   g_->setBrush(Qt::NoBrush);
-  g_->drawPolyline(QPolygon{r.topLeft(), r.bottomLeft(), r.bottomRight(), r.topRight()});
+  g_->drawPath(contorno);
   g_->restore();
+}
+
+void Desenho::Tanque(QRect r, double nivel) {
+  QPainterPath forma;
+  forma.addRect(r);
+  // Open at the top: the outline leaves the top edge out.
+  QPainterPath contorno;
+  contorno.addPolygon(QPolygonF(QPolygon{r.topLeft(), r.bottomLeft(), r.bottomRight(), r.topRight()}));
+  Vaso(forma, contorno, r, nivel);
 }
 
 void Desenho::VasoVertical(QRect r, double nivel) {
   const int raio = std::min(r.width() / 2, r.height() / 4);
   QPainterPath forma;
   forma.addRoundedRect(r, r.width() / 2.0, raio);
-  g_->save();
-  g_->setPen(Qt::NoPen);
-  g_->setBrush(kEquipamento);
-  g_->drawPath(forma);
-  Enche(*g_, forma, r, nivel, kLiquido);
-  g_->setPen(Caneta(kContorno, 2.5));
-  g_->setBrush(Qt::NoBrush);
-  g_->drawPath(forma);
-  g_->restore();
+  Vaso(forma, forma, r, nivel);
 }
 
 void Desenho::VasoHorizontal(QRect r, double nivel) {
   const int raio = std::min(r.height() / 2, r.width() / 4);
   QPainterPath forma;
   forma.addRoundedRect(r, raio, r.height() / 2.0);
-  g_->save();
-  g_->setPen(Qt::NoPen);
-  g_->setBrush(kEquipamento);
-  g_->drawPath(forma);
-  Enche(*g_, forma, r, nivel, kLiquido);
-  g_->setPen(Caneta(kContorno, 2.5));
-  g_->setBrush(Qt::NoBrush);
-  g_->drawPath(forma);
-  g_->restore();
+  Vaso(forma, forma, r, nivel);
 }
 
 void Desenho::Coluna(QRect r, int pratos) {

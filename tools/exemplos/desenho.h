@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainterPath>
 #include <QPainter>
 #include <QPoint>
 #include <QRect>
@@ -83,6 +84,9 @@ class Desenho {
 
  private:
   void Seta(QPointF de, QPointF para, QColor cor);
+  // A vessel: the body `forma` filled, its liquid up to `nivel`, `contorno`
+  // stroked.
+  void Vaso(const QPainterPath& forma, const QPainterPath& contorno, QRect r, double nivel);
   QPen Caneta(QColor cor, double largura) const;
 
   QImage imagem_;
