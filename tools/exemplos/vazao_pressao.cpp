@@ -1,5 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "Vazão/Pressão" tab: flow and pressure loops.
+#include <array>
+#include <string>
+
+#include "core/objetos/botao_comando.h"
 #include "core/objetos/entrada_dados.h"
 #include "core/objetos/painel.h"
 #include "core/objetos/registrador.h"
@@ -8,6 +12,17 @@
 
 namespace quiv::exemplos {
 namespace {
+
+// Trend recorder n following loop k (its PV, SP and output), its button at (x, y).
+void NovaTendencia(Documento& doc, int n, int malha, const char* tag, const char* descricao, int x,
+                   int y) {
+  Registrador& tr = doc.NovoRegistrador(n);
+  tr.Tag = tag;
+  tr.Descricao = descricao;
+  tr.EscolheVariavel3(malha - 1);
+  tr.AplicaConfiguracao();
+  Coloca(doc, TipoObjeto::Registrador, n, x, y);
+}
 
 // Basic flow loop: a control valve in a pipe, its flow measured by an
 // orifice plate and FT-101, FIC-101 closing the loop. The upstream pressure
@@ -43,17 +58,12 @@ void MontaVazaoEmDuto(Documento& doc) {
   Coloca(doc, TipoObjeto::Processo, 2, 660, 330);
 
   Controlador& fic = NovaMalha(doc, 1, "FIC-101", "Vazão de produto|Product flow", 22, 50.0,
-                               {.Kp = 0.4, .Ti = 2.5, .Td = 0.0});
+                               {.Kp = 0.8, .Ti = 2.0, .Td = 0.0});
   fic.TextoBias = "50";
   Aplica(doc, fic);
   Coloca(doc, TipoObjeto::Controlador, 1, 560, 140);
 
-  Registrador& tr = doc.NovoRegistrador(1);
-  tr.Tag = "FR-101";
-  tr.Descricao = "Vazão de produto|Product flow";
-  tr.EscolheVariavel3(0);
-  tr.AplicaConfiguracao();
-  Coloca(doc, TipoObjeto::Registrador, 1, 820, 140);
+  NovaTendencia(doc, 1, 1, "FR-101", "Vazão de produto|Product flow", 820, 140);
 
   NovoMostrador(doc, 1, 22, "Vazão|Flow", 1, 700, 420);
   NovoMostrador(doc, 2, 15, "Pressão|Pressure", 2, 90, 420);
@@ -65,15 +75,14 @@ void MontaVazaoEmDuto(Documento& doc) {
   pressao.Esquerda = 40;
   pressao.Topo = 200;
 
+  // The comment pane is narrow: lines of about 40 characters.
   Comenta(doc,
-          {"Malha de vazão com realimentação.",
-           "Experimente: mude o SP do FIC-101 e observe a resposta;",
-           "mova a pressão a montante (entrada à esquerda) e veja o",
-           "controlador recompor a vazão. Compare sintonias na",
-           "Simulação Rápida."},
-          {"Feedback flow loop.", "Try: change the FIC-101 set point and watch the response;",
-           "move the upstream pressure (entry at left) and watch the",
-           "controller restore the flow. Compare tunings in the", "Fast Simulation."});
+          {"Malha de vazão com realimentação.", "Experimente: mude o SP do FIC-101 e",
+           "observe a resposta; mova a pressão a", "montante (entrada à esquerda) e veja o",
+           "controlador recompor a vazão. Compare", "sintonias na Simulação Rápida."},
+          {"Feedback flow loop.", "Try: change the FIC-101 set point and",
+           "watch the response; move the upstream", "pressure (entry at left) and watch the",
+           "controller restore the flow. Compare", "tunings in the Fast Simulation."});
 }
 
 void DesenhaVazaoEmDuto(Desenho& d) {
@@ -97,248 +106,476 @@ const bool registrado = Registra({.arquivo = "basic flow loop/basic flow loop.sm
                                   .desenha = DesenhaVazaoEmDuto,
                                   .aquecimento = 300});
 
-}  // namespace
-}  // namespace quiv::exemplos
+// ---------------------------------------------------------------------------
+// Coarse-fine flow control: a large valve with realistic friction and a
+// small valve in its bypass. FIC-101 moves the small (fine) valve, which
+// resolves the flow finely; ZIC-101, a slow valve-position controller,
+// moves the large (coarse) valve so that the fine one returns to mid-travel.
+// Below, the same large valve alone under FIC-201, for comparison: its
+// friction makes that flow hunt. Both lines take the same upstream pressure
+// (entry 1, M15), so a pressure change disturbs both alike.
+//   M21  FV-101A coarse valve (stiction 2 %, backlash 1 %, 1.5 s stroke)
+//   M22  FV-101B fine valve (0.5 s stroke, clean positioner)
+//   M41  flow through both: (M21 + 0.2·M22)·√(M15/50), % of 0 … 150 m3/h
+//   M23  FT-101 (1.5 s lag)
+//   M24  FV-201 coarse valve, as FV-101A;  M42 its flow;  M25  FT-201
+// The fine valve passes a fifth of the coarse one, so its loop gain is a
+// fifth: FIC-101's Kp is five times FIC-201's for the same response.
 
-namespace quiv::exemplos {
-namespace {
+Processo& NovaValvula(Documento& doc, int n, const char* tag, const char* descricao, int entrada,
+                      const char* curso) {
+  Processo& v = doc.NovoProcesso(n);
+  v.Tag = tag;
+  v.Descricao = descricao;
+  v.ItemEntrada = entrada - 1;
+  v.Tal1 = curso;
+  return v;
+}
 
-// Coarse-fine: two identical lines whose large valve sticks (stiction 1.5 %,
-// backlash 0.5 %). Line A: FIC-1701 drives the large valve alone and
-// hunts. Line B: FIC-1702 drives a small bypass valve (10 % of the line's
-// capacity, smooth) and VPC-1703 slowly moves the large valve to bring the
-// small one back to mid-stroke.
-//   M15 upstream pressure; A: M21 large valve, M42 flow through it, M22 flow
-//   B: M23 large valve, M24 small valve, M41 flow through both, M25 flow
+void NovoTransmissor(Documento& doc, int n, const char* tag, const char* descricao, int entrada) {
+  Processo& ft = doc.NovoProcesso(n);
+  ft.Tag = tag;
+  ft.Descricao = descricao;
+  ft.ItemEntrada = entrada - 1;
+  ft.Tal1 = "1.5";
+  Aplica(doc, ft);
+}
+
 void MontaGrossoFino(Documento& doc) {
   doc.Titulo = "Tubulação com By-pass|Pipeline with Bypass";
-  NovaEntrada(doc, 1, "Pressão|Pressure", "bar", 0, 10, 5, 40, 130);
-  Descreve(doc, 22, "m3/h", 0, 120, "Vazão linha A|Line A flow");
-  Descreve(doc, 25, "m3/h", 0, 120, "Vazão linha B|Line B flow");
-  auto valvulaGrossa = [&doc](int n, const std::string& tag, int entrada, int x, int y) {
-    Processo& v = NovoProcesso(doc, n, tag, "Válvula grossa|Coarse valve", entrada, 1.0, 2, 0, 0, x, y);
-    v.Agarramento = "1.5";
-    v.Histerese = "0.5";
-    Aplica(doc, v);
-  };
-  valvulaGrossa(1, "FV-1701", 1, 420, 215);
-  NovoBloco(doc, 2, "FY-1701", "Vazão A|Flow A", "M21*(M15/50)^0.5");
-  NovoProcesso(doc, 2, "FT-1701", "Vazão A|Flow A", 42, 1.0, 1.5, 0, 0, 700, 215);
-  valvulaGrossa(3, "FV-1702G", 3, 420, 455);
-  NovoProcesso(doc, 4, "FV-1702F", "Válvula fina|Fine valve", 2, 1.0, 1, 0, 0, 420, 560);
-  NovoBloco(doc, 1, "FY-1702", "Vazão B|Flow B", "(0.9*M23+0.1*M24)*(M15/50)^0.5");
-  NovoProcesso(doc, 5, "FT-1702", "Vazão B|Flow B", 41, 1.0, 1.5, 0, 0, 700, 455);
-  NovaMalha(doc, 1, "FIC-1701", "Só válvula grossa|Coarse valve only", 22, 50.0,
-            {.Kp = 0.3, .Ti = 3.0});
-  NovaMalha(doc, 2, "FIC-1702", "Válvula fina|Fine valve", 25, 50.0, {.Kp = 3.0, .Ti = 3.0});
-  // The large valve follows slowly: integral action on the small valve's
-  // position, whose rise asks for more opening.
-  NovaMalha(doc, 3, "VPC-1703", "Posição da fina|Fine valve position", 2, 50.0,
-            {.Kp = 0.05, .Ti = 40.0}, /*reversa=*/true);
-  Coloca(doc, TipoObjeto::Controlador, 1, 560, 130);
-  Coloca(doc, TipoObjeto::Controlador, 2, 560, 370);
-  Coloca(doc, TipoObjeto::Controlador, 3, 230, 370);
-  NovoRegistro(doc, 1, "FR-1701", 1, 880, 130);
-  NovoRegistro(doc, 2, "FR-1702", 2, 880, 370);
-  NovoMostrador(doc, 1, 22, "Vazão A|Flow A", 1, 820, 260);
-  NovoMostrador(doc, 2, 25, "Vazão B|Flow B", 1, 820, 500);
+  Descreve(doc, 15, "bar", 0, 10, "Pressão a montante|Upstream pressure");
+  Descreve(doc, 21, "%", 0, 100);
+  Descreve(doc, 22, "%", 0, 100);
+  Descreve(doc, 23, "m3/h", 0, 150);
+  Descreve(doc, 25, "m3/h", 0, 150);
+  EntradaDados& pressao = doc.painel.Entrada(1);
+  pressao.DefineIncluida(true);
+  pressao.DefineNome("Pressão|Pressure");
+  pressao.DefinePosicao(5000);
+  pressao.Esquerda = 60;
+  pressao.Topo = 360;
+
+  Processo& grossa = NovaValvula(doc, 1, "FV-101A", "Abertura FV-101A|FV-101A opening", 2, "1.5");
+  grossa.Agarramento = "2";
+  grossa.Histerese = "1";
+  Aplica(doc, grossa);
+  Coloca(doc, TipoObjeto::Processo, 1, 360, 344);
+  Processo& fina = NovaValvula(doc, 2, "FV-101B", "Abertura FV-101B|FV-101B opening", 1, "0.5");
+  Aplica(doc, fina);
+  Coloca(doc, TipoObjeto::Processo, 2, 360, 244);
+
+  Bloco& passagem = doc.NovoBloco(1);
+  passagem.Tag = "FY-101";
+  passagem.Funcao = "(M21+0.2*M22)*(M15/50)^0.5";
+  Aplica(doc, passagem);
+  NovoTransmissor(doc, 3, "FT-101", "Vazão grosso-fino|Coarse-fine flow", 41);
+
+  Processo& sozinha = NovaValvula(doc, 4, "FV-201", "Abertura FV-201|FV-201 opening", 3, "1.5");
+  sozinha.Agarramento = "2";
+  sozinha.Histerese = "1";
+  Aplica(doc, sozinha);
+  Coloca(doc, TipoObjeto::Processo, 4, 360, 524);
+  Bloco& passagemSozinha = doc.NovoBloco(2);
+  passagemSozinha.Tag = "FY-201";
+  passagemSozinha.Funcao = "M24*(M15/50)^0.5";
+  Aplica(doc, passagemSozinha);
+  NovoTransmissor(doc, 5, "FT-201", "Vazão só válvula grossa|Coarse valve alone flow", 42);
+
+  NovaMalha(doc, 1, "FIC-101", "Vazão grosso-fino|Coarse-fine flow", 23, 50.0,
+            {.Kp = 4.0, .Ti = 2.5, .Td = 0.0});
+  Coloca(doc, TipoObjeto::Controlador, 1, 526, 149);
+  // Reverse: the fine valve above mid-travel asks for more coarse opening.
+  NovaMalha(doc, 2, "ZIC-101", "Posição da válvula fina|Fine valve position", 1, 50.0,
+            {.Kp = 0.1, .Ti = 20.0, .Td = 0.0}, true);
+  Coloca(doc, TipoObjeto::Controlador, 2, 526, 264);
+  NovaMalha(doc, 3, "FIC-201", "Vazão só grossa|Coarse valve alone", 25, 50.0,
+            {.Kp = 0.8, .Ti = 2.5, .Td = 0.0});
+  Coloca(doc, TipoObjeto::Controlador, 3, 526, 414);
+
+  NovaTendencia(doc, 1, 1, "FR-101", "Vazão grosso-fino|Coarse-fine flow", 860, 200);
+  NovaTendencia(doc, 2, 3, "FR-201", "Vazão só grossa|Coarse valve alone", 860, 380);
+
+  NovoMostrador(doc, 1, 23, "Vazão|Flow", 1, 780, 260);
+  NovoMostrador(doc, 2, 25, "Vazão|Flow", 1, 780, 440);
+  NovoMostrador(doc, 3, 22, "Válvula fina|Fine valve", 1, 255, 205);
+  NovoMostrador(doc, 4, 21, "Válvula grossa|Coarse valve", 1, 255, 305);
+  NovoMostrador(doc, 5, 24, "Válvula grossa|Coarse valve", 1, 255, 485);
+
   Comenta(doc,
-          {"Controle grosso-fino. As duas linhas têm",
-           "a mesma válvula grande, com agarramento.",
-           "Linha A: o FIC-1701 move só a válvula",
-           "grande e a vazão fica oscilando (caça).",
-           "Linha B: o FIC-1702 move a válvula fina",
-           "do by-pass e o VPC-1703 leva a grande,",
-           "devagar, a deixar a fina no meio do curso.",
-           "Compare a variabilidade das duas vazões."},
-          {"Coarse-fine control. Both lines have the",
-           "same large valve, with stiction.",
-           "Line A: FIC-1701 moves the large valve",
-           "alone and the flow hunts.",
-           "Line B: FIC-1702 moves the small bypass",
-           "valve and VPC-1703 slowly moves the large",
-           "one so the small stays mid-stroke.",
-           "Compare the variability of both flows."});
+          {"Grosso-fino: a válvula grande tem atrito", "(agarramento 2 %, folga 1 %).",
+           "Embaixo, sozinha, ela faz a vazão oscilar.", "Em cima, a FV-101B no by-pass faz o",
+           "ajuste fino (FIC-101) e o ZIC-101 move", "devagar a grande para recentrar a fina.",
+           "Compare FR-101 e FR-201; mude a pressão;", "ponha o ZIC-101 em manual e veja a fina",
+           "sair do meio do curso."},
+          {"Coarse-fine: the large valve has friction", "(stiction 2 %, backlash 1 %).",
+           "Below, alone, it makes the flow hunt.", "Above, FV-101B in the bypass trims the",
+           "flow finely (FIC-101) and ZIC-101 slowly", "moves the large one to recentre it.",
+           "Compare FR-101 and FR-201; change the", "pressure; put ZIC-101 in manual and see",
+           "the fine valve leave mid-travel."});
 }
 
 void DesenhaGrossoFino(Desenho& d) {
   d.Texto({30, 50}, "Tubulação com By-pass", 22, true);
-  d.Texto({200, 180}, "A: só válvula grossa", 14, true);
-  d.Linha({{200, 250}, {980, 250}});
-  d.Valvula({450, 250});
-  d.Placa({700, 250});
-  d.Instrumento({640, 200}, "FT", "1701", true);
-  d.Sinal({{661, 200}, {700, 200}, {700, 250}});
-  d.Texto({200, 420}, "B: grossa + fina (by-pass)", 14, true);
-  d.Linha({{200, 490}, {980, 490}});
-  d.Linha({{350, 490}, {350, 590}, {550, 590}, {550, 490}}, false);
-  d.Valvula({450, 490});
-  d.Valvula({450, 590});
-  d.Placa({700, 490});
-  d.Instrumento({640, 440}, "FT", "1702", true);
-  d.Sinal({{661, 440}, {700, 440}, {700, 490}});
-  d.Instrumento({330, 400}, "VPC", "1703");
-  d.Sinal({{351, 400}, {450, 400}, {450, 454}}, true);
+  d.Texto({30, 90}, "Grosso-fino: válvula fina no by-pass da grossa", 14, true);
+  d.Texto({70, 562}, "Só a válvula grossa (comparação)", 14, true);
+
+  // Common supply header feeding both lines.
+  d.Linha({{20, 330}, {40, 330}}, false);
+  d.Linha({{40, 330}, {40, 510}}, false);
+  d.Corrente({8, 318}, "Entrada");
+
+  // Coarse-fine: main line through the coarse valve, bypass through the fine one.
+  d.Linha({{40, 330}, {960, 330}});
+  d.Linha({{240, 330}, {240, 230}, {640, 230}, {640, 330}}, false);
+  d.Valvula({400, 330});
+  d.Valvula({400, 230});
+  d.Placa({740, 330});
+  d.Instrumento({740, 285}, "FT", "101", true);
+  d.Sinal({{740, 306}, {740, 330}});
+  d.Instrumento({500, 160}, "FIC", "101");
+  d.Sinal({{740, 264}, {740, 115}, {500, 115}, {500, 139}});
+  d.Sinal({{479, 160}, {400, 160}, {400, 194}}, true);
+  d.Instrumento({500, 275}, "ZIC", "101");
+  d.Sinal({{500, 181}, {500, 254}}, true);
+  d.Sinal({{479, 275}, {400, 275}, {400, 294}}, true);
+  d.Corrente({900, 318}, "Processo");
+
+  // The coarse valve alone.
+  d.Linha({{40, 510}, {960, 510}});
+  d.Valvula({400, 510});
+  d.Placa({740, 510});
+  d.Instrumento({740, 465}, "FT", "201", true);
+  d.Sinal({{740, 486}, {740, 510}});
+  d.Instrumento({500, 425}, "FIC", "201");
+  d.Sinal({{719, 465}, {500, 465}, {500, 446}});
+  d.Sinal({{479, 425}, {400, 425}, {400, 474}}, true);
+  d.Corrente({900, 498}, "Processo");
 }
 
-const bool grossoFino = Registra({.arquivo = "course-fine flow loop/course-fine flow loop.smp",
-                                  .monta = MontaGrossoFino,
-                                  .desenha = DesenhaGrossoFino,
-                                  .aquecimento = 600});
+const bool registradoGrossoFino =
+    Registra({.arquivo = "course-fine flow loop/course-fine flow loop.smp",
+              .monta = MontaGrossoFino,
+              .desenha = DesenhaGrossoFino,
+              .aquecimento = 600});
 
-// Header with three consumers: PIC-801 holds the header pressure on the
-// supply valve; FIC-802 … 804 hold each consumer's flow, which depends on the
-// pressure. A consumer's change moves the pressure and, through it, the
-// others. Decoupling (data entry 1, 0 … 100 %): the supply valve's bias
-// follows the consumers' total flow, so the header is fed before its pressure
-// falls.
-//   M21 supply valve; M22 … M24 consumer valves; M25 header pressure
-//   M41 … M43 consumer flows v·√(P/50); M44 net flow into the header
-void MontaHeader(Documento& doc) {
+// ---------------------------------------------------------------------------
+// Steam header with three consumers. PV-100 lets steam down from the boiler
+// (entry 1, M15) into a header held at 7 bar by PIC-100; three consumers
+// draw from it under FIC-101 … 103. Each consumer valve passes flow ∝ √(P −
+// 2 bar), so a consumer that opens pulls the header pressure down and the
+// others lose flow until their loops and PIC-100 recover: interaction. The
+// header loop is tuned tight, and with push button 1 (M97) pressed the
+// consumers' valve signals (FIC outputs) are fed forward to PIC-100's bias:
+// the supply valve, as fast as theirs, moves with them before the pressure
+// does, so the consumers decouple (their measured flows would come a
+// transmitter lag too late).
+//   M21  PV-100 opening (1 s stroke)      M41  supply, % of 0 … 60 t/h
+//   M22 … M24  FV-101 … 103 openings      M42 … M44  consumer flows, % of 0 … 20 t/h
+//   M25 … M27  FT-101 … 103 (1 s lag)     M45  supply − demand, t/h
+//   M28  PT-100 header pressure, % of 0 … 10 bar: integrates M45 (0.2 %/s per t/h)
+// At the design point (14 bar boiler, 7 bar header, 10 + 8 + 12 t/h) the
+// supply valve is at 50 % and the feed-forward gives 50 % (valve signals
+// 50, 40 and 60 %), so the button switches it without a bump; a supply
+// valve passes three consumer valves' flow, hence the average.
+constexpr std::array<int, 3> kRamaisHeader{390, 590, 790};  // x of each consumer branch
+
+void MontaHeaderTresConsumidores(Documento& doc) {
   doc.Titulo = "Pressão Header e 3 Consumidores|Header pressure with 3 consumers";
-  NovaEntrada(doc, 1, "Desacopl.|Decoupling", "%", 0, 100, 100, 40, 130);
-  Descreve(doc, 25, "bar", 0, 10, "Pressão do header|Header pressure");
-  NovoProcesso(doc, 1, "PV-801", "Válvula de suprimento|Supply valve", 1, 1.0, 2, 0, 0, 250, 300);
-  for (int i = 1; i <= 3; ++i) {
-    const std::string ii = std::to_string(i + 1);
-    Descreve(doc, 40 + i, "m3/h", 0, 100, "Consumidor " + std::to_string(i) + "|Consumer " + std::to_string(i));
-    NovoProcesso(doc, i + 1, "FV-80" + ii, "Válvula do consumidor|Consumer valve", i + 1, 1.0, 1, 0,
-                 0, 720, 80 + 150 * i - 40);
-    NovoBloco(doc, i, "FT-80" + ii, "Vazão do consumidor|Consumer flow",
-              "M2" + ii + "*(M25/50)^0.5");
-  }
-  NovoBloco(doc, 4, "PY-801", "Vazão líquida no header|Net header flow", "M21-(M41+M42+M43)/3");
-  Processo& header = NovoProcesso(doc, 5, "PT-801", "Header|Header", 44, 0.08, 0, 0, 0, 420, 180);
-  header.TipoFuncao = Processo::kIntegrador;
-  header.ValorInicial = "50";
-  Aplica(doc, header);
-  Controlador& pic = NovaMalha(doc, 1, "PIC-801", "Pressão do header|Header pressure", 25, 50.0,
-                               {.Kp = 2.0, .Ti = 8.0});
-  pic.HabilitaFF = true;
-  pic.EquacaoFF = "50+((M41+M42+M43)/3-50)*M15/100";
-  Aplica(doc, pic);
-  Coloca(doc, TipoObjeto::Controlador, 1, 250, 180);
-  const double sps[] = {50.0, 40.0, 60.0};
-  for (int i = 1; i <= 3; ++i) {
-    const std::string ii = std::to_string(i + 1);
-    NovaMalha(doc, i + 1, "FIC-80" + ii, "Consumidor " + std::to_string(i) + "|Consumer " + std::to_string(i),
-              40 + i, sps[i - 1], {.Kp = 0.4, .Ti = 2.0});
-    Coloca(doc, TipoObjeto::Controlador, i + 1, 860, 80 + 150 * i - 40);
-    NovoMostrador(doc, i, 40 + i, "Vazão|Flow", 1, 860, 80 + 150 * i + 5);
-  }
-  NovoRegistro(doc, 1, "PR-801", 1, 250, 420);
-  NovoMostrador(doc, 4, 25, "Header", 2, 420, 250);
-  Comenta(doc,
-          {"Header de vapor com três consumidores. O",
-           "PIC-801 regula a pressão pela válvula de",
-           "suprimento; cada FIC segura a vazão de um",
-           "consumidor, que depende da pressão.",
-           "Experimente: mude o SP de um consumidor",
-           "com desacoplamento 0 % e 100 % e compare",
-           "o quanto os outros e a pressão se mexem."},
-          {"Steam header with three consumers.",
-           "PIC-801 holds the pressure on the supply",
-           "valve; each FIC holds one consumer's",
-           "flow, which depends on the pressure.",
-           "Try: change one consumer's SP with 0 %",
-           "and 100 % decoupling and compare how",
-           "much the others and the pressure move."});
-}
+  Descreve(doc, 15, "bar", 0, 20, "Pressão da caldeira|Boiler pressure");
+  Descreve(doc, 21, "%", 0, 100);
+  Descreve(doc, 28, "bar", 0, 10);
+  Descreve(doc, 41, "t/h", 0, 60, "Vazão de suprimento|Supply flow");
+  EntradaDados& caldeira = doc.painel.Entrada(1);
+  caldeira.DefineIncluida(true);
+  caldeira.DefineNome("Caldeira|Boiler");
+  caldeira.DefinePosicao(7000);
+  caldeira.Esquerda = 40;
+  caldeira.Topo = 430;
 
-void DesenhaHeader(Desenho& d) {
-  d.Texto({30, 50}, "Pressão Header e 3 Consumidores", 22, true);
-  d.Linha({{200, 330}, {400, 330}}, true, Desenho::kGas);
-  d.Corrente({200, 320}, "Suprimento");
-  d.Valvula({300, 330});
-  d.VasoHorizontal({400, 290, 200, 80});
-  d.Instrumento({500, 240}, "PT", "801", true);
-  d.Sinal({{500, 261}, {500, 290}});
-  d.Sinal({{479, 240}, {360, 240}, {360, 200}, {330, 200}});
-  d.Sinal({{250, 202}, {230, 202}, {230, 300}, {288, 300}, {288, 318}}, true);
-  for (int i = 1; i <= 3; ++i) {
-    const int y = 80 + 150 * i - 30;
-    d.Linha({{600, 330}, {640, 330}, {640, y}, {980, y}}, true, Desenho::kGas);
-    d.Valvula({760, y});
-    d.Corrente({900, y - 10}, QStringLiteral("Consumidor %1").arg(i));
-  }
-}
+  BotaoComando& ff = doc.painel.Botao(1);
+  ff.Nome = "Pré-alimentação|Feed-forward";
+  ff.TextoEstado0 = "Desligada|Off";
+  ff.TextoEstado1 = "Ligada|On";
+  doc.painel.HabilitaBotao(1, true);
+  ff.Pressiona();
+  doc.painel.PainelComandoEsquerda = 760;
+  doc.painel.PainelComandoTopo = 88;
 
-const bool header = Registra(
-    {.arquivo = "header pressure with 3 consumers/header pressure with 3 consumers.smp",
-     .monta = MontaHeader,
-     .desenha = DesenhaHeader,
-     .aquecimento = 600});
+  Processo& suprimento = NovaValvula(doc, 1, "PV-100", "Abertura PV-100|PV-100 opening", 1, "1");
+  Aplica(doc, suprimento);
+  Coloca(doc, TipoObjeto::Processo, 1, 191, 204);
 
-// Nonlinear processes: four flow loops alike but for their final element:
-// a sticky valve (stiction 2 %), a valve with backlash (hysteresis 3 %), an
-// equal-percentage valve, and a pump drive limited to 1 %/s.
-//   loop k: valve/drive M(19+2k), flow M(20+2k)
-void MontaNaoLineares(Documento& doc) {
-  doc.Titulo = "Processos Não Lineares|Nonlinear processes";
-  const struct {
-    const char* valvula;
-    const char* descricao;
-    const char* malha;
-  } linhas[] = {{"FV-901", "Agarramento|Stiction", "FIC-901"},
-                {"FV-902", "Histerese|Hysteresis", "FIC-902"},
-                {"FV-903", "Igual porcentagem|Equal percentage", "FIC-903"},
-                {"SC-904", "Inversor 1 %/s|Drive 1 %/s", "FIC-904"}};
-  for (int k = 1; k <= 4; ++k) {
-    const int y = 80 + 120 * (k - 1) + 40;
-    const auto& l = linhas[k - 1];
-    Processo& v = NovoProcesso(doc, 2 * k - 1, l.valvula, l.descricao, k, 1.0, 1, 0, 0, 400, y + 20);
-    if (k == 1) v.Agarramento = "2";
-    if (k == 2) v.Histerese = "3";
-    if (k == 3) v.TipoValvula = Processo::kIgualPorcentagem;
-    if (k == 4) v.LimiteTaxa = "1";
+  Bloco& vazaoSuprimento = doc.NovoBloco(1);
+  vazaoSuprimento.Tag = "FY-100";
+  vazaoSuprimento.Funcao = "M21*((2*M15-M28)/70)^0.5";
+  Aplica(doc, vazaoSuprimento);
+
+  const std::array<double, 3> vazoes{10.0, 8.0, 12.0};  // t/h
+  for (int i = 0; i < 3; ++i) {
+    const int k = i + 1;
+    const std::string numero = std::to_string(100 + k);
+    const int x = kRamaisHeader[static_cast<std::size_t>(i)];
+    Descreve(doc, 24 + k, "t/h", 0, 20);
+    Processo& v =
+        NovaValvula(doc, 1 + k, ("FV-" + numero).c_str(),
+                    ("Abertura FV-" + numero + "|FV-" + numero + " opening").c_str(), 1 + k, "1");
     Aplica(doc, v);
-    Descreve(doc, 20 + 2 * k, "m3/h", 0, 120, std::string("Vazão ") + l.malha);
-    NovoProcesso(doc, 2 * k, "FT-90" + std::to_string(k), "Vazão|Flow", 19 + 2 * k, 1.0, 1.5, 0, 0,
-                 620, y + 20);
-    NovaMalha(doc, k, l.malha, l.descricao, 20 + 2 * k, 50.0, {.Kp = 0.4, .Ti = 3.0});
-    Coloca(doc, TipoObjeto::Controlador, k, 200, y - 12);
-    NovoMostrador(doc, k, 20 + 2 * k, "Vazão|Flow", 1, 760, y - 14);
+    Coloca(doc, TipoObjeto::Processo, 1 + k, x + 12, 300);
+
+    Bloco& consumo = doc.NovoBloco(1 + k);
+    consumo.Tag = "FY-" + numero;
+    consumo.Funcao = "M" + std::to_string(21 + k) + "*((M28-20)/50)^0.5";
+    Aplica(doc, consumo);
+
+    Processo& ft = doc.NovoProcesso(4 + k);
+    ft.Tag = "FT-" + numero;
+    ft.Descricao =
+        "Vazão consumidor " + std::to_string(k) + "|Consumer " + std::to_string(k) + " flow";
+    ft.ItemEntrada = 41 + k - 1;
+    ft.Tal1 = "1";
+    Aplica(doc, ft);
+
+    NovaMalha(doc, 1 + k, "FIC-" + numero,
+              "Vazão consumidor " + std::to_string(k) + "|Consumer " + std::to_string(k) + " flow",
+              24 + k, vazoes[static_cast<std::size_t>(i)] * 5.0, {.Kp = 1.0, .Ti = 2.0});
+    Coloca(doc, TipoObjeto::Controlador, 1 + k, x - 115, 234);
+    NovoMostrador(doc, 1 + k, 24 + k, "Vazão|Flow", 1, x + 10, 425);
   }
-  NovoRegistro(doc, 1, "FR-901", 1, 880, 108);
-  NovoRegistro(doc, 2, "FR-902", 2, 880, 228);
-  NovoRegistro(doc, 3, "FR-903", 3, 880, 348);
-  NovoRegistro(doc, 4, "FR-904", 4, 880, 468);
+
+  Bloco& balanco = doc.NovoBloco(5);
+  balanco.Tag = "FY-105";
+  balanco.Funcao = "0.6*M41-0.2*(M42+M43+M44)";
+  Aplica(doc, balanco);
+
+  Processo& header = doc.NovoProcesso(8);
+  header.Tag = "PT-100";
+  header.Descricao = "Pressão do header|Header pressure";
+  header.ItemEntrada = 45 - 1;
+  header.TipoFuncao = Processo::kIntegrador;
+  header.Ganho = "0.2";
+  header.DefineValorInicial("70");
+  Aplica(doc, header);
+  Coloca(doc, TipoObjeto::Processo, 8, 386, 104);
+
+  Controlador& pic = NovaMalha(doc, 1, "PIC-100", "Pressão do header|Header pressure", 28, 70.0,
+                               {.Kp = 3.0, .Ti = 15.0});
+  pic.HabilitaFF = true;
+  pic.EquacaoFF = "50+M97*((M02+M03+M04)/3-50)";
+  Aplica(doc, pic);
+  Coloca(doc, TipoObjeto::Controlador, 1, 126, 104);
+  NovoMostrador(doc, 1, 28, "Header|Header", 2, 480, 118);
+
+  NovaTendencia(doc, 1, 1, "PR-100", "Pressão do header|Header pressure", 480, 140);
+  NovaTendencia(doc, 2, 3, "FR-102", "Vazão consumidor 2|Consumer 2 flow", 570, 140);
+
   Comenta(doc,
-          {"Quatro malhas de vazão iguais, exceto o",
-           "elemento final: 1) válvula com agarramento",
-           "(ciclo limite); 2) válvula com histerese;",
-           "3) válvula de igual porcentagem (o ganho",
-           "muda com a vazão); 4) inversor com limite",
-           "de aceleração de 1 %/s. Experimente mudar",
-           "os SPs e compare as respostas."},
-          {"Four equal flow loops but for the final",
-           "element: 1) sticky valve (limit cycle);",
-           "2) valve with backlash; 3) equal-",
-           "percentage valve (the gain changes with",
-           "flow); 4) drive with a 1 %/s rate limit.",
-           "Try changing the SPs and compare the",
-           "responses."});
+          {"Header de vapor a 7 bar (PIC-100) e três", "consumidores com controle de vazão.",
+           "Mude o SP do FIC-101: a pressão do header", "cai e o FIC-102 e o FIC-103 perdem vazão",
+           "(interação). Com a pré-alimentação ligada", "(botão), as aberturas pedidas pelos FICs",
+           "vão direto à PV-100 e os consumidores", "ficam desacoplados. Compare PR-100 e",
+           "FR-102 com o botão ligado e desligado."},
+          {"Steam header at 7 bar (PIC-100) and three", "flow-controlled consumers.",
+           "Change FIC-101's SP: the header pressure", "dips and FIC-102 and FIC-103 lose flow",
+           "(interaction). With the feed-forward on", "(button), the openings the FICs ask for",
+           "go straight to PV-100 and the consumers", "are decoupled. Compare PR-100 and",
+           "FR-102 with the button on and off."});
 }
 
-void DesenhaNaoLineares(Desenho& d) {
-  d.Texto({30, 50}, "Processos Não Lineares", 22, true);
-  for (int k = 1; k <= 4; ++k) {
-    const int y = 80 + 120 * (k - 1) + 40;
-    d.Linha({{300, y}, {980, y}});
-    if (k == 4) {
-      d.Bomba({440, y - 2});
-    } else {
-      d.Valvula({440, y});
-    }
-    d.Placa({680, y});
-    d.Sinal({{680, y}, {680, y - 30}, {240, y - 30}, {240, y - 12}});
+void DesenhaHeaderTresConsumidores(Desenho& d) {
+  d.Texto({30, 50}, "Pressão Header e 3 Consumidores", 22, true);
+
+  // Boiler, let-down valve and header.
+  d.VasoHorizontal(QRect(40, 232, 120, 34), 0.5);
+  d.Caldeira(QRect(50, 266, 100, 150));
+  d.Linha({{100, 232}, {100, 190}, {300, 190}}, true, Desenho::kGas);
+  d.Corrente({108, 182}, "Vapor");
+  d.Valvula({230, 190});
+  d.VasoHorizontal(QRect(300, 170, 620, 40));
+  d.Texto({420, 195}, "Header de vapor", 12);
+  d.Instrumento({360, 115}, "PT", "100", true);
+  d.Sinal({{360, 136}, {360, 170}});
+  d.Instrumento({230, 115}, "PIC", "100");
+  d.Sinal({{339, 115}, {251, 115}});
+  d.Sinal({{230, 136}, {230, 154}}, true);
+
+  // Consumers: valve, flow element, FIC; each FIC's output also taps the
+  // feed-forward bus to the Σ.
+  for (int i = 0; i < 3; ++i) {
+    const int x = kRamaisHeader[static_cast<std::size_t>(i)];
+    const QString numero = QString::number(101 + i);
+    d.Linha({{x, 210}, {x, 470}}, true, Desenho::kGas);
+    d.Valvula({x, 280}, true);
+    d.Placa({x, 380}, true);
+    d.Instrumento({x - 75, 380}, "FT", numero, true);
+    d.Sinal({{x - 54, 380}, {x, 380}});
+    d.Instrumento({x - 75, 280}, "FIC", numero);
+    d.Sinal({{x - 75, 359}, {x - 75, 301}});
+    d.Sinal({{x - 54, 280}, {x - 36, 280}}, true);
+    d.Sinal({{x - 96, 280}, {x - 102, 280}, {x - 102, 545}});
+    d.Trocador(QRect(x - 50, 470, 100, 44));
+    d.Texto({x - 42, 532}, QStringLiteral("Consumidor %1").arg(i + 1), 12);
   }
+  d.Sinal({{kRamaisHeader[0] - 102, 545}, {948, 545}}, true);
+  d.Funcao({965, 545}, "Σ");
+  d.Sinal({{965, 528}, {965, 75}, {230, 75}, {230, 94}}, true);
+  d.Texto({560, 69}, "pré-alimentação (FF)", 11);
 }
 
-const bool naoLineares = Registra({.arquivo = "nonlinear flow processes/nonlinear flow processes.smp",
-                                   .monta = MontaNaoLineares,
-                                   .desenha = DesenhaNaoLineares,
-                                   .aquecimento = 600});
+const bool registradoHeader =
+    Registra({.arquivo = "header pressure with 3 consumers/header pressure with 3 consumers.smp",
+              .monta = MontaHeaderTresConsumidores,
+              .desenha = DesenhaHeaderTresConsumidores,
+              .aquecimento = 600});
+
+// ---------------------------------------------------------------------------
+// Nonlinear processes: five flow loops side by side, tuned alike, each with
+// one nonlinearity of its final element, so the student sees what each one
+// does to the same PI loop.
+//   loop k (controller k) drives process k; its output M(20+k) is the flow
+//   (element, then 1 s stroke and 1.5 s line/transmitter lags). The valves'
+//   gain follows the upstream pressure (entry 1, M15): flow ∝ √ΔP.
+//   1  FV-101  linear valve: the reference
+//   2  FV-102  stiction 4 % with 1 % backlash: sticks, then jumps (limit
+//              cycle in automatic, at the plant's dt and at the fast run's)
+//   3  FV-103  hysteresis 3 %: the output must cross the dead band on reversal
+//   4  FV-104  equal percentage: the gain grows with the opening
+//   5  SC-105  pump drive, acceleration limited to 1 %/s (fed from a tank)
+
+struct LinhaNaoLinear {
+  const char* tagElemento;
+  const char* descricaoElemento;  // describes its output, the flow
+  const char* descricaoMalha;
+  const char* legenda;  // caption on the picture
+  QPoint origem;        // left end of the line on the picture
+};
+
+// Two columns of process lines: three at left, two at right.
+const std::array<LinhaNaoLinear, 5> kLinhasNaoLineares{{
+    {"FV-101",
+     "Vazão, válvula linear|Flow, linear valve",
+     "Referência linear|Linear reference",
+     "1  Válvula linear (referência)",
+     {30, 205}},
+    {"FV-102",
+     "Vazão, válvula agarrando|Flow, sticky valve",
+     "Agarramento|Stiction",
+     "2  Agarramento de 4 % (folga 1 %)",
+     {30, 370}},
+    {"FV-103",
+     "Vazão, válvula com folga|Flow, valve with backlash",
+     "Histerese|Hysteresis",
+     "3  Histerese (folga) de 3 %",
+     {30, 535}},
+    {"FV-104",
+     "Vazão, válvula igual %|Flow, equal-% valve",
+     "Igual porcentagem|Equal percentage",
+     "4  Válvula igual porcentagem",
+     {520, 205}},
+    {"SC-105",
+     "Vazão, bomba com variador|Flow, variable-speed pump",
+     "Limite de aceleração|Acceleration limit",
+     "5  Bomba com limite de aceleração",
+     {520, 370}},
+}};
+
+void MontaProcessosNaoLineares(Documento& doc) {
+  doc.Titulo = "Processos Não Lineares|Nonlinear processes";
+  Descreve(doc, 15, "bar", 0, 10, "Pressão a montante|Upstream pressure");
+  EntradaDados& pressao = doc.painel.Entrada(1);
+  pressao.DefineIncluida(true);
+  pressao.DefineNome("Pressão|Pressure");
+  pressao.DefinePosicao(5000);
+  pressao.Esquerda = 540;
+  pressao.Topo = 500;
+
+  for (int k = 1; k <= 5; ++k) {
+    const LinhaNaoLinear& l = kLinhasNaoLineares[static_cast<std::size_t>(k - 1)];
+    const std::string numero = std::to_string(100 + k);
+    const int x0 = l.origem.x();
+    const int y0 = l.origem.y();
+    Descreve(doc, 20 + k, "m3/h", 0, 60);
+
+    Processo& p = doc.NovoProcesso(k);
+    p.Tag = l.tagElemento;
+    p.Descricao = l.descricaoElemento;
+    p.ItemEntrada = k - 1;
+    p.Tal1 = "1";
+    p.Tal2 = "1.5";
+    p.Ganho = k == 5 ? "1" : "(M15/50)^0.5";  // the pump does not see the valves' header
+    if (k == 2) {                             // packing friction: stick band and a little dead band
+      p.Agarramento = "4";
+      p.Histerese = "1";
+    }
+    if (k == 3) p.Histerese = "3";
+    if (k == 4) p.TipoValvula = Processo::kIgualPorcentagem;
+    if (k == 5) p.LimiteTaxa = "1";
+    Aplica(doc, p);
+    Coloca(doc, TipoObjeto::Processo, k, x0 + 100, y0 + (k == 5 ? 30 : 14));
+
+    Controlador& fic = NovaMalha(doc, k, "FIC-" + numero, l.descricaoMalha, 20 + k, 50.0,
+                                 {.Kp = 1.0, .Ti = 2.0, .Td = 0.0});
+    fic.TextoBias = "50";
+    Aplica(doc, fic);
+    Coloca(doc, TipoObjeto::Controlador, k, x0 + 256, y0 - 96);
+
+    NovoMostrador(doc, k, 20 + k, "Vazão|Flow", 1, x0 + 300, y0 + 32);
+  }
+
+  NovaTendencia(doc, 1, 2, "FR-102", "Vazão com agarramento|Flow, sticky valve", 700, 520);
+
+  Comenta(doc,
+          {"Cinco malhas de vazão, mesma sintonia,", "cada uma com uma não linearidade.",
+           "Compare com a referência linear (1):", "2 agarramento: a vazão oscila em auto;",
+           "  em manual a oscilação para.", "3 folga: atrasa cada reversão da saída.",
+           "4 igual %: SP em 20 % e em 80 % (ganho).", "5 rampa do variador: resposta lenta e",
+           "  sobrelevação (o integral acumula)."},
+          {"Five flow loops, one tuning, each with", "one nonlinearity in its final element.",
+           "Compare with the linear reference (1):", "2 stiction: the flow hunts in auto;",
+           "  in manual the cycle stops.", "3 backlash: delays each output reversal.",
+           "4 equal %: SP at 20 % and 80 % (gain).", "5 drive ramp: slower response and",
+           "  overshoot (the integral winds up)."});
+}
+
+void DesenhaProcessosNaoLineares(Desenho& d) {
+  d.Texto({30, 50}, "Processos Não Lineares", 22, true);
+  for (int k = 1; k <= 5; ++k) {
+    const LinhaNaoLinear& l = kLinhasNaoLineares[static_cast<std::size_t>(k - 1)];
+    const QString numero = QString::number(100 + k);
+    const int x0 = l.origem.x();
+    const int y0 = l.origem.y();
+    const int xe = x0 + 140;  // final element
+    const int xf = x0 + 370;  // flow element
+    const int xc = x0 + 230;  // controller
+    d.Texto({x0, y0 - 125}, QString::fromUtf8(l.legenda), 14, true);
+    if (k == 5) {
+      // Pump a little below the line, its discharge nozzle turning into it.
+      d.Tanque(QRect(x0, y0 - 48, 56, 62), 0.6);
+      d.Linha({{x0 + 56, y0 + 8}, {xe - 16, y0 + 8}}, false);
+      d.Bomba({xe, y0 + 8});
+      d.Linha({{xe + 22, y0}, {x0 + 440, y0}});
+      d.Motor({xe, y0 - 44});
+      d.Linha({{xe, y0 - 31}, {xe, y0 - 8}}, false, Desenho::kContorno);
+      d.Texto({xe - 52, y0 - 40}, "VSD", 11);
+      d.Sinal({{xc - 21, y0 - 85}, {xe, y0 - 85}, {xe, y0 - 57}}, true);
+    } else {
+      d.Linha({{x0, y0}, {x0 + 440, y0}});
+      d.Valvula({xe, y0});
+      d.Sinal({{xc - 21, y0 - 85}, {xe, y0 - 85}, {xe, y0 - 36}}, true);
+    }
+    d.Placa({xf, y0});
+    d.Instrumento({xf, y0 - 45}, "FT", numero, true);
+    d.Sinal({{xf, y0 - 24}, {xf, y0}});
+    d.Instrumento({xc, y0 - 85}, "FIC", numero);
+    d.Sinal({{xf - 21, y0 - 45}, {xc, y0 - 45}, {xc, y0 - 64}});
+  }
+  d.Texto({540, 480}, "Pressão a montante das válvulas 1 a 4", 12);
+}
+
+const bool registradoNaoLineares =
+    Registra({.arquivo = "nonlinear flow processes/nonlinear flow processes.smp",
+              .monta = MontaProcessosNaoLineares,
+              .desenha = DesenhaProcessosNaoLineares,
+              .aquecimento = 300});
 
 }  // namespace
 }  // namespace quiv::exemplos
