@@ -1,196 +1,327 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The "Nível (integrador)" tab: level loops on integrating tanks.
+// The "Nível (integrador)" tab: tight and averaging level control.
+#include <tuple>
+
+#include "core/objetos/entrada_dados.h"
 #include "core/objetos/gerador.h"
+#include "core/objetos/painel.h"
+#include "core/objetos/registrador.h"
 #include "exemplo.h"
 #include "planta.h"
 
 namespace quiv::exemplos {
 namespace {
 
-// Level of a 5 m³ tank in %/s for 1 % of a 0 … 40 m³/h flow:
-// 0.4 m³/h / 3600 / 5 m³ · 100.
-constexpr double kIntegracao = 0.0022;
+// A tank of 20 m3 with 120 m3/h full scale flows fills from empty to full in
+// 10 min at a full-scale imbalance: level % per (flow % · s).
+constexpr const char* kGanhoTanque = "1/600";
 
-// Regulatory level: the tank's level LT-301 held by LIC-301 moving the
-// outlet pump's speed through a drive that limits acceleration and a pump
-// curve that is not linear.
-//   M15  inflow (data entry), m³/h
-//   M21  outflow (process 1: drive with rate limit and S curve, 2 s lag)
-//   M41  net inflow M15 − M21 (block 1)
-//   M22  level (process 2: integrator)
+void DefineEntrada(Documento& doc, int n, const std::string& nome, int posicao, int x, int y) {
+  EntradaDados& e = doc.painel.Entrada(n);
+  e.DefineIncluida(true);
+  e.DefineNome(nome);
+  e.DefinePosicao(posicao);
+  e.Esquerda = x;
+  e.Topo = y;
+}
+
+// Tank with tight level regulation. The outlet pump runs on a variable-speed
+// drive: its speed follows LIC-101 at most as fast as the drive's
+// acceleration ramp (data entry 2), and the flow it delivers against the
+// static head of the line is a curve of the speed (nothing below 40 %).
+//   M15  inflow (load, data entry 1)
+//   M16  drive acceleration, %/s (data entry 2); 0 means no ramp
+//   M21  pump speed (process 1): ramp-limited, 1 s motor lag
+//   M41  pump flow: Q = 100·√((n² − 40²)/(100² − 40²)), held at 0 below 40 %
+//   M42  inflow − outflow (block 2)
+//   M22  level (process 2): integrator, 10 min fill time
 void MontaNivelRegulatorio(Documento& doc) {
   doc.Titulo = "Tanque com Regulação de Nível|Regulatory level";
-  Descreve(doc, 21, "m3/h", 0, 40, "Vazão de saída|Outflow");
-  Descreve(doc, 22, "%", 0, 100, "Nível LT-301|Level LT-301");
-  NovaEntrada(doc, 1, "Entrada|Inflow", "m3/h", 0, 40, 20, 40, 120);
+  Descreve(doc, 15, "m3/h", 0, 120, "Vazão de entrada|Inflow");
+  Descreve(doc, 16, "%/s", 0, 20, "Aceleração do inversor|Drive acceleration");
+  Descreve(doc, 21, "rpm", 0, 1780, "Rotação da bomba|Pump speed");
+  Descreve(doc, 41, "m3/h", 0, 120, "Vazão de saída|Outflow");
+  Descreve(doc, 42, "m3/h", 0, 120, "Entrada - saída|Inflow - outflow");
+  Descreve(doc, 22, "%", 0, 100, "Nível LT-101|Level LT-101");
 
-  Processo& bomba = NovoProcesso(doc, 1, "SC-301", "Bomba com inversor|Pump drive", 1, 1.0, 2.0,
-                                 0.0, 0.0, 885, 490);
-  bomba.TipoValvula = Processo::kCurvaS1;
-  bomba.LimiteTaxa = "5";
+  DefineEntrada(doc, 1, "Vazão de entrada|Inflow", 5000, 40, 150);
+  DefineEntrada(doc, 2, "Aceleração|Acceleration", 5000, 800, 300);
+
+  Processo& inversor = doc.NovoProcesso(1);
+  inversor.Tag = "SC-101";
+  inversor.Descricao = "Inversor e motor da bomba|Pump drive and motor";
+  inversor.ItemEntrada = 1 - 1;
+  inversor.Tal1 = "1";
+  inversor.LimiteTaxa = "M16/5";
+  Aplica(doc, inversor);
+  Coloca(doc, TipoObjeto::Processo, 1, 786, 389);
+
+  Bloco& bomba = doc.NovoBloco(1);
+  bomba.Tag = "FY-101";
+  bomba.Descricao = "Curva da bomba|Pump curve";
+  bomba.Funcao = "100*((M21*M21-1600)/8400)^0.5";
+  bomba.LimiteInferiorAtivo = true;
+  bomba.LimiteInferior = "0";
   Aplica(doc, bomba);
-  NovoBloco(doc, 1, "FY-301", "Vazão líquida|Net flow", "M15-M21");
-  Processo& tanque = NovoProcesso(doc, 2, "LT-301", "Nível do tanque|Tank level", 41, kIntegracao,
-                                  0, 0, 0, 745, 260);
-  tanque.TipoFuncao = Processo::kIntegrador;
-  tanque.ValorInicial = "50";
-  Aplica(doc, tanque);
+  Coloca(doc, TipoObjeto::Bloco, 1, 560, 548);
 
-  NovaMalha(doc, 1, "LIC-301", "Nível do tanque|Tank level", 22, 50.0,
-            {.Kp = 5.0, .Ti = 320.0, .Td = 0.0}, /*reversa=*/true);
-  Coloca(doc, TipoObjeto::Controlador, 1, 745, 160);
-  NovoRegistro(doc, 1, "LR-301", 1, 870, 110);
-  NovoMostrador(doc, 1, 22, "Nível|Level", 1, 400, 300);
-  NovoMostrador(doc, 2, 21, "Saída|Outflow", 1, 820, 420);
+  Bloco& balanco = doc.NovoBloco(2);
+  balanco.Tag = "FY-102";
+  balanco.Descricao = "Entrada - saída|Inflow - outflow";
+  balanco.Funcao = "M15-M41";
+  Aplica(doc, balanco);
+  Coloca(doc, TipoObjeto::Bloco, 2, 210, 430);
+
+  Processo& tanque = doc.NovoProcesso(2);
+  tanque.Tag = "LT-101";
+  tanque.Descricao = "Nível do tanque|Tank level";
+  tanque.ItemEntrada = 42 - 1;
+  tanque.TipoFuncao = Processo::kIntegrador;
+  tanque.Ganho = kGanhoTanque;
+  tanque.DefineValorInicial("50");
+  Aplica(doc, tanque);
+  Coloca(doc, TipoObjeto::Processo, 2, 606, 319);
+
+  Controlador& lic = NovaMalha(doc, 1, "LIC-101", "Nível do tanque|Tank level", 22, 50.0,
+                               {.Kp = 8.0, .Ti = 160.0, .Td = 0.0}, true);
+  lic.TextoBias = "60";
+  Aplica(doc, lic);
+  Coloca(doc, TipoObjeto::Controlador, 1, 606, 179);
+
+  Registrador& tr = doc.NovoRegistrador(1);
+  tr.Tag = "LR-101";
+  tr.Descricao = "Nível do tanque|Tank level";
+  tr.EscolheVariavel3(0);
+  tr.AplicaConfiguracao();
+  Coloca(doc, TipoObjeto::Registrador, 1, 606, 205);
+
+  NovoMostrador(doc, 1, 22, "Nível|Level", 1, 340, 300);
+  NovoMostrador(doc, 2, 21, "Rotação|Speed", 0, 625, 465);
+  NovoMostrador(doc, 3, 41, "Vazão de saída|Outflow", 1, 800, 545);
 
   Comenta(doc,
-          {"Tanque com controle regulatório de nível.",
-           "O nível integra a diferença entre entrada",
-           "e saída: sem controle não há equilíbrio.",
-           "Experimente: ponha o LIC-301 em manual e",
-           "mude a entrada: o nível sobe ou desce em",
-           "rampa. Em automático o PI o traz ao SP.",
-           "O inversor limita a aceleração da bomba",
-           "(5 %/s): sintonias agressivas oscilam."},
-          {"Tank with regulatory level control.",
-           "The level integrates inflow minus",
-           "outflow: without control there is no",
-           "new balance. Try: put LIC-301 in manual",
-           "and change the inflow: the level ramps.",
-           "In automatic the PI brings it to SP.",
-           "The drive limits the pump's acceleration",
-           "(5 %/s): aggressive tunings oscillate."});
+          {"Nível com bomba de rotação variável.",
+           "O tanque é integrador: em manual, mude",
+           "a vazão de entrada e o nível sobe ou",
+           "desce em rampa, sem novo equilíbrio.",
+           "Em automático o LIC-101 (PI) devolve",
+           "o nível ao SP.",
+           "A vazão não é linear na rotação e o",
+           "inversor limita a aceleração: reduza",
+           "a aceleração, dê um degrau no SP e",
+           "veja o sobrepasso crescer."},
+          {"Level held by a variable-speed pump.",
+           "The tank integrates: in manual, change",
+           "the inflow and the level ramps up or",
+           "down with no new balance.",
+           "In automatic LIC-101 (PI) brings the",
+           "level back to its SP.",
+           "The flow is non-linear in the speed and",
+           "the drive limits its acceleration:",
+           "lower the acceleration, step the SP and",
+           "watch the overshoot grow."});
 }
 
 void DesenhaNivelRegulatorio(Desenho& d) {
   d.Texto({30, 50}, "Tanque com Regulação de Nível", 22, true);
-  d.Linha({{30, 200}, {470, 200}, {470, 240}});
-  d.Corrente({34, 190}, "Entrada");
-  d.Tanque({420, 220, 260, 250}, 0.5);
-  d.Linha({{680, 440}, {760, 440}});
-  d.Bomba({780, 440});
-  d.Linha({{802, 424}, {802, 400}, {980, 400}});
-  d.Corrente({900, 390}, "Saída");
-  d.Motor({780, 500});
-  d.Sinal({{780, 456}, {780, 487}});
-  d.Instrumento({720, 270}, "LT", "301", true);
-  d.Sinal({{699, 270}, {680, 270}});
-  d.Instrumento({720, 170}, "LIC", "301");
-  d.Sinal({{720, 249}, {720, 191}});
-  d.Instrumento({860, 500}, "SC", "301", true);
-  d.Sinal({{741, 170}, {860, 170}, {860, 340}, {860, 479}});
-  d.Sinal({{839, 500}, {793, 500}}, true);
+  d.Tanque({300, 190, 220, 270}, 0.5);
+  // Inflow from the left into the top of the tank.
+  d.Linha({{20, 120}, {400, 120}, {400, 190}});
+  d.Corrente({24, 110}, "Entrada");
+  // Outlet from the bottom to the pump and on to the process.
+  d.Linha({{410, 460}, {410, 520}, {584, 520}}, false);
+  d.Bomba({600, 520});
+  d.Linha({{622, 504}, {980, 504}});
+  d.Corrente({905, 494}, "Processo");
+  d.Motor({600, 470});
+  d.Linha({{600, 483}, {600, 504}}, false, Desenho::kContorno);
+  // Level transmitter and controller; the drive between LIC and motor.
+  d.Instrumento({580, 330}, "LT", "101", true);
+  d.Sinal({{520, 330}, {559, 330}});
+  d.Instrumento({580, 190}, "LIC", "101");
+  d.Sinal({{580, 309}, {580, 211}});
+  d.Instrumento({760, 400}, "SC", "101", true);
+  d.Sinal({{580, 169}, {580, 150}, {760, 150}, {760, 379}}, true);
+  d.Sinal({{739, 400}, {600, 400}, {600, 457}}, true);
+  d.Placa({860, 504});
+  d.Instrumento({860, 454}, "FI", "102", true);
+  d.Sinal({{860, 475}, {860, 504}});
 }
 
-const bool nivelRegulatorio = Registra({.arquivo = "regulatory level/regulatory level.smp",
-                                        .monta = MontaNivelRegulatorio,
-                                        .desenha = DesenhaNivelRegulatorio,
-                                        .aquecimento = 1800});
-
-// Surge tank: two identical tanks take the same fluctuating inflow (a slow
-// sine plus a random part from the generator). LIC-401 holds its level
-// tightly, so its outflow copies every swing of the inflow; LIC-402 is tuned
-// for averaging: its level swings inside the tank and its outflow, which
-// feeds the next unit, stays smooth.
-//   M81  inflow swing (sine, 10 min), M82 random part
-//   M41  inflow to both tanks
-//   M21/M23  outflow valves; M42/M43 net flows; M22/M24 levels
+// Surge tank: two identical tanks take the same fluctuating inflow (data
+// entry 1 plus the generator's slow random steps). LIC-201 holds its level
+// tightly and so passes every swing of the inflow on to the unit
+// downstream; LIC-202 is an averaging controller that lets the level ride
+// between limits and changes its outflow slowly.
+//   M15  mean inflow (data entry 1); M81 its random steps, ±15 %
+//   M41  inflow to each tank: M15 + M81
+//   M21, M23  outflow valves LV-201, LV-202 (2 s stroke lag)
+//   M42, M43  inflow − outflow of each tank
+//   M22, M24  levels: integrators, 10 min fill time
 void MontaTanquePulmao(Documento& doc) {
   doc.Titulo = "Tanque Pulmão|Surge Tank";
+  Descreve(doc, 15, "m3/h", 0, 120, "Vazão média da carga|Mean inflow");
+  Descreve(doc, 41, "m3/h", 0, 120, "Vazão de entrada|Inflow");
+  Descreve(doc, 21, "m3/h", 0, 120, "Saída LV-201|Outflow LV-201");
+  Descreve(doc, 23, "m3/h", 0, 120, "Saída LV-202|Outflow LV-202");
+  Descreve(doc, 42, "m3/h", 0, 120, "Acúmulo TQ-201|Accumulation TK-201");
+  Descreve(doc, 43, "m3/h", 0, 120, "Acúmulo TQ-202|Accumulation TK-202");
+  Descreve(doc, 22, "%", 0, 100, "Nível LT-201|Level LT-201");
+  Descreve(doc, 24, "%", 0, 100, "Nível LT-202|Level LT-202");
+
+  DefineEntrada(doc, 1, "Vazão média|Mean inflow", 5000, 40, 130);
+
+
+  Bloco& carga = doc.NovoBloco(1);
+  carga.Tag = "FY-200";
+  carga.Descricao = "Vazão de entrada|Inflow";
+  carga.Funcao = "M15+M81";
+  carga.LimiteInferiorAtivo = true;
+  carga.LimiteInferior = "0";
+  Aplica(doc, carga);
+  Coloca(doc, TipoObjeto::Bloco, 1, 180, 80);
+
+  struct Caixa {
+    int n;  // 1: tight, 2: averaging
+    const char* valvula;
+    const char* transmissor;
+    const char* controlador;
+    const char* descricao;
+    Sintonia sintonia;
+    int x;  // left of the drawing column
+  };
+  const Caixa caixas[] = {
+      {1, "LV-201", "LT-201", "LIC-201", "Nível justo TQ-201|Tight level TK-201",
+       {.Kp = 8.0, .Ti = 300.0}, 260},
+      {2, "LV-202", "LT-202", "LIC-202", "Nível médio TQ-202|Averaging level TK-202",
+       {.Kp = 0.4, .Ti = 5400.0}, 640},
+  };
+  for (const Caixa& c : caixas) {
+    const int valvula = 2 * c.n - 1;  // process 1, 3
+    const int nivel = 2 * c.n;        // process 2, 4
+    Processo& v = doc.NovoProcesso(valvula);
+    v.Tag = c.valvula;
+    v.Descricao = "Válvula de saída|Outlet valve";
+    v.ItemEntrada = c.n - 1;
+    v.Tal1 = "2";
+    Aplica(doc, v);
+    Coloca(doc, TipoObjeto::Processo, valvula, c.x + 146, 515);
+
+    Bloco& b = doc.NovoBloco(c.n + 1);
+    b.Tag = c.n == 1 ? "FY-201" : "FY-202";
+    b.Descricao = c.n == 1 ? "Acúmulo TQ-201|Accumulation TK-201"
+                           : "Acúmulo TQ-202|Accumulation TK-202";
+    b.Funcao = c.n == 1 ? "M41-M21" : "M41-M23";
+    Aplica(doc, b);
+    Coloca(doc, TipoObjeto::Bloco, c.n + 1, c.x + 30, 200);
+
+    Processo& t = doc.NovoProcesso(nivel);
+    t.Tag = c.transmissor;
+    t.Descricao = c.n == 1 ? "Nível TQ-201|Level TK-201" : "Nível TQ-202|Level TK-202";
+    t.ItemEntrada = (c.n == 1 ? 42 : 43) - 1;
+    t.TipoFuncao = Processo::kIntegrador;
+    t.Ganho = kGanhoTanque;
+    t.DefineValorInicial("50");
+    Aplica(doc, t);
+    Coloca(doc, TipoObjeto::Processo, nivel, c.x - 150, 289);
+
+    NovaMalha(doc, c.n, c.controlador, c.descricao, c.n == 1 ? 22 : 24, 50.0, c.sintonia,
+              true);
+    Coloca(doc, TipoObjeto::Controlador, c.n, c.x + 211, 204);
+  }
+
+  Registrador& niveis = doc.NovoRegistrador(1);
+  niveis.Tag = "LR-200";
+  niveis.Descricao = "Níveis|Levels";
+  niveis.ItemVariavel1 = 22 - 1;
+  niveis.ItemVariavel2 = 24 - 1;
+  niveis.ItemVariavel3 = 41 - 1;
+  niveis.NomeVariavel1 = "LT-201";
+  niveis.NomeVariavel2 = "LT-202";
+  niveis.NomeVariavel3 = "Entrada|Inflow";
+  niveis.AplicaConfiguracao();
+  Coloca(doc, TipoObjeto::Registrador, 1, 40, 380);
+
+  Registrador& vazoes = doc.NovoRegistrador(2);
+  vazoes.Tag = "FR-200";
+  vazoes.Descricao = "Vazões de saída|Outflows";
+  vazoes.ItemVariavel1 = 21 - 1;
+  vazoes.ItemVariavel2 = 23 - 1;
+  vazoes.ItemVariavel3 = 41 - 1;
+  vazoes.NomeVariavel1 = "LV-201";
+  vazoes.NomeVariavel2 = "LV-202";
+  vazoes.NomeVariavel3 = "Entrada|Inflow";
+  vazoes.AplicaConfiguracao();
+  Coloca(doc, TipoObjeto::Registrador, 2, 40, 406);
+
+  NovoMostrador(doc, 1, 41, "Entrada|Inflow", 1, 40, 230);
+  NovoMostrador(doc, 2, 22, "Nível|Level", 1, 285, 265);
+  NovoMostrador(doc, 3, 24, "Nível|Level", 1, 665, 265);
+  NovoMostrador(doc, 4, 21, "Saída|Outflow", 1, 495, 545);
+  NovoMostrador(doc, 5, 23, "Saída|Outflow", 1, 875, 545);
+
+  // Settle with a steady inflow, then let the upstream unit swing.
+  Aquece(doc, 1200);
   Gerador& g = doc.gerador();
-  CanalGerador& seno = g.Canal(81);
-  seno.Tipo = 5;
-  seno.Min = "35";
-  seno.Max = "65";
-  seno.Desc = "600";
-  CanalGerador& ruido = g.Canal(82);
-  ruido.Tipo = 3;
-  ruido.Min = "-6";
-  ruido.Max = "6";
-  ruido.Desc = "20";
+  CanalGerador& oscila = g.Canal(81);
+  oscila.Tipo = 4;
+  g.MudaTipo(81);
+  oscila.Min = "-15";
+  oscila.Max = "15";
+  oscila.DefineValor("0");
   g.AtualizaParametros();
 
-  Descreve(doc, 41, "m3/h", 0, 40, "Vazão de entrada|Inflow");
-  for (int k : {1, 2}) {
-    Descreve(doc, 20 + 2 * k - 1, "m3/h", 0, 40, k == 1 ? "Saída LV-401" : "Saída LV-402");
-    Descreve(doc, 20 + 2 * k, "%", 0, 100, k == 1 ? "Nível LT-401" : "Nível LT-402");
-  }
-  NovoBloco(doc, 1, "FI-400", "Vazão de entrada|Inflow", "M81+M82");
-
-  const int x0[] = {0, 60, 540};
-  for (int k : {1, 2}) {
-    const int saida = 20 + 2 * k - 1;
-    const int nivel = 20 + 2 * k;
-    const std::string kk = std::to_string(k);
-    NovoProcesso(doc, 2 * k - 1, "LV-40" + kk, "Válvula de saída|Outlet valve", k, 1.0, 3.0, 0.0,
-                 0.0, x0[k] + 225, 470);
-    NovoBloco(doc, 1 + k, "FY-40" + kk, "Vazão líquida|Net flow",
-              "M41-M" + std::to_string(saida));
-    Processo& tanque = NovoProcesso(doc, 2 * k, "LT-40" + kk, "Nível|Level", 41 + k, kIntegracao,
-                                    0, 0, 0, x0[k] + 300, 250);
-    tanque.TipoFuncao = Processo::kIntegrador;
-    tanque.ValorInicial = "50";
-    Aplica(doc, tanque);
-    // Tight: fast PI. Averaging: low gain and a long reset, so the level
-    // uses the tank and the outflow moves slowly.
-    const Sintonia s = k == 1 ? Sintonia{.Kp = 6.0, .Ti = 240.0} : Sintonia{.Kp = 0.9, .Ti = 1500.0};
-    NovaMalha(doc, k, "LIC-40" + kk, k == 1 ? "Nível apertado|Tight level" : "Nível médio|Averaging level",
-              nivel, 50.0, s, /*reversa=*/true);
-    Coloca(doc, TipoObjeto::Controlador, k, x0[k] + 300, 130);
-    NovoRegistro(doc, k, "LR-40" + kk, k, x0[k] + 120, 130);
-    NovoMostrador(doc, 2 * k - 1, nivel, "Nível|Level", 1, x0[k] + 20, 330);
-    NovoMostrador(doc, 2 * k, saida, "Saída|Outflow", 1, x0[k] + 300, 520);
-  }
-  NovoMostrador(doc, 5, 41, "Entrada|Inflow", 1, 495, 130);
-
   Comenta(doc,
-          {"Dois tanques iguais recebem a mesma",
-           "entrada oscilante. O LIC-401 segura o",
-           "nível no SP: sua saída copia cada",
-           "oscilação da entrada. O LIC-402 faz",
-           "controle médio: o nível oscila dentro do",
-           "tanque e a saída, que alimenta a próxima",
-           "unidade, fica suave. Compare os dois",
-           "registradores e, na Simulação Rápida, o",
-           "desvio padrão das saídas (Desvio Pad. CO)."},
-          {"Two equal tanks take the same swinging",
-           "inflow. LIC-401 holds its level at SP:",
-           "its outflow copies every swing. LIC-402",
-           "is tuned for averaging: the level swings",
-           "inside the tank and the outflow, which",
-           "feeds the next unit, stays smooth.",
-           "Compare both recorders and, in the Fast",
-           "Simulation, the CO standard deviations."});
+          {"Duas caixas iguais, a mesma carga, que",
+           "muda em degraus aleatórios (M81).",
+           "LIC-201 segura o nível justo e repassa",
+           "cada variação à unidade a jusante.",
+           "LIC-202 faz controle médio: o nível",
+           "flutua entre limites e a saída muda",
+           "devagar. Compare as saídas no FR-200",
+           "e o desvio do CO na Simulação Rápida."},
+          {"Two equal tanks, the same inflow, which",
+           "changes in random steps (M81).",
+           "LIC-201 holds its level tight and",
+           "passes every change downstream.",
+           "LIC-202 does averaging control: the",
+           "level rides between limits and the",
+           "outflow moves slowly. Compare outflows",
+           "on FR-200 and CO std. dev. in the",
+           "Fast Simulation."});
 }
 
 void DesenhaTanquePulmao(Desenho& d) {
   d.Texto({30, 50}, "Tanque Pulmão", 22, true);
-  d.Corrente({420, 100}, "Entrada oscilante");
-  d.Linha({{480, 110}, {480, 200}}, false);
-  d.Linha({{480, 200}, {200, 200}, {200, 240}});
-  d.Linha({{480, 200}, {680, 200}, {680, 240}});
-  const int x0[] = {0, 60, 540};
-  for (int k : {1, 2}) {
-    const int x = x0[k];
-    const QString kk = QString::number(k);
-    d.Tanque({x + 100, 230, 200, 220}, 0.5);
-    d.Linha({{x + 300, 430}, {x + 330, 430}, {x + 330, 470}}, false);
-    d.Valvula({x + 330, 480}, true);
-    d.Linha({{x + 330, 492}, {x + 330, 540}, {x + 420, 540}});
-    d.Instrumento({x + 340, 300}, "LT", "40" + kk, true);
-    d.Sinal({{x + 319, 300}, {x + 300, 300}});
-    d.Instrumento({x + 400, 300}, "LIC", "40" + kk);
-    d.Sinal({{x + 361, 300}, {x + 379, 300}});
-    d.Sinal({{x + 400, 321}, {x + 400, 480}, {x + 354, 480}}, true);
+  // The common inflow feeds both tanks.
+  d.Linha({{20, 110}, {710, 110}}, false);
+  d.Corrente({24, 100}, "Carga");
+  for (const auto& [x, numero, rotulo] :
+       {std::tuple{260, "201", "Nível justo"}, std::tuple{640, "202", "Controle médio"}}) {
+    d.Tanque({x, 190, 140, 240}, 0.5);
+    d.Linha({{x + 70, 110}, {x + 70, 190}});
+    d.Linha({{x + 70, 430}, {x + 70, 500}, {x + 300, 500}});
+    d.Valvula({x + 185, 500});
+    d.Corrente({x + 240, 490}, "Unidade");
+    // LT on the left wall, LIC on the right, its output straight down.
+    d.Instrumento({x - 45, 300}, "LT", numero, true);
+    d.Sinal({{x - 24, 300}, {x, 300}});
+    d.Instrumento({x + 185, 215}, "LIC", numero);
+    d.Sinal({{x - 45, 279}, {x - 45, 160}, {x + 185, 160}, {x + 185, 194}});
+    d.Sinal({{x + 185, 236}, {x + 185, 464}}, true);
+    d.Texto({x + 10, 590}, rotulo, 15, true);
   }
-  d.Texto({140, 590}, "Controle apertado", 14, true);
-  d.Texto({620, 590}, "Controle médio", 14, true);
 }
 
-const bool tanquePulmao = Registra({.arquivo = "surge tank/surge tank.smp",
-                                    .monta = MontaTanquePulmao,
-                                    .desenha = DesenhaTanquePulmao,
-                                    .aquecimento = 1800});
+const bool registrado =
+    Registra({.arquivo = "regulatory level/regulatory level.smp",
+              .monta = MontaNivelRegulatorio,
+              .desenha = DesenhaNivelRegulatorio,
+              .aquecimento = 1200}) &&
+    Registra({.arquivo = "surge tank/surge tank.smp",
+              .monta = MontaTanquePulmao,
+              .desenha = DesenhaTanquePulmao,
+              .aquecimento = 0});
 
 }  // namespace
 }  // namespace quiv::exemplos

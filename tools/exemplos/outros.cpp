@@ -1,267 +1,816 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The "Outros" tab: dead-time compensation, processes for modelling and the
-// frequency response of a loop.
+// The "Outros" tab: linearized measurement, dead-time compensation, plants
+// for modelling and the closed-loop frequency response.
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <string>
+
+#include "core/objetos/entrada_dados.h"
 #include "core/objetos/gerador.h"
+#include "core/objetos/linearizador.h"
+#include "core/objetos/painel.h"
+#include "core/objetos/registrador.h"
 #include "exemplo.h"
 #include "planta.h"
 
 namespace quiv::exemplos {
 namespace {
 
-// Smith predictor: two identical processes with a transport delay twice
-// their time constant (K 1, T 30 s, L 60 s). TIC-701 is a plain PI, which
-// the delay forces to be slow; TIC-702 measures the process plus the
-// difference of two models (without and with the delay), so it sees the
-// response the delay hides and can be tuned for the process alone.
-//   M15  load disturbance (data entry), −20 … 20 %
-//   M41/M42  process inputs: controller output plus the load
-//   M21/M22  process outputs
-//   M23  model without delay, M24 model with delay (both fed by M02)
-//   M43  predicted PV of TIC-702: M22 + M23 − M24
-//   (the load enters as M15·0.4 − 20: the entry's cell in % of −20 … 20)
-void MontaPreditorSmith(Documento& doc) {
-  doc.Titulo = "Preditor de Smith|Smith predictor";
-  NovaEntrada(doc, 1, "Carga|Load", "%", -20, 20, 0, 40, 130);
-  for (int k : {1, 2}) {
-    Descreve(doc, 20 + k, "°C", 0, 200, k == 1 ? "Temperatura TT-701" : "Temperatura TT-702");
-    NovoBloco(doc, k, "TY-70" + std::to_string(k), "Entrada do processo|Process input",
-              "M0" + std::to_string(k) + "+M15*0.4-20");
+std::string Texto(double x, int decimais) {
+  char texto[32];
+  std::snprintf(texto, sizeof texto, "%.*f", decimais, x);
+  return texto;
+}
+
+void DefineEntrada(Documento& doc, int n, const std::string& nome, int posicao, int x, int y) {
+  EntradaDados& e = doc.painel.Entrada(n);
+  e.DefineIncluida(true);
+  e.DefineNome(nome);
+  e.DefinePosicao(posicao);
+  e.Esquerda = x;
+  e.Topo = y;
+}
+
+Registrador& NovoRegistrador(Documento& doc, int n, const std::string& tag,
+                             const std::string& descricao, int malha, int x, int y) {
+  Registrador& r = doc.NovoRegistrador(n);
+  r.Tag = tag;
+  r.Descricao = descricao;
+  r.EscolheVariavel3(malha - 1);
+  r.AplicaConfiguracao();
+  Coloca(doc, TipoObjeto::Registrador, n, x, y);
+  return r;
+}
+
+// A rectangle outline (the drawing kit has vessels, not plain boxes).
+void Caixa(Desenho& d, QRect r) {
+  d.Linha({r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft(), r.topLeft()}, false,
+          Desenho::kContorno);
+}
+
+// ---------------------------------------------------------------------------
+// Conductivity with a linearized measurement.
+
+// The leach's titration curve: conductivity (% of 0 … 100 mS/cm) against the
+// acid dosage x (% of 0 … 60 kg/t) for an ore that consumes c (same scale):
+// low while the ore takes the acid, steep once its consumption is met, then
+// flat. The calculation blocks hold the same curve as an expression.
+double Titulacao(double x, double c = 50.0) {
+  if (x <= 0.0) return 0.0;
+  return x / 10.0 + 90.0 / (1.0 + std::pow(c / x, 8.0));
+}
+constexpr const char* kTitulacaoA = "M22/10+90/(1+(M16/M22)^8)";
+constexpr const char* kTitulacaoB = "M24/10+90/(1+(M16/M24)^8)";
+
+// The linearizer's six points (dosage, conductivity) on the nominal curve,
+// placed so that the inverted curve's gain stays within ±35 % over
+// 10 … 92 mS/cm (the raw gain there varies six times).
+constexpr std::array<double, 6> kPontosDosagem = {0, 34, 40, 58, 66, 72};
+
+double DosagemLinearizada(double condutividade) {
+  for (std::size_t i = 1; i < kPontosDosagem.size(); ++i) {
+    const double m0 = kPontosDosagem[i - 1];
+    const double m1 = kPontosDosagem[i];
+    const double p0 = std::round(10.0 * Titulacao(m0)) / 10.0;
+    const double p1 = std::round(10.0 * Titulacao(m1)) / 10.0;
+    if (condutividade < p1 || i + 1 == kPontosDosagem.size())
+      return m0 + (condutividade - p0) * (m1 - m0) / (p1 - p0);
   }
-  Descreve(doc, 43, "°C", 0, 200, "PV prevista TIC-702|Predicted PV TIC-702");
-  NovoProcesso(doc, 1, "P-701", "Processo com atraso|Delayed process", 41, 1.0, 30, 0, 60, 578, 182);
-  NovoProcesso(doc, 2, "P-702", "Processo com atraso|Delayed process", 42, 1.0, 30, 0, 60, 578, 432);
-  NovoProcesso(doc, 3, "MOD-1", "Modelo sem atraso|Model without delay", 2, 1.0, 30, 0, 0, 330, 520);
-  NovoProcesso(doc, 4, "MOD-2", "Modelo com atraso|Model with delay", 2, 1.0, 30, 0, 60, 460, 520);
-  NovoBloco(doc, 3, "TY-703", "Preditor de Smith|Smith predictor", "M22+M23-M24", 600, 520);
-  // Plain PI for K 1, T 30, L 60 (SIMC, τc = L): Kp = T/(K·(τc+L)) = 0.25,
-  // Ti = min(T, 4(τc+L)) = 30 s. With the predictor the delay is outside
-  // the loop: τc = 15 s gives Kp = 2, Ti = 30 s.
-  NovaMalha(doc, 1, "TIC-701", "PI simples|Plain PI", 21, 50.0, {.Kp = 0.25, .Ti = 30.0});
-  NovaMalha(doc, 2, "TIC-702", "PI com preditor|PI with predictor", 43, 50.0, {.Kp = 2.0, .Ti = 30.0});
-  Coloca(doc, TipoObjeto::Controlador, 1, 200, 150);
-  Coloca(doc, TipoObjeto::Controlador, 2, 200, 400);
-  NovoRegistro(doc, 1, "TR-701", 1, 820, 110);
-  NovoRegistro(doc, 2, "TR-702", 2, 820, 360);
-  NovoMostrador(doc, 1, 21, "TT-701", 1, 820, 190);
-  NovoMostrador(doc, 2, 22, "TT-702", 1, 820, 440);
+  return 0.0;
+}
+
+// Two identical leach tanks: acid (valve FV) is dosed against the ore feed
+// (data entry 1) and the slurry conductivity follows the titration curve of
+// the ore (its acid consumption is data entry 2). AIC-401 measures the raw
+// conductivity; AIC-402 measures it through the linearizer, which gives
+// back the dosage that curve implies, so the loop sees a linear process.
+// Both carry the same PI tuning, good at the nominal 90 mS/cm.
+//   M15  ore feed, M16  ore acid consumption (data entries 1, 2)
+//   M21, M23  acid flow (valves, 3 s)
+//   M41, M43  dosage: acid/ore
+//   M22, M24  dosage in the tank (mixing: 90 s and 20 s lags)
+//   M42, M44  conductivity (titration curve)
+//   M13  linearizer: M44 back to dosage
+//   M25, M26  5 s filters of M42 and M13: the PVs of AIC-401, AIC-402
+void MontaCondutividade(Documento& doc) {
+  doc.Titulo = "Condutividade Linearizado|Linearized pH control";
+  Descreve(doc, 15, "t/h", 0, 400, "Alimentação de minério|Ore feed");
+  Descreve(doc, 16, "kg/t", 0, 60, "Consumo de ácido do minério|Ore acid consumption");
+  DefineEntrada(doc, 1, "Minério (t/h)|Ore (t/h)", 5000, 20, 262);
+  DefineEntrada(doc, 2, "Consumo (kg/t)|Consumption (kg/t)", 5000, 200, 262);
+
+  struct Trem {
+    int n;
+    const char* valvula;
+    const char* tanque;
+    int y;  // top of the train's drawing
+  };
+  const Trem trens[] = {{1, "FV-401", "TQ-401", 80}, {2, "FV-402", "TQ-402", 340}};
+  for (const Trem& t : trens) {
+    const int valvula = 2 * t.n - 1;  // processes 1, 3: M21, M23
+    const int tanque = 2 * t.n;       // processes 2, 4: M22, M24
+    const int dosagem = 2 * t.n - 1;  // blocks 1, 3: M41, M43
+    const int condutividade = 2 * t.n;  // blocks 2, 4: M42, M44
+    const std::string sufixo = t.n == 1 ? "401" : "402";
+    Descreve(doc, 20 + valvula, "t/h", 0, 12, "Ácido FV-" + sufixo + "|Acid FV-" + sufixo);
+    Descreve(doc, 40 + dosagem, "kg/t", 0, 60, "Dosagem FY-" + sufixo + "|Dosage FY-" + sufixo);
+    Descreve(doc, 20 + tanque, "kg/t", 0, 60,
+             "Dosagem no " + std::string(t.tanque) + "|Dosage in " + t.tanque);
+    Descreve(doc, 40 + condutividade, "mS/cm", 0, 100,
+             "Condutividade AT-" + sufixo + "|Conductivity AT-" + sufixo);
+
+    Processo& v = doc.NovoProcesso(valvula);
+    v.Tag = t.valvula;
+    v.Descricao = "Válvula de ácido|Acid valve";
+    v.ItemEntrada = t.n - 1;
+    v.Tal1 = "3";
+    Aplica(doc, v);
+    Coloca(doc, TipoObjeto::Processo, valvula, 360, t.y + 118);
+
+    Bloco& dose = doc.NovoBloco(dosagem);
+    dose.Tag = "FY-" + sufixo;
+    dose.Funcao = t.n == 1 ? "M21*50/M15" : "M23*50/M15";
+    Aplica(doc, dose);
+    Coloca(doc, TipoObjeto::Bloco, dosagem, 360, t.y + 144);
+
+    Processo& mistura = doc.NovoProcesso(tanque);
+    mistura.Tag = t.tanque;
+    mistura.Descricao = "Mistura no tanque|Tank mixing";
+    mistura.ItemEntrada = 40 + dosagem - 1;
+    mistura.Tal1 = "90";
+    mistura.Tal2 = "20";
+    Aplica(doc, mistura);
+    Coloca(doc, TipoObjeto::Processo, tanque, 476, t.y + 196);
+
+    Bloco& curva = doc.NovoBloco(condutividade);
+    curva.Tag = t.n == 1 ? "AE-401" : "AE-402";
+    curva.Descricao = "Curva de titulação|Titration curve";
+    curva.Funcao = t.n == 1 ? kTitulacaoA : kTitulacaoB;
+    Aplica(doc, curva);
+    Coloca(doc, TipoObjeto::Bloco, condutividade, 706, t.y + 150);
+  }
+
+  Linearizador& lin = doc.linearizador();
+  lin.TextoEntrada = "44 Condutividade AT-402";
+  for (std::size_t i = 0; i < kPontosDosagem.size(); ++i) {
+    lin.TextoMV[i + 1] = Texto(kPontosDosagem[i], 0);
+    lin.TextoPV[i + 1] = Texto(Titulacao(kPontosDosagem[i]), 1);
+  }
+  doc.simulacao.LinearizadorAtivo = true;
+
+  // A 5 s filter on each measurement. On AIC-402's it also keeps the PV
+  // steady in the first scan after the file opens, when the linearizer (it
+  // runs after the controllers) has not yet written M13.
+  Descreve(doc, 25, "mS/cm", 0, 100, "Condutividade AT-401|Conductivity AT-401");
+  Descreve(doc, 26, "kg/t", 0, 60, "Dosagem inferida AT-402|Inferred dosage AT-402");
+  for (int n : {1, 2}) {
+    Processo& filtro = doc.NovoProcesso(4 + n);
+    filtro.Tag = n == 1 ? "AT-401" : "AT-402";
+    filtro.Descricao = n == 1 ? "Filtro da condutividade|Conductivity filter"
+                              : "Filtro da dosagem inferida|Inferred dosage filter";
+    filtro.ItemEntrada = (n == 1 ? 42 : 13) - 1;
+    filtro.Tal1 = "5";
+    Aplica(doc, filtro);
+    Coloca(doc, TipoObjeto::Processo, 4 + n, 706, (n == 1 ? 80 : 340) + 176);
+  }
+
+  const Sintonia pi{.Kp = 1.5, .Ti = 90.0};
+  NovaMalha(doc, 1, "AIC-401", "Condutividade direta|Raw conductivity", 25, 90.0, pi);
+  Coloca(doc, TipoObjeto::Controlador, 1, 446, 89);
+  NovaMalha(doc, 2, "AIC-402", "Condutividade linearizada|Linearized conductivity", 26,
+            DosagemLinearizada(90.0), pi);
+  Coloca(doc, TipoObjeto::Controlador, 2, 446, 349);
+  NovoRegistrador(doc, 1, "AR-401", "Condutividade direta|Raw conductivity", 1, 234, 89);
+  NovoRegistrador(doc, 2, "AR-402", "Condutividade linearizada|Linearized conductivity", 2, 234,
+                  349);
+
+  NovoMostrador(doc, 1, 42, "Condutividade|Conductivity", 1, 810, 260);
+  NovoMostrador(doc, 2, 44, "Condutividade|Conductivity", 1, 810, 520);
+  NovoMostrador(doc, 3, 26, "Dosagem inferida|Inferred dosage", 1, 790, 440);
+  NovoMostrador(doc, 4, 21, "Ácido|Acid", 2, 200, 230);
+  NovoMostrador(doc, 5, 23, "Ácido|Acid", 2, 200, 490);
 
   Comenta(doc,
-          {"Dois processos iguais com atraso de",
-           "transporte (60 s) duas vezes maior que a",
-           "constante de tempo (30 s).",
-           "O TIC-701 é um PI simples: o atraso obriga",
-           "uma sintonia lenta. O TIC-702 usa o",
-           "preditor de Smith: modelo sem atraso menos",
-           "modelo com atraso somado à medida, e pode",
-           "ser sintonizado só para o processo.",
-           "Experimente: mude o SP dos dois e compare;",
-           "mude a carga; erre o modelo (MOD-2) e veja",
-           "o que acontece."},
-          {"Two equal processes with a transport delay",
-           "(60 s) twice their time constant (30 s).",
-           "TIC-701 is a plain PI: the delay forces a",
-           "slow tuning. TIC-702 uses a Smith",
-           "predictor: model without delay minus",
-           "model with delay added to the measurement,",
-           "so it is tuned for the process alone.",
-           "Try: change both set points and compare;",
-           "change the load; make the model wrong",
-           "(MOD-2) and see what happens."});
+          {"Dois tanques de lixiviação iguais. A",
+           "condutividade segue a curva de titulação",
+           "do minério: o ganho muda 6 vezes ao",
+           "longo da faixa. AIC-401 mede a",
+           "condutividade direta; AIC-402 a mede",
+           "pelo linearizador (M13), que devolve a",
+           "dosagem. Mesma sintonia, boa a 90 mS/cm:",
+           "leve os dois SP para o meio da curva",
+           "(50 mS/cm, ou 30 kg/t) e compare."},
+          {"Two equal leach tanks. Conductivity",
+           "follows the ore's titration curve: the",
+           "gain changes sixfold over the range.",
+           "AIC-401 measures raw conductivity;",
+           "AIC-402 measures it through the",
+           "linearizer (M13), which gives back the",
+           "dosage. Same tuning, good at 90 mS/cm:",
+           "take both SPs to mid-curve (50 mS/cm,",
+           "or 30 kg/t) and compare."});
+}
+
+void DesenhaCondutividade(Desenho& d) {
+  d.Texto({30, 50}, "Condutividade Linearizado", 22, true);
+  for (const auto& [y, numero] : {std::pair{80, "401"}, std::pair{340, "402"}}) {
+    // Ore slurry from the left, acid through its valve, both into the tank.
+    d.Reator({500, y + 40, 130, 150}, false, 0.7);
+    d.Linha({{20, y + 60}, {530, y + 60}, {530, y + 84}});
+    d.Corrente({24, y + 50}, "Polpa de minério");
+    d.Linha({{20, y + 110}, {480, y + 110}, {480, y + 70}, {510, y + 70}, {510, y + 84}});
+    d.Corrente({24, y + 100}, "Ácido");
+    d.Valvula({340, y + 110});
+    d.Linha({{565, y + 190}, {565, y + 230}, {980, y + 230}});
+    d.Corrente({900, y + 220}, "Lixívia");
+    d.Instrumento({680, y + 140}, "AT", numero, true);
+    d.Sinal({{630, y + 140}, {659, y + 140}});
+    // The controller left of the tank, its output down to the acid valve;
+    // the measurement comes over the tank.
+    d.Instrumento({420, y + 20}, "AIC", numero);
+    d.Sinal({{399, y + 20}, {340, y + 20}, {340, y + 74}}, true);
+  }
+  // Raw measurement straight to AIC-401; AIC-402 through the linearizer.
+  d.Sinal({{701, 220}, {740, 220}, {740, 68}, {420, 68}, {420, 79}}, true);
+  d.Funcao({760, 420}, "f(x)");
+  d.Sinal({{701, 480}, {760, 480}, {760, 437}});
+  d.Sinal({{760, 403}, {760, 328}, {420, 328}, {420, 339}}, true);
+  d.Texto({785, 405}, "Linearizador (M13)", 12);
+}
+
+// ---------------------------------------------------------------------------
+// Smith predictor.
+
+// A weigh feeder loads ore on a long belt; the belt scale at the mill sees
+// the feed 60 s later (data entry 3 sets the belt's delay). WIC-301 is a
+// plain PI, detuned as the delay demands; WIC-302 adds a Smith predictor
+// whose model runs on the controller output: the model without delay minus
+// the model with delay (data entry 2 sets the model's delay) is added to
+// the measurement, so the PI sees the feed as if the belt were short. Ore
+// density (data entry 1) changes the feeder's gain, which the model does
+// not know.
+//
+// The delays carry deviations from the 100 t/h operating point, so that a
+// file opened afresh, whose delay lines start empty, starts steady.
+//   M21, M23  feeders: 15 s lag on the controller output
+//   M41, M43  feed deviation: feeder · density factor − 50 %
+//   M22, M24  the same at the scale: the belt's delay
+//   M42, M44  belt scales WIT-301, WIT-302: 50 % + the above
+//   M25  model of feeder 2 (the model without delay); M45 = M25 − 50 %
+//   M26  M45 delayed by the model's dead time
+//   M46  predicted measurement for WIC-302: M44 + M45 − M26
+void MontaPreditorSmith(Documento& doc) {
+  doc.Titulo = "Preditor de Smith|Smith predictor";
+  Descreve(doc, 15, "t/m3", 1, 2, "Densidade do minério|Ore density");
+  Descreve(doc, 16, "s", 0, 120, "Tempo morto do modelo|Model dead time");
+  Descreve(doc, 17, "s", 0, 120, "Tempo morto da correia|Belt dead time");
+  DefineEntrada(doc, 1, "Densidade|Density", 5000, 20, 88);
+  DefineEntrada(doc, 2, "Modelo (s)|Model (s)", 5000, 640, 500);
+  DefineEntrada(doc, 3, "Correia (s)|Belt (s)", 5000, 20, 190);
+
+  for (int n : {1, 2}) {
+    const std::string sufixo = n == 1 ? "301" : "302";
+    const int y = n == 1 ? 90 : 300;
+    const int alimentador = 2 * n - 1;  // processes 1, 3 and blocks 1, 3
+    const int correia = 2 * n;          // processes 2, 4 and blocks 2, 4
+    Descreve(doc, 20 + alimentador, "t/h", 0, 200,
+             "Alimentador WF-" + sufixo + "|Feeder WF-" + sufixo);
+    Descreve(doc, 40 + alimentador, "t/h", 0, 200, "Desvio da alimentação|Feed deviation");
+    Descreve(doc, 20 + correia, "t/h", 0, 200, "Desvio na balança|Deviation at the scale");
+    Descreve(doc, 40 + correia, "t/h", 0, 200, "Vazão WIT-" + sufixo + "|Feed WIT-" + sufixo);
+
+    Processo& f = doc.NovoProcesso(alimentador);
+    f.Tag = "WF-" + sufixo;
+    f.Descricao = "Alimentador|Feeder";
+    f.ItemEntrada = n - 1;
+    f.Tal1 = "15";
+    Aplica(doc, f);
+    Coloca(doc, TipoObjeto::Processo, alimentador, 190, y + 122);
+
+    Bloco& desvio = doc.NovoBloco(alimentador);
+    desvio.Tag = "WY-" + sufixo + "A";
+    desvio.Funcao = n == 1 ? "M21*(100+M15)/150-50" : "M23*(100+M15)/150-50";
+    Aplica(doc, desvio);
+    Coloca(doc, TipoObjeto::Bloco, alimentador, 320, y + 122);
+
+    Processo& c = doc.NovoProcesso(correia);
+    c.Tag = "CT-" + sufixo;
+    c.Descricao = "Correia transportadora|Belt conveyor";
+    c.ItemEntrada = 40 + alimentador - 1;
+    c.TempoMorto = "M17*1.2";
+    c.Tal1 = "0";
+    c.SaturadorDesligado = true;
+    Aplica(doc, c);
+    Coloca(doc, TipoObjeto::Processo, correia, 600, y + 122);
+
+    Bloco& balanca = doc.NovoBloco(correia);
+    balanca.Tag = "WIT-" + sufixo;
+    balanca.Funcao = n == 1 ? "50+M22" : "50+M24";
+    Aplica(doc, balanca);
+    Coloca(doc, TipoObjeto::Bloco, correia, 806, y + 49);
+  }
+
+  Descreve(doc, 25, "t/h", 0, 200, "Modelo sem tempo morto|Model without delay");
+  Descreve(doc, 45, "t/h", 0, 200, "Modelo - 50 %|Model - 50 %");
+  Descreve(doc, 26, "t/h", 0, 200, "Modelo com tempo morto|Model with delay");
+  Descreve(doc, 46, "t/h", 0, 200, "Medição predita|Predicted measurement");
+  Processo& modelo = doc.NovoProcesso(5);
+  modelo.Tag = "WM-302A";
+  modelo.Descricao = "Modelo sem tempo morto|Model without delay";
+  modelo.ItemEntrada = 2 - 1;
+  modelo.Tal1 = "15";
+  Aplica(doc, modelo);
+  Coloca(doc, TipoObjeto::Processo, 5, 310, 532);
+
+  Bloco& desvioModelo = doc.NovoBloco(5);
+  desvioModelo.Tag = "WY-303";
+  desvioModelo.Funcao = "M25-50";
+  Aplica(doc, desvioModelo);
+  Coloca(doc, TipoObjeto::Bloco, 5, 515, 520);
+
+  Processo& atraso = doc.NovoProcesso(6);
+  atraso.Tag = "WM-302B";
+  atraso.Descricao = "Tempo morto do modelo|Model dead time";
+  atraso.ItemEntrada = 45 - 1;
+  atraso.TempoMorto = "M16*1.2";
+  atraso.Tal1 = "0";
+  atraso.SaturadorDesligado = true;
+  Aplica(doc, atraso);
+  Coloca(doc, TipoObjeto::Processo, 6, 453, 570);
+
+  Bloco& predita = doc.NovoBloco(6);
+  predita.Tag = "WY-302";
+  predita.Funcao = "M44+M45-M26";
+  Aplica(doc, predita);
+  Coloca(doc, TipoObjeto::Bloco, 6, 515, 288);
+
+  NovaMalha(doc, 1, "WIC-301", "PI sem compensação|PI alone", 42, 50.0,
+            {.Kp = 0.4, .Ti = 40.0});
+  Coloca(doc, TipoObjeto::Controlador, 1, 301, 73);
+  NovaMalha(doc, 2, "WIC-302", "PI com preditor de Smith|PI with Smith predictor", 46, 50.0,
+            {.Kp = 1.2, .Ti = 15.0});
+  Coloca(doc, TipoObjeto::Controlador, 2, 301, 283);
+
+  Registrador& tr = doc.NovoRegistrador(1);
+  tr.Tag = "WR-300";
+  tr.Descricao = "Alimentação do moinho|Mill feed";
+  tr.ItemVariavel1 = 42 - 1;
+  tr.ItemVariavel2 = 44 - 1;
+  tr.ItemVariavel3 = 62 - 1;
+  tr.NomeVariavel1 = "WIT-301";
+  tr.NomeVariavel2 = "WIT-302";
+  tr.NomeVariavel3 = "SP";
+  tr.AplicaConfiguracao();
+  Coloca(doc, TipoObjeto::Registrador, 1, 880, 60);
+
+  NovoMostrador(doc, 1, 42, "Moinho|Mill", 1, 850, 275);
+  NovoMostrador(doc, 2, 44, "Moinho|Mill", 1, 850, 485);
+  NovoMostrador(doc, 3, 46, "Medição predita|Predicted", 1, 520, 378);
+
+  Comenta(doc,
+          {"O minério leva 60 s na correia até a",
+           "balança: tempo morto 4 vezes a",
+           "constante de tempo. WIC-301 (PI) tem",
+           "de ser lento; WIC-302 soma à medição o",
+           "modelo sem atraso menos o modelo com",
+           "atraso (preditor de Smith) e pode ser",
+           "rápido. Dê um degrau nos SP e compare.",
+           "Mude o atraso do modelo ou da correia e",
+           "veja o efeito do erro de modelo."},
+          {"Ore takes 60 s on the belt to the scale:",
+           "dead time four times the time constant.",
+           "WIC-301 (PI) must be slow; WIC-302 adds",
+           "to its measurement the model without",
+           "delay minus the model with delay (Smith",
+           "predictor) and can be fast. Step both",
+           "SPs and compare. Change the model's or",
+           "the belt's delay to see a model error."});
 }
 
 void DesenhaPreditorSmith(Desenho& d) {
   d.Texto({30, 50}, "Preditor de Smith", 22, true);
-  for (int k : {1, 2}) {
-    const int y = k == 1 ? 120 : 370;
-    const QString kk = QString::number(k);
-    d.Texto({260, y - 14}, k == 1 ? "PI simples" : "PI com preditor de Smith", 15, true);
-    d.Instrumento({300, y + 40}, "TIC", "70" + kk);
-    d.Linha({{321, y + 40}, {480, y + 40}});
-    d.Funcao({500, y + 40}, QStringLiteral("e⁻ˢᴸ"));
-    d.Linha({{517, y + 40}, {590, y + 40}});
-    d.Funcao({615, y + 40}, QStringLiteral("1/(Ts+1)"));
-    d.Linha({{632, y + 40}, {800, y + 40}});
-    d.Instrumento({760, y + 90}, "TT", "70" + kk, true);
-    d.Sinal({{760, y + 69}, {760, y + 40}});
+  for (const auto& [y, numero] : {std::pair{90, "301"}, std::pair{300, "302"}}) {
+    // Bin, weigh feeder, long belt, scale, mill.
+    d.VasoVertical({180, y, 60, 75}, 0.6);
+    d.Linha({{180, y + 95}, {260, y + 95}}, false, Desenho::kContorno);
+    d.Motor({260, y + 95});
+    d.Linha({{230, y + 115}, {830, y + 115}}, true, Desenho::kContorno);
+    d.Texto({430, y + 140}, "Correia transportadora", 12);
+    d.VasoHorizontal({830, y + 100, 130, 60});
+    d.Texto({872, y + 135}, "Moinho", 12);
+    d.Instrumento({780, y + 60}, "WIT", numero, true);
+    d.Sinal({{780, y + 81}, {780, y + 115}});
+    d.Instrumento({340, y + 30}, "WIC", numero);
+    d.Sinal({{319, y + 30}, {260, y + 30}, {260, y + 82}}, true);
   }
-  d.Sinal({{739, 220}, {300, 220}, {300, 181}}, true);
-  // The predictor's models under the second loop.
-  d.Sinal({{321, 410}, {360, 410}, {360, 500}});
-  d.Funcao({360, 500}, QStringLiteral("Gm"));
-  d.Funcao({490, 500}, QStringLiteral("Gm·e"));
-  d.Sinal({{360, 483}, {490, 483}});
-  d.Funcao({640, 500}, QStringLiteral("Σ"));
-  d.Sinal({{377, 500}, {623, 500}}, true);
-  d.Sinal({{507, 500}, {560, 500}, {560, 470}, {640, 470}, {640, 483}}, true);
-  d.Sinal({{739, 460}, {700, 460}, {700, 500}, {657, 500}}, true);
-  d.Sinal({{640, 517}, {640, 560}, {250, 560}, {250, 430}, {279, 430}}, true);
+  // WIC-301 measures the scale; WIC-302 the scale plus the correction.
+  d.Sinal({{780, 129}, {780, 120}, {361, 120}}, true);
+  d.Texto({450, 112}, "Somente PI", 13, true);
+  d.Funcao({490, 330}, "Σ");
+  d.Sinal({{780, 339}, {780, 330}, {507, 330}}, true);
+  d.Sinal({{473, 330}, {361, 330}}, true);
+  d.Texto({600, 322}, "PI + preditor de Smith", 13, true);
+  d.Texto({512, 322}, "+", 13, true);
+  d.Texto({496, 364}, "+", 13, true);
+  // The model on WIC-302's output: lag G, its delayed copy, the difference.
+  d.Sinal({{260, 350}, {280, 350}, {280, 510}, {333, 510}}, true);
+  d.Funcao({350, 510}, "G");
+  d.Texto({326, 486}, "Modelo", 12);
+  d.Sinal({{367, 510}, {473, 510}}, true);
+  d.Sinal({{395, 510}, {395, 555}, {413, 555}}, true);
+  d.Funcao({430, 555}, "θ");
+  d.Sinal({{447, 555}, {490, 555}, {490, 527}}, true);
+  d.Funcao({490, 510}, "Σ");
+  d.Texto({458, 503}, "+", 13, true);
+  d.Texto({496, 545}, "−", 13, true);
+  d.Sinal({{490, 493}, {490, 347}}, true);
 }
 
-const bool preditorSmith = Registra({.arquivo = "smith predictor/smithpredictor.smp",
-                                     .monta = MontaPreditorSmith,
-                                     .desenha = DesenhaPreditorSmith,
-                                     .aquecimento = 1200});
+// ---------------------------------------------------------------------------
+// Four processes for modelling.
 
-// Four processes for modelling, each with its own loop (in automatic, so the
-// student can also compare closed-loop responses): first order with dead
-// time, second order underdamped, fourth order (two blocks of two lags in
-// series) and an integrator. An open-loop test: put the controller in manual
-// and step its output.
+// A small trend sketch of a step response inside `r`: the dashed input step
+// at 20 % of the width and the response drawn from y(t), t and y in 0 … 1.
+void Resposta(Desenho& d, QRect r, const std::function<double(double)>& y) {
+  const int x0 = r.left() + r.width() / 5;
+  d.Sinal({{r.left(), r.bottom()}, {x0, r.bottom()}, {x0, r.top() + 8}, {r.right(), r.top() + 8}});
+  QPoint anterior(r.left(), r.bottom());
+  const int passos = 40;
+  for (int i = 0; i <= passos; ++i) {
+    const double t = static_cast<double>(i) / passos;
+    const int x = r.left() + static_cast<int>(std::lround(t * r.width()));
+    const double v = x < x0 ? 0.0 : y((x - x0) / static_cast<double>(r.right() - x0));
+    const QPoint p(x, r.bottom() - static_cast<int>(std::lround(v * (r.height() - 8))));
+    if (i > 0) d.Linha({anterior, p}, false, Desenho::kQuente);
+    anterior = p;
+  }
+}
+
+struct Quadro {
+  int n;           // loop and quadrant number
+  int x, y;        // top left of the quadrant
+  const char* titulo;
+  const char* nome;    // the process box's caption
+  std::function<double(double)> forma;
+};
+
+const std::array<Quadro, 4>& Quadros() {
+  static const std::array<Quadro, 4> quadros = {{
+      {1, 20, 80, "1ª ordem com tempo morto", "G1(s)",
+       [](double t) {
+         const double tt = t * 200.0 - 10.0;
+         return tt <= 0.0 ? 0.0 : 0.75 * (1.0 - std::exp(-tt / 30.0));
+       }},
+      {2, 510, 80, "2ª ordem subamortecido", "G2(s)",
+       [](double t) {
+         const double z = 0.4, w = 6.283 / 40.0, tt = t * 200.0;
+         const double wd = w * std::sqrt(1 - z * z);
+         return 0.62 * (1.0 - std::exp(-z * w * tt) *
+                                  (std::cos(wd * tt) + z / std::sqrt(1 - z * z) * std::sin(wd * tt)));
+       }},
+      {3, 20, 335, "4ª ordem sobreamortecido", "G3(s)",
+       [](double t) {
+         // Four lags in series, integrated numerically.
+         const std::array<double, 4> tau = {20, 10, 15, 5};
+         std::array<double, 4> x{};
+         const double dt = 0.2;
+         for (double s = 0; s < t * 200.0; s += dt) {
+           double u = 1.0;
+           for (std::size_t k = 0; k < 4; ++k) {
+             x[k] += dt / tau[k] * (u - x[k]);
+             u = x[k];
+           }
+         }
+         return 0.75 * x[3];
+       }},
+      {4, 510, 335, "Integrador", "G4(s)",
+       [](double t) { return 0.9 * t; }},
+  }};
+  return quadros;
+}
+
+// Four processes, one controller each, all in automatic at 50 % with a
+// sound tuning; the student puts one in manual, steps its output and fits
+// a model to the response, then checks the model's tuning in automatic.
+//   1  first order with dead time: K 1.5, τ 30 s, θ 10 s: lag M21, then
+//      M41 = 1.5·(M21 − 50), delayed in M26, PV M42 = 50 + M26. The delay
+//      carries the deviation from 50 %, so that a file opened afresh, whose
+//      delay line starts empty, starts steady
+//   2  second order underdamped: ζ 0.4, natural period 40 s (M22)
+//   3  fourth order: lags 20 s and 10 s (M23), then 15 s and 5 s, gain 0.8
+//      (M24)
+//   4  integrator: the tank fills at M04 and is drawn at data entry 1
+//      (M43 = M04 − M15); the level M25 integrates it with K = 1/300 s⁻¹
 void MontaQuatroProcessos(Documento& doc) {
   doc.Titulo = "4 Processos para Modelagem|4 Processes for Modelling";
-  // The dead time in a block of its own with gain 1: a loaded file refills
-  // the delay with the block's output, which then matches its input.
-  NovoProcesso(doc, 1, "P-1a", "Tempo morto|Dead time", 1, 1.0, 0, 0, 10, 300, 100);
-  NovoProcesso(doc, 6, "P-1b", "Primeira ordem|First order", 21, 1.5, 40, 0, 0, 420, 100);
-  Processo& sub = NovoProcesso(doc, 2, "P-2", "Segunda ordem subamortecido|Underdamped second order",
-                               2, 1.0, 0, 0, 0, 300, 230);
-  sub.TipoFuncao = Processo::kSubamortecido;
-  sub.TextoPeriodo = "60";
-  sub.TextoNC = "2";
-  Aplica(doc, sub);
-  NovoProcesso(doc, 3, "P-3a", "Quarta ordem (1/2)|Fourth order (1/2)", 3, 1.0, 15, 15, 0, 300, 360);
-  NovoProcesso(doc, 4, "P-3b", "Quarta ordem (2/2)|Fourth order (2/2)", 23, 1.0, 15, 15, 0, 420, 360);
-  NovoBloco(doc, 1, "P-4in", "Vazão líquida|Net flow", "M04-50");
-  Processo& integ = NovoProcesso(doc, 5, "P-4", "Integrador|Integrator", 41, 0.005, 0, 0, 0, 300, 490);
-  integ.TipoFuncao = Processo::kIntegrador;
-  integ.ValorInicial = "50";
-  Aplica(doc, integ);
+  Descreve(doc, 15, "%", 0, 100, "Retirada do integrador|Integrator draw-off");
+  Descreve(doc, 21, "%", 0, 100, "Processo 1, atraso|Process 1, lag");
+  Descreve(doc, 41, "%", 0, 100, "Desvio do processo 1|Process 1 deviation");
+  Descreve(doc, 26, "%", 0, 100, "Desvio após tempo morto|Deviation after dead time");
+  Descreve(doc, 42, "%", 0, 100, "Processo 1|Process 1");
+  Descreve(doc, 22, "%", 0, 100, "Processo 2|Process 2");
+  Descreve(doc, 23, "%", 0, 100, "Processo 3, 2ª ordem|Process 3, second order");
+  Descreve(doc, 24, "%", 0, 100, "Processo 3|Process 3");
+  Descreve(doc, 43, "%", 0, 100, "Acúmulo do integrador|Integrator net inflow");
+  Descreve(doc, 25, "%", 0, 100, "Processo 4|Process 4");
+  DefineEntrada(doc, 1, "Retirada|Draw-off", 5000, 680, 347);
 
-  const struct {
-    int pv;
-    const char* tag;
-    Sintonia s;
-    int y;
-  } malhas[] = {{26, "XIC-1", {.Kp = 1.2, .Ti = 40.0}, 100},
-                {22, "XIC-2", {.Kp = 0.3, .Ti = 15.0}, 230},
-                {24, "XIC-3", {.Kp = 0.8, .Ti = 45.0}, 360},
-                {25, "XIC-4", {.Kp = 3.0, .Ti = 300.0}, 490}};
-  int k = 1;
-  for (const auto& m : malhas) {
-    NovaMalha(doc, k, m.tag, "Processo " + std::to_string(k) + "|Process " + std::to_string(k), m.pv,
-              50.0, m.s);
-    Coloca(doc, TipoObjeto::Controlador, k, 90, m.y);
-    NovoRegistro(doc, k, "XR-" + std::to_string(k), k, 760, m.y);
-    NovoMostrador(doc, k, m.pv, "PV " + std::to_string(k), 2, 600, m.y - 4);
-    ++k;
+  // 1: first order with dead time: the lag on the controller output, the
+  // gain and the deviation in a block, then the delay.
+  Processo& p1 = doc.NovoProcesso(1);
+  p1.Tag = "P-1a";
+  p1.Descricao = "1ª ordem: atraso|First order: lag";
+  p1.ItemEntrada = 1 - 1;
+  p1.Tal1 = "30";
+  Aplica(doc, p1);
+  Bloco& desvio = doc.NovoBloco(1);
+  desvio.Tag = "XY-1";
+  desvio.Funcao = "1.5*(M21-50)";
+  Aplica(doc, desvio);
+  Processo& p1b = doc.NovoProcesso(6);
+  p1b.Tag = "P-1b";
+  p1b.Descricao = "1ª ordem: tempo morto|First order: dead time";
+  p1b.ItemEntrada = 41 - 1;
+  p1b.TempoMorto = "10";
+  p1b.Tal1 = "0";
+  p1b.SaturadorDesligado = true;
+  Aplica(doc, p1b);
+  Bloco& saida1 = doc.NovoBloco(2);
+  saida1.Tag = "XT-1";
+  saida1.Funcao = "50+M26";
+  saida1.LimiteInferiorAtivo = true;
+  saida1.LimiteInferior = "0";
+  saida1.LimiteSuperiorAtivo = true;
+  saida1.LimiteSuperior = "100";
+  Aplica(doc, saida1);
+
+  // 2: second order underdamped.
+  Processo& p2 = doc.NovoProcesso(2);
+  p2.Tag = "P-2";
+  p2.Descricao = "2ª ordem subamortecido|Second order underdamped";
+  p2.ItemEntrada = 2 - 1;
+  p2.TipoFuncao = Processo::kSubamortecido;
+  p2.TextoNC = "1.5";
+  p2.TextoPeriodo = "40";
+  Aplica(doc, p2);
+
+  // 3: fourth order, two blocks of two lags.
+  Processo& p3 = doc.NovoProcesso(3);
+  p3.Tag = "P-3a";
+  p3.Descricao = "4ª ordem, 1º par|Fourth order, first pair";
+  p3.ItemEntrada = 3 - 1;
+  p3.Tal1 = "20";
+  p3.Tal2 = "10";
+  Aplica(doc, p3);
+  Processo& p4 = doc.NovoProcesso(4);
+  p4.Tag = "P-3b";
+  p4.Descricao = "4ª ordem, 2º par|Fourth order, second pair";
+  p4.ItemEntrada = 23 - 1;
+  p4.Tal1 = "15";
+  p4.Tal2 = "5";
+  p4.Ganho = "0.8";
+  Aplica(doc, p4);
+
+  // 4: integrator.
+  Bloco& acumulo = doc.NovoBloco(3);
+  acumulo.Tag = "XY-4";
+  acumulo.Funcao = "M04-M15";
+  Aplica(doc, acumulo);
+  Processo& p5 = doc.NovoProcesso(5);
+  p5.Tag = "P-4";
+  p5.Descricao = "Integrador|Integrator";
+  p5.ItemEntrada = 43 - 1;
+  p5.TipoFuncao = Processo::kIntegrador;
+  p5.Ganho = "1/300";
+  p5.DefineValorInicial("50");
+  Aplica(doc, p5);
+
+  NovaMalha(doc, 1, "XIC-1", "1ª ordem com tempo morto|First order, dead time", 42, 50.0,
+            {.Kp = 0.65, .Ti = 30.0});
+  NovaMalha(doc, 2, "XIC-2", "2ª ordem subamortecido|Second order underdamped", 22, 50.0,
+            {.Kp = 0.3, .Ti = 12.0});
+  NovaMalha(doc, 3, "XIC-3", "4ª ordem|Fourth order", 24, 50.0, {.Kp = 0.8, .Ti = 35.0});
+  NovaMalha(doc, 4, "XIC-4", "Integrador|Integrator", 25, 50.0, {.Kp = 4.0, .Ti = 300.0});
+
+  for (const Quadro& q : Quadros()) {
+    Coloca(doc, TipoObjeto::Controlador, q.n, q.x + 14, q.y + 42);
+    NovoRegistrador(doc, q.n, "XR-" + std::to_string(q.n), q.titulo, q.n, q.x + 14, q.y + 178);
   }
+  // The objects of each process in a row under its loop.
+  Coloca(doc, TipoObjeto::Processo, 1, 140, 258);
+  Coloca(doc, TipoObjeto::Bloco, 1, 224, 258);
+  Coloca(doc, TipoObjeto::Processo, 6, 308, 258);
+  Coloca(doc, TipoObjeto::Bloco, 2, 392, 258);
+  Coloca(doc, TipoObjeto::Processo, 2, 630, 258);
+  Coloca(doc, TipoObjeto::Processo, 3, 140, 513);
+  Coloca(doc, TipoObjeto::Processo, 4, 224, 513);
+  Coloca(doc, TipoObjeto::Bloco, 3, 630, 513);
+  Coloca(doc, TipoObjeto::Processo, 5, 714, 513);
+
+  for (const Quadro& q : Quadros())
+    NovoMostrador(doc, q.n, q.n == 1 ? 42 : q.n == 2 ? 22 : q.n == 3 ? 24 : 25,
+                  "PV " + std::to_string(q.n), 1, q.x + 300, q.y + 225);
+
   Comenta(doc,
-          {"Quatro processos para exercícios de",
-           "modelagem: 1) primeira ordem com tempo",
-           "morto; 2) segunda ordem subamortecido;",
-           "3) quarta ordem (dois blocos em série);",
-           "4) integrador.",
-           "Ensaio em malha aberta: ponha o controlador",
-           "em manual, dê um degrau na saída e meça",
-           "ganho, constante de tempo e tempo morto no",
-           "registrador. Depois sintonize e compare."},
-          {"Four processes for modelling exercises:",
-           "1) first order with dead time; 2) second",
-           "order underdamped; 3) fourth order (two",
-           "blocks in series); 4) integrator.",
-           "Open-loop test: put the controller in",
-           "manual, step its output and read gain,",
-           "time constant and dead time on the",
-           "recorder. Then tune and compare."});
+          {"Quatro processos para modelagem, cada",
+           "um com seu controlador em automático.",
+           "Passe um para manual, dê um degrau na",
+           "saída e registre a resposta: estime",
+           "ganho, constantes de tempo e tempo",
+           "morto (ou a taxa do integrador).",
+           "Sintonize pelo modelo e confira em",
+           "automático com um degrau no SP."},
+          {"Four processes for modelling, each with",
+           "its controller in automatic. Put one in",
+           "manual, step its output and record the",
+           "response: estimate gain, time constants",
+           "and dead time (or the integrator's",
+           "rate). Tune from the model and check it",
+           "in automatic with a step in the SP."});
 }
 
 void DesenhaQuatroProcessos(Desenho& d) {
   d.Texto({30, 50}, "4 Processos para Modelagem", 22, true);
-  const char* nomes[] = {"K e^-Ls / (Ts+1)", "K ω² / (s² + 2ζωs + ω²)", "K / (Ts+1)⁴",
-                         "K / s"};
-  const int ys[] = {100, 230, 360, 490};
-  for (int i = 0; i < 4; ++i) {
-    const int y = ys[i] + 11;
-    d.Linha({{175, y}, {290, y}});
-    d.Linha({{390, y}, {590, y}});
-    d.Texto({420, y - 18}, nomes[i], 13, false);
-    d.Sinal({{700, y + 30}, {700, y + 50}, {130, y + 50}, {130, y + 11}}, true);
+  for (const Quadro& q : Quadros()) {
+    d.Texto({q.x + 10, q.y + 22}, QString::fromUtf8(q.titulo), 15, true);
+    // Controller, the process box, the measurement back.
+    const QPoint bolha(q.x + 54, q.y + 110);
+    d.Instrumento(bolha, "XIC", QString::number(q.n));
+    const QRect caixa(q.x + 120, q.y + 80, 150, 60);
+    Caixa(d, caixa);
+    d.Texto({caixa.left() + 50, caixa.top() + 36}, QString::fromUtf8(q.nome), 15, true);
+    d.Sinal({{bolha.x() + 21, bolha.y()}, {caixa.left(), bolha.y()}}, true);
+    d.Texto({bolha.x() + 26, bolha.y() - 6}, "CO", 11);
+    d.Sinal({{caixa.right(), bolha.y()}, {caixa.right() + 30, bolha.y()},
+             {caixa.right() + 30, caixa.bottom() + 30}, {bolha.x(), caixa.bottom() + 30},
+             {bolha.x(), bolha.y() + 21}},
+            true);
+    d.Texto({caixa.right() + 6, bolha.y() - 6}, "PV", 11);
+    // What its response to a step in CO looks like.
+    Resposta(d, {q.x + 340, q.y + 60, 120, 100}, q.forma);
+    d.Texto({q.x + 340, q.y + 50}, "degrau em CO", 11);
   }
 }
 
-const bool quatroProcessos = Registra({.arquivo = "processes to model/4processes.smp",
-                                       .monta = MontaQuatroProcessos,
-                                       .desenha = DesenhaQuatroProcessos,
-                                       .aquecimento = 1200});
+// ---------------------------------------------------------------------------
+// Frequency response.
 
-// Frequency response: a flow loop whose set point (remote, from a sine of
-// the generator) and load (another sine) swing with periods the student
-// sets; slow swings are followed, fast ones are attenuated and lag.
-//   M15/M16  periods of the SP and load sines (data entries), s
-//   M81  SP sine, M82 load sine; M21 valve, M41 flow through it, M22 flow
+// The basic flow loop with its SP taken in remote from a sine (generator
+// M81 around 60 m3/h) and a sine in the upstream pressure (M82); data
+// entries set each sine's period and amplitude. Starts with the SP sine
+// only.
+//   M41  SP: 50 + amplitude·sin (M81 is a unit sine)
+//   M42  upstream pressure: 50 + amplitude·sin (M82)
+//   M21  valve (1 s); M43 flow it passes: M21·√(M42/50)
+//   M22  measured flow FT-101 (1.5 s)
 void MontaRespostaFrequencia(Documento& doc) {
   doc.Titulo = "Resposta em Frequência|Frequency Response";
-  NovaEntrada(doc, 1, "Per. SP|SP period", "s", 2, 200, 120, 40, 130);
-  NovaEntrada(doc, 2, "Per. carga|Load period", "s", 2, 200, 60, 40, 220);
+  Descreve(doc, 15, "s", 0, 300, "Período do SP|SP period");
+  Descreve(doc, 16, "m3/h", 0, 24, "Amplitude do SP|SP amplitude");
+  Descreve(doc, 17, "s", 0, 300, "Período da pressão|Pressure period");
+  Descreve(doc, 18, "bar", 0, 2, "Amplitude da pressão|Pressure amplitude");
+  Descreve(doc, 41, "m3/h", 0, 120, "SP remoto|Remote SP");
+  Descreve(doc, 42, "bar", 0, 10, "Pressão a montante|Upstream pressure");
+  Descreve(doc, 43, "m3/h", 0, 120, "Vazão na válvula|Flow through the valve");
+  Descreve(doc, 22, "m3/h", 0, 120, "Vazão FT-101|Flow FT-101");
+  DefineEntrada(doc, 1, "Período SP|SP period", 2000, 30, 80);
+  DefineEntrada(doc, 2, "Amplitude SP|SP amplitude", 5000, 30, 150);
+  DefineEntrada(doc, 3, "Período P|P period", 1000, 30, 460);
+  DefineEntrada(doc, 4, "Amplitude P|P amplitude", 0, 30, 530);
+
   Gerador& g = doc.gerador();
-  CanalGerador& sp = g.Canal(81);
-  sp.Tipo = 5;
-  sp.Min = "40";
-  sp.Max = "60";
-  sp.Desc = "2+M15*1.98";
-  CanalGerador& carga = g.Canal(82);
-  carga.Tipo = 5;
-  carga.Min = "-5";
-  carga.Max = "5";
-  carga.Desc = "2+M16*1.98";
+  for (const auto& [canal, periodo] : {std::pair{81, "M15*3"}, std::pair{82, "M17*3"}}) {
+    CanalGerador& seno = g.Canal(canal);
+    seno.Tipo = 5;
+    g.MudaTipo(canal);
+    seno.Min = "-1";
+    seno.Max = "1";
+    seno.Desc = periodo;
+    seno.DefineValor("0");
+  }
   g.AtualizaParametros();
 
-  Descreve(doc, 22, "m3/h", 0, 120, "Vazão FT-1901|Flow FT-1901");
-  NovoProcesso(doc, 1, "FV-1901", "Válvula|Valve", 1, 1.0, 1.0, 0, 0, 452, 330);
-  NovoBloco(doc, 1, "FY-1901", "Vazão com carga|Flow with load", "M21+M82");
-  NovoProcesso(doc, 2, "FT-1901", "Vazão|Flow", 41, 1.0, 1.5, 0, 0, 660, 330);
-  Controlador& fic = NovaMalha(doc, 1, "FIC-1901", "Vazão|Flow", 22, 50.0, {.Kp = 0.4, .Ti = 2.5});
+  Bloco& sp = doc.NovoBloco(1);
+  sp.Tag = "FY-100";
+  sp.Descricao = "SP remoto|Remote SP";
+  sp.Funcao = "50+M16/5*M81";
+  Aplica(doc, sp);
+  Coloca(doc, TipoObjeto::Bloco, 1, 291, 185);
+
+  Bloco& pressao = doc.NovoBloco(2);
+  pressao.Tag = "PY-100";
+  pressao.Descricao = "Pressão a montante|Upstream pressure";
+  pressao.Funcao = "50+M18/2*M82";
+  Aplica(doc, pressao);
+  Coloca(doc, TipoObjeto::Bloco, 2, 276, 429);
+
+  Processo& valvula = doc.NovoProcesso(1);
+  valvula.Tag = "FV-101";
+  valvula.Descricao = "Válvula de controle|Control valve";
+  valvula.ItemEntrada = 1 - 1;
+  valvula.Tal1 = "1";
+  Aplica(doc, valvula);
+  Coloca(doc, TipoObjeto::Processo, 1, 441, 345);
+
+  Bloco& passagem = doc.NovoBloco(3);
+  passagem.Tag = "FY-101";
+  passagem.Funcao = "M21*(M42/50)^0.5";
+  Aplica(doc, passagem);
+  Coloca(doc, TipoObjeto::Bloco, 3, 525, 345);
+
+  Processo& linha = doc.NovoProcesso(2);
+  linha.Tag = "FT-101";
+  linha.Descricao = "Vazão na linha|Line flow";
+  linha.ItemEntrada = 43 - 1;
+  linha.Tal1 = "1.5";
+  Aplica(doc, linha);
+  Coloca(doc, TipoObjeto::Processo, 2, 726, 249);
+
+  Controlador& fic = NovaMalha(doc, 1, "FIC-101", "Vazão de produto|Product flow", 22, 50.0,
+                               {.Kp = 0.4, .Ti = 2.5});
   fic.HabilitaSPR = true;
-  fic.ItemSPR = 81 - 1;
+  fic.ItemSPR = 41 - 1;
   Aplica(doc, fic);
   fic.AlternaLocalRemoto();
-  Coloca(doc, TipoObjeto::Controlador, 1, 560, 140);
-  NovoRegistro(doc, 1, "FR-1901", 1, 820, 140);
-  NovoMostrador(doc, 1, 22, "Vazão|Flow", 1, 700, 420);
+  Coloca(doc, TipoObjeto::Controlador, 1, 561, 113);
+
+  Registrador& tr = doc.NovoRegistrador(1);
+  tr.Tag = "FR-101";
+  tr.Descricao = "Vazão de produto|Product flow";
+  tr.EscolheVariavel3(0);
+  tr.AplicaConfiguracao();
+  Coloca(doc, TipoObjeto::Registrador, 1, 646, 113);
+
+  NovoMostrador(doc, 1, 41, "SP remoto|Remote SP", 1, 400, 215);
+  NovoMostrador(doc, 2, 22, "Vazão|Flow", 1, 760, 300);
+  NovoMostrador(doc, 3, 42, "Pressão|Pressure", 2, 190, 275);
 
   Comenta(doc,
-          {"Malha de vazão com SP remoto senoidal",
-           "(gerador, M81) e carga senoidal (M82).",
-           "Ajuste os períodos nas entradas à",
-           "esquerda. Com períodos longos a vazão",
-           "segue o SP; com períodos curtos (poucos",
-           "segundos) a resposta diminui e atrasa:",
-           "é a resposta em frequência da malha.",
-           "Meça a razão de amplitudes e a defasagem",
-           "no registrador para vários períodos."},
-          {"Flow loop with a sinusoidal remote SP",
-           "(generator, M81) and a sinusoidal load",
-           "(M82). Set the periods with the entries",
-           "at left. With long periods the flow",
-           "follows the SP; with short ones (a few",
-           "seconds) the response shrinks and lags:",
-           "the loop's frequency response. Read the",
-           "amplitude ratio and the phase lag on the",
-           "recorder for several periods."});
+          {"Malha de vazão com SP senoidal (gerador",
+           "M81, SP remoto) e, se quiser, pressão",
+           "senoidal a montante (M82). Mude o",
+           "período: devagar, a vazão segue o SP;",
+           "rápido, a amplitude cai e a vazão se",
+           "atrasa. Anote a razão de amplitudes e",
+           "a defasagem para montar o diagrama de",
+           "Bode da malha fechada."},
+          {"Flow loop with a sine SP (generator M81,",
+           "remote SP) and, if wished, a sine in the",
+           "upstream pressure (M82). Change the",
+           "period: slow, the flow follows the SP;",
+           "fast, the amplitude falls and the flow",
+           "lags. Note the amplitude ratio and the",
+           "phase lag to build the closed loop's",
+           "Bode diagram."});
 }
 
 void DesenhaRespostaFrequencia(Desenho& d) {
   d.Texto({30, 50}, "Resposta em Frequência", 22, true);
-  d.Linha({{200, 300}, {980, 300}});
-  d.Valvula({480, 300});
-  d.Placa({700, 300});
-  d.Instrumento({700, 230}, "FT", "1901", true);
-  d.Sinal({{700, 251}, {700, 300}});
-  d.Instrumento({600, 180}, "FIC", "1901");
-  d.Sinal({{679, 230}, {600, 230}, {600, 201}});
-  d.Sinal({{579, 180}, {480, 180}, {480, 264}}, true);
-  d.Funcao({600, 100}, QStringLiteral("∿"));
-  d.Sinal({{600, 117}, {600, 159}}, true);
-  d.Corrente({625, 104}, "SP senoidal (M81)");
-  d.Funcao({600, 400}, QStringLiteral("∿"));
-  d.Sinal({{617, 400}, {640, 400}, {640, 300}}, true);
-  d.Corrente({560, 440}, "Carga senoidal (M82)");
+  d.Linha({{20, 330}, {980, 330}});
+  d.Corrente({24, 320}, "Entrada");
+  d.Corrente({900, 320}, "Processo");
+  d.Instrumento({160, 280}, "PI", "100", true);
+  d.Sinal({{160, 301}, {160, 330}});
+  d.Valvula({480, 330});
+  d.Placa({700, 330});
+  d.Instrumento({700, 260}, "FT", "101", true);
+  d.Sinal({{700, 281}, {700, 330}});
+  d.Instrumento({600, 160}, "FIC", "101");
+  d.Sinal({{700, 239}, {700, 160}, {621, 160}}, true);
+  d.Sinal({{600, 181}, {600, 240}, {480, 240}, {480, 294}}, true);
+  // The SP comes from one sine of the generator, the upstream pressure
+  // swings with another.
+  d.Funcao({330, 160}, "∿");
+  d.Texto({296, 136}, "Gerador M81", 12);
+  d.Sinal({{347, 160}, {579, 160}}, true);
+  d.Funcao({240, 420}, "∿");
+  d.Texto({206, 470}, "Gerador M82", 12);
+  d.Sinal({{240, 403}, {240, 330}}, true);
+  d.Texto({250, 380}, "Pressão", 12);
 }
 
-const bool respostaFrequencia = Registra({.arquivo = "frequency response/frequencyresponse.smp",
-                                          .monta = MontaRespostaFrequencia,
-                                          .desenha = DesenhaRespostaFrequencia,
-                                          .aquecimento = 300});
+const bool registrado =
+    Registra({.arquivo = "Linearized pH control/pHcontrol.smp",
+              .monta = MontaCondutividade,
+              .desenha = DesenhaCondutividade,
+              .aquecimento = 1800}) &&
+    Registra({.arquivo = "smith predictor/smithpredictor.smp",
+              .monta = MontaPreditorSmith,
+              .desenha = DesenhaPreditorSmith,
+              .aquecimento = 900}) &&
+    Registra({.arquivo = "processes to model/4processes.smp",
+              .monta = MontaQuatroProcessos,
+              .desenha = DesenhaQuatroProcessos,
+              .aquecimento = 1800}) &&
+    Registra({.arquivo = "frequency response/frequencyresponse.smp",
+              .monta = MontaRespostaFrequencia,
+              .desenha = DesenhaRespostaFrequencia,
+              .aquecimento = 300});
 
 }  // namespace
 }  // namespace quiv::exemplos
