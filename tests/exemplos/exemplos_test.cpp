@@ -59,7 +59,7 @@ class Exemplo : public ::testing::TestWithParam<CartaoExemplo> {
   std::string Arquivo() const { return std::string(GetParam().arquivo); }
   std::filesystem::path Caminho() const { return PastaFonte() / Arquivo(); }
   void SetUp() override {
-    if (!std::filesystem::exists(Caminho())) GTEST_SKIP() << "not written yet: " << Arquivo();
+    ASSERT_TRUE(std::filesystem::exists(Caminho())) << "missing: " << Arquivo();
   }
 };
 
