@@ -13,16 +13,28 @@
 #include "ui/sessao/sessao_simulacao.h"
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("QUIV"));
   QApplication::setApplicationName(QStringLiteral("quiv"));
   QApplication::setApplicationVersion(QStringLiteral(QUIV_VERSAO));
   QApplication::setDesktopFileName(QStringLiteral("quiv"));
   QCommandLineParser opcoes;
   opcoes.setApplicationDescription(QStringLiteral("QUIV, process-control trainer"));
-  opcoes.addHelpOption();
-  opcoes.addVersionOption();
+  const QCommandLineOption ajuda = opcoes.addHelpOption();
+  const QCommandLineOption versao = opcoes.addVersionOption();
   opcoes.addPositionalArgument(QStringLiteral("FILE.smp"), QStringLiteral("simulation to open"));
+  // --version and --help answer before the application exists, so they work
+  // on a machine without a display; everything else (Qt's own options
+  // included) is read once the application has taken its options out.
+  QStringList linha;
+  for (int i = 0; i < argc; ++i) linha << QString::fromLocal8Bit(argv[i]);
+  if (opcoes.parse(linha)) {
+    if (opcoes.isSet(versao)) opcoes.showVersion();
+    if (opcoes.isSet(ajuda)) {
+      QCoreApplication semTela(argc, argv);
+      opcoes.showHelp();
+    }
+  }
+  QApplication app(argc, argv);
   opcoes.process(app);
 
   // The splash shows for three seconds; then the language of this run is
