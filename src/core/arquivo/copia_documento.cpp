@@ -1,0 +1,24 @@
+#include "core/arquivo/copia_documento.h"
+
+#include "core/arquivo/arquivo_smp.h"
+#include "core/arquivo/linhas_smp.h"
+
+namespace quiv {
+
+std::unique_ptr<Documento> CopiaDocumento(const Documento& original) {
+  smp::Escritor escritor;
+  EscreveSimulacao(original, escritor);
+  auto copia = std::make_unique<Documento>();
+  copia->simulacao.IdiomaIngles = original.simulacao.IdiomaIngles;
+  // The lines stay in UTF-8: no trip through Windows-1252 to lose a character.
+  smp::Leitor leitor(escritor.Linhas());
+  LeSimulacao(*copia, leitor, original.Titulo.Em(original.simulacao.IdiomaIngles));
+  return copia;
+}
+
+std::shared_ptr<Simulacao> CopiaSimulacao(const Documento& original) {
+  std::shared_ptr<Documento> copia = CopiaDocumento(original);
+  return {copia, &copia->simulacao};
+}
+
+}  // namespace quiv
