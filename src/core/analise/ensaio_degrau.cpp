@@ -16,13 +16,24 @@ namespace quiv {
 namespace {
 
 constexpr double kMaiorJanela = 1000000.0;  // s, as the command line's run takes
-// The PV has begun to move once it leaves the baseline by this much (%), or
-// by five standard deviations of its noise when that is more.
+// The PV has begun to move once a second's mean leaves the baseline by this
+// much (%), or by five standard deviations of such a mean when that is more.
 constexpr double kMenorMovimento = 0.05;
 // The record stops when the last quarter of the time since the PV began to
 // move differs from the quarter before it by no more than this share of the
 // change (and the noise).
 constexpr double kToleranciaAssentado = 0.01;
+constexpr double kFolgaRuido = 0.02;
+// Before the step: the PV is at rest when two halves of its last stretch (the
+// last half of the settling, within kTrechoParado … kMaiorTrechoParado s) differ by no more than
+// kDerivaParado (%); the settling may go on for kAssentamentoExtra of the
+// test window beyond the time asked. The baseline is the mean of the last
+// kTrechoBase s (or half the settling, if shorter).
+constexpr double kTrechoParado = 20.0;
+constexpr double kMaiorTrechoParado = 300.0;
+constexpr double kDerivaParado = 0.02;
+constexpr double kAssentamentoExtra = 0.25;
+constexpr double kTrechoBase = 60.0;
 // Fewest samples in each quarter before a verdict: a few steps tell nothing.
 constexpr std::size_t kMenorTrecho = 10;
 
@@ -35,43 +46,78 @@ std::string Texto(double v) {
   return t;
 }
 
-// Mean and standard deviation of v[inicio, fim).
-void MediaDesvio(const std::vector<double>& v, std::size_t inicio, std::size_t fim, double& media,
-                 double& desvio) {
-  const auto n = static_cast<double>(fim - inicio);
+double Media(const std::vector<double>& v, std::size_t inicio, std::size_t fim) {
   double soma = 0.0;
   for (std::size_t i = inicio; i < fim; ++i) soma += v[i];
-  media = soma / n;
-  double quadrados = 0.0;
-  for (std::size_t i = inicio; i < fim; ++i) quadrados += (v[i] - media) * (v[i] - media);
-  desvio = n > 1.0 ? std::sqrt(quadrados / (n - 1.0)) : 0.0;
+  return soma / static_cast<double>(fim - inicio);
 }
 
-// Decides, once per simulated second, whether the response has settled:
-// the mean of the last quarter of the time since the PV began to move
-// against the quarter before, on running sums.
+// The standard deviation of the sample-to-sample noise of v[inicio, fim),
+// from successive differences, so that a slow drift does not pass for noise:
+// for white noise Var(Δv) = 2σ².
+double Ruido(const std::vector<double>& v, std::size_t inicio, std::size_t fim) {
+  if (fim - inicio < 2) return 0.0;
+  double soma = 0.0;
+  for (std::size_t i = inicio + 1; i < fim; ++i) soma += (v[i] - v[i - 1]) * (v[i] - v[i - 1]);
+  return std::sqrt(soma / (2.0 * static_cast<double>(fim - inicio - 1)));
+}
+
+// Whether the PV held still over the last half of the settling so far (at
+// least kTrechoParado s, at most kMaiorTrechoParado s): the means of that stretch's two halves agree
+// within kDerivaParado, plus what the noise allows.
+bool Parado(const std::vector<double>& pv, long long porSegundo) {
+  const std::size_t n = pv.size();
+  const auto segundos = [&](double t) {
+    return static_cast<std::size_t>(t * static_cast<double>(porSegundo));
+  };
+  const std::size_t trecho =
+      std::max(segundos(kTrechoParado), std::min(n / 2, segundos(kMaiorTrechoParado))) / 2;
+  if (2 * trecho > n || trecho == 0) return false;
+  const double anterior = Media(pv, n - 2 * trecho, n - trecho);
+  const double ultimo = Media(pv, n - trecho, n);
+  const double folga = 3.0 * Ruido(pv, n - 2 * trecho, n) * std::sqrt(2.0 / static_cast<double>(trecho));
+  return std::fabs(ultimo - anterior) <= kDerivaParado + folga;
+}
+
+// Decides, once per simulated second, whether the PV has begun to move (the
+// second's mean leaves the baseline) and whether it has settled since: the
+// mean of the last quarter of the time since it began to move against the
+// quarter before, on running sums.
 class Assentamento {
  public:
-  Assentamento(double base, double ruido) : base_(base), ruido_(ruido) {
-    limiar_ = std::max(kMenorMovimento, 5.0 * ruido);
+  Assentamento(double base, double ruido, std::size_t porSegundo)
+      : base_(base), ruido_(ruido), porSegundo_(porSegundo) {
+    limiar_ = std::max(kMenorMovimento,
+                       5.0 * ruido / std::sqrt(static_cast<double>(porSegundo)));
   }
 
-  void Amostra(double pv) {
-    soma_.push_back(soma_.back() + pv);
-    if (!Moveu() && std::fabs(pv - base_) > limiar_) inicio_ = soma_.size() - 1;
-  }
+  void Amostra(double pv) { soma_.push_back(soma_.back() + pv); }
 
-  bool Assentou() const {
-    if (!Moveu()) return false;
+  // Once per simulated second.
+  bool Assentou() {
     const std::size_t n = soma_.size() - 1;  // samples taken
+    if (!Moveu()) {
+      if (n < porSegundo_ || std::fabs(Media(n - porSegundo_, n) - base_) <= limiar_)
+        return false;
+      inicio_ = n - porSegundo_;
+    }
     const std::size_t trecho = (n - inicio_) / 4;
     if (trecho < kMenorTrecho) return false;
     const double ultimo = Media(n - trecho, n);
     const double anterior = Media(n - 2 * trecho, n - trecho);
     const double mudanca = std::fabs(ultimo - base_);
     if (mudanca <= limiar_) return false;
+    // The quarters' means must be long enough for the noise to hide no
+    // more than a trend of kFolgaRuido of the change.
     const double folgaRuido = 3.0 * ruido_ * std::sqrt(2.0 / static_cast<double>(trecho));
+    if (folgaRuido > kFolgaRuido * mudanca) return false;
     return std::fabs(ultimo - anterior) <= kToleranciaAssentado * mudanca + folgaRuido;
+  }
+
+  // The time the PV began to move, in samples after the step.
+  std::optional<std::size_t> Inicio() const {
+    if (!Moveu()) return std::nullopt;
+    return inicio_;
   }
 
   bool Moveu() const { return inicio_ != kSemInicio; }
@@ -82,11 +128,12 @@ class Assentamento {
     return (soma_[j] - soma_[i]) / static_cast<double>(j - i);
   }
 
+  static constexpr std::size_t kSemInicio = static_cast<std::size_t>(-1);
   double base_;
   double ruido_;
+  std::size_t porSegundo_;
   double limiar_;
   std::vector<double> soma_{0.0};
-  static constexpr std::size_t kSemInicio = static_cast<std::size_t>(-1);
   std::size_t inicio_ = kSemInicio;  // the sample at which the PV began to move
 };
 
@@ -136,60 +183,72 @@ ResultadoEnsaio EnsaioDegrau(const FabricaCopia& copia, int malha, const OpcoesE
 
   ModoRapidoAtivo modoRapido(s);
   s.dt = opcoes.TA;
-  const auto antes = static_cast<long long>(std::nearbyint(opcoes.assentamento / opcoes.TA));
-  const auto depois = std::max(1LL, static_cast<long long>(std::nearbyint(opcoes.janelaMaxima /
-                                                                          opcoes.TA)));
-  const auto porSegundo = std::max(1LL, static_cast<long long>(std::nearbyint(1.0 / opcoes.TA)));
-  const auto reserva = static_cast<std::size_t>(antes + std::min(depois, 36000LL) + 1);
+  auto passos = [&](double segundos) {
+    return static_cast<long long>(std::nearbyint(segundos / opcoes.TA));
+  };
+  const long long minimoAntes = passos(opcoes.assentamento);
+  const long long maximoAntes = minimoAntes + passos(opcoes.janelaMaxima * kAssentamentoExtra);
+  const long long depois = std::max(1LL, passos(opcoes.janelaMaxima));
+  const auto porSegundo = std::max(1LL, passos(1.0));
+  const auto reserva = static_cast<std::size_t>(minimoAntes + std::min(depois, 36000LL) + 1);
   for (auto* v : {&r.tempo, &r.PV, &r.PVEngenharia, &r.CO}) v->reserve(reserva);
 
   const Memoria& m = s.memoria;
-  auto registra = [&](long long h) {
+  auto passa = [&] {
+    s.PassoObjetos();
     const double pv = m.celula[static_cast<std::size_t>(enderecoPV)];
-    r.tempo.push_back(static_cast<double>(h - antes) * opcoes.TA);
     r.PV.push_back(pv);
     r.PVEngenharia.push_back(r.escala.Engenharia(pv));
     r.CO.push_back(m.celula[static_cast<std::size_t>(malha)]);
   };
 
-  Progresso gauge(progresso, static_cast<double>(antes + depois));
-  for (long long h = 0; h < antes; ++h) {
+  // Held output until the PV is at rest: the settling time at least, then
+  // until Parado says so (a copy starts a little off its plant's state, and
+  // the plant may not have been at rest), within a bound.
+  Progresso gauge(progresso, static_cast<double>(maximoAntes + depois));
+  long long h = 0;
+  for (; h < maximoAntes; ++h) {
     gauge(static_cast<double>(h));
-    s.PassoObjetos();
-    registra(h);
+    passa();
+    if (h + 1 >= minimoAntes && (h + 1) % porSegundo == 0 && Parado(r.PV, porSegundo)) break;
   }
+  r.PVParado = h < maximoAntes;
 
   // The step: the controller writes the new output in this step, so the
   // processes see it from the next one; the PV sampled now is still the old.
   c->CO = coFinal;
-  gauge(static_cast<double>(antes));
-  s.PassoObjetos();
-  registra(antes);
+  gauge(static_cast<double>(maximoAntes));
+  passa();
   r.indiceDegrau = r.PV.size() - 1;
+  // Baseline and noise over the last half of the settling, t = 0 included.
+  const std::size_t amostras = r.PV.size();
+  const std::size_t inicioBase = amostras - std::max<std::size_t>(1, std::min(amostras / 2,
+                                                            static_cast<std::size_t>(
+                                                                kTrechoBase * porSegundo)));
+  r.PVinicial = Media(r.PV, inicioBase, amostras);
+  r.ruido = Ruido(r.PV, inicioBase, amostras);
 
-  // Baseline and noise over the last half of the settling (t = 0 included).
-  const std::size_t amostras = r.indiceDegrau + 1;
-  MediaDesvio(r.PV, amostras - std::max<std::size_t>(1, amostras / 2), amostras, r.PVinicial,
-              r.ruido);
-
-  Assentamento assentamento(r.PVinicial, r.ruido);
+  Assentamento assentamento(r.PVinicial, r.ruido, static_cast<std::size_t>(porSegundo));
   r.fim = FimEnsaio::JanelaMaxima;
-  for (long long h = 1; h <= depois; ++h) {
-    gauge(static_cast<double>(antes + h));
-    s.PassoObjetos();
-    registra(antes + h);
+  for (long long k = 1; k <= depois; ++k) {
+    gauge(static_cast<double>(maximoAntes + k));
+    passa();
     const double pv = r.PV.back();
     assentamento.Amostra(pv);
     if (assentamento.Moveu() && (pv <= 0.0 || pv >= 100.0)) {
       r.fim = FimEnsaio::FimDaFaixa;
       break;
     }
-    if (h % porSegundo == 0 && assentamento.Assentou()) {
+    if (k % porSegundo == 0 && assentamento.Assentou()) {
       r.fim = FimEnsaio::Assentou;
       break;
     }
   }
-  gauge(static_cast<double>(antes + depois));
+  if (const auto inicio = assentamento.Inicio())
+    r.tempoMovimento = static_cast<double>(*inicio) * opcoes.TA;
+  for (std::size_t i = 0; i < r.PV.size(); ++i)
+    r.tempo.push_back((static_cast<double>(i) - static_cast<double>(r.indiceDegrau)) * opcoes.TA);
+  gauge(static_cast<double>(maximoAntes + depois));
   return r;
 }
 

@@ -16,7 +16,7 @@ namespace quiv {
 struct OpcoesEnsaio {
   double amplitude = 10.0;        // % added to the output, either sign
   double TA = 0.1;                // s, the step of the run (as the fast simulation takes it)
-  double assentamento = 60.0;     // s run with the output held before the step
+  double assentamento = 60.0;     // s at least with the output held before the step
   double janelaMaxima = 14400.0;  // s recorded after the step at most
   std::uint64_t semente = 1;      // of the copy's random signals
 };
@@ -35,10 +35,14 @@ struct ResultadoEnsaio {
   double TA = 0.0;
   double amplitude = 0.0;   // %
   double COinicial = 0.0;   // % held before the step
-  double PVinicial = 0.0;   // %, mean over the last half of the settling
-  double ruido = 0.0;       // %, standard deviation of the PV over that half
+  double PVinicial = 0.0;   // %, mean over the settling's last minute (at most its half)
+  double ruido = 0.0;       // %, the PV's step-to-step noise there (standard deviation)
+  bool PVParado = false;    // the PV was at rest before the step (else the bound ran out)
   EscalaPV escala;          // the PV's engineering range and unit
   FimEnsaio fim = FimEnsaio::JanelaMaxima;
+  // When the PV began to move (s after the step: the start of the first
+  // second whose mean left the baseline); none when it never did.
+  std::optional<double> tempoMovimento;
 
   // Time from the step (s; negative during the settling), PV (% and
   // engineering units) and CO (%). The step is the instant the controller
@@ -61,7 +65,9 @@ std::optional<std::string> ProblemaDoEnsaio(const OpcoesEnsaio& opcoes);
 // output M(malha)) on a copy from `copia`: seeds the copy's random source,
 // puts the controller in manual at its present output, steps the plant
 // (ModoRapido, dt = TA, the objects' steps as the fast simulation takes
-// them) for the settling time, adds the amplitude to the output and records
+// them) for the settling time and on until the PV is at rest (its last
+// stretch's halves agree within 0.02 %, a quarter of the window at most),
+// adds the amplitude to the output and records
 // until the PV has held still for a while (the mean of the last quarter of
 // the time since it began to move agrees with the quarter before within 1 %
 // of the change, plus the noise's share), leaves 0 … 100 % or the window

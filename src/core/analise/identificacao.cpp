@@ -191,10 +191,7 @@ ResultadoIdentificacao IdentificaModelo(const ResultadoEnsaio& ensaio,
   const std::size_t cauda = std::max<std::size_t>(1, r.y.size() / (assentou ? 10 : 50));
   const double variacao = Media(std::span<const double>(r.y).last(cauda));
 
-  double maior = 0.0;
-  for (const double y : Suaviza(r.y, ensaio.ruido > 0.0 ? r.y.size() / 200 : 0))
-    maior = std::max(maior, std::fabs(y));
-  if (maior <= std::max(1e-9, 3.0 * ensaio.ruido))
+  if (!ensaio.tempoMovimento)
     throw Erro(nome + ": the PV does not move after a step of " + Texto(ensaio.amplitude, 2) +
                " % on the output");
   if (std::fabs(variacao) < opcoes.menorResposta)

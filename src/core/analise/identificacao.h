@@ -35,7 +35,7 @@ struct ResultadoIdentificacao {
 // the last half of the record for the integrator.
 //
 // Refusals throw Erro with a sentence fit for the user: a PV that does not
-// move (no change beyond its noise), a change smaller than
+// move (the test saw no second's mean leave the baseline), a change smaller than
 // `menorResposta`, a fit explaining less than `menorR2` of the variance.
 ResultadoIdentificacao IdentificaModelo(const ResultadoEnsaio& ensaio,
                                         const OpcoesIdentificacao& opcoes = {});

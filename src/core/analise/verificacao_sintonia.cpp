@@ -29,8 +29,15 @@ RodadaVerificacao Roda(const FabricaCopia& copia, int malha,
   if (parametros && !AplicaSintonia(*c, *parametros))
     throw Erro(nome + ": the controller refused the settings");
   if (!c->ModoAuto) {
+    // A copy's cells hold nothing until the objects have run once: one step
+    // in manual, the SP to where the PV is, and one more step so that the
+    // integral tracks the output against that SP (no bump at the switch).
+    ModoRapidoAtivo modoRapido(s);
+    s.dt = opcoes.TA;
+    s.PassoObjetos();
     const int p = EnderecoPVDaMalha(s, malha);
     if (p >= 1 && p <= Memoria::kEnderecos) c->SP = Limita0a100(s.memoria.celula[p]);
+    s.PassoObjetos();
     c->AlternaAutoManual();
   }
 

@@ -13,6 +13,9 @@ std::unique_ptr<Documento> CopiaDocumento(const Documento& original) {
   // The lines stay in UTF-8: no trip through Windows-1252 to lose a character.
   smp::Leitor leitor(escritor.Linhas());
   LeSimulacao(*copia, leitor, original.Titulo.Em(original.simulacao.IdiomaIngles));
+  // The file keeps no cell values: without them the first step would read
+  // every input as 0 and kick the whole plant.
+  copia->simulacao.memoria.celula = original.simulacao.memoria.celula;
   return copia;
 }
 
