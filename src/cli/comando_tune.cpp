@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/comando_tune.h"
 
 #include <unistd.h>
@@ -193,7 +194,8 @@ std::string Constante(const Sintonia& s) {
 
 void ImprimeModelo(const ResultadoEnsaio& e, const ResultadoIdentificacao& id) {
   const double duracao = e.tempo.back();
-  std::printf("loop %d: output step of %s %% (%s -> %s %%) at %s s steps; %s s recorded, %s\n",
+  std::printf("loop %d: output step of %s %% (%s -> %s %%) at %s s steps; %s s recorded after "
+              "it, %s\n",
               e.malha, Numero(e.amplitude).c_str(), TextoFixo(e.COinicial, 2).c_str(),
               TextoFixo(e.COinicial + e.amplitude, 2).c_str(), Numero(e.TA).c_str(),
               Numero(duracao).c_str(), TextoFim(e.fim));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quiv-sim tune end to end: a plant saved by the program, tuned by the tool,
 // its output checked against the same steps run in process on the same file.
 #include <gtest/gtest.h>
