@@ -52,7 +52,8 @@ copies of the plant:
      PID, as settings for the controller's structure (ISA or parallel) and
      the action the process's sign needs.
   4. The check: the fast simulation with a set-point step and with a load
-     step of 10 %, before and after the chosen settings, loop K in automatic.
+     step of 10 %, before and after the chosen settings, loop K in automatic,
+     each on a copy that first ran as long as the test's settling.
 
 Output: the test and the model, then one line per rule and controller
   RULE;PI|PID;KP;TI;TD;NOTE
@@ -274,6 +275,7 @@ int Executa(std::span<const std::string_view> argumentos) {
     verificacao.TA = pedido.ensaio.TA;
     verificacao.semente = pedido.semente;
     verificacao.janela = JanelaVerificacao(id.modelo, escolhida);
+    verificacao.assentamento = -ensaio.tempo.front();
     progresso = Progresso("check");
     const ResultadoVerificacao v =
         VerificaSintonia(copia, pedido.malha, p, verificacao, progresso);

@@ -43,13 +43,15 @@ Esperado Calcula(const fs::path& arquivo, Regra regra, TipoControlador tipo,
   OpcoesEnsaio ensaio;
   ensaio.semente = semente;
   Esperado e;
-  e.id = IdentificaModelo(EnsaioDegrau(copia, 1, ensaio));
+  const ResultadoEnsaio registro = EnsaioDegrau(copia, 1, ensaio);
+  e.id = IdentificaModelo(registro);
   e.tabela = TabelaSintonia(e.id.modelo);
   e.escolhida = CalculaSintonia(regra, tipo, e.id.modelo);
   e.parametros = ParaControlador(e.escolhida, *doc.ControladorDe(1));
   OpcoesVerificacao opcoes;
   opcoes.semente = semente;
   opcoes.janela = JanelaVerificacao(e.id.modelo, e.escolhida);
+  opcoes.assentamento = -registro.tempo.front();
   e.verificacao = VerificaSintonia(copia, 1, e.parametros, opcoes);
   return e;
 }

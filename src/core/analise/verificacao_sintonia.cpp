@@ -29,17 +29,24 @@ RodadaVerificacao Roda(const FabricaCopia& copia, int malha,
   if (!c) throw Erro(nome + " has no controller");
   if (parametros && !AplicaSintonia(*c, *parametros))
     throw Erro(nome + ": the controller refused the settings");
-  if (!c->ModoAuto) {
-    // A copy's cells hold nothing until the objects have run once: one step
-    // in manual, the SP to where the PV is, and one more step so that the
-    // integral tracks the output against that SP (no bump at the switch).
+  {
+    // The copy first runs as it stands (a loop in manual stays so) for the
+    // settling time: a copy starts a little off its plant's state, and that
+    // start must not weigh in the indices. At least one step, since a copy's
+    // cells mean nothing until the objects have run.
     ModoRapidoAtivo modoRapido(s);
     s.dt = opcoes.TA;
-    s.PassoObjetos();
-    const int p = EnderecoPVDaMalha(s, malha);
-    if (p >= 1 && p <= Memoria::kEnderecos) c->SP = Limita0a100(s.memoria.celula[p]);
-    s.PassoObjetos();
-    c->AlternaAutoManual();
+    const long long passos =
+        std::max(1LL, static_cast<long long>(std::nearbyint(opcoes.assentamento / opcoes.TA)));
+    for (long long h = 0; h < passos; ++h) s.PassoObjetos();
+    if (!c->ModoAuto) {
+      // Closed where it stands: the SP to the PV, and one more step so that
+      // the integral tracks the output against that SP (no bump).
+      const int p = EnderecoPVDaMalha(s, malha);
+      if (p >= 1 && p <= Memoria::kEnderecos) c->SP = Limita0a100(s.memoria.celula[p]);
+      s.PassoObjetos();
+      c->AlternaAutoManual();
+    }
   }
 
   OpcoesSimulacaoRapida rapida;

@@ -17,6 +17,10 @@ struct OpcoesVerificacao {
   double TA = 0.1;                 // s
   int amplitude = 10;              // % of the set-point and of the load step
   std::uint64_t semente = 1;       // of every copy's random signals
+  // s each copy runs off-line before the fast simulation, so that the start
+  // of a copy (its processes' dead times begin empty) is over by then; the
+  // step test's settling is a fair measure.
+  double assentamento = 0.0;
 };
 
 // One fast simulation of the loop: its seven indices and its curves (PV and
@@ -37,10 +41,11 @@ struct ResultadoVerificacao {
 int JanelaVerificacao(const ModeloProcesso& modelo, const Sintonia& sintonia);
 
 // Four fast simulations (SimulacaoRapida, its test applied to every
-// controller) on fresh copies of the plant, the loop in automatic in each
-// (a loop in manual is switched over with its SP on its PV, so that it
-// starts at rest): with a set-point step and with a load step, before and
-// after the settings are applied to controller `malha`. Settings the
+// controller) on fresh copies of the plant, with a set-point step and with
+// a load step, before and after the settings are applied to controller
+// `malha`. Each copy first runs `assentamento` seconds as it stands; then
+// the loop is closed if it was in manual (its SP on its PV, so that it
+// starts at rest). Settings the
 // controller refuses throw Erro; so does a loop without a controller or a
 // PV. `progresso` hears 0 … 100 across the four runs.
 ResultadoVerificacao VerificaSintonia(const FabricaCopia& copia, int malha,

@@ -89,6 +89,37 @@ TEST(VerificacaoSintonia, ALoopInManualIsClosedAtRest) {
   }
 }
 
+// A copy's dead times start empty (a loaded process reads 0 until its ring
+// has turned once): the settling lets that pass before the indices count.
+TEST(VerificacaoSintonia, TheSettlingKeepsTheCopysStartOutOfTheIndices) {
+  Documento doc;
+  Controlador& c = teste::IncluiMalhaPrimeiraOrdem(doc, 1.5, 20.0, 5.0, 40.0);
+  c.TextoKp = "0.5";
+  c.TextoTi = "20";
+  c.AtualizaParametros(false);
+  c.SP = 60.0;
+  c.AlternaAutoManual();
+  doc.simulacao.dt = 0.1;
+  for (int i = 0; i < 6000; ++i) doc.simulacao.PassoObjetos();
+  ASSERT_NEAR(doc.simulacao.memoria.celula[21], 60.0, 0.01);
+  const ParametrosControlador p = ParaControlador(
+      CalculaSintonia(Regra::SIMC, TipoControlador::PI, {TipoModelo::PrimeiraOrdem, 1.5, 20, 5}),
+      true);
+
+  auto menorAntesDoDegrau = [](const RodadaVerificacao& r) {
+    return *std::min_element(r.series.PV.begin(), r.series.PV.begin() + 150);
+  };
+  OpcoesVerificacao opcoes;
+  const ResultadoVerificacao semAssentar = VerificaSintonia(Fabrica(doc), 1, p, opcoes);
+  EXPECT_LT(menorAntesDoDegrau(semAssentar.spAntes), 55.0);
+  opcoes.assentamento = 400.0;
+  const ResultadoVerificacao assentado = VerificaSintonia(Fabrica(doc), 1, p, opcoes);
+  for (const RodadaVerificacao* r : {&assentado.spAntes, &assentado.spDepois}) {
+    EXPECT_GT(menorAntesDoDegrau(*r), 59.95);
+    EXPECT_NEAR(r->series.SP.back(), 70.0, 1e-9);
+  }
+}
+
 TEST(VerificacaoSintonia, SettingsTheControllerRefusesAreAnError) {
   Documento doc;
   teste::IncluiMalhaPrimeiraOrdem(doc, 1.5, 20.0, 2.0);
