@@ -41,8 +41,9 @@ Loads the simulation file FILE.smp as the program opens it and tunes loop K
 copies of the plant:
 
   1. The step test: the controller is put in manual at its present output,
-     the plant runs 60 s, the output steps by A %, and the PV is recorded at
-     every step until it has held still for a while (4 h at most).
+     the plant runs until the PV is at rest (60 s at least), the output steps
+     by A %, and the PV is recorded at every step until it has held still
+     for a while (4 h at most).
   2. The model: a first order plus dead time (gain K in %/%, time constant T
      and dead time L in s) fitted by least squares when the PV settled; an
      integrator plus dead time (K in %/s per %, L) when it kept moving. R2
