@@ -102,8 +102,8 @@ Inteiro LeInteiro(std::string_view opcao, std::string_view texto) {
   Inteiro valor{};
   const auto [fim, erro] = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
   if (texto.empty() || erro != std::errc() || fim != texto.data() + texto.size())
-    throw ErroUso("option " + std::string(opcao) + " needs an integer, not '" +
-                  std::string(texto) + "'");
+    throw ErroUso("option " + std::string(opcao) + " needs an integer, not '" + std::string(texto) +
+                  "'");
   return valor;
 }
 
@@ -114,9 +114,10 @@ void LeRegra(std::string_view texto, Pedido& pedido) {
       traco == std::string_view::npos ? std::nullopt : RegraDaChave(texto.substr(0, traco));
   const std::string_view tipo = traco == std::string_view::npos ? "" : texto.substr(traco + 1);
   if (!regra || (tipo != "pi" && tipo != "pid"))
-    throw ErroUso("--rule takes imc-pi, imc-pid, simc-pi, zn-pi, zn-pid, cc-pi, cc-pid, "
-                  "itae-load-pi, itae-load-pid, itae-sp-pi or itae-sp-pid, not '" +
-                  std::string(texto) + "'");
+    throw ErroUso(
+        "--rule takes imc-pi, imc-pid, simc-pi, zn-pi, zn-pid, cc-pi, cc-pid, "
+        "itae-load-pi, itae-load-pid, itae-sp-pi or itae-sp-pid, not '" +
+        std::string(texto) + "'");
   pedido.regra = *regra;
   pedido.tipo = tipo == "pid" ? TipoControlador::PID : TipoControlador::PI;
 }
@@ -196,16 +197,16 @@ std::string Constante(const Sintonia& s) {
 
 void ImprimeModelo(const ResultadoEnsaio& e, const ResultadoIdentificacao& id) {
   const double duracao = e.tempo.back();
-  std::printf("loop %d: output step of %s %% (%s -> %s %%) at %s s steps; %s s recorded after "
-              "it, %s\n",
-              e.malha, Numero(e.amplitude).c_str(), TextoFixo(e.COinicial, 2).c_str(),
-              TextoFixo(e.COinicial + e.amplitude, 2).c_str(), Numero(e.TA).c_str(),
-              Numero(duracao).c_str(), TextoFim(e.fim));
+  std::printf(
+      "loop %d: output step of %s %% (%s -> %s %%) at %s s steps; %s s recorded after "
+      "it, %s\n",
+      e.malha, Numero(e.amplitude).c_str(), TextoFixo(e.COinicial, 2).c_str(),
+      TextoFixo(e.COinicial + e.amplitude, 2).c_str(), Numero(e.TA).c_str(),
+      Numero(duracao).c_str(), TextoFim(e.fim));
   const ModeloProcesso& m = id.modelo;
   if (m.tipo == TipoModelo::Integrador)
-    std::printf("model: %s; K = %s %%/s per %%; L = %s s; R2 = %s\n",
-                NomeModelo(m.tipo).c_str(), Numero(m.K).c_str(), Numero(m.L).c_str(),
-                TextoFixo(id.R2, 4).c_str());
+    std::printf("model: %s; K = %s %%/s per %%; L = %s s; R2 = %s\n", NomeModelo(m.tipo).c_str(),
+                Numero(m.K).c_str(), Numero(m.L).c_str(), TextoFixo(id.R2, 4).c_str());
   else
     std::printf("model: %s; K = %s %%/%%; T = %s s; L = %s s; R2 = %s\n",
                 NomeModelo(m.tipo).c_str(), Numero(m.K).c_str(), Numero(m.T).c_str(),
@@ -255,8 +256,8 @@ int Executa(std::span<const std::string_view> argumentos) {
         continue;
       }
       const ParametrosControlador p = ParaControlador(s, isa);
-      std::printf("%s;%s;%s;%s;%s;%s\n", nome.c_str(), NomeTipo(s.tipo).data(),
-                  p.TextoKp.c_str(), p.TextoTi.c_str(), p.TextoTd.c_str(), s.nota.c_str());
+      std::printf("%s;%s;%s;%s;%s;%s\n", nome.c_str(), NomeTipo(s.tipo).data(), p.TextoKp.c_str(),
+                  p.TextoTi.c_str(), p.TextoTd.c_str(), s.nota.c_str());
     }
 
     const Sintonia escolhida = CalculaSintonia(pedido.regra, pedido.tipo, id.modelo, regras);
@@ -278,13 +279,13 @@ int Executa(std::span<const std::string_view> argumentos) {
     verificacao.janela = JanelaVerificacao(id.modelo, escolhida);
     verificacao.assentamento = -ensaio.tempo.front();
     progresso = Progresso("check");
-    const ResultadoVerificacao v =
-        VerificaSintonia(copia, pedido.malha, p, verificacao, progresso);
+    const ResultadoVerificacao v = VerificaSintonia(copia, pedido.malha, p, verificacao, progresso);
     LimpaProgresso(progresso);
     progresso = {};
-    std::printf("check: %d s fast simulation, set-point and load steps of %d %%, loop %d in "
-                "automatic\n",
-                v.janela, verificacao.amplitude, pedido.malha);
+    std::printf(
+        "check: %d s fast simulation, set-point and load steps of %d %%, loop %d in "
+        "automatic\n",
+        v.janela, verificacao.amplitude, pedido.malha);
     std::printf("run;VARIABILITY;IEM;IEMA;CO TRAVEL;CO STD DEV;CO SATURATION;PV MIN/MAX;\n");
     ImprimeIndices("sp before", v.spAntes);
     ImprimeIndices("sp after", v.spDepois);
@@ -294,8 +295,7 @@ int Executa(std::span<const std::string_view> argumentos) {
     if (pedido.saida) {
       Controlador& alvo = *documento.ControladorDe(pedido.malha);
       if (!AplicaSintonia(alvo, p)) {
-        std::fprintf(stderr, "quiv-sim tune: controller %d refused the settings\n",
-                     pedido.malha);
+        std::fprintf(stderr, "quiv-sim tune: controller %d refused the settings\n", pedido.malha);
         return kSaidaFalha;
       }
       SalvaSimulacao(documento, std::filesystem::path(*pedido.saida));
@@ -312,8 +312,8 @@ int Executa(std::span<const std::string_view> argumentos) {
 }  // namespace
 
 const Comando& ComandoTune() {
-  static const Comando comando{"tune", "tune a loop from a step test of its process", kUso,
-                               kAjuda, &Executa};
+  static const Comando comando{"tune", "tune a loop from a step test of its process", kUso, kAjuda,
+                               &Executa};
   return comando;
 }
 

@@ -88,8 +88,8 @@ TEST_F(Tune, PrintsTheModelTheRulesAndTheCheckOfTheDefaultRule) {
 
   const ModeloProcesso& m = e.id.modelo;
   EXPECT_NE(r.saida.find("model: first order plus dead time; K = " + TextoSignificativo(m.K) +
-                         " %/%; T = " + TextoSignificativo(m.T) + " s; L = " +
-                         TextoSignificativo(m.L) + " s; R2 = "),
+                         " %/%; T = " + TextoSignificativo(m.T) +
+                         " s; L = " + TextoSignificativo(m.L) + " s; R2 = "),
             std::string::npos)
       << r.saida;
   EXPECT_NE(r.saida.find("(settings for the ISA structure)\n"), std::string::npos);
@@ -115,10 +115,10 @@ TEST_F(Tune, PrintsTheModelTheRulesAndTheCheckOfTheDefaultRule) {
     EXPECT_TRUE(linha.ends_with(resto)) << linha << " / " << resto;
   }
   const ParametrosControlador& p = e.parametros;
-  EXPECT_NE(r.saida.find("chosen: IMC/lambda PI (lambda " + TextoSignificativo(m.T) +
-                         " s): Kp " + p.TextoKp + ", Ti " + p.TextoTi +
-                         " s, Td 0 s, direct action (e = SP - PV)\n"),
-            std::string::npos)
+  EXPECT_NE(
+      r.saida.find("chosen: IMC/lambda PI (lambda " + TextoSignificativo(m.T) + " s): Kp " +
+                   p.TextoKp + ", Ti " + p.TextoTi + " s, Td 0 s, direct action (e = SP - PV)\n"),
+      std::string::npos)
       << r.saida;
   EXPECT_NE(r.saida.find(LinhaIndices("sp before", e.verificacao.spAntes) +
                          LinhaIndices("sp after", e.verificacao.spDepois) +
@@ -131,12 +131,11 @@ TEST_F(Tune, PrintsTheModelTheRulesAndTheCheckOfTheDefaultRule) {
 }
 
 TEST_F(Tune, ApplyWritesTheChosenSettingsIntoACopyOfTheFile) {
-  const Resultado r = Executa({"--loop", "1", "--rule", "zn-pid", "--apply", "sintonizada.smp",
-                               "--seed", "4"});
+  const Resultado r =
+      Executa({"--loop", "1", "--rule", "zn-pid", "--apply", "sintonizada.smp", "--seed", "4"});
   ASSERT_EQ(r.status, 0) << r.erros;
   EXPECT_EQ(r.erros, "quiv-sim tune: settings written to sintonizada.smp\n");
-  const Esperado e =
-      Calcula(pasta / "planta.smp", Regra::ZieglerNichols, TipoControlador::PID, 4);
+  const Esperado e = Calcula(pasta / "planta.smp", Regra::ZieglerNichols, TipoControlador::PID, 4);
   EXPECT_NE(r.saida.find("chosen: Ziegler-Nichols PID: Kp " + e.parametros.TextoKp + ", Ti " +
                          e.parametros.TextoTi + " s, Td " + e.parametros.TextoTd + " s"),
             std::string::npos)
@@ -180,7 +179,8 @@ TEST_F(Tune, RefusalsAndBadCommandLinesSayWhy) {
       {{"tune", "planta.smp", "--loop", "1", "--fast"}, 2, "unknown option '--fast'"},
       {{"tune", "nada.smp", "--loop", "1"}, 2, "Arquivo não encontrado"},
       {{"tune", "planta.smp", "--loop", "3"}, 1, "quiv-sim tune: loop 3 has no controller"},
-      {{"tune", "planta.smp", "--loop", "1", "--amplitude", "70"}, 1,
+      {{"tune", "planta.smp", "--loop", "1", "--amplitude", "70"},
+       1,
        "a step of 70 % from the output's 40 % would leave 0 ... 100 %"},
       {{"tune", "pequena.smp", "--loop", "1"}, 1, "the response is too small to fit"},
   };
@@ -211,8 +211,8 @@ TEST_F(Tune, LambdaReachesTheRule) {
 }
 
 TEST_F(Tune, HelpTellsTheRulesAndTheExitStatus) {
-  for (const auto& argumentos : {std::vector<std::string>{"help", "tune"},
-                                 std::vector<std::string>{"tune", "--help"}}) {
+  for (const auto& argumentos :
+       {std::vector<std::string>{"help", "tune"}, std::vector<std::string>{"tune", "--help"}}) {
     const Resultado r = ExecutaPrograma(QUIV_SIM, argumentos);
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.saida.starts_with("Usage: quiv-sim tune FILE.smp --loop K")) << r.saida;

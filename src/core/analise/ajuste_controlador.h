@@ -16,9 +16,9 @@ class Controlador;
 // derivative acts (error or PV) does not change the numbers: it changes
 // only the answer to a set-point step.
 struct ParametrosControlador {
-  double Kp = 0.0;  // the controller's Kc (%/%)
-  double Ti = 0.0;  // s, as the structure uses it
-  double Td = 0.0;  // s, as the structure uses it; 0 without derivative action
+  double Kp = 0.0;           // the controller's Kc (%/%)
+  double Ti = 0.0;           // s, as the structure uses it
+  double Td = 0.0;           // s, as the structure uses it; 0 without derivative action
   bool acaoReversa = false;  // e = PV − SP (ItemAcao 0)
   bool estruturaISA = true;
   // The fields' texts: four significant digits, no exponent.

@@ -64,8 +64,8 @@ double Ruido(const std::vector<double>& v, std::size_t inicio, std::size_t fim) 
 }
 
 // Whether the PV held still over the last half of the settling so far (at
-// least kTrechoParado s, at most kMaiorTrechoParado s): the means of that stretch's two halves agree
-// within kDerivaParado, plus what the noise allows.
+// least kTrechoParado s, at most kMaiorTrechoParado s): the means of that stretch's two halves
+// agree within kDerivaParado, plus what the noise allows.
 bool Parado(const std::vector<double>& pv, long long porSegundo) {
   const std::size_t n = pv.size();
   const auto segundos = [&](double t) {
@@ -76,7 +76,8 @@ bool Parado(const std::vector<double>& pv, long long porSegundo) {
   if (2 * trecho > n || trecho == 0) return false;
   const double anterior = Media(pv, n - 2 * trecho, n - trecho);
   const double ultimo = Media(pv, n - trecho, n);
-  const double folga = 3.0 * Ruido(pv, n - 2 * trecho, n) * std::sqrt(2.0 / static_cast<double>(trecho));
+  const double folga =
+      3.0 * Ruido(pv, n - 2 * trecho, n) * std::sqrt(2.0 / static_cast<double>(trecho));
   return std::fabs(ultimo - anterior) <= kDerivaParado + folga;
 }
 
@@ -88,8 +89,7 @@ class Assentamento {
  public:
   Assentamento(double base, double ruido, std::size_t porSegundo)
       : base_(base), ruido_(ruido), porSegundo_(porSegundo) {
-    limiar_ = std::max(kMenorMovimento,
-                       5.0 * ruido / std::sqrt(static_cast<double>(porSegundo)));
+    limiar_ = std::max(kMenorMovimento, 5.0 * ruido / std::sqrt(static_cast<double>(porSegundo)));
   }
 
   void Amostra(double pv) { soma_.push_back(soma_.back() + pv); }
@@ -98,8 +98,7 @@ class Assentamento {
   bool Assentou() {
     const std::size_t n = soma_.size() - 1;  // samples taken
     if (!Moveu()) {
-      if (n < porSegundo_ || std::fabs(Media(n - porSegundo_, n) - base_) <= limiar_)
-        return false;
+      if (n < porSegundo_ || std::fabs(Media(n - porSegundo_, n) - base_) <= limiar_) return false;
       inicio_ = n - porSegundo_;
     }
     const std::size_t trecho = (n - inicio_) / 4;
@@ -223,9 +222,9 @@ ResultadoEnsaio EnsaioDegrau(const FabricaCopia& copia, int malha, const OpcoesE
   r.indiceDegrau = r.PV.size() - 1;
   // Baseline and noise over the last half of the settling, t = 0 included.
   const std::size_t amostras = r.PV.size();
-  const std::size_t inicioBase = amostras - std::max<std::size_t>(1, std::min(amostras / 2,
-                                                            static_cast<std::size_t>(
-                                                                kTrechoBase * porSegundo)));
+  const std::size_t inicioBase =
+      amostras - std::max<std::size_t>(
+                     1, std::min(amostras / 2, static_cast<std::size_t>(kTrechoBase * porSegundo)));
   r.PVinicial = Media(r.PV, inicioBase, amostras);
   r.ruido = Ruido(r.PV, inicioBase, amostras);
 

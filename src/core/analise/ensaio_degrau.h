@@ -34,12 +34,12 @@ enum class FimEnsaio {
 struct ResultadoEnsaio {
   int malha = 0;
   double TA = 0.0;
-  double amplitude = 0.0;   // %
-  double COinicial = 0.0;   // % held before the step
-  double PVinicial = 0.0;   // %, mean over the settling's last minute (at most its half)
-  double ruido = 0.0;       // %, the PV's step-to-step noise there (standard deviation)
-  bool PVParado = false;    // the PV was at rest before the step (else the bound ran out)
-  EscalaPV escala;          // the PV's engineering range and unit
+  double amplitude = 0.0;  // %
+  double COinicial = 0.0;  // % held before the step
+  double PVinicial = 0.0;  // %, mean over the settling's last minute (at most its half)
+  double ruido = 0.0;      // %, the PV's step-to-step noise there (standard deviation)
+  bool PVParado = false;   // the PV was at rest before the step (else the bound ran out)
+  EscalaPV escala;         // the PV's engineering range and unit
   FimEnsaio fim = FimEnsaio::JanelaMaxima;
   // When the PV began to move (s after the step: the start of the first
   // second whose mean left the baseline); none when it never did.

@@ -2,12 +2,11 @@
 #include "core/analise/identificacao.h"
 
 #include <Eigen/Core>
-#include <unsupported/Eigen/NonLinearOptimization>
-
 #include <algorithm>
 #include <cmath>
 #include <span>
 #include <string>
+#include <unsupported/Eigen/NonLinearOptimization>
 
 #include "core/nucleo/erro.h"
 #include "core/nucleo/numero_texto.h"
@@ -117,8 +116,7 @@ std::vector<double> Suaviza(const std::vector<double>& y, std::size_t meia) {
 
 // First time the response, as a share of `variacao`, reaches `fracao`,
 // interpolated between samples; the last time when it never does.
-double Cruzamento(const Resposta& r, const std::vector<double>& y, double variacao,
-                  double fracao) {
+double Cruzamento(const Resposta& r, const std::vector<double>& y, double variacao, double fracao) {
   for (std::size_t i = 0; i < y.size(); ++i) {
     const double f = y[i] / variacao;
     if (f < fracao) continue;
@@ -197,13 +195,13 @@ ResultadoIdentificacao IdentificaModelo(const ResultadoEnsaio& ensaio,
                " % on the output");
   if (std::fabs(variacao) < opcoes.menorResposta)
     throw Erro(nome + ": the response is too small to fit: the PV moved " +
-               Texto(std::fabs(variacao), 2) + " %, less than " +
-               Texto(opcoes.menorResposta, 2) + " %; try a larger step");
+               Texto(std::fabs(variacao), 2) + " %, less than " + Texto(opcoes.menorResposta, 2) +
+               " %; try a larger step");
 
   ResultadoIdentificacao resultado;
   resultado.variacaoPV = variacao;
-  resultado.estimativa = assentou ? EstimativaPrimeiraOrdem(r, variacao, ensaio.ruido)
-                                  : EstimativaIntegrador(r);
+  resultado.estimativa =
+      assentou ? EstimativaPrimeiraOrdem(r, variacao, ensaio.ruido) : EstimativaIntegrador(r);
 
   Residuos residuos(r, tipo);
   Vetor p(residuos.inputs());
@@ -241,8 +239,7 @@ ResultadoIdentificacao IdentificaModelo(const ResultadoEnsaio& ensaio,
 
   resultado.curva.reserve(ensaio.tempo.size());
   for (const double t : ensaio.tempo)
-    resultado.curva.push_back(ensaio.PVinicial +
-                              RespostaDegrau(resultado.modelo, r.amplitude, t));
+    resultado.curva.push_back(ensaio.PVinicial + RespostaDegrau(resultado.modelo, r.amplitude, t));
   return resultado;
 }
 

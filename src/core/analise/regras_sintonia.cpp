@@ -69,10 +69,10 @@ Sintonia SIMC(Sintonia s, const ModeloProcesso& m, const OpcoesRegras& o) {
   const double tauC = o.tauC.value_or(L);
   s.constante = tauC;
   if (s.tipo == TipoControlador::PID)
-    return Indefinida(std::move(s), "SIMC adds derivative action only for a second time "
-                                    "constant, which this model has not");
-  if (!(tauC + L > 0.0))
-    return Indefinida(std::move(s), "needs a dead time or a tau c above 0");
+    return Indefinida(std::move(s),
+                      "SIMC adds derivative action only for a second time "
+                      "constant, which this model has not");
+  if (!(tauC + L > 0.0)) return Indefinida(std::move(s), "needs a dead time or a tau c above 0");
   // Skogestad (2003), "Simple analytic rules for model reduction and PID
   // controller tuning", J. Process Control 13, 291–309, the PI rule and its
   // integrating-process case:
@@ -142,8 +142,7 @@ Sintonia ITAE(Sintonia s, const ModeloProcesso& m) {
   //   PI:   K·Kc = 0.586·r^−0.916,  T/Ti = 1.03 − 0.165·r
   //   PID:  K·Kc = 0.965·r^−0.85,   T/Ti = 0.796 − 0.1465·r,  Td/T = 0.308·r^0.929
   const double inversoTi = pid ? 0.796 - 0.1465 * r : 1.03 - 0.165 * r;
-  if (!(inversoTi > 0.0))
-    return Indefinida(std::move(s), "L/T too large for the correlation");
+  if (!(inversoTi > 0.0)) return Indefinida(std::move(s), "L/T too large for the correlation");
   if (!pid) return Definida(std::move(s), 0.586 * std::pow(r, -0.916) / K, T / inversoTi, 0.0);
   return Definida(std::move(s), 0.965 * std::pow(r, -0.85) / K, T / inversoTi,
                   T * 0.308 * std::pow(r, 0.929));

@@ -17,12 +17,12 @@ enum class Regra {
   SIMC,            // Skogestad's SIMC, closed-loop time constant τc
   ZieglerNichols,  // the reaction-curve rule
   CohenCoon,
-  ITAECarga,       // ITAE-optimal for a load step
-  ITAESP,          // ITAE-optimal for a set-point step
+  ITAECarga,  // ITAE-optimal for a load step
+  ITAESP,     // ITAE-optimal for a set-point step
 };
-inline constexpr std::array<Regra, 6> kRegras = {Regra::IMC,       Regra::SIMC,
-                                                 Regra::ZieglerNichols, Regra::CohenCoon,
-                                                 Regra::ITAECarga, Regra::ITAESP};
+inline constexpr std::array<Regra, 6> kRegras = {
+    Regra::IMC,       Regra::SIMC,      Regra::ZieglerNichols,
+    Regra::CohenCoon, Regra::ITAECarga, Regra::ITAESP};
 
 enum class TipoControlador { PI, PID };
 
@@ -61,8 +61,7 @@ Sintonia CalculaSintonia(Regra regra, TipoControlador tipo, const ModeloProcesso
                          const OpcoesRegras& opcoes = {});
 
 // Every rule, PI then PID, in kRegras order.
-std::vector<Sintonia> TabelaSintonia(const ModeloProcesso& modelo,
-                                     const OpcoesRegras& opcoes = {});
+std::vector<Sintonia> TabelaSintonia(const ModeloProcesso& modelo, const OpcoesRegras& opcoes = {});
 
 // "IMC/lambda", "SIMC", "Ziegler-Nichols", "Cohen-Coon", "ITAE load",
 // "ITAE set point".

@@ -83,9 +83,9 @@ TEST(EnsaioDegrau, LeavesTheLivePlantUntouched) {
   EXPECT_TRUE(c.ModoAuto);
   EXPECT_EQ(c.CO, co);
   EXPECT_FALSE(doc.simulacao.ModoRapido);
-  EXPECT_EQ(std::vector<double>(doc.simulacao.memoria.celula.begin(),
-                                doc.simulacao.memoria.celula.end()),
-            celulas);
+  EXPECT_EQ(
+      std::vector<double>(doc.simulacao.memoria.celula.begin(), doc.simulacao.memoria.celula.end()),
+      celulas);
 }
 
 TEST(EnsaioDegrau, ALoopInAutomaticIsTestedInManualAtItsOutput) {
@@ -196,15 +196,15 @@ TEST_P(OpcoesDoEnsaio, AreCheckedBeforeAnythingRuns) {
 
 INSTANTIATE_TEST_SUITE_P(
     Casos, OpcoesDoEnsaio,
-    ::testing::Values(
-        CasoOpcoes{"Defaults", {}, ""},
-        CasoOpcoes{"NegativeStep", Com(-100, 1, 0, 1), ""},
-        CasoOpcoes{"ZeroStep", Com(0, 0.1, 60, 100), "non-zero amplitude"},
-        CasoOpcoes{"HugeStep", Com(100.5, 0.1, 60, 100), "at most 100 %"},
-        CasoOpcoes{"NaNStep", Com(std::nan(""), 0.1, 60, 100), "non-zero amplitude"},
-        CasoOpcoes{"StepNotDividingASecond", Com(10, 0.3, 60, 100), "divide one second"},
-        CasoOpcoes{"NegativeSettling", Com(10, 0.1, -1, 100), "settling time"},
-        CasoOpcoes{"NoWindow", Com(10, 0.1, 60, 0), "test window"}),
+    ::testing::Values(CasoOpcoes{"Defaults", {}, ""},
+                      CasoOpcoes{"NegativeStep", Com(-100, 1, 0, 1), ""},
+                      CasoOpcoes{"ZeroStep", Com(0, 0.1, 60, 100), "non-zero amplitude"},
+                      CasoOpcoes{"HugeStep", Com(100.5, 0.1, 60, 100), "at most 100 %"},
+                      CasoOpcoes{"NaNStep", Com(std::nan(""), 0.1, 60, 100), "non-zero amplitude"},
+                      CasoOpcoes{"StepNotDividingASecond", Com(10, 0.3, 60, 100),
+                                 "divide one second"},
+                      CasoOpcoes{"NegativeSettling", Com(10, 0.1, -1, 100), "settling time"},
+                      CasoOpcoes{"NoWindow", Com(10, 0.1, 60, 0), "test window"}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 }  // namespace

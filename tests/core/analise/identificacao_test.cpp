@@ -83,20 +83,33 @@ TEST_P(AjusteExato, RecoversTheModelThatWroteTheRecord) {
   for (std::size_t i = 0; i < e.PV.size(); i += 97) EXPECT_NEAR(r.curva[i], e.PV[i], 1e-4);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Modelos, AjusteExato,
-    ::testing::Values(
-        CasoExato{"FirstOrder", {TipoModelo::PrimeiraOrdem, 1.5, 20.0, 7.3}, 10.0, 200.0,
-                  FimEnsaio::Assentou},
-        CasoExato{"FirstOrderFallingNoDeadTime", {TipoModelo::PrimeiraOrdem, -0.8, 12.0, 0.0},
-                  10.0, 120.0, FimEnsaio::Assentou},
-        CasoExato{"FirstOrderNegativeStep", {TipoModelo::PrimeiraOrdem, 2.0, 5.0, 15.0}, -5.0,
-                  80.0, FimEnsaio::Assentou},
-        CasoExato{"Integrator", {TipoModelo::Integrador, 0.02, 0.0, 12.5}, 10.0, 150.0,
-                  FimEnsaio::FimDaFaixa},
-        CasoExato{"IntegratorFalling", {TipoModelo::Integrador, -0.005, 0.0, 3.0}, 10.0, 400.0,
-                  FimEnsaio::JanelaMaxima}),
-    [](const auto& info) { return std::string(info.param.nome); });
+INSTANTIATE_TEST_SUITE_P(Modelos, AjusteExato,
+                         ::testing::Values(CasoExato{"FirstOrder",
+                                                     {TipoModelo::PrimeiraOrdem, 1.5, 20.0, 7.3},
+                                                     10.0,
+                                                     200.0,
+                                                     FimEnsaio::Assentou},
+                                           CasoExato{"FirstOrderFallingNoDeadTime",
+                                                     {TipoModelo::PrimeiraOrdem, -0.8, 12.0, 0.0},
+                                                     10.0,
+                                                     120.0,
+                                                     FimEnsaio::Assentou},
+                                           CasoExato{"FirstOrderNegativeStep",
+                                                     {TipoModelo::PrimeiraOrdem, 2.0, 5.0, 15.0},
+                                                     -5.0,
+                                                     80.0,
+                                                     FimEnsaio::Assentou},
+                                           CasoExato{"Integrator",
+                                                     {TipoModelo::Integrador, 0.02, 0.0, 12.5},
+                                                     10.0,
+                                                     150.0,
+                                                     FimEnsaio::FimDaFaixa},
+                                           CasoExato{"IntegratorFalling",
+                                                     {TipoModelo::Integrador, -0.005, 0.0, 3.0},
+                                                     10.0,
+                                                     400.0,
+                                                     FimEnsaio::JanelaMaxima}),
+                         [](const auto& info) { return std::string(info.param.nome); });
 
 // ---- the simulated plant: the process block is the model ----
 

@@ -31,8 +31,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Ponto{kPO, 5.0, -1.0, 0.0}, Ponto{kPO, 5.0, 3.0, 0.0},  // within L
                       Ponto{kPO, 5.0, 13.0, 10.0 * (1.0 - std::exp(-1.0))},   // L + T: 63.2 %
                       Ponto{kPO, 5.0, 3.0 + 10.0 / 3.0, 10.0 * (1.0 - std::exp(-1.0 / 3.0))},
-                      Ponto{kPO, -5.0, 1e6, -10.0},                           // settled
-                      Ponto{kPO, 5.0, 3.5, 10.0 * (1.0 - std::exp(-0.05))},   // the shift is continuous
+                      Ponto{kPO, -5.0, 1e6, -10.0},  // settled
+                      Ponto{kPO, 5.0, 3.5,
+                            10.0 * (1.0 - std::exp(-0.05))},  // the shift is continuous
                       Ponto{kInt, 10.0, 2.9, 0.0}, Ponto{kInt, 10.0, 13.0, 5.0},
                       Ponto{kInt, -10.0, 23.0, -10.0},
                       // No time constant: the dead time alone.

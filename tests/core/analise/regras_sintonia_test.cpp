@@ -64,8 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         //   PID  Kc = 1.357·4.591183/2 = 3.115118, Ti = 10/(0.842·3.279743) = 3.621163,
         //        Td = 10·0.381·0.201616 = 0.768157
         Exemplo{"ItaeLoadPI", kPrimeiraOrdem, Regra::ITAECarga, PI, 2.069459, 4.966386, 0.0},
-        Exemplo{"ItaeLoadPID", kPrimeiraOrdem, Regra::ITAECarga, PID, 3.115118, 3.621163,
-                0.768157},
+        Exemplo{"ItaeLoadPID", kPrimeiraOrdem, Regra::ITAECarga, PID, 3.115118, 3.621163, 0.768157},
         // ITAE set point: 0.2^−0.916 = 4.367737, 0.2^−0.85 = 3.927575, 0.2^0.929 = 0.224211
         //   PI   Kc = 0.586·4.367737/2 = 1.279747, Ti = 10/(1.03 − 0.033) = 10.030090
         //   PID  Kc = 0.965·3.927575/2 = 1.895055, Ti = 10/(0.796 − 0.0293) = 13.042911,
@@ -112,15 +111,17 @@ INSTANTIATE_TEST_SUITE_P(
         Indefinido{"ItaeLoadIntegrator", kIntegrador, Regra::ITAECarga, PID, "integrating"},
         Indefinido{"ItaeSpIntegrator", kIntegrador, Regra::ITAESP, PI, "integrating"},
         Indefinido{"ZnWithoutDeadTime", kSemTempoMorto, Regra::ZieglerNichols, PI, "dead time"},
-        Indefinido{"CohenCoonWithoutDeadTime", kSemTempoMorto, Regra::CohenCoon, PID,
-                   "dead time"},
+        Indefinido{"CohenCoonWithoutDeadTime", kSemTempoMorto, Regra::CohenCoon, PID, "dead time"},
         Indefinido{"ItaeWithoutDeadTime", kSemTempoMorto, Regra::ITAECarga, PI, "dead time"},
         Indefinido{"SimcWithoutDeadTime", kSemTempoMorto, Regra::SIMC, PI, "dead time"},
         // T/Ti = 1.03 − 0.165·7 < 0: the set-point correlation runs out.
-        Indefinido{"ItaeSpLongDeadTime", {TipoModelo::PrimeiraOrdem, 1.0, 1.0, 7.0},
-                   Regra::ITAESP, PI, "too large"},
-        Indefinido{"NoGain", {TipoModelo::PrimeiraOrdem, 0.0, 10.0, 2.0}, Regra::IMC, PI,
-                   "no gain"}),
+        Indefinido{"ItaeSpLongDeadTime",
+                   {TipoModelo::PrimeiraOrdem, 1.0, 1.0, 7.0},
+                   Regra::ITAESP,
+                   PI,
+                   "too large"},
+        Indefinido{
+            "NoGain", {TipoModelo::PrimeiraOrdem, 0.0, 10.0, 2.0}, Regra::IMC, PI, "no gain"}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 TEST(RegrasSintonia, AFallingProcessKeepsTheGainPositiveAndReversesTheAction) {

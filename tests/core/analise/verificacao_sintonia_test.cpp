@@ -75,8 +75,8 @@ TEST(VerificacaoSintonia, ALoopInManualIsClosedAtRest) {
   doc.simulacao.dt = 0.5;
   for (int i = 0; i < 600; ++i) doc.simulacao.PassoObjetos();
   ASSERT_NEAR(doc.simulacao.memoria.celula[21], 60.0, 0.01);
-  const Sintonia s = CalculaSintonia(Regra::IMC, TipoControlador::PI,
-                                     {TipoModelo::PrimeiraOrdem, 1.5, 20.0, 0.5});
+  const Sintonia s =
+      CalculaSintonia(Regra::IMC, TipoControlador::PI, {TipoModelo::PrimeiraOrdem, 1.5, 20.0, 0.5});
   const ResultadoVerificacao v =
       VerificaSintonia(Fabrica(doc), 1, ParaControlador(s, true), OpcoesVerificacao{});
   // Before the set-point step (a little after 10 % of the window) the loop
@@ -150,11 +150,11 @@ TEST_P(Janela, HoldsThirtyResponses) {
 INSTANTIATE_TEST_SUITE_P(
     Casos, Janela,
     ::testing::Values(CasoJanela{{TipoModelo::PrimeiraOrdem, 1, 2, 0.5}, 2, 1800},     // 75 s
-                      CasoJanela{{TipoModelo::PrimeiraOrdem, 1, 50, 10}, 40, 1800},   // 1800 s
-                      CasoJanela{{TipoModelo::PrimeiraOrdem, 1, 50, 10}, 60, 3600},   // 2100 s
-                      CasoJanela{{TipoModelo::PrimeiraOrdem, 1, 100, 10}, 100, 3600}, // 3300 s
+                      CasoJanela{{TipoModelo::PrimeiraOrdem, 1, 50, 10}, 40, 1800},    // 1800 s
+                      CasoJanela{{TipoModelo::PrimeiraOrdem, 1, 50, 10}, 60, 3600},    // 2100 s
+                      CasoJanela{{TipoModelo::PrimeiraOrdem, 1, 100, 10}, 100, 3600},  // 3300 s
                       CasoJanela{{TipoModelo::PrimeiraOrdem, 1, 200, 50}, 200, 14400},
-                      CasoJanela{{TipoModelo::Integrador, 0.01, 0, 5}, 40, 1800},     // 1350 s
+                      CasoJanela{{TipoModelo::Integrador, 0.01, 0, 5}, 40, 1800},  // 1350 s
                       CasoJanela{{TipoModelo::PrimeiraOrdem, 1, 1000, 100}, 900, 14400}));
 
 }  // namespace
