@@ -8,6 +8,7 @@ pacotes=(
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev dpkg-dev
   libqcustomplot-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libeigen3-dev
 )
 
 faltam=()

@@ -17,6 +17,7 @@
 #include "cli/comando_eval.h"
 #include "cli/comando_resave.h"
 #include "cli/comando_run.h"
+#include "cli/comando_tune.h"
 #include "cli/erro_uso.h"
 
 namespace quiv::cli {
@@ -28,8 +29,8 @@ constexpr std::string_view kUsoGeral =
     "       quiv-sim --help | --version\n";
 
 const auto& Comandos() {
-  static const std::array<const Comando*, 3> comandos{&ComandoEval(), &ComandoResave(),
-                                                      &ComandoRun()};
+  static const std::array<const Comando*, 4> comandos{&ComandoEval(), &ComandoResave(),
+                                                      &ComandoRun(), &ComandoTune()};
   return comandos;
 }
 
