@@ -31,9 +31,9 @@ RodadaVerificacao Roda(const FabricaCopia& copia, int malha,
     throw Erro(nome + ": the controller refused the settings");
   {
     // The copy first runs as it stands (a loop in manual stays so) for the
-    // settling time: a copy starts a little off its plant's state, and that
-    // start must not weigh in the indices. At least one step, since a copy's
-    // cells mean nothing until the objects have run.
+    // settling time: a plant that was still moving must not weigh in the
+    // indices. At least one step, so that every object has written its cells
+    // before the loop is closed.
     ModoRapidoAtivo modoRapido(s);
     s.dt = opcoes.TA;
     const long long passos =

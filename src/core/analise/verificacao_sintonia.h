@@ -17,9 +17,9 @@ struct OpcoesVerificacao {
   double TA = 0.1;                 // s
   int amplitude = 10;              // % of the set-point and of the load step
   std::uint64_t semente = 1;       // of every copy's random signals
-  // s each copy runs off-line before the fast simulation, so that the start
-  // of a copy (its processes' dead times begin empty) is over by then; the
-  // step test's settling is a fair measure.
+  // s each copy runs off-line before the fast simulation, so that a plant
+  // that was not at rest (a loop just closed, a ramp ending) has come to rest
+  // before the indices count; the step test's settling is a fair measure.
   double assentamento = 0.0;
 };
 

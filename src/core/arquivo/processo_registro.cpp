@@ -40,10 +40,12 @@ constexpr std::array<std::string_view, 25> kRotulos = {"Tag:",
                                                        "IntAc1:",
                                                        "IntAc2:"};
 
-// A loaded output fills the whole dead-time ring, so the delayed signal starts
-// from the saved output instead of from zero: the ring index is not saved and
-// restarts at the first slot, so the first delay reads slots at the ring's
-// end, which a partial fill would leave at zero for the whole dead time.
+// A load fills the whole dead-time ring with what it carries at rest, the
+// final element's position (the ring holds the delay's input, not the
+// process output, which differs by the gain or, for an integrator, is the
+// accumulated value): the ring index is not saved and restarts at the first
+// slot, so the first delay reads slots at the ring's end, which a partial fill
+// would leave at zero for the whole dead time.
 constexpr int kSlotsCarregados = Processo::kTamanhoBuffer;
 
 std::string Estado(double x) { return smp::RealFixo(x, 4, 2); }
@@ -125,7 +127,7 @@ void Processo::LeParametros(smp::Leitor& l) {
   Xh = XhRef = Xf = Xfr = Xs = Xr = X0;
   Xa = CurvaGanho(TipoValvula, X0);
   Y2 = real();
-  for (int i = 1; i <= kSlotsCarregados; ++i) BufTM[i] = Y2;
+  for (int i = 1; i <= kSlotsCarregados; ++i) BufTM[i] = Xa;
   Y0old = real();
   Y1old = real();
   Y1old2 = real();

@@ -185,44 +185,68 @@ TEST_F(RegistroProcessoTest, CycleCountAndPeriodSplitAtTheFirstX) {
   }
 }
 
-TEST_F(RegistroProcessoTest, LoadedOutputFillsTheWholeDeadTimeRing) {
+// The ring holds the final element's position, here an equal-percentage
+// valve at the saved 50 %, not the process output 33.33.
+TEST_F(RegistroProcessoTest, LoadFillsTheWholeDeadTimeRingWithTheValvePosition) {
   lido->BufTM.fill(-1.0);
   smp::Leitor l(Escreve(*p));
   lido->LeParametros(l);
-  EXPECT_EQ(lido->BufTM[1], 33.33);
-  EXPECT_EQ(lido->BufTM[1001], 33.33);
-  EXPECT_EQ(lido->BufTM[Processo::kTamanhoBuffer], 33.33);
+  const double posicao = Processo::CurvaGanho(Processo::kIgualPorcentagem, 50.0);
+  EXPECT_DOUBLE_EQ(lido->Xa, posicao);
+  EXPECT_DOUBLE_EQ(lido->BufTM[1], posicao);
+  EXPECT_DOUBLE_EQ(lido->BufTM[1001], posicao);
+  EXPECT_DOUBLE_EQ(lido->BufTM[Processo::kTamanhoBuffer], posicao);
   EXPECT_EQ(lido->IndTM, 0);
 }
 
 // A steady process with a dead time, saved and read back, goes on with its
-// output: the delay does not hand out zeros for its first dead time.
+// output: the delay hands out neither zeros nor the output for its first dead
+// time, whatever the gain, the valve curve or an integrator make of the input.
 TEST(RegistroProcessoTempoMorto, SteadyProcessStaysSteadyAfterALoad) {
-  for (double dt : {0.1, 0.5}) {
-    Simulacao sim;
-    sim.dt = dt;
-    sim.memoria.celula[15] = 40.0;
-    auto montado = [&sim] {
-      auto q = std::make_unique<Processo>(sim, 1);
-      q->ItemEntrada = 15 - 1;
-      q->Tal1 = "0";
-      q->TempoMorto = "60";
-      return q;
-    };
-    auto antes = montado();
-    ASSERT_TRUE(antes->AtualizaParametros(false));
-    for (int i = 0; i < static_cast<int>(120 / dt); ++i) antes->Calcula();
-    ASSERT_DOUBLE_EQ(antes->Y2, 40.0);
-    smp::Escritor e;
-    antes->SalvaParametros(e);
+  const struct {
+    const char* nome;
+    double entrada;
+    void (*ajusta)(Processo&);
+  } casos[] = {
+      {"unit gain", 40.0, [](Processo&) {}},
+      {"gain 1.5", 40.0, [](Processo& q) { q.Ganho = "1.5"; }},
+      {"equal-percentage valve", 40.0,
+       [](Processo& q) { q.TipoValvula = Processo::kIgualPorcentagem; }},
+      {"integrator at rest", 0.0,
+       [](Processo& q) {
+         q.TipoFuncao = Processo::kIntegrador;
+         q.DefineValorInicial("50");
+       }},
+  };
+  for (const auto& caso : casos) {
+    for (double dt : {0.1, 0.5}) {
+      SCOPED_TRACE(std::string(caso.nome) + ", dt " + std::to_string(dt));
+      Simulacao sim;
+      sim.dt = dt;
+      sim.memoria.celula[15] = caso.entrada;
+      auto montado = [&sim, &caso] {
+        auto q = std::make_unique<Processo>(sim, 1);
+        q->ItemEntrada = 15 - 1;
+        q->Tal1 = "0";
+        q->TempoMorto = "60";
+        caso.ajusta(*q);
+        return q;
+      };
+      auto antes = montado();
+      ASSERT_TRUE(antes->AtualizaParametros(false));
+      for (int i = 0; i < static_cast<int>(120 / dt); ++i) antes->Calcula();
+      const double saida = antes->Y2;
+      smp::Escritor e;
+      antes->SalvaParametros(e);
 
-    auto depois = montado();
-    smp::Leitor l(e.Linhas());
-    depois->LeParametros(l);
-    ASSERT_TRUE(depois->AtualizaParametros(false));
-    for (int i = 0; i < static_cast<int>(90 / dt); ++i) {
-      depois->Calcula();
-      ASSERT_DOUBLE_EQ(depois->Y2, 40.0) << "dt " << dt << ", step " << i;
+      auto depois = montado();
+      smp::Leitor l(e.Linhas());
+      depois->LeParametros(l);
+      ASSERT_TRUE(depois->AtualizaParametros(false));
+      for (int i = 0; i < static_cast<int>(90 / dt); ++i) {
+        depois->Calcula();
+        ASSERT_NEAR(depois->Y2, saida, 1e-9) << "step " << i;
+      }
     }
   }
 }
@@ -299,7 +323,7 @@ TEST_F(RegistroProcessoTest, LenientLinesNeverFail) {
   EXPECT_FALSE(lido->SaturadorDesligado);
   EXPECT_EQ(lido->X0, 0.0);
   EXPECT_DOUBLE_EQ(lido->Y2, 12.5);
-  EXPECT_DOUBLE_EQ(lido->BufTM[500], 12.5);
+  EXPECT_DOUBLE_EQ(lido->BufTM[500], lido->Xa);
   EXPECT_DOUBLE_EQ(lido->IntAc2, -100.0);
 }
 
@@ -322,7 +346,7 @@ TEST_F(RegistroProcessoTest, MissingLinesAtTheEndReadAsEmpty) {
   EXPECT_EQ(lido->TextoPeriodo, "30");
   EXPECT_EQ(lido->Lag, "");
   EXPECT_EQ(lido->Y2, 0.0);
-  EXPECT_EQ(lido->BufTM[1], 0.0);
+  EXPECT_EQ(lido->BufTM[1], lido->Xa);
   EXPECT_EQ(lido->IntAc2, 0.0);
 }
 
