@@ -273,11 +273,8 @@ int Executa(std::span<const std::string_view> argumentos) {
                 p.TextoTd.c_str(), p.acaoReversa ? "reverse" : "direct",
                 p.acaoReversa ? "PV - SP" : "SP - PV");
 
-    OpcoesVerificacao verificacao;
-    verificacao.TA = pedido.ensaio.TA;
-    verificacao.semente = pedido.semente;
-    verificacao.janela = JanelaVerificacao(id.modelo, escolhida);
-    verificacao.assentamento = -ensaio.tempo.front();
+    const OpcoesVerificacao verificacao =
+        OpcoesDoEnsaio(ensaio, id.modelo, escolhida, pedido.semente);
     progresso = Progresso("check");
     const ResultadoVerificacao v = VerificaSintonia(copia, pedido.malha, p, verificacao, progresso);
     LimpaProgresso(progresso);

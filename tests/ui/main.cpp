@@ -18,6 +18,7 @@ int ExecutaTesteSimulacaoRapida(int argc, char** argv);
 int ExecutaTesteTRegistrForm(int argc, char** argv);
 int ExecutaTesteTDialogos(int argc, char** argv);
 int ExecutaTesteIngles(int argc, char** argv);
+int ExecutaTesteSintonia(int argc, char** argv);
 
 int main(int argc, char** argv) {
   // The recent-files list and other settings go to a scratch folder, never
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
   falhas += ExecutaTesteSimulacaoRapida(argc, argv);
   falhas += ExecutaTesteTRegistrForm(argc, argv);
   falhas += ExecutaTesteTDialogos(argc, argv);
+  falhas += ExecutaTesteSintonia(argc, argv);
   quiv::Interacao::Instala(nullptr);
   return falhas == 0 ? 0 : 1;
 }

@@ -2,7 +2,7 @@
 // Opens a simulation file in the main window with the windows of one subject
 // beside it, with the scan cycle running, so the whole screen can be
 // photographed (run it under a virtual display and take a screenshot).
-//   vitrine FILE.smp [tela|objetos|registrador|rapida|xy [X Y]]
+//   vitrine FILE.smp [tela|objetos|registrador|rapida|xy [X Y]|sintonia [K]]
 // (QUIV_INGLES=1: in English)
 //   tela         the main window alone
 //   objetos      the first window of each object kind and the signal generator
@@ -12,6 +12,8 @@
 //                the first controller's gain doubled), the first loaded below
 //   xy           the XY recorder, recording cell Y against cell X (files
 //                keep no choice; 81 and 21 unless given)
+//   sintonia     controller K's window (the first unless given) with its
+//                tuning page: the step test run, the first rule checked
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -142,12 +144,26 @@ void MostraXY(quiv::TForm1& janela, quiv::RegistradorXY& modelo, int x, int y) {
   Filho<QPushButton>(registrador, "Button1")->click();
 }
 
+void MostraSintonia(quiv::TForm1& janela, const quiv::Documento& doc, int k, Fileira& fileira) {
+  const int n = k > 0 ? k : Primeiro(doc, TipoObjeto::Controlador);
+  janela.AbreObjeto(static_cast<int>(TipoObjeto::Controlador), n);
+  QWidget* controlador = janela.JanelaDe(static_cast<int>(TipoObjeto::Controlador), n);
+  Filho<QPushButton>(*controlador, "ConfigBTN")->click();
+  fileira.Coloca(controlador);
+  Filho<QPushButton>(*controlador, "SintoniaBTN")->click();
+  QWidget& pagina = *Filho<QWidget>(*controlador, "PaginaSintonia");
+  pagina.move(10, 30);
+  Filho<QPushButton>(pagina, "EnsaioBTN")->click();
+  Filho<QPushButton>(pagina, "VerificarBTN")->click();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   if (argc < 2) {
-    std::fprintf(stderr, "usage: vitrine FILE.smp [tela|objetos|registrador|rapida|xy [X Y]]\n");
+    std::fprintf(stderr,
+                 "usage: vitrine FILE.smp [tela|objetos|registrador|rapida|xy [X Y]|sintonia [K]]\n");
     return 2;
   }
   const QString modo = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("objetos");
@@ -177,6 +193,8 @@ int main(int argc, char* argv[]) {
     else if (modo == QLatin1String("xy"))
       MostraXY(janela, sessao.documento().registradorXY,
                argc > 3 ? std::atoi(argv[3]) : 81, argc > 4 ? std::atoi(argv[4]) : 21);
+    else if (modo == QLatin1String("sintonia"))
+      MostraSintonia(janela, sessao.documento(), argc > 3 ? std::atoi(argv[3]) : 0, fileira);
     else {
       std::fprintf(stderr, "vitrine: unknown subject %s\n", qPrintable(modo));
       QApplication::exit(2);

@@ -39,7 +39,7 @@ ParametrosControlador ParaControlador(const Sintonia& sintonia, const Controlado
   return ParaControlador(sintonia, controlador.ItemEstrutura == 1);
 }
 
-bool AplicaSintonia(Controlador& controlador, const ParametrosControlador& parametros) {
+void EscreveSintonia(Controlador& controlador, const ParametrosControlador& parametros) {
   controlador.TextoKp = parametros.TextoKp;
   controlador.TextoTi = parametros.TextoTi;
   controlador.TextoTd = parametros.TextoTd;
@@ -48,6 +48,10 @@ bool AplicaSintonia(Controlador& controlador, const ParametrosControlador& param
   controlador.AcaoD = parametros.Td > 0.0;
   controlador.ItemAcao = parametros.acaoReversa ? 0 : 1;
   controlador.ItemEstrutura = parametros.estruturaISA ? 1 : 0;
+}
+
+bool AplicaSintonia(Controlador& controlador, const ParametrosControlador& parametros) {
+  EscreveSintonia(controlador, parametros);
   return controlador.AtualizaParametros(false);
 }
 

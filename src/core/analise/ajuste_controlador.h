@@ -33,10 +33,12 @@ ParametrosControlador ParaControlador(const Sintonia& sintonia, bool estruturaIS
 // For this controller's structure as its form has it (ItemEstrutura).
 ParametrosControlador ParaControlador(const Sintonia& sintonia, const Controlador& controlador);
 
-// Writes the settings into the controller's form, as a user would (Kp, Ti and
-// Td texts, the P and I actions on, the D action on exactly when Td > 0, the
-// action), and applies them with AtualizaParametros, whose result it
-// returns (messages off).
+// Writes the settings into the controller's form, as a user would type them
+// (Kp, Ti and Td texts, the P and I actions on, the D action on exactly when
+// Td > 0, the action, the structure), without applying them.
+void EscreveSintonia(Controlador& controlador, const ParametrosControlador& parametros);
+// EscreveSintonia, then AtualizaParametros (messages off), whose result it
+// returns.
 bool AplicaSintonia(Controlador& controlador, const ParametrosControlador& parametros);
 
 // A number with four significant digits and no exponent, trailing zeros

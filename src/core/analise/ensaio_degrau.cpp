@@ -5,6 +5,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "core/analise/recusa_sintonia.h"
 #include "core/analise/simulacao_rapida.h"
 #include "core/nucleo/erro.h"
 #include "core/nucleo/numero_texto.h"
@@ -161,15 +162,18 @@ ResultadoEnsaio EnsaioDegrau(const FabricaCopia& copia, int malha, const OpcoesE
   Simulacao& s = *planta;
   const std::string nome = "loop " + std::to_string(malha);
   Controlador* c = malha >= 1 && malha <= kMalhas ? ControladorDaMalha(s, malha) : nullptr;
-  if (!c) throw Erro(nome + " has no controller");
+  if (!c) throw RecusaSintonia(MotivoRecusa::SemControlador, nome + " has no controller");
   const int enderecoPV = EnderecoPVDaMalha(s, malha);
   if (enderecoPV < 1 || enderecoPV > Memoria::kEnderecos)
-    throw Erro(nome + ": the controller has no process variable chosen");
+    throw RecusaSintonia(MotivoRecusa::SemPV,
+                         nome + ": the controller has no process variable chosen");
   const double coInicial = c->CO;
   const double coFinal = coInicial + opcoes.amplitude;
   if (!(coFinal >= 0.0 && coFinal <= 100.0))
-    throw Erro(nome + ": a step of " + Texto(opcoes.amplitude) + " % from the output's " +
-               Texto(coInicial) + " % would leave 0 ... 100 %");
+    throw RecusaSintonia(MotivoRecusa::DegrauForaDaFaixa,
+                         nome + ": a step of " + Texto(opcoes.amplitude) + " % from the output's " +
+                             Texto(coInicial) + " % would leave 0 ... 100 %",
+                         {opcoes.amplitude, coInicial, 0.0});
 
   s.aleatorio.Semeia(opcoes.semente);
   if (c->ModoAuto) c->AlternaAutoManual();  // manual keeps CO where automatic left it

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/analise/fabrica_copia.h"
+#include "core/analise/recusa_sintonia.h"
 #include "core/analise/malha_desempenho.h"
 
 namespace quiv {
@@ -74,7 +75,8 @@ std::optional<std::string> ProblemaDoEnsaio(const OpcoesEnsaio& opcoes);
 // of the change, plus the noise's share), leaves 0 … 100 % or the window
 // runs out.
 //
-// Refusals throw Erro with a sentence fit for the user: no controller in
+// Refusals throw RecusaSintonia (an Erro) with a sentence fit for the user
+// and its code: no controller in
 // that slot, a controller without a PV, a step that would take the output
 // out of 0 … 100 %. Options ProblemaDoEnsaio refuses throw
 // std::invalid_argument. `progresso` hears the share of the longest window

@@ -8,6 +8,7 @@
 #include <string>
 #include <unsupported/Eigen/NonLinearOptimization>
 
+#include "core/analise/recusa_sintonia.h"
 #include "core/nucleo/erro.h"
 #include "core/nucleo/numero_texto.h"
 
@@ -175,7 +176,8 @@ ResultadoIdentificacao IdentificaModelo(const ResultadoEnsaio& ensaio,
                                         const OpcoesIdentificacao& opcoes) {
   const std::string nome = "loop " + std::to_string(ensaio.malha);
   if (ensaio.PV.size() < ensaio.indiceDegrau + 3)
-    throw Erro(nome + ": the step test recorded too little to fit");
+    throw RecusaSintonia(MotivoRecusa::RegistroCurto,
+                         nome + ": the step test recorded too little to fit");
 
   Resposta r;
   r.amplitude = ensaio.amplitude;
@@ -191,12 +193,16 @@ ResultadoIdentificacao IdentificaModelo(const ResultadoEnsaio& ensaio,
   const double variacao = Media(std::span<const double>(r.y).last(cauda));
 
   if (!ensaio.tempoMovimento)
-    throw Erro(nome + ": the PV does not move after a step of " + Texto(ensaio.amplitude, 2) +
-               " % on the output");
+    throw RecusaSintonia(MotivoRecusa::PVParada,
+                         nome + ": the PV does not move after a step of " +
+                             Texto(ensaio.amplitude, 2) + " % on the output",
+                         {ensaio.amplitude, 0.0, 0.0});
   if (std::fabs(variacao) < opcoes.menorResposta)
-    throw Erro(nome + ": the response is too small to fit: the PV moved " +
-               Texto(std::fabs(variacao), 2) + " %, less than " + Texto(opcoes.menorResposta, 2) +
-               " %; try a larger step");
+    throw RecusaSintonia(MotivoRecusa::RespostaPequena,
+                         nome + ": the response is too small to fit: the PV moved " +
+                             Texto(std::fabs(variacao), 2) + " %, less than " +
+                             Texto(opcoes.menorResposta, 2) + " %; try a larger step",
+                         {std::fabs(variacao), opcoes.menorResposta, 0.0});
 
   ResultadoIdentificacao resultado;
   resultado.variacaoPV = variacao;
@@ -234,7 +240,9 @@ ResultadoIdentificacao IdentificaModelo(const ResultadoEnsaio& ensaio,
                         " % needed): the response is too noisy, or not of that shape";
     if (ensaio.fim == FimEnsaio::FimDaFaixa)
       texto += "; the PV reached the end of its range, try a smaller step";
-    throw Erro(texto);
+    throw RecusaSintonia(MotivoRecusa::AjustePobre, texto,
+                         {100.0 * std::max(resultado.R2, 0.0), 100.0 * opcoes.menorR2,
+                          ensaio.fim == FimEnsaio::FimDaFaixa ? 1.0 : 0.0});
   }
 
   resultado.curva.reserve(ensaio.tempo.size());

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/analise/ensaio_degrau.h"
+#include "core/analise/recusa_sintonia.h"
 #include "core/analise/modelo_processo.h"
 
 namespace quiv {
@@ -35,7 +36,8 @@ struct ResultadoIdentificacao {
 // and 63.2 % of the change) for the first order, the straight line through
 // the last half of the record for the integrator.
 //
-// Refusals throw Erro with a sentence fit for the user: a PV that does not
+// Refusals throw RecusaSintonia (an Erro) with a sentence fit for the user
+// and its code: a PV that does not
 // move (the test saw no second's mean leave the baseline), a change smaller than
 // `menorResposta`, a fit explaining less than `menorR2` of the variance.
 ResultadoIdentificacao IdentificaModelo(const ResultadoEnsaio& ensaio,

@@ -14,8 +14,9 @@ namespace {
 constexpr double kMenorRazaoITAE = 0.1;
 constexpr double kMaiorRazaoITAE = 1.0;
 
-Sintonia Indefinida(Sintonia s, std::string motivo) {
+Sintonia Indefinida(Sintonia s, Ressalva ressalva, std::string motivo) {
   s.definida = false;
+  s.ressalva = ressalva;
   s.motivo = std::move(motivo);
   return s;
 }
@@ -23,7 +24,8 @@ Sintonia Indefinida(Sintonia s, std::string motivo) {
 Sintonia Definida(Sintonia s, double Kc, double Ti, double Td) {
   if (!(std::isfinite(Kc) && Kc > 0.0 && std::isfinite(Ti) && Ti > 0.0 && std::isfinite(Td) &&
         Td >= 0.0))
-    return Indefinida(std::move(s), "the rule gives no usable setting for this model");
+    return Indefinida(std::move(s), Ressalva::SemAjusteUtil,
+                      "the rule gives no usable setting for this model");
   s.definida = true;
   s.Kc = Kc;
   s.Ti = Ti;
@@ -40,7 +42,8 @@ Sintonia IMC(Sintonia s, const ModeloProcesso& m, const OpcoesRegras& o) {
     const double lambda = o.lambda.value_or(2.0 * L);
     s.constante = lambda;
     if (s.tipo == TipoControlador::PID)
-      return Indefinida(std::move(s), "the source gives PI only for an integrating process");
+      return Indefinida(std::move(s), Ressalva::SoPIIntegrador,
+                        "the source gives PI only for an integrating process");
     // Chien & Fruehauf (1990), "Consider IMC tuning to improve controller
     // performance", Chem. Eng. Prog. 86(10), IMC for K·e^(−Ls)/s:
     //   Kc = (2λ + L) / (K·(λ + L)²),  Ti = 2λ + L
@@ -59,7 +62,10 @@ Sintonia IMC(Sintonia s, const ModeloProcesso& m, const OpcoesRegras& o) {
   // Table 1, first-order Padé for the dead time:
   //   Kc = (2T + L) / (K·(2λ + L)),  Ti = T + L/2,  Td = T·L / (2T + L)
   // (they recommend λ > 0.8·L).
-  if (lambda < 0.8 * L) s.nota = "lambda below 0.8 L, less than the source recommends";
+  if (lambda < 0.8 * L) {
+    s.ressalva = Ressalva::LambdaPequeno;
+    s.nota = "lambda below 0.8 L, less than the source recommends";
+  }
   return Definida(std::move(s), (2.0 * T + L) / (K * (2.0 * lambda + L)), T + L / 2.0,
                   T * L / (2.0 * T + L));
 }
@@ -69,10 +75,12 @@ Sintonia SIMC(Sintonia s, const ModeloProcesso& m, const OpcoesRegras& o) {
   const double tauC = o.tauC.value_or(L);
   s.constante = tauC;
   if (s.tipo == TipoControlador::PID)
-    return Indefinida(std::move(s),
+    return Indefinida(std::move(s), Ressalva::SimcSemDerivada,
                       "SIMC adds derivative action only for a second time "
                       "constant, which this model has not");
-  if (!(tauC + L > 0.0)) return Indefinida(std::move(s), "needs a dead time or a tau c above 0");
+  if (!(tauC + L > 0.0))
+    return Indefinida(std::move(s), Ressalva::SemTempoMortoNemTauC,
+                      "needs a dead time or a tau c above 0");
   // Skogestad (2003), "Simple analytic rules for model reduction and PID
   // controller tuning", J. Process Control 13, 291–309, the PI rule and its
   // integrating-process case:
@@ -85,7 +93,7 @@ Sintonia SIMC(Sintonia s, const ModeloProcesso& m, const OpcoesRegras& o) {
 
 Sintonia ZieglerNichols(Sintonia s, const ModeloProcesso& m) {
   const double L = m.L;
-  if (!(L > 0.0)) return Indefinida(std::move(s), "needs a dead time");
+  if (!(L > 0.0)) return Indefinida(std::move(s), Ressalva::SemTempoMorto, "needs a dead time");
   // Ziegler & Nichols (1942), "Optimum settings for automatic controllers",
   // Trans. ASME 64, 759–768, from the reaction curve's unit reaction rate R
   // (slope per % of step: K/T for the first order, K for the integrator)
@@ -100,8 +108,9 @@ Sintonia ZieglerNichols(Sintonia s, const ModeloProcesso& m) {
 Sintonia CohenCoon(Sintonia s, const ModeloProcesso& m) {
   const double K = std::fabs(m.K), T = m.T, L = m.L;
   if (m.tipo == TipoModelo::Integrador)
-    return Indefinida(std::move(s), "the source covers no integrating process");
-  if (!(L > 0.0)) return Indefinida(std::move(s), "needs a dead time");
+    return Indefinida(std::move(s), Ressalva::SemIntegrador,
+                      "the source covers no integrating process");
+  if (!(L > 0.0)) return Indefinida(std::move(s), Ressalva::SemTempoMorto, "needs a dead time");
   const double r = L / T;
   // Cohen & Coon (1953), "Theoretical consideration of retarded control",
   // Trans. ASME 75, 827–834, with r = L/T:
@@ -118,11 +127,14 @@ Sintonia CohenCoon(Sintonia s, const ModeloProcesso& m) {
 Sintonia ITAE(Sintonia s, const ModeloProcesso& m) {
   const double K = std::fabs(m.K), T = m.T, L = m.L;
   if (m.tipo == TipoModelo::Integrador)
-    return Indefinida(std::move(s), "the correlation covers no integrating process");
-  if (!(L > 0.0)) return Indefinida(std::move(s), "needs a dead time");
+    return Indefinida(std::move(s), Ressalva::SemIntegrador,
+                      "the correlation covers no integrating process");
+  if (!(L > 0.0)) return Indefinida(std::move(s), Ressalva::SemTempoMorto, "needs a dead time");
   const double r = L / T;
-  if (r < kMenorRazaoITAE || r > kMaiorRazaoITAE)
+  if (r < kMenorRazaoITAE || r > kMaiorRazaoITAE) {
+    s.ressalva = Ressalva::RazaoForaDoAjuste;
     s.nota = "L/T = " + TextoFixo(r, 2) + ", outside 0.1 ... 1 where the correlation was fitted";
+  }
   const bool pid = s.tipo == TipoControlador::PID;
   if (s.regra == Regra::ITAECarga) {
     // Lopez, Miller, Smith & Murrill (1967), "Tuning controllers with
@@ -142,7 +154,8 @@ Sintonia ITAE(Sintonia s, const ModeloProcesso& m) {
   //   PI:   K·Kc = 0.586·r^−0.916,  T/Ti = 1.03 − 0.165·r
   //   PID:  K·Kc = 0.965·r^−0.85,   T/Ti = 0.796 − 0.1465·r,  Td/T = 0.308·r^0.929
   const double inversoTi = pid ? 0.796 - 0.1465 * r : 1.03 - 0.165 * r;
-  if (!(inversoTi > 0.0)) return Indefinida(std::move(s), "L/T too large for the correlation");
+  if (!(inversoTi > 0.0))
+    return Indefinida(std::move(s), Ressalva::RazaoGrande, "L/T too large for the correlation");
   if (!pid) return Definida(std::move(s), 0.586 * std::pow(r, -0.916) / K, T / inversoTi, 0.0);
   return Definida(std::move(s), 0.965 * std::pow(r, -0.85) / K, T / inversoTi,
                   T * 0.308 * std::pow(r, 0.929));
@@ -157,9 +170,10 @@ Sintonia CalculaSintonia(Regra regra, TipoControlador tipo, const ModeloProcesso
   s.tipo = tipo;
   s.acaoReversa = modelo.K < 0.0;
   if (!(std::isfinite(modelo.K) && modelo.K != 0.0))
-    return Indefinida(std::move(s), "the model has no gain");
+    return Indefinida(std::move(s), Ressalva::SemGanho, "the model has no gain");
   if (modelo.tipo == TipoModelo::PrimeiraOrdem && !(modelo.T > 0.0))
-    return Indefinida(std::move(s), "the model has no time constant");
+    return Indefinida(std::move(s), Ressalva::SemConstanteDeTempo,
+                      "the model has no time constant");
   switch (regra) {
     case Regra::IMC:
       return IMC(std::move(s), modelo, opcoes);
@@ -173,7 +187,7 @@ Sintonia CalculaSintonia(Regra regra, TipoControlador tipo, const ModeloProcesso
     case Regra::ITAESP:
       return ITAE(std::move(s), modelo);
   }
-  return Indefinida(std::move(s), "unknown rule");
+  return Indefinida(std::move(s), Ressalva::SemAjusteUtil, "unknown rule");
 }
 
 std::vector<Sintonia> TabelaSintonia(const ModeloProcesso& modelo, const OpcoesRegras& opcoes) {

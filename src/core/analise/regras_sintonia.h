@@ -35,6 +35,26 @@ struct OpcoesRegras {
   std::optional<double> tauC;
 };
 
+// Why a rule gives no controller, or the caveat on the one it gives, as a
+// code a program can say in its own words (motivo and nota say it in
+// English).
+enum class Ressalva {
+  Nenhuma,
+  // no controller
+  SemGanho,              // the model has no gain
+  SemConstanteDeTempo,   // a first order without a time constant
+  SemTempoMorto,         // the rule divides by the dead time
+  SemTempoMortoNemTauC,  // SIMC with τc + L = 0
+  SemIntegrador,         // the source covers no integrating process
+  SoPIIntegrador,        // IMC gives PI only for an integrator
+  SimcSemDerivada,       // SIMC's derivative needs a second time constant
+  RazaoGrande,           // L/T beyond the ITAE set-point correlation
+  SemAjusteUtil,         // the numbers came out unusable
+  // caveats on a controller
+  LambdaPequeno,      // λ below the 0.8·L the source recommends
+  RazaoForaDoAjuste,  // L/T outside the 0.1 … 1 the ITAE correlations were fitted on
+};
+
 // One rule's controller, in the ideal (ISA) form the sources state them in:
 //   CO = Kc·(e + (1/Ti)·∫e dt + Td·de/dt)
 // with Kc > 0 for |K|: the process's sign goes into the controller's
@@ -49,8 +69,9 @@ struct Sintonia {
   double Ti = 0.0;     // s
   double Td = 0.0;     // s; 0 for PI
   bool acaoReversa = false;
-  double constante = 0.0;  // the λ or τc used (s), 0 for the other rules
-  std::string nota;        // a caveat about where the rule was fitted, or empty
+  double constante = 0.0;                 // the λ or τc used (s), 0 for the other rules
+  std::string nota;                       // a caveat about where the rule was fitted, or empty
+  Ressalva ressalva = Ressalva::Nenhuma;  // motivo's or nota's code
 };
 
 // The settings of `regra` for `tipo` on `modelo`. A rule the source does not

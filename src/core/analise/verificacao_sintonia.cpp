@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/analise/recusa_sintonia.h"
 #include "core/analise/simulacao_rapida.h"
 #include "core/nucleo/erro.h"
 #include "core/nucleo/numero_texto.h"
@@ -26,9 +27,10 @@ RodadaVerificacao Roda(const FabricaCopia& copia, int malha,
   s.aleatorio.Semeia(opcoes.semente);
   const std::string nome = "loop " + std::to_string(malha);
   Controlador* c = malha >= 1 && malha <= kMalhas ? ControladorDaMalha(s, malha) : nullptr;
-  if (!c) throw Erro(nome + " has no controller");
+  if (!c) throw RecusaSintonia(MotivoRecusa::SemControlador, nome + " has no controller");
   if (parametros && !AplicaSintonia(*c, *parametros))
-    throw Erro(nome + ": the controller refused the settings");
+    throw RecusaSintonia(MotivoRecusa::ControladorRecusou,
+                         nome + ": the controller refused the settings");
   {
     // The copy first runs as it stands (a loop in manual stays so) for the
     // settling time: a plant that was still moving must not weigh in the
@@ -57,7 +59,9 @@ RodadaVerificacao Roda(const FabricaCopia& copia, int malha,
   rapida.Normaliza = true;
   ResultadoSimulacaoRapida r = SimulacaoRapida(s, rapida, nullptr, progresso);
   MalhaDesempenho& m = r.malhas[static_cast<std::size_t>(malha)];
-  if (!m.participa) throw Erro(nome + ": the controller has no process variable chosen");
+  if (!m.participa)
+    throw RecusaSintonia(MotivoRecusa::SemPV,
+                         nome + ": the controller has no process variable chosen");
   return {m.indices, std::move(m.series)};
 }
 
@@ -70,6 +74,16 @@ int JanelaVerificacao(const ModeloProcesso& modelo, const Sintonia& sintonia) {
   for (const int janela : kJanelasRapida)
     if (janela >= necessaria) return janela;
   return kJanelasRapida.back();
+}
+
+OpcoesVerificacao OpcoesDoEnsaio(const ResultadoEnsaio& ensaio, const ModeloProcesso& modelo,
+                                 const Sintonia& sintonia, std::uint64_t semente) {
+  OpcoesVerificacao opcoes;
+  opcoes.TA = ensaio.TA;
+  opcoes.semente = semente;
+  opcoes.janela = JanelaVerificacao(modelo, sintonia);
+  opcoes.assentamento = ensaio.tempo.empty() ? 0.0 : -ensaio.tempo.front();
+  return opcoes;
 }
 
 ResultadoVerificacao VerificaSintonia(const FabricaCopia& copia, int malha,

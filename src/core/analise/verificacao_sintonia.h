@@ -5,9 +5,11 @@
 #include <functional>
 
 #include "core/analise/ajuste_controlador.h"
+#include "core/analise/ensaio_degrau.h"
 #include "core/analise/fabrica_copia.h"
 #include "core/analise/malha_desempenho.h"
 #include "core/analise/modelo_processo.h"
+#include "core/analise/recusa_sintonia.h"
 #include "core/analise/simulacao_rapida.h"
 
 namespace quiv {
@@ -40,6 +42,11 @@ struct ResultadoVerificacao {
 // longer of T and Ti, the last one otherwise.
 int JanelaVerificacao(const ModeloProcesso& modelo, const Sintonia& sintonia);
 
+// The check that goes with a step test: its step and seed, the window
+// JanelaVerificacao gives, and a settling as long as the test's.
+OpcoesVerificacao OpcoesDoEnsaio(const ResultadoEnsaio& ensaio, const ModeloProcesso& modelo,
+                                 const Sintonia& sintonia, std::uint64_t semente);
+
 // Four fast simulations (SimulacaoRapida, its test applied to every
 // controller) on fresh copies of the plant, with a set-point step and with
 // a load step, before and after the settings are applied to controller
@@ -47,7 +54,7 @@ int JanelaVerificacao(const ModeloProcesso& modelo, const Sintonia& sintonia);
 // the loop is closed if it was in manual (its SP on its PV, so that it
 // starts at rest). Settings the
 // controller refuses throw Erro; so does a loop without a controller or a
-// PV. `progresso` hears 0 … 100 across the four runs.
+// PV (RecusaSintonia). `progresso` hears 0 … 100 across the four runs.
 ResultadoVerificacao VerificaSintonia(const FabricaCopia& copia, int malha,
                                       const ParametrosControlador& parametros,
                                       const OpcoesVerificacao& opcoes,

@@ -22,6 +22,8 @@ namespace quiv {
 
 class Controlador;
 class GraficoTendencia;
+class PaginaSintonia;
+struct ParametrosControlador;
 class SessaoSimulacao;
 
 // The window of PID controller n: the faceplate (gauges, SP/PV/CO read-outs
@@ -53,6 +55,12 @@ class TControlador : public QWidget {
   bool TendenciaVisivel() const;
 
   GraficoTendencia& Grafico() const { return *Image1_; }
+
+  // The tuning page of this loop, made on first use.
+  PaginaSintonia& Sintonia();
+  // Settings typed into the configuration as a user would type them, then
+  // applied as "Atualizar" applies them; whether the controller took them.
+  bool AplicaSintonia(const ParametrosControlador& parametros);
 
  protected:
   void showEvent(QShowEvent* evento) override;
@@ -97,6 +105,8 @@ class TControlador : public QWidget {
   void ConfiguracaoAlterada();  // TagTextChange: any configuration edit
   void CheckSPRClick(bool marcado);
   void btnatualizaClick();
+  bool AplicaConfiguracao();
+  void SintoniaBTNClick();
   void AcaoOperador(void (Controlador::*acao)());
   void TeclaSP(char tecla);
   void TeclaMV(char tecla);
@@ -183,6 +193,8 @@ class TControlador : public QWidget {
   QLineEdit* COminText_ = nullptr;
   QLineEdit* COmaxText_ = nullptr;
   QPushButton* btnatualiza_ = nullptr;
+  QPushButton* SintoniaBTN_ = nullptr;
+  PaginaSintonia* sintonia_ = nullptr;
 
   // Trend.
   GraficoTendencia* Image1_ = nullptr;

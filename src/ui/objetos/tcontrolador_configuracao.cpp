@@ -15,9 +15,11 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "core/analise/ajuste_controlador.h"
 #include "core/arquivo/documento.h"
 #include "core/nucleo/memoria.h"
 #include "core/objetos/controlador.h"
+#include "ui/analise/pagina_sintonia.h"
 #include "ui/objetos/tcontrolador.h"
 #include "ui/sessao/sessao_simulacao.h"
 
@@ -218,7 +220,17 @@ void TControlador::CriaConfiguracao(QWidget* p) {
   btnatualiza_->setObjectName(QStringLiteral("btnatualiza"));
   btnatualiza_->setEnabled(false);
   btnatualiza_->setAutoDefault(false);
-  grupos->addWidget(btnatualiza_, 0, Qt::AlignBottom);
+  SintoniaBTN_ = new QPushButton(tr("Sintonia..."), p);
+  SintoniaBTN_->setObjectName(QStringLiteral("SintoniaBTN"));
+  SintoniaBTN_->setToolTip(
+      tr("Ensaio em degrau, modelo do processo e ajustes pelas regras de sintonia"));
+  SintoniaBTN_->setAutoDefault(false);
+  auto* botoes = new QVBoxLayout;
+  botoes->setSpacing(6);
+  botoes->addStretch(1);
+  botoes->addWidget(SintoniaBTN_);
+  botoes->addWidget(btnatualiza_);
+  grupos->addLayout(botoes);
 
   auto* v = new QVBoxLayout(p);
   v->setContentsMargins(0, 0, 0, 0);
@@ -308,6 +320,7 @@ void TControlador::LigaConfiguracao() {
   grupo(DerivadaGroup_, &Controlador::ItemDerivada);
 
   connect(btnatualiza_, &QPushButton::clicked, this, &TControlador::btnatualizaClick);
+  connect(SintoniaBTN_, &QPushButton::clicked, this, &TControlador::SintoniaBTNClick);
 }
 
 void TControlador::ConfiguracaoAlterada() {
@@ -330,17 +343,38 @@ void TControlador::CheckSPRClick(bool marcado) {
   ConfiguracaoAlterada();
 }
 
-void TControlador::btnatualizaClick() {
+void TControlador::btnatualizaClick() { AplicaConfiguracao(); }
+
+bool TControlador::AplicaConfiguracao() {
   Controlador* c = modelo();
-  if (!c) return;
-  if (c->AtualizaParametros(true)) {
+  if (!c) return false;
+  const bool aceito = c->AtualizaParametros(true);
+  if (aceito) {
     btnatualiza_->setEnabled(false);
     ConfigBTN_->setEnabled(true);
     sessao_.PedeAtualizaTela();
     sessao_.MarcaModificado();
   }
   Preenche();
+  return aceito;
 }
+
+bool TControlador::AplicaSintonia(const ParametrosControlador& parametros) {
+  Controlador* c = modelo();
+  if (!c) return false;
+  EscreveSintonia(*c, parametros);
+  ConfiguracaoAlterada();
+  return AplicaConfiguracao();
+}
+
+PaginaSintonia& TControlador::Sintonia() {
+  if (!sintonia_)
+    sintonia_ = new PaginaSintonia(
+        sessao_, n_, [this](const ParametrosControlador& p) { return AplicaSintonia(p); }, this);
+  return *sintonia_;
+}
+
+void TControlador::SintoniaBTNClick() { Sintonia().Mostra(); }
 
 void TControlador::PreencheListas(const Controlador& c) {
   QScopedValueRollback<bool> mudo(preenchendo_, true);

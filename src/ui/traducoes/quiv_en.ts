@@ -20,6 +20,377 @@
     </message>
 </context>
 <context>
+    <name>quiv::PaginaSintonia</name>
+    <message>
+        <source>Variabilidade</source>
+        <translation>Variability</translation>
+    </message>
+    <message>
+        <source>IEM</source>
+        <translation>Int Average Error</translation>
+    </message>
+    <message>
+        <source>IEMA</source>
+        <translation>Int Absolute Average Error</translation>
+    </message>
+    <message>
+        <source>Excursão CO</source>
+        <translation>CO Travel</translation>
+    </message>
+    <message>
+        <source>Desvio Pad. CO</source>
+        <translation>CO Standard Deviation</translation>
+    </message>
+    <message>
+        <source>Saturação CO</source>
+        <translation>CO Saturation Index</translation>
+    </message>
+    <message>
+        <source>PV mín/máx</source>
+        <translation>PV min/max</translation>
+    </message>
+    <message>
+        <source>Ensaio em degrau (malha aberta, numa cópia da planta)</source>
+        <translation>Step test (open loop, on a copy of the plant)</translation>
+    </message>
+    <message>
+        <source>Degrau na saída (%):</source>
+        <translation>Output step (%):</translation>
+    </message>
+    <message>
+        <source>Quanto a saída do controlador muda no ensaio, em %; negativo para descer</source>
+        <translation>How much the controller output changes in the test, in %; negative to go down</translation>
+    </message>
+    <message>
+        <source>Executar Ensaio</source>
+        <translation>Run Test</translation>
+    </message>
+    <message>
+        <source>Controlador em manual, espera a PV parar, aplica o degrau na saída e registra a resposta</source>
+        <translation>Controller in manual, waits for the PV to rest, steps the output and records the response</translation>
+    </message>
+    <message>
+        <source>Tempo após o degrau (s)</source>
+        <translation>Time after the step (s)</translation>
+    </message>
+    <message>
+        <source>PV registrada</source>
+        <translation>Recorded PV</translation>
+    </message>
+    <message>
+        <source>Modelo ajustado</source>
+        <translation>Fitted model</translation>
+    </message>
+    <message>
+        <source>Saída (CO)</source>
+        <translation>Output (CO)</translation>
+    </message>
+    <message>
+        <source>Resposta ao degrau</source>
+        <translation>Step response</translation>
+    </message>
+    <message>
+        <source>Tempo (s), degrau no SP a 10 % da janela</source>
+        <translation>Time (s), SP step at 10 % of the window</translation>
+    </message>
+    <message>
+        <source>SP</source>
+        <translation>SP</translation>
+    </message>
+    <message>
+        <source>PV antes</source>
+        <translation>PV before</translation>
+    </message>
+    <message>
+        <source>PV depois</source>
+        <translation>PV after</translation>
+    </message>
+    <message>
+        <source>Verificação (degrau no SP)</source>
+        <translation>Check (SP step)</translation>
+    </message>
+    <message>
+        <source>Índices da malha, antes e depois</source>
+        <translation>Loop indices, before and after</translation>
+    </message>
+    <message>
+        <source>SP antes</source>
+        <translation>SP before</translation>
+    </message>
+    <message>
+        <source>SP depois</source>
+        <translation>SP after</translation>
+    </message>
+    <message>
+        <source>Carga antes</source>
+        <translation>Load before</translation>
+    </message>
+    <message>
+        <source>Carga depois</source>
+        <translation>Load after</translation>
+    </message>
+    <message>
+        <source>Simulação rápida com degrau de 10 % no SP e com distúrbio degrau de 10 % na carga, com os ajustes atuais (antes) e com os escolhidos (depois).</source>
+        <translation>Fast simulation with a 10 % SP step and with a 10 % load step disturbance, with the present settings (before) and with the chosen ones (after).</translation>
+    </message>
+    <message>
+        <source>Regras de sintonia</source>
+        <translation>Tuning rules</translation>
+    </message>
+    <message>
+        <source>Constante de tempo de malha fechada λ do IMC (s):</source>
+        <translation>IMC closed-loop time constant λ (s):</translation>
+    </message>
+    <message>
+        <source>Vazio: a maior entre a constante de tempo e o tempo morto (2 L para processo integrador). Menor: malha mais rápida e menos robusta.</source>
+        <translation>Empty: the larger of the time constant and the dead time (2 L for an integrating process). Smaller: a faster, less robust loop.</translation>
+    </message>
+    <message>
+        <source>Verificar</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Compara os índices da malha antes e depois dos ajustes escolhidos</source>
+        <translation>Compares the loop indices before and after the chosen settings</translation>
+    </message>
+    <message>
+        <source>Aplicar</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Escreve os ajustes escolhidos no controlador e os aplica</source>
+        <translation>Writes the chosen settings into the controller and applies them</translation>
+    </message>
+    <message>
+        <source>Fechar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Regra</source>
+        <translation>Rule</translation>
+    </message>
+    <message>
+        <source>Controlador</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>Kp</source>
+        <translation>Kp</translation>
+    </message>
+    <message>
+        <source>Ti (s)</source>
+        <translation>Ti (s)</translation>
+    </message>
+    <message>
+        <source>Td (s)</source>
+        <translation>Td (s)</translation>
+    </message>
+    <message>
+        <source>Observação</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Sintonia da malha %1</source>
+        <translation>Loop %1 tuning</translation>
+    </message>
+    <message>
+        <source>Sintonia da malha %1 - %2</source>
+        <translation>Loop %1 tuning - %2</translation>
+    </message>
+    <message>
+        <source>Execute o ensaio: a planta é copiada como está, e a planta em operação não é perturbada.</source>
+        <translation>Run the test: the plant is copied as it stands, and the running plant is not disturbed.</translation>
+    </message>
+    <message>
+        <source>Degrau na saída inválido: &quot;%1&quot;. Digite em % um número diferente de zero, de -100 a 100, por exemplo 10.</source>
+        <translation>Invalid output step: &quot;%1&quot;. Type a number in % other than zero, from -100 to 100, for example 10.</translation>
+    </message>
+    <message>
+        <source>Não foi possível ajustar um modelo à resposta: %1</source>
+        <translation>No model could be fitted to the response: %1</translation>
+    </message>
+    <message>
+        <source>O ensaio não pôde ser feito: %1</source>
+        <translation>The test could not be run: %1</translation>
+    </message>
+    <message>
+        <source>a PV assentou</source>
+        <translation>the PV settled</translation>
+    </message>
+    <message>
+        <source>a PV chegou ao fim da faixa</source>
+        <translation>the PV reached the end of its range</translation>
+    </message>
+    <message>
+        <source>a PV ainda se movia</source>
+        <translation>the PV was still moving</translation>
+    </message>
+    <message>
+        <source>Saída de %1 para %2 %, passo de %3 s; %4 s registrados após o degrau, %5.</source>
+        <translation>Output from %1 to %2 %, %3 s steps; %4 s recorded after the step, %5.</translation>
+    </message>
+    <message>
+        <source>Modelo: integrador com tempo morto, K·e^(−L·s)/s: K = %1 %/s por %, L = %2 s; o modelo explica R² = %3 da variância da resposta.</source>
+        <translation>Model: integrator plus dead time, K·e^(−L·s)/s: K = %1 %/s per %, L = %2 s; the model explains R² = %3 of the response variance.</translation>
+    </message>
+    <message>
+        <source>Modelo: primeira ordem com tempo morto, K·e^(−L·s)/(T·s + 1): K = %1 %/%, T = %2 s, L = %3 s; o modelo explica R² = %4 da variância da resposta.</source>
+        <translation>Model: first order plus dead time, K·e^(−L·s)/(T·s + 1): K = %1 %/%, T = %2 s, L = %3 s; the model explains R² = %4 of the response variance.</translation>
+    </message>
+    <message>
+        <source>Observação (estrutura ISA)</source>
+        <translation>Note (ISA structure)</translation>
+    </message>
+    <message>
+        <source>Observação (estrutura paralela)</source>
+        <translation>Note (parallel structure)</translation>
+    </message>
+    <message>
+        <source> (λ = %1 s)</source>
+        <translation> (λ = %1 s)</translation>
+    </message>
+    <message>
+        <source> (τc = %1 s)</source>
+        <translation> (τc = %1 s)</translation>
+    </message>
+    <message>
+        <source>não definida</source>
+        <translation>not defined</translation>
+    </message>
+    <message>
+        <source>λ inválido: &quot;%1&quot;. Digite um tempo em segundos maior que zero, ou deixe vazio para o valor sugerido.</source>
+        <translation>Invalid λ: &quot;%1&quot;. Type a time in seconds above zero, or leave it empty for the suggested value.</translation>
+    </message>
+    <message>
+        <source>A verificação não pôde ser feita: %1</source>
+        <translation>The check could not be run: %1</translation>
+    </message>
+    <message>
+        <source>O controlador %1 não existe mais.</source>
+        <translation>Controller %1 no longer exists.</translation>
+    </message>
+    <message>
+        <source>O controlador recusou os ajustes.</source>
+        <translation>The controller refused the settings.</translation>
+    </message>
+    <message>
+        <source>Aplicado ao controlador: Kp = %1, Ti = %2 s, Td = %3 s, processo de resposta %4.</source>
+        <translation>Applied to the controller: Kp = %1, Ti = %2 s, Td = %3 s, %4 response process.</translation>
+    </message>
+    <message>
+        <source>reversa</source>
+        <translation>reverse</translation>
+    </message>
+    <message>
+        <source>direta</source>
+        <translation>direct</translation>
+    </message>
+    <message>
+        <source>IMC/lambda</source>
+        <translation>IMC/lambda</translation>
+    </message>
+    <message>
+        <source>SIMC</source>
+        <translation>SIMC</translation>
+    </message>
+    <message>
+        <source>Ziegler-Nichols</source>
+        <translation>Ziegler-Nichols</translation>
+    </message>
+    <message>
+        <source>Cohen-Coon</source>
+        <translation>Cohen-Coon</translation>
+    </message>
+    <message>
+        <source>ITAE carga</source>
+        <translation>ITAE load</translation>
+    </message>
+    <message>
+        <source>ITAE SP</source>
+        <translation>ITAE set point</translation>
+    </message>
+    <message>
+        <source>o modelo não tem ganho</source>
+        <translation>the model has no gain</translation>
+    </message>
+    <message>
+        <source>o modelo não tem constante de tempo</source>
+        <translation>the model has no time constant</translation>
+    </message>
+    <message>
+        <source>a regra precisa de tempo morto</source>
+        <translation>the rule needs a dead time</translation>
+    </message>
+    <message>
+        <source>a regra precisa de tempo morto ou de τc maior que zero</source>
+        <translation>the rule needs a dead time or a τc above zero</translation>
+    </message>
+    <message>
+        <source>a fonte não trata processo integrador</source>
+        <translation>the source covers no integrating process</translation>
+    </message>
+    <message>
+        <source>para processo integrador a fonte dá só PI</source>
+        <translation>for an integrating process the source gives PI only</translation>
+    </message>
+    <message>
+        <source>o SIMC só usa derivada com uma segunda constante de tempo, que este modelo não tem</source>
+        <translation>SIMC adds derivative action only for a second time constant, which this model has not</translation>
+    </message>
+    <message>
+        <source>L/T grande demais para a correlação</source>
+        <translation>L/T too large for the correlation</translation>
+    </message>
+    <message>
+        <source>a regra não dá ajuste utilizável para este modelo</source>
+        <translation>the rule gives no usable setting for this model</translation>
+    </message>
+    <message>
+        <source>λ abaixo de 0,8 L, menos que o recomendado pela fonte</source>
+        <translation>λ below 0.8 L, less than the source recommends</translation>
+    </message>
+    <message>
+        <source>L/T = %1, fora de 0,1 ... 1, onde a correlação foi ajustada</source>
+        <translation>L/T = %1, outside 0.1 ... 1 where the correlation was fitted</translation>
+    </message>
+    <message>
+        <source>a malha não tem controlador.</source>
+        <translation>the loop has no controller.</translation>
+    </message>
+    <message>
+        <source>o controlador não tem variável de processo escolhida.</source>
+        <translation>the controller has no process variable chosen.</translation>
+    </message>
+    <message>
+        <source>um degrau de %1 % a partir da saída em %2 % sairia de 0 ... 100 %. Use um degrau menor ou de sinal contrário.</source>
+        <translation>a step of %1 % from the output at %2 % would leave 0 ... 100 %. Use a smaller step or one of the other sign.</translation>
+    </message>
+    <message>
+        <source>o ensaio registrou pouco demais para o ajuste.</source>
+        <translation>the test recorded too little to fit.</translation>
+    </message>
+    <message>
+        <source>a PV não se moveu após o degrau de %1 % na saída.</source>
+        <translation>the PV did not move after the %1 % output step.</translation>
+    </message>
+    <message>
+        <source>a resposta é pequena demais: a PV variou %1 %, menos que %2 %. Use um degrau maior.</source>
+        <translation>the response is too small: the PV moved %1 %, less than %2 %. Use a larger step.</translation>
+    </message>
+    <message>
+        <source>o modelo explica só %1 % da variância da resposta (o mínimo é %2 %): a resposta tem ruído demais ou não tem esta forma.</source>
+        <translation>the model explains only %1 % of the response variance (at least %2 % needed): the response is too noisy, or not of that shape.</translation>
+    </message>
+    <message>
+        <source> A PV chegou ao fim da faixa: use um degrau menor.</source>
+        <translation> The PV reached the end of its range: use a smaller step.</translation>
+    </message>
+    <message>
+        <source>o controlador recusou os ajustes.</source>
+        <translation>the controller refused the settings.</translation>
+    </message>
+</context>
+<context>
     <name>quiv::SessaoSimulacao</name>
     <message>
         <source>Erro desconhecido no ciclo de simulação</source>
@@ -894,6 +1265,14 @@
     <message>
         <source>Selecione uma pasta</source>
         <translation>Select a folder</translation>
+    </message>
+    <message>
+        <source>Sintonia...</source>
+        <translation>Tuning...</translation>
+    </message>
+    <message>
+        <source>Ensaio em degrau, modelo do processo e ajustes pelas regras de sintonia</source>
+        <translation>Step test, process model and settings from the tuning rules</translation>
     </message>
 </context>
 <context>

@@ -198,10 +198,12 @@ TEST(Identificacao, ANoisyResponseStillFitsWithinTolerance) {
 
 // ---- refusals ----
 
-std::string Recusa(const ResultadoEnsaio& e) {
+// The refusal's sentence, once its code is the one expected.
+std::string Recusa(const ResultadoEnsaio& e, MotivoRecusa esperado) {
   try {
     IdentificaModelo(e);
-  } catch (const Erro& erro) {
+  } catch (const RecusaSintonia& erro) {
+    EXPECT_EQ(erro.Motivo(), esperado);
     return erro.what();
   }
   return "";
@@ -210,7 +212,7 @@ std::string Recusa(const ResultadoEnsaio& e) {
 TEST(Identificacao, RefusesAResponseTooSmall) {
   Documento doc;
   IncluiMalhaPrimeiraOrdem(doc, 0.03, 20.0, 2.0);
-  const std::string texto = Recusa(Ensaia(doc, 200.0));
+  const std::string texto = Recusa(Ensaia(doc, 200.0), MotivoRecusa::RespostaPequena);
   EXPECT_NE(texto.find("too small"), std::string::npos) << texto;
   EXPECT_NE(texto.find("0.30 %"), std::string::npos) << texto;
 }
@@ -224,7 +226,7 @@ TEST(Identificacao, RefusesAPvThatDoesNotMove) {
   opcoes.janelaMaxima = 600.0;
   const ResultadoEnsaio e = EnsaioDegrau(Fabrica(doc), 1, opcoes);
   EXPECT_EQ(e.fim, FimEnsaio::JanelaMaxima);
-  const std::string texto = Recusa(e);
+  const std::string texto = Recusa(e, MotivoRecusa::PVParada);
   EXPECT_NE(texto.find("does not move"), std::string::npos) << texto;
 }
 
@@ -232,7 +234,7 @@ TEST(Identificacao, RefusesAResponseTooNoisy) {
   Documento doc;
   IncluiMalhaPrimeiraOrdem(doc, 1.5, 50.0, 10.0);
   AdicionaRuido(doc, 6.0);
-  const std::string texto = Recusa(Ensaia(doc, 600.0));
+  const std::string texto = Recusa(Ensaia(doc, 600.0), MotivoRecusa::AjustePobre);
   EXPECT_NE(texto.find("too noisy"), std::string::npos) << texto;
 }
 

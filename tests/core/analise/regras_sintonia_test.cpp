@@ -88,6 +88,7 @@ struct Indefinido {
   Regra regra;
   TipoControlador tipo;
   const char* motivo;
+  Ressalva ressalva;
 };
 
 class RegraIndefinida : public ::testing::TestWithParam<Indefinido> {};
@@ -97,6 +98,7 @@ TEST_P(RegraIndefinida, SaysWhyItGivesNoController) {
   const Sintonia s = CalculaSintonia(c.regra, c.tipo, c.modelo);
   EXPECT_FALSE(s.definida);
   EXPECT_NE(s.motivo.find(c.motivo), std::string::npos) << s.motivo;
+  EXPECT_EQ(s.ressalva, c.ressalva);
 }
 
 const ModeloProcesso kSemTempoMorto{TipoModelo::PrimeiraOrdem, 2.0, 10.0, 0.0};
@@ -104,24 +106,35 @@ const ModeloProcesso kSemTempoMorto{TipoModelo::PrimeiraOrdem, 2.0, 10.0, 0.0};
 INSTANTIATE_TEST_SUITE_P(
     Casos, RegraIndefinida,
     ::testing::Values(
-        Indefinido{"SimcPID", kPrimeiraOrdem, Regra::SIMC, PID, "second time constant"},
-        Indefinido{"ImcIntegratorPID", kIntegrador, Regra::IMC, PID, "PI only"},
-        Indefinido{"SimcIntegratorPID", kIntegrador, Regra::SIMC, PID, "second time constant"},
-        Indefinido{"CohenCoonIntegrator", kIntegrador, Regra::CohenCoon, PI, "integrating"},
-        Indefinido{"ItaeLoadIntegrator", kIntegrador, Regra::ITAECarga, PID, "integrating"},
-        Indefinido{"ItaeSpIntegrator", kIntegrador, Regra::ITAESP, PI, "integrating"},
-        Indefinido{"ZnWithoutDeadTime", kSemTempoMorto, Regra::ZieglerNichols, PI, "dead time"},
-        Indefinido{"CohenCoonWithoutDeadTime", kSemTempoMorto, Regra::CohenCoon, PID, "dead time"},
-        Indefinido{"ItaeWithoutDeadTime", kSemTempoMorto, Regra::ITAECarga, PI, "dead time"},
-        Indefinido{"SimcWithoutDeadTime", kSemTempoMorto, Regra::SIMC, PI, "dead time"},
+        Indefinido{"SimcPID", kPrimeiraOrdem, Regra::SIMC, PID, "second time constant",
+                   Ressalva::SimcSemDerivada},
+        Indefinido{"ImcIntegratorPID", kIntegrador, Regra::IMC, PID, "PI only", Ressalva::SoPIIntegrador},
+        Indefinido{"SimcIntegratorPID", kIntegrador, Regra::SIMC, PID, "second time constant",
+                   Ressalva::SimcSemDerivada},
+        Indefinido{"CohenCoonIntegrator", kIntegrador, Regra::CohenCoon, PI, "integrating",
+                   Ressalva::SemIntegrador},
+        Indefinido{"ItaeLoadIntegrator", kIntegrador, Regra::ITAECarga, PID, "integrating",
+                   Ressalva::SemIntegrador},
+        Indefinido{"ItaeSpIntegrator", kIntegrador, Regra::ITAESP, PI, "integrating",
+                   Ressalva::SemIntegrador},
+        Indefinido{"ZnWithoutDeadTime", kSemTempoMorto, Regra::ZieglerNichols, PI, "dead time",
+                   Ressalva::SemTempoMorto},
+        Indefinido{"CohenCoonWithoutDeadTime", kSemTempoMorto, Regra::CohenCoon, PID, "dead time",
+                   Ressalva::SemTempoMorto},
+        Indefinido{"ItaeWithoutDeadTime", kSemTempoMorto, Regra::ITAECarga, PI, "dead time",
+                   Ressalva::SemTempoMorto},
+        Indefinido{"SimcWithoutDeadTime", kSemTempoMorto, Regra::SIMC, PI, "dead time",
+                   Ressalva::SemTempoMortoNemTauC},
         // T/Ti = 1.03 − 0.165·7 < 0: the set-point correlation runs out.
         Indefinido{"ItaeSpLongDeadTime",
                    {TipoModelo::PrimeiraOrdem, 1.0, 1.0, 7.0},
                    Regra::ITAESP,
                    PI,
-                   "too large"},
+                   "too large",
+                   Ressalva::RazaoGrande},
         Indefinido{
-            "NoGain", {TipoModelo::PrimeiraOrdem, 0.0, 10.0, 2.0}, Regra::IMC, PI, "no gain"}),
+            "NoGain", {TipoModelo::PrimeiraOrdem, 0.0, 10.0, 2.0}, Regra::IMC, PI, "no gain",
+            Ressalva::SemGanho}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 TEST(RegrasSintonia, AFallingProcessKeepsTheGainPositiveAndReversesTheAction) {
@@ -163,6 +176,7 @@ TEST(RegrasSintonia, ItaeNotesARatioOutsideItsFit) {
       CalculaSintonia(Regra::ITAECarga, PI, {TipoModelo::PrimeiraOrdem, 1.0, 10.0, 20.0});
   EXPECT_TRUE(fora.definida);
   EXPECT_NE(fora.nota.find("L/T = 2.00"), std::string::npos) << fora.nota;
+  EXPECT_EQ(fora.ressalva, Ressalva::RazaoForaDoAjuste);
 }
 
 TEST(RegrasSintonia, TheTableHoldsEveryRulePIThenPID) {

@@ -1,0 +1,672 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/analise/pagina_sintonia.h"
+
+#include <qcustomplot.h>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "core/analise/recusa_sintonia.h"
+#include "core/analise/verificacao_sintonia.h"
+#include "core/arquivo/copia_documento.h"
+#include "core/arquivo/documento.h"
+#include "core/nucleo/erro.h"
+#include "core/nucleo/numero_texto.h"
+#include "core/objetos/controlador.h"
+#include "ui/comum/texto_qt.h"
+#include "ui/sessao/interacao.h"
+#include "ui/sessao/sessao_simulacao.h"
+
+namespace quiv {
+
+namespace {
+
+// The index rows, in the order of the core's index array.
+const char* const kRotulosIndices[kNumeroIndices] = {
+    QT_TRANSLATE_NOOP("quiv::PaginaSintonia", "Variabilidade"),
+    QT_TRANSLATE_NOOP("quiv::PaginaSintonia", "IEM"),
+    QT_TRANSLATE_NOOP("quiv::PaginaSintonia", "IEMA"),
+    QT_TRANSLATE_NOOP("quiv::PaginaSintonia", "Excursão CO"),
+    QT_TRANSLATE_NOOP("quiv::PaginaSintonia", "Desvio Pad. CO"),
+    QT_TRANSLATE_NOOP("quiv::PaginaSintonia", "Saturação CO"),
+    QT_TRANSLATE_NOOP("quiv::PaginaSintonia", "PV mín/máx"),
+};
+
+enum ColunaRegra { kColRegra, kColTipo, kColKp, kColTi, kColTd, kColNota, kColunasRegra };
+
+QString Numero(double v) { return Texto(TextoSignificativo(v)); }
+
+QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto, const QString& dica) {
+  auto* b = new QPushButton(texto, pai);
+  b->setObjectName(QLatin1String(nome));
+  b->setToolTip(dica);
+  b->setAutoDefault(false);
+  return b;
+}
+
+QCustomPlot* Grafico(QWidget* pai, const char* nome, const QString& eixoX) {
+  auto* g = new QCustomPlot(pai);
+  g->setObjectName(QLatin1String(nome));
+  g->setBackground(Qt::white);
+  g->setMinimumSize(420, 260);
+  g->xAxis->setLabel(eixoX);
+  g->yAxis->setLabel(QStringLiteral("%"));
+  g->legend->setVisible(true);
+  g->legend->setFont(QApplication::font());
+  g->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignBottom | Qt::AlignRight);
+  g->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
+  return g;
+}
+
+QCPGraph* Serie(QCustomPlot& g, const QString& nome, const QPen& caneta) {
+  QCPGraph* s = g.addGraph();
+  s->setName(nome);
+  s->setPen(caneta);
+  return s;
+}
+
+QVector<double> Vetor(const std::vector<double>& v, std::size_t inicio = 0) {
+  return QVector<double>(v.begin() + static_cast<std::ptrdiff_t>(std::min(inicio, v.size())),
+                         v.end());
+}
+
+QVector<double> Segundos(std::size_t n) {
+  QVector<double> t(static_cast<qsizetype>(n));
+  for (std::size_t i = 0; i < n; ++i) t[static_cast<qsizetype>(i)] = static_cast<double>(i);
+  return t;
+}
+
+}  // namespace
+
+PaginaSintonia::PaginaSintonia(SessaoSimulacao& sessao, int n, Aplicador aplica, QWidget* pai)
+    : QWidget(pai, Qt::Window), sessao_(sessao), n_(n), aplica_(std::move(aplica)) {
+  setObjectName(QStringLiteral("PaginaSintonia"));
+  auto* vertical = new QVBoxLayout(this);
+  vertical->addWidget(CriaPainelEnsaio());
+  auto* meio = new QHBoxLayout;
+  meio->addWidget(CriaGraficos(), 1);
+  meio->addWidget(CriaPainelIndices());
+  vertical->addLayout(meio, 1);
+  vertical->addWidget(CriaPainelRegras());
+  Limpa();
+  resize(1150, 840);
+
+  // A plant loaded in the session's place makes the test meaningless.
+  connect(&sessao_, &SessaoSimulacao::DocumentoRecarregado, this, [this] {
+    Limpa();
+    AtualizaTitulo();
+  });
+}
+
+PaginaSintonia::~PaginaSintonia() = default;
+
+QWidget* PaginaSintonia::CriaPainelEnsaio() {
+  auto* painel = new QGroupBox(tr("Ensaio em degrau (malha aberta, numa cópia da planta)"), this);
+  painel->setObjectName(QStringLiteral("PainelEnsaio"));
+  auto* rotulo = new QLabel(tr("Degrau na saída (%):"), painel);
+  AmplitudeEdit_ = new QLineEdit(QStringLiteral("10"), painel);
+  AmplitudeEdit_->setObjectName(QStringLiteral("AmplitudeEdit"));
+  AmplitudeEdit_->setToolTip(
+      tr("Quanto a saída do controlador muda no ensaio, em %; negativo para descer"));
+  AmplitudeEdit_->setMaximumWidth(70);
+  rotulo->setBuddy(AmplitudeEdit_);
+  EnsaioBTN_ = Botao(painel, "EnsaioBTN", tr("Executar Ensaio"),
+                     tr("Controlador em manual, espera a PV parar, aplica o degrau na saída e "
+                        "registra a resposta"));
+  Progresso_ = new QProgressBar(painel);
+  Progresso_->setObjectName(QStringLiteral("Progresso"));
+  Progresso_->setRange(0, 100);
+  Progresso_->setValue(0);
+  EstadoEnsaio_ = new QLabel(painel);
+  EstadoEnsaio_->setObjectName(QStringLiteral("EstadoEnsaio"));
+  EstadoEnsaio_->setWordWrap(true);
+
+  auto* linha = new QHBoxLayout;
+  linha->addWidget(rotulo);
+  linha->addWidget(AmplitudeEdit_);
+  linha->addWidget(EnsaioBTN_);
+  linha->addWidget(Progresso_, 1);
+  auto* v = new QVBoxLayout(painel);
+  v->addLayout(linha);
+  v->addWidget(EstadoEnsaio_);
+  connect(EnsaioBTN_, &QPushButton::clicked, this, &PaginaSintonia::EnsaioBTNClick);
+  connect(AmplitudeEdit_, &QLineEdit::returnPressed, this, &PaginaSintonia::EnsaioBTNClick);
+  return painel;
+}
+
+QWidget* PaginaSintonia::CriaGraficos() {
+  auto* area = new QWidget(this);
+  Graficos_ = new QTabWidget(area);
+  Graficos_->setObjectName(QStringLiteral("Graficos"));
+  GraficoResposta_ = Grafico(Graficos_, "GraficoResposta", tr("Tempo após o degrau (s)"));
+  Serie(*GraficoResposta_, tr("PV registrada"), QPen(Qt::red, 2));
+  QPen tracejada(Qt::black, 2);
+  tracejada.setStyle(Qt::DashLine);
+  Serie(*GraficoResposta_, tr("Modelo ajustado"), tracejada);
+  Serie(*GraficoResposta_, tr("Saída (CO)"), QPen(QColor(0, 128, 0), 2));
+  Graficos_->addTab(GraficoResposta_, tr("Resposta ao degrau"));
+
+  GraficoVerificacao_ =
+      Grafico(Graficos_, "GraficoVerificacao", tr("Tempo (s), degrau no SP a 10 % da janela"));
+  Serie(*GraficoVerificacao_, tr("SP"), QPen(Qt::blue, 1));
+  Serie(*GraficoVerificacao_, tr("PV antes"), QPen(QColor(160, 160, 160), 2));
+  Serie(*GraficoVerificacao_, tr("PV depois"), QPen(Qt::red, 2));
+  Graficos_->addTab(GraficoVerificacao_, tr("Verificação (degrau no SP)"));
+
+  ModeloText_ = new QLabel(area);
+  ModeloText_->setObjectName(QStringLiteral("ModeloText"));
+  ModeloText_->setWordWrap(true);
+  ModeloText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+  auto* v = new QVBoxLayout(area);
+  v->setContentsMargins(0, 0, 0, 0);
+  v->addWidget(Graficos_, 1);
+  v->addWidget(ModeloText_);
+  return area;
+}
+
+QWidget* PaginaSintonia::CriaPainelIndices() {
+  auto* painel = new QGroupBox(tr("Índices da malha, antes e depois"), this);
+  painel->setObjectName(QStringLiteral("PainelIndices"));
+  TabelaIndices_ = new QTableWidget(kNumeroIndices, 4, painel);
+  TabelaIndices_->setObjectName(QStringLiteral("TabelaIndices"));
+  TabelaIndices_->setHorizontalHeaderLabels(
+      {tr("SP antes"), tr("SP depois"), tr("Carga antes"), tr("Carga depois")});
+  QStringList linhas;
+  for (const char* rotulo : kRotulosIndices) linhas << tr(rotulo);
+  TabelaIndices_->setVerticalHeaderLabels(linhas);
+  TabelaIndices_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  TabelaIndices_->setSelectionMode(QAbstractItemView::NoSelection);
+  TabelaIndices_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  TabelaIndices_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  TabelaIndices_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  TabelaIndices_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  TabelaIndices_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+  auto* explicacao = new QLabel(
+      tr("Simulação rápida com degrau de 10 % no SP e com distúrbio degrau de 10 % na carga, "
+         "com os ajustes atuais (antes) e com os escolhidos (depois)."),
+      painel);
+  explicacao->setWordWrap(true);
+  explicacao->setMaximumWidth(420);
+  EstadoAplicacao_ = new QLabel(painel);
+  EstadoAplicacao_->setObjectName(QStringLiteral("EstadoAplicacao"));
+  EstadoAplicacao_->setWordWrap(true);
+  EstadoAplicacao_->setMaximumWidth(420);
+
+  auto* v = new QVBoxLayout(painel);
+  v->addWidget(TabelaIndices_);
+  v->addWidget(explicacao);
+  v->addWidget(EstadoAplicacao_);
+  v->addStretch(1);
+  return painel;
+}
+
+QWidget* PaginaSintonia::CriaPainelRegras() {
+  auto* painel = new QGroupBox(tr("Regras de sintonia"), this);
+  painel->setObjectName(QStringLiteral("PainelRegras"));
+  auto* rotulo = new QLabel(tr("Constante de tempo de malha fechada λ do IMC (s):"), painel);
+  LambdaEdit_ = new QLineEdit(painel);
+  LambdaEdit_->setObjectName(QStringLiteral("LambdaEdit"));
+  LambdaEdit_->setToolTip(
+      tr("Vazio: a maior entre a constante de tempo e o tempo morto (2 L para processo "
+         "integrador). Menor: malha mais rápida e menos robusta."));
+  LambdaEdit_->setMaximumWidth(90);
+  rotulo->setBuddy(LambdaEdit_);
+  VerificarBTN_ = Botao(painel, "VerificarBTN", tr("Verificar"),
+                        tr("Compara os índices da malha antes e depois dos ajustes escolhidos"));
+  AplicarBTN_ = Botao(painel, "AplicarBTN", tr("Aplicar"),
+                      tr("Escreve os ajustes escolhidos no controlador e os aplica"));
+  FecharBTN_ = Botao(painel, "FecharBTN", tr("Fechar"), tr("Fechar"));
+
+  TabelaRegras_ = new QTableWidget(0, kColunasRegra, painel);
+  TabelaRegras_->setObjectName(QStringLiteral("TabelaRegras"));
+  TabelaRegras_->setHorizontalHeaderLabels(
+      {tr("Regra"), tr("Controlador"), tr("Kp"), tr("Ti (s)"), tr("Td (s)"), tr("Observação")});
+  TabelaRegras_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  TabelaRegras_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  TabelaRegras_->setSelectionMode(QAbstractItemView::SingleSelection);
+  TabelaRegras_->verticalHeader()->setVisible(false);
+  TabelaRegras_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  TabelaRegras_->horizontalHeader()->setStretchLastSection(true);
+  // All twelve rows in sight: the student compares the rules at a glance.
+  const int altura = TabelaRegras_->fontMetrics().height() + 8;
+  TabelaRegras_->verticalHeader()->setDefaultSectionSize(altura);
+  TabelaRegras_->setMinimumHeight(13 * altura + 2 * TabelaRegras_->frameWidth() + 4);
+
+  auto* linha = new QHBoxLayout;
+  linha->addWidget(rotulo);
+  linha->addWidget(LambdaEdit_);
+  linha->addStretch(1);
+  linha->addWidget(VerificarBTN_);
+  linha->addWidget(AplicarBTN_);
+  linha->addWidget(FecharBTN_);
+  auto* v = new QVBoxLayout(painel);
+  v->addWidget(TabelaRegras_, 1);
+  v->addLayout(linha);
+
+  connect(LambdaEdit_, &QLineEdit::editingFinished, this, &PaginaSintonia::LambdaEditDone);
+  connect(VerificarBTN_, &QPushButton::clicked, this, &PaginaSintonia::VerificarBTNClick);
+  connect(AplicarBTN_, &QPushButton::clicked, this, &PaginaSintonia::AplicarBTNClick);
+  connect(FecharBTN_, &QPushButton::clicked, this, &QWidget::close);
+  connect(TabelaRegras_, &QTableWidget::itemSelectionChanged, this, [this] {
+    LimpaIndices();
+    HabilitaBotoes();
+  });
+  return painel;
+}
+
+void PaginaSintonia::AtualizaTitulo() {
+  const Controlador* c = sessao_.documento().ControladorDe(n_);
+  const QString tag = c ? Texto(c->Tag.Em(sessao_.IdiomaIngles())) : QString();
+  setWindowTitle(tag.isEmpty() ? tr("Sintonia da malha %1").arg(n_)
+                               : tr("Sintonia da malha %1 - %2").arg(n_).arg(tag));
+}
+
+void PaginaSintonia::Mostra() {
+  AtualizaTitulo();
+  show();
+  raise();
+  activateWindow();
+}
+
+void PaginaSintonia::closeEvent(QCloseEvent* evento) {
+  if (ocupado_) {
+    evento->ignore();
+    return;
+  }
+  QWidget::closeEvent(evento);
+}
+
+void PaginaSintonia::Limpa() {
+  base_.reset();
+  ensaio_.reset();
+  modelo_.reset();
+  tabela_.clear();
+  TabelaRegras_->setRowCount(0);
+  for (QCustomPlot* g : {GraficoResposta_, GraficoVerificacao_}) {
+    for (int s = 0; s < g->graphCount(); ++s) g->graph(s)->data()->clear();
+    g->replot(QCustomPlot::rpQueuedReplot);
+  }
+  EstadoEnsaio_->setText(
+      tr("Execute o ensaio: a planta é copiada como está, e a planta em operação não é "
+         "perturbada."));
+  ModeloText_->clear();
+  EstadoAplicacao_->clear();
+  Progresso_->setValue(0);
+  LimpaIndices();
+  HabilitaBotoes();
+}
+
+void PaginaSintonia::LimpaIndices() {
+  for (int i = 0; i < TabelaIndices_->rowCount(); ++i)
+    for (int j = 0; j < TabelaIndices_->columnCount(); ++j)
+      TabelaIndices_->setItem(i, j, new QTableWidgetItem(QString()));
+  GraficoVerificacao_->graph(0)->data()->clear();
+  GraficoVerificacao_->graph(1)->data()->clear();
+  GraficoVerificacao_->graph(2)->data()->clear();
+  GraficoVerificacao_->replot(QCustomPlot::rpQueuedReplot);
+}
+
+void PaginaSintonia::HabilitaBotoes() {
+  const bool escolhida = Escolhida().has_value();
+  EnsaioBTN_->setEnabled(!ocupado_);
+  AmplitudeEdit_->setEnabled(!ocupado_);
+  LambdaEdit_->setEnabled(!ocupado_ && modelo_.has_value());
+  VerificarBTN_->setEnabled(!ocupado_ && escolhida);
+  AplicarBTN_->setEnabled(!ocupado_ && escolhida);
+  FecharBTN_->setEnabled(!ocupado_);
+}
+
+void PaginaSintonia::Informa(const QString& texto) {
+  Interacao::Atual().Informa(this, windowTitle(), texto);
+}
+
+std::function<void(int)> PaginaSintonia::Progresso() {
+  return [this](int percentual) {
+    if (percentual == Progresso_->value()) return;
+    Progresso_->setValue(percentual);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  };
+}
+
+void PaginaSintonia::EnsaioBTNClick() {
+  if (ocupado_) return;
+  OpcoesEnsaio opcoes;
+  bool ok = false;
+  opcoes.amplitude =
+      AmplitudeEdit_->text().trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+  if (!ok) opcoes.amplitude = std::nan("");
+  if (const auto problema = ProblemaDoEnsaio(opcoes); problema || !ok) {
+    Informa(tr("Degrau na saída inválido: \"%1\". Digite em % um número diferente de zero, "
+               "de -100 a 100, por exemplo 10.")
+                .arg(AmplitudeEdit_->text()));
+    AmplitudeEdit_->setFocus();
+    AmplitudeEdit_->selectAll();
+    return;
+  }
+  Limpa();
+  ocupado_ = true;
+  HabilitaBotoes();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  QString erro;
+  try {
+    base_ = CopiaDocumento(sessao_.documento());
+    const std::shared_ptr<const Documento> base = base_;
+    const FabricaCopia copia = [base] { return CopiaSimulacao(*base); };
+    ensaio_ = EnsaioDegrau(copia, n_, opcoes, Progresso());
+    modelo_ = IdentificaModelo(*ensaio_);
+  } catch (const RecusaSintonia& e) {
+    erro = TextoRecusa(e);
+  } catch (const Erro& e) {
+    erro = Texto(e.what());
+  }
+  QApplication::restoreOverrideCursor();
+  ocupado_ = false;
+  if (!erro.isEmpty()) {
+    const bool registrou = ensaio_.has_value();
+    modelo_.reset();
+    if (registrou) MostraEnsaio();  // what was recorded shows why the fit was refused
+    HabilitaBotoes();
+    Informa((registrou ? tr("Não foi possível ajustar um modelo à resposta: %1")
+                       : tr("O ensaio não pôde ser feito: %1"))
+                .arg(erro));
+    return;
+  }
+  MostraEnsaio();
+  PreencheTabela();
+  Escolhe(Regra::IMC, TipoControlador::PI);
+  HabilitaBotoes();
+}
+
+void PaginaSintonia::MostraEnsaio() {
+  const ResultadoEnsaio& e = *ensaio_;
+  QCustomPlot& g = *GraficoResposta_;
+  // From a little before the step: the whole settling would squeeze the
+  // response into the chart's right end.
+  const double fim = e.tempo.back();
+  const double inicio = std::max(e.tempo.front(), -0.2 * std::max(fim, 1.0));
+  std::size_t primeiro = 0;
+  while (primeiro < e.tempo.size() && e.tempo[primeiro] < inicio) ++primeiro;
+  const QVector<double> t = Vetor(e.tempo, primeiro);
+  g.graph(0)->setData(t, Vetor(e.PV, primeiro), true);
+  g.graph(2)->setData(t, Vetor(e.CO, primeiro), true);
+  if (modelo_) g.graph(1)->setData(t, Vetor(modelo_->curva, primeiro), true);
+  g.xAxis->setRange(inicio, fim);
+  g.rescaleAxes(true);
+  g.xAxis->setRange(inicio, fim);
+  const QCPRange y = g.yAxis->range();
+  const double margem = std::max(0.05 * y.size(), 0.5);
+  g.yAxis->setRange(y.lower - margem, y.upper + margem);
+  g.replot(QCustomPlot::rpQueuedReplot);
+  Graficos_->setCurrentWidget(GraficoResposta_);
+
+  const QString fimTexto = e.fim == FimEnsaio::Assentou     ? tr("a PV assentou")
+                           : e.fim == FimEnsaio::FimDaFaixa ? tr("a PV chegou ao fim da faixa")
+                                                            : tr("a PV ainda se movia");
+  EstadoEnsaio_->setText(tr("Saída de %1 para %2 %, passo de %3 s; %4 s registrados após o "
+                            "degrau, %5.")
+                             .arg(Texto(TextoFixo(e.COinicial, 2)))
+                             .arg(Texto(TextoFixo(e.COinicial + e.amplitude, 2)))
+                             .arg(Numero(e.TA))
+                             .arg(Numero(fim))
+                             .arg(fimTexto));
+  if (!modelo_) {
+    ModeloText_->clear();
+    return;
+  }
+  const ModeloProcesso& m = modelo_->modelo;
+  const QString r2 = Texto(TextoFixo(modelo_->R2, 4));
+  ModeloText_->setText(
+      m.tipo == TipoModelo::Integrador
+          ? tr("Modelo: integrador com tempo morto, K·e^(−L·s)/s: K = %1 %/s por %, "
+               "L = %2 s; o modelo explica R² = %3 da variância da resposta.")
+                .arg(Numero(m.K), Numero(m.L), r2)
+          : tr("Modelo: primeira ordem com tempo morto, K·e^(−L·s)/(T·s + 1): K = %1 %/%, "
+               "T = %2 s, L = %3 s; o modelo explica R² = %4 da variância da resposta.")
+                .arg(Numero(m.K), Numero(m.T), Numero(m.L), r2));
+}
+
+void PaginaSintonia::PreencheTabela() {
+  const std::optional<Sintonia> antes = Escolhida();
+  tabela_ = TabelaSintonia(modelo_->modelo, regras_);
+  const Controlador* c = sessao_.documento().ControladorDe(n_);
+  const bool isa = !c || c->ItemEstrutura == 1;
+  TabelaRegras_->setHorizontalHeaderItem(
+      kColNota, new QTableWidgetItem(isa ? tr("Observação (estrutura ISA)")
+                                         : tr("Observação (estrutura paralela)")));
+  TabelaRegras_->setRowCount(static_cast<int>(tabela_.size()));
+  for (int i = 0; i < static_cast<int>(tabela_.size()); ++i) {
+    const Sintonia& s = tabela_[static_cast<std::size_t>(i)];
+    QString regra = NomeRegraTela(s.regra);
+    if (s.regra == Regra::IMC) regra += tr(" (λ = %1 s)").arg(Numero(s.constante));
+    if (s.regra == Regra::SIMC) regra += tr(" (τc = %1 s)").arg(Numero(s.constante));
+    QStringList celulas{regra, Texto(NomeTipo(s.tipo))};
+    if (s.definida) {
+      const ParametrosControlador p = ParaControlador(s, isa);
+      celulas << Texto(p.TextoKp) << Texto(p.TextoTi) << Texto(p.TextoTd)
+              << TextoRessalva(s, modelo_->modelo);
+    } else {
+      celulas << tr("não definida") << QString() << QString() << TextoRessalva(s, modelo_->modelo);
+    }
+    for (int j = 0; j < kColunasRegra; ++j) {
+      auto* item = new QTableWidgetItem(celulas[j]);
+      item->setToolTip(celulas[kColNota]);
+      if (!s.definida) item->setFlags(item->flags() & ~(Qt::ItemIsSelectable | Qt::ItemIsEnabled));
+      TabelaRegras_->setItem(i, j, item);
+    }
+  }
+  if (antes) Escolhe(antes->regra, antes->tipo);
+}
+
+std::optional<Sintonia> PaginaSintonia::Escolhida() const {
+  const QList<QTableWidgetItem*> itens = TabelaRegras_->selectedItems();
+  if (itens.isEmpty()) return std::nullopt;
+  const int linha = itens.first()->row();
+  if (linha < 0 || linha >= static_cast<int>(tabela_.size())) return std::nullopt;
+  const Sintonia& s = tabela_[static_cast<std::size_t>(linha)];
+  if (!s.definida) return std::nullopt;
+  return s;
+}
+
+bool PaginaSintonia::Escolhe(Regra regra, TipoControlador tipo) {
+  for (int i = 0; i < static_cast<int>(tabela_.size()); ++i) {
+    const Sintonia& s = tabela_[static_cast<std::size_t>(i)];
+    if (s.regra != regra || s.tipo != tipo) continue;
+    if (!s.definida) return false;
+    TabelaRegras_->selectRow(i);
+    return true;
+  }
+  return false;
+}
+
+void PaginaSintonia::LambdaEditDone() {
+  if (!modelo_) return;
+  const QString texto = LambdaEdit_->text().trimmed();
+  std::optional<double> lambda;
+  if (!texto.isEmpty()) {
+    bool ok = false;
+    const double v = QString(texto).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    if (!ok || !(v > 0.0) || !std::isfinite(v)) {
+      Informa(tr("λ inválido: \"%1\". Digite um tempo em segundos maior que zero, ou deixe "
+                 "vazio para o valor sugerido.")
+                  .arg(texto));
+      LambdaEdit_->setFocus();
+      LambdaEdit_->selectAll();
+      return;
+    }
+    lambda = v;
+  }
+  if (lambda == regras_.lambda) return;
+  regras_.lambda = lambda;
+  PreencheTabela();
+  LimpaIndices();
+}
+
+void PaginaSintonia::VerificarBTNClick() {
+  const std::optional<Sintonia> s = Escolhida();
+  if (ocupado_ || !s || !base_ || !ensaio_ || !modelo_) return;
+  const Controlador* c = base_->ControladorDe(n_);
+  if (!c) return;
+  const ParametrosControlador p = ParaControlador(*s, *c);
+  ocupado_ = true;
+  HabilitaBotoes();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  QString erro;
+  std::optional<ResultadoVerificacao> v;
+  try {
+    const std::shared_ptr<const Documento> base = base_;
+    v = VerificaSintonia([base] { return CopiaSimulacao(*base); }, n_, p,
+                         OpcoesDoEnsaio(*ensaio_, modelo_->modelo, *s, 1), Progresso());
+  } catch (const RecusaSintonia& e) {
+    erro = TextoRecusa(e);
+  } catch (const Erro& e) {
+    erro = Texto(e.what());
+  }
+  QApplication::restoreOverrideCursor();
+  ocupado_ = false;
+  HabilitaBotoes();
+  if (!v) {
+    Informa(tr("A verificação não pôde ser feita: %1").arg(erro));
+    return;
+  }
+  const RodadaVerificacao* rodadas[] = {&v->spAntes, &v->spDepois, &v->cargaAntes, &v->cargaDepois};
+  for (int j = 0; j < 4; ++j) {
+    const IndicesMalha mostrados = IndicesMostrados(rodadas[j]->indices, true, {});
+    for (int i = 0; i < kNumeroIndices; ++i) {
+      auto* item = new QTableWidgetItem(Texto(mostrados[static_cast<std::size_t>(i)]).trimmed());
+      item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      TabelaIndices_->setItem(i, j, item);
+    }
+  }
+  QCustomPlot& g = *GraficoVerificacao_;
+  const SeriesMalha& antes = v->spAntes.series;
+  const SeriesMalha& depois = v->spDepois.series;
+  g.graph(0)->setData(Segundos(antes.SP.size()), Vetor(antes.SP), true);
+  g.graph(1)->setData(Segundos(antes.PV.size()), Vetor(antes.PV), true);
+  g.graph(2)->setData(Segundos(depois.PV.size()), Vetor(depois.PV), true);
+  g.rescaleAxes();
+  const QCPRange y = g.yAxis->range();
+  const double margem = std::max(0.05 * y.size(), 0.5);
+  g.yAxis->setRange(y.lower - margem, y.upper + margem);
+  g.replot(QCustomPlot::rpQueuedReplot);
+  Graficos_->setCurrentWidget(GraficoVerificacao_);
+}
+
+void PaginaSintonia::AplicarBTNClick() {
+  const std::optional<Sintonia> s = Escolhida();
+  if (ocupado_ || !s) return;
+  const Controlador* c = sessao_.documento().ControladorDe(n_);
+  if (!c) {
+    Informa(tr("O controlador %1 não existe mais.").arg(n_));
+    return;
+  }
+  // The structure the controller has now: the user may have switched it
+  // since the test.
+  const ParametrosControlador p = ParaControlador(*s, *c);
+  if (!aplica_ || !aplica_(p)) {
+    EstadoAplicacao_->setText(tr("O controlador recusou os ajustes."));
+    return;
+  }
+  EstadoAplicacao_->setText(
+      tr("Aplicado ao controlador: Kp = %1, Ti = %2 s, Td = %3 s, processo de resposta %4.")
+          .arg(Texto(p.TextoKp), Texto(p.TextoTi), Texto(p.TextoTd),
+               p.acaoReversa ? tr("reversa") : tr("direta")));
+}
+
+QString PaginaSintonia::NomeRegraTela(Regra regra) {
+  switch (regra) {
+    case Regra::IMC:
+      return tr("IMC/lambda");
+    case Regra::SIMC:
+      return tr("SIMC");
+    case Regra::ZieglerNichols:
+      return tr("Ziegler-Nichols");
+    case Regra::CohenCoon:
+      return tr("Cohen-Coon");
+    case Regra::ITAECarga:
+      return tr("ITAE carga");
+    case Regra::ITAESP:
+      return tr("ITAE SP");
+  }
+  return {};
+}
+
+QString PaginaSintonia::TextoRessalva(const Sintonia& s, const ModeloProcesso& modelo) {
+  switch (s.ressalva) {
+    case Ressalva::Nenhuma:
+      return {};
+    case Ressalva::SemGanho:
+      return tr("o modelo não tem ganho");
+    case Ressalva::SemConstanteDeTempo:
+      return tr("o modelo não tem constante de tempo");
+    case Ressalva::SemTempoMorto:
+      return tr("a regra precisa de tempo morto");
+    case Ressalva::SemTempoMortoNemTauC:
+      return tr("a regra precisa de tempo morto ou de τc maior que zero");
+    case Ressalva::SemIntegrador:
+      return tr("a fonte não trata processo integrador");
+    case Ressalva::SoPIIntegrador:
+      return tr("para processo integrador a fonte dá só PI");
+    case Ressalva::SimcSemDerivada:
+      return tr(
+          "o SIMC só usa derivada com uma segunda constante de tempo, que este modelo não "
+          "tem");
+    case Ressalva::RazaoGrande:
+      return tr("L/T grande demais para a correlação");
+    case Ressalva::SemAjusteUtil:
+      return tr("a regra não dá ajuste utilizável para este modelo");
+    case Ressalva::LambdaPequeno:
+      return tr("λ abaixo de 0,8 L, menos que o recomendado pela fonte");
+    case Ressalva::RazaoForaDoAjuste:
+      return tr("L/T = %1, fora de 0,1 ... 1, onde a correlação foi ajustada")
+          .arg(Texto(TextoFixo(modelo.T > 0.0 ? modelo.L / modelo.T : 0.0, 2)));
+  }
+  return Texto(s.definida ? s.nota : s.motivo);
+}
+
+QString PaginaSintonia::TextoRecusa(const RecusaSintonia& r) {
+  auto numero = [&r](std::size_t i) { return Texto(TextoFixo(r.Valor(i), 2)); };
+  switch (r.Motivo()) {
+    case MotivoRecusa::SemControlador:
+      return tr("a malha não tem controlador.");
+    case MotivoRecusa::SemPV:
+      return tr("o controlador não tem variável de processo escolhida.");
+    case MotivoRecusa::DegrauForaDaFaixa:
+      return tr("um degrau de %1 % a partir da saída em %2 % sairia de 0 ... 100 %. Use um degrau "
+                "menor ou de sinal contrário.")
+          .arg(numero(0), numero(1));
+    case MotivoRecusa::RegistroCurto:
+      return tr("o ensaio registrou pouco demais para o ajuste.");
+    case MotivoRecusa::PVParada:
+      return tr("a PV não se moveu após o degrau de %1 % na saída.").arg(numero(0));
+    case MotivoRecusa::RespostaPequena:
+      return tr("a resposta é pequena demais: a PV variou %1 %, menos que %2 %. Use um degrau "
+                "maior.")
+          .arg(numero(0), numero(1));
+    case MotivoRecusa::AjustePobre: {
+      QString texto = tr("o modelo explica só %1 % da variância da resposta (o mínimo é %2 %): a "
+                         "resposta tem ruído demais ou não tem esta forma.")
+                          .arg(Texto(TextoFixo(r.Valor(0), 1)), Texto(TextoFixo(r.Valor(1), 1)));
+      if (r.Valor(2) != 0.0) texto += tr(" A PV chegou ao fim da faixa: use um degrau menor.");
+      return texto;
+    }
+    case MotivoRecusa::ControladorRecusou:
+      return tr("o controlador recusou os ajustes.");
+  }
+  return Texto(r.what());
+}
+
+}  // namespace quiv
