@@ -71,7 +71,8 @@ Options:
                     itae-load-pi, itae-load-pid, itae-sp-pi, itae-sp-pid
                     (simc-pid is not defined for these models).
   --lambda SECONDS  IMC/lambda's closed-loop time constant (default: the
-                    larger of T and L; 2 L for an integrating process).
+                    larger of T and L; for an integrating process the larger
+                    of 1/K and 2 L).
   --apply OUT.smp   write a copy of the simulation with the chosen settings
                     entered in controller K, as a user would type them.
   --step TA         simulation step in seconds, 0.001 <= TA <= 1, dividing

@@ -13,7 +13,8 @@
 //   xy           the XY recorder, recording cell Y against cell X (files
 //                keep no choice; 81 and 21 unless given)
 //   sintonia     controller K's window (the first unless given) with its
-//                tuning page: the step test run, the first rule checked
+//                tuning page: the step test run, the first rule checked, the
+//                model over the response shown
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -155,6 +157,7 @@ void MostraSintonia(quiv::TForm1& janela, const quiv::Documento& doc, int k, Fil
   pagina.move(10, 30);
   Filho<QPushButton>(pagina, "EnsaioBTN")->click();
   Filho<QPushButton>(pagina, "VerificarBTN")->click();
+  Filho<QTabWidget>(pagina, "Graficos")->setCurrentIndex(0);  // the model over the response
 }
 
 }  // namespace

@@ -39,7 +39,10 @@ Sintonia Definida(Sintonia s, double Kc, double Ti, double Td) {
 Sintonia IMC(Sintonia s, const ModeloProcesso& m, const OpcoesRegras& o) {
   const double K = std::fabs(m.K), T = m.T, L = m.L;
   if (m.tipo == TipoModelo::Integrador) {
-    const double lambda = o.lambda.value_or(2.0 * L);
+    // The integrator's own time scale is 1/K, the time its PV takes to move
+    // as far as its input moved: the default mirrors the first order's
+    // (the larger of T and L), with 2·L for the dead time's sake.
+    const double lambda = o.lambda.value_or(std::max(1.0 / K, 2.0 * L));
     s.constante = lambda;
     if (s.tipo == TipoControlador::PID)
       return Indefinida(std::move(s), Ressalva::SoPIIntegrador,

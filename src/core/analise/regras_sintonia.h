@@ -28,7 +28,8 @@ enum class TipoControlador { PI, PID };
 
 struct OpcoesRegras {
   // IMC/lambda's closed-loop time constant (s). Unset: the larger of T and
-  // L; for an integrator 2·L (λ = L leaves a phase margin near 20°).
+  // L; for an integrator the larger of 1/|K| (its integration time) and
+  // 2·L (λ = L leaves a phase margin near 20°).
   std::optional<double> lambda;
   // SIMC's closed-loop time constant τc (s). Unset: L, the source's choice
   // for fast, robust control.

@@ -201,6 +201,11 @@ QWidget* PaginaSintonia::CriaPainelIndices() {
       painel);
   explicacao->setWordWrap(true);
   explicacao->setMaximumWidth(420);
+  AvisoVerificacao_ = new QLabel(painel);
+  AvisoVerificacao_->setObjectName(QStringLiteral("AvisoVerificacao"));
+  AvisoVerificacao_->setWordWrap(true);
+  AvisoVerificacao_->setMaximumWidth(420);
+  AvisoVerificacao_->setStyleSheet(QStringLiteral("color: #a05000;"));
   EstadoAplicacao_ = new QLabel(painel);
   EstadoAplicacao_->setObjectName(QStringLiteral("EstadoAplicacao"));
   EstadoAplicacao_->setWordWrap(true);
@@ -209,6 +214,7 @@ QWidget* PaginaSintonia::CriaPainelIndices() {
   auto* v = new QVBoxLayout(painel);
   v->addWidget(TabelaIndices_);
   v->addWidget(explicacao);
+  v->addWidget(AvisoVerificacao_);
   v->addWidget(EstadoAplicacao_);
   v->addStretch(1);
   return painel;
@@ -221,8 +227,8 @@ QWidget* PaginaSintonia::CriaPainelRegras() {
   LambdaEdit_ = new QLineEdit(painel);
   LambdaEdit_->setObjectName(QStringLiteral("LambdaEdit"));
   LambdaEdit_->setToolTip(
-      tr("Vazio: a maior entre a constante de tempo e o tempo morto (2 L para processo "
-         "integrador). Menor: malha mais rápida e menos robusta."));
+      tr("Vazio: a maior entre a constante de tempo e o tempo morto (para processo "
+         "integrador, a maior entre 1/K e 2 L). Menor: malha mais rápida e menos robusta."));
   LambdaEdit_->setMaximumWidth(90);
   rotulo->setBuddy(LambdaEdit_);
   VerificarBTN_ = Botao(painel, "VerificarBTN", tr("Verificar"),
@@ -311,6 +317,7 @@ void PaginaSintonia::Limpa() {
 }
 
 void PaginaSintonia::LimpaIndices() {
+  AvisoVerificacao_->clear();
   for (int i = 0; i < TabelaIndices_->rowCount(); ++i)
     for (int j = 0; j < TabelaIndices_->columnCount(); ++j)
       TabelaIndices_->setItem(i, j, new QTableWidgetItem(QString()));
@@ -551,6 +558,14 @@ void PaginaSintonia::VerificarBTNClick() {
       TabelaIndices_->setItem(i, j, item);
     }
   }
+  // The fast simulation's test signals reach some controllers not at all.
+  QStringList avisos;
+  if (c->HabilitaFF)
+    avisos << tr("A compensação direta deste controlador define o seu bias: o distúrbio de "
+                 "carga não age sobre ele.");
+  if (!c->ModoLocal)
+    avisos << tr("O controlador está em remoto: o degrau no SP não age sobre ele.");
+  AvisoVerificacao_->setText(avisos.join(QLatin1Char(' ')));
   QCustomPlot& g = *GraficoVerificacao_;
   const SeriesMalha& antes = v->spAntes.series;
   const SeriesMalha& depois = v->spDepois.series;
@@ -561,6 +576,16 @@ void PaginaSintonia::VerificarBTNClick() {
   const QCPRange y = g.yAxis->range();
   const double margem = std::max(0.05 * y.size(), 0.5);
   g.yAxis->setRange(y.lower - margem, y.upper + margem);
+  // The window holds thirty answers of the loop: the chart opens on the step
+  // and a dozen answers after it (drag or wheel for the rest).
+  std::size_t degrau = 0;
+  while (degrau < antes.SP.size() && antes.SP[degrau] == antes.SP.front()) ++degrau;
+  const ModeloProcesso& m = modelo_->modelo;
+  const double resposta = m.L + std::max(m.tipo == TipoModelo::PrimeiraOrdem ? m.T : 0.0, s->Ti);
+  if (degrau < antes.SP.size() && resposta > 0.0)
+    g.xAxis->setRange(std::max(0.0, static_cast<double>(degrau) - 2.0 * resposta),
+                      std::min(static_cast<double>(antes.SP.size()),
+                               static_cast<double>(degrau) + 12.0 * resposta));
   g.replot(QCustomPlot::rpQueuedReplot);
   Graficos_->setCurrentWidget(GraficoVerificacao_);
 }

@@ -111,6 +111,7 @@ class PaginaSintonia : public QWidget {
   QPushButton* AplicarBTN_ = nullptr;
   QPushButton* FecharBTN_ = nullptr;
   QTableWidget* TabelaIndices_ = nullptr;
+  QLabel* AvisoVerificacao_ = nullptr;
   QLabel* EstadoAplicacao_ = nullptr;
 };
 

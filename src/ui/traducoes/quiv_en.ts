@@ -142,10 +142,6 @@
         <translation>IMC closed-loop time constant λ (s):</translation>
     </message>
     <message>
-        <source>Vazio: a maior entre a constante de tempo e o tempo morto (2 L para processo integrador). Menor: malha mais rápida e menos robusta.</source>
-        <translation>Empty: the larger of the time constant and the dead time (2 L for an integrating process). Smaller: a faster, less robust loop.</translation>
-    </message>
-    <message>
         <source>Verificar</source>
         <translation>Check</translation>
     </message>
@@ -388,6 +384,18 @@
     <message>
         <source>o controlador recusou os ajustes.</source>
         <translation>the controller refused the settings.</translation>
+    </message>
+    <message>
+        <source>A compensação direta deste controlador define o seu bias: o distúrbio de carga não age sobre ele.</source>
+        <translation>This controller&apos;s feed-forward sets its bias: the load disturbance does not reach it.</translation>
+    </message>
+    <message>
+        <source>O controlador está em remoto: o degrau no SP não age sobre ele.</source>
+        <translation>The controller is in remote: the SP step does not reach it.</translation>
+    </message>
+    <message>
+        <source>Vazio: a maior entre a constante de tempo e o tempo morto (para processo integrador, a maior entre 1/K e 2 L). Menor: malha mais rápida e menos robusta.</source>
+        <translation>Empty: the larger of the time constant and the dead time (for an integrating process, the larger of 1/K and 2 L). Smaller: a faster, less robust loop.</translation>
     </message>
 </context>
 <context>

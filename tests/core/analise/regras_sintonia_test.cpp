@@ -71,9 +71,9 @@ INSTANTIATE_TEST_SUITE_P(
         //        Td = 10·0.308·0.224211 = 0.690570
         Exemplo{"ItaeSpPI", kPrimeiraOrdem, Regra::ITAESP, PI, 1.279747, 10.030090, 0.0},
         Exemplo{"ItaeSpPID", kPrimeiraOrdem, Regra::ITAESP, PID, 1.895055, 13.042911, 0.690570},
-        // Integrator, IMC/lambda with λ = 2L = 8: Kc = (2λ+L)/(K(λ+L)²) = 20/(0.05·144)
-        // = 2.777778, Ti = 2λ + L = 20
-        Exemplo{"ImcIntegratorPI", kIntegrador, Regra::IMC, PI, 2.777778, 20.0, 0.0},
+        // Integrator, IMC/lambda with λ = 1/K = 20 (above 2L = 8):
+        // Kc = (2λ+L)/(K(λ+L)²) = 44/(0.05·576) = 1.527778, Ti = 2λ + L = 44
+        Exemplo{"ImcIntegratorPI", kIntegrador, Regra::IMC, PI, 1.527778, 44.0, 0.0},
         // SIMC, τc = L = 4: Kc = 1/(K(τc+L)) = 1/0.4 = 2.5, Ti = 4·8 = 32
         Exemplo{"SimcIntegratorPI", kIntegrador, Regra::SIMC, PI, 2.5, 32.0, 0.0},
         // Ziegler–Nichols with R = K = 0.05: PI Kc = 0.9/0.2 = 4.5, Ti = 4/0.3 = 13.333333;
@@ -164,6 +164,16 @@ TEST(RegrasSintonia, TheClosedLoopTimeConstantsAreTheCallers) {
   // A slow process: SIMC's integral time is 4(τc + L), not T.
   const Sintonia lento = CalculaSintonia(Regra::SIMC, PI, {TipoModelo::PrimeiraOrdem, 1, 100, 2});
   EXPECT_DOUBLE_EQ(lento.Ti, 16.0);
+  // Defaults for an integrator: λ the larger of 1/K and 2L, so that one
+  // without dead time still gets a controller (Kc = 2/(K·λ) = 2 there).
+  const Sintonia semMorto =
+      CalculaSintonia(Regra::IMC, PI, {TipoModelo::Integrador, 0.01, 0.0, 0.0});
+  ASSERT_TRUE(semMorto.definida) << semMorto.motivo;
+  EXPECT_DOUBLE_EQ(semMorto.constante, 100.0);
+  EXPECT_NEAR(semMorto.Kc, 2.0, 1e-12);
+  EXPECT_DOUBLE_EQ(CalculaSintonia(Regra::IMC, PI, {TipoModelo::Integrador, 0.05, 0.0, 30.0})
+                       .constante,
+                   60.0);
   // Defaults: λ the larger of T and L.
   const Sintonia mortoLongo =
       CalculaSintonia(Regra::IMC, PI, {TipoModelo::PrimeiraOrdem, 1.0, 3.0, 7.0});
