@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/comando_run.h"
 
-#include <unistd.h>
-
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -10,14 +8,16 @@
 #include <optional>
 #include <string>
 
+#include "cli/argumento_arquivo.h"
 #include "cli/atribuicao.h"
 #include "cli/carrega_simulacao.h"
 #include "cli/erro_uso.h"
+#include "cli/saida_terminal.h"
+#include "core/analise/historico_txd.h"
+#include "core/analise/simulacao_rapida.h"
 #include "core/arquivo/documento.h"
 #include "core/nucleo/erro.h"
 #include "core/objetos/controlador.h"
-#include "core/analise/historico_txd.h"
-#include "core/analise/simulacao_rapida.h"
 
 namespace quiv::cli {
 
@@ -89,8 +89,8 @@ Inteiro LeInteiro(std::string_view opcao, std::string_view texto) {
   Inteiro valor{};
   const auto [fim, erro] = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
   if (texto.empty() || erro != std::errc() || fim != texto.data() + texto.size())
-    throw ErroUso("option " + std::string(opcao) + " needs an integer, not '" +
-                  std::string(texto) + "'");
+    throw ErroUso("option " + std::string(opcao) + " needs an integer, not '" + std::string(texto) +
+                  "'");
   return valor;
 }
 
@@ -111,7 +111,7 @@ SinalTeste LeSinal(std::string_view texto) {
 
 Pedido LeArgumentos(std::span<const std::string_view> argumentos) {
   Pedido pedido;
-  bool temArquivo = false;
+  std::optional<std::string> arquivo;
   for (std::size_t i = 0; i < argumentos.size(); ++i) {
     const std::string_view a = argumentos[i];
     auto valor = [&]() -> std::string_view {
@@ -136,23 +136,12 @@ Pedido LeArgumentos(std::span<const std::string_view> argumentos) {
       pedido.arquiva = false;
     } else if (a == "--seed") {
       pedido.semente = LeInteiro<std::uint64_t>(a, valor());
-    } else if (a.starts_with("-") && a.size() > 1) {
-      throw ErroUso("unknown option '" + std::string(a) + "'");
-    } else if (temArquivo) {
-      throw ErroUso("more than one simulation file given");
     } else {
-      pedido.arquivo = std::string(a);
-      temArquivo = true;
+      LeArgumentoArquivo(a, arquivo);
     }
   }
-  if (!temArquivo) throw ErroUso("no simulation file given");
+  pedido.arquivo = ArquivoDado(arquivo);
   return pedido;
-}
-
-// "\r" progress on a terminal; nothing otherwise, so logs stay clean.
-std::function<void(int)> Progresso() {
-  if (!isatty(STDERR_FILENO)) return {};
-  return [](int p) { std::fprintf(stderr, "\rquiv-sim run: %3d %%", p); };
 }
 
 int Executa(std::span<const std::string_view> argumentos) {
@@ -166,7 +155,7 @@ int Executa(std::span<const std::string_view> argumentos) {
   const std::filesystem::path entrada{pedido.arquivo};
 
   Documento documento;
-  const auto progresso = Progresso();
+  const auto progresso = ProgressoTerminal("run:");
   try {
     if (!CarregaSimulacao(documento, entrada, "run")) return kSaidaUso;
     if (pedido.semente) documento.simulacao.aleatorio.Semeia(*pedido.semente);
@@ -183,7 +172,7 @@ int Executa(std::span<const std::string_view> argumentos) {
     // Names the history once the run has ended; a failed run removes it.
     const ResultadoSimulacaoRapida resultado =
         SimulacaoRapida(documento.simulacao, pedido.opcoes, historico.get(), progresso);
-    if (progresso) std::fputs("\r                    \r", stderr);
+    LimpaProgresso(progresso);
     if (historico) {
       std::fprintf(stderr, "quiv-sim run: Dados salvos no arquivo %s\n",
                    historico->Caminho().filename().string().c_str());
@@ -191,9 +180,7 @@ int Executa(std::span<const std::string_view> argumentos) {
     for (int k = 1; k <= kMalhas; ++k) {
       const MalhaDesempenho& malha = resultado.malhas[static_cast<std::size_t>(k)];
       if (!malha.participa) continue;
-      std::printf("loop %d;", k);
-      for (const std::string& texto : malha.indices) std::printf("%s;", texto.c_str());
-      std::printf("\n");
+      ImprimeIndices("loop " + std::to_string(k), malha.indices);
     }
   } catch (const Erro& e) {
     if (progresso) std::fputc('\n', stderr);
@@ -207,8 +194,8 @@ int Executa(std::span<const std::string_view> argumentos) {
 }  // namespace
 
 const Comando& ComandoRun() {
-  static const Comando comando{"run", "run the fast simulation of a simulation file", kUso,
-                               kAjuda, &Executa};
+  static const Comando comando{"run", "run the fast simulation of a simulation file", kUso, kAjuda,
+                               &Executa};
   return comando;
 }
 

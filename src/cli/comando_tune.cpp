@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/comando_tune.h"
 
-#include <unistd.h>
-
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -10,9 +8,11 @@
 #include <optional>
 #include <string>
 
+#include "cli/argumento_arquivo.h"
 #include "cli/atribuicao.h"
 #include "cli/carrega_simulacao.h"
 #include "cli/erro_uso.h"
+#include "cli/saida_terminal.h"
 #include "core/analise/ajuste_controlador.h"
 #include "core/analise/ensaio_degrau.h"
 #include "core/analise/identificacao.h"
@@ -125,7 +125,7 @@ void LeRegra(std::string_view texto, Pedido& pedido) {
 
 Pedido LeArgumentos(std::span<const std::string_view> argumentos) {
   Pedido pedido;
-  bool temArquivo = false;
+  std::optional<std::string> arquivo;
   for (std::size_t i = 0; i < argumentos.size(); ++i) {
     const std::string_view a = argumentos[i];
     auto valor = [&]() -> std::string_view {
@@ -151,29 +151,15 @@ Pedido LeArgumentos(std::span<const std::string_view> argumentos) {
       pedido.ensaio.TA = LeNumeroDecimal(valor());
     } else if (a == "--seed") {
       pedido.semente = LeInteiro<std::uint64_t>(a, valor());
-    } else if (a.starts_with("-") && a.size() > 1) {
-      throw ErroUso("unknown option '" + std::string(a) + "'");
-    } else if (temArquivo) {
-      throw ErroUso("more than one simulation file given");
     } else {
-      pedido.arquivo = std::string(a);
-      temArquivo = true;
+      LeArgumentoArquivo(a, arquivo);
     }
   }
-  if (!temArquivo) throw ErroUso("no simulation file given");
+  pedido.arquivo = ArquivoDado(arquivo);
   if (pedido.malha == 0) throw ErroUso("no loop given (--loop K)");
   pedido.ensaio.semente = pedido.semente;
   if (const auto problema = ProblemaDoEnsaio(pedido.ensaio)) throw ErroUso(*problema);
   return pedido;
-}
-
-std::function<void(int)> Progresso(const char* etapa) {
-  if (!isatty(STDERR_FILENO)) return {};
-  return [etapa](int p) { std::fprintf(stderr, "\rquiv-sim tune: %s %3d %%", etapa, p); };
-}
-
-void LimpaProgresso(const std::function<void(int)>& progresso) {
-  if (progresso) std::fputs("\r                                        \r", stderr);
 }
 
 std::string Numero(double v) { return TextoSignificativo(v); }
@@ -214,12 +200,6 @@ void ImprimeModelo(const ResultadoEnsaio& e, const ResultadoIdentificacao& id) {
                 Numero(m.L).c_str(), TextoFixo(id.R2, 4).c_str());
 }
 
-void ImprimeIndices(const char* rotulo, const RodadaVerificacao& r) {
-  std::printf("%s;", rotulo);
-  for (const std::string& texto : r.indices) std::printf("%s;", texto.c_str());
-  std::printf("\n");
-}
-
 int Executa(std::span<const std::string_view> argumentos) {
   for (const std::string_view a : argumentos) {
     if (PedeAjuda(a)) {
@@ -236,7 +216,7 @@ int Executa(std::span<const std::string_view> argumentos) {
       return kSaidaUso;
     const FabricaCopia copia = [&documento] { return CopiaSimulacao(documento); };
 
-    progresso = Progresso("step test");
+    progresso = ProgressoTerminal("tune: step test");
     const ResultadoEnsaio ensaio = EnsaioDegrau(copia, pedido.malha, pedido.ensaio, progresso);
     LimpaProgresso(progresso);
     progresso = {};
@@ -276,7 +256,7 @@ int Executa(std::span<const std::string_view> argumentos) {
 
     const OpcoesVerificacao verificacao =
         OpcoesDoEnsaio(ensaio, id.modelo, escolhida, pedido.semente);
-    progresso = Progresso("check");
+    progresso = ProgressoTerminal("tune: check");
     const ResultadoVerificacao v = VerificaSintonia(copia, pedido.malha, p, verificacao, progresso);
     LimpaProgresso(progresso);
     progresso = {};
@@ -285,10 +265,10 @@ int Executa(std::span<const std::string_view> argumentos) {
         "automatic\n",
         v.janela, verificacao.amplitude, pedido.malha);
     std::printf("run;VARIABILITY;IEM;IEMA;CO TRAVEL;CO STD DEV;CO SATURATION;PV MIN/MAX;\n");
-    ImprimeIndices("sp before", v.spAntes);
-    ImprimeIndices("sp after", v.spDepois);
-    ImprimeIndices("load before", v.cargaAntes);
-    ImprimeIndices("load after", v.cargaDepois);
+    ImprimeIndices("sp before", v.spAntes.indices);
+    ImprimeIndices("sp after", v.spDepois.indices);
+    ImprimeIndices("load before", v.cargaAntes.indices);
+    ImprimeIndices("load after", v.cargaDepois.indices);
 
     if (pedido.saida) {
       Controlador& alvo = *documento.ControladorDe(pedido.malha);

@@ -349,6 +349,29 @@ std::function<void(int)> PaginaSintonia::Progresso() {
   };
 }
 
+FabricaCopia PaginaSintonia::Copia() const {
+  const std::shared_ptr<const Documento> base = base_;
+  return [base] { return CopiaSimulacao(*base); };
+}
+
+QString PaginaSintonia::Ocupa(const std::function<void()>& trabalho) {
+  ocupado_ = true;
+  HabilitaBotoes();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  QString erro;
+  try {
+    trabalho();
+  } catch (const RecusaSintonia& e) {
+    erro = TextoRecusa(e);
+  } catch (const Erro& e) {
+    erro = Texto(e.what());
+  }
+  QApplication::restoreOverrideCursor();
+  ocupado_ = false;
+  HabilitaBotoes();
+  return erro;
+}
+
 void PaginaSintonia::EnsaioBTNClick() {
   if (ocupado_) return;
   OpcoesEnsaio opcoes;
@@ -365,23 +388,11 @@ void PaginaSintonia::EnsaioBTNClick() {
     return;
   }
   Limpa();
-  ocupado_ = true;
-  HabilitaBotoes();
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  QString erro;
-  try {
+  const QString erro = Ocupa([this, &opcoes] {
     base_ = CopiaDocumento(sessao_.documento());
-    const std::shared_ptr<const Documento> base = base_;
-    const FabricaCopia copia = [base] { return CopiaSimulacao(*base); };
-    ensaio_ = EnsaioDegrau(copia, n_, opcoes, Progresso());
+    ensaio_ = EnsaioDegrau(Copia(), n_, opcoes, Progresso());
     modelo_ = IdentificaModelo(*ensaio_);
-  } catch (const RecusaSintonia& e) {
-    erro = TextoRecusa(e);
-  } catch (const Erro& e) {
-    erro = Texto(e.what());
-  }
-  QApplication::restoreOverrideCursor();
-  ocupado_ = false;
+  });
   if (!erro.isEmpty()) {
     const bool registrou = ensaio_.has_value();
     modelo_.reset();
@@ -528,23 +539,11 @@ void PaginaSintonia::VerificarBTNClick() {
   const Controlador* c = base_->ControladorDe(n_);
   if (!c) return;
   const ParametrosControlador p = ParaControlador(*s, *c);
-  ocupado_ = true;
-  HabilitaBotoes();
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  QString erro;
   std::optional<ResultadoVerificacao> v;
-  try {
-    const std::shared_ptr<const Documento> base = base_;
-    v = VerificaSintonia([base] { return CopiaSimulacao(*base); }, n_, p,
-                         OpcoesDoEnsaio(*ensaio_, modelo_->modelo, *s, 1), Progresso());
-  } catch (const RecusaSintonia& e) {
-    erro = TextoRecusa(e);
-  } catch (const Erro& e) {
-    erro = Texto(e.what());
-  }
-  QApplication::restoreOverrideCursor();
-  ocupado_ = false;
-  HabilitaBotoes();
+  const QString erro = Ocupa([&] {
+    v = VerificaSintonia(Copia(), n_, p, OpcoesDoEnsaio(*ensaio_, modelo_->modelo, *s, 1),
+                         Progresso());
+  });
   if (!v) {
     Informa(tr("A verificação não pôde ser feita: %1").arg(erro));
     return;
@@ -561,8 +560,9 @@ void PaginaSintonia::VerificarBTNClick() {
   // The fast simulation's test signals reach some controllers not at all.
   QStringList avisos;
   if (c->HabilitaFF)
-    avisos << tr("A compensação direta deste controlador define o seu bias: o distúrbio de "
-                 "carga não age sobre ele.");
+    avisos << tr(
+        "A compensação direta deste controlador define o seu bias: o distúrbio de "
+        "carga não age sobre ele.");
   if (!c->ModoLocal)
     avisos << tr("O controlador está em remoto: o degrau no SP não age sobre ele.");
   AvisoVerificacao_->setText(avisos.join(QLatin1Char(' ')));

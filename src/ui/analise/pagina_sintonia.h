@@ -9,6 +9,7 @@
 
 #include "core/analise/ajuste_controlador.h"
 #include "core/analise/ensaio_degrau.h"
+#include "core/analise/fabrica_copia.h"
 #include "core/analise/identificacao.h"
 #include "core/analise/regras_sintonia.h"
 
@@ -79,6 +80,12 @@ class PaginaSintonia : public QWidget {
   void LimpaIndices();
   void Informa(const QString& texto);
   std::function<void(int)> Progresso();
+  // Copies of the plant as it stood when the test began.
+  FabricaCopia Copia() const;
+  // Runs an off-line job with the page busy (buttons off, wait cursor, the
+  // bar moving, no user input taken); the refusal in this program's words,
+  // or empty.
+  QString Ocupa(const std::function<void()>& trabalho);
 
   // The core's names and reasons in this program's words.
   static QString NomeRegraTela(Regra regra);
