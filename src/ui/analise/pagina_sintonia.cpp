@@ -25,6 +25,7 @@
 #include "core/nucleo/erro.h"
 #include "core/nucleo/numero_texto.h"
 #include "core/objetos/controlador.h"
+#include "ui/comum/controles.h"
 #include "ui/comum/texto_qt.h"
 #include "ui/sessao/interacao.h"
 #include "ui/sessao/sessao_simulacao.h"
@@ -47,14 +48,6 @@ const char* const kRotulosIndices[kNumeroIndices] = {
 enum ColunaRegra { kColRegra, kColTipo, kColKp, kColTi, kColTd, kColNota, kColunasRegra };
 
 QString Numero(double v) { return Texto(TextoSignificativo(v)); }
-
-QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto, const QString& dica) {
-  auto* b = new QPushButton(texto, pai);
-  b->setObjectName(QLatin1String(nome));
-  b->setToolTip(dica);
-  b->setAutoDefault(false);
-  return b;
-}
 
 QCustomPlot* Grafico(QWidget* pai, const char* nome, const QString& eixoX) {
   auto* g = new QCustomPlot(pai);

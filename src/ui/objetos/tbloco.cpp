@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/objetos/tbloco.h"
-#include "ui/comum/texto_qt.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -21,6 +20,8 @@
 #include "core/arquivo/documento.h"
 #include "core/nucleo/numero_texto.h"
 #include "core/objetos/bloco.h"
+#include "ui/comum/controles.h"
+#include "ui/comum/texto_qt.h"
 #include "ui/sessao/enderecos_web.h"
 #include "ui/sessao/interacao.h"
 #include "ui/sessao/sessao_simulacao.h"
@@ -29,25 +30,7 @@ namespace quiv {
 
 namespace {
 
-
 std::string Std(const QString& t) { return t.toStdString(); }
-
-void DefineTexto(QLabel* rotulo, const QString& texto) {
-  if (rotulo->text() != texto) rotulo->setText(texto);
-}
-
-QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto) {
-  auto* rotulo = new QLabel(texto, pai);
-  rotulo->setObjectName(QString::fromLatin1(nome));
-  return rotulo;
-}
-
-QLineEdit* Edicao(QWidget* pai, const char* nome, const QString& dica = {}) {
-  auto* edicao = new QLineEdit(pai);
-  edicao->setObjectName(QString::fromLatin1(nome));
-  if (!dica.isEmpty()) edicao->setToolTip(dica);
-  return edicao;
-}
 
 }  // namespace
 
@@ -78,14 +61,7 @@ void TBloco::CriaControles() {
   Panel1_->setFrameShape(QFrame::StyledPanel);
   Panel1_->setFrameShadow(QFrame::Raised);
   auto* painel = new QHBoxLayout(Panel1_);
-  Label9_ = Rotulo(Panel1_, "Label9", {});
-  QFont negrito = Label9_->font();
-  negrito.setBold(true);
-  Label9_->setFont(negrito);
-  QPalette marinho = Label9_->palette();
-  marinho.setColor(QPalette::WindowText, QColor(0, 0, 128));
-  Label9_->setPalette(marinho);
-  Label9_->setAlignment(Qt::AlignCenter);
+  Label9_ = TituloObjeto(Panel1_, "Label9");
   Label9_->setMinimumHeight(Label9_->fontMetrics().height());
   painel->addWidget(Label9_);
   principal->addWidget(Panel1_);

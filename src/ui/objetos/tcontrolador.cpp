@@ -21,6 +21,7 @@
 
 #include "core/arquivo/documento.h"
 #include "core/objetos/controlador.h"
+#include "ui/comum/controles.h"
 #include "ui/comum/grafico_tendencia.h"
 #include "ui/sessao/enderecos_web.h"
 #include "ui/sessao/interacao.h"
@@ -59,20 +60,6 @@ QToolButton* Seta(QWidget* pai, const char* nome, Qt::ArrowType seta, const QStr
   b->setToolTip(dica);
   b->setAutoRepeat(true);
   return b;
-}
-
-QPushButton* Botao(QWidget* pai, const char* nome, const QString& texto, const QString& dica = {}) {
-  auto* b = new QPushButton(texto, pai);
-  b->setObjectName(QLatin1String(nome));
-  if (!dica.isEmpty()) b->setToolTip(dica);
-  b->setAutoDefault(false);
-  return b;
-}
-
-QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto) {
-  auto* l = new QLabel(texto, pai);
-  l->setObjectName(QLatin1String(nome));
-  return l;
 }
 
 // Writes a read-out only when its text changed since it was last written.
@@ -223,9 +210,9 @@ void TControlador::CriaFaceplate(QWidget* f) {
   auto* g3 = new QGridLayout(GroupBox3);
   g3->setContentsMargins(4, 2, 4, 4);
   g3->setSpacing(2);
-  AutoManualBTN_ = Botao(
-      GroupBox3, "AutoManualBTN", tr("A/M"),
-      tr("Seleciona Modo de Operação do Controlador: A->Modo Automático; M->Modo Manual"));
+  AutoManualBTN_ =
+      Botao(GroupBox3, "AutoManualBTN", tr("A/M"),
+            tr("Seleciona Modo de Operação do Controlador: A->Modo Automático; M->Modo Manual"));
   Label2_ = Rotulo(GroupBox3, "Label2", QStringLiteral("M"));
   IncrementaSaida_ = Seta(GroupBox3, "IncrementaSaida", Qt::UpArrow, tr("CO + 1%"));
   DecrementaSaida_ = Seta(GroupBox3, "DecrementaSaida", Qt::DownArrow, tr("CO - 1%"));
@@ -310,8 +297,7 @@ bool TControlador::eventFilter(QObject* objeto, QEvent* evento) {
       }
     }
   }
-  if (evento->type() == QEvent::FocusIn &&
-      (objeto == VariavelSelect_ || objeto == SPRSelect_)) {
+  if (evento->type() == QEvent::FocusIn && (objeto == VariavelSelect_ || objeto == SPRSelect_)) {
     // VariavelSelectEnter, SPRSelectEnter: the address picker is rebuilt
     // with the descriptions as they are now.
     if (const Controlador* c = modelo()) PreencheListas(*c);
@@ -352,8 +338,14 @@ bool TControlador::AplicadoMudou(const Controlador& c) {
       a.escalaSup == g.TextoEscalaSup && a.escalaInf == g.TextoEscalaInf &&
       a.rotulos == g.RotuloEscala)
     return false;
-  a = {true,     c.Caption,         c.DescricaoAplicada, c.UnitEngSP, c.DecimaisLeitura,
-       g.TextoEscalaSup, g.TextoEscalaInf, g.RotuloEscala};
+  a = {true,
+       c.Caption,
+       c.DescricaoAplicada,
+       c.UnitEngSP,
+       c.DecimaisLeitura,
+       g.TextoEscalaSup,
+       g.TextoEscalaInf,
+       g.RotuloEscala};
   return true;
 }
 

@@ -20,32 +20,13 @@
 #include "core/nucleo/memoria.h"
 #include "core/objetos/controlador.h"
 #include "ui/analise/pagina_sintonia.h"
+#include "ui/comum/controles.h"
 #include "ui/objetos/tcontrolador.h"
 #include "ui/sessao/sessao_simulacao.h"
 
 namespace quiv {
 
 namespace {
-
-QLineEdit* Edicao(QWidget* pai, const char* nome, const QString& dica = {}) {
-  auto* e = new QLineEdit(pai);
-  e->setObjectName(QLatin1String(nome));
-  if (!dica.isEmpty()) e->setToolTip(dica);
-  return e;
-}
-
-QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto) {
-  auto* l = new QLabel(texto, pai);
-  l->setObjectName(QLatin1String(nome));
-  return l;
-}
-
-QCheckBox* Caixa(QWidget* pai, const char* nome, const QString& texto, const QString& dica = {}) {
-  auto* c = new QCheckBox(texto, pai);
-  c->setObjectName(QLatin1String(nome));
-  if (!dica.isEmpty()) c->setToolTip(dica);
-  return c;
-}
 
 // A radio group of two items, ids 0 and 1 (the item index).
 QButtonGroup* Grupo(QWidget* pai, QLayout* destino, const char* nome, const QString& titulo,
@@ -420,11 +401,11 @@ void TControlador::PreencheConfiguracao(const Controlador& c) {
   SPRSelect_->setEnabled(c.HabilitaSPR);
   BackMVCheck_->setChecked(c.HabilitaBackMV);
   BackMV_->setCurrentIndex(c.ItemBackMV >= 0 && c.ItemBackMV < BackMV_->count() ? c.ItemBackMV
-                                                                                 : -1);
+                                                                                : -1);
   FFwSelect_->setChecked(c.HabilitaFF);
-  for (auto [grupo, indice] : {std::pair{Acaogroup_, c.ItemAcao},
-                               std::pair{EstruturaGroup_, c.ItemEstrutura},
-                               std::pair{DerivadaGroup_, c.ItemDerivada}}) {
+  for (auto [grupo, indice] :
+       {std::pair{Acaogroup_, c.ItemAcao}, std::pair{EstruturaGroup_, c.ItemEstrutura},
+        std::pair{DerivadaGroup_, c.ItemDerivada}}) {
     if (QAbstractButton* b = grupo->button(indice)) {
       b->setChecked(true);
     } else {

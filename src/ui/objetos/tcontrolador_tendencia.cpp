@@ -2,13 +2,13 @@
 // The controller window's trend area: the chart, its pens, time base and
 // scale, the pause with the point read-outs, and the data archive.
 #include <QCheckBox>
-#include <QSignalBlocker>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
@@ -18,6 +18,7 @@
 
 #include "core/arquivo/documento.h"
 #include "core/objetos/controlador.h"
+#include "ui/comum/controles.h"
 #include "ui/comum/grafico_tendencia.h"
 #include "ui/objetos/tcontrolador.h"
 #include "ui/sessao/interacao.h"
@@ -30,23 +31,6 @@ namespace {
 QString& PastaArquivoGlobal() {
   static QString pasta;
   return pasta;
-}
-
-QCheckBox* Caixa(QWidget* pai, const char* nome, const QString& texto, const QColor& cor = {}) {
-  auto* c = new QCheckBox(texto, pai);
-  c->setObjectName(QLatin1String(nome));
-  if (cor.isValid()) {
-    QPalette p = c->palette();
-    p.setColor(QPalette::WindowText, cor);
-    c->setPalette(p);
-  }
-  return c;
-}
-
-QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto) {
-  auto* l = new QLabel(texto, pai);
-  l->setObjectName(QLatin1String(nome));
-  return l;
 }
 
 void PoeTexto(QLineEdit* e, const std::string& texto) {
@@ -118,9 +102,12 @@ void TControlador::CriaTendencia(QWidget* a) {
 
   auto* penas = new QHBoxLayout;
   penas->setSpacing(8);
-  MostrarPV_ = Caixa(a, "MostrarPV", tr("PV"), QColor(255, 0, 0));
-  MostrarSP_ = Caixa(a, "MostrarSP", tr("SP"), QColor(0, 0, 255));
-  MostrarCO_ = Caixa(a, "MostrarCO", tr("CO"), QColor(0, 128, 0));
+  MostrarPV_ = Caixa(a, "MostrarPV", tr("PV"));
+  Colore(MostrarPV_, QColor(255, 0, 0));
+  MostrarSP_ = Caixa(a, "MostrarSP", tr("SP"));
+  Colore(MostrarSP_, QColor(0, 0, 255));
+  MostrarCO_ = Caixa(a, "MostrarCO", tr("CO"));
+  Colore(MostrarCO_, QColor(0, 128, 0));
   MostrarAtuador_ = Caixa(a, "MostrarAtuador", tr("Pos. Atuador"));
   CheckBox2_ = Caixa(a, "CheckBox2", tr("Linha Grossa"));
   for (QCheckBox* c : {MostrarPV_, MostrarSP_, MostrarCO_, MostrarAtuador_, CheckBox2_})
@@ -174,8 +161,8 @@ void TControlador::CriaTendencia(QWidget* a) {
   for (int k = 0; k < 6; ++k) {
     CoodsText_[k] = Rotulo(Panel3_, "", tr("Ponto %1:").arg(k + 1));
     CoodsText_[k]->setObjectName(QStringLiteral("CoodsText%1").arg(k + 1));
-    CoodsText_[k]->setMinimumWidth(
-        CoodsText_[k]->fontMetrics().horizontalAdvance(QStringLiteral("Ponto 6:  Y=-0000.0  X=000.0")));
+    CoodsText_[k]->setMinimumWidth(CoodsText_[k]->fontMetrics().horizontalAdvance(
+        QStringLiteral("Ponto 6:  Y=-0000.0  X=000.0")));
     pontos->addWidget(CoodsText_[k], k / 3, k % 3);
   }
   QSizePolicy reserva = Panel3_->sizePolicy();

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/objetos/tprocesso.h"
-#include "ui/comum/texto_qt.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -26,6 +25,8 @@
 #include "core/nucleo/memoria.h"
 #include "core/nucleo/numero_texto.h"
 #include "core/objetos/processo.h"
+#include "ui/comum/controles.h"
+#include "ui/comum/texto_qt.h"
 #include "ui/sessao/enderecos_web.h"
 #include "ui/sessao/interacao.h"
 #include "ui/sessao/sessao_simulacao.h"
@@ -34,27 +35,7 @@ namespace quiv {
 
 namespace {
 
-
 std::string Std(const QString& t) { return t.toStdString(); }
-
-// Read-outs change their text only when it differs, so many open windows
-// cost little per cycle.
-void DefineTexto(QLabel* rotulo, const QString& texto) {
-  if (rotulo->text() != texto) rotulo->setText(texto);
-}
-
-QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto) {
-  auto* rotulo = new QLabel(texto, pai);
-  rotulo->setObjectName(QString::fromLatin1(nome));
-  return rotulo;
-}
-
-QLineEdit* Edicao(QWidget* pai, const char* nome, const QString& dica = {}) {
-  auto* edicao = new QLineEdit(pai);
-  edicao->setObjectName(QString::fromLatin1(nome));
-  if (!dica.isEmpty()) edicao->setToolTip(dica);
-  return edicao;
-}
 
 // The address picker: it tells when the user enters it (focus or the list
 // opening), so the items can be rebuilt from the current descriptions first.
@@ -105,14 +86,7 @@ void TProcesso::CriaControles() {
   Panel1_->setFrameShape(QFrame::StyledPanel);
   Panel1_->setFrameShadow(QFrame::Raised);
   auto* painel = new QGridLayout(Panel1_);
-  Label9_ = Rotulo(Panel1_, "Label9", {});
-  QFont negrito = Label9_->font();
-  negrito.setBold(true);
-  Label9_->setFont(negrito);
-  QPalette marinho = Label9_->palette();
-  marinho.setColor(QPalette::WindowText, QColor(0, 0, 128));
-  Label9_->setPalette(marinho);
-  Label9_->setAlignment(Qt::AlignCenter);
+  Label9_ = TituloObjeto(Panel1_, "Label9");
   painel->addWidget(Label9_, 0, 0, 1, 6);
   auto leitura = [this](const char* nome) {
     QLabel* l = Rotulo(Panel1_, nome, QStringLiteral("0.00"));

@@ -23,6 +23,7 @@
 
 #include "core/arquivo/documento.h"
 #include "core/objetos/registrador.h"
+#include "ui/comum/controles.h"
 #include "ui/comum/grafico_tendencia.h"
 #include "ui/sessao/interacao.h"
 #include "ui/sessao/sessao_simulacao.h"
@@ -54,25 +55,8 @@ class SeletorVariavel : public QComboBox {
   std::function<void()> antes_;
 };
 
-QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto, const QColor& cor = {}) {
-  auto* l = new QLabel(texto, pai);
-  l->setObjectName(QLatin1String(nome));
-  if (cor.isValid()) {
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, cor);
-    l->setPalette(p);
-  }
-  return l;
-}
-
-QCheckBox* Caixa(QWidget* pai, const char* nome, const QString& texto) {
-  auto* c = new QCheckBox(texto, pai);
-  c->setObjectName(QLatin1String(nome));
-  return c;
-}
-
-QToolButton* Botao(QWidget* pai, const char* nome, QStyle::StandardPixmap icone,
-                   const QString& dica) {
+QToolButton* BotaoIcone(QWidget* pai, const char* nome, QStyle::StandardPixmap icone,
+                        const QString& dica) {
   auto* b = new QToolButton(pai);
   b->setObjectName(QLatin1String(nome));
   b->setIcon(pai->style()->standardIcon(icone));
@@ -206,10 +190,10 @@ void TRegistrForm::CriaGrafico(QWidget* a) {
   CheckBox2_ = Caixa(a, "CheckBox2", tr("Linha Grossa"));
   controles->addWidget(CheckBox2_);
   controles->addStretch(1);
-  SpeedButton1_ = Botao(a, "SpeedButton1", QStyle::SP_MediaPause, tr("Pausar"));
+  SpeedButton1_ = BotaoIcone(a, "SpeedButton1", QStyle::SP_MediaPause, tr("Pausar"));
   SpeedButton1_->setCheckable(true);
-  ConfBTN_ = Botao(a, "ConfBTN", QStyle::SP_FileDialogDetailedView, tr("Abrir configuração"));
-  SairBTN_ = Botao(a, "SairBTN", QStyle::SP_DialogCloseButton, tr("Sair"));
+  ConfBTN_ = BotaoIcone(a, "ConfBTN", QStyle::SP_FileDialogDetailedView, tr("Abrir configuração"));
+  SairBTN_ = BotaoIcone(a, "SairBTN", QStyle::SP_DialogCloseButton, tr("Sair"));
   for (QToolButton* b : {SpeedButton1_, ConfBTN_, SairBTN_}) controles->addWidget(b);
   v->addLayout(controles);
 
