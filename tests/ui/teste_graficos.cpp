@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <qcustomplot.h>
+
 #include <QFile>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
-#include <qcustomplot.h>
 
 #include "ui/comum/exporta_grafico.h"
 #include "ui/comum/pilha_zoom.h"
@@ -85,12 +86,11 @@ class TesteGraficos : public QObject {
     g.graph(0)->setData({0.0, 0.5, 1.0}, {10.0, 10.25, 11.0}, true);
     g.addGraph()->setName(QStringLiteral("SP; malha 1"));
     g.graph(1)->setData({0.0, 1.0, 1.0}, {50.0, 55.0, 60.0}, true);
-    QCOMPARE(quiv::TabelaCsv(g),
-             QStringLiteral("Tempo (s);PV (%);SP, malha 1\r\n"
-                            "0;10;50\r\n"
-                            "0.5;10.25;\r\n"
-                            "1;11;55\r\n"
-                            "1;;60\r\n"));
+    QCOMPARE(quiv::TabelaCsv(g), QStringLiteral("Tempo (s);PV (%);SP, malha 1\r\n"
+                                                "0;10;50\r\n"
+                                                "0.5;10.25;\r\n"
+                                                "1;11;55\r\n"
+                                                "1;;60\r\n"));
 
     QTemporaryDir pasta;
     const QString arquivo = pasta.filePath(QStringLiteral("grafico.csv"));

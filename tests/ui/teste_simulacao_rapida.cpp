@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <qcustomplot.h>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,7 +17,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <memory>
-#include <qcustomplot.h>
 
 #include "../comum/planta_malha.h"
 #include "core/analise/historico_txd.h"
@@ -176,7 +177,8 @@ class TesteSimulacaoRapida : public QObject {
     QCOMPARE(Filho<QLabel>("Label5")->text(),
              arquiva ? QStringLiteral("Dados salvos no arquivo") : QString());
     if (arquiva)
-      QCOMPARE(Filho<QComboBox>("ComboBox2")->currentText(), QStringLiteral("DadosDesempenho_1.txd"));
+      QCOMPARE(Filho<QComboBox>("ComboBox2")->currentText(),
+               QStringLiteral("DadosDesempenho_1.txd"));
 
     auto* notebook = Filho<QTabWidget>("TabbedNotebook1");
     for (int k = 1; k <= 2; ++k) {
@@ -194,13 +196,14 @@ class TesteSimulacaoRapida : public QObject {
       notebook->setCurrentIndex(k - 1);
       const quiv::IndicesMalha textos =
           quiv::IndicesMostrados(malha.indices, normaliza, malha.escala.unidade);
-      const char* const campos[] = {"varPVmalha", "IEMmalha", "IEMAmalha", "ExcMVmalha",
+      const char* const campos[] = {"varPVmalha", "IEMmalha",   "IEMAmalha",    "ExcMVmalha",
                                     "DevMVmalha", "satMVmalha", "PVminmaxMalha"};
       for (int i = 0; i < quiv::kNumeroIndices; ++i)
         QCOMPARE(Filho<QLineEdit>(campos[i])->text(),
                  QString::fromStdString(textos[static_cast<std::size_t>(i)]));
     }
-    QCOMPARE(Filho<QLineEdit>("IEMmalha")->text().endsWith(QLatin1String(normaliza ? " %" : " m")), true);
+    QCOMPARE(Filho<QLineEdit>("IEMmalha")->text().endsWith(QLatin1String(normaliza ? " %" : " m")),
+             true);
     // Controller 3 exists without a PV: its chart is empty, its row blank.
     QCOMPARE(pagina_->ChartM(3).graph(0)->dataCount(), 0);
     notebook->setCurrentIndex(2);
@@ -258,9 +261,9 @@ class TesteSimulacaoRapida : public QObject {
 
     auto* notebook1 = Filho<QTabWidget>("TabbedNotebook1");
     auto* notebook2 = Filho<QTabWidget>("TabbedNotebook2");
-    const char* const pares[][2] = {{"varPVmalha", "varPVhist"},   {"PVminmaxMalha", "PVminmaxHist"},
-                                    {"IEMmalha", "IEMhist"},       {"IEMAmalha", "IEMAhist"},
-                                    {"ExcMVmalha", "ExcMVhist"},   {"DevMVmalha", "DevMVhist"},
+    const char* const pares[][2] = {{"varPVmalha", "varPVhist"}, {"PVminmaxMalha", "PVminmaxHist"},
+                                    {"IEMmalha", "IEMhist"},     {"IEMAmalha", "IEMAhist"},
+                                    {"ExcMVmalha", "ExcMVhist"}, {"DevMVmalha", "DevMVhist"},
                                     {"satMVmalha", "SatMVhist"}};
     for (int k = 1; k <= 2; ++k) {
       notebook1->setCurrentIndex(k - 1);
@@ -318,7 +321,7 @@ class TesteSimulacaoRapida : public QObject {
     QCOMPARE(acima.xAxis->range(), QCPRange(900, 1799));
     QCOMPARE(abaixo.xAxis->range(), QCPRange(900, 1799));
     QCOMPARE(pagina_->ChartM(2).xAxis->range(), QCPRange(0, 899));  // other loops stay
-    QTest::mouseClick(sobe, Qt::LeftButton);  // no third page
+    QTest::mouseClick(sobe, Qt::LeftButton);                        // no third page
     QCOMPARE(acima.xAxis->range(), QCPRange(900, 1799));
     QCOMPARE(Filho<QLabel>("PaginaAtual")->text(), QStringLiteral("2"));
     QTest::mouseClick(desce, Qt::LeftButton);
@@ -386,8 +389,8 @@ class TesteSimulacaoRapida : public QObject {
     g.findChild<QAction*>(QStringLiteral("ExportarCsv"))->trigger();
     QFile arquivo(csv + QStringLiteral(".csv"));
     QVERIFY(arquivo.open(QIODevice::ReadOnly));
-    const QStringList linhas = QString::fromUtf8(arquivo.readAll()).split(QStringLiteral("\r\n"),
-                                                                          Qt::SkipEmptyParts);
+    const QStringList linhas =
+        QString::fromUtf8(arquivo.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     QCOMPARE(linhas.at(0), QStringLiteral("Tempo (s);PV;SP;MV"));
     QCOMPARE(linhas.size(), 1 + g.graph(0)->dataCount());
     QVector<double> pv, sp, mv;

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "../comum/planta_degrau.h"
+#include "ambiente_janela.h"
 #include "core/analise/ajuste_controlador.h"
 #include "core/analise/ensaio_degrau.h"
 #include "core/analise/identificacao.h"
@@ -45,15 +46,12 @@ bool Perto(double valor, double esperado, double relativa) {
 
 }  // namespace
 
-class TesteSintonia : public QObject {
+class TesteSintonia : public QObject, public AmbienteJanela {
   Q_OBJECT
 
  private slots:
   void init() {
-    roteiro_ = InteracaoRoteiro();
-    anterior_ = quiv::Interacao::Instala(&roteiro_);
-    sessao_ = std::make_unique<quiv::SessaoSimulacao>();
-    sessao_->Timer1().stop();  // the live plant stands still unless a test steps it
+    IniciaAmbiente();
     quiv::teste::IncluiMalhaPrimeiraOrdem(sessao_->documento(), kK, kT, kL, 40.0);
     sessao_->MarcaSalvo();
     janela_ = std::make_unique<quiv::TControlador>(*sessao_, 1);
@@ -69,9 +67,7 @@ class TesteSintonia : public QObject {
   void cleanup() {
     pagina_ = nullptr;
     janela_.reset();
-    sessao_.reset();
-    quiv::Interacao::Instala(anterior_);
-    QCOMPARE(roteiro_.Pendentes(), 0);
+    EncerraAmbiente();
   }
 
   // Test, model, rules, check and apply, as a student goes through them: the
@@ -271,9 +267,6 @@ class TesteSintonia : public QObject {
                                   quiv::OpcoesDoEnsaio(ensaio, id.modelo, s, 1));
   }
 
-  InteracaoRoteiro roteiro_;
-  quiv::Interacao* anterior_ = nullptr;
-  std::unique_ptr<quiv::SessaoSimulacao> sessao_;
   std::unique_ptr<quiv::TControlador> janela_;
   PaginaSintonia* pagina_ = nullptr;
 };

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "ambiente_janela.h"
 #include "core/arquivo/documento.h"
 #include "core/objetos/bloco.h"
 #include "interacao_roteiro.h"
@@ -17,22 +18,15 @@
 
 using quiv::Bloco;
 
-class TesteTBloco : public QObject {
+class TesteTBloco : public QObject, public AmbienteJanela {
   Q_OBJECT
 
  private slots:
-  void init() {
-    roteiro_ = InteracaoRoteiro();
-    anterior_ = quiv::Interacao::Instala(&roteiro_);
-    sessao_ = std::make_unique<quiv::SessaoSimulacao>();
-    sessao_->Timer1().stop();
-  }
+  void init() { IniciaAmbiente(); }
 
   void cleanup() {
     janela_.reset();
-    sessao_.reset();
-    quiv::Interacao::Instala(anterior_);
-    QCOMPARE(roteiro_.Pendentes(), 0);
+    EncerraAmbiente();
   }
 
   // What the user types is what the next cycle writes: the selector, the
@@ -279,9 +273,6 @@ class TesteTBloco : public QObject {
   QLineEdit* Edicao(const char* nome) const { return Filho<QLineEdit>(nome); }
   QCheckBox* Caixa(const char* nome) const { return Filho<QCheckBox>(nome); }
 
-  InteracaoRoteiro roteiro_;
-  quiv::Interacao* anterior_ = nullptr;
-  std::unique_ptr<quiv::SessaoSimulacao> sessao_;
   std::unique_ptr<quiv::TBloco> janela_;
   double instante_ = 0.0;
 };

@@ -19,6 +19,7 @@
 #include <memory>
 
 #include "../comum/planta_malha.h"
+#include "ambiente_janela.h"
 #include "interacao_roteiro.h"
 #include "ui/comum/grafico_tendencia.h"
 #include "ui/objetos/tcontrolador.h"
@@ -35,8 +36,8 @@ constexpr int kEnderecoPV = 99;
 constexpr int kEnderecoSPR = 98;
 
 using CampoAplicado = double Controlador::*;
-const CampoAplicado kCampos[] = {&Controlador::Kc,    &Controlador::Ti,    &Controlador::Td,
-                                 &Controlador::a,     &Controlador::tf,    &Controlador::Bias,
+const CampoAplicado kCampos[] = {&Controlador::Kc,    &Controlador::Ti,   &Controlador::Td,
+                                 &Controlador::a,     &Controlador::tf,   &Controlador::Bias,
                                  &Controlador::COmin, &Controlador::COmax};
 enum Campo { kKc, kTi, kTd, kA, kTf, kBias, kCOmin, kCOmax };
 
@@ -64,18 +65,15 @@ QStringList Linhas(const QString& caminho) {
 
 }  // namespace
 
-class TesteTControlador : public QObject {
+class TesteTControlador : public QObject, public AmbienteJanela {
   Q_OBJECT
 
  private slots:
   void init() {
-    roteiro_ = InteracaoRoteiro();
-    anterior_ = quiv::Interacao::Instala(&roteiro_);
+    IniciaAmbiente();
     pasta_ = std::make_unique<QTemporaryDir>();
     QVERIFY(pasta_->isValid());
     quiv::TControlador::DefinePastaArquivo(QString());
-    sessao_ = std::make_unique<quiv::SessaoSimulacao>();
-    sessao_->Timer1().stop();  // the tests run the cycles themselves
     quiv::Documento& doc = sessao_->documento();
     quiv::teste::IncluiMalha(doc, 1, 50.0);
     quiv::Descritor d;
@@ -95,9 +93,7 @@ class TesteTControlador : public QObject {
 
   void cleanup() {
     janela_.reset();
-    sessao_.reset();
-    quiv::Interacao::Instala(anterior_);
-    QCOMPARE(roteiro_.Pendentes(), 0);
+    EncerraAmbiente();
   }
 
   // Every configuration edit writes its field at once: a live parameter acts
@@ -109,15 +105,24 @@ class TesteTControlador : public QObject {
     QTest::addColumn<bool>("vivo");
     QTest::addColumn<int>("campo");
     QTest::addColumn<double>("esperado");
-    QTest::newRow("COmax") << "COmaxText" << "40" << true << int(kCOmax) << 40.0;
-    QTest::newRow("COmin com endereço") << "COminText" << "M98+10" << true << int(kCOmin) << 15.0;
-    QTest::newRow("feedforward") << "FFwEquation" << "M98*2" << true << int(kBias) << 10.0;
-    QTest::newRow("Kc") << "KpText" << "3" << false << int(kKc) << 3.0;
-    QTest::newRow("Ti") << "KiText" << "7" << false << int(kTi) << 7.0;
-    QTest::newRow("Td") << "KdText" << "0.5" << false << int(kTd) << 0.5;
-    QTest::newRow("a com vírgula") << "aText" << "0,25" << false << int(kA) << 0.25;
-    QTest::newRow("tf") << "tfText" << "2" << false << int(kTf) << 2.0;
-    QTest::newRow("Bias") << "BiasText" << "20" << false << int(kBias) << 20.0;
+    QTest::newRow("COmax") << "COmaxText"
+                           << "40" << true << int(kCOmax) << 40.0;
+    QTest::newRow("COmin com endereço") << "COminText"
+                                        << "M98+10" << true << int(kCOmin) << 15.0;
+    QTest::newRow("feedforward") << "FFwEquation"
+                                 << "M98*2" << true << int(kBias) << 10.0;
+    QTest::newRow("Kc") << "KpText"
+                        << "3" << false << int(kKc) << 3.0;
+    QTest::newRow("Ti") << "KiText"
+                        << "7" << false << int(kTi) << 7.0;
+    QTest::newRow("Td") << "KdText"
+                        << "0.5" << false << int(kTd) << 0.5;
+    QTest::newRow("a com vírgula") << "aText"
+                                   << "0,25" << false << int(kA) << 0.25;
+    QTest::newRow("tf") << "tfText"
+                        << "2" << false << int(kTf) << 2.0;
+    QTest::newRow("Bias") << "BiasText"
+                          << "20" << false << int(kBias) << 20.0;
   }
   void parametrosVivosEAplicados() {
     QFETCH(QString, edicao);
@@ -193,19 +198,45 @@ class TesteTControlador : public QObject {
     QTest::addColumn<QString>("edicao");
     QTest::addColumn<QString>("texto");
     QTest::addColumn<QString>("mensagem");
-    QTest::newRow("tag") << "TagText" << "" << ": TAG não informado";
-    QTest::newRow("PV") << "" << "" << ": Variável de processo (PV) não informada";
-    QTest::newRow("Kc") << "KpText" << "1.2.3" << ": Kp inválido";
-    QTest::newRow("Ti") << "KiText" << "dez" << ": Ti inválido";
-    QTest::newRow("Td") << "KdText" << "1e" << ": Td inválido";
-    QTest::newRow("a") << "aText" << "meio" << ": Fator a inválido";
-    QTest::newRow("tf") << "tfText" << "M21" << ": Talf inválido";
-    QTest::newRow("bias") << "BiasText" << "50%" << ": Bias inválido";
-    QTest::newRow("COmin") << "COminText" << "2#" << ": COmin inválido";
-    QTest::newRow("COmax") << "COmaxText" << "1E300*1E300" << ": COmax inválido";
-    QTest::newRow("FF") << "FFwEquation" << "2x3" << ": Equação do FF inválida";
-    QTest::newRow("início da escala") << "UEMin" << "zero" << ": Inicio Escala inválido";
-    QTest::newRow("fim da escala") << "UEMax" << "cem" << ": Final Escala inválido";
+    QTest::newRow("tag") << "TagText"
+                         << ""
+                         << ": TAG não informado";
+    QTest::newRow("PV") << ""
+                        << ""
+                        << ": Variável de processo (PV) não informada";
+    QTest::newRow("Kc") << "KpText"
+                        << "1.2.3"
+                        << ": Kp inválido";
+    QTest::newRow("Ti") << "KiText"
+                        << "dez"
+                        << ": Ti inválido";
+    QTest::newRow("Td") << "KdText"
+                        << "1e"
+                        << ": Td inválido";
+    QTest::newRow("a") << "aText"
+                       << "meio"
+                       << ": Fator a inválido";
+    QTest::newRow("tf") << "tfText"
+                        << "M21"
+                        << ": Talf inválido";
+    QTest::newRow("bias") << "BiasText"
+                          << "50%"
+                          << ": Bias inválido";
+    QTest::newRow("COmin") << "COminText"
+                           << "2#"
+                           << ": COmin inválido";
+    QTest::newRow("COmax") << "COmaxText"
+                           << "1E300*1E300"
+                           << ": COmax inválido";
+    QTest::newRow("FF") << "FFwEquation"
+                        << "2x3"
+                        << ": Equação do FF inválida";
+    QTest::newRow("início da escala") << "UEMin"
+                                      << "zero"
+                                      << ": Inicio Escala inválido";
+    QTest::newRow("fim da escala") << "UEMax"
+                                   << "cem"
+                                   << ": Final Escala inválido";
   }
   void falhasDeVerificacao() {
     QFETCH(QString, edicao);
@@ -494,8 +525,8 @@ class TesteTControlador : public QObject {
   }
 
   // The archive: the folder is asked once for all controllers (a cancel
-  // leaves the archive off and asks again next time), the scale, pause, tag and time base are locked while it runs,
-  // the rate text blinks, and stopping reports the file, whose lines are the
+  // leaves the archive off and asks again next time), the scale, pause, tag and time base are
+  // locked while it runs, the rate text blinks, and stopping reports the file, whose lines are the
   // samples taken meanwhile. A second archive takes the next name and
   // continues the time column.
   void arquivo() {
@@ -572,21 +603,20 @@ class TesteTControlador : public QObject {
     const QPoint novo(quadro.left() + 1 + 449, quadro.top() + 100);
     Move(&grafico, novo);
     // In manual the SP pen is put away.
-    QCOMPARE(grafico.LeituraAtual(),
-             (QStringList{"Tempo: 45.0 s", "PV: 180.0 °C", "CO: 30.00 %"}));
+    QCOMPARE(grafico.LeituraAtual(), (QStringList{"Tempo: 45.0 s", "PV: 180.0 °C", "CO: 30.00 %"}));
     QVERIFY(grafico.grab().toImage() != antes);
 
     Filho<QCheckBox>("MostrarSP")->click();
     Move(&grafico, novo);
-    QCOMPARE(grafico.LeituraAtual(), (QStringList{"Tempo: 45.0 s", "PV: 180.0 °C", "SP: 200.0 °C",
-                                                  "CO: 30.00 %"}));
+    QCOMPARE(grafico.LeituraAtual(),
+             (QStringList{"Tempo: 45.0 s", "PV: 180.0 °C", "SP: 200.0 °C", "CO: 30.00 %"}));
     Filho<QCheckBox>("MostrarAtuador")->click();
     Filho<QCheckBox>("MostrarPV")->click();
     // The nine-second base: one sample for three cycles, 0.3 s per column.
     Filho<QComboBox>("BaseTempoBox")->setCurrentIndex(1);
     Move(&grafico, quadro.topLeft() + QPoint(100, 30));
-    QCOMPARE(grafico.LeituraAtual(), (QStringList{"Tempo: 30.0 s", "SP: 100.0 °C", "CO: 0.00 %",
-                                                  "Pos. Atuador: 0.00 %"}));
+    QCOMPARE(grafico.LeituraAtual(),
+             (QStringList{"Tempo: 30.0 s", "SP: 100.0 °C", "CO: 0.00 %", "Pos. Atuador: 0.00 %"}));
     Move(&grafico, novo);
     QCOMPARE(grafico.LeituraAtual().last(), QStringLiteral("Pos. Atuador: 1.00 %"));
 
@@ -672,10 +702,7 @@ class TesteTControlador : public QObject {
     QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, b->rect().center());
   }
 
-  InteracaoRoteiro roteiro_;
-  quiv::Interacao* anterior_ = nullptr;
   std::unique_ptr<QTemporaryDir> pasta_;
-  std::unique_ptr<quiv::SessaoSimulacao> sessao_;
   std::unique_ptr<quiv::TControlador> janela_;
   double agora_ = 0.0;
 };

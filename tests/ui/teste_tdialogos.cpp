@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "../comum/planta_malha.h"
+#include "ambiente_janela.h"
 #include "core/arquivo/lista_variaveis.h"
 #include "interacao_roteiro.h"
 #include "ui/objetos/tdialogos.h"
@@ -23,15 +24,12 @@ using Campo = ListaVariaveis::Campo;
 
 Q_DECLARE_METATYPE(Campo)
 
-class TesteTDialogos : public QObject {
+class TesteTDialogos : public QObject, public AmbienteJanela {
   Q_OBJECT
 
  private slots:
   void init() {
-    roteiro_ = InteracaoRoteiro();
-    anterior_ = quiv::Interacao::Instala(&roteiro_);
-    sessao_ = std::make_unique<quiv::SessaoSimulacao>();
-    sessao_->Timer1().stop();  // the tests run the cycles themselves
+    IniciaAmbiente();
     quiv::teste::IncluiMalha(sessao_->documento(), 1, 50.0);
     sessao_->MarcaSalvo();
     janela_ = std::make_unique<TDialogos>(*sessao_);
@@ -41,9 +39,7 @@ class TesteTDialogos : public QObject {
 
   void cleanup() {
     janela_.reset();
-    sessao_.reset();
-    quiv::Interacao::Instala(anterior_);
-    QCOMPARE(roteiro_.Pendentes(), 0);
+    EncerraAmbiente();
   }
 
   // The rows show their addresses, types, descriptors and values; process
@@ -304,9 +300,6 @@ class TesteTDialogos : public QObject {
     QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, b->rect().center());
   }
 
-  InteracaoRoteiro roteiro_;
-  quiv::Interacao* anterior_ = nullptr;
-  std::unique_ptr<quiv::SessaoSimulacao> sessao_;
   std::unique_ptr<TDialogos> janela_;
   double agora_ = 0.0;
 };

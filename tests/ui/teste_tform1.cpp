@@ -19,8 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
-#include <QToolButton>
 #include <QTimer>
+#include <QToolButton>
 #include <memory>
 
 #include "core/arquivo/arquivo_smp.h"
@@ -49,8 +49,8 @@ void Pressiona(QWidget* w, QPoint ponto = QPoint(3, 3)) {
 
 // A pointer move over a widget of the synoptic screen, in its coordinates.
 void Move(QWidget* w, QPoint ponto) {
-  QMouseEvent evento(QEvent::MouseMove, ponto, w->mapToGlobal(ponto), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+  QMouseEvent evento(QEvent::MouseMove, ponto, w->mapToGlobal(ponto), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
   QCoreApplication::sendEvent(w, &evento);
 }
 
@@ -93,7 +93,8 @@ class TesteTForm1 : public QObject {
     for (const char* nome : {"SalvarComo1", "Configurao2", "Dese1", "Variveis1", "RegistradorXY1"})
       QVERIFY2(!Acao(nome)->isVisible(), nome);
     QVERIFY(!janela_->findChild<QMenu*>(QStringLiteral("Opes1"))->menuAction()->isVisible());
-    auto* indicador = qobject_cast<QToolButton*>(janela_->menuBar()->cornerWidget(Qt::TopLeftCorner));
+    auto* indicador =
+        qobject_cast<QToolButton*>(janela_->menuBar()->cornerWidget(Qt::TopLeftCorner));
     QVERIFY(indicador && indicador->defaultAction() == salvar);
     QVERIFY(!indicador->isVisibleTo(janela_.get()));
 
@@ -118,7 +119,8 @@ class TesteTForm1 : public QObject {
   // timer, also after a load restarts it.
   void pausarSimulacao() {
     int ciclos = 0;
-    sessao_->simulacao().processos.Inclui(1, std::make_unique<ObjetoTeste>([&ciclos] { ++ciclos; }));
+    sessao_->simulacao().processos.Inclui(1,
+                                          std::make_unique<ObjetoTeste>([&ciclos] { ++ciclos; }));
     QTRY_VERIFY(ciclos >= 2);
     auto* pausar = Acao("PausarSimulao2");
     pausar->trigger();
@@ -186,7 +188,8 @@ class TesteTForm1 : public QObject {
     QCOMPARE(control1->toolTip(), QStringLiteral("Saída em M01"));
     QCOMPARE(Filho<QPushButton>("proce2")->toolTip(), QStringLiteral("Saída em M22"));
     QCOMPARE(control1->palette().color(QPalette::ButtonText), QColor(Qt::blue));
-    QCOMPARE(Filho<QPushButton>("Control2")->palette().color(QPalette::ButtonText), QColor(Qt::red));
+    QCOMPARE(Filho<QPushButton>("Control2")->palette().color(QPalette::ButtonText),
+             QColor(Qt::red));
     QVERIFY(Filho<QPushButton>("Bloc1")->isVisible());
     QCOMPARE(Filho<QPushButton>("Reg1")->text(), QStringLiteral("TR-1"));
     QCOMPARE(Filho<QLabel>("Texto3")->pos(), QPoint(150, 250));
@@ -230,7 +233,8 @@ class TesteTForm1 : public QObject {
       const QPoint canto = figura->mapTo(rolagem->viewport(), QPoint(0, 0));
       QCOMPARE(control1->mapTo(rolagem->viewport(), QPoint(0, 0)) - canto, QPoint(300, 200));
       if (rolagem->viewport()->width() > janela_->Tela().width())
-        QVERIFY(qAbs(canto.x() - (rolagem->viewport()->width() - janela_->Tela().width()) / 2) <= 1);
+        QVERIFY(qAbs(canto.x() - (rolagem->viewport()->width() - janela_->Tela().width()) / 2) <=
+                1);
     }
     auto* comentarios = Filho<QTextEdit>("RichEdit1");
     QVERIFY(comentarios->isVisible());
@@ -285,7 +289,7 @@ class TesteTForm1 : public QObject {
     };
     const Caso casos[] = {
         {"Texto3", {200, 100}, "Label3", {200, 87}},
-        {"Shape2", {300, 100}, "Shape2", {300, 150}},      // a rectangle at 50 %, scale 1
+        {"Shape2", {300, 100}, "Shape2", {300, 150}},       // a rectangle at 50 %, scale 1
         {"TrackBack1", {10, 10}, "TrackText1", {111, 14}},  // a 13-letter name
         {"Chave1p3", {500, 40}, "Chave1p4", {500, 40}},
         {"Botao1_norm", {60, 420}, "PainelComando", {60, 420}},
@@ -368,7 +372,8 @@ class TesteTForm1 : public QObject {
 
     Pressiona(Filho<QLabel>("Botao1_norm"));
     QCOMPARE(m[97], 1.0);
-    QVERIFY(Filho<QLabel>("botao1_press")->isVisible() && !Filho<QLabel>("Botao1_norm")->isVisible());
+    QVERIFY(Filho<QLabel>("botao1_press")->isVisible() &&
+            !Filho<QLabel>("Botao1_norm")->isVisible());
     for (int i = 0; i < 6; ++i) sessao_->Timer1Timer(1000.0 + 100 * i);
     QCOMPARE(Filho<QLabel>("botao1_texto")->text(), QStringLiteral("Texto para M97=1"));
     Pressiona(Filho<QLabel>("botao1_press"));
@@ -420,7 +425,8 @@ class TesteTForm1 : public QObject {
     bloqueio.close();
     const QString caminho = nome == QStringLiteral("<falha>")
                                 ? pasta_->filePath(QStringLiteral("arquivo/planta.smp"))
-                                : nome.isEmpty() ? QString() : pasta_->filePath(nome);
+                            : nome.isEmpty() ? QString()
+                                             : pasta_->filePath(nome);
 
     for (bool sair : {false, true}) {
       sessao_->MarcaSalvo();
@@ -429,7 +435,8 @@ class TesteTForm1 : public QObject {
       sessao_->MarcaModificado();
       roteiro_.EsperaPergunta(QStringLiteral("Salvar Alterações em Arquivo?"), sim);
       if (sim) roteiro_.EsperaSalva(QStringLiteral("Salvar Como"), caminho);
-      if (nome == QStringLiteral("<falha>")) roteiro_.EsperaInforma(QStringLiteral("cannot create"));
+      if (nome == QStringLiteral("<falha>"))
+        roteiro_.EsperaInforma(QStringLiteral("cannot create"));
       if (sair) {
         QCOMPARE(janela_->close(), prossegue);
       } else {
@@ -468,7 +475,8 @@ class TesteTForm1 : public QObject {
     f.close();
 
     roteiro_.EsperaAbre(QStringLiteral("Abrir"), arquivo);
-    roteiro_.EsperaInforma(QStringLiteral("'12abc' is not a valid integer value (danificado.smp, line"));
+    roteiro_.EsperaInforma(
+        QStringLiteral("'12abc' is not a valid integer value (danificado.smp, line"));
     Acao("Abrir1")->trigger();
     QCOMPARE(roteiro_.Pendentes(), 0);
     QVERIFY(sessao_->Timer1().isActive());
@@ -575,8 +583,8 @@ class TesteTForm1 : public QObject {
     QVERIFY(!Filho<QWidget>("RichEdit1")->isVisible());
     QVERIFY(!Filho<QWidget>("Rolagem")->isVisible());
     QCOMPARE(janela_->windowTitle(), QStringLiteral("QUIV v 7.81"));
-    for (const char* nome : {"Exemplos1", "Configurao2", "Configurao1", "Dese1", "Variveis1",
-                             "RegistradorXY1"})
+    for (const char* nome :
+         {"Exemplos1", "Configurao2", "Configurao1", "Dese1", "Variveis1", "RegistradorXY1"})
       QVERIFY2(!Acao(nome)->isVisible(), nome);
     QVERIFY(Acao("SalvarComo1")->isVisible());
     QVERIFY(!Filho<QMenu>("Opes1")->menuAction()->isVisible());
@@ -586,12 +594,15 @@ class TesteTForm1 : public QObject {
     QCOMPARE(abas->tabText(1), QStringLiteral("Nível (integrador)"));
     auto* cartao = Filho<QToolButton>("sim18");
     QCOMPARE(cartao->toolTip(),
-             QStringLiteral("Resposta de malha de controle de vazão a variação em SP e variação de carga."));
+             QStringLiteral(
+                 "Resposta de malha de controle de vazão a variação em SP e variação de carga."));
     QCOMPARE(cartao->cursor().shape(), Qt::PointingHandCursor);
     QCOMPARE(Filho<QLabel>("sim18title")->text(), QStringLiteral("Vazão em Duto"));
     QCOMPARE(Filho<QLabel>("Memo18")->text(),
-             QStringLiteral("Controle retroalimentado\n\nResposta a variação no SP e variação de carga."));
-    QCOMPARE(Filho<QLabel>("sim3btitle")->text(), QStringLiteral("Razão Ar/Gás com Limites Cruzados"));
+             QStringLiteral(
+                 "Controle retroalimentado\n\nResposta a variação no SP e variação de carga."));
+    QCOMPARE(Filho<QLabel>("sim3btitle")->text(),
+             QStringLiteral("Razão Ar/Gás com Limites Cruzados"));
 
     cartao->click();
     QVERIFY(!janela_->GaleriaVisivel());
@@ -654,7 +665,9 @@ class TesteTForm1 : public QObject {
     QCOMPARE(roteiro_.EnderecosAbertos().size(), abertos);
     Acao("Novo1")->trigger();
     Acao("Configurao1")->trigger();
-    Filho<QWidget>("ParmForm")->findChild<QAbstractButton*>(QStringLiteral("SpeedButton1"))->click();
+    Filho<QWidget>("ParmForm")
+        ->findChild<QAbstractButton*>(QStringLiteral("SpeedButton1"))
+        ->click();
     QCOMPARE(roteiro_.EnderecosAbertos().last(),
              QUrl(base + QStringLiteral("/ferramentas/#gerador_sinais")));
   }
@@ -684,8 +697,8 @@ class TesteTForm1 : public QObject {
     QVERIFY(quiv::DecideIdioma(preferencias, nullptr));
     QVERIFY(quiv::DecideIdioma(preferencias, nullptr));  // no second question
     QVERIFY(QFile::remove(preferencias.Arquivo()));
-    for (const auto& [linha, ingles] : {std::pair{"<language> english", false},
-                                        std::pair{"<language> English", true}}) {
+    for (const auto& [linha, ingles] :
+         {std::pair{"<language> english", false}, std::pair{"<language> English", true}}) {
       QFile antigo(pasta_->filePath(QStringLiteral("preferences.cfg")));
       QVERIFY(antigo.open(QIODevice::WriteOnly | QIODevice::Truncate));
       antigo.write(linha);

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "ambiente_janela.h"
 #include "core/arquivo/documento.h"
 #include "core/objetos/texto_animado.h"
 #include "interacao_roteiro.h"
@@ -20,15 +21,12 @@
 
 using quiv::TipoObjeto;
 
-class TesteTForm2 : public QObject {
+class TesteTForm2 : public QObject, public AmbienteJanela {
   Q_OBJECT
 
  private slots:
   void init() {
-    roteiro_ = InteracaoRoteiro();
-    anterior_ = quiv::Interacao::Instala(&roteiro_);
-    sessao_ = std::make_unique<quiv::SessaoSimulacao>();
-    sessao_->Timer1().stop();
+    IniciaAmbiente();
     janela_ = std::make_unique<quiv::TForm1>(*sessao_);
     quiv::Documento& doc = sessao_->documento();
     doc.Inclui(TipoObjeto::Texto, 2);
@@ -52,9 +50,7 @@ class TesteTForm2 : public QObject {
   void cleanup() {
     sessao_->MarcaSalvo();
     janela_.reset();
-    sessao_.reset();
-    quiv::Interacao::Instala(anterior_);
-    QCOMPARE(roteiro_.Pendentes(), 0);
+    EncerraAmbiente();
   }
 
   // The window arranges itself by type.
@@ -111,7 +107,8 @@ class TesteTForm2 : public QObject {
     for (int i = 0; i < 6; ++i) sessao_->Timer1Timer(1000.0 + 100 * i);
     QCOMPARE(naTela->text(), QStringLiteral("50.00 kPa"));
     QCOMPARE(naTela->palette().color(QPalette::WindowText), QColor(Qt::blue));
-    QCOMPARE(janela_->findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral("Pressão"));
+    QCOMPARE(janela_->findChild<QLabel*>(QStringLiteral("Label2"))->text(),
+             QStringLiteral("Pressão"));
     m[21] = 50.0;
     for (int i = 0; i < 6; ++i) sessao_->Timer1Timer(2000.0 + 100 * i);
     QCOMPARE(Filho<QLabel>("Label1")->text(), QStringLiteral("100.00 kPa"));
@@ -122,13 +119,15 @@ class TesteTForm2 : public QObject {
   // Typing a range end carries its alarm along; a binary text shows its two
   // messages.
   void faixaLevaAlarmeEBinario() {
-    QTest::mouseClick(Filho<QGroupBox>("Tipo")->findChildren<QRadioButton*>().at(2), Qt::LeftButton);
+    QTest::mouseClick(Filho<QGroupBox>("Tipo")->findChildren<QRadioButton*>().at(2),
+                      Qt::LeftButton);
     auto* maximo = Filho<QLineEdit>("Edit1");
     maximo->selectAll();
     QTest::keyClicks(maximo, QStringLiteral("150"));
     QCOMPARE(Filho<QLineEdit>("Edit2")->text(), QStringLiteral("150"));
 
-    QTest::mouseClick(Filho<QGroupBox>("Tipo")->findChildren<QRadioButton*>().at(1), Qt::LeftButton);
+    QTest::mouseClick(Filho<QGroupBox>("Tipo")->findChildren<QRadioButton*>().at(1),
+                      Qt::LeftButton);
     Filho<QComboBox>("ComboBox1")->setCurrentIndex(10);  // M11
     auto* funcao = Filho<QLineEdit>("FuncaoTr");
     funcao->selectAll();
@@ -155,9 +154,6 @@ class TesteTForm2 : public QObject {
     return w;
   }
 
-  InteracaoRoteiro roteiro_;
-  quiv::Interacao* anterior_ = nullptr;
-  std::unique_ptr<quiv::SessaoSimulacao> sessao_;
   std::unique_ptr<quiv::TForm1> janela_;
   quiv::TForm2* form_ = nullptr;
 };

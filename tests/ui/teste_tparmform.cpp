@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <memory>
 
+#include "ambiente_janela.h"
 #include "core/arquivo/documento.h"
 #include "core/objetos/gerador.h"
 #include "interacao_roteiro.h"
@@ -17,15 +18,12 @@
 #include "ui/principal/tform1.h"
 #include "ui/sessao/sessao_simulacao.h"
 
-class TesteTParmForm : public QObject {
+class TesteTParmForm : public QObject, public AmbienteJanela {
   Q_OBJECT
 
  private slots:
   void init() {
-    roteiro_ = InteracaoRoteiro();
-    anterior_ = quiv::Interacao::Instala(&roteiro_);
-    sessao_ = std::make_unique<quiv::SessaoSimulacao>();
-    sessao_->Timer1().stop();
+    IniciaAmbiente();
     janela_ = std::make_unique<quiv::TForm1>(*sessao_);
     Acao("Novo1")->trigger();
     Acao("Configurao1")->trigger();
@@ -37,9 +35,7 @@ class TesteTParmForm : public QObject {
   void cleanup() {
     sessao_->MarcaSalvo();
     janela_.reset();
-    sessao_.reset();
-    quiv::Interacao::Instala(anterior_);
-    QCOMPARE(roteiro_.Pendentes(), 0);
+    EncerraAmbiente();
   }
 
   // Each type arranges its row: arrows for a constant, the 0/1 choice, the
@@ -53,12 +49,18 @@ class TesteTParmForm : public QObject {
     QTest::addColumn<bool>("valorHabilitado");
     QTest::addColumn<QString>("min");
     QTest::addColumn<QString>("desc");
-    QTest::newRow("constant") << 0 << true << false << false << true << "" << "Descrição";
-    QTest::newRow("on/off") << 1 << false << false << true << false << "" << "Descrição";
-    QTest::newRow("medium random") << 3 << false << true << false << false << "Min." << "Tal(seg)";
-    QTest::newRow("sine") << 5 << false << true << false << false << "Min." << "Per (seg)";
-    QTest::newRow("random walk") << 6 << false << true << false << false << "Inicial" << "Faixa";
-    QTest::newRow("expression") << 7 << false << false << false << true << "" << "Descrição";
+    QTest::newRow("constant") << 0 << true << false << false << true << ""
+                              << "Descrição";
+    QTest::newRow("on/off") << 1 << false << false << true << false << ""
+                            << "Descrição";
+    QTest::newRow("medium random") << 3 << false << true << false << false << "Min."
+                                   << "Tal(seg)";
+    QTest::newRow("sine") << 5 << false << true << false << false << "Min."
+                          << "Per (seg)";
+    QTest::newRow("random walk") << 6 << false << true << false << false << "Inicial"
+                                 << "Faixa";
+    QTest::newRow("expression") << 7 << false << false << false << true << ""
+                                << "Descrição";
   }
   void tipoArrumaALinha() {
     QFETCH(int, tipo);
@@ -146,7 +148,9 @@ class TesteTParmForm : public QObject {
   }
 
  private:
-  QAction* Acao(const char* nome) const { return janela_->findChild<QAction*>(QLatin1String(nome)); }
+  QAction* Acao(const char* nome) const {
+    return janela_->findChild<QAction*>(QLatin1String(nome));
+  }
   template <typename T>
   T* Filho(const char* nome) const {
     auto* w = form_->findChild<T*>(QLatin1String(nome));
@@ -154,9 +158,6 @@ class TesteTParmForm : public QObject {
     return w;
   }
 
-  InteracaoRoteiro roteiro_;
-  quiv::Interacao* anterior_ = nullptr;
-  std::unique_ptr<quiv::SessaoSimulacao> sessao_;
   std::unique_ptr<quiv::TForm1> janela_;
   quiv::TParmForm* form_ = nullptr;
 };

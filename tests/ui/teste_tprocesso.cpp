@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <memory>
 
+#include "ambiente_janela.h"
 #include "core/arquivo/documento.h"
 #include "core/objetos/processo.h"
 #include "interacao_roteiro.h"
@@ -51,23 +52,15 @@ void Edita(QWidget* janela, const QString& campo) {
 
 }  // namespace
 
-class TesteTProcesso : public QObject {
+class TesteTProcesso : public QObject, public AmbienteJanela {
   Q_OBJECT
 
  private slots:
-  void init() {
-    roteiro_ = InteracaoRoteiro();
-    anterior_ = quiv::Interacao::Instala(&roteiro_);
-    sessao_ = std::make_unique<quiv::SessaoSimulacao>();
-    // Cycles only when the test runs them.
-    sessao_->Timer1().stop();
-  }
+  void init() { IniciaAmbiente(); }
 
   void cleanup() {
     janela_.reset();
-    sessao_.reset();
-    quiv::Interacao::Instala(anterior_);
-    QCOMPARE(roteiro_.Pendentes(), 0);
+    EncerraAmbiente();
   }
 
   // Live parameters act at the next cycle; the others only after Atualizar.
@@ -399,9 +392,6 @@ class TesteTProcesso : public QObject {
     return l;
   }
 
-  InteracaoRoteiro roteiro_;
-  quiv::Interacao* anterior_ = nullptr;
-  std::unique_ptr<quiv::SessaoSimulacao> sessao_;
   std::unique_ptr<quiv::TProcesso> janela_;
   double instante_ = 0.0;
 };

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "../comum/planta_malha.h"
+#include "ambiente_janela.h"
 #include "interacao_roteiro.h"
 #include "ui/comum/grafico_tendencia.h"
 #include "ui/objetos/tregistrform.h"
@@ -60,17 +61,14 @@ int Conta(const quiv::GraficoTendencia& grafico, const QColor& cor) {
 
 }  // namespace
 
-class TesteTRegistrForm : public QObject {
+class TesteTRegistrForm : public QObject, public AmbienteJanela {
   Q_OBJECT
 
  private slots:
   void init() {
-    roteiro_ = InteracaoRoteiro();
-    anterior_ = quiv::Interacao::Instala(&roteiro_);
+    IniciaAmbiente();
     pasta_ = std::make_unique<QTemporaryDir>();
     QVERIFY(pasta_->isValid());
-    sessao_ = std::make_unique<quiv::SessaoSimulacao>();
-    sessao_->Timer1().stop();  // the tests run the cycles themselves
     quiv::Documento& doc = sessao_->documento();
     quiv::teste::IncluiMalha(doc, 1, 50.0);
     quiv::Descritor d;
@@ -96,9 +94,7 @@ class TesteTRegistrForm : public QObject {
 
   void cleanup() {
     janela_.reset();
-    sessao_.reset();
-    quiv::Interacao::Instala(anterior_);
-    QCOMPARE(roteiro_.Pendentes(), 0);
+    EncerraAmbiente();
   }
 
   // Each cycle samples the three pens into the chart's rings and draws
@@ -462,10 +458,7 @@ class TesteTRegistrForm : public QObject {
     QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, b->rect().center());
   }
 
-  InteracaoRoteiro roteiro_;
-  quiv::Interacao* anterior_ = nullptr;
   std::unique_ptr<QTemporaryDir> pasta_;
-  std::unique_ptr<quiv::SessaoSimulacao> sessao_;
   std::unique_ptr<quiv::TRegistrForm> janela_;
   double agora_ = 0.0;
 };

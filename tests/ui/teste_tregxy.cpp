@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "../comum/planta_malha.h"
+#include "ambiente_janela.h"
 #include "core/arquivo/documento.h"
 #include "interacao_roteiro.h"
 #include "ui/analise/tregxy.h"
@@ -74,24 +75,19 @@ bool Proxima(const QCPRange& a, const QCPRange& b) {
 
 }  // namespace
 
-class TesteTRegXY : public QObject {
+class TesteTRegXY : public QObject, public AmbienteJanela {
   Q_OBJECT
 
  private slots:
   void init() {
-    roteiro_ = InteracaoRoteiro();
-    anterior_ = quiv::Interacao::Instala(&roteiro_);
-    sessao_ = std::make_unique<quiv::SessaoSimulacao>();
-    sessao_->Timer1().stop();
+    IniciaAmbiente();
     janela_ = std::make_unique<quiv::TRegXY>(*sessao_);
     janela_->Mostra();
   }
 
   void cleanup() {
     janela_.reset();
-    sessao_.reset();
-    quiv::Interacao::Instala(anterior_);
-    QCOMPARE(roteiro_.Pendentes(), 0);
+    EncerraAmbiente();
   }
 
   // A valve with hysteresis driven by a slow sine: at the same input the
@@ -401,9 +397,6 @@ class TesteTRegXY : public QObject {
     Combo("ComboY")->setCurrentIndex(itemY);
   }
 
-  InteracaoRoteiro roteiro_;
-  quiv::Interacao* anterior_ = nullptr;
-  std::unique_ptr<quiv::SessaoSimulacao> sessao_;
   std::unique_ptr<quiv::TRegXY> janela_;
 };
 
