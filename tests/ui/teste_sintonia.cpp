@@ -31,6 +31,7 @@ namespace {
 constexpr double kK = 1.5;
 constexpr double kT = 20.0;
 constexpr double kL = 5.0;
+constexpr int kColunaNota = 5;
 
 void Digita(QLineEdit* e, const QString& texto) {
   e->selectAll();
@@ -229,6 +230,28 @@ class TesteSintonia : public QObject, public AmbienteJanela {
     const int linha = 3;  // SIMC PID
     QCOMPARE(tabela->item(linha, 2)->text(), QStringLiteral("não definida"));
     QVERIFY(!(tabela->item(linha, 0)->flags() & Qt::ItemIsSelectable));
+  }
+
+  // A PV that keeps moving is fitted as an integrator: the page says so, and
+  // the rules written for self-regulating processes give no controller.
+  void processoIntegrador() {
+    janela_.reset();
+    sessao_ = std::make_unique<quiv::SessaoSimulacao>();
+    sessao_->Timer1().stop();
+    quiv::teste::IncluiMalhaIntegradora(sessao_->documento(), 0.02, 4.0);
+    janela_ = std::make_unique<quiv::TControlador>(*sessao_, 1);
+    janela_->Mostra();
+    Botao(*janela_, "SintoniaBTN")->click();
+    pagina_ = janela_->findChild<PaginaSintonia*>(QStringLiteral("PaginaSintonia"));
+    Botao(*pagina_, "EnsaioBTN")->click();
+    QVERIFY2(Texto("ModeloText").contains(QStringLiteral("integrador com tempo morto")),
+             qPrintable(Texto("ModeloText")));
+    QCOMPARE(pagina_->Escolhida()->regra, quiv::Regra::IMC);
+    auto* tabela = Tabela("TabelaRegras");
+    for (const int linha : {6, 7, 8, 9, 10, 11}) {  // Cohen-Coon and both ITAE
+      QCOMPARE(tabela->item(linha, 2)->text(), QStringLiteral("não definida"));
+      QVERIFY(!tabela->item(linha, kColunaNota)->text().isEmpty());
+    }
   }
 
   // A new plant in the session makes the test meaningless: it is forgotten.
