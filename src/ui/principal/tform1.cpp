@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/principal/tform1.h"
-#include "ui/comum/texto_qt.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -21,8 +20,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "core/arquivo/texto_rtf.h"
 #include "ui/analise/taboutbox.h"
 #include "ui/analise/tregxy.h"
+#include "ui/comum/texto_qt.h"
 #include "ui/objetos/tbloco.h"
 #include "ui/objetos/tcontrolador.h"
 #include "ui/objetos/tdialogos.h"
@@ -34,7 +35,6 @@
 #include "ui/principal/figuras.h"
 #include "ui/principal/galeria_exemplos.h"
 #include "ui/principal/tconfigform.h"
-#include "core/arquivo/texto_rtf.h"
 #include "ui/principal/tela_sinotica.h"
 #include "ui/sessao/enderecos_web.h"
 #include "ui/sessao/idioma.h"
@@ -46,7 +46,6 @@ namespace quiv {
 namespace {
 
 constexpr int kLarguraComentarios = 288;
-
 
 // The margin around the centred synoptic screen is free area too.
 class MargemDaTela : public QObject {
@@ -243,7 +242,8 @@ void TForm1::CriaMenu() {
     idiomas->addAction(a);
     connect(a, &QAction::triggered, this, [this, ingles] { EscolheIdioma(ingles); });
   }
-  Pastacorrente1_ = Arquivo1_->addAction(tr("Pasta corrente..."), this, &TForm1::Pastacorrente1Click);
+  Pastacorrente1_ =
+      Arquivo1_->addAction(tr("Pasta corrente..."), this, &TForm1::Pastacorrente1Click);
   Pastacorrente1_->setObjectName(QStringLiteral("Pastacorrente1"));
   AtualizaRecentes();
 
@@ -306,9 +306,10 @@ void TForm1::CriaMenu() {
     QString texto;
     const char* nome;
     const char* caminho;
-  } paginas[] = {{tr("Visitar website"), "utorial1", ""},
-                 {tr("Vídeo Aulas"), "VdeoAulas1", "/video_aulas"},
-                 {tr("Introdução Controle de Processos"), "IntroduoControledeProcessos1", "/aulas"}};
+  } paginas[] = {
+      {tr("Visitar website"), "utorial1", ""},
+      {tr("Vídeo Aulas"), "VdeoAulas1", "/video_aulas"},
+      {tr("Introdução Controle de Processos"), "IntroduoControledeProcessos1", "/aulas"}};
   for (const auto& pagina : paginas) {
     QAction* a = Sobre1_->addAction(pagina.texto);
     a->setObjectName(QLatin1String(pagina.nome));
@@ -322,7 +323,8 @@ void TForm1::CriaMenu() {
 
 void TForm1::AbrePagina(const char* caminho) {
   if (!Interacao::Atual().InternetConectada()) {
-    Interacao::Atual().Informa(this, QStringLiteral("QUIV"), tr("É requerida conexão com internet"));
+    Interacao::Atual().Informa(this, QStringLiteral("QUIV"),
+                               tr("É requerida conexão com internet"));
     return;
   }
   Interacao::Atual().AbreEndereco(EnderecoAjuda(caminho));
@@ -336,9 +338,11 @@ void TForm1::Sobre3Click() {
 void TForm1::EscolheIdioma(bool ingles) {
   const bool emUso = sessao_.IdiomaIngles();
   for (QAction* a : SelectLanguage1_->actions())
-    a->setChecked(a->objectName() == (emUso ? QLatin1String("English1") : QLatin1String("Portuguese1")));
+    a->setChecked(a->objectName() ==
+                  (emUso ? QLatin1String("English1") : QLatin1String("Portuguese1")));
   if (ingles == emUso) return;
-  if (const QString erro = PreferenciasIdioma(sessao_.PastaInicial()).Grava(ingles); !erro.isEmpty()) {
+  if (const QString erro = PreferenciasIdioma(sessao_.PastaInicial()).Grava(ingles);
+      !erro.isEmpty()) {
     Interacao::Atual().Informa(this, QStringLiteral("QUIV"), erro);
     return;
   }
@@ -473,9 +477,9 @@ void TForm1::Abrir1Click() {
   if (!PerguntaSalvar(sessao_.IdiomaIngles() ? QStringLiteral("Save changes?")
                                              : tr("Salvar Alterações em Arquivo?")))
     return;
-  const QString arquivo = Interacao::Atual().AbreArquivo(
-      this, tr("Abrir"), sessao_.PastaDosDialogos(),
-      tr("Arquivos de Simulação (*.smp);;Todos os Arquivos (*)"));
+  const QString arquivo =
+      Interacao::Atual().AbreArquivo(this, tr("Abrir"), sessao_.PastaDosDialogos(),
+                                     tr("Arquivos de Simulação (*.smp);;Todos os Arquivos (*)"));
   if (arquivo.isEmpty()) return;
   AbreArquivo(arquivo);
 }
@@ -560,29 +564,36 @@ void TForm1::FormDblClick() {
       TextoDoRtf(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))));
 }
 
+namespace {
+
+// The object's window, made on first use, then `acao` on it.
+template <typename Janela>
+void AbreJanela(QPointer<QWidget>& janela, SessaoSimulacao& sessao, int n, QWidget* pai,
+                void (Janela::*acao)()) {
+  if (!janela) janela = new Janela(sessao, n, pai);
+  (static_cast<Janela*>(janela.data())->*acao)();
+}
+
+}  // namespace
+
 void TForm1::AbreObjeto(int tipo, int n) {
   QPointer<QWidget>& janela = janelas_[{tipo, n}];
   switch (static_cast<TipoObjeto>(tipo)) {
     case TipoObjeto::Texto:
-      if (!janela) janela = new TForm2(sessao_, n, this);
-      static_cast<TForm2*>(janela.data())->Mostra();
+      AbreJanela(janela, sessao_, n, this, &TForm2::Mostra);
       break;
     case TipoObjeto::Controlador:
-      if (!janela) janela = new TControlador(sessao_, n, this);
-      static_cast<TControlador*>(janela.data())->Mostra();
+      AbreJanela(janela, sessao_, n, this, &TControlador::Mostra);
       break;
     case TipoObjeto::Processo:
-      if (!janela) janela = new TProcesso(sessao_, n, this);
-      static_cast<TProcesso*>(janela.data())->Mostra();
+      AbreJanela(janela, sessao_, n, this, &TProcesso::Mostra);
       break;
     case TipoObjeto::Bloco:
-      if (!janela) janela = new TBloco(sessao_, n, this);
-      static_cast<TBloco*>(janela.data())->Mostra();
+      AbreJanela(janela, sessao_, n, this, &TBloco::Mostra);
       break;
     case TipoObjeto::Registrador:
       // The recorder's button shows its window and hides it again.
-      if (!janela) janela = new TRegistrForm(sessao_, n, this);
-      static_cast<TRegistrForm*>(janela.data())->AlternaVisivel();
+      AbreJanela(janela, sessao_, n, this, &TRegistrForm::AlternaVisivel);
       break;
     default:
       break;
