@@ -22,6 +22,7 @@
 #include "core/analise/historico_txd.h"
 #include "core/analise/simulacao_rapida.h"
 #include "interacao_roteiro.h"
+#include "procura.h"
 #include "ui/analise/taboutbox.h"
 #include "ui/sessao/sessao_simulacao.h"
 
@@ -419,9 +420,7 @@ class TesteSimulacaoRapida : public QObject {
  private:
   template <typename T>
   T* Filho(const char* nome) const {
-    T* w = pagina_->findChild<T*>(QLatin1String(nome));
-    if (!w) qFatal("no child %s", nome);
-    return w;
+    return Procura<T>(*pagina_, nome);
   }
 
   // A 30-minute run at 1 s with a set-point step, archived.

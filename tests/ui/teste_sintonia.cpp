@@ -18,6 +18,7 @@
 #include "core/analise/verificacao_sintonia.h"
 #include "core/arquivo/copia_documento.h"
 #include "interacao_roteiro.h"
+#include "procura.h"
 #include "ui/analise/pagina_sintonia.h"
 #include "ui/objetos/tcontrolador.h"
 #include "ui/sessao/sessao_simulacao.h"
@@ -267,11 +268,7 @@ class TesteSintonia : public QObject, public AmbienteJanela {
  private:
   Controlador& Modelo() { return *sessao_->documento().ControladorDe(1); }
 
-  static QPushButton* Botao(QWidget& w, const char* nome) {
-    auto* b = w.findChild<QPushButton*>(QLatin1String(nome));
-    if (!b) qFatal("no button %s", nome);
-    return b;
-  }
+  static QPushButton* Botao(QWidget& w, const char* nome) { return Procura<QPushButton>(w, nome); }
   QTableWidget* Tabela(const char* nome) {
     return pagina_->findChild<QTableWidget*>(QLatin1String(nome));
   }

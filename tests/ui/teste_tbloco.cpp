@@ -12,6 +12,7 @@
 #include "core/arquivo/documento.h"
 #include "core/objetos/bloco.h"
 #include "interacao_roteiro.h"
+#include "procura.h"
 #include "ui/objetos/tbloco.h"
 #include "ui/sessao/enderecos_web.h"
 #include "ui/sessao/sessao_simulacao.h"
@@ -264,9 +265,7 @@ class TesteTBloco : public QObject, public AmbienteJanela {
   void Ciclo() { sessao_->Timer1Timer(instante_ += 100.0); }
   template <typename T>
   T* Filho(const char* nome) const {
-    auto* w = janela_->findChild<T*>(QString::fromLatin1(nome));
-    if (!w) qFatal("no control %s", nome);
-    return w;
+    return Procura<T>(*janela_, nome);
   }
   QAbstractButton* Botao(const char* nome) const { return Filho<QAbstractButton>(nome); }
   QLabel* Rotulo(const char* nome) const { return Filho<QLabel>(nome); }

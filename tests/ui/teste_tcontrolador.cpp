@@ -21,6 +21,7 @@
 #include "../comum/planta_malha.h"
 #include "ambiente_janela.h"
 #include "interacao_roteiro.h"
+#include "procura.h"
 #include "ui/comum/grafico_tendencia.h"
 #include "ui/objetos/tcontrolador.h"
 #include "ui/sessao/enderecos_web.h"
@@ -682,9 +683,7 @@ class TesteTControlador : public QObject, public AmbienteJanela {
   void Ciclo() { sessao_->Timer1Timer(agora_ += 100.0); }
   template <typename T>
   T* Filho(const QString& nome) const {
-    auto* w = janela_->findChild<T*>(nome);
-    if (!w) qFatal("no widget %s", qPrintable(nome));
-    return w;
+    return Procura<T>(*janela_, nome);
   }
   template <typename T>
   T* Filho(const char* nome) const {

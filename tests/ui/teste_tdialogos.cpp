@@ -14,6 +14,7 @@
 #include "ambiente_janela.h"
 #include "core/arquivo/lista_variaveis.h"
 #include "interacao_roteiro.h"
+#include "procura.h"
 #include "ui/objetos/tdialogos.h"
 #include "ui/sessao/enderecos_web.h"
 #include "ui/sessao/sessao_simulacao.h"
@@ -267,11 +268,7 @@ class TesteTDialogos : public QObject, public AmbienteJanela {
     return Memoria().celula[static_cast<std::size_t>(endereco)];
   }
   void Ciclo() { sessao_->Timer1Timer(agora_ += 100.0); }
-  QTableWidget* Tabela(const QString& nome) const {
-    auto* t = janela_->findChild<QTableWidget*>(nome);
-    if (!t) qFatal("no table %s", qPrintable(nome));
-    return t;
-  }
+  QTableWidget* Tabela(const QString& nome) const { return Procura<QTableWidget>(*janela_, nome); }
   static QString Texto(QTableWidget* t, int linha, Campo campo) {
     return t->item(linha - 1, Col(campo))->text();
   }

@@ -27,6 +27,7 @@
 #include "interacao_roteiro.h"
 #include "objeto_teste.h"
 #include "planta_tela.h"
+#include "procura.h"
 #include "ui/principal/tela_sinotica.h"
 #include "ui/principal/tform1.h"
 #include "ui/sessao/enderecos_web.h"
@@ -742,16 +743,10 @@ class TesteTForm1 : public QObject {
   }
 
  private:
-  QAction* Acao(const char* nome) const {
-    auto* a = janela_->findChild<QAction*>(QLatin1String(nome));
-    if (!a) qFatal("no action %s", nome);
-    return a;
-  }
+  QAction* Acao(const char* nome) const { return Procura<QAction>(*janela_, nome); }
   template <typename T>
   T* Filho(const char* nome) const {
-    auto* w = janela_->findChild<T*>(QLatin1String(nome));
-    if (!w) qFatal("no widget %s", nome);
-    return w;
+    return Procura<T>(*janela_, nome);
   }
   static void EntradaDados13Letras(quiv::Documento& doc) {
     doc.painel.Entrada(1).DefineNome("Vazão da bomb");  // 13 characters

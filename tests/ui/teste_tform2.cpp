@@ -14,6 +14,7 @@
 #include "core/arquivo/documento.h"
 #include "core/objetos/texto_animado.h"
 #include "interacao_roteiro.h"
+#include "procura.h"
 #include "ui/objetos/tform2.h"
 #include "ui/principal/tela_sinotica.h"
 #include "ui/principal/tform1.h"
@@ -149,9 +150,7 @@ class TesteTForm2 : public QObject, public AmbienteJanela {
  private:
   template <typename T>
   T* Filho(const char* nome) const {
-    auto* w = form_->findChild<T*>(QLatin1String(nome));
-    if (!w) qFatal("no widget %s", nome);
-    return w;
+    return Procura<T>(*form_, nome);
   }
 
   std::unique_ptr<quiv::TForm1> janela_;

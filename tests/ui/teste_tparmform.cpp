@@ -14,6 +14,7 @@
 #include "core/arquivo/documento.h"
 #include "core/objetos/gerador.h"
 #include "interacao_roteiro.h"
+#include "procura.h"
 #include "ui/objetos/tparmform.h"
 #include "ui/principal/tform1.h"
 #include "ui/sessao/sessao_simulacao.h"
@@ -153,9 +154,7 @@ class TesteTParmForm : public QObject, public AmbienteJanela {
   }
   template <typename T>
   T* Filho(const char* nome) const {
-    auto* w = form_->findChild<T*>(QLatin1String(nome));
-    if (!w) qFatal("no widget %s", nome);
-    return w;
+    return Procura<T>(*form_, nome);
   }
 
   std::unique_ptr<quiv::TForm1> janela_;

@@ -16,6 +16,7 @@
 #include "core/arquivo/documento.h"
 #include "core/objetos/processo.h"
 #include "interacao_roteiro.h"
+#include "procura.h"
 #include "ui/objetos/tprocesso.h"
 #include "ui/sessao/enderecos_web.h"
 #include "ui/sessao/sessao_simulacao.h"
@@ -382,15 +383,9 @@ class TesteTProcesso : public QObject, public AmbienteJanela {
   void Ciclo() { sessao_->Timer1Timer(instante_ += 100.0); }
   void Ciclo(quiv::Documento& d) { d.simulacao.PassoObjetos(); }
   QAbstractButton* Botao(const char* nome) const {
-    auto* b = janela_->findChild<QAbstractButton*>(QString::fromLatin1(nome));
-    if (!b) qFatal("no button %s", nome);
-    return b;
+    return Procura<QAbstractButton>(*janela_, nome);
   }
-  QLabel* Rotulo(const char* nome) const {
-    auto* l = janela_->findChild<QLabel*>(QString::fromLatin1(nome));
-    if (!l) qFatal("no label %s", nome);
-    return l;
-  }
+  QLabel* Rotulo(const char* nome) const { return Procura<QLabel>(*janela_, nome); }
 
   std::unique_ptr<quiv::TProcesso> janela_;
   double instante_ = 0.0;

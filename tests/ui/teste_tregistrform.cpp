@@ -17,6 +17,7 @@
 #include "../comum/planta_malha.h"
 #include "ambiente_janela.h"
 #include "interacao_roteiro.h"
+#include "procura.h"
 #include "ui/comum/grafico_tendencia.h"
 #include "ui/objetos/tregistrform.h"
 #include "ui/sessao/sessao_simulacao.h"
@@ -445,9 +446,7 @@ class TesteTRegistrForm : public QObject, public AmbienteJanela {
   QString windowTitle() const { return janela_->windowTitle(); }
   template <typename T>
   T* Filho(const char* nome) const {
-    auto* w = janela_->findChild<T*>(QLatin1String(nome));
-    if (!w) qFatal("no widget %s", nome);
-    return w;
+    return Procura<T>(*janela_, nome);
   }
   void AbreConfiguracao() {
     if (!janela_->ConfiguracaoVisivel()) Clica("ConfBTN");
