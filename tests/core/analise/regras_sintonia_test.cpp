@@ -164,6 +164,13 @@ TEST(RegrasSintonia, TheClosedLoopTimeConstantsAreTheCallers) {
   // A slow process: SIMC's integral time is 4(τc + L), not T.
   const Sintonia lento = CalculaSintonia(Regra::SIMC, PI, {TipoModelo::PrimeiraOrdem, 1, 100, 2});
   EXPECT_DOUBLE_EQ(lento.Ti, 16.0);
+  // A λ below 0.8·L is taken, with the source's caveat.
+  OpcoesRegras apertado;
+  apertado.lambda = 0.5 * kPrimeiraOrdem.L;
+  const Sintonia rapido = CalculaSintonia(Regra::IMC, PID, kPrimeiraOrdem, apertado);
+  EXPECT_TRUE(rapido.definida);
+  EXPECT_EQ(rapido.ressalva, Ressalva::LambdaPequeno);
+  EXPECT_NE(rapido.nota.find("0.8 L"), std::string::npos) << rapido.nota;
   // Defaults for an integrator: λ the larger of 1/K and 2L, so that one
   // without dead time still gets a controller (Kc = 2/(K·λ) = 2 there).
   const Sintonia semMorto =
