@@ -97,8 +97,8 @@ Bloco& NovoBloco(Documento& doc, int n, const std::string& tag, const std::strin
 
 // The same with its output clamped: an empty limit is off.
 struct Limites {
-  std::string inferior;
-  std::string superior;
+  std::string inferior = {};
+  std::string superior = {};
 };
 Bloco& NovoBloco(Documento& doc, int n, const std::string& tag, const std::string& descricao,
                  const std::string& funcao, const Limites& limites, int x = -1, int y = 0);
