@@ -108,6 +108,10 @@ void Aquece(Documento& doc, double segundos) {
 
 namespace quiv::exemplos {
 
+Dinamica TempoMortoPuro(const std::string& L) {
+  return {.T1 = "0", .tempoMorto = L, .semSaturador = true};
+}
+
 Processo& NovoTrecho(Documento& doc, int n, const std::string& tag, const std::string& descricao,
                      int entrada, const Dinamica& d, int x, int y) {
   Processo& p = doc.NovoProcesso(n);

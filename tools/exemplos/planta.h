@@ -74,6 +74,10 @@ struct Dinamica {
   bool semSaturador = false;
 };
 
+// A pure dead time L (s, or an expression) on a deviation: no lag, no
+// saturator.
+Dinamica TempoMortoPuro(const std::string& L);
+
 // A process block from `entrada` (a cell) with dynamics d, applied; shown at
 // (x, y) when x ≥ 0.
 Processo& NovoTrecho(Documento& doc, int n, const std::string& tag, const std::string& descricao,
