@@ -122,6 +122,7 @@ Processo& NovoTrecho(Documento& doc, int n, const std::string& tag, const std::s
   p.Tal2 = d.T2;
   p.TempoMorto = d.tempoMorto;
   p.Ganho = d.ganho;
+  p.TipoValvula = d.curva;
   p.Agarramento = d.agarramento;
   p.Histerese = d.histerese;
   p.LimiteTaxa = d.limiteTaxa;

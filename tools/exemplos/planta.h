@@ -61,13 +61,15 @@ namespace quiv::exemplos {
 
 // The texts of a process block as the program keeps them (numbers or
 // expressions): lags T1, T2 and dead time (s), gain, and what the final
-// element adds: stiction and backlash (%), a rate limit (%/s, 0 none).
+// element adds: its gain curve, stiction and backlash (%), a rate limit
+// (%/s, 0 none).
 // `semSaturador` lets the output leave 0 … 100 % (a deviation).
 struct Dinamica {
   std::string T1 = "10";
   std::string T2 = "0";
   std::string tempoMorto = "0";
   std::string ganho = "1";
+  int curva = Processo::kLinear;
   std::string agarramento = "0";
   std::string histerese = "0";
   std::string limiteTaxa = "0";
