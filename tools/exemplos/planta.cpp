@@ -71,6 +71,7 @@ Controlador& NovaMalha(Documento& doc, int n, const std::string& tag, const std:
   c.TextoKp = Numero(s.Kp);
   c.TextoTi = Numero(s.Ti);
   c.TextoTd = Numero(s.Td);
+  c.TextoTf = Numero(s.Tf);
   c.AcaoI = s.Ti > 0.0;
   c.AcaoD = s.Td > 0.0;
   c.ItemAcao = reversa ? 0 : 1;

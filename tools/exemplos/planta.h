@@ -33,12 +33,13 @@ void Aplica(Documento& doc, Bloco& b);
 void Aplica(Documento& doc, TextoAnimado& t);
 
 // A controller in automatic at `sp` (% of its PV's range), applied: Kp, Ti (s,
-// 0 none), Td (s); `reversa` for a process whose PV falls when the output
-// rises (e = PV − SP).
+// 0 none), Td (s) and the transmitter filter Tf (s); `reversa` for a process
+// whose PV falls when the output rises (e = PV − SP).
 struct Sintonia {
   double Kp = 1.0;
   double Ti = 10.0;
   double Td = 0.0;
+  double Tf = 0.0;
 };
 Controlador& NovaMalha(Documento& doc, int n, const std::string& tag, const std::string& descricao,
                        int enderecoPV, double sp, Sintonia s, bool reversa = false);
