@@ -63,8 +63,8 @@ namespace quiv::exemplos {
 // The texts of a process block as the program keeps them (numbers or
 // expressions): lags T1, T2 and dead time (s), gain, and what the final
 // element adds: its gain curve, stiction and backlash (%), a rate limit
-// (%/s, 0 none).
-// `semSaturador` lets the output leave 0 … 100 % (a deviation).
+// (%/s, 0 none). `semSaturador` lets the output leave 0 … 100 %, for a
+// process that carries a deviation.
 struct Dinamica {
   std::string T1 = "10";
   std::string T2 = "0";
@@ -147,7 +147,7 @@ void DegrausAleatorios(Documento& doc, int canal, const std::string& amplitude);
 // Trend recorder n following loop k (its PV, SP and output), at (x, y).
 void NovoRegistro(Documento& doc, int n, const std::string& tag, int malha, int x, int y);
 
-// The same with its description and time base (0: 3 s, 1: 9 s a division).
+// The same with its description and time base item (0: 3 s, 1: 9 s, 2: 1 min).
 Registrador& NovoRegistro(Documento& doc, int n, const std::string& tag,
                           const std::string& descricao, int malha, int x, int y, int baseTempo = 0);
 
