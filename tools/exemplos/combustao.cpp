@@ -184,8 +184,7 @@ void DesenhaForno(Desenho& d, const QString& titulo, Estrategia estrategia) {
   d.Corrente({440, 120}, "Carga fria");
   d.Linha({{670, 230}, {440, 230}});
   d.Corrente({440, 220}, "Carga quente");
-  d.Instrumento({600, 270}, "TT", "100", true);
-  d.Sinal({{600, 249}, {600, 230}});
+  d.Instrumento({600, 270}, "TT", "100", {600, 230}, true);
   d.Instrumento({520, 270}, "TIC", "100");
   d.Sinal({{579, 270}, {541, 270}});
 
@@ -201,13 +200,11 @@ void DesenhaForno(Desenho& d, const QString& titulo, Estrategia estrategia) {
   d.Valvula({330, 575});
 
   // Flow loops.
-  d.Instrumento({200, 365}, "FT", "102", true);
-  d.Sinal({{200, 386}, {200, 420}});
+  d.Instrumento({200, 365}, "FT", "102", {200, 420}, true);
   d.Instrumento({330, 365}, "FIC", "102");
   d.Sinal({{221, 365}, {309, 365}});
   d.Sinal({{330, 386}, {330, 396}});
-  d.Instrumento({200, 515}, "FT", "101", true);
-  d.Sinal({{200, 536}, {200, 575}});
+  d.Instrumento({200, 515}, "FT", "101", {200, 575}, true);
   d.Instrumento({330, 515}, "FIC", "101");
   d.Sinal({{221, 515}, {309, 515}});
   d.Sinal({{330, 536}, {330, 551}});
@@ -385,8 +382,7 @@ void DesenhaDoisCombustiveis(Desenho& d) {
   // Steam to the header, its pressure setting the firing.
   d.Linha({{690, 88}, {690, 60}, {400, 60}}, true, Desenho::kGas);
   d.Corrente({410, 50}, "Vapor ao processo");
-  d.Instrumento({600, 105}, "PT", "200", true);
-  d.Sinal({{600, 84}, {600, 60}});
+  d.Instrumento({600, 105}, "PT", "200", {600, 60}, true);
   d.Instrumento({520, 105}, "PIC", "200");
   d.Sinal({{579, 105}, {541, 105}});
 
@@ -404,8 +400,7 @@ void DesenhaDoisCombustiveis(Desenho& d) {
     const int y = linhas[i];
     d.Placa({200, y});
     d.Valvula({330, y});
-    d.Instrumento({200, y - 55}, "FT", numeros[i], true);
-    d.Sinal({{200, y - 34}, {200, y}});
+    d.Instrumento({200, y - 55}, "FT", numeros[i], {200, y}, true);
     d.Instrumento({330, y - 55}, "FIC", numeros[i]);
     d.Sinal({{221, y - 55}, {309, y - 55}});
     d.Sinal({{330, y - 34}, {330, y - 24}});

@@ -174,8 +174,7 @@ void DesenhaCaldeira(Desenho& d) {
   d.Linha({{20, 180}, {420, 180}});
   d.Corrente({20, 170}, "Água de alimentação");
   d.Placa({150, 180});
-  d.Instrumento({150, 120}, "FT", "103", true);
-  d.Sinal({{150, 141}, {150, 180}});
+  d.Instrumento({150, 120}, "FT", "103", {150, 180}, true);
   d.Valvula({300, 180});
   d.Instrumento({300, 75}, "FIC", "103");
   d.Sinal({{150, 99}, {150, 75}, {279, 75}});
@@ -184,8 +183,7 @@ void DesenhaCaldeira(Desenho& d) {
   d.Sinal({{373, 75}, {321, 75}}, true);
   d.Instrumento({480, 75}, "LIC", "103");
   d.Sinal({{459, 75}, {407, 75}}, true);
-  d.Instrumento({570, 75}, "LT", "103", true);
-  d.Sinal({{549, 75}, {501, 75}});
+  d.Instrumento({570, 75}, "LT", "103", {501, 75}, true);
   d.Sinal({{570, 96}, {570, 130}});
   d.Texto({218, 252}, "HS-103", 11, true);
   d.Texto({200, 266}, "3 elementos", 11);
@@ -194,8 +192,7 @@ void DesenhaCaldeira(Desenho& d) {
   d.Linha({{640, 132}, {640, 80}, {985, 80}}, true, Desenho::kGas);
   d.Corrente({930, 110}, "Vapor");
   d.Placa({700, 80});
-  d.Instrumento({700, 38}, "FT", "105", true);
-  d.Sinal({{700, 59}, {700, 80}});
+  d.Instrumento({700, 38}, "FT", "105", {700, 80}, true);
   d.Sinal({{679, 38}, {390, 38}, {390, 58}}, true);
   d.Instrumento({890, 38}, "FIC", "105");
   d.Sinal({{721, 38}, {869, 38}});
@@ -206,10 +203,8 @@ void DesenhaCaldeira(Desenho& d) {
   d.Linha({{985, 200}, {770, 200}, {770, 80}}, true, Desenho::kFrio);
   d.Corrente({905, 225}, "Atemperação");
   d.Valvula({890, 200});
-  d.Instrumento({890, 135}, "TIC", "104");
-  d.Sinal({{890, 156}, {890, 164}});
-  d.Instrumento({830, 135}, "TT", "104", true);
-  d.Sinal({{830, 114}, {830, 80}});
+  d.Instrumento({890, 135}, "TIC", "104", {890, 164});
+  d.Instrumento({830, 135}, "TT", "104", {830, 80}, true);
   d.Sinal({{851, 135}, {869, 135}});
 
   // Pressure sets the firing demand.
@@ -229,16 +224,14 @@ void DesenhaCaldeira(Desenho& d) {
   d.Placa({120, 575});
   d.Valvula({290, 575});
 
-  d.Instrumento({120, 400}, "FT", "102", true);
-  d.Sinal({{120, 421}, {120, 470}});
+  d.Instrumento({120, 400}, "FT", "102", {120, 470}, true);
   d.Instrumento({290, 400}, "FIC", "102");
   d.Sinal({{141, 400}, {269, 400}});
   d.Sinal({{290, 421}, {290, 434}});
   d.Funcao({390, 400}, "<");
   d.Sinal({{373, 400}, {311, 400}}, true);
 
-  d.Instrumento({120, 515}, "FT", "101", true);
-  d.Sinal({{120, 536}, {120, 575}});
+  d.Instrumento({120, 515}, "FT", "101", {120, 575}, true);
   d.Instrumento({290, 515}, "FIC", "101");
   d.Sinal({{141, 515}, {269, 515}});
   d.Sinal({{290, 536}, {290, 539}});
@@ -351,8 +344,7 @@ void DesenhaReator(Desenho& d) {
   d.Linha({{20, 120}, {470, 120}, {470, 180}});
   d.Corrente({20, 110}, "Carga");
   d.Placa({150, 120});
-  d.Instrumento({150, 60}, "FT", "101", true);
-  d.Sinal({{150, 81}, {150, 120}});
+  d.Instrumento({150, 60}, "FT", "101", {150, 120}, true);
   d.Valvula({300, 120});
   d.Instrumento({300, 60}, "FIC", "101");
   d.Sinal({{171, 60}, {279, 60}});
@@ -363,8 +355,7 @@ void DesenhaReator(Desenho& d) {
   d.Corrente({20, 510}, "Produto");
   d.Bomba({420, 520}, false);
   d.Valvula({250, 520});
-  d.Instrumento({360, 330}, "LT", "102", true);
-  d.Sinal({{381, 330}, {408, 330}});
+  d.Instrumento({360, 330}, "LT", "102", {408, 330}, true);
   d.Instrumento({250, 460}, "LIC", "102");
   d.Sinal({{360, 351}, {360, 460}, {271, 460}});
   d.Sinal({{250, 481}, {250, 484}});
@@ -375,8 +366,7 @@ void DesenhaReator(Desenho& d) {
   d.Valvula({700, 420});
   d.Linha({{612, 250}, {985, 250}}, true, Desenho::kQuente);
   d.Corrente({900, 240}, "Retorno");
-  d.Instrumento({800, 300}, "TT", "104", true);
-  d.Sinal({{800, 279}, {800, 250}});
+  d.Instrumento({800, 300}, "TT", "104", {800, 250}, true);
   d.Instrumento({700, 360}, "TIC", "104");
   d.Sinal({{800, 321}, {800, 360}, {721, 360}});
   d.Sinal({{700, 381}, {700, 384}});
@@ -496,8 +486,7 @@ void DesenhaResfriamento(Desenho& d) {
   d.Linha({{20, 200}, {260, 200}}, true, Desenho::kQuente);
   d.Corrente({20, 190}, "Gás quente");
   d.Placa({120, 200});
-  d.Instrumento({120, 140}, "FT", "100", true);
-  d.Sinal({{120, 161}, {120, 200}});
+  d.Instrumento({120, 140}, "FT", "100", {120, 200}, true);
   d.Trocador({260, 170, 220, 60});
   d.Texto({330, 160}, "E-101", 12, true);
   d.Linha({{480, 200}, {600, 200}}, true, Desenho::kGas);
@@ -508,8 +497,7 @@ void DesenhaResfriamento(Desenho& d) {
   d.Linha({{660, 150}, {660, 90}, {985, 90}}, true, Desenho::kGas);
   d.Corrente({900, 80}, "Gás frio");
   d.Valvula({840, 90});
-  d.Instrumento({760, 170}, "PT", "102", true);
-  d.Sinal({{739, 170}, {720, 170}});
+  d.Instrumento({760, 170}, "PT", "102", {720, 170}, true);
   d.Instrumento({840, 30}, "PIC", "102");
   d.Sinal({{760, 149}, {760, 30}, {819, 30}});
   d.Sinal({{840, 51}, {840, 54}});
@@ -518,8 +506,7 @@ void DesenhaResfriamento(Desenho& d) {
   d.Linha({{660, 450}, {660, 520}, {985, 520}});
   d.Corrente({900, 545}, "Condensado");
   d.Valvula({840, 520});
-  d.Instrumento({760, 380}, "LT", "103", true);
-  d.Sinal({{739, 380}, {720, 380}});
+  d.Instrumento({760, 380}, "LT", "103", {720, 380}, true);
   d.Instrumento({840, 460}, "LIC", "103");
   d.Sinal({{760, 401}, {760, 460}, {819, 460}});
   d.Sinal({{840, 481}, {840, 484}});
@@ -530,8 +517,7 @@ void DesenhaResfriamento(Desenho& d) {
   d.Valvula({330, 330});
   d.Linha({{300, 170}, {300, 110}, {20, 110}}, true, Desenho::kFrio);
   d.Corrente({20, 100}, "Retorno de água");
-  d.Instrumento({540, 260}, "TT", "101", true);
-  d.Sinal({{540, 239}, {540, 200}});
+  d.Instrumento({540, 260}, "TT", "101", {540, 200}, true);
   d.Instrumento({330, 270}, "TIC", "101");
   d.Sinal({{519, 260}, {400, 260}, {400, 270}, {351, 270}});
   d.Sinal({{330, 291}, {330, 294}});
@@ -673,14 +659,12 @@ void DesenhaDeetanizadora(Desenho& d) {
   d.Corrente({20, 140}, "Carga");
   d.VasoHorizontal({60, 200, 220, 70}, 0.5);
   d.Texto({150, 240}, "V-100", 12, true);
-  d.Instrumento({200, 150}, "LT", "100", true);
-  d.Sinal({{200, 171}, {200, 200}});
+  d.Instrumento({200, 150}, "LT", "100", {200, 200}, true);
   d.Instrumento({300, 150}, "LIC", "100");
   d.Sinal({{221, 150}, {279, 150}});
   d.Linha({{240, 270}, {240, 330}, {470, 330}});
   d.Placa({310, 330});
-  d.Instrumento({310, 390}, "FT", "100", true);
-  d.Sinal({{310, 369}, {310, 330}});
+  d.Instrumento({310, 390}, "FT", "100", {310, 330}, true);
   d.Valvula({400, 330});
   d.Instrumento({400, 270}, "FIC", "100");
   d.Sinal({{300, 171}, {300, 270}, {379, 270}}, true);
@@ -700,13 +684,11 @@ void DesenhaDeetanizadora(Desenho& d) {
   d.Corrente({900, 470}, "Vapor d'água");
   d.Valvula({800, 448});
   d.Placa({900, 448});
-  d.Instrumento({900, 380}, "FT", "101", true);
-  d.Sinal({{900, 401}, {900, 448}});
+  d.Instrumento({900, 380}, "FT", "101", {900, 448}, true);
   d.Instrumento({800, 380}, "FIC", "101");
   d.Sinal({{879, 380}, {821, 380}});
   d.Sinal({{800, 401}, {800, 412}});
-  d.Instrumento({630, 340}, "TT", "101", true);
-  d.Sinal({{609, 340}, {550, 340}});
+  d.Instrumento({630, 340}, "TT", "101", {550, 340}, true);
   d.Instrumento({710, 380}, "TIC", "101");
   d.Sinal({{630, 361}, {630, 380}, {689, 380}});
   d.Sinal({{731, 380}, {779, 380}}, true);
@@ -724,8 +706,7 @@ void DesenhaDeetanizadora(Desenho& d) {
   d.Linha({{860, 140}, {860, 100}, {985, 100}}, true, Desenho::kGas);
   d.Corrente({950, 90}, "Etano");
   d.Valvula({930, 100});
-  d.Instrumento({790, 100}, "PT", "102", true);
-  d.Sinal({{790, 121}, {790, 140}});
+  d.Instrumento({790, 100}, "PT", "102", {790, 140}, true);
   d.Instrumento({930, 40}, "PIC", "102");
   d.Sinal({{790, 79}, {790, 40}, {909, 40}});
   d.Sinal({{930, 61}, {930, 64}});
@@ -735,13 +716,11 @@ void DesenhaDeetanizadora(Desenho& d) {
   d.Corrente({665, 285}, "Refluxo");
   d.Valvula({650, 260});
   d.Placa({590, 260});
-  d.Instrumento({590, 200}, "FT", "103", true);
-  d.Sinal({{590, 221}, {590, 260}});
+  d.Instrumento({590, 200}, "FT", "103", {590, 260}, true);
   d.Instrumento({650, 200}, "FIC", "103");
   d.Sinal({{611, 200}, {629, 200}});
   d.Sinal({{650, 221}, {650, 224}});
-  d.Instrumento({950, 168}, "LT", "103", true);
-  d.Sinal({{929, 168}, {900, 168}});
+  d.Instrumento({950, 168}, "LT", "103", {900, 168}, true);
   d.Instrumento({950, 240}, "LIC", "103");
   d.Sinal({{950, 189}, {950, 219}});
   d.Sinal({{929, 240}, {780, 240}, {780, 200}, {671, 200}}, true);

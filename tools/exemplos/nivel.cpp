@@ -86,8 +86,7 @@ void DesenhaNivelRegulatorio(Desenho& d) {
   d.Sinal({{580, 169}, {580, 150}, {760, 150}, {760, 379}}, true);
   d.Sinal({{739, 400}, {600, 400}, {600, 457}}, true);
   d.Placa({860, 504});
-  d.Instrumento({860, 454}, "FI", "102", true);
-  d.Sinal({{860, 475}, {860, 504}});
+  d.Instrumento({860, 454}, "FI", "102", {860, 504}, true);
 }
 
 // Surge tank: two identical tanks take the same fluctuating inflow (data
@@ -203,8 +202,7 @@ void DesenhaTanquePulmao(Desenho& d) {
     d.Valvula({x + 185, 500});
     d.Corrente({x + 240, 490}, "Unidade");
     // LT on the left wall, LIC on the right, its output straight down.
-    d.Instrumento({x - 45, 300}, "LT", numero, true);
-    d.Sinal({{x - 24, 300}, {x, 300}});
+    d.Instrumento({x - 45, 300}, "LT", numero, {x, 300}, true);
     d.Instrumento({x + 185, 215}, "LIC", numero);
     d.Sinal({{x - 45, 279}, {x - 45, 160}, {x + 185, 160}, {x + 185, 194}});
     d.Sinal({{x + 185, 236}, {x + 185, 464}}, true);

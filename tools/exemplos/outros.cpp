@@ -284,8 +284,7 @@ void DesenhaPreditorSmith(Desenho& d) {
     d.Texto({430, y + 140}, "Correia transportadora", 12);
     d.VasoHorizontal({830, y + 100, 130, 60});
     d.Texto({872, y + 135}, "Moinho", 12);
-    d.Instrumento({780, y + 60}, "WIT", numero, true);
-    d.Sinal({{780, y + 81}, {780, y + 115}});
+    d.Instrumento({780, y + 60}, "WIT", numero, {780, y + 115}, true);
     d.Instrumento({340, y + 30}, "WIC", numero);
     d.Sinal({{319, y + 30}, {260, y + 30}, {260, y + 82}}, true);
   }
@@ -555,12 +554,10 @@ void DesenhaRespostaFrequencia(Desenho& d) {
   d.Linha({{20, 330}, {980, 330}});
   d.Corrente({24, 320}, "Entrada");
   d.Corrente({900, 320}, "Processo");
-  d.Instrumento({160, 280}, "PI", "100", true);
-  d.Sinal({{160, 301}, {160, 330}});
+  d.Instrumento({160, 280}, "PI", "100", {160, 330}, true);
   d.Valvula({480, 330});
   d.Placa({700, 330});
-  d.Instrumento({700, 260}, "FT", "101", true);
-  d.Sinal({{700, 281}, {700, 330}});
+  d.Instrumento({700, 260}, "FT", "101", {700, 330}, true);
   d.Instrumento({600, 160}, "FIC", "101");
   d.Sinal({{700, 239}, {700, 160}, {621, 160}}, true);
   d.Sinal({{600, 181}, {600, 240}, {480, 240}, {480, 294}}, true);

@@ -62,13 +62,11 @@ void DesenhaTrocador(Desenho& d) {
   d.Valvula({560, 220}, true);
   d.Linha({{560, 370}, {560, 440}}, true, Desenho::kGas);
   d.Corrente({570, 440}, "Condensado");
-  d.Instrumento({780, 270}, "TT", "1101", true);
-  d.Sinal({{780, 291}, {780, 330}});
+  d.Instrumento({780, 270}, "TT", "1101", {780, 330}, true);
   d.Instrumento({660, 200}, "TIC", "1101");
   d.Sinal({{759, 270}, {660, 270}, {660, 221}});
   d.Sinal({{639, 200}, {596, 200}, {596, 220}, {584, 220}}, true);
-  d.Instrumento({260, 270}, "TT", "1102", true);
-  d.Sinal({{260, 291}, {260, 330}});
+  d.Instrumento({260, 270}, "TT", "1102", {260, 330}, true);
   d.Funcao({420, 200}, QStringLiteral("FF"));
   d.Sinal({{281, 270}, {320, 270}, {320, 200}, {403, 200}}, true);
   d.Sinal({{437, 200}, {639, 200}}, true);
@@ -122,8 +120,7 @@ void DesenhaFornalha(Desenho& d, const QString& titulo) {
   d.Corrente({150, 510}, "Gás combustível");
   d.Valvula({330, 520});
   d.Placa({440, 520});
-  d.Instrumento({780, 240}, "TT", "1201", true);
-  d.Sinal({{780, 261}, {780, 300}});
+  d.Instrumento({780, 240}, "TT", "1201", {780, 300}, true);
 }
 
 // Furnace: outlet temperature on the fuel valve, a PID whose derivative
@@ -190,8 +187,7 @@ void DesenhaFornoCascata(Desenho& d) {
   DesenhaFornalha(d, "Forno Tubular II (cascata)");
   d.Instrumento({700, 150}, "TIC", "1301");
   d.Sinal({{780, 219}, {780, 150}, {721, 150}});
-  d.Instrumento({440, 470}, "FT", "1302", true);
-  d.Sinal({{440, 491}, {440, 520}});
+  d.Instrumento({440, 470}, "FT", "1302", {440, 520}, true);
   d.Instrumento({330, 430}, "FIC", "1302");
   d.Sinal({{419, 470}, {370, 470}, {370, 430}, {351, 430}});
   d.Sinal({{679, 150}, {330, 150}, {330, 409}}, true);
@@ -247,8 +243,7 @@ void DesenhaDivisaoFaixa(Desenho& d) {
   d.Linha({{980, 470}, {620, 470}, {620, 420}, {612, 420}}, true, Desenho::kFrio);
   d.Corrente({860, 460}, "Água de resfriamento");
   d.Valvula({700, 470});
-  d.Instrumento({380, 380}, "TT", "1401", true);
-  d.Sinal({{401, 380}, {428, 380}});
+  d.Instrumento({380, 380}, "TT", "1401", {428, 380}, true);
   d.Funcao({280, 250}, QStringLiteral(">50%"));
   d.Funcao({280, 400}, QStringLiteral("<50%"));
   d.Sinal({{359, 380}, {330, 380}, {330, 325}, {200, 325}});

@@ -53,12 +53,10 @@ void DesenhaVazaoEmDuto(Desenho& d) {
   d.Linha({{20, 300}, {980, 300}});
   d.Corrente({24, 290}, "Entrada");
   d.Corrente({900, 290}, "Processo");
-  d.Instrumento({120, 240}, "PI", "100", true);
-  d.Sinal({{120, 261}, {120, 300}});
+  d.Instrumento({120, 240}, "PI", "100", {120, 300}, true);
   d.Valvula({480, 300});
   d.Placa({700, 300});
-  d.Instrumento({700, 230}, "FT", "101", true);
-  d.Sinal({{700, 251}, {700, 300}});
+  d.Instrumento({700, 230}, "FT", "101", {700, 300}, true);
   d.Instrumento({600, 180}, "FIC", "101");
   d.Sinal({{679, 230}, {600, 230}, {600, 201}});
   d.Sinal({{579, 180}, {480, 180}, {480, 264}}, true);
@@ -155,8 +153,7 @@ void DesenhaGrossoFino(Desenho& d) {
   d.Valvula({400, 330});
   d.Valvula({400, 230});
   d.Placa({740, 330});
-  d.Instrumento({740, 285}, "FT", "101", true);
-  d.Sinal({{740, 306}, {740, 330}});
+  d.Instrumento({740, 285}, "FT", "101", {740, 330}, true);
   d.Instrumento({500, 160}, "FIC", "101");
   d.Sinal({{740, 264}, {740, 115}, {500, 115}, {500, 139}});
   d.Sinal({{479, 160}, {400, 160}, {400, 194}}, true);
@@ -169,8 +166,7 @@ void DesenhaGrossoFino(Desenho& d) {
   d.Linha({{40, 510}, {960, 510}});
   d.Valvula({400, 510});
   d.Placa({740, 510});
-  d.Instrumento({740, 465}, "FT", "201", true);
-  d.Sinal({{740, 486}, {740, 510}});
+  d.Instrumento({740, 465}, "FT", "201", {740, 510}, true);
   d.Instrumento({500, 425}, "FIC", "201");
   d.Sinal({{719, 465}, {500, 465}, {500, 446}});
   d.Sinal({{479, 425}, {400, 425}, {400, 474}}, true);
@@ -281,8 +277,7 @@ void DesenhaHeaderTresConsumidores(Desenho& d) {
   d.Valvula({230, 190});
   d.VasoHorizontal(QRect(300, 170, 620, 40));
   d.Texto({420, 195}, "Header de vapor", 12);
-  d.Instrumento({360, 115}, "PT", "100", true);
-  d.Sinal({{360, 136}, {360, 170}});
+  d.Instrumento({360, 115}, "PT", "100", {360, 170}, true);
   d.Instrumento({230, 115}, "PIC", "100");
   d.Sinal({{339, 115}, {251, 115}});
   d.Sinal({{230, 136}, {230, 154}}, true);
@@ -295,8 +290,7 @@ void DesenhaHeaderTresConsumidores(Desenho& d) {
     d.Linha({{x, 210}, {x, 470}}, true, Desenho::kGas);
     d.Valvula({x, 280}, true);
     d.Placa({x, 380}, true);
-    d.Instrumento({x - 75, 380}, "FT", numero, true);
-    d.Sinal({{x - 54, 380}, {x, 380}});
+    d.Instrumento({x - 75, 380}, "FT", numero, {x, 380}, true);
     d.Instrumento({x - 75, 280}, "FIC", numero);
     d.Sinal({{x - 75, 359}, {x - 75, 301}});
     d.Sinal({{x - 54, 280}, {x - 36, 280}}, true);
@@ -440,8 +434,7 @@ void DesenhaProcessosNaoLineares(Desenho& d) {
       d.Sinal({{xc - 21, y0 - 85}, {xe, y0 - 85}, {xe, y0 - 36}}, true);
     }
     d.Placa({xf, y0});
-    d.Instrumento({xf, y0 - 45}, "FT", numero, true);
-    d.Sinal({{xf, y0 - 24}, {xf, y0}});
+    d.Instrumento({xf, y0 - 45}, "FT", numero, {xf, y0}, true);
     d.Instrumento({xc, y0 - 85}, "FIC", numero);
     d.Sinal({{xf - 21, y0 - 45}, {xc, y0 - 45}, {xc, y0 - 64}});
   }
