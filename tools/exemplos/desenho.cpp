@@ -11,6 +11,10 @@
 
 namespace quiv::exemplos {
 
+namespace {
+constexpr int kRaio = 21;  // an instrument bubble's
+}  // namespace
+
 const QColor Desenho::kFundo(244, 246, 249);
 const QColor Desenho::kContorno(52, 66, 92);
 const QColor Desenho::kEquipamento(208, 218, 232);
@@ -344,7 +348,6 @@ void Desenho::Motor(QPoint c, const QString& texto) {
 }
 
 void Desenho::Instrumento(QPoint c, const QString& letras, const QString& numero, bool campo) {
-  constexpr int kRaio = 21;
   g_->save();
   g_->setPen(Caneta(kContorno, 1.8));
   g_->setBrush(Qt::white);
@@ -363,6 +366,18 @@ void Desenho::Instrumento(QPoint c, const QString& letras, const QString& numero
   g_->drawText(QRect(c.x() - kRaio, c.y() + 1, 2 * kRaio, kRaio - 4),
                Qt::AlignHCenter | Qt::AlignTop, numero);
   g_->restore();
+}
+
+void Desenho::Instrumento(QPoint c, const QString& letras, const QString& numero, QPoint ate,
+                          bool campo) {
+  Instrumento(c, letras, numero, campo);
+  // Leave the bubble on the side that faces `ate`.
+  QPoint borda = c;
+  if (ate.x() == c.x())
+    borda.ry() += ate.y() > c.y() ? kRaio : -kRaio;
+  else
+    borda.rx() += ate.x() > c.x() ? kRaio : -kRaio;
+  Sinal({borda, ate});
 }
 
 void Desenho::Funcao(QPoint c, const QString& simbolo) {

@@ -61,6 +61,11 @@ class Desenho {
   // ISA instrument bubble: letters over the loop number, e.g. "FIC", "101".
   // `campo` false draws the board-mounted form (line through the middle).
   void Instrumento(QPoint c, const QString& letras, const QString& numero, bool campo = false);
+  // The same with its signal line straight out of the bubble to `ate`, on
+  // the bubble's row or column: a transmitter to its line, a controller to
+  // its valve.
+  void Instrumento(QPoint c, const QString& letras, const QString& numero, QPoint ate,
+                   bool campo = false);
   // A function block (square with a symbol), e.g. "Σ", "×", "f(x)", ">", "<".
   void Funcao(QPoint c, const QString& simbolo);
 

@@ -1,112 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "Multimalha" tab: whole plants with several interacting loops (boiler,
 // reactor, gas cooling, deethanizer).
-#include "core/objetos/entrada_dados.h"
-#include "core/objetos/gerador.h"
-#include "core/objetos/painel.h"
-#include "core/objetos/registrador.h"
 #include "exemplo.h"
 #include "planta.h"
 
 namespace quiv::exemplos {
 namespace {
-
-// ---------------------------------------------------------------------------
-// Short forms for the large plants.
-
-struct Dinamica {
-  const char* T1 = "10";
-  const char* T2 = "0";
-  const char* tempoMorto = "0";
-};
-
-Processo& NovoTrecho(Documento& doc, int n, const char* tag, const char* descricao, int entrada,
-                     Dinamica d) {
-  Processo& p = doc.NovoProcesso(n);
-  p.Tag = tag;
-  p.Descricao = descricao;
-  p.ItemEntrada = entrada - 1;
-  p.Tal1 = d.T1;
-  p.Tal2 = d.T2;
-  p.TempoMorto = d.tempoMorto;
-  Aplica(doc, p);
-  return p;
-}
-
-// An integrating process (a level, a stored energy): y' = ganho·x, starting
-// at `inicial` %.
-Processo& NovoIntegrador(Documento& doc, int n, const char* tag, const char* descricao, int entrada,
-                         const char* ganho, const char* inicial) {
-  Processo& p = doc.NovoProcesso(n);
-  p.Tag = tag;
-  p.Descricao = descricao;
-  p.ItemEntrada = entrada - 1;
-  p.TipoFuncao = Processo::kIntegrador;
-  p.Ganho = ganho;
-  p.DefineValorInicial(inicial);
-  Aplica(doc, p);
-  return p;
-}
-
-Bloco& NovoCalculo(Documento& doc, int n, const char* tag, const char* descricao,
-                   const char* funcao) {
-  Bloco& b = doc.NovoBloco(n);
-  b.Tag = tag;
-  b.Descricao = descricao;
-  b.Funcao = funcao;
-  Aplica(doc, b);
-  return b;
-}
-
-// A slave loop: its set point is the cell `spr` (a master's output or a
-// calculation), in remote.
-Controlador& NovoEscravo(Documento& doc, int n, const char* tag, const char* descricao, int pv,
-                         int spr, Sintonia s, bool reversa = false) {
-  Controlador& c = NovaMalha(doc, n, tag, descricao, pv, 50.0, s, reversa);
-  c.HabilitaSPR = true;
-  c.ItemSPR = spr - 1;
-  Aplica(doc, c);
-  if (c.ModoLocal) c.AlternaLocalRemoto();
-  return c;
-}
-
-// A master whose integral waits while its slave's output is saturated.
-void SegueEscravo(Documento& doc, Controlador& mestre, int saidaEscravo) {
-  mestre.HabilitaBackMV = true;
-  mestre.ItemBackMV = saidaEscravo - 1;
-  Aplica(doc, mestre);
-}
-
-void NovaEntrada(Documento& doc, int n, const char* nome, int posicao, int x, int y) {
-  EntradaDados& e = doc.painel.Entrada(n);
-  e.DefineIncluida(true);
-  e.DefineNome(nome);
-  e.DefinePosicao(posicao);
-  e.Esquerda = x;
-  e.Topo = y;
-}
-
-struct Pena {
-  int endereco;
-  const char* nome;
-};
-
-Registrador& NovoRegistro(Documento& doc, int n, const char* tag, const char* descricao, Pena p1,
-                          Pena p2, Pena p3, int x, int y) {
-  Registrador& r = doc.NovoRegistrador(n);
-  r.Tag = tag;
-  r.Descricao = descricao;
-  r.ItemVariavel1 = p1.endereco - 1;
-  r.NomeVariavel1 = p1.nome;
-  r.ItemVariavel2 = p2.endereco - 1;
-  r.NomeVariavel2 = p2.nome;
-  r.ItemVariavel3 = p3.endereco - 1;
-  r.NomeVariavel3 = p3.nome;
-  r.Grafico.ItemBaseTempo = 1;
-  r.AplicaConfiguracao();
-  Coloca(doc, TipoObjeto::Registrador, n, x, y);
-  return r;
-}
 
 // ---------------------------------------------------------------------------
 // Industrial boiler (boiler.smp). Natural gas 0 … 4000 Nm3/h, combustion air
@@ -156,63 +55,62 @@ void MontaCaldeira(Documento& doc) {
   Descreve(doc, 52, "%", 0, 100, "Excesso de ar|Excess air");
 
   // Combustion: air and gas trains.
-  NovoTrecho(doc, 1, "FT-101", "Vazão de ar|Air flow", 2, {.T1 = "8", .T2 = "2"});
-  NovoTrecho(doc, 2, "FT-102", "Vazão de gás|Gas flow", 3, {.T1 = "1.5", .T2 = "0.5"});
+  NovoTrecho(doc, 1, "FT-101", "Vazão de ar|Air flow", 2, {.T1 = "8", .T2 = "2"}, 15, 504);
+  NovoTrecho(doc, 2, "FT-102", "Vazão de gás|Gas flow", 3, {.T1 = "1.5", .T2 = "0.5"}, 15, 389);
   // Cross limits: air leads the gas up and follows it down.
-  NovoCalculo(doc, 1, "FY-101", "SP de ar|Air SP", "M01*(0.8+0.004*M15)>M22*(0.8+0.004*M15)");
-  NovoCalculo(doc, 2, "FY-102", "SP de gás|Gas SP", "M01<M21/(0.8+0.004*M15)");
-  NovoCalculo(doc, 3, "FY-103", "Gás que o ar queima|Gas the air can burn", "M21*1.25");
-  NovoCalculo(doc, 4, "FY-104", "Gás queimado|Gas burned", "M22<M43");
-  Bloco& excesso = doc.NovoBloco(12);
-  excesso.Tag = "AY-100";
-  excesso.Descricao = "Excesso de ar|Excess air";
-  excesso.Funcao = "125*M21/M22-100";
-  excesso.LimiteSuperiorAtivo = true;
-  excesso.LimiteSuperior = "100";
-  excesso.LimiteInferiorAtivo = true;
-  excesso.LimiteInferior = "-100";
-  Aplica(doc, excesso);
+  NovoBloco(doc, 1, "FY-101", "SP de ar|Air SP", "M01*(0.8+0.004*M15)>M22*(0.8+0.004*M15)", 351,
+            536);
+  NovoBloco(doc, 2, "FY-102", "SP de gás|Gas SP", "M01<M21/(0.8+0.004*M15)", 351, 360);
+  NovoBloco(doc, 3, "FY-103", "Gás que o ar queima|Gas the air can burn", "M21*1.25");
+  NovoBloco(doc, 4, "FY-104", "Gás queimado|Gas burned", "M22<M43");
+  NovoBloco(doc, 12, "AY-100", "Excesso de ar|Excess air", "125*M21/M22-100",
+            {.inferior = "-100", .superior = "100"});
 
   // Drum: stored energy (pressure) and water (level).
-  NovoTrecho(doc, 3, "TY-100", "Calor absorvido|Heat absorbed", 44, {.T1 = "30", .T2 = "8"});
-  NovoCalculo(doc, 5, "PY-100", "Calor menos vapor|Heat minus steam", "M23-M30");
-  NovoIntegrador(doc, 4, "PT-100", "Pressão do tubulão|Drum pressure", 45, "0.0056", "66.67");
-  NovoCalculo(doc, 7, "FY-105", "Vapor pela válvula|Steam through the valve",
-              "M07*(M24/66.67)^0.5");
-  NovoTrecho(doc, 10, "FT-105", "Vazão de vapor|Steam flow", 47, {.T1 = "1.5", .T2 = "0.5"});
-  NovoCalculo(doc, 6, "LY-100", "Água menos vapor|Water minus steam", "M25-M30");
-  NovoIntegrador(doc, 6, "LY-101", "Água no tubulão|Water in the drum", 46, "0.015", "50");
+  NovoTrecho(doc, 3, "TY-100", "Calor absorvido|Heat absorbed", 44, {.T1 = "30", .T2 = "8"}, 640,
+             285);
+  NovoBloco(doc, 5, "PY-100", "Calor menos vapor|Heat minus steam", "M23-M30");
+  NovoIntegrador(doc, 4, "PT-100", "Pressão do tubulão|Drum pressure", 45, "0.0056", "66.67", 276,
+                 219);
+  NovoBloco(doc, 7, "FY-105", "Vapor pela válvula|Steam through the valve", "M07*(M24/66.67)^0.5");
+  NovoTrecho(doc, 10, "FT-105", "Vazão de vapor|Steam flow", 47, {.T1 = "1.5", .T2 = "0.5"}, 598,
+             46);
+  NovoBloco(doc, 6, "LY-100", "Água menos vapor|Water minus steam", "M25-M30");
+  NovoIntegrador(doc, 6, "LY-101", "Água no tubulão|Water in the drum", 46, "0.015", "50", 500,
+                 205);
   NovoTrecho(doc, 7, "LY-102", "Pressão atrasada|Pressure, late", 24, {.T1 = "20"});
-  NovoCalculo(doc, 8, "LT-103", "Nível do tubulão|Drum level", "M26+8*(M27-M24)");
+  NovoBloco(doc, 8, "LT-103", "Nível do tubulão|Drum level", "M26+8*(M27-M24)");
 
   // Feedwater: three-element summer and the switch.
-  NovoCalculo(doc, 9, "FY-103", "SP de água|Feedwater SP", "M04+M30-50");
-  NovoCalculo(doc, 10, "FY-106", "Água pela válvula|Water through the valve",
-              "(M11*M05+(1-M11)*M04)*(M16/60)^0.5");
-  NovoTrecho(doc, 5, "FT-103", "Água de alimentação|Feedwater", 50, {.T1 = "2", .T2 = "0.5"});
+  NovoBloco(doc, 9, "FY-103", "SP de água|Feedwater SP", "M04+M30-50", 351, 97);
+  NovoBloco(doc, 10, "FY-106", "Água pela válvula|Water through the valve",
+            "(M11*M05+(1-M11)*M04)*(M16/60)^0.5");
+  NovoTrecho(doc, 5, "FT-103", "Água de alimentação|Feedwater", 50, {.T1 = "2", .T2 = "0.5"}, 46,
+             109);
 
   // Superheater and attemperator.
   NovoTrecho(doc, 8, "FT-104", "Água de atemperação|Spray water", 6, {.T1 = "2"});
   // The superheater carries the deviation from the design point, so its
   // dead time starts from zero after a load.
-  NovoCalculo(doc, 11, "TY-104", "Superaquecimento|Superheat", "0.4*(M23-50)-0.5*(M28-40)");
-  Processo& sh = NovoTrecho(doc, 9, "TY-105", "Superaquecedor|Superheater", 51,
-                            {.T1 = "45", .T2 = "12", .tempoMorto = "8"});
-  sh.SaturadorDesligado = true;
-  NovoCalculo(doc, 13, "TT-104", "Temperatura do vapor|Steam temperature", "62.5+M29");
+  NovoBloco(doc, 11, "TY-104", "Superaquecimento|Superheat", "0.4*(M23-50)-0.5*(M28-40)");
+  NovoTrecho(doc, 9, "TY-105", "Superaquecedor|Superheater", 51,
+             {.T1 = "45", .T2 = "12", .tempoMorto = "8", .semSaturador = true}, 791, 160);
+  NovoBloco(doc, 13, "TT-104", "Temperatura do vapor|Steam temperature", "62.5+M29");
 
-  // Loops.
+  // Loops, their buttons beside their instruments.
   Controlador& pic = NovaMalha(doc, 1, "PIC-100", "Pressão do vapor|Steam pressure", 24, 66.67,
                                {.Kp = 3.0, .Ti = 300.0, .Td = 0.0});
   // The firing demand follows the steam flow; the pressure only trims it.
-  pic.HabilitaFF = true;
-  pic.EquacaoFF = "M30";
-  Aplica(doc, pic);
+  Compensa(doc, pic, "M30");
+  Coloca(doc, TipoObjeto::Controlador, 1, 276, 289);
   NovoEscravo(doc, 2, "FIC-101", "Vazão de ar|Air flow", 21, 41, {.Kp = 0.5, .Ti = 8.0});
+  Coloca(doc, TipoObjeto::Controlador, 2, 190, 540);
   NovoEscravo(doc, 3, "FIC-102", "Vazão de gás|Gas flow", 22, 42, {.Kp = 0.5, .Ti = 2.0});
+  Coloca(doc, TipoObjeto::Controlador, 3, 312, 437);
   Controlador& lic = NovaMalha(doc, 4, "LIC-103", "Nível do tubulão|Drum level", 48, 50.0,
                                {.Kp = 1.5, .Ti = 300.0, .Td = 0.0});
   SegueEscravo(doc, lic, 5);
+  Coloca(doc, TipoObjeto::Controlador, 4, 445, 97);
   Controlador& fic = NovoEscravo(doc, 5, "FIC-103", "Água de alimentação|Feedwater", 25, 49,
                                  {.Kp = 0.5, .Ti = 3.0});
   // With the switch off the level drives the valve and FIC-103 tracks it,
@@ -220,45 +118,23 @@ void MontaCaldeira(Documento& doc) {
   fic.TextoCOmin = "M04*(1-M11)";
   fic.TextoCOmax = "100-(100-M04)*(1-M11)";
   Aplica(doc, fic);
+  Coloca(doc, TipoObjeto::Controlador, 5, 215, 97);
   NovaMalha(doc, 6, "TIC-104", "Temperatura do vapor|Steam temperature", 53, 62.5,
             {.Kp = 2.0, .Ti = 50.0, .Td = 0.0}, true);
+  Coloca(doc, TipoObjeto::Controlador, 6, 915, 124);
   NovaMalha(doc, 7, "FIC-105", "Vazão de vapor|Steam flow", 30, 50.0, {.Kp = 0.5, .Ti = 2.0});
+  Coloca(doc, TipoObjeto::Controlador, 7, 800, 48);
 
-  doc.simulacao.memoria.celula[11] = 1.0;  // three elements on
-  Chave& chave = doc.painel.Chaves(1);
-  chave.Orientacao = 1;
-  chave.Esquerda = 230;
-  chave.Topo = 200;
-  chave.DefineVisivel(true);
+  LigaChave(doc, 1, 230, 200);  // three elements on
 
   NovaEntrada(doc, 1, "Excesso de ar %|Excess air %", 2000, 820, 470);
   NovaEntrada(doc, 2, "Água bar|Water bar", 6000, 20, 200);
 
   NovoRegistro(doc, 1, "LR-103", "Nível e vapor|Level and steam", {48, "Nível|Level"}, {64, "SP"},
-               {30, "Vapor %|Steam %"}, 820, 320);
+               {30, "Vapor %|Steam %"}, 820, 320, 1);
   NovoRegistro(doc, 2, "FR-101", "Gás e ar|Gas and air", {22, "Gás|Gas"},
-               {43, "Ar (gás equiv.)|Air (gas equiv.)"}, {52, "Excesso de ar|Excess air"}, 820,
-               360);
-
-  // Buttons beside their instruments.
-  Coloca(doc, TipoObjeto::Controlador, 1, 276, 289);
-  Coloca(doc, TipoObjeto::Controlador, 2, 190, 540);
-  Coloca(doc, TipoObjeto::Controlador, 3, 312, 437);
-  Coloca(doc, TipoObjeto::Controlador, 4, 445, 97);
-  Coloca(doc, TipoObjeto::Controlador, 5, 215, 97);
-  Coloca(doc, TipoObjeto::Controlador, 6, 915, 124);
-  Coloca(doc, TipoObjeto::Controlador, 7, 800, 48);
-  Coloca(doc, TipoObjeto::Processo, 1, 15, 504);
-  Coloca(doc, TipoObjeto::Processo, 2, 15, 389);
-  Coloca(doc, TipoObjeto::Processo, 3, 640, 285);
-  Coloca(doc, TipoObjeto::Processo, 4, 276, 219);
-  Coloca(doc, TipoObjeto::Processo, 5, 46, 109);
-  Coloca(doc, TipoObjeto::Processo, 6, 500, 205);
-  Coloca(doc, TipoObjeto::Processo, 9, 791, 160);
-  Coloca(doc, TipoObjeto::Processo, 10, 598, 46);
-  Coloca(doc, TipoObjeto::Bloco, 1, 351, 536);
-  Coloca(doc, TipoObjeto::Bloco, 2, 351, 360);
-  Coloca(doc, TipoObjeto::Bloco, 9, 351, 97);
+               {43, "Ar (gás equiv.)|Air (gas equiv.)"}, {52, "Excesso de ar|Excess air"}, 820, 360,
+               1);
 
   NovoMostrador(doc, 1, 24, "Pressão|Pressure", 1, 290, 345);
   NovoMostrador(doc, 2, 48, "Nível|Level", 0, 645, 215);
@@ -298,8 +174,7 @@ void DesenhaCaldeira(Desenho& d) {
   d.Linha({{20, 180}, {420, 180}});
   d.Corrente({20, 170}, "Água de alimentação");
   d.Placa({150, 180});
-  d.Instrumento({150, 120}, "FT", "103", true);
-  d.Sinal({{150, 141}, {150, 180}});
+  d.Instrumento({150, 120}, "FT", "103", {150, 180}, true);
   d.Valvula({300, 180});
   d.Instrumento({300, 75}, "FIC", "103");
   d.Sinal({{150, 99}, {150, 75}, {279, 75}});
@@ -308,8 +183,7 @@ void DesenhaCaldeira(Desenho& d) {
   d.Sinal({{373, 75}, {321, 75}}, true);
   d.Instrumento({480, 75}, "LIC", "103");
   d.Sinal({{459, 75}, {407, 75}}, true);
-  d.Instrumento({570, 75}, "LT", "103", true);
-  d.Sinal({{549, 75}, {501, 75}});
+  d.Instrumento({570, 75}, "LT", "103", {501, 75}, true);
   d.Sinal({{570, 96}, {570, 130}});
   d.Texto({218, 252}, "HS-103", 11, true);
   d.Texto({200, 266}, "3 elementos", 11);
@@ -318,8 +192,7 @@ void DesenhaCaldeira(Desenho& d) {
   d.Linha({{640, 132}, {640, 80}, {985, 80}}, true, Desenho::kGas);
   d.Corrente({930, 110}, "Vapor");
   d.Placa({700, 80});
-  d.Instrumento({700, 38}, "FT", "105", true);
-  d.Sinal({{700, 59}, {700, 80}});
+  d.Instrumento({700, 38}, "FT", "105", {700, 80}, true);
   d.Sinal({{679, 38}, {390, 38}, {390, 58}}, true);
   d.Instrumento({890, 38}, "FIC", "105");
   d.Sinal({{721, 38}, {869, 38}});
@@ -330,10 +203,8 @@ void DesenhaCaldeira(Desenho& d) {
   d.Linha({{985, 200}, {770, 200}, {770, 80}}, true, Desenho::kFrio);
   d.Corrente({905, 225}, "Atemperação");
   d.Valvula({890, 200});
-  d.Instrumento({890, 135}, "TIC", "104");
-  d.Sinal({{890, 156}, {890, 164}});
-  d.Instrumento({830, 135}, "TT", "104", true);
-  d.Sinal({{830, 114}, {830, 80}});
+  d.Instrumento({890, 135}, "TIC", "104", {890, 164});
+  d.Instrumento({830, 135}, "TT", "104", {830, 80}, true);
   d.Sinal({{851, 135}, {869, 135}});
 
   // Pressure sets the firing demand.
@@ -353,16 +224,14 @@ void DesenhaCaldeira(Desenho& d) {
   d.Placa({120, 575});
   d.Valvula({290, 575});
 
-  d.Instrumento({120, 400}, "FT", "102", true);
-  d.Sinal({{120, 421}, {120, 470}});
+  d.Instrumento({120, 400}, "FT", "102", {120, 470}, true);
   d.Instrumento({290, 400}, "FIC", "102");
   d.Sinal({{141, 400}, {269, 400}});
   d.Sinal({{290, 421}, {290, 434}});
   d.Funcao({390, 400}, "<");
   d.Sinal({{373, 400}, {311, 400}}, true);
 
-  d.Instrumento({120, 515}, "FT", "101", true);
-  d.Sinal({{120, 536}, {120, 575}});
+  d.Instrumento({120, 515}, "FT", "101", {120, 575}, true);
   d.Instrumento({290, 515}, "FIC", "101");
   d.Sinal({{141, 515}, {269, 515}});
   d.Sinal({{290, 536}, {290, 539}});
@@ -410,61 +279,41 @@ void MontaReator(Documento& doc) {
   Descreve(doc, 25, "°C", 0, 150, "Temperatura da jaqueta TT-104|Jacket temperature TT-104");
   Descreve(doc, 26, "°C", 0, 150, "Temperatura do reator TT-103|Reactor temperature TT-103");
 
-  NovoTrecho(doc, 1, "FT-101", "Vazão de carga|Feed flow", 1, {.T1 = "2", .T2 = "0.5"});
-  NovoCalculo(doc, 1, "FY-102", "Saída pela válvula|Flow through the valve", "M02*(M23/50)^0.5");
-  NovoTrecho(doc, 2, "FT-102", "Vazão de produto|Product flow", 41, {.T1 = "2", .T2 = "0.5"});
-  NovoCalculo(doc, 2, "LY-102", "Carga menos produto|Feed minus product", "M21-M22");
-  NovoIntegrador(doc, 3, "LT-102", "Nível do reator|Reactor level", 42, "0.005", "50");
-  NovoTrecho(doc, 4, "FT-104", "Água de resfriamento|Coolant flow", 4, {.T1 = "3", .T2 = "1"});
-  NovoCalculo(doc, 3, "TY-104", "Calor para a jaqueta|Heat to the jacket",
-              "M26-(M26-0.4*M15)*M24/(M24+30)");
+  NovoTrecho(doc, 1, "FT-101", "Vazão de carga|Feed flow", 1, {.T1 = "2", .T2 = "0.5"}, 60, 85);
+  NovoBloco(doc, 1, "FY-102", "Saída pela válvula|Flow through the valve", "M02*(M23/50)^0.5");
+  NovoTrecho(doc, 2, "FT-102", "Vazão de produto|Product flow", 41, {.T1 = "2", .T2 = "0.5"}, 211,
+             532);
+  NovoBloco(doc, 2, "LY-102", "Carga menos produto|Feed minus product", "M21-M22");
+  NovoIntegrador(doc, 3, "LT-102", "Nível do reator|Reactor level", 42, "0.005", "50", 256, 319);
+  NovoTrecho(doc, 4, "FT-104", "Água de resfriamento|Coolant flow", 4, {.T1 = "3", .T2 = "1"}, 661,
+             432);
+  NovoBloco(doc, 3, "TY-104", "Calor para a jaqueta|Heat to the jacket",
+            "M26-(M26-0.4*M15)*M24/(M24+30)");
   NovoTrecho(doc, 5, "TT-104", "Temperatura da jaqueta|Jacket temperature", 43,
-             {.T1 = "60", .T2 = "10"});
-  NovoCalculo(doc, 4, "TY-103", "Calor da reação|Reaction heat", "M25+0.4*M21");
+             {.T1 = "60", .T2 = "10"}, 825, 289);
+  NovoBloco(doc, 4, "TY-103", "Calor da reação|Reaction heat", "M25+0.4*M21");
   NovoTrecho(doc, 6, "TT-103", "Temperatura do reator|Reactor temperature", 44,
-             {.T1 = "240", .T2 = "30"});
+             {.T1 = "240", .T2 = "30"}, 611, 73);
 
   NovaMalha(doc, 1, "FIC-101", "Vazão de carga|Feed flow", 21, 50.0, {.Kp = 0.5, .Ti = 2.0});
+  Coloca(doc, TipoObjeto::Controlador, 1, 325, 49);
   NovaMalha(doc, 2, "LIC-102", "Nível do reator|Reactor level", 23, 50.0, {.Kp = 3.0, .Ti = 400.0},
             true);
+  Coloca(doc, TipoObjeto::Controlador, 2, 146, 449);
   Controlador& mestre = NovaMalha(doc, 3, "TIC-103", "Temperatura do reator|Reactor temperature",
                                   26, 60.0, {.Kp = 2.5, .Ti = 240.0});
   // More feed, more reaction heat: the jacket SP moves down at once, before
   // the reactor warms.
-  mestre.HabilitaFF = true;
-  mestre.EquacaoFF = "40-M11*0.4*(M21-50)";
-  Aplica(doc, mestre);
+  Compensa(doc, mestre, "40-M11*0.4*(M21-50)");
+  Coloca(doc, TipoObjeto::Controlador, 3, 721, 73);
   NovoEscravo(doc, 4, "TIC-104", "Temperatura da jaqueta|Jacket temperature", 25, 3,
               {.Kp = 10.0, .Ti = 60.0}, true);
   SegueEscravo(doc, mestre, 4);
-
-  doc.simulacao.memoria.celula[11] = 1.0;  // feed-forward on
-  Chave& chave = doc.painel.Chaves(1);
-  chave.Orientacao = 1;
-  chave.Esquerda = 895;
-  chave.Topo = 130;
-  chave.DefineVisivel(true);
-
-  NovaEntrada(doc, 1, "Água °C|Coolant °C", 5000, 860, 450);
-
-  Registrador& tr = doc.NovoRegistrador(1);
-  tr.Tag = "TR-103";
-  tr.Descricao = "Temperatura do reator|Reactor temperature";
-  tr.EscolheVariavel3(2);
-  tr.Grafico.ItemBaseTempo = 1;
-  tr.AplicaConfiguracao();
-  Coloca(doc, TipoObjeto::Registrador, 1, 880, 535);
-
-  Coloca(doc, TipoObjeto::Controlador, 1, 325, 49);
-  Coloca(doc, TipoObjeto::Controlador, 2, 146, 449);
-  Coloca(doc, TipoObjeto::Controlador, 3, 721, 73);
   Coloca(doc, TipoObjeto::Controlador, 4, 725, 372);
-  Coloca(doc, TipoObjeto::Processo, 1, 60, 85);
-  Coloca(doc, TipoObjeto::Processo, 2, 211, 532);
-  Coloca(doc, TipoObjeto::Processo, 3, 256, 319);
-  Coloca(doc, TipoObjeto::Processo, 4, 661, 432);
-  Coloca(doc, TipoObjeto::Processo, 5, 825, 289);
-  Coloca(doc, TipoObjeto::Processo, 6, 611, 73);
+
+  LigaChave(doc, 1, 895, 130);  // feed-forward on
+  NovaEntrada(doc, 1, "Água °C|Coolant °C", 5000, 860, 450);
+  NovoRegistro(doc, 1, "TR-103", "Temperatura do reator|Reactor temperature", 3, 880, 535, 1);
 
   NovoMostrador(doc, 1, 26, "Reator|Reactor", 1, 620, 165);
   NovoMostrador(doc, 2, 25, "Jaqueta|Jacket", 1, 870, 340);
@@ -495,8 +344,7 @@ void DesenhaReator(Desenho& d) {
   d.Linha({{20, 120}, {470, 120}, {470, 180}});
   d.Corrente({20, 110}, "Carga");
   d.Placa({150, 120});
-  d.Instrumento({150, 60}, "FT", "101", true);
-  d.Sinal({{150, 81}, {150, 120}});
+  d.Instrumento({150, 60}, "FT", "101", {150, 120}, true);
   d.Valvula({300, 120});
   d.Instrumento({300, 60}, "FIC", "101");
   d.Sinal({{171, 60}, {279, 60}});
@@ -507,8 +355,7 @@ void DesenhaReator(Desenho& d) {
   d.Corrente({20, 510}, "Produto");
   d.Bomba({420, 520}, false);
   d.Valvula({250, 520});
-  d.Instrumento({360, 330}, "LT", "102", true);
-  d.Sinal({{381, 330}, {408, 330}});
+  d.Instrumento({360, 330}, "LT", "102", {408, 330}, true);
   d.Instrumento({250, 460}, "LIC", "102");
   d.Sinal({{360, 351}, {360, 460}, {271, 460}});
   d.Sinal({{250, 481}, {250, 484}});
@@ -519,8 +366,7 @@ void DesenhaReator(Desenho& d) {
   d.Valvula({700, 420});
   d.Linha({{612, 250}, {985, 250}}, true, Desenho::kQuente);
   d.Corrente({900, 240}, "Retorno");
-  d.Instrumento({800, 300}, "TT", "104", true);
-  d.Sinal({{800, 279}, {800, 250}});
+  d.Instrumento({800, 300}, "TT", "104", {800, 250}, true);
   d.Instrumento({700, 360}, "TIC", "104");
   d.Sinal({{800, 321}, {800, 360}, {721, 360}});
   d.Sinal({{700, 381}, {700, 384}});
@@ -576,56 +422,43 @@ void MontaResfriamento(Documento& doc) {
   Descreve(doc, 27, "m3/h", 0, 4, "Condensado FT-103|Condensate FT-103");
   Descreve(doc, 45, "°C", 20, 60, "Temperatura do gás TT-101|Gas temperature TT-101");
 
-  NovoCalculo(doc, 1, "FY-100", "Gás do coletor|Gas from the header", "50*((M15-M23)/25)^0.5");
-  NovoTrecho(doc, 1, "FT-100", "Gás para o resfriador|Gas to the cooler", 41, {.T1 = "2"});
-  NovoCalculo(doc, 2, "FY-102", "Gás pela válvula|Gas through the valve", "M02*(M23/50)^0.5");
-  NovoTrecho(doc, 2, "FT-102", "Gás resfriado|Cooled gas", 42, {.T1 = "2", .T2 = "0.5"});
-  NovoCalculo(doc, 3, "PY-102", "Gás que entra menos o que sai|Gas in minus out", "M21-M22");
-  NovoIntegrador(doc, 3, "PT-102", "Pressão do separador|Separator pressure", 43, "0.05", "50");
-  NovoTrecho(doc, 4, "FT-101", "Água de resfriamento|Cooling water", 1, {.T1 = "3"});
+  NovoBloco(doc, 1, "FY-100", "Gás do coletor|Gas from the header", "50*((M15-M23)/25)^0.5");
+  NovoTrecho(doc, 1, "FT-100", "Gás para o resfriador|Gas to the cooler", 41, {.T1 = "2"}, 145,
+             129);
+  NovoBloco(doc, 2, "FY-102", "Gás pela válvula|Gas through the valve", "M02*(M23/50)^0.5");
+  NovoTrecho(doc, 2, "FT-102", "Gás resfriado|Cooled gas", 42, {.T1 = "2", .T2 = "0.5"}, 801, 102);
+  NovoBloco(doc, 3, "PY-102", "Gás que entra menos o que sai|Gas in minus out", "M21-M22");
+  NovoIntegrador(doc, 3, "PT-102", "Pressão do separador|Separator pressure", 43, "0.05", "50", 785,
+                 159);
+  NovoTrecho(doc, 4, "FT-101", "Água de resfriamento|Cooling water", 1, {.T1 = "3"}, 291, 342);
   // The cooler carries the deviation from the design point, so its dead
   // time starts from zero after a load.
-  NovoCalculo(doc, 4, "TY-101", "Resfriamento|Cooling",
-              "((0.3*M16-10)+(70-0.3*M16)*M21/(M21+2.67*M24))*2.5-50");
-  Processo& resfriador = NovoTrecho(doc, 5, "TY-102", "Resfriador|Cooler", 44,
-                                    {.T1 = "60", .T2 = "15", .tempoMorto = "5"});
-  resfriador.SaturadorDesligado = true;
-  NovoCalculo(doc, 5, "TT-101", "Temperatura do gás|Gas temperature", "50+M25");
-  NovoCalculo(doc, 7, "FY-103", "Condensado pela válvula|Condensate through the valve",
-              "M03*(M23/50)^0.5");
-  NovoTrecho(doc, 7, "FT-103", "Condensado|Condensate", 47, {.T1 = "2"});
-  NovoCalculo(doc, 6, "LY-103", "Condensado que entra menos o que sai|Condensate in minus out",
-              "M21+0.5*(50-M45)-M27");
-  NovoIntegrador(doc, 6, "LT-103", "Nível de condensado|Condensate level", 46, "0.01", "50");
+  NovoBloco(doc, 4, "TY-101", "Resfriamento|Cooling",
+            "((0.3*M16-10)+(70-0.3*M16)*M21/(M21+2.67*M24))*2.5-50");
+  NovoTrecho(doc, 5, "TY-102", "Resfriador|Cooler", 44,
+             {.T1 = "60", .T2 = "15", .tempoMorto = "5", .semSaturador = true}, 501, 285);
+  NovoBloco(doc, 5, "TT-101", "Temperatura do gás|Gas temperature", "50+M25");
+  NovoBloco(doc, 7, "FY-103", "Condensado pela válvula|Condensate through the valve",
+            "M03*(M23/50)^0.5");
+  NovoTrecho(doc, 7, "FT-103", "Condensado|Condensate", 47, {.T1 = "2"}, 801, 532);
+  NovoBloco(doc, 6, "LY-103", "Condensado que entra menos o que sai|Condensate in minus out",
+            "M21+0.5*(50-M45)-M27");
+  NovoIntegrador(doc, 6, "LT-103", "Nível de condensado|Condensate level", 46, "0.01", "50", 785,
+                 369);
 
   NovaMalha(doc, 1, "TIC-101", "Temperatura do gás|Gas temperature", 45, 50.0,
             {.Kp = 2.5, .Ti = 60.0}, true);
+  Coloca(doc, TipoObjeto::Controlador, 1, 226, 259);
   NovaMalha(doc, 2, "PIC-102", "Pressão do separador|Separator pressure", 23, 50.0,
             {.Kp = 1.5, .Ti = 10.0}, true);
+  Coloca(doc, TipoObjeto::Controlador, 2, 865, 19);
   NovaMalha(doc, 3, "LIC-103", "Nível de condensado|Condensate level", 26, 50.0,
             {.Kp = 3.0, .Ti = 200.0}, true);
+  Coloca(doc, TipoObjeto::Controlador, 3, 865, 449);
 
   NovaEntrada(doc, 1, "Coletor bar|Header bar", 7500, 20, 220);
   NovaEntrada(doc, 2, "Água °C|Water °C", 5000, 20, 380);
-
-  Registrador& tr = doc.NovoRegistrador(1);
-  tr.Tag = "TR-101";
-  tr.Descricao = "Temperatura do gás|Gas temperature";
-  tr.EscolheVariavel3(0);
-  tr.Grafico.ItemBaseTempo = 1;
-  tr.AplicaConfiguracao();
-  Coloca(doc, TipoObjeto::Registrador, 1, 880, 565);
-
-  Coloca(doc, TipoObjeto::Controlador, 1, 226, 259);
-  Coloca(doc, TipoObjeto::Controlador, 2, 865, 19);
-  Coloca(doc, TipoObjeto::Controlador, 3, 865, 449);
-  Coloca(doc, TipoObjeto::Processo, 1, 145, 129);
-  Coloca(doc, TipoObjeto::Processo, 2, 801, 102);
-  Coloca(doc, TipoObjeto::Processo, 3, 785, 159);
-  Coloca(doc, TipoObjeto::Processo, 4, 291, 342);
-  Coloca(doc, TipoObjeto::Processo, 5, 501, 285);
-  Coloca(doc, TipoObjeto::Processo, 6, 785, 369);
-  Coloca(doc, TipoObjeto::Processo, 7, 801, 532);
+  NovoRegistro(doc, 1, "TR-101", "Temperatura do gás|Gas temperature", 1, 880, 565, 1);
 
   NovoMostrador(doc, 1, 45, "Gás frio|Cold gas", 1, 480, 335);
   NovoMostrador(doc, 2, 23, "Pressão|Pressure", 1, 880, 205);
@@ -653,8 +486,7 @@ void DesenhaResfriamento(Desenho& d) {
   d.Linha({{20, 200}, {260, 200}}, true, Desenho::kQuente);
   d.Corrente({20, 190}, "Gás quente");
   d.Placa({120, 200});
-  d.Instrumento({120, 140}, "FT", "100", true);
-  d.Sinal({{120, 161}, {120, 200}});
+  d.Instrumento({120, 140}, "FT", "100", {120, 200}, true);
   d.Trocador({260, 170, 220, 60});
   d.Texto({330, 160}, "E-101", 12, true);
   d.Linha({{480, 200}, {600, 200}}, true, Desenho::kGas);
@@ -665,8 +497,7 @@ void DesenhaResfriamento(Desenho& d) {
   d.Linha({{660, 150}, {660, 90}, {985, 90}}, true, Desenho::kGas);
   d.Corrente({900, 80}, "Gás frio");
   d.Valvula({840, 90});
-  d.Instrumento({760, 170}, "PT", "102", true);
-  d.Sinal({{739, 170}, {720, 170}});
+  d.Instrumento({760, 170}, "PT", "102", {720, 170}, true);
   d.Instrumento({840, 30}, "PIC", "102");
   d.Sinal({{760, 149}, {760, 30}, {819, 30}});
   d.Sinal({{840, 51}, {840, 54}});
@@ -675,8 +506,7 @@ void DesenhaResfriamento(Desenho& d) {
   d.Linha({{660, 450}, {660, 520}, {985, 520}});
   d.Corrente({900, 545}, "Condensado");
   d.Valvula({840, 520});
-  d.Instrumento({760, 380}, "LT", "103", true);
-  d.Sinal({{739, 380}, {720, 380}});
+  d.Instrumento({760, 380}, "LT", "103", {720, 380}, true);
   d.Instrumento({840, 460}, "LIC", "103");
   d.Sinal({{760, 401}, {760, 460}, {819, 460}});
   d.Sinal({{840, 481}, {840, 484}});
@@ -687,8 +517,7 @@ void DesenhaResfriamento(Desenho& d) {
   d.Valvula({330, 330});
   d.Linha({{300, 170}, {300, 110}, {20, 110}}, true, Desenho::kFrio);
   d.Corrente({20, 100}, "Retorno de água");
-  d.Instrumento({540, 260}, "TT", "101", true);
-  d.Sinal({{540, 239}, {540, 200}});
+  d.Instrumento({540, 260}, "TT", "101", {540, 200}, true);
   d.Instrumento({330, 270}, "TIC", "101");
   d.Sinal({{519, 260}, {400, 260}, {400, 270}, {351, 270}});
   d.Sinal({{330, 291}, {330, 294}});
@@ -736,80 +565,62 @@ void MontaDeetanizadora(Documento& doc) {
   Descreve(doc, 45, "t/h", 0, 40, "Condensado|Condensate");
 
   // Feed drum and column feed.
-  NovoCalculo(doc, 1, "FI-099", "Carga que chega|Arriving feed", "M15+M81");
-  NovoCalculo(doc, 2, "LY-100", "Chega menos sai|In minus out", "M41-M21");
-  NovoTrecho(doc, 1, "FT-100", "Carga da torre|Column feed", 2, {.T1 = "2", .T2 = "0.5"});
-  NovoIntegrador(doc, 2, "LT-100", "Nível do vaso de carga|Feed drum level", 42, "0.005", "50");
+  NovoBloco(doc, 1, "FI-099", "Carga que chega|Arriving feed", "M15+M81", 20, 160);
+  NovoBloco(doc, 2, "LY-100", "Chega menos sai|In minus out", "M41-M21");
+  NovoTrecho(doc, 1, "FT-100", "Carga da torre|Column feed", 2, {.T1 = "2", .T2 = "0.5"}, 206, 379);
+  NovoIntegrador(doc, 2, "LT-100", "Nível do vaso de carga|Feed drum level", 42, "0.005", "50", 161,
+                 105);
 
   // Reboiler and bottoms temperature (as a deviation, so the dead time
   // starts from zero after a load).
-  NovoTrecho(doc, 3, "FT-101", "Vapor do refervedor|Reboiler steam", 4, {.T1 = "3", .T2 = "1"});
-  NovoCalculo(doc, 3, "TY-101", "Calor por carga|Heat per feed", "0.8*(M23-M21)-0.2*(M28-35)");
-  Processo& fundo = NovoTrecho(doc, 4, "TY-102", "Seção de esgotamento|Stripping section", 43,
-                               {.T1 = "150", .T2 = "30", .tempoMorto = "20"});
-  fundo.SaturadorDesligado = true;
-  NovoCalculo(doc, 4, "TT-101", "Temperatura de fundo|Bottoms temperature", "50+M24");
+  NovoTrecho(doc, 3, "FT-101", "Vapor do refervedor|Reboiler steam", 4, {.T1 = "3", .T2 = "1"}, 915,
+             400);
+  NovoBloco(doc, 3, "TY-101", "Calor por carga|Heat per feed", "0.8*(M23-M21)-0.2*(M28-35)");
+  NovoTrecho(doc, 4, "TY-102", "Seção de esgotamento|Stripping section", 43,
+             {.T1 = "150", .T2 = "30", .tempoMorto = "20", .semSaturador = true}, 380, 440);
+  NovoBloco(doc, 4, "TT-101", "Temperatura de fundo|Bottoms temperature", "50+M24");
 
   // Top: vapour, condenser, pressure and reflux drum.
-  NovoTrecho(doc, 5, "FY-104", "Vapor de topo|Overhead vapour", 23, {.T1 = "20"});
-  NovoCalculo(doc, 5, "FY-105", "Condensado|Condensate", "0.7*M25+0.3*(M26-50)");
-  NovoCalculo(doc, 6, "PY-102", "Vapor menos líquido e gás|Vapour minus liquid and gas",
-              "0.4*M25-0.4*M45-0.12*M27");
-  NovoIntegrador(doc, 6, "PT-102", "Pressão de topo|Top pressure", 46, "0.2", "50");
-  NovoCalculo(doc, 7, "FY-102", "Etano pela válvula|Ethane through the valve", "M05*(M26/50)^0.5");
-  NovoTrecho(doc, 7, "FT-102", "Etano|Ethane", 47, {.T1 = "2"});
-  NovoTrecho(doc, 8, "FT-103", "Refluxo|Reflux", 7, {.T1 = "2", .T2 = "0.5"});
-  NovoCalculo(doc, 8, "LY-103", "Condensado menos refluxo|Condensate minus reflux", "M45-M28");
-  NovoIntegrador(doc, 9, "LT-103", "Nível do vaso de refluxo|Reflux drum level", 48, "0.01", "50");
+  NovoTrecho(doc, 5, "FY-104", "Vapor de topo|Overhead vapour", 23, {.T1 = "20"}, 520, 75);
+  NovoBloco(doc, 5, "FY-105", "Condensado|Condensate", "0.7*M25+0.3*(M26-50)");
+  NovoBloco(doc, 6, "PY-102", "Vapor menos líquido e gás|Vapour minus liquid and gas",
+            "0.4*M25-0.4*M45-0.12*M27");
+  NovoIntegrador(doc, 6, "PT-102", "Pressão de topo|Top pressure", 46, "0.2", "50", 751, 55);
+  NovoBloco(doc, 7, "FY-102", "Etano pela válvula|Ethane through the valve", "M05*(M26/50)^0.5");
+  NovoTrecho(doc, 7, "FT-102", "Etano|Ethane", 47, {.T1 = "2"}, 891, 112);
+  NovoTrecho(doc, 8, "FT-103", "Refluxo|Reflux", 7, {.T1 = "2", .T2 = "0.5"}, 556, 270);
+  NovoBloco(doc, 8, "LY-103", "Condensado menos refluxo|Condensate minus reflux", "M45-M28");
+  NovoIntegrador(doc, 9, "LT-103", "Nível do vaso de refluxo|Reflux drum level", 48, "0.01", "50",
+                 911, 193);
 
-  // Loops.
+  // Loops: the levels and the temperature over cascaded flows.
   Controlador& licCarga = NovaMalha(doc, 1, "LIC-100", "Nível do vaso de carga|Feed drum level", 22,
                                     50.0, {.Kp = 0.4, .Ti = 3600.0}, true);
+  Coloca(doc, TipoObjeto::Controlador, 1, 325, 139);
   NovoEscravo(doc, 2, "FIC-100", "Carga da torre|Column feed", 21, 1, {.Kp = 0.5, .Ti = 2.0});
   SegueEscravo(doc, licCarga, 2);
+  Coloca(doc, TipoObjeto::Controlador, 2, 356, 225);
   Controlador& tic = NovaMalha(doc, 3, "TIC-101", "Temperatura de fundo|Bottoms temperature", 44,
                                50.0, {.Kp = 1.5, .Ti = 150.0});
-  tic.HabilitaFF = true;
-  tic.EquacaoFF = "50+M11*(M21-50)";
-  Aplica(doc, tic);
+  Compensa(doc, tic, "50+M11*(M21-50)");
+  Coloca(doc, TipoObjeto::Controlador, 3, 671, 335);
   NovoEscravo(doc, 4, "FIC-101", "Vapor do refervedor|Reboiler steam", 23, 3,
               {.Kp = 0.4, .Ti = 4.0});
   SegueEscravo(doc, tic, 4);
+  Coloca(doc, TipoObjeto::Controlador, 4, 761, 335);
   NovaMalha(doc, 5, "PIC-102", "Pressão de topo|Top pressure", 26, 50.0, {.Kp = 1.5, .Ti = 60.0},
             true);
+  Coloca(doc, TipoObjeto::Controlador, 5, 832, 55);
   Controlador& licRefluxo =
       NovaMalha(doc, 6, "LIC-103", "Nível do vaso de refluxo|Reflux drum level", 29, 50.0,
                 {.Kp = 2.0, .Ti = 400.0}, true);
-  licRefluxo.HabilitaFF = true;
-  licRefluxo.EquacaoFF = "35+M11*0.7*(M23-50)";
-  Aplica(doc, licRefluxo);
+  Compensa(doc, licRefluxo, "35+M11*0.7*(M23-50)");
+  Coloca(doc, TipoObjeto::Controlador, 6, 846, 262);
   NovoEscravo(doc, 7, "FIC-103", "Refluxo|Reflux", 28, 6, {.Kp = 0.5, .Ti = 2.0});
   SegueEscravo(doc, licRefluxo, 7);
-
-  doc.simulacao.memoria.celula[11] = 1.0;  // feed-forwards on
-  Chave& chave = doc.painel.Chaves(1);
-  chave.Orientacao = 1;
-  chave.Esquerda = 740;
-  chave.Topo = 470;
-  chave.DefineVisivel(true);
-
-  Coloca(doc, TipoObjeto::Controlador, 1, 325, 139);
-  Coloca(doc, TipoObjeto::Controlador, 2, 356, 225);
-  Coloca(doc, TipoObjeto::Controlador, 3, 671, 335);
-  Coloca(doc, TipoObjeto::Controlador, 4, 761, 335);
-  Coloca(doc, TipoObjeto::Controlador, 5, 832, 55);
-  Coloca(doc, TipoObjeto::Controlador, 6, 846, 262);
   Coloca(doc, TipoObjeto::Controlador, 7, 611, 155);
-  Coloca(doc, TipoObjeto::Processo, 1, 206, 379);
-  Coloca(doc, TipoObjeto::Processo, 2, 161, 105);
-  Coloca(doc, TipoObjeto::Processo, 3, 915, 400);
-  Coloca(doc, TipoObjeto::Processo, 4, 380, 440);
-  Coloca(doc, TipoObjeto::Processo, 5, 520, 75);
-  Coloca(doc, TipoObjeto::Processo, 6, 751, 55);
-  Coloca(doc, TipoObjeto::Processo, 7, 891, 112);
-  Coloca(doc, TipoObjeto::Processo, 8, 556, 270);
-  Coloca(doc, TipoObjeto::Processo, 9, 911, 193);
-  Coloca(doc, TipoObjeto::Bloco, 1, 20, 160);
+
+  LigaChave(doc, 1, 740, 470);  // feed-forwards on
 
   NovoMostrador(doc, 1, 41, "Chega|Arriving", 1, 20, 105);
   NovoMostrador(doc, 2, 22, "Nível|Level", 1, 140, 375);
@@ -820,18 +631,11 @@ void MontaDeetanizadora(Documento& doc) {
 
   NovaEntrada(doc, 1, "Chegada t/h|Arriving t/h", 5000, 20, 295);
   NovoRegistro(doc, 1, "FR-100", "Carga: chega e vai à torre|Feed: arriving and to the column",
-               {41, "Chega|Arriving"}, {21, "Torre|Column"}, {22, "Nível|Level"}, 20, 470);
+               {41, "Chega|Arriving"}, {21, "Torre|Column"}, {22, "Nível|Level"}, 20, 470, 1);
 
   // Settle with a steady arrival, then let the upstream unit swing.
   Aquece(doc, 3600);
-  Gerador& g = doc.gerador();
-  CanalGerador& chegada = g.Canal(81);
-  chegada.Tipo = 4;
-  g.MudaTipo(81);
-  chegada.Min = "-8";
-  chegada.Max = "8";
-  chegada.DefineValor("0");
-  g.AtualizaParametros();
+  DegrausAleatorios(doc, 81, "8");
 
   Comenta(
       doc,
@@ -855,14 +659,12 @@ void DesenhaDeetanizadora(Desenho& d) {
   d.Corrente({20, 140}, "Carga");
   d.VasoHorizontal({60, 200, 220, 70}, 0.5);
   d.Texto({150, 240}, "V-100", 12, true);
-  d.Instrumento({200, 150}, "LT", "100", true);
-  d.Sinal({{200, 171}, {200, 200}});
+  d.Instrumento({200, 150}, "LT", "100", {200, 200}, true);
   d.Instrumento({300, 150}, "LIC", "100");
   d.Sinal({{221, 150}, {279, 150}});
   d.Linha({{240, 270}, {240, 330}, {470, 330}});
   d.Placa({310, 330});
-  d.Instrumento({310, 390}, "FT", "100", true);
-  d.Sinal({{310, 369}, {310, 330}});
+  d.Instrumento({310, 390}, "FT", "100", {310, 330}, true);
   d.Valvula({400, 330});
   d.Instrumento({400, 270}, "FIC", "100");
   d.Sinal({{300, 171}, {300, 270}, {379, 270}}, true);
@@ -882,13 +684,11 @@ void DesenhaDeetanizadora(Desenho& d) {
   d.Corrente({900, 470}, "Vapor d'água");
   d.Valvula({800, 448});
   d.Placa({900, 448});
-  d.Instrumento({900, 380}, "FT", "101", true);
-  d.Sinal({{900, 401}, {900, 448}});
+  d.Instrumento({900, 380}, "FT", "101", {900, 448}, true);
   d.Instrumento({800, 380}, "FIC", "101");
   d.Sinal({{879, 380}, {821, 380}});
   d.Sinal({{800, 401}, {800, 412}});
-  d.Instrumento({630, 340}, "TT", "101", true);
-  d.Sinal({{609, 340}, {550, 340}});
+  d.Instrumento({630, 340}, "TT", "101", {550, 340}, true);
   d.Instrumento({710, 380}, "TIC", "101");
   d.Sinal({{630, 361}, {630, 380}, {689, 380}});
   d.Sinal({{731, 380}, {779, 380}}, true);
@@ -906,8 +706,7 @@ void DesenhaDeetanizadora(Desenho& d) {
   d.Linha({{860, 140}, {860, 100}, {985, 100}}, true, Desenho::kGas);
   d.Corrente({950, 90}, "Etano");
   d.Valvula({930, 100});
-  d.Instrumento({790, 100}, "PT", "102", true);
-  d.Sinal({{790, 121}, {790, 140}});
+  d.Instrumento({790, 100}, "PT", "102", {790, 140}, true);
   d.Instrumento({930, 40}, "PIC", "102");
   d.Sinal({{790, 79}, {790, 40}, {909, 40}});
   d.Sinal({{930, 61}, {930, 64}});
@@ -917,13 +716,11 @@ void DesenhaDeetanizadora(Desenho& d) {
   d.Corrente({665, 285}, "Refluxo");
   d.Valvula({650, 260});
   d.Placa({590, 260});
-  d.Instrumento({590, 200}, "FT", "103", true);
-  d.Sinal({{590, 221}, {590, 260}});
+  d.Instrumento({590, 200}, "FT", "103", {590, 260}, true);
   d.Instrumento({650, 200}, "FIC", "103");
   d.Sinal({{611, 200}, {629, 200}});
   d.Sinal({{650, 221}, {650, 224}});
-  d.Instrumento({950, 168}, "LT", "103", true);
-  d.Sinal({{929, 168}, {900, 168}});
+  d.Instrumento({950, 168}, "LT", "103", {900, 168}, true);
   d.Instrumento({950, 240}, "LIC", "103");
   d.Sinal({{950, 189}, {950, 219}});
   d.Sinal({{929, 240}, {780, 240}, {780, 200}, {671, 200}}, true);

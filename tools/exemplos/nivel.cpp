@@ -2,10 +2,6 @@
 // The "Nível (integrador)" tab: tight and averaging level control.
 #include <tuple>
 
-#include "core/objetos/entrada_dados.h"
-#include "core/objetos/gerador.h"
-#include "core/objetos/painel.h"
-#include "core/objetos/registrador.h"
 #include "exemplo.h"
 #include "planta.h"
 
@@ -15,15 +11,6 @@ namespace {
 // A tank of 20 m3 with 120 m3/h full scale flows fills from empty to full in
 // 10 min at a full-scale imbalance: level % per (flow % · s).
 constexpr const char* kGanhoTanque = "1/600";
-
-void DefineEntrada(Documento& doc, int n, const std::string& nome, int posicao, int x, int y) {
-  EntradaDados& e = doc.painel.Entrada(n);
-  e.DefineIncluida(true);
-  e.DefineNome(nome);
-  e.DefinePosicao(posicao);
-  e.Esquerda = x;
-  e.Topo = y;
-}
 
 // Tank with tight level regulation. The outlet pump runs on a variable-speed
 // drive: its speed follows LIC-101 at most as fast as the drive's
@@ -44,82 +31,37 @@ void MontaNivelRegulatorio(Documento& doc) {
   Descreve(doc, 42, "m3/h", 0, 120, "Entrada - saída|Inflow - outflow");
   Descreve(doc, 22, "%", 0, 100, "Nível LT-101|Level LT-101");
 
-  DefineEntrada(doc, 1, "Vazão de entrada|Inflow", 5000, 40, 150);
-  DefineEntrada(doc, 2, "Aceleração|Acceleration", 5000, 800, 300);
+  NovaEntrada(doc, 1, "Vazão de entrada|Inflow", 5000, 40, 150);
+  NovaEntrada(doc, 2, "Aceleração|Acceleration", 5000, 800, 300);
 
-  Processo& inversor = doc.NovoProcesso(1);
-  inversor.Tag = "SC-101";
-  inversor.Descricao = "Inversor e motor da bomba|Pump drive and motor";
-  inversor.ItemEntrada = 1 - 1;
-  inversor.Tal1 = "1";
-  inversor.LimiteTaxa = "M16/5";
-  Aplica(doc, inversor);
-  Coloca(doc, TipoObjeto::Processo, 1, 786, 389);
-
-  Bloco& bomba = doc.NovoBloco(1);
-  bomba.Tag = "FY-101";
-  bomba.Descricao = "Curva da bomba|Pump curve";
-  bomba.Funcao = "100*((M21*M21-1600)/8400)^0.5";
-  bomba.LimiteInferiorAtivo = true;
-  bomba.LimiteInferior = "0";
-  Aplica(doc, bomba);
-  Coloca(doc, TipoObjeto::Bloco, 1, 560, 548);
-
-  Bloco& balanco = doc.NovoBloco(2);
-  balanco.Tag = "FY-102";
-  balanco.Descricao = "Entrada - saída|Inflow - outflow";
-  balanco.Funcao = "M15-M41";
-  Aplica(doc, balanco);
-  Coloca(doc, TipoObjeto::Bloco, 2, 210, 430);
-
-  Processo& tanque = doc.NovoProcesso(2);
-  tanque.Tag = "LT-101";
-  tanque.Descricao = "Nível do tanque|Tank level";
-  tanque.ItemEntrada = 42 - 1;
-  tanque.TipoFuncao = Processo::kIntegrador;
-  tanque.Ganho = kGanhoTanque;
-  tanque.DefineValorInicial("50");
-  Aplica(doc, tanque);
-  Coloca(doc, TipoObjeto::Processo, 2, 606, 319);
+  NovoTrecho(doc, 1, "SC-101", "Inversor e motor da bomba|Pump drive and motor", 1,
+             {.T1 = "1", .limiteTaxa = "M16/5"}, 786, 389);
+  NovoBloco(doc, 1, "FY-101", "Curva da bomba|Pump curve", "100*((M21*M21-1600)/8400)^0.5",
+            {.inferior = "0"}, 560, 548);
+  NovoBloco(doc, 2, "FY-102", "Entrada - saída|Inflow - outflow", "M15-M41", 210, 430);
+  NovoIntegrador(doc, 2, "LT-101", "Nível do tanque|Tank level", 42, kGanhoTanque, "50", 606, 319);
 
   Controlador& lic = NovaMalha(doc, 1, "LIC-101", "Nível do tanque|Tank level", 22, 50.0,
                                {.Kp = 8.0, .Ti = 160.0, .Td = 0.0}, true);
-  lic.TextoBias = "60";
-  Aplica(doc, lic);
+  Polariza(doc, lic, "60");
   Coloca(doc, TipoObjeto::Controlador, 1, 606, 179);
-
-  Registrador& tr = doc.NovoRegistrador(1);
-  tr.Tag = "LR-101";
-  tr.Descricao = "Nível do tanque|Tank level";
-  tr.EscolheVariavel3(0);
-  tr.AplicaConfiguracao();
-  Coloca(doc, TipoObjeto::Registrador, 1, 606, 205);
+  NovoRegistro(doc, 1, "LR-101", "Nível do tanque|Tank level", 1, 606, 205);
 
   NovoMostrador(doc, 1, 22, "Nível|Level", 1, 340, 300);
   NovoMostrador(doc, 2, 21, "Rotação|Speed", 0, 625, 465);
   NovoMostrador(doc, 3, 41, "Vazão de saída|Outflow", 1, 800, 545);
 
   Comenta(doc,
-          {"Nível com bomba de rotação variável.",
-           "O tanque é integrador: em manual, mude",
-           "a vazão de entrada e o nível sobe ou",
-           "desce em rampa, sem novo equilíbrio.",
-           "Em automático o LIC-101 (PI) devolve",
-           "o nível ao SP.",
-           "A vazão não é linear na rotação e o",
-           "inversor limita a aceleração: reduza",
-           "a aceleração, dê um degrau no SP e",
-           "veja o sobrepasso crescer."},
-          {"Level held by a variable-speed pump.",
-           "The tank integrates: in manual, change",
-           "the inflow and the level ramps up or",
-           "down with no new balance.",
-           "In automatic LIC-101 (PI) brings the",
-           "level back to its SP.",
-           "The flow is non-linear in the speed and",
-           "the drive limits its acceleration:",
-           "lower the acceleration, step the SP and",
-           "watch the overshoot grow."});
+          {"Nível com bomba de rotação variável.", "O tanque é integrador: em manual, mude",
+           "a vazão de entrada e o nível sobe ou", "desce em rampa, sem novo equilíbrio.",
+           "Em automático o LIC-101 (PI) devolve", "o nível ao SP.",
+           "A vazão não é linear na rotação e o", "inversor limita a aceleração: reduza",
+           "a aceleração, dê um degrau no SP e", "veja o sobrepasso crescer."},
+          {"Level held by a variable-speed pump.", "The tank integrates: in manual, change",
+           "the inflow and the level ramps up or", "down with no new balance.",
+           "In automatic LIC-101 (PI) brings the", "level back to its SP.",
+           "The flow is non-linear in the speed and", "the drive limits its acceleration:",
+           "lower the acceleration, step the SP and", "watch the overshoot grow."});
 }
 
 void DesenhaNivelRegulatorio(Desenho& d) {
@@ -144,8 +86,7 @@ void DesenhaNivelRegulatorio(Desenho& d) {
   d.Sinal({{580, 169}, {580, 150}, {760, 150}, {760, 379}}, true);
   d.Sinal({{739, 400}, {600, 400}, {600, 457}}, true);
   d.Placa({860, 504});
-  d.Instrumento({860, 454}, "FI", "102", true);
-  d.Sinal({{860, 475}, {860, 504}});
+  d.Instrumento({860, 454}, "FI", "102", {860, 504}, true);
 }
 
 // Surge tank: two identical tanks take the same fluctuating inflow (data
@@ -169,90 +110,62 @@ void MontaTanquePulmao(Documento& doc) {
   Descreve(doc, 22, "%", 0, 100, "Nível LT-201|Level LT-201");
   Descreve(doc, 24, "%", 0, 100, "Nível LT-202|Level LT-202");
 
-  DefineEntrada(doc, 1, "Vazão média|Mean inflow", 5000, 40, 130);
-
-
-  Bloco& carga = doc.NovoBloco(1);
-  carga.Tag = "FY-200";
-  carga.Descricao = "Vazão de entrada|Inflow";
-  carga.Funcao = "M15+M81";
-  carga.LimiteInferiorAtivo = true;
-  carga.LimiteInferior = "0";
-  Aplica(doc, carga);
-  Coloca(doc, TipoObjeto::Bloco, 1, 180, 80);
+  NovaEntrada(doc, 1, "Vazão média|Mean inflow", 5000, 40, 130);
+  NovoBloco(doc, 1, "FY-200", "Vazão de entrada|Inflow", "M15+M81", {.inferior = "0"}, 180, 80);
 
   struct Caixa {
     int n;  // 1: tight, 2: averaging
     const char* valvula;
+    const char* balanco;  // its tag, description and expression
+    const char* descricaoBalanco;
+    const char* funcaoBalanco;
     const char* transmissor;
+    const char* descricaoNivel;
     const char* controlador;
     const char* descricao;
     Sintonia sintonia;
     int x;  // left of the drawing column
   };
   const Caixa caixas[] = {
-      {1, "LV-201", "LT-201", "LIC-201", "Nível justo TQ-201|Tight level TK-201",
-       {.Kp = 8.0, .Ti = 300.0}, 260},
-      {2, "LV-202", "LT-202", "LIC-202", "Nível médio TQ-202|Averaging level TK-202",
-       {.Kp = 0.4, .Ti = 5400.0}, 640},
+      {1,
+       "LV-201",
+       "FY-201",
+       "Acúmulo TQ-201|Accumulation TK-201",
+       "M41-M21",
+       "LT-201",
+       "Nível TQ-201|Level TK-201",
+       "LIC-201",
+       "Nível justo TQ-201|Tight level TK-201",
+       {.Kp = 8.0, .Ti = 300.0},
+       260},
+      {2,
+       "LV-202",
+       "FY-202",
+       "Acúmulo TQ-202|Accumulation TK-202",
+       "M41-M23",
+       "LT-202",
+       "Nível TQ-202|Level TK-202",
+       "LIC-202",
+       "Nível médio TQ-202|Averaging level TK-202",
+       {.Kp = 0.4, .Ti = 5400.0},
+       640},
   };
   for (const Caixa& c : caixas) {
-    const int valvula = 2 * c.n - 1;  // process 1, 3
-    const int nivel = 2 * c.n;        // process 2, 4
-    Processo& v = doc.NovoProcesso(valvula);
-    v.Tag = c.valvula;
-    v.Descricao = "Válvula de saída|Outlet valve";
-    v.ItemEntrada = c.n - 1;
-    v.Tal1 = "2";
-    Aplica(doc, v);
-    Coloca(doc, TipoObjeto::Processo, valvula, c.x + 146, 515);
-
-    Bloco& b = doc.NovoBloco(c.n + 1);
-    b.Tag = c.n == 1 ? "FY-201" : "FY-202";
-    b.Descricao = c.n == 1 ? "Acúmulo TQ-201|Accumulation TK-201"
-                           : "Acúmulo TQ-202|Accumulation TK-202";
-    b.Funcao = c.n == 1 ? "M41-M21" : "M41-M23";
-    Aplica(doc, b);
-    Coloca(doc, TipoObjeto::Bloco, c.n + 1, c.x + 30, 200);
-
-    Processo& t = doc.NovoProcesso(nivel);
-    t.Tag = c.transmissor;
-    t.Descricao = c.n == 1 ? "Nível TQ-201|Level TK-201" : "Nível TQ-202|Level TK-202";
-    t.ItemEntrada = (c.n == 1 ? 42 : 43) - 1;
-    t.TipoFuncao = Processo::kIntegrador;
-    t.Ganho = kGanhoTanque;
-    t.DefineValorInicial("50");
-    Aplica(doc, t);
-    Coloca(doc, TipoObjeto::Processo, nivel, c.x - 150, 289);
-
-    NovaMalha(doc, c.n, c.controlador, c.descricao, c.n == 1 ? 22 : 24, 50.0, c.sintonia,
-              true);
+    const int valvula = 2 * c.n - 1;  // process 1, 3: M21, M23
+    const int nivel = 2 * c.n;        // process 2, 4: M22, M24
+    NovoTrecho(doc, valvula, c.valvula, "Válvula de saída|Outlet valve", c.n, {.T1 = "2"},
+               c.x + 146, 515);
+    NovoBloco(doc, c.n + 1, c.balanco, c.descricaoBalanco, c.funcaoBalanco, c.x + 30, 200);
+    NovoIntegrador(doc, nivel, c.transmissor, c.descricaoNivel, 41 + c.n, kGanhoTanque, "50",
+                   c.x - 150, 289);
+    NovaMalha(doc, c.n, c.controlador, c.descricao, 20 + nivel, 50.0, c.sintonia, true);
     Coloca(doc, TipoObjeto::Controlador, c.n, c.x + 211, 204);
   }
 
-  Registrador& niveis = doc.NovoRegistrador(1);
-  niveis.Tag = "LR-200";
-  niveis.Descricao = "Níveis|Levels";
-  niveis.ItemVariavel1 = 22 - 1;
-  niveis.ItemVariavel2 = 24 - 1;
-  niveis.ItemVariavel3 = 41 - 1;
-  niveis.NomeVariavel1 = "LT-201";
-  niveis.NomeVariavel2 = "LT-202";
-  niveis.NomeVariavel3 = "Entrada|Inflow";
-  niveis.AplicaConfiguracao();
-  Coloca(doc, TipoObjeto::Registrador, 1, 40, 380);
-
-  Registrador& vazoes = doc.NovoRegistrador(2);
-  vazoes.Tag = "FR-200";
-  vazoes.Descricao = "Vazões de saída|Outflows";
-  vazoes.ItemVariavel1 = 21 - 1;
-  vazoes.ItemVariavel2 = 23 - 1;
-  vazoes.ItemVariavel3 = 41 - 1;
-  vazoes.NomeVariavel1 = "LV-201";
-  vazoes.NomeVariavel2 = "LV-202";
-  vazoes.NomeVariavel3 = "Entrada|Inflow";
-  vazoes.AplicaConfiguracao();
-  Coloca(doc, TipoObjeto::Registrador, 2, 40, 406);
+  NovoRegistro(doc, 1, "LR-200", "Níveis|Levels", {22, "LT-201"}, {24, "LT-202"},
+               {41, "Entrada|Inflow"}, 40, 380);
+  NovoRegistro(doc, 2, "FR-200", "Vazões de saída|Outflows", {21, "LV-201"}, {23, "LV-202"},
+               {41, "Entrada|Inflow"}, 40, 406);
 
   NovoMostrador(doc, 1, 41, "Entrada|Inflow", 1, 40, 230);
   NovoMostrador(doc, 2, 22, "Nível|Level", 1, 285, 265);
@@ -262,32 +175,17 @@ void MontaTanquePulmao(Documento& doc) {
 
   // Settle with a steady inflow, then let the upstream unit swing.
   Aquece(doc, 1200);
-  Gerador& g = doc.gerador();
-  CanalGerador& oscila = g.Canal(81);
-  oscila.Tipo = 4;
-  g.MudaTipo(81);
-  oscila.Min = "-15";
-  oscila.Max = "15";
-  oscila.DefineValor("0");
-  g.AtualizaParametros();
+  DegrausAleatorios(doc, 81, "15");
 
   Comenta(doc,
-          {"Duas caixas iguais, a mesma carga, que",
-           "muda em degraus aleatórios (M81).",
-           "LIC-201 segura o nível justo e repassa",
-           "cada variação à unidade a jusante.",
-           "LIC-202 faz controle médio: o nível",
-           "flutua entre limites e a saída muda",
-           "devagar. Compare as saídas no FR-200",
-           "e o desvio do CO na Simulação Rápida."},
-          {"Two equal tanks, the same inflow, which",
-           "changes in random steps (M81).",
-           "LIC-201 holds its level tight and",
-           "passes every change downstream.",
-           "LIC-202 does averaging control: the",
-           "level rides between limits and the",
-           "outflow moves slowly. Compare outflows",
-           "on FR-200 and CO std. dev. in the",
+          {"Duas caixas iguais, a mesma carga, que", "muda em degraus aleatórios (M81).",
+           "LIC-201 segura o nível justo e repassa", "cada variação à unidade a jusante.",
+           "LIC-202 faz controle médio: o nível", "flutua entre limites e a saída muda",
+           "devagar. Compare as saídas no FR-200", "e o desvio do CO na Simulação Rápida."},
+          {"Two equal tanks, the same inflow, which", "changes in random steps (M81).",
+           "LIC-201 holds its level tight and", "passes every change downstream.",
+           "LIC-202 does averaging control: the", "level rides between limits and the",
+           "outflow moves slowly. Compare outflows", "on FR-200 and CO std. dev. in the",
            "Fast Simulation."});
 }
 
@@ -304,8 +202,7 @@ void DesenhaTanquePulmao(Desenho& d) {
     d.Valvula({x + 185, 500});
     d.Corrente({x + 240, 490}, "Unidade");
     // LT on the left wall, LIC on the right, its output straight down.
-    d.Instrumento({x - 45, 300}, "LT", numero, true);
-    d.Sinal({{x - 24, 300}, {x, 300}});
+    d.Instrumento({x - 45, 300}, "LT", numero, {x, 300}, true);
     d.Instrumento({x + 185, 215}, "LIC", numero);
     d.Sinal({{x - 45, 279}, {x - 45, 160}, {x + 185, 160}, {x + 185, 194}});
     d.Sinal({{x + 185, 236}, {x + 185, 464}}, true);
@@ -313,15 +210,14 @@ void DesenhaTanquePulmao(Desenho& d) {
   }
 }
 
-const bool registrado =
-    Registra({.arquivo = "regulatory level/regulatory level.smp",
-              .monta = MontaNivelRegulatorio,
-              .desenha = DesenhaNivelRegulatorio,
-              .aquecimento = 1200}) &&
-    Registra({.arquivo = "surge tank/surge tank.smp",
-              .monta = MontaTanquePulmao,
-              .desenha = DesenhaTanquePulmao,
-              .aquecimento = 0});
+const bool registrado = Registra({.arquivo = "regulatory level/regulatory level.smp",
+                                  .monta = MontaNivelRegulatorio,
+                                  .desenha = DesenhaNivelRegulatorio,
+                                  .aquecimento = 1200}) &&
+                        Registra({.arquivo = "surge tank/surge tank.smp",
+                                  .monta = MontaTanquePulmao,
+                                  .desenha = DesenhaTanquePulmao,
+                                  .aquecimento = 0});
 
 }  // namespace
 }  // namespace quiv::exemplos

@@ -10,11 +10,8 @@
 #include <functional>
 #include <string>
 
-#include "core/objetos/entrada_dados.h"
 #include "core/objetos/gerador.h"
 #include "core/objetos/linearizador.h"
-#include "core/objetos/painel.h"
-#include "core/objetos/registrador.h"
 #include "exemplo.h"
 #include "planta.h"
 
@@ -25,26 +22,6 @@ std::string Texto(double x, int decimais) {
   char texto[32];
   std::snprintf(texto, sizeof texto, "%.*f", decimais, x);
   return texto;
-}
-
-void DefineEntrada(Documento& doc, int n, const std::string& nome, int posicao, int x, int y) {
-  EntradaDados& e = doc.painel.Entrada(n);
-  e.DefineIncluida(true);
-  e.DefineNome(nome);
-  e.DefinePosicao(posicao);
-  e.Esquerda = x;
-  e.Topo = y;
-}
-
-Registrador& NovoRegistrador(Documento& doc, int n, const std::string& tag,
-                             const std::string& descricao, int malha, int x, int y) {
-  Registrador& r = doc.NovoRegistrador(n);
-  r.Tag = tag;
-  r.Descricao = descricao;
-  r.EscolheVariavel3(malha - 1);
-  r.AplicaConfiguracao();
-  Coloca(doc, TipoObjeto::Registrador, n, x, y);
-  return r;
 }
 
 // A rectangle outline (the drawing kit has vessels, not plain boxes).
@@ -101,8 +78,8 @@ void MontaCondutividade(Documento& doc) {
   doc.Titulo = "Condutividade Linearizado|Linearized pH control";
   Descreve(doc, 15, "t/h", 0, 400, "Alimentação de minério|Ore feed");
   Descreve(doc, 16, "kg/t", 0, 60, "Consumo de ácido do minério|Ore acid consumption");
-  DefineEntrada(doc, 1, "Minério (t/h)|Ore (t/h)", 5000, 20, 262);
-  DefineEntrada(doc, 2, "Consumo (kg/t)|Consumption (kg/t)", 5000, 200, 262);
+  NovaEntrada(doc, 1, "Minério (t/h)|Ore (t/h)", 5000, 20, 262);
+  NovaEntrada(doc, 2, "Consumo (kg/t)|Consumption (kg/t)", 5000, 200, 262);
 
   struct Trem {
     int n;
@@ -112,9 +89,9 @@ void MontaCondutividade(Documento& doc) {
   };
   const Trem trens[] = {{1, "FV-401", "TQ-401", 80}, {2, "FV-402", "TQ-402", 340}};
   for (const Trem& t : trens) {
-    const int valvula = 2 * t.n - 1;  // processes 1, 3: M21, M23
-    const int tanque = 2 * t.n;       // processes 2, 4: M22, M24
-    const int dosagem = 2 * t.n - 1;  // blocks 1, 3: M41, M43
+    const int valvula = 2 * t.n - 1;    // processes 1, 3: M21, M23
+    const int tanque = 2 * t.n;         // processes 2, 4: M22, M24
+    const int dosagem = 2 * t.n - 1;    // blocks 1, 3: M41, M43
     const int condutividade = 2 * t.n;  // blocks 2, 4: M42, M44
     const std::string sufixo = t.n == 1 ? "401" : "402";
     Descreve(doc, 20 + valvula, "t/h", 0, 12, "Ácido FV-" + sufixo + "|Acid FV-" + sufixo);
@@ -124,35 +101,15 @@ void MontaCondutividade(Documento& doc) {
     Descreve(doc, 40 + condutividade, "mS/cm", 0, 100,
              "Condutividade AT-" + sufixo + "|Conductivity AT-" + sufixo);
 
-    Processo& v = doc.NovoProcesso(valvula);
-    v.Tag = t.valvula;
-    v.Descricao = "Válvula de ácido|Acid valve";
-    v.ItemEntrada = t.n - 1;
-    v.Tal1 = "3";
-    Aplica(doc, v);
-    Coloca(doc, TipoObjeto::Processo, valvula, 360, t.y + 118);
-
-    Bloco& dose = doc.NovoBloco(dosagem);
-    dose.Tag = "FY-" + sufixo;
-    dose.Funcao = t.n == 1 ? "M21*50/M15" : "M23*50/M15";
-    Aplica(doc, dose);
-    Coloca(doc, TipoObjeto::Bloco, dosagem, 360, t.y + 144);
-
-    Processo& mistura = doc.NovoProcesso(tanque);
-    mistura.Tag = t.tanque;
-    mistura.Descricao = "Mistura no tanque|Tank mixing";
-    mistura.ItemEntrada = 40 + dosagem - 1;
-    mistura.Tal1 = "90";
-    mistura.Tal2 = "20";
-    Aplica(doc, mistura);
-    Coloca(doc, TipoObjeto::Processo, tanque, 476, t.y + 196);
-
-    Bloco& curva = doc.NovoBloco(condutividade);
-    curva.Tag = t.n == 1 ? "AE-401" : "AE-402";
-    curva.Descricao = "Curva de titulação|Titration curve";
-    curva.Funcao = t.n == 1 ? kTitulacaoA : kTitulacaoB;
-    Aplica(doc, curva);
-    Coloca(doc, TipoObjeto::Bloco, condutividade, 706, t.y + 150);
+    NovoTrecho(doc, valvula, t.valvula, "Válvula de ácido|Acid valve", t.n, {.T1 = "3"}, 360,
+               t.y + 118);
+    NovoBloco(doc, dosagem, "FY-" + sufixo, "", t.n == 1 ? "M21*50/M15" : "M23*50/M15", 360,
+              t.y + 144);
+    NovoTrecho(doc, tanque, t.tanque, "Mistura no tanque|Tank mixing", 40 + dosagem,
+               {.T1 = "90", .T2 = "20"}, 476, t.y + 196);
+    NovoBloco(doc, condutividade, t.n == 1 ? "AE-401" : "AE-402",
+              "Curva de titulação|Titration curve", t.n == 1 ? kTitulacaoA : kTitulacaoB, 706,
+              t.y + 150);
   }
 
   Linearizador& lin = doc.linearizador();
@@ -169,14 +126,10 @@ void MontaCondutividade(Documento& doc) {
   Descreve(doc, 25, "mS/cm", 0, 100, "Condutividade AT-401|Conductivity AT-401");
   Descreve(doc, 26, "kg/t", 0, 60, "Dosagem inferida AT-402|Inferred dosage AT-402");
   for (int n : {1, 2}) {
-    Processo& filtro = doc.NovoProcesso(4 + n);
-    filtro.Tag = n == 1 ? "AT-401" : "AT-402";
-    filtro.Descricao = n == 1 ? "Filtro da condutividade|Conductivity filter"
-                              : "Filtro da dosagem inferida|Inferred dosage filter";
-    filtro.ItemEntrada = (n == 1 ? 42 : 13) - 1;
-    filtro.Tal1 = "5";
-    Aplica(doc, filtro);
-    Coloca(doc, TipoObjeto::Processo, 4 + n, 706, (n == 1 ? 80 : 340) + 176);
+    NovoTrecho(doc, 4 + n, n == 1 ? "AT-401" : "AT-402",
+               n == 1 ? "Filtro da condutividade|Conductivity filter"
+                      : "Filtro da dosagem inferida|Inferred dosage filter",
+               n == 1 ? 42 : 13, {.T1 = "5"}, 706, (n == 1 ? 80 : 340) + 176);
   }
 
   const Sintonia pi{.Kp = 1.5, .Ti = 90.0};
@@ -185,9 +138,8 @@ void MontaCondutividade(Documento& doc) {
   NovaMalha(doc, 2, "AIC-402", "Condutividade linearizada|Linearized conductivity", 26,
             DosagemLinearizada(90.0), pi);
   Coloca(doc, TipoObjeto::Controlador, 2, 446, 349);
-  NovoRegistrador(doc, 1, "AR-401", "Condutividade direta|Raw conductivity", 1, 234, 89);
-  NovoRegistrador(doc, 2, "AR-402", "Condutividade linearizada|Linearized conductivity", 2, 234,
-                  349);
+  NovoRegistro(doc, 1, "AR-401", "Condutividade direta|Raw conductivity", 1, 234, 89);
+  NovoRegistro(doc, 2, "AR-402", "Condutividade linearizada|Linearized conductivity", 2, 234, 349);
 
   NovoMostrador(doc, 1, 42, "Condutividade|Conductivity", 1, 810, 260);
   NovoMostrador(doc, 2, 44, "Condutividade|Conductivity", 1, 810, 520);
@@ -196,23 +148,15 @@ void MontaCondutividade(Documento& doc) {
   NovoMostrador(doc, 5, 23, "Ácido|Acid", 2, 200, 490);
 
   Comenta(doc,
-          {"Dois tanques de lixiviação iguais. A",
-           "condutividade segue a curva de titulação",
-           "do minério: o ganho muda 6 vezes ao",
-           "longo da faixa. AIC-401 mede a",
-           "condutividade direta; AIC-402 a mede",
-           "pelo linearizador (M13), que devolve a",
-           "dosagem. Mesma sintonia, boa a 90 mS/cm:",
-           "leve os dois SP para o meio da curva",
+          {"Dois tanques de lixiviação iguais. A", "condutividade segue a curva de titulação",
+           "do minério: o ganho muda 6 vezes ao", "longo da faixa. AIC-401 mede a",
+           "condutividade direta; AIC-402 a mede", "pelo linearizador (M13), que devolve a",
+           "dosagem. Mesma sintonia, boa a 90 mS/cm:", "leve os dois SP para o meio da curva",
            "(50 mS/cm, ou 30 kg/t) e compare."},
-          {"Two equal leach tanks. Conductivity",
-           "follows the ore's titration curve: the",
-           "gain changes sixfold over the range.",
-           "AIC-401 measures raw conductivity;",
-           "AIC-402 measures it through the",
-           "linearizer (M13), which gives back the",
-           "dosage. Same tuning, good at 90 mS/cm:",
-           "take both SPs to mid-curve (50 mS/cm,",
+          {"Two equal leach tanks. Conductivity", "follows the ore's titration curve: the",
+           "gain changes sixfold over the range.", "AIC-401 measures raw conductivity;",
+           "AIC-402 measures it through the", "linearizer (M13), which gives back the",
+           "dosage. Same tuning, good at 90 mS/cm:", "take both SPs to mid-curve (50 mS/cm,",
            "or 30 kg/t) and compare."});
 }
 
@@ -269,9 +213,9 @@ void MontaPreditorSmith(Documento& doc) {
   Descreve(doc, 15, "t/m3", 1, 2, "Densidade do minério|Ore density");
   Descreve(doc, 16, "s", 0, 120, "Tempo morto do modelo|Model dead time");
   Descreve(doc, 17, "s", 0, 120, "Tempo morto da correia|Belt dead time");
-  DefineEntrada(doc, 1, "Densidade|Density", 5000, 20, 88);
-  DefineEntrada(doc, 2, "Modelo (s)|Model (s)", 5000, 640, 500);
-  DefineEntrada(doc, 3, "Correia (s)|Belt (s)", 5000, 20, 190);
+  NovaEntrada(doc, 1, "Densidade|Density", 5000, 20, 88);
+  NovaEntrada(doc, 2, "Modelo (s)|Model (s)", 5000, 640, 500);
+  NovaEntrada(doc, 3, "Correia (s)|Belt (s)", 5000, 20, 190);
 
   for (int n : {1, 2}) {
     const std::string sufixo = n == 1 ? "301" : "302";
@@ -284,112 +228,49 @@ void MontaPreditorSmith(Documento& doc) {
     Descreve(doc, 20 + correia, "t/h", 0, 200, "Desvio na balança|Deviation at the scale");
     Descreve(doc, 40 + correia, "t/h", 0, 200, "Vazão WIT-" + sufixo + "|Feed WIT-" + sufixo);
 
-    Processo& f = doc.NovoProcesso(alimentador);
-    f.Tag = "WF-" + sufixo;
-    f.Descricao = "Alimentador|Feeder";
-    f.ItemEntrada = n - 1;
-    f.Tal1 = "15";
-    Aplica(doc, f);
-    Coloca(doc, TipoObjeto::Processo, alimentador, 190, y + 122);
-
-    Bloco& desvio = doc.NovoBloco(alimentador);
-    desvio.Tag = "WY-" + sufixo + "A";
-    desvio.Funcao = n == 1 ? "M21*(100+M15)/150-50" : "M23*(100+M15)/150-50";
-    Aplica(doc, desvio);
-    Coloca(doc, TipoObjeto::Bloco, alimentador, 320, y + 122);
-
-    Processo& c = doc.NovoProcesso(correia);
-    c.Tag = "CT-" + sufixo;
-    c.Descricao = "Correia transportadora|Belt conveyor";
-    c.ItemEntrada = 40 + alimentador - 1;
-    c.TempoMorto = "M17*1.2";
-    c.Tal1 = "0";
-    c.SaturadorDesligado = true;
-    Aplica(doc, c);
-    Coloca(doc, TipoObjeto::Processo, correia, 600, y + 122);
-
-    Bloco& balanca = doc.NovoBloco(correia);
-    balanca.Tag = "WIT-" + sufixo;
-    balanca.Funcao = n == 1 ? "50+M22" : "50+M24";
-    Aplica(doc, balanca);
-    Coloca(doc, TipoObjeto::Bloco, correia, 806, y + 49);
+    NovoTrecho(doc, alimentador, "WF-" + sufixo, "Alimentador|Feeder", n, {.T1 = "15"}, 190,
+               y + 122);
+    NovoBloco(doc, alimentador, "WY-" + sufixo + "A", "",
+              n == 1 ? "M21*(100+M15)/150-50" : "M23*(100+M15)/150-50", 320, y + 122);
+    NovoTrecho(doc, correia, "CT-" + sufixo, "Correia transportadora|Belt conveyor",
+               40 + alimentador, TempoMortoPuro("M17*1.2"), 600, y + 122);
+    NovoBloco(doc, correia, "WIT-" + sufixo, "", n == 1 ? "50+M22" : "50+M24", 806, y + 49);
   }
 
   Descreve(doc, 25, "t/h", 0, 200, "Modelo sem tempo morto|Model without delay");
   Descreve(doc, 45, "t/h", 0, 200, "Modelo - 50 %|Model - 50 %");
   Descreve(doc, 26, "t/h", 0, 200, "Modelo com tempo morto|Model with delay");
   Descreve(doc, 46, "t/h", 0, 200, "Medição predita|Predicted measurement");
-  Processo& modelo = doc.NovoProcesso(5);
-  modelo.Tag = "WM-302A";
-  modelo.Descricao = "Modelo sem tempo morto|Model without delay";
-  modelo.ItemEntrada = 2 - 1;
-  modelo.Tal1 = "15";
-  Aplica(doc, modelo);
-  Coloca(doc, TipoObjeto::Processo, 5, 310, 532);
+  NovoTrecho(doc, 5, "WM-302A", "Modelo sem tempo morto|Model without delay", 2, {.T1 = "15"}, 310,
+             532);
+  NovoBloco(doc, 5, "WY-303", "", "M25-50", 515, 520);
+  NovoTrecho(doc, 6, "WM-302B", "Tempo morto do modelo|Model dead time", 45,
+             TempoMortoPuro("M16*1.2"), 453, 570);
+  NovoBloco(doc, 6, "WY-302", "", "M44+M45-M26", 515, 288);
 
-  Bloco& desvioModelo = doc.NovoBloco(5);
-  desvioModelo.Tag = "WY-303";
-  desvioModelo.Funcao = "M25-50";
-  Aplica(doc, desvioModelo);
-  Coloca(doc, TipoObjeto::Bloco, 5, 515, 520);
-
-  Processo& atraso = doc.NovoProcesso(6);
-  atraso.Tag = "WM-302B";
-  atraso.Descricao = "Tempo morto do modelo|Model dead time";
-  atraso.ItemEntrada = 45 - 1;
-  atraso.TempoMorto = "M16*1.2";
-  atraso.Tal1 = "0";
-  atraso.SaturadorDesligado = true;
-  Aplica(doc, atraso);
-  Coloca(doc, TipoObjeto::Processo, 6, 453, 570);
-
-  Bloco& predita = doc.NovoBloco(6);
-  predita.Tag = "WY-302";
-  predita.Funcao = "M44+M45-M26";
-  Aplica(doc, predita);
-  Coloca(doc, TipoObjeto::Bloco, 6, 515, 288);
-
-  NovaMalha(doc, 1, "WIC-301", "PI sem compensação|PI alone", 42, 50.0,
-            {.Kp = 0.4, .Ti = 40.0});
+  NovaMalha(doc, 1, "WIC-301", "PI sem compensação|PI alone", 42, 50.0, {.Kp = 0.4, .Ti = 40.0});
   Coloca(doc, TipoObjeto::Controlador, 1, 301, 73);
   NovaMalha(doc, 2, "WIC-302", "PI com preditor de Smith|PI with Smith predictor", 46, 50.0,
             {.Kp = 1.2, .Ti = 15.0});
   Coloca(doc, TipoObjeto::Controlador, 2, 301, 283);
 
-  Registrador& tr = doc.NovoRegistrador(1);
-  tr.Tag = "WR-300";
-  tr.Descricao = "Alimentação do moinho|Mill feed";
-  tr.ItemVariavel1 = 42 - 1;
-  tr.ItemVariavel2 = 44 - 1;
-  tr.ItemVariavel3 = 62 - 1;
-  tr.NomeVariavel1 = "WIT-301";
-  tr.NomeVariavel2 = "WIT-302";
-  tr.NomeVariavel3 = "SP";
-  tr.AplicaConfiguracao();
-  Coloca(doc, TipoObjeto::Registrador, 1, 880, 60);
+  NovoRegistro(doc, 1, "WR-300", "Alimentação do moinho|Mill feed", {42, "WIT-301"},
+               {44, "WIT-302"}, {62, "SP"}, 880, 60);
 
   NovoMostrador(doc, 1, 42, "Moinho|Mill", 1, 850, 275);
   NovoMostrador(doc, 2, 44, "Moinho|Mill", 1, 850, 485);
   NovoMostrador(doc, 3, 46, "Medição predita|Predicted", 1, 520, 378);
 
   Comenta(doc,
-          {"O minério leva 60 s na correia até a",
-           "balança: tempo morto 4 vezes a",
-           "constante de tempo. WIC-301 (PI) tem",
-           "de ser lento; WIC-302 soma à medição o",
-           "modelo sem atraso menos o modelo com",
-           "atraso (preditor de Smith) e pode ser",
-           "rápido. Dê um degrau nos SP e compare.",
-           "Mude o atraso do modelo ou da correia e",
+          {"O minério leva 60 s na correia até a", "balança: tempo morto 4 vezes a",
+           "constante de tempo. WIC-301 (PI) tem", "de ser lento; WIC-302 soma à medição o",
+           "modelo sem atraso menos o modelo com", "atraso (preditor de Smith) e pode ser",
+           "rápido. Dê um degrau nos SP e compare.", "Mude o atraso do modelo ou da correia e",
            "veja o efeito do erro de modelo."},
-          {"Ore takes 60 s on the belt to the scale:",
-           "dead time four times the time constant.",
-           "WIC-301 (PI) must be slow; WIC-302 adds",
-           "to its measurement the model without",
-           "delay minus the model with delay (Smith",
-           "predictor) and can be fast. Step both",
-           "SPs and compare. Change the model's or",
-           "the belt's delay to see a model error."});
+          {"Ore takes 60 s on the belt to the scale:", "dead time four times the time constant.",
+           "WIC-301 (PI) must be slow; WIC-302 adds", "to its measurement the model without",
+           "delay minus the model with delay (Smith", "predictor) and can be fast. Step both",
+           "SPs and compare. Change the model's or", "the belt's delay to see a model error."});
 }
 
 void DesenhaPreditorSmith(Desenho& d) {
@@ -403,8 +284,7 @@ void DesenhaPreditorSmith(Desenho& d) {
     d.Texto({430, y + 140}, "Correia transportadora", 12);
     d.VasoHorizontal({830, y + 100, 130, 60});
     d.Texto({872, y + 135}, "Moinho", 12);
-    d.Instrumento({780, y + 60}, "WIT", numero, true);
-    d.Sinal({{780, y + 81}, {780, y + 115}});
+    d.Instrumento({780, y + 60}, "WIT", numero, {780, y + 115}, true);
     d.Instrumento({340, y + 30}, "WIC", numero);
     d.Sinal({{319, y + 30}, {260, y + 30}, {260, y + 82}}, true);
   }
@@ -452,10 +332,10 @@ void Resposta(Desenho& d, QRect r, const std::function<double(double)>& y) {
 }
 
 struct Quadro {
-  int n;           // loop and quadrant number
-  int x, y;        // top left of the quadrant
+  int n;     // loop and quadrant number
+  int x, y;  // top left of the quadrant
   const char* titulo;
-  const char* nome;    // the process box's caption
+  const char* nome;  // the process box's caption
   std::function<double(double)> forma;
 };
 
@@ -470,8 +350,9 @@ const std::array<Quadro, 4>& Quadros() {
        [](double t) {
          const double z = 0.4, w = 6.283 / 40.0, tt = t * 200.0;
          const double wd = w * std::sqrt(1 - z * z);
-         return 0.62 * (1.0 - std::exp(-z * w * tt) *
-                                  (std::cos(wd * tt) + z / std::sqrt(1 - z * z) * std::sin(wd * tt)));
+         return 0.62 *
+                (1.0 - std::exp(-z * w * tt) *
+                           (std::cos(wd * tt) + z / std::sqrt(1 - z * z) * std::sin(wd * tt)));
        }},
       {3, 20, 335, "4ª ordem sobreamortecido", "G3(s)",
        [](double t) {
@@ -488,8 +369,7 @@ const std::array<Quadro, 4>& Quadros() {
          }
          return 0.75 * x[3];
        }},
-      {4, 510, 335, "Integrador", "G4(s)",
-       [](double t) { return 0.9 * t; }},
+      {4, 510, 335, "Integrador", "G4(s)", [](double t) { return 0.9 * t; }},
   }};
   return quadros;
 }
@@ -518,36 +398,16 @@ void MontaQuatroProcessos(Documento& doc) {
   Descreve(doc, 24, "%", 0, 100, "Processo 3|Process 3");
   Descreve(doc, 43, "%", 0, 100, "Acúmulo do integrador|Integrator net inflow");
   Descreve(doc, 25, "%", 0, 100, "Processo 4|Process 4");
-  DefineEntrada(doc, 1, "Retirada|Draw-off", 5000, 680, 347);
+  NovaEntrada(doc, 1, "Retirada|Draw-off", 5000, 680, 347);
 
+  // The objects of each process in a row under its loop.
   // 1: first order with dead time: the lag on the controller output, the
   // gain and the deviation in a block, then the delay.
-  Processo& p1 = doc.NovoProcesso(1);
-  p1.Tag = "P-1a";
-  p1.Descricao = "1ª ordem: atraso|First order: lag";
-  p1.ItemEntrada = 1 - 1;
-  p1.Tal1 = "30";
-  Aplica(doc, p1);
-  Bloco& desvio = doc.NovoBloco(1);
-  desvio.Tag = "XY-1";
-  desvio.Funcao = "1.5*(M21-50)";
-  Aplica(doc, desvio);
-  Processo& p1b = doc.NovoProcesso(6);
-  p1b.Tag = "P-1b";
-  p1b.Descricao = "1ª ordem: tempo morto|First order: dead time";
-  p1b.ItemEntrada = 41 - 1;
-  p1b.TempoMorto = "10";
-  p1b.Tal1 = "0";
-  p1b.SaturadorDesligado = true;
-  Aplica(doc, p1b);
-  Bloco& saida1 = doc.NovoBloco(2);
-  saida1.Tag = "XT-1";
-  saida1.Funcao = "50+M26";
-  saida1.LimiteInferiorAtivo = true;
-  saida1.LimiteInferior = "0";
-  saida1.LimiteSuperiorAtivo = true;
-  saida1.LimiteSuperior = "100";
-  Aplica(doc, saida1);
+  NovoTrecho(doc, 1, "P-1a", "1ª ordem: atraso|First order: lag", 1, {.T1 = "30"}, 140, 258);
+  NovoBloco(doc, 1, "XY-1", "", "1.5*(M21-50)", 224, 258);
+  NovoTrecho(doc, 6, "P-1b", "1ª ordem: tempo morto|First order: dead time", 41,
+             TempoMortoPuro("10"), 308, 258);
+  NovoBloco(doc, 2, "XT-1", "", "50+M26", {.inferior = "0", .superior = "100"}, 392, 258);
 
   // 2: second order underdamped.
   Processo& p2 = doc.NovoProcesso(2);
@@ -558,37 +418,17 @@ void MontaQuatroProcessos(Documento& doc) {
   p2.TextoNC = "1.5";
   p2.TextoPeriodo = "40";
   Aplica(doc, p2);
+  Coloca(doc, TipoObjeto::Processo, 2, 630, 258);
 
   // 3: fourth order, two blocks of two lags.
-  Processo& p3 = doc.NovoProcesso(3);
-  p3.Tag = "P-3a";
-  p3.Descricao = "4ª ordem, 1º par|Fourth order, first pair";
-  p3.ItemEntrada = 3 - 1;
-  p3.Tal1 = "20";
-  p3.Tal2 = "10";
-  Aplica(doc, p3);
-  Processo& p4 = doc.NovoProcesso(4);
-  p4.Tag = "P-3b";
-  p4.Descricao = "4ª ordem, 2º par|Fourth order, second pair";
-  p4.ItemEntrada = 23 - 1;
-  p4.Tal1 = "15";
-  p4.Tal2 = "5";
-  p4.Ganho = "0.8";
-  Aplica(doc, p4);
+  NovoTrecho(doc, 3, "P-3a", "4ª ordem, 1º par|Fourth order, first pair", 3,
+             {.T1 = "20", .T2 = "10"}, 140, 513);
+  NovoTrecho(doc, 4, "P-3b", "4ª ordem, 2º par|Fourth order, second pair", 23,
+             {.T1 = "15", .T2 = "5", .ganho = "0.8"}, 224, 513);
 
   // 4: integrator.
-  Bloco& acumulo = doc.NovoBloco(3);
-  acumulo.Tag = "XY-4";
-  acumulo.Funcao = "M04-M15";
-  Aplica(doc, acumulo);
-  Processo& p5 = doc.NovoProcesso(5);
-  p5.Tag = "P-4";
-  p5.Descricao = "Integrador|Integrator";
-  p5.ItemEntrada = 43 - 1;
-  p5.TipoFuncao = Processo::kIntegrador;
-  p5.Ganho = "1/300";
-  p5.DefineValorInicial("50");
-  Aplica(doc, p5);
+  NovoBloco(doc, 3, "XY-4", "", "M04-M15", 630, 513);
+  NovoIntegrador(doc, 5, "P-4", "Integrador|Integrator", 43, "1/300", "50", 714, 513);
 
   NovaMalha(doc, 1, "XIC-1", "1ª ordem com tempo morto|First order, dead time", 42, 50.0,
             {.Kp = 0.65, .Ti = 30.0});
@@ -599,38 +439,25 @@ void MontaQuatroProcessos(Documento& doc) {
 
   for (const Quadro& q : Quadros()) {
     Coloca(doc, TipoObjeto::Controlador, q.n, q.x + 14, q.y + 42);
-    NovoRegistrador(doc, q.n, "XR-" + std::to_string(q.n), q.titulo, q.n, q.x + 14, q.y + 178);
+    NovoRegistro(doc, q.n, "XR-" + std::to_string(q.n), q.titulo, q.n, q.x + 14, q.y + 178);
   }
-  // The objects of each process in a row under its loop.
-  Coloca(doc, TipoObjeto::Processo, 1, 140, 258);
-  Coloca(doc, TipoObjeto::Bloco, 1, 224, 258);
-  Coloca(doc, TipoObjeto::Processo, 6, 308, 258);
-  Coloca(doc, TipoObjeto::Bloco, 2, 392, 258);
-  Coloca(doc, TipoObjeto::Processo, 2, 630, 258);
-  Coloca(doc, TipoObjeto::Processo, 3, 140, 513);
-  Coloca(doc, TipoObjeto::Processo, 4, 224, 513);
-  Coloca(doc, TipoObjeto::Bloco, 3, 630, 513);
-  Coloca(doc, TipoObjeto::Processo, 5, 714, 513);
 
   for (const Quadro& q : Quadros())
-    NovoMostrador(doc, q.n, q.n == 1 ? 42 : q.n == 2 ? 22 : q.n == 3 ? 24 : 25,
+    NovoMostrador(doc, q.n,
+                  q.n == 1   ? 42
+                  : q.n == 2 ? 22
+                  : q.n == 3 ? 24
+                             : 25,
                   "PV " + std::to_string(q.n), 1, q.x + 300, q.y + 225);
 
   Comenta(doc,
-          {"Quatro processos para modelagem, cada",
-           "um com seu controlador em automático.",
-           "Passe um para manual, dê um degrau na",
-           "saída e registre a resposta: estime",
-           "ganho, constantes de tempo e tempo",
-           "morto (ou a taxa do integrador).",
-           "Sintonize pelo modelo e confira em",
-           "automático com um degrau no SP."},
-          {"Four processes for modelling, each with",
-           "its controller in automatic. Put one in",
-           "manual, step its output and record the",
-           "response: estimate gain, time constants",
-           "and dead time (or the integrator's",
-           "rate). Tune from the model and check it",
+          {"Quatro processos para modelagem, cada", "um com seu controlador em automático.",
+           "Passe um para manual, dê um degrau na", "saída e registre a resposta: estime",
+           "ganho, constantes de tempo e tempo", "morto (ou a taxa do integrador).",
+           "Sintonize pelo modelo e confira em", "automático com um degrau no SP."},
+          {"Four processes for modelling, each with", "its controller in automatic. Put one in",
+           "manual, step its output and record the", "response: estimate gain, time constants",
+           "and dead time (or the integrator's", "rate). Tune from the model and check it",
            "in automatic with a step in the SP."});
 }
 
@@ -646,8 +473,10 @@ void DesenhaQuatroProcessos(Desenho& d) {
     d.Texto({caixa.left() + 50, caixa.top() + 36}, QString::fromUtf8(q.nome), 15, true);
     d.Sinal({{bolha.x() + 21, bolha.y()}, {caixa.left(), bolha.y()}}, true);
     d.Texto({bolha.x() + 26, bolha.y() - 6}, "CO", 11);
-    d.Sinal({{caixa.right(), bolha.y()}, {caixa.right() + 30, bolha.y()},
-             {caixa.right() + 30, caixa.bottom() + 30}, {bolha.x(), caixa.bottom() + 30},
+    d.Sinal({{caixa.right(), bolha.y()},
+             {caixa.right() + 30, bolha.y()},
+             {caixa.right() + 30, caixa.bottom() + 30},
+             {bolha.x(), caixa.bottom() + 30},
              {bolha.x(), bolha.y() + 21}},
             true);
     d.Texto({caixa.right() + 6, bolha.y() - 6}, "PV", 11);
@@ -678,10 +507,10 @@ void MontaRespostaFrequencia(Documento& doc) {
   Descreve(doc, 42, "bar", 0, 10, "Pressão a montante|Upstream pressure");
   Descreve(doc, 43, "m3/h", 0, 120, "Vazão na válvula|Flow through the valve");
   Descreve(doc, 22, "m3/h", 0, 120, "Vazão FT-101|Flow FT-101");
-  DefineEntrada(doc, 1, "Período SP|SP period", 2000, 30, 80);
-  DefineEntrada(doc, 2, "Amplitude SP|SP amplitude", 5000, 30, 150);
-  DefineEntrada(doc, 3, "Período P|P period", 1000, 30, 460);
-  DefineEntrada(doc, 4, "Amplitude P|P amplitude", 0, 30, 530);
+  NovaEntrada(doc, 1, "Período SP|SP period", 2000, 30, 80);
+  NovaEntrada(doc, 2, "Amplitude SP|SP amplitude", 5000, 30, 150);
+  NovaEntrada(doc, 3, "Período P|P period", 1000, 30, 460);
+  NovaEntrada(doc, 4, "Amplitude P|P amplitude", 0, 30, 530);
 
   Gerador& g = doc.gerador();
   for (const auto& [canal, periodo] : {std::pair{81, "M15*3"}, std::pair{82, "M17*3"}}) {
@@ -695,78 +524,29 @@ void MontaRespostaFrequencia(Documento& doc) {
   }
   g.AtualizaParametros();
 
-  Bloco& sp = doc.NovoBloco(1);
-  sp.Tag = "FY-100";
-  sp.Descricao = "SP remoto|Remote SP";
-  sp.Funcao = "50+M16/5*M81";
-  Aplica(doc, sp);
-  Coloca(doc, TipoObjeto::Bloco, 1, 291, 185);
+  NovoBloco(doc, 1, "FY-100", "SP remoto|Remote SP", "50+M16/5*M81", 291, 185);
+  NovoBloco(doc, 2, "PY-100", "Pressão a montante|Upstream pressure", "50+M18/2*M82", 276, 429);
+  NovoTrecho(doc, 1, "FV-101", "Válvula de controle|Control valve", 1, {.T1 = "1"}, 441, 345);
+  NovoBloco(doc, 3, "FY-101", "", "M21*(M42/50)^0.5", 525, 345);
+  NovoTrecho(doc, 2, "FT-101", "Vazão na linha|Line flow", 43, {.T1 = "1.5"}, 726, 249);
 
-  Bloco& pressao = doc.NovoBloco(2);
-  pressao.Tag = "PY-100";
-  pressao.Descricao = "Pressão a montante|Upstream pressure";
-  pressao.Funcao = "50+M18/2*M82";
-  Aplica(doc, pressao);
-  Coloca(doc, TipoObjeto::Bloco, 2, 276, 429);
-
-  Processo& valvula = doc.NovoProcesso(1);
-  valvula.Tag = "FV-101";
-  valvula.Descricao = "Válvula de controle|Control valve";
-  valvula.ItemEntrada = 1 - 1;
-  valvula.Tal1 = "1";
-  Aplica(doc, valvula);
-  Coloca(doc, TipoObjeto::Processo, 1, 441, 345);
-
-  Bloco& passagem = doc.NovoBloco(3);
-  passagem.Tag = "FY-101";
-  passagem.Funcao = "M21*(M42/50)^0.5";
-  Aplica(doc, passagem);
-  Coloca(doc, TipoObjeto::Bloco, 3, 525, 345);
-
-  Processo& linha = doc.NovoProcesso(2);
-  linha.Tag = "FT-101";
-  linha.Descricao = "Vazão na linha|Line flow";
-  linha.ItemEntrada = 43 - 1;
-  linha.Tal1 = "1.5";
-  Aplica(doc, linha);
-  Coloca(doc, TipoObjeto::Processo, 2, 726, 249);
-
-  Controlador& fic = NovaMalha(doc, 1, "FIC-101", "Vazão de produto|Product flow", 22, 50.0,
-                               {.Kp = 0.4, .Ti = 2.5});
-  fic.HabilitaSPR = true;
-  fic.ItemSPR = 41 - 1;
-  Aplica(doc, fic);
-  fic.AlternaLocalRemoto();
+  NovoEscravo(doc, 1, "FIC-101", "Vazão de produto|Product flow", 22, 41, {.Kp = 0.4, .Ti = 2.5});
   Coloca(doc, TipoObjeto::Controlador, 1, 561, 113);
-
-  Registrador& tr = doc.NovoRegistrador(1);
-  tr.Tag = "FR-101";
-  tr.Descricao = "Vazão de produto|Product flow";
-  tr.EscolheVariavel3(0);
-  tr.AplicaConfiguracao();
-  Coloca(doc, TipoObjeto::Registrador, 1, 646, 113);
+  NovoRegistro(doc, 1, "FR-101", "Vazão de produto|Product flow", 1, 646, 113);
 
   NovoMostrador(doc, 1, 41, "SP remoto|Remote SP", 1, 400, 215);
   NovoMostrador(doc, 2, 22, "Vazão|Flow", 1, 760, 300);
   NovoMostrador(doc, 3, 42, "Pressão|Pressure", 2, 190, 275);
 
   Comenta(doc,
-          {"Malha de vazão com SP senoidal (gerador",
-           "M81, SP remoto) e, se quiser, pressão",
-           "senoidal a montante (M82). Mude o",
-           "período: devagar, a vazão segue o SP;",
-           "rápido, a amplitude cai e a vazão se",
-           "atrasa. Anote a razão de amplitudes e",
-           "a defasagem para montar o diagrama de",
-           "Bode da malha fechada."},
-          {"Flow loop with a sine SP (generator M81,",
-           "remote SP) and, if wished, a sine in the",
-           "upstream pressure (M82). Change the",
-           "period: slow, the flow follows the SP;",
-           "fast, the amplitude falls and the flow",
-           "lags. Note the amplitude ratio and the",
-           "phase lag to build the closed loop's",
-           "Bode diagram."});
+          {"Malha de vazão com SP senoidal (gerador", "M81, SP remoto) e, se quiser, pressão",
+           "senoidal a montante (M82). Mude o", "período: devagar, a vazão segue o SP;",
+           "rápido, a amplitude cai e a vazão se", "atrasa. Anote a razão de amplitudes e",
+           "a defasagem para montar o diagrama de", "Bode da malha fechada."},
+          {"Flow loop with a sine SP (generator M81,", "remote SP) and, if wished, a sine in the",
+           "upstream pressure (M82). Change the", "period: slow, the flow follows the SP;",
+           "fast, the amplitude falls and the flow", "lags. Note the amplitude ratio and the",
+           "phase lag to build the closed loop's", "Bode diagram."});
 }
 
 void DesenhaRespostaFrequencia(Desenho& d) {
@@ -774,12 +554,10 @@ void DesenhaRespostaFrequencia(Desenho& d) {
   d.Linha({{20, 330}, {980, 330}});
   d.Corrente({24, 320}, "Entrada");
   d.Corrente({900, 320}, "Processo");
-  d.Instrumento({160, 280}, "PI", "100", true);
-  d.Sinal({{160, 301}, {160, 330}});
+  d.Instrumento({160, 280}, "PI", "100", {160, 330}, true);
   d.Valvula({480, 330});
   d.Placa({700, 330});
-  d.Instrumento({700, 260}, "FT", "101", true);
-  d.Sinal({{700, 281}, {700, 330}});
+  d.Instrumento({700, 260}, "FT", "101", {700, 330}, true);
   d.Instrumento({600, 160}, "FIC", "101");
   d.Sinal({{700, 239}, {700, 160}, {621, 160}}, true);
   d.Sinal({{600, 181}, {600, 240}, {480, 240}, {480, 294}}, true);
@@ -794,23 +572,22 @@ void DesenhaRespostaFrequencia(Desenho& d) {
   d.Texto({250, 380}, "Pressão", 12);
 }
 
-const bool registrado =
-    Registra({.arquivo = "Linearized pH control/pHcontrol.smp",
-              .monta = MontaCondutividade,
-              .desenha = DesenhaCondutividade,
-              .aquecimento = 1800}) &&
-    Registra({.arquivo = "smith predictor/smithpredictor.smp",
-              .monta = MontaPreditorSmith,
-              .desenha = DesenhaPreditorSmith,
-              .aquecimento = 900}) &&
-    Registra({.arquivo = "processes to model/4processes.smp",
-              .monta = MontaQuatroProcessos,
-              .desenha = DesenhaQuatroProcessos,
-              .aquecimento = 1800}) &&
-    Registra({.arquivo = "frequency response/frequencyresponse.smp",
-              .monta = MontaRespostaFrequencia,
-              .desenha = DesenhaRespostaFrequencia,
-              .aquecimento = 300});
+const bool registrado = Registra({.arquivo = "Linearized pH control/pHcontrol.smp",
+                                  .monta = MontaCondutividade,
+                                  .desenha = DesenhaCondutividade,
+                                  .aquecimento = 1800}) &&
+                        Registra({.arquivo = "smith predictor/smithpredictor.smp",
+                                  .monta = MontaPreditorSmith,
+                                  .desenha = DesenhaPreditorSmith,
+                                  .aquecimento = 900}) &&
+                        Registra({.arquivo = "processes to model/4processes.smp",
+                                  .monta = MontaQuatroProcessos,
+                                  .desenha = DesenhaQuatroProcessos,
+                                  .aquecimento = 1800}) &&
+                        Registra({.arquivo = "frequency response/frequencyresponse.smp",
+                                  .monta = MontaRespostaFrequencia,
+                                  .desenha = DesenhaRespostaFrequencia,
+                                  .aquecimento = 300});
 
 }  // namespace
 }  // namespace quiv::exemplos

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planta.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
-
-#include <cmath>
 
 namespace quiv::exemplos {
 
@@ -63,9 +62,8 @@ void Aplica(Documento& doc, TextoAnimado& t) {
   AplicaVerificando(doc.simulacao, t, "animated text");
 }
 
-Controlador& NovaMalha(Documento& doc, int n, const std::string& tag,
-                       const std::string& descricao, int enderecoPV, double sp, Sintonia s,
-                       bool reversa) {
+Controlador& NovaMalha(Documento& doc, int n, const std::string& tag, const std::string& descricao,
+                       int enderecoPV, double sp, Sintonia s, bool reversa) {
   Controlador& c = doc.NovoControlador(n);
   c.Tag = tag;
   c.Descricao = descricao;
@@ -73,6 +71,7 @@ Controlador& NovaMalha(Documento& doc, int n, const std::string& tag,
   c.TextoKp = Numero(s.Kp);
   c.TextoTi = Numero(s.Ti);
   c.TextoTd = Numero(s.Td);
+  c.TextoTf = Numero(s.Tf);
   c.AcaoI = s.Ti > 0.0;
   c.AcaoD = s.Td > 0.0;
   c.ItemAcao = reversa ? 0 : 1;
@@ -108,55 +107,104 @@ void Aquece(Documento& doc, double segundos) {
 
 }  // namespace quiv::exemplos
 
-#include "core/objetos/entrada_dados.h"
-#include "core/objetos/painel.h"
-#include "core/objetos/registrador.h"
-
 namespace quiv::exemplos {
 
-Processo& NovoProcesso(Documento& doc, int n, const std::string& tag, const std::string& descricao,
-                       int entrada, double K, double T1, double T2, double L, int x, int y) {
+Dinamica TempoMortoPuro(const std::string& L) {
+  return {.T1 = "0", .tempoMorto = L, .semSaturador = true};
+}
+
+Processo& NovoTrecho(Documento& doc, int n, const std::string& tag, const std::string& descricao,
+                     int entrada, const Dinamica& d, int x, int y) {
   Processo& p = doc.NovoProcesso(n);
   p.Tag = tag;
   p.Descricao = descricao;
   p.ItemEntrada = entrada - 1;
-  p.Ganho = Numero(K);
-  p.Tal1 = Numero(T1);
-  p.Tal2 = Numero(T2);
-  p.TempoMorto = Numero(L);
+  p.Tal1 = d.T1;
+  p.Tal2 = d.T2;
+  p.TempoMorto = d.tempoMorto;
+  p.Ganho = d.ganho;
+  p.TipoValvula = d.curva;
+  p.Agarramento = d.agarramento;
+  p.Histerese = d.histerese;
+  p.LimiteTaxa = d.limiteTaxa;
+  p.SaturadorDesligado = d.semSaturador;
   Aplica(doc, p);
-  Coloca(doc, TipoObjeto::Processo, n, x, y);
+  if (x >= 0) Coloca(doc, TipoObjeto::Processo, n, x, y);
+  return p;
+}
+
+Processo& NovoProcesso(Documento& doc, int n, const std::string& tag, const std::string& descricao,
+                       int entrada, double K, double T1, double T2, double L, int x, int y) {
+  return NovoTrecho(
+      doc, n, tag, descricao, entrada,
+      {.T1 = Numero(T1), .T2 = Numero(T2), .tempoMorto = Numero(L), .ganho = Numero(K)}, x, y);
+}
+
+Processo& NovoIntegrador(Documento& doc, int n, const std::string& tag,
+                         const std::string& descricao, int entrada, const std::string& ganho,
+                         const std::string& inicial, int x, int y) {
+  Processo& p = doc.NovoProcesso(n);
+  p.Tag = tag;
+  p.Descricao = descricao;
+  p.ItemEntrada = entrada - 1;
+  p.TipoFuncao = Processo::kIntegrador;
+  p.Ganho = ganho;
+  p.DefineValorInicial(inicial);
+  Aplica(doc, p);
+  if (x >= 0) Coloca(doc, TipoObjeto::Processo, n, x, y);
   return p;
 }
 
 Bloco& NovoBloco(Documento& doc, int n, const std::string& tag, const std::string& descricao,
                  const std::string& funcao, int x, int y) {
+  return NovoBloco(doc, n, tag, descricao, funcao, Limites{}, x, y);
+}
+
+Bloco& NovoBloco(Documento& doc, int n, const std::string& tag, const std::string& descricao,
+                 const std::string& funcao, const Limites& limites, int x, int y) {
   Bloco& b = doc.NovoBloco(n);
   b.Tag = tag;
   b.Descricao = descricao;
   b.Funcao = funcao;
+  if (!limites.inferior.empty()) {
+    b.LimiteInferiorAtivo = true;
+    b.LimiteInferior = limites.inferior;
+  }
+  if (!limites.superior.empty()) {
+    b.LimiteSuperiorAtivo = true;
+    b.LimiteSuperior = limites.superior;
+  }
   Aplica(doc, b);
   if (x >= 0) Coloca(doc, TipoObjeto::Bloco, n, x, y);
   return b;
 }
 
-void NovaEntrada(Documento& doc, int n, const std::string& nome, const std::string& unidade,
-                 double inicio, double fim, double valor, int x, int y) {
-  Descreve(doc, 14 + n, unidade, inicio, fim);
-  EntradaDados& e = doc.painel.Entrada(n);
-  e.DefineIncluida(true);
-  e.DefineNome(nome);
-  e.DefinePosicao(static_cast<int>(std::lround((valor - inicio) / (fim - inicio) * 10000.0)));
-  e.Esquerda = x;
-  e.Topo = y;
+Controlador& NovoEscravo(Documento& doc, int n, const std::string& tag,
+                         const std::string& descricao, int enderecoPV, int spr, Sintonia s,
+                         bool reversa) {
+  Controlador& c = NovaMalha(doc, n, tag, descricao, enderecoPV, 50.0, s, reversa);
+  c.HabilitaSPR = true;
+  c.ItemSPR = spr - 1;
+  Aplica(doc, c);
+  if (c.ModoLocal) c.AlternaLocalRemoto();
+  return c;
 }
 
-void NovoRegistro(Documento& doc, int n, const std::string& tag, int malha, int x, int y) {
-  Registrador& r = doc.NovoRegistrador(n);
-  r.Tag = tag;
-  r.EscolheVariavel3(malha - 1);
-  r.AplicaConfiguracao();
-  Coloca(doc, TipoObjeto::Registrador, n, x, y);
+void SegueEscravo(Documento& doc, Controlador& mestre, int saidaEscravo) {
+  mestre.HabilitaBackMV = true;
+  mestre.ItemBackMV = saidaEscravo - 1;
+  Aplica(doc, mestre);
+}
+
+void Compensa(Documento& doc, Controlador& c, const std::string& equacao) {
+  c.HabilitaFF = true;
+  c.EquacaoFF = equacao;
+  Aplica(doc, c);
+}
+
+void Polariza(Documento& doc, Controlador& c, const std::string& bias) {
+  c.TextoBias = bias;
+  Aplica(doc, c);
 }
 
 }  // namespace quiv::exemplos

@@ -32,32 +32,22 @@ void MontaTrocador(Documento& doc) {
   // outlet moves 0.4 % for each % of the inlet entry (0 … 100 % = 10 … 50 °C).
   Controlador& tic = NovaMalha(doc, 1, "TIC-1101", "Saída do produto|Product outlet", 22, 53.33,
                                {.Kp = 1.5, .Ti = 60.0});
-  tic.HabilitaFF = true;
-  tic.EquacaoFF = "50-0.4*(M15-50)*M16/100";
-  Aplica(doc, tic);
+  Compensa(doc, tic, "50-0.4*(M15-50)*M16/100");
   Coloca(doc, TipoObjeto::Controlador, 1, 600, 120);
   NovoRegistro(doc, 1, "TR-1101", 1, 820, 120);
   NovoMostrador(doc, 1, 22, "Saída|Outlet", 1, 820, 400);
   NovoMostrador(doc, 2, 15, "Entrada|Inlet", 1, 40, 390);
 
   Comenta(doc,
-          {"Trocador de calor: o vapor aquece o",
-           "produto; a temperatura de chegada (entrada",
-           "à esquerda) é o distúrbio.",
-           "O TIC-1101 tem compensação direta: sua",
-           "polarização segue a temperatura de chegada,",
-           "com o peso da entrada \"Comp. direta\".",
-           "Experimente: mude a chegada com 100 % e",
-           "com 0 % de compensação e compare o desvio",
+          {"Trocador de calor: o vapor aquece o", "produto; a temperatura de chegada (entrada",
+           "à esquerda) é o distúrbio.", "O TIC-1101 tem compensação direta: sua",
+           "polarização segue a temperatura de chegada,", "com o peso da entrada \"Comp. direta\".",
+           "Experimente: mude a chegada com 100 % e", "com 0 % de compensação e compare o desvio",
            "da saída no registrador."},
-          {"Heat exchanger: steam heats the product;",
-           "the inflow temperature (entry at left) is",
-           "the disturbance. TIC-1101 has feedforward:",
-           "its bias follows the inflow temperature,",
-           "weighted by the \"Feedforward\" entry.",
-           "Try: change the inflow with 100 % and with",
-           "0 % feedforward and compare the outlet's",
-           "deviation on the recorder."});
+          {"Heat exchanger: steam heats the product;", "the inflow temperature (entry at left) is",
+           "the disturbance. TIC-1101 has feedforward:", "its bias follows the inflow temperature,",
+           "weighted by the \"Feedforward\" entry.", "Try: change the inflow with 100 % and with",
+           "0 % feedforward and compare the outlet's", "deviation on the recorder."});
 }
 
 void DesenhaTrocador(Desenho& d) {
@@ -72,13 +62,11 @@ void DesenhaTrocador(Desenho& d) {
   d.Valvula({560, 220}, true);
   d.Linha({{560, 370}, {560, 440}}, true, Desenho::kGas);
   d.Corrente({570, 440}, "Condensado");
-  d.Instrumento({780, 270}, "TT", "1101", true);
-  d.Sinal({{780, 291}, {780, 330}});
+  d.Instrumento({780, 270}, "TT", "1101", {780, 330}, true);
   d.Instrumento({660, 200}, "TIC", "1101");
   d.Sinal({{759, 270}, {660, 270}, {660, 221}});
   d.Sinal({{639, 200}, {596, 200}, {596, 220}, {584, 220}}, true);
-  d.Instrumento({260, 270}, "TT", "1102", true);
-  d.Sinal({{260, 291}, {260, 330}});
+  d.Instrumento({260, 270}, "TT", "1102", {260, 330}, true);
   d.Funcao({420, 200}, QStringLiteral("FF"));
   d.Sinal({{281, 270}, {320, 270}, {320, 200}, {403, 200}}, true);
   d.Sinal({{437, 200}, {639, 200}}, true);
@@ -117,6 +105,10 @@ void MontaFornalha(Documento& doc, int entradaValvula) {
   NovoMostrador(doc, 2, 41, "Combustível|Fuel", 1, 40, 420);
 }
 
+// The furnace's PID: its derivative needs the transmitter filter against the
+// thermocouple's noise.
+constexpr Sintonia kSintoniaForno{.Kp = 2.0, .Ti = 130.0, .Td = 25.0, .Tf = 8.0};
+
 void DesenhaFornalha(Desenho& d, const QString& titulo) {
   d.Texto({30, 50}, titulo, 22, true);
   d.Forno({420, 200, 280, 280});
@@ -128,8 +120,7 @@ void DesenhaFornalha(Desenho& d, const QString& titulo) {
   d.Corrente({150, 510}, "Gás combustível");
   d.Valvula({330, 520});
   d.Placa({440, 520});
-  d.Instrumento({780, 240}, "TT", "1201", true);
-  d.Sinal({{780, 261}, {780, 300}});
+  d.Instrumento({780, 240}, "TT", "1201", {780, 300}, true);
 }
 
 // Furnace: outlet temperature on the fuel valve, a PID whose derivative
@@ -138,29 +129,19 @@ void DesenhaFornalha(Desenho& d, const QString& titulo) {
 void MontaForno(Documento& doc) {
   doc.Titulo = "Forno Tubular|Furnace Temperature";
   MontaFornalha(doc, 1);
-  Controlador& tic = NovaMalha(doc, 1, "TIC-1201", "Temperatura de saída|Outlet temperature", 43,
-                               60.0, {.Kp = 2.0, .Ti = 130.0, .Td = 25.0});
-  tic.TextoTf = "8";
-  Aplica(doc, tic);
+  NovaMalha(doc, 1, "TIC-1201", "Temperatura de saída|Outlet temperature", 43, 60.0,
+            kSintoniaForno);
   Coloca(doc, TipoObjeto::Controlador, 1, 600, 95);
   NovoRegistro(doc, 1, "TR-1201", 1, 820, 120);
   Comenta(doc,
-          {"Forno tubular: a temperatura de saída é",
-           "controlada pela válvula de combustível.",
-           "O termopar tem ruído: o TIC-1201 usa ação",
-           "derivativa com filtro no transmissor",
-           "(Tf = 8 s). Experimente: abra a porta",
-           "(entrada à esquerda) e veja a resposta;",
-           "zere o filtro e observe a saída do",
-           "controlador; mude a pressão do gás."},
-          {"Tubular furnace: the outlet temperature is",
-           "controlled by the fuel valve. The",
-           "thermocouple is noisy: TIC-1201 uses",
-           "derivative action with a transmitter",
-           "filter (Tf = 8 s). Try: open the door",
-           "(entry at left) and watch the response;",
-           "set the filter to zero and watch the",
-           "output; change the gas pressure."});
+          {"Forno tubular: a temperatura de saída é", "controlada pela válvula de combustível.",
+           "O termopar tem ruído: o TIC-1201 usa ação", "derivativa com filtro no transmissor",
+           "(Tf = 8 s). Experimente: abra a porta", "(entrada à esquerda) e veja a resposta;",
+           "zere o filtro e observe a saída do", "controlador; mude a pressão do gás."},
+          {"Tubular furnace: the outlet temperature is", "controlled by the fuel valve. The",
+           "thermocouple is noisy: TIC-1201 uses", "derivative action with a transmitter",
+           "filter (Tf = 8 s). Try: open the door", "(entry at left) and watch the response;",
+           "set the filter to zero and watch the", "output; change the gas pressure."});
 }
 
 void DesenhaForno(Desenho& d) {
@@ -182,47 +163,31 @@ void MontaFornoCascata(Documento& doc) {
   doc.Titulo = "Forno Tubular II|Furnace Temperature(Master-Slave)";
   MontaFornalha(doc, 2);
   Controlador& tic = NovaMalha(doc, 1, "TIC-1301", "Temperatura (mestre)|Temperature (master)", 43,
-                               60.0, {.Kp = 2.0, .Ti = 130.0, .Td = 25.0});
-  tic.TextoTf = "8";
+                               60.0, kSintoniaForno);
   // The master's integral stops while the slave's valve is at a limit.
-  tic.HabilitaBackMV = true;
-  tic.ItemBackMV = 2 - 1;
-  Aplica(doc, tic);
-  Controlador& fic = NovaMalha(doc, 2, "FIC-1302", "Combustível (escravo)|Fuel (slave)", 41, 50.0,
-                               {.Kp = 0.5, .Ti = 3.0});
-  fic.HabilitaSPR = true;
-  fic.ItemSPR = 1 - 1;
-  Aplica(doc, fic);
-  fic.AlternaLocalRemoto();
+  SegueEscravo(doc, tic, 2);
+  NovoEscravo(doc, 2, "FIC-1302", "Combustível (escravo)|Fuel (slave)", 41, 1,
+              {.Kp = 0.5, .Ti = 3.0});
   Coloca(doc, TipoObjeto::Controlador, 1, 600, 95);
   Coloca(doc, TipoObjeto::Controlador, 2, 450, 545);
   NovoRegistro(doc, 1, "TR-1301", 1, 820, 120);
   NovoRegistro(doc, 2, "FR-1302", 2, 600, 545);
   Comenta(doc,
-          {"O mesmo forno com controle em cascata:",
-           "o TIC-1301 (mestre) dá o SP remoto do",
-           "FIC-1302 (escravo), que segura a vazão de",
-           "combustível. Experimente: mude a pressão",
-           "do gás aqui e no Forno Tubular e compare",
-           "o desvio de temperatura; abra a porta;",
-           "ponha o escravo em local e veja o mestre",
-           "parar de integrar."},
-          {"The same furnace in cascade: TIC-1301",
-           "(master) sets the remote SP of FIC-1302",
-           "(slave), which holds the fuel flow.",
-           "Try: change the gas pressure here and in",
-           "the Furnace example and compare the",
-           "temperature deviation; open the door;",
-           "put the slave in local and watch the",
-           "master stop integrating."});
+          {"O mesmo forno com controle em cascata:", "o TIC-1301 (mestre) dá o SP remoto do",
+           "FIC-1302 (escravo), que segura a vazão de", "combustível. Experimente: mude a pressão",
+           "do gás aqui e no Forno Tubular e compare", "o desvio de temperatura; abra a porta;",
+           "ponha o escravo em local e veja o mestre", "parar de integrar."},
+          {"The same furnace in cascade: TIC-1301", "(master) sets the remote SP of FIC-1302",
+           "(slave), which holds the fuel flow.", "Try: change the gas pressure here and in",
+           "the Furnace example and compare the", "temperature deviation; open the door;",
+           "put the slave in local and watch the", "master stop integrating."});
 }
 
 void DesenhaFornoCascata(Desenho& d) {
   DesenhaFornalha(d, "Forno Tubular II (cascata)");
   d.Instrumento({700, 150}, "TIC", "1301");
   d.Sinal({{780, 219}, {780, 150}, {721, 150}});
-  d.Instrumento({440, 470}, "FT", "1302", true);
-  d.Sinal({{440, 491}, {440, 520}});
+  d.Instrumento({440, 470}, "FT", "1302", {440, 520}, true);
   d.Instrumento({330, 430}, "FIC", "1302");
   d.Sinal({{419, 470}, {370, 470}, {370, 430}, {351, 430}});
   d.Sinal({{679, 150}, {330, 150}, {330, 409}}, true);
@@ -246,7 +211,8 @@ void MontaDivisaoFaixa(Documento& doc) {
   Descreve(doc, 23, "°C", 0, 200, "Temperatura TT-1401|Temperature TT-1401");
   NovoBloco(doc, 1, "TY-1401A", "Faixa de resfriamento|Cooling range", "(50-M01)*2>0", 280, 470);
   NovoBloco(doc, 2, "TY-1401B", "Faixa de aquecimento|Heating range", "(M01-50)*2>0", 280, 160);
-  NovoProcesso(doc, 1, "TV-1401A", "Água de resfriamento|Cooling water", 41, 1.0, 2, 0, 0, 640, 500);
+  NovoProcesso(doc, 1, "TV-1401A", "Água de resfriamento|Cooling water", 41, 1.0, 2, 0, 0, 640,
+               500);
   NovoProcesso(doc, 2, "TV-1401B", "Vapor|Steam", 42, 1.0, 2, 0, 0, 560, 125);
   NovoBloco(doc, 3, "QY-1401", "Balanço térmico|Heat balance", "50+0.5*M22-0.5*M21+(M15-50)*0.8");
   NovoProcesso(doc, 3, "R-1401", "Reator|Reactor", 43, 1.0, 300, 30, 10, 440, 330);
@@ -258,22 +224,14 @@ void MontaDivisaoFaixa(Documento& doc) {
   NovoMostrador(doc, 2, 21, "Água|Water", 1, 740, 490);
   NovoMostrador(doc, 3, 22, "Vapor|Steam", 1, 740, 190);
   Comenta(doc,
-          {"Reator com jaqueta e divisão de faixa: a",
-           "saída do TIC-1401 abaixo de 50 % abre a",
-           "água de resfriamento; acima de 50 %, o",
-           "vapor. Em 50 % as duas fecham.",
-           "Experimente: passe o calor de reação de",
-           "negativo (pede aquecimento) a positivo",
-           "(pede resfriamento) e veja o controlador",
-           "atravessar de uma válvula para a outra."},
-          {"Jacketed reactor with split range: the",
-           "output of TIC-1401 below 50 % opens the",
-           "cooling water; above 50 %, the steam. At",
-           "50 % both are closed. Try: take the",
-           "reaction heat from negative (needs",
-           "heating) to positive (needs cooling) and",
-           "watch the controller cross from one valve",
-           "to the other."});
+          {"Reator com jaqueta e divisão de faixa: a", "saída do TIC-1401 abaixo de 50 % abre a",
+           "água de resfriamento; acima de 50 %, o", "vapor. Em 50 % as duas fecham.",
+           "Experimente: passe o calor de reação de", "negativo (pede aquecimento) a positivo",
+           "(pede resfriamento) e veja o controlador", "atravessar de uma válvula para a outra."},
+          {"Jacketed reactor with split range: the", "output of TIC-1401 below 50 % opens the",
+           "cooling water; above 50 %, the steam. At", "50 % both are closed. Try: take the",
+           "reaction heat from negative (needs", "heating) to positive (needs cooling) and",
+           "watch the controller cross from one valve", "to the other."});
 }
 
 void DesenhaDivisaoFaixa(Desenho& d) {
@@ -285,8 +243,7 @@ void DesenhaDivisaoFaixa(Desenho& d) {
   d.Linha({{980, 470}, {620, 470}, {620, 420}, {612, 420}}, true, Desenho::kFrio);
   d.Corrente({860, 460}, "Água de resfriamento");
   d.Valvula({700, 470});
-  d.Instrumento({380, 380}, "TT", "1401", true);
-  d.Sinal({{401, 380}, {428, 380}});
+  d.Instrumento({380, 380}, "TT", "1401", {428, 380}, true);
   d.Funcao({280, 250}, QStringLiteral(">50%"));
   d.Funcao({280, 400}, QStringLiteral("<50%"));
   d.Sinal({{359, 380}, {330, 380}, {330, 325}, {200, 325}});

@@ -4,25 +4,12 @@
 #include <string>
 
 #include "core/objetos/botao_comando.h"
-#include "core/objetos/entrada_dados.h"
 #include "core/objetos/painel.h"
-#include "core/objetos/registrador.h"
 #include "exemplo.h"
 #include "planta.h"
 
 namespace quiv::exemplos {
 namespace {
-
-// Trend recorder n following loop k (its PV, SP and output), its button at (x, y).
-void NovaTendencia(Documento& doc, int n, int malha, const char* tag, const char* descricao, int x,
-                   int y) {
-  Registrador& tr = doc.NovoRegistrador(n);
-  tr.Tag = tag;
-  tr.Descricao = descricao;
-  tr.EscolheVariavel3(malha - 1);
-  tr.AplicaConfiguracao();
-  Coloca(doc, TipoObjeto::Registrador, n, x, y);
-}
 
 // Basic flow loop: a control valve in a pipe, its flow measured by an
 // orifice plate and FT-101, FIC-101 closing the loop. The upstream pressure
@@ -35,45 +22,21 @@ void MontaVazaoEmDuto(Documento& doc) {
   Descreve(doc, 15, "bar", 0, 10, "Pressão a montante");
   Descreve(doc, 22, "m3/h", 0, 120, "Vazão FT-101");
 
-  Processo& valvula = doc.NovoProcesso(1);
-  valvula.Tag = "FV-101";
-  valvula.Descricao = "Válvula de controle|Control valve";
-  valvula.ItemEntrada = 1 - 1;
-  valvula.Tal1 = "1";
-  Aplica(doc, valvula);
-  Coloca(doc, TipoObjeto::Processo, 1, 452, 330);
-
-  Bloco& passagem = doc.NovoBloco(1);
-  passagem.Tag = "FY-101";
-  passagem.Funcao = "M21*(M15/50)^0.5";
-  Aplica(doc, passagem);
-
-  Processo& linha = doc.NovoProcesso(2);
-  linha.Tag = "FT-101";
-  linha.Descricao = "Vazão na linha|Line flow";
-  linha.ItemEntrada = 41 - 1;
-  linha.Tal1 = "1.5";
-  linha.Ganho = "1";
-  Aplica(doc, linha);
-  Coloca(doc, TipoObjeto::Processo, 2, 660, 330);
+  NovoTrecho(doc, 1, "FV-101", "Válvula de controle|Control valve", 1, {.T1 = "1"}, 452, 330);
+  NovoBloco(doc, 1, "FY-101", "", "M21*(M15/50)^0.5");
+  NovoTrecho(doc, 2, "FT-101", "Vazão na linha|Line flow", 41, {.T1 = "1.5"}, 660, 330);
 
   Controlador& fic = NovaMalha(doc, 1, "FIC-101", "Vazão de produto|Product flow", 22, 50.0,
                                {.Kp = 0.8, .Ti = 2.0, .Td = 0.0});
-  fic.TextoBias = "50";
-  Aplica(doc, fic);
+  Polariza(doc, fic, "50");
   Coloca(doc, TipoObjeto::Controlador, 1, 560, 140);
 
-  NovaTendencia(doc, 1, 1, "FR-101", "Vazão de produto|Product flow", 820, 140);
+  NovoRegistro(doc, 1, "FR-101", "Vazão de produto|Product flow", 1, 820, 140);
 
   NovoMostrador(doc, 1, 22, "Vazão|Flow", 1, 700, 420);
   NovoMostrador(doc, 2, 15, "Pressão|Pressure", 2, 90, 420);
 
-  EntradaDados& pressao = doc.painel.Entrada(1);
-  pressao.DefineIncluida(true);
-  pressao.DefineNome("Pressão|Pressure");
-  pressao.DefinePosicao(5000);
-  pressao.Esquerda = 40;
-  pressao.Topo = 200;
+  NovaEntrada(doc, 1, "Pressão|Pressure", 5000, 40, 200);
 
   // The comment pane is narrow: lines of about 40 characters.
   Comenta(doc,
@@ -90,12 +53,10 @@ void DesenhaVazaoEmDuto(Desenho& d) {
   d.Linha({{20, 300}, {980, 300}});
   d.Corrente({24, 290}, "Entrada");
   d.Corrente({900, 290}, "Processo");
-  d.Instrumento({120, 240}, "PI", "100", true);
-  d.Sinal({{120, 261}, {120, 300}});
+  d.Instrumento({120, 240}, "PI", "100", {120, 300}, true);
   d.Valvula({480, 300});
   d.Placa({700, 300});
-  d.Instrumento({700, 230}, "FT", "101", true);
-  d.Sinal({{700, 251}, {700, 300}});
+  d.Instrumento({700, 230}, "FT", "101", {700, 300}, true);
   d.Instrumento({600, 180}, "FIC", "101");
   d.Sinal({{679, 230}, {600, 230}, {600, 201}});
   d.Sinal({{579, 180}, {480, 180}, {480, 264}}, true);
@@ -122,25 +83,6 @@ const bool registrado = Registra({.arquivo = "basic flow loop/basic flow loop.sm
 // The fine valve passes a fifth of the coarse one, so its loop gain is a
 // fifth: FIC-101's Kp is five times FIC-201's for the same response.
 
-Processo& NovaValvula(Documento& doc, int n, const char* tag, const char* descricao, int entrada,
-                      const char* curso) {
-  Processo& v = doc.NovoProcesso(n);
-  v.Tag = tag;
-  v.Descricao = descricao;
-  v.ItemEntrada = entrada - 1;
-  v.Tal1 = curso;
-  return v;
-}
-
-void NovoTransmissor(Documento& doc, int n, const char* tag, const char* descricao, int entrada) {
-  Processo& ft = doc.NovoProcesso(n);
-  ft.Tag = tag;
-  ft.Descricao = descricao;
-  ft.ItemEntrada = entrada - 1;
-  ft.Tal1 = "1.5";
-  Aplica(doc, ft);
-}
-
 void MontaGrossoFino(Documento& doc) {
   doc.Titulo = "Tubulação com By-pass|Pipeline with Bypass";
   Descreve(doc, 15, "bar", 0, 10, "Pressão a montante|Upstream pressure");
@@ -148,38 +90,19 @@ void MontaGrossoFino(Documento& doc) {
   Descreve(doc, 22, "%", 0, 100);
   Descreve(doc, 23, "m3/h", 0, 150);
   Descreve(doc, 25, "m3/h", 0, 150);
-  EntradaDados& pressao = doc.painel.Entrada(1);
-  pressao.DefineIncluida(true);
-  pressao.DefineNome("Pressão|Pressure");
-  pressao.DefinePosicao(5000);
-  pressao.Esquerda = 60;
-  pressao.Topo = 360;
+  NovaEntrada(doc, 1, "Pressão|Pressure", 5000, 60, 360);
 
-  Processo& grossa = NovaValvula(doc, 1, "FV-101A", "Abertura FV-101A|FV-101A opening", 2, "1.5");
-  grossa.Agarramento = "2";
-  grossa.Histerese = "1";
-  Aplica(doc, grossa);
-  Coloca(doc, TipoObjeto::Processo, 1, 360, 344);
-  Processo& fina = NovaValvula(doc, 2, "FV-101B", "Abertura FV-101B|FV-101B opening", 1, "0.5");
-  Aplica(doc, fina);
-  Coloca(doc, TipoObjeto::Processo, 2, 360, 244);
+  // The coarse valve's packing friction: stiction 2 %, backlash 1 %.
+  const Dinamica grossa{.T1 = "1.5", .agarramento = "2", .histerese = "1"};
+  NovoTrecho(doc, 1, "FV-101A", "Abertura FV-101A|FV-101A opening", 2, grossa, 360, 344);
+  NovoTrecho(doc, 2, "FV-101B", "Abertura FV-101B|FV-101B opening", 1, {.T1 = "0.5"}, 360, 244);
+  NovoBloco(doc, 1, "FY-101", "", "(M21+0.2*M22)*(M15/50)^0.5");
+  NovoTrecho(doc, 3, "FT-101", "Vazão grosso-fino|Coarse-fine flow", 41, {.T1 = "1.5"});
 
-  Bloco& passagem = doc.NovoBloco(1);
-  passagem.Tag = "FY-101";
-  passagem.Funcao = "(M21+0.2*M22)*(M15/50)^0.5";
-  Aplica(doc, passagem);
-  NovoTransmissor(doc, 3, "FT-101", "Vazão grosso-fino|Coarse-fine flow", 41);
-
-  Processo& sozinha = NovaValvula(doc, 4, "FV-201", "Abertura FV-201|FV-201 opening", 3, "1.5");
-  sozinha.Agarramento = "2";
-  sozinha.Histerese = "1";
-  Aplica(doc, sozinha);
-  Coloca(doc, TipoObjeto::Processo, 4, 360, 524);
-  Bloco& passagemSozinha = doc.NovoBloco(2);
-  passagemSozinha.Tag = "FY-201";
-  passagemSozinha.Funcao = "M24*(M15/50)^0.5";
-  Aplica(doc, passagemSozinha);
-  NovoTransmissor(doc, 5, "FT-201", "Vazão só válvula grossa|Coarse valve alone flow", 42);
+  NovoTrecho(doc, 4, "FV-201", "Abertura FV-201|FV-201 opening", 3, grossa, 360, 524);
+  NovoBloco(doc, 2, "FY-201", "", "M24*(M15/50)^0.5");
+  NovoTrecho(doc, 5, "FT-201", "Vazão só válvula grossa|Coarse valve alone flow", 42,
+             {.T1 = "1.5"});
 
   NovaMalha(doc, 1, "FIC-101", "Vazão grosso-fino|Coarse-fine flow", 23, 50.0,
             {.Kp = 4.0, .Ti = 2.5, .Td = 0.0});
@@ -192,8 +115,8 @@ void MontaGrossoFino(Documento& doc) {
             {.Kp = 0.8, .Ti = 2.5, .Td = 0.0});
   Coloca(doc, TipoObjeto::Controlador, 3, 526, 414);
 
-  NovaTendencia(doc, 1, 1, "FR-101", "Vazão grosso-fino|Coarse-fine flow", 860, 200);
-  NovaTendencia(doc, 2, 3, "FR-201", "Vazão só grossa|Coarse valve alone", 860, 380);
+  NovoRegistro(doc, 1, "FR-101", "Vazão grosso-fino|Coarse-fine flow", 1, 860, 200);
+  NovoRegistro(doc, 2, "FR-201", "Vazão só grossa|Coarse valve alone", 3, 860, 380);
 
   NovoMostrador(doc, 1, 23, "Vazão|Flow", 1, 780, 260);
   NovoMostrador(doc, 2, 25, "Vazão|Flow", 1, 780, 440);
@@ -230,8 +153,7 @@ void DesenhaGrossoFino(Desenho& d) {
   d.Valvula({400, 330});
   d.Valvula({400, 230});
   d.Placa({740, 330});
-  d.Instrumento({740, 285}, "FT", "101", true);
-  d.Sinal({{740, 306}, {740, 330}});
+  d.Instrumento({740, 285}, "FT", "101", {740, 330}, true);
   d.Instrumento({500, 160}, "FIC", "101");
   d.Sinal({{740, 264}, {740, 115}, {500, 115}, {500, 139}});
   d.Sinal({{479, 160}, {400, 160}, {400, 194}}, true);
@@ -244,8 +166,7 @@ void DesenhaGrossoFino(Desenho& d) {
   d.Linha({{40, 510}, {960, 510}});
   d.Valvula({400, 510});
   d.Placa({740, 510});
-  d.Instrumento({740, 465}, "FT", "201", true);
-  d.Sinal({{740, 486}, {740, 510}});
+  d.Instrumento({740, 465}, "FT", "201", {740, 510}, true);
   d.Instrumento({500, 425}, "FIC", "201");
   d.Sinal({{719, 465}, {500, 465}, {500, 446}});
   d.Sinal({{479, 425}, {400, 425}, {400, 474}}, true);
@@ -285,12 +206,7 @@ void MontaHeaderTresConsumidores(Documento& doc) {
   Descreve(doc, 21, "%", 0, 100);
   Descreve(doc, 28, "bar", 0, 10);
   Descreve(doc, 41, "t/h", 0, 60, "Vazão de suprimento|Supply flow");
-  EntradaDados& caldeira = doc.painel.Entrada(1);
-  caldeira.DefineIncluida(true);
-  caldeira.DefineNome("Caldeira|Boiler");
-  caldeira.DefinePosicao(7000);
-  caldeira.Esquerda = 40;
-  caldeira.Topo = 430;
+  NovaEntrada(doc, 1, "Caldeira|Boiler", 7000, 40, 430);
 
   BotaoComando& ff = doc.painel.Botao(1);
   ff.Nome = "Pré-alimentação|Feed-forward";
@@ -301,14 +217,8 @@ void MontaHeaderTresConsumidores(Documento& doc) {
   doc.painel.PainelComandoEsquerda = 760;
   doc.painel.PainelComandoTopo = 88;
 
-  Processo& suprimento = NovaValvula(doc, 1, "PV-100", "Abertura PV-100|PV-100 opening", 1, "1");
-  Aplica(doc, suprimento);
-  Coloca(doc, TipoObjeto::Processo, 1, 191, 204);
-
-  Bloco& vazaoSuprimento = doc.NovoBloco(1);
-  vazaoSuprimento.Tag = "FY-100";
-  vazaoSuprimento.Funcao = "M21*((2*M15-M28)/70)^0.5";
-  Aplica(doc, vazaoSuprimento);
+  NovoTrecho(doc, 1, "PV-100", "Abertura PV-100|PV-100 opening", 1, {.T1 = "1"}, 191, 204);
+  NovoBloco(doc, 1, "FY-100", "", "M21*((2*M15-M28)/70)^0.5");
 
   const std::array<double, 3> vazoes{10.0, 8.0, 12.0};  // t/h
   for (int i = 0; i < 3; ++i) {
@@ -316,57 +226,32 @@ void MontaHeaderTresConsumidores(Documento& doc) {
     const std::string numero = std::to_string(100 + k);
     const int x = kRamaisHeader[static_cast<std::size_t>(i)];
     Descreve(doc, 24 + k, "t/h", 0, 20);
-    Processo& v =
-        NovaValvula(doc, 1 + k, ("FV-" + numero).c_str(),
-                    ("Abertura FV-" + numero + "|FV-" + numero + " opening").c_str(), 1 + k, "1");
-    Aplica(doc, v);
-    Coloca(doc, TipoObjeto::Processo, 1 + k, x + 12, 300);
-
-    Bloco& consumo = doc.NovoBloco(1 + k);
-    consumo.Tag = "FY-" + numero;
-    consumo.Funcao = "M" + std::to_string(21 + k) + "*((M28-20)/50)^0.5";
-    Aplica(doc, consumo);
-
-    Processo& ft = doc.NovoProcesso(4 + k);
-    ft.Tag = "FT-" + numero;
-    ft.Descricao =
-        "Vazão consumidor " + std::to_string(k) + "|Consumer " + std::to_string(k) + " flow";
-    ft.ItemEntrada = 41 + k - 1;
-    ft.Tal1 = "1";
-    Aplica(doc, ft);
+    const std::string consumidor = std::to_string(k);
+    NovoTrecho(doc, 1 + k, "FV-" + numero, "Abertura FV-" + numero + "|FV-" + numero + " opening",
+               1 + k, {.T1 = "1"}, x + 12, 300);
+    NovoBloco(doc, 1 + k, "FY-" + numero, "", "M" + std::to_string(21 + k) + "*((M28-20)/50)^0.5");
+    NovoTrecho(doc, 4 + k, "FT-" + numero,
+               "Vazão consumidor " + consumidor + "|Consumer " + consumidor + " flow", 41 + k,
+               {.T1 = "1"});
 
     NovaMalha(doc, 1 + k, "FIC-" + numero,
-              "Vazão consumidor " + std::to_string(k) + "|Consumer " + std::to_string(k) + " flow",
-              24 + k, vazoes[static_cast<std::size_t>(i)] * 5.0, {.Kp = 1.0, .Ti = 2.0});
+              "Vazão consumidor " + consumidor + "|Consumer " + consumidor + " flow", 24 + k,
+              vazoes[static_cast<std::size_t>(i)] * 5.0, {.Kp = 1.0, .Ti = 2.0});
     Coloca(doc, TipoObjeto::Controlador, 1 + k, x - 115, 234);
     NovoMostrador(doc, 1 + k, 24 + k, "Vazão|Flow", 1, x + 10, 425);
   }
 
-  Bloco& balanco = doc.NovoBloco(5);
-  balanco.Tag = "FY-105";
-  balanco.Funcao = "0.6*M41-0.2*(M42+M43+M44)";
-  Aplica(doc, balanco);
-
-  Processo& header = doc.NovoProcesso(8);
-  header.Tag = "PT-100";
-  header.Descricao = "Pressão do header|Header pressure";
-  header.ItemEntrada = 45 - 1;
-  header.TipoFuncao = Processo::kIntegrador;
-  header.Ganho = "0.2";
-  header.DefineValorInicial("70");
-  Aplica(doc, header);
-  Coloca(doc, TipoObjeto::Processo, 8, 386, 104);
+  NovoBloco(doc, 5, "FY-105", "", "0.6*M41-0.2*(M42+M43+M44)");
+  NovoIntegrador(doc, 8, "PT-100", "Pressão do header|Header pressure", 45, "0.2", "70", 386, 104);
 
   Controlador& pic = NovaMalha(doc, 1, "PIC-100", "Pressão do header|Header pressure", 28, 70.0,
                                {.Kp = 3.0, .Ti = 15.0});
-  pic.HabilitaFF = true;
-  pic.EquacaoFF = "50+M97*((M02+M03+M04)/3-50)";
-  Aplica(doc, pic);
+  Compensa(doc, pic, "50+M97*((M02+M03+M04)/3-50)");
   Coloca(doc, TipoObjeto::Controlador, 1, 126, 104);
   NovoMostrador(doc, 1, 28, "Header|Header", 2, 480, 118);
 
-  NovaTendencia(doc, 1, 1, "PR-100", "Pressão do header|Header pressure", 480, 140);
-  NovaTendencia(doc, 2, 3, "FR-102", "Vazão consumidor 2|Consumer 2 flow", 570, 140);
+  NovoRegistro(doc, 1, "PR-100", "Pressão do header|Header pressure", 1, 480, 140);
+  NovoRegistro(doc, 2, "FR-102", "Vazão consumidor 2|Consumer 2 flow", 3, 570, 140);
 
   Comenta(doc,
           {"Header de vapor a 7 bar (PIC-100) e três", "consumidores com controle de vazão.",
@@ -392,8 +277,7 @@ void DesenhaHeaderTresConsumidores(Desenho& d) {
   d.Valvula({230, 190});
   d.VasoHorizontal(QRect(300, 170, 620, 40));
   d.Texto({420, 195}, "Header de vapor", 12);
-  d.Instrumento({360, 115}, "PT", "100", true);
-  d.Sinal({{360, 136}, {360, 170}});
+  d.Instrumento({360, 115}, "PT", "100", {360, 170}, true);
   d.Instrumento({230, 115}, "PIC", "100");
   d.Sinal({{339, 115}, {251, 115}});
   d.Sinal({{230, 136}, {230, 154}}, true);
@@ -406,8 +290,7 @@ void DesenhaHeaderTresConsumidores(Desenho& d) {
     d.Linha({{x, 210}, {x, 470}}, true, Desenho::kGas);
     d.Valvula({x, 280}, true);
     d.Placa({x, 380}, true);
-    d.Instrumento({x - 75, 380}, "FT", numero, true);
-    d.Sinal({{x - 54, 380}, {x, 380}});
+    d.Instrumento({x - 75, 380}, "FT", numero, {x, 380}, true);
     d.Instrumento({x - 75, 280}, "FIC", numero);
     d.Sinal({{x - 75, 359}, {x - 75, 301}});
     d.Sinal({{x - 54, 280}, {x - 36, 280}}, true);
@@ -481,12 +364,7 @@ const std::array<LinhaNaoLinear, 5> kLinhasNaoLineares{{
 void MontaProcessosNaoLineares(Documento& doc) {
   doc.Titulo = "Processos Não Lineares|Nonlinear processes";
   Descreve(doc, 15, "bar", 0, 10, "Pressão a montante|Upstream pressure");
-  EntradaDados& pressao = doc.painel.Entrada(1);
-  pressao.DefineIncluida(true);
-  pressao.DefineNome("Pressão|Pressure");
-  pressao.DefinePosicao(5000);
-  pressao.Esquerda = 540;
-  pressao.Topo = 500;
+  NovaEntrada(doc, 1, "Pressão|Pressure", 5000, 540, 500);
 
   for (int k = 1; k <= 5; ++k) {
     const LinhaNaoLinear& l = kLinhasNaoLineares[static_cast<std::size_t>(k - 1)];
@@ -495,33 +373,26 @@ void MontaProcessosNaoLineares(Documento& doc) {
     const int y0 = l.origem.y();
     Descreve(doc, 20 + k, "m3/h", 0, 60);
 
-    Processo& p = doc.NovoProcesso(k);
-    p.Tag = l.tagElemento;
-    p.Descricao = l.descricaoElemento;
-    p.ItemEntrada = k - 1;
-    p.Tal1 = "1";
-    p.Tal2 = "1.5";
-    p.Ganho = k == 5 ? "1" : "(M15/50)^0.5";  // the pump does not see the valves' header
-    if (k == 2) {                             // packing friction: stick band and a little dead band
-      p.Agarramento = "4";
-      p.Histerese = "1";
+    // The pump does not see the valves' header.
+    Dinamica d{.T1 = "1", .T2 = "1.5", .ganho = k == 5 ? "1" : "(M15/50)^0.5"};
+    if (k == 2) {  // packing friction: stick band and a little dead band
+      d.agarramento = "4";
+      d.histerese = "1";
     }
-    if (k == 3) p.Histerese = "3";
-    if (k == 4) p.TipoValvula = Processo::kIgualPorcentagem;
-    if (k == 5) p.LimiteTaxa = "1";
-    Aplica(doc, p);
-    Coloca(doc, TipoObjeto::Processo, k, x0 + 100, y0 + (k == 5 ? 30 : 14));
+    if (k == 3) d.histerese = "3";
+    if (k == 4) d.curva = Processo::kIgualPorcentagem;
+    if (k == 5) d.limiteTaxa = "1";
+    NovoTrecho(doc, k, l.tagElemento, l.descricaoElemento, k, d, x0 + 100, y0 + (k == 5 ? 30 : 14));
 
     Controlador& fic = NovaMalha(doc, k, "FIC-" + numero, l.descricaoMalha, 20 + k, 50.0,
                                  {.Kp = 1.0, .Ti = 2.0, .Td = 0.0});
-    fic.TextoBias = "50";
-    Aplica(doc, fic);
+    Polariza(doc, fic, "50");
     Coloca(doc, TipoObjeto::Controlador, k, x0 + 256, y0 - 96);
 
     NovoMostrador(doc, k, 20 + k, "Vazão|Flow", 1, x0 + 300, y0 + 32);
   }
 
-  NovaTendencia(doc, 1, 2, "FR-102", "Vazão com agarramento|Flow, sticky valve", 700, 520);
+  NovoRegistro(doc, 1, "FR-102", "Vazão com agarramento|Flow, sticky valve", 2, 700, 520);
 
   Comenta(doc,
           {"Cinco malhas de vazão, mesma sintonia,", "cada uma com uma não linearidade.",
@@ -563,8 +434,7 @@ void DesenhaProcessosNaoLineares(Desenho& d) {
       d.Sinal({{xc - 21, y0 - 85}, {xe, y0 - 85}, {xe, y0 - 36}}, true);
     }
     d.Placa({xf, y0});
-    d.Instrumento({xf, y0 - 45}, "FT", numero, true);
-    d.Sinal({{xf, y0 - 24}, {xf, y0}});
+    d.Instrumento({xf, y0 - 45}, "FT", numero, {xf, y0}, true);
     d.Instrumento({xc, y0 - 85}, "FIC", numero);
     d.Sinal({{xf - 21, y0 - 45}, {xc, y0 - 45}, {xc, y0 - 64}});
   }
