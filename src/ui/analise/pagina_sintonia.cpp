@@ -70,6 +70,12 @@ QCPGraph* Serie(QCustomPlot& g, const QString& nome, const QPen& caneta) {
   return s;
 }
 
+// Every series of the chart emptied.
+void Esvazia(QCustomPlot& g) {
+  for (int s = 0; s < g.graphCount(); ++s) g.graph(s)->data()->clear();
+  g.replot(QCustomPlot::rpQueuedReplot);
+}
+
 QVector<double> Vetor(const std::vector<double>& v, std::size_t inicio = 0) {
   return QVector<double>(v.begin() + static_cast<std::ptrdiff_t>(std::min(inicio, v.size())),
                          v.end());
@@ -295,10 +301,7 @@ void PaginaSintonia::Limpa() {
   modelo_.reset();
   tabela_.clear();
   TabelaRegras_->setRowCount(0);
-  for (QCustomPlot* g : {GraficoResposta_, GraficoVerificacao_}) {
-    for (int s = 0; s < g->graphCount(); ++s) g->graph(s)->data()->clear();
-    g->replot(QCustomPlot::rpQueuedReplot);
-  }
+  Esvazia(*GraficoResposta_);
   EstadoEnsaio_->setText(
       tr("Execute o ensaio: a planta é copiada como está, e a planta em operação não é "
          "perturbada."));
@@ -314,10 +317,7 @@ void PaginaSintonia::LimpaIndices() {
   for (int i = 0; i < TabelaIndices_->rowCount(); ++i)
     for (int j = 0; j < TabelaIndices_->columnCount(); ++j)
       TabelaIndices_->setItem(i, j, new QTableWidgetItem(QString()));
-  GraficoVerificacao_->graph(0)->data()->clear();
-  GraficoVerificacao_->graph(1)->data()->clear();
-  GraficoVerificacao_->graph(2)->data()->clear();
-  GraficoVerificacao_->replot(QCustomPlot::rpQueuedReplot);
+  Esvazia(*GraficoVerificacao_);
 }
 
 void PaginaSintonia::HabilitaBotoes() {
