@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <qcustomplot.h>
 
+#include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 #include <memory>
@@ -253,6 +256,24 @@ class TesteSintonia : public QObject, public AmbienteJanela {
       QCOMPARE(tabela->item(linha, 2)->text(), QStringLiteral("não definida"));
       QVERIFY(!tabela->item(linha, kColunaNota)->text().isEmpty());
     }
+  }
+
+  // The recorded response and the fitted model leave as a table, one row per
+  // sample, from the chart's right-click menu.
+  void exportaResposta() {
+    Botao(*pagina_, "EnsaioBTN")->click();
+    QTemporaryDir pasta;
+    auto* grafico = pagina_->findChild<QCustomPlot*>(QStringLiteral("GraficoResposta"));
+    const QString destino = pasta.filePath(QStringLiteral("resposta"));  // extension added
+    roteiro_.EsperaSalva(QStringLiteral("Exportar Dados"), destino);
+    grafico->findChild<QAction*>(QStringLiteral("ExportarCsv"))->trigger();
+    QFile arquivo(destino + QStringLiteral(".csv"));
+    QVERIFY(arquivo.open(QIODevice::ReadOnly));
+    const QStringList linhas =
+        QString::fromUtf8(arquivo.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QCOMPARE(linhas.first(),
+             QStringLiteral("Tempo após o degrau (s);PV registrada;Modelo ajustado;Saída (CO)"));
+    QCOMPARE(linhas.size(), 1 + grafico->graph(0)->dataCount());
   }
 
   // A new plant in the session makes the test meaningless: it is forgotten.

@@ -26,6 +26,7 @@
 #include "core/nucleo/numero_texto.h"
 #include "core/objetos/controlador.h"
 #include "ui/comum/controles.h"
+#include "ui/comum/exporta_grafico.h"
 #include "ui/comum/texto_qt.h"
 #include "ui/sessao/interacao.h"
 #include "ui/sessao/sessao_simulacao.h"
@@ -163,6 +164,8 @@ QWidget* PaginaSintonia::CriaGraficos() {
   Serie(*GraficoVerificacao_, tr("PV antes"), QPen(QColor(160, 160, 160), 2));
   Serie(*GraficoVerificacao_, tr("PV depois"), QPen(Qt::red, 2));
   Graficos_->addTab(GraficoVerificacao_, tr("Verificação (degrau no SP)"));
+  for (QCustomPlot* g : {GraficoResposta_, GraficoVerificacao_})
+    OfereceExportacao(*g, this, tr("Sintonia da malha %1").arg(n_));
 
   ModeloText_ = new QLabel(area);
   ModeloText_->setObjectName(QStringLiteral("ModeloText"));

@@ -112,8 +112,6 @@ class TAboutBox : public QWidget {
   void DesfazZoom(int k, bool superior);
   void CheckBox1Click(bool marcado);
   void Sobrepoe();
-  void ExportaFigura(QCustomPlot& grafico);
-  void ExportaTabela(QCustomPlot& grafico);
 
   // Histories and indices (taboutbox_historicos.cpp).
   void PreencheSeletor(QComboBox* seletor);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The charts of the fast-simulation page: their series, paging, zoom, the
 // tools panel, the history overlay and the export.
+#include <qcustomplot.h>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,7 +15,6 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <qcustomplot.h>
 
 #include "ui/analise/taboutbox.h"
 #include "ui/comum/exporta_grafico.h"
@@ -79,21 +80,17 @@ TAboutBox::Grafico TAboutBox::CriaGrafico(QWidget* pagina, int k, bool superior)
   chart->yAxis->setRange(0, 100);
 
   Grafico g{chart, new PilhaZoom(*chart)};
-  connect(g.zoom, &PilhaZoom::Ampliado, this,
-          [this, k, superior](const QCPRange& x, const QCPRange& y) { Ampliado(k, superior, x, y); });
+  connect(
+      g.zoom, &PilhaZoom::Ampliado, this,
+      [this, k, superior](const QCPRange& x, const QCPRange& y) { Ampliado(k, superior, x, y); });
   chart->installEventFilter(this);
 
   // The context menu: undo a zoom, save the chart as a picture or a table.
-  chart->setContextMenuPolicy(Qt::ActionsContextMenu);
-  auto acao = [this, chart](const QString& texto, const char* nome, auto executa) {
-    auto* a = new QAction(texto, chart);
-    a->setObjectName(QLatin1String(nome));
-    connect(a, &QAction::triggered, this, executa);
-    chart->addAction(a);
-  };
-  acao(tr("Desfazer Zoom"), "DesfazerZoom", [this, k, superior] { DesfazZoom(k, superior); });
-  acao(tr("Salvar Figura (PNG)..."), "SalvarPng", [this, chart] { ExportaFigura(*chart); });
-  acao(tr("Exportar Dados (CSV)..."), "ExportarCsv", [this, chart] { ExportaTabela(*chart); });
+  auto* desfaz = new QAction(tr("Desfazer Zoom"), chart);
+  desfaz->setObjectName(QStringLiteral("DesfazerZoom"));
+  connect(desfaz, &QAction::triggered, this, [this, k, superior] { DesfazZoom(k, superior); });
+  chart->addAction(desfaz);
+  OfereceExportacao(*chart, this, tr("Simulação Rápida"));
   return g;
 }
 
@@ -179,8 +176,12 @@ QWidget* TAboutBox::CriaFerramentas() {
   return Panel5;
 }
 
-QCustomPlot& TAboutBox::ChartM(int k) const { return *superiores_.at(static_cast<std::size_t>(k)).chart; }
-QCustomPlot& TAboutBox::ChartH(int k) const { return *inferiores_.at(static_cast<std::size_t>(k)).chart; }
+QCustomPlot& TAboutBox::ChartM(int k) const {
+  return *superiores_.at(static_cast<std::size_t>(k)).chart;
+}
+QCustomPlot& TAboutBox::ChartH(int k) const {
+  return *inferiores_.at(static_cast<std::size_t>(k)).chart;
+}
 
 TAboutBox::Grafico& TAboutBox::De(int k, bool superior) {
   return (superior ? superiores_ : inferiores_).at(static_cast<std::size_t>(k));
@@ -252,8 +253,7 @@ void TAboutBox::MostraPagina(int k) {
   for (bool superior : {true, false}) {
     Grafico& g = De(k, superior);
     g.zoom->Limpa();
-    EixosAutomaticos(*g.chart,
-                     superior ? paginacao.PaginaSuperior() : paginacao.PaginaInferior());
+    EixosAutomaticos(*g.chart, superior ? paginacao.PaginaSuperior() : paginacao.PaginaInferior());
   }
   if (k == MalhaAtual()) MostraNumeroPagina();
 }
@@ -335,8 +335,7 @@ bool TAboutBox::eventFilter(QObject* objeto, QEvent* evento) {
     const auto* mouse = static_cast<QMouseEvent*>(evento);
     if (evento->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
       inicioArrasto_ = mouse->position().toPoint();
-    } else if (evento->type() == QEvent::MouseButtonRelease &&
-               mouse->button() == Qt::LeftButton) {
+    } else if (evento->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
       const int k = chart->property("malha").toInt();
       const bool superior = chart->property("superior").toBool();
       const QPoint arrasto = mouse->position().toPoint() - inicioArrasto_;
@@ -363,7 +362,8 @@ void TAboutBox::CheckBox1Click(bool marcado) {
       g.chart->graph(2)->data()->clear();
       // The history drawn over the upper chart shares the lower chart's points.
       if (g.zoom->Tamanho() == 0)
-        EixosAutomaticos(*g.chart, superior ? paginacao.PaginaSuperior() : paginacao.PaginaInferior());
+        EixosAutomaticos(*g.chart,
+                         superior ? paginacao.PaginaSuperior() : paginacao.PaginaInferior());
       else
         g.chart->replot(QCustomPlot::rpQueuedReplot);
     }
@@ -391,31 +391,6 @@ void TAboutBox::Sobrepoe() {
     else
       acima.replot(QCustomPlot::rpQueuedReplot);
   }
-}
-
-void TAboutBox::ExportaFigura(QCustomPlot& chart) {
-  QString caminho = Interacao::Atual().SalvaArquivo(
-      this, tr("Salvar Figura do Gráfico"),
-      QDir::current().filePath(chart.objectName() + QStringLiteral(".png")),
-      tr("Figura PNG (*.png)"));
-  if (caminho.isEmpty()) return;
-  if (!caminho.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) caminho += QStringLiteral(".png");
-  if (!ExportaPng(chart, caminho))
-    Interacao::Atual().Informa(this, tr("Simulação Rápida"),
-                               tr("Não foi possível salvar a figura em %1").arg(caminho));
-}
-
-void TAboutBox::ExportaTabela(QCustomPlot& chart) {
-  QString caminho = Interacao::Atual().SalvaArquivo(
-      this, tr("Exportar Dados do Gráfico"),
-      QDir::current().filePath(chart.objectName() + QStringLiteral(".csv")),
-      tr("Tabela CSV (*.csv)"));
-  if (caminho.isEmpty()) return;
-  if (!caminho.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) caminho += QStringLiteral(".csv");
-  QString erro;
-  if (!ExportaCsv(chart, caminho, &erro))
-    Interacao::Atual().Informa(this, tr("Simulação Rápida"),
-                               tr("Não foi possível salvar os dados em %1: %2").arg(caminho, erro));
 }
 
 }  // namespace quiv

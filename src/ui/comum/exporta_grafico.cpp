@@ -1,10 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/comum/exporta_grafico.h"
 
+#include <qcustomplot.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
 #include <QSaveFile>
 #include <map>
-#include <qcustomplot.h>
 #include <vector>
+
+#include "ui/sessao/interacao.h"
 
 namespace quiv {
 
@@ -17,9 +23,7 @@ QString Cabecalho(QString texto) { return texto.replace(QLatin1Char(';'), QLatin
 
 }  // namespace
 
-bool ExportaPng(QCustomPlot& grafico, const QString& caminho) {
-  return grafico.savePng(caminho);
-}
+bool ExportaPng(QCustomPlot& grafico, const QString& caminho) { return grafico.savePng(caminho); }
 
 QString TabelaCsv(const QCustomPlot& grafico) {
   const int series = grafico.graphCount();
@@ -38,8 +42,8 @@ QString TabelaCsv(const QCustomPlot& grafico) {
       linha[static_cast<std::size_t>(s)] = ponto.value;
     }
   }
-  QString texto = Cabecalho(grafico.xAxis->label().isEmpty() ? QStringLiteral("x")
-                                                              : grafico.xAxis->label());
+  QString texto =
+      Cabecalho(grafico.xAxis->label().isEmpty() ? QStringLiteral("x") : grafico.xAxis->label());
   for (int s = 0; s < series; ++s) texto += QLatin1Char(';') + Cabecalho(grafico.graph(s)->name());
   texto += QStringLiteral("\r\n");
   for (const auto& [x, porX] : linhas) {
@@ -69,6 +73,63 @@ bool ExportaCsv(const QCustomPlot& grafico, const QString& caminho, QString* err
     return false;
   }
   return true;
+}
+
+namespace {
+
+QString Traduz(const char* texto) {
+  return QCoreApplication::translate("quiv::ExportaGrafico", texto);
+}
+
+// A file name from the save dialog, with the extension added when missing;
+// empty when the user cancels.
+QString Destino(QWidget* janela, const QCustomPlot& grafico, const char* titulo, const char* filtro,
+                const QString& extensao) {
+  QString caminho = Interacao::Atual().SalvaArquivo(
+      janela, Traduz(titulo), QDir::current().filePath(grafico.objectName() + extensao),
+      Traduz(filtro));
+  if (!caminho.isEmpty() && !caminho.endsWith(extensao, Qt::CaseInsensitive)) caminho += extensao;
+  return caminho;
+}
+
+}  // namespace
+
+void OfereceExportacao(QCustomPlot& grafico, QWidget* janela, const QString& titulo) {
+  grafico.setContextMenuPolicy(Qt::ActionsContextMenu);
+  auto acao = [&grafico](const char* texto, const char* nome, auto executa) {
+    auto* a = new QAction(Traduz(texto), &grafico);
+    a->setObjectName(QLatin1String(nome));
+    QObject::connect(a, &QAction::triggered, &grafico, executa);
+    grafico.addAction(a);
+  };
+  QCustomPlot* g = &grafico;
+  acao(QT_TRANSLATE_NOOP("quiv::ExportaGrafico", "Salvar Figura (PNG)..."), "SalvarPng",
+       [g, janela, titulo] {
+         const QString caminho = Destino(
+             janela, *g, QT_TRANSLATE_NOOP("quiv::ExportaGrafico", "Salvar Figura do Gráfico"),
+             QT_TRANSLATE_NOOP("quiv::ExportaGrafico", "Figura PNG (*.png)"),
+             QStringLiteral(".png"));
+         if (!caminho.isEmpty() && !ExportaPng(*g, caminho))
+           Interacao::Atual().Informa(
+               janela, titulo,
+               Traduz(QT_TRANSLATE_NOOP("quiv::ExportaGrafico",
+                                        "Não foi possível salvar a figura em %1"))
+                   .arg(caminho));
+       });
+  acao(QT_TRANSLATE_NOOP("quiv::ExportaGrafico", "Exportar Dados (CSV)..."), "ExportarCsv",
+       [g, janela, titulo] {
+         const QString caminho = Destino(
+             janela, *g, QT_TRANSLATE_NOOP("quiv::ExportaGrafico", "Exportar Dados do Gráfico"),
+             QT_TRANSLATE_NOOP("quiv::ExportaGrafico", "Tabela CSV (*.csv)"),
+             QStringLiteral(".csv"));
+         QString erro;
+         if (!caminho.isEmpty() && !ExportaCsv(*g, caminho, &erro))
+           Interacao::Atual().Informa(
+               janela, titulo,
+               Traduz(QT_TRANSLATE_NOOP("quiv::ExportaGrafico",
+                                        "Não foi possível salvar os dados em %1: %2"))
+                   .arg(caminho, erro));
+       });
 }
 
 }  // namespace quiv

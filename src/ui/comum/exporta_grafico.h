@@ -4,6 +4,7 @@
 #include <QString>
 
 class QCustomPlot;
+class QWidget;
 
 namespace quiv {
 
@@ -18,5 +19,12 @@ bool ExportaPng(QCustomPlot& grafico, const QString& caminho);
 bool ExportaCsv(const QCustomPlot& grafico, const QString& caminho, QString* erro = nullptr);
 // The same table as text.
 QString TabelaCsv(const QCustomPlot& grafico);
+
+// The chart's right-click menu gains "Salvar Figura (PNG)..." and "Exportar
+// Dados (CSV)..." (objectNames SalvarPng and ExportarCsv), after any actions
+// it already has. Each asks for a file through the scripted dialogs (in the
+// current folder, named after the chart, the extension added when missing)
+// and tells a failure in a box titled `titulo`.
+void OfereceExportacao(QCustomPlot& grafico, QWidget* janela, const QString& titulo);
 
 }  // namespace quiv

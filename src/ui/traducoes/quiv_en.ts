@@ -13,6 +13,41 @@
     </message>
 </context>
 <context>
+    <name>quiv::ExportaGrafico</name>
+    <message>
+        <source>Salvar Figura (PNG)...</source>
+        <translation>Save Picture (PNG)...</translation>
+    </message>
+    <message>
+        <source>Salvar Figura do Gráfico</source>
+        <translation>Save Graphic Picture</translation>
+    </message>
+    <message>
+        <source>Figura PNG (*.png)</source>
+        <translation>PNG Picture (*.png)</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar a figura em %1</source>
+        <translation>Could not save the picture in %1</translation>
+    </message>
+    <message>
+        <source>Exportar Dados (CSV)...</source>
+        <translation>Export Data (CSV)...</translation>
+    </message>
+    <message>
+        <source>Exportar Dados do Gráfico</source>
+        <translation>Export Graphic Data</translation>
+    </message>
+    <message>
+        <source>Tabela CSV (*.csv)</source>
+        <translation>CSV Table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar os dados em %1: %2</source>
+        <translation>Could not save the data in %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>quiv::GraficoTendencia</name>
     <message>
         <source>Tempo: %1 s</source>
@@ -544,14 +579,6 @@
         <translation>Undo Zoom</translation>
     </message>
     <message>
-        <source>Salvar Figura (PNG)...</source>
-        <translation>Save Picture (PNG)...</translation>
-    </message>
-    <message>
-        <source>Exportar Dados (CSV)...</source>
-        <translation>Export Data (CSV)...</translation>
-    </message>
-    <message>
         <source>Normalizar</source>
         <translation>Normalize</translation>
     </message>
@@ -622,30 +649,6 @@
     <message>
         <source> (hist)</source>
         <translation> (hist)</translation>
-    </message>
-    <message>
-        <source>Salvar Figura do Gráfico</source>
-        <translation>Save Graphic Picture</translation>
-    </message>
-    <message>
-        <source>Figura PNG (*.png)</source>
-        <translation>PNG Picture (*.png)</translation>
-    </message>
-    <message>
-        <source>Não foi possível salvar a figura em %1</source>
-        <translation>Could not save the picture in %1</translation>
-    </message>
-    <message>
-        <source>Exportar Dados do Gráfico</source>
-        <translation>Export Graphic Data</translation>
-    </message>
-    <message>
-        <source>Tabela CSV (*.csv)</source>
-        <translation>CSV Table (*.csv)</translation>
-    </message>
-    <message>
-        <source>Não foi possível salvar os dados em %1: %2</source>
-        <translation>Could not save the data in %1: %2</translation>
     </message>
     <message>
         <source>Nome Arquivo:</source>
