@@ -422,14 +422,19 @@ bool TForm1::PerguntaSalvar(const QString& pergunta) {
   return sessao_.SalvaSimulacao(nome);
 }
 
-void TForm1::Novo1Click() {
+bool TForm1::RecomecaVazia() {
   if (!PerguntaSalvar(sessao_.IdiomaIngles() ? QStringLiteral("Save changes?")
                                              : tr("Salvar Alterações em Arquivo?")))
-    return;
+    return false;
   legendaPadrao_ = tr("QUIV v 7.81");
   sessao_.NovaSimulacao();
   sessao_.MarcaSalvo();
   MostraTitulo();
+  return true;
+}
+
+void TForm1::Novo1Click() {
+  if (!RecomecaVazia()) return;
   EscondeGaleria();
   RichEdit1_->show();
   Salvar1_->setVisible(true);
@@ -437,14 +442,7 @@ void TForm1::Novo1Click() {
 }
 
 void TForm1::Exemplos1Click() {
-  if (!PerguntaSalvar(sessao_.IdiomaIngles() ? QStringLiteral("Save changes?")
-                                             : tr("Salvar Alterações em Arquivo?")))
-    return;
-  legendaPadrao_ = tr("QUIV v 7.81");
-  sessao_.NovaSimulacao();
-  sessao_.MarcaSalvo();
-  MostraTitulo();
-  MostraGaleria();
+  if (RecomecaVazia()) MostraGaleria();
 }
 
 void TForm1::MostraGaleria() {

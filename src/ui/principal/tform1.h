@@ -93,6 +93,9 @@ class TForm1 : public QMainWindow {
   void MostraMenus(bool visivel);
   void MostraSalvo();
   void MostraTitulo();
+  // After asking to save: the document back to empty, titled as new; false
+  // when the user cancelled.
+  bool RecomecaVazia();
   void MostraComentarios();
   void MostraProgresso(int percentual);
   void AtualizaRecentes();
