@@ -4,16 +4,19 @@
 // stable and keep the indices stored beside the example. Set
 // QUIV_GRAVA_ESPERADO=1 to rewrite the stored indices after a deliberate
 // change of a plant (then read the diff before committing it).
+#include "core/arquivo/exemplos.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <ostream>
 #include <set>
 
-#include "core/arquivo/exemplos.h"
+#include "core/arquivo/copia_documento.h"
 #include "exemplo_carregado.h"
 
 namespace quiv {
@@ -84,6 +87,30 @@ TEST_P(Exemplo, CarregaSemMensagens) {
   EXPECT_FALSE(e.doc->comentarios.Ingles.empty());
 }
 
+// An exact copy of the running example goes on exactly as the example does:
+// the same cells after every full scan cycle, bit for bit.
+TEST_P(Exemplo, CopiaExataAndaJuntoComOriginal) {
+  ExemploCarregado e = CarregaExemplo(Arquivo());
+  ASSERT_TRUE(e.achado);
+  Documento& doc = *e.doc;
+  doc.simulacao.aleatorio.Semeia(3);
+  auto roda = [](Documento& d, int ciclos, int inicio) {
+    std::vector<double> celulas;
+    for (int i = 0; i < ciclos; ++i) {
+      d.simulacao.Ciclo(100.0 * (inicio + i));
+      celulas.insert(celulas.end(), d.simulacao.memoria.celula.begin(),
+                     d.simulacao.memoria.celula.end());
+    }
+    return celulas;
+  };
+  roda(doc, 300, 0);
+  const std::unique_ptr<Documento> copia = CopiaDocumento(doc);
+  const std::vector<double> original = roda(doc, 600, 300);
+  const std::vector<double> copiada = roda(*copia, 600, 300);
+  ASSERT_EQ(original.size(), copiada.size());
+  EXPECT_EQ(std::memcmp(original.data(), copiada.data(), original.size() * sizeof(double)), 0);
+}
+
 // Each golden run: stable, and the indices stored beside the example.
 
 void VerificaCorrida(const std::string& arquivo, const char* secao, SinalTeste sinal) {
@@ -101,7 +128,8 @@ void VerificaCorrida(const std::string& arquivo, const char* secao, SinalTeste s
     return;
   }
   ASSERT_TRUE(ensaio.esperado.count(secao))
-      << "no [" << secao << "] in " << ArquivoEsperado(arquivo) << "; run with QUIV_GRAVA_ESPERADO=1";
+      << "no [" << secao << "] in " << ArquivoEsperado(arquivo)
+      << "; run with QUIV_GRAVA_ESPERADO=1";
   for (const std::string& d : DiferencasIndices(ensaio.esperado[secao], linhas)) ADD_FAILURE() << d;
 }
 

@@ -1,28 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/arquivo/copia_documento.h"
 
-#include "core/arquivo/arquivo_smp.h"
-#include "core/arquivo/linhas_smp.h"
-
 namespace quiv {
 
+namespace {
+
+// What the document holds besides its plant.
+void CopiaArredores(Documento& destino, const Documento& origem) {
+  destino.painel = origem.painel;
+  destino.registradorXY = origem.registradorXY;
+  destino.posicoes = origem.posicoes;
+  destino.comentarios = origem.comentarios;
+  destino.Titulo = origem.Titulo;
+  destino.FiguraFundo = origem.FiguraFundo;
+}
+
+}  // namespace
+
 std::unique_ptr<Documento> CopiaDocumento(const Documento& original) {
-  smp::Escritor escritor;
-  EscreveSimulacao(original, escritor);
   auto copia = std::make_unique<Documento>();
-  copia->simulacao.IdiomaIngles = original.simulacao.IdiomaIngles;
-  // The lines stay in UTF-8: no trip through Windows-1252 to lose a character.
-  smp::Leitor leitor(escritor.Linhas());
-  LeSimulacao(*copia, leitor, original.Titulo.Em(original.simulacao.IdiomaIngles));
-  // The file keeps no cell values: without them the first step would read
-  // every input as 0 and kick the whole plant.
-  copia->simulacao.memoria.celula = original.simulacao.memoria.celula;
+  copia->simulacao.CopiaDe(original.simulacao);
+  CopiaArredores(*copia, original);
   return copia;
 }
 
 std::shared_ptr<Simulacao> CopiaSimulacao(const Documento& original) {
   std::shared_ptr<Documento> copia = CopiaDocumento(original);
   return {copia, &copia->simulacao};
+}
+
+void RestauraDocumento(Documento& destino, const Documento& instantaneo) {
+  destino.simulacao.AssumeEstado(instantaneo.simulacao);  // throws before changing anything
+  CopiaArredores(destino, instantaneo);
 }
 
 }  // namespace quiv

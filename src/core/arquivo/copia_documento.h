@@ -7,19 +7,27 @@
 
 namespace quiv {
 
-// A second document holding the same plant, for an off-line run that must
-// not disturb the live one. A document cannot be copied (its objects keep a
-// reference to its plant), so the copy is what saving and opening again
-// would give: EscreveSimulacao's lines read back by LeSimulacao, in the
-// original's interface language, with the checks' messages dropped, and
-// then the memory table's values, which the file does not keep. The objects'
-// state comes back as the file keeps it (SP, CO and the process states with
-// two decimals; a process's dead-time ring filled with its output Y2), so a
-// run on the copy starts near, not exactly at, where the live plant stands.
+// Exact, in-memory copies of a running plant: what an off-line run works on
+// (so the live plant is never moved by it) and what a snapshot keeps.
+//
+// A copy holds the same objects with their whole state, bit for bit: every
+// cell, the dead-time rings, filters, integrators, valve states, the trend
+// and recorder rings, the random source, the operator panel, the XY
+// recorder's choices, the places on the main window, comments, title and
+// picture name, the step and the cycle counters and clock. It never goes
+// through the file's text. The plant's callbacks (messages, displays) and
+// the objects' open sample archives are not part of it: a copy has none.
 std::unique_ptr<Documento> CopiaDocumento(const Documento& original);
 
 // The copy's plant, owning its document: what the off-line analyses take
 // as their fresh plant (see FabricaCopia in analise/fabrica_copia.h).
 std::shared_ptr<Simulacao> CopiaSimulacao(const Documento& original);
+
+// The document takes over the whole state of `instantaneo` (a copy made
+// earlier), keeping its own objects, so windows that point at them still
+// do; the callbacks and open archives stay as they are. Throws Erro, with
+// the reason and changing nothing, when the two do not hold the same kinds
+// of objects in the same slots (one was added, deleted or retyped since).
+void RestauraDocumento(Documento& destino, const Documento& instantaneo);
 
 }  // namespace quiv

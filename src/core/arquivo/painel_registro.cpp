@@ -170,7 +170,7 @@ void Painel::LeBotoes(smp::Leitor& l) {
 void Linearizador::SalvaParametros(smp::Escritor& e) const {
   e.Linha("=====<<<LINEARIZADOR>>>=====)");
   e.Linha(TextoEntrada);
-  e.Linha(smp::FlagMaiuscula(simulacao_.LinearizadorAtivo));
+  e.Linha(smp::FlagMaiuscula(simulacao_->LinearizadorAtivo));
   for (int i = 1; i <= kPontos; ++i) e.Linha(TextoMV[i]);
   for (int i = 1; i <= kPontos; ++i) e.Linha(TextoPV[i]);
 }
@@ -178,7 +178,7 @@ void Linearizador::SalvaParametros(smp::Escritor& e) const {
 void Linearizador::LeParametros(smp::Leitor& l) {
   l.Linha();  // header, not looked at
   TextoEntrada = l.Linha();
-  simulacao_.LinearizadorAtivo = smp::LeFlagMaiuscula(l.Linha());
+  simulacao_->LinearizadorAtivo = smp::LeFlagMaiuscula(l.Linha());
   for (int i = 1; i <= kPontos; ++i) TextoMV[i] = l.Linha();
   for (int i = 1; i <= kPontos; ++i) TextoPV[i] = l.Linha();
 }

@@ -404,6 +404,19 @@ Expressao::~Expressao() = default;
 Expressao::Expressao(Expressao&&) noexcept = default;
 Expressao& Expressao::operator=(Expressao&&) noexcept = default;
 
+Expressao::Expressao(const Expressao& outra) : texto_(outra.texto_) {
+  if (outra.compilada_) {
+    compilada_ = std::make_unique<Compilada>(*outra.compilada_);
+    constante_ = outra.constante_ ? &compilada_->constante : nullptr;
+  }
+}
+
+Expressao& Expressao::operator=(const Expressao& outra) {
+  if (this == &outra || (compilada_ && texto_ == outra.texto_)) return *this;
+  Expressao copia(outra);
+  return *this = std::move(copia);
+}
+
 void Expressao::Compila(std::string_view texto) {
   texto_.assign(texto);
   compilada_ = std::make_unique<Compilada>(texto_);

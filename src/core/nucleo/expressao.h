@@ -32,6 +32,10 @@ class Expressao {
   ~Expressao();
   Expressao(Expressao&&) noexcept;
   Expressao& operator=(Expressao&&) noexcept;
+  // A copy evaluates exactly as the original; assigning the text a target
+  // already has keeps the target's compiled form.
+  Expressao(const Expressao& outra);
+  Expressao& operator=(const Expressao& outra);
 
   const std::string& Texto() const { return texto_; }
   // Changes the text; keeps the compiled form when the text is the same.

@@ -4,6 +4,8 @@
 #include <chrono>
 #include <ctime>
 
+#include "core/nucleo/erro.h"
+
 namespace quiv {
 
 int IdentidadeControlador(int n) { return n; }
@@ -33,6 +35,76 @@ void Passa(const Slots<N>& slots) {
 }
 
 }  // namespace
+
+std::unique_ptr<ObjetoCiclo> ObjetoCiclo::CopiaPara(Simulacao&) const {
+  throw Erro("Um objeto da planta não pode ser copiado (A plant object cannot be copied)");
+}
+
+void ObjetoCiclo::AssumeEstado(const ObjetoCiclo&) {
+  throw Erro("Um objeto da planta não pode ser copiado (A plant object cannot be copied)");
+}
+
+void Simulacao::CopiaValores(const Simulacao& origem) {
+  memoria = origem.memoria;
+  dt = origem.dt;
+  ModoRapido = origem.ModoRapido;
+  PeriodoMs = origem.PeriodoMs;
+  ContaTela = origem.ContaTela;
+  UltimoInstante = origem.UltimoInstante;
+  TempoCiclo = origem.TempoCiclo;
+  LinearizadorAtivo = origem.LinearizadorAtivo;
+  aleatorio = origem.aleatorio;
+  IdiomaIngles = origem.IdiomaIngles;
+}
+
+void Simulacao::CopiaDe(const Simulacao& origem) {
+  controladores.CopiaDe(origem.controladores, *this);
+  processos.CopiaDe(origem.processos, *this);
+  blocos.CopiaDe(origem.blocos, *this);
+  registradores.CopiaDe(origem.registradores, *this);
+  textos.CopiaDe(origem.textos, *this);
+  gerador = origem.gerador ? origem.gerador->CopiaPara(*this) : nullptr;
+  linearizador = origem.linearizador ? origem.linearizador->CopiaPara(*this) : nullptr;
+  CopiaValores(origem);
+}
+
+std::string Simulacao::DiferencaObjetos(const Simulacao& outra) const {
+  const auto unico = [](const std::unique_ptr<ObjetoCiclo>& a,
+                        const std::unique_ptr<ObjetoCiclo>& b) {
+    return (a == nullptr) == (b == nullptr) && (a == nullptr || typeid(*a) == typeid(*b));
+  };
+  const char* diferenca = nullptr;
+  if (!controladores.MesmosObjetos(outra.controladores))
+    diferenca = IdiomaIngles ? "the controllers" : "os controladores";
+  else if (!processos.MesmosObjetos(outra.processos))
+    diferenca = IdiomaIngles ? "the processes" : "os processos";
+  else if (!blocos.MesmosObjetos(outra.blocos))
+    diferenca = IdiomaIngles ? "the calculation blocks" : "os blocos de cálculo";
+  else if (!registradores.MesmosObjetos(outra.registradores))
+    diferenca = IdiomaIngles ? "the recorders" : "os registradores";
+  else if (!textos.MesmosObjetos(outra.textos))
+    diferenca = IdiomaIngles ? "the animated texts" : "os textos animados";
+  else if (!unico(gerador, outra.gerador))
+    diferenca = IdiomaIngles ? "the signal generator" : "o gerador de sinais";
+  else if (!unico(linearizador, outra.linearizador))
+    diferenca = IdiomaIngles ? "the linearizer" : "o linearizador";
+  return diferenca ? diferenca : "";
+}
+
+void Simulacao::AssumeEstado(const Simulacao& origem) {
+  if (const std::string diferenca = DiferencaObjetos(origem); !diferenca.empty())
+    throw Erro(
+        (IdiomaIngles ? "The plant's objects have changed: " : "Os objetos da planta mudaram: ") +
+        diferenca);
+  controladores.AssumeEstado(origem.controladores);
+  processos.AssumeEstado(origem.processos);
+  blocos.AssumeEstado(origem.blocos);
+  registradores.AssumeEstado(origem.registradores);
+  textos.AssumeEstado(origem.textos);
+  if (gerador) gerador->AssumeEstado(*origem.gerador);
+  if (linearizador) linearizador->AssumeEstado(*origem.linearizador);
+  CopiaValores(origem);
+}
 
 void Simulacao::PassoAntesControladores() {
   if (gerador) gerador->Calcula();

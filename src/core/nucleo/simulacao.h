@@ -4,20 +4,50 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <typeinfo>
 
 #include "core/nucleo/aleatorio.h"
 #include "core/nucleo/memoria.h"
+#include "core/nucleo/vinculo.h"
 
 namespace quiv {
 
+class Simulacao;
+
 // What the scan cycle requires of an object: one step that reads the memory
 // table, uses dt and writes its output address. It must not block.
+//
+// A plant can be copied exactly (off-line runs, snapshots), so an object also
+// makes a copy of itself, whole state included, in another plant, and takes
+// over the whole state of an object of its own kind. An object that cannot be
+// copied leaves both unimplemented: copying a plant that holds it throws Erro.
 class ObjetoCiclo {
  public:
   virtual ~ObjetoCiclo() = default;
   virtual void Calcula() = 0;
+
+  // The same object, with all of its state, in the same slot of `destino`.
+  virtual std::unique_ptr<ObjetoCiclo> CopiaPara(Simulacao& destino) const;
+  // Takes over the whole state of `origem`, which must be of the same kind
+  // (std::bad_cast otherwise); the object stays in its own plant.
+  virtual void AssumeEstado(const ObjetoCiclo& origem);
 };
+
+// CopiaPara and AssumeEstado of an object class T built as
+// T(destino, args...) and copy-assignable (its plant held by a Vinculo).
+template <class T, class... Argumentos>
+std::unique_ptr<ObjetoCiclo> CopiaObjeto(const T& original, Simulacao& destino,
+                                         Argumentos... argumentos) {
+  auto copia = std::make_unique<T>(destino, argumentos...);
+  *copia = original;
+  return copia;
+}
+template <class T>
+void AssumeEstadoObjeto(T& destino, const ObjetoCiclo& origem) {
+  destino = dynamic_cast<const T&>(origem);
+}
 
 // Fixed slots 1 … N of one kind of object. A slot is included exactly when it
 // holds an instance, so the inclusion flag cannot disagree with the slot.
@@ -40,6 +70,28 @@ class Slots {
     for (auto& o : objetos_) o.reset();
   }
   static bool Valido(int n) { return n >= 1 && n <= N; }
+
+  // The slots of `origem`, each object copied with its state into `destino`
+  // (an empty slot there empties this one).
+  void CopiaDe(const Slots& origem, Simulacao& destino) {
+    for (int n = 1; n <= N; ++n)
+      objetos_[n] = origem.objetos_[n] ? origem.objetos_[n]->CopiaPara(destino) : nullptr;
+  }
+  // Whether both hold objects of the same kinds in the same slots.
+  bool MesmosObjetos(const Slots& outros) const {
+    for (int n = 1; n <= N; ++n) {
+      const ObjetoCiclo* a = objetos_[n].get();
+      const ObjetoCiclo* b = outros.objetos_[n].get();
+      if ((a == nullptr) != (b == nullptr)) return false;
+      if (a != nullptr && typeid(*a) != typeid(*b)) return false;
+    }
+    return true;
+  }
+  // Each object takes the state of its counterpart (MesmosObjetos holds).
+  void AssumeEstado(const Slots& origem) {
+    for (int n = 1; n <= N; ++n)
+      if (objetos_[n]) objetos_[n]->AssumeEstado(*origem.objetos_[n]);
+  }
 
  private:
   std::array<std::unique_ptr<ObjetoCiclo>, N + 1> objetos_{};  // index 0 unused
@@ -113,6 +165,27 @@ class Simulacao {
   }
   void PassoAntesControladores();  // generator, processes, blocks
   void PassoControladores();       // controllers, then the linearizer when active
+
+  // Exact copies. The state of a plant is its cells, every object with its
+  // whole state (dead-time rings, filters, integrators, valve states, trend
+  // rings), the random source, the step, the period and the cycle counters
+  // and clock; the callbacks (Mensagem, AtualizaDisplays) belong to whoever
+  // runs the plant and are never copied.
+  //
+  // This plant becomes a copy of `origem`: its objects are replaced by copies
+  // of the other's.
+  void CopiaDe(const Simulacao& origem);
+  // Empty when both hold the same kinds of objects in the same slots, the
+  // condition for AssumeEstado; otherwise the first family that differs, in
+  // the interface language ("os controladores", "the controllers").
+  std::string DiferencaObjetos(const Simulacao& outra) const;
+  // Takes over the whole state of `origem`, keeping this plant's objects
+  // (so whoever points at them still does). Throws Erro, changing nothing,
+  // when DiferencaObjetos is not empty.
+  void AssumeEstado(const Simulacao& origem);
+
+ private:
+  void CopiaValores(const Simulacao& origem);
 };
 
 // ModoRapido for the length of an off-line run, however it ends.

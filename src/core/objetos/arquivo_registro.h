@@ -43,7 +43,11 @@ class ArquivoRegistro {
  public:
   ArquivoRegistro() = default;
   ArquivoRegistro(const ArquivoRegistro&) = delete;
-  ArquivoRegistro& operator=(const ArquivoRegistro&) = delete;
+  // The file belongs to the object that opened it, not to the plant's state:
+  // a copy of the plant (built, then assigned the original's state) keeps
+  // its own archive closed, and a plant that takes over an earlier state
+  // goes on writing its archive where it was.
+  ArquivoRegistro& operator=(const ArquivoRegistro&) { return *this; }
 
   // Creates the next free file for `tag` in `pasta` and writes the header;
   // sets PeriodoArquivo from the time base. An open archive is closed first.

@@ -63,7 +63,7 @@ void Bloco::CompilaFuncao(std::string_view texto) {
 }
 
 double Bloco::ValorFuncao() {
-  const Memoria& memoria = simulacao_.memoria;
+  const Memoria& memoria = simulacao_->memoria;
   if (selecao_ == Selecao::Nenhuma) return funcao_.Valor(memoria);
   const double l = esquerda_.Valor(memoria);
   const double r = direita_.Valor(memoria);
@@ -74,21 +74,21 @@ double Bloco::ValorFuncao() {
 void Bloco::Calcula() {
   double y = ValorFuncao();
   if (LimiteSuperiorAtivo) {
-    const double u = limSup_.Valor(simulacao_.memoria);
+    const double u = limSup_.Valor(simulacao_->memoria);
     if (y > u) y = u;
   }
   if (LimiteInferiorAtivo) {
-    const double b = limInf_.Valor(simulacao_.memoria);
+    const double b = limInf_.Valor(simulacao_->memoria);
     if (!(y >= b)) y = b;
   }
   Finito(y);
-  if (!simulacao_.ModoRapido) Leitura = y;
-  simulacao_.memoria.celula[endereco_] = y;
+  if (!simulacao_->ModoRapido) Leitura = y;
+  simulacao_->memoria.celula[endereco_] = y;
 }
 
 bool Bloco::AtualizaParametros(bool MostraMensagens) {
-  Memoria& m = simulacao_.memoria;
-  const std::string_view descricao = Descricao.Em(simulacao_.IdiomaIngles);
+  Memoria& m = simulacao_->memoria;
+  const std::string_view descricao = Descricao.Em(simulacao_->IdiomaIngles);
   m.DefineDescricao(endereco_, descricao);
   Titulo = descricao;
   char rotulo[16];
@@ -112,7 +112,7 @@ bool Bloco::AtualizaParametros(bool MostraMensagens) {
 }
 
 void Bloco::LeDescricao() {
-  Descricao.Edita(simulacao_.IdiomaIngles, simulacao_.memoria.DescricaoEndereco[endereco_]);
+  Descricao.Edita(simulacao_->IdiomaIngles, simulacao_->memoria.DescricaoEndereco[endereco_]);
 }
 
 }  // namespace quiv

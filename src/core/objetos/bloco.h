@@ -57,6 +57,10 @@ class Bloco : public ObjetoCiclo {
   double Leitura = 0.0;           // Label6: the last output, shown with two decimals
 
   void Calcula() override;
+  std::unique_ptr<ObjetoCiclo> CopiaPara(Simulacao& destino) const override {
+    return CopiaObjeto(*this, destino, numero_);
+  }
+  void AssumeEstado(const ObjetoCiclo& origem) override { AssumeEstadoObjeto(*this, origem); }
 
   // Describes the output address, compiles the texts and checks that they
   // evaluate. Both take effect whatever the checks say. Messages, in order:
@@ -88,7 +92,7 @@ class Bloco : public ObjetoCiclo {
 
   void CompilaFuncao(std::string_view texto);
 
-  Simulacao& simulacao_;
+  Vinculo<Simulacao> simulacao_;
   int numero_;
   int endereco_;
 

@@ -11,13 +11,13 @@ BotaoComando::BotaoComando(Simulacao& simulacao, int b)
       b_(b) {}
 
 void BotaoComando::Pressiona() {
-  simulacao_.memoria.celula[Endereco()] = 1.0;
+  simulacao_->memoria.celula[Endereco()] = 1.0;
   FiguraSoltaVisivel = false;
   FiguraPressionadaVisivel = true;
 }
 
 void BotaoComando::Solta() {
-  simulacao_.memoria.celula[Endereco()] = 0.0;
+  simulacao_->memoria.celula[Endereco()] = 0.0;
   FiguraSoltaVisivel = true;
   FiguraPressionadaVisivel = false;
 }
@@ -25,14 +25,14 @@ void BotaoComando::Solta() {
 void BotaoComando::AtualizaTexto() {
   if (!Visivel) return;
   const TextoBilingue& texto =
-      simulacao_.memoria.celula[Endereco()] != 0.0 ? TextoEstado1 : TextoEstado0;
-  const std::string_view novo = texto.Em(simulacao_.IdiomaIngles);
+      simulacao_->memoria.celula[Endereco()] != 0.0 ? TextoEstado1 : TextoEstado0;
+  const std::string_view novo = texto.Em(simulacao_->IdiomaIngles);
   if (TextoEstado != novo) TextoEstado = novo;
 }
 
 void BotaoComando::DefineVisivel(bool visivel) {
   Visivel = visivel;
-  const bool pressionado = simulacao_.memoria.celula[Endereco()] != 0.0;
+  const bool pressionado = simulacao_->memoria.celula[Endereco()] != 0.0;
   FiguraSoltaVisivel = visivel && !pressionado;
   FiguraPressionadaVisivel = visivel && pressionado;
 }

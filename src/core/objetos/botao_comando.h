@@ -36,13 +36,13 @@ class BotaoComando {
   TextoBilingue TextoEstado0;  // "Texto para M97=0" …
   TextoBilingue TextoEstado1;  // "Texto para M97=1" …
   // Controls, as the window shows them.
-  bool Visivel = false;  // the name label
+  bool Visivel = false;                   // the name label
   bool FiguraSoltaVisivel = false;        // Botao b _norm
   bool FiguraPressionadaVisivel = false;  // botao b _press
-  std::string TextoEstado;  // botao b _texto: the state text shown
+  std::string TextoEstado;                // botao b _texto: the state text shown
 
  private:
-  Simulacao& simulacao_;
+  Vinculo<Simulacao> simulacao_;
   int b_;
 };
 

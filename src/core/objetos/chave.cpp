@@ -6,7 +6,7 @@ namespace quiv {
 Chave::Chave(Simulacao& simulacao, int s) : simulacao_(simulacao), s_(s) {}
 
 void Chave::Alterna() {
-  double& m = simulacao_.memoria.celula[Endereco()];
+  double& m = simulacao_->memoria.celula[Endereco()];
   m = 1.0 - m;
   if (!OrientacaoValida(Orientacao)) return;
   bool& desligada = Figura[FiguraDesligada(Orientacao)];
@@ -28,7 +28,7 @@ void Chave::DefineOrientacao(int tipo) {
 void Chave::MostraFiguras() {
   Figura.fill(false);
   if (!Visivel || !OrientacaoValida(Orientacao)) return;
-  const bool ligada = simulacao_.memoria.celula[Endereco()] != 0.0;
+  const bool ligada = simulacao_->memoria.celula[Endereco()] != 0.0;
   Figura[ligada ? FiguraLigada(Orientacao) : FiguraDesligada(Orientacao)] = true;
 }
 

@@ -43,7 +43,7 @@ class Chave {
  private:
   void MostraFiguras();
 
-  Simulacao& simulacao_;
+  Vinculo<Simulacao> simulacao_;
   int s_;
 
  public:

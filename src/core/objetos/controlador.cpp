@@ -45,7 +45,7 @@ Controlador::Controlador(Simulacao& simulacao, int n)
     : Tag("PID" + std::to_string(n)), Tendencia(simulacao, *this), simulacao_(simulacao), n_(n) {}
 
 double Controlador::Celula(int endereco) const {
-  return endereco >= 1 && endereco <= Memoria::kEnderecos ? simulacao_.memoria.celula[endereco]
+  return endereco >= 1 && endereco <= Memoria::kEnderecos ? simulacao_->memoria.celula[endereco]
                                                           : 0.0;
 }
 
@@ -67,8 +67,8 @@ void Controlador::EscreveTextoSP() { TextoSP = TextoEngenharia(SP); }
 void Controlador::EscreveTextoMV() { TextoMV = TextoFixo(CO, 2); }
 
 void Controlador::Calcula() {
-  Memoria& m = simulacao_.memoria;
-  const double dt = simulacao_.dt;
+  Memoria& m = simulacao_->memoria;
+  const double dt = simulacao_->dt;
 
   exprCOmin_.DefineTexto(TextoCOmin);
   COmin = exprCOmin_.Valor(m);
@@ -153,7 +153,7 @@ void Controlador::Calcula() {
   Iant = I;
   m.celula[EnderecoSaida()] = Finito(CO);
 
-  if (!simulacao_.ModoRapido) {
+  if (!simulacao_->ModoRapido) {
     BarraSP = Barra(SP);
     BarraSaida = Barra(CO);
     BarraPV = Barra(PV);
@@ -166,10 +166,10 @@ void Controlador::Calcula() {
 }
 
 bool Controlador::AtualizaParametros(bool MostraMensagens) {
-  Memoria& m = simulacao_.memoria;
+  Memoria& m = simulacao_->memoria;
   Verificacoes v("Controlador " + std::to_string(n_));
 
-  const bool ingles = simulacao_.IdiomaIngles;
+  const bool ingles = simulacao_->IdiomaIngles;
   const std::string tag(Tag.Em(ingles));
   if (tag.empty()) {
     v.Falha(": TAG não informado");

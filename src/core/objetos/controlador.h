@@ -70,6 +70,10 @@ class Controlador : public ObjetoCiclo {
   Controlador(Simulacao& simulacao, int n);
 
   void Calcula() override;
+  std::unique_ptr<ObjetoCiclo> CopiaPara(Simulacao& destino) const override {
+    return CopiaObjeto(*this, destino, n_);
+  }
+  void AssumeEstado(const ObjetoCiclo& origem) override { AssumeEstadoObjeto(*this, origem); }
   bool AtualizaParametros(bool MostraMensagens);
 
   // The object's record in the simulation file: a header line and the value
@@ -211,7 +215,7 @@ class Controlador : public ObjetoCiclo {
   void EscreveTextoMV();
   double Celula(int endereco) const;
 
-  Simulacao& simulacao_;
+  Vinculo<Simulacao> simulacao_;
   int n_;
   Expressao exprCOmin_;
   Expressao exprCOmax_;

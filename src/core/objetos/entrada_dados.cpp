@@ -25,11 +25,11 @@ EntradaDados::EntradaDados(Simulacao& simulacao, int n) : simulacao_(simulacao),
 }
 
 double EntradaDados::Minimo() const {
-  return LeFaixa(simulacao_.memoria.descritor[Endereco()].UEMin, 0.0);
+  return LeFaixa(simulacao_->memoria.descritor[Endereco()].UEMin, 0.0);
 }
 
 double EntradaDados::Maximo() const {
-  return LeFaixa(simulacao_.memoria.descritor[Endereco()].UEMax, 100.0);
+  return LeFaixa(simulacao_->memoria.descritor[Endereco()].UEMax, 100.0);
 }
 
 double EntradaDados::Engenharia(double pct) const {
@@ -44,7 +44,7 @@ std::string EntradaDados::TextoPosicao() const {
 }
 
 void EntradaDados::AplicaPosicao() {
-  simulacao_.memoria.celula[Endereco()] = Posicao / 100.0;
+  simulacao_->memoria.celula[Endereco()] = Posicao / 100.0;
   TextoValor = TextoPosicao();
 }
 
@@ -70,7 +70,7 @@ void EntradaDados::TeclaValor(char tecla) {
   if (hi - lo == 0.0) LancaDivisaoZero();
   const double pct = (*v - lo) * 100.0 / (hi - lo);
   if (!std::isfinite(pct)) LancaEstouro();
-  simulacao_.memoria.celula[Endereco()] = pct;
+  simulacao_->memoria.celula[Endereco()] = pct;
   DefinePosicao(static_cast<int>(std::nearbyint(pct * 100.0)));
 }
 
@@ -78,8 +78,8 @@ void EntradaDados::AtualizaValor() { TextoValor = TextoLargura(Engenharia(Celula
 
 void EntradaDados::DefineNome(TextoBilingue nome) {
   Nome = std::move(nome);
-  const std::string_view mostrado = Nome.Em(simulacao_.IdiomaIngles);
-  simulacao_.memoria.DefineDescricao(Endereco(), mostrado);
+  const std::string_view mostrado = Nome.Em(simulacao_->IdiomaIngles);
+  simulacao_->memoria.DefineDescricao(Endereco(), mostrado);
   const int l = static_cast<int>(std::max<std::size_t>(ContaCaracteres(mostrado), 6));
   LarguraFundo = 7 * l + 75;
   LarguraSlider = 7 * l + 63;

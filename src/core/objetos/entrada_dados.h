@@ -87,10 +87,10 @@ class EntradaDados {
 
  private:
   std::string TextoPosicao() const;  // the slider's value, width ≥ 4
-  double Celula() const { return simulacao_.memoria.celula[Endereco()]; }
+  double Celula() const { return simulacao_->memoria.celula[Endereco()]; }
   friend class Painel;  // the panel's file blocks reach the cells through it
 
-  Simulacao& simulacao_;
+  Vinculo<Simulacao> simulacao_;
   int n_;
 
  public:

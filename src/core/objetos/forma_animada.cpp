@@ -55,7 +55,7 @@ int FormaAnimada::Endereco() const {
 
 void FormaAnimada::Atualiza() {
   if (!Visivel) return;
-  const double c = simulacao_.memoria.celula[Endereco()];
+  const double c = simulacao_->memoria.celula[Endereco()];
   if (TipoForma == kCirculo) {
     Cor = c != 0.0 ? CorLigada : CorNormal;
   } else if (TipoForma == kRetangulo) {
@@ -83,7 +83,7 @@ void FormaAnimada::Coloca(int x, int y) {
   Topo = y;
   if (TipoForma != kRetangulo) return;
   const int endereco = LeEndereco(Variavel);
-  const double c = endereco != 0 ? simulacao_.memoria.celula[endereco] : 100.0;
+  const double c = endereco != 0 ? simulacao_->memoria.celula[endereco] : 100.0;
   Topo = Pixels((100.0 - c) * EscalaForma + y);
 }
 

@@ -49,8 +49,8 @@ class FormaAnimada {
   // the rectangle as if the cell were 100 (the next refresh reports it).
   void Coloca(int x, int y);
   // Dialog changes that act at once.
-  void DefineTamanho(int tam);          // circle: height; rectangle: EscalaForma
-  void DefineTamanhoLargura(int tamW);  // width
+  void DefineTamanho(int tam);              // circle: height; rectangle: EscalaForma
+  void DefineTamanhoLargura(int tamW);      // width
   void DefineCorNormal(std::uint32_t cor);  // the fill colour follows at once
 
   // Settings from the configuration dialog.
@@ -74,7 +74,7 @@ class FormaAnimada {
   int Altura = kLadoInicial;
 
  private:
-  Simulacao& simulacao_;
+  Vinculo<Simulacao> simulacao_;
   int n_;
   // The last variable text read and its cell, so a refresh reads no text
   // while the setting stays.

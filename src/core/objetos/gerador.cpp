@@ -52,7 +52,7 @@ void CanalGerador::DefineValor(std::string texto) {
 Gerador::Gerador(Simulacao& simulacao) : Gerador(simulacao, simulacao.aleatorio) {}
 
 Gerador::Gerador(Simulacao& simulacao, Aleatorio& aleatorio)
-    : simulacao_(simulacao), aleatorio_(&aleatorio) {}
+    : simulacao_(simulacao), aleatorio_(aleatorio) {}
 
 int Gerador::TiposOferecidos(int endereco) {
   if (endereco <= 85) return 10;
@@ -103,9 +103,9 @@ void Gerador::Calcula() {
 }
 
 void Gerador::Passo(int endereco, CanalGerador& canal, int tipo) {
-  Memoria& memoria = simulacao_.memoria;
+  Memoria& memoria = simulacao_->memoria;
   double& saida = memoria.celula[endereco];
-  const double dt = simulacao_.dt;
+  const double dt = simulacao_->dt;
   const double faixa = canal.Maximo - canal.Minimo;
   switch (tipo) {
     case 2: {
@@ -139,7 +139,7 @@ void Gerador::Passo(int endereco, CanalGerador& canal, int tipo) {
       canal.TempoSeno += dt;
       if (canal.TempoSeno > 100000000) canal.TempoSeno = 0;
       Expressao& periodo = periodos_[endereco - kPrimeiro];
-      periodo.DefineTexto(canal.Desc.Em(simulacao_.IdiomaIngles));
+      periodo.DefineTexto(canal.Desc.Em(simulacao_->IdiomaIngles));
       canal.ParamDesc = periodo.Valor(memoria);
       const double p = canal.ParamDesc;
       double v = 0.0;
@@ -181,11 +181,11 @@ void Gerador::AtualizaParametros() {
 }
 
 void Gerador::Aplica(int endereco, CanalGerador& canal) {
-  Memoria& memoria = simulacao_.memoria;
+  Memoria& memoria = simulacao_->memoria;
   const int tipo = TipoEfetivo(endereco);
   // For these types the edit holds a parameter; the description keeps the
   // type name MudaTipo wrote.
-  const std::string_view desc = canal.Desc.Em(simulacao_.IdiomaIngles);
+  const std::string_view desc = canal.Desc.Em(simulacao_->IdiomaIngles);
   if (!Tem(tipo, {3, 5, 6})) memoria.DefineDescricao(endereco, desc);
 
   switch (tipo) {
@@ -261,7 +261,7 @@ void Gerador::MudaTipo(int endereco) {
   };
   const Regra& regra = kRegras[tipo];
   if (!Carregando || regra.descricaoAoCarregar)
-    simulacao_.memoria.DefineDescricao(endereco, regra.descricao);
+    simulacao_->memoria.DefineDescricao(endereco, regra.descricao);
   if (Carregando) return;
   if (regra.min) canal.Min = regra.min;
   if (regra.max) canal.Max = regra.max;

@@ -25,12 +25,12 @@ class CanalGerador {
  public:
   // Form fields of the row, as typed. Min and Max exist on channels
   // M81 … M90 only.
-  int Tipo = 0;                    // M81Tipo
+  int Tipo = 0;                      // M81Tipo
   TextoBilingue Desc = "Descrição";  // M81Desc; the half of the interface language is used
-  std::string Min = "Min.";        // M81Min
-  std::string Max = "Máx.";        // M81Max
-  int ItemDigital = 0;             // M81ValorDig: 0/1 choice; item 1 means 1, anything else 0
-  int Posicao = 0;                 // M81UpDown: the arrows' position, 0 … 100
+  std::string Min = "Min.";          // M81Min
+  std::string Max = "Máx.";          // M81Max
+  int ItemDigital = 0;               // M81ValorDig: 0/1 choice; item 1 means 1, anything else 0
+  int Posicao = 0;                   // M81UpDown: the arrows' position, 0 … 100
 
   // The value edit (M81Valor). The step shows numbers there with two decimals
   // and an apply reads them back; the text is written only when read, so the
@@ -115,6 +115,10 @@ class Gerador : public ObjetoCiclo {
   bool Carregando = false;
 
   void Calcula() override;
+  std::unique_ptr<ObjetoCiclo> CopiaPara(Simulacao& destino) const override {
+    return CopiaObjeto(*this, destino);
+  }
+  void AssumeEstado(const ObjetoCiclo& origem) override { AssumeEstadoObjeto(*this, origem); }
 
   // Takes every channel's row over, M81 … M96 (no checks, no messages).
   void AtualizaParametros();
@@ -145,8 +149,8 @@ class Gerador : public ObjetoCiclo {
   void Passo(int endereco, CanalGerador& canal, int tipo);
   void Aplica(int endereco, CanalGerador& canal);
 
-  Simulacao& simulacao_;
-  Aleatorio* aleatorio_;
+  Vinculo<Simulacao> simulacao_;
+  Vinculo<Aleatorio> aleatorio_;
   std::array<CanalGerador, kUltimo - kPrimeiro + 1> canais_{};
   // Compiled forms of the expression (types 7 … 9) and of the sine's period.
   std::array<Expressao, kUltimoComFaixa - kPrimeiro + 1> expressoes_{};

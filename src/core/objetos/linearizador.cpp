@@ -44,7 +44,7 @@ double Linearizador::Le(const std::string& texto, NumeroLido& cache) {
 }
 
 void Linearizador::Calcula() {
-  Memoria& m = simulacao_.memoria;
+  Memoria& m = simulacao_->memoria;
   const int endereco = EnderecoEntrada(TextoEntrada);
   Entrada = endereco == 0 ? 0.0 : m.celula[endereco];
   const double x = Entrada;

@@ -46,6 +46,10 @@ class Linearizador : public ObjetoCiclo {
   explicit Linearizador(Simulacao& simulacao);
 
   void Calcula() override;
+  std::unique_ptr<ObjetoCiclo> CopiaPara(Simulacao& destino) const override {
+    return CopiaObjeto(*this, destino);
+  }
+  void AssumeEstado(const ObjetoCiclo& origem) override { AssumeEstadoObjeto(*this, origem); }
 
   // Its block of the simulation file: the header "=====<<<LINEARIZADOR>>>=====)",
   // the input address text, the "Ativar" box (Simulacao::LinearizadorAtivo),
@@ -80,7 +84,7 @@ class Linearizador : public ObjetoCiclo {
   };
   static double Le(const std::string& texto, NumeroLido& cache);
 
-  Simulacao& simulacao_;
+  Vinculo<Simulacao> simulacao_;
   std::array<NumeroLido, kPontos + 1> mvLido_{};
   std::array<NumeroLido, kPontos + 1> pvLido_{};
 };

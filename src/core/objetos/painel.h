@@ -3,11 +3,11 @@
 
 #include <array>
 
+#include "core/nucleo/simulacao.h"
 #include "core/objetos/botao_comando.h"
 #include "core/objetos/chave.h"
 #include "core/objetos/entrada_dados.h"
 #include "core/objetos/forma_animada.h"
-#include "core/nucleo/simulacao.h"
 
 // The simulation file's line reader and writer, for the object's record.
 namespace quiv::smp {
@@ -88,7 +88,7 @@ class Painel {
 
  private:
   // The cells of the run the controls belong to.
-  Memoria& memoria() const { return entradas_[0].simulacao_.memoria; }
+  Memoria& memoria() const { return entradas_[0].simulacao_->memoria; }
 
   std::array<EntradaDados, kEntradas> entradas_;
   std::array<Chave, kChaves> chaves_;

@@ -75,8 +75,8 @@ void Processo::Satura(double& v) const {
 }
 
 double Processo::FuncaoTransferencia(double x, double K) {
-  const Memoria& m = simulacao_.memoria;
-  const double dt = simulacao_.dt;
+  const Memoria& m = simulacao_->memoria;
+  const double dt = simulacao_->dt;
   switch (TipoFT) {
     case kSubamortecido: {
       const double w = 6.283 / Periodo;
@@ -131,8 +131,8 @@ double Processo::FuncaoTransferencia(double x, double K) {
 }
 
 void Processo::Calcula() {
-  Memoria& m = simulacao_.memoria;
-  const double dt = simulacao_.dt;
+  Memoria& m = simulacao_->memoria;
+  const double dt = simulacao_->dt;
 
   X0 = m.celula[Entrada];
   const double K = ganho_.Valor(m);
@@ -196,7 +196,7 @@ void Processo::Calcula() {
 }
 
 bool Processo::AtualizaParametros(bool MostraMensagens) {
-  const Memoria& m = simulacao_.memoria;
+  const Memoria& m = simulacao_->memoria;
   Verificacoes v("Processo " + std::to_string(identidade_));
 
   if (!v.Confere(ItemEntrada >= 0 && ItemEntrada < Memoria::kEnderecos,
@@ -247,9 +247,9 @@ bool Processo::AtualizaParametros(bool MostraMensagens) {
   v.Numero(ConstanteTempoAtuador, Ta, ": Constante de tempo inválido");
 
   if (v.Passou()) {
-    const bool ingles = simulacao_.IdiomaIngles;
+    const bool ingles = simulacao_->IdiomaIngles;
     const std::string descricao = CortaTexto(Descricao.Em(ingles));
-    simulacao_.memoria.DefineDescricao(identidade_, descricao);
+    simulacao_->memoria.DefineDescricao(identidade_, descricao);
     Identificacao = std::string(Tag.Em(ingles)) + " " + descricao;
     RotuloSaida = "(M" + std::to_string(identidade_) + ")";
     RotuloPosicaoAtuador = "(M" + std::to_string(100 + n_) + ")";
@@ -264,7 +264,7 @@ void Processo::DefineValorInicial(std::string_view texto) {
 }
 
 void Processo::CarregaDescricao() {
-  Descricao.Edita(simulacao_.IdiomaIngles, simulacao_.memoria.DescricaoEndereco[identidade_]);
+  Descricao.Edita(simulacao_->IdiomaIngles, simulacao_->memoria.DescricaoEndereco[identidade_]);
 }
 
 }  // namespace quiv

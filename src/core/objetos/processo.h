@@ -90,6 +90,10 @@ class Processo : public ObjetoCiclo {
   int Identidade() const { return identidade_; }
 
   void Calcula() override;
+  std::unique_ptr<ObjetoCiclo> CopiaPara(Simulacao& destino) const override {
+    return CopiaObjeto(*this, destino, n_);
+  }
+  void AssumeEstado(const ObjetoCiclo& origem) override { AssumeEstadoObjeto(*this, origem); }
 
   // Takes the form fields over and checks them; hands the text of each failed
   // check to simulacao.Informa when MostraMensagens. True when all passed.
@@ -187,7 +191,7 @@ class Processo : public ObjetoCiclo {
   void Satura(double& v) const;
   double FuncaoTransferencia(double x, double K);
 
-  Simulacao& simulacao_;
+  Vinculo<Simulacao> simulacao_;
   int n_;
   int identidade_;
 

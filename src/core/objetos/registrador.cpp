@@ -22,7 +22,7 @@ Registrador::Registrador(Simulacao& simulacao, int n)
     : Grafico(kRegras), sufixoUnidade_(" " + Unidade), simulacao_(simulacao), n_(n) {}
 
 double Registrador::Celula(int item) const {
-  return ItemValido(item) ? simulacao_.memoria.celula[static_cast<std::size_t>(item + 1)] : 0.0;
+  return ItemValido(item) ? simulacao_->memoria.celula[static_cast<std::size_t>(item + 1)] : 0.0;
 }
 
 void Registrador::EscreveRotulo(std::string& leitura, Rotulo& cache, std::string_view texto,
@@ -56,8 +56,8 @@ void Registrador::Amostra() {
   const double p2 = ativa2 ? g.NaEscala(r2) : 0.0;
   const double p3 = r3;
 
-  if (!simulacao_.ModoRapido) {
-    const bool ingles = simulacao_.IdiomaIngles;
+  if (!simulacao_->ModoRapido) {
+    const bool ingles = simulacao_->IdiomaIngles;
     if (ativa1) {
       EscreveRotulo(LeituraVariavel1, rotulo1_, NomeVariavel1.Em(ingles), Engenharia(r1),
                     sufixoUnidade_);
@@ -106,7 +106,7 @@ void Registrador::AplicaConfiguracao() {
   FaixaSup = 100.0;
   Unidade = "%";
   if (endereco <= Memoria::kEnderecos) {
-    const Descritor& d = simulacao_.memoria.descritor[static_cast<std::size_t>(endereco)];
+    const Descritor& d = simulacao_->memoria.descritor[static_cast<std::size_t>(endereco)];
     const auto inf = LeNumero(d.UEMin);
     const auto sup = LeNumero(d.UEMax);
     if (inf && sup && *inf != *sup && std::isfinite(*sup - *inf)) {
@@ -119,7 +119,7 @@ void Registrador::AplicaConfiguracao() {
 
   Grafico.Reescala(FaixaVariavel1());
   UnidadeEscala = Unidade;
-  const bool ingles = simulacao_.IdiomaIngles;
+  const bool ingles = simulacao_->IdiomaIngles;
   Caption = std::string(Tag.Em(ingles)) + " - " + std::string(Descricao.Em(ingles));
 }
 
@@ -128,10 +128,10 @@ void Registrador::EscolheVariavel3(int item) {
   // Items 0 … kMalhas − 1 are the outputs M(k) of controllers k = item + 1.
   if (item >= 0 && item < kMalhas) {
     const int k = item + 1;
-    const bool ingles = simulacao_.IdiomaIngles;
+    const bool ingles = simulacao_->IdiomaIngles;
     if (NomeVariavel2.Em(ingles) == "SP") ItemVariavel2 = EnderecoSPDaMalha(k) - 1;
     if (NomeVariavel1.Em(ingles) == "PV")
-      if (const auto* c = dynamic_cast<const Controlador*>(simulacao_.controladores[k]))
+      if (const auto* c = dynamic_cast<const Controlador*>(simulacao_->controladores[k]))
         ItemVariavel1 = c->ItemPV;
   }
   AplicaConfiguracao();
@@ -151,7 +151,7 @@ bool Registrador::MarcaPonto(int X, int Y) {
 }
 
 void Registrador::Arquiva(bool ligar, const std::filesystem::path& pasta) {
-  const bool ingles = simulacao_.IdiomaIngles;
+  const bool ingles = simulacao_->IdiomaIngles;
   Grafico.Arquiva(ligar, pasta, Tag.Em(ingles), NomeVariavel1.Em(ingles), NomeVariavel2.Em(ingles),
                   NomeVariavel3.Em(ingles), simulacao_);
 }

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/objetos/tendencia.h"
 #include "core/nucleo/simulacao.h"
 #include "core/nucleo/texto_bilingue.h"
+#include "core/objetos/tendencia.h"
 
 // The simulation file's line reader and writer, for the object's record.
 namespace quiv::smp {
@@ -57,6 +57,10 @@ class Registrador : public ObjetoCiclo {
 
   // The scan step.
   void Calcula() override { Amostra(); }
+  std::unique_ptr<ObjetoCiclo> CopiaPara(Simulacao& destino) const override {
+    return CopiaObjeto(*this, destino, n_);
+  }
+  void AssumeEstado(const ObjetoCiclo& origem) override { AssumeEstadoObjeto(*this, origem); }
   void Amostra();
 
   // Rereads variable 1's descriptor, rescales (auto or full range), rewrites
@@ -97,7 +101,7 @@ class Registrador : public ObjetoCiclo {
 
   int NumeroRegistrador() const { return 200 + n_; }
   // CheckBox1: a recorder archives under its tag, so it needs one.
-  bool ArquivoHabilitado() const { return !Tag.Em(simulacao_.IdiomaIngles).empty(); }
+  bool ArquivoHabilitado() const { return !Tag.Em(simulacao_->IdiomaIngles).empty(); }
   // Whether pen 2 / pen 3 records a variable (its label is not empty and
   // its trace is drawn).
   bool Pen2Ativa() const { return ItemValido(ItemVariavel2); }
@@ -110,11 +114,11 @@ class Registrador : public ObjetoCiclo {
   // Form fields, as typed. Item indices are 0-based; −1 means none chosen.
   // The texts may hold both languages; the window shows the half of the
   // interface language.
-  TextoBilingue Tag;                 // TagText
-  TextoBilingue Descricao;           // DescricaoText
-  int ItemVariavel1 = -1;            // Variavel1Select
-  int ItemVariavel2 = -1;            // Variavel2Select
-  int ItemVariavel3 = -1;            // Variavel3Select
+  TextoBilingue Tag;                   // TagText
+  TextoBilingue Descricao;             // DescricaoText
+  int ItemVariavel1 = -1;              // Variavel1Select
+  int ItemVariavel2 = -1;              // Variavel2Select
+  int ItemVariavel3 = -1;              // Variavel3Select
   TextoBilingue NomeVariavel1 = "PV";  // Edit1
   TextoBilingue NomeVariavel2 = "SP";  // Edit2
   TextoBilingue NomeVariavel3 = "MV";  // Edit3
@@ -154,7 +158,7 @@ class Registrador : public ObjetoCiclo {
                      std::string_view sufixo);
 
   std::string sufixoUnidade_;  // " " + Unidade, for the pen 1 and 2 labels
-  Simulacao& simulacao_;
+  Vinculo<Simulacao> simulacao_;
   int n_;
   Rotulo rotulo1_;
   Rotulo rotulo2_;

@@ -83,8 +83,6 @@ class Tendencia {
   };
 
   explicit Tendencia(Regras regras) : regras_(regras) {}
-  Tendencia(const Tendencia&) = delete;
-  Tendencia& operator=(const Tendencia&) = delete;
 
   // Counts one step; true when a sample is due (not paused and the time
   // base's count reached), and the count then starts again.

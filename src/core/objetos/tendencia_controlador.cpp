@@ -21,20 +21,20 @@ TendenciaControlador::TendenciaControlador(Simulacao& simulacao, const Controlad
 }
 
 Tendencia::Faixa TendenciaControlador::FaixaPV() const {
-  return {controlador_.EscalaInicio, controlador_.EscalaFim};
+  return {controlador_->EscalaInicio, controlador_->EscalaFim};
 }
 
 void TendenciaControlador::Amostra() {
   Tendencia& g = Grafico;
   if (!g.ContaPasso()) return;
 
-  const double pv = controlador_.PV;
-  const double sp = controlador_.SP;
+  const double pv = controlador_->PV;
+  const double sp = controlador_->SP;
   const double ps = Limita0a100(g.NaEscala(pv));
   const double ss = Limita0a100(g.NaEscala(sp));
-  const double c = Limita0a100(controlador_.CO);
-  const int atuador = AtuadorDoEndereco(controlador_.EnderecoPV);
-  const double posicao = atuador > 0 ? simulacao_.memoria.PosicaoAtuador(atuador) : 1.0;
+  const double c = Limita0a100(controlador_->CO);
+  const int atuador = AtuadorDoEndereco(controlador_->EnderecoPV);
+  const double posicao = atuador > 0 ? simulacao_->memoria.PosicaoAtuador(atuador) : 1.0;
 
   const std::size_t k = g.Avanca();
   g.Valores1[k] = pv;
@@ -48,7 +48,7 @@ void TendenciaControlador::Amostra() {
 
   if (g.Arquivo.Aberto()) {
     if (g.UsarUE)
-      g.Arquivo.EscreveLinha(controlador_.Engenharia(pv), controlador_.Engenharia(sp), c,
+      g.Arquivo.EscreveLinha(controlador_->Engenharia(pv), controlador_->Engenharia(sp), c,
                              g.UsarVirgula);
     else
       g.Arquivo.EscreveLinha(pv, sp, c, g.UsarVirgula);
@@ -92,7 +92,7 @@ void TendenciaControlador::FechaJanela() {
 }
 
 void TendenciaControlador::Arquiva(bool ligar, const std::filesystem::path& pasta) {
-  Grafico.Arquiva(ligar, pasta, controlador_.Tag.Em(simulacao_.IdiomaIngles), "PV", "SP", "MV",
+  Grafico.Arquiva(ligar, pasta, controlador_->Tag.Em(simulacao_->IdiomaIngles), "PV", "SP", "MV",
                   simulacao_);
 }
 

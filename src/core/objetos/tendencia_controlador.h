@@ -39,8 +39,6 @@ class TendenciaControlador {
   };
 
   TendenciaControlador(Simulacao& simulacao, const Controlador& controlador);
-  TendenciaControlador(const TendenciaControlador&) = delete;
-  TendenciaControlador& operator=(const TendenciaControlador&) = delete;
 
   // End of every controller step, also in off-line runs: counts the step,
   // takes a sample when the time base says so and writes the archive row.
@@ -97,8 +95,8 @@ class TendenciaControlador {
   Tendencia::Faixa FaixaPV() const;
   void LeiturasPonto();
 
-  Simulacao& simulacao_;
-  const Controlador& controlador_;
+  Vinculo<Simulacao> simulacao_;
+  Vinculo<const Controlador> controlador_;
 };
 
 }  // namespace quiv

@@ -78,13 +78,13 @@ int TextoAnimado::Variavel() const {
 }
 
 const Descritor& TextoAnimado::DescritorDe(int item) const {
-  return item >= 1 && item <= Memoria::kEnderecos ? simulacao_.memoria.descritor[item]
+  return item >= 1 && item <= Memoria::kEnderecos ? simulacao_->memoria.descritor[item]
                                                   : kDescritorInicial;
 }
 
 double TextoAnimado::Limite(Expressao& expressao, const std::string& texto) {
   expressao.DefineTexto(texto);
-  return expressao.Valor(simulacao_.memoria);
+  return expressao.Valor(simulacao_->memoria);
 }
 
 // Reuses TextoExibido's storage: once it has grown, a refresh allocates nothing.
@@ -99,18 +99,18 @@ void TextoAnimado::EscreveNumero(double v) {
 }
 
 void TextoAnimado::Atualiza() {
-  if (simulacao_.ModoRapido) return;
-  const Memoria& m = simulacao_.memoria;
+  if (simulacao_->ModoRapido) return;
+  const Memoria& m = simulacao_->memoria;
   const int item = Variavel();
 
   if (Tipo == 2) {
-    funcao_.DefineTexto(FuncaoTr.Em(simulacao_.IdiomaIngles));
+    funcao_.DefineTexto(FuncaoTr.Em(simulacao_->IdiomaIngles));
     const double e = funcao_.Valor(m);
     EscreveNumero(FaixaMin + (FaixaMax - FaixaMin) * e / 100.0);
     return;
   }
   if (Tipo == 1 && item >= 1 && item <= 100) {
-    const std::string_view funcao = FuncaoTr.Em(simulacao_.IdiomaIngles);
+    const std::string_view funcao = FuncaoTr.Em(simulacao_->IdiomaIngles);
     const std::size_t barra = funcao.find('/');
     if (m.celula[item] == 0.0) {
       TextoExibido.assign(barra == std::string_view::npos ? std::string_view()
@@ -162,14 +162,14 @@ bool TextoAnimado::AtualizaParametros(bool /*MostraMensagens*/) {
   if (Tipo == 2) {
     AlarmeBaixo = -kAlarmeEquacao;
     AlarmeAlto = kAlarmeEquacao;
-    funcao_.DefineTexto(FuncaoTr.Em(simulacao_.IdiomaIngles));
-    expressaoValida = funcao_.Avalia(simulacao_.memoria).ErroEquacao.empty();
+    funcao_.DefineTexto(FuncaoTr.Em(simulacao_->IdiomaIngles));
+    expressaoValida = funcao_.Avalia(simulacao_->memoria).ErroEquacao.empty();
   }
 
   const bool faixaValida = maximo && minimo && *maximo >= *minimo;
   const bool variavelValida = Tipo == 2 || item != 0;
   const bool valido = faixaValida && variavelValida && expressaoValida;
-  if (valido) Titulo = Descricao.Em(simulacao_.IdiomaIngles);
+  if (valido) Titulo = Descricao.Em(simulacao_->IdiomaIngles);
   return valido;
 }
 

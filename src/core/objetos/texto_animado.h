@@ -77,6 +77,10 @@ class TextoAnimado : public ObjetoCiclo {
   void Atualiza();
   // The scan cycle refreshes the texts every sixth cycle through this.
   void Calcula() override { Atualiza(); }
+  std::unique_ptr<ObjetoCiclo> CopiaPara(Simulacao& destino) const override {
+    return CopiaObjeto(*this, destino, n_);
+  }
+  void AssumeEstado(const ObjetoCiclo& origem) override { AssumeEstadoObjeto(*this, origem); }
 
   // Takes the window's values over (see the .cpp for the steps). Returns
   // whether every check passed: both range fields are numbers with
@@ -109,7 +113,7 @@ class TextoAnimado : public ObjetoCiclo {
   static std::vector<std::string> ListaVariaveis(const Memoria& memoria);
 
   // Form fields, as typed. ItemVariavel is the 0-based item index; −1: none.
-  int Tipo = 0;  // 0 "Escalar", 1 "Binário", 2 "Equação"
+  int Tipo = 0;           // 0 "Escalar", 1 "Binário", 2 "Equação"
   int ItemVariavel = -1;  // ComboBox1
   // Both may hold both languages; the half of the interface language is
   // shown and evaluated.
@@ -144,7 +148,7 @@ class TextoAnimado : public ObjetoCiclo {
   void EscreveNumero(double v);
   double Limite(Expressao& expressao, const std::string& texto);
 
-  Simulacao& simulacao_;
+  Vinculo<Simulacao> simulacao_;
   int n_;
   Expressao funcao_;
   Expressao lie_;
