@@ -18,6 +18,7 @@
 #include <QToolButton>
 #include <memory>
 
+#include "../comum/mesmo_estado.h"
 #include "../comum/planta_malha.h"
 #include "core/analise/historico_txd.h"
 #include "core/analise/simulacao_rapida.h"
@@ -168,9 +169,19 @@ class TesteSimulacaoRapida : public QObject {
     Filho<QLineEdit>("SinalTesteValor")->setText(QStringLiteral("7"));
     Filho<QCheckBox>("Normaliza")->setChecked(normaliza);
     Filho<QCheckBox>("CheckArquivar")->setChecked(arquiva);
+    // The run steps a copy: the live plant is paused meanwhile and then goes
+    // on, running or stopped as it was, from exactly where it stood.
+    const bool rodava = janela % 2 == 0;
+    if (rodava) sessao_->Timer1().start();
+    bool parada = false;
+    QTimer::singleShot(0, this, [&] { parada = !sessao_->Timer1().isActive(); });
+    const std::unique_ptr<quiv::Documento> antes = quiv::CopiaDocumento(sessao_->documento());
     QTest::mouseClick(Filho<QPushButton>("BTNSimular"), Qt::LeftButton);
 
-    QVERIFY(sessao_->Timer1().isActive());
+    QVERIFY(parada);
+    QCOMPARE(sessao_->Timer1().isActive(), rodava);
+    sessao_->Timer1().stop();
+    QVERIFY(quiv::teste::MesmoEstado(sessao_->documento(), *antes));
     QVERIFY(!sessao_->simulacao().ModoRapido);
     QVERIFY(Filho<QPushButton>("BTNSimular")->isEnabled());
     QCOMPARE(Filho<QProgressBar>("Gauge1")->value(), 100);

@@ -10,9 +10,11 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 #include <memory>
 
+#include "../comum/mesmo_estado.h"
 #include "../comum/planta_degrau.h"
 #include "ambiente_janela.h"
 #include "core/analise/ajuste_controlador.h"
@@ -83,8 +85,16 @@ class TesteSintonia : public QObject, public AmbienteJanela {
     const bool autoAntes = c.ModoAuto;
     const double coAntes = c.CO;
     const std::string kpAntes = c.TextoKp;
+    const std::unique_ptr<quiv::Documento> antes = quiv::CopiaDocumento(sessao_->documento());
+    sessao_->Timer1().start();
+    bool parada = false;
+    QTimer::singleShot(0, this, [&] { parada = !sessao_->Timer1().isActive(); });
 
     Botao(*pagina_, "EnsaioBTN")->click();
+    QVERIFY(parada);  // the live plant waits while the test steps its copies
+    QVERIFY(sessao_->Timer1().isActive());
+    sessao_->Timer1().stop();
+    QVERIFY(quiv::teste::MesmoEstado(sessao_->documento(), *antes));
     QCOMPARE(c.ModoAuto, autoAntes);
     QCOMPARE(c.CO, coAntes);
     QCOMPARE(c.TextoKp, kpAntes);
@@ -129,6 +139,7 @@ class TesteSintonia : public QObject, public AmbienteJanela {
     auto* verificacao = pagina_->findChild<QCustomPlot*>(QStringLiteral("GraficoVerificacao"));
     QCOMPARE(verificacao->graph(2)->dataCount(), esperado.janela);
     QVERIFY(sessao_->Salvo());
+    QVERIFY(quiv::teste::MesmoEstado(sessao_->documento(), *antes));
 
     // Apply: the controller's fields, its applied gain, the window's form
     // and the save state all follow.

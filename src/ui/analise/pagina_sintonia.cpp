@@ -356,7 +356,8 @@ QString PaginaSintonia::Ocupa(const std::function<void()>& trabalho) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   QString erro;
   try {
-    trabalho();
+    // The live plant waits, untouched, while its copies are stepped.
+    sessao_.RodaPausada(trabalho);
   } catch (const RecusaSintonia& e) {
     erro = TextoRecusa(e);
   } catch (const Erro& e) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/analise/taboutbox.h"
-#include "ui/comum/texto_qt.h"
+
+#include <qcustomplot.h>
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -20,13 +21,13 @@
 #include <QVBoxLayout>
 #include <filesystem>
 #include <memory>
-#include <qcustomplot.h>
 
 #include "core/analise/historico_txd.h"
 #include "core/analise/simulacao_rapida.h"
 #include "core/arquivo/valores_smp.h"
 #include "core/nucleo/erro.h"
 #include "core/nucleo/nome_arquivo.h"
+#include "ui/comum/texto_qt.h"
 #include "ui/sessao/enderecos_web.h"
 #include "ui/sessao/interacao.h"
 #include "ui/sessao/sessao_simulacao.h"
@@ -34,7 +35,6 @@
 namespace quiv {
 
 namespace {
-
 
 QProgressBar* Barra(QWidget* pai, const char* nome) {
   auto* barra = new QProgressBar(pai);
@@ -120,7 +120,8 @@ QWidget* TAboutBox::CriaPainelSimulacao() {
   SinalTesteTxt_->setObjectName(QStringLiteral("SinalTesteTxt"));
   SinalTesteValor_ = new QLineEdit(QStringLiteral("10"), Panel3);
   SinalTesteValor_->setObjectName(QStringLiteral("SinalTesteValor"));
-  SinalTesteValor_->setToolTip(tr("For SP change, the controller L/R switch must be in Local position"));
+  SinalTesteValor_->setToolTip(
+      tr("For SP change, the controller L/R switch must be in Local position"));
   SinalTesteValor_->setMaximumWidth(60);
   SinalTesteTxt_->setBuddy(SinalTesteValor_);
 
@@ -144,9 +145,8 @@ QWidget* TAboutBox::CriaPainelSimulacao() {
   ajuda->setObjectName(QStringLiteral("SpeedButton4"));
   ajuda->setText(QStringLiteral("?"));
   ajuda->setToolTip(tr("Ajuda da Simulação Rápida"));
-  connect(ajuda, &QToolButton::clicked, this, [] {
-    Interacao::Atual().AbreEndereco(EnderecoAjuda("/ferramentas/#simulacao_rapida"));
-  });
+  connect(ajuda, &QToolButton::clicked, this,
+          [] { Interacao::Atual().AbreEndereco(EnderecoAjuda("/ferramentas/#simulacao_rapida")); });
 
   auto rotulo = [&](const char* nome, const QString& texto, QWidget* campo) {
     auto* r = new QLabel(texto, Panel3);
@@ -226,19 +226,18 @@ bool TAboutBox::LeAmplitude(int& amplitude) {
     } catch (const Erro&) {
     }
   }
-  Interacao::Atual().Informa(
-      this, tr("Simulação Rápida"),
-      tr("Amplitude do Degrau inválida: \"%1\" não é um número inteiro. "
-         "Digite a amplitude em % como um número inteiro, por exemplo 10.")
-          .arg(SinalTesteValor_->text()));
+  Interacao::Atual().Informa(this, tr("Simulação Rápida"),
+                             tr("Amplitude do Degrau inválida: \"%1\" não é um número inteiro. "
+                                "Digite a amplitude em % como um número inteiro, por exemplo 10.")
+                                 .arg(SinalTesteValor_->text()));
   SinalTesteValor_->setFocus();
   SinalTesteValor_->selectAll();
   return false;
 }
 
 void TAboutBox::HabilitaPainel(bool habilitado) {
-  for (QWidget* w : std::initializer_list<QWidget*>{BTNSimular_, CheckArquivar_, Edit2_,
-                                                    JanelaComboBox_})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{BTNSimular_, CheckArquivar_, Edit2_, JanelaComboBox_})
     w->setEnabled(habilitado);
 }
 
@@ -259,32 +258,34 @@ void TAboutBox::BTNSimularClick() {
   malha_.validos = true;
   HabilitaPainel(false);
   simulando_ = true;
-  sessao_.Timer1().stop();
   Label5_->clear();
   Gauge1_->setValue(0);
 
   QString falha;
   try {
-    std::unique_ptr<GravadorTxd> historico;
-    if (CheckArquivar_->isChecked()) {
-      historico = std::make_unique<GravadorTxd>(
-          std::filesystem::current_path(), Edit2_->text().toStdString(),
-          CabecalhoTxd(sessao_.simulacao().memoria, opcoes.TA, opcoes.janela));
-    }
-    // Only repaints run during the run: a click could otherwise delete an
-    // object the run is stepping.
-    auto progresso = [this](int percentual) {
-      Gauge1_->setValue(percentual);
-      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    };
-    const ResultadoSimulacaoRapida resultado =
-        SimulacaoRapida(sessao_.simulacao(), opcoes, historico.get(), progresso);
-    Gauge1_->setValue(100);
-    if (historico) {
-      arquivoTxd_ = Texto(TextoCaminho(historico->Caminho().filename()));
-      Label5_->setText(tr("Dados salvos no arquivo"));
-    }
-    MostraSeries(true, resultado.malhas, opcoes.Normaliza);
+    // On a copy: every run starts where the live plant stands, and leaves it there.
+    sessao_.RodaNaCopia([&](Documento& copia) {
+      std::unique_ptr<GravadorTxd> historico;
+      if (CheckArquivar_->isChecked()) {
+        historico = std::make_unique<GravadorTxd>(
+            std::filesystem::current_path(), Edit2_->text().toStdString(),
+            CabecalhoTxd(copia.simulacao.memoria, opcoes.TA, opcoes.janela));
+      }
+      // Only repaints run during the run, so the page's own controls stay as
+      // the run found them.
+      auto progresso = [this](int percentual) {
+        Gauge1_->setValue(percentual);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+      };
+      const ResultadoSimulacaoRapida resultado =
+          SimulacaoRapida(copia.simulacao, opcoes, historico.get(), progresso);
+      Gauge1_->setValue(100);
+      if (historico) {
+        arquivoTxd_ = Texto(TextoCaminho(historico->Caminho().filename()));
+        Label5_->setText(tr("Dados salvos no arquivo"));
+      }
+      MostraSeries(true, resultado.malhas, opcoes.Normaliza);
+    });
     PreencheSeletor(ComboBox2_);
     ComboBox2_->setCurrentIndex(-1);
     ComboBox2_->setEditText(arquivoTxd_);
@@ -293,7 +294,6 @@ void TAboutBox::BTNSimularClick() {
   }
   simulando_ = false;
   HabilitaPainel(true);
-  sessao_.Timer1().start();
   if (!falha.isEmpty()) Interacao::Atual().Informa(this, tr("Simulação Rápida"), falha);
 }
 

@@ -359,9 +359,6 @@ void TRegXY::Button1Click() {
 
   registrando_ = true;
   HabilitaRegistra();
-  QTimer& timer = sessao_.Timer1();
-  const bool timerAtivo = timer.isActive();
-  timer.stop();
   QApplication::setOverrideCursor(Qt::WaitCursor);
   // The bar moves at most 101 times; each time the screen is repainted, but
   // no click or key is taken until the run is over.
@@ -372,12 +369,13 @@ void TRegXY::Button1Click() {
   std::vector<PontoXY> novos;
   QString erro;
   try {
-    RegistraXY(sessao_.simulacao(), segundos, x, y, novos, progresso);
+    // On a copy, so the live plant goes on from where the run began.
+    sessao_.RodaNaCopia(
+        [&](Documento& copia) { RegistraXY(copia.simulacao, segundos, x, y, novos, progresso); });
   } catch (const std::exception& e) {
     erro = QString::fromStdString(e.what());
   }
   QApplication::restoreOverrideCursor();
-  if (timerAtivo) timer.start();
   registrando_ = false;
 
   // Points recorded before an error stay, as they would on a chart fed step
@@ -385,8 +383,6 @@ void TRegXY::Button1Click() {
   pontos_.insert(pontos_.end(), novos.begin(), novos.end());
   MostraPontos();
   HabilitaRegistra();
-  // The run moved the plant on: its states are part of the simulation.
-  sessao_.MarcaModificado();
   if (!erro.isEmpty()) Interacao::Atual().Informa(this, QStringLiteral("QUIV"), erro);
 }
 

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "core/arquivo/arquivo_smp.h"
+#include "core/arquivo/copia_documento.h"
 #include "core/nucleo/erro.h"
 #include "ui/sessao/interacao.h"
 
@@ -32,7 +33,8 @@ SessaoSimulacao::SessaoSimulacao(QObject* pai)
   Simulacao& sim = documento_.simulacao;
   sim.Mensagem = [this](std::string_view texto) {
     const bool agendar = mensagensPendentes_.isEmpty();
-    mensagensPendentes_.append(QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())));
+    mensagensPendentes_.append(
+        QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())));
     // A check can fail inside a cycle or in the middle of a load: the boxes
     // open from the event loop, in the order the texts came.
     if (agendar)
@@ -116,6 +118,26 @@ void SessaoSimulacao::AlternaPausa() {
 }
 
 bool SessaoSimulacao::Pausada() const { return !timer1_->isActive(); }
+
+void SessaoSimulacao::RodaPausada(const std::function<void()>& trabalho) {
+  const bool rodando = timer1_->isActive();
+  timer1_->stop();
+  struct Retoma {
+    QTimer* timer;
+    bool rodando;
+    ~Retoma() {
+      if (rodando) timer->start();
+    }
+  } retoma{timer1_, rodando};
+  trabalho();
+}
+
+void SessaoSimulacao::RodaNaCopia(const std::function<void(Documento& copia)>& trabalho) {
+  RodaPausada([this, &trabalho] {
+    const std::unique_ptr<Documento> copia = CopiaDocumento(documento_);
+    trabalho(*copia);
+  });
+}
 
 void SessaoSimulacao::DefineJanelaDeMensagens(QWidget* janela) { janelaDeMensagens_ = janela; }
 

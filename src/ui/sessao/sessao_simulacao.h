@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 #include "core/arquivo/documento.h"
 
@@ -56,6 +57,15 @@ class SessaoSimulacao : public QObject {
   // Pause and resume: toggles Timer1 between running and stopped.
   void AlternaPausa();
   bool Pausada() const;
+
+  // An off-line job (fast simulation, XY run, tuning test) on an exact copy
+  // of the plant as it stands: the scan stops while the job takes the CPU and
+  // runs again afterwards if it was running, however the job ends, so the
+  // live plant goes on exactly where it was. The job gets the copy; an
+  // exception it throws reaches the caller.
+  void RodaNaCopia(const std::function<void(Documento& copia)>& trabalho);
+  // The pause part alone, for a job that keeps its copy beyond the run.
+  void RodaPausada(const std::function<void()>& trabalho);
 
   // Window that owns the boxes (none: the active window).
   void DefineJanelaDeMensagens(QWidget* janela);
