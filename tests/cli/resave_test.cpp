@@ -104,7 +104,7 @@ TEST_F(Resave, FailedChecksGoToStandardErrorOnePerLine) {
   const Resultado r =
       ExecutaPrograma(QUIV_SIM, {"resave", entrada.string(), (pasta_ / "x.smp").string()});
   EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.erros, "Controlador 1: Kp inválido\n");
+  EXPECT_EQ(r.erros, "Controlador 1 (LIC-01): Kp inválido\n");
 }
 
 TEST_F(Resave, StoppedLoadExitsOneMissingInputExitsTwo) {

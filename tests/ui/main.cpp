@@ -19,6 +19,7 @@ int ExecutaTesteTRegistrForm(int argc, char** argv);
 int ExecutaTesteTDialogos(int argc, char** argv);
 int ExecutaTesteIngles(int argc, char** argv);
 int ExecutaTesteSintonia(int argc, char** argv);
+int ExecutaTesteEdicoes(int argc, char** argv);
 
 int main(int argc, char** argv) {
   // The recent-files list and other settings go to a scratch folder, never
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
   falhas += ExecutaTesteTRegistrForm(argc, argv);
   falhas += ExecutaTesteTDialogos(argc, argv);
   falhas += ExecutaTesteSintonia(argc, argv);
+  falhas += ExecutaTesteEdicoes(argc, argv);
   quiv::Interacao::Instala(nullptr);
   return falhas == 0 ? 0 : 1;
 }

@@ -113,16 +113,17 @@ class TesteTBloco : public QObject, public AmbienteJanela {
     QCOMPARE(Rotulo("Label6")->text(), QStringLiteral("100.00"));
   }
 
-  // Each failed check shows its box, in order; description, title and
-  // output label are taken over anyway, and the window stays unapplied.
+  // A failed apply takes nothing over: one box lists every failed check in
+  // order, naming the block by number and tag; description, title, output
+  // label and function stay as they were, and the window stays unapplied.
   void checagensFalhas_data() {
     QTest::addColumn<QString>("funcao");
     QTest::addColumn<QString>("superior");  // empty: limit off
     QTest::addColumn<QString>("inferior");
     QTest::addColumn<QStringList>("mensagens");
-    const QString f = QStringLiteral("Bloco 41: Função inválida");
-    const QString sup = QStringLiteral("Bloco 41: Limite Superior inválido");
-    const QString inf = QStringLiteral("Bloco 41: Limite Inferior inválido");
+    const QString f = QStringLiteral("Bloco 41 (FY): Função inválida");
+    const QString sup = QStringLiteral("Bloco 41 (FY): Limite Superior inválido");
+    const QString inf = QStringLiteral("Bloco 41 (FY): Limite Inferior inválido");
     QTest::newRow("função") << "2x"
                             << ""
                             << "" << QStringList{f};
@@ -145,8 +146,13 @@ class TesteTBloco : public QObject, public AmbienteJanela {
     QFETCH(QString, inferior);
     QFETCH(QStringList, mensagens);
 
-    sessao_->documento().NovoBloco(1);
+    quiv::Bloco& b = sessao_->documento().NovoBloco(1);
+    b.Tag = "FY";
+    b.Funcao = "M21";
+    b.AtualizaParametros(false);
     AbreJanela(1);
+    const QString titulo = Rotulo("Label9")->text();
+    const QString saida = Rotulo("Label1")->text();
     Edicao("DescricaoText")->setText(QStringLiteral("Soma"));
     Edicao("FuncaoTr")->setText(funcao);
     Caixa("LimSupCheck")->setChecked(!superior.isEmpty());
@@ -156,15 +162,17 @@ class TesteTBloco : public QObject, public AmbienteJanela {
     // A limit switched off is not checked, whatever its text.
     if (superior.isEmpty()) Edicao("LimSupText")->setText(QStringLiteral("z"));
 
-    for (const QString& m : mensagens) roteiro_.EsperaInforma(m);
+    roteiro_.EsperaInforma(mensagens.join(QLatin1Char('\n')));
     QTest::mouseClick(Botao("btnatualiza"), Qt::LeftButton);
     QTRY_COMPARE(roteiro_.Pendentes(), 0);
-    QCOMPARE(roteiro_.Mostradas(), mensagens.size());
+    QCOMPARE(roteiro_.Mostradas(), 1);
     QVERIFY(Botao("btnatualiza")->isEnabled());
     QVERIFY(!Botao("SairButton")->isEnabled());
-    QCOMPARE(Rotulo("Label9")->text(), QStringLiteral("Soma"));
-    QCOMPARE(Rotulo("Label1")->text(), QStringLiteral("M41="));
-    QCOMPARE(sessao_->documento().simulacao.memoria.DescricaoEndereco[41], std::string("Soma"));
+    QCOMPARE(Rotulo("Label9")->text(), titulo);
+    QCOMPARE(Rotulo("Label1")->text(), saida);
+    QVERIFY(sessao_->documento().simulacao.memoria.DescricaoEndereco[41] != "Soma");
+    QCOMPARE(b.Funcao, std::string("M21"));
+    QCOMPARE(Edicao("FuncaoTr")->text(), funcao);  // the typing stays, to be mended
   }
 
   void identificacao_data() {
@@ -191,8 +199,9 @@ class TesteTBloco : public QObject, public AmbienteJanela {
     Edicao("TagText")->setText(QStringLiteral("FY-1"));
     Edicao("DescricaoText")->setText(QStringLiteral("Razão de vazões"));
     Edicao("FuncaoTr")->setText(QStringLiteral("M21/2"));
-    QVERIFY(!sessao_->Salvo());
+    QVERIFY(sessao_->Salvo());  // typed, not yet applied
     QTest::mouseClick(Botao("btnatualiza"), Qt::LeftButton);
+    QVERIFY(!sessao_->Salvo());
     QCOMPARE(tela.count(), 1);
     QCOMPARE(Rotulo("Label9")->text(), QStringLiteral("Razão de vazões"));
     QCOMPARE(Rotulo("Label1")->text(), rotulo);

@@ -18,6 +18,7 @@
 #include <cmath>
 #include <memory>
 
+#include "../comum/mesmo_estado.h"
 #include "../comum/planta_malha.h"
 #include "ambiente_janela.h"
 #include "interacao_roteiro.h"
@@ -144,7 +145,7 @@ class TesteTControlador : public QObject, public AmbienteJanela {
     Digita(Filho<QLineEdit>(edicao), texto);
     QVERIFY(Filho<QPushButton>("btnatualiza")->isEnabled());
     QVERIFY(!Filho<QPushButton>("ConfigBTN")->isEnabled());
-    QVERIFY(!sessao_->Salvo());
+    QCOMPARE(!sessao_->Salvo(), vivo);  // only a live field reaches the plant before Atualizar
     Ciclo();
     if (vivo) {
       QCOMPARE(c.*membro, esperado);
@@ -155,6 +156,7 @@ class TesteTControlador : public QObject, public AmbienteJanela {
     QSignalSpy atualizaTela(sessao_.get(), &quiv::SessaoSimulacao::AtualizaTelaPedida);
     Clica("btnatualiza");
     QCOMPARE(c.*membro, esperado);
+    QVERIFY(!sessao_->Salvo());
     QVERIFY(!Filho<QPushButton>("btnatualiza")->isEnabled());
     QVERIFY(Filho<QPushButton>("ConfigBTN")->isEnabled());
     QCOMPARE(atualizaTela.count(), 1);
@@ -166,10 +168,11 @@ class TesteTControlador : public QObject, public AmbienteJanela {
     Controlador& c = Modelo();
     AbreConfiguracao();
     Grupo("Acaogroup")->button(0)->click();
-    QCOMPARE(c.ItemAcao, 0);
+    QCOMPARE(c.ItemAcao, 1);
     Ciclo();
     QVERIFY(!c.AcaoReversa);
     Clica("btnatualiza");
+    QCOMPARE(c.ItemAcao, 0);
     QVERIFY(c.AcaoReversa);
 
     Filho<QCheckBox>("PCHK")->click();
@@ -184,17 +187,18 @@ class TesteTControlador : public QObject, public AmbienteJanela {
     // Remote set point offered: its picker comes back to M01, enabled.
     auto* spr = Filho<QComboBox>("SPRSelect");
     QVERIFY(!spr->isEnabled());
-    c.ItemSPR = 40;
+    spr->setCurrentIndex(40);
     Filho<QCheckBox>("CheckSPR")->click();
     QVERIFY(spr->isEnabled());
+    QVERIFY(c.HabilitaSPR);  // read by every step
     QCOMPARE(spr->currentIndex(), 0);
-    QCOMPARE(c.ItemSPR, 0);
     QVERIFY(spr->currentText().startsWith(QLatin1String("01 ")));
     Filho<QCheckBox>("CheckSPR")->click();
     QVERIFY(!spr->isEnabled());
   }
 
-  // One box per failed check, in the check's words; nothing is handed back.
+  // A failed check: its box, in the check's words, naming the controller by
+  // number and tag; nothing of the form is applied.
   void falhasDeVerificacao_data() {
     QTest::addColumn<QString>("edicao");
     QTest::addColumn<QString>("texto");
@@ -255,23 +259,28 @@ class TesteTControlador : public QObject, public AmbienteJanela {
       if (edicao == QLatin1String("FFwEquation")) Filho<QCheckBox>("FFwSelect")->setChecked(true);
       Digita(Filho<QLineEdit>(edicao), texto);
     }
-    roteiro_.EsperaInforma(QStringLiteral("Controlador 1") + mensagem);
+    const bool semTag = edicao == QLatin1String("TagText");
+    roteiro_.EsperaInforma(QStringLiteral("Controlador 1") +
+                           (semTag ? QString() : QStringLiteral(" (TIC1)")) + mensagem);
+    const std::unique_ptr<quiv::Documento> antes = quiv::CopiaDocumento(sessao_->documento());
     Clica("btnatualiza");
     QTRY_COMPARE(roteiro_.Pendentes(), 0);
     QCOMPARE(roteiro_.Mostradas(), 1);
+    QVERIFY(quiv::teste::MesmoEstado(sessao_->documento(), *antes));
     QVERIFY(Filho<QPushButton>("btnatualiza")->isEnabled());
     QVERIFY(!Filho<QPushButton>("ConfigBTN")->isEnabled());
   }
 
-  // Several failed checks: one box each, in the order of the checks.
+  // Several failed checks: one box lists them, in the order of the checks.
   void variasFalhasEmOrdem() {
     AbreConfiguracao();
     Digita(Filho<QLineEdit>("BiasText"), QStringLiteral("x"));
     Digita(Filho<QLineEdit>("KpText"), QStringLiteral("y"));
-    roteiro_.EsperaInforma(QStringLiteral("Controlador 1: Kp inválido"));
-    roteiro_.EsperaInforma(QStringLiteral("Controlador 1: Bias inválido"));
+    roteiro_.EsperaInforma(
+        QStringLiteral("Controlador 1 (TIC1): Kp inválido\nControlador 1 (TIC1): Bias inválido"));
     Clica("btnatualiza");
     QTRY_COMPARE(roteiro_.Pendentes(), 0);
+    QCOMPARE(roteiro_.Mostradas(), 1);
   }
 
   // The faceplate in engineering units: read-outs with the decimals of the

@@ -491,8 +491,8 @@ class TesteTForm1 : public QObject {
     doc.BlocoDe(1)->Funcao = "7x";
     const QString checagens = pasta_->filePath(QStringLiteral("checagens.smp"));
     quiv::SalvaSimulacao(doc, std::filesystem::path(checagens.toStdString()));
-    roteiro_.EsperaInforma(QStringLiteral("Controlador 1: Kp inválido"));
-    roteiro_.EsperaInforma(QStringLiteral("Bloco 41: Função inválida"));
+    roteiro_.EsperaInforma(QStringLiteral("Controlador 1 (TIC1): Kp inválido"));
+    roteiro_.EsperaInforma(QStringLiteral("Bloco 41 (FY-1): Função inválida"));
     janela_->AbreArquivo(checagens);
     QCOMPARE(roteiro_.Pendentes(), 0);
     QVERIFY(sessao_->Salvo());
@@ -503,8 +503,8 @@ class TesteTForm1 : public QObject {
     auto* recentes = janela_->findChild<QMenu*>(QStringLiteral("Recentes"));
     QVERIFY(recentes && !recentes->actions().isEmpty());
     QCOMPARE(QDir::fromNativeSeparators(recentes->actions().first()->text()), checagens);
-    roteiro_.EsperaInforma(QStringLiteral("Controlador 1: Kp inválido"));
-    roteiro_.EsperaInforma(QStringLiteral("Bloco 41: Função inválida"));
+    roteiro_.EsperaInforma(QStringLiteral("Controlador 1 (TIC1): Kp inválido"));
+    roteiro_.EsperaInforma(QStringLiteral("Bloco 41 (FY-1): Função inválida"));
     recentes->actions().first()->trigger();
     QCOMPARE(roteiro_.Pendentes(), 0);
 

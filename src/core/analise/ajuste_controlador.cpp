@@ -39,7 +39,7 @@ ParametrosControlador ParaControlador(const Sintonia& sintonia, const Controlado
   return ParaControlador(sintonia, controlador.ItemEstrutura == 1);
 }
 
-void EscreveSintonia(Controlador& controlador, const ParametrosControlador& parametros) {
+void EscreveSintonia(FormularioControlador& controlador, const ParametrosControlador& parametros) {
   controlador.TextoKp = parametros.TextoKp;
   controlador.TextoTi = parametros.TextoTi;
   controlador.TextoTd = parametros.TextoTd;

@@ -8,6 +8,7 @@
 namespace quiv {
 
 class Controlador;
+struct FormularioControlador;
 
 // A rule's settings as a controller takes them. In the ISA structure the
 // controller is the ideal form itself (Kc on all three actions); in the
@@ -36,7 +37,7 @@ ParametrosControlador ParaControlador(const Sintonia& sintonia, const Controlado
 // Writes the settings into the controller's form, as a user would type them
 // (Kp, Ti and Td texts, the P and I actions on, the D action on exactly when
 // Td > 0, the action, the structure), without applying them.
-void EscreveSintonia(Controlador& controlador, const ParametrosControlador& parametros);
+void EscreveSintonia(FormularioControlador& controlador, const ParametrosControlador& parametros);
 // EscreveSintonia, then AtualizaParametros (messages off), whose result it
 // returns.
 bool AplicaSintonia(Controlador& controlador, const ParametrosControlador& parametros);

@@ -243,6 +243,42 @@ void Documento::AtualizaTela() {
   AtualizaLegendas();
 }
 
+ObjetoCiclo* Documento::Objeto(TipoObjeto tipo, int n) const {
+  switch (tipo) {
+    case TipoObjeto::Controlador:
+      return simulacao.controladores[n];
+    case TipoObjeto::Processo:
+      return simulacao.processos[n];
+    case TipoObjeto::Registrador:
+      return simulacao.registradores[n];
+    case TipoObjeto::Bloco:
+      return simulacao.blocos[n];
+    case TipoObjeto::Texto:
+      return simulacao.textos[n];
+  }
+  return nullptr;
+}
+
+void Documento::Insere(TipoObjeto tipo, int n, std::unique_ptr<ObjetoCiclo> objeto) {
+  switch (tipo) {
+    case TipoObjeto::Controlador:
+      simulacao.controladores.Inclui(n, std::move(objeto));
+      break;
+    case TipoObjeto::Processo:
+      simulacao.processos.Inclui(n, std::move(objeto));
+      break;
+    case TipoObjeto::Registrador:
+      simulacao.registradores.Inclui(n, std::move(objeto));
+      break;
+    case TipoObjeto::Bloco:
+      simulacao.blocos.Inclui(n, std::move(objeto));
+      break;
+    case TipoObjeto::Texto:
+      simulacao.textos.Inclui(n, std::move(objeto));
+      break;
+  }
+}
+
 bool Documento::Incluido(TipoObjeto tipo, int n) const {
   switch (tipo) {
     case TipoObjeto::Controlador:

@@ -3,17 +3,17 @@
 
 #include <string>
 
-#include "core/objetos/bloco.h"
 #include "core/arquivo/comentarios.h"
+#include "core/arquivo/posicoes.h"
+#include "core/nucleo/simulacao.h"
+#include "core/objetos/bloco.h"
 #include "core/objetos/controlador.h"
 #include "core/objetos/gerador.h"
 #include "core/objetos/linearizador.h"
 #include "core/objetos/painel.h"
-#include "core/arquivo/posicoes.h"
 #include "core/objetos/processo.h"
 #include "core/objetos/registrador.h"
 #include "core/objetos/registrador_xy.h"
-#include "core/nucleo/simulacao.h"
 #include "core/objetos/texto_animado.h"
 
 namespace quiv {
@@ -57,6 +57,12 @@ class Documento {
   Bloco& NovoBloco(int n);
   Registrador& NovoRegistrador(int n);
   TextoAnimado& NovoTexto(int n);
+
+  // The object in a slot, whatever its kind; nullptr when the slot is empty.
+  ObjetoCiclo* Objeto(TipoObjeto tipo, int n) const;
+  // Puts an object made for this plant (ObjetoCiclo::CopiaPara) into its
+  // slot, which must be empty: an object deleted and brought back.
+  void Insere(TipoObjeto tipo, int n, std::unique_ptr<ObjetoCiclo> objeto);
 
   // Whether the object has a slot filled (the inclusion lines of the file).
   bool Incluido(TipoObjeto tipo, int n) const;

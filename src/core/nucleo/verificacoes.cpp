@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/nucleo/verificacoes.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "core/nucleo/equation.h"
@@ -28,6 +29,16 @@ bool Avaliavel(Avalia avalia, double* valor) {
 
 }  // namespace
 
+Verificacoes::Verificacoes(std::string_view objeto, int numero, std::string_view tag)
+    : prefixo_(std::string(objeto) + " " + std::to_string(numero)) {
+  if (!tag.empty()) prefixo_ += " (" + std::string(tag) + ")";
+}
+
+void Verificacoes::Falha(std::string_view sufixo) {
+  if (std::find(falhas_.begin(), falhas_.end(), sufixo) == falhas_.end())
+    falhas_.emplace_back(sufixo);
+}
+
 bool Verificacoes::Confere(bool ok, std::string_view sufixo) {
   if (!ok) Falha(sufixo);
   return ok;
@@ -39,17 +50,19 @@ bool Verificacoes::Numero(std::string_view texto, double& destino, std::string_v
   return Confere(v.has_value(), sufixo);
 }
 
-bool Verificacoes::Equacao(Expressao& expressao, const Memoria& memoria,
-                             std::string_view sufixo, double* valor) {
+bool Verificacoes::Equacao(Expressao& expressao, const Memoria& memoria, std::string_view sufixo,
+                           double* valor) {
   return Confere(Avaliavel([&] { return expressao.Avalia(memoria); }, valor), sufixo);
 }
 
-bool Verificacoes::Equacao(std::string_view texto, const Memoria& memoria,
-                             std::string_view sufixo, double* valor) {
+bool Verificacoes::Equacao(std::string_view texto, const Memoria& memoria, std::string_view sufixo,
+                           double* valor) {
   return Confere(
-      Avaliavel([&] { return CalculaEquacao(SubstituiEnderecos(texto, memoria)); },
-                valor),
-      sufixo);
+      Avaliavel([&] { return CalculaEquacao(SubstituiEnderecos(texto, memoria)); }, valor), sufixo);
+}
+
+bool EquacaoValida(std::string_view texto, const Memoria& memoria) {
+  return Avaliavel([&] { return CalculaEquacao(SubstituiEnderecos(texto, memoria)); }, nullptr);
 }
 
 bool Verificacoes::Informa(const Simulacao& simulacao, bool mostra) const {

@@ -99,7 +99,7 @@ bool Bloco::AtualizaParametros(bool MostraMensagens) {
   limSup_.DefineTexto(LimiteSuperior);
   limInf_.DefineTexto(LimiteInferior);
 
-  Verificacoes v("Bloco " + std::to_string(endereco_));
+  Verificacoes v("Bloco", endereco_, Tag.Em(simulacao_->IdiomaIngles));
   // A selector's parts are checked in turn: the first that fails fails the
   // function, with one message.
   if (selecao_ == Selecao::Nenhuma)

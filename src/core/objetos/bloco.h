@@ -16,6 +16,18 @@ class Leitor;
 
 namespace quiv {
 
+// The calculation block's form fields, as typed: what its window shows and
+// edits, what the file stores, what an apply takes over (and undo puts back).
+struct FormularioBloco {
+  TextoBilingue Tag;                   // TagText (both languages; see TextoBilingue)
+  TextoBilingue Descricao;             // DescricaoText
+  std::string Funcao;                  // FuncaoTr
+  bool LimiteSuperiorAtivo = false;    // LimSupCheck, live
+  std::string LimiteSuperior = "105";  // LimSupText
+  bool LimiteInferiorAtivo = false;    // LimInfCheck, live
+  std::string LimiteInferior = "-5";   // LimInfText
+};
+
 // Calculation block n (1 … 24): one value per scan cycle from an expression
 // over M-addresses, optionally the larger or smaller of two sub-expressions,
 // held between optional limits, written to the output address
@@ -35,21 +47,12 @@ namespace quiv {
 //
 // The limit switches are live (read every step); the function and limit texts
 // are compiled only by AtualizaParametros.
-class Bloco : public ObjetoCiclo {
+class Bloco : public ObjetoCiclo, public FormularioBloco {
  public:
   Bloco(Simulacao& simulacao, int numero);
 
   int Numero() const { return numero_; }
   int Endereco() const { return endereco_; }
-
-  // Form fields, as typed.
-  TextoBilingue Tag;                   // TagText (both languages; see TextoBilingue)
-  TextoBilingue Descricao;             // DescricaoText
-  std::string Funcao;                  // FuncaoTr
-  bool LimiteSuperiorAtivo = false;    // LimSupCheck, live
-  std::string LimiteSuperior = "105";  // LimSupText
-  bool LimiteInferiorAtivo = false;    // LimInfCheck, live
-  std::string LimiteInferior = "-5";   // LimInfText
 
   // Read-outs. Off-line runs leave Leitura untouched.
   std::string Titulo;             // Label9: the description

@@ -42,7 +42,9 @@ int Decimais(double span) {
 }  // namespace
 
 Controlador::Controlador(Simulacao& simulacao, int n)
-    : Tag("PID" + std::to_string(n)), Tendencia(simulacao, *this), simulacao_(simulacao), n_(n) {}
+    : Tendencia(simulacao, *this), simulacao_(simulacao), n_(n) {
+  Tag = "PID" + std::to_string(n);
+}
 
 double Controlador::Celula(int endereco) const {
   return endereco >= 1 && endereco <= Memoria::kEnderecos ? simulacao_->memoria.celula[endereco]
@@ -167,7 +169,7 @@ void Controlador::Calcula() {
 
 bool Controlador::AtualizaParametros(bool MostraMensagens) {
   Memoria& m = simulacao_->memoria;
-  Verificacoes v("Controlador " + std::to_string(n_));
+  Verificacoes v("Controlador", n_, Tag.Em(simulacao_->IdiomaIngles));
 
   const bool ingles = simulacao_->IdiomaIngles;
   const std::string tag(Tag.Em(ingles));

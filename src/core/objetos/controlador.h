@@ -28,6 +28,42 @@ namespace quiv {
 inline constexpr int kMalhas = 10;
 constexpr int EnderecoSPDaMalha(int k) { return 60 + k; }
 
+// The controller's configuration form, as typed: what its configuration
+// window shows and edits, what the file stores, what an apply takes over
+// (and undo puts back). Item indices are 0-based; −1 means none selected.
+// Tag and description may hold both languages ("Malha|Loop"); the caption,
+// the faceplate and the address descriptions take the half of the interface
+// language.
+struct FormularioControlador {
+  TextoBilingue Tag;  // TagText
+  TextoBilingue Descricao;
+  int ItemPV = 0;                  // VariavelSelect: PV address − 1
+  bool HabilitaSPR = false;        // CheckSPR: remote SP offered
+  int ItemSPR = 0;                 // SPRSelect: remote SP address − 1
+  bool HabilitaBackMV = false;     // BackMVCheck: slave feedback on
+  int ItemBackMV = 0;              // BackMV: slave MV address − 1
+  std::string TextoKp = "1";       // KpText
+  std::string TextoTi = "10";      // KiText
+  std::string TextoTd = "0";       // KdText
+  std::string TextoFatorA = "1";   // aText
+  std::string TextoTf = "0";       // tfText
+  std::string TextoBias = "50";    // BiasText
+  bool AcaoP = true;               // PCHK
+  bool AcaoI = true;               // ICHK
+  bool AcaoD = true;               // DCHK
+  std::string TextoCOmin = "0";    // COminText
+  std::string TextoCOmax = "100";  // COmaxText
+  bool HabilitaFF = false;         // FFwSelect
+  std::string EquacaoFF = "50";    // FFwEquation
+  int ItemAcao = 1;                // Acaogroup: 0 reverse response, 1 direct response
+  int ItemDerivada = 1;            // DerivadaGroup: 0 on the error, 1 on the PV
+  int ItemEstrutura = 1;           // EstruturaGroup: 0 parallel, 1 ISA
+  // Scale, copied from the PV address's descriptor when applied.
+  std::string InicioEscala = "0";
+  std::string FimEscala = "100";
+  std::string UnidEng = "UE";
+};
+
 // One PID controller: reads its process value (PV) from an M-address, compares
 // it with its set point (SP) and writes its output (CO) to M(n) and its clamped SP
 // to M(EnderecoSPDaMalha(n)) = M(60+n). Every value is in % of the PV's
@@ -61,7 +97,7 @@ constexpr int EnderecoSPDaMalha(int k) { return 60 + k; }
 // COmin … COmax, I is set so that CO lands on the violated limit (reset
 // clamping). In manual, CO is the operator's and I tracks CO − P − D − bias,
 // so the return to automatic does not jump.
-class Controlador : public ObjetoCiclo {
+class Controlador : public ObjetoCiclo, public FormularioControlador {
  public:
   static constexpr char kEnter = '\r';
   static constexpr char kEsc = '\x1b';
@@ -113,37 +149,6 @@ class Controlador : public ObjetoCiclo {
   const char* TextoLocalRemoto() const { return ModoLocal ? "L" : "R"; }  // Label1
   const char* TextoAutoManual() const { return ModoAuto ? "A" : "M"; }    // Label2
 
-  // Form fields, as typed. Item indices are 0-based; −1 means none selected.
-  // Tag and description may hold both languages ("Malha|Loop"); the
-  // caption, the faceplate and the address descriptions take the half of
-  // the interface language.
-  TextoBilingue Tag;  // TagText
-  TextoBilingue Descricao;
-  int ItemPV = 0;                  // VariavelSelect: PV address − 1
-  bool HabilitaSPR = false;        // CheckSPR: remote SP offered
-  int ItemSPR = 0;                 // SPRSelect: remote SP address − 1
-  bool HabilitaBackMV = false;     // BackMVCheck: slave feedback on
-  int ItemBackMV = 0;              // BackMV: slave MV address − 1
-  std::string TextoKp = "1";       // KpText
-  std::string TextoTi = "10";      // KiText
-  std::string TextoTd = "0";       // KdText
-  std::string TextoFatorA = "1";   // aText
-  std::string TextoTf = "0";       // tfText
-  std::string TextoBias = "50";    // BiasText
-  bool AcaoP = true;               // PCHK
-  bool AcaoI = true;               // ICHK
-  bool AcaoD = true;               // DCHK
-  std::string TextoCOmin = "0";    // COminText
-  std::string TextoCOmax = "100";  // COmaxText
-  bool HabilitaFF = false;         // FFwSelect
-  std::string EquacaoFF = "50";    // FFwEquation
-  int ItemAcao = 1;                // Acaogroup: 0 reverse response, 1 direct response
-  int ItemDerivada = 1;            // DerivadaGroup: 0 on the error, 1 on the PV
-  int ItemEstrutura = 1;           // EstruturaGroup: 0 parallel, 1 ISA
-  // Scale, copied from the PV address's descriptor when applied.
-  std::string InicioEscala = "0";
-  std::string FimEscala = "100";
-  std::string UnidEng = "UE";
   // Faceplate edits: what the operator types, rewritten by the actions and
   // the step.
   std::string TextoSP;  // SPText

@@ -197,7 +197,7 @@ void Processo::Calcula() {
 
 bool Processo::AtualizaParametros(bool MostraMensagens) {
   const Memoria& m = simulacao_->memoria;
-  Verificacoes v("Processo " + std::to_string(identidade_));
+  Verificacoes v("Processo", identidade_, Tag.Em(simulacao_->IdiomaIngles));
 
   if (!v.Confere(ItemEntrada >= 0 && ItemEntrada < Memoria::kEnderecos,
                  ": Variável de entrada não informada"))

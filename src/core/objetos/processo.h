@@ -18,6 +18,30 @@ class Leitor;
 
 namespace quiv {
 
+// The process block's form fields, as typed: what its window shows and edits,
+// what the file stores, what an apply takes over (and undo puts back).
+struct FormularioProcesso {
+  TextoBilingue Tag;        // TagText (both languages; see TextoBilingue)
+  TextoBilingue Descricao;  // DescricaoText
+  int ItemEntrada = 0;      // EntradaSelect: address − 1; −1 none selected
+  std::string Ganho = "1";  // GanhoText
+  std::string TempoMorto = "0";
+  int TipoFuncao = 0;               // Processo::kSobreamortecido; ComboBox2: transfer function type
+  std::string Tal1 = "10";          // LText, live
+  std::string Tal2 = "0";           // Ctext, live
+  std::string TextoNC = "1";        // NCText
+  std::string TextoPeriodo = "10";  // PeriodoText
+  std::string Lead = "0";           // LEAD, live
+  std::string Lag = "0";            // LAG, live
+  std::string ValorInicial = "0";   // ValorInicialText
+  int TipoValvula = 0;              // Processo::kLinear; ComboBox1: gain curve type
+  std::string Histerese = "0";
+  std::string Agarramento = "0";            // valveStext
+  std::string ConstanteTempoAtuador = "0";  // tal
+  std::string LimiteTaxa = "0";             // ratetext: rate limit, live
+  bool SaturadorDesligado = false;          // CheckBox1: saturator disabled, live
+};
+
 // One process block: a final control element with its nonlinearities, a dead
 // time, a linear transfer function, a 0 … 100 % saturation and a static gain.
 //
@@ -63,7 +87,7 @@ namespace quiv {
 // SaturadorDesligado) are read by every step; the others act only after
 // AtualizaParametros took them over (the applied parameters). The gain and the
 // dead time are expression texts taken over at apply and evaluated every step.
-class Processo : public ObjetoCiclo {
+class Processo : public ObjetoCiclo, public FormularioProcesso {
  public:
   static constexpr int kTamanhoBuffer = 10000;  // dead-time ring slots
   static constexpr int kMaximoPassosTM = kTamanhoBuffer - 1;
@@ -124,27 +148,6 @@ class Processo : public ObjetoCiclo {
   // Number of dead-time steps for D seconds: round(D/dt) held within
   // 0 … kMaximoPassosTM, so every delay reads inside the ring (a NaN gives 0).
   static int PassosTempoMorto(double D, double dt);
-
-  // ---- form fields, as typed ----
-  TextoBilingue Tag;        // TagText (both languages; see TextoBilingue)
-  TextoBilingue Descricao;  // DescricaoText
-  int ItemEntrada = 0;      // EntradaSelect: address − 1; −1 none selected
-  std::string Ganho = "1";  // GanhoText
-  std::string TempoMorto = "0";
-  int TipoFuncao = kSobreamortecido;  // ComboBox2: transfer function type
-  std::string Tal1 = "10";            // LText, live
-  std::string Tal2 = "0";             // Ctext, live
-  std::string TextoNC = "1";          // NCText
-  std::string TextoPeriodo = "10";    // PeriodoText
-  std::string Lead = "0";             // LEAD, live
-  std::string Lag = "0";              // LAG, live
-  std::string ValorInicial = "0";     // ValorInicialText
-  int TipoValvula = kLinear;          // ComboBox1: gain curve type
-  std::string Histerese = "0";
-  std::string Agarramento = "0";            // valveStext
-  std::string ConstanteTempoAtuador = "0";  // tal
-  std::string LimiteTaxa = "0";             // ratetext: rate limit, live
-  bool SaturadorDesligado = false;          // CheckBox1: saturator disabled, live
 
   // ---- applied parameters ----
   int Entrada = 1;  // input address 1 … 99

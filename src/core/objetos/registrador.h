@@ -19,6 +19,21 @@ class Leitor;
 
 namespace quiv {
 
+// The trend recorder's form fields, as typed: what its window shows and
+// edits, what the file stores, what an apply takes over (and undo puts back).
+// Item indices are 0-based; −1 means none chosen. The texts may hold both
+// languages; the window shows the half of the interface language.
+struct FormularioRegistrador {
+  TextoBilingue Tag;                   // TagText
+  TextoBilingue Descricao;             // DescricaoText
+  int ItemVariavel1 = -1;              // Variavel1Select
+  int ItemVariavel2 = -1;              // Variavel2Select
+  int ItemVariavel3 = -1;              // Variavel3Select
+  TextoBilingue NomeVariavel1 = "PV";  // Edit1
+  TextoBilingue NomeVariavel2 = "SP";  // Edit2
+  TextoBilingue NomeVariavel3 = "MV";  // Edit3
+};
+
 // A strip-chart recorder of up to three variables against time.
 //
 // Pens: item index i of a selector stands for cell i + 1. Items 0 … 98 are
@@ -45,7 +60,7 @@ namespace quiv {
 // A descriptor without a usable range (UEMin or UEMax not a number, or both
 // equal) and items beyond M99 leave the recorder on the plain 0 … 100 % range,
 // so no conversion divides by zero.
-class Registrador : public ObjetoCiclo {
+class Registrador : public ObjetoCiclo, public FormularioRegistrador {
  public:
   static constexpr int kItens = 124;       // items of a selector naming a cell
   static constexpr int kItemNenhum = 124;  // "Nenhum" of pens 2 and 3
@@ -110,18 +125,6 @@ class Registrador : public ObjetoCiclo {
   // Selector items: "07   description", "12   …", "105   …"; with
   // `comNenhum` the item "Nenhum" follows.
   static std::vector<std::string> ItensVariaveis(const Memoria& memoria, bool comNenhum);
-
-  // Form fields, as typed. Item indices are 0-based; −1 means none chosen.
-  // The texts may hold both languages; the window shows the half of the
-  // interface language.
-  TextoBilingue Tag;                   // TagText
-  TextoBilingue Descricao;             // DescricaoText
-  int ItemVariavel1 = -1;              // Variavel1Select
-  int ItemVariavel2 = -1;              // Variavel2Select
-  int ItemVariavel3 = -1;              // Variavel3Select
-  TextoBilingue NomeVariavel1 = "PV";  // Edit1
-  TextoBilingue NomeVariavel2 = "SP";  // Edit2
-  TextoBilingue NomeVariavel3 = "MV";  // Edit3
 
   // Applied from variable 1's descriptor.
   double FaixaSup = 100.0;

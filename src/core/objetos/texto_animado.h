@@ -17,6 +17,24 @@ class Leitor;
 
 namespace quiv {
 
+// The animated text's form fields, as typed: what its window shows and edits,
+// what the file stores, what an apply takes over (and undo puts back).
+// ItemVariavel is the 0-based item index; −1: none.
+struct FormularioTexto {
+  int Tipo = 0;           // 0 "Escalar", 1 "Binário", 2 "Equação"
+  int ItemVariavel = -1;  // ComboBox1
+  // Both may hold both languages; the half of the interface language is
+  // shown and evaluated.
+  TextoBilingue FuncaoTr = "<Msg se ON>/<Msg se OFF>";
+  TextoBilingue Descricao;  // DescricaoText
+  std::string Unidade;
+  int CasasDecimais = 2;                // 0 … 5; other values are clamped when shown
+  std::string TextoFaixaMax = "100";    // Edit1: range max
+  std::string TextoFaixaMin = "0";      // Edit4: range min
+  std::string TextoAlarmeAlto = "100";  // Edit2: high alarm
+  std::string TextoAlarmeBaixo = "0";   // Edit3: low alarm
+};
+
 // Animated text n (1 … 20), identity 100 + n: a live value or a state message
 // placed on the main window's picture. It writes no M-address and is not a
 // step of the scan cycle: the display refresh calls Atualiza every sixth cycle.
@@ -45,7 +63,7 @@ namespace quiv {
 // with the start descriptor: unit "%", 0 … 100, limits 0 … 100. With no
 // variable selected (Tipo 0 or 1) there is nothing to show: TextoExibido is
 // empty and blue.
-class TextoAnimado : public ObjetoCiclo {
+class TextoAnimado : public ObjetoCiclo, public FormularioTexto {
  public:
   // Colours the window maps to its palette (Delphi clBlue / clRed).
   enum class Cor { Azul, Vermelho };
@@ -111,20 +129,6 @@ class TextoAnimado : public ObjetoCiclo {
 
   // Variable list items: "01   description" … "124   description".
   static std::vector<std::string> ListaVariaveis(const Memoria& memoria);
-
-  // Form fields, as typed. ItemVariavel is the 0-based item index; −1: none.
-  int Tipo = 0;           // 0 "Escalar", 1 "Binário", 2 "Equação"
-  int ItemVariavel = -1;  // ComboBox1
-  // Both may hold both languages; the half of the interface language is
-  // shown and evaluated.
-  TextoBilingue FuncaoTr = "<Msg se ON>/<Msg se OFF>";
-  TextoBilingue Descricao;  // DescricaoText
-  std::string Unidade;
-  int CasasDecimais = 2;                // 0 … 5; other values are clamped when shown
-  std::string TextoFaixaMax = "100";    // Edit1: range max
-  std::string TextoFaixaMin = "0";      // Edit4: range min
-  std::string TextoAlarmeAlto = "100";  // Edit2: high alarm
-  std::string TextoAlarmeBaixo = "0";   // Edit3: low alarm
 
   // Applied (held) parameters. The alarms are also rewritten by Atualiza.
   double FaixaMax = 100.0;

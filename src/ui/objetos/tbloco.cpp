@@ -22,6 +22,7 @@
 #include "core/objetos/bloco.h"
 #include "ui/comum/controles.h"
 #include "ui/comum/texto_qt.h"
+#include "ui/sessao/comando_formulario.h"
 #include "ui/sessao/enderecos_web.h"
 #include "ui/sessao/interacao.h"
 #include "ui/sessao/sessao_simulacao.h"
@@ -125,32 +126,39 @@ void TBloco::CriaControles() {
 }
 
 void TBloco::Conecta() {
-  auto campo = [this](QLineEdit* edicao, std::function<void(Bloco&, const QString&)> escreve) {
+  // Each edit goes into the window's form; "Atualizar" hands it to the
+  // session.
+  auto campo = [this](QLineEdit* edicao,
+                      std::function<void(FormularioBloco&, const QString&)> escreve) {
     connect(edicao, &QLineEdit::textChanged, this, [this, escreve](const QString& texto) {
       if (preenchendo_) return;
-      if (Bloco* b = modelo()) escreve(*b, texto);
+      escreve(rascunho_, texto);
       TagTextChange();
     });
   };
-  campo(TagText_,
-        [this](Bloco& b, const QString& t) { b.Tag.Edita(sessao_.IdiomaIngles(), Std(t)); });
-  campo(DescricaoText_,
-        [this](Bloco& b, const QString& t) { b.Descricao.Edita(sessao_.IdiomaIngles(), Std(t)); });
-  campo(FuncaoTr_, [](Bloco& b, const QString& t) { b.Funcao = Std(t); });
-  campo(LimSupText_, [](Bloco& b, const QString& t) { b.LimiteSuperior = Std(t); });
-  campo(LimInfText_, [](Bloco& b, const QString& t) { b.LimiteInferior = Std(t); });
+  campo(TagText_, [this](FormularioBloco& b, const QString& t) {
+    b.Tag.Edita(sessao_.IdiomaIngles(), Std(t));
+  });
+  campo(DescricaoText_, [this](FormularioBloco& b, const QString& t) {
+    b.Descricao.Edita(sessao_.IdiomaIngles(), Std(t));
+  });
+  campo(FuncaoTr_, [](FormularioBloco& b, const QString& t) { b.Funcao = Std(t); });
+  campo(LimSupText_, [](FormularioBloco& b, const QString& t) { b.LimiteSuperior = Std(t); });
+  campo(LimInfText_, [](FormularioBloco& b, const QString& t) { b.LimiteInferior = Std(t); });
 
-  // The switches are read by every step.
-  connect(LimSupCheck_, &QCheckBox::toggled, this, [this](bool ligado) {
-    if (preenchendo_) return;
-    if (Bloco* b = modelo()) b->LimiteSuperiorAtivo = ligado;
-    TagTextChange();
-  });
-  connect(LimInfCheck_, &QCheckBox::toggled, this, [this](bool ligado) {
-    if (preenchendo_) return;
-    if (Bloco* b = modelo()) b->LimiteInferiorAtivo = ligado;
-    TagTextChange();
-  });
+  // The switches are read by every step: they reach the running block at once.
+  auto chave = [this](QCheckBox* caixa, bool FormularioBloco::*membro) {
+    connect(caixa, &QCheckBox::toggled, this, [this, membro](bool ligado) {
+      if (preenchendo_) return;
+      rascunho_.*membro = ligado;
+      sessao_.Opera([n = n_, membro, ligado](Documento& d) {
+        if (Bloco* b = d.BlocoDe(n)) b->*membro = ligado;
+      });
+      TagTextChange();
+    });
+  };
+  chave(LimSupCheck_, &FormularioBloco::LimiteSuperiorAtivo);
+  chave(LimInfCheck_, &FormularioBloco::LimiteInferiorAtivo);
 
   connect(btnatualiza_, &QPushButton::clicked, this, &TBloco::btnatualizaClick);
   connect(SairButton_, &QToolButton::clicked, this, &TBloco::SairButtonClick);
@@ -160,6 +168,13 @@ void TBloco::Conecta() {
   connect(&sessao_, &SessaoSimulacao::DocumentoRecarregado, this, [this] {
     if (isVisible() && modelo()) Preenche();
   });
+  // An apply of this block, or its undo: the window shows the block's form.
+  connect(&sessao_, &SessaoSimulacao::ObjetoAlterado, this, [this](TipoObjeto tipo, int n) {
+    if (tipo != TipoObjeto::Bloco || n != n_ || !modelo()) return;
+    Preenche();
+    btnatualiza_->setEnabled(false);
+    SairButton_->setEnabled(true);
+  });
 }
 
 void TBloco::Preenche() {
@@ -168,6 +183,7 @@ void TBloco::Preenche() {
   preenchendo_ = true;
   const bool ingles = sessao_.IdiomaIngles();
   b->LeDescricao();
+  rascunho_ = *b;
   TagText_->setText(Texto(b->Tag.Em(ingles)));
   DescricaoText_->setText(Texto(b->Descricao.Em(ingles)));
   FuncaoTr_->setText(Texto(b->Funcao));
@@ -195,7 +211,6 @@ void TBloco::AtualizaLeitura() {
 void TBloco::TagTextChange() {
   btnatualiza_->setEnabled(true);
   SairButton_->setEnabled(false);
-  sessao_.MarcaModificado();
 }
 
 void TBloco::Mostra() {
@@ -206,21 +221,8 @@ void TBloco::Mostra() {
 }
 
 void TBloco::btnatualizaClick() {
-  Bloco* b = modelo();
-  if (!b) return;
-  const bool passou = b->AtualizaParametros(true);
-  // The description, title and output label are taken over whatever the
-  // checks say.
-  MostraIdentificacao();
-  if (!passou) return;
-  b->LeDescricao();
-  preenchendo_ = true;
-  DescricaoText_->setText(Texto(b->Descricao.Em(sessao_.IdiomaIngles())));
-  preenchendo_ = false;
-  btnatualiza_->setEnabled(false);
-  SairButton_->setEnabled(true);
-  sessao_.MarcaModificado();
-  sessao_.PedeAtualizaTela();
+  // All or nothing; on success the session's announcement refills the window.
+  if (modelo()) AplicaFormulario<Bloco>(sessao_, n_, rascunho_);
 }
 
 void TBloco::SairButtonClick() {
@@ -246,6 +248,7 @@ void TBloco::changeEvent(QEvent* evento) {
       !btnatualiza_->isEnabled()) {
     if (Bloco* b = modelo()) {
       b->LeDescricao();
+      rascunho_.Descricao = b->Descricao;
       preenchendo_ = true;
       DescricaoText_->setText(Texto(b->Descricao.Em(sessao_.IdiomaIngles())));
       preenchendo_ = false;

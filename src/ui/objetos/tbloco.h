@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+#include "core/objetos/bloco.h"
+
 class QCheckBox;
 class QFrame;
 class QGroupBox;
@@ -13,15 +15,15 @@ class QToolButton;
 
 namespace quiv {
 
-class Bloco;
 class SessaoSimulacao;
 
 // The window of calculation block n: its function of M-addresses (with an
 // optional selector), the optional output limits and the output read-out.
 //
 // A thin view of the model in the document's slot n, looked up at each use.
-// Every edit writes the model's form field at once; the limit switches act
-// at the next cycle, the texts only after Atualizar. The window has no close
+// Edits go into the window's own copy of the form; Atualizar hands it to the
+// session, which applies it all or nothing as one edit that can be undone.
+// The limit switches also reach the running block at once. The window has no close
 // box in its frame: it is left through Sair, which is disabled while an edit
 // waits to be applied. Closing only hides it; the block keeps running.
 class TBloco : public QWidget {
@@ -37,9 +39,9 @@ class TBloco : public QWidget {
   // address's), then shows, raises and activates the window.
   void Mostra();
 
-  // Atualizar: applies the form fields; on success the description is read
-  // back from the output address, Atualizar is disabled, Sair enabled, the
-  // simulation counts as modified and the main window refreshes its layout.
+  // Atualizar: the form goes to the session's all-or-nothing apply; on
+  // success the window shows the block's form again with Atualizar disabled
+  // and Sair enabled.
   void btnatualizaClick();
   void SairButtonClick();
   void SpeedButton1Click();
@@ -62,6 +64,7 @@ class TBloco : public QWidget {
   SessaoSimulacao& sessao_;
   const int n_;
   bool preenchendo_ = false;
+  FormularioBloco rascunho_;  // the form as typed, until it is applied
 
   QFrame* Panel1_ = nullptr;
   QLabel* Label9_ = nullptr;

@@ -115,9 +115,16 @@ TControlador::TControlador(SessaoSimulacao& sessao, int n, QWidget* pai)
       return;
     }
     // A load applies what it read: nothing is left to apply.
-    Preenche();
     btnatualiza_->setEnabled(false);
     ConfigBTN_->setEnabled(true);
+    Preenche();
+  });
+  // An apply of this controller, or its undo: the window shows its form.
+  connect(&sessao_, &SessaoSimulacao::ObjetoAlterado, this, [this](TipoObjeto tipo, int n) {
+    if (tipo != TipoObjeto::Controlador || n != n_ || !modelo()) return;
+    btnatualiza_->setEnabled(false);
+    ConfigBTN_->setEnabled(true);
+    Preenche();
   });
 
   Preenche();
@@ -300,7 +307,7 @@ bool TControlador::eventFilter(QObject* objeto, QEvent* evento) {
   if (evento->type() == QEvent::FocusIn && (objeto == VariavelSelect_ || objeto == SPRSelect_)) {
     // VariavelSelectEnter, SPRSelectEnter: the address picker is rebuilt
     // with the descriptions as they are now.
-    if (const Controlador* c = modelo()) PreencheListas(*c);
+    if (modelo()) PreencheListas(rascunho_);
   }
   return QWidget::eventFilter(objeto, evento);
 }
@@ -326,7 +333,10 @@ void TControlador::Preenche() {
   SPText_->setText(QString::fromStdString(c->TextoSP));
   PVText_->setText(QString::fromStdString(c->TextoPV));
   MVText_->setText(QString::fromStdString(c->TextoMV));
-  PreencheConfiguracao(*c);
+  // The configuration shows the window's form: the controller's, unless an
+  // edit waits to be applied.
+  if (!btnatualiza_->isEnabled()) rascunho_ = *c;
+  PreencheConfiguracao(rascunho_);
   AtualizaLeituras();
 }
 

@@ -6,6 +6,8 @@
 #include <array>
 #include <string>
 
+#include "core/objetos/controlador.h"
+
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -20,7 +22,6 @@ class QToolButton;
 
 namespace quiv {
 
-class Controlador;
 class GraficoTendencia;
 class PaginaSintonia;
 struct ParametrosControlador;
@@ -80,8 +81,8 @@ class TControlador : public QWidget {
 
   // Fill every control from the model, with the change handlers muted.
   void Preenche();
-  void PreencheConfiguracao(const Controlador& c);
-  void PreencheListas(const Controlador& c);
+  void PreencheConfiguracao(const FormularioControlador& c);
+  void PreencheListas(const FormularioControlador& c);
   // Read-outs and enabling of the faceplate and the trend: after each cycle
   // and each operator action.
   void AtualizaLeituras();
@@ -120,6 +121,8 @@ class TControlador : public QWidget {
   SessaoSimulacao& sessao_;
   const int n_;
   bool preenchendo_ = false;
+  // The configuration as typed, until it is applied.
+  FormularioControlador rascunho_;
   Area area_ = Area::Nenhuma;
   int ultimaPosicao_ = -1;
   int ultimaFase_ = -1;

@@ -18,10 +18,12 @@
 #include "core/analise/ajuste_controlador.h"
 #include "core/arquivo/documento.h"
 #include "core/nucleo/memoria.h"
+#include "core/nucleo/verificacoes.h"
 #include "core/objetos/controlador.h"
 #include "ui/analise/pagina_sintonia.h"
 #include "ui/comum/controles.h"
 #include "ui/objetos/tcontrolador.h"
+#include "ui/sessao/comando_formulario.h"
 #include "ui/sessao/sessao_simulacao.h"
 
 namespace quiv {
@@ -223,82 +225,88 @@ void TControlador::CriaConfiguracao(QWidget* p) {
 }
 
 void TControlador::LigaConfiguracao() {
-  // Each edit writes its form field at once; the "live" ones act at the next
-  // cycle, the others when applied.
-  auto texto = [this](QLineEdit* e, std::string Controlador::*campo) {
+  // Each edit goes into the window's form; "Atualizar" hands it to the
+  // session. The fields every step reads (the output limits, the
+  // feed-forward equation, the actions, the remote SP and the slave
+  // feedback) also reach the running controller at once, a text only when it
+  // evaluates: a typing error never reaches the plant.
+  auto vivo = [this](auto FormularioControlador::*campo) {
+    sessao_.Opera([n = n_, campo, valor = rascunho_.*campo](Documento& d) {
+      if (Controlador* c = d.ControladorDe(n)) c->*campo = valor;
+    });
+  };
+  auto texto = [this, vivo](QLineEdit* e, std::string FormularioControlador::*campo,
+                            bool lidoPeloPasso = false) {
+    connect(e, &QLineEdit::textChanged, this, [this, vivo, campo, lidoPeloPasso](const QString& t) {
+      if (preenchendo_) return;
+      rascunho_.*campo = t.toStdString();
+      if (lidoPeloPasso && EquacaoValida(rascunho_.*campo, sessao_.simulacao().memoria))
+        vivo(campo);
+      ConfiguracaoAlterada();
+    });
+  };
+  texto(KpText_, &FormularioControlador::TextoKp);
+  texto(KiText_, &FormularioControlador::TextoTi);
+  texto(KdText_, &FormularioControlador::TextoTd);
+  texto(aText_, &FormularioControlador::TextoFatorA);
+  texto(tfText_, &FormularioControlador::TextoTf);
+  texto(BiasText_, &FormularioControlador::TextoBias);
+  texto(COminText_, &FormularioControlador::TextoCOmin, true);
+  texto(COmaxText_, &FormularioControlador::TextoCOmax, true);
+  texto(FFwEquation_, &FormularioControlador::EquacaoFF, true);
+
+  auto bilingue = [this](QLineEdit* e, TextoBilingue FormularioControlador::*campo) {
     connect(e, &QLineEdit::textChanged, this, [this, campo](const QString& t) {
       if (preenchendo_) return;
-      if (Controlador* c = modelo()) {
-        c->*campo = t.toStdString();
-        ConfiguracaoAlterada();
-      }
+      (rascunho_.*campo).Edita(sessao_.IdiomaIngles(), t.toStdString());
+      ConfiguracaoAlterada();
     });
   };
-  texto(KpText_, &Controlador::TextoKp);
-  texto(KiText_, &Controlador::TextoTi);
-  texto(KdText_, &Controlador::TextoTd);
-  texto(aText_, &Controlador::TextoFatorA);
-  texto(tfText_, &Controlador::TextoTf);
-  texto(BiasText_, &Controlador::TextoBias);
-  texto(COminText_, &Controlador::TextoCOmin);
-  texto(COmaxText_, &Controlador::TextoCOmax);
-  texto(FFwEquation_, &Controlador::EquacaoFF);
+  bilingue(TagText_, &FormularioControlador::Tag);
+  bilingue(Descricao_, &FormularioControlador::Descricao);
 
-  auto bilingue = [this](QLineEdit* e, TextoBilingue Controlador::*campo) {
-    connect(e, &QLineEdit::textChanged, this, [this, campo](const QString& t) {
+  auto marca = [this, vivo](QCheckBox* caixa, bool FormularioControlador::*campo,
+                            bool lidoPeloPasso) {
+    connect(caixa, &QCheckBox::toggled, this, [this, vivo, campo, lidoPeloPasso](bool marcado) {
       if (preenchendo_) return;
-      if (Controlador* c = modelo()) {
-        (c->*campo).Edita(sessao_.IdiomaIngles(), t.toStdString());
-        ConfiguracaoAlterada();
-      }
+      rascunho_.*campo = marcado;
+      if (lidoPeloPasso) vivo(campo);
+      ConfiguracaoAlterada();
     });
   };
-  bilingue(TagText_, &Controlador::Tag);
-  bilingue(Descricao_, &Controlador::Descricao);
-
-  auto marca = [this](QCheckBox* caixa, bool Controlador::*campo) {
-    connect(caixa, &QCheckBox::toggled, this, [this, campo](bool marcado) {
-      if (preenchendo_) return;
-      if (Controlador* c = modelo()) {
-        c->*campo = marcado;
-        ConfiguracaoAlterada();
-      }
-    });
-  };
-  marca(PCHK_, &Controlador::AcaoP);
-  marca(ICHK_, &Controlador::AcaoI);
-  marca(DCHK_, &Controlador::AcaoD);
-  marca(BackMVCheck_, &Controlador::HabilitaBackMV);
-  marca(FFwSelect_, &Controlador::HabilitaFF);
+  marca(PCHK_, &FormularioControlador::AcaoP, true);
+  marca(ICHK_, &FormularioControlador::AcaoI, true);
+  marca(DCHK_, &FormularioControlador::AcaoD, true);
+  marca(BackMVCheck_, &FormularioControlador::HabilitaBackMV, true);
+  marca(FFwSelect_, &FormularioControlador::HabilitaFF, false);
   connect(CheckSPR_, &QCheckBox::toggled, this, &TControlador::CheckSPRClick);
 
-  auto item = [this](QComboBox* lista, int Controlador::*campo) {
-    connect(lista, &QComboBox::currentIndexChanged, this, [this, campo](int indice) {
-      if (preenchendo_) return;
-      if (Controlador* c = modelo()) {
-        c->*campo = indice;
-        ConfiguracaoAlterada();
-      }
-    });
+  auto item = [this, vivo](QComboBox* lista, int FormularioControlador::*campo,
+                           bool lidoPeloPasso) {
+    connect(lista, &QComboBox::currentIndexChanged, this,
+            [this, vivo, campo, lidoPeloPasso](int indice) {
+              if (preenchendo_) return;
+              rascunho_.*campo = indice;
+              if (lidoPeloPasso) vivo(campo);
+              ConfiguracaoAlterada();
+            });
   };
-  item(VariavelSelect_, &Controlador::ItemPV);
-  item(SPRSelect_, &Controlador::ItemSPR);
-  item(BackMV_, &Controlador::ItemBackMV);
+  item(VariavelSelect_, &FormularioControlador::ItemPV, false);
+  item(SPRSelect_, &FormularioControlador::ItemSPR, false);
+  item(BackMV_, &FormularioControlador::ItemBackMV, true);
   VariavelSelect_->installEventFilter(this);
   SPRSelect_->installEventFilter(this);
 
-  auto grupo = [this](QButtonGroup* g, int Controlador::*campo) {
+  auto grupo = [this](QButtonGroup* g, int FormularioControlador::*campo) {
     connect(g, &QButtonGroup::idToggled, this, [this, campo](int id, bool marcado) {
       if (preenchendo_ || !marcado) return;
-      if (Controlador* c = modelo()) {
-        c->*campo = id;
-        ConfiguracaoAlterada();
-      }
+      rascunho_.*campo = id;
+      ConfiguracaoAlterada();
     });
   };
-  grupo(Acaogroup_, &Controlador::ItemAcao);
-  grupo(EstruturaGroup_, &Controlador::ItemEstrutura);
-  grupo(DerivadaGroup_, &Controlador::ItemDerivada);
+  grupo(Acaogroup_, &FormularioControlador::ItemAcao);
+  grupo(EstruturaGroup_, &FormularioControlador::ItemEstrutura);
+  grupo(DerivadaGroup_, &FormularioControlador::ItemDerivada);
 
   connect(btnatualiza_, &QPushButton::clicked, this, &TControlador::btnatualizaClick);
   connect(SintoniaBTN_, &QPushButton::clicked, this, &TControlador::SintoniaBTNClick);
@@ -307,17 +315,18 @@ void TControlador::LigaConfiguracao() {
 void TControlador::ConfiguracaoAlterada() {
   btnatualiza_->setEnabled(true);
   ConfigBTN_->setEnabled(false);
-  sessao_.MarcaModificado();
 }
 
 void TControlador::CheckSPRClick(bool marcado) {
-  if (preenchendo_) return;
-  Controlador* c = modelo();
-  if (!c) return;
-  c->HabilitaSPR = marcado;
+  if (preenchendo_ || !modelo()) return;
+  rascunho_.HabilitaSPR = marcado;
+  // The step reads whether a remote SP is offered.
+  sessao_.Opera([n = n_, marcado](Documento& d) {
+    if (Controlador* c = d.ControladorDe(n)) c->HabilitaSPR = marcado;
+  });
   SPRSelect_->setEnabled(marcado);
   if (marcado) {
-    c->ItemSPR = 0;
+    rascunho_.ItemSPR = 0;
     QScopedValueRollback<bool> mudo(preenchendo_, true);
     SPRSelect_->setCurrentIndex(0);
   }
@@ -327,23 +336,13 @@ void TControlador::CheckSPRClick(bool marcado) {
 void TControlador::btnatualizaClick() { AplicaConfiguracao(); }
 
 bool TControlador::AplicaConfiguracao() {
-  Controlador* c = modelo();
-  if (!c) return false;
-  const bool aceito = c->AtualizaParametros(true);
-  if (aceito) {
-    btnatualiza_->setEnabled(false);
-    ConfigBTN_->setEnabled(true);
-    sessao_.PedeAtualizaTela();
-    sessao_.MarcaModificado();
-  }
-  Preenche();
-  return aceito;
+  // All or nothing; on success the session's announcement refills the window.
+  return modelo() && AplicaFormulario<Controlador>(sessao_, n_, rascunho_);
 }
 
 bool TControlador::AplicaSintonia(const ParametrosControlador& parametros) {
-  Controlador* c = modelo();
-  if (!c) return false;
-  EscreveSintonia(*c, parametros);
+  if (!modelo()) return false;
+  EscreveSintonia(rascunho_, parametros);
   ConfiguracaoAlterada();
   return AplicaConfiguracao();
 }
@@ -357,7 +356,7 @@ PaginaSintonia& TControlador::Sintonia() {
 
 void TControlador::SintoniaBTNClick() { Sintonia().Mostra(); }
 
-void TControlador::PreencheListas(const Controlador& c) {
+void TControlador::PreencheListas(const FormularioControlador& c) {
   QScopedValueRollback<bool> mudo(preenchendo_, true);
   QStringList itens;
   for (const std::string& item : ListaEnderecos(sessao_.documento().simulacao.memoria))
@@ -374,7 +373,7 @@ void TControlador::PreencheListas(const Controlador& c) {
   SPRSelect_->setCurrentIndex(c.ItemSPR < itens.size() ? c.ItemSPR : -1);
 }
 
-void TControlador::PreencheConfiguracao(const Controlador& c) {
+void TControlador::PreencheConfiguracao(const FormularioControlador& c) {
   const bool ingles = sessao_.IdiomaIngles();
   auto poe = [](QLineEdit* e, std::string_view texto) {
     const QString q = QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));

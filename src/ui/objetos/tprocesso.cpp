@@ -24,9 +24,11 @@
 #include "core/arquivo/documento.h"
 #include "core/nucleo/memoria.h"
 #include "core/nucleo/numero_texto.h"
+#include "core/nucleo/verificacoes.h"
 #include "core/objetos/processo.h"
 #include "ui/comum/controles.h"
 #include "ui/comum/texto_qt.h"
+#include "ui/sessao/comando_formulario.h"
 #include "ui/sessao/enderecos_web.h"
 #include "ui/sessao/interacao.h"
 #include "ui/sessao/sessao_simulacao.h"
@@ -219,59 +221,74 @@ void TProcesso::CriaControles() {
 }
 
 void TProcesso::Conecta() {
-  // Each edit writes its form field at once and enables Atualizar.
-  auto campo = [this](QLineEdit* edicao, std::function<void(Processo&, const QString&)> escreve) {
-    connect(edicao, &QLineEdit::textChanged, this, [this, escreve](const QString& texto) {
+  // Each edit goes into the window's form; "Atualizar" hands it to the
+  // session. A live field also reaches the running block at once, as long as
+  // its text evaluates: a typing error never reaches the plant.
+  auto campo = [this](QLineEdit* edicao, std::string FormularioProcesso::*membro, bool vivo) {
+    connect(edicao, &QLineEdit::textChanged, this, [this, membro, vivo](const QString& texto) {
       if (preenchendo_) return;
-      if (Processo* p = modelo()) escreve(*p, texto);
+      rascunho_.*membro = Std(texto);
+      if (vivo && EquacaoValida(rascunho_.*membro, sessao_.simulacao().memoria))
+        sessao_.Opera([n = n_, membro, valor = rascunho_.*membro](Documento& d) {
+          if (Processo* p = d.ProcessoDe(n)) p->*membro = valor;
+        });
       Alterado();
     });
   };
-  campo(TagText_,
-        [this](Processo& p, const QString& t) { p.Tag.Edita(sessao_.IdiomaIngles(), Std(t)); });
-  campo(DescricaoText_, [this](Processo& p, const QString& t) {
-    p.Descricao.Edita(sessao_.IdiomaIngles(), Std(t));
+  connect(TagText_, &QLineEdit::textChanged, this, [this](const QString& t) {
+    if (preenchendo_) return;
+    rascunho_.Tag.Edita(sessao_.IdiomaIngles(), Std(t));
+    Alterado();
   });
-  campo(GanhoText_, [](Processo& p, const QString& t) { p.Ganho = Std(t); });
-  campo(TempoMorto_, [](Processo& p, const QString& t) { p.TempoMorto = Std(t); });
-  campo(LText_, [](Processo& p, const QString& t) { p.Tal1 = Std(t); });
-  campo(Ctext_, [](Processo& p, const QString& t) { p.Tal2 = Std(t); });
-  campo(NCText_, [](Processo& p, const QString& t) { p.TextoNC = Std(t); });
-  campo(PeriodoText_, [](Processo& p, const QString& t) { p.TextoPeriodo = Std(t); });
-  campo(LEAD_, [](Processo& p, const QString& t) { p.Lead = Std(t); });
-  campo(LAG_, [](Processo& p, const QString& t) { p.Lag = Std(t); });
-  campo(Histerese_, [](Processo& p, const QString& t) { p.Histerese = Std(t); });
-  campo(valveStext_, [](Processo& p, const QString& t) { p.Agarramento = Std(t); });
-  campo(tal_, [](Processo& p, const QString& t) { p.ConstanteTempoAtuador = Std(t); });
-  campo(ratetext_, [](Processo& p, const QString& t) { p.LimiteTaxa = Std(t); });
-
-  // The initial value only arms the integrator's restart at the next apply.
+  connect(DescricaoText_, &QLineEdit::textChanged, this, [this](const QString& t) {
+    if (preenchendo_) return;
+    rascunho_.Descricao.Edita(sessao_.IdiomaIngles(), Std(t));
+    Alterado();
+  });
+  campo(GanhoText_, &FormularioProcesso::Ganho, false);
+  campo(TempoMorto_, &FormularioProcesso::TempoMorto, false);
+  campo(LText_, &FormularioProcesso::Tal1, true);
+  campo(Ctext_, &FormularioProcesso::Tal2, true);
+  campo(NCText_, &FormularioProcesso::TextoNC, false);
+  campo(PeriodoText_, &FormularioProcesso::TextoPeriodo, false);
+  campo(LEAD_, &FormularioProcesso::Lead, true);
+  campo(LAG_, &FormularioProcesso::Lag, true);
+  campo(Histerese_, &FormularioProcesso::Histerese, false);
+  campo(valveStext_, &FormularioProcesso::Agarramento, false);
+  campo(tal_, &FormularioProcesso::ConstanteTempoAtuador, false);
+  campo(ratetext_, &FormularioProcesso::LimiteTaxa, true);
+  // The initial value arms the integrator's restart at the next apply.
   connect(ValorInicialText_, &QLineEdit::textChanged, this, [this](const QString& texto) {
     if (preenchendo_) return;
-    if (Processo* p = modelo()) p->DefineValorInicial(Std(texto));
+    rascunho_.ValorInicial = Std(texto);
+    sessao_.Opera([n = n_, valor = rascunho_.ValorInicial](Documento& d) {
+      if (Processo* p = d.ProcessoDe(n)) p->DefineValorInicial(valor);
+    });
     btnatualiza_->setEnabled(true);
-    sessao_.MarcaModificado();
   });
 
   connect(EntradaSelect_, &QComboBox::currentIndexChanged, this, [this](int item) {
     if (preenchendo_) return;
-    if (Processo* p = modelo()) p->ItemEntrada = item;
+    rascunho_.ItemEntrada = item;
     Alterado();
   });
   connect(ComboBox2_, &QComboBox::currentIndexChanged, this, [this](int tipo) {
     MostraGrupoTipo(tipo);
     if (preenchendo_) return;
-    if (Processo* p = modelo()) p->TipoFuncao = tipo;
+    rascunho_.TipoFuncao = tipo;
     Alterado();
   });
   connect(ComboBox1_, &QComboBox::currentIndexChanged, this, [this](int tipo) {
     if (preenchendo_) return;
-    if (Processo* p = modelo()) p->TipoValvula = tipo;
+    rascunho_.TipoValvula = tipo;
     Alterado();
   });
   connect(CheckBox1_, &QCheckBox::toggled, this, [this](bool desligado) {
     if (preenchendo_) return;
-    if (Processo* p = modelo()) p->SaturadorDesligado = desligado;
+    rascunho_.SaturadorDesligado = desligado;
+    sessao_.Opera([n = n_, desligado](Documento& d) {
+      if (Processo* p = d.ProcessoDe(n)) p->SaturadorDesligado = desligado;
+    });
     Alterado();
   });
 
@@ -283,6 +300,13 @@ void TProcesso::Conecta() {
   connect(&sessao_, &SessaoSimulacao::DocumentoRecarregado, this, [this] {
     if (isVisible() && modelo()) Preenche();
   });
+  // An apply of this block, or its undo: the window shows the block's form.
+  connect(&sessao_, &SessaoSimulacao::ObjetoAlterado, this, [this](TipoObjeto tipo, int n) {
+    if (tipo != TipoObjeto::Processo || n != n_ || !modelo()) return;
+    Preenche();
+    btnatualiza_->setEnabled(false);
+    SairButton_->setEnabled(true);
+  });
 }
 
 void TProcesso::Preenche() {
@@ -291,6 +315,7 @@ void TProcesso::Preenche() {
   preenchendo_ = true;
   const bool ingles = sessao_.IdiomaIngles();
   p->CarregaDescricao();
+  rascunho_ = *p;
   TagText_->setText(Texto(p->Tag.Em(ingles)));
   DescricaoText_->setText(Texto(p->Descricao.Em(ingles)));
   EntradaSelectEnter();
@@ -377,7 +402,6 @@ void TProcesso::AtualizaLeituras() {
 void TProcesso::Alterado() {
   btnatualiza_->setEnabled(true);
   SairButton_->setEnabled(false);
-  sessao_.MarcaModificado();
 }
 
 void TProcesso::Mostra() {
@@ -388,19 +412,8 @@ void TProcesso::Mostra() {
 }
 
 void TProcesso::btnatualizaClick() {
-  Processo* p = modelo();
-  if (!p) return;
-  const bool passou = p->AtualizaParametros(true);
-  MostraIdentificacao();
-  if (!passou) return;
-  p->CarregaDescricao();
-  preenchendo_ = true;
-  DescricaoText_->setText(Texto(p->Descricao.Em(sessao_.IdiomaIngles())));
-  preenchendo_ = false;
-  btnatualiza_->setEnabled(false);
-  SairButton_->setEnabled(true);
-  sessao_.PedeAtualizaTela();
-  sessao_.MarcaModificado();
+  // All or nothing; on success the session's announcement refills the window.
+  if (modelo()) AplicaFormulario<Processo>(sessao_, n_, rascunho_);
 }
 
 void TProcesso::SairButtonClick() { close(); }
@@ -423,6 +436,7 @@ void TProcesso::changeEvent(QEvent* evento) {
       !btnatualiza_->isEnabled()) {
     if (Processo* p = modelo()) {
       p->CarregaDescricao();
+      rascunho_.Descricao = p->Descricao;
       preenchendo_ = true;
       DescricaoText_->setText(Texto(p->Descricao.Em(sessao_.IdiomaIngles())));
       preenchendo_ = false;

@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+#include "core/objetos/processo.h"
+
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -14,7 +16,6 @@ class QToolButton;
 
 namespace quiv {
 
-class Processo;
 class SessaoSimulacao;
 
 // The window of process block n: its parameters, the transfer function of the
@@ -22,11 +23,12 @@ class SessaoSimulacao;
 // read-outs of input, actuator position and output.
 //
 // A thin view of the model in the document's slot n, looked up at each use
-// (the user can delete the block, a load can replace it). Every edit writes
-// the model's form field at once: the live ones (the time constants of the
-// overdamped and lead-lag forms, the rate limit, the saturator switch) act
-// at the next cycle, the others only after Atualizar. Closing only hides the
-// window; the block keeps running.
+// (the user can delete the block, a load can replace it). Edits go into the
+// window's own copy of the form; Atualizar hands it to the session, which
+// applies it all or nothing as one edit that can be undone. The live fields
+// (the time constants of the overdamped and lead-lag forms, the rate limit,
+// the saturator switch) also reach the running block at once whenever their
+// text evaluates. Closing only hides the window; the block keeps running.
 class TProcesso : public QWidget {
   Q_OBJECT
 
@@ -40,9 +42,9 @@ class TProcesso : public QWidget {
   // address's), then shows, raises and activates the window.
   void Mostra();
 
-  // Atualizar: applies the form fields; on success the description is read
-  // back from the output address, Atualizar is disabled, Sair enabled, the
-  // main window refreshes its layout and the simulation counts as modified.
+  // Atualizar: the form goes to the session's all-or-nothing apply; on
+  // success the window shows the block's form again with Atualizar disabled
+  // and Sair enabled.
   void btnatualizaClick();
   void SairButtonClick();
   void SpeedButton1Click();
@@ -70,6 +72,7 @@ class TProcesso : public QWidget {
   SessaoSimulacao& sessao_;
   const int n_;
   bool preenchendo_ = false;
+  FormularioProcesso rascunho_;  // the form as typed, until it is applied
 
   QFrame* Panel1_ = nullptr;
   QLabel* Label9_ = nullptr;

@@ -17,7 +17,9 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "core/arquivo/copia_documento.h"
 #include "core/nucleo/memoria.h"
+#include "ui/sessao/comandos_planta.h"
 #include "ui/sessao/interacao.h"
 #include "ui/sessao/sessao_simulacao.h"
 
@@ -87,6 +89,17 @@ TConfigForm::TConfigForm(SessaoSimulacao& sessao, QWidget* pai)
 
   connect(&sessao_, &SessaoSimulacao::DocumentoRecarregado, this, &TConfigForm::LeModelo);
   connect(&sessao_, &SessaoSimulacao::InclusaoAlterada, this, &TConfigForm::AtualizaInclusao);
+  connect(&sessao_, &SessaoSimulacao::ConfiguracaoRestaurada, this, &TConfigForm::LeModelo);
+  connect(&sessao_, &SessaoSimulacao::TituloAlterado, this, [this] {
+    const QString titulo = QString::fromUtf8(sessao_.documento().Titulo.Em(ingles()));
+    if (titulo == Titulo_->text()) return;
+    const Preenchendo guarda(preenchendo_);
+    Titulo_->setText(titulo);
+  });
+  connect(&sessao_, &SessaoSimulacao::FiguraAlterada, this, [this] {
+    const Preenchendo guarda(preenchendo_);
+    Edit1_->setText(QString::fromStdString(sessao_.documento().FiguraFundo));
+  });
   connect(&sessao_, &SessaoSimulacao::CicloExecutado, this, &TConfigForm::AtualizaLabel2);
 
   LeModelo();
@@ -251,6 +264,7 @@ QWidget* TConfigForm::CriaLinearizador() {
 void TConfigForm::LeModelo() {
   const Preenchendo guarda(preenchendo_);
   const Documento& doc = sessao_.documento();
+  lido_ = CopiaDocumento(doc);
   Titulo_->setText(QString::fromUtf8(doc.Titulo.Em(ingles())));
   Edit1_->setText(QString::fromStdString(doc.FiguraFundo));
   AtualizaInclusao();
@@ -295,20 +309,14 @@ void TConfigForm::MostraPrimeiraPagina() {
 
 void TConfigForm::CaixaInclusaoClick(const CaixaInclusao& c, bool marcada) {
   if (preenchendo_) return;
-  Documento& doc = sessao_.documento();
   // Unchecking only hides the object's button; objects are removed in the
   // main window's delete mode.
-  const bool criado = marcada ? doc.Inclui(c.tipo, c.n) : false;
-  if (!marcada) doc.posicoes.De(c.tipo, c.n).Exibido = false;
-  sessao_.MarcaModificado();
-  if (criado) sessao_.AvisaInclusaoAlterada();
+  sessao_.Executa(new ComandoInclusao(sessao_, c.tipo, c.n, marcada));
 }
 
 void TConfigForm::TituloChange(const QString& texto) {
   if (preenchendo_) return;
-  sessao_.documento().Titulo.Edita(ingles(), texto.toStdString());
-  sessao_.MarcaModificado();
-  sessao_.AvisaTituloAlterado();
+  sessao_.Executa(new ComandoTitulo(sessao_, texto.toStdString()));
 }
 
 void TConfigForm::SpeedButton1Click() {
@@ -317,11 +325,6 @@ void TConfigForm::SpeedButton1Click() {
                                      tr("Arquivos de Imagem (*.bmp *.png);;Todos os Arquivos (*)"));
   if (caminho.isEmpty()) return;
   sessao_.EscolheFigura(caminho);
-  {
-    const Preenchendo guarda(preenchendo_);
-    Edit1_->setText(QString::fromStdString(sessao_.documento().FiguraFundo));
-  }
-  sessao_.AvisaFiguraAlterada();
 }
 
 void TConfigForm::SairButtonClick() {
@@ -346,7 +349,8 @@ bool TConfigForm::eventFilter(QObject* objeto, QEvent* evento) {
 }
 
 void TConfigForm::Alterado(bool painel) {
-  sessao_.MarcaModificado();
+  sessao_.Executa(new ComandoConfiguracao(sessao_, *lido_));
+  lido_ = CopiaDocumento(sessao_.documento());
   if (painel) sessao_.AvisaPainelAlterado();
 }
 

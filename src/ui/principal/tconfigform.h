@@ -3,8 +3,10 @@
 
 #include <QDialog>
 #include <array>
+#include <memory>
 #include <vector>
 
+#include "core/arquivo/documento.h"
 #include "core/arquivo/posicoes.h"
 #include "core/objetos/linearizador.h"
 #include "core/objetos/painel.h"
@@ -143,6 +145,9 @@ class TConfigForm : public QDialog {
 
   SessaoSimulacao& sessao_;
   bool preenchendo_ = false;
+  // The document as the dialog last read or changed it: what an undo of its
+  // next change goes back to.
+  std::unique_ptr<Documento> lido_;
 
   QLineEdit* Titulo_ = nullptr;
   QLineEdit* Edit1_ = nullptr;

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/principal/tela_sinotica.h"
-#include "ui/comum/texto_qt.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -16,6 +15,7 @@
 #include "core/objetos/bloco.h"
 #include "core/objetos/controlador.h"
 #include "core/objetos/texto_animado.h"
+#include "ui/comum/texto_qt.h"
 #include "ui/principal/figuras.h"
 #include "ui/principal/forma_tela.h"
 #include "ui/sessao/interacao.h"
@@ -32,7 +32,6 @@ constexpr int kTopoBotoes = 20;
 constexpr int kLinhaBotao = 50;
 constexpr int kLarguraPainelComando = 190;
 
-
 // objectName of a process button: "Proce1", "proce2" … "proce10", "Proce11" …
 QString NomeProcesso(int n) {
   return (n >= 2 && n <= 10 ? QStringLiteral("proce%1") : QStringLiteral("Proce%1")).arg(n);
@@ -46,7 +45,8 @@ void DefineTexto(QLabel* rotulo, const QString& texto) {
 
 void DefineCorTexto(QWidget* w, const QColor& cor) {
   QPalette paleta = w->palette();
-  if (paleta.color(QPalette::WindowText) == cor && paleta.color(QPalette::ButtonText) == cor) return;
+  if (paleta.color(QPalette::WindowText) == cor && paleta.color(QPalette::ButtonText) == cor)
+    return;
   paleta.setColor(QPalette::WindowText, cor);
   paleta.setColor(QPalette::ButtonText, cor);
   w->setPalette(paleta);
@@ -236,7 +236,8 @@ void TelaSinotica::CriaEntrada(int n) {
       entrada.TeclaValor(EntradaDados::kEnter);
     } catch (const std::exception& e) {
       MostraEntrada(n);
-      Interacao::Atual().Informa(window(), QStringLiteral("QUIV"), QString::fromStdString(e.what()));
+      Interacao::Atual().Informa(window(), QStringLiteral("QUIV"),
+                                 QString::fromStdString(e.what()));
       return;
     }
     MostraEntrada(n);
@@ -323,7 +324,12 @@ bool TelaSinotica::eventFilter(QObject* alvo, QEvent* evento) {
 
 void TelaSinotica::Clica(QWidget*, const Registro& registro) {
   if (modoMover_) {
-    selecionado_ = registro.item;
+    if (arrastando_) {
+      Pousa();
+    } else {
+      selecionado_ = registro.item;
+      lugarInicial_ = LugarDoItem(sessao_.documento(), selecionado_);
+    }
     arrastando_ = !arrastando_;
     // While carried, the widget keeps its size so the centring does not
     // shift under the pointer; put down, it grows to what now stands there.
@@ -334,24 +340,19 @@ void TelaSinotica::Clica(QWidget*, const Registro& registro) {
 }
 
 void TelaSinotica::ExcluiObjeto(TipoObjeto tipo, int n) {
-  sessao_.documento().Exclui(tipo, n);
-  if (tipo == TipoObjeto::Texto) {
-    textos_[static_cast<std::size_t>(n)]->hide();
-    titulos_[static_cast<std::size_t>(n)]->hide();
-  } else {
-    QPushButton* b = Botao(tipo, n);
-    b->setText(QString());
-    b->hide();
-  }
-  sessao_.MarcaModificado();
-  emit ObjetoExcluido(tipo, n);
-  sessao_.AvisaInclusaoAlterada();
+  sessao_.Executa(new ComandoExclusao(sessao_, tipo, n));
+}
+
+void TelaSinotica::Pousa() {
+  const QPoint lugar = LugarDoItem(sessao_.documento(), selecionado_);
+  if (lugar != lugarInicial_)
+    sessao_.Executa(new ComandoMovimento(sessao_, selecionado_, lugarInicial_, lugar));
 }
 
 void TelaSinotica::ClicaAreaLivre() {
   const bool carregava = arrastando_;
   if (modoMover_ || modoExcluir_) {
-    sessao_.MarcaModificado();
+    if (arrastando_) Pousa();
     modoMover_ = false;
     modoExcluir_ = false;
     arrastando_ = false;
@@ -381,36 +382,8 @@ void TelaSinotica::mouseDoubleClickEvent(QMouseEvent* evento) {
 }
 
 void TelaSinotica::Coloca(const QPoint& ponto) {
-  Documento& doc = sessao_.documento();
-  Painel& painel = doc.painel;
-  const int x = ponto.x();
-  const int y = ponto.y();
-  switch (selecionado_.tipo) {
-    case ItemTela::Tipo::Nenhum:
-      return;
-    case ItemTela::Tipo::Objeto: {
-      Posicao& p = doc.posicoes.De(selecionado_.objeto, selecionado_.n);
-      p.Esquerda = x;
-      p.Topo = y;
-      break;
-    }
-    case ItemTela::Tipo::Forma:
-      painel.Forma(selecionado_.n).Coloca(x, y);
-      break;
-    case ItemTela::Tipo::Chave:
-      painel.Chaves(selecionado_.n).Esquerda = x;
-      painel.Chaves(selecionado_.n).Topo = y;
-      break;
-    case ItemTela::Tipo::PainelComando:
-      painel.PainelComandoEsquerda = x;
-      painel.PainelComandoTopo = y;
-      break;
-    case ItemTela::Tipo::Entrada:
-      painel.Entrada(selecionado_.n).Esquerda = x;
-      painel.Entrada(selecionado_.n).Topo = y;
-      break;
-  }
-  sessao_.MarcaModificado();
+  // While carried the item follows the pointer; putting it down is the edit.
+  ColocaItem(sessao_.documento(), selecionado_, ponto);
   MostraPainel();
 }
 
@@ -537,7 +510,7 @@ void TelaSinotica::AtualizaDisplays() {
     QLabel* texto = textos_[static_cast<std::size_t>(n)];
     DefineTexto(texto, QString::fromStdString(t->TextoExibido));
     DefineCorTexto(texto, t->CorTextoExibido == TextoAnimado::Cor::Vermelho ? QColor(Qt::red)
-                                                                             : QColor(Qt::blue));
+                                                                            : QColor(Qt::blue));
   }
   for (int n = 1; n <= Painel::kFormas; ++n) MostraForma(n);
   for (int b = 1; b <= Painel::kBotoes; ++b)

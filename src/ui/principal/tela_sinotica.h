@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "core/arquivo/posicoes.h"
+#include "ui/sessao/comandos_planta.h"
 
 class QFrame;
 class QGroupBox;
@@ -21,15 +22,6 @@ class FormaTela;
 class SessaoSimulacao;
 
 // Something the user can pick up on the synoptic screen.
-struct ItemTela {
-  enum class Tipo { Nenhum, Objeto, Forma, Chave, PainelComando, Entrada };
-  Tipo tipo = Tipo::Nenhum;
-  TipoObjeto objeto = TipoObjeto::Controlador;  // for Tipo::Objeto
-  int n = 0;  // the object's, shape's, switch's or entry's number
-
-  bool operator==(const ItemTela&) const = default;
-};
-
 // The synoptic screen of the main window: the background picture Image1, the
 // object buttons, the animated texts with their title labels, the shapes,
 // the switches, the command panel with its push buttons and the data
@@ -82,7 +74,6 @@ class TelaSinotica : public QWidget {
   // Outside the modes, a click on an object's button or animated text.
   void AbreObjeto(TipoObjeto tipo, int n);
   // Delete mode removed an object (its window goes with it).
-  void ObjetoExcluido(TipoObjeto tipo, int n);
   // A click on the free area ended the modes (the menu's check marks follow).
   void ModosEncerrados();
   // Double click on the free area.
@@ -108,6 +99,8 @@ class TelaSinotica : public QWidget {
   void Clica(QWidget* w, const Registro& registro);
   void Coloca(const QPoint& ponto);
   void ExcluiObjeto(TipoObjeto tipo, int n);
+  // The carried item put down: its move becomes one edit.
+  void Pousa();
   void AtualizaCursor();
   void MostraEntrada(int n);
   void MostraChave(int s);
@@ -120,6 +113,7 @@ class TelaSinotica : public QWidget {
   bool modoExcluir_ = false;
   ItemTela selecionado_;
   bool arrastando_ = false;
+  QPoint lugarInicial_;       // where the carried item was picked up
   bool preenchendo_ = false;  // the model is being shown: no handler writes back
   QHash<QWidget*, Registro> registros_;
 

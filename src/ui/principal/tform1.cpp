@@ -18,6 +18,7 @@
 #include <QScrollBar>
 #include <QTextEdit>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "core/arquivo/texto_rtf.h"
@@ -36,6 +37,7 @@
 #include "ui/principal/galeria_exemplos.h"
 #include "ui/principal/tconfigform.h"
 #include "ui/principal/tela_sinotica.h"
+#include "ui/sessao/comandos_planta.h"
 #include "ui/sessao/enderecos_web.h"
 #include "ui/sessao/idioma.h"
 #include "ui/sessao/interacao.h"
@@ -112,8 +114,21 @@ TForm1::TForm1(SessaoSimulacao& sessao, QWidget* pai) : QMainWindow(pai), sessao
     ExcluirObjetos_->setChecked(false);
   });
   connect(tela_, &TelaSinotica::DuploClique, this, &TForm1::FormDblClick);
-  connect(tela_, &TelaSinotica::ObjetoExcluido, this,
-          [this](TipoObjeto tipo, int n) { FechaJanela(static_cast<int>(tipo), n); });
+  // An object deleted (or brought back by undo): its window goes with it.
+  connect(&sessao_, &SessaoSimulacao::InclusaoAlterada, this, [this] {
+    for (const auto& chave : janelas_.keys())
+      if (!sessao_.documento().Incluido(static_cast<TipoObjeto>(chave.first), chave.second))
+        FechaJanela(chave.first, chave.second);
+    AtualizaTela();
+  });
+  connect(&sessao_, &SessaoSimulacao::ComentariosAlterados, this, [this] {
+    // Typing changed them already: the pane is redrawn (and its cursor
+    // moved) only for an undo or redo.
+    QStringList linhas;
+    for (const std::string& linha : sessao_.documento().comentarios.Linhas(sessao_.IdiomaIngles()))
+      linhas << QString::fromStdString(linha);
+    if (linhas.join(QLatin1Char('\n')) != RichEdit1_->toPlainText()) MostraComentarios();
+  });
   connect(tela_, &TelaSinotica::AbreObjeto, this,
           [this](TipoObjeto tipo, int n) { AbreObjeto(static_cast<int>(tipo), n); });
 
@@ -153,11 +168,10 @@ void TForm1::CriaCentro() {
   RichEdit1_->hide();
   connect(RichEdit1_, &QTextEdit::textChanged, this, [this] {
     if (preenchendoComentarios_) return;
-    auto& linhas = sessao_.documento().comentarios.Linhas(sessao_.IdiomaIngles());
-    linhas.clear();
+    std::vector<std::string> linhas;
     for (const QString& linha : RichEdit1_->toPlainText().split(QLatin1Char('\n')))
       linhas.push_back(linha.toStdString());
-    sessao_.MarcaModificado();
+    sessao_.Executa(new ComandoComentarios(sessao_, sessao_.IdiomaIngles(), std::move(linhas)));
   });
   horizontal->addWidget(RichEdit1_);
   vertical->addLayout(horizontal, 1);
@@ -246,6 +260,23 @@ void TForm1::CriaMenu() {
       Arquivo1_->addAction(tr("Pasta corrente..."), this, &TForm1::Pastacorrente1Click);
   Pastacorrente1_->setObjectName(QStringLiteral("Pastacorrente1"));
   AtualizaRecentes();
+
+  // Undo and redo of the edits, named after the edit; they work from every
+  // window of the program.
+  Editar1_ = barra->addMenu(tr("Editar"));
+  Editar1_->setObjectName(QStringLiteral("Editar1"));
+  Editar1_->menuAction()->setVisible(false);
+  Desfazer1_ = sessao_.Pilha().createUndoAction(Editar1_, tr("Desfazer"));
+  Desfazer1_->setObjectName(QStringLiteral("Desfazer1"));
+  Desfazer1_->setShortcut(QKeySequence::Undo);
+  Refazer1_ = sessao_.Pilha().createRedoAction(Editar1_, tr("Refazer"));
+  Refazer1_->setObjectName(QStringLiteral("Refazer1"));
+  Refazer1_->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  for (QAction* a : {Desfazer1_, Refazer1_}) {
+    a->setShortcutContext(Qt::ApplicationShortcut);
+    Editar1_->addAction(a);
+  }
 
   auto itemDaBarra = [barra](const QString& texto, const char* nome) {
     QAction* a = barra->addAction(texto);
@@ -352,8 +383,8 @@ void TForm1::EscolheIdioma(bool ingles) {
 }
 
 void TForm1::MostraMenus(bool visivel) {
-  for (QAction* a : {SalvarComo1_, Exemplos1_, Configurao2_, Configurao1_, Dese1_, Variveis1_,
-                     RegistradorXY1_, Opes1_->menuAction()})
+  for (QAction* a : {SalvarComo1_, Editar1_->menuAction(), Exemplos1_, Configurao2_, Configurao1_,
+                     Dese1_, Variveis1_, RegistradorXY1_, Opes1_->menuAction()})
     a->setVisible(visivel);
 }
 
@@ -451,8 +482,8 @@ void TForm1::MostraGaleria() {
   galeria_->show();
   Salvar1_->setVisible(false);
   // "Salvar Como..." stays: only the file menu is of use here.
-  for (QAction* a : {Exemplos1_, Configurao2_, Configurao1_, Dese1_, Variveis1_, RegistradorXY1_,
-                     Opes1_->menuAction()})
+  for (QAction* a : {Editar1_->menuAction(), Exemplos1_, Configurao2_, Configurao1_, Dese1_,
+                     Variveis1_, RegistradorXY1_, Opes1_->menuAction()})
     a->setVisible(false);
 }
 

@@ -136,6 +136,9 @@ class TForm1 : public QMainWindow {
   QAction* Variveis1_ = nullptr;
   QAction* RegistradorXY1_ = nullptr;
   QMenu* Opes1_ = nullptr;
+  QMenu* Editar1_ = nullptr;
+  QAction* Desfazer1_ = nullptr;
+  QAction* Refazer1_ = nullptr;
   QAction* PausarSimulao2_ = nullptr;
   QAction* MoverObjetos2_ = nullptr;
   QAction* ExcluirObjetos_ = nullptr;

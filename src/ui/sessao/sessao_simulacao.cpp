@@ -5,12 +5,14 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QTimer>
+#include <QUndoStack>
 #include <exception>
 #include <filesystem>
 
 #include "core/arquivo/arquivo_smp.h"
 #include "core/arquivo/copia_documento.h"
 #include "core/nucleo/erro.h"
+#include "ui/sessao/comandos_planta.h"
 #include "ui/sessao/interacao.h"
 
 namespace quiv {
@@ -27,7 +29,11 @@ std::filesystem::path Caminho(const QString& arquivo) {
 }  // namespace
 
 SessaoSimulacao::SessaoSimulacao(QObject* pai)
-    : QObject(pai), timer1_(new QTimer(this)), pastaInicial_(QDir::currentPath()) {
+    : QObject(pai),
+      timer1_(new QTimer(this)),
+      pilha_(new QUndoStack(this)),
+      pastaInicial_(QDir::currentPath()) {
+  connect(pilha_, &QUndoStack::cleanChanged, this, &SessaoSimulacao::AnunciaSalvo);
   Documento::PosicoesIniciais(documento_.posicoes);
 
   Simulacao& sim = documento_.simulacao;
@@ -141,16 +147,40 @@ void SessaoSimulacao::RodaNaCopia(const std::function<void(Documento& copia)>& t
 
 void SessaoSimulacao::DefineJanelaDeMensagens(QWidget* janela) { janelaDeMensagens_ = janela; }
 
+bool SessaoSimulacao::Salvo() const { return pilha_->isClean() && !operacaoNaoSalva_; }
+
+void SessaoSimulacao::AnunciaSalvo() {
+  const bool salvo = Salvo();
+  if (salvo == salvoAnunciado_) return;
+  salvoAnunciado_ = salvo;
+  emit SalvoMudou(salvo);
+}
+
 void SessaoSimulacao::MarcaModificado() {
-  const bool mudou = salvo_;
-  salvo_ = false;
-  if (mudou) emit SalvoMudou(false);
+  operacaoNaoSalva_ = true;
+  AnunciaSalvo();
 }
 
 void SessaoSimulacao::MarcaSalvo() {
-  const bool mudou = !salvo_;
-  salvo_ = true;
-  if (mudou) emit SalvoMudou(true);
+  operacaoNaoSalva_ = false;
+  pilha_->setClean();
+  AnunciaSalvo();
+}
+
+void SessaoSimulacao::Executa(QUndoCommand* comando) { pilha_->push(comando); }
+
+void SessaoSimulacao::Opera(const std::function<void(Documento&)>& operacao) {
+  operacao(documento_);
+  MarcaModificado();
+}
+
+void SessaoSimulacao::InformaFalhas(const std::vector<std::string>& falhas) {
+  QStringList linhas;
+  for (const std::string& falha : falhas) {
+    const QString linha = QString::fromStdString(falha);
+    if (!linhas.contains(linha)) linhas << linha;
+  }
+  if (!linhas.isEmpty()) Informa(linhas.join(QLatin1Char('\n')));
 }
 
 QString SessaoSimulacao::PastaDosDialogos() const {
@@ -173,9 +203,8 @@ QString SessaoSimulacao::CaminhoFigura() const {
 
 void SessaoSimulacao::EscolheFigura(const QString& caminho) {
   const QFileInfo figura(caminho);
-  documento_.FiguraFundo = figura.fileName().toStdString();
   pastaFiguraEscolhida_ = figura.absolutePath();
-  MarcaModificado();
+  Executa(new ComandoFigura(*this, figura.fileName().toStdString()));
 }
 
 bool SessaoSimulacao::SalvaSimulacao(const QString& arquivo) {
@@ -205,6 +234,7 @@ bool SessaoSimulacao::LeSimulacao(const QString& arquivo) {
     erro = QString::fromStdString(e.what());
   }
   if (lido || !erro.isEmpty()) {
+    pilha_->clear();
     if (lido) {
       arquivoAtual_ = arquivo;
       LembraRecente(arquivo);
@@ -231,6 +261,7 @@ bool SessaoSimulacao::LeSimulacao(const QString& arquivo) {
 void SessaoSimulacao::NovaSimulacao() {
   documento_.NovaSimulacao();
   arquivoAtual_.clear();
+  pilha_->clear();
   emit DocumentoRecarregado();
 }
 

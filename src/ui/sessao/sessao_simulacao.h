@@ -8,10 +8,14 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "core/arquivo/documento.h"
 
 class QTimer;
+class QUndoCommand;
+class QUndoStack;
 
 namespace quiv {
 
@@ -71,9 +75,23 @@ class SessaoSimulacao : public QObject {
   void DefineJanelaDeMensagens(QWidget* janela);
   QWidget* JanelaDeMensagens() const { return janelaDeMensagens_; }
 
-  // Save state. Any change of the simulation marks it modified; saving,
-  // loading and New mark it saved. Both tell the windows (SalvoMudou).
-  bool Salvo() const { return salvo_; }
+  // Edits of the plant's definition are commands on this stack: each
+  // changes the model and announces what changed, and can be undone. New and
+  // a load empty it.
+  QUndoStack& Pilha() const { return *pilha_; }
+  // Runs an edit and keeps it for undo (the stack takes it over).
+  void Executa(QUndoCommand* comando);
+  // An operator action on the running plant (a live field, a value typed on
+  // the picture): done at once, never undone; the simulation counts as
+  // modified.
+  void Opera(const std::function<void(Documento&)>& operacao);
+  // The failed checks of one apply, each listed once, in one box.
+  void InformaFalhas(const std::vector<std::string>& falhas);
+
+  // Save state: saved while the undo stack stands where it was saved and no
+  // operator action changed the plant since. Saving, loading and New mark it
+  // saved. Changes reach the windows through SalvoMudou.
+  bool Salvo() const;
   void MarcaModificado();
   void MarcaSalvo();
 
@@ -94,7 +112,8 @@ class SessaoSimulacao : public QObject {
   // chosen from in this run. Empty when there is none.
   QString CaminhoFigura() const;
   // The picture chosen in the configuration dialog: its bare name becomes the
-  // simulation's, and its folder is remembered for the lookup above.
+  // simulation's (an edit, undone like the others), and its folder is
+  // remembered for the lookup above.
   void EscolheFigura(const QString& caminho);
 
   // Writes the simulation to `arquivo` (no name rule is applied here). On
@@ -114,6 +133,13 @@ class SessaoSimulacao : public QObject {
   // hidden controls, a fresh configuration); the windows reread everything.
   void NovaSimulacao();
 
+  // An object's form was applied (or the apply undone): its window rereads
+  // it and the main window refreshes its layout.
+  void AvisaObjetoAlterado(TipoObjeto tipo, int n) {
+    emit ObjetoAlterado(tipo, n);
+    emit AtualizaTelaPedida();
+  }
+
   // Views ask for the main window's layout refresh (AtualizaTela) after they
   // change an object; the main window answers AtualizaTelaPedida.
   void PedeAtualizaTela() { emit AtualizaTelaPedida(); }
@@ -123,6 +149,14 @@ class SessaoSimulacao : public QObject {
   // The inclusion of an object changed (included, deleted): the
   // configuration dialog refreshes its include boxes.
   void AvisaInclusaoAlterada() { emit InclusaoAlterada(); }
+  // The panel's configuration went back (undo) or forth (redo): the
+  // configuration dialog rereads it and the main window shows the panel.
+  void AvisaConfiguracaoRestaurada() {
+    emit ConfiguracaoRestaurada();
+    emit PainelAlterado();
+  }
+  // The comments changed: the comments pane shows them again.
+  void AvisaComentariosAlterados() { emit ComentariosAlterados(); }
   // The title changed: the main window's caption follows.
   void AvisaTituloAlterado() { emit TituloAlterado(); }
   // The background picture's name changed: the main window loads it again.
@@ -139,9 +173,12 @@ class SessaoSimulacao : public QObject {
   void DisplaysAtualizados();
   void SalvoMudou(bool salvo);
   void AtualizaTelaPedida();
+  void ObjetoAlterado(TipoObjeto tipo, int n);
   void PainelAlterado();
   void InclusaoAlterada();
   void TituloAlterado();
+  void ComentariosAlterados();
+  void ConfiguracaoRestaurada();
   void FiguraAlterada();
   // The whole document was replaced or cleared (New, a load): every view
   // rereads it.
@@ -155,13 +192,16 @@ class SessaoSimulacao : public QObject {
   void RelataErro(const QString& mensagem);
   void Informa(const QString& texto);
   void LembraRecente(const QString& arquivo);
+  void AnunciaSalvo();
 
   Documento documento_;
   QTimer* timer1_;
   QPointer<QWidget> janelaDeMensagens_;
   bool caixaDeErroAberta_ = false;
   QSet<QString> errosMostrados_;  // in the current run of failing cycles
-  bool salvo_ = true;
+  QUndoStack* pilha_;
+  bool operacaoNaoSalva_ = false;  // an operator action since the last save
+  bool salvoAnunciado_ = true;
   QString arquivoAtual_;
   QString pastaInicial_;
   QString pastaCorrente_;

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>ComandosEdicao</name>
+    <message>
+        <source>Controlador %1</source>
+        <translation>Controller %1</translation>
+    </message>
+    <message>
+        <source>Processo %1</source>
+        <translation>Process %1</translation>
+    </message>
+    <message>
+        <source>Registrador %1</source>
+        <translation>Recorder %1</translation>
+    </message>
+    <message>
+        <source>Bloco %1</source>
+        <translation>Block %1</translation>
+    </message>
+    <message>
+        <source>Texto Animado %1</source>
+        <translation>Animated Text %1</translation>
+    </message>
+    <message>
+        <source>Atualizar %1</source>
+        <translation>Apply %1</translation>
+    </message>
+    <message>
+        <source>Comentários</source>
+        <translation>Comments</translation>
+    </message>
+    <message>
+        <source>Título</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Figura de fundo</source>
+        <translation>Background picture</translation>
+    </message>
+    <message>
+        <source>Incluir %1</source>
+        <translation>Include %1</translation>
+    </message>
+    <message>
+        <source>Ocultar %1</source>
+        <translation>Hide %1</translation>
+    </message>
+    <message>
+        <source>Excluir %1</source>
+        <translation>Delete %1</translation>
+    </message>
+    <message>
+        <source>Configuração</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Mover</source>
+        <translation>Move</translation>
+    </message>
+</context>
+<context>
     <name>quiv::CaixaSobre</name>
     <message>
         <source>Sobre</source>
@@ -1482,6 +1541,18 @@
     <message>
         <source>É requerida conexão com internet</source>
         <translation>An internet connection is required</translation>
+    </message>
+    <message>
+        <source>Editar</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Desfazer</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Refazer</source>
+        <translation>Redo</translation>
     </message>
 </context>
 <context>

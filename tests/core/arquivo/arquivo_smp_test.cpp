@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "core/nucleo/erro.h"
 #include "core/arquivo/unidades_smp.h"
 #include "core/arquivo/valores_smp.h"
+#include "core/nucleo/erro.h"
 
 namespace quiv {
 namespace {
@@ -252,7 +252,7 @@ TEST_F(ArquivoSmpTest, MensagensDasAplicacoesNaOrdemDoArquivo) {
   Le(d, Linhas(origem));
   ASSERT_EQ(mensagens.size(), 3u) << ::testing::PrintToString(mensagens);
   EXPECT_EQ(mensagens[0].rfind("Controlador 3", 0), 0u) << mensagens[0];
-  EXPECT_EQ(mensagens[1], "Bloco 42: Função inválida");
+  EXPECT_EQ(mensagens[1], "Bloco 42 (FY): Função inválida");
   EXPECT_EQ(mensagens[2], "Bloco 47: Função inválida");
 }
 
@@ -603,7 +603,8 @@ TEST_F(ArquivoSmpTest, ArquivoOuLinhaMaiorQueQualquerSimulacaoERecusado) {
     LeSimulacao(d, grande);
     FAIL() << "no Erro";
   } catch (const Erro& e) {
-    EXPECT_STREQ(e.what(), "grande.smp: the file is larger than 16 MiB, which no simulation reaches");
+    EXPECT_STREQ(e.what(),
+                 "grande.smp: the file is larger than 16 MiB, which no simulation reaches");
   }
 
   std::vector<std::string> l = Linhas(origem);

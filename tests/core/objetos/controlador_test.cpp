@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/nucleo/numero_texto.h"
 #include "core/objetos/controlador.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +8,7 @@
 #include <vector>
 
 #include "core/nucleo/erro.h"
+#include "core/nucleo/numero_texto.h"
 
 namespace quiv {
 namespace {
@@ -442,20 +442,21 @@ TEST_F(ControladorTest, EveryFailedCheckHasItsMessage) {
   const Caso casos[] = {
       {[](Controlador& k) { k.Tag = ""; }, "Controlador 1: TAG não informado"},
       {[](Controlador& k) { k.ItemPV = -1; },
-       "Controlador 1: Variável de processo (PV) não informada"},
-      {[](Controlador& k) { k.TextoKp = "x"; }, "Controlador 1: Kp inválido"},
-      {[](Controlador& k) { k.TextoTi = ""; }, "Controlador 1: Ti inválido"},
-      {[](Controlador& k) { k.TextoTd = "1.2.3"; }, "Controlador 1: Td inválido"},
-      {[](Controlador& k) { k.TextoFatorA = "M21"; }, "Controlador 1: Fator a inválido"},
-      {[](Controlador& k) { k.TextoTf = "1e"; }, "Controlador 1: Talf inválido"},
-      {[](Controlador& k) { k.TextoBias = "1e999"; }, "Controlador 1: Bias inválido"},
-      {[](Controlador& k) { k.TextoCOmin = "2#"; }, "Controlador 1: COmin inválido"},
-      {[](Controlador& k) { k.TextoCOmax = "1E300*1E300"; }, "Controlador 1: COmax inválido"},
+       "Controlador 1 (PID1): Variável de processo (PV) não informada"},
+      {[](Controlador& k) { k.TextoKp = "x"; }, "Controlador 1 (PID1): Kp inválido"},
+      {[](Controlador& k) { k.TextoTi = ""; }, "Controlador 1 (PID1): Ti inválido"},
+      {[](Controlador& k) { k.TextoTd = "1.2.3"; }, "Controlador 1 (PID1): Td inválido"},
+      {[](Controlador& k) { k.TextoFatorA = "M21"; }, "Controlador 1 (PID1): Fator a inválido"},
+      {[](Controlador& k) { k.TextoTf = "1e"; }, "Controlador 1 (PID1): Talf inválido"},
+      {[](Controlador& k) { k.TextoBias = "1e999"; }, "Controlador 1 (PID1): Bias inválido"},
+      {[](Controlador& k) { k.TextoCOmin = "2#"; }, "Controlador 1 (PID1): COmin inválido"},
+      {[](Controlador& k) { k.TextoCOmax = "1E300*1E300"; },
+       "Controlador 1 (PID1): COmax inválido"},
       {[](Controlador& k) {
          k.HabilitaFF = true;
          k.EquacaoFF = "a";
        },
-       "Controlador 1: Equação do FF inválida"},
+       "Controlador 1 (PID1): Equação do FF inválida"},
   };
   for (const Caso& caso : casos) {
     Controlador k(s, 1);
@@ -477,9 +478,12 @@ TEST_F(ControladorTest, ScaleChecksReadTheDescriptorOfThePV) {
     std::vector<std::string> mensagens;
   };
   const Caso casos[] = {
-      {"baixo", "100", {"Controlador 1: Inicio Escala inválido"}},
-      {"0", "", {"Controlador 1: Final Escala inválido"}},
-      {"?", "?", {"Controlador 1: Inicio Escala inválido", "Controlador 1: Final Escala inválido"}},
+      {"baixo", "100", {"Controlador 1 (PID1): Inicio Escala inválido"}},
+      {"0", "", {"Controlador 1 (PID1): Final Escala inválido"}},
+      {"?",
+       "?",
+       {"Controlador 1 (PID1): Inicio Escala inválido",
+        "Controlador 1 (PID1): Final Escala inválido"}},
   };
   for (const Caso& caso : casos) {
     Descritor d;
@@ -501,8 +505,8 @@ TEST_F(ControladorTest, FailedChecksComeInOrderAndStopOnlyTheLastStage) {
   c.ItemAcao = 0;
   c.Tag = "FIC-101";
   EXPECT_FALSE(c.AtualizaParametros(true));
-  EXPECT_EQ(mensagens, (std::vector<std::string>{"Controlador 1: Ti inválido",
-                                                 "Controlador 1: COmax inválido"}));
+  EXPECT_EQ(mensagens, (std::vector<std::string>{"Controlador 1 (FIC-101): Ti inválido",
+                                                 "Controlador 1 (FIC-101): COmax inválido"}));
   EXPECT_DOUBLE_EQ(c.Kc, 2);
   EXPECT_DOUBLE_EQ(c.Bias, 12.5);
   EXPECT_FALSE(c.AcaoReversa);
@@ -522,7 +526,7 @@ TEST_F(ControladorTest, TagOrPVMissingSkipsEverythingElse) {
   c.ItemPV = 99;  // beyond the list
   EXPECT_FALSE(c.AtualizaParametros(true));
   EXPECT_EQ(mensagens,
-            std::vector<std::string>{"Controlador 1: Variável de processo (PV) não informada"});
+            std::vector<std::string>{"Controlador 1 (T): Variável de processo (PV) não informada"});
 }
 
 TEST_F(ControladorTest, ApplyingSetsAddressesDescriptionsAndReadouts) {
@@ -735,7 +739,7 @@ TEST_F(ControladorTest, StepRefreshesReadoutsUnlessOffLine) {
   EXPECT_EQ(c.TextoPV, "16.67");
   EXPECT_EQ(c.TextoMV, TextoFixo(c.CO, 2));
   EXPECT_EQ(c.BarraPV, 67);
-  EXPECT_EQ(c.BarraSP, 80);  // Round(80.5), ties to even
+  EXPECT_EQ(c.BarraSP, 80);       // Round(80.5), ties to even
   EXPECT_EQ(c.TextoSP, "20.13");  // 20.125 written at apply time; local mode keeps it
 }
 

@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <QUndoCommand>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/arquivo/documento.h"
+
+namespace quiv {
+
+class SessaoSimulacao;
+
+// The edits of the plant's definition that are not an object's form: the
+// comments, the title, the background picture, an object included or
+// deleted, a control moved on the picture. Each changes the document through
+// the session, announces what changed, and puts back exactly what it found
+// when undone.
+
+// The comments pane of one language. Typing goes on in one edit: consecutive
+// changes of the same language merge.
+class ComandoComentarios : public QUndoCommand {
+ public:
+  ComandoComentarios(SessaoSimulacao& sessao, bool ingles, std::vector<std::string> linhas);
+  void redo() override;
+  void undo() override;
+  int id() const override { return 1; }
+  bool mergeWith(const QUndoCommand* outro) override;
+
+ private:
+  SessaoSimulacao& sessao_;
+  const bool ingles_;
+  std::vector<std::string> antes_;
+  std::vector<std::string> depois_;
+};
+
+// The title of one language; consecutive changes merge.
+class ComandoTitulo : public QUndoCommand {
+ public:
+  ComandoTitulo(SessaoSimulacao& sessao, const std::string& titulo);
+  void redo() override;
+  void undo() override;
+  int id() const override { return 2; }
+  bool mergeWith(const QUndoCommand* outro) override;
+
+ private:
+  SessaoSimulacao& sessao_;
+  TextoBilingue antes_;
+  TextoBilingue depois_;
+};
+
+// The background picture's name.
+class ComandoFigura : public QUndoCommand {
+ public:
+  ComandoFigura(SessaoSimulacao& sessao, std::string figura);
+  void redo() override;
+  void undo() override;
+
+ private:
+  SessaoSimulacao& sessao_;
+  std::string antes_;
+  std::string depois_;
+};
+
+// An include box checked (a new object when the slot is empty, its button
+// shown) or cleared (the button hidden; the object stays).
+class ComandoInclusao : public QUndoCommand {
+ public:
+  ComandoInclusao(SessaoSimulacao& sessao, TipoObjeto tipo, int n, bool incluir);
+  void redo() override;
+  void undo() override;
+
+ private:
+  SessaoSimulacao& sessao_;
+  const TipoObjeto tipo_;
+  const int n_;
+  const bool incluir_;
+  Posicao posicaoAntes_;
+  bool existia_ = false;
+};
+
+// The delete mode's click: the object leaves its slot. Undo puts the same
+// object back, with the state it had when it was deleted, and its place.
+class ComandoExclusao : public QUndoCommand {
+ public:
+  ComandoExclusao(SessaoSimulacao& sessao, TipoObjeto tipo, int n);
+  ~ComandoExclusao() override;
+  void redo() override;
+  void undo() override;
+
+ private:
+  SessaoSimulacao& sessao_;
+  const TipoObjeto tipo_;
+  const int n_;
+  Posicao posicao_;
+  std::unique_ptr<Documento> guardado_;  // the deleted object, held in a plant of its own
+};
+
+// The configuration dialog's operator panel and linearizer: the data
+// entries, switches, push buttons and shapes as configured, the linearizer's
+// table and its "Ativar" box. Consecutive changes in the dialog merge until
+// it rereads the model.
+class ComandoConfiguracao : public QUndoCommand {
+ public:
+  // `antes`: the document as the dialog last read it; the change is already
+  // in the document.
+  ComandoConfiguracao(SessaoSimulacao& sessao, const Documento& antes);
+  ~ComandoConfiguracao() override;
+  void redo() override;
+  void undo() override;
+  int id() const override { return 3; }
+  bool mergeWith(const QUndoCommand* outro) override;
+
+ private:
+  // The configured part of a document, kept in a plant of its own.
+  struct Configuracao;
+  static std::unique_ptr<Configuracao> Le(const Documento& doc);
+  void Aplica(const Configuracao& c);
+
+  SessaoSimulacao& sessao_;
+  std::unique_ptr<Configuracao> antes_;
+  std::unique_ptr<Configuracao> depois_;
+  bool feito_ = false;  // the first redo finds the change already made
+};
+
+// Where a control of the picture stands: an object's button or text, a
+// shape, a switch, the command panel or a data entry.
+struct ItemTela {
+  enum class Tipo { Nenhum, Objeto, Forma, Chave, PainelComando, Entrada };
+  Tipo tipo = Tipo::Nenhum;
+  TipoObjeto objeto = TipoObjeto::Controlador;  // for Tipo::Objeto
+  int n = 0;                                    // the object's, shape's, switch's or entry's number
+
+  bool operator==(const ItemTela&) const = default;
+};
+QPoint LugarDoItem(Documento& doc, const ItemTela& item);
+void ColocaItem(Documento& doc, const ItemTela& item, QPoint lugar);
+
+// A control carried from one place to another in the move mode.
+class ComandoMovimento : public QUndoCommand {
+ public:
+  ComandoMovimento(SessaoSimulacao& sessao, const ItemTela& item, QPoint de, QPoint para);
+  void redo() override;
+  void undo() override;
+
+ private:
+  void Coloca(QPoint lugar);
+  SessaoSimulacao& sessao_;
+  const ItemTela item_;
+  const QPoint de_;
+  const QPoint para_;
+};
+
+}  // namespace quiv
