@@ -49,9 +49,11 @@ void SalvaSimulacao(const Documento& doc, const std::filesystem::path& arquivo);
 // the object buttons take their tags as captions (AtualizaLegendas).
 //
 // A malformed strict integer or colour throws Erro ("'%s' is not a valid
-// integer value"): the load stops there and what was read stays in place.
-// Lines missing at the end read as empty, so a truncated file loads what it
-// holds.
+// integer value"), and so does a line without the number the file always
+// writes there, a state or a cell's value (smp::MensagemRealInvalido): the
+// load stops there and what was read stays in place. Lines missing at the
+// end read as empty, so a truncated file loads what it holds up to the first
+// such value it lacks.
 //
 // `progresso`, when set, hears how far the load got, in percent: 10 after
 // the data entries, 25, 45, 60, 70 and 85 after the five object blocks, 90
