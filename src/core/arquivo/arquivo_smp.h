@@ -65,7 +65,9 @@ void LeSimulacao(Documento& doc, smp::Leitor& l, std::string_view nomeArquivo,
 
 // Reads the file `arquivo`. Returns false, changing nothing, when it does not
 // exist (the window tells the user kMensagemArquivoNaoEncontrado); true when
-// the load completed. A file that cannot be read throws Erro with the
+// the load completed. A file with nothing but blanks and line breaks in it
+// throws Erro, changing nothing: its name and MensagemArquivoVazio in the
+// language of doc.simulacao. A file that cannot be read throws Erro with the
 // run-time library's message; the reading errors are those above, followed
 // by where the load stopped: the file, the line and its label. An empty
 // title becomes the file's name without folder and extension.
@@ -81,5 +83,7 @@ bool LeSimulacao(Documento& doc, const std::filesystem::path& arquivo,
 
 // "Arquivo não encontrado" / "File not found".
 std::string_view MensagemArquivoNaoEncontrado(bool ingles);
+// "o arquivo está vazio" / "the file is empty", after the file's name.
+std::string_view MensagemArquivoVazio(bool ingles);
 
 }  // namespace quiv

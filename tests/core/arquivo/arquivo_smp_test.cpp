@@ -673,6 +673,31 @@ TEST_F(ArquivoSmpTest, NumeroIlegivelParaALeituraEDizOnde) {
   }
 }
 
+// An empty file (or one of blank lines) says so, in the interface's
+// language, and changes nothing.
+TEST_F(ArquivoSmpTest, ArquivoVazioDizQueEstaVazio) {
+  for (const char* conteudo : {"", "\r\n\r\n", "  \r\n\t\n"}) {
+    for (const bool ingles : {false, true}) {
+      SCOPED_TRACE(::testing::PrintToString(std::string(conteudo)) + (ingles ? " en" : " pt"));
+      const fs::path arquivo = pasta / "vazio.smp";
+      std::ofstream(arquivo, std::ios::binary) << conteudo;
+      Documento d;
+      d.simulacao.IdiomaIngles = ingles;
+      d.Titulo = "antes";
+      try {
+        LeSimulacao(d, arquivo);
+        ADD_FAILURE() << "no Erro";
+      } catch (const Erro& e) {
+        EXPECT_STREQ(e.what(),
+                     ingles ? "vazio.smp: the file is empty" : "vazio.smp: o arquivo está vazio");
+      }
+      EXPECT_EQ(d.Titulo, "antes");
+    }
+  }
+  EXPECT_EQ(MensagemArquivoVazio(false), "o arquivo está vazio");
+  EXPECT_EQ(MensagemArquivoVazio(true), "the file is empty");
+}
+
 TEST_F(ArquivoSmpTest, ArquivoOuLinhaMaiorQueQualquerSimulacaoERecusado) {
   const fs::path grande = pasta / "grande.smp";
   std::ofstream(grande) << "x";
