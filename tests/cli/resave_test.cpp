@@ -132,5 +132,34 @@ TEST_F(Resave, StoppedLoadExitsOneMissingInputExitsTwo) {
   EXPECT_NE(falta.erros.find("Arquivo não encontrado"), std::string::npos) << falta.erros;
 }
 
+// An empty input says so instead of naming a line it does not have; a state
+// that is no number stops the load and says where. Nothing is written.
+TEST_F(Resave, EmptyFileAndUnreadableNumberStopTheLoad) {
+  const fs::path vazio = pasta_ / "vazio.smp";
+  std::ofstream(vazio, std::ios::binary) << "";
+  const Resultado r =
+      ExecutaPrograma(QUIV_SIM, {"resave", vazio.string(), (pasta_ / "a.smp").string()});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.erros, "quiv-sim resave: vazio.smp: o arquivo está vazio\n");
+  EXPECT_FALSE(fs::exists(pasta_ / "a.smp"));
+
+  const fs::path entrada = Planta("1");
+  std::string bytes = Bytes(entrada);
+  const std::string iant = "{C01/23} Iant:0.00\r\n";
+  const std::size_t i = bytes.find(iant);
+  ASSERT_NE(i, std::string::npos);
+  bytes.replace(i, iant.size(), "{C01/23} Iant:nada\r\n");
+  std::ofstream(entrada, std::ios::binary) << bytes;
+  const Resultado parou =
+      ExecutaPrograma(QUIV_SIM, {"resave", entrada.string(), (pasta_ / "b.smp").string()});
+  EXPECT_EQ(parou.status, 1);
+  EXPECT_NE(parou.erros.find("'nada' não é um número real válido ('nada' is not a valid floating "
+                             "point value) (planta.smp, line "),
+            std::string::npos)
+      << parou.erros;
+  EXPECT_NE(parou.erros.find(", {C01/23} Iant:)"), std::string::npos) << parou.erros;
+  EXPECT_FALSE(fs::exists(pasta_ / "b.smp"));
+}
+
 }  // namespace
 }  // namespace quiv::teste

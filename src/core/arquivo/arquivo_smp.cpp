@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/arquivo/arquivo_smp.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cerrno>
 #include <fstream>
 #include <iterator>
@@ -155,6 +157,10 @@ std::filesystem::path DestinoDoLink(std::filesystem::path caminho) {
 
 std::string_view MensagemArquivoNaoEncontrado(bool ingles) {
   return ingles ? "File not found" : "Arquivo não encontrado";
+}
+
+std::string_view MensagemArquivoVazio(bool ingles) {
+  return ingles ? "the file is empty" : "o arquivo está vazio";
 }
 
 void EscreveSimulacao(const Documento& doc, smp::Escritor& e) {
@@ -315,6 +321,11 @@ bool LeSimulacao(Documento& doc, const std::filesystem::path& arquivo,
   if (bytes.size() > kMaiorArquivoSmp)
     throw Erro(nome + ": the file is larger than " + std::to_string(kMaiorArquivoSmp >> 20) +
                " MiB, which no simulation reaches");
+  // Read on, an empty file would stop at the generator's first strict
+  // integer, far down, and name a line it does not have.
+  if (std::all_of(bytes.begin(), bytes.end(),
+                  [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }))
+    throw Erro(nome + ": " + std::string(MensagemArquivoVazio(doc.simulacao.IdiomaIngles)));
   if (const std::size_t longa = LinhaLongaDemais(bytes))
     throw Erro(nome + ", line " + std::to_string(longa) + ": the line is longer than " +
                std::to_string(kMaiorLinhaSmp) + " bytes, which no simulation writes");

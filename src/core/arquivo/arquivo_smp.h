@@ -49,9 +49,11 @@ void SalvaSimulacao(const Documento& doc, const std::filesystem::path& arquivo);
 // the object buttons take their tags as captions (AtualizaLegendas).
 //
 // A malformed strict integer or colour throws Erro ("'%s' is not a valid
-// integer value"): the load stops there and what was read stays in place.
-// Lines missing at the end read as empty, so a truncated file loads what it
-// holds.
+// integer value"), and so does a line without the number the file always
+// writes there, a state or a cell's value (smp::MensagemRealInvalido): the
+// load stops there and what was read stays in place. Lines missing at the
+// end read as empty, so a truncated file loads what it holds up to the first
+// such value it lacks.
 //
 // `progresso`, when set, hears how far the load got, in percent: 10 after
 // the data entries, 25, 45, 60, 70 and 85 after the five object blocks, 90
@@ -63,7 +65,9 @@ void LeSimulacao(Documento& doc, smp::Leitor& l, std::string_view nomeArquivo,
 
 // Reads the file `arquivo`. Returns false, changing nothing, when it does not
 // exist (the window tells the user kMensagemArquivoNaoEncontrado); true when
-// the load completed. A file that cannot be read throws Erro with the
+// the load completed. A file with nothing but blanks and line breaks in it
+// throws Erro, changing nothing: its name and MensagemArquivoVazio in the
+// language of doc.simulacao. A file that cannot be read throws Erro with the
 // run-time library's message; the reading errors are those above, followed
 // by where the load stopped: the file, the line and its label. An empty
 // title becomes the file's name without folder and extension.
@@ -79,5 +83,7 @@ bool LeSimulacao(Documento& doc, const std::filesystem::path& arquivo,
 
 // "Arquivo não encontrado" / "File not found".
 std::string_view MensagemArquivoNaoEncontrado(bool ingles);
+// "o arquivo está vazio" / "the file is empty", after the file's name.
+std::string_view MensagemArquivoVazio(bool ingles);
 
 }  // namespace quiv

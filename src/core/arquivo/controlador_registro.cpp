@@ -97,7 +97,7 @@ void Controlador::LeParametros(smp::Leitor& l) {
   auto flag = [&] { return smp::LeFlagMista(texto()); };
   auto estrito = [&] { return static_cast<int>(smp::LeInteiroEstrito(texto())); };
   auto tolerante = [&] { return static_cast<int>(smp::LeInteiroTolerante(texto())); };
-  auto real = [&] { return smp::LeReal(texto()); };
+  auto real = [&] { return smp::LeRealExigido(texto()); };
 
   l.Linha();  // header, by position only
   Tag = bilingue();
@@ -135,9 +135,9 @@ void Controlador::LeParametros(smp::Leitor& l) {
   ModoLocal = flag();
   ModoAuto = flag();
   TextoSP = texto();
-  SP = smp::LeReal(TextoSP);
+  SP = smp::LeRealExigido(TextoSP);
   TextoMV = texto();
-  CO = smp::LeReal(TextoMV);
+  CO = smp::LeRealExigido(TextoMV);
   // Writing the output edit is a change like the operator's typing: in
   // manual it enables "Enviar".
   TextoMVAlterado();

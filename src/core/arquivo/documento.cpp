@@ -309,15 +309,20 @@ void Documento::RetomaSaidas() {
       m.PosicaoAtuador(n) = p->Xa;
     }
   }
-  // A block that overflows here will say so on the first scan.
-  for (int n = 1; n <= decltype(simulacao.blocos)::kTamanho; ++n) {
-    if (Bloco* b = BlocoDe(n)) {
-      try {
-        b->Calcula();
-      } catch (const Erro&) {
-      }
+  // An object that overflows here (or a linearizer that divides by zero)
+  // will say so on the first scan.
+  auto calcula = [](auto&& passo) {
+    try {
+      passo();
+    } catch (const Erro&) {
     }
-  }
+  };
+  Gerador& g = gerador();
+  for (int c = Gerador::kPrimeiro; c <= Gerador::kUltimoComFaixa; ++c)
+    calcula([&g, c] { g.CalculaCanalEquacao(c); });
+  for (int n = 1; n <= decltype(simulacao.blocos)::kTamanho; ++n)
+    if (Bloco* b = BlocoDe(n)) calcula([b] { b->Calcula(); });
+  if (simulacao.LinearizadorAtivo) calcula([this] { linearizador().Calcula(); });
 }
 
 }  // namespace quiv

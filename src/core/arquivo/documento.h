@@ -103,9 +103,13 @@ class Documento {
   void AtualizaLegendas();
 
   // After a load: each controller's output and set point, each process's
-  // output and actuator position go back into their cells, then the
-  // calculation blocks are evaluated once in scan order, so the first scan
-  // reads the plant where it was saved instead of zeros.
+  // output and actuator position go back into their cells; then the
+  // generator's equation channels are computed on them, the calculation
+  // blocks evaluated once in scan order and, when active, the linearizer
+  // after them, as the scan orders them. So every derived cell holds its
+  // resting value and the first scan reads the plant where it was saved
+  // instead of zeros. Nothing else steps: no random draw, no sine's clock,
+  // no filter moves before the first scan.
   void RetomaSaidas();
 
   // New: clears the simulation back to its empty start, in this order: the

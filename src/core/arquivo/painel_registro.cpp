@@ -8,6 +8,7 @@
 #include "core/arquivo/linhas_smp.h"
 #include "core/objetos/linearizador.h"
 #include "core/nucleo/memoria.h"
+#include "core/nucleo/numero_texto.h"
 #include "core/objetos/painel.h"
 #include "core/arquivo/valores_smp.h"
 
@@ -61,7 +62,7 @@ void Painel::SalvaEntradas(smp::Escritor& e) const {
     e.Linha(d.Nome.Completo());
     e.Linha(Inteiro(d.Topo));
     e.Linha(Inteiro(d.Esquerda));
-    e.Linha(TextoCientifico(memoria().celula[d.Endereco()]));
+    e.Linha(TextoCientificoLegivel(memoria().celula[d.Endereco()]));
     e.Linha(smp::FlagMaiuscula(d.ComSlider));
   }
 }
@@ -72,7 +73,7 @@ void Painel::LeEntradas(smp::Leitor& l) {
     d.DefineNome(l.ValorBilingue(0));
     d.Topo = smp::LeInteiroEstrito(l.Linha());
     d.Esquerda = smp::LeInteiroEstrito(l.Linha());
-    const double m = smp::LeReal(l.Linha());
+    const double m = smp::LeRealExigido(l.Linha());
     memoria().celula[d.Endereco()] = m;
     d.Posicao = PosicaoSlider(m);
     d.DefineSlider(smp::LeFlagMaiuscula(l.Linha()));
@@ -126,7 +127,7 @@ void Painel::LeChaves(smp::Leitor& l) {
     c.Esquerda = smp::LeInteiroTolerante(l.Linha());
     c.Visivel = smp::LeFlagMaiuscula(l.Linha());
     c.Orientacao = Item(smp::LeInteiroTolerante(l.Linha()), 4);
-    const double m = smp::LeReal(l.Linha());
+    const double m = smp::LeRealExigido(l.Linha());
     memoria().celula[c.Endereco()] = m;
     if (c.Visivel) MostraChave(c, m);  // a switch left out keeps its pictures
   }
@@ -158,7 +159,7 @@ void Painel::LeBotoes(smp::Leitor& l) {
     b.TextoEstado0 = l.ValorBilingue(0);
     b.TextoEstado1 = l.ValorBilingue(0);
     b.Nome = l.ValorBilingue(0);
-    const double m = smp::LeReal(l.Linha());
+    const double m = smp::LeRealExigido(l.Linha());
     memoria().celula[b.Endereco()] = m;
     if (b.Visivel) {  // a button left out keeps its pictures
       b.FiguraPressionadaVisivel = m == 1.0;

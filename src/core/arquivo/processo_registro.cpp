@@ -92,7 +92,7 @@ void Processo::LeParametros(smp::Leitor& l) {
   auto texto = [&] { return l.Valor(pular()); };
   auto bilingue = [&] { return l.ValorBilingue(pular()); };
   auto estrito = [&] { return static_cast<int>(smp::LeInteiroEstrito(texto())); };
-  auto real = [&] { return smp::LeReal(texto()); };
+  auto real = [&] { return smp::LeRealExigido(texto()); };
 
   l.Linha();  // header, by position only
   Tag = bilingue();

@@ -112,6 +112,26 @@ constexpr NomeCor kCores[] = {
     {"clGradientInactiveCaption", 0x8000001C},
 };
 
+// The number at the start of a line, "e" read as "E"; ±infinity beyond the
+// double range, 0 without a number.
+double ValorReal(std::string_view linha) {
+  std::string t(linha);
+  for (char& c : t)
+    if (c == 'e') c = 'E';
+  return ValorNumeroSemVerificar(t);
+}
+
+// Whether the line starts with a number's digits, as ValorReal reads it:
+// blanks, a sign, blanks, then a digit or a point and a digit.
+bool ComecaComNumero(std::string_view t) {
+  std::size_t i = 0;
+  while (i < t.size() && t[i] == ' ') ++i;
+  if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+  while (i < t.size() && t[i] == ' ') ++i;
+  if (i < t.size() && t[i] == '.') ++i;
+  return i < t.size() && Digito(t[i]);
+}
+
 bool IguaisSemCaixa(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
@@ -169,15 +189,24 @@ std::int32_t LeInteiroTolerante(std::string_view linha) {
 }
 
 double LeReal(std::string_view linha) {
-  std::string t(linha);
-  for (char& c : t)
-    if (c == 'e') c = 'E';
-  const double v = ValorNumeroSemVerificar(t);
+  const double v = ValorReal(linha);
   return std::isfinite(v) ? v : 0.0;
 }
 
+std::string MensagemRealInvalido(std::string_view linha) {
+  const std::string citado = "'" + TextoCitado(linha) + "'";
+  return citado + " não é um número real válido (" + citado +
+         " is not a valid floating point value)";
+}
+
+double LeRealExigido(std::string_view linha) {
+  const double v = ValorReal(linha);
+  if (!ComecaComNumero(linha) || !std::isfinite(v)) throw Erro(MensagemRealInvalido(linha));
+  return v;
+}
+
 std::string RealFixo(double x, int largura, int decimais) {
-  if (!(std::fabs(x) < 1e36)) return TextoCientifico(x);
+  if (!(std::fabs(x) < 1e36)) return TextoCientificoLegivel(x);
   return TextoLargura(x, decimais, largura);
 }
 

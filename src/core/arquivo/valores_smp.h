@@ -49,9 +49,21 @@ std::int32_t LeInteiroTolerante(std::string_view linha);
 // reads as 0.
 double LeReal(std::string_view linha);
 
+// The load-stopping message of a line without the number the file requires
+// there, in both languages.
+std::string MensagemRealInvalido(std::string_view linha);
+
+// Required real, for the values the file always writes as numbers (states,
+// cell values): read as LeReal, what follows the number ignored, but a line
+// with no number at its start (an empty line included) or with a number
+// beyond the double range throws Erro with MensagemRealInvalido instead of
+// reading as 0.
+double LeRealExigido(std::string_view linha);
+
 // Real in w:d form: d decimals rounded half away from zero, right-aligned in
 // at least w characters; a magnitude of 1e36 or more falls back to the
-// 23-character scientific text.
+// 23-character scientific text. Either text reads back finite for every
+// finite x (see TextoCientificoLegivel).
 std::string RealFixo(double x, int largura, int decimais);
 
 // Colour 0x00BBGGRR: its name when it has one, otherwise "$" and 8 upper-case

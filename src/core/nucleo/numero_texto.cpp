@@ -16,7 +16,35 @@ namespace {
 
 bool Digito(char c) { return c >= '0' && c <= '9'; }
 
+// One unit less in the last of the 15 digits of a scientific text (sign,
+// digit, point, 14 digits, exponent), borrowing as far as needed.
+void RecuaUltimoDigito(char* texto) {
+  for (int i = 16; i >= 1; --i) {
+    if (i == 2) continue;  // the point
+    if (texto[i] != '0') {
+      --texto[i];
+      return;
+    }
+    texto[i] = '9';
+  }
+}
+
 }  // namespace
+
+void EscreveTextoCientificoLegivel(double x, char* destino) {
+  EscreveTextoCientifico(x, destino);
+  // Only an exponent of +308 can hold digits beyond the largest double; the
+  // text is read back just there.
+  if (!std::isfinite(x) || destino[18] != '+' || std::memcmp(destino + 19, "0308", 4) != 0) return;
+  const std::string_view texto(destino, kTamanhoCientifico);
+  if (std::isinf(ValorNumeroSemVerificar(texto))) RecuaUltimoDigito(destino);
+}
+
+std::string TextoCientificoLegivel(double x) {
+  std::string texto(kTamanhoCientifico, ' ');
+  EscreveTextoCientificoLegivel(x, texto.data());
+  return texto;
+}
 
 std::optional<double> LeNumero(std::string_view texto) {
   std::string t = VirgulaPonto(texto);
@@ -77,7 +105,7 @@ std::size_t EscreveFixo(double x, int d, char* destino) {
       for (int i = 14; i >= 0; --i, n15 /= 10) digitos[i] = static_cast<char>('0' + n15 % 10);
     } else {
       char cientifico[kTamanhoCientifico];
-      EscreveTextoCientifico(a, cientifico);
+      EscreveTextoCientificoLegivel(a, cientifico);
       digitos[0] = cientifico[1];
       std::memcpy(digitos + 1, cientifico + 3, 14);
       expoente = ((cientifico[19] - '0') * 10 + (cientifico[20] - '0')) * 100 +

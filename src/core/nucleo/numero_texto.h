@@ -13,8 +13,19 @@ namespace quiv {
 // and an optional exponent. Anything else, or a value beyond the double
 // range, is no number.
 std::optional<double> LeNumero(std::string_view texto);
+// The 23-character scientific text of a number that must read back, as a
+// file stores it: TextoCientifico's text, except at the very top of the
+// double range, where the 15 digits rounded half away from zero
+// (1.79769313486232E+0308) lie beyond the largest double and would read
+// back as an overflow; there the last digit is rounded toward zero instead
+// (1.79769313486231E+0308). A value that is not finite keeps its text.
+std::string TextoCientificoLegivel(double x);
+void EscreveTextoCientificoLegivel(double x, char* destino);
+
 // x with d decimals, rounded half away from zero on its 15 significant
-// digits. Writes at most 340 characters to `destino` and returns how many.
+// digits, except that the digits of a finite x never round beyond the largest
+// double (see TextoCientificoLegivel), so the text reads back finite. Writes
+// at most 340 characters to `destino` and returns how many.
 std::size_t EscreveFixo(double x, int d, char* destino);
 std::string TextoFixo(double x, int d);
 // The same, padded on the left with blanks to at least `largura` characters.

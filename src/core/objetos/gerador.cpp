@@ -102,6 +102,12 @@ void Gerador::Calcula() {
   for (int c = kPrimeiro; c <= kUltimoComFaixa; ++c) Passo(c, Canal(c), TipoEfetivo(c));
 }
 
+void Gerador::CalculaCanalEquacao(int endereco) {
+  if (endereco < kPrimeiro || endereco > kUltimoComFaixa) return;
+  const int tipo = TipoEfetivo(endereco);
+  if (tipo >= 7) Passo(endereco, Canal(endereco), tipo);
+}
+
 void Gerador::Passo(int endereco, CanalGerador& canal, int tipo) {
   Memoria& memoria = simulacao_->memoria;
   double& saida = memoria.celula[endereco];

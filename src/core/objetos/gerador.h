@@ -119,6 +119,11 @@ class Gerador : public ObjetoCiclo {
     return CopiaObjeto(*this, destino);
   }
   void AssumeEstado(const ObjetoCiclo& origem) override { AssumeEstadoObjeto(*this, origem); }
+  // The step of channel `endereco` (M81 … M90) when it is an equation
+  // channel (types 7 … 9); any other channel is left alone. Those channels
+  // keep no state but their cell, so a load computes them before the first
+  // scan without moving the random source, a sine's clock or a filter.
+  void CalculaCanalEquacao(int endereco);
 
   // Takes every channel's row over, M81 … M96 (no checks, no messages).
   void AtualizaParametros();

@@ -8,7 +8,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/arquivo/unidades_smp.h"
@@ -591,6 +593,109 @@ TEST_F(ArquivoSmpTest, ErroDeLeituraDizOndeParou) {
                                  std::to_string(pv + 1) + ", {C03/14} Indice lista PV:)";
     EXPECT_EQ(e.what(), esperado);
   }
+}
+
+// Extreme values in the fields the file writes as numbers come back finite
+// and as close as their text keeps them (states with two decimals, a data
+// entry's cell with 15 digits), and saving again writes the same bytes.
+TEST_F(ArquivoSmpTest, ValoresExtremosVoltamFinitos) {
+  constexpr double kMaior = std::numeric_limits<double>::max();
+  constexpr double kMenorNormal = std::numeric_limits<double>::min();
+  constexpr double kMenorSubnormal = std::numeric_limits<double>::denorm_min();
+  struct Caso {
+    double x;
+    double celula;  // read back from the data entry's 15 digits
+    double estado;  // read back from a state's two decimals
+  };
+  const Caso casos[] = {
+      {kMaior, 1.79769313486231e308, 1.79769313486231e308},
+      {-kMaior, -1.79769313486231e308, -1.79769313486231e308},
+      {-1e300, -1e300, -1e300},
+      {kMenorNormal, 2.2250738585072e-308, 0.0},
+      {kMenorSubnormal, kMenorSubnormal, 0.0},
+      {-kMenorSubnormal, -kMenorSubnormal, 0.0},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.x);
+    origem.simulacao.memoria.celula[15] = c.x;
+    origem.ControladorDe(3)->Iant = c.x;
+    origem.ProcessoDe(1)->IntAc1 = c.x;
+    const fs::path arquivo = pasta / "extremos.smp";
+    SalvaSimulacao(origem, arquivo);
+
+    Documento lido;
+    std::vector<std::string> mensagens;
+    lido.simulacao.Mensagem = [&](std::string_view t) { mensagens.emplace_back(t); };
+    ASSERT_TRUE(LeSimulacao(lido, arquivo));
+    EXPECT_TRUE(mensagens.empty()) << ::testing::PrintToString(mensagens);
+    EXPECT_EQ(lido.simulacao.memoria.celula[15], c.celula);
+    EXPECT_EQ(lido.ControladorDe(3)->Iant, c.estado);
+    EXPECT_EQ(lido.ProcessoDe(1)->IntAc1, c.estado);
+
+    const fs::path copia = pasta / "copia.smp";
+    SalvaSimulacao(lido, copia);
+    EXPECT_EQ(LeArquivo(copia), LeArquivo(arquivo));
+  }
+}
+
+// A line without the number the file always writes there, as an earlier
+// save wrote the largest double, stops the load and says where, like a
+// malformed integer.
+TEST_F(ArquivoSmpTest, NumeroIlegivelParaALeituraEDizOnde) {
+  const std::string fora = " 1.79769313486232E+0308";
+  struct Caso {
+    std::string linha;   // as written
+    std::string rotulo;  // what comes before the value; "" on an unlabelled line
+    std::string valor;   // written instead
+  };
+  const Caso casos[] = {
+      {"{C03/23} Iant:0.00", "{C03/23} Iant:", fora},
+      {" 5.00000000000000E+0001", "", fora},  // data entry 1's cell
+      {"{P21/18} X0:0.00", "{P21/18} X0:", "x"},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.linha);
+    std::vector<std::string> l = Linhas(origem);
+    const std::size_t i = IndiceDe(l, c.linha);
+    ASSERT_LT(i, l.size());
+    l[i] = c.rotulo + c.valor;
+    const fs::path arquivo = pasta / "danificada.smp";
+    std::ofstream(arquivo, std::ios::binary) << ConteudoDe(l);
+    Documento d;
+    try {
+      LeSimulacao(d, arquivo);
+      ADD_FAILURE() << "no Erro";
+    } catch (const Erro& e) {
+      const std::string onde = c.rotulo.empty() ? "" : ", " + c.rotulo;
+      EXPECT_EQ(e.what(), smp::MensagemRealInvalido(c.valor) + " (danificada.smp, line " +
+                              std::to_string(i + 1) + onde + ")");
+    }
+  }
+}
+
+// An empty file (or one of blank lines) says so, in the interface's
+// language, and changes nothing.
+TEST_F(ArquivoSmpTest, ArquivoVazioDizQueEstaVazio) {
+  for (const char* conteudo : {"", "\r\n\r\n", "  \r\n\t\n"}) {
+    for (const bool ingles : {false, true}) {
+      SCOPED_TRACE(::testing::PrintToString(std::string(conteudo)) + (ingles ? " en" : " pt"));
+      const fs::path arquivo = pasta / "vazio.smp";
+      std::ofstream(arquivo, std::ios::binary) << conteudo;
+      Documento d;
+      d.simulacao.IdiomaIngles = ingles;
+      d.Titulo = "antes";
+      try {
+        LeSimulacao(d, arquivo);
+        ADD_FAILURE() << "no Erro";
+      } catch (const Erro& e) {
+        EXPECT_STREQ(e.what(),
+                     ingles ? "vazio.smp: the file is empty" : "vazio.smp: o arquivo está vazio");
+      }
+      EXPECT_EQ(d.Titulo, "antes");
+    }
+  }
+  EXPECT_EQ(MensagemArquivoVazio(false), "o arquivo está vazio");
+  EXPECT_EQ(MensagemArquivoVazio(true), "the file is empty");
 }
 
 TEST_F(ArquivoSmpTest, ArquivoOuLinhaMaiorQueQualquerSimulacaoERecusado) {

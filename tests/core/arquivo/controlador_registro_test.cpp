@@ -8,6 +8,7 @@
 #include "core/objetos/controlador.h"
 #include "core/nucleo/erro.h"
 #include "core/arquivo/linhas_smp.h"
+#include "core/arquivo/valores_smp.h"
 
 namespace quiv {
 namespace {
@@ -257,37 +258,73 @@ TEST_F(RegistroControladorTest, LenientLinesNeverFail) {
   linhas[21] = prefixo[1] + "zz";
   linhas[22] = prefixo[2] + "-3";
   linhas[13] = "{C03/13} BackMV CK:true";  // only the exact "True" is true
-  linhas[23] = "{C03/23} Iant:";           // an empty state is 0
-  linhas[24] = "{C03/24} Erroant:  5.5xyz";
-  linhas[28] = "{C03/28} ";
+  linhas[23] = "{C03/23} Iant:  -2e1";
+  linhas[24] = "{C03/24} Erroant:  5.5xyz";  // what follows the number is ignored
+  linhas[28] = "{C03/28} 12,5";              // the decimal separator is always "."
   smp::Leitor l(linhas);
   lido.LeParametros(l);
   EXPECT_EQ(lido.ItemAcao, 1);
   EXPECT_EQ(lido.ItemDerivada, 0);
   EXPECT_EQ(lido.ItemEstrutura, -3);  // item indices are not range-checked
   EXPECT_FALSE(lido.HabilitaBackMV);
-  EXPECT_EQ(lido.Iant, 0.0);
+  EXPECT_EQ(lido.Iant, -20.0);
   EXPECT_DOUBLE_EQ(lido.Erroant, 5.5);
-  EXPECT_EQ(lido.SP, 0.0);
-  EXPECT_EQ(lido.TextoSP, "");
+  EXPECT_EQ(lido.SP, 12.0);
+  EXPECT_EQ(lido.TextoSP, "12,5");
 }
 
-TEST_F(RegistroControladorTest, MissingLinesAtTheEndReadAsEmpty) {
+// The states, set point and output are always written as numbers: a line
+// without one, or with one beyond the double range, stops the load there
+// instead of reading as 0.
+TEST_F(RegistroControladorTest, UnreadableStateStopsTheLoadWithItsText) {
+  struct Caso {
+    std::size_t linha;  // 23 … 25 states, 28 SP, 29 CO
+    std::string rotulo;
+    std::string valor;
+  };
+  const Caso casos[] = {
+      {23, "Iant:", ""},
+      {24, "Erroant:", "abc"},
+      {25, "PVant:", "1E999"},
+      // As saved before: the largest double's 15 digits, rounded up beyond it.
+      {28, "", " 1.79769313486232E+0308"},
+      {29, "", "-"},
+  };
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.linha);
+    std::vector<std::string> linhas = kLinhas;
+    linhas[caso.linha] =
+        smp::PrefixoValor("C03", static_cast<int>(caso.linha)) + caso.rotulo + caso.valor;
+    Controlador k{s, 3};
+    k.CO = 42.0;
+    smp::Leitor l(linhas);
+    try {
+      k.LeParametros(l);
+      ADD_FAILURE() << "'" << caso.valor << "' did not stop the load";
+    } catch (const Erro& erro) {
+      EXPECT_EQ(std::string(erro.what()), smp::MensagemRealInvalido(caso.valor));
+    }
+    EXPECT_EQ(l.Posicao(), caso.linha + 1);  // stopped on the bad line
+    EXPECT_EQ(k.Tag, "TIC3");                // the lines before it are in
+    EXPECT_EQ(k.CO, 42.0);                   // the output, last, is not
+  }
+}
+
+// A record cut short: its texts and flags read as empty, up to the first
+// state, which the file always holds.
+TEST_F(RegistroControladorTest, MissingLinesAtTheEndStopAtTheFirstState) {
   std::vector<std::string> linhas(kLinhas.begin(), kLinhas.begin() + 17);  // through line 16
   lido.HabilitaSPR = true;
   lido.ModoAuto = true;
   lido.SP = 80.0;
   smp::Leitor l(linhas);
-  lido.LeParametros(l);
-  EXPECT_EQ(l.Posicao(), 30u);
+  EXPECT_THROW(lido.LeParametros(l), Erro);
+  EXPECT_EQ(l.Posicao(), 24u);
   EXPECT_EQ(lido.ItemBackMV, 33);
   EXPECT_EQ(lido.EquacaoFF, "");
   EXPECT_FALSE(lido.HabilitaSPR);
-  EXPECT_FALSE(lido.ModoLocal);
-  EXPECT_FALSE(lido.ModoAuto);
-  EXPECT_EQ(lido.SP, 0.0);
-  EXPECT_EQ(lido.CO, 0.0);
-  EXPECT_EQ(lido.TextoMV, "");
+  EXPECT_TRUE(lido.ModoAuto);  // not reached
+  EXPECT_EQ(lido.SP, 80.0);
 }
 
 TEST_F(RegistroControladorTest, MalformedItemIndexStopsTheLoadWithItsText) {

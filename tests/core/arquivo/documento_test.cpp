@@ -3,11 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <ostream>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/arquivo/arquivo_smp.h"
+#include "core/arquivo/valores_smp.h"
 #include "core/nucleo/erro.h"
+#include "pasta_temporaria.h"
+#include "planta_malha.h"
 
 namespace quiv {
 namespace {
@@ -340,5 +347,162 @@ TEST(DocumentoInclusaoTest, LayoutRefreshPreparesThePanel) {
   EXPECT_TRUE(d.painel.PainelComandoVisivel);
   EXPECT_EQ(d.painel.PainelComandoAltura, 120);
 }
+// ---- Resuming a loaded plant
+
+// Loop 1 of the small plant (process gain 1.5, controller at SP 60 %) run
+// to rest, then saved and opened as the program opens a file.
+struct CasoRetoma {
+  const char* nome;  // the test's name
+  // Wires the loop's measurement; the loop comes to rest at 60 %.
+  void (*monta)(Documento&);
+  // Cells derived from the plant and their resting values.
+  std::vector<std::pair<int, double>> derivadas;
+};
+
+void PrintTo(const CasoRetoma& caso, std::ostream* saida) { *saida << caso.nome; }
+
+void Linearizado(Documento& d, const char* entrada) {
+  Linearizador& lin = d.linearizador();
+  lin.TextoEntrada = entrada;
+  for (int i = 1; i <= Linearizador::kPontos; ++i) lin.TextoPV[i] = std::to_string(30 * (i - 1));
+  d.simulacao.LinearizadorAtivo = true;  // PV = 1.5·MV undone: M13 = x/1.5
+}
+
+void CanalEquacao(Documento& d, int tipo, const char* expressao) {
+  CanalGerador& canal = d.gerador().Canal(85);
+  canal.Tipo = tipo;
+  canal.DefineValor(expressao);
+  d.gerador().AtualizaParametros();
+}
+
+void BlocoMede(Documento& d, const char* funcao) {
+  Bloco& b = d.NovoBloco(1);  // M41
+  b.Funcao = funcao;
+  ASSERT_TRUE(b.AtualizaParametros(false));
+}
+
+void MedePor(Documento& d, int endereco) {
+  Controlador& c = *d.ControladorDe(1);
+  c.ItemPV = endereco - 1;
+  ASSERT_TRUE(c.AtualizaParametros(false));
+}
+
+const CasoRetoma kCasosRetoma[] = {
+    {"LinearizadorNaSaidaDoProcesso",
+     [](Documento& d) {
+       Linearizado(d, "21 PV");
+       MedePor(d, 13);
+     },
+     {{13, 60.0}}},
+    {"BlocoSobreCanalDeEquacao",
+     [](Documento& d) {
+       CanalEquacao(d, 7, "M21/1.5-40");
+       BlocoMede(d, "M85+40");
+       MedePor(d, 41);
+     },
+     {{85, 20.0}, {41, 60.0}}},
+    {"BlocoSobreCanalExp",
+     [](Documento& d) {
+       CanalEquacao(d, 9, "M21/90-1");
+       BlocoMede(d, "M85*60");
+       MedePor(d, 41);
+     },
+     {{85, 1.0}, {41, 60.0}}},
+    {"EquacaoBlocoELinearizador",
+     [](Documento& d) {
+       CanalEquacao(d, 7, "M21-30");
+       BlocoMede(d, "M85*1.5");
+       Linearizado(d, "41 BL");
+       MedePor(d, 13);
+     },
+     {{85, 60.0}, {41, 90.0}, {13, 60.0}}},
+};
+
+class RetomaSaidasTest : public ::testing::TestWithParam<CasoRetoma> {
+ protected:
+  // The plant of the case at rest, saved; `carregado` opened from the file.
+  void SetUp() override {
+    teste::IncluiMalha(origem, 1, 60.0);
+    GetParam().monta(origem);
+    if (HasFatalFailure()) return;
+    for (int i = 0; i < 20000; ++i) origem.simulacao.PassoObjetos();
+    for (const auto& [endereco, valor] : GetParam().derivadas)
+      ASSERT_NEAR(origem.simulacao.memoria.celula[endereco], valor, 1e-6) << "M" << endereco;
+    const std::filesystem::path arquivo = pasta / "planta.smp";
+    SalvaSimulacao(origem, arquivo);
+    std::vector<std::string> mensagens;
+    carregado.simulacao.Mensagem = [&](std::string_view m) { mensagens.emplace_back(m); };
+    ASSERT_TRUE(LeSimulacao(carregado, arquivo));
+    ASSERT_TRUE(mensagens.empty()) << ::testing::PrintToString(mensagens);
+  }
+
+  teste::PastaTemporaria pasta;
+  Documento origem;
+  Documento carregado;
+};
+
+// Before the first scan every derived cell holds its resting value, so the
+// loop goes on where it was saved: no output step, no swing of the PV.
+TEST_P(RetomaSaidasTest, LoopHoldsThroughTheFirstCycles) {
+  const Memoria& m = carregado.simulacao.memoria;
+  for (const auto& [endereco, valor] : GetParam().derivadas)
+    EXPECT_NEAR(m.celula[endereco], valor, 0.01) << "M" << endereco << " after the load";
+  const Controlador& c = *carregado.ControladorDe(1);
+  for (int ciclo = 1; ciclo <= 50; ++ciclo) {
+    carregado.simulacao.PassoObjetos();
+    ASSERT_NEAR(c.CO, 60.0, 0.01) << "cycle " << ciclo;
+    ASSERT_NEAR(c.PV, 60.0, 0.01) << "cycle " << ciclo;
+    for (const auto& [endereco, valor] : GetParam().derivadas)
+      ASSERT_NEAR(m.celula[endereco], valor, 0.01) << "M" << endereco << ", cycle " << ciclo;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, RetomaSaidasTest, ::testing::ValuesIn(kCasosRetoma),
+                         [](const ::testing::TestParamInfo<CasoRetoma>& info) {
+                           return std::string(info.param.nome);
+                         });
+
+// The load computes the equation channels and nothing else of the
+// generator: the random source draws nothing, a sine's clock and a filter
+// stay as loaded, the random channels keep the values the file shows. An
+// inactive linearizer is not computed.
+TEST(RetomaSaidas, OnlyTheEquationChannelsAndAnActiveLinearizerAreComputed) {
+  Documento origem;
+  teste::IncluiMalha(origem, 1, 60.0);
+  Gerador& g = origem.gerador();
+  const struct {
+    int endereco;
+    int tipo;
+    const char* desc;
+  } canais[] = {{81, 2, "Descrição"}, {82, 5, "60"}, {83, 3, "5"}, {84, 6, "50"}};
+  for (const auto& canal : canais) {
+    g.Canal(canal.endereco).Tipo = canal.tipo;
+    g.Canal(canal.endereco).Desc = canal.desc;
+    g.Canal(canal.endereco).Min = "10";
+    g.Canal(canal.endereco).Max = "20";
+  }
+  g.Canal(85).Tipo = 7;
+  g.Canal(85).DefineValor("M21+1");
+  g.AtualizaParametros();
+  origem.simulacao.aleatorio.Semeia(3);
+  for (int i = 0; i < 3000; ++i) origem.simulacao.PassoObjetos();
+
+  teste::PastaTemporaria pasta;
+  SalvaSimulacao(origem, pasta / "planta.smp");
+  Documento carregado;
+  carregado.simulacao.aleatorio.Semeia(7);
+  ASSERT_TRUE(LeSimulacao(carregado, pasta / "planta.smp"));
+
+  EXPECT_EQ(carregado.simulacao.aleatorio.RandomInt(1 << 30), Aleatorio(7).RandomInt(1 << 30));
+  const Gerador& lido = carregado.gerador();
+  EXPECT_EQ(lido.Canal(82).TempoSeno, 0.0);
+  EXPECT_EQ(lido.Canal(83).Filtro, smp::LeReal(g.Canal(83).Valor()));
+  const Memoria& m = carregado.simulacao.memoria;
+  for (int endereco : {81, 82, 83, 84})
+    EXPECT_EQ(m.celula[endereco], smp::LeReal(g.Canal(endereco).Valor())) << "M" << endereco;
+  EXPECT_NEAR(m.celula[85], origem.simulacao.memoria.celula[85], 0.01);
+  EXPECT_EQ(m.celula[Linearizador::kEnderecoSaida], 0.0);
+}
+
 }  // namespace
 }  // namespace quiv

@@ -7,6 +7,7 @@
 #include "core/nucleo/erro.h"
 #include "core/objetos/linearizador.h"
 #include "core/arquivo/linhas_smp.h"
+#include "core/arquivo/valores_smp.h"
 #include "core/objetos/painel.h"
 
 namespace quiv {
@@ -216,10 +217,10 @@ TEST_F(RegistroPainelTest, BilingualTextsKeepBothLanguagesAndShowTheOneInForce) 
   }
 }
 
-// The 36 lines of the data entries: entry 1 as given, the others empty.
+// The 36 lines of the data entries: entry 1 as given, the others left out.
 Linhas GruposEntradas(Linhas primeiro) {
   for (int n = 2; n <= Painel::kEntradas; ++n)
-    for (const char* linha : {"FALSE", "", "0", "0", "", "FALSE"}) primeiro.push_back(linha);
+    for (const char* linha : {"FALSE", "", "0", "0", "0", "FALSE"}) primeiro.push_back(linha);
   return primeiro;
 }
 
@@ -236,7 +237,6 @@ TEST(RegistroPainelEntradas, SliderPositionFromTheCell) {
       {"0.375", 0.375, 38},  // 37.5: half to even
       {"-3", -3.0, 0},       // held on the slider
       {"250", 250.0, 10000},
-      {"", 0.0, 0},
       {"12,5", 12.0, 1200},  // decimal comma: lenient, the digits before it
   };
   for (const CasoSlider& c : casos) {
@@ -342,7 +342,7 @@ TEST(RegistroPainelChaves, PictureOfTypeAndValue) {
     Simulacao s;
     Painel p{s};
     p.Chaves(1).Figura[8] = true;
-    smp::Leitor l({"10", "20", "TRUE", c.tipo, c.valor});
+    smp::Leitor l({"10", "20", "TRUE", c.tipo, c.valor, "0", "0", "FALSE", "0", "0"});
     p.LeChaves(l);
     for (int k = 1; k <= Chave::kFiguras; ++k) EXPECT_EQ(p.Chaves(1).Figura[k], k == c.figura) << k;
   }
@@ -384,21 +384,59 @@ TEST(RegistroPainelFimDoArquivo, MissingLinesReadAsEmpty) {
   Linearizador lin{s};
   s.LinearizadorAtivo = true;
   smp::Leitor l(Linhas{});
-  p.LeChaves(l);
   p.LePainelComando(l);
-  p.LeBotoes(l);
   lin.LeParametros(l);
-  EXPECT_EQ(p.Chaves(1).Topo, 0);
   EXPECT_EQ(p.PainelComandoEsquerda, 0);
-  EXPECT_FALSE(p.Botao(1).Visivel);
-  EXPECT_EQ(p.Botao(2).TextoEstado1, "");
   EXPECT_FALSE(s.LinearizadorAtivo);
   EXPECT_EQ(lin.TextoEntrada, "");
   EXPECT_EQ(lin.TextoPV[6], "");
-  // Strict positions and colours do not accept an empty line.
-  smp::Leitor vazio(Linhas{});
-  EXPECT_THROW(p.LeEntradas(vazio), Erro);
-  EXPECT_THROW(p.LeFormas(vazio), Erro);
+  // Strict positions and colours, and the cells' values, do not accept an
+  // empty line.
+  for (void (Painel::*le)(smp::Leitor&) :
+       {&Painel::LeEntradas, &Painel::LeFormas, &Painel::LeChaves, &Painel::LeBotoes}) {
+    smp::Leitor vazio(Linhas{});
+    EXPECT_THROW((p.*le)(vazio), Erro);
+  }
+  EXPECT_EQ(p.Chaves(1).Topo, 0);
+  EXPECT_EQ(p.Botao(1).TextoEstado1, "");
+}
+
+// The cells of the data entries, switches and push buttons are always
+// written as numbers: a line without one, or with one beyond the double
+// range, stops the load on it instead of reading as 0.
+TEST(RegistroPainelCelulas, UnreadableValueStopsTheLoadWithItsText) {
+  struct Grupo {
+    const char* nome;
+    void (Painel::*le)(smp::Leitor&);
+    Linhas linhas;
+    std::size_t valor;  // index of the cell's line
+    int celula;
+  };
+  const Grupo grupos[] = {
+      {"entry", &Painel::LeEntradas, GruposEntradas({"TRUE", "Nível", "10", "20", "5", "TRUE"}), 4,
+       15},
+      {"switch", &Painel::LeChaves, {"10", "20", "TRUE", "0", "1"}, 4, 11},
+      {"button", &Painel::LeBotoes, {"TRUE", "a", "b", "c", "1"}, 4, 97},
+  };
+  for (const Grupo& grupo : grupos) {
+    for (const char* ruim : {"", "abc", "-.", "1e999", " 1.79769313486232E+0308"}) {
+      SCOPED_TRACE(std::string(grupo.nome) + " '" + ruim + "'");
+      Simulacao s;
+      s.memoria.celula[static_cast<std::size_t>(grupo.celula)] = 7.0;
+      Painel p{s};
+      Linhas linhas = grupo.linhas;
+      linhas[grupo.valor] = ruim;
+      smp::Leitor l(linhas);
+      try {
+        (p.*grupo.le)(l);
+        ADD_FAILURE() << "no error";
+      } catch (const Erro& e) {
+        EXPECT_EQ(std::string(e.what()), smp::MensagemRealInvalido(ruim));
+      }
+      EXPECT_EQ(l.Posicao(), grupo.valor + 1);
+      EXPECT_EQ(s.memoria.celula[static_cast<std::size_t>(grupo.celula)], 7.0);
+    }
+  }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "core/nucleo/erro.h"
 #include "core/arquivo/linhas_smp.h"
+#include "core/arquivo/valores_smp.h"
 #include "core/objetos/processo.h"
 
 namespace quiv {
@@ -315,13 +316,13 @@ TEST_F(RegistroProcessoTest, ValuesStartAtAFixedCharacterWhateverThePrefixSays) 
 TEST_F(RegistroProcessoTest, LenientLinesNeverFail) {
   std::vector<std::string> linhas = kLinhas;
   linhas[6] = "{P21/06} Habilita Desat Sat:TRUE";  // only the exact "True" is true
-  linhas[18] = "{P21/18} X0:";                     // an empty state is 0
-  linhas[19] = "{P21/19} Y2:  12.5abc";
+  linhas[18] = "{P21/18} X0: .5";
+  linhas[19] = "{P21/19} Y2:  12.5abc";  // what follows the number is ignored
   linhas[25] = "{P21/25} IntAc2:-1e2";
   smp::Leitor l(linhas);
   lido->LeParametros(l);
   EXPECT_FALSE(lido->SaturadorDesligado);
-  EXPECT_EQ(lido->X0, 0.0);
+  EXPECT_EQ(lido->X0, 0.5);
   EXPECT_DOUBLE_EQ(lido->Y2, 12.5);
   EXPECT_DOUBLE_EQ(lido->BufTM[500], lido->Xa);
   EXPECT_DOUBLE_EQ(lido->IntAc2, -100.0);
@@ -333,21 +334,52 @@ TEST_F(RegistroProcessoTest, ItemIndicesAreNotRangeChecked) {
   EXPECT_EQ(lido->TipoFuncao, 9);
 }
 
-TEST_F(RegistroProcessoTest, MissingLinesAtTheEndReadAsEmpty) {
+// A record cut short: its texts read as empty, up to the first state, which
+// the file always holds.
+TEST_F(RegistroProcessoTest, MissingLinesAtTheEndStopAtTheFirstState) {
   std::vector<std::string> linhas(kLinhas.begin(), kLinhas.begin() + 15);  // through line 14
   lido->TextoNC = "5";
   lido->TextoPeriodo = "30";
-  lido->IntAc2 = 9.0;
+  lido->X0 = 9.0;
   smp::Leitor l(linhas);
-  lido->LeParametros(l);
-  EXPECT_EQ(l.Posicao(), 26u);
+  EXPECT_THROW(lido->LeParametros(l), Erro);
+  EXPECT_EQ(l.Posicao(), 19u);
   EXPECT_EQ(lido->TipoFuncao, 1);
   EXPECT_EQ(lido->TextoNC, "");
   EXPECT_EQ(lido->TextoPeriodo, "30");
   EXPECT_EQ(lido->Lag, "");
-  EXPECT_EQ(lido->Y2, 0.0);
-  EXPECT_EQ(lido->BufTM[1], lido->Xa);
-  EXPECT_EQ(lido->IntAc2, 0.0);
+  EXPECT_EQ(lido->X0, 9.0);
+}
+
+// The states are always written as numbers: a line without one, or with one
+// beyond the double range, stops the load there instead of reading as 0.
+TEST_F(RegistroProcessoTest, UnreadableStateStopsTheLoadWithItsText) {
+  struct Caso {
+    int linha;
+    std::string rotulo;
+    std::string valor;
+  };
+  const Caso casos[] = {
+      {18, "X0:", ""},
+      {19, "Y2:", "x1"},
+      {22, "Y1old2:", "-1E400"},
+      {25, "IntAc2:", "-1.79769313486232E+0308"},  // beyond the largest double
+  };
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.linha);
+    Processo k(sim, 1);
+    k.IntAc2 = 3.0;
+    smp::Leitor l(ComValor(caso.linha, caso.rotulo, caso.valor));
+    try {
+      k.LeParametros(l);
+      ADD_FAILURE() << "'" << caso.valor << "' did not stop the load";
+    } catch (const Erro& erro) {
+      EXPECT_EQ(std::string(erro.what()), smp::MensagemRealInvalido(caso.valor));
+    }
+    EXPECT_EQ(l.Posicao(), static_cast<std::size_t>(caso.linha) + 1);
+    EXPECT_EQ(k.Lag, "6");     // the lines before it are in
+    EXPECT_EQ(k.IntAc2, 3.0);  // the last one is not
+  }
 }
 
 TEST_F(RegistroProcessoTest, MalformedItemIndexStopsTheLoadWithItsText) {

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -107,6 +110,66 @@ TEST(ValoresSmpTest, LenientRealsAndFixedReals) {
   EXPECT_EQ(RealFixo(0.125, 5, 2), " 0.13");
   EXPECT_EQ(RealFixo(1234.5, 3, 1), "1234.5");
   EXPECT_EQ(RealFixo(1e36, 10, 2), " 1.00000000000000E+0036");
+}
+
+// A number the file always writes (a state, a cell's value) is read as
+// leniently as any real, but a line without one, or with one beyond the
+// double range, is no longer taken for 0.
+TEST(ValoresSmpTest, RequiredReals) {
+  struct Caso {
+    const char* linha;
+    std::optional<double> valor;  // none: the load stops
+  };
+  const Caso casos[] = {
+      {" 5.00000000000000E+0001", 50.0},
+      {"  -1.5e2", -150.0},
+      {"   3.14", 3.14},
+      {"-.5", -0.5},
+      {"- 2", -2.0},
+      {"12,5", 12.0},  // the decimal separator is always "."
+      {"7 kg", 7.0},
+      {"1E-400", 0.0},  // too small: 0, as the reader of every number gives it
+      {" 1.79769313486231E+0308", 1.79769313486231e308},
+      {"", std::nullopt},
+      {"   ", std::nullopt},
+      {"abc", std::nullopt},
+      {"-", std::nullopt},
+      {".", std::nullopt},
+      {"+.E5", std::nullopt},
+      {"1E999", std::nullopt},
+      {" 1.79769313486232E+0308", std::nullopt},  // just beyond the largest double
+      {"-1.79769313486232E+0308", std::nullopt},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.linha);
+    if (c.valor) {
+      EXPECT_EQ(LeRealExigido(c.linha), *c.valor);
+      continue;
+    }
+    try {
+      LeRealExigido(c.linha);
+      ADD_FAILURE() << "no error";
+    } catch (const Erro& e) {
+      EXPECT_EQ(std::string(e.what()), MensagemRealInvalido(c.linha));
+    }
+  }
+  EXPECT_EQ(MensagemRealInvalido("abc"),
+            "'abc' não é um número real válido ('abc' is not a valid floating point value)");
+}
+
+// What RealFixo writes of a finite number reads back finite, also at the very
+// top of the double range.
+TEST(ValoresSmpTest, FixedRealsOfExtremeValuesReadBack) {
+  constexpr double kMaior = std::numeric_limits<double>::max();
+  EXPECT_EQ(RealFixo(kMaior, 4, 2), " 1.79769313486231E+0308");
+  EXPECT_EQ(RealFixo(-kMaior, 1, 0), "-1.79769313486231E+0308");
+  for (double x : {kMaior, -kMaior, 1e300, std::numeric_limits<double>::min(),
+                   -std::numeric_limits<double>::denorm_min()})
+    for (int decimais : {0, 2}) {
+      const double lido = LeRealExigido(RealFixo(x, 4, decimais));
+      EXPECT_TRUE(std::isfinite(lido)) << x;
+      EXPECT_NEAR(lido, x, std::fabs(x) * 1e-14 + 0.005) << x;
+    }
 }
 
 TEST(ValoresSmpTest, ColoursByNameOrNumber) {

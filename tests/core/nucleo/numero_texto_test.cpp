@@ -4,7 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <optional>
+#include <string>
+
+#include "core/nucleo/memoria.h"
 
 namespace quiv {
 namespace {
@@ -53,6 +57,47 @@ TEST(NumeroTextoTest, FixedDecimalsRoundHalfAwayFromZero) {
     EXPECT_EQ(TextoFixo(caso.x, caso.d), caso.texto) << caso.x << " " << caso.d;
   }
   EXPECT_EQ(TextoFixo(-1.7976931348623157e308, 4).size(), 1 + 309 + 1 + 4);
+}
+
+// What a file writes of a finite number reads back finite. At the top of the
+// double range the 15 digits rounded half away from zero would lie beyond the
+// largest double; there the last digit is rounded toward zero. Every other
+// number keeps the text it always had.
+TEST(NumeroTextoTest, TextsOfFiniteNumbersReadBackFinite) {
+  constexpr double kMaior = std::numeric_limits<double>::max();
+  constexpr double kMenorNormal = std::numeric_limits<double>::min();
+  constexpr double kMenorSubnormal = std::numeric_limits<double>::denorm_min();
+  const double primeiroDaBorda = std::nextafter(1.797693134862315e308, kMaior);
+  struct Caso {
+    double x;
+    const char* texto;
+    bool naBorda;  // the text differs from TextoCientifico's
+  };
+  const Caso casos[] = {
+      {kMaior, " 1.79769313486231E+0308", true},
+      {-kMaior, "-1.79769313486231E+0308", true},
+      {primeiroDaBorda, " 1.79769313486231E+0308", true},
+      {1.797693134862315e308, " 1.79769313486231E+0308", false},  // the last one below
+      {1e308, " 1.00000000000000E+0308", false},
+      {-2.5e300, "-2.50000000000000E+0300", false},
+      {kMenorNormal, " 2.22507385850720E-0308", false},
+      {kMenorSubnormal, " 4.94065645841247E-0324", false},
+      {-kMenorSubnormal, "-4.94065645841247E-0324", false},
+      {0.0, " 0.00000000000000E+0000", false},
+  };
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.texto);
+    const std::string texto = TextoCientificoLegivel(caso.x);
+    EXPECT_EQ(texto, caso.texto);
+    EXPECT_EQ(texto != TextoCientifico(caso.x), caso.naBorda);
+    const std::optional<double> lido = LeNumero(texto);
+    ASSERT_TRUE(lido.has_value());
+    EXPECT_NEAR(*lido, caso.x, std::fabs(caso.x) * 1e-14);
+    for (int d : {0, 2}) EXPECT_TRUE(LeNumero(TextoFixo(caso.x, d)).has_value()) << d;
+  }
+  EXPECT_EQ(TextoFixo(kMaior, 0), "179769313486231" + std::string(294, '0'));
+  // Not finite: the text it always had, which no reader takes for a number.
+  EXPECT_EQ(TextoCientificoLegivel(INFINITY), TextoCientifico(INFINITY));
 }
 
 }  // namespace
