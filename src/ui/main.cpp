@@ -5,12 +5,30 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <QStringList>
+#include <QTextEdit>
 #include <memory>
 
 #include "ui/principal/caixa_sobre.h"
 #include "ui/principal/tform1.h"
 #include "ui/sessao/idioma.h"
+#include "ui/sessao/recuperacao.h"
 #include "ui/sessao/sessao_simulacao.h"
+
+namespace {
+
+// QUIV_TESTE_COMENTARIO=TEXT, for the recovery test: once started, TEXT is
+// typed into the comments pane as a student would, and the main window is
+// asked to close, so the program waits at its save question (a modal box)
+// with unsaved work, where the test kills it.
+void EscreveComentarioDeTeste(quiv::TForm1& janela) {
+  const QString comentario = qEnvironmentVariable("QUIV_TESTE_COMENTARIO");
+  if (comentario.isEmpty()) return;
+  if (auto* comentarios = janela.findChild<QTextEdit*>(QStringLiteral("RichEdit1")))
+    comentarios->setPlainText(comentario);
+  QMetaObject::invokeMethod(&janela, &QWidget::close, Qt::QueuedConnection);
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QStringLiteral("QUIV"));
@@ -44,6 +62,7 @@ int main(int argc, char* argv[]) {
   auto* abertura = new quiv::CaixaSobre(true);
   abertura->show();
   std::unique_ptr<quiv::SessaoSimulacao> sessao;
+  std::unique_ptr<quiv::Recuperacao> recuperacao;
   std::unique_ptr<quiv::TForm1> janela;
   QObject::connect(abertura, &quiv::CaixaSobre::TempoDecorrido, [&] {
     abertura->hide();
@@ -51,6 +70,7 @@ int main(int argc, char* argv[]) {
     if (ingles) quiv::InstalaIngles();
     sessao = std::make_unique<quiv::SessaoSimulacao>();
     sessao->DefineIdiomaIngles(ingles);
+    recuperacao = std::make_unique<quiv::Recuperacao>(*sessao);
     janela = std::make_unique<quiv::TForm1>(*sessao);
     // Without a window manager "maximised" means nothing: start at the
     // screen's size.
@@ -58,16 +78,22 @@ int main(int argc, char* argv[]) {
     janela->showMaximized();
     abertura->close();
     abertura->deleteLater();
-    // "quiv caldeira.smp" opens the file; otherwise the examples gallery
-    // greets the student.
+    // A copy left by a run that ended abnormally is offered first; restored,
+    // it takes the place of the file named on the command line and of the
+    // gallery. Otherwise "quiv caldeira.smp" opens the file, and without one
+    // the examples gallery greets the student.
     const QStringList argumentos = opcoes.positionalArguments();
-    if (!argumentos.isEmpty())
+    if (recuperacao->OfereceAbandonadas(janela.get()))
+      janela->MostraSimulacaoRestaurada();
+    else if (!argumentos.isEmpty())
       janela->AbreArquivo(QFileInfo(argumentos.first()).absoluteFilePath());
     else
       janela->MostraGaleria();
+    EscreveComentarioDeTeste(*janela);
   });
   const int resultado = app.exec();
   janela.reset();
+  recuperacao.reset();  // a normal end: the recovery copy goes
   sessao.reset();
   return resultado;
 }

@@ -20,12 +20,15 @@ int ExecutaTesteTDialogos(int argc, char** argv);
 int ExecutaTesteIngles(int argc, char** argv);
 int ExecutaTesteSintonia(int argc, char** argv);
 int ExecutaTesteEdicoes(int argc, char** argv);
+int ExecutaTesteRecuperacao(int argc, char** argv);
 
 int main(int argc, char** argv) {
-  // The recent-files list and other settings go to a scratch folder, never
-  // to the user's own.
+  // The recent-files list, other settings and recovery copies go to scratch
+  // folders, never to the user's own.
   QTemporaryDir configuracao;
   qputenv("XDG_CONFIG_HOME", configuracao.path().toLocal8Bit());
+  QTemporaryDir dados;
+  qputenv("XDG_DATA_HOME", dados.path().toLocal8Bit());
   QApplication app(argc, argv);
   // Until a test installs its own script, any box fails the test at once
   // instead of waiting for a user.
@@ -51,6 +54,7 @@ int main(int argc, char** argv) {
   falhas += ExecutaTesteTDialogos(argc, argv);
   falhas += ExecutaTesteSintonia(argc, argv);
   falhas += ExecutaTesteEdicoes(argc, argv);
+  falhas += ExecutaTesteRecuperacao(argc, argv);
   quiv::Interacao::Instala(nullptr);
   return falhas == 0 ? 0 : 1;
 }

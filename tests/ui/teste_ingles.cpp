@@ -7,7 +7,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -40,7 +42,9 @@
 #include "ui/principal/galeria_exemplos.h"
 #include "ui/principal/tconfigform.h"
 #include "ui/principal/tform1.h"
+#include "ui/sessao/copia_recuperacao.h"
 #include "ui/sessao/idioma.h"
+#include "ui/sessao/recuperacao.h"
 #include "ui/sessao/sessao_simulacao.h"
 
 namespace {
@@ -810,6 +814,28 @@ class TesteIngles : public QObject {
       janela.resize(1100, 760);
       janela.grab().save(pasta + QStringLiteral("/ingles-taboutbox.png"));
     }
+  }
+
+  // The start's recovery question, its untitled name and its date in
+  // English, and the report of a damaged copy.
+  void recuperacao() {
+    const QString pastaBoa = pasta_->filePath(QStringLiteral("boa"));
+    const QString pastaDanificada = pasta_->filePath(QStringLiteral("danificada"));
+    QVERIFY(QDir().mkpath(pastaBoa) && QDir().mkpath(pastaDanificada));
+    const quiv::CopiaRecuperacao semNome{QString(), QDateTime(QDate(2024, 5, 7), QTime(9, 41)),
+                                         "x"};
+    QCOMPARE(semNome.Grava(pastaBoa + QStringLiteral("/copia-deixada.rec")), QString());
+    QFile danificada(pastaDanificada + QStringLiteral("/copia-deixada.rec"));
+    QVERIFY(danificada.open(QIODevice::WriteOnly));
+    danificada.close();
+
+    roteiro_.EsperaPergunta(
+        U("QUIV did not end normally. There is a recovery copy of an untitled simulation, "
+          "written on 2024-05-07 at 09:41.\n\nRestore the copy? (No: the copy is discarded.)"),
+        false);
+    QVERIFY(!quiv::Recuperacao(*sessao_, pastaBoa).OfereceAbandonadas(nullptr));
+    roteiro_.EsperaInforma(U("A damaged recovery copy was discarded:\n"));
+    QVERIFY(!quiv::Recuperacao(*sessao_, pastaDanificada).OfereceAbandonadas(nullptr));
   }
 
  private:

@@ -41,6 +41,7 @@
 #include "ui/sessao/enderecos_web.h"
 #include "ui/sessao/idioma.h"
 #include "ui/sessao/interacao.h"
+#include "ui/sessao/pasta_exemplos.h"
 #include "ui/sessao/sessao_simulacao.h"
 
 namespace quiv {
@@ -523,6 +524,19 @@ void TForm1::AbreArquivo(const QString& arquivo) {
   MostraMenus(true);
   if (sessao_.ArquivoAtual().isEmpty()) return;
   Salvar1_->setVisible(true);
+}
+
+void TForm1::MostraSimulacaoRestaurada() {
+  const QString arquivo = sessao_.ArquivoAtual();
+  if (!arquivo.isEmpty()) QDir::setCurrent(QFileInfo(arquivo).absolutePath());
+  EscondeGaleria();
+  MostraMenus(true);
+  const QString exemplos = PastaDosExemplos(sessao_.PastaInicial());
+  const bool exemplo =
+      !arquivo.isEmpty() && !exemplos.isEmpty() &&
+      QFileInfo(arquivo).absoluteFilePath().startsWith(
+          QDir(exemplos).absoluteFilePath(QStringLiteral("examples")) + QLatin1Char('/'));
+  Salvar1_->setVisible(!exemplo);
 }
 
 void TForm1::SalvaComNome(const QString& escolhido) {

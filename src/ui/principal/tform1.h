@@ -59,6 +59,11 @@ class TForm1 : public QMainWindow {
   // Opens a file without the open dialog (command line, recent files): the
   // save question, then the file read into a cleared simulation.
   void AbreArquivo(const QString& arquivo);
+  // A simulation put into the session outside the file menu (a recovery
+  // copy): the screen with the simulation's menus as after Open, its file's
+  // folder the working folder, the save item shown unless the file is a
+  // shipped example (whose changes go to "Salvar Como...").
+  void MostraSimulacaoRestaurada();
 
   // The layout refresh (AtualizaTela) of the synoptic screen.
   void AtualizaTela();

@@ -11,6 +11,7 @@
 
 #include "core/arquivo/arquivo_smp.h"
 #include "core/arquivo/copia_documento.h"
+#include "core/arquivo/linhas_smp.h"
 #include "core/nucleo/erro.h"
 #include "ui/sessao/comandos_planta.h"
 #include "ui/sessao/interacao.h"
@@ -221,24 +222,48 @@ bool SessaoSimulacao::SalvaSimulacao(const QString& arquivo) {
 }
 
 bool SessaoSimulacao::LeSimulacao(const QString& arquivo) {
+  const bool lido = Carrega(
+      [&](const std::function<void(int)>& progresso) {
+        return quiv::LeSimulacao(documento_, Caminho(arquivo), progresso);
+      },
+      arquivo);
+  if (lido) {
+    LembraRecente(arquivo);
+    MarcaSalvo();
+  }
+  return lido;
+}
+
+bool SessaoSimulacao::RestauraSimulacao(std::string_view conteudo, const QString& arquivo) {
+  const bool lido = Carrega(
+      [&](const std::function<void(int)>& progresso) {
+        documento_.NovaSimulacao();
+        smp::Leitor leitor = smp::Leitor::DeConteudo(conteudo);
+        quiv::LeSimulacao(documento_, leitor, QFileInfo(arquivo).completeBaseName().toStdString(),
+                          progresso);
+        return true;
+      },
+      arquivo);
+  if (lido) MarcaModificado();
+  return lido;
+}
+
+bool SessaoSimulacao::Carrega(const std::function<bool(const std::function<void(int)>&)>& le,
+                              const QString& arquivo) {
   timer1_->stop();
   emit ProgressoLeitura(5);
   bool lido = false;
   bool encontrado = true;
   QString erro;
   try {
-    encontrado = quiv::LeSimulacao(documento_, Caminho(arquivo),
-                                   [this](int percentual) { emit ProgressoLeitura(percentual); });
+    encontrado = le([this](int percentual) { emit ProgressoLeitura(percentual); });
     lido = encontrado;
   } catch (const std::exception& e) {
     erro = QString::fromStdString(e.what());
   }
   if (lido || !erro.isEmpty()) {
     pilha_->clear();
-    if (lido) {
-      arquivoAtual_ = arquivo;
-      LembraRecente(arquivo);
-    }
+    if (lido) arquivoAtual_ = arquivo;
     documento_.AtualizaTela();
     emit DocumentoRecarregado();
   }
@@ -254,7 +279,6 @@ bool SessaoSimulacao::LeSimulacao(const QString& arquivo) {
     Informa(QString::fromUtf8(MensagemArquivoNaoEncontrado(IdiomaIngles()).data()));
   else if (!erro.isEmpty())
     Informa(erro);
-  if (lido) MarcaSalvo();
   return lido;
 }
 

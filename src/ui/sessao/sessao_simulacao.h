@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/arquivo/documento.h"
@@ -129,6 +130,12 @@ class SessaoSimulacao : public QObject {
   // whether the whole file was read; then ArquivoAtual is the file and the
   // simulation is marked saved.
   bool LeSimulacao(const QString& arquivo);
+  // Reads a simulation file's bytes kept elsewhere (a recovery copy) as
+  // LeSimulacao reads a file, into a cleared document, for a simulation whose
+  // file is `arquivo` (empty: never saved). The simulation is marked modified,
+  // since `arquivo` does not hold what was read, and the recent files do not
+  // change. Returns whether the whole text was read.
+  bool RestauraSimulacao(std::string_view conteudo, const QString& arquivo);
   // New: the document back to its empty start (the main window's places,
   // hidden controls, a fresh configuration); the windows reread everything.
   void NovaSimulacao();
@@ -193,6 +200,11 @@ class SessaoSimulacao : public QObject {
   void Informa(const QString& texto);
   void LembraRecente(const QString& arquivo);
   void AnunciaSalvo();
+  // The load shared by LeSimulacao and RestauraSimulacao: `le` reads into the
+  // document (false: the file is missing); once all was read, `arquivo`
+  // becomes ArquivoAtual.
+  bool Carrega(const std::function<bool(const std::function<void(int)>&)>& le,
+               const QString& arquivo);
 
   Documento documento_;
   QTimer* timer1_;

@@ -493,6 +493,32 @@
     </message>
 </context>
 <context>
+    <name>quiv::Recuperacao</name>
+    <message>
+        <source>uma simulação sem nome</source>
+        <translation>an untitled simulation</translation>
+    </message>
+    <message>
+        <source>O QUIV não foi encerrado normalmente. Há uma cópia de recuperação de %1, gravada em %2 às %3.
+
+Restaurar a cópia? (Não: a cópia é descartada.)</source>
+        <translation>QUIV did not end normally. There is a recovery copy of %1, written on %2 at %3.
+
+Restore the copy? (No: the copy is discarded.)</translation>
+    </message>
+    <message>
+        <source>dd/MM/yyyy</source>
+        <comment>formato da data</comment>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>Uma cópia de recuperação danificada foi descartada:
+%1</source>
+        <translation>A damaged recovery copy was discarded:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>quiv::SessaoSimulacao</name>
     <message>
         <source>Erro desconhecido no ciclo de simulação</source>
