@@ -188,6 +188,14 @@ class TesteTProcesso : public QObject, public AmbienteJanela {
     QCOMPARE(roteiro_.Mostradas(), 1);
     QVERIFY(quiv::teste::MesmoEstado(sessao_->documento(), *antes));
     QVERIFY(sessao_->Salvo());
+    // Closed and opened again, the window still holds what was typed.
+    janela_->close();
+    janela_->Mostra();
+    QVERIFY(Botao("btnatualiza")->isEnabled());
+    for (const QString& campo : campos) {
+      const QStringList nomeValor = campo.split(QLatin1Char('='));
+      if (auto* e = janela_->findChild<QLineEdit*>(nomeValor[0])) QCOMPARE(e->text(), nomeValor[1]);
+    }
     QVERIFY(Botao("btnatualiza")->isEnabled());
     QVERIFY(!Botao("SairButton")->isEnabled());
     QCOMPARE(Rotulo("Label9")->text(), titulo);

@@ -166,14 +166,17 @@ void TBloco::Conecta() {
 
   connect(&sessao_, &SessaoSimulacao::CicloExecutado, this, &TBloco::AtualizaLeitura);
   connect(&sessao_, &SessaoSimulacao::DocumentoRecarregado, this, [this] {
+    // Another plant: nothing typed here belongs to it.
+    btnatualiza_->setEnabled(false);
+    SairButton_->setEnabled(true);
     if (isVisible() && modelo()) Preenche();
   });
   // An apply of this block, or its undo: the window shows the block's form.
   connect(&sessao_, &SessaoSimulacao::ObjetoAlterado, this, [this](TipoObjeto tipo, int n) {
     if (tipo != TipoObjeto::Bloco || n != n_ || !modelo()) return;
-    Preenche();
     btnatualiza_->setEnabled(false);
     SairButton_->setEnabled(true);
+    Preenche();
   });
 }
 
@@ -182,15 +185,20 @@ void TBloco::Preenche() {
   if (!b) return;
   preenchendo_ = true;
   const bool ingles = sessao_.IdiomaIngles();
-  b->LeDescricao();
-  rascunho_ = *b;
-  TagText_->setText(Texto(b->Tag.Em(ingles)));
-  DescricaoText_->setText(Texto(b->Descricao.Em(ingles)));
-  FuncaoTr_->setText(Texto(b->Funcao));
-  LimSupCheck_->setChecked(b->LimiteSuperiorAtivo);
-  LimSupText_->setText(Texto(b->LimiteSuperior));
-  LimInfCheck_->setChecked(b->LimiteInferiorAtivo);
-  LimInfText_->setText(Texto(b->LimiteInferior));
+  // The window shows its form: the object's, unless an edit waits to be
+  // applied.
+  if (!btnatualiza_->isEnabled()) {
+    b->LeDescricao();
+    rascunho_ = *b;
+  }
+  const auto& f = rascunho_;
+  TagText_->setText(Texto(f.Tag.Em(ingles)));
+  DescricaoText_->setText(Texto(f.Descricao.Em(ingles)));
+  FuncaoTr_->setText(Texto(f.Funcao));
+  LimSupCheck_->setChecked(f.LimiteSuperiorAtivo);
+  LimSupText_->setText(Texto(f.LimiteSuperior));
+  LimInfCheck_->setChecked(f.LimiteInferiorAtivo);
+  LimInfText_->setText(Texto(f.LimiteInferior));
   preenchendo_ = false;
   MostraIdentificacao();
   DefineTexto(Label6_, Texto(TextoFixo(b->Leitura, 2)));

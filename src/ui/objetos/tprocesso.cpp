@@ -298,14 +298,17 @@ void TProcesso::Conecta() {
 
   connect(&sessao_, &SessaoSimulacao::CicloExecutado, this, &TProcesso::AtualizaLeituras);
   connect(&sessao_, &SessaoSimulacao::DocumentoRecarregado, this, [this] {
+    // Another plant: nothing typed here belongs to it.
+    btnatualiza_->setEnabled(false);
+    SairButton_->setEnabled(true);
     if (isVisible() && modelo()) Preenche();
   });
   // An apply of this block, or its undo: the window shows the block's form.
   connect(&sessao_, &SessaoSimulacao::ObjetoAlterado, this, [this](TipoObjeto tipo, int n) {
     if (tipo != TipoObjeto::Processo || n != n_ || !modelo()) return;
-    Preenche();
     btnatualiza_->setEnabled(false);
     SairButton_->setEnabled(true);
+    Preenche();
   });
 }
 
@@ -314,32 +317,37 @@ void TProcesso::Preenche() {
   if (!p) return;
   preenchendo_ = true;
   const bool ingles = sessao_.IdiomaIngles();
-  p->CarregaDescricao();
-  rascunho_ = *p;
-  TagText_->setText(Texto(p->Tag.Em(ingles)));
-  DescricaoText_->setText(Texto(p->Descricao.Em(ingles)));
+  // The window shows its form: the object's, unless an edit waits to be
+  // applied.
+  if (!btnatualiza_->isEnabled()) {
+    p->CarregaDescricao();
+    rascunho_ = *p;
+  }
+  const auto& f = rascunho_;
+  TagText_->setText(Texto(f.Tag.Em(ingles)));
+  DescricaoText_->setText(Texto(f.Descricao.Em(ingles)));
   EntradaSelectEnter();
   EntradaSelect_->setCurrentIndex(
-      p->ItemEntrada >= 0 && p->ItemEntrada < EntradaSelect_->count() ? p->ItemEntrada : -1);
-  GanhoText_->setText(Texto(p->Ganho));
-  TempoMorto_->setText(Texto(p->TempoMorto));
+      f.ItemEntrada >= 0 && f.ItemEntrada < EntradaSelect_->count() ? f.ItemEntrada : -1);
+  GanhoText_->setText(Texto(f.Ganho));
+  TempoMorto_->setText(Texto(f.TempoMorto));
   ComboBox2_->setCurrentIndex(
-      p->TipoFuncao >= 0 && p->TipoFuncao < ComboBox2_->count() ? p->TipoFuncao : -1);
-  MostraGrupoTipo(p->TipoFuncao);
-  LText_->setText(Texto(p->Tal1));
-  Ctext_->setText(Texto(p->Tal2));
-  NCText_->setText(Texto(p->TextoNC));
-  PeriodoText_->setText(Texto(p->TextoPeriodo));
-  LEAD_->setText(Texto(p->Lead));
-  LAG_->setText(Texto(p->Lag));
-  ValorInicialText_->setText(Texto(p->ValorInicial));
+      f.TipoFuncao >= 0 && f.TipoFuncao < ComboBox2_->count() ? f.TipoFuncao : -1);
+  MostraGrupoTipo(f.TipoFuncao);
+  LText_->setText(Texto(f.Tal1));
+  Ctext_->setText(Texto(f.Tal2));
+  NCText_->setText(Texto(f.TextoNC));
+  PeriodoText_->setText(Texto(f.TextoPeriodo));
+  LEAD_->setText(Texto(f.Lead));
+  LAG_->setText(Texto(f.Lag));
+  ValorInicialText_->setText(Texto(f.ValorInicial));
   ComboBox1_->setCurrentIndex(
-      p->TipoValvula >= 0 && p->TipoValvula < ComboBox1_->count() ? p->TipoValvula : -1);
-  Histerese_->setText(Texto(p->Histerese));
-  valveStext_->setText(Texto(p->Agarramento));
-  tal_->setText(Texto(p->ConstanteTempoAtuador));
-  ratetext_->setText(Texto(p->LimiteTaxa));
-  CheckBox1_->setChecked(p->SaturadorDesligado);
+      f.TipoValvula >= 0 && f.TipoValvula < ComboBox1_->count() ? f.TipoValvula : -1);
+  Histerese_->setText(Texto(f.Histerese));
+  valveStext_->setText(Texto(f.Agarramento));
+  tal_->setText(Texto(f.ConstanteTempoAtuador));
+  ratetext_->setText(Texto(f.LimiteTaxa));
+  CheckBox1_->setChecked(f.SaturadorDesligado);
   MostraIdentificacao();
   preenchendo_ = false;
   DefineTexto(Label36_, Texto(TextoFixo(p->X0, 2)));
