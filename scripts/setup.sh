@@ -5,7 +5,7 @@ set -euo pipefail
 
 pacotes=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev dpkg-dev
+  qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libgl-dev dpkg-dev
   libqcustomplot-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libeigen3-dev

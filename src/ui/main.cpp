@@ -67,7 +67,10 @@ int main(int argc, char* argv[]) {
   QObject::connect(abertura, &quiv::CaixaSobre::TempoDecorrido, [&] {
     abertura->hide();
     const bool ingles = quiv::DecideIdioma(quiv::PreferenciasIdioma(pastaInicial), nullptr);
-    if (ingles) quiv::InstalaIngles();
+    if (ingles)
+      quiv::InstalaIngles();
+    else
+      quiv::InstalaPortuguesDoQt();
     sessao = std::make_unique<quiv::SessaoSimulacao>();
     sessao->DefineIdiomaIngles(ingles);
     recuperacao = std::make_unique<quiv::Recuperacao>(*sessao);

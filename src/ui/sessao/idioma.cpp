@@ -3,8 +3,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QStandardPaths>
 #include <QTranslator>
 
@@ -15,18 +16,22 @@ namespace quiv {
 
 namespace {
 
-QString NomeArquivo() { return QString::fromLatin1(kArquivoPreferencias.data(), kArquivoPreferencias.size()); }
+QString NomeArquivo() {
+  return QString::fromLatin1(kArquivoPreferencias.data(), kArquivoPreferencias.size());
+}
 
 std::optional<bool> LeDe(const QString& caminho) {
   QFile f(caminho);
   if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) return std::nullopt;
   const QByteArray linha = f.readLine(4096);
-  return PreferenciaIngles(std::string_view(linha.constData(), static_cast<std::size_t>(linha.size())));
+  return PreferenciaIngles(
+      std::string_view(linha.constData(), static_cast<std::size_t>(linha.size())));
 }
 
 }  // namespace
 
-PreferenciasIdioma::PreferenciasIdioma(QString pastaInicial) : pastaInicial_(std::move(pastaInicial)) {}
+PreferenciasIdioma::PreferenciasIdioma(QString pastaInicial)
+    : pastaInicial_(std::move(pastaInicial)) {}
 
 QString PreferenciasIdioma::Arquivo() const {
   return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
@@ -76,5 +81,14 @@ bool InstalaIngles() {
 }
 
 void RemoveIngles() { QCoreApplication::removeTranslator(&Traducao()); }
+
+bool InstalaPortuguesDoQt() {
+  static QTranslator qt;
+  const QString pasta = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  if (qt.isEmpty() && !qt.load(QStringLiteral("qtbase_pt_BR"), pasta) &&
+      !qt.load(QStringLiteral("qtbase_pt"), pasta))
+    return false;
+  return QCoreApplication::installTranslator(&qt);
+}
 
 }  // namespace quiv

@@ -38,5 +38,9 @@ bool DecideIdioma(const PreferenciasIdioma& preferencias, QWidget* pai);
 bool InstalaIngles();
 // Back to the Portuguese texts (for the tests, which switch within one run).
 void RemoveIngles();
+// Qt's own texts (the Yes and No of a question, the file dialogs' buttons)
+// in Portuguese, from the distribution's Qt translations; false when they
+// are not installed, and those texts stay in English.
+bool InstalaPortuguesDoQt();
 
 }  // namespace quiv
