@@ -14,11 +14,13 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cd build-sanitize
 ctest --output-on-failure -j"$(nproc)" -E '^cli\.instalado$'
 # The program itself, with a plant running, until the timeout ends it.
-exemplo="../examples/heat exchanger/heatexchanger.smp"
+exemplo="$PWD/../examples/heat exchanger/heatexchanger.smp"
+programa="$PWD/src/ui/quiv"
 casa=$(mktemp -d)
+printf '<language> Portuguese\n' >"$casa/preferences.cfg"  # no language question
 set +e
-HOME=$casa XDG_CONFIG_HOME=$casa XDG_DATA_HOME=$casa QT_QPA_PLATFORM=offscreen \
-  timeout -s INT 8 src/ui/quiv "$exemplo" 2>"$casa/erros"
+(cd "$casa" && HOME=$casa XDG_CONFIG_HOME=$casa XDG_DATA_HOME=$casa QT_QPA_PLATFORM=offscreen \
+  timeout -s INT 8 "$programa" "$exemplo")
 status=$?
 set -e
 rm -rf "$casa"
