@@ -279,21 +279,7 @@ void Documento::Insere(TipoObjeto tipo, int n, std::unique_ptr<ObjetoCiclo> obje
   }
 }
 
-bool Documento::Incluido(TipoObjeto tipo, int n) const {
-  switch (tipo) {
-    case TipoObjeto::Controlador:
-      return simulacao.controladores.Incluido(n);
-    case TipoObjeto::Processo:
-      return simulacao.processos.Incluido(n);
-    case TipoObjeto::Registrador:
-      return simulacao.registradores.Incluido(n);
-    case TipoObjeto::Bloco:
-      return simulacao.blocos.Incluido(n);
-    case TipoObjeto::Texto:
-      return simulacao.textos.Incluido(n);
-  }
-  return false;
-}
+bool Documento::Incluido(TipoObjeto tipo, int n) const { return Objeto(tipo, n) != nullptr; }
 
 void Documento::RetomaSaidas() {
   Memoria& m = simulacao.memoria;
