@@ -661,6 +661,16 @@ class TesteIngles : public QObject {
     }
     if (const QString pasta = qEnvironmentVariable("QUIV_CAPTURA"); !pasta.isEmpty())
       janela.grab().save(pasta + QStringLiteral("/ingles-tform2.png"));
+
+    // The failed fields of "Sair", named as the window names them.
+    itens.at(2)->click();
+    auto* maximo = janela.findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    maximo->setText(QStringLiteral("x"));
+    emit maximo->textEdited(maximo->text());
+    roteiro_.EsperaInforma(
+        U("Animated Text 1 (Level): Max Span invalid\nAnimated Text 1 (Level): Equation invalid"));
+    janela.findChild<QPushButton*>(QStringLiteral("SairButton"))->click();
+    QCOMPARE(roteiro_.Pendentes(), 0);
   }
 
   // A recorder not yet configured, and the folder of its archive.

@@ -6,12 +6,20 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
+#include <QUndoStack>
 #include <memory>
+#include <string>
+#include <vector>
 
+#include "../comum/mesmo_estado.h"
 #include "ambiente_janela.h"
+#include "core/arquivo/arquivo_smp.h"
+#include "core/arquivo/copia_documento.h"
 #include "core/arquivo/documento.h"
+#include "core/arquivo/linhas_smp.h"
 #include "core/objetos/texto_animado.h"
 #include "interacao_roteiro.h"
 #include "procura.h"
@@ -21,6 +29,16 @@
 #include "ui/sessao/sessao_simulacao.h"
 
 using quiv::TipoObjeto;
+
+namespace {
+
+std::vector<std::string> Linhas(const quiv::Documento& doc) {
+  quiv::smp::Escritor e;
+  quiv::EscreveSimulacao(doc, e);
+  return e.Linhas();
+}
+
+}  // namespace
 
 class TesteTForm2 : public QObject, public AmbienteJanela {
   Q_OBJECT
@@ -81,7 +99,11 @@ class TesteTForm2 : public QObject, public AmbienteJanela {
     QCOMPARE(Filho<QLineEdit>("FuncaoTr")->isVisible(), funcao);
     QCOMPARE(Filho<QLabel>("Label3")->text(), origem);
     if (escala) QCOMPARE(Filho<QLineEdit>("Edit1")->isReadOnly(), tipo == 0);
-    QVERIFY(!sessao_->Salvo());
+    // A new text has no variable, nor an expression that evaluates: the type
+    // alone stays in the window, the text is not touched.
+    QCOMPARE(Texto().Tipo, 0);
+    QCOMPARE(sessao_->Pilha().count(), 0);
+    QVERIFY(sessao_->Salvo());
   }
 
   // A scalar text on M21: choosing the variable fills range, alarms and unit
@@ -139,6 +161,139 @@ class TesteTForm2 : public QObject, public AmbienteJanela {
     QCOMPARE(Filho<QLabel>("Label1")->text(), QStringLiteral("Ligado"));
   }
 
+  // A form that fails a check never reaches the text, neither while it is
+  // typed nor at "Sair": the text and the plant run on exactly as they were,
+  // one box lists each failed field once, naming the text by number and
+  // description (the one typed), and the window stays open with the form.
+  void checagensFalhas_data() {
+    QTest::addColumn<QStringList>("campos");
+    QTest::addColumn<QStringList>("mensagens");
+    auto caso = [](const char* nome, QStringList campos, QStringList sufixos,
+                   const QString& texto = QStringLiteral("Texto Animado 2 (Nível)")) {
+      for (QString& s : sufixos) s.prepend(texto);
+      QTest::newRow(nome) << campos << sufixos;
+    };
+    caso("faixa máx", {"Edit1=abc"}, {": Faixa máx inválida"});
+    caso("faixa min", {"Edit4=x"}, {": Faixa min inválida"});
+    caso("as duas", {"Edit4=x", "Edit1=1e"}, {": Faixa máx inválida", ": Faixa min inválida"});
+    caso("invertida", {"Edit4=200", "Edit1=150"}, {": Faixa máx menor que a Faixa min"});
+    caso("equação", {"FuncaoTr=M21+X"}, {": Equação inválida"});
+    caso("equação e faixa", {"FuncaoTr=M21*Y", "Edit1=x"},
+         {": Faixa máx inválida", ": Equação inválida"});
+    caso("binário sem variável", {"Tipo=1"}, {": Variável não selecionada"});
+    caso("faixa da variável", {"Tipo=0", "ComboBox1=21"}, {": Faixa da variável inválida"});
+    caso("descrição digitada", {"Edit1=x", "DescricaoText=Vazão"}, {": Faixa máx inválida"},
+         QStringLiteral("Texto Animado 2 (Vazão)"));
+  }
+  void checagensFalhas() {
+    QFETCH(QStringList, campos);
+    QFETCH(QStringList, mensagens);
+    quiv::Descritor m22;  // a range that reads backwards
+    m22.UEMin = "50";
+    m22.UEMax = "10";
+    sessao_->documento().simulacao.memoria.DefineDescritor(22, m22);
+    Equacao();
+    const std::unique_ptr<quiv::Documento> antes = quiv::CopiaDocumento(sessao_->documento());
+
+    for (const QString& campo : campos) Edita(campo);
+    QCOMPARE(sessao_->Pilha().count(), 0);
+    roteiro_.EsperaInforma(mensagens.join(QLatin1Char('\n')));
+    QTest::mouseClick(Filho<QPushButton>("SairButton"), Qt::LeftButton);
+    QTRY_COMPARE(roteiro_.Pendentes(), 0);
+    QCOMPARE(roteiro_.Mostradas(), 1);
+    QVERIFY(quiv::teste::MesmoEstado(sessao_->documento(), *antes));
+    QVERIFY(sessao_->Salvo());
+    QVERIFY(form_->isVisible());
+    const QString ultimo = campos.last();
+    QWidget* campo = form_->findChild<QWidget*>(ultimo.section(QLatin1Char('='), 0, 0));
+    if (auto* e = qobject_cast<QLineEdit*>(campo))
+      QCOMPARE(e->text(), ultimo.section(QLatin1Char('='), 1));
+  }
+
+  // A text as the user left it hides without a word, even one that never
+  // passed (a new text has no variable yet).
+  void textoNovoSaiSemCaixa() {
+    QTest::mouseClick(Filho<QPushButton>("SairButton"), Qt::LeftButton);
+    QVERIFY(!form_->isVisible());
+    QCOMPARE(roteiro_.Mostradas(), 0);
+    QVERIFY(sessao_->Salvo());
+  }
+
+  // Typed key by key, an expression reaches the running text at each key
+  // that leaves it valid and never in between; the keys of one visit are
+  // one edit, gone from the stack when the text ends as it began.
+  void digitacaoSoChegaValida() {
+    Equacao();
+    auto* funcao = Filho<QLineEdit>("FuncaoTr");
+    funcao->end(false);
+    QTest::keyClicks(funcao, QStringLiteral("*"));  // the evaluator takes a trailing operator
+    QCOMPARE(Texto().FuncaoTr.Completo(), std::string("M21*"));
+    const std::unique_ptr<quiv::Documento> antes = quiv::CopiaDocumento(sessao_->documento());
+    QTest::keyClicks(funcao, QStringLiteral("X"));
+    QCOMPARE(funcao->text(), QStringLiteral("M21*X"));
+    QVERIFY(quiv::teste::MesmoEstado(sessao_->documento(), *antes));
+    QTest::keyClick(funcao, Qt::Key_Backspace);
+    QTest::keyClicks(funcao, QStringLiteral("2"));
+    QCOMPARE(Texto().FuncaoTr.Completo(), std::string("M21*2"));
+    sessao_->simulacao().memoria.celula[21] = 30.0;
+    for (int i = 0; i < 6; ++i) sessao_->Timer1Timer(1000.0 + 100 * i);
+    QCOMPARE(Filho<QLabel>("Label1")->text(), QStringLiteral("60.00 "));
+    QCOMPARE(sessao_->Pilha().count(), 1);
+    QVERIFY(!sessao_->Salvo());
+
+    for (int i = 0; i < 2; ++i) QTest::keyClick(funcao, Qt::Key_Backspace);
+    QCOMPARE(Texto().FuncaoTr.Completo(), std::string("M21"));
+    QCOMPARE(sessao_->Pilha().count(), 0);
+    QVERIFY(sessao_->Salvo());
+  }
+
+  // One visit of the window is one edit, whatever it changed; undo and redo
+  // walk back and forth through exactly the files each step had, the open
+  // window showing each, and the save indicator comes back to saved.
+  void desfazerERefazerDevolvemCadaArquivo() {
+    quiv::Documento& doc = sessao_->documento();
+    std::vector<std::vector<std::string>> arquivos{Linhas(doc)};
+    auto visita = [&](const QStringList& teclas) {
+      form_->Mostra();
+      // The texts typed key by key, the other controls set.
+      for (const QString& t : teclas) {
+        if (auto* e = form_->findChild<QLineEdit*>(t.section(QLatin1Char('='), 0, 0))) {
+          e->selectAll();
+          QTest::keyClicks(e, t.section(QLatin1Char('='), 1));
+        } else {
+          Edita(t);
+        }
+      }
+      QTest::mouseClick(Filho<QPushButton>("SairButton"), Qt::LeftButton);
+      QVERIFY(!form_->isVisible());
+      arquivos.push_back(Linhas(doc));
+      QVERIFY(arquivos.back() != arquivos[arquivos.size() - 2]);
+      QCOMPARE(sessao_->Pilha().count(), static_cast<int>(arquivos.size()) - 1);
+    };
+    visita({"Tipo=2", "FuncaoTr=M21/2", "DescricaoText=Vazao"});
+    visita({"Edit1=150"});
+    visita({"Tipo=0", "ComboBox1=20"});
+    visita({"Tipo=1", "FuncaoTr=Parado/Rodando", "CasasDecimais=3"});
+
+    QAction* desfazer = janela_->findChild<QAction*>(QStringLiteral("Desfazer1"));
+    QAction* refazer = janela_->findChild<QAction*>(QStringLiteral("Refazer1"));
+    QCOMPARE(desfazer->text(), QStringLiteral("Desfazer Atualizar Texto Animado 2 (Vazao)"));
+    form_->Mostra();
+    for (int i = 4; i > 0; --i) {
+      desfazer->trigger();
+      QCOMPARE(Linhas(doc), arquivos[static_cast<std::size_t>(i - 1)]);
+    }
+    QCOMPARE(Filho<QLineEdit>("DescricaoText")->text(), QString());
+    QCOMPARE(Filho<QLabel>("Label4")->text(), QString());
+    QVERIFY(sessao_->Salvo());
+    for (int i = 1; i <= 4; ++i) {
+      refazer->trigger();
+      QCOMPARE(Linhas(doc), arquivos[static_cast<std::size_t>(i)]);
+    }
+    QCOMPARE(Filho<QLineEdit>("FuncaoTr")->text(), QStringLiteral("Parado/Rodando"));
+    QVERIFY(!sessao_->Salvo());
+  }
+
   // Deleting the text closes its window; New closes every object window.
   void excluirFechaAJanela() {
     janela_->findChild<QAction*>(QStringLiteral("ExcluirObjetos"))->trigger();
@@ -151,6 +306,38 @@ class TesteTForm2 : public QObject, public AmbienteJanela {
   template <typename T>
   T* Filho(const char* nome) const {
     return Procura<T>(*form_, nome);
+  }
+  quiv::TextoAnimado& Texto() const { return *sessao_->documento().TextoDe(2); }
+
+  // Text 2 shows "M21" on 0 … 100 as "Nível", applied and saved; its window
+  // shows it.
+  void Equacao() {
+    quiv::TextoAnimado& t = Texto();
+    t.Tipo = 2;
+    t.FuncaoTr = "M21";
+    t.Descricao = "Nível";
+    t.CasasDecimais = 2;
+    QVERIFY(t.AtualizaParametros(false));
+    form_->Mostra();
+    sessao_->MarcaSalvo();
+  }
+
+  // One edit as the user makes it at once: "Edit1=150" (a paste), "Tipo=2",
+  // "ComboBox1=20", "CasasDecimais=3".
+  void Edita(const QString& campo) {
+    const QString nome = campo.section(QLatin1Char('='), 0, 0);
+    const QString valor = campo.section(QLatin1Char('='), 1);
+    if (nome == QLatin1String("Tipo")) {
+      QTest::mouseClick(Filho<QGroupBox>("Tipo")->findChildren<QRadioButton*>().at(valor.toInt()),
+                        Qt::LeftButton);
+    } else if (auto* e = qobject_cast<QLineEdit*>(form_->findChild<QWidget*>(nome))) {
+      e->setText(valor);
+      emit e->textEdited(valor);
+    } else if (auto* c = qobject_cast<QComboBox*>(form_->findChild<QWidget*>(nome))) {
+      c->setCurrentIndex(valor.toInt());
+    } else {
+      Filho<QSpinBox>("CasasDecimais")->setValue(valor.toInt());
+    }
   }
 
   std::unique_ptr<quiv::TForm1> janela_;

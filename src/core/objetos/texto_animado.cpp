@@ -140,9 +140,10 @@ void TextoAnimado::Atualiza() {
 //    reads is kept at once, one that does not keeps the previous value.
 // 3. Type 2: the alarms are pushed out of reach and the expression evaluated.
 // 4. Checks; 5. on success the title takes the description.
-bool TextoAnimado::AtualizaParametros(bool /*MostraMensagens*/) {
+std::vector<TextoAnimado::Checagem> TextoAnimado::AplicaChecando() {
   const int item = Variavel();
-  if (Tipo == 0 && item != 0) {
+  const bool escalaDaVariavel = Tipo == 0 && item != 0;
+  if (escalaDaVariavel) {
     const Descritor& descritor = DescritorDe(item);
     TextoFaixaMin = descritor.UEMin;
     TextoFaixaMax = descritor.UEMax;
@@ -166,11 +167,19 @@ bool TextoAnimado::AtualizaParametros(bool /*MostraMensagens*/) {
     expressaoValida = funcao_.Avalia(simulacao_->memoria).ErroEquacao.empty();
   }
 
+  std::vector<Checagem> falhas;
   const bool faixaValida = maximo && minimo && *maximo >= *minimo;
-  const bool variavelValida = Tipo == 2 || item != 0;
-  const bool valido = faixaValida && variavelValida && expressaoValida;
-  if (valido) Titulo = Descricao.Em(simulacao_->IdiomaIngles);
-  return valido;
+  if (!faixaValida && escalaDaVariavel) {
+    falhas.push_back(Checagem::FaixaVariavel);
+  } else if (!faixaValida) {
+    if (!maximo) falhas.push_back(Checagem::FaixaMax);
+    if (!minimo) falhas.push_back(Checagem::FaixaMin);
+    if (maximo && minimo) falhas.push_back(Checagem::FaixaInvertida);
+  }
+  if (Tipo != 2 && item == 0) falhas.push_back(Checagem::Variavel);
+  if (!expressaoValida) falhas.push_back(Checagem::Equacao);
+  if (falhas.empty()) Titulo = Descricao.Em(simulacao_->IdiomaIngles);
+  return falhas;
 }
 
 // Type 0: the scale follows the chosen variable (controller outputs M01 … M10

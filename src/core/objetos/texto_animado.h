@@ -33,6 +33,8 @@ struct FormularioTexto {
   std::string TextoFaixaMin = "0";      // Edit4: range min
   std::string TextoAlarmeAlto = "100";  // Edit2: high alarm
   std::string TextoAlarmeBaixo = "0";   // Edit3: low alarm
+
+  bool operator==(const FormularioTexto&) const = default;
 };
 
 // Animated text n (1 … 20), identity 100 + n: a live value or a state message
@@ -100,12 +102,25 @@ class TextoAnimado : public ObjetoCiclo, public FormularioTexto {
   }
   void AssumeEstado(const ObjetoCiclo& origem) override { AssumeEstadoObjeto(*this, origem); }
 
+  // The checks of an apply, in the order they are made.
+  enum class Checagem {
+    FaixaMax,        // range max is not a number
+    FaixaMin,        // range min is not a number
+    FaixaInvertida,  // range max below range min
+    FaixaVariavel,   // type 0: the variable's engineering range fails one of the above
+    Variavel,        // types 0 and 1: no variable selected
+    Equacao,         // type 2: the expression does not evaluate
+  };
+
   // Takes the window's values over (see the .cpp for the steps). Returns
   // whether every check passed: both range fields are numbers with
   // max ≥ min; types 0 and 1 have a variable; type 2's expression evaluates.
   // No check shows a message, so MostraMensagens changes nothing; on success
   // the window sets its title and asks the main window to redraw its layout.
-  bool AtualizaParametros(bool MostraMensagens);
+  bool AtualizaParametros(bool /*MostraMensagens*/) { return AplicaChecando().empty(); }
+  // The same apply, telling which checks failed (none: all passed), so a
+  // window can name each failed field in the interface's language.
+  std::vector<Checagem> AplicaChecando();
 
   // The text's record in the simulation file: the header
   // "=====<<<TEXTO ANIMADO:NNN>>>=====" (NNN the identity) and 8 value lines
@@ -117,8 +132,8 @@ class TextoAnimado : public ObjetoCiclo, public FormularioTexto {
   void SalvaParametros(smp::Escritor& e) const;
   void LeParametros(smp::Leitor& l);
 
-  // Handlers whose effect is on the form fields. The window marks the
-  // simulation modified after each of them.
+  // Handlers whose effect is on the form fields. The window runs them on
+  // its draft, in a copy of the plant, before it hands the draft over.
   // A variable chosen (ComboBox1Change): fills the scale and alarm edits
   // from it.
   void PreencheEscala();

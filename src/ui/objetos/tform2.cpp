@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/objetos/tform2.h"
-#include "ui/comum/texto_qt.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -15,15 +14,25 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <memory>
 
+#include "core/arquivo/copia_documento.h"
 #include "core/arquivo/documento.h"
+#include "core/nucleo/erro.h"
 #include "core/objetos/texto_animado.h"
+#include "ui/comum/texto_qt.h"
+#include "ui/sessao/comando_texto.h"
 #include "ui/sessao/sessao_simulacao.h"
 
 namespace quiv {
 
 namespace {
 
+// Each opening of a text's window starts a visit; its edits merge into one.
+int NovaVisita() {
+  static int visitas = 0;
+  return ++visitas;
+}
 
 void DefineTexto(QLineEdit* edit, const QString& texto) {
   if (edit->text() != texto) edit->setText(texto);
@@ -50,7 +59,8 @@ class ListaVariaveis : public QComboBox {
 TForm2::TForm2(SessaoSimulacao& sessao, int n, QWidget* pai)
     : QWidget(pai, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       sessao_(sessao),
-      n_(n) {
+      n_(n),
+      visita_(NovaVisita()) {
   setObjectName(QStringLiteral("Form2_%1").arg(n));
   setWindowTitle(tr("TEXTO"));
   auto* vertical = new QVBoxLayout(this);
@@ -68,9 +78,8 @@ TForm2::TForm2(SessaoSimulacao& sessao, int n, QWidget* pai)
   }
   connect(tipos_, &QButtonGroup::idClicked, this, [this](int t) {
     if (preenchendo_ || !modelo()) return;
-    modelo()->Tipo = t;
-    sessao_.MarcaModificado();
-    LayoutTipo();
+    rascunho_.Tipo = t;
+    Edita();
   });
   topo->addWidget(tipo);
 
@@ -83,10 +92,8 @@ TForm2::TForm2(SessaoSimulacao& sessao, int n, QWidget* pai)
   ComboBox1_->setToolTip(tr("Variável para exibição"));
   connect(ComboBox1_, &QComboBox::currentIndexChanged, this, [this](int item) {
     if (preenchendo_ || !modelo()) return;
-    modelo()->ItemVariavel = item;
-    modelo()->PreencheEscala();
-    sessao_.MarcaModificado();
-    Preenche();
+    rascunho_.ItemVariavel = item;
+    Edita([](TextoAnimado& t) { t.PreencheEscala(); });
   });
   origem->addWidget(ComboBox1_, 0, 1);
   FuncaoTr_ = new QLineEdit(this);
@@ -144,36 +151,33 @@ TForm2::TForm2(SessaoSimulacao& sessao, int n, QWidget* pai)
   escala->addWidget(linhaAlarme_, 2, 0, 1, 4);
   vertical->addWidget(Panel2_);
 
-  // Each edit writes its field at once; the range edits carry the alarms
+  // Each edit changes the window's form; the range edits carry the alarms
   // along.
-  auto liga = [this](QLineEdit* e, auto escreve) {
-    connect(e, &QLineEdit::textEdited, this, [this, escreve](const QString& texto) {
-      if (TextoAnimado* t = modelo()) {
-        escreve(*t, texto);
-        sessao_.MarcaModificado();
-        Preenche();
-      }
+  auto liga = [this](QLineEdit* e, auto escreve, std::function<void(TextoAnimado&)> segue = {}) {
+    connect(e, &QLineEdit::textEdited, this, [this, escreve, segue](const QString& texto) {
+      if (preenchendo_ || !modelo()) return;
+      escreve(rascunho_, texto.toStdString());
+      Edita(segue);
     });
   };
   const auto ingles = [this] { return sessao_.IdiomaIngles(); };
-  liga(FuncaoTr_, [ingles](TextoAnimado& t, const QString& s) { t.FuncaoTr.Edita(ingles(), s.toStdString()); });
+  liga(FuncaoTr_,
+       [ingles](FormularioTexto& t, const std::string& s) { t.FuncaoTr.Edita(ingles(), s); });
   liga(DescricaoText_,
-       [ingles](TextoAnimado& t, const QString& s) { t.Descricao.Edita(ingles(), s.toStdString()); });
-  liga(Unidade_, [](TextoAnimado& t, const QString& s) { t.Unidade = s.toStdString(); });
-  liga(Edit2_, [](TextoAnimado& t, const QString& s) { t.TextoAlarmeAlto = s.toStdString(); });
-  liga(Edit3_, [](TextoAnimado& t, const QString& s) { t.TextoAlarmeBaixo = s.toStdString(); });
-  liga(Edit1_, [](TextoAnimado& t, const QString& s) {
-    t.TextoFaixaMax = s.toStdString();
-    t.AlarmeAltoSegueFaixa();
-  });
-  liga(Edit4_, [](TextoAnimado& t, const QString& s) {
-    t.TextoFaixaMin = s.toStdString();
-    t.AlarmeBaixoSegueFaixa();
-  });
+       [ingles](FormularioTexto& t, const std::string& s) { t.Descricao.Edita(ingles(), s); });
+  liga(Unidade_, [](FormularioTexto& t, const std::string& s) { t.Unidade = s; });
+  liga(Edit2_, [](FormularioTexto& t, const std::string& s) { t.TextoAlarmeAlto = s; });
+  liga(Edit3_, [](FormularioTexto& t, const std::string& s) { t.TextoAlarmeBaixo = s; });
+  liga(
+      Edit1_, [](FormularioTexto& t, const std::string& s) { t.TextoFaixaMax = s; },
+      [](TextoAnimado& t) { t.AlarmeAltoSegueFaixa(); });
+  liga(
+      Edit4_, [](FormularioTexto& t, const std::string& s) { t.TextoFaixaMin = s; },
+      [](TextoAnimado& t) { t.AlarmeBaixoSegueFaixa(); });
   connect(CasasDecimais_, &QSpinBox::valueChanged, this, [this](int casas) {
     if (preenchendo_ || !modelo()) return;
-    modelo()->CasasDecimais = casas;
-    sessao_.MarcaModificado();
+    rascunho_.CasasDecimais = casas;
+    Edita();
   });
 
   auto* resultado = new QHBoxLayout;
@@ -193,6 +197,10 @@ TForm2::TForm2(SessaoSimulacao& sessao, int n, QWidget* pai)
   vertical->addLayout(resultado);
 
   connect(&sessao_, &SessaoSimulacao::DisplaysAtualizados, this, &TForm2::AtualizaResultado);
+  // An edit of this text, or its undo: the window shows the text's form.
+  connect(&sessao_, &SessaoSimulacao::ObjetoAlterado, this, [this](TipoObjeto tipo, int n) {
+    if (tipo == TipoObjeto::Texto && n == n_) Preenche();
+  });
   Preenche();
 }
 
@@ -201,7 +209,7 @@ TextoAnimado* TForm2::modelo() const { return sessao_.documento().TextoDe(n_); }
 void TForm2::PreencheVariaveis() {
   const bool antes = preenchendo_;
   preenchendo_ = true;
-  const int item = modelo() ? modelo()->ItemVariavel : -1;
+  const int item = rascunho_.ItemVariavel;
   ComboBox1_->clear();
   for (const std::string& s : TextoAnimado::ListaVariaveis(sessao_.simulacao().memoria))
     ComboBox1_->addItem(QString::fromStdString(s));
@@ -212,28 +220,88 @@ void TForm2::PreencheVariaveis() {
 void TForm2::Preenche() {
   const TextoAnimado* t = modelo();
   if (!t) return;
+  rascunho_ = *t;
+  MostraRascunho();
+}
+
+void TForm2::MostraRascunho() {
+  const FormularioTexto& t = rascunho_;
   const bool ingles = sessao_.IdiomaIngles();
   preenchendo_ = true;
-  if (QAbstractButton* b = tipos_->button(t->Tipo)) b->setChecked(true);
+  if (QAbstractButton* b = tipos_->button(t.Tipo)) b->setChecked(true);
   if (ComboBox1_->count() == 0) PreencheVariaveis();
-  ComboBox1_->setCurrentIndex(t->ItemVariavel);
-  DefineTexto(FuncaoTr_, Texto(t->FuncaoTr.Em(ingles)));
-  DefineTexto(DescricaoText_, Texto(t->Descricao.Em(ingles)));
-  DefineTexto(Unidade_, QString::fromStdString(t->Unidade));
-  CasasDecimais_->setValue(t->CasasDecimais);
-  DefineTexto(Edit1_, QString::fromStdString(t->TextoFaixaMax));
-  DefineTexto(Edit4_, QString::fromStdString(t->TextoFaixaMin));
-  DefineTexto(Edit2_, QString::fromStdString(t->TextoAlarmeAlto));
-  DefineTexto(Edit3_, QString::fromStdString(t->TextoAlarmeBaixo));
+  ComboBox1_->setCurrentIndex(t.ItemVariavel);
+  DefineTexto(FuncaoTr_, Texto(t.FuncaoTr.Em(ingles)));
+  DefineTexto(DescricaoText_, Texto(t.Descricao.Em(ingles)));
+  DefineTexto(Unidade_, QString::fromStdString(t.Unidade));
+  CasasDecimais_->setValue(t.CasasDecimais);
+  DefineTexto(Edit1_, QString::fromStdString(t.TextoFaixaMax));
+  DefineTexto(Edit4_, QString::fromStdString(t.TextoFaixaMin));
+  DefineTexto(Edit2_, QString::fromStdString(t.TextoAlarmeAlto));
+  DefineTexto(Edit3_, QString::fromStdString(t.TextoAlarmeBaixo));
   preenchendo_ = false;
   LayoutTipo();
   AtualizaResultado();
 }
 
+QStringList TForm2::Edita(const std::function<void(TextoAnimado&)>& edita) {
+  QStringList falhas;
+  if (const TextoAnimado* vivo = modelo()) {
+    const std::unique_ptr<Documento> copia = CopiaDocumento(sessao_.documento());
+    TextoAnimado& ensaio = *copia->TextoDe(n_);
+    static_cast<FormularioTexto&>(ensaio) = rascunho_;
+    try {
+      if (edita) {
+        edita(ensaio);
+        rascunho_ = ensaio;
+      }
+      for (const TextoAnimado::Checagem c : ensaio.AplicaChecando()) falhas << TextoFalha(c);
+    } catch (const Erro& e) {  // an overflow in the variable's limits
+      falhas << NomeTexto() + QStringLiteral(": ") + QString::fromUtf8(e.what());
+    }
+    if (falhas.isEmpty() &&
+        !ComandoTexto::Estado::De(ensaio).Mesmo(ComandoTexto::Estado::De(*vivo)))
+      sessao_.Executa(new ComandoTexto(sessao_, n_, visita_, rascunho_));
+  }
+  MostraRascunho();
+  return falhas;
+}
+
+QString TForm2::TextoFalha(TextoAnimado::Checagem checagem) const {
+  using C = TextoAnimado::Checagem;
+  QString campo;
+  switch (checagem) {
+    case C::FaixaMax:
+      campo = tr("Faixa máx inválida");
+      break;
+    case C::FaixaMin:
+      campo = tr("Faixa min inválida");
+      break;
+    case C::FaixaInvertida:
+      campo = tr("Faixa máx menor que a Faixa min");
+      break;
+    case C::FaixaVariavel:
+      campo = tr("Faixa da variável inválida");
+      break;
+    case C::Variavel:
+      campo = tr("Variável não selecionada");
+      break;
+    case C::Equacao:
+      campo = tr("Equação inválida");
+      break;
+  }
+  return NomeTexto() + QStringLiteral(": ") + campo;
+}
+
+QString TForm2::NomeTexto() const {
+  QString nome = tr("Texto Animado %1").arg(n_);
+  const std::string_view descricao = rascunho_.Descricao.Em(sessao_.IdiomaIngles());
+  if (!descricao.empty()) nome += QStringLiteral(" (%1)").arg(Texto(descricao));
+  return nome;
+}
+
 void TForm2::LayoutTipo() {
-  const TextoAnimado* t = modelo();
-  if (!t) return;
-  const TextoAnimado::Layout layout = t->LayoutTipo();
+  const TextoAnimado::Layout layout = TextoAnimado::LayoutTipo(rascunho_.Tipo);
   // The legends the model gives, as the translation knows them. The English
   // interface names the field "Equation" whatever the type.
   struct Legenda {
@@ -272,14 +340,24 @@ void TForm2::AtualizaResultado() {
 }
 
 void TForm2::SairButtonClick() {
-  if (TextoAnimado* t = modelo()) {
-    if (t->AtualizaParametros(false)) sessao_.PedeAtualizaTela();
-    Preenche();
+  if (const TextoAnimado* t = modelo()) {
+    // Sair applies too: a variable's scale may have changed since. A form the
+    // user left as the text holds it hides without a word, even when it
+    // never passed (a new text with no variable yet).
+    const bool alterado = !(rascunho_ == static_cast<const FormularioTexto&>(*t));
+    const QStringList falhas = Edita();
+    if (alterado && !falhas.isEmpty()) {
+      std::vector<std::string> linhas;
+      for (const QString& f : falhas) linhas.push_back(f.toStdString());
+      sessao_.InformaFalhas(linhas);
+      return;
+    }
   }
   hide();
 }
 
 void TForm2::Mostra() {
+  if (!isVisible()) visita_ = NovaVisita();
   Preenche();
   show();
   raise();

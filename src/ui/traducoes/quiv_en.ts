@@ -1658,6 +1658,34 @@ Restore the copy? (No: the copy is discarded.)</translation>
         <comment>Label3</comment>
         <translation>Equation</translation>
     </message>
+    <message>
+        <source>Faixa máx inválida</source>
+        <translation>Max Span invalid</translation>
+    </message>
+    <message>
+        <source>Faixa min inválida</source>
+        <translation>Min Span invalid</translation>
+    </message>
+    <message>
+        <source>Faixa máx menor que a Faixa min</source>
+        <translation>Max Span below Min Span</translation>
+    </message>
+    <message>
+        <source>Faixa da variável inválida</source>
+        <translation>Variable&apos;s span invalid</translation>
+    </message>
+    <message>
+        <source>Variável não selecionada</source>
+        <translation>No variable selected</translation>
+    </message>
+    <message>
+        <source>Equação inválida</source>
+        <translation>Equation invalid</translation>
+    </message>
+    <message>
+        <source>Texto Animado %1</source>
+        <translation>Animated Text %1</translation>
+    </message>
 </context>
 <context>
     <name>quiv::TParmForm</name>

@@ -226,25 +226,34 @@ TEST_F(TextoAnimadoTest, OverflowInALimitPropagates) {
   EXPECT_THROW(t.Atualiza(), Erro);
 }
 
+// Each failed check is named once, in check order; the range of a scalar
+// text comes from its variable, so it fails as the variable's range.
 TEST_F(TextoAnimadoTest, ApplyChecks) {
+  using C = TextoAnimado::Checagem;
   struct Caso {
     int tipo;
     int item;
     const char* faixaMax;
     const char* faixaMin;
     const char* funcao;
-    bool valido;
+    std::vector<C> falhas;
   };
   const Caso casos[] = {
-      {1, 11, "100", "0", "", true},      {1, 11, " 1,5 ", "-2", "", true},
-      {1, 11, "10", "10", "", true},                                      // max = min is allowed
-      {1, 11, "10", "20", "", false},                                     // max < min
-      {1, 11, "abc", "0", "", false},                                     // max not a number
-      {1, 11, "100", "", "", false},                                      // min not a number
-      {1, 11, "100", "1e", "", false},    {1, 0, "100", "0", "", false},  // no variable
-      {2, 0, "100", "0", "M21+1", true},  // the equation needs no variable
-      {2, 0, "100", "0", "M21+X", false}, {2, 0, "0", "100", "1", false},
-      {0, 0, "100", "0", "", false},
+      {1, 11, "100", "0", "", {}},
+      {1, 11, " 1,5 ", "-2", "", {}},
+      {1, 11, "10", "10", "", {}},                   // max = min is allowed
+      {1, 11, "10", "20", "", {C::FaixaInvertida}},  // max < min
+      {1, 11, "abc", "0", "", {C::FaixaMax}},        // max not a number
+      {1, 11, "100", "", "", {C::FaixaMin}},         // min not a number
+      {1, 11, "100", "1e", "", {C::FaixaMin}},
+      {1, 11, "x", "y", "", {C::FaixaMax, C::FaixaMin}},  // both, each once
+      {1, 0, "100", "0", "", {C::Variavel}},              // no variable
+      {2, 0, "100", "0", "M21+1", {}},                    // the equation needs no variable
+      {2, 0, "100", "0", "M21+X", {C::Equacao}},
+      {2, 0, "0", "100", "1", {C::FaixaInvertida}},
+      {2, 0, "a", "0", "M21+Y", {C::FaixaMax, C::Equacao}},
+      {0, 0, "100", "0", "", {C::Variavel}},
+      {1, 0, "0", "1", "", {C::FaixaInvertida, C::Variavel}},
   };
   for (const Caso& c : casos) {
     t.TextoFaixaMax = c.faixaMax;
@@ -252,23 +261,29 @@ TEST_F(TextoAnimadoTest, ApplyChecks) {
     t.FuncaoTr = c.funcao;
     t.Descricao = "Nível";
     t.Titulo = "antes";
-    EXPECT_EQ(Aplica(c.tipo, c.item), c.valido) << c.tipo << " " << c.faixaMax << " " << c.faixaMin;
-    EXPECT_EQ(t.Titulo, c.valido ? "Nível" : "antes");
+    t.Tipo = c.tipo;
+    t.ItemVariavel = c.item - 1;
+    EXPECT_EQ(t.AplicaChecando(), c.falhas) << c.tipo << " " << c.faixaMax << " " << c.faixaMin;
+    EXPECT_EQ(t.Titulo, c.falhas.empty() ? "Nível" : "antes");
+    EXPECT_EQ(Aplica(c.tipo, c.item), c.falhas.empty());
   }
   EXPECT_TRUE(mensagens.empty());
 }
 
 TEST_F(TextoAnimadoTest, ScalarChecksTheVariablesScale) {
+  using C = TextoAnimado::Checagem;
   struct Caso {
     const char* ueMin;
     const char* ueMax;
-    bool valido;
+    std::vector<C> falhas;
   };
-  const Caso casos[] = {{"0", "100", true}, {"50", "10", false}, {"0", "M22", false}};
+  const Caso casos[] = {
+      {"0", "100", {}}, {"50", "10", {C::FaixaVariavel}}, {"0", "M22", {C::FaixaVariavel}}};
   for (const Caso& c : casos) {
     s.memoria.descritor[25].UEMin = c.ueMin;
     s.memoria.descritor[25].UEMax = c.ueMax;
-    EXPECT_EQ(Aplica(0, 25), c.valido) << c.ueMin << " " << c.ueMax;
+    EXPECT_EQ(Aplica(0, 25), c.falhas.empty()) << c.ueMin << " " << c.ueMax;
+    EXPECT_EQ(t.AplicaChecando(), c.falhas) << c.ueMin << " " << c.ueMax;
   }
 }
 
