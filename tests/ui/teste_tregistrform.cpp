@@ -11,11 +11,17 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QUndoStack>
+#include <algorithm>
 #include <cmath>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "../comum/planta_malha.h"
 #include "ambiente_janela.h"
+#include "core/arquivo/arquivo_smp.h"
+#include "core/arquivo/linhas_smp.h"
 #include "interacao_roteiro.h"
 #include "procura.h"
 #include "ui/comum/grafico_tendencia.h"
@@ -47,6 +53,12 @@ QStringList Linhas(const QString& caminho) {
   QString texto = QString::fromLatin1(f.readAll());
   if (texto.endsWith(QLatin1String("\r\n"))) texto.chop(2);
   return texto.split(QStringLiteral("\r\n"));
+}
+
+std::vector<std::string> LinhasArquivo(const quiv::Documento& doc) {
+  quiv::smp::Escritor e;
+  quiv::EscreveSimulacao(doc, e);
+  return e.Linhas();
 }
 
 // Pixels of one colour inside the chart's plot.
@@ -336,6 +348,80 @@ class TesteTRegistrForm : public QObject, public AmbienteJanela {
     QCOMPARE(windowTitle(), QStringLiteral("TR9 - Caldeira"));
     QCOMPARE(Modelo().Tag.Completo(), std::string("TR9"));
     QVERIFY(Filho<QCheckBox>("CheckBox1")->isEnabled());
+  }
+
+  // Each change of the recorder's definition is one edit (typing in one
+  // field merges, the loop shortcut of pen 3 moves three pens at once); undo
+  // and redo walk back and forth through exactly the files each step had,
+  // the window showing each, and the save indicator comes back to saved.
+  void desfazerERefazerDevolvemCadaArquivo() {
+    AbreConfiguracao();
+    const quiv::Documento& doc = sessao_->documento();
+    std::vector<std::vector<std::string>> arquivos{LinhasArquivo(doc)};
+    auto passo = [&] {
+      arquivos.push_back(LinhasArquivo(doc));
+      QVERIFY(arquivos.back() != arquivos[arquivos.size() - 2]);
+      QCOMPARE(sessao_->Pilha().count(), static_cast<int>(arquivos.size()) - 1);
+    };
+    Digita(Filho<QLineEdit>("TagText"), QStringLiteral("TIC9"));
+    passo();
+    Digita(Filho<QLineEdit>("DescricaoText"), QStringLiteral("Caldeira"));
+    passo();
+    Digita(Filho<QLineEdit>("Edit2"), QStringLiteral("Ref"));
+    passo();
+    Filho<QComboBox>("Variavel2Select")->setCurrentIndex(30);
+    passo();
+    Digita(Filho<QLineEdit>("Edit2"), QStringLiteral("SP"));
+    passo();
+    Filho<QComboBox>("Variavel3Select")->setCurrentIndex(0);  // loop 1: pens 1 and 2 follow
+    QCOMPARE(Modelo().ItemVariavel2, 60);
+    passo();
+    QCOMPARE(windowTitle(), QStringLiteral("TIC9 - Caldeira"));
+
+    for (std::size_t i = arquivos.size() - 1; i > 0; --i) {
+      sessao_->Pilha().undo();
+      QCOMPARE(LinhasArquivo(doc), arquivos[i - 1]);
+    }
+    QCOMPARE(Filho<QLineEdit>("TagText")->text(), QStringLiteral("TR1"));
+    QCOMPARE(Filho<QComboBox>("Variavel3Select")->currentIndex(), kCelula3 - 1);
+    QCOMPARE(windowTitle(), QStringLiteral("TR1 - Forno"));
+    QVERIFY(sessao_->Salvo());
+    for (std::size_t i = 1; i < arquivos.size(); ++i) {
+      sessao_->Pilha().redo();
+      QCOMPARE(LinhasArquivo(doc), arquivos[i]);
+    }
+    QCOMPARE(Filho<QLineEdit>("TagText")->text(), QStringLiteral("TIC9"));
+    QCOMPARE(Filho<QComboBox>("Variavel1Select")->currentIndex(), Modelo().ItemVariavel1);
+    QVERIFY(!sessao_->Salvo());
+  }
+
+  // The time base, the scale, the pause, the line and the archive's number
+  // format are the operator's settings of the running recorder: no edit on
+  // the stack (the time base, which the file keeps, leaves the simulation
+  // modified), and undoing a definition edit leaves them as they are.
+  void ajustesDoOperadorNaoSaoDesfeitos() {
+    AbreConfiguracao();
+    Digita(Filho<QLineEdit>("TagText"), QStringLiteral("TR2"));
+    QCOMPARE(sessao_->Pilha().count(), 1);
+    Filho<QComboBox>("BaseTempoBox")->setCurrentIndex(2);
+    Digita(Filho<QLineEdit>("eSupText"), QStringLiteral("150"));
+    QTest::keyClick(Filho<QLineEdit>("eSupText"), Qt::Key_Return);
+    Clica("SpeedButton1");
+    for (const char* nome : {"CheckBox2", "UsarVirgula", "UsarUE"}) Filho<QCheckBox>(nome)->click();
+    QCOMPARE(sessao_->Pilha().count(), 1);
+
+    sessao_->Pilha().undo();
+    QCOMPARE(Modelo().Tag.Completo(), std::string("TR1"));
+    const auto& g = Modelo().Grafico;
+    QCOMPARE(g.ItemBaseTempo, 2);
+    QVERIFY(g.Pausado);
+    QVERIFY(g.LinhaGrossa && g.UsarVirgula && g.UsarUE);
+    QCOMPARE(Filho<QComboBox>("BaseTempoBox")->currentIndex(), 2);
+    QVERIFY(Filho<QToolButton>("SpeedButton1")->isChecked());
+    QVERIFY(!sessao_->Salvo());
+    const std::vector<std::string> linhas = LinhasArquivo(sessao_->documento());
+    QVERIFY(std::find(linhas.begin(), linhas.end(), "{R/09} Ind Lista Base Tempo:2") !=
+            linhas.end());
   }
 
   // The configuration area widens the window and takes the exit button

@@ -32,6 +32,8 @@ struct FormularioRegistrador {
   TextoBilingue NomeVariavel1 = "PV";  // Edit1
   TextoBilingue NomeVariavel2 = "SP";  // Edit2
   TextoBilingue NomeVariavel3 = "MV";  // Edit3
+
+  bool operator==(const FormularioRegistrador&) const = default;
 };
 
 // A strip-chart recorder of up to three variables against time.
@@ -84,12 +86,12 @@ class Registrador : public ObjetoCiclo, public FormularioRegistrador {
   // double click on the chart.
   void AplicaConfiguracao();
 
-  // Operator actions. Each that changes the configuration leaves the
-  // "modified" mark to the window.
-  // New pen-3 item; for a controller output (items 0 … kMalhas − 1) pen 2
-  // follows to that controller's SP when its text is "SP", pen 1 to its PV
-  // when "PV".
+  // New pen-3 item, an edit of the form; for a controller output (items
+  // 0 … kMalhas − 1) pen 2 follows to that controller's SP when its text is
+  // "SP", pen 1 to its PV when "PV".
   void EscolheVariavel3(int item);
+
+  // Operator actions on the running recorder (none is part of the form).
   // Manual scale: on kEnter takes the scale texts (engineering units) when
   // both are numbers and the lower is below the upper.
   void TeclaEscala(char tecla);

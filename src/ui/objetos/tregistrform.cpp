@@ -25,6 +25,7 @@
 #include "core/objetos/registrador.h"
 #include "ui/comum/controles.h"
 #include "ui/comum/grafico_tendencia.h"
+#include "ui/sessao/comando_registrador.h"
 #include "ui/sessao/interacao.h"
 #include "ui/sessao/sessao_simulacao.h"
 
@@ -104,6 +105,10 @@ TRegistrForm::TRegistrForm(SessaoSimulacao& sessao, int n, QWidget* pai)
       return;
     }
     Preenche();
+  });
+  // An edit of this recorder, or its undo: the window shows the recorder.
+  connect(&sessao_, &SessaoSimulacao::ObjetoAlterado, this, [this](TipoObjeto tipo, int n) {
+    if (tipo == TipoObjeto::Registrador && n == n_) Preenche();
   });
 
   Preenche();
@@ -287,37 +292,49 @@ void TRegistrForm::CriaConfiguracao(QWidget* p) {
 }
 
 void TRegistrForm::Liga() {
-  auto texto = [this](QLineEdit* e, TextoBilingue Registrador::*campo) {
-    connect(e, &QLineEdit::textEdited, this, [this, campo](const QString& t) {
-      if (preenchendo_) return;
-      if (Registrador* r = modelo()) (r->*campo).Edita(sessao_.IdiomaIngles(), t.toStdString());
-      DescricaoTextChange();
+  // The tag, the description, the pens and their texts are the recorder's
+  // definition: each change is an edit that can be undone, typing in one
+  // field going on as one edit.
+  int campos = 0;
+  auto texto = [this, &campos](QLineEdit* e, TextoBilingue FormularioRegistrador::*campo) {
+    connect(e, &QLineEdit::textEdited, this, [this, campo, c = campos++](const QString& t) {
+      if (preenchendo_ || !modelo()) return;
+      sessao_.Executa(new ComandoRegistrador(
+          sessao_, n_, c,
+          [campo, ingles = sessao_.IdiomaIngles(), t = t.toStdString()](Registrador& r) {
+            (r.*campo).Edita(ingles, t);
+            r.AplicaConfiguracao();
+          }));
     });
   };
-  texto(TagText_, &Registrador::Tag);
-  texto(DescricaoText_, &Registrador::Descricao);
-  texto(Edit_[0], &Registrador::NomeVariavel1);
-  texto(Edit_[1], &Registrador::NomeVariavel2);
-  texto(Edit_[2], &Registrador::NomeVariavel3);
-  auto seletor = [this](QComboBox* c, int Registrador::*campo) {
+  texto(TagText_, &FormularioRegistrador::Tag);
+  texto(DescricaoText_, &FormularioRegistrador::Descricao);
+  texto(Edit_[0], &FormularioRegistrador::NomeVariavel1);
+  texto(Edit_[1], &FormularioRegistrador::NomeVariavel2);
+  texto(Edit_[2], &FormularioRegistrador::NomeVariavel3);
+  auto seletor = [this](QComboBox* c, int FormularioRegistrador::*campo) {
     connect(c, &QComboBox::currentIndexChanged, this, [this, campo](int item) {
-      if (preenchendo_) return;
-      if (Registrador* r = modelo()) r->*campo = item;
-      DescricaoTextChange();
+      if (preenchendo_ || !modelo()) return;
+      sessao_.Executa(new ComandoRegistrador(sessao_, n_, ComandoRegistrador::kSemJuncao,
+                                             [campo, item](Registrador& r) {
+                                               r.*campo = item;
+                                               r.AplicaConfiguracao();
+                                             }));
     });
   };
-  seletor(VariavelSelect_[0], &Registrador::ItemVariavel1);
-  seletor(VariavelSelect_[1], &Registrador::ItemVariavel2);
+  seletor(VariavelSelect_[0], &FormularioRegistrador::ItemVariavel1);
+  seletor(VariavelSelect_[1], &FormularioRegistrador::ItemVariavel2);
   connect(VariavelSelect_[2], &QComboBox::currentIndexChanged, this,
           &TRegistrForm::Variavel3SelectChange);
   connect(BaseTempoBox_, &QComboBox::currentIndexChanged, this, &TRegistrForm::BaseTempoBoxChange);
 
-  // How the chart is drawn and how the archive writes its numbers: nothing
-  // the simulation file keeps.
+  // How the chart is drawn and how the archive writes its numbers: the
+  // operator's settings of the running recorder, which the simulation file
+  // does not keep.
   auto opcao = [this](QCheckBox* caixa, bool Tendencia::*campo) {
     connect(caixa, &QCheckBox::toggled, this, [this, campo](bool marcado) {
       if (preenchendo_) return;
-      if (Registrador* r = modelo()) r->Grafico.*campo = marcado;
+      Opera([campo, marcado](Registrador& r) { r.Grafico.*campo = marcado; });
       Image1_->RedesenhaCurvas();
     });
   };
@@ -327,7 +344,7 @@ void TRegistrForm::Liga() {
   auto escala = [this](QLineEdit* e, std::string Tendencia::*campo) {
     connect(e, &QLineEdit::textEdited, this, [this, campo](const QString& t) {
       if (preenchendo_) return;
-      if (Registrador* r = modelo()) r->Grafico.*campo = t.toStdString();
+      Opera([campo, t = t.toStdString()](Registrador& r) { r.Grafico.*campo = t; });
     });
   };
   escala(eSupText_, &Tendencia::TextoEscalaSup);
@@ -534,69 +551,61 @@ void TRegistrForm::AtualizaLeituras(bool tudo) {
   Image1_->update();
 }
 
-void TRegistrForm::DescricaoTextChange() {
-  Registrador* r = modelo();
-  if (!r) return;
-  r->AplicaConfiguracao();
-  sessao_.MarcaModificado();
-  AtualizaLeituras(true);
+bool TRegistrForm::Opera(const std::function<void(Registrador&)>& operacao) {
+  if (!modelo()) return false;
+  sessao_.Opera([n = n_, &operacao](Documento& d) {
+    if (Registrador* r = d.RegistradorDe(n)) operacao(*r);
+  });
+  return true;
 }
 
 void TRegistrForm::Variavel3SelectChange(int item) {
-  if (preenchendo_) return;
-  Registrador* r = modelo();
-  if (!r) return;
+  if (preenchendo_ || !modelo()) return;
   // The loop shortcut may move pens 1 and 2 as well.
-  r->EscolheVariavel3(item);
-  PreencheSeletores();
-  sessao_.MarcaModificado();
-  AtualizaLeituras(true);
+  sessao_.Executa(new ComandoRegistrador(sessao_, n_, ComandoRegistrador::kSemJuncao,
+                                         [item](Registrador& r) { r.EscolheVariavel3(item); }));
 }
 
+// The time base is kept in the simulation file, so a chart opens again as it
+// was left; it is still the operator's setting of the running recorder (an
+// archive samples at the base it started with), never undone.
 void TRegistrForm::BaseTempoBoxChange(int item) {
   if (preenchendo_) return;
-  Registrador* r = modelo();
-  if (!r) return;
-  r->Grafico.ItemBaseTempo = item;
-  r->Grafico.AtualizaTextoTaxa();
-  sessao_.MarcaModificado();
-  AtualizaLeituras(true);
+  if (Opera([item](Registrador& r) {
+        r.Grafico.ItemBaseTempo = item;
+        r.Grafico.AtualizaTextoTaxa();
+      }))
+    AtualizaLeituras(true);
 }
 
 void TRegistrForm::EscalaAutoClick(bool marcado) {
   if (preenchendo_) return;
-  Registrador* r = modelo();
-  if (!r) return;
-  r->Grafico.EscalaAuto = marcado;
-  r->AplicaConfiguracao();
-  AtualizaLeituras(true);
+  if (Opera([marcado](Registrador& r) {
+        r.Grafico.EscalaAuto = marcado;
+        r.AplicaConfiguracao();
+      }))
+    AtualizaLeituras(true);
 }
 
 void TRegistrForm::Image1DblClick() {
-  Registrador* r = modelo();
-  if (!r) return;
-  r->AplicaConfiguracao();
-  AtualizaLeituras(true);
+  if (Opera([](Registrador& r) { r.AplicaConfiguracao(); })) AtualizaLeituras(true);
 }
 
 void TRegistrForm::TeclaEscala() {
-  Registrador* r = modelo();
-  if (!r) return;
-  r->TeclaEscala(Registrador::kEnter);
-  AtualizaLeituras(true);
+  if (Opera([](Registrador& r) { r.TeclaEscala(Registrador::kEnter); })) AtualizaLeituras(true);
 }
 
 void TRegistrForm::SpeedButton1Click() {
-  Registrador* r = modelo();
-  if (!r) return;
-  r->AlternaPausa();
-  AtualizaLeituras(true);
+  if (Opera([](Registrador& r) { r.AlternaPausa(); })) AtualizaLeituras(true);
 }
 
 void TRegistrForm::Image1MouseDown(int X, int Y) {
-  Registrador* r = modelo();
-  if (!r) return;
-  if (r->MarcaPonto(X, Y)) AtualizaLeituras(true);
+  // The point read-outs work only while the chart is paused.
+  const Registrador* r = modelo();
+  if (!r || !r->Grafico.Pausado) return;
+  bool escrito = false;
+  Opera([X, Y, &escrito](Registrador& registrador) { escrito = registrador.MarcaPonto(X, Y); });
+  if (escrito) AtualizaLeituras(true);
 }
 
 void TRegistrForm::CheckBox1Click(bool marcado) {
@@ -617,10 +626,11 @@ void TRegistrForm::CheckBox1Click(bool marcado) {
     pastaArquivo_ = pasta;
   }
   // The recorder may have gone while the dialog was open.
-  Registrador* r = modelo();
-  if (!r) return;
   try {
-    r->Arquiva(marcado, std::filesystem::path(pasta.toStdU16String()));
+    if (!Opera([marcado, caminho = std::filesystem::path(pasta.toStdU16String())](Registrador& r) {
+          r.Arquiva(marcado, caminho);
+        }))
+      return;
   } catch (const std::exception& e) {
     Interacao::Atual().Informa(this, QStringLiteral("QUIV"), QString::fromStdString(e.what()));
   }
@@ -638,9 +648,10 @@ void TRegistrForm::Timer1Timer() {
 }
 
 void TRegistrForm::closeEvent(QCloseEvent* evento) {
-  // Closing only hides the window: the recorder keeps sampling and archiving.
-  if (Registrador* r = modelo()) {
-    r->FechaJanela();
+  // Closing only hides the window: the recorder keeps sampling and archiving,
+  // and a paused chart runs again.
+  if (const Registrador* r = modelo()) {
+    if (r->Grafico.Pausado) Opera([](Registrador& registrador) { registrador.FechaJanela(); });
     AtualizaLeituras(true);
   }
   evento->accept();

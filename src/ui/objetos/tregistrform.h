@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <string>
 
 class QCheckBox;
@@ -26,6 +27,13 @@ class SessaoSimulacao;
 // options), opened and closed by its button. It views the recorder the
 // session's document holds in slot n and keeps no pointer to it: every
 // handler looks the recorder up, and does nothing once it is gone.
+//
+// The tag, description, pens and pen texts are the recorder's definition:
+// each change goes to the session as an edit that can be undone (typing in
+// one field is one edit), and the window shows the recorder again when the
+// session announces it. The time base, the scale, the pause, the point
+// read-outs, the line width and the archive are the operator's settings of
+// the running recorder: operator actions through the session, not undone.
 class TRegistrForm : public QWidget {
   Q_OBJECT
 
@@ -75,8 +83,11 @@ class TRegistrForm : public QWidget {
   bool AplicadoMudou(const Registrador& r);
   void MostraConfiguracao(bool mostrar);
 
+  // An operator action on the recorder through the session (not undone);
+  // false when the recorder is gone.
+  bool Opera(const std::function<void(Registrador&)>& operacao);
+
   // Handlers.
-  void DescricaoTextChange();  // tag, description, pens 1 and 2, pen texts
   void Variavel3SelectChange(int item);
   void BaseTempoBoxChange(int item);
   void EscalaAutoClick(bool marcado);
