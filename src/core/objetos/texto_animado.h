@@ -33,6 +33,8 @@ struct FormularioTexto {
   std::string TextoFaixaMin = "0";      // Edit4: range min
   std::string TextoAlarmeAlto = "100";  // Edit2: high alarm
   std::string TextoAlarmeBaixo = "0";   // Edit3: low alarm
+
+  bool operator==(const FormularioTexto&) const = default;
 };
 
 // Animated text n (1 … 20), identity 100 + n: a live value or a state message
