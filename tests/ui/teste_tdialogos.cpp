@@ -3,15 +3,23 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QUndoStack>
 #include <memory>
+#include <string>
+#include <vector>
 
+#include "../comum/mesmo_estado.h"
 #include "../comum/planta_malha.h"
 #include "ambiente_janela.h"
+#include "core/arquivo/arquivo_smp.h"
+#include "core/arquivo/copia_documento.h"
+#include "core/arquivo/linhas_smp.h"
 #include "core/arquivo/lista_variaveis.h"
 #include "interacao_roteiro.h"
 #include "procura.h"
@@ -23,7 +31,15 @@ using quiv::ListaVariaveis;
 using quiv::TDialogos;
 using Campo = ListaVariaveis::Campo;
 
-Q_DECLARE_METATYPE(Campo)
+namespace {
+
+std::vector<std::string> Linhas(const quiv::Documento& doc) {
+  quiv::smp::Escritor e;
+  quiv::EscreveSimulacao(doc, e);
+  return e.Linhas();
+}
+
+}  // namespace
 
 class TesteTDialogos : public QObject, public AmbienteJanela {
   Q_OBJECT
@@ -32,6 +48,8 @@ class TesteTDialogos : public QObject, public AmbienteJanela {
   void init() {
     IniciaAmbiente();
     quiv::teste::IncluiMalha(sessao_->documento(), 1, 50.0);
+    // The descriptors handed on, as a load leaves them.
+    ListaVariaveis::AplicaDescritores(sessao_->documento());
     sessao_->MarcaSalvo();
     janela_ = std::make_unique<TDialogos>(*sessao_);
     janela_->Mostra();
@@ -87,88 +105,154 @@ class TesteTDialogos : public QObject, public AmbienteJanela {
     QCOMPARE(Texto(lista, 10, Campo::Valor), QStringLiteral("12.35"));
   }
 
-  // Enter stores the typed text; the change reaches the controller whose
-  // PV is M21 at the next refresh ("Atualiza"), with the limits beside it.
-  void enterGuardaEAtualizaChega() {
+  // Enter keeps the typed text in its cell for "Atualiza", which stores it
+  // and hands it on (the controller whose PV is M21 takes the range, the
+  // animated text showing M21 its scale) as one edit; undo puts back the
+  // descriptors and exactly the forms the objects had, redo the result.
+  void atualizaGuardaEDesfazVolta() {
     auto* lista = Tabela("ListaVar");
-    quiv::Controlador& c = *sessao_->documento().ControladorDe(1);
-    QCOMPARE(c.EscalaFim, 100.0);
+    quiv::Documento& doc = sessao_->documento();
+    quiv::TextoAnimado& texto = doc.NovoTexto(1);
+    texto.ItemVariavel = 20;
+    texto.TextoFaixaMin = "0.00";  // not the descriptor's text: an apply rewrites it
+    quiv::Controlador& c = *doc.ControladorDe(1);
+    sessao_->MarcaSalvo();
+    const std::unique_ptr<quiv::Documento> antes = quiv::CopiaDocumento(doc);
+
     Edita(lista, 1, Campo::UEMax, QStringLiteral("300"), Qt::Key_Return);
     Edita(lista, 1, Campo::Unidade, QStringLiteral("°C"), Qt::Key_Enter);
+    Edita(lista, 1, Campo::Descricao, QStringLiteral("Temperatura"), Qt::Key_Return);
     QCOMPARE(Texto(lista, 1, Campo::UEMax), QStringLiteral("300"));
+    janela_->AtualizaLista();  // the kept texts stay in their cells
+    QCOMPARE(Texto(lista, 1, Campo::UEMax), QStringLiteral("300"));
+    QCOMPARE(Texto(lista, 1, Campo::Descricao), QStringLiteral("Temperatura"));
+    QVERIFY(quiv::teste::MesmoEstado(doc, *antes, 1));
+    QVERIFY(sessao_->Salvo());
+
+    Clica("SpeedButton1");
     const quiv::Descritor& d = Memoria().descritor[21];
     QCOMPARE(d.UEMax, std::string("300"));
     QCOMPARE(d.LSE, std::string("300"));
     QCOMPARE(d.UnidadeEng, std::string("°C"));
-    QVERIFY(!sessao_->Salvo());
-    QCOMPARE(Texto(lista, 1, Campo::LSE), QStringLiteral("100.00"));  // until the refresh
-    QCOMPARE(c.EscalaFim, 100.0);
-
-    Clica("SpeedButton1");
+    QCOMPARE(Memoria().DescricaoEndereco[21], std::string("Temperatura"));
     QCOMPARE(Texto(lista, 1, Campo::LSE), QStringLiteral("300"));
     QCOMPARE(c.EscalaFim, 300.0);
     QCOMPARE(c.UnitEngSP, std::string("°C"));
-    QCOMPARE(sessao_->documento().painel.Entrada(1).Dica, std::string("Faixa: de 0.0 a 100.00 %"));
+    QCOMPARE(texto.TextoFaixaMax, std::string("300"));
+    QCOMPARE(texto.TextoFaixaMin, std::string("0.0"));
+    QCOMPARE(doc.painel.Entrada(1).Dica, std::string("Faixa: de 0.0 a 100.00 %"));
+    QVERIFY(!sessao_->Salvo());
+    QCOMPARE(sessao_->Pilha().count(), 1);
+    QCOMPARE(sessao_->Pilha().undoText(), QStringLiteral("Atualizar Lista de Variáveis"));
+    const std::vector<std::string> depois = Linhas(doc);
 
-    Edita(lista, 1, Campo::Descricao, QStringLiteral("Temperatura"), Qt::Key_Return);
-    QCOMPARE(Memoria().DescricaoEndereco[21], std::string("Temperatura"));
+    sessao_->Pilha().undo();
+    QVERIFY(quiv::teste::MesmoEstado(doc, *antes));
+    QCOMPARE(Memoria().DescricaoEndereco[21], antes->simulacao.memoria.DescricaoEndereco[21]);
+    QCOMPARE(texto.TextoFaixaMin, std::string("0.00"));
+    QCOMPARE(c.EscalaFim, 100.0);
+    QCOMPARE(Texto(lista, 1, Campo::UEMax), QStringLiteral("100.00"));
+    QCOMPARE(Texto(lista, 1, Campo::Unidade), QStringLiteral("%"));
+    QVERIFY(sessao_->Salvo());
+    sessao_->Pilha().redo();
+    QCOMPARE(Linhas(doc), depois);
+    QCOMPARE(c.EscalaFim, 300.0);
+    QCOMPARE(Texto(lista, 1, Campo::UEMax), QStringLiteral("300"));
+    QVERIFY(!sessao_->Salvo());
+
+    // Nothing kept and nothing to hand on: no edit.
+    Clica("SpeedButton1");
+    QCOMPARE(sessao_->Pilha().count(), 1);
   }
 
-  // Escape gives the cell its previous text back and stores nothing.
+  // Escape gives the cell its previous text back and keeps nothing.
   void escapeRestaura() {
     auto* lista = Tabela("ListaVar");
     Edita(lista, 3, Campo::LIE, QStringLiteral("55"), Qt::Key_Escape);
     QCOMPARE(Texto(lista, 3, Campo::LIE), QStringLiteral("0.00"));
+    Clica("SpeedButton1");
     QCOMPARE(Memoria().descritor[23].LIE, std::string("0.00"));
     QVERIFY(sessao_->Salvo());
   }
 
-  // A UE min above the UE max beside it (or a UE max below the UE min) is
-  // refused by putting the previous text back; the control-signal rows
-  // compare the integer part of what was typed.
-  void faixaRecusada_data() {
-    QTest::addColumn<QString>("tabela");
-    QTest::addColumn<int>("linha");
-    QTest::addColumn<Campo>("campo");
-    QTest::addColumn<QString>("digitado");
-    QTest::addColumn<bool>("aceito");
-    QTest::newRow("UE min acima") << "ListaVar" << 1 << Campo::UEMin << "150" << false;
-    QTest::newRow("UE min igual") << "ListaVar" << 1 << Campo::UEMin << "100" << true;
-    QTest::newRow("UE min abaixo") << "ListaVar" << 1 << Campo::UEMin << "20" << true;
-    QTest::newRow("UE max abaixo") << "ListaVar" << 1 << Campo::UEMax << "-1" << false;
-    QTest::newRow("parte inteira") << "ListaVar2" << 1 << Campo::UEMin << "100.9" << true;
-    QTest::newRow("inteiro acima") << "ListaVar2" << 1 << Campo::UEMin << "101" << false;
-    QTest::newRow("gerador") << "ListaVar2" << 36 << Campo::UEMax << "-3" << false;
+  // "Atualiza" checks each row as it would stand after all the kept texts:
+  // a UE min above the row's UE max, or a UE max below its UE min, fails
+  // the row (the control-signal rows compare the integer part of what was
+  // typed). Any failure stores nothing: one box lists each failed row once
+  // and the texts stay in their cells; otherwise each text is stored, UE min
+  // also as LIE and UE max as LSE.
+  void faixaVerificada_data() {
+    QTest::addColumn<QStringList>("edicoes");
+    QTest::addColumn<QStringList>("falhas");
+    QTest::newRow("UE min acima") << QStringList{"ListaVar:1:UEMin=150"}
+                                  << QStringList{"M21: UE min acima do UE max"};
+    QTest::newRow("UE min igual") << QStringList{"ListaVar:1:UEMin=100"} << QStringList{};
+    QTest::newRow("UE min abaixo") << QStringList{"ListaVar:1:UEMin=20"} << QStringList{};
+    QTest::newRow("UE max abaixo")
+        << QStringList{"ListaVar:1:UEMax=-1"} << QStringList{"M21: UE min acima do UE max"};
+    QTest::newRow("parte inteira") << QStringList{"ListaVar2:1:UEMin=100.9"} << QStringList{};
+    QTest::newRow("inteiro acima")
+        << QStringList{"ListaVar2:1:UEMin=101"} << QStringList{"M15: UE min acima do UE max"};
+    QTest::newRow("gerador") << QStringList{"ListaVar2:36:UEMax=-3"}
+                             << QStringList{"M81: UE min acima do UE max"};
+    QTest::newRow("a linha como fica")
+        << QStringList{"ListaVar:1:UEMin=150", "ListaVar:1:UEMax=200"} << QStringList{};
+    QTest::newRow("o último texto conta")
+        << QStringList{"ListaVar:2:UEMin=150", "ListaVar:2:UEMin=50"} << QStringList{};
+    QTest::newRow("uma vez por linha") << QStringList{"ListaVar:1:UEMin=150", "ListaVar:1:UEMax=-1"}
+                                       << QStringList{"M21: UE min acima do UE max"};
+    QTest::newRow("nada guardado")
+        << QStringList{"ListaVar:2:Unidade=kg", "ListaVar:1:UEMin=150", "ListaVar2:36:UEMax=-3"}
+        << QStringList{"M21: UE min acima do UE max", "M81: UE min acima do UE max"};
   }
-  void faixaRecusada() {
-    QFETCH(QString, tabela);
-    QFETCH(int, linha);
-    QFETCH(Campo, campo);
-    QFETCH(QString, digitado);
-    QFETCH(bool, aceito);
-    auto* t = Tabela(tabela);
+  void faixaVerificada() {
+    QFETCH(QStringList, edicoes);
+    QFETCH(QStringList, falhas);
     // M15's range ends at 100.5.
     Edita(Tabela("ListaVar2"), 1, Campo::UEMax, QStringLiteral("100.5"), Qt::Key_Return);
+    Clica("SpeedButton1");
     QCOMPARE(Memoria().descritor[15].UEMax, std::string("100.5"));
     sessao_->MarcaSalvo();
-    const QString antes = Texto(t, linha, campo);
-    const int endereco = ListaVariaveis::LinhaDe(Tipo(tabela), linha).Endereco;
-    const std::string guardado = campo == Campo::UEMin ? Memoria().descritor[endereco].UEMin
-                                                       : Memoria().descritor[endereco].UEMax;
+    const std::unique_ptr<quiv::Documento> antes = quiv::CopiaDocumento(sessao_->documento());
 
-    Edita(t, linha, campo, digitado, Qt::Key_Return);
-    const quiv::Descritor& d = Memoria().descritor[endereco];
-    const std::string& agora = campo == Campo::UEMin ? d.UEMin : d.UEMax;
-    const std::string& limite = campo == Campo::UEMin ? d.LIE : d.LSE;
-    if (aceito) {
-      QCOMPARE(Texto(t, linha, campo), digitado);
-      QCOMPARE(agora, digitado.toStdString());
-      QCOMPARE(limite, digitado.toStdString());
-      QVERIFY(!sessao_->Salvo());
-    } else {
-      QCOMPARE(Texto(t, linha, campo), antes);
-      QCOMPARE(agora, guardado);
+    struct Celula {
+      QTableWidget* tabela;
+      int linha;
+      Campo campo;
+      QString texto;
+    };
+    std::vector<Celula> celulas;
+    for (const QString& e : edicoes) {
+      const QStringList partes = e.section(QLatin1Char('='), 0, 0).split(QLatin1Char(':'));
+      static const QMap<QString, Campo> kCampos = {
+          {"Unidade", Campo::Unidade}, {"UEMin", Campo::UEMin}, {"UEMax", Campo::UEMax}};
+      Celula c{Tabela(partes[0]), partes[1].toInt(), kCampos.value(partes[2]),
+               e.section(QLatin1Char('='), 1)};
+      Edita(c.tabela, c.linha, c.campo, c.texto, Qt::Key_Return);
+      std::erase_if(celulas, [&c](const Celula& o) {
+        return o.tabela == c.tabela && o.linha == c.linha && o.campo == c.campo;
+      });
+      celulas.push_back(c);
+    }
+    if (!falhas.isEmpty()) roteiro_.EsperaInforma(falhas.join(QLatin1Char('\n')));
+    Clica("SpeedButton1");
+    QTRY_COMPARE(roteiro_.Pendentes(), 0);
+    QCOMPARE(roteiro_.Mostradas(), falhas.isEmpty() ? 0 : 1);
+    for (const Celula& c : celulas) QCOMPARE(Texto(c.tabela, c.linha, c.campo), c.texto);
+    if (!falhas.isEmpty()) {
+      QVERIFY(quiv::teste::MesmoEstado(sessao_->documento(), *antes));
       QVERIFY(sessao_->Salvo());
+      QCOMPARE(sessao_->Pilha().count(), 1);
+      return;
+    }
+    QCOMPARE(sessao_->Pilha().count(), 2);
+    for (const Celula& c : celulas) {
+      const int endereco = ListaVariaveis::LinhaDe(Tipo(c.tabela->objectName()), c.linha).Endereco;
+      const quiv::Descritor& d = Memoria().descritor[endereco];
+      const std::string esperado = c.texto.toStdString();
+      if (c.campo == Campo::Unidade) QCOMPARE(d.UnidadeEng, esperado);
+      if (c.campo == Campo::UEMin) QCOMPARE(d.UEMin + "|" + d.LIE, esperado + "|" + esperado);
+      if (c.campo == Campo::UEMax) QCOMPARE(d.UEMax + "|" + d.LSE, esperado + "|" + esperado);
     }
   }
 
@@ -225,10 +309,20 @@ class TesteTDialogos : public QObject, public AmbienteJanela {
     QCOMPARE(Texto(lista, 1, Campo::Tipo), QStringLiteral("P1"));
   }
 
-  // "Sair" refreshes and hides; the help button opens the list's page.
+  // "Sair" runs "Atualiza" and hides, unless a row fails; the help button
+  // opens the list's page.
   void sairEAjuda() {
+    auto* lista = Tabela("ListaVar");
+    Edita(lista, 2, Campo::UEMin, QStringLiteral("500"), Qt::Key_Return);
+    roteiro_.EsperaInforma(QStringLiteral("M22: UE min acima do UE max"));
+    Clica("SpeedButton2");
+    QTRY_COMPARE(roteiro_.Pendentes(), 0);
+    QVERIFY(janela_->isVisible());
+
+    Edita(lista, 2, Campo::UEMin, QStringLiteral("5"), Qt::Key_Return);
     Memoria().DefineDescricao(22, "Nível");
     Clica("SpeedButton2");
+    QCOMPARE(Memoria().descritor[22].UEMin, std::string("5"));
     QVERIFY(!janela_->isVisible());
     QCOMPARE(Texto(Tabela("ListaVar"), 2, Campo::Descricao), QStringLiteral("Nível"));
     janela_->Mostra();

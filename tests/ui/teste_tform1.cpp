@@ -545,8 +545,8 @@ class TesteTForm1 : public QObject {
   }
 
   // The recorder's button shows its window and a second press hides it; the
-  // variable list opens from the menu, and its refresh gives each data entry
-  // its range as the hint of its panel and title.
+  // variable list opens from the menu, and its "Atualiza" gives each data
+  // entry its range as the hint of its panel and title.
   void registradorEListaDeVariaveis() {
     quiv::teste::MontaPlantaTela(sessao_->documento());
     janela_->AtualizaTela();
@@ -567,6 +567,7 @@ class TesteTForm1 : public QObject {
     auto* lista = Filho<QWidget>("ListaVar")->window();
     QVERIFY(lista->isVisible());
     QVERIFY(lista != janela_.get());
+    Procura<QPushButton>(*lista, "SpeedButton1")->click();
     for (const char* nome : {"TrackBack1", "TrackLabel1"})
       QCOMPARE(Filho<QWidget>(nome)->toolTip(), QStringLiteral("Faixa: de 5 a 80 m3/h"));
   }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/arquivo/lista_variaveis.h"
 
+#include <algorithm>
+
 #include "core/arquivo/documento.h"
 #include "core/arquivo/valores_smp.h"
 #include "core/nucleo/numero_texto.h"
@@ -122,6 +124,58 @@ bool ListaVariaveis::Editavel(Tabela tabela, int linha, Campo campo) {
   return LinhaDe(tabela, linha).Edita != Edicao::Somente;
 }
 
+bool ListaVariaveis::Guardavel(Tabela tabela, int r, Campo campo) {
+  if (!Editavel(tabela, r, campo)) return false;
+  const Linha linha = LinhaDe(tabela, r);
+  if (linha.Edita == Edicao::Descarta) return false;
+  if (campo == Campo::Descricao && !linha.GuardaDescricao) return false;
+  if (campo == Campo::Tipo || campo == Campo::Valor) return false;
+  return linha.Endereco >= 1 && linha.Endereco <= Memoria::kEnderecos;
+}
+
+std::vector<std::string> ListaVariaveis::AplicaAlteracoes(
+    Memoria& memoria, const std::vector<Alteracao>& alteracoes) {
+  // The last text of each cell, in the order of those last edits.
+  std::vector<Alteracao> finais;
+  auto mesmaCelula = [](const Alteracao& a, const Alteracao& b) {
+    return a.tabela == b.tabela && a.linha == b.linha && a.campo == b.campo;
+  };
+  for (const Alteracao& a : alteracoes) {
+    if (!Guardavel(a.tabela, a.linha, a.campo)) continue;
+    std::erase_if(finais, [&](const Alteracao& f) { return mesmaCelula(f, a); });
+    finais.push_back(a);
+  }
+  // A range end's last text, or the stored one.
+  auto texto = [&](const Alteracao& a, Campo campo) -> std::string {
+    for (const Alteracao& f : finais)
+      if (f.tabela == a.tabela && f.linha == a.linha && f.campo == campo) return f.texto;
+    const Descritor& d =
+        memoria.descritor[static_cast<std::size_t>(LinhaDe(a.tabela, a.linha).Endereco)];
+    return campo == Campo::UEMin ? d.UEMin : d.UEMax;
+  };
+
+  std::vector<std::string> falhas;
+  for (const Alteracao& a : finais) {
+    if (a.campo != Campo::UEMin && a.campo != Campo::UEMax) continue;
+    const Linha linha = LinhaDe(a.tabela, a.linha);
+    const double digitado = linha.Edita == Edicao::Inteiro
+                                ? static_cast<double>(smp::LeInteiroTolerante(a.texto))
+                                : smp::LeReal(a.texto);
+    const bool ok = a.campo == Campo::UEMin ? digitado <= smp::LeReal(texto(a, Campo::UEMax))
+                                            : digitado >= smp::LeReal(texto(a, Campo::UEMin));
+    const std::string falha = NomeEndereco(linha.Endereco) + ": UE min acima do UE max";
+    if (!ok && std::find(falhas.begin(), falhas.end(), falha) == falhas.end())
+      falhas.push_back(falha);
+  }
+  if (!falhas.empty()) return falhas;
+
+  for (const Alteracao& a : finais) {
+    const Campo vizinho = a.campo == Campo::UEMin ? Campo::UEMax : Campo::UEMin;
+    Confirma(memoria, a.tabela, a.linha, a.campo, a.texto, texto(a, vizinho));
+  }
+  return {};
+}
+
 ListaVariaveis::Resultado ListaVariaveis::Confirma(Memoria& memoria, Tabela tabela, int r,
                                                    Campo campo, std::string_view digitado,
                                                    std::string_view vizinho) {
@@ -196,6 +250,46 @@ void ListaVariaveis::AplicaDescritores(Documento& doc) {
     if (Registrador* r = doc.RegistradorDe(n)) r->AplicaConfiguracao();
   for (int n = 1; n <= decltype(s.controladores)::kTamanho; ++n)
     if (Controlador* c = doc.ControladorDe(n)) c->AtualizaParametros(false);
+}
+
+ListaVariaveis::Descritores ListaVariaveis::Captura(const Documento& doc) {
+  const Simulacao& s = doc.simulacao;
+  Descritores d;
+  d.descritor = s.memoria.descritor;
+  d.descricao = s.memoria.DescricaoEndereco;
+  for (int n = 1; n <= Painel::kEntradas; ++n)
+    d.dica[static_cast<std::size_t>(n - 1)] = doc.painel.Entrada(n).Dica;
+  for (int n = 1; n <= static_cast<int>(d.texto.size()); ++n)
+    if (const TextoAnimado* t = doc.TextoDe(n))
+      d.texto[static_cast<std::size_t>(n - 1)] = static_cast<const FormularioTexto&>(*t);
+  for (int n = 1; n <= static_cast<int>(d.controlador.size()); ++n)
+    if (const Controlador* c = doc.ControladorDe(n))
+      d.controlador[static_cast<std::size_t>(n - 1)] =
+          static_cast<const FormularioControlador&>(*c);
+  return d;
+}
+
+void ListaVariaveis::Restaura(Documento& doc, const Descritores& d) {
+  Simulacao& s = doc.simulacao;
+  s.memoria.descritor = d.descritor;
+  s.memoria.DescricaoEndereco = d.descricao;
+  for (int n = 1; n <= Painel::kEntradas; ++n)
+    doc.painel.Entrada(n).Dica = d.dica[static_cast<std::size_t>(n - 1)];
+  auto reaplica = [](auto& objeto, const auto& formulario) {
+    using Campos = std::decay_t<decltype(formulario)>;
+    static_cast<Campos&>(objeto) = formulario;
+    objeto.AtualizaParametros(false);
+    static_cast<Campos&>(objeto) = formulario;
+  };
+  for (int n = 1; n <= static_cast<int>(d.texto.size()); ++n)
+    if (TextoAnimado* t = doc.TextoDe(n); t && d.texto[static_cast<std::size_t>(n - 1)])
+      reaplica(*t, *d.texto[static_cast<std::size_t>(n - 1)]);
+  for (int n = 1; n <= decltype(s.registradores)::kTamanho; ++n)
+    if (Registrador* r = doc.RegistradorDe(n)) r->AplicaConfiguracao();
+  for (int n = 1; n <= static_cast<int>(d.controlador.size()); ++n)
+    if (Controlador* c = doc.ControladorDe(n); c && d.controlador[static_cast<std::size_t>(n - 1)])
+      reaplica(*c, *d.controlador[static_cast<std::size_t>(n - 1)]);
+  s.memoria.DescricaoEndereco = d.descricao;
 }
 
 }  // namespace quiv

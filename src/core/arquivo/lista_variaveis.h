@@ -5,8 +5,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/nucleo/memoria.h"
+#include "core/objetos/controlador.h"
+#include "core/objetos/painel.h"
+#include "core/objetos/texto_animado.h"
 
 namespace quiv {
 
@@ -88,6 +92,27 @@ class ListaVariaveis {
   // read-only.
   static bool Editavel(Tabela tabela, int linha, Campo campo);
 
+  // A cell's text confirmed with Enter, kept for the next "Atualiza".
+  struct Alteracao {
+    Tabela tabela = Tabela::Processo;
+    int linha = 1;
+    Campo campo = Campo::Unidade;
+    std::string texto;
+  };
+  // Whether Enter in the cell keeps its text for "Atualiza" (a field the
+  // row stores); otherwise the text only stays in the cell.
+  static bool Guardavel(Tabela tabela, int linha, Campo campo);
+  // "Atualiza": the edits, all or nothing. Each row is checked as it would
+  // stand after all of them (the last text of a cell counts): a UE min
+  // typed above the row's UE max, or a UE max typed below its UE min, fails
+  // the row, with the comparison of Confirma. Each failed row gives one text
+  // ("M21: UE min acima do UE max"), in the order of the
+  // edits, and nothing
+  // is stored; otherwise every cell's last text is stored as Confirma stores
+  // it. Returns the failures.
+  static std::vector<std::string> AplicaAlteracoes(Memoria& memoria,
+                                                   const std::vector<Alteracao>& alteracoes);
+
   // Enter in a cell: `digitado` is the typed text, `vizinho` the text of
   // the other range column of the row (column 4 for column 3, column 3 for
   // column 4), always read as a real. A UE min typed above the UE max beside
@@ -112,6 +137,27 @@ class ListaVariaveis {
   // data entries' hints, then every animated text applied again, every trend
   // recorder's configuration, every controller applied without messages.
   static void AplicaDescritores(Documento& doc);
+
+  // What "Atualiza" writes into the plant: the descriptors and descriptions
+  // of the addresses, the data entries' hints, and the forms of the animated
+  // texts and controllers (whose apply copies the range texts from the
+  // descriptors); none for an object that does not exist.
+  struct Descritores {
+    std::array<Descritor, Memoria::kEnderecos + 1> descritor;
+    std::array<std::string, Memoria::kItens + 1> descricao;
+    std::array<std::string, Painel::kEntradas> dica;
+    std::array<std::optional<FormularioTexto>, 20> texto;
+    std::array<std::optional<FormularioControlador>, 10> controlador;
+
+    bool operator==(const Descritores&) const = default;
+  };
+  static Descritores Captura(const Documento& doc);
+  // Puts them back: the tables and hints, then each text and controller
+  // (captured and present) takes its form, is applied again without
+  // messages on the restored descriptors and keeps that form exactly; the
+  // recorders take their configuration again, and the descriptions, which a
+  // controller's apply rewrites, come last. The step state stays as it is.
+  static void Restaura(Documento& doc, const Descritores& d);
 };
 
 }  // namespace quiv

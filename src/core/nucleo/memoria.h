@@ -16,6 +16,8 @@ struct Descritor {
   std::string UEMax = "100.00";
   std::string LIE = "0.00";
   std::string LSE = "100.00";
+
+  bool operator==(const Descritor&) const = default;
 };
 
 // The global tables through which every object exchanges values.

@@ -62,6 +62,8 @@ struct FormularioControlador {
   std::string InicioEscala = "0";
   std::string FimEscala = "100";
   std::string UnidEng = "UE";
+
+  bool operator==(const FormularioControlador&) const = default;
 };
 
 // One PID controller: reads its process value (PV) from an M-address, compares

@@ -5,10 +5,14 @@
 #include <cmath>
 #include <initializer_list>
 #include <numbers>
+#include <optional>
+#include <string_view>
+#include <vector>
 
 #include "core/nucleo/equation.h"
 #include "core/nucleo/erro.h"
 #include "core/nucleo/numero_texto.h"
+#include "core/nucleo/verificacoes.h"
 
 namespace quiv {
 
@@ -29,6 +33,44 @@ std::string DuasCasas(double v) { return std::isfinite(v) ? TextoFixo(v, 2) : "0
 bool Tem(int tipo, std::initializer_list<int> tipos) {
   return std::find(tipos.begin(), tipos.end(), tipo) != tipos.end();
 }
+
+// A plain number field that reads: one number and nothing else, as
+// NumeroSimples reads it (LeNumero's form without its comma).
+bool NumeroLegivel(std::string_view texto) {
+  return texto.find(',') == std::string_view::npos && LeNumero(texto).has_value();
+}
+
+// A constant's value: the evaluator's text without addresses, as the apply
+// reads it.
+bool ConstanteLegivel(std::string_view texto) {
+  try {
+    return CalculaEquacao(texto).ErroEquacao.empty();
+  } catch (const Erro&) {
+    return false;
+  }
+}
+
+// What MudaTipo does for each type.
+struct Regra {
+  const char* descricao;
+  bool descricaoAoCarregar;  // written also while a file is being read
+  const char* min;           // nullptr: caption left alone
+  const char* max;
+  const char* desc;
+  const char* valor;
+};
+constexpr Regra kRegras[10] = {
+    {"Constante 0-100", false, nullptr, nullptr, "Descrição", "Valor"},
+    {"Constante 0-1", false, nullptr, nullptr, "Descrição", nullptr},
+    {"Aleatório", true, "Min", "Máx.", "Descrição", nullptr},
+    {"Aleatório Médio", true, "Min.", "Máx.", "Tal(seg)", nullptr},
+    {"Aleatório", true, "Min", "Máx.", "Descrição", nullptr},
+    {"Sinal Senoidal", true, "Min.", "Máx.", "Per (seg)", nullptr},
+    {"Random Walk", false, "Inicial", "Ganho", "Faixa", nullptr},
+    {"Equação", false, nullptr, nullptr, "Descrição", "Equação"},
+    {"LN()", false, nullptr, nullptr, "Descrição", "Equação"},
+    {"Exp()", false, nullptr, nullptr, "Descrição", "Equação"},
+};
 
 }  // namespace
 
@@ -60,8 +102,7 @@ int Gerador::TiposOferecidos(int endereco) {
   return 2;
 }
 
-int Gerador::TipoEfetivo(int endereco) const {
-  const int tipo = Canal(endereco).Tipo;
+int Gerador::TipoEfetivo(int endereco, int tipo) {
   return tipo >= 0 && tipo < TiposOferecidos(endereco) ? tipo : -1;
 }
 
@@ -245,34 +286,84 @@ void Gerador::MudaTipo(int endereco) {
   }
   if (tipo < 0) return;
 
-  struct Regra {
-    const char* descricao;
-    bool descricaoAoCarregar;  // written also while a file is being read
-    const char* min;           // nullptr: caption left alone
-    const char* max;
-    const char* desc;
-    const char* valor;
-  };
-  static constexpr Regra kRegras[10] = {
-      {"Constante 0-100", false, nullptr, nullptr, "Descrição", "Valor"},
-      {"Constante 0-1", false, nullptr, nullptr, "Descrição", nullptr},
-      {"Aleatório", true, "Min", "Máx.", "Descrição", nullptr},
-      {"Aleatório Médio", true, "Min.", "Máx.", "Tal(seg)", nullptr},
-      {"Aleatório", true, "Min", "Máx.", "Descrição", nullptr},
-      {"Sinal Senoidal", true, "Min.", "Máx.", "Per (seg)", nullptr},
-      {"Random Walk", false, "Inicial", "Ganho", "Faixa", nullptr},
-      {"Equação", false, nullptr, nullptr, "Descrição", "Equação"},
-      {"LN()", false, nullptr, nullptr, "Descrição", "Equação"},
-      {"Exp()", false, nullptr, nullptr, "Descrição", "Equação"},
-  };
   const Regra& regra = kRegras[tipo];
   if (!Carregando || regra.descricaoAoCarregar)
     simulacao_->memoria.DefineDescricao(endereco, regra.descricao);
   if (Carregando) return;
-  if (regra.min) canal.Min = regra.min;
-  if (regra.max) canal.Max = regra.max;
-  if (regra.desc) canal.Desc = regra.desc;
-  if (regra.valor) canal.DefineValor(regra.valor);
+  FormularioCanal linha = Linha(endereco);
+  LegendasDoTipo(endereco, linha);
+  DefineLinha(endereco, linha);
+}
+
+void Gerador::LegendasDoTipo(int endereco, FormularioCanal& linha) {
+  const int tipo = TipoEfetivo(endereco, linha.Tipo);
+  if (tipo < 0) return;
+  const Regra& regra = kRegras[tipo];
+  if (regra.min) linha.Min = regra.min;
+  if (regra.max) linha.Max = regra.max;
+  if (regra.desc) linha.Desc = regra.desc;
+  if (regra.valor) linha.Valor = regra.valor;
+}
+
+FormularioCanal Gerador::Linha(int endereco) const {
+  const CanalGerador& canal = Canal(endereco);
+  return {canal.Tipo, canal.Desc, canal.Min, canal.Max, canal.Valor()};
+}
+
+Gerador::Formulario Gerador::Linhas() const {
+  Formulario linhas;
+  for (int c = kPrimeiro; c <= kUltimo; ++c)
+    linhas[static_cast<std::size_t>(c - kPrimeiro)] = Linha(c);
+  return linhas;
+}
+
+void Gerador::DefineLinha(int endereco, const FormularioCanal& linha) {
+  CanalGerador& canal = Canal(endereco);
+  canal.Tipo = linha.Tipo;
+  canal.Desc = linha.Desc;
+  canal.Min = linha.Min;
+  canal.Max = linha.Max;
+  canal.DefineValor(linha.Valor);
+}
+
+void Gerador::VerificaLinha(int endereco, const FormularioCanal& linha, Verificacoes& v) const {
+  const Memoria& memoria = simulacao_->memoria;
+  const int tipo = TipoEfetivo(endereco, linha.Tipo);
+  const std::string_view desc = linha.Desc.Em(simulacao_->IdiomaIngles);
+  if (tipo == 0) v.Confere(ConstanteLegivel(linha.Valor), ": Valor inválido");
+  if (tipo >= 7) v.Equacao(linha.Valor, memoria, ": Equação inválida");
+  if (endereco > kUltimoComFaixa || tipo < 2 || tipo > 6) return;
+  v.Confere(NumeroLegivel(linha.Min), tipo == 6 ? ": Inicial inválido" : ": Min inválido");
+  v.Confere(NumeroLegivel(linha.Max), tipo == 6 ? ": Ganho inválido" : ": Máx. inválido");
+  if (tipo == 3) v.Confere(NumeroLegivel(desc), ": Tal inválido");
+  if (tipo == 5) v.Equacao(desc, memoria, ": Período inválido");
+  if (tipo == 6) v.Confere(NumeroLegivel(desc), ": Faixa inválida");
+}
+
+bool Gerador::AtualizaFormulario(const Formulario& linhas, bool MostraMensagens) {
+  std::vector<Verificacoes> verificacoes;
+  for (int c = kPrimeiro; c <= kUltimo; ++c) {
+    const FormularioCanal& linha = linhas[static_cast<std::size_t>(c - kPrimeiro)];
+    if (linha == Linha(c)) continue;
+    Verificacoes& v = verificacoes.emplace_back("Gerador de Sinais M" + std::to_string(c));
+    VerificaLinha(c, linha, v);
+  }
+  bool passou = true;
+  for (const Verificacoes& v : verificacoes)
+    passou = v.Informa(*simulacao_, MostraMensagens) && passou;
+  if (!passou) return false;
+
+  for (int c = kPrimeiro; c <= kUltimo; ++c) {
+    const FormularioCanal& linha = linhas[static_cast<std::size_t>(c - kPrimeiro)];
+    if (linha == Linha(c)) continue;
+    if (linha.Tipo != Canal(c).Tipo) {
+      Canal(c).Tipo = linha.Tipo;
+      MudaTipo(c);
+    }
+    DefineLinha(c, linha);
+  }
+  AtualizaParametros();
+  return true;
 }
 
 void Gerador::MovePosicao(int endereco, bool sobe) {

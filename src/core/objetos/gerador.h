@@ -19,6 +19,8 @@ class Leitor;
 
 namespace quiv {
 
+class Verificacoes;
+
 // One channel of the signal generator: the texts and choices of its row in the
 // window, as typed, and the numbers held since the last apply.
 class CanalGerador {
@@ -56,6 +58,20 @@ class CanalGerador {
   mutable std::string valor_ = "Valor";
   mutable double mostrado_ = 0.0;
   mutable bool pendente_ = false;
+};
+
+// The form part of a channel's row: what its window edits and the file stores
+// (type, description, range and the value edit's text), as typed. The 0/1
+// choice and the arrows' position are not part of it: they move the value of
+// the running plant.
+struct FormularioCanal {
+  int Tipo = 0;                      // M81Tipo
+  TextoBilingue Desc = "Descrição";  // M81Desc
+  std::string Min = "Min.";          // M81Min
+  std::string Max = "Máx.";          // M81Max
+  std::string Valor = "Valor";       // M81Valor
+
+  bool operator==(const FormularioCanal&) const = default;
 };
 
 // What the window shows of a row for a type (MudaTipo's arrangement).
@@ -101,6 +117,10 @@ class Gerador : public ObjetoCiclo {
   // Draws from a source owned elsewhere.
   Gerador(Simulacao& simulacao, Aleatorio& aleatorio);
 
+  static constexpr int kCanais = kUltimo - kPrimeiro + 1;
+  // The rows of M81 … M96, in order.
+  using Formulario = std::array<FormularioCanal, kCanais>;
+
   CanalGerador& Canal(int endereco) { return canais_[endereco - kPrimeiro]; }
   const CanalGerador& Canal(int endereco) const { return canais_[endereco - kPrimeiro]; }
   Aleatorio& Sorteio() { return *aleatorio_; }
@@ -108,7 +128,8 @@ class Gerador : public ObjetoCiclo {
   // Number of types channel `endereco` offers (10, 7 or 2).
   static int TiposOferecidos(int endereco);
   // The channel's type, or −1 when its index is not one the channel offers.
-  int TipoEfetivo(int endereco) const;
+  int TipoEfetivo(int endereco) const { return TipoEfetivo(endereco, Canal(endereco).Tipo); }
+  static int TipoEfetivo(int endereco, int tipo);
   static ArranjoCanal Arranjo(int tipo);
 
   // A simulation file is being read: MudaTipo keeps the texts just read.
@@ -127,6 +148,31 @@ class Gerador : public ObjetoCiclo {
 
   // Takes every channel's row over, M81 … M96 (no checks, no messages).
   void AtualizaParametros();
+
+  // The rows as they stand, and one row's form replaced as given, type
+  // included, without adapting or applying anything.
+  FormularioCanal Linha(int endereco) const;
+  Formulario Linhas() const;
+  void DefineLinha(int endereco, const FormularioCanal& linha);
+
+  // The captions MudaTipo writes into a row for the row's type, for a
+  // window's draft of it.
+  static void LegendasDoTipo(int endereco, FormularioCanal& linha);
+
+  // The window's "Atualiza", checked. Every row that differs from its
+  // channel's is checked on the texts the channel reads for the row's type:
+  //   0     the value evaluates (as a constant: no addresses)
+  //   2 … 6 Min and Max are plain numbers (M81 … M90)
+  //   3, 6  the time constant, the band (the description edit) plain numbers
+  //   5     the period (the description edit) evaluates on the cells
+  //   7 … 9 the expression evaluates on the cells
+  // A plain number is the whole text, blanks around it aside, read as the
+  // channel reads it (a point, no comma). Each failed field reaches the
+  // message sink when MostraMensagens, as "Gerador de Sinais M83: Min
+  // inválido". Only when all pass are the rows taken over (a new type first
+  // adapts its channel as MudaTipo does) and every channel applied. Returns
+  // whether they passed.
+  bool AtualizaFormulario(const Formulario& linhas, bool MostraMensagens);
 
   // Adapts a channel to its type: clears Min, Max, ParamDesc and ValorRW
   // (M81 … M90) until the next apply, writes the type name as the address's
@@ -152,11 +198,12 @@ class Gerador : public ObjetoCiclo {
 
  private:
   void Passo(int endereco, CanalGerador& canal, int tipo);
+  void VerificaLinha(int endereco, const FormularioCanal& linha, Verificacoes& v) const;
   void Aplica(int endereco, CanalGerador& canal);
 
   Vinculo<Simulacao> simulacao_;
   Vinculo<Aleatorio> aleatorio_;
-  std::array<CanalGerador, kUltimo - kPrimeiro + 1> canais_{};
+  std::array<CanalGerador, kCanais> canais_{};
   // Compiled forms of the expression (types 7 … 9) and of the sine's period.
   std::array<Expressao, kUltimoComFaixa - kPrimeiro + 1> expressoes_{};
   std::array<Expressao, kUltimoComFaixa - kPrimeiro + 1> periodos_{};

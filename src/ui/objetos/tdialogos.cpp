@@ -17,6 +17,7 @@
 #include <functional>
 
 #include "core/arquivo/documento.h"
+#include "ui/sessao/comando_lista_variaveis.h"
 #include "ui/sessao/enderecos_web.h"
 #include "ui/sessao/interacao.h"
 #include "ui/sessao/sessao_simulacao.h"
@@ -129,19 +130,25 @@ TDialogos::TDialogos(SessaoSimulacao& sessao, QWidget* pai)
   botoes->addWidget(SpeedButton3_);
   v->addLayout(botoes);
 
-  connect(SpeedButton1_, &QPushButton::clicked, this, &TDialogos::AtualizaLista);
+  connect(SpeedButton1_, &QPushButton::clicked, this, &TDialogos::SpeedButton1Click);
   connect(SpeedButton2_, &QPushButton::clicked, this, [this] {
-    AtualizaLista();
-    close();
+    if (SpeedButton1Click()) close();
   });
   connect(SpeedButton3_, &QToolButton::clicked, this,
           [] { Interacao::Atual().AbreEndereco(EnderecoAjuda("/ferramentas/#mapa_variaveis")); });
   connect(&sessao_, &SessaoSimulacao::CicloExecutado, this, [this] {
     if (isVisible() && !sessao_.simulacao().ModoRapido) AtualizaValores();
   });
-  // A load (or New) replaced the descriptors: the list shows them and hands
-  // them on, as the file reader's refresh after the units block did.
-  connect(&sessao_, &SessaoSimulacao::DocumentoRecarregado, this, &TDialogos::AtualizaLista);
+  // A load (or New) replaced the descriptors: the list drops what it kept,
+  // hands them on, as the file reader's refresh after the units block did,
+  // and shows them.
+  connect(&sessao_, &SessaoSimulacao::DocumentoRecarregado, this, [this] {
+    alteracoes_.clear();
+    ListaVariaveis::AplicaDescritores(sessao_.documento());
+    AtualizaLista();
+    sessao_.AvisaPainelAlterado();
+  });
+  connect(&sessao_, &SessaoSimulacao::DescritoresAlterados, this, &TDialogos::AtualizaLista);
 
   resize(std::max(kLargura, minimumSizeHint().width()), kAltura);
 }
@@ -247,7 +254,7 @@ void TDialogos::AtualizaValores() {
 }
 
 void TDialogos::AtualizaLista() {
-  Documento& doc = sessao_.documento();
+  const Documento& doc = sessao_.documento();
   const Memoria& m = doc.simulacao.memoria;
   for (Tabela tabela : {Tabela::Processo, Tabela::Controle}) {
     QTableWidget* t = TabelaDe(tabela);
@@ -260,15 +267,21 @@ void TDialogos::AtualizaLista() {
                  Texto(ListaVariaveis::TextoCampo(m, linha.Endereco, campo)));
     }
   }
+  for (const ListaVariaveis::Alteracao& a : alteracoes_)
+    PoeTexto(TabelaDe(a.tabela)->item(a.linha - 1, Coluna(a.campo)), Texto(a.texto));
   // Rows of objects that do not exist keep the tag they showed.
   for (int r = 1; r <= ListaVariaveis::Linhas(Tabela::Processo); ++r)
     if (const auto tag = ListaVariaveis::TagDaLinha(doc, r))
       PoeTexto(ListaVar_->item(r - 1, Coluna(Campo::Tipo)), Texto(*tag));
   for (auto& escritos : valorEscrito_) escritos.assign(escritos.size(), false);
   AtualizaValores();
+}
 
-  ListaVariaveis::AplicaDescritores(doc);
-  sessao_.AvisaPainelAlterado();
+bool TDialogos::SpeedButton1Click() {
+  if (!AtualizaListaVariaveis(sessao_, alteracoes_)) return false;
+  alteracoes_.clear();
+  AtualizaLista();
+  return true;
 }
 
 void TDialogos::Confirma(Tabela tabela, int linha, int coluna, const QString& digitado) {
@@ -276,22 +289,13 @@ void TDialogos::Confirma(Tabela tabela, int linha, int coluna, const QString& di
   QTableWidgetItem* item = t->item(linha - 1, coluna);
   if (!item) return;
   const Campo campo = static_cast<Campo>(coluna + ListaVariaveis::kPrimeiraColuna);
-  QString vizinho;
-  if (campo == Campo::UEMin) vizinho = t->item(linha - 1, Coluna(Campo::UEMax))->text();
-  if (campo == Campo::UEMax) vizinho = t->item(linha - 1, Coluna(Campo::UEMin))->text();
-  const auto resultado = ListaVariaveis::Confirma(sessao_.simulacao().memoria, tabela, linha, campo,
-                                                  digitado.toStdString(), vizinho.toStdString());
-  switch (resultado) {
-    case ListaVariaveis::Resultado::Guardado:
-      item->setText(digitado);
-      sessao_.MarcaModificado();
-      break;
-    case ListaVariaveis::Resultado::Mantido:
-      item->setText(digitado);
-      break;
-    case ListaVariaveis::Resultado::Recusado:
-      break;  // the cell still holds the text it had when it was selected
-  }
+  if (!ListaVariaveis::Editavel(tabela, linha, campo)) return;
+  item->setText(digitado);
+  if (!ListaVariaveis::Guardavel(tabela, linha, campo)) return;
+  std::erase_if(alteracoes_, [&](const ListaVariaveis::Alteracao& a) {
+    return a.tabela == tabela && a.linha == linha && a.campo == campo;
+  });
+  alteracoes_.push_back({tabela, linha, campo, digitado.toStdString()});
 }
 
 }  // namespace quiv

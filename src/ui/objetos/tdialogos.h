@@ -26,11 +26,15 @@ class SessaoSimulacao;
 // table's row r − 1 is the list's row r, its column c − 1 the list's column
 // c ("Tipo" … "Valor").
 //
-// Editing: a cell is stored only on Enter, by the rules of ListaVariaveis
-// (a refused range puts the cell's previous text back); Escape gives the
-// previous text back; leaving a cell keeps the typed text in it without
-// storing it, until the next refresh. The type and value columns take no
-// selection, the actuator positions (M101 … M124) no typing.
+// Editing: Enter keeps a cell's text for "Atualiza" when the row stores
+// that field (ListaVariaveis::Guardavel), or only leaves it in the cell;
+// Escape gives the previous text back; leaving a cell keeps the typed text
+// in it without keeping it for "Atualiza", until the next refresh.
+// "Atualiza" hands the kept texts to the session, which checks every row
+// and stores them, handing the descriptors on to the objects, all or nothing
+// as one edit that can be undone; a failed row keeps the texts in their
+// cells. The type and value columns take no selection, the actuator
+// positions (M101 … M124) no typing.
 class TDialogos : public QWidget {
   Q_OBJECT
 
@@ -41,10 +45,10 @@ class TDialogos : public QWidget {
   // Refreshed, shown, raised and activated (centred on the first show).
   void Mostra();
 
-  // The refresh: both tables from the memory table and the descriptors,
-  // the process tags, then the descriptors handed on to the data entries'
-  // hints, animated texts, trend recorders and controllers. Runs when the
-  // window is activated, on "Atualiza" and "Sair", and after a load.
+  // The refresh: both tables from the memory table and the descriptors
+  // (the texts kept for "Atualiza" stay in their cells), the process tags
+  // and the values. Runs when the window is activated or shown, after
+  // "Atualiza", its undo and redo, and after a load.
   void AtualizaLista();
 
   // Table column of a list column (Tipo … Valor).
@@ -64,8 +68,10 @@ class TDialogos : public QWidget {
   // The value column of every row that shows one: after each cycle while
   // shown, and within the refresh.
   void AtualizaValores();
-  // Enter in a cell: stores by the rules, or puts the previous text back.
+  // Enter in a cell: its text kept for "Atualiza", or only left in the cell.
   void Confirma(Tabela tabela, int linha, int coluna, const QString& digitado);
+  // "Atualiza": the kept texts to the session; whether they were accepted.
+  bool SpeedButton1Click();
 
   SessaoSimulacao& sessao_;
   QTableWidget* ListaVar_ = nullptr;
@@ -74,6 +80,7 @@ class TDialogos : public QWidget {
   QPushButton* SpeedButton2_ = nullptr;
   QToolButton* SpeedButton3_ = nullptr;
   bool centrada_ = false;
+  std::vector<ListaVariaveis::Alteracao> alteracoes_;  // kept for "Atualiza", in order
   // Values last written into each table's value column, per row.
   std::array<std::vector<double>, 2> valores_;
   std::array<std::vector<bool>, 2> valorEscrito_;

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/objetos/tparmform.h"
-#include "ui/comum/texto_qt.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -16,7 +15,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "core/arquivo/documento.h"
+#include "core/nucleo/verificacoes.h"
 #include "core/objetos/gerador.h"
+#include "ui/comum/texto_qt.h"
+#include "ui/sessao/comando_gerador.h"
 #include "ui/sessao/enderecos_web.h"
 #include "ui/sessao/interacao.h"
 #include "ui/sessao/sessao_simulacao.h"
@@ -24,7 +27,6 @@
 namespace quiv {
 
 namespace {
-
 
 void DefineTexto(QLineEdit* edit, const QString& texto) {
   if (edit->text() != texto) edit->setText(texto);
@@ -77,6 +79,8 @@ TParmForm::TParmForm(SessaoSimulacao& sessao, QWidget* pai)
 
   connect(&sessao_, &SessaoSimulacao::CicloExecutado, this, &TParmForm::AtualizaValores);
   connect(&sessao_, &SessaoSimulacao::DocumentoRecarregado, this, &TParmForm::Preenche);
+  // An apply of the rows, or its undo: the window shows the generator's rows.
+  connect(&sessao_, &SessaoSimulacao::GeradorAlterado, this, &TParmForm::Preenche);
   Preenche();
 }
 
@@ -97,10 +101,12 @@ void TParmForm::CriaLinha(int endereco, QGridLayout* grade, int linha) {
   for (int t = 0; t < Gerador::TiposOferecidos(endereco); ++t) l.tipo->addItem(tr(kTipos[t]));
   connect(l.tipo, &QComboBox::currentIndexChanged, this, [this, endereco](int tipo) {
     if (preenchendo_) return;
-    gerador().Canal(endereco).Tipo = tipo;
-    gerador().MudaTipo(endereco);
+    FormularioCanal& linha = RascunhoDe(endereco);
+    linha.Tipo = tipo;
+    Gerador::LegendasDoTipo(endereco, linha);
+    if (ValorDoCanal(endereco)) linha.Valor = gerador().Canal(endereco).Valor();
     PreencheLinha(endereco);
-    sessao_.MarcaModificado();
+    Button1_->setEnabled(true);
   });
   grade->addWidget(l.tipo, linha, 1);
 
@@ -109,27 +115,32 @@ void TParmForm::CriaLinha(int endereco, QGridLayout* grade, int linha) {
     edit->setObjectName(nome + sufixo);
     edit->installEventFilter(this);
     connect(edit, &QLineEdit::textEdited, this, [this, endereco, escreve](const QString& texto) {
-      escreve(gerador().Canal(endereco), texto);
-      sessao_.MarcaModificado();
+      escreve(RascunhoDe(endereco), texto.toStdString());
     });
     return edit;
   };
   if (endereco <= Gerador::kUltimoComFaixa) {
-    l.min = edita(QStringLiteral("Min"),
-                  [](CanalGerador& c, const QString& t) { c.Min = t.toStdString(); });
-    l.max = edita(QStringLiteral("Max"),
-                  [](CanalGerador& c, const QString& t) { c.Max = t.toStdString(); });
+    l.min = edita(QStringLiteral("Min"), [](FormularioCanal& c, std::string t) { c.Min = t; });
+    l.max = edita(QStringLiteral("Max"), [](FormularioCanal& c, std::string t) { c.Max = t; });
     l.min->setMaximumWidth(70);
     l.max->setMaximumWidth(70);
     grade->addWidget(l.min, linha, 2);
     grade->addWidget(l.max, linha, 3);
   }
-  l.desc = edita(QStringLiteral("Desc"), [this](CanalGerador& c, const QString& t) {
-    c.Desc.Edita(sessao_.IdiomaIngles(), t.toStdString());
+  // A sine's period is read by every step: while the row and the channel
+  // are both sines, it reaches the channel as typed, whenever it evaluates.
+  l.desc = edita(QStringLiteral("Desc"), [this, endereco](FormularioCanal& c, std::string t) {
+    const bool ingles = sessao_.IdiomaIngles();
+    c.Desc.Edita(ingles, t);
+    const int seno = 5;
+    if (Gerador::TipoEfetivo(endereco, c.Tipo) == seno && gerador().TipoEfetivo(endereco) == seno &&
+        EquacaoValida(t, sessao_.simulacao().memoria))
+      sessao_.Opera([endereco, ingles, t](Documento& d) {
+        d.gerador().Canal(endereco).Desc.Edita(ingles, t);
+      });
   });
   grade->addWidget(l.desc, linha, 4);
-  l.valor = edita(QStringLiteral("Valor"),
-                  [](CanalGerador& c, const QString& t) { c.DefineValor(t.toStdString()); });
+  l.valor = edita(QStringLiteral("Valor"), [](FormularioCanal& c, std::string t) { c.Valor = t; });
   grade->addWidget(l.valor, linha, 5);
 
   l.setas = new QWidget(this);
@@ -143,9 +154,7 @@ void TParmForm::CriaLinha(int endereco, QGridLayout* grade, int linha) {
     seta->setArrowType(sobe ? Qt::UpArrow : Qt::DownArrow);
     seta->setFixedSize(18, 11);
     connect(seta, &QToolButton::clicked, this, [this, endereco, sobe] {
-      gerador().MovePosicao(endereco, sobe);
-      PreencheLinha(endereco);
-      sessao_.MarcaModificado();
+      Opera(endereco, [endereco, sobe](Gerador& g) { g.MovePosicao(endereco, sobe); });
     });
     setas->addWidget(seta);
   }
@@ -163,36 +172,48 @@ void TParmForm::CriaLinha(int endereco, QGridLayout* grade, int linha) {
     itens->addWidget(radio);
   }
   connect(l.itensDigitais, &QButtonGroup::idClicked, this, [this, endereco](int item) {
-    gerador().EscolheDigital(endereco, item);
-    PreencheLinha(endereco);
-    sessao_.MarcaModificado();
+    Opera(endereco, [endereco, item](Gerador& g) { g.EscolheDigital(endereco, item); });
   });
   grade->addWidget(l.digital, linha, 5);
 }
 
 void TParmForm::Preenche() {
+  rascunho_ = gerador().Linhas();
   for (int endereco = Gerador::kPrimeiro; endereco <= Gerador::kUltimo; ++endereco)
     PreencheLinha(endereco);
+  Button1_->setEnabled(false);
 }
 
 void TParmForm::PreencheLinha(int endereco) {
   Linha& l = LinhaDe(endereco);
-  const CanalGerador& canal = gerador().Canal(endereco);
+  const FormularioCanal& linha = RascunhoDe(endereco);
   preenchendo_ = true;
-  l.tipo->setCurrentIndex(gerador().TipoEfetivo(endereco));
-  if (l.min) DefineTexto(l.min, QString::fromStdString(canal.Min));
-  if (l.max) DefineTexto(l.max, QString::fromStdString(canal.Max));
-  DefineTexto(l.desc, Texto(canal.Desc.Em(sessao_.IdiomaIngles())));
-  DefineTexto(l.valor, QString::fromStdString(canal.Valor()));
-  if (QAbstractButton* item = l.itensDigitais->button(canal.ItemDigital == 1 ? 1 : 0))
-    item->setChecked(true);
+  l.tipo->setCurrentIndex(Gerador::TipoEfetivo(endereco, linha.Tipo));
+  if (l.min) DefineTexto(l.min, QString::fromStdString(linha.Min));
+  if (l.max) DefineTexto(l.max, QString::fromStdString(linha.Max));
+  DefineTexto(l.desc, Texto(linha.Desc.Em(sessao_.IdiomaIngles())));
+  DefineTexto(l.valor, QString::fromStdString(linha.Valor));
+  const int item = gerador().Canal(endereco).ItemDigital == 1 ? 1 : 0;
+  if (QAbstractButton* botao = l.itensDigitais->button(item)) botao->setChecked(true);
   preenchendo_ = false;
   Arranja(endereco);
 }
 
+bool TParmForm::ValorDoCanal(int endereco) const {
+  const int tipo = Gerador::TipoEfetivo(endereco, rascunho_[Indice(endereco)].Tipo);
+  return tipo == gerador().TipoEfetivo(endereco) && !Gerador::Arranjo(tipo).ValorHabilitado;
+}
+
+void TParmForm::Opera(int endereco, const std::function<void(Gerador&)>& acao) {
+  sessao_.Opera([&acao](Documento& d) { acao(d.gerador()); });
+  RascunhoDe(endereco).Valor = gerador().Canal(endereco).Valor();
+  PreencheLinha(endereco);
+}
+
 void TParmForm::Arranja(int endereco) {
   Linha& l = LinhaDe(endereco);
-  const ArranjoCanal a = Gerador::Arranjo(gerador().TipoEfetivo(endereco));
+  const ArranjoCanal a =
+      Gerador::Arranjo(Gerador::TipoEfetivo(endereco, RascunhoDe(endereco).Tipo));
   l.setas->setVisible(a.SetasVisiveis);
   if (l.min) {
     l.min->setVisible(a.MinMaxVisiveis);
@@ -217,30 +238,35 @@ bool TParmForm::eventFilter(QObject* alvo, QEvent* evento) {
   return QWidget::eventFilter(alvo, evento);
 }
 
-void TParmForm::Aplica() {
-  gerador().AtualizaParametros();
+bool TParmForm::Aplica() {
+  // A value the row does not take typed is the one the channel holds now.
+  Gerador::Formulario linhas = rascunho_;
+  for (int endereco = Gerador::kPrimeiro; endereco <= Gerador::kUltimo; ++endereco)
+    if (ValorDoCanal(endereco)) linhas[Indice(endereco)].Valor = gerador().Canal(endereco).Valor();
+  if (!AplicaGerador(sessao_, linhas)) return false;
+  // Applied (the session's announcement refilled the rows) or nothing to apply.
   Preenche();
+  return true;
 }
 
-void TParmForm::Button1Click() {
-  sessao_.MarcaModificado();
-  Aplica();
-  Button1_->setEnabled(false);
-}
+void TParmForm::Button1Click() { Aplica(); }
 
 void TParmForm::closeEvent(QCloseEvent* evento) {
-  // Closing always applies what the rows hold.
-  Aplica();
-  sessao_.MarcaModificado();
-  evento->accept();
+  // Closing applies what the rows hold; a failed check keeps the window.
+  if (Aplica())
+    evento->accept();
+  else
+    evento->ignore();
 }
 
 void TParmForm::AtualizaValores() {
   if (!isVisible() || sessao_.simulacao().ModoRapido) return;
   for (int endereco = Gerador::kPrimeiro; endereco <= Gerador::kUltimoComFaixa; ++endereco) {
     const int tipo = gerador().TipoEfetivo(endereco);
-    if (tipo >= 2 && tipo <= 6)
-      DefineTexto(LinhaDe(endereco).valor, QString::fromStdString(gerador().Canal(endereco).Valor()));
+    if (tipo >= 2 && tipo <= 6 && ValorDoCanal(endereco)) {
+      RascunhoDe(endereco).Valor = gerador().Canal(endereco).Valor();
+      DefineTexto(LinhaDe(endereco).valor, QString::fromStdString(RascunhoDe(endereco).Valor));
+    }
   }
 }
 

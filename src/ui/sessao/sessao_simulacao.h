@@ -147,6 +147,16 @@ class SessaoSimulacao : public QObject {
     emit AtualizaTelaPedida();
   }
 
+  // The signal generator's rows were applied (or the apply undone): its
+  // window rereads them.
+  void AvisaGeradorAlterado() { emit GeradorAlterado(); }
+  // The variable list's descriptors went to the plant (or back): the list
+  // shows them again, and the panel its data entries' hints.
+  void AvisaDescritoresAlterados() {
+    emit DescritoresAlterados();
+    emit PainelAlterado();
+  }
+
   // Views ask for the main window's layout refresh (AtualizaTela) after they
   // change an object; the main window answers AtualizaTelaPedida.
   void PedeAtualizaTela() { emit AtualizaTelaPedida(); }
@@ -181,6 +191,8 @@ class SessaoSimulacao : public QObject {
   void SalvoMudou(bool salvo);
   void AtualizaTelaPedida();
   void ObjetoAlterado(TipoObjeto tipo, int n);
+  void GeradorAlterado();
+  void DescritoresAlterados();
   void PainelAlterado();
   void InclusaoAlterada();
   void TituloAlterado();

@@ -59,6 +59,14 @@
         <source>Mover</source>
         <translation>Move</translation>
     </message>
+    <message>
+        <source>Gerador de Sinais</source>
+        <translation>Signals Generator</translation>
+    </message>
+    <message>
+        <source>Lista de Variáveis</source>
+        <translation>Variables List</translation>
+    </message>
 </context>
 <context>
     <name>quiv::CaixaSobre</name>

@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "core/arquivo/documento.h"
 #include "planta_malha.h"
@@ -129,6 +130,118 @@ TEST_F(ListaVariaveisEdicaoTest, RowsAndColumnsThatStoreNothing) {
   EXPECT_FALSE(ListaVariaveis::Editavel(Tabela::Processo, 5, Campo::Tipo));
   EXPECT_FALSE(ListaVariaveis::Editavel(Tabela::Processo, 5, Campo::Valor));
   EXPECT_TRUE(ListaVariaveis::Editavel(Tabela::Controle, 30, Campo::LIE));
+}
+
+// Enter keeps a text for "Atualiza" exactly in the cells where it would be
+// stored.
+TEST(ListaVariaveisAlteracaoTest, KeptWhereEnterWouldStore) {
+  for (Tabela t : {Tabela::Processo, Tabela::Controle})
+    for (int r = 1; r <= ListaVariaveis::Linhas(t); ++r)
+      for (int c = ListaVariaveis::kPrimeiraColuna; c <= ListaVariaveis::kUltimaColuna; ++c) {
+        const Campo campo = static_cast<Campo>(c);
+        Memoria m;
+        const auto resultado = ListaVariaveis::Confirma(m, t, r, campo, "5", "5");
+        EXPECT_EQ(ListaVariaveis::Guardavel(t, r, campo), resultado == Resultado::Guardado)
+            << r << " " << c;
+      }
+}
+
+// "Atualiza" checks each row as it would stand after all the edits, lists a
+// failed row once, in the order of the edits, and then stores nothing;
+// otherwise each cell's last text is stored in the order of those edits
+// (a UE min after a typed LIE writes the LIE over).
+TEST(ListaVariaveisAlteracaoTest, RowsCheckedAsTheyWouldStandAllOrNothing) {
+  using A = ListaVariaveis::Alteracao;
+  struct Caso {
+    const char* nome;
+    std::vector<A> alteracoes;
+    std::vector<std::string> falhas;
+  };
+  const Caso casos[] = {
+      {"min acima", {{Tabela::Processo, 1, Campo::UEMin, "150"}}, {"M21: UE min acima do UE max"}},
+      {"a linha como fica",
+       {{Tabela::Processo, 1, Campo::UEMin, "150"}, {Tabela::Processo, 1, Campo::UEMax, "200"}},
+       {}},
+      {"o último texto",
+       {{Tabela::Processo, 1, Campo::UEMin, "150"}, {Tabela::Processo, 1, Campo::UEMin, "5"}},
+       {}},
+      {"uma vez por linha, na ordem",
+       {{Tabela::Controle, 36, Campo::UEMax, "-3"},
+        {Tabela::Processo, 1, Campo::UEMin, "150"},
+        {Tabela::Processo, 1, Campo::UEMax, "-1"},
+        {Tabela::Processo, 2, Campo::Unidade, "kg"}},
+       {"M81: UE min acima do UE max", "M21: UE min acima do UE max"}},
+      {"parte inteira", {{Tabela::Controle, 1, Campo::UEMin, "100.9"}}, {}},
+      {"o que não se guarda não conta",
+       {{Tabela::Controle, 17, Campo::UEMin, "500"}, {Tabela::Controle, 52, Campo::UEMin, "500"}},
+       {}},
+  };
+  for (const Caso& caso : casos) {
+    Memoria m;
+    Descritor faixa;
+    faixa.UEMax = "100.5";
+    m.DefineDescritor(15, faixa);
+    const Memoria antes = m;
+    EXPECT_EQ(ListaVariaveis::AplicaAlteracoes(m, caso.alteracoes), caso.falhas) << caso.nome;
+    if (!caso.falhas.empty()) {
+      EXPECT_EQ(m.descritor, antes.descritor) << caso.nome;
+      continue;
+    }
+    for (const A& a : caso.alteracoes) {
+      if (!ListaVariaveis::Guardavel(a.tabela, a.linha, a.campo)) {
+        const int k = ListaVariaveis::LinhaDe(a.tabela, a.linha).Endereco;
+        if (k <= Memoria::kEnderecos) EXPECT_EQ(m.descritor[k], antes.descritor[k]) << caso.nome;
+      }
+    }
+  }
+  Memoria m;
+  EXPECT_TRUE(ListaVariaveis::AplicaAlteracoes(m, {{Tabela::Processo, 1, Campo::UEMin, "150"},
+                                                   {Tabela::Processo, 1, Campo::UEMin, "5"},
+                                                   {Tabela::Processo, 1, Campo::LIE, "7"},
+                                                   {Tabela::Processo, 1, Campo::UEMax, "300"},
+                                                   {Tabela::Processo, 1, Campo::LSE, "250"}})
+                  .empty());
+  EXPECT_EQ(m.descritor[21], (Descritor{"%", "5", "300", "7", "250"}));
+  EXPECT_TRUE(ListaVariaveis::AplicaAlteracoes(m, {{Tabela::Processo, 1, Campo::LIE, "1"},
+                                                   {Tabela::Processo, 1, Campo::UEMin, "2"}})
+                  .empty());
+  EXPECT_EQ(m.descritor[21].LIE, "2");
+}
+
+// What "Atualiza" writes can be put back exactly: the descriptors and
+// descriptions, the hints, and the forms of the texts and controllers as
+// they were, also a form the apply would have written otherwise; the
+// objects' applied ranges follow.
+TEST(ListaVariaveisAplicaTest, CapturedDescriptorsComeBackExactly) {
+  Documento doc;
+  Controlador& c = teste::IncluiMalha(doc, 1);
+  TextoAnimado& t = doc.NovoTexto(2);
+  t.ItemVariavel = 20;
+  t.TextoFaixaMin = "0.00";
+  doc.simulacao.memoria.DefineDescricao(81, "Carga");
+  const ListaVariaveis::Descritores antes = ListaVariaveis::Captura(doc);
+
+  ASSERT_TRUE(ListaVariaveis::AplicaAlteracoes(doc.simulacao.memoria,
+                                               {{Tabela::Processo, 1, Campo::UEMax, "300"},
+                                                {Tabela::Controle, 1, Campo::Unidade, "kg/h"},
+                                                {Tabela::Controle, 36, Campo::Descricao, "Degrau"}})
+                  .empty());
+  ListaVariaveis::AplicaDescritores(doc);
+  const ListaVariaveis::Descritores depois = ListaVariaveis::Captura(doc);
+  EXPECT_NE(depois, antes);
+  EXPECT_EQ(t.TextoFaixaMin, "0.0");
+  EXPECT_EQ(c.EscalaFim, 300.0);
+
+  ListaVariaveis::Restaura(doc, antes);
+  EXPECT_EQ(ListaVariaveis::Captura(doc), antes);
+  EXPECT_EQ(t.TextoFaixaMin, "0.00");
+  EXPECT_EQ(t.FaixaMax, 100.0);
+  EXPECT_EQ(c.EscalaFim, 100.0);
+  EXPECT_EQ(doc.simulacao.memoria.DescricaoEndereco[81], "Carga");
+  ListaVariaveis::Restaura(doc, depois);
+  EXPECT_EQ(ListaVariaveis::Captura(doc), depois);
+  EXPECT_EQ(c.EscalaFim, 300.0);
+  EXPECT_EQ(t.FaixaMax, 300.0);
 }
 
 // The refresh shows the tags of existing process and block outputs and

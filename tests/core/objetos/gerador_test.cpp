@@ -452,6 +452,16 @@ TEST_F(GeradorMudaTipoTest, EachTypeNamesTheAddressAndCaptionsTheEditsItUses) {
   EXPECT_NE(Muda(6, false).Max, maxAleatorio);
 }
 
+// A window's draft of a row takes the captions the channel would.
+TEST_F(GeradorMudaTipoTest, ADraftRowTakesTheChannelsCaptions) {
+  for (int tipo = -1; tipo <= 10; ++tipo) {
+    FormularioCanal linha{tipo, "d", "m", "M", "v"};
+    Gerador::LegendasDoTipo(84, linha);
+    Muda(tipo, false);
+    EXPECT_EQ(linha, g.Linha(84)) << tipo;
+  }
+}
+
 TEST_F(GeradorMudaTipoTest, ApplyDescribesTheAddressByTheTextUnlessItHoldsAParameter) {
   for (int tipo = 0; tipo <= 9; ++tipo) {
     Muda(tipo, false);
@@ -476,6 +486,56 @@ TEST_F(GeradorMudaTipoTest, WhileLoadingTheTextsStayAndOnlyRandomTypesNameTheAdd
     const bool nomeia = tipo >= 2 && tipo <= 5;
     EXPECT_EQ(Descricao(), nomeia ? nomeTipo : "antes") << tipo;
   }
+}
+
+// The window's rows: only the rows that differ from the channels' are
+// checked, each field the channel reads for the row's type; a failure
+// names the channel and the field and leaves every row as it was; when all
+// pass, a new type adapts its channel as MudaTipo does and every channel is
+// applied.
+TEST_F(GeradorTest, RowsAreCheckedWhereTheyChangedAndTakenAllOrNothing) {
+  std::vector<std::string> falhas;
+  s.Mensagem = [&falhas](std::string_view t) { falhas.emplace_back(t); };
+  // New rows hold captions that read as nothing; untouched, they are not
+  // checked.
+  EXPECT_TRUE(g.AtualizaFormulario(g.Linhas(), true));
+  EXPECT_TRUE(falhas.empty());
+
+  Gerador::Formulario linhas = g.Linhas();
+  FormularioCanal& constante = linhas[0];
+  FormularioCanal& medio = linhas[84 - Gerador::kPrimeiro];
+  FormularioCanal& seno = linhas[85 - Gerador::kPrimeiro];
+  constante.Valor = "M15";  // a constant reads no address
+  medio.Tipo = 3;
+  Gerador::LegendasDoTipo(84, medio);
+  medio.Min = "1,5";
+  medio.Max = " 20 ";
+  seno.Tipo = 5;
+  Gerador::LegendasDoTipo(85, seno);
+  seno.Min = "0";
+  seno.Max = "1e1";
+  seno.Desc = std::string("M15*2");
+  const Gerador::Formulario antes = g.Linhas();
+  EXPECT_FALSE(g.AtualizaFormulario(linhas, true));
+  EXPECT_EQ(falhas, (std::vector<std::string>{"Gerador de Sinais M81: Valor inválido",
+                                              "Gerador de Sinais M84: Min inválido",
+                                              "Gerador de Sinais M84: Tal inválido"}));
+  EXPECT_EQ(g.Linhas(), antes);
+
+  falhas.clear();
+  constante.Valor = "2*20";
+  medio.Min = "10";
+  medio.Desc = std::string("5");
+  M(15) = 3.0;
+  EXPECT_TRUE(g.AtualizaFormulario(linhas, false));
+  EXPECT_TRUE(falhas.empty());
+  EXPECT_EQ(g.Linhas(), linhas);
+  EXPECT_EQ(M(81), 40.0);
+  EXPECT_EQ(g.Canal(84).Minimo, 10.0);
+  EXPECT_EQ(g.Canal(84).Maximo, 20.0);
+  EXPECT_EQ(g.Canal(84).ParamDesc, 5.0);
+  EXPECT_EQ(g.Canal(85).ParamDesc, 6.0);
+  EXPECT_EQ(s.memoria.DescricaoEndereco[84], "Aleatório Médio");
 }
 
 TEST_F(GeradorTest, TypesAChannelDoesNotOfferDoNothing) {
