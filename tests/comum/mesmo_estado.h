@@ -12,16 +12,19 @@
 
 namespace quiv::teste {
 
+// The lines a save writes of a document.
+inline std::vector<std::string> LinhasDoArquivo(const Documento& doc) {
+  smp::Escritor e;
+  EscreveSimulacao(doc, e);
+  return e.Linhas();
+}
+
 // Whether two plants stand in exactly the same state: the same file text, the
 // same cells bit for bit, and, since a state that differs anywhere (a ring,
 // a filter, the random source) shows sooner or later in the cells, the same
 // cells after every one of `ciclos` scan cycles run on copies of both.
 inline bool MesmoEstado(const Documento& a, const Documento& b, int ciclos = 300) {
-  auto linhas = [](const Documento& d) {
-    smp::Escritor e;
-    EscreveSimulacao(d, e);
-    return e.Linhas();
-  };
+  const auto linhas = LinhasDoArquivo;
   auto roda = [ciclos](const Documento& d) {
     const std::unique_ptr<Documento> copia = CopiaDocumento(d);
     std::vector<double> celulas(d.simulacao.memoria.celula.begin(),

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "../comum/mesmo_estado.h"
 #include "../comum/planta_malha.h"
 #include "ambiente_janela.h"
 #include "core/arquivo/arquivo_smp.h"
@@ -27,9 +28,7 @@ using quiv::TipoObjeto;
 namespace {
 
 std::vector<std::string> Linhas(const quiv::Documento& doc) {
-  quiv::smp::Escritor e;
-  quiv::EscreveSimulacao(doc, e);
-  return e.Linhas();
+  return quiv::teste::LinhasDoArquivo(doc);
 }
 
 }  // namespace

@@ -33,11 +33,7 @@ using Campo = ListaVariaveis::Campo;
 
 namespace {
 
-std::vector<std::string> Linhas(const quiv::Documento& doc) {
-  quiv::smp::Escritor e;
-  quiv::EscreveSimulacao(doc, e);
-  return e.Linhas();
-}
+std::vector<std::string> Linhas(const quiv::Documento& doc) { return quiv::teste::LinhasDoArquivo(doc); }
 
 }  // namespace
 

@@ -32,11 +32,7 @@ using quiv::TipoObjeto;
 
 namespace {
 
-std::vector<std::string> Linhas(const quiv::Documento& doc) {
-  quiv::smp::Escritor e;
-  quiv::EscreveSimulacao(doc, e);
-  return e.Linhas();
-}
+std::vector<std::string> Linhas(const quiv::Documento& doc) { return quiv::teste::LinhasDoArquivo(doc); }
 
 }  // namespace
 
