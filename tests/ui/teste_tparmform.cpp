@@ -250,6 +250,10 @@ class TesteTParmForm : public QObject, public AmbienteJanela {
       QCOMPARE(Filho<QComboBox>(nome)->currentIndex(), valor.toInt());
     else
       QCOMPARE(Texto(nome), valor);
+    // The menu item shows the window again (it may have fallen behind) with
+    // the rows still as typed.
+    Acao("Configurao1")->trigger();
+    if (!nome.endsWith(QLatin1String("Tipo"))) QCOMPARE(Texto(nome), valor);
 
     // Closing applies too: the window stays with the rows as typed.
     roteiro_.EsperaInforma(mensagens.first());

@@ -25,6 +25,22 @@ bool ComFaixaInicial(ListaVariaveis::Tabela tabela, int linha) {
   return tabela == ListaVariaveis::Tabela::Processo || linha <= 26;
 }
 
+// The name of a column that holds a number, for the failure message.
+const char* NomeDaFaixa(ListaVariaveis::Campo campo) {
+  switch (campo) {
+    case ListaVariaveis::Campo::UEMin:
+      return "UE min";
+    case ListaVariaveis::Campo::UEMax:
+      return "UE max";
+    case ListaVariaveis::Campo::LIE:
+      return "LIE";
+    case ListaVariaveis::Campo::LSE:
+      return "LSE";
+    default:
+      return nullptr;
+  }
+}
+
 }  // namespace
 
 Linha ListaVariaveis::LinhaDe(Tabela tabela, int r) {
@@ -155,17 +171,30 @@ std::vector<std::string> ListaVariaveis::AplicaAlteracoes(
   };
 
   std::vector<std::string> falhas;
+  auto falha = [&falhas](std::string texto) {
+    if (std::find(falhas.begin(), falhas.end(), texto) == falhas.end())
+      falhas.push_back(std::move(texto));
+  };
+  // A range or limit the objects will read as a number must be one: a typo
+  // stored here would stop the controller that scales by it.
+  std::vector<int> linhasIlegiveis;
+  for (const Alteracao& a : finais) {
+    const char* nome = NomeDaFaixa(a.campo);
+    if (!nome || LeNumero(a.texto)) continue;
+    const int endereco = LinhaDe(a.tabela, a.linha).Endereco;
+    falha(NomeEndereco(endereco) + ": " + nome + " inválido");
+    linhasIlegiveis.push_back(endereco);
+  }
   for (const Alteracao& a : finais) {
     if (a.campo != Campo::UEMin && a.campo != Campo::UEMax) continue;
     const Linha linha = LinhaDe(a.tabela, a.linha);
+    if (std::ranges::find(linhasIlegiveis, linha.Endereco) != linhasIlegiveis.end()) continue;
     const double digitado = linha.Edita == Edicao::Inteiro
                                 ? static_cast<double>(smp::LeInteiroTolerante(a.texto))
                                 : smp::LeReal(a.texto);
     const bool ok = a.campo == Campo::UEMin ? digitado <= smp::LeReal(texto(a, Campo::UEMax))
                                             : digitado >= smp::LeReal(texto(a, Campo::UEMin));
-    const std::string falha = NomeEndereco(linha.Endereco) + ": UE min acima do UE max";
-    if (!ok && std::find(falhas.begin(), falhas.end(), falha) == falhas.end())
-      falhas.push_back(falha);
+    if (!ok) falha(NomeEndereco(linha.Endereco) + ": UE min acima do UE max");
   }
   if (!falhas.empty()) return falhas;
 

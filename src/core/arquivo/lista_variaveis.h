@@ -102,7 +102,9 @@ class ListaVariaveis {
   // Whether Enter in the cell keeps its text for "Atualiza" (a field the
   // row stores); otherwise the text only stays in the cell.
   static bool Guardavel(Tabela tabela, int linha, Campo campo);
-  // "Atualiza": the edits, all or nothing. Each row is checked as it would
+  // "Atualiza": the edits, all or nothing. A range or limit (UE min, UE
+  // max, LIE, LSE) whose last text is no number fails ("M21: UE max
+  // inválido"). Each other row is checked as it would
   // stand after all of them (the last text of a cell counts): a UE min
   // typed above the row's UE max, or a UE max typed below its UE min, fails
   // the row, with the comparison of Confirma. Each failed row gives one text

@@ -271,7 +271,8 @@ void TParmForm::AtualizaValores() {
 }
 
 void TParmForm::Mostra() {
-  Preenche();
+  // A window still open (perhaps behind another) keeps the rows being typed.
+  if (!isVisible()) Preenche();
   show();
   raise();
   activateWindow();

@@ -172,6 +172,14 @@ TEST(ListaVariaveisAlteracaoTest, RowsCheckedAsTheyWouldStandAllOrNothing) {
         {Tabela::Processo, 2, Campo::Unidade, "kg"}},
        {"M81: UE min acima do UE max", "M21: UE min acima do UE max"}},
       {"parte inteira", {{Tabela::Controle, 1, Campo::UEMin, "100.9"}}, {}},
+      {"faixa e limites que não são números",
+       {{Tabela::Processo, 2, Campo::UEMax, "12o"},
+        {Tabela::Processo, 2, Campo::UEMin, "500"},
+        {Tabela::Controle, 1, Campo::LIE, ""},
+        {Tabela::Processo, 3, Campo::LSE, "1,5e2"},
+        {Tabela::Processo, 4, Campo::Unidade, "kg/h"},
+        {Tabela::Processo, 1, Campo::UEMin, "150"}},
+       {"M22: UE max inválido", "M15: LIE inválido", "M21: UE min acima do UE max"}},
       {"o que não se guarda não conta",
        {{Tabela::Controle, 17, Campo::UEMin, "500"}, {Tabela::Controle, 52, Campo::UEMin, "500"}},
        {}},
@@ -190,7 +198,9 @@ TEST(ListaVariaveisAlteracaoTest, RowsCheckedAsTheyWouldStandAllOrNothing) {
     for (const A& a : caso.alteracoes) {
       if (!ListaVariaveis::Guardavel(a.tabela, a.linha, a.campo)) {
         const int k = ListaVariaveis::LinhaDe(a.tabela, a.linha).Endereco;
-        if (k <= Memoria::kEnderecos) EXPECT_EQ(m.descritor[k], antes.descritor[k]) << caso.nome;
+        if (k <= Memoria::kEnderecos) {
+          EXPECT_EQ(m.descritor[k], antes.descritor[k]) << caso.nome;
+        }
       }
     }
   }
