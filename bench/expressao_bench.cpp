@@ -27,7 +27,7 @@ const std::vector<std::string>& Textos() {
 quiv::Memoria Planta() {
   quiv::Memoria m;
   const double valores[][2] = {{1, 42.5},  {2, 37.25}, {15, 12.0}, {21, 55.125}, {22, 48.0},
-                               {41, 20.5}, {61, 50.0}, {62, 45.0}, {81, 1.75},  {97, 1.0}};
+                               {41, 20.5}, {61, 50.0}, {62, 45.0}, {81, 1.75},   {97, 1.0}};
   for (auto [k, v] : valores) m.celula[static_cast<int>(k)] = v;
   return m;
 }

@@ -76,9 +76,7 @@ void Ciclos(benchmark::State& state, Janelas janelas) {
 }
 
 void BM_CicloSemJanelas(benchmark::State& state) { Ciclos(state, Janelas::Nenhuma); }
-void BM_DezControladoresComTendencia(benchmark::State& state) {
-  Ciclos(state, Janelas::Tendencia);
-}
+void BM_DezControladoresComTendencia(benchmark::State& state) { Ciclos(state, Janelas::Tendencia); }
 void BM_DezControladoresComConfiguracao(benchmark::State& state) {
   Ciclos(state, Janelas::Configuracao);
 }

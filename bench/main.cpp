@@ -20,7 +20,8 @@ class ReporterComRazoes : public benchmark::ConsoleReporter {
       // (steady on a busy machine) otherwise.
       std::string nome = r.run_name.function_name;
       if (!r.run_name.args.empty()) nome += "/" + r.run_name.args;
-      tempos_[nome] = r.run_name.time_type.empty() ? r.GetAdjustedCPUTime() : r.GetAdjustedRealTime();
+      tempos_[nome] =
+          r.run_name.time_type.empty() ? r.GetAdjustedCPUTime() : r.GetAdjustedRealTime();
       unidades_[nome] = benchmark::GetTimeUnitString(r.time_unit);
       rotulos_[nome] = r.report_label;
     }
@@ -28,8 +29,7 @@ class ReporterComRazoes : public benchmark::ConsoleReporter {
 
   void Finalize() override {
     ConsoleReporter::Finalize();
-    std::printf("\n%-40s %14s %14s %9s\n", "ratio reference / fast", "reference",
-                "fast", "ratio");
+    std::printf("\n%-40s %14s %14s %9s\n", "ratio reference / fast", "reference", "fast", "ratio");
     for (const auto& [nome, tempo] : tempos_) {
       const std::size_t barra = nome.find('/');
       const std::string base = nome.substr(0, barra);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// One full scan cycle (objects, then recorders) of a fully populated plant, with compiled expressions and
-// with every expression through the text rewriting.
+// One full scan cycle (objects, then recorders) of a fully populated plant, with compiled
+// expressions and with every expression through the text rewriting.
 #include <benchmark/benchmark.h>
 
 #include "contador_alocacoes.h"

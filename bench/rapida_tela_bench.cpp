@@ -5,6 +5,7 @@
 // the lower chart. Each iteration includes the repaint of the charts on
 // screen; the target is under 200 ms each.
 #include <benchmark/benchmark.h>
+#include <qcustomplot.h>
 
 #include <QApplication>
 #include <QComboBox>
@@ -13,7 +14,6 @@
 #include <QToolButton>
 #include <chrono>
 #include <memory>
-#include <qcustomplot.h>
 
 #include "core/analise/simulacao_rapida.h"
 #include "planta.h"

@@ -4,16 +4,15 @@
 // plant (argument 1), with compiled expressions and with every expression
 // through the text rewriting. "sim_s/s" is simulated seconds per wall second.
 #include <benchmark/benchmark.h>
-
 #include <unistd.h>
 
 #include <filesystem>
 #include <string>
 
-#include "core/nucleo/expressao.h"
 #include "core/analise/historico_txd.h"
-#include "core/nucleo/simulacao.h"
 #include "core/analise/simulacao_rapida.h"
+#include "core/nucleo/expressao.h"
+#include "core/nucleo/simulacao.h"
 #include "planta.h"
 
 namespace {
@@ -55,5 +54,10 @@ void BM_RapidaCompilada(benchmark::State& state) { Rapida(state, false); }
 
 }  // namespace
 
-BENCHMARK(BM_RapidaReferencia)->Arg(0)->Arg(1)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RapidaReferencia)
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RapidaCompilada)->Arg(0)->Arg(1)->UseRealTime()->Unit(benchmark::kMillisecond);

@@ -31,9 +31,9 @@ void MontaTelaCompleta(quiv::Documento& doc) {
     t.ItemVariavel = 20 + (n - 1) % 20;
     t.AtualizaParametros(false);
   }
-  for (quiv::TipoObjeto tipo : {quiv::TipoObjeto::Controlador, quiv::TipoObjeto::Processo,
-                                quiv::TipoObjeto::Bloco, quiv::TipoObjeto::Registrador,
-                                quiv::TipoObjeto::Texto}) {
+  for (quiv::TipoObjeto tipo :
+       {quiv::TipoObjeto::Controlador, quiv::TipoObjeto::Processo, quiv::TipoObjeto::Bloco,
+        quiv::TipoObjeto::Registrador, quiv::TipoObjeto::Texto}) {
     for (int n = 1; n <= quiv::Posicoes::Quantidade(tipo); ++n) {
       quiv::Posicao& p = doc.posicoes.De(tipo, n);
       p.Exibido = doc.Incluido(tipo, n);
@@ -79,7 +79,8 @@ void Ciclos(benchmark::State& state, bool naTela) {
     sessao.Timer1Timer(agora += kPeriodoMs);
     if (naTela) QApplication::processEvents();  // the repaint the cycle asked for
   }
-  const std::chrono::duration<double, std::milli> decorrido = std::chrono::steady_clock::now() - inicio;
+  const std::chrono::duration<double, std::milli> decorrido =
+      std::chrono::steady_clock::now() - inicio;
   state.counters["pct_of_100ms"] =
       100.0 * decorrido.count() / static_cast<double>(state.iterations()) / kPeriodoMs;
 }

@@ -9,8 +9,8 @@
 
 #include "core/arquivo/arquivo_smp.h"
 #include "core/arquivo/documento.h"
-#include "core/nucleo/erro.h"
 #include "core/arquivo/linhas_smp.h"
+#include "core/nucleo/erro.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho) {
   if (tamanho > 200000) return 0;

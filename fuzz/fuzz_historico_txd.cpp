@@ -8,11 +8,11 @@
 #include <sstream>
 #include <string>
 
-#include "core/objetos/controlador.h"
+#include "core/analise/historico_txd.h"
 #include "core/arquivo/documento.h"
 #include "core/nucleo/erro.h"
-#include "core/analise/historico_txd.h"
 #include "core/nucleo/windows1252.h"
+#include "core/objetos/controlador.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "core/arquivo/arquivo_smp.h"
-#include "core/objetos/controlador.h"
 #include "core/arquivo/documento.h"
+#include "core/objetos/controlador.h"
 #include "core/objetos/processo.h"
 #include "processo.h"
 

@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "core/arquivo/arquivo_smp.h"
-#include "core/objetos/bloco.h"
-#include "core/arquivo/documento.h"
-#include "core/objetos/gerador.h"
 #include "core/analise/historico_txd.h"
 #include "core/analise/simulacao_rapida.h"
+#include "core/arquivo/arquivo_smp.h"
+#include "core/arquivo/documento.h"
+#include "core/objetos/bloco.h"
+#include "core/objetos/gerador.h"
 #include "pasta_temporaria.h"
 #include "planta_malha.h"
 #include "processo.h"
@@ -97,12 +97,11 @@ TEST_F(Run, DefaultsPrintOneLinePerLoopAndWriteTheHistoryUnderTheTitle) {
 }
 
 TEST_F(Run, OptionsReachTheRun) {
-  const Resultado r = Executa({"--window", "3600", "--step", "0.2", "--test", "sp",
-                               "--amplitude", "5", "--engineering", "--stem", "Estudo",
-                               "--seed", "3"});
+  const Resultado r = Executa({"--window", "3600", "--step", "0.2", "--test", "sp", "--amplitude",
+                               "5", "--engineering", "--stem", "Estudo", "--seed", "3"});
   ASSERT_EQ(r.status, 0) << r.erros;
-  EXPECT_EQ(r.saida, Esperado(pasta / "planta.smp",
-                              {3600, 0.2, SinalTeste::DegrauSP, 5, false}, 3));
+  EXPECT_EQ(r.saida,
+            Esperado(pasta / "planta.smp", {3600, 0.2, SinalTeste::DegrauSP, 5, false}, 3));
   EXPECT_EQ(Historicos(), (std::vector<std::string>{"Estudo_1"}));
   const std::string historico = pasta.Le("Estudo_1.txd");
   EXPECT_EQ(std::count(historico.begin(), historico.end(), '\n'), 3601);
@@ -110,9 +109,8 @@ TEST_F(Run, OptionsReachTheRun) {
 
   const Resultado carga =
       Executa({"--test", "load", "--amplitude", "-10", "--no-archive", "--seed", "3"});
-  EXPECT_EQ(carga.saida,
-            Esperado(pasta / "planta.smp", {1800, 0.5, SinalTeste::DisturbioProcesso, -10, true},
-                     3));
+  EXPECT_EQ(carga.saida, Esperado(pasta / "planta.smp",
+                                  {1800, 0.5, SinalTeste::DisturbioProcesso, -10, true}, 3));
   EXPECT_EQ(carga.erros, "");
   EXPECT_EQ(Historicos(), (std::vector<std::string>{"Estudo_1"}));
 }

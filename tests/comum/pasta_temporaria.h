@@ -17,7 +17,8 @@ class PastaTemporaria {
  public:
   PastaTemporaria()
       : caminho_(std::filesystem::temp_directory_path() /
-                 ("quiv_" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) +
+                 ("quiv_" +
+                  std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) +
                   "_" + NomeDoTeste())) {
     std::filesystem::create_directories(caminho_);
   }

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "core/objetos/controlador.h"
 #include "core/arquivo/documento.h"
+#include "core/objetos/controlador.h"
 #include "core/objetos/processo.h"
 
 namespace quiv::teste {

@@ -42,12 +42,17 @@ Ensaio LeEnsaio(const std::string& arquivo) {
       std::istringstream campos(linha.substr(2));
       std::string chave;
       campos >> chave;
-      if (chave == "janela") campos >> ensaio.janela;
-      else if (chave == "degrau-sp") campos >> ensaio.degrauSP;
-      else if (chave == "degrau-carga") campos >> ensaio.degrauCarga;
-      else if (chave == "tolerancia") campos >> ensaio.tolerancia;
+      if (chave == "janela")
+        campos >> ensaio.janela;
+      else if (chave == "degrau-sp")
+        campos >> ensaio.degrauSP;
+      else if (chave == "degrau-carga")
+        campos >> ensaio.degrauCarga;
+      else if (chave == "tolerancia")
+        campos >> ensaio.tolerancia;
       else if (chave == "livre" || chave == "satura") {
-        for (int k = 0; campos >> k;) (chave == "livre" ? ensaio.livres : ensaio.saturadas).insert(k);
+        for (int k = 0; campos >> k;)
+          (chave == "livre" ? ensaio.livres : ensaio.saturadas).insert(k);
       }
       continue;
     }
@@ -170,8 +175,10 @@ std::vector<std::string> DiferencasIndices(const std::vector<std::string>& esper
     const std::vector<double> a = Numeros(esperado[i]);
     const std::vector<double> b = Numeros(obtido[i]);
     bool iguais = a.size() == b.size();
-    for (std::size_t j = 0; iguais && j < a.size(); ++j) iguais = std::fabs(a[j] - b[j]) <= tolerancia;
-    if (!iguais) diferencas.push_back("expected \"" + esperado[i] + "\", got \"" + obtido[i] + "\"");
+    for (std::size_t j = 0; iguais && j < a.size(); ++j)
+      iguais = std::fabs(a[j] - b[j]) <= tolerancia;
+    if (!iguais)
+      diferencas.push_back("expected \"" + esperado[i] + "\", got \"" + obtido[i] + "\"");
   }
   return diferencas;
 }

@@ -48,7 +48,8 @@ std::filesystem::path ArquivoEsperado(const std::string& arquivo);
 Ensaio LeEnsaio(const std::string& arquivo);
 // Rewrites the expected-values file: the option lines kept, the sections
 // replaced by `secoes`.
-void GravaEsperado(const std::string& arquivo, const std::map<std::string, std::vector<std::string>>& secoes);
+void GravaEsperado(const std::string& arquivo,
+                   const std::map<std::string, std::vector<std::string>>& secoes);
 
 // A fast simulation of the loaded example with seed 1, at 500 ms steps.
 ResultadoSimulacaoRapida Roda(Documento& doc, SinalTeste sinal, int amplitude, int janela);

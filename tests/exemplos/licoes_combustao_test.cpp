@@ -55,8 +55,10 @@ Trecho Acompanha(Documento& doc, double segundos, double de, double para) {
     t.lambdaMax = std::max(t.lambdaMax, l);
     t.naoQueimado += std::max(0.0, 10.0 * (Celula(doc, 24) - 1.25 * Celula(doc, 22))) * dt / 3600;
     const bool perto = std::abs(Celula(doc, 24) - para) <= 0.05 * std::abs(para - de);
-    if (!perto) t.t95 = -1.0;
-    else if (t.t95 < 0) t.t95 = static_cast<double>(i) * dt;
+    if (!perto)
+      t.t95 = -1.0;
+    else if (t.t95 < 0)
+      t.t95 = static_cast<double>(i) * dt;
   }
   return t;
 }
@@ -125,15 +127,14 @@ TEST_P(LicaoLimitesCruzados, ArFrenteAoGasNaSubidaENaDescida) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Forno, LicaoLimitesCruzados,
-    ::testing::Values(CasoForno{"examples/combustion/ratio.smp", false, false},
-                      CasoForno{"examples/combustion/cl.smp", true, false},
-                      CasoForno{"examples/combustion/dcl.smp", true, true}),
-    [](const ::testing::TestParamInfo<CasoForno>& info) {
-      const std::string a = info.param.arquivo;
-      return a.substr(a.rfind('/') + 1, a.rfind('.') - a.rfind('/') - 1);
-    });
+INSTANTIATE_TEST_SUITE_P(Forno, LicaoLimitesCruzados,
+                         ::testing::Values(CasoForno{"examples/combustion/ratio.smp", false, false},
+                                           CasoForno{"examples/combustion/cl.smp", true, false},
+                                           CasoForno{"examples/combustion/dcl.smp", true, true}),
+                         [](const ::testing::TestParamInfo<CasoForno>& info) {
+                           const std::string a = info.param.arquivo;
+                           return a.substr(a.rfind('/') + 1, a.rfind('.') - a.rfind('/') - 1);
+                         });
 
 // Safety and efficiency cost speed: each limit makes the gas wait longer
 // for the slow air.

@@ -157,7 +157,8 @@ TEST(LicaoTanquePulmao, ControleMedioSuavizaAVazaoEOsNiveisFicamNosLimites) {
   EXPECT_GT(Minimo(nivelMedio), 10.0);
   EXPECT_LT(Maximo(nivelMedio), 90.0);
   EXPECT_GT(Maximo(nivelMedio) - Minimo(nivelMedio), 5.0) << "the surge tank does use its volume";
-  EXPECT_LT(Maximo(nivelJusto) - Minimo(nivelJusto), 0.5 * (Maximo(nivelMedio) - Minimo(nivelMedio)));
+  EXPECT_LT(Maximo(nivelJusto) - Minimo(nivelJusto),
+            0.5 * (Maximo(nivelMedio) - Minimo(nivelMedio)));
 }
 
 // ---------------------------------------------------------------------------

@@ -76,7 +76,7 @@ TEST(LicaoDivisaoFaixa, AtravessaDoVaporParaAAguaSemAbrirAsDuas) {
   Simulacao& s = doc.simulacao;
   s.dt = 0.5;
   for (int i = 0; i < 1200; ++i) s.PassoObjetos();
-  ASSERT_GT(s.memoria.celula[42], 1.0);  // heating at the start
+  ASSERT_GT(s.memoria.celula[42], 1.0);       // heating at the start
   doc.painel.Entrada(1).DefinePosicao(8000);  // +30 % reaction heat
   bool resfriou = false;
   for (int i = 0; i < 2 * 3600; ++i) {

@@ -25,8 +25,8 @@ void InteracaoRoteiro::EsperaPasta(const QString& trecho, const QString& caminho
 
 bool InteracaoRoteiro::Consome(Tipo tipo, const QString& texto, Passo& passo) {
   ++mostradas_;
-  static const char* const nomes[] = {"information box", "question", "open dialog",
-                                      "save dialog", "folder dialog"};
+  static const char* const nomes[] = {"information box", "question", "open dialog", "save dialog",
+                                      "folder dialog"};
   const char* const nome = nomes[static_cast<int>(tipo)];
   if (roteiro_.empty() || roteiro_.front().tipo != tipo ||
       !texto.contains(roteiro_.front().trecho)) {

@@ -33,7 +33,9 @@ using Campo = ListaVariaveis::Campo;
 
 namespace {
 
-std::vector<std::string> Linhas(const quiv::Documento& doc) { return quiv::teste::LinhasDoArquivo(doc); }
+std::vector<std::string> Linhas(const quiv::Documento& doc) {
+  return quiv::teste::LinhasDoArquivo(doc);
+}
 
 }  // namespace
 

@@ -32,7 +32,9 @@ using quiv::TipoObjeto;
 
 namespace {
 
-std::vector<std::string> Linhas(const quiv::Documento& doc) { return quiv::teste::LinhasDoArquivo(doc); }
+std::vector<std::string> Linhas(const quiv::Documento& doc) {
+  return quiv::teste::LinhasDoArquivo(doc);
+}
 
 }  // namespace
 

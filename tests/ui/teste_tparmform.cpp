@@ -28,7 +28,9 @@
 
 namespace {
 
-std::vector<std::string> Linhas(const quiv::Documento& doc) { return quiv::teste::LinhasDoArquivo(doc); }
+std::vector<std::string> Linhas(const quiv::Documento& doc) {
+  return quiv::teste::LinhasDoArquivo(doc);
+}
 
 }  // namespace
 

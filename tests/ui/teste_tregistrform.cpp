@@ -18,8 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "../comum/planta_malha.h"
 #include "../comum/mesmo_estado.h"
+#include "../comum/planta_malha.h"
 #include "ambiente_janela.h"
 #include "core/arquivo/arquivo_smp.h"
 #include "core/arquivo/linhas_smp.h"
@@ -56,7 +56,9 @@ QStringList Linhas(const QString& caminho) {
   return texto.split(QStringLiteral("\r\n"));
 }
 
-std::vector<std::string> LinhasArquivo(const quiv::Documento& doc) { return quiv::teste::LinhasDoArquivo(doc); }
+std::vector<std::string> LinhasArquivo(const quiv::Documento& doc) {
+  return quiv::teste::LinhasDoArquivo(doc);
+}
 
 // Pixels of one colour inside the chart's plot.
 int Conta(const quiv::GraficoTendencia& grafico, const QColor& cor) {

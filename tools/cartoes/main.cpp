@@ -52,7 +52,8 @@ int main(int argc, char* argv[]) {
   for (const quiv::CartaoExemplo& c : quiv::CartoesExemplos()) {
     const std::string arquivo(c.arquivo);
     bool escolhido = argc == 2;
-    for (int i = 2; i < argc && !escolhido; ++i) escolhido = arquivo.find(argv[i]) != std::string::npos;
+    for (int i = 2; i < argc && !escolhido; ++i)
+      escolhido = arquivo.find(argv[i]) != std::string::npos;
     if (!escolhido || !std::filesystem::exists(base / arquivo)) continue;
     const std::filesystem::path destino = galeria / (std::string(c.figura) + ".png");
     if (!Cartao(QString::fromStdString((base / arquivo).string()))

@@ -119,7 +119,8 @@ void Desenho::Tanque(QRect r, double nivel) {
   forma.addRect(r);
   // Open at the top: the outline leaves the top edge out.
   QPainterPath contorno;
-  contorno.addPolygon(QPolygonF(QPolygon{r.topLeft(), r.bottomLeft(), r.bottomRight(), r.topRight()}));
+  contorno.addPolygon(
+      QPolygonF(QPolygon{r.topLeft(), r.bottomLeft(), r.bottomRight(), r.topRight()}));
   Vaso(forma, contorno, r, nivel);
 }
 
@@ -215,7 +216,8 @@ void Desenho::Forno(QRect r) {
   for (int i = 0; i < passos; ++i) {
     const int y = r.top() + 20 + i * (r.height() / 2 - 20) / (passos - 1);
     serpentina.lineTo(i % 2 == 0 ? x1 : x0, y);
-    if (i + 1 < passos) serpentina.lineTo(i % 2 == 0 ? x1 : x0, y + (r.height() / 2 - 20) / (passos - 1));
+    if (i + 1 < passos)
+      serpentina.lineTo(i % 2 == 0 ? x1 : x0, y + (r.height() / 2 - 20) / (passos - 1));
   }
   g_->drawPath(serpentina);
   g_->restore();
@@ -229,7 +231,8 @@ void Desenho::Caldeira(QRect r) {
   g_->setBrush(QColor(226, 214, 204));
   g_->drawRect(r);
   g_->setPen(Caneta(kProcesso, 1.5));
-  for (int x = r.left() + 14; x < r.right() - 8; x += 14) g_->drawLine(x, r.top() + 8, x, r.bottom() - 40);
+  for (int x = r.left() + 14; x < r.right() - 8; x += 14)
+    g_->drawLine(x, r.top() + 8, x, r.bottom() - 40);
   g_->restore();
   Queimador(QPoint(r.center().x(), r.bottom() - 18));
 }

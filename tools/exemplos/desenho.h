@@ -2,8 +2,8 @@
 #pragma once
 
 #include <QImage>
-#include <QPainterPath>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -39,23 +39,23 @@ class Desenho {
 
   // Vessels. `nivel` in 0 … 1 fills the lower part with liquid (negative: no
   // liquid drawn).
-  void Tanque(QRect r, double nivel = 0.6);           // open-top tank
-  void VasoVertical(QRect r, double nivel = -1.0);    // closed, rounded heads
-  void VasoHorizontal(QRect r, double nivel = -1.0);  // drum, separator
-  void Coluna(QRect r, int pratos = 8);               // distillation column
+  void Tanque(QRect r, double nivel = 0.6);                // open-top tank
+  void VasoVertical(QRect r, double nivel = -1.0);         // closed, rounded heads
+  void VasoHorizontal(QRect r, double nivel = -1.0);       // drum, separator
+  void Coluna(QRect r, int pratos = 8);                    // distillation column
   void Reator(QRect r, bool jaqueta, double nivel = 0.6);  // with agitator
-  void Trocador(QRect r);                             // shell and tube, horizontal
-  void Forno(QRect r);                                // fired heater with burner
-  void Caldeira(QRect r);                             // furnace box with drum on top
+  void Trocador(QRect r);                                  // shell and tube, horizontal
+  void Forno(QRect r);                                     // fired heater with burner
+  void Caldeira(QRect r);                                  // furnace box with drum on top
   void Chamine(QRect r);
 
   // Line equipment, centred on the point.
-  void Valvula(QPoint c, bool vertical = false);      // control valve with actuator
+  void Valvula(QPoint c, bool vertical = false);  // control valve with actuator
   void ValvulaManual(QPoint c, bool vertical = false);
   void Bomba(QPoint c, bool paraDireita = true);
   void Ventilador(QPoint c);
   void Queimador(QPoint c);
-  void Placa(QPoint c, bool vertical = false);        // orifice plate (flow element)
+  void Placa(QPoint c, bool vertical = false);  // orifice plate (flow element)
   void Motor(QPoint c, const QString& texto = QStringLiteral("M"));
 
   // ISA instrument bubble: letters over the loop number, e.g. "FIC", "101".

@@ -42,9 +42,9 @@ void Gera(const Exemplo& e, const std::filesystem::path& base) {
 
   quiv::exemplos::Desenho desenho;
   e.desenha(desenho);
-  const QString figura =
-      QString::fromStdString((arquivo.parent_path() / doc.FiguraFundo).string());
-  if (!desenho.Imagem().save(figura)) throw std::runtime_error("cannot write " + figura.toStdString());
+  const QString figura = QString::fromStdString((arquivo.parent_path() / doc.FiguraFundo).string());
+  if (!desenho.Imagem().save(figura))
+    throw std::runtime_error("cannot write " + figura.toStdString());
   std::printf("%s\n", e.arquivo.c_str());
 }
 

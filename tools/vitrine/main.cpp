@@ -165,8 +165,9 @@ void MostraSintonia(quiv::TForm1& janela, const quiv::Documento& doc, int k, Fil
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   if (argc < 2) {
-    std::fprintf(stderr,
-                 "usage: vitrine FILE.smp [tela|objetos|registrador|rapida|xy [X Y]|sintonia [K]]\n");
+    std::fprintf(
+        stderr,
+        "usage: vitrine FILE.smp [tela|objetos|registrador|rapida|xy [X Y]|sintonia [K]]\n");
     return 2;
   }
   const QString modo = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("objetos");
@@ -185,8 +186,7 @@ int main(int argc, char* argv[]) {
 
   // Once the main window is up, so the runs show their progress.
   QTimer::singleShot(300, &janela, [&] {
-    if (modo == QLatin1String("tela"))
-      return;
+    if (modo == QLatin1String("tela")) return;
     if (modo == QLatin1String("objetos"))
       MostraObjetos(janela, sessao.documento(), fileira);
     else if (modo == QLatin1String("registrador"))
@@ -194,8 +194,8 @@ int main(int argc, char* argv[]) {
     else if (modo == QLatin1String("rapida"))
       MostraRapida(janela, sessao, tela);
     else if (modo == QLatin1String("xy"))
-      MostraXY(janela, sessao.documento().registradorXY,
-               argc > 3 ? std::atoi(argv[3]) : 81, argc > 4 ? std::atoi(argv[4]) : 21);
+      MostraXY(janela, sessao.documento().registradorXY, argc > 3 ? std::atoi(argv[3]) : 81,
+               argc > 4 ? std::atoi(argv[4]) : 21);
     else if (modo == QLatin1String("sintonia"))
       MostraSintonia(janela, sessao.documento(), argc > 3 ? std::atoi(argv[3]) : 0, fileira);
     else {

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "core/analise/fabrica_copia.h"
-#include "core/analise/recusa_sintonia.h"
 #include "core/analise/malha_desempenho.h"
+#include "core/analise/recusa_sintonia.h"
 
 namespace quiv {
 

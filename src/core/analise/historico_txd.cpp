@@ -2,10 +2,9 @@
 #include "core/analise/historico_txd.h"
 
 #include <algorithm>
-
 #include <cerrno>
-#include <climits>
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <fstream>
@@ -14,11 +13,11 @@
 
 #include "core/nucleo/erro.h"
 #include "core/nucleo/nome_arquivo.h"
-#include "core/objetos/controlador.h"
 #include "core/nucleo/numero_texto.h"
 #include "core/nucleo/progresso.h"
 #include "core/nucleo/simulacao.h"
 #include "core/nucleo/windows1252.h"
+#include "core/objetos/controlador.h"
 
 namespace quiv {
 
@@ -82,8 +81,7 @@ std::string TextoDoCabecalho(std::string_view bytes) {
 // "01 text;02 text;…99 text;": each description runs up to the ";" that the
 // next number follows, so a description holding ";" stays whole. Stops at the
 // first field that does not start with its number.
-void LeDescricoes(std::string_view texto,
-                  std::array<std::string, kCelulas + 1>& descricoes) {
+void LeDescricoes(std::string_view texto, std::array<std::string, kCelulas + 1>& descricoes) {
   auto numero = [](int n) {
     return std::string{static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10), ' '};
   };
@@ -91,10 +89,10 @@ void LeDescricoes(std::string_view texto,
   for (int n = 1; n <= kCelulas; ++n) {
     if (texto.substr(inicio, 3) != numero(n)) return;
     inicio += 3;
-    const std::size_t fim = n < kCelulas ? texto.find(";" + numero(n + 1), inicio)
-                                         : (texto.ends_with(';') && texto.size() > inicio
-                                                ? texto.size() - 1
-                                                : std::string_view::npos);
+    const std::size_t fim =
+        n < kCelulas ? texto.find(";" + numero(n + 1), inicio)
+                     : (texto.ends_with(';') && texto.size() > inicio ? texto.size() - 1
+                                                                      : std::string_view::npos);
     if (fim == std::string_view::npos) return;
     descricoes[static_cast<std::size_t>(n)] = std::string(texto.substr(inicio, fim - inicio));
     inicio = fim + 1;
@@ -197,7 +195,8 @@ GravadorTxd::~GravadorTxd() { Descarta(); }
 
 void GravadorTxd::Grava(const char* dados, std::size_t tamanho) {
   if (!arquivo_) LancaErroArquivo(EBADF, "write", caminho_);
-  if (std::fwrite(dados, 1, tamanho, arquivo_) != tamanho) LancaErroArquivo(errno, "write", caminho_);
+  if (std::fwrite(dados, 1, tamanho, arquivo_) != tamanho)
+    LancaErroArquivo(errno, "write", caminho_);
 }
 
 void GravadorTxd::EscreveLinha(const Memoria& memoria) {
@@ -281,8 +280,9 @@ HistoricoLido LeHistoricoTxd(std::istream& entrada, const Simulacao& simulacao, 
   std::size_t limite = std::numeric_limits<std::size_t>::max();
   if (LeLinha(entrada, linha)) {
     const std::size_t ultimo = linha.rfind(';');
-    const std::size_t anterior =
-        ultimo == std::string::npos || ultimo == 0 ? std::string::npos : linha.rfind(';', ultimo - 1);
+    const std::size_t anterior = ultimo == std::string::npos || ultimo == 0
+                                     ? std::string::npos
+                                     : linha.rfind(';', ultimo - 1);
     const std::size_t inicio = anterior == std::string::npos ? 0 : anterior + 1;
     if (ultimo != std::string::npos) {
       if (const auto w = NumeroDoCampo(std::string_view(linha).substr(inicio, ultimo - inicio))) {
@@ -292,9 +292,9 @@ HistoricoLido LeHistoricoTxd(std::istream& entrada, const Simulacao& simulacao, 
       }
     }
     // The descriptions end at the ";" that closes the field before TA.
-    const std::size_t fimDescricoes =
-        anterior == std::string::npos || anterior == 0 ? std::string::npos
-                                                       : linha.rfind(';', anterior - 1);
+    const std::size_t fimDescricoes = anterior == std::string::npos || anterior == 0
+                                          ? std::string::npos
+                                          : linha.rfind(';', anterior - 1);
     if (fimDescricoes != std::string::npos)
       LeDescricoes(TextoDoCabecalho(std::string_view(linha).substr(0, fimDescricoes + 1)),
                    lido.descricoes);

@@ -48,8 +48,7 @@ void AcrescentaLinhaTxd(const Memoria& memoria, std::string& destino);
 
 // stem + "_" + n + ".txd" in `pasta`, n = 1, 2, … the first that does not
 // exist (NomeLivre).
-std::filesystem::path NomeHistoricoLivre(const std::filesystem::path& pasta,
-                                         std::string_view stem);
+std::filesystem::path NomeHistoricoLivre(const std::filesystem::path& pasta, std::string_view stem);
 
 // The history selectors' list: the names of the "*.txd" files of `pasta`
 // without the extension, in alphabetical order.
@@ -99,7 +98,7 @@ class GravadorTxd {
 // A history file read back into the loops of the simulation open now.
 struct HistoricoLido {
   MalhasDesempenho malhas;
-  int janela = 0;            // seconds announced by the header (0 … INT_MAX)
+  int janela = 0;  // seconds announced by the header (0 … INT_MAX)
   // The header's descriptions of M01 … M99 (index 0 unused), as UTF-8; empty
   // from the first one the header does not hold as "NN text;" on.
   std::array<std::string, Memoria::kEnderecos + 1> descricoes;

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "core/analise/ensaio_degrau.h"
-#include "core/analise/recusa_sintonia.h"
 #include "core/analise/modelo_processo.h"
+#include "core/analise/recusa_sintonia.h"
 
 namespace quiv {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/analise/malha_desempenho.h"
 
-#include "core/objetos/controlador.h"
 #include "core/nucleo/numero_texto.h"
 #include "core/nucleo/simulacao.h"
+#include "core/objetos/controlador.h"
 
 namespace quiv {
 

@@ -42,7 +42,7 @@ struct MalhaDesempenho {
   int enderecoPV = 0;      // 1 … 124
   EscalaPV escala;         // the PV's engineering range and unit
   SeriesMalha series;
-  IndicesMalha indices;    // filled only when the loop took part
+  IndicesMalha indices;  // filled only when the loop took part
 };
 
 // Loops 1 … kMalhas; index 0 unused.

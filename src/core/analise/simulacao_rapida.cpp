@@ -5,11 +5,11 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "core/objetos/controlador.h"
 #include "core/analise/historico_txd.h"
 #include "core/nucleo/numero_texto.h"
 #include "core/nucleo/progresso.h"
 #include "core/nucleo/simulacao.h"
+#include "core/objetos/controlador.h"
 
 namespace quiv {
 
@@ -40,8 +40,7 @@ void AplicaSinalTeste(const Simulacao& simulacao, SinalTeste sinal, int amplitud
 }
 
 ResultadoSimulacaoRapida Executa(Simulacao& simulacao, const OpcoesSimulacaoRapida& opcoes,
-                                 GravadorTxd* historico,
-                                 const std::function<void(int)>& progresso);
+                                 GravadorTxd* historico, const std::function<void(int)>& progresso);
 
 }  // namespace
 
@@ -57,8 +56,7 @@ std::optional<std::string> ProblemaDasOpcoes(const OpcoesSimulacaoRapida& opcoes
   return std::nullopt;
 }
 
-ResultadoSimulacaoRapida SimulacaoRapida(Simulacao& simulacao,
-                                         const OpcoesSimulacaoRapida& opcoes,
+ResultadoSimulacaoRapida SimulacaoRapida(Simulacao& simulacao, const OpcoesSimulacaoRapida& opcoes,
                                          GravadorTxd* historico,
                                          const std::function<void(int)>& progresso) {
   try {

@@ -17,8 +17,8 @@ class Simulacao;
 // the window.
 enum class SinalTeste {
   Nenhum,
-  DegrauSP,            // "Degrau no SP": the amplitude added to the set point
-  DisturbioProcesso,   // "Distúrbio degrau no processo": added to the output bias
+  DegrauSP,           // "Degrau no SP": the amplitude added to the set point
+  DisturbioProcesso,  // "Distúrbio degrau no processo": added to the output bias
 };
 
 // The windows and steps the fast-simulation window offers, item by item; a
@@ -67,8 +67,7 @@ std::optional<std::string> ProblemaDasOpcoes(const OpcoesSimulacaoRapida& opcoes
 // round(100·h/N) each time it changes. Options ProblemaDasOpcoes refuses
 // throw std::invalid_argument with its text before anything runs (the
 // history, when given, is removed).
-ResultadoSimulacaoRapida SimulacaoRapida(Simulacao& simulacao,
-                                         const OpcoesSimulacaoRapida& opcoes,
+ResultadoSimulacaoRapida SimulacaoRapida(Simulacao& simulacao, const OpcoesSimulacaoRapida& opcoes,
                                          GravadorTxd* historico = nullptr,
                                          const std::function<void(int)>& progresso = {});
 

@@ -10,11 +10,11 @@
 #include <system_error>
 #include <vector>
 
+#include "core/arquivo/unidades_smp.h"
+#include "core/arquivo/valores_smp.h"
 #include "core/nucleo/erro.h"
 #include "core/nucleo/nome_arquivo.h"
 #include "core/nucleo/texto_citado.h"
-#include "core/arquivo/unidades_smp.h"
-#include "core/arquivo/valores_smp.h"
 
 namespace quiv {
 

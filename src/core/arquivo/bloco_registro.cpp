@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "core/arquivo/linhas_smp.h"
-#include "core/objetos/bloco.h"
 #include "core/arquivo/valores_smp.h"
+#include "core/objetos/bloco.h"
 
 namespace quiv {
 

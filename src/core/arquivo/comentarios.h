@@ -29,9 +29,7 @@ class Comentarios {
 
   // The comment panel's lines in the given language.
   std::vector<std::string>& Linhas(bool ingles) { return ingles ? Ingles : Portugues; }
-  const std::vector<std::string>& Linhas(bool ingles) const {
-    return ingles ? Ingles : Portugues;
-  }
+  const std::vector<std::string>& Linhas(bool ingles) const { return ingles ? Ingles : Portugues; }
 
   // The flag, then each language's lines between its markers. A line that is
   // itself a closing marker would end the block early on reading, so it is
@@ -44,7 +42,7 @@ class Comentarios {
   // replace both texts.
   void LeParametros(smp::Leitor& l);
 
-  bool Exibir = false;                // menu item "Exibir comentários"
+  bool Exibir = false;                 // menu item "Exibir comentários"
   std::vector<std::string> Portugues;  // panel lines, Portuguese interface
   std::vector<std::string> Ingles;     // panel lines, English interface
 };

@@ -10,11 +10,11 @@ namespace quiv {
 // card (picture name, title, description, hint) in both interface languages.
 // In a description "\n\n" separates a heading from its text.
 struct CartaoExemplo {
-  int aba;                   // 0 … kAbasExemplos − 1
-  std::string_view figura;   // card picture: "sim18" → galeria/sim18.png
+  int aba;                  // 0 … kAbasExemplos − 1
+  std::string_view figura;  // card picture: "sim18" → galeria/sim18.png
   std::string_view titulo;
   std::string_view descricao;
-  std::string_view dica;     // hint of the picture; empty: none
+  std::string_view dica;  // hint of the picture; empty: none
   std::string_view tituloIngles;
   std::string_view descricaoIngles;
   // The simulation file, relative to the folder that holds "examples".

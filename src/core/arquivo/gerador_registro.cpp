@@ -4,8 +4,8 @@
 #include <string>
 
 #include "core/arquivo/linhas_smp.h"
-#include "core/objetos/gerador.h"
 #include "core/arquivo/valores_smp.h"
+#include "core/objetos/gerador.h"
 
 namespace quiv {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/arquivo/linhas_smp.h"
 
-#include "core/nucleo/memoria.h"
 #include "core/arquivo/valores_smp.h"
+#include "core/nucleo/memoria.h"
 
 namespace quiv::smp {
 

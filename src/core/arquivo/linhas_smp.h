@@ -51,7 +51,7 @@ class Leitor {
   // and past the end.
   std::string_view UltimaLinha() const {
     return posicao_ >= 1 && posicao_ <= linhas_.size() ? std::string_view(linhas_[posicao_ - 1])
-                                                      : std::string_view();
+                                                       : std::string_view();
   }
 
  private:

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "core/arquivo/linhas_smp.h"
-#include "core/objetos/linearizador.h"
+#include "core/arquivo/valores_smp.h"
 #include "core/nucleo/memoria.h"
 #include "core/nucleo/numero_texto.h"
+#include "core/objetos/linearizador.h"
 #include "core/objetos/painel.h"
-#include "core/arquivo/valores_smp.h"
 
 namespace quiv {
 

@@ -3,16 +3,15 @@
 
 #include "core/arquivo/posicoes.h"
 
-#include "core/nucleo/erro.h"
 #include "core/arquivo/valores_smp.h"
+#include "core/nucleo/erro.h"
 
 namespace quiv {
 
 namespace {
 
 constexpr TipoObjeto kOrdem[] = {TipoObjeto::Controlador, TipoObjeto::Processo,
-                                 TipoObjeto::Registrador, TipoObjeto::Bloco,
-                                 TipoObjeto::Texto};
+                                 TipoObjeto::Registrador, TipoObjeto::Bloco, TipoObjeto::Texto};
 
 }  // namespace
 

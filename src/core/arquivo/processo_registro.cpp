@@ -4,9 +4,9 @@
 #include <string_view>
 
 #include "core/arquivo/linhas_smp.h"
+#include "core/arquivo/valores_smp.h"
 #include "core/nucleo/memoria.h"
 #include "core/objetos/processo.h"
-#include "core/arquivo/valores_smp.h"
 
 namespace quiv {
 

@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "core/arquivo/linhas_smp.h"
-#include "core/objetos/texto_animado.h"
 #include "core/arquivo/valores_smp.h"
+#include "core/objetos/texto_animado.h"
 
 namespace quiv {
 

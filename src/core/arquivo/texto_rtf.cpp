@@ -13,10 +13,13 @@ namespace {
 
 // Destinations whose text is not part of the document's readable text.
 constexpr std::array<std::string_view, 20> kOcultos{
-    "fonttbl",   "colortbl",         "stylesheet",  "info",          "pict",
-    "header",    "footer",           "listtable",   "listoverridetable", "generator",
-    "themedata", "colorschememapping", "latentstyles", "datastore",  "rsidtbl",
-    "mmathPr",   "object",           "filetbl",     "revtbl",        "xmlnstbl"};
+    "fonttbl",      "colortbl",  "stylesheet",
+    "info",         "pict",      "header",
+    "footer",       "listtable", "listoverridetable",
+    "generator",    "themedata", "colorschememapping",
+    "latentstyles", "datastore", "rsidtbl",
+    "mmathPr",      "object",    "filetbl",
+    "revtbl",       "xmlnstbl"};
 
 bool Oculto(std::string_view palavra) {
   for (std::string_view o : kOcultos)

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <utility>
 
-#include "core/objetos/controlador.h"
 #include "core/nucleo/erro.h"
 #include "core/nucleo/numero_texto.h"
+#include "core/objetos/controlador.h"
 
 namespace quiv {
 

@@ -3,9 +3,9 @@
 
 #include <cmath>
 
-#include "core/objetos/controlador.h"
 #include "core/nucleo/erro.h"
 #include "core/nucleo/numero_texto.h"
+#include "core/objetos/controlador.h"
 
 namespace quiv {
 

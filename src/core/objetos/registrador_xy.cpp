@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/objetos/registrador_xy.h"
 
+#include "core/nucleo/memoria.h"
 #include "core/objetos/controlador.h"
 #include "core/objetos/processo.h"
-#include "core/nucleo/memoria.h"
 
 namespace quiv {
 

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/objetos/controlador.h"
 #include "core/nucleo/numero_texto.h"
+#include "core/objetos/controlador.h"
 
 namespace quiv {
 

@@ -161,8 +161,8 @@ class TAboutBox : public QWidget {
 
   std::array<PaginacaoMalha, kMalhas + 1> paginacao_{};
   int porPagina_ = 1800;
-  int armada_ = 0;          // loop whose charts take a mouse zoom; 0: none
-  QPoint inicioArrasto_;    // where the last press on a chart was
+  int armada_ = 0;        // loop whose charts take a mouse zoom; 0: none
+  QPoint inicioArrasto_;  // where the last press on a chart was
   bool simulando_ = false;
   QString arquivoTxd_;
 };

@@ -26,7 +26,6 @@ namespace quiv {
 
 namespace {
 
-
 std::filesystem::path Caminho(const QString& texto) {
   return std::filesystem::path(texto.toStdU16String());
 }

@@ -202,7 +202,8 @@ void GraficoTendencia::DesenhaEscala(QPainter& g, const Tendencia* t) {
     // A scale with wider marks: the column grows (after this paint), so no
     // mark is cut.
     larguraRotulos_ = maior;
-    QMetaObject::invokeMethod(this, [this] { Medidas(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { Medidas(); }, Qt::QueuedConnection);
   }
 }
 

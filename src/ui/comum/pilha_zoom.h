@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <qcustomplot.h>
+
 #include <QObject>
 #include <QVector>
-#include <qcustomplot.h>
 
 namespace quiv {
 

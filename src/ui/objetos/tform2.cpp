@@ -98,8 +98,8 @@ TForm2::TForm2(SessaoSimulacao& sessao, int n, QWidget* pai)
   origem->addWidget(ComboBox1_, 0, 1);
   FuncaoTr_ = new QLineEdit(this);
   FuncaoTr_->setObjectName(QStringLiteral("FuncaoTr"));
-  FuncaoTr_->setToolTip(
-      tr("Se tipo BINARIO, inserir respectivos textos para valores 0 e 1 separados pelo caracter /"));
+  FuncaoTr_->setToolTip(tr(
+      "Se tipo BINARIO, inserir respectivos textos para valores 0 e 1 separados pelo caracter /"));
   origem->addWidget(FuncaoTr_, 1, 0, 1, 2);
   auto* rotuloDescricao = new QLabel(tr("Descrição:"), this);
   rotuloDescricao->setObjectName(QStringLiteral("Label2"));
@@ -319,7 +319,8 @@ void TForm2::LayoutTipo() {
   ComboBox1_->setVisible(layout.VariavelVisivel);
   Panel2_->setVisible(layout.EscalaVisivel);
   linhaAlarme_->setVisible(layout.LinhaAlarmeVisivel);
-  for (QLineEdit* e : {Unidade_, Edit1_, Edit4_, Edit2_, Edit3_}) e->setReadOnly(layout.SomenteLeitura);
+  for (QLineEdit* e : {Unidade_, Edit1_, Edit4_, Edit2_, Edit3_})
+    e->setReadOnly(layout.SomenteLeitura);
   FuncaoTr_->setVisible(layout.FuncaoTrVisivel);
   adjustSize();
 }
@@ -329,7 +330,8 @@ void TForm2::AtualizaResultado() {
   if (!t || sessao_.simulacao().ModoRapido) return;
   const QString texto = QString::fromStdString(t->TextoExibido);
   if (Label1_->text() != texto) Label1_->setText(texto);
-  const QColor cor = t->CorTextoExibido == TextoAnimado::Cor::Vermelho ? QColor(Qt::red) : QColor(Qt::blue);
+  const QColor cor =
+      t->CorTextoExibido == TextoAnimado::Cor::Vermelho ? QColor(Qt::red) : QColor(Qt::blue);
   QPalette paleta = Label1_->palette();
   if (paleta.color(QPalette::WindowText) != cor) {
     paleta.setColor(QPalette::WindowText, cor);

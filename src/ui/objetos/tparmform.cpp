@@ -43,8 +43,8 @@ TParmForm::TParmForm(SessaoSimulacao& sessao, QWidget* pai)
   auto* grade = new QGridLayout;
   grade->setHorizontalSpacing(6);
   grade->setVerticalSpacing(3);
-  const QStringList cabecalho{QString(), tr("Tipo"), tr("Min."), tr("Máx."), tr("Descrição"),
-                              tr("Valor")};
+  const QStringList cabecalho{QString(),  tr("Tipo"),      tr("Min."),
+                              tr("Máx."), tr("Descrição"), tr("Valor")};
   for (int c = 0; c < cabecalho.size(); ++c) {
     auto* titulo = new QLabel(cabecalho.at(c), this);
     QFont negrito = titulo->font();
@@ -91,11 +91,16 @@ void TParmForm::CriaLinha(int endereco, QGridLayout* grade, int linha) {
   const QString nome = QStringLiteral("M%1").arg(endereco);
   grade->addWidget(new QLabel(QString::number(endereco), this), linha, 0);
 
-  static const char* const kTipos[] = {
-      QT_TR_NOOP("Constante 0-100"), QT_TR_NOOP("Constante 0-1"),  QT_TR_NOOP("Aleatório Rápido"),
-      QT_TR_NOOP("Aleatório Médio"), QT_TR_NOOP("Aleatório Lento"), QT_TR_NOOP("Sinal Senoidal"),
-      QT_TR_NOOP("Random Walk"),     QT_TR_NOOP("Equação"),         QT_TR_NOOP("LN()"),
-      QT_TR_NOOP("Exp()")};
+  static const char* const kTipos[] = {QT_TR_NOOP("Constante 0-100"),
+                                       QT_TR_NOOP("Constante 0-1"),
+                                       QT_TR_NOOP("Aleatório Rápido"),
+                                       QT_TR_NOOP("Aleatório Médio"),
+                                       QT_TR_NOOP("Aleatório Lento"),
+                                       QT_TR_NOOP("Sinal Senoidal"),
+                                       QT_TR_NOOP("Random Walk"),
+                                       QT_TR_NOOP("Equação"),
+                                       QT_TR_NOOP("LN()"),
+                                       QT_TR_NOOP("Exp()")};
   l.tipo = new QComboBox(this);
   l.tipo->setObjectName(nome + QStringLiteral("Tipo"));
   for (int t = 0; t < Gerador::TiposOferecidos(endereco); ++t) l.tipo->addItem(tr(kTipos[t]));

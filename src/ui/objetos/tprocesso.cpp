@@ -331,8 +331,8 @@ void TProcesso::Preenche() {
       f.ItemEntrada >= 0 && f.ItemEntrada < EntradaSelect_->count() ? f.ItemEntrada : -1);
   GanhoText_->setText(Texto(f.Ganho));
   TempoMorto_->setText(Texto(f.TempoMorto));
-  ComboBox2_->setCurrentIndex(
-      f.TipoFuncao >= 0 && f.TipoFuncao < ComboBox2_->count() ? f.TipoFuncao : -1);
+  ComboBox2_->setCurrentIndex(f.TipoFuncao >= 0 && f.TipoFuncao < ComboBox2_->count() ? f.TipoFuncao
+                                                                                      : -1);
   MostraGrupoTipo(f.TipoFuncao);
   LText_->setText(Texto(f.Tal1));
   Ctext_->setText(Texto(f.Tal2));

@@ -100,8 +100,7 @@ QPixmap CaixaSobre::Figura(QSize tamanho) {
   g.drawText(QRect(40, 158, tamanho.width() - 80, 24), Qt::AlignLeft | Qt::AlignVCenter,
              QStringLiteral("Process Control Simulator"));
   g.drawText(QRect(40, tamanho.height() - 84, tamanho.width() - 80, 24),
-             Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("v " QUIV_VERSAO));
+             Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("v " QUIV_VERSAO));
   // The license, and those of the libraries that ship with the program.
   subtitulo.setPixelSize(11);
   g.setFont(subtitulo);

@@ -14,7 +14,7 @@ QColor FormaTela::CorQt(std::uint32_t cor) {
     switch (cor & 0xFFu) {
       case 5:  // window
         return paleta.color(QPalette::Base);
-      case 8:  // window text
+      case 8:   // window text
       case 18:  // button text
         return paleta.color(QPalette::Text);
       case 13:  // highlight

@@ -26,7 +26,8 @@ QString Sufixo(std::string_view figura) { return Texto(figura.substr(3)); }
 QPixmap FiguraDoCartao(const QString& pastaInicial, const CartaoExemplo& c) {
   QPixmap figura(CaminhoDoExemplo(pastaInicial, Texto(kPastaGaleria) + QLatin1Char('/') +
                                                     Texto(c.figura) + QStringLiteral(".png")));
-  if (!figura.isNull()) return figura.scaled(kFigura, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  if (!figura.isNull())
+    return figura.scaled(kFigura, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   QPixmap vazia(kFigura);
   vazia.fill(QColor(225, 230, 238));
   return vazia;

@@ -13,7 +13,8 @@ QString PastaDosExemplos(const QString& pastaInicial) {
   QDir programa(QCoreApplication::applicationDirPath());
   candidatas << programa.absolutePath();
   for (int acima = 0; acima < 3 && programa.cdUp(); ++acima) candidatas << programa.absolutePath();
-  candidatas << QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/quiv"));
+  candidatas
+      << QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/quiv"));
 #ifdef QUIV_PASTA_DADOS
   candidatas << QStringLiteral(QUIV_PASTA_DADOS);
 #endif

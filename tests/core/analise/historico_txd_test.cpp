@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <climits>
 #include <filesystem>
-#include <sstream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -46,7 +46,8 @@ TEST(CampoTxdTest, ReadsTheTextBetweenSemicolons) {
       {"12.5", 1, std::nullopt},  // a field must be closed by ";"
       {"inf;nan;", 1, std::nullopt},
   };
-  for (const CasoCampo& c : casos) EXPECT_EQ(CampoTxd(c.linha, c.n), c.valor) << c.linha << " " << c.n;
+  for (const CasoCampo& c : casos)
+    EXPECT_EQ(CampoTxd(c.linha, c.n), c.valor) << c.linha << " " << c.n;
 }
 
 // --- writing ----------------------------------------------------------------
@@ -58,8 +59,11 @@ TEST(CabecalhoTxdTest, NinetyNineDescriptionsThenStepAndWindow) {
   m.DescricaoEndereco[7] = "Saída Linearizador";
   const std::string cabecalho = CabecalhoTxd(m, 0.1, 1800);
   // Windows-1252, like the simulation file: one byte for "í".
-  EXPECT_TRUE(cabecalho.starts_with("01 Sa\xED" "da 1;02 ;03 ;04 ;05 linha  quebrada;06 ;"
-                                    "07 Sa\xED" "da Linearizador;08 ;"))
+  EXPECT_TRUE(
+      cabecalho.starts_with("01 Sa\xED"
+                            "da 1;02 ;03 ;04 ;05 linha  quebrada;06 ;"
+                            "07 Sa\xED"
+                            "da Linearizador;08 ;"))
       << cabecalho;
   EXPECT_TRUE(cabecalho.ends_with(";98 ;99 ;0.1;1800;\r\n"));
   EXPECT_EQ(std::count(cabecalho.begin(), cabecalho.end(), '\n'), 1);
@@ -350,8 +354,8 @@ TEST_F(LeHistoricoTest, MissingFileSaysWhatWhereAndWhy) {
     LeHistoricoTxd(pasta / "nada.txd", doc.simulacao, true);
     FAIL();
   } catch (const Erro& e) {
-    EXPECT_EQ(e.what(), "cannot open " + (pasta / "nada.txd").string() +
-                            ": No such file or directory");
+    EXPECT_EQ(e.what(),
+              "cannot open " + (pasta / "nada.txd").string() + ": No such file or directory");
   }
 }
 

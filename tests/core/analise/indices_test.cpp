@@ -50,11 +50,12 @@ INSTANTIATE_TEST_SUITE_P(
                     {98, 2, 97.99, 2.01},
                     {" 0.00", " 0.00", " 0.00", " 2.88 %", "166.26 %", "50.00 %", "  0.0/  0.0"}},
         // Engineering units: negative values and wide numbers keep their width.
-        CasoIndices{"engineering_units",
-                    {-120, 1500},
-                    {-100, 1500},
-                    {10, 20},
-                    {"3436.54", "10.00", "10.00", " 0.10 %", "21.21 %", " 0.00 %", "-120.0/1500.0"}},
+        CasoIndices{
+            "engineering_units",
+            {-120, 1500},
+            {-100, 1500},
+            {10, 20},
+            {"3436.54", "10.00", "10.00", " 0.10 %", "21.21 %", " 0.00 %", "-120.0/1500.0"}},
         // One point: no spread to divide by n − 1.
         CasoIndices{"one_second",
                     {30},
@@ -69,8 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.nome); });
 
 TEST(IndicesMostradosTest, UnitSuffixOnVariabilityAndErrorsOnly) {
-  const IndicesMalha indices = {" 1.00", " 2.00", " 3.00", " 4.00 %", " 5.00 %", " 6.00 %",
-                                " 7.0/  8.0"};
+  const IndicesMalha indices = {" 1.00",   " 2.00",   " 3.00",     " 4.00 %",
+                                " 5.00 %", " 6.00 %", " 7.0/  8.0"};
   const IndicesMalha normalizados = IndicesMostrados(indices, true, "kPa");
   EXPECT_EQ(normalizados[kVariabilidade], " 1.00 %");
   EXPECT_EQ(normalizados[kIEMA], " 3.00 %");

@@ -105,36 +105,39 @@ const ModeloProcesso kSemTempoMorto{TipoModelo::PrimeiraOrdem, 2.0, 10.0, 0.0};
 
 INSTANTIATE_TEST_SUITE_P(
     Casos, RegraIndefinida,
-    ::testing::Values(
-        Indefinido{"SimcPID", kPrimeiraOrdem, Regra::SIMC, PID, "second time constant",
-                   Ressalva::SimcSemDerivada},
-        Indefinido{"ImcIntegratorPID", kIntegrador, Regra::IMC, PID, "PI only", Ressalva::SoPIIntegrador},
-        Indefinido{"SimcIntegratorPID", kIntegrador, Regra::SIMC, PID, "second time constant",
-                   Ressalva::SimcSemDerivada},
-        Indefinido{"CohenCoonIntegrator", kIntegrador, Regra::CohenCoon, PI, "integrating",
-                   Ressalva::SemIntegrador},
-        Indefinido{"ItaeLoadIntegrator", kIntegrador, Regra::ITAECarga, PID, "integrating",
-                   Ressalva::SemIntegrador},
-        Indefinido{"ItaeSpIntegrator", kIntegrador, Regra::ITAESP, PI, "integrating",
-                   Ressalva::SemIntegrador},
-        Indefinido{"ZnWithoutDeadTime", kSemTempoMorto, Regra::ZieglerNichols, PI, "dead time",
-                   Ressalva::SemTempoMorto},
-        Indefinido{"CohenCoonWithoutDeadTime", kSemTempoMorto, Regra::CohenCoon, PID, "dead time",
-                   Ressalva::SemTempoMorto},
-        Indefinido{"ItaeWithoutDeadTime", kSemTempoMorto, Regra::ITAECarga, PI, "dead time",
-                   Ressalva::SemTempoMorto},
-        Indefinido{"SimcWithoutDeadTime", kSemTempoMorto, Regra::SIMC, PI, "dead time",
-                   Ressalva::SemTempoMortoNemTauC},
-        // T/Ti = 1.03 − 0.165·7 < 0: the set-point correlation runs out.
-        Indefinido{"ItaeSpLongDeadTime",
-                   {TipoModelo::PrimeiraOrdem, 1.0, 1.0, 7.0},
-                   Regra::ITAESP,
-                   PI,
-                   "too large",
-                   Ressalva::RazaoGrande},
-        Indefinido{
-            "NoGain", {TipoModelo::PrimeiraOrdem, 0.0, 10.0, 2.0}, Regra::IMC, PI, "no gain",
-            Ressalva::SemGanho}),
+    ::testing::Values(Indefinido{"SimcPID", kPrimeiraOrdem, Regra::SIMC, PID,
+                                 "second time constant", Ressalva::SimcSemDerivada},
+                      Indefinido{"ImcIntegratorPID", kIntegrador, Regra::IMC, PID, "PI only",
+                                 Ressalva::SoPIIntegrador},
+                      Indefinido{"SimcIntegratorPID", kIntegrador, Regra::SIMC, PID,
+                                 "second time constant", Ressalva::SimcSemDerivada},
+                      Indefinido{"CohenCoonIntegrator", kIntegrador, Regra::CohenCoon, PI,
+                                 "integrating", Ressalva::SemIntegrador},
+                      Indefinido{"ItaeLoadIntegrator", kIntegrador, Regra::ITAECarga, PID,
+                                 "integrating", Ressalva::SemIntegrador},
+                      Indefinido{"ItaeSpIntegrator", kIntegrador, Regra::ITAESP, PI, "integrating",
+                                 Ressalva::SemIntegrador},
+                      Indefinido{"ZnWithoutDeadTime", kSemTempoMorto, Regra::ZieglerNichols, PI,
+                                 "dead time", Ressalva::SemTempoMorto},
+                      Indefinido{"CohenCoonWithoutDeadTime", kSemTempoMorto, Regra::CohenCoon, PID,
+                                 "dead time", Ressalva::SemTempoMorto},
+                      Indefinido{"ItaeWithoutDeadTime", kSemTempoMorto, Regra::ITAECarga, PI,
+                                 "dead time", Ressalva::SemTempoMorto},
+                      Indefinido{"SimcWithoutDeadTime", kSemTempoMorto, Regra::SIMC, PI,
+                                 "dead time", Ressalva::SemTempoMortoNemTauC},
+                      // T/Ti = 1.03 − 0.165·7 < 0: the set-point correlation runs out.
+                      Indefinido{"ItaeSpLongDeadTime",
+                                 {TipoModelo::PrimeiraOrdem, 1.0, 1.0, 7.0},
+                                 Regra::ITAESP,
+                                 PI,
+                                 "too large",
+                                 Ressalva::RazaoGrande},
+                      Indefinido{"NoGain",
+                                 {TipoModelo::PrimeiraOrdem, 0.0, 10.0, 2.0},
+                                 Regra::IMC,
+                                 PI,
+                                 "no gain",
+                                 Ressalva::SemGanho}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 TEST(RegrasSintonia, AFallingProcessKeepsTheGainPositiveAndReversesTheAction) {
@@ -178,9 +181,8 @@ TEST(RegrasSintonia, TheClosedLoopTimeConstantsAreTheCallers) {
   ASSERT_TRUE(semMorto.definida) << semMorto.motivo;
   EXPECT_DOUBLE_EQ(semMorto.constante, 100.0);
   EXPECT_NEAR(semMorto.Kc, 2.0, 1e-12);
-  EXPECT_DOUBLE_EQ(CalculaSintonia(Regra::IMC, PI, {TipoModelo::Integrador, 0.05, 0.0, 30.0})
-                       .constante,
-                   60.0);
+  EXPECT_DOUBLE_EQ(
+      CalculaSintonia(Regra::IMC, PI, {TipoModelo::Integrador, 0.05, 0.0, 30.0}).constante, 60.0);
   // Defaults: λ the larger of T and L.
   const Sintonia mortoLongo =
       CalculaSintonia(Regra::IMC, PI, {TipoModelo::PrimeiraOrdem, 1.0, 3.0, 7.0});

@@ -6,16 +6,16 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "core/objetos/bloco.h"
+#include "core/analise/historico_txd.h"
 #include "core/arquivo/documento.h"
 #include "core/nucleo/erro.h"
-#include "core/analise/historico_txd.h"
+#include "core/objetos/bloco.h"
 #include "pasta_temporaria.h"
 #include "planta_malha.h"
 
@@ -284,8 +284,9 @@ TEST_F(SimulacaoRapidaTest, StepsThatCannotRecordEverySecondAreRefused) {
       {0.0005, "the step must lie in 0.001 ... 1 s, not 0.0005 s"},
       {std::nan(""), "the step must lie in 0.001 ... 1 s"},
       {INFINITY, "the step must lie in 0.001 ... 1 s"},
-      {0.3, "the step must divide one second (one record is taken per simulated second), "
-            "not 0.3 s"},
+      {0.3,
+       "the step must divide one second (one record is taken per simulated second), "
+       "not 0.3 s"},
       {0.15, "the step must divide one second"},
       {0.0011, "the step must divide one second"},
   };
@@ -327,8 +328,7 @@ TEST_F(SimulacaoRapidaTest, AFailingStepEndsTheRunAndLeavesFastModeOff) {
   GravadorTxd historico(pasta(), "Caldeira", CabecalhoTxd(doc.simulacao.memoria, 0.1, 1800));
   EXPECT_FALSE(Arquivos(pasta()).empty());  // the temporary file, while it runs
   EXPECT_THROW(
-      SimulacaoRapida(doc.simulacao, {1800, 0.1, SinalTeste::Nenhum, 10, true}, &historico),
-      Erro);
+      SimulacaoRapida(doc.simulacao, {1800, 0.1, SinalTeste::Nenhum, 10, true}, &historico), Erro);
   EXPECT_FALSE(doc.simulacao.ModoRapido);
   EXPECT_GT(espiao->passos, 10);  // it failed midway, with lines written
   // No history that looks complete, and no temporary file either.

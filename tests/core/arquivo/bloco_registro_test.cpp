@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/objetos/bloco.h"
 #include "core/arquivo/linhas_smp.h"
+#include "core/objetos/bloco.h"
 
 namespace quiv {
 namespace {

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/arquivo/comentarios.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "core/arquivo/comentarios.h"
 #include "core/arquivo/linhas_smp.h"
 #include "core/nucleo/erro.h"
 
@@ -83,8 +84,8 @@ TEST(ComentariosLeituraTest, FlagIsTrueOnlyForExactTRUE) {
 
 TEST(ComentariosLeituraTest, OpeningMarkersAreSkippedUnread) {
   Comentarios c;
-  smp::Leitor l(Linhas{"TRUE", "anything", "a", "<FIM_COMENTARIOS>", "whatever", "b",
-                       "<END_COMMENTS>"});
+  smp::Leitor l(
+      Linhas{"TRUE", "anything", "a", "<FIM_COMENTARIOS>", "whatever", "b", "<END_COMMENTS>"});
   c.LeParametros(l);
   EXPECT_EQ(c.Portugues, Linhas{"a"});
   EXPECT_EQ(c.Ingles, Linhas{"b"});

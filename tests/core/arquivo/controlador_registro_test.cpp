@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "core/objetos/controlador.h"
-#include "core/nucleo/erro.h"
 #include "core/arquivo/linhas_smp.h"
 #include "core/arquivo/valores_smp.h"
+#include "core/nucleo/erro.h"
+#include "core/objetos/controlador.h"
 
 namespace quiv {
 namespace {

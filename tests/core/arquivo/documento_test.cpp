@@ -270,7 +270,6 @@ TEST(NovaSimulacao, PlantaNovaRodaEAceitaObjetos) {
   d.simulacao.PassoObjetos();
 }
 
-
 // An include box checked creates the object once, with its identity; the
 // delete mode removes it and clears its button; the include boxes' captions
 // follow in both languages.

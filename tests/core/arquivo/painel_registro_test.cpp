@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "core/nucleo/erro.h"
-#include "core/objetos/linearizador.h"
 #include "core/arquivo/linhas_smp.h"
 #include "core/arquivo/valores_smp.h"
+#include "core/nucleo/erro.h"
+#include "core/objetos/linearizador.h"
 #include "core/objetos/painel.h"
 
 namespace quiv {

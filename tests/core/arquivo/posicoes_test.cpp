@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/arquivo/posicoes.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "core/arquivo/linhas_smp.h"
-#include "core/arquivo/posicoes.h"
 #include "core/nucleo/erro.h"
 
 namespace quiv {
@@ -43,9 +44,8 @@ TEST_F(PosicoesTest, WritesGroupsOfIncludedObjectsInKindOrder) {
                                // controller: caption, Top, Left, shown
                                "TIC-01", "120", "340", "True",
                                // process, recorder, block: caption, Left, Top, shown
-                               "Caldeira", "20", "10", "False",
-                               "TR 1", "7", "-5", "True",
-                               "Soma", "400", "300", "True",
+                               "Caldeira", "20", "10", "False", "TR 1", "7", "-5", "True", "Soma",
+                               "400", "300", "True",
                                // animated text: Top, Left, shown
                                "55", "66", "True"}));
 }
@@ -57,8 +57,10 @@ TEST_F(PosicoesTest, RoundTripRestoresEveryIncludedGroup) {
   EXPECT_EQ(l.Linha(), Posicoes::kCabecalho);  // skipped by the file reader
   lidas.LeParametros(l, Incluido);
   EXPECT_TRUE(l.Fim());
-  for (auto [t, n] : {std::pair{TipoObjeto::Controlador, 2}, {TipoObjeto::Processo, 24},
-                      {TipoObjeto::Registrador, 1}, {TipoObjeto::Bloco, 3},
+  for (auto [t, n] : {std::pair{TipoObjeto::Controlador, 2},
+                      {TipoObjeto::Processo, 24},
+                      {TipoObjeto::Registrador, 1},
+                      {TipoObjeto::Bloco, 3},
                       {TipoObjeto::Texto, 20}}) {
     const Posicao& a = p.De(t, n);
     const Posicao& b = lidas.De(t, n);

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "core/nucleo/erro.h"
 #include "core/arquivo/linhas_smp.h"
 #include "core/arquivo/valores_smp.h"
+#include "core/nucleo/erro.h"
 #include "core/objetos/processo.h"
 
 namespace quiv {
@@ -260,10 +260,11 @@ TEST(RegistroProcessoElementoFinal, ResumesAtTheSavedInput) {
   const struct {
     const char* nome;
     void (*ajusta)(Processo&);
-  } casos[] = {{"rate limit", [](Processo& p) { p.LimiteTaxa = "1"; }},
-               {"stiction", [](Processo& p) { p.Agarramento = "2"; }},
-               {"actuator lag", [](Processo& p) { p.ConstanteTempoAtuador = "5"; }},
-               {"equal percentage", [](Processo& p) { p.TipoValvula = Processo::kIgualPorcentagem; }}};
+  } casos[] = {
+      {"rate limit", [](Processo& p) { p.LimiteTaxa = "1"; }},
+      {"stiction", [](Processo& p) { p.Agarramento = "2"; }},
+      {"actuator lag", [](Processo& p) { p.ConstanteTempoAtuador = "5"; }},
+      {"equal percentage", [](Processo& p) { p.TipoValvula = Processo::kIgualPorcentagem; }}};
   for (const auto& caso : casos) {
     Simulacao sim;
     sim.dt = 0.5;

@@ -18,9 +18,24 @@ std::vector<std::string> Escreve(const RegistradorXY& r) {
 
 const std::vector<std::string> kRegistro = {
     "=====<<<REGISTRADOR XY>>>=====",
-    "{X/01} ", "{X/02} ", "{X/03} ", "{X/04} ", "{X/05} ", "{X/06} ",
-    "{X/07} ", "{X/08} ", "{X/09} ", "{X/10} ", "{X/11} ", "{X/12} ",
-    "{X/13} ", "{X/14} ", "{X/15} ", "{X/16} ", "{X/17} ", "{X/18} ",
+    "{X/01} ",
+    "{X/02} ",
+    "{X/03} ",
+    "{X/04} ",
+    "{X/05} ",
+    "{X/06} ",
+    "{X/07} ",
+    "{X/08} ",
+    "{X/09} ",
+    "{X/10} ",
+    "{X/11} ",
+    "{X/12} ",
+    "{X/13} ",
+    "{X/14} ",
+    "{X/15} ",
+    "{X/16} ",
+    "{X/17} ",
+    "{X/18} ",
 };
 
 TEST(RegistroXYTest, WritesHeaderAndEighteenBarePrefixesWhateverTheChoices) {

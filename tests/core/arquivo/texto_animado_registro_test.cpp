@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/nucleo/erro.h"
 #include "core/arquivo/linhas_smp.h"
+#include "core/nucleo/erro.h"
 #include "core/objetos/texto_animado.h"
 
 namespace quiv {

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/arquivo/unidades_smp.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "core/nucleo/erro.h"
 #include "core/arquivo/linhas_smp.h"
+#include "core/nucleo/erro.h"
 #include "core/nucleo/memoria.h"
-#include "core/arquivo/unidades_smp.h"
 
 namespace quiv {
 namespace {
@@ -46,11 +47,9 @@ TEST_F(UnidadesSmpTest, WritesHeaderAndOneLinePerAddress15To96) {
     std::size_t indice;
     const char* linha;
   } casos[] = {
-      {0, "<<<Unidades Engenharia>>>"},
-      {1, "M15:kg/h;-5.5;250;0;200;"},
+      {0, "<<<Unidades Engenharia>>>"},      {1, "M15:kg/h;-5.5;250;0;200;"},
       {2, "M16:%;0.0;100.00;0.00;100.00;"},  // the address's untouched descriptor
-      {7, "M21:%;0.00;100.00;0.00;100.00;"},
-      {82, "M96:°C;;;10;;"},
+      {7, "M21:%;0.00;100.00;0.00;100.00;"}, {82, "M96:°C;;;10;;"},
   };
   for (const auto& c : casos) EXPECT_EQ(l[c.indice], c.linha) << c.indice;
   for (std::size_t k = 1; k <= 82; ++k)
@@ -61,7 +60,9 @@ TEST_F(UnidadesSmpTest, FileBytesUseWindows1252AndCrLf) {
   smp::Escritor e;
   smp::SalvaUnidades(m, e);
   const std::string bytes = e.Conteudo();
-  EXPECT_NE(bytes.find("M96:\xB0" "C;;;10;;\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find("M96:\xB0"
+                       "C;;;10;;\r\n"),
+            std::string::npos);
 }
 
 TEST_F(UnidadesSmpTest, RoundTripKeepsDescriptorsAndLeavesOtherAddresses) {
@@ -114,9 +115,8 @@ TEST(UnidadesSmpLinhaTest, ReadsFieldsByPositionWithDefaultsForEmptyOnes) {
   };
   for (const auto& c : casos) {
     const Descritor d = smp::LeLinhaUnidade(c.linha);
-    EXPECT_TRUE(Iguais(d, c.esperado))
-        << c.linha << " -> [" << d.UnidadeEng << "|" << d.UEMin << "|" << d.UEMax << "|"
-        << d.LIE << "|" << d.LSE << "]";
+    EXPECT_TRUE(Iguais(d, c.esperado)) << c.linha << " -> [" << d.UnidadeEng << "|" << d.UEMin
+                                       << "|" << d.UEMax << "|" << d.LIE << "|" << d.LSE << "]";
   }
 }
 

@@ -51,7 +51,8 @@ TEST(TextoCientificoTest, ExactDigitsDecideNearHalves) {
   // exact decimal expansion printed with many digits.
   std::mt19937_64 gerador(7);
   for (int i = 0; i < 20000; ++i) {
-    const double x = std::ldexp(static_cast<double>(gerador() >> 11), -52 + static_cast<int>(gerador() % 120) - 60);
+    const double x = std::ldexp(static_cast<double>(gerador() >> 11),
+                                -52 + static_cast<int>(gerador() % 120) - 60);
     char exato[900];
     std::snprintf(exato, sizeof exato, "%.60e", x);
     // Round the exact digits by hand, half away from zero.
@@ -62,7 +63,12 @@ TEST(TextoCientificoTest, ExactDigitsDecideNearHalves) {
     if (acima) {
       int k = 14;
       while (k >= 0 && d[k] == '9') d[k--] = '0';
-      if (k >= 0) ++d[k]; else { d[0] = '1'; ++expoente; }
+      if (k >= 0)
+        ++d[k];
+      else {
+        d[0] = '1';
+        ++expoente;
+      }
     }
     char esperado[40];
     std::snprintf(esperado, sizeof esperado, " %c.%sE%c%04d", d[0], d.substr(1).c_str(),

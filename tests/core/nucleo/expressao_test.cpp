@@ -106,8 +106,8 @@ TEST(ExpressaoTest, OverflowAndInconsistencyLikeTheRewriting) {
   Memoria m;
   m.celula[1] = 1e300;
   m.celula[2] = std::numeric_limits<double>::max();
-  for (const char* texto : {"M01*M01", "M02", "M02*0", "10^400", "2x3+M01", "M01)+((M02", "M02)+((",
-                            "M01^M01", "M"}) {
+  for (const char* texto :
+       {"M01*M01", "M02", "M02*0", "10^400", "2x3+M01", "M01)+((M02", "M02)+((", "M01^M01", "M"}) {
     Expressao e(texto);
     EXPECT_EQ(Rapida(e, m), Referencia(texto, m)) << texto;
     EXPECT_EQ(Rapida(e, m), Referencia(texto, m)) << texto << " (replayed)";
@@ -134,12 +134,18 @@ class GeradorExpressoes {
 
   double Celula() {
     switch (Uniforme(0, 9)) {
-      case 0: return 0.0;
-      case 1: return -0.0;
-      case 2: return std::ldexp(Real(-1, 1), Uniforme(-1074, 1023));
-      case 3: return static_cast<double>(Uniforme(-100, 100));
-      case 4: return Real(-1e6, 1e6);
-      default: return Real(-150, 150);
+      case 0:
+        return 0.0;
+      case 1:
+        return -0.0;
+      case 2:
+        return std::ldexp(Real(-1, 1), Uniforme(-1074, 1023));
+      case 3:
+        return static_cast<double>(Uniforme(-100, 100));
+      case 4:
+        return Real(-1e6, 1e6);
+      default:
+        return Real(-150, 150);
     }
   }
 
@@ -169,8 +175,8 @@ class GeradorExpressoes {
       std::snprintf(ref, sizeof ref, formas[Uniforme(0, 3)], Uniforme(1, 12));
       s += ref;
     } else {
-      static const char* numeros[] = {"0", "1", "2", "0.5", "3,25", "100", "1E2", "2.5E-3",
-                                      "7", "10", "0.1", "1E+3", "9999", ".5", "4"};
+      static const char* numeros[] = {"0", "1",  "2",   "0.5",  "3,25", "100", "1E2", "2.5E-3",
+                                      "7", "10", "0.1", "1E+3", "9999", ".5",  "4"};
       s += numeros[Uniforme(0, 14)];
     }
     if (Uniforme(0, 6) == 0) s += ' ';
@@ -191,7 +197,8 @@ TEST(ExpressaoTest, TooLongTextsAreRefusedLikeTheRewriting) {
   };
   // "M01+" becomes 24 bytes once substituted; "1+" stays 2.
   const std::size_t celulas = kMaiorEquacao / 24;
-  const std::string noLimite = repete("M01+", celulas) + repete("1+", (kMaiorEquacao % 24) / 2 - 1) + "1";
+  const std::string noLimite =
+      repete("M01+", celulas) + repete("1+", (kMaiorEquacao % 24) / 2 - 1) + "1";
   const std::string alemDoLimite = noLimite + "+1";
   ASSERT_EQ(SubstituiEnderecos(noLimite, m).size(), kMaiorEquacao - 1);
   const struct {

@@ -18,8 +18,8 @@ TEST(TextoCitadoTest, ControlCharactersEscapedAndLongTextsCut) {
       {"", 60, ""},
       {"a\nb\rc\td", 60, "a\\nb\\rc\\td"},
       {"\x1b[2J\x7f", 60, "\\x1B[2J\\x7F"},
-      {"Vazão", 60, "Vazão"},                  // accents stay
-      {"Vazão de água", 5, "Vazão…"},          // cut by characters, not bytes
+      {"Vazão", 60, "Vazão"},          // accents stay
+      {"Vazão de água", 5, "Vazão…"},  // cut by characters, not bytes
       {std::string(100, 'x'), 60, std::string(60, 'x') + "…"},
       {std::string(60, 'x'), 60, std::string(60, 'x')},
   };

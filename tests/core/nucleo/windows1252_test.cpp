@@ -17,17 +17,21 @@ TEST(Windows1252Test, ValidUtf8) {
   const std::vector<Caso> casos = {
       {"", true},
       {"ASCII;0.1;1800;", true},
-      {"Sa\xC3\xAD" "da", true},           // í
-      {"\xE2\x82\xAC", true},              // €
-      {"\xF0\x9F\x98\x80", true},          // U+1F600
-      {"Sa\xED" "da", false},              // í in Windows-1252
-      {"\xC3", false},                     // cut short
-      {"\xC0\xAF", false},                 // overlong "/"
-      {"\xE0\x80\xAF", false},             // overlong "/"
-      {"\xED\xA0\x80", false},             // a surrogate
-      {"\xF4\x90\x80\x80", false},         // beyond U+10FFFF
-      {"\x80", false},                     // a continuation byte alone
-      {"\xC3\xA9\xE9", false},             // é in UTF-8, then in Windows-1252
+      {"Sa\xC3\xAD"
+       "da",
+       true},                      // í
+      {"\xE2\x82\xAC", true},      // €
+      {"\xF0\x9F\x98\x80", true},  // U+1F600
+      {"Sa\xED"
+       "da",
+       false},                      // í in Windows-1252
+      {"\xC3", false},              // cut short
+      {"\xC0\xAF", false},          // overlong "/"
+      {"\xE0\x80\xAF", false},      // overlong "/"
+      {"\xED\xA0\x80", false},      // a surrogate
+      {"\xF4\x90\x80\x80", false},  // beyond U+10FFFF
+      {"\x80", false},              // a continuation byte alone
+      {"\xC3\xA9\xE9", false},      // é in UTF-8, then in Windows-1252
   };
   for (const Caso& c : casos) EXPECT_EQ(Utf8Valido(c.bytes), c.valido) << c.bytes;
 }

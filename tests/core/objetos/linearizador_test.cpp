@@ -78,8 +78,8 @@ TEST_F(LinearizadorTest, SegmentIsTheFirstWhoseEndLiesAboveTheInput) {
     double x;
     int segmento;
   };
-  for (const Caso& c : {Caso{-5, 2}, Caso{9.99, 2}, Caso{10, 3}, Caso{39.9, 5}, Caso{40, 6},
-                        Caso{1000, 6}}) {
+  for (const Caso& c :
+       {Caso{-5, 2}, Caso{9.99, 2}, Caso{10, 3}, Caso{39.9, 5}, Caso{40, 6}, Caso{1000, 6}}) {
     Passo(c.x);
     EXPECT_EQ(l.Segmento, c.segmento) << c.x;
   }
@@ -103,12 +103,18 @@ TEST_F(LinearizadorTest, DivisionByZeroRaisesAndWritesNothing) {
     double x;
   };
   const Caso casos[] = {
-      {"equal MVs of neighbours in use, segment not chosen", {"0", "50", "50", "100", "0", "0"},
-       {"0", "40", "60", "100", "0", "0"}, 10},
-      {"flat chosen segment", {"0", "50", "100", "0", "0", "0"}, {"20", "20", "100", "0", "0", "0"},
+      {"equal MVs of neighbours in use, segment not chosen",
+       {"0", "50", "50", "100", "0", "0"},
+       {"0", "40", "60", "100", "0", "0"},
        10},
-      {"point 2 on point 1's MV", {"30", "30", "0", "0", "0", "0"},
-       {"10", "50", "0", "0", "0", "0"}, 5},
+      {"flat chosen segment",
+       {"0", "50", "100", "0", "0", "0"},
+       {"20", "20", "100", "0", "0", "0"},
+       10},
+      {"point 2 on point 1's MV",
+       {"30", "30", "0", "0", "0", "0"},
+       {"10", "50", "0", "0", "0", "0"},
+       5},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.nome);
@@ -145,8 +151,8 @@ TEST_F(LinearizadorTest, InputAddressReadsTheFirstTwoCharacters) {
     int endereco;
   };
   for (const Caso& c : {Caso{"01 MV", 1}, Caso{"21 Nível", 21}, Caso{"99", 99}, Caso{" 5 x", 5},
-                        Caso{"+7", 7}, Caso{"5", 0}, Caso{"5x", 0}, Caso{"00 x", 0},
-                        Caso{"-1", 0}, Caso{"ab", 0}, Caso{"", 0}, Caso{"  ", 0}}) {
+                        Caso{"+7", 7}, Caso{"5", 0}, Caso{"5x", 0}, Caso{"00 x", 0}, Caso{"-1", 0},
+                        Caso{"ab", 0}, Caso{"", 0}, Caso{"  ", 0}}) {
     EXPECT_EQ(Linearizador::EnderecoEntrada(c.texto), c.endereco) << c.texto;
   }
 }

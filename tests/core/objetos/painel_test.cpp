@@ -134,9 +134,9 @@ TEST_F(PainelTest, RangeTextsArePlainNumbersWithDefaultsForNonNumbers) {
     double minimo;
     double maximo;
   };
-  for (const Caso& c : {Caso{"0.0", "100.00", 0, 100}, Caso{"-5", "1e3", -5, 1000},
-                        Caso{"2,5", "7,5", 2.5, 7.5}, Caso{"M01", "50", 0, 50},
-                        Caso{"10", "2*50", 10, 100}}) {
+  for (const Caso& c :
+       {Caso{"0.0", "100.00", 0, 100}, Caso{"-5", "1e3", -5, 1000}, Caso{"2,5", "7,5", 2.5, 7.5},
+        Caso{"M01", "50", 0, 50}, Caso{"10", "2*50", 10, 100}}) {
     Faixa(19, c.lo, c.hi);
     EXPECT_DOUBLE_EQ(p.Entrada(5).Minimo(), c.minimo) << c.lo;
     EXPECT_DOUBLE_EQ(p.Entrada(5).Maximo(), c.maximo) << c.hi;
@@ -162,9 +162,9 @@ TEST_F(PainelTest, NameSetsLabelDescriptionAndWidths) {
     int texto;
   };
   EntradaDados& e = p.Entrada(2);
-  for (const Caso& c : {Caso{"Vazão", 117, 105, 52}, Caso{"Abcdef", 117, 105, 52},
-                        Caso{"Abcdefg", 124, 112, 59}, Caso{"Pressão do vaso", 180, 168, 115},
-                        Caso{"", 117, 105, 52}}) {
+  for (const Caso& c :
+       {Caso{"Vazão", 117, 105, 52}, Caso{"Abcdef", 117, 105, 52}, Caso{"Abcdefg", 124, 112, 59},
+        Caso{"Pressão do vaso", 180, 168, 115}, Caso{"", 117, 105, 52}}) {
     e.DefineNome(c.nome);
     EXPECT_EQ(e.Nome, c.nome);
     EXPECT_EQ(s.memoria.DescricaoEndereco[16], c.nome);
@@ -344,11 +344,10 @@ TEST_F(PainelTest, RectangleGrowsUpwardsFromItsBase) {
     int topo;
     int altura;
   };
-  for (const Caso& c : {Caso{50, 50, 250, 50}, Caso{50, 100, 200, 100}, Caso{50, 0, 300, 0},
-                        Caso{100, 25, 350, 50},
-                        // EscalaForma 0.5: 2.5 → 2 and 247.5 → 248 (halves to even)
-                        Caso{25, 5, 248, 2}, Caso{25, 7, 246, 4},
-                        Caso{50, 120, 180, 120}}) {
+  for (const Caso& c :
+       {Caso{50, 50, 250, 50}, Caso{50, 100, 200, 100}, Caso{50, 0, 300, 0}, Caso{100, 25, 350, 50},
+        // EscalaForma 0.5: 2.5 → 2 and 247.5 → 248 (halves to even)
+        Caso{25, 5, 248, 2}, Caso{25, 7, 246, 4}, Caso{50, 120, 180, 120}}) {
     f.DefineTamanho(c.tam);
     M(30) = c.c;
     f.Atualiza();
@@ -404,7 +403,6 @@ TEST_F(PainelTest, ShapeVariableMustNameACell) {
   EXPECT_NO_THROW(f.Atualiza());
 }
 
-
 // The push buttons' enable chain: each box shows its button and the group
 // grows; unchecking one hides it and those after it and zeroes their cells.
 TEST_F(PainelTest, PushButtonChainGrowsAndShrinksTheCommandPanel) {
@@ -427,7 +425,8 @@ TEST_F(PainelTest, PushButtonChainGrowsAndShrinksTheCommandPanel) {
       {1, false, 0, {false, false, false}, {0, 0, 0}},
   };
   for (const Passo& passo : passos) {
-    SCOPED_TRACE(testing::Message() << "button " << passo.botao << (passo.habilitado ? " on" : " off"));
+    SCOPED_TRACE(testing::Message()
+                 << "button " << passo.botao << (passo.habilitado ? " on" : " off"));
     p.HabilitaBotao(passo.botao, passo.habilitado);
     EXPECT_EQ(p.PainelComandoVisivel, passo.altura > 0);
     EXPECT_EQ(p.PainelComandoAltura, passo.altura);

@@ -52,7 +52,7 @@ TEST_F(PresetsXYTest, COxMVTakesThePositionOfTheValveTheOutputDrives) {
   p7.AtualizaParametros(false);
   xy.AplicaPredefinicao(6, doc.simulacao);  // "COxMV [Malha 3]"
   EXPECT_EQ(xy.ItemX, 2);
-  EXPECT_EQ(xy.ItemY, 106);  // M107, block 7's valve
+  EXPECT_EQ(xy.ItemY, 106);                 // M107, block 7's valve
   xy.AplicaPredefinicao(2, doc.simulacao);  // loop 1: blocks 1 and 3 take M01, the first wins
   EXPECT_EQ(xy.ItemY, 100);
   doc.simulacao.processos.Remove(7);

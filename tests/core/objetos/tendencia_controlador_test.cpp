@@ -6,14 +6,14 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <limits>
 #include <iterator>
+#include <limits>
 #include <string>
 #include <vector>
 
-#include "core/objetos/controlador.h"
 #include "core/nucleo/erro.h"
 #include "core/nucleo/numero_texto.h"
+#include "core/objetos/controlador.h"
 #include "pasta_temporaria.h"
 
 namespace quiv {

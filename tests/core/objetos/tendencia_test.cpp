@@ -6,8 +6,8 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
