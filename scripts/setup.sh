@@ -4,7 +4,7 @@
 set -euo pipefail
 
 pacotes=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config clang-format
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libgl-dev dpkg-dev
   libqcustomplot-dev
   libgtest-dev libgmock-dev libbenchmark-dev
