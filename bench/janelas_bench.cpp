@@ -15,9 +15,9 @@
 
 #include "core/objetos/controlador.h"
 #include "planta.h"
-#include "ui/objetos/tcontrolador.h"
-#include "ui/objetos/tdialogos.h"
-#include "ui/objetos/tregistrform.h"
+#include "ui/objetos/janela_controlador.h"
+#include "ui/objetos/janela_lista_variaveis.h"
+#include "ui/objetos/janela_registrador.h"
 #include "ui/sessao/sessao_simulacao.h"
 
 namespace {
@@ -34,17 +34,17 @@ void Ciclos(benchmark::State& state, Janelas janelas) {
   std::vector<std::unique_ptr<QWidget>> abertas;
   if (janelas == Janelas::Registradores) {
     for (int n = 1; n <= 10; ++n) {
-      auto janela = std::make_unique<quiv::TRegistrForm>(sessao, n);
+      auto janela = std::make_unique<quiv::JanelaRegistrador>(sessao, n);
       janela->Mostra();
       abertas.push_back(std::move(janela));
     }
-    auto lista = std::make_unique<quiv::TDialogos>(sessao);
+    auto lista = std::make_unique<quiv::JanelaListaVariaveis>(sessao);
     lista->Mostra();
     abertas.push_back(std::move(lista));
     QApplication::processEvents();
   } else if (janelas != Janelas::Nenhuma) {
     for (int n = 1; n <= quiv::kMalhas; ++n) {
-      auto janela = std::make_unique<quiv::TControlador>(sessao, n);
+      auto janela = std::make_unique<quiv::JanelaControlador>(sessao, n);
       janela->Mostra();  // opens on the trend: the controller has its tag and PV
       if (janela->TendenciaVisivel() && janelas == Janelas::Configuracao)
         janela->findChild<QPushButton*>(QStringLiteral("ConfigBTN"))->click();

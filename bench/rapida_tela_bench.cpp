@@ -17,7 +17,7 @@
 
 #include "core/analise/simulacao_rapida.h"
 #include "planta.h"
-#include "ui/analise/taboutbox.h"
+#include "ui/analise/janela_simulacao_rapida.h"
 #include "ui/sessao/sessao_simulacao.h"
 
 namespace {
@@ -27,7 +27,7 @@ using Relogio = std::chrono::steady_clock;
 struct Pagina {
   quiv::SessaoSimulacao sessao;
   quiv::ResultadoSimulacaoRapida corrida;
-  std::unique_ptr<quiv::TAboutBox> janela;
+  std::unique_ptr<quiv::JanelaSimulacaoRapida> janela;
 
   Pagina() {
     sessao.Timer1().stop();
@@ -35,7 +35,7 @@ struct Pagina {
     quiv::bench::MontaPlantaCompleta(sessao.simulacao());
     const quiv::OpcoesSimulacaoRapida opcoes{14400, 1.0, quiv::SinalTeste::DegrauSP, 10, true};
     corrida = quiv::SimulacaoRapida(sessao.simulacao(), opcoes);
-    janela = std::make_unique<quiv::TAboutBox>(sessao);
+    janela = std::make_unique<quiv::JanelaSimulacaoRapida>(sessao);
     janela->Mostra();
     janela->setWindowState(Qt::WindowNoState);
     janela->resize(1600, 1000);

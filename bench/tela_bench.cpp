@@ -15,7 +15,7 @@
 #include "core/arquivo/documento.h"
 #include "core/objetos/texto_animado.h"
 #include "planta.h"
-#include "ui/principal/tform1.h"
+#include "ui/principal/janela_principal.h"
 #include "ui/sessao/sessao_simulacao.h"
 
 namespace {
@@ -62,9 +62,9 @@ void Ciclos(benchmark::State& state, bool naTela) {
   sessao.Timer1().stop();  // the benchmark runs the cycles itself
   sessao.simulacao().aleatorio.Semeia(1);
   MontaTelaCompleta(sessao.documento());
-  std::unique_ptr<quiv::TForm1> janela;
+  std::unique_ptr<quiv::JanelaPrincipal> janela;
   if (naTela) {
-    janela = std::make_unique<quiv::TForm1>(sessao);
+    janela = std::make_unique<quiv::JanelaPrincipal>(sessao);
     janela->resize(1600, 1000);
     janela->AtualizaTela();
     janela->show();

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "ui/principal/caixa_sobre.h"
-#include "ui/principal/tform1.h"
+#include "ui/principal/janela_principal.h"
 #include "ui/sessao/idioma.h"
 #include "ui/sessao/recuperacao.h"
 #include "ui/sessao/sessao_simulacao.h"
@@ -20,7 +20,7 @@ namespace {
 // typed into the comments pane as a student would, and the main window is
 // asked to close, so the program waits at its save question (a modal box)
 // with unsaved work, where the test kills it.
-void EscreveComentarioDeTeste(quiv::TForm1& janela) {
+void EscreveComentarioDeTeste(quiv::JanelaPrincipal& janela) {
   const QString comentario = qEnvironmentVariable("QUIV_TESTE_COMENTARIO");
   if (comentario.isEmpty()) return;
   if (auto* comentarios = janela.findChild<QTextEdit*>(QStringLiteral("RichEdit1")))
@@ -63,7 +63,7 @@ int main(int argc, char* argv[]) {
   abertura->show();
   std::unique_ptr<quiv::SessaoSimulacao> sessao;
   std::unique_ptr<quiv::Recuperacao> recuperacao;
-  std::unique_ptr<quiv::TForm1> janela;
+  std::unique_ptr<quiv::JanelaPrincipal> janela;
   QObject::connect(abertura, &quiv::CaixaSobre::TempoDecorrido, [&] {
     abertura->hide();
     const bool ingles = quiv::DecideIdioma(quiv::PreferenciasIdioma(pastaInicial), nullptr);
@@ -74,7 +74,7 @@ int main(int argc, char* argv[]) {
     sessao = std::make_unique<quiv::SessaoSimulacao>();
     sessao->DefineIdiomaIngles(ingles);
     recuperacao = std::make_unique<quiv::Recuperacao>(*sessao);
-    janela = std::make_unique<quiv::TForm1>(*sessao);
+    janela = std::make_unique<quiv::JanelaPrincipal>(*sessao);
     // Without a window manager "maximised" means nothing: start at the
     // screen's size.
     janela->resize(janela->screen()->availableGeometry().size());

@@ -5,18 +5,18 @@
 #include "interacao_roteiro.h"
 
 int ExecutaTesteSessaoSimulacao(int argc, char** argv);
-int ExecutaTesteTForm1(int argc, char** argv);
+int ExecutaTesteJanelaPrincipal(int argc, char** argv);
 int ExecutaTesteGraficos(int argc, char** argv);
-int ExecutaTesteTForm2(int argc, char** argv);
-int ExecutaTesteTParmForm(int argc, char** argv);
-int ExecutaTesteTConfigForm(int argc, char** argv);
-int ExecutaTesteTProcesso(int argc, char** argv);
-int ExecutaTesteTBloco(int argc, char** argv);
-int ExecutaTesteTControlador(int argc, char** argv);
-int ExecutaTesteTRegXY(int argc, char** argv);
+int ExecutaTesteJanelaTextoAnimado(int argc, char** argv);
+int ExecutaTesteJanelaGerador(int argc, char** argv);
+int ExecutaTesteDialogoConfiguracao(int argc, char** argv);
+int ExecutaTesteJanelaProcesso(int argc, char** argv);
+int ExecutaTesteJanelaBloco(int argc, char** argv);
+int ExecutaTesteJanelaControlador(int argc, char** argv);
+int ExecutaTesteJanelaRegistradorXY(int argc, char** argv);
 int ExecutaTesteSimulacaoRapida(int argc, char** argv);
-int ExecutaTesteTRegistrForm(int argc, char** argv);
-int ExecutaTesteTDialogos(int argc, char** argv);
+int ExecutaTesteJanelaRegistrador(int argc, char** argv);
+int ExecutaTesteJanelaListaVariaveis(int argc, char** argv);
 int ExecutaTesteIngles(int argc, char** argv);
 int ExecutaTesteSintonia(int argc, char** argv);
 int ExecutaTesteEdicoes(int argc, char** argv);
@@ -40,18 +40,18 @@ int main(int argc, char** argv) {
   // The English run comes early, so the Portuguese tests after it show that
   // it leaves nothing behind.
   falhas += ExecutaTesteIngles(argc, argv);
-  falhas += ExecutaTesteTForm1(argc, argv);
+  falhas += ExecutaTesteJanelaPrincipal(argc, argv);
   falhas += ExecutaTesteGraficos(argc, argv);
-  falhas += ExecutaTesteTForm2(argc, argv);
-  falhas += ExecutaTesteTParmForm(argc, argv);
-  falhas += ExecutaTesteTConfigForm(argc, argv);
-  falhas += ExecutaTesteTProcesso(argc, argv);
-  falhas += ExecutaTesteTBloco(argc, argv);
-  falhas += ExecutaTesteTControlador(argc, argv);
-  falhas += ExecutaTesteTRegXY(argc, argv);
+  falhas += ExecutaTesteJanelaTextoAnimado(argc, argv);
+  falhas += ExecutaTesteJanelaGerador(argc, argv);
+  falhas += ExecutaTesteDialogoConfiguracao(argc, argv);
+  falhas += ExecutaTesteJanelaProcesso(argc, argv);
+  falhas += ExecutaTesteJanelaBloco(argc, argv);
+  falhas += ExecutaTesteJanelaControlador(argc, argv);
+  falhas += ExecutaTesteJanelaRegistradorXY(argc, argv);
   falhas += ExecutaTesteSimulacaoRapida(argc, argv);
-  falhas += ExecutaTesteTRegistrForm(argc, argv);
-  falhas += ExecutaTesteTDialogos(argc, argv);
+  falhas += ExecutaTesteJanelaRegistrador(argc, argv);
+  falhas += ExecutaTesteJanelaListaVariaveis(argc, argv);
   falhas += ExecutaTesteSintonia(argc, argv);
   falhas += ExecutaTesteEdicoes(argc, argv);
   falhas += ExecutaTesteRecuperacao(argc, argv);

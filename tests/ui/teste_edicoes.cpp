@@ -18,8 +18,8 @@
 #include "core/arquivo/arquivo_smp.h"
 #include "core/arquivo/linhas_smp.h"
 #include "procura.h"
-#include "ui/objetos/tprocesso.h"
-#include "ui/principal/tform1.h"
+#include "ui/objetos/janela_processo.h"
+#include "ui/principal/janela_principal.h"
 #include "ui/sessao/comandos_planta.h"
 #include "ui/sessao/sessao_simulacao.h"
 
@@ -39,7 +39,7 @@ class TesteEdicoes : public QObject, public AmbienteJanela {
  private slots:
   void init() {
     IniciaAmbiente();
-    janela_ = std::make_unique<quiv::TForm1>(*sessao_);
+    janela_ = std::make_unique<quiv::JanelaPrincipal>(*sessao_);
     quiv::Documento& doc = sessao_->documento();
     quiv::teste::IncluiMalha(doc, 1);
     doc.ProcessoDe(1)->Tag = "FT-01";
@@ -60,7 +60,7 @@ class TesteEdicoes : public QObject, public AmbienteJanela {
     std::vector<std::vector<std::string>> arquivos{Linhas(doc)};
     auto registra = [&] { arquivos.push_back(Linhas(doc)); };
 
-    quiv::TProcesso processo(*sessao_, 1);
+    quiv::JanelaProcesso processo(*sessao_, 1);
     processo.Mostra();
     Procura<QLineEdit>(processo, "GanhoText")->setText(QStringLiteral("2.5"));
     Procura<QPushButton>(processo, "btnatualiza")->click();
@@ -146,7 +146,7 @@ class TesteEdicoes : public QObject, public AmbienteJanela {
 
   // A failed apply is no edit; New empties the stack.
   void aplicacaoRecusadaENovaSimulacao() {
-    quiv::TProcesso processo(*sessao_, 1);
+    quiv::JanelaProcesso processo(*sessao_, 1);
     processo.Mostra();
     Procura<QLineEdit>(processo, "GanhoText")->setText(QStringLiteral("abc"));
     roteiro_.EsperaInforma(QStringLiteral("Processo 21 (FT-01): Ganho inválido"));
@@ -171,7 +171,7 @@ class TesteEdicoes : public QObject, public AmbienteJanela {
   }
 
  private:
-  std::unique_ptr<quiv::TForm1> janela_;
+  std::unique_ptr<quiv::JanelaPrincipal> janela_;
 };
 
 int ExecutaTesteEdicoes(int argc, char** argv) {

@@ -30,18 +30,18 @@
 
 #include "interacao_roteiro.h"
 #include "planta_tela.h"
-#include "ui/analise/taboutbox.h"
-#include "ui/analise/tregxy.h"
-#include "ui/objetos/tbloco.h"
-#include "ui/objetos/tcontrolador.h"
-#include "ui/objetos/tdialogos.h"
-#include "ui/objetos/tform2.h"
-#include "ui/objetos/tparmform.h"
-#include "ui/objetos/tprocesso.h"
-#include "ui/objetos/tregistrform.h"
+#include "ui/analise/janela_registrador_xy.h"
+#include "ui/analise/janela_simulacao_rapida.h"
+#include "ui/objetos/janela_bloco.h"
+#include "ui/objetos/janela_controlador.h"
+#include "ui/objetos/janela_gerador.h"
+#include "ui/objetos/janela_lista_variaveis.h"
+#include "ui/objetos/janela_processo.h"
+#include "ui/objetos/janela_registrador.h"
+#include "ui/objetos/janela_texto_animado.h"
+#include "ui/principal/dialogo_configuracao.h"
 #include "ui/principal/galeria_exemplos.h"
-#include "ui/principal/tconfigform.h"
-#include "ui/principal/tform1.h"
+#include "ui/principal/janela_principal.h"
 #include "ui/sessao/copia_recuperacao.h"
 #include "ui/sessao/idioma.h"
 #include "ui/sessao/recuperacao.h"
@@ -161,15 +161,16 @@ class TesteIngles : public QObject {
   void initTestCase() {
     QVERIFY(quiv::InstalaIngles());
     pastaOriginal_ = QDir::currentPath();
-    pastaArquivoOriginal_ = quiv::TControlador::PastaArquivo();
+    pastaArquivoOriginal_ = quiv::JanelaControlador::PastaArquivo();
   }
 
   // Nothing of the English run is left for the window tests that follow.
   void cleanupTestCase() {
     quiv::RemoveIngles();
-    quiv::TControlador::DefinePastaArquivo(pastaArquivoOriginal_);
+    quiv::JanelaControlador::DefinePastaArquivo(pastaArquivoOriginal_);
     QDir::setCurrent(pastaOriginal_);
-    QCOMPARE(QCoreApplication::translate("quiv::TProcesso", "Ganho:"), QStringLiteral("Ganho:"));
+    QCOMPARE(QCoreApplication::translate("quiv::JanelaProcesso", "Ganho:"),
+             QStringLiteral("Ganho:"));
   }
 
   void init() {
@@ -198,7 +199,7 @@ class TesteIngles : public QObject {
     QVERIFY(quiv::teste::FiguraPlanta().save(pasta_->filePath(QStringLiteral("fundo.png"))));
     const QString arquivo = pasta_->filePath(QStringLiteral("planta.smp"));
     QVERIFY(sessao_->SalvaSimulacao(arquivo));
-    auto* janela = new quiv::TForm1(*sessao_);
+    auto* janela = new quiv::JanelaPrincipal(*sessao_);
     janela_.reset(janela);
     janela->resize(1200, 800);
     janela->show();
@@ -271,7 +272,7 @@ class TesteIngles : public QObject {
     janela->findChild<QAction*>(QStringLiteral("Novo1"))->trigger();
     QCOMPARE(roteiro_.Pendentes(), 0);
     // The configuration of the new simulation reads English too.
-    Confere(janela->findChild<quiv::TConfigForm*>(),
+    Confere(janela->findChild<quiv::DialogoConfiguracao*>(),
             {
                 {"CheckBox1", Parte::Texto, U("<empty> Controller 1")},
                 {"CheckBox11", Parte::Texto, U("<empty> Register 1")},
@@ -366,7 +367,7 @@ class TesteIngles : public QObject {
   }
 
   void tconfigform() {
-    quiv::TConfigForm dialogo(*sessao_);
+    quiv::DialogoConfiguracao dialogo(*sessao_);
     dialogo.show();
     Confere(&dialogo, {
                           {"", Parte::Legenda, U("General Configuration")},
@@ -437,7 +438,7 @@ class TesteIngles : public QObject {
   }
 
   void tparmform() {
-    quiv::TParmForm janela(*sessao_);
+    quiv::JanelaGerador janela(*sessao_);
     janela.Mostra();
     const QString tipos =
         U("Constant 0-100|Constant 0-1|Fast Random|Medium Random|Slow Random|Sinusoidal "
@@ -461,7 +462,7 @@ class TesteIngles : public QObject {
   // area and the caption of the design), and a configured one, archiving.
   void tcontrolador() {
     sessao_->documento().NovoControlador(3);
-    quiv::TControlador janela(*sessao_, 3);
+    quiv::JanelaControlador janela(*sessao_, 3);
     janela.Mostra();
     Confere(&janela,
             {
@@ -535,10 +536,10 @@ class TesteIngles : public QObject {
             });
 
     // The folder for the archives is asked in English.
-    quiv::TControlador configurado(*sessao_, 1);
+    quiv::JanelaControlador configurado(*sessao_, 1);
     configurado.Mostra();
     QCOMPARE(configurado.windowTitle(), QStringLiteral("TIC1"));
-    quiv::TControlador::DefinePastaArquivo(QString());
+    quiv::JanelaControlador::DefinePastaArquivo(QString());
     roteiro_.EsperaPasta(QStringLiteral("Select a folder"), QString());
     auto* arquivar = configurado.findChild<QCheckBox*>(QStringLiteral("CheckBox1"));
     QVERIFY(arquivar->isEnabled());
@@ -558,7 +559,7 @@ class TesteIngles : public QObject {
 
   void tprocesso() {
     sessao_->documento().NovoProcesso(3);
-    quiv::TProcesso janela(*sessao_, 3);
+    quiv::JanelaProcesso janela(*sessao_, 3);
     janela.Mostra();
     Confere(
         &janela,
@@ -608,7 +609,7 @@ class TesteIngles : public QObject {
   }
 
   void tbloco() {
-    quiv::TBloco janela(*sessao_, 1);
+    quiv::JanelaBloco janela(*sessao_, 1);
     janela.Mostra();
     Confere(&janela, {
                          {"", Parte::Legenda, U("Calculations Block")},
@@ -632,7 +633,7 @@ class TesteIngles : public QObject {
   // An animated text of each type: the source field is named "Equation" in
   // English whatever the type.
   void tform2() {
-    quiv::TForm2 janela(*sessao_, 1);
+    quiv::JanelaTextoAnimado janela(*sessao_, 1);
     janela.Mostra();
     const std::vector<Linha> tabela{
         {"", Parte::Legenda, U("Animated text")},
@@ -676,7 +677,7 @@ class TesteIngles : public QObject {
   // A recorder not yet configured, and the folder of its archive.
   void tregistrform() {
     sessao_->documento().NovoRegistrador(2);
-    quiv::TRegistrForm janela(*sessao_, 2);
+    quiv::JanelaRegistrador janela(*sessao_, 2);
     janela.Mostra();
     Confere(&janela, {
                          {"", Parte::Legenda, U("Register")},
@@ -706,7 +707,7 @@ class TesteIngles : public QObject {
                          {"TituloMV", Parte::Texto, U("MV(%)")},
                      });
 
-    quiv::TRegistrForm configurado(*sessao_, 1);
+    quiv::JanelaRegistrador configurado(*sessao_, 1);
     configurado.Mostra();
     roteiro_.EsperaPasta(QStringLiteral("Select a folder"), QString());
     auto* arquivar = configurado.findChild<QCheckBox*>(QStringLiteral("CheckBox1"));
@@ -718,7 +719,7 @@ class TesteIngles : public QObject {
   }
 
   void tregxy() {
-    quiv::TRegXY janela(*sessao_);
+    quiv::JanelaRegistradorXY janela(*sessao_);
     janela.Mostra();
     QStringList presets{U("Seleção Individual")};
     for (int k = 1; k <= 10; ++k)
@@ -749,7 +750,7 @@ class TesteIngles : public QObject {
   }
 
   void tdialogos() {
-    quiv::TDialogos janela(*sessao_);
+    quiv::JanelaListaVariaveis janela(*sessao_);
     janela.Mostra();
     const QString colunas = U("Tipo|Unid. Eng|UE min|UE max|LIE|LSE|Descrição|Valor");
     Confere(&janela, {
@@ -769,7 +770,7 @@ class TesteIngles : public QObject {
   // The fast-simulation page: the loops without a controller read "Loop k";
   // a run reports its file in English.
   void taboutbox() {
-    quiv::TAboutBox janela(*sessao_);
+    quiv::JanelaSimulacaoRapida janela(*sessao_);
     janela.Mostra();
     Confere(&janela,
             {

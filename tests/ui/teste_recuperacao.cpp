@@ -19,7 +19,7 @@
 #include "core/objetos/processo.h"
 #include "planta_tela.h"
 #include "procura.h"
-#include "ui/principal/tform1.h"
+#include "ui/principal/janela_principal.h"
 #include "ui/sessao/copia_recuperacao.h"
 #include "ui/sessao/recuperacao.h"
 
@@ -86,7 +86,7 @@ class TesteRecuperacao : public QObject, AmbienteJanela {
     pastaCopias_ = raiz_->filePath(QStringLiteral("recuperacao"));
     planta_ = raiz_->filePath(QStringLiteral("planta.smp"));
     QVERIFY(Escreve(planta_, Bytes(TextoDaPlanta("1.5"))));
-    janela_ = std::make_unique<quiv::TForm1>(*sessao_);
+    janela_ = std::make_unique<quiv::JanelaPrincipal>(*sessao_);
     recuperacao_ = std::make_unique<quiv::Recuperacao>(*sessao_, pastaCopias_);
     recuperacao_->DefineIntervalo(kIntervaloMs);
   }
@@ -330,7 +330,7 @@ class TesteRecuperacao : public QObject, AmbienteJanela {
   std::unique_ptr<QTemporaryDir> raiz_;
   QString pastaCopias_;
   QString planta_;
-  std::unique_ptr<quiv::TForm1> janela_;
+  std::unique_ptr<quiv::JanelaPrincipal> janela_;
   std::unique_ptr<quiv::Recuperacao> recuperacao_;
 };
 

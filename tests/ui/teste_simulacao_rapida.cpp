@@ -24,7 +24,7 @@
 #include "core/analise/simulacao_rapida.h"
 #include "interacao_roteiro.h"
 #include "procura.h"
-#include "ui/analise/taboutbox.h"
+#include "ui/analise/janela_simulacao_rapida.h"
 #include "ui/sessao/sessao_simulacao.h"
 
 namespace {
@@ -88,7 +88,7 @@ class TesteSimulacaoRapida : public QObject {
     sessao_ = std::make_unique<quiv::SessaoSimulacao>();
     sessao_->Timer1().stop();
     MontaPlanta(sessao_->documento());
-    pagina_ = std::make_unique<quiv::TAboutBox>(*sessao_);
+    pagina_ = std::make_unique<quiv::JanelaSimulacaoRapida>(*sessao_);
     pagina_->Mostra();
     pagina_->resize(1100, 760);
   }
@@ -448,7 +448,7 @@ class TesteSimulacaoRapida : public QObject {
   std::unique_ptr<QTemporaryDir> pasta_;
   QString pastaAnterior_;
   std::unique_ptr<quiv::SessaoSimulacao> sessao_;
-  std::unique_ptr<quiv::TAboutBox> pagina_;
+  std::unique_ptr<quiv::JanelaSimulacaoRapida> pagina_;
 };
 
 int ExecutaTesteSimulacaoRapida(int argc, char** argv) {

@@ -25,7 +25,7 @@
 #include "interacao_roteiro.h"
 #include "procura.h"
 #include "ui/analise/pagina_sintonia.h"
-#include "ui/objetos/tcontrolador.h"
+#include "ui/objetos/janela_controlador.h"
 #include "ui/sessao/sessao_simulacao.h"
 
 using quiv::Controlador;
@@ -61,7 +61,7 @@ class TesteSintonia : public QObject, public AmbienteJanela {
     IniciaAmbiente();
     quiv::teste::IncluiMalhaPrimeiraOrdem(sessao_->documento(), kK, kT, kL, 40.0);
     sessao_->MarcaSalvo();
-    janela_ = std::make_unique<quiv::TControlador>(*sessao_, 1);
+    janela_ = std::make_unique<quiv::JanelaControlador>(*sessao_, 1);
     janela_->Mostra();
     QVERIFY(QTest::qWaitForWindowExposed(janela_.get()));
     Botao(*janela_, "ConfigBTN")->click();
@@ -254,7 +254,7 @@ class TesteSintonia : public QObject, public AmbienteJanela {
     sessao_ = std::make_unique<quiv::SessaoSimulacao>();
     sessao_->Timer1().stop();
     quiv::teste::IncluiMalhaIntegradora(sessao_->documento(), 0.02, 4.0);
-    janela_ = std::make_unique<quiv::TControlador>(*sessao_, 1);
+    janela_ = std::make_unique<quiv::JanelaControlador>(*sessao_, 1);
     janela_->Mostra();
     Botao(*janela_, "SintoniaBTN")->click();
     pagina_ = janela_->findChild<PaginaSintonia*>(QStringLiteral("PaginaSintonia"));
@@ -319,7 +319,7 @@ class TesteSintonia : public QObject, public AmbienteJanela {
                                   quiv::OpcoesDoEnsaio(ensaio, id.modelo, s, 1));
   }
 
-  std::unique_ptr<quiv::TControlador> janela_;
+  std::unique_ptr<quiv::JanelaControlador> janela_;
   PaginaSintonia* pagina_ = nullptr;
 };
 

@@ -14,8 +14,8 @@
 #include <string>
 
 #include "core/arquivo/exemplos.h"
+#include "ui/principal/janela_principal.h"
 #include "ui/principal/tela_sinotica.h"
-#include "ui/principal/tform1.h"
 #include "ui/sessao/sessao_simulacao.h"
 
 namespace {
@@ -25,7 +25,7 @@ constexpr int kAlturaTela = 600;
 
 QImage Cartao(const QString& arquivo) {
   quiv::SessaoSimulacao sessao;
-  quiv::TForm1 janela(sessao);
+  quiv::JanelaPrincipal janela(sessao);
   janela.resize(1400, 900);
   janela.show();
   janela.AbreArquivo(arquivo);

@@ -30,8 +30,8 @@
 #include <cstdlib>
 
 #include "core/arquivo/documento.h"
-#include "ui/objetos/tparmform.h"
-#include "ui/principal/tform1.h"
+#include "ui/objetos/janela_gerador.h"
+#include "ui/principal/janela_principal.h"
 #include "ui/sessao/idioma.h"
 #include "ui/sessao/sessao_simulacao.h"
 
@@ -87,7 +87,7 @@ int Primeiro(const quiv::Documento& doc, TipoObjeto tipo) {
   return 0;
 }
 
-void MostraObjetos(quiv::TForm1& janela, const quiv::Documento& doc, Fileira& fileira) {
+void MostraObjetos(quiv::JanelaPrincipal& janela, const quiv::Documento& doc, Fileira& fileira) {
   for (TipoObjeto tipo :
        {TipoObjeto::Controlador, TipoObjeto::Processo, TipoObjeto::Bloco, TipoObjeto::Texto}) {
     if (const int n = Primeiro(doc, tipo)) {
@@ -100,7 +100,8 @@ void MostraObjetos(quiv::TForm1& janela, const quiv::Documento& doc, Fileira& fi
   fileira.ColocaADireita(&janela.ParmForm());
 }
 
-void MostraRegistrador(quiv::TForm1& janela, const quiv::Documento& doc, Fileira& fileira) {
+void MostraRegistrador(quiv::JanelaPrincipal& janela, const quiv::Documento& doc,
+                       Fileira& fileira) {
   if (const int n = Primeiro(doc, TipoObjeto::Registrador)) {
     janela.AbreObjeto(static_cast<int>(TipoObjeto::Registrador), n);
     fileira.Coloca(janela.JanelaDe(static_cast<int>(TipoObjeto::Registrador), n));
@@ -115,7 +116,7 @@ void Simula(QWidget& pagina, const QString& arquivo) {
   Filho<QPushButton>(pagina, "BTNSimular")->click();
 }
 
-void MostraRapida(quiv::TForm1& janela, quiv::SessaoSimulacao& sessao, QRect tela) {
+void MostraRapida(quiv::JanelaPrincipal& janela, quiv::SessaoSimulacao& sessao, QRect tela) {
   Filho<QAction>(janela, "Dese1")->trigger();
   QWidget& pagina = *Filho<QWidget>(janela, "AboutBox");
   pagina.setGeometry(tela);  // maximised, also without a window manager
@@ -136,7 +137,7 @@ void MostraRapida(quiv::TForm1& janela, quiv::SessaoSimulacao& sessao, QRect tel
   Filho<QPushButton>(pagina, "BTNCarregar")->click();
 }
 
-void MostraXY(quiv::TForm1& janela, quiv::RegistradorXY& modelo, int x, int y) {
+void MostraXY(quiv::JanelaPrincipal& janela, quiv::RegistradorXY& modelo, int x, int y) {
   modelo.CompletaListaX();
   modelo.CompletaListaY();
   modelo.ItemX = x - 1;
@@ -146,7 +147,8 @@ void MostraXY(quiv::TForm1& janela, quiv::RegistradorXY& modelo, int x, int y) {
   Filho<QPushButton>(registrador, "Button1")->click();
 }
 
-void MostraSintonia(quiv::TForm1& janela, const quiv::Documento& doc, int k, Fileira& fileira) {
+void MostraSintonia(quiv::JanelaPrincipal& janela, const quiv::Documento& doc, int k,
+                    Fileira& fileira) {
   const int n = k > 0 ? k : Primeiro(doc, TipoObjeto::Controlador);
   janela.AbreObjeto(static_cast<int>(TipoObjeto::Controlador), n);
   QWidget* controlador = janela.JanelaDe(static_cast<int>(TipoObjeto::Controlador), n);
@@ -177,7 +179,7 @@ int main(int argc, char* argv[]) {
     quiv::InstalaIngles();
     sessao.DefineIdiomaIngles(true);
   }
-  quiv::TForm1 janela(sessao);
+  quiv::JanelaPrincipal janela(sessao);
   const QRect tela = janela.screen()->availableGeometry();
   janela.setGeometry(tela);
   janela.show();

@@ -534,7 +534,7 @@ Restore the copy? (No: the copy is discarded.)</translation>
     </message>
 </context>
 <context>
-    <name>quiv::TAboutBox</name>
+    <name>quiv::JanelaSimulacaoRapida</name>
     <message>
         <source>Variabilidade</source>
         <translation>Variability</translation>
@@ -765,7 +765,7 @@ Restore the copy? (No: the copy is discarded.)</translation>
     </message>
 </context>
 <context>
-    <name>quiv::TBloco</name>
+    <name>quiv::JanelaBloco</name>
     <message>
         <source>Bloco de Cálculo</source>
         <translation>Calculations Block</translation>
@@ -820,7 +820,7 @@ Restore the copy? (No: the copy is discarded.)</translation>
     </message>
 </context>
 <context>
-    <name>quiv::TConfigForm</name>
+    <name>quiv::DialogoConfiguracao</name>
     <message>
         <source>Configuração Geral</source>
         <translation>General Configuration</translation>
@@ -1003,7 +1003,7 @@ Restore the copy? (No: the copy is discarded.)</translation>
     </message>
 </context>
 <context>
-    <name>quiv::TControlador</name>
+    <name>quiv::JanelaControlador</name>
     <message>
         <source>Controlador</source>
         <translation>Controller</translation>
@@ -1380,7 +1380,7 @@ Restore the copy? (No: the copy is discarded.)</translation>
     </message>
 </context>
 <context>
-    <name>quiv::TDialogos</name>
+    <name>quiv::JanelaListaVariaveis</name>
     <message>
         <source>Lista de Variáveis</source>
         <translation>Variable List</translation>
@@ -1439,7 +1439,7 @@ Restore the copy? (No: the copy is discarded.)</translation>
     </message>
 </context>
 <context>
-    <name>quiv::TForm1</name>
+    <name>quiv::JanelaPrincipal</name>
     <message>
         <source>QUIV (v 7.81)</source>
         <translation>QUIV (v 7.81)</translation>
@@ -1590,7 +1590,7 @@ Restore the copy? (No: the copy is discarded.)</translation>
     </message>
 </context>
 <context>
-    <name>quiv::TForm2</name>
+    <name>quiv::JanelaTextoAnimado</name>
     <message>
         <source>TEXTO</source>
         <translation>Animated text</translation>
@@ -1696,7 +1696,7 @@ Restore the copy? (No: the copy is discarded.)</translation>
     </message>
 </context>
 <context>
-    <name>quiv::TParmForm</name>
+    <name>quiv::JanelaGerador</name>
     <message>
         <source>Gerador de Sinais</source>
         <translation>Gerador de Sinais</translation>
@@ -1775,7 +1775,7 @@ Restore the copy? (No: the copy is discarded.)</translation>
     </message>
 </context>
 <context>
-    <name>quiv::TProcesso</name>
+    <name>quiv::JanelaProcesso</name>
     <message>
         <source>Processo</source>
         <translation>Process</translation>
@@ -1938,7 +1938,7 @@ Restore the copy? (No: the copy is discarded.)</translation>
     </message>
 </context>
 <context>
-    <name>quiv::TRegXY</name>
+    <name>quiv::JanelaRegistradorXY</name>
     <message>
         <source>Pares de variáveis pré-selecionadas</source>
         <translation>Preselected variable pairs</translation>
@@ -2021,7 +2021,7 @@ Restore the copy? (No: the copy is discarded.)</translation>
     </message>
 </context>
 <context>
-    <name>quiv::TRegistrForm</name>
+    <name>quiv::JanelaRegistrador</name>
     <message>
         <source>Registrador</source>
         <translation>Register</translation>

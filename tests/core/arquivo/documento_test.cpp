@@ -166,8 +166,6 @@ TEST_F(NovaSimulacaoTest, MemoriaNoInicio) {
     EXPECT_EQ(d.LIE, "0.00") << a;
     EXPECT_EQ(d.LSE, "100.00") << a;
   }
-  // The actuator positions keep the program's start range.
-  EXPECT_EQ(doc.simulacao.memoria.descritor[101].UEMin, inicial.descritor[101].UEMin);
 }
 
 TEST_F(NovaSimulacaoTest, PainelNoInicioSobreAMesmaSimulacao) {

@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <string>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTimer;
+class QToolButton;
+
+namespace quiv {
+
+class GraficoTendencia;
+class Registrador;
+class SessaoSimulacao;
+
+// The window of trend recorder n: the strip chart of its three pens with the
+// pen read-outs, the time base, the scale (automatic or typed), the pause
+// with its point read-outs and the data archive; beside the chart, the
+// configuration area (tag, description, pens and their texts, archive
+// options), opened and closed by its button. It views the recorder the
+// session's document holds in slot n and keeps no pointer to it: every
+// handler looks the recorder up, and does nothing once it is gone.
+//
+// The tag, description, pens and pen texts are the recorder's definition:
+// each change goes to the session as an edit that can be undone (typing in
+// one field is one edit), and the window shows the recorder again when the
+// session announces it. The time base, the scale, the pause, the point
+// read-outs, the line width and the archive are the operator's settings of
+// the running recorder: operator actions through the session, not undone.
+class JanelaRegistrador : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Starting sizes: chart alone, chart with the configuration area.
+  static constexpr int kLarguraGrafico = 597;
+  static constexpr int kLarguraConfiguracao = 792;
+  static constexpr int kAltura = 322;
+
+  JanelaRegistrador(SessaoSimulacao& sessao, int n, QWidget* pai = nullptr);
+  ~JanelaRegistrador() override;
+
+  int Numero() const { return n_; }
+
+  // Every control refilled from the model, shown, raised and activated. A
+  // recorder with a tag opens with the chart alone, a new one (no tag) with
+  // the configuration area; both the exit and the configuration buttons are
+  // enabled.
+  void Mostra();
+  // The main window's recorder button: shown if hidden, hidden (closed) if
+  // shown.
+  void AlternaVisivel();
+
+  bool ConfiguracaoVisivel() const;
+  GraficoTendencia& Grafico() const { return *Image1_; }
+
+ protected:
+  void closeEvent(QCloseEvent* evento) override;
+  bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+ private:
+  Registrador* modelo() const;
+
+  void CriaGrafico(QWidget* area);
+  void CriaConfiguracao(QWidget* area);
+  void Liga();
+
+  // Fill every control from the model, with the change handlers muted.
+  void Preenche();
+  void PreencheSeletores();
+  // After each cycle and each action: pen read-outs, the chart, the archive
+  // state; with `tudo`, also what an apply or an action changes (caption,
+  // scale texts, options, pens, point read-outs).
+  void AtualizaLeituras(bool tudo);
+  // Whether what AplicaConfiguracao writes differs from what the window last
+  // showed; an apply may come from elsewhere (a load, the variable list).
+  bool AplicadoMudou(const Registrador& r);
+  void MostraConfiguracao(bool mostrar);
+
+  // An operator action on the recorder through the session (not undone);
+  // false when the recorder is gone.
+  bool Opera(const std::function<void(Registrador&)>& operacao);
+
+  // Handlers.
+  void Variavel3SelectChange(int item);
+  void BaseTempoBoxChange(int item);
+  void EscalaAutoClick(bool marcado);
+  void Image1DblClick();
+  void TeclaEscala();
+  void SpeedButton1Click();
+  void Image1MouseDown(int X, int Y);
+  void CheckBox1Click(bool marcado);
+  void Timer1Timer();
+  void ConfBTNClick();
+
+  SessaoSimulacao& sessao_;
+  const int n_;
+  bool preenchendo_ = false;
+  int ultimaPosicao_ = -1;
+  int ultimaFase_ = -1;
+  QString pastaArquivo_;  // folder of this window's last archive
+  struct Aplicado {
+    bool valido = false;
+    std::string legenda;
+    std::string unidade;
+    double inf = 0.0;
+    double sup = 0.0;
+    std::string escalaSup;
+    std::string escalaInf;
+    std::string taxa;
+    std::array<std::string, 9> rotulos;
+    std::array<std::string, 3> nomes;
+    bool pena2 = false;
+    bool pena3 = false;
+  } aplicado_;
+
+  // Chart area.
+  QLabel* TituloPV_ = nullptr;
+  QLabel* TituloMV_ = nullptr;
+  QLabel* VermelhoLabel_ = nullptr;
+  QLabel* AzulLabel_ = nullptr;
+  QLabel* VerdeLabel_ = nullptr;
+  GraficoTendencia* Image1_ = nullptr;
+  QLineEdit* eSupText_ = nullptr;
+  QLineEdit* eInfText_ = nullptr;
+  QLabel* Label1_ = nullptr;
+  QComboBox* BaseTempoBox_ = nullptr;
+  QCheckBox* EscalaAuto_ = nullptr;
+  QCheckBox* CheckBox2_ = nullptr;
+  QCheckBox* CheckBox1_ = nullptr;
+  QLabel* Label21_ = nullptr;
+  QToolButton* SpeedButton1_ = nullptr;
+  QToolButton* ConfBTN_ = nullptr;
+  QToolButton* SairBTN_ = nullptr;
+  QWidget* Panel3_ = nullptr;
+  std::array<QLabel*, 6> CoodsText_{};
+  QTimer* Timer1_ = nullptr;
+
+  // Configuration area.
+  QWidget* Panel2_ = nullptr;
+  QLineEdit* TagText_ = nullptr;
+  QLineEdit* DescricaoText_ = nullptr;
+  std::array<QComboBox*, 3> VariavelSelect_{};
+  std::array<QLineEdit*, 3> Edit_{};
+  QCheckBox* UsarVirgula_ = nullptr;
+  QCheckBox* UsarUE_ = nullptr;
+};
+
+}  // namespace quiv

@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QScrollArea;
+class QTextEdit;
+
+namespace quiv {
+
+class SessaoSimulacao;
+class DialogoConfiguracao;
+class JanelaGerador;
+class JanelaSimulacaoRapida;
+class JanelaRegistradorXY;
+class JanelaListaVariaveis;
+class GaleriaExemplos;
+class TelaSinotica;
+
+// The main window: the synoptic screen of the simulated plant, its menu with
+// the file commands, the save indicator, the comments pane and the help bar.
+// It views the session; the session owns the document and the scan timer.
+class JanelaPrincipal : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit JanelaPrincipal(SessaoSimulacao& sessao, QWidget* pai = nullptr);
+  ~JanelaPrincipal() override;
+
+  TelaSinotica& Tela() const { return *tela_; }
+  DialogoConfiguracao& ConfigForm() const { return *config_; }
+  JanelaGerador& ParmForm() const { return *ParmForm_; }
+  // The window of an object, once it was opened (nullptr before and after
+  // the object is deleted).
+  QWidget* JanelaDe(int tipo, int n) const { return janelas_.value({tipo, n}); }
+
+  // The file commands of the menu.
+  void Novo1Click();
+  // "Exemplos": asks to save, clears the simulation and shows the gallery.
+  void Exemplos1Click();
+  // The gallery in place of the screen, with only the file menu (at start).
+  void MostraGaleria();
+  bool GaleriaVisivel() const;
+  // A card's file, read without asking anything; the gallery closes when it
+  // was read, and the save item stays hidden (an example is saved with
+  // "Salvar Como...").
+  void AbreExemplo(const QString& arquivo);
+  void Abrir1Click();
+  void Salvar1Click();
+  void SalvarComo1Click();
+  void Pastacorrente1Click();
+  // Opens a file without the open dialog (command line, recent files): the
+  // save question, then the file read into a cleared simulation.
+  void AbreArquivo(const QString& arquivo);
+  // A simulation put into the session outside the file menu (a recovery
+  // copy): the screen with the simulation's menus as after Open, its file's
+  // folder the working folder, the save item shown unless the file is a
+  // shipped example (whose changes go to "Salvar Como...").
+  void MostraSimulacaoRestaurada();
+
+  // The layout refresh (AtualizaTela) of the synoptic screen.
+  void AtualizaTela();
+  // Opens an object's window, as a click on its button does outside the
+  // modes (tipo: a TipoObjeto).
+  void AbreObjeto(int tipo, int n);
+
+ protected:
+  void closeEvent(QCloseEvent* evento) override;
+  // A click on the help bar's text opens the website.
+  bool eventFilter(QObject* alvo, QEvent* evento) override;
+
+ private:
+  void CriaMenu();
+  void CriaCentro();
+  // The save question of New, Open and Exit. Returns false when the user
+  // wanted to save and the save failed, so the command stops and nothing is
+  // lost.
+  bool PerguntaSalvar(const QString& pergunta);
+  void EscondeGaleria();
+  // A page of the website, when the computer is online.
+  void AbrePagina(const char* caminho);
+  void Sobre3Click();
+  // "Select Language": stores the choice for the next start.
+  void EscolheIdioma(bool ingles);
+  // The save dialog; returns the chosen name as typed, or empty.
+  QString DialogoSalvar();
+  // Save As and Save without a file: the title and the ".smp" rules.
+  void SalvaComNome(const QString& escolhido);
+  // The simulation's menu items (everything but "Arquivo" and "Ajuda"),
+  // shown once a simulation exists.
+  void MostraMenus(bool visivel);
+  void MostraSalvo();
+  void MostraTitulo();
+  // After asking to save: the document back to empty, titled as new; false
+  // when the user cancelled.
+  bool RecomecaVazia();
+  void MostraComentarios();
+  void MostraProgresso(int percentual);
+  void AtualizaRecentes();
+  void FormDblClick();
+  // Closes and frees one object's window, or every one (New, a load).
+  void FechaJanela(int tipo, int n);
+  void FechaJanelas();
+
+  SessaoSimulacao& sessao_;
+  TelaSinotica* tela_ = nullptr;
+  DialogoConfiguracao* config_ = nullptr;
+  JanelaGerador* ParmForm_ = nullptr;
+  JanelaRegistradorXY* RegXY_ = nullptr;
+  JanelaSimulacaoRapida* AboutBox_ = nullptr;
+  JanelaListaVariaveis* Dialogos_ = nullptr;
+  QHash<QPair<int, int>, QPointer<QWidget>> janelas_;
+  QScrollArea* rolagem_ = nullptr;
+  GaleriaExemplos* galeria_ = nullptr;
+  QTextEdit* RichEdit1_ = nullptr;
+  QGroupBox* GroupBox1_ = nullptr;
+  QProgressBar* ProgressBar1_ = nullptr;
+  QString legendaPadrao_;
+  bool preenchendoComentarios_ = false;
+
+  QAction* Salvar1_ = nullptr;
+  QMenu* Arquivo1_ = nullptr;
+  QAction* Novo1_ = nullptr;
+  QAction* Abrir1_ = nullptr;
+  QMenu* Recentes_ = nullptr;
+  QAction* SalvarComo1_ = nullptr;
+  QAction* Sair1_ = nullptr;
+  QMenu* SelectLanguage1_ = nullptr;
+  QAction* Pastacorrente1_ = nullptr;
+  QAction* Exemplos1_ = nullptr;
+  QAction* Configurao2_ = nullptr;
+  QAction* Configurao1_ = nullptr;
+  QAction* Dese1_ = nullptr;
+  QAction* Variveis1_ = nullptr;
+  QAction* RegistradorXY1_ = nullptr;
+  QMenu* Opes1_ = nullptr;
+  QMenu* Editar1_ = nullptr;
+  QAction* Desfazer1_ = nullptr;
+  QAction* Refazer1_ = nullptr;
+  QAction* PausarSimulao2_ = nullptr;
+  QAction* MoverObjetos2_ = nullptr;
+  QAction* ExcluirObjetos_ = nullptr;
+  QMenu* Sobre1_ = nullptr;
+  QAction* Comentrios1_ = nullptr;
+};
+
+}  // namespace quiv
