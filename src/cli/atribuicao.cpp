@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/erro_uso.h"
+#include "core/nucleo/memoria.h"
 
 namespace quiv::cli {
 
@@ -75,7 +76,7 @@ Atribuicao LeAtribuicao(std::string_view texto) {
     if (!Digito(c)) throw ErroUso(formato);
     if (endereco < 1000) endereco = endereco * 10 + (c - '0');
   }
-  if (digitos.size() > 2 || endereco < 1 || endereco > 99) {
+  if (digitos.size() > 2 || endereco < 1 || endereco > Memoria::kEnderecos) {
     throw ErroUso("address " + Citado(nome) + " is outside M01 ... M99");
   }
   return {endereco, LeNumeroDecimal(texto.substr(igual + 1))};

@@ -62,7 +62,7 @@ void Documento::NovaSimulacao() {
   // The start table, but New writes the low end of every M-address's range
   // with two decimals, where the program's start has one.
   simulacao.memoria.Reinicia();
-  for (int a = 1; a <= 99; ++a) simulacao.memoria.descritor[a].UEMin = "0.00";
+  for (int a = 1; a <= Memoria::kEnderecos; ++a) simulacao.memoria.descritor[a].UEMin = "0.00";
 
   simulacao.gerador = std::make_unique<Gerador>(simulacao);
 

@@ -16,8 +16,8 @@ namespace quiv {
 
 namespace {
 
-constexpr int kVariaveis = 99;  // items "1" … "99" of a shape's variable list
-constexpr int kTamanhoMaximo = 300;
+constexpr int kVariaveis = Memoria::kEnderecos;  // items "1" … "99" of a shape's variable list
+constexpr int kTamanhoMaximo = FormaAnimada::kTamanhoMaximo;
 
 std::string Inteiro(int v) { return std::to_string(v); }
 

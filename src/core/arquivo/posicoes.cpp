@@ -15,20 +15,6 @@ constexpr TipoObjeto kOrdem[] = {TipoObjeto::Controlador, TipoObjeto::Processo,
 
 }  // namespace
 
-int Posicoes::Quantidade(TipoObjeto tipo) {
-  switch (tipo) {
-    case TipoObjeto::Controlador:
-    case TipoObjeto::Registrador:
-      return 10;
-    case TipoObjeto::Processo:
-    case TipoObjeto::Bloco:
-      return 24;
-    case TipoObjeto::Texto:
-      return 20;
-  }
-  return 0;
-}
-
 int Posicoes::LinhasGrupo(TipoObjeto tipo) { return tipo == TipoObjeto::Texto ? 3 : 4; }
 
 const Posicao& Posicoes::De(TipoObjeto tipo, int n) const {

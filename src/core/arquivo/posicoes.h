@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/arquivo/linhas_smp.h"
+#include "core/nucleo/simulacao.h"
 
 namespace quiv {
 
@@ -47,7 +48,21 @@ class Posicoes {
   static constexpr std::string_view kCabecalho = "=====<<<COORDENADAS>>>=====";
 
   // Number of instances of a kind: 10, 24, 10, 24, 20.
-  static int Quantidade(TipoObjeto tipo);
+  static constexpr int Quantidade(TipoObjeto tipo) {
+    switch (tipo) {
+      case TipoObjeto::Controlador:
+        return Simulacao::kControladores;
+      case TipoObjeto::Registrador:
+        return Simulacao::kRegistradores;
+      case TipoObjeto::Processo:
+        return Simulacao::kProcessos;
+      case TipoObjeto::Bloco:
+        return Simulacao::kBlocos;
+      case TipoObjeto::Texto:
+        return Simulacao::kTextos;
+    }
+    return 0;
+  }
   // Lines of one group: 4, or 3 for animated texts.
   static int LinhasGrupo(TipoObjeto tipo);
 
@@ -67,11 +82,11 @@ class Posicoes {
   void LeParametros(smp::Leitor& l, const Incluido& incluido);
 
  private:
-  std::array<Posicao, 10> controladores_{};
-  std::array<Posicao, 24> processos_{};
-  std::array<Posicao, 10> registradores_{};
-  std::array<Posicao, 24> blocos_{};
-  std::array<Posicao, 20> textos_{};
+  std::array<Posicao, Simulacao::kControladores> controladores_{};
+  std::array<Posicao, Simulacao::kProcessos> processos_{};
+  std::array<Posicao, Simulacao::kRegistradores> registradores_{};
+  std::array<Posicao, Simulacao::kBlocos> blocos_{};
+  std::array<Posicao, Simulacao::kTextos> textos_{};
 };
 
 }  // namespace quiv

@@ -110,6 +110,13 @@ double MilissegundosDoDia();
 // The simulated plant and its scan cycle.
 class Simulacao {
  public:
+  // How many objects of each kind a plant can hold; each controller is a loop.
+  static constexpr int kControladores = 10;
+  static constexpr int kProcessos = 24;
+  static constexpr int kBlocos = 24;
+  static constexpr int kRegistradores = 10;
+  static constexpr int kTextos = 20;
+
   Memoria memoria;
 
   double dt = 0.1;              // simulation step, s
@@ -119,11 +126,11 @@ class Simulacao {
   double UltimoInstante = 0.0;  // ms since midnight of the previous cycle
   double TempoCiclo = 0.0;      // ms between the last two cycles
 
-  Slots<10> controladores;
-  Slots<24> processos;
-  Slots<24> blocos;
-  Slots<10> registradores;
-  Slots<20> textos;
+  Slots<kControladores> controladores;
+  Slots<kProcessos> processos;
+  Slots<kBlocos> blocos;
+  Slots<kRegistradores> registradores;
+  Slots<kTextos> textos;
 
   // Single objects: the signal generator (always stepped when present) and
   // the linearizer (stepped only when active).

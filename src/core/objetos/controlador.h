@@ -25,7 +25,7 @@ namespace quiv {
 
 // The plant has loops 1 … kMalhas: controller k writes its output to M(k)
 // and its set point to M(EnderecoSPDaMalha(k)).
-inline constexpr int kMalhas = 10;
+inline constexpr int kMalhas = Simulacao::kControladores;
 constexpr int EnderecoSPDaMalha(int k) { return 60 + k; }
 
 // The controller's configuration form, as typed: what its configuration

@@ -27,6 +27,8 @@ class FormaAnimada {
   static constexpr int kCirculo = 0;
   static constexpr int kRetangulo = 1;
   static constexpr int kLadoInicial = 65;
+  // The size settings' largest value, in pixels.
+  static constexpr int kTamanhoMaximo = 300;
   // Start places: one column at the right of the picture.
   static constexpr int kEsquerdaInicial = 984;
   static constexpr int kToposIniciais[5] = {304, 352, 400, 448, 488};

@@ -333,7 +333,9 @@ void JanelaSimulacaoRapida::SpeedButton3Click() {
 
 bool JanelaSimulacaoRapida::eventFilter(QObject* objeto, QEvent* evento) {
   auto* chart = qobject_cast<QCustomPlot*>(objeto);
-  if (chart && chart->property("malha").isValid()) {
+  const bool botao =
+      evento->type() == QEvent::MouseButtonPress || evento->type() == QEvent::MouseButtonRelease;
+  if (botao && chart && chart->property("malha").isValid()) {
     const auto* mouse = static_cast<QMouseEvent*>(evento);
     if (evento->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
       inicioArrasto_ = mouse->position().toPoint();

@@ -22,8 +22,8 @@ namespace quiv {
 
 namespace {
 
-constexpr int kTamanhoMaximo = 300;  // pixels of a shape's size settings
-constexpr int kVariaveis = 99;       // items "1" … "99" of a shape's variable
+constexpr int kTamanhoMaximo = FormaAnimada::kTamanhoMaximo;
+constexpr int kVariaveis = Memoria::kEnderecos;  // items "1" … "99" of a shape's variable
 
 // The colours the pickers offer (0x00BBGGRR), named as the file names them.
 constexpr std::uint32_t kCores[] = {

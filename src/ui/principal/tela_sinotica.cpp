@@ -103,22 +103,22 @@ void TelaSinotica::CriaObjetos() {
     connect(b, &QPushButton::clicked, this, [this, tipo, n] { emit AbreObjeto(tipo, n); });
     return b;
   };
-  for (int n = 1; n <= 10; ++n)
+  for (int n = 1; n <= kMalhas; ++n)
     controles_[static_cast<std::size_t>(n)] = botao(
         TipoObjeto::Controlador, n, QStringLiteral("Control%1").arg(n), IdentidadeControlador(n));
-  for (int n = 1; n <= 24; ++n)
+  for (int n = 1; n <= Posicoes::Quantidade(TipoObjeto::Processo); ++n)
     processos_[static_cast<std::size_t>(n)] =
         botao(TipoObjeto::Processo, n, NomeProcesso(n), IdentidadeProcesso(n));
-  for (int n = 1; n <= 24; ++n)
+  for (int n = 1; n <= Posicoes::Quantidade(TipoObjeto::Bloco); ++n)
     blocos_[static_cast<std::size_t>(n)] =
         botao(TipoObjeto::Bloco, n, QStringLiteral("Bloc%1").arg(n), IdentidadeBloco(n));
-  for (int n = 1; n <= 10; ++n)
+  for (int n = 1; n <= Posicoes::Quantidade(TipoObjeto::Registrador); ++n)
     registradores_[static_cast<std::size_t>(n)] =
         botao(TipoObjeto::Registrador, n, QStringLiteral("Reg%1").arg(n), 0);
 
   QFont fonteTexto = font();
   fonteTexto.setBold(true);
-  for (int n = 1; n <= 20; ++n) {
+  for (int n = 1; n <= Posicoes::Quantidade(TipoObjeto::Texto); ++n) {
     auto* titulo = new QLabel(this);
     titulo->setObjectName(QStringLiteral("Label%1").arg(n));
     titulo->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -402,12 +402,12 @@ void TelaSinotica::AtualizaTela() {
       b->setVisible(incluido && p.Exibido);
     }
   }
-  for (int n = 1; n <= 10; ++n) {
+  for (int n = 1; n <= kMalhas; ++n) {
     if (const Controlador* c = doc.ControladorDe(n))
       DefineCorTexto(controles_[static_cast<std::size_t>(n)],
                      c->ModoAuto ? QColor(Qt::blue) : QColor(Qt::red));
   }
-  for (int n = 1; n <= 20; ++n) {
+  for (int n = 1; n <= Posicoes::Quantidade(TipoObjeto::Texto); ++n) {
     const auto i = static_cast<std::size_t>(n);
     const TextoAnimado* t = doc.TextoDe(n);
     const bool visivel = t && doc.posicoes.De(TipoObjeto::Texto, n).Exibido;
@@ -429,7 +429,7 @@ void TelaSinotica::MostraPainel() {
       Botao(tipo, n)->move(p.Esquerda, p.Topo);
     }
   }
-  for (int n = 1; n <= 20; ++n) {
+  for (int n = 1; n <= Posicoes::Quantidade(TipoObjeto::Texto); ++n) {
     const Posicao& p = doc.posicoes.De(TipoObjeto::Texto, n);
     textos_[static_cast<std::size_t>(n)]->move(p.Esquerda, p.Topo);
     titulos_[static_cast<std::size_t>(n)]->move(p.Esquerda, p.TopoTitulo());
@@ -504,7 +504,7 @@ void TelaSinotica::MostraForma(int n) {
 
 void TelaSinotica::AtualizaDisplays() {
   Documento& doc = sessao_.documento();
-  for (int n = 1; n <= 20; ++n) {
+  for (int n = 1; n <= Posicoes::Quantidade(TipoObjeto::Texto); ++n) {
     const TextoAnimado* t = doc.TextoDe(n);
     if (!t) continue;
     QLabel* texto = textos_[static_cast<std::size_t>(n)];

@@ -118,12 +118,13 @@ class TelaSinotica : public QWidget {
   QHash<QWidget*, Registro> registros_;
 
   QLabel* Image1_ = nullptr;
-  std::array<QPushButton*, 11> controles_{};
-  std::array<QPushButton*, 25> processos_{};
-  std::array<QPushButton*, 25> blocos_{};
-  std::array<QPushButton*, 11> registradores_{};
-  std::array<QLabel*, 21> textos_{};
-  std::array<QLabel*, 21> titulos_{};
+  // Indexed by the object's number (index 0 unused).
+  std::array<QPushButton*, Simulacao::kControladores + 1> controles_{};
+  std::array<QPushButton*, Simulacao::kProcessos + 1> processos_{};
+  std::array<QPushButton*, Simulacao::kBlocos + 1> blocos_{};
+  std::array<QPushButton*, Simulacao::kRegistradores + 1> registradores_{};
+  std::array<QLabel*, Simulacao::kTextos + 1> textos_{};
+  std::array<QLabel*, Simulacao::kTextos + 1> titulos_{};
   std::array<FormaTela*, 6> formas_{};
   std::array<std::array<QLabel*, 9>, 3> chaves_{};
   QGroupBox* PainelComando_ = nullptr;
