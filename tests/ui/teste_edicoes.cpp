@@ -72,7 +72,7 @@ class TesteEdicoes : public QObject, public AmbienteJanela {
     registra();
     quiv::ItemTela botao{quiv::ItemTela::Tipo::Objeto, TipoObjeto::Processo, 1};
     sessao_->Executa(new quiv::ComandoMovimento(*sessao_, botao, quiv::LugarDoItem(doc, botao),
-                                                QPoint(300, 200)));
+                                                quiv::Lugar{300, 200}));
     registra();
     sessao_->Executa(new quiv::ComandoComentarios(*sessao_, false, {"Malha de vazão"}));
     registra();

@@ -84,8 +84,10 @@ class Painel {
   EntradaDados& Entrada(int n) { return entradas_.at(static_cast<std::size_t>(n - 1)); }
   const EntradaDados& Entrada(int n) const { return entradas_.at(static_cast<std::size_t>(n - 1)); }
   Chave& Chaves(int s) { return chaves_.at(static_cast<std::size_t>(s - 1)); }
+  const Chave& Chaves(int s) const { return chaves_.at(static_cast<std::size_t>(s - 1)); }
   BotaoComando& Botao(int b) { return botoes_.at(static_cast<std::size_t>(b - 1)); }
   FormaAnimada& Forma(int n) { return formas_.at(static_cast<std::size_t>(n - 1)); }
+  const FormaAnimada& Forma(int n) const { return formas_.at(static_cast<std::size_t>(n - 1)); }
 
  private:
   // The cells of the run the controls belong to.

@@ -344,7 +344,7 @@ void TelaSinotica::ExcluiObjeto(TipoObjeto tipo, int n) {
 }
 
 void TelaSinotica::Pousa() {
-  const QPoint lugar = LugarDoItem(sessao_.documento(), selecionado_);
+  const Lugar lugar = LugarDoItem(sessao_.documento(), selecionado_);
   if (lugar != lugarInicial_)
     sessao_.Executa(new ComandoMovimento(sessao_, selecionado_, lugarInicial_, lugar));
 }
@@ -383,7 +383,7 @@ void TelaSinotica::mouseDoubleClickEvent(QMouseEvent* evento) {
 
 void TelaSinotica::Coloca(const QPoint& ponto) {
   // While carried the item follows the pointer; putting it down is the edit.
-  ColocaItem(sessao_.documento(), selecionado_, ponto);
+  ColocaItem(sessao_.documento(), selecionado_, {ponto.x(), ponto.y()});
   MostraPainel();
 }
 

@@ -113,7 +113,7 @@ class TelaSinotica : public QWidget {
   bool modoExcluir_ = false;
   ItemTela selecionado_;
   bool arrastando_ = false;
-  QPoint lugarInicial_;       // where the carried item was picked up
+  Lugar lugarInicial_;        // where the carried item was picked up
   bool preenchendo_ = false;  // the model is being shown: no handler writes back
   QHash<QWidget*, Registro> registros_;
 

@@ -202,60 +202,8 @@ bool ComandoConfiguracao::mergeWith(const QUndoCommand* outro) {
   return true;
 }
 
-QPoint LugarDoItem(Documento& doc, const ItemTela& item) {
-  Painel& painel = doc.painel;
-  switch (item.tipo) {
-    case ItemTela::Tipo::Nenhum:
-      break;
-    case ItemTela::Tipo::Objeto: {
-      const Posicao& p = doc.posicoes.De(item.objeto, item.n);
-      return {p.Esquerda, p.Topo};
-    }
-    case ItemTela::Tipo::Forma:
-      return {painel.Forma(item.n).Esquerda, painel.Forma(item.n).TopoForma};
-    case ItemTela::Tipo::Chave:
-      return {painel.Chaves(item.n).Esquerda, painel.Chaves(item.n).Topo};
-    case ItemTela::Tipo::PainelComando:
-      return {painel.PainelComandoEsquerda, painel.PainelComandoTopo};
-    case ItemTela::Tipo::Entrada:
-      return {painel.Entrada(item.n).Esquerda, painel.Entrada(item.n).Topo};
-  }
-  return {};
-}
-
-void ColocaItem(Documento& doc, const ItemTela& item, QPoint lugar) {
-  Painel& painel = doc.painel;
-  const int x = lugar.x();
-  const int y = lugar.y();
-  switch (item.tipo) {
-    case ItemTela::Tipo::Nenhum:
-      return;
-    case ItemTela::Tipo::Objeto: {
-      Posicao& p = doc.posicoes.De(item.objeto, item.n);
-      p.Esquerda = x;
-      p.Topo = y;
-      return;
-    }
-    case ItemTela::Tipo::Forma:
-      painel.Forma(item.n).Coloca(x, y);
-      return;
-    case ItemTela::Tipo::Chave:
-      painel.Chaves(item.n).Esquerda = x;
-      painel.Chaves(item.n).Topo = y;
-      return;
-    case ItemTela::Tipo::PainelComando:
-      painel.PainelComandoEsquerda = x;
-      painel.PainelComandoTopo = y;
-      return;
-    case ItemTela::Tipo::Entrada:
-      painel.Entrada(item.n).Esquerda = x;
-      painel.Entrada(item.n).Topo = y;
-      return;
-  }
-}
-
-ComandoMovimento::ComandoMovimento(SessaoSimulacao& sessao, const ItemTela& item, QPoint de,
-                                   QPoint para)
+ComandoMovimento::ComandoMovimento(SessaoSimulacao& sessao, const ItemTela& item, Lugar de,
+                                   Lugar para)
     : QUndoCommand(QCoreApplication::translate("ComandosEdicao", "Mover")),
       sessao_(sessao),
       item_(item),
@@ -265,7 +213,7 @@ ComandoMovimento::ComandoMovimento(SessaoSimulacao& sessao, const ItemTela& item
 void ComandoMovimento::redo() { Coloca(para_); }
 void ComandoMovimento::undo() { Coloca(de_); }
 
-void ComandoMovimento::Coloca(QPoint lugar) {
+void ComandoMovimento::Coloca(Lugar lugar) {
   ColocaItem(sessao_.documento(), item_, lugar);
   sessao_.AvisaPainelAlterado();
 }

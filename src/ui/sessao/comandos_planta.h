@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QPoint>
 #include <QString>
 #include <QUndoCommand>
 #include <memory>
@@ -9,6 +8,7 @@
 #include <vector>
 
 #include "core/arquivo/documento.h"
+#include "core/arquivo/item_tela.h"
 
 namespace quiv {
 
@@ -126,32 +126,19 @@ class ComandoConfiguracao : public QUndoCommand {
   bool feito_ = false;  // the first redo finds the change already made
 };
 
-// Where a control of the picture stands: an object's button or text, a
-// shape, a switch, the command panel or a data entry.
-struct ItemTela {
-  enum class Tipo { Nenhum, Objeto, Forma, Chave, PainelComando, Entrada };
-  Tipo tipo = Tipo::Nenhum;
-  TipoObjeto objeto = TipoObjeto::Controlador;  // for Tipo::Objeto
-  int n = 0;                                    // the object's, shape's, switch's or entry's number
-
-  bool operator==(const ItemTela&) const = default;
-};
-QPoint LugarDoItem(Documento& doc, const ItemTela& item);
-void ColocaItem(Documento& doc, const ItemTela& item, QPoint lugar);
-
 // A control carried from one place to another in the move mode.
 class ComandoMovimento : public QUndoCommand {
  public:
-  ComandoMovimento(SessaoSimulacao& sessao, const ItemTela& item, QPoint de, QPoint para);
+  ComandoMovimento(SessaoSimulacao& sessao, const ItemTela& item, Lugar de, Lugar para);
   void redo() override;
   void undo() override;
 
  private:
-  void Coloca(QPoint lugar);
+  void Coloca(Lugar lugar);
   SessaoSimulacao& sessao_;
   const ItemTela item_;
-  const QPoint de_;
-  const QPoint para_;
+  const Lugar de_;
+  const Lugar para_;
 };
 
 }  // namespace quiv
