@@ -16,7 +16,7 @@ std::unique_ptr<quiv::Documento> PlantaRodando() {
   auto doc = std::make_unique<quiv::Documento>();
   doc->simulacao.aleatorio.Semeia(1);
   quiv::bench::MontaPlantaCompleta(doc->simulacao);
-  for (int i = 0; i < 600; ++i) doc->simulacao.Ciclo(100.0 * i);
+  for (int i = 0; i < 600; ++i) doc->Ciclo(100.0 * i);
   return doc;
 }
 
@@ -39,7 +39,7 @@ void BM_CopiaPlanta(benchmark::State& state) {
 void BM_RestauraPlanta(benchmark::State& state) {
   const std::unique_ptr<quiv::Documento> doc = PlantaRodando();
   const std::unique_ptr<quiv::Documento> instantaneo = quiv::CopiaDocumento(*doc);
-  for (int i = 0; i < 50; ++i) doc->simulacao.Ciclo(60000.0 + 100.0 * i);
+  for (int i = 0; i < 50; ++i) doc->Ciclo(60000.0 + 100.0 * i);
   const auto inicio = std::chrono::steady_clock::now();
   for (auto _ : state) quiv::RestauraDocumento(*doc, *instantaneo);
   ParteDoPeriodo(state, inicio);

@@ -30,7 +30,7 @@ inline bool MesmoEstado(const Documento& a, const Documento& b, int ciclos = 300
     std::vector<double> celulas(d.simulacao.memoria.celula.begin(),
                                 d.simulacao.memoria.celula.end());
     for (int i = 0; i < ciclos; ++i) {
-      copia->simulacao.Ciclo(100.0 * i);
+      copia->Ciclo(100.0 * i);
       celulas.insert(celulas.end(), copia->simulacao.memoria.celula.begin(),
                      copia->simulacao.memoria.celula.end());
     }

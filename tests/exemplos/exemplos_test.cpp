@@ -97,7 +97,7 @@ TEST_P(Exemplo, CopiaExataAndaJuntoComOriginal) {
   auto roda = [](Documento& d, int ciclos, int inicio) {
     std::vector<double> celulas;
     for (int i = 0; i < ciclos; ++i) {
-      d.simulacao.Ciclo(100.0 * (inicio + i));
+      d.Ciclo(100.0 * (inicio + i));
       celulas.insert(celulas.end(), d.simulacao.memoria.celula.begin(),
                      d.simulacao.memoria.celula.end());
     }

@@ -243,6 +243,11 @@ void Documento::AtualizaTela() {
   AtualizaLegendas();
 }
 
+void Documento::Ciclo(double agoraMs) {
+  if (simulacao.IniciaCiclo(agoraMs)) painel.AtualizaDisplays();
+  simulacao.CompletaCiclo();
+}
+
 ObjetoCiclo* Documento::Objeto(TipoObjeto tipo, int n) const {
   switch (tipo) {
     case TipoObjeto::Controlador:

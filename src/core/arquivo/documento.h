@@ -42,6 +42,13 @@ class Documento {
   Gerador& gerador() const;
   Linearizador& linearizador() const;
 
+  // One scan cycle of the simulation (the scan timer's tick) at the given
+  // time of day: the plant's cycle, with the panel's shapes and push-button
+  // texts refreshed every sixth cycle between the animated texts and the
+  // steps, from the previous cycle's state. An Erro ends the cycle where it
+  // happens (a shape naming no cell ends it before the steps) and propagates.
+  void Ciclo(double agoraMs);
+
   // The instance in slot n, or nullptr when the slot is empty (or out of
   // range).
   Controlador* ControladorDe(int n) const;

@@ -117,15 +117,17 @@ void Simulacao::PassoControladores() {
   if (LinearizadorAtivo && linearizador) linearizador->Calcula();
 }
 
-void Simulacao::Ciclo(double agoraMs) {
+bool Simulacao::IniciaCiclo(double agoraMs) {
   TempoCiclo = agoraMs - UltimoInstante;
   UltimoInstante = agoraMs;
   dt = PeriodoMs / 1000.0;
-  if (++ContaTela > 5) {
-    ContaTela = 0;
-    Passa(textos);
-    if (AtualizaDisplays) AtualizaDisplays();
-  }
+  if (++ContaTela <= 5) return false;
+  ContaTela = 0;
+  Passa(textos);
+  return true;
+}
+
+void Simulacao::CompletaCiclo() {
   PassoObjetos();
   Passa(registradores);
 }

@@ -152,16 +152,25 @@ class Simulacao {
     if (Mensagem) Mensagem(texto);
   }
 
-  // Called every sixth cycle, before the steps, right after the included
-  // animated texts recomputed their display: the window copies them to the
-  // picture and refreshes shapes and push-button texts from the previous
-  // cycle's state.
-  std::function<void()> AtualizaDisplays;
-
-  // One scan cycle (Timer1's tick) at the given time of day. An Erro raised by a
-  // step ends the cycle there and propagates; the next call starts afresh.
-  void Ciclo(double agoraMs);
-  void Ciclo() { Ciclo(MilissegundosDoDia()); }
+  // One scan cycle of the plant at the given time of day, in two halves so
+  // that the document can refresh its panel between them (Documento::Ciclo,
+  // the cycle of a whole simulation). An Erro raised by a step ends the cycle
+  // there and propagates; the next call starts afresh.
+  //
+  // The first half: the clock, the step, and every sixth cycle the included
+  // animated texts recompute their display. Returns whether this is such a
+  // display cycle.
+  bool IniciaCiclo(double agoraMs);
+  // The second half: the object steps, then the recorders.
+  void CompletaCiclo();
+  // Both halves, for a plant without a panel.
+  void Ciclo(double agoraMs) {
+    IniciaCiclo(agoraMs);
+    CompletaCiclo();
+  }
+  // Whether the last cycle started was a display cycle (also when it ended
+  // with an error).
+  bool CicloDeDisplays() const { return ContaTela == 0; }
 
   // Only the object steps, in scan order, without clock or displays: what the
   // off-line runs repeat. The fast simulation applies its test step between
@@ -176,7 +185,7 @@ class Simulacao {
   // Exact copies. The state of a plant is its cells, every object with its
   // whole state (dead-time rings, filters, integrators, valve states, trend
   // rings), the random source, the step, the period and the cycle counters
-  // and clock; the callbacks (Mensagem, AtualizaDisplays) belong to whoever
+  // and clock; the message sink (Mensagem) belongs to whoever
   // runs the plant and are never copied.
   //
   // This plant becomes a copy of `origem`: its objects are replaced by copies

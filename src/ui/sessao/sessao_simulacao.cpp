@@ -52,15 +52,6 @@ SessaoSimulacao::SessaoSimulacao(QObject* pai)
           },
           Qt::QueuedConnection);
   };
-  sim.AtualizaDisplays = [this] {
-    // The windows repaint the shapes and texts even when a shape's refresh
-    // fails and ends the cycle.
-    struct Avisa {
-      SessaoSimulacao* sessao;
-      ~Avisa() { emit sessao->DisplaysAtualizados(); }
-    } avisa{this};
-    documento_.painel.AtualizaDisplays();
-  };
 
   timer1_->setObjectName(QStringLiteral("Timer1"));
   timer1_->setTimerType(Qt::PreciseTimer);
@@ -73,7 +64,6 @@ SessaoSimulacao::~SessaoSimulacao() {
   // The model's hooks point at this session; the document outlives none of
   // them, but a cycle must not call into a half-destroyed session.
   documento_.simulacao.Mensagem = nullptr;
-  documento_.simulacao.AtualizaDisplays = nullptr;
 }
 
 void SessaoSimulacao::Timer1Timer() { Timer1Timer(MilissegundosDoDia()); }
@@ -83,7 +73,7 @@ void SessaoSimulacao::Timer1Timer(double agoraMs) {
   bool falhou = true;
   QString erro;
   try {
-    documento_.simulacao.Ciclo(agoraMs);
+    documento_.Ciclo(agoraMs);
     falhou = false;
   } catch (const std::exception& e) {
     erro = QString::fromStdString(e.what());
@@ -91,6 +81,9 @@ void SessaoSimulacao::Timer1Timer(double agoraMs) {
     erro = tr("Erro desconhecido no ciclo de simulação");
   }
   if (!falhou) errosMostrados_.clear();
+  // The windows repaint the shapes and texts even when a shape's refresh
+  // failed and ended the cycle.
+  if (documento_.simulacao.CicloDeDisplays()) emit DisplaysAtualizados();
   emit CicloExecutado();
   if (falhou) RelataErro(erro);
 }

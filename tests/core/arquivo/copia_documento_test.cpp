@@ -90,7 +90,7 @@ void MontaPlantaCompleta(Documento& doc) {
 // Full scan cycles at a fixed clock, so two runs see the same times.
 void Roda(Documento& doc, int ciclos, std::vector<double>* celulas = nullptr) {
   for (int i = 0; i < ciclos; ++i) {
-    doc.simulacao.Ciclo(1000.0 + 100.0 * i);
+    doc.Ciclo(1000.0 + 100.0 * i);
     if (celulas)
       celulas->insert(celulas->end(), doc.simulacao.memoria.celula.begin(),
                       doc.simulacao.memoria.celula.end());

@@ -268,6 +268,30 @@ TEST(NovaSimulacao, PlantaNovaRodaEAceitaObjetos) {
   d.simulacao.PassoObjetos();
 }
 
+// The simulation's cycle refreshes the panel every sixth cycle, from the
+// state before that cycle's steps; a shape that names no cell ends the cycle
+// with the error, and the cycle still counts as a display cycle.
+TEST(DocumentoCicloTest, PanelRefreshesEverySixthCycle) {
+  Documento d;
+  BotaoComando& botao = d.painel.Botao(1);
+  botao.DefineVisivel(true);
+  botao.Pressiona();
+  for (int ciclo = 1; ciclo <= 5; ++ciclo) d.Ciclo(100.0 * ciclo);
+  EXPECT_EQ(botao.TextoEstado, "");
+  d.Ciclo(600.0);
+  EXPECT_TRUE(d.simulacao.CicloDeDisplays());
+  EXPECT_EQ(botao.TextoEstado, "Texto para M97=1");
+
+  FormaAnimada& forma = d.painel.Forma(1);
+  forma.Variavel = "x";
+  forma.Visivel = true;
+  for (int ciclo = 7; ciclo <= 11; ++ciclo) d.Ciclo(100.0 * ciclo);
+  EXPECT_THROW(d.Ciclo(1200.0), Erro);
+  EXPECT_TRUE(d.simulacao.CicloDeDisplays());
+  d.Ciclo(1300.0);
+  EXPECT_FALSE(d.simulacao.CicloDeDisplays());
+}
+
 // An include box checked creates the object once, with its identity; the
 // delete mode removes it and clears its button; the include boxes' captions
 // follow in both languages.
@@ -319,7 +343,7 @@ TEST(DocumentoInclusaoTest, IncludeDeleteAndCaptions) {
   EXPECT_TRUE(d.posicoes.De(TipoObjeto::Processo, 1).Legenda.empty());
   EXPECT_FALSE(d.posicoes.De(TipoObjeto::Processo, 1).Exibido);
   EXPECT_EQ(d.LegendaInclusao(TipoObjeto::Processo, 1), "<empty> Process 1");
-  d.simulacao.Ciclo(1000.0);  // the cycle runs without it
+  d.Ciclo(1000.0);  // the cycle runs without it
 }
 
 // The layout refresh of the model: visible entries show their cells, enabled
