@@ -4,4 +4,4 @@
 # the clang-format scripts/setup.sh installs (the tests check it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-git ls-files -- '*.cpp' '*.h' | xargs clang-format -i --style=file:.clang-format
+git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h' | xargs clang-format -i --style=file:.clang-format

@@ -104,7 +104,7 @@ TEST_F(Resave, FailedChecksGoToStandardErrorOnePerLine) {
   const Resultado r =
       ExecutaPrograma(QUIV_SIM, {"resave", entrada.string(), (pasta_ / "x.smp").string()});
   EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.erros, "Controlador 1 (LIC-01): Kp inválido\n");
+  EXPECT_EQ(r.erros, "Controller 1 (LIC-01): Invalid Kp\n");
 }
 
 TEST_F(Resave, StoppedLoadExitsOneMissingInputExitsTwo) {
@@ -129,7 +129,7 @@ TEST_F(Resave, StoppedLoadExitsOneMissingInputExitsTwo) {
   const Resultado falta = ExecutaPrograma(
       QUIV_SIM, {"resave", (pasta_ / "nada.smp").string(), (pasta_ / "z.smp").string()});
   EXPECT_EQ(falta.status, 2);
-  EXPECT_NE(falta.erros.find("Arquivo não encontrado"), std::string::npos) << falta.erros;
+  EXPECT_NE(falta.erros.find("File not found"), std::string::npos) << falta.erros;
 }
 
 // An empty input says so instead of naming a line it does not have; a state

@@ -175,7 +175,7 @@ TEST_F(Run, BadCommandLinesExitTwoAndWriteNothing) {
       {{"run", "planta.smp", "--seed", "-1"}, "needs an integer"},
       {{"run", "planta.smp", "--stem"}, "needs a value"},
       {{"run", "planta.smp", "--fast"}, "unknown option '--fast'"},
-      {{"run", "nada.smp"}, "Arquivo não encontrado"},
+      {{"run", "nada.smp"}, "File not found"},
   };
   for (const CasoUso& c : casos) {
     const Resultado r = ExecutaPrograma(QUIV_SIM, c.argumentos, pasta().string());

@@ -177,7 +177,7 @@ TEST_F(Tune, RefusalsAndBadCommandLinesSayWhy) {
       {{"tune", "planta.smp", "--loop", "1", "--lambda", "0"}, 2, "--lambda needs a time"},
       {{"tune", "planta.smp", "--loop", "1", "--step", "0.3"}, 2, "divide one second"},
       {{"tune", "planta.smp", "--loop", "1", "--fast"}, 2, "unknown option '--fast'"},
-      {{"tune", "nada.smp", "--loop", "1"}, 2, "Arquivo não encontrado"},
+      {{"tune", "nada.smp", "--loop", "1"}, 2, "File not found"},
       {{"tune", "planta.smp", "--loop", "3"}, 1, "quiv-sim tune: loop 3 has no controller"},
       {{"tune", "planta.smp", "--loop", "1", "--amplitude", "70"},
        1,

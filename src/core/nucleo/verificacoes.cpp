@@ -8,6 +8,7 @@
 #include "core/nucleo/erro.h"
 #include "core/nucleo/expressao.h"
 #include "core/nucleo/memoria.h"
+#include "core/nucleo/mensagens_verificacao.h"
 #include "core/nucleo/numero_texto.h"
 #include "core/nucleo/simulacao.h"
 
@@ -67,7 +68,8 @@ bool EquacaoValida(std::string_view texto, const Memoria& memoria) {
 
 bool Verificacoes::Informa(const Simulacao& simulacao, bool mostra) const {
   if (mostra)
-    for (const std::string& sufixo : falhas_) simulacao.Informa(prefixo_ + sufixo);
+    for (const std::string& sufixo : falhas_)
+      simulacao.Informa(MensagemNaLingua(prefixo_ + sufixo, simulacao.IdiomaIngles));
   return Passou();
 }
 

@@ -14,9 +14,10 @@ class Simulacao;
 // The checks of one apply (AtualizaParametros), in the order they were made.
 // An object takes its form fields over through it, then reports: each failed
 // check reaches the simulation's message sink as prefix + suffix, for example
-// "Processo 21" + ": Ganho inválido". A value that overflows while it is being
-// checked is a failed check, never an escaping error, so one bad field cannot
-// end an apply half-way.
+// "Processo 21" + ": Ganho inválido", in the plant's interface language
+// (MensagemEmIngles translates; every failure text needs its line there). A value that overflows
+// while it is being checked is a failed check, never an escaping error, so one bad field cannot end
+// an apply half-way.
 class Verificacoes {
  public:
   explicit Verificacoes(std::string prefixo) : prefixo_(std::move(prefixo)) {}

@@ -8,6 +8,7 @@
 
 #include "core/arquivo/copia_documento.h"
 #include "core/arquivo/documento.h"
+#include "core/nucleo/mensagens_verificacao.h"
 #include "ui/sessao/sessao_simulacao.h"
 
 namespace quiv {
@@ -36,8 +37,9 @@ void ComandoListaVariaveis::Aplica(const ListaVariaveis::Descritores& d) {
 bool AtualizaListaVariaveis(SessaoSimulacao& sessao,
                             const std::vector<ListaVariaveis::Alteracao>& alteracoes) {
   const std::unique_ptr<Documento> copia = CopiaDocumento(sessao.documento());
-  const std::vector<std::string> falhas =
+  std::vector<std::string> falhas =
       ListaVariaveis::AplicaAlteracoes(copia->simulacao.memoria, alteracoes);
+  for (std::string& falha : falhas) falha = MensagemNaLingua(falha, sessao.IdiomaIngles());
   if (!falhas.empty()) {
     sessao.InformaFalhas(falhas);
     return false;

@@ -1,0 +1,26 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Fails when a failure text of a check written in the core (": Ganho inválido")
+# has no English line in the table of core/nucleo/mensagens_verificacao.cpp,
+# so an English window would show it in Portuguese.
+#   cmake -DFONTE=<repository> -P mensagens_traduzidas.cmake
+set(tabela "${FONTE}/src/core/nucleo/mensagens_verificacao.cpp")
+file(READ "${tabela}" traducoes)
+file(GLOB_RECURSE fontes "${FONTE}/src/core/*.cpp")
+list(REMOVE_ITEM fontes "${tabela}")
+set(faltam "")
+foreach(f ${fontes})
+  file(READ "${f}" texto)
+  string(REGEX MATCHALL "\": [^\"]*(inválid|não informad|acima d)[^\"]*\"" falhas "${texto}")
+  foreach(falha ${falhas})
+    string(FIND "${traducoes}" "Par{${falha}," achou)
+    if(achou EQUAL -1)
+      file(RELATIVE_PATH nome "${FONTE}" "${f}")
+      list(APPEND faltam "${falha} (${nome})")
+    endif()
+  endforeach()
+endforeach()
+if(faltam)
+  list(REMOVE_DUPLICATES faltam)
+  list(JOIN faltam "\n  " lista)
+  message(FATAL_ERROR "failure texts without an English line:\n  ${lista}")
+endif()
