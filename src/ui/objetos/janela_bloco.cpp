@@ -188,7 +188,7 @@ void JanelaBloco::Preenche() {
   // The window shows its form: the object's, unless an edit waits to be
   // applied.
   if (!botaoAtualizar_->isEnabled()) {
-    b->LeDescricao();
+    b->CarregaDescricao();
     rascunho_ = *b;
   }
   const auto& f = rascunho_;
@@ -255,7 +255,7 @@ void JanelaBloco::changeEvent(QEvent* evento) {
   if (evento->type() == QEvent::ActivationChange && isActiveWindow() && botaoAtualizar_ &&
       !botaoAtualizar_->isEnabled()) {
     if (Bloco* b = modelo()) {
-      b->LeDescricao();
+      b->CarregaDescricao();
       rascunho_.Descricao = b->Descricao;
       preenchendo_ = true;
       descricao_->setText(Texto(b->Descricao.Em(sessao_.IdiomaIngles())));
