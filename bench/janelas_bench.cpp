@@ -28,7 +28,7 @@ enum class Janelas { Nenhuma, Tendencia, Configuracao, Registradores };
 
 void Ciclos(benchmark::State& state, Janelas janelas) {
   quiv::SessaoSimulacao sessao;
-  sessao.Timer1().stop();  // the benchmark runs the cycles itself
+  sessao.Temporizador().stop();  // the benchmark runs the cycles itself
   sessao.simulacao().aleatorio.Semeia(1);
   quiv::bench::MontaPlantaCompleta(sessao.simulacao());
   std::vector<std::unique_ptr<QWidget>> abertas;
@@ -60,13 +60,13 @@ void Ciclos(benchmark::State& state, Janelas janelas) {
   }
   double agora = 0.0;
   for (int i = 0; i < 600; ++i) {  // steady state, rings full
-    sessao.Timer1Timer(agora += kPeriodoMs);
+    sessao.ExecutaCiclo(agora += kPeriodoMs);
     QApplication::processEvents();
   }
 
   const auto inicio = std::chrono::steady_clock::now();
   for (auto _ : state) {
-    sessao.Timer1Timer(agora += kPeriodoMs);
+    sessao.ExecutaCiclo(agora += kPeriodoMs);
     QApplication::processEvents();  // the repaint the cycle asked for
   }
   const std::chrono::duration<double, std::milli> decorrido =

@@ -30,7 +30,7 @@ struct Pagina {
   std::unique_ptr<quiv::JanelaSimulacaoRapida> janela;
 
   Pagina() {
-    sessao.Timer1().stop();
+    sessao.Temporizador().stop();
     sessao.simulacao().aleatorio.Semeia(1);
     quiv::bench::MontaPlantaCompleta(sessao.simulacao());
     const quiv::OpcoesSimulacaoRapida opcoes{14400, 1.0, quiv::SinalTeste::DegrauSP, 10, true};
@@ -44,8 +44,8 @@ struct Pagina {
 
   // What the screen shows: the current loop's two charts painted now.
   void Pinta() {
-    janela->ChartM(1).replot(QCustomPlot::rpImmediateRefresh);
-    janela->ChartH(1).replot(QCustomPlot::rpImmediateRefresh);
+    janela->GraficoSuperior(1).replot(QCustomPlot::rpImmediateRefresh);
+    janela->GraficoInferior(1).replot(QCustomPlot::rpImmediateRefresh);
     QApplication::processEvents();
   }
 
@@ -99,7 +99,7 @@ void BM_Zoom(benchmark::State& state) {
   p.janela->MostraSeries(false, p.corrida.malhas, true);
   p.Filho<QComboBox>("PtsPag")->setCurrentIndex(4);  // 4 horas: every point on the page
   p.Pinta();
-  QCustomPlot& grafico = p.janela->ChartM(1);
+  QCustomPlot& grafico = p.janela->GraficoSuperior(1);
   auto* zoom = p.Filho<QToolButton>("SpeedButton1");
   auto* desfaz = p.Filho<QToolButton>("SpeedButton2");
   const QRect area = grafico.axisRect()->rect();

@@ -59,7 +59,7 @@ void MontaTelaCompleta(quiv::Documento& doc) {
 
 void Ciclos(benchmark::State& state, bool naTela) {
   quiv::SessaoSimulacao sessao;
-  sessao.Timer1().stop();  // the benchmark runs the cycles itself
+  sessao.Temporizador().stop();  // the benchmark runs the cycles itself
   sessao.simulacao().aleatorio.Semeia(1);
   MontaTelaCompleta(sessao.documento());
   std::unique_ptr<quiv::JanelaPrincipal> janela;
@@ -71,12 +71,12 @@ void Ciclos(benchmark::State& state, bool naTela) {
     QApplication::processEvents();
   }
   double agora = 0.0;
-  for (int i = 0; i < 600; ++i) sessao.Timer1Timer(agora += kPeriodoMs);  // steady state
+  for (int i = 0; i < 600; ++i) sessao.ExecutaCiclo(agora += kPeriodoMs);  // steady state
   QApplication::processEvents();
 
   const auto inicio = std::chrono::steady_clock::now();
   for (auto _ : state) {
-    sessao.Timer1Timer(agora += kPeriodoMs);
+    sessao.ExecutaCiclo(agora += kPeriodoMs);
     if (naTela) QApplication::processEvents();  // the repaint the cycle asked for
   }
   const std::chrono::duration<double, std::milli> decorrido =

@@ -18,7 +18,7 @@ class AmbienteJanela {
     roteiro_ = InteracaoRoteiro();
     anterior_ = quiv::Interacao::Instala(&roteiro_);
     sessao_ = std::make_unique<quiv::SessaoSimulacao>();
-    sessao_->Timer1().stop();
+    sessao_->Temporizador().stop();
   }
 
   // The session goes, the previous user comes back, and every box the test

@@ -547,7 +547,7 @@ class TesteIngles : public QObject {
     QVERIFY(!arquivar->isChecked());
 
     if (const QString pasta = qEnvironmentVariable("QUIV_CAPTURA"); !pasta.isEmpty()) {
-      for (int i = 0; i < 450; ++i) sessao_->Timer1Timer(100.0 * (i + 1));
+      for (int i = 0; i < 450; ++i) sessao_->ExecutaCiclo(100.0 * (i + 1));
       QCoreApplication::processEvents();
       configurado.grab().save(pasta + QStringLiteral("/ingles-tcontrolador-tendencia.png"));
       configurado.findChild<QPushButton*>(QStringLiteral("ConfigBTN"))->click();

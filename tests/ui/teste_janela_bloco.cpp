@@ -271,7 +271,7 @@ class TesteJanelaBloco : public QObject, public AmbienteJanela {
     janela_->Mostra();
     QVERIFY(QTest::qWaitForWindowExposed(janela_.get()));
   }
-  void Ciclo() { sessao_->Timer1Timer(instante_ += 100.0); }
+  void Ciclo() { sessao_->ExecutaCiclo(instante_ += 100.0); }
   template <typename T>
   T* Filho(const char* nome) const {
     return Procura<T>(*janela_, nome);

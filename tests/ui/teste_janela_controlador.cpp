@@ -689,7 +689,7 @@ class TesteJanelaControlador : public QObject, public AmbienteJanela {
   double& Celula(int endereco) const {
     return sessao_->documento().simulacao.memoria.celula[endereco];
   }
-  void Ciclo() { sessao_->Timer1Timer(agora_ += 100.0); }
+  void Ciclo() { sessao_->ExecutaCiclo(agora_ += 100.0); }
   template <typename T>
   T* Filho(const QString& nome) const {
     return Procura<T>(*janela_, nome);

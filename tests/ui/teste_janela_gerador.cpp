@@ -43,7 +43,7 @@ class TesteJanelaGerador : public QObject, public AmbienteJanela {
     janela_ = std::make_unique<quiv::JanelaPrincipal>(*sessao_);
     Acao("Novo1")->trigger();
     Acao("Configurao1")->trigger();
-    form_ = &janela_->ParmForm();
+    form_ = &janela_->JanelaDoGerador();
     QVERIFY(form_->isVisible());
     QCOMPARE(form_->windowTitle(), QStringLiteral("Gerador de Sinais"));
     sessao_->MarcaSalvo();
@@ -232,7 +232,7 @@ class TesteJanelaGerador : public QObject, public AmbienteJanela {
     Edita("M90Min=10");
     Edita("M90Max=20");
     QTest::mouseClick(Filho<QPushButton>("Button1"), Qt::LeftButton);
-    sessao_->Timer1Timer(100.0);
+    sessao_->ExecutaCiclo(100.0);
     sessao_->MarcaSalvo();
     const std::unique_ptr<quiv::Documento> antes = quiv::CopiaDocumento(doc);
 
@@ -280,7 +280,7 @@ class TesteJanelaGerador : public QObject, public AmbienteJanela {
     Edita("M85Desc=40");
     QCOMPARE(seno.Desc.Em(false), std::string("40"));
     QVERIFY(!sessao_->Salvo());
-    sessao_->Timer1Timer(100.0);
+    sessao_->ExecutaCiclo(100.0);
     QCOMPARE(seno.ParamDesc, 40.0);
     sessao_->MarcaSalvo();
     QTest::keyClicks(Filho<QLineEdit>("M85Desc"), QStringLiteral("x"));
@@ -321,7 +321,7 @@ class TesteJanelaGerador : public QObject, public AmbienteJanela {
     for (const char* campo : {"M83Tipo=2", "M83Min=40", "M83Max=60"})
       Edita(QString::fromLatin1(campo));
     QTest::mouseClick(Filho<QPushButton>("Button1"), Qt::LeftButton);
-    sessao_->Timer1Timer(1000.0);
+    sessao_->ExecutaCiclo(1000.0);
     const double v = sessao_->simulacao().memoria.celula[83];
     QVERIFY(v >= 40.0 && v < 60.0);
     QCOMPARE(Texto("M83Valor"), QString::number(v, 'f', 2));

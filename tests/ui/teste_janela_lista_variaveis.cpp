@@ -359,7 +359,7 @@ class TesteJanelaListaVariaveis : public QObject, public AmbienteJanela {
   double& Celula(int endereco) const {
     return Memoria().celula[static_cast<std::size_t>(endereco)];
   }
-  void Ciclo() { sessao_->Timer1Timer(agora_ += 100.0); }
+  void Ciclo() { sessao_->ExecutaCiclo(agora_ += 100.0); }
   QTableWidget* Tabela(const QString& nome) const { return Procura<QTableWidget>(*janela_, nome); }
   static QString Texto(QTableWidget* t, int linha, Campo campo) {
     return t->item(linha - 1, Col(campo))->text();

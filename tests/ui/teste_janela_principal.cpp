@@ -176,7 +176,7 @@ class TesteJanelaPrincipal : public QObject {
     for (const auto& p : progresso) passos << p.at(0).toInt();
     QCOMPARE(passos, (QList<int>{5, 10, 25, 45, 60, 70, 85, 90, 95, 100, -1}));
     QVERIFY(!Filho<QGroupBox>("GroupBox1")->isVisible());
-    QVERIFY(sessao_->Timer1().isActive());
+    QVERIFY(sessao_->Temporizador().isActive());
 
     QCOMPARE(janela_->windowTitle(), QStringLiteral("Planta de teste"));
     QVERIFY(sessao_->Salvo());
@@ -351,8 +351,8 @@ class TesteJanelaPrincipal : public QObject {
     janela_->AtualizaTela();
     QVERIFY(!Filho<QPushButton>("Control1")->isVisible());
     QVERIFY(Filho<QPushButton>("Control2")->isVisible());
-    sessao_->Timer1Timer(1000.0);
-    sessao_->Timer1Timer(1100.0);
+    sessao_->ExecutaCiclo(1000.0);
+    sessao_->ExecutaCiclo(1100.0);
   }
 
   // The operator panel on screen: switch, latching push button, data entry
@@ -375,7 +375,7 @@ class TesteJanelaPrincipal : public QObject {
     QCOMPARE(m[97], 1.0);
     QVERIFY(Filho<QLabel>("botao1_press")->isVisible() &&
             !Filho<QLabel>("Botao1_norm")->isVisible());
-    for (int i = 0; i < 6; ++i) sessao_->Timer1Timer(1000.0 + 100 * i);
+    for (int i = 0; i < 6; ++i) sessao_->ExecutaCiclo(1000.0 + 100 * i);
     QCOMPARE(Filho<QLabel>("botao1_texto")->text(), QStringLiteral("Texto para M97=1"));
     Pressiona(Filho<QLabel>("botao1_press"));
     QCOMPARE(m[97], 0.0);
@@ -480,7 +480,7 @@ class TesteJanelaPrincipal : public QObject {
         QStringLiteral("'12abc' is not a valid integer value (danificado.smp, line"));
     Acao("Abrir1")->trigger();
     QCOMPARE(roteiro_.Pendentes(), 0);
-    QVERIFY(sessao_->Timer1().isActive());
+    QVERIFY(sessao_->Temporizador().isActive());
     QVERIFY(!Filho<QGroupBox>("GroupBox1")->isVisible());
     QVERIFY(Acao("Configurao2")->isVisible());
     QCOMPARE(janela_->windowTitle(), QStringLiteral("Planta de teste"));

@@ -400,7 +400,7 @@ class TesteJanelaProcesso : public QObject, public AmbienteJanela {
     janela_->Mostra();
     QVERIFY(QTest::qWaitForWindowExposed(janela_.get()));
   }
-  void Ciclo() { sessao_->Timer1Timer(instante_ += 100.0); }
+  void Ciclo() { sessao_->ExecutaCiclo(instante_ += 100.0); }
   void Ciclo(quiv::Documento& d) { d.simulacao.PassoObjetos(); }
   QAbstractButton* Botao(const char* nome) const {
     return Procura<QAbstractButton>(*janela_, nome);

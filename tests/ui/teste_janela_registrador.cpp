@@ -527,7 +527,7 @@ class TesteJanelaRegistrador : public QObject, public AmbienteJanela {
   double& Celula(int endereco) const {
     return sessao_->documento().simulacao.memoria.celula[static_cast<std::size_t>(endereco)];
   }
-  void Ciclo() { sessao_->Timer1Timer(agora_ += 100.0); }
+  void Ciclo() { sessao_->ExecutaCiclo(agora_ += 100.0); }
   QString windowTitle() const { return janela_->windowTitle(); }
   template <typename T>
   T* Filho(const char* nome) const {

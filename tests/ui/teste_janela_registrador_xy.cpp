@@ -94,7 +94,7 @@ class TesteJanelaRegistradorXY : public QObject, public AmbienteJanela {
   // A valve with hysteresis driven by a slow sine: at the same input the
   // position going up lags the one coming down by the hysteresis, so the
   // points draw a loop; without hysteresis they lie on one line. The run
-  // holds Timer1 and the button while it lasts, keeps the screen repainting,
+  // holds the scan timer and the button while it lasts, keeps the screen repainting,
   // and gives everything back at its end.
   void registraDesenhaLacoDeHisterese_data() {
     QTest::addColumn<QString>("histerese");
@@ -110,7 +110,7 @@ class TesteJanelaRegistradorXY : public QObject, public AmbienteJanela {
     ValvulaComHisterese(doc, qPrintable(histerese));
     EscolheVariaveis(80, 20);  // M81 against M21
     sessao_->simulacao().dt = 0.333;
-    sessao_->Timer1().start();
+    sessao_->Temporizador().start();
     sessao_->MarcaSalvo();
     const std::unique_ptr<quiv::Documento> antes = quiv::CopiaDocumento(doc);
 
@@ -120,7 +120,7 @@ class TesteJanelaRegistradorXY : public QObject, public AmbienteJanela {
     int progresso = -1;
     QTimer::singleShot(0, this, [&] {
       modoRapido = sessao_->simulacao().ModoRapido;
-      timerParado = !sessao_->Timer1().isActive();
+      timerParado = !sessao_->Temporizador().isActive();
       botaoDesligado = !Botao("Button1")->isEnabled();
       progresso = janela_->findChild<QProgressBar*>(QStringLiteral("Gauge1"))->value();
     });
@@ -132,7 +132,7 @@ class TesteJanelaRegistradorXY : public QObject, public AmbienteJanela {
     QVERIFY(timerParado);
     QVERIFY(botaoDesligado);
     QVERIFY(progresso >= 0 && progresso < 100);
-    QVERIFY(sessao_->Timer1().isActive());
+    QVERIFY(sessao_->Temporizador().isActive());
     QVERIFY(Botao("Button1")->isEnabled());
     QCOMPARE(janela_->findChild<QProgressBar*>(QStringLiteral("Gauge1"))->value(), 100);
     QVERIFY(quiv::teste::MesmoEstado(doc, *antes));
@@ -345,14 +345,14 @@ class TesteJanelaRegistradorXY : public QObject, public AmbienteJanela {
     exp.DefineValor("M82");
     doc.gerador().AtualizaParametros();
     EscolheVariaveis(81, 80);
-    sessao_->Timer1().start();
+    sessao_->Temporizador().start();
     roteiro_.EsperaInforma(QStringLiteral("Estouro"));
     Clica("Button1");
     QCOMPARE(roteiro_.Pendentes(), 0);
     const int pontos = Serie()->dataCount();
     QVERIFY2(pontos > 300 && pontos < 500, qPrintable(QString::number(pontos)));
     QVERIFY(!sessao_->simulacao().ModoRapido);
-    QVERIFY(sessao_->Timer1().isActive());
+    QVERIFY(sessao_->Temporizador().isActive());
     QVERIFY(Botao("Button1")->isEnabled());
   }
 

@@ -126,13 +126,13 @@ class TesteJanelaTextoAnimado : public QObject, public AmbienteJanela {
     auto& m = sessao_->simulacao().memoria.celula;
     auto* naTela = janela_->findChild<QLabel*>(QStringLiteral("Texto2"));
     m[21] = 25.0;
-    for (int i = 0; i < 6; ++i) sessao_->Timer1Timer(1000.0 + 100 * i);
+    for (int i = 0; i < 6; ++i) sessao_->ExecutaCiclo(1000.0 + 100 * i);
     QCOMPARE(naTela->text(), QStringLiteral("50.00 kPa"));
     QCOMPARE(naTela->palette().color(QPalette::WindowText), QColor(Qt::blue));
     QCOMPARE(janela_->findChild<QLabel*>(QStringLiteral("Label2"))->text(),
              QStringLiteral("Pressão"));
     m[21] = 50.0;
-    for (int i = 0; i < 6; ++i) sessao_->Timer1Timer(2000.0 + 100 * i);
+    for (int i = 0; i < 6; ++i) sessao_->ExecutaCiclo(2000.0 + 100 * i);
     QCOMPARE(Filho<QLabel>("Label1")->text(), QStringLiteral("100.00 kPa"));
     QCOMPARE(naTela->palette().color(QPalette::WindowText), QColor(Qt::red));
     QCOMPARE(Filho<QLabel>("Label4")->text(), QStringLiteral("Pressão"));
@@ -156,7 +156,7 @@ class TesteJanelaTextoAnimado : public QObject, public AmbienteJanela {
     QTest::keyClicks(funcao, QStringLiteral("Desligado/Ligado"));
     QTest::mouseClick(Filho<QPushButton>("SairButton"), Qt::LeftButton);
     sessao_->simulacao().memoria.celula[11] = -1.0;
-    for (int i = 0; i < 6; ++i) sessao_->Timer1Timer(1000.0 + 100 * i);
+    for (int i = 0; i < 6; ++i) sessao_->ExecutaCiclo(1000.0 + 100 * i);
     QCOMPARE(Filho<QLabel>("Label1")->text(), QStringLiteral("Ligado"));
   }
 
@@ -235,7 +235,7 @@ class TesteJanelaTextoAnimado : public QObject, public AmbienteJanela {
     QTest::keyClicks(funcao, QStringLiteral("2"));
     QCOMPARE(Texto().FuncaoTr.Completo(), std::string("M21*2"));
     sessao_->simulacao().memoria.celula[21] = 30.0;
-    for (int i = 0; i < 6; ++i) sessao_->Timer1Timer(1000.0 + 100 * i);
+    for (int i = 0; i < 6; ++i) sessao_->ExecutaCiclo(1000.0 + 100 * i);
     QCOMPARE(Filho<QLabel>("Label1")->text(), QStringLiteral("60.00 "));
     QCOMPARE(sessao_->Pilha().count(), 1);
     QVERIFY(!sessao_->Salvo());

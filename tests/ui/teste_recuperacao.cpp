@@ -118,7 +118,7 @@ class TesteRecuperacao : public QObject, AmbienteJanela {
     QFETCH(Encerramento, encerramento);
     janela_->AbreArquivo(planta_);
     // The plant stands still, so the copy and a later save see one state.
-    sessao_->Timer1().stop();
+    sessao_->Temporizador().stop();
     QTest::qWait(4 * kIntervaloMs);
     QCOMPARE(Arquivos(pastaCopias_), QStringList());
 

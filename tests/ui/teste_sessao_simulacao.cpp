@@ -74,7 +74,7 @@ class TesteSessaoSimulacao : public QObject {
     QTRY_COMPARE(roteiro_.Pendentes(), 0);
     QCOMPARE(roteiro_.Mostradas(), 3);
 
-    QVERIFY(sessao.Timer1().isActive());
+    QVERIFY(sessao.Temporizador().isActive());
     QCOMPARE(ciclos, chamadas);
   }
 

@@ -86,7 +86,7 @@ class TesteSimulacaoRapida : public QObject {
     pastaAnterior_ = QDir::currentPath();
     QVERIFY(QDir::setCurrent(pasta_->path()));
     sessao_ = std::make_unique<quiv::SessaoSimulacao>();
-    sessao_->Timer1().stop();
+    sessao_->Temporizador().stop();
     MontaPlanta(sessao_->documento());
     pagina_ = std::make_unique<quiv::JanelaSimulacaoRapida>(*sessao_);
     pagina_->Mostra();
@@ -172,15 +172,15 @@ class TesteSimulacaoRapida : public QObject {
     // The run steps a copy: the live plant is paused meanwhile and then goes
     // on, running or stopped as it was, from exactly where it stood.
     const bool rodava = janela % 2 == 0;
-    if (rodava) sessao_->Timer1().start();
+    if (rodava) sessao_->Temporizador().start();
     bool parada = false;
-    QTimer::singleShot(0, this, [&] { parada = !sessao_->Timer1().isActive(); });
+    QTimer::singleShot(0, this, [&] { parada = !sessao_->Temporizador().isActive(); });
     const std::unique_ptr<quiv::Documento> antes = quiv::CopiaDocumento(sessao_->documento());
     QTest::mouseClick(Filho<QPushButton>("BTNSimular"), Qt::LeftButton);
 
     QVERIFY(parada);
-    QCOMPARE(sessao_->Timer1().isActive(), rodava);
-    sessao_->Timer1().stop();
+    QCOMPARE(sessao_->Temporizador().isActive(), rodava);
+    sessao_->Temporizador().stop();
     QVERIFY(quiv::teste::MesmoEstado(sessao_->documento(), *antes));
     QVERIFY(!sessao_->simulacao().ModoRapido);
     QVERIFY(Filho<QPushButton>("BTNSimular")->isEnabled());
@@ -196,7 +196,7 @@ class TesteSimulacaoRapida : public QObject {
     for (int k = 1; k <= 2; ++k) {
       const quiv::MalhaDesempenho& malha = esperado.malhas[static_cast<std::size_t>(k)];
       QVERIFY(malha.participa);
-      const QCustomPlot& g = pagina_->ChartM(k);
+      const QCustomPlot& g = pagina_->GraficoSuperior(k);
       QCOMPARE(g.graph(0)->dataCount(), opcoes.janela);
       QCOMPARE(Valores(g, 0), QVector<double>(malha.series.PV.begin(), malha.series.PV.end()));
       QCOMPARE(Valores(g, 1), QVector<double>(malha.series.SP.begin(), malha.series.SP.end()));
@@ -217,7 +217,7 @@ class TesteSimulacaoRapida : public QObject {
     QCOMPARE(Filho<QLineEdit>("IEMmalha")->text().endsWith(QLatin1String(normaliza ? " %" : " m")),
              true);
     // Controller 3 exists without a PV: its chart is empty, its row blank.
-    QCOMPARE(pagina_->ChartM(3).graph(0)->dataCount(), 0);
+    QCOMPARE(pagina_->GraficoSuperior(3).graph(0)->dataCount(), 0);
     notebook->setCurrentIndex(2);
     QCOMPARE(Filho<QLineEdit>("varPVmalha")->text(), QString());
   }
@@ -233,17 +233,17 @@ class TesteSimulacaoRapida : public QObject {
   }
   void amplitudeNaoInteira() {
     QFETCH(QString, texto);
-    sessao_->Timer1().start();
+    sessao_->Temporizador().start();
     Filho<QComboBox>("SinalTesteCombo")->setCurrentIndex(2);
     Filho<QLineEdit>("SinalTesteValor")->setText(texto);
     roteiro_.EsperaInforma(QStringLiteral("Amplitude do Degrau inválida"));
     QTest::mouseClick(Filho<QPushButton>("BTNSimular"), Qt::LeftButton);
     QCOMPARE(roteiro_.Pendentes(), 0);
-    QCOMPARE(pagina_->ChartM(1).graph(0)->dataCount(), 0);
+    QCOMPARE(pagina_->GraficoSuperior(1).graph(0)->dataCount(), 0);
     QCOMPARE(Filho<QProgressBar>("Gauge1")->value(), 0);
     QVERIFY(QDir().entryList({QStringLiteral("*.txd")}, QDir::Files).isEmpty());
     QCOMPARE(sessao_->documento().ControladorDe(1)->SP, 40.0);
-    QVERIFY(sessao_->Timer1().isActive());
+    QVERIFY(sessao_->Temporizador().isActive());
   }
 
   // The same history above and below gives identical columns and curves; a
@@ -254,10 +254,10 @@ class TesteSimulacaoRapida : public QObject {
     auto* acima = Filho<QComboBox>("ComboBox2");
     auto* abaixo = Filho<QComboBox>("ComboBox1");
     QCOMPARE(acima->currentText(), QStringLiteral("DadosDesempenho_1.txd"));
-    const QVector<double> daCorrida = Valores(pagina_->ChartM(1), 0);
+    const QVector<double> daCorrida = Valores(pagina_->GraficoSuperior(1), 0);
     QTest::mouseClick(Filho<QPushButton>("Button1"), Qt::LeftButton);
     QCOMPARE(Filho<QProgressBar>("Gauge2")->value(), 0);  // not chosen: nothing
-    QCOMPARE(Valores(pagina_->ChartM(1), 0), daCorrida);
+    QCOMPARE(Valores(pagina_->GraficoSuperior(1), 0), daCorrida);
 
     Entra(acima);  // entering the selectors lists the folder's histories
     Entra(abaixo);
@@ -269,7 +269,7 @@ class TesteSimulacaoRapida : public QObject {
     QTest::mouseClick(Filho<QPushButton>("Button1"), Qt::LeftButton);
     QCOMPARE(Filho<QProgressBar>("Gauge2")->value(), 100);
     QCOMPARE(Filho<QProgressBar>("Gauge3")->value(), 100);
-    QVERIFY(Valores(pagina_->ChartM(1), 0) != daCorrida);  // two decimals now
+    QVERIFY(Valores(pagina_->GraficoSuperior(1), 0) != daCorrida);  // two decimals now
 
     auto* notebook1 = Filho<QTabWidget>("TabbedNotebook1");
     auto* notebook2 = Filho<QTabWidget>("TabbedNotebook2");
@@ -281,7 +281,7 @@ class TesteSimulacaoRapida : public QObject {
       notebook1->setCurrentIndex(k - 1);
       QCOMPARE(notebook2->currentIndex(), k - 1);
       for (int s = 0; s < 3; ++s)
-        QCOMPARE(Valores(pagina_->ChartM(k), s), Valores(pagina_->ChartH(k), s));
+        QCOMPARE(Valores(pagina_->GraficoSuperior(k), s), Valores(pagina_->GraficoInferior(k), s));
       for (const auto& par : pares) {
         QVERIFY(!Filho<QLineEdit>(par[0])->text().isEmpty());
         QCOMPARE(Filho<QLineEdit>(par[0])->text(), Filho<QLineEdit>(par[1])->text());
@@ -295,19 +295,19 @@ class TesteSimulacaoRapida : public QObject {
 
     // Drawn over the upper chart, lighter, sharing the lower chart's points.
     Filho<QCheckBox>("SobreporHistorico")->setChecked(true);
-    QCOMPARE(pagina_->ChartM(1).graphCount(), 6);
-    QCOMPARE(Valores(pagina_->ChartM(1), 3), Valores(pagina_->ChartH(1), 0));
-    QCOMPARE(pagina_->ChartM(1).graph(5)->name(), QStringLiteral("MV (hist)"));
+    QCOMPARE(pagina_->GraficoSuperior(1).graphCount(), 6);
+    QCOMPARE(Valores(pagina_->GraficoSuperior(1), 3), Valores(pagina_->GraficoInferior(1), 0));
+    QCOMPARE(pagina_->GraficoSuperior(1).graph(5)->name(), QStringLiteral("MV (hist)"));
     Filho<QCheckBox>("SobreporHistorico")->setChecked(false);
-    QCOMPARE(pagina_->ChartM(1).graphCount(), 3);
+    QCOMPARE(pagina_->GraficoSuperior(1).graphCount(), 3);
 
     // Hiding the outputs empties every MV series; the indices stay.
     const QString excursao = Filho<QLineEdit>("ExcMVhist")->text();
     Filho<QCheckBox>("CheckBox1")->setChecked(true);
     for (int k = 1; k <= 2; ++k) {
-      QCOMPARE(pagina_->ChartM(k).graph(2)->dataCount(), 0);
-      QCOMPARE(pagina_->ChartH(k).graph(2)->dataCount(), 0);
-      QVERIFY(pagina_->ChartM(k).graph(0)->dataCount() > 0);
+      QCOMPARE(pagina_->GraficoSuperior(k).graph(2)->dataCount(), 0);
+      QCOMPARE(pagina_->GraficoInferior(k).graph(2)->dataCount(), 0);
+      QVERIFY(pagina_->GraficoSuperior(k).graph(0)->dataCount() > 0);
     }
     QCOMPARE(Filho<QLineEdit>("ExcMVhist")->text(), excursao);
   }
@@ -321,8 +321,8 @@ class TesteSimulacaoRapida : public QObject {
     Entra(Filho<QComboBox>("ComboBox1"));
     Filho<QComboBox>("ComboBox1")->setCurrentIndex(0);
     QTest::mouseClick(Filho<QPushButton>("BTNCarregar"), Qt::LeftButton);
-    QCustomPlot& acima = pagina_->ChartM(1);
-    QCustomPlot& abaixo = pagina_->ChartH(1);
+    QCustomPlot& acima = pagina_->GraficoSuperior(1);
+    QCustomPlot& abaixo = pagina_->GraficoInferior(1);
     QCOMPARE(acima.xAxis->range(), QCPRange(0, 1799));
 
     Filho<QComboBox>("PtsPag")->setCurrentIndex(0);  // 15 min: two pages of 900
@@ -332,8 +332,8 @@ class TesteSimulacaoRapida : public QObject {
     QTest::mouseClick(sobe, Qt::LeftButton);
     QCOMPARE(acima.xAxis->range(), QCPRange(900, 1799));
     QCOMPARE(abaixo.xAxis->range(), QCPRange(900, 1799));
-    QCOMPARE(pagina_->ChartM(2).xAxis->range(), QCPRange(0, 899));  // other loops stay
-    QTest::mouseClick(sobe, Qt::LeftButton);                        // no third page
+    QCOMPARE(pagina_->GraficoSuperior(2).xAxis->range(), QCPRange(0, 899));  // other loops stay
+    QTest::mouseClick(sobe, Qt::LeftButton);                                 // no third page
     QCOMPARE(acima.xAxis->range(), QCPRange(900, 1799));
     QCOMPARE(Filho<QLabel>("PaginaAtual")->text(), QStringLiteral("2"));
     QTest::mouseClick(desce, Qt::LeftButton);
@@ -395,7 +395,7 @@ class TesteSimulacaoRapida : public QObject {
   // picture is written too; a cancelled dialog writes nothing.
   void exportaGrafico() {
     Simula();
-    QCustomPlot& g = pagina_->ChartM(2);
+    QCustomPlot& g = pagina_->GraficoSuperior(2);
     const QString csv = QDir::current().filePath(QStringLiteral("malha2"));  // extension added
     roteiro_.EsperaSalva(QStringLiteral("Exportar Dados"), csv);
     g.findChild<QAction*>(QStringLiteral("ExportarCsv"))->trigger();
@@ -440,7 +440,7 @@ class TesteSimulacaoRapida : public QObject {
     Filho<QComboBox>("TACombo")->setCurrentIndex(3);
     Filho<QComboBox>("SinalTesteCombo")->setCurrentIndex(2);
     QTest::mouseClick(Filho<QPushButton>("BTNSimular"), Qt::LeftButton);
-    QCOMPARE(pagina_->ChartM(1).graph(0)->dataCount(), 1800);
+    QCOMPARE(pagina_->GraficoSuperior(1).graph(0)->dataCount(), 1800);
   }
 
   InteracaoRoteiro roteiro_;

@@ -86,14 +86,14 @@ class TesteSintonia : public QObject, public AmbienteJanela {
     const double coAntes = c.CO;
     const std::string kpAntes = c.TextoKp;
     const std::unique_ptr<quiv::Documento> antes = quiv::CopiaDocumento(sessao_->documento());
-    sessao_->Timer1().start();
+    sessao_->Temporizador().start();
     bool parada = false;
-    QTimer::singleShot(0, this, [&] { parada = !sessao_->Timer1().isActive(); });
+    QTimer::singleShot(0, this, [&] { parada = !sessao_->Temporizador().isActive(); });
 
     Botao(*pagina_, "EnsaioBTN")->click();
     QVERIFY(parada);  // the live plant waits while the test steps its copies
-    QVERIFY(sessao_->Timer1().isActive());
-    sessao_->Timer1().stop();
+    QVERIFY(sessao_->Temporizador().isActive());
+    sessao_->Temporizador().stop();
     QVERIFY(quiv::teste::MesmoEstado(sessao_->documento(), *antes));
     QCOMPARE(c.ModoAuto, autoAntes);
     QCOMPARE(c.CO, coAntes);
@@ -204,7 +204,7 @@ class TesteSintonia : public QObject, public AmbienteJanela {
     const double padrao = kpDoImc();
 
     Digita(campo, QStringLiteral("10"));
-    pagina_->LambdaEditDone();
+    pagina_->DefineLambda();
     QVERIFY2(Perto(kpDoImc(), kT / (kK * (10.0 + kL)), 0.03),
              qPrintable(QString::number(kpDoImc())));
     QVERIFY(Tabela("TabelaRegras")->item(0, 0)->text().contains(QStringLiteral("λ = 10 s")));
@@ -212,11 +212,11 @@ class TesteSintonia : public QObject, public AmbienteJanela {
 
     Digita(campo, QStringLiteral("-1"));
     roteiro_.EsperaInforma(QStringLiteral("λ inválido"));
-    pagina_->LambdaEditDone();
+    pagina_->DefineLambda();
     QVERIFY(Perto(kpDoImc(), kT / (kK * (10.0 + kL)), 0.03));
 
     Digita(campo, QString());
-    pagina_->LambdaEditDone();
+    pagina_->DefineLambda();
     QCOMPARE(kpDoImc(), padrao);
   }
 
@@ -252,7 +252,7 @@ class TesteSintonia : public QObject, public AmbienteJanela {
   void processoIntegrador() {
     janela_.reset();
     sessao_ = std::make_unique<quiv::SessaoSimulacao>();
-    sessao_->Timer1().stop();
+    sessao_->Temporizador().stop();
     quiv::teste::IncluiMalhaIntegradora(sessao_->documento(), 0.02, 4.0);
     janela_ = std::make_unique<quiv::JanelaControlador>(*sessao_, 1);
     janela_->Mostra();

@@ -29,7 +29,7 @@ QImage Cartao(const QString& arquivo) {
   janela.resize(1400, 900);
   janela.show();
   janela.AbreArquivo(arquivo);
-  sessao.Timer1().stop();
+  sessao.Temporizador().stop();
   QApplication::processEvents();
   const QPixmap tela = janela.Tela().grab(QRect(0, 0, kLarguraTela, kAlturaTela));
   return tela.toImage().scaled(321, 193, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

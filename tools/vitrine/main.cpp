@@ -95,9 +95,9 @@ void MostraObjetos(quiv::JanelaPrincipal& janela, const quiv::Documento& doc, Fi
       fileira.Coloca(janela.JanelaDe(static_cast<int>(tipo), n));
     }
   }
-  janela.ParmForm().Mostra();
-  janela.ParmForm().adjustSize();
-  fileira.ColocaADireita(&janela.ParmForm());
+  janela.JanelaDoGerador().Mostra();
+  janela.JanelaDoGerador().adjustSize();
+  fileira.ColocaADireita(&janela.JanelaDoGerador());
 }
 
 void MostraRegistrador(quiv::JanelaPrincipal& janela, const quiv::Documento& doc,

@@ -111,7 +111,7 @@ bool Bloco::AtualizaParametros(bool MostraMensagens) {
   return v.Informa(simulacao_, MostraMensagens);
 }
 
-void Bloco::LeDescricao() {
+void Bloco::CarregaDescricao() {
   Descricao.Edita(simulacao_->IdiomaIngles, simulacao_->memoria.DescricaoEndereco[endereco_]);
 }
 

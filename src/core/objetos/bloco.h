@@ -84,7 +84,7 @@ class Bloco : public ObjetoCiclo, public FormularioBloco {
   // Descricao := the output address's description (on activation and
   // after a successful apply); when that is the half shown of a
   // two-language description, both languages stay.
-  void LeDescricao();
+  void CarregaDescricao();
 
   // The function as stored at the last apply, evaluated on the current cells.
   // An overflow throws Erro.

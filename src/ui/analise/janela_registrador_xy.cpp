@@ -182,15 +182,15 @@ void JanelaRegistradorXY::CriaControles() {
   // "Presets:", "var X:", "var Y:", the presets and the window items stay
   // Portuguese in both languages.
   rotulo("LabelPresets", QStringLiteral("Presets:"));
-  Presets_ = new QComboBox(this);
-  Presets_->setObjectName(QStringLiteral("Presets"));
-  Presets_->setToolTip(tr("Pares de variáveis pré-selecionadas"));
-  Presets_->addItem(QStringLiteral("Seleção Individual"));
+  predefinicoes_ = new QComboBox(this);
+  predefinicoes_->setObjectName(QStringLiteral("Presets"));
+  predefinicoes_->setToolTip(tr("Pares de variáveis pré-selecionadas"));
+  predefinicoes_->addItem(QStringLiteral("Seleção Individual"));
   for (int k = 1; k <= 10; ++k) {
-    Presets_->addItem(QStringLiteral("COxPV [Malha %1]").arg(k));
-    Presets_->addItem(QStringLiteral("COxMV [Malha %1]").arg(k));
+    predefinicoes_->addItem(QStringLiteral("COxPV [Malha %1]").arg(k));
+    predefinicoes_->addItem(QStringLiteral("COxMV [Malha %1]").arg(k));
   }
-  escolhas->addWidget(Presets_);
+  escolhas->addWidget(predefinicoes_);
   escolhas->addSpacing(8);
 
   auto lista = [this, escolhas](const char* nome, const QString& dica, bool eixoX) {
@@ -199,100 +199,101 @@ void JanelaRegistradorXY::CriaControles() {
     c->setToolTip(dica);
     c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     c->setMinimumContentsLength(14);
-    c->AoAbrir = [this, eixoX] { ComboDropDown(eixoX); };
+    c->AoAbrir = [this, eixoX] { CompletaLista(eixoX); };
     escolhas->addWidget(c, 1);
     return c;
   };
   rotulo("LabelX", QStringLiteral("var X:"));
-  ComboX_ = lista("ComboX", tr("Variável do eixo X"), true);
+  variavelX_ = lista("ComboX", tr("Variável do eixo X"), true);
   escolhas->addSpacing(8);
   rotulo("LabelY", QStringLiteral("var Y:"));
-  ComboY_ = lista("ComboY", tr("Variável do eixo vertical"), false);
+  variavelY_ = lista("ComboY", tr("Variável do eixo vertical"), false);
   escolhas->addSpacing(8);
 
-  Label36_ = rotulo("Label36", tr("Janela:"));
-  JanelaComboBox_ = new QComboBox(this);
-  JanelaComboBox_->setObjectName(QStringLiteral("JanelaComboBox"));
-  JanelaComboBox_->addItems(
+  rotuloDuracao_ = rotulo("Label36", tr("Janela:"));
+  duracao_ = new QComboBox(this);
+  duracao_->setObjectName(QStringLiteral("JanelaComboBox"));
+  duracao_->addItems(
       {QStringLiteral("10 min"), QStringLiteral("30 min"), QStringLiteral("1 hora")});
-  escolhas->addWidget(JanelaComboBox_);
+  escolhas->addWidget(duracao_);
   escolhas->addSpacing(8);
-  Button1_ = new QPushButton(tr("Registra"), this);
-  Button1_->setObjectName(QStringLiteral("Button1"));
-  escolhas->addWidget(Button1_);
+  botaoRegistra_ = new QPushButton(tr("Registra"), this);
+  botaoRegistra_->setObjectName(QStringLiteral("Button1"));
+  escolhas->addWidget(botaoRegistra_);
   vertical->addLayout(escolhas);
 
-  Gauge1_ = new QProgressBar(this);
-  Gauge1_->setObjectName(QStringLiteral("Gauge1"));
-  Gauge1_->setRange(0, 100);
-  Gauge1_->setValue(0);
-  QPalette azul = Gauge1_->palette();
+  progresso_ = new QProgressBar(this);
+  progresso_->setObjectName(QStringLiteral("Gauge1"));
+  progresso_->setRange(0, 100);
+  progresso_->setValue(0);
+  QPalette azul = progresso_->palette();
   azul.setColor(QPalette::Highlight, QColor(0, 0, 128));
-  Gauge1_->setPalette(azul);
-  vertical->addWidget(Gauge1_);
+  progresso_->setPalette(azul);
+  vertical->addWidget(progresso_);
 
-  Chart1_ = new QCustomPlot(this);
-  Chart1_->setObjectName(QStringLiteral("Chart1"));
-  Chart1_->setBackground(Qt::white);
-  Chart1_->setMinimumSize(320, 240);
-  Chart1_->legend->setVisible(false);
-  Chart1_->setNotAntialiasedElements(QCP::aeScatters);
-  Chart1_->xAxis->setRange(0, 100);
-  Chart1_->yAxis->setRange(0, 100);
-  Series1_ = Chart1_->addGraph();
-  Series1_->setName(tr("Pontos"));
-  Series1_->setLineStyle(QCPGraph::lsNone);
-  Series1_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDot, QPen(Qt::red, 1), Qt::red, 1));
-  zoom_ = new PilhaZoom(*Chart1_);
-  vertical->addWidget(Chart1_, 1);
+  grafico_ = new QCustomPlot(this);
+  grafico_->setObjectName(QStringLiteral("Chart1"));
+  grafico_->setBackground(Qt::white);
+  grafico_->setMinimumSize(320, 240);
+  grafico_->legend->setVisible(false);
+  grafico_->setNotAntialiasedElements(QCP::aeScatters);
+  grafico_->xAxis->setRange(0, 100);
+  grafico_->yAxis->setRange(0, 100);
+  serie_ = grafico_->addGraph();
+  serie_->setName(tr("Pontos"));
+  serie_->setLineStyle(QCPGraph::lsNone);
+  serie_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDot, QPen(Qt::red, 1), Qt::red, 1));
+  zoom_ = new PilhaZoom(*grafico_);
+  vertical->addWidget(grafico_, 1);
 
   auto* botoes = new QHBoxLayout;
-  SpeedButton4_ = BotaoGrafico(this, "SpeedButton4", Figura::Limpar, tr("Limpar"));
-  SpeedButton3_ = BotaoGrafico(this, "SpeedButton3", Figura::Escala, tr("Aplicar Escala 0-100%"));
-  SpeedButton1_ = BotaoGrafico(this, "SpeedButton1", Figura::Zoom,
-                               tr("Zoom Window: Clicar e arrastar para baixo e para a direita"));
-  SpeedButton1_->setCheckable(true);
-  SpeedButton2_ = BotaoGrafico(this, "SpeedButton2", Figura::DesfazZoom, tr("Desfazer Zoom"));
-  ExportaPng_ =
+  botaoLimpar_ = BotaoGrafico(this, "SpeedButton4", Figura::Limpar, tr("Limpar"));
+  botaoEscala_ = BotaoGrafico(this, "SpeedButton3", Figura::Escala, tr("Aplicar Escala 0-100%"));
+  botaoZoom_ = BotaoGrafico(this, "SpeedButton1", Figura::Zoom,
+                            tr("Zoom Window: Clicar e arrastar para baixo e para a direita"));
+  botaoZoom_->setCheckable(true);
+  botaoDesfazZoom_ = BotaoGrafico(this, "SpeedButton2", Figura::DesfazZoom, tr("Desfazer Zoom"));
+  botaoPng_ =
       BotaoGrafico(this, "ExportaPngButton", Figura::Png, tr("Exportar o gráfico como imagem PNG"));
-  ExportaCsv_ =
+  botaoCsv_ =
       BotaoGrafico(this, "ExportaCsvButton", Figura::Csv, tr("Exportar os pontos como tabela CSV"));
-  for (QToolButton* b : {SpeedButton4_, SpeedButton3_, SpeedButton1_, SpeedButton2_})
+  for (QToolButton* b : {botaoLimpar_, botaoEscala_, botaoZoom_, botaoDesfazZoom_})
     botoes->addWidget(b);
   auto* separador = new QFrame(this);
   separador->setFrameShape(QFrame::VLine);
   separador->setFrameShadow(QFrame::Sunken);
   botoes->addWidget(separador);
-  botoes->addWidget(ExportaPng_);
-  botoes->addWidget(ExportaCsv_);
+  botoes->addWidget(botaoPng_);
+  botoes->addWidget(botaoCsv_);
   botoes->addStretch(1);
-  SairButton_ = new QPushButton(tr("Sair"), this);
-  SairButton_->setObjectName(QStringLiteral("SairButton"));
-  botoes->addWidget(SairButton_);
+  botaoSair_ = new QPushButton(tr("Sair"), this);
+  botaoSair_->setObjectName(QStringLiteral("SairButton"));
+  botoes->addWidget(botaoSair_);
   vertical->addLayout(botoes);
 
-  connect(Presets_, &QComboBox::currentIndexChanged, this, &JanelaRegistradorXY::PresetsChange);
-  connect(ComboX_, &QComboBox::currentIndexChanged, this, [this](int item) {
+  connect(predefinicoes_, &QComboBox::currentIndexChanged, this,
+          &JanelaRegistradorXY::AplicaPredefinicao);
+  connect(variavelX_, &QComboBox::currentIndexChanged, this, [this](int item) {
     if (preenchendo_) return;
     modelo().ItemX = item;
     HabilitaRegistra();
   });
-  connect(ComboY_, &QComboBox::currentIndexChanged, this, [this](int item) {
+  connect(variavelY_, &QComboBox::currentIndexChanged, this, [this](int item) {
     if (preenchendo_) return;
     modelo().ItemY = item;
     HabilitaRegistra();
   });
-  connect(JanelaComboBox_, &QComboBox::currentIndexChanged, this, [this](int item) {
+  connect(duracao_, &QComboBox::currentIndexChanged, this, [this](int item) {
     if (!preenchendo_) modelo().ItemJanela = item;
   });
-  connect(Button1_, &QPushButton::clicked, this, &JanelaRegistradorXY::Button1Click);
-  connect(SpeedButton4_, &QToolButton::clicked, this, &JanelaRegistradorXY::SpeedButton4Click);
-  connect(SpeedButton3_, &QToolButton::clicked, this, &JanelaRegistradorXY::SpeedButton3Click);
-  connect(SpeedButton1_, &QToolButton::toggled, this, &JanelaRegistradorXY::SpeedButton1Click);
-  connect(SpeedButton2_, &QToolButton::clicked, this, &JanelaRegistradorXY::SpeedButton2Click);
-  connect(ExportaPng_, &QToolButton::clicked, this, &JanelaRegistradorXY::ExportaPngClick);
-  connect(ExportaCsv_, &QToolButton::clicked, this, &JanelaRegistradorXY::ExportaCsvClick);
-  connect(SairButton_, &QPushButton::clicked, this, &QWidget::close);
+  connect(botaoRegistra_, &QPushButton::clicked, this, &JanelaRegistradorXY::Registra);
+  connect(botaoLimpar_, &QToolButton::clicked, this, &JanelaRegistradorXY::Limpa);
+  connect(botaoEscala_, &QToolButton::clicked, this, &JanelaRegistradorXY::EscalaCheia);
+  connect(botaoZoom_, &QToolButton::toggled, this, &JanelaRegistradorXY::LigaZoom);
+  connect(botaoDesfazZoom_, &QToolButton::clicked, this, &JanelaRegistradorXY::DesfazZoom);
+  connect(botaoPng_, &QToolButton::clicked, this, &JanelaRegistradorXY::ExportaImagem);
+  connect(botaoCsv_, &QToolButton::clicked, this, &JanelaRegistradorXY::ExportaTabela);
+  connect(botaoSair_, &QPushButton::clicked, this, &QWidget::close);
   // A rectangle drawn with the mouse fixes the axes until the zoom is undone.
   connect(zoom_, &PilhaZoom::Ampliado, this, [this] { eixosAutomaticos_ = false; });
 }
@@ -300,10 +301,10 @@ void JanelaRegistradorXY::CriaControles() {
 void JanelaRegistradorXY::Preenche() {
   const RegistradorXY& m = modelo();
   preenchendo_ = true;
-  Presets_->setCurrentIndex(m.Predefinicao);
-  PreencheLista(ComboX_, m.ListaXCompleta, m.ItemX);
-  PreencheLista(ComboY_, m.ListaYCompleta, m.ItemY);
-  JanelaComboBox_->setCurrentIndex(m.ItemJanela);
+  predefinicoes_->setCurrentIndex(m.Predefinicao);
+  PreencheLista(variavelX_, m.ListaXCompleta, m.ItemX);
+  PreencheLista(variavelY_, m.ListaYCompleta, m.ItemY);
+  duracao_->setCurrentIndex(m.ItemJanela);
   preenchendo_ = false;
   HabilitaRegistra();
 }
@@ -328,7 +329,7 @@ void JanelaRegistradorXY::PreencheLista(QComboBox* combo, bool completa, int ite
   combo->setCurrentIndex(item >= 0 && item < combo->count() ? item : -1);
 }
 
-void JanelaRegistradorXY::ComboDropDown(bool eixoX) {
+void JanelaRegistradorXY::CompletaLista(bool eixoX) {
   RegistradorXY& m = modelo();
   if (eixoX)
     m.CompletaListaX();
@@ -337,23 +338,23 @@ void JanelaRegistradorXY::ComboDropDown(bool eixoX) {
   Preenche();
   // The open list is wide enough for the descriptions, whatever the width of
   // the closed box.
-  QComboBox* combo = eixoX ? ComboX_ : ComboY_;
+  QComboBox* combo = eixoX ? variavelX_ : variavelY_;
   QAbstractItemView* vista = combo->view();
   vista->setMinimumWidth(std::max(160, vista->sizeHintForColumn(0) + 2 * vista->frameWidth() +
                                            style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
 }
 
-void JanelaRegistradorXY::PresetsChange(int item) {
+void JanelaRegistradorXY::AplicaPredefinicao(int item) {
   if (preenchendo_) return;
   modelo().AplicaPredefinicao(item, sessao_.simulacao());
   Preenche();
 }
 
 void JanelaRegistradorXY::HabilitaRegistra() {
-  Button1_->setEnabled(!registrando_ && modelo().PodeRegistrar());
+  botaoRegistra_->setEnabled(!registrando_ && modelo().PodeRegistrar());
 }
 
-void JanelaRegistradorXY::Button1Click() {
+void JanelaRegistradorXY::Registra() {
   const RegistradorXY& m = modelo();
   if (registrando_ || !m.PodeRegistrar()) return;
   const int segundos = m.SegundosJanela();
@@ -366,7 +367,7 @@ void JanelaRegistradorXY::Button1Click() {
   // The bar moves at most 101 times; each time the screen is repainted, but
   // no click or key is taken until the run is over.
   const std::function<void(int)> progresso = [this](int percentual) {
-    Gauge1_->setValue(percentual);
+    progresso_->setValue(percentual);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   };
   std::vector<PontoXY> novos;
@@ -403,9 +404,9 @@ void JanelaRegistradorXY::MostraPontos() {
     xs.append(p.x);
     ys.append(p.y);
   }
-  Series1_->setData(xs, ys, true);
+  serie_->setData(xs, ys, true);
   if (eixosAutomaticos_) AjustaEixos();
-  Chart1_->replot();
+  grafico_->replot();
 }
 
 void JanelaRegistradorXY::AjustaEixos() {
@@ -421,25 +422,25 @@ void JanelaRegistradorXY::AjustaEixos() {
     const double folga = fim > inicio ? 0.03 * (fim - inicio) : std::max(1.0, 0.05 * std::abs(fim));
     return QCPRange(inicio - folga, fim + folga);
   };
-  Chart1_->xAxis->setRange(faixa(&PontoXY::x));
-  Chart1_->yAxis->setRange(faixa(&PontoXY::y));
+  grafico_->xAxis->setRange(faixa(&PontoXY::x));
+  grafico_->yAxis->setRange(faixa(&PontoXY::y));
 }
 
-void JanelaRegistradorXY::SpeedButton4Click() {
+void JanelaRegistradorXY::Limpa() {
   pontos_.clear();
   MostraPontos();
 }
 
-void JanelaRegistradorXY::SpeedButton3Click() {
+void JanelaRegistradorXY::EscalaCheia() {
   eixosAutomaticos_ = false;
-  Chart1_->xAxis->setRange(0, 100);
-  Chart1_->yAxis->setRange(0, 100);
-  Chart1_->replot();
+  grafico_->xAxis->setRange(0, 100);
+  grafico_->yAxis->setRange(0, 100);
+  grafico_->replot();
 }
 
-void JanelaRegistradorXY::SpeedButton1Click(bool ligado) { zoom_->Liga(ligado); }
+void JanelaRegistradorXY::LigaZoom(bool ligado) { zoom_->Liga(ligado); }
 
-void JanelaRegistradorXY::SpeedButton2Click() {
+void JanelaRegistradorXY::DesfazZoom() {
   // Each click goes back one zoom; once none is left the axes follow the
   // points again.
   if (zoom_->Tamanho() > 0) zoom_->Desfaz();
@@ -447,7 +448,7 @@ void JanelaRegistradorXY::SpeedButton2Click() {
     eixosAutomaticos_ = true;
     AjustaEixos();
   }
-  Chart1_->replot();
+  grafico_->replot();
 }
 
 QString JanelaRegistradorXY::EscolheArquivo(const QString& titulo, const QString& sugestao,
@@ -464,24 +465,24 @@ QString JanelaRegistradorXY::EscolheArquivo(const QString& titulo, const QString
   return nome;
 }
 
-void JanelaRegistradorXY::ExportaPngClick() {
+void JanelaRegistradorXY::ExportaImagem() {
   const QString nome =
       EscolheArquivo(tr("Exportar Gráfico"), QStringLiteral("registrador_xy.png"),
                      tr("Imagens PNG (*.png);;Todos os Arquivos (*)"), QStringLiteral("png"));
   if (nome.isEmpty()) return;
-  if (!ExportaPng(*Chart1_, nome))
+  if (!ExportaPng(*grafico_, nome))
     Interacao::Atual().Informa(
         this, QStringLiteral("QUIV"),
         tr("Não foi possível gravar o arquivo %1").arg(QDir::toNativeSeparators(nome)));
 }
 
-void JanelaRegistradorXY::ExportaCsvClick() {
+void JanelaRegistradorXY::ExportaTabela() {
   const QString nome =
       EscolheArquivo(tr("Exportar Pontos"), QStringLiteral("registrador_xy.csv"),
                      tr("Tabelas CSV (*.csv);;Todos os Arquivos (*)"), QStringLiteral("csv"));
   if (nome.isEmpty()) return;
   QString erro;
-  if (!ExportaCsv(*Chart1_, nome, &erro))
+  if (!ExportaCsv(*grafico_, nome, &erro))
     Interacao::Atual().Informa(
         this, QStringLiteral("QUIV"),
         tr("Não foi possível gravar o arquivo %1: %2").arg(QDir::toNativeSeparators(nome), erro));

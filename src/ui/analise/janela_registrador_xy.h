@@ -26,7 +26,7 @@ class SessaoSimulacao;
 // shown and hidden. Its choices live in the document's RegistradorXY; the
 // points live on the chart and pile up over runs until cleared.
 //
-// The run occupies the user-interface thread. Timer1 is stopped while it
+// The run occupies the user-interface thread. The scan timer is stopped while it
 // lasts; the progress bar and the screen are repainted as the percentage
 // moves, but no user input is taken until the run is over, so nothing can
 // change or replace the plant underneath it.
@@ -42,7 +42,7 @@ class JanelaRegistradorXY : public QWidget {
 
   // "Registra": the off-line run with the chosen window and variables; does
   // nothing while either variable has no selection.
-  void Button1Click();
+  void Registra();
 
   // The points on the chart, in the order they were recorded.
   const std::vector<PontoXY>& Pontos() const { return pontos_; }
@@ -58,20 +58,20 @@ class JanelaRegistradorXY : public QWidget {
   // A variable list as the model holds it: the single item "01" before its
   // first drop-down, afterwards the 124 cells with their descriptions.
   void PreencheLista(QComboBox* combo, bool completa, int item);
-  void ComboDropDown(bool eixoX);
-  void PresetsChange(int item);
+  void CompletaLista(bool eixoX);
+  void AplicaPredefinicao(int item);
   void HabilitaRegistra();
 
   // The series reloaded from pontos_ and, with automatic axes, the axes
   // fitted to it.
   void MostraPontos();
   void AjustaEixos();
-  void SpeedButton4Click();             // Limpar
-  void SpeedButton3Click();             // 0–100 %
-  void SpeedButton1Click(bool ligado);  // zoom window
-  void SpeedButton2Click();             // undo zoom
-  void ExportaPngClick();
-  void ExportaCsvClick();
+  void Limpa();                // Limpar
+  void EscalaCheia();          // 0–100 %
+  void LigaZoom(bool ligado);  // zoom window
+  void DesfazZoom();           // undo zoom
+  void ExportaImagem();
+  void ExportaTabela();
   // The export's file name from the save dialog, with `extensao` added when
   // the user typed none; empty when cancelled or an existing file is kept.
   QString EscolheArquivo(const QString& titulo, const QString& sugestao, const QString& filtro,
@@ -84,23 +84,23 @@ class JanelaRegistradorXY : public QWidget {
   bool eixosAutomaticos_ = true;
   std::vector<PontoXY> pontos_;
 
-  QComboBox* Presets_ = nullptr;
-  QComboBox* ComboX_ = nullptr;
-  QComboBox* ComboY_ = nullptr;
-  QLabel* Label36_ = nullptr;
-  QComboBox* JanelaComboBox_ = nullptr;
-  QPushButton* Button1_ = nullptr;
-  QProgressBar* Gauge1_ = nullptr;
-  QCustomPlot* Chart1_ = nullptr;
-  QCPGraph* Series1_ = nullptr;
+  QComboBox* predefinicoes_ = nullptr;
+  QComboBox* variavelX_ = nullptr;
+  QComboBox* variavelY_ = nullptr;
+  QLabel* rotuloDuracao_ = nullptr;
+  QComboBox* duracao_ = nullptr;
+  QPushButton* botaoRegistra_ = nullptr;
+  QProgressBar* progresso_ = nullptr;
+  QCustomPlot* grafico_ = nullptr;
+  QCPGraph* serie_ = nullptr;
   PilhaZoom* zoom_ = nullptr;
-  QToolButton* SpeedButton4_ = nullptr;
-  QToolButton* SpeedButton3_ = nullptr;
-  QToolButton* SpeedButton1_ = nullptr;
-  QToolButton* SpeedButton2_ = nullptr;
-  QToolButton* ExportaPng_ = nullptr;
-  QToolButton* ExportaCsv_ = nullptr;
-  QPushButton* SairButton_ = nullptr;
+  QToolButton* botaoLimpar_ = nullptr;
+  QToolButton* botaoEscala_ = nullptr;
+  QToolButton* botaoZoom_ = nullptr;
+  QToolButton* botaoDesfazZoom_ = nullptr;
+  QToolButton* botaoPng_ = nullptr;
+  QToolButton* botaoCsv_ = nullptr;
+  QPushButton* botaoSair_ = nullptr;
 };
 
 }  // namespace quiv

@@ -57,8 +57,8 @@ class JanelaSimulacaoRapida : public QWidget {
 
   // The charts of loop k (1 … 10): the upper one (a run or a history) and
   // the lower one (a history).
-  QCustomPlot& ChartM(int k) const;
-  QCustomPlot& ChartH(int k) const;
+  QCustomPlot& GraficoSuperior(int k) const;
+  QCustomPlot& GraficoInferior(int k) const;
   bool Simulando() const { return simulando_; }
   // The name of the last history file written ("Caldeira_3.txd").
   const QString& ArquivoTxd() const { return arquivoTxd_; }
@@ -88,9 +88,9 @@ class JanelaSimulacaoRapida : public QWidget {
 
   // Run panel (janela_simulacao_rapida.cpp).
   void PreencheLegendas();
-  void JanelaComboBoxChange(int item);
-  void SinalTesteComboChange(int item);
-  void BTNSimularClick();
+  void EscolhePassoDaJanela(int item);
+  void MostraAmplitude(int item);
+  void Simula();
   bool LeAmplitude(int& amplitude);
   void HabilitaPainel(bool habilitado);
 
@@ -101,16 +101,16 @@ class JanelaSimulacaoRapida : public QWidget {
   void CarregaSeries(bool superior, const MalhasDesempenho& malhas);
   void MostraPagina(int k);
   void EixosAutomaticos(QCustomPlot& grafico, int pagina);
-  void PtsPagChange(int item);
-  void SelPageChangingEx(bool sobe);
+  void DefineTamanhoPagina(int item);
+  void MudaPagina(bool sobe);
   void MostraNumeroPagina();
-  void SpeedButton1Click();
+  void ArmaZoom();
   void DesarmaZoom();
-  void SpeedButton2Click();
-  void SpeedButton3Click();
+  void LimpaZooms();
+  void EscalaCheia();
   void Ampliado(int k, bool superior, const QCPRange& x, const QCPRange& y);
   void DesfazZoom(int k, bool superior);
-  void CheckBox1Click(bool marcado);
+  void OcultaCOs(bool marcado);
   void Sobrepoe();
 
   // Histories and indices (janela_simulacao_rapida_historicos.cpp).
@@ -119,43 +119,43 @@ class JanelaSimulacaoRapida : public QWidget {
   void Carrega(bool superior);
   void GuardaIndices(bool superior, const MalhasDesempenho& malhas, bool normaliza);
   void MostraIndices(bool superior, int k);
-  void TabbedNotebook1Click(int pagina);
-  void TabbedNotebook2Click(int pagina);
+  void MostraMalha(int pagina);
+  void MostraMalhaInferior(int pagina);
 
   SessaoSimulacao& sessao_;
 
   // Run panel (Panel3).
-  QComboBox* JanelaComboBox_ = nullptr;
-  QComboBox* TACombo_ = nullptr;
-  QComboBox* SinalTesteCombo_ = nullptr;
-  QLabel* SinalTesteTxt_ = nullptr;
-  QLineEdit* SinalTesteValor_ = nullptr;
-  QCheckBox* CheckArquivar_ = nullptr;
-  QLineEdit* Edit2_ = nullptr;
-  QPushButton* BTNSimular_ = nullptr;
-  QProgressBar* Gauge1_ = nullptr;
-  QLabel* Label5_ = nullptr;
+  QComboBox* duracao_ = nullptr;
+  QComboBox* passo_ = nullptr;
+  QComboBox* sinalTeste_ = nullptr;
+  QLabel* rotuloAmplitude_ = nullptr;
+  QLineEdit* amplitude_ = nullptr;
+  QCheckBox* armazenar_ = nullptr;
+  QLineEdit* arquivo_ = nullptr;
+  QPushButton* botaoSimular_ = nullptr;
+  QProgressBar* progresso_ = nullptr;
+  QLabel* avisoArquivo_ = nullptr;
 
   // Notebooks and history selectors.
-  QTabWidget* TabbedNotebook1_ = nullptr;
-  QTabWidget* TabbedNotebook2_ = nullptr;
+  QTabWidget* abasSuperiores_ = nullptr;
+  QTabWidget* abasInferiores_ = nullptr;
   std::array<Grafico, kMalhas + 1> superiores_{};
   std::array<Grafico, kMalhas + 1> inferiores_{};
-  QComboBox* ComboBox2_ = nullptr;  // upper, accepts typed text
-  QPushButton* Button1_ = nullptr;
-  QProgressBar* Gauge2_ = nullptr;
-  QComboBox* ComboBox1_ = nullptr;  // lower, pick-only
-  QPushButton* BTNCarregar_ = nullptr;
-  QProgressBar* Gauge3_ = nullptr;
+  QComboBox* historicoSuperior_ = nullptr;  // upper, accepts typed text
+  QPushButton* botaoCarregarSuperior_ = nullptr;
+  QProgressBar* progressoSuperior_ = nullptr;
+  QComboBox* historicoInferior_ = nullptr;  // lower, pick-only
+  QPushButton* botaoCarregarInferior_ = nullptr;
+  QProgressBar* progressoInferior_ = nullptr;
 
   // Tools (Panel5) and indices (Panel4).
-  QCheckBox* Normaliza_ = nullptr;
-  QCheckBox* CheckBox1_ = nullptr;
-  QCheckBox* replicarzoom_ = nullptr;
-  QCheckBox* Sobrepor_ = nullptr;
-  QComboBox* PtsPag_ = nullptr;
-  QLabel* Pagina_ = nullptr;
-  QToolButton* SpeedButton1_ = nullptr;
+  QCheckBox* normaliza_ = nullptr;
+  QCheckBox* ocultaCOs_ = nullptr;
+  QCheckBox* replicaZoom_ = nullptr;
+  QCheckBox* sobrepor_ = nullptr;
+  QComboBox* tamanhoPagina_ = nullptr;
+  QLabel* numeroPagina_ = nullptr;
+  QToolButton* botaoZoom_ = nullptr;
   ColunaIndices malha_;  // left column: upper charts
   ColunaIndices hist_;   // right column: lower charts
 

@@ -43,7 +43,7 @@ QColor CorClara(int serie) {
 }  // namespace
 
 QWidget* JanelaSimulacaoRapida::CriaNotebook(bool superior) {
-  QTabWidget*& notebook = superior ? TabbedNotebook1_ : TabbedNotebook2_;
+  QTabWidget*& notebook = superior ? abasSuperiores_ : abasInferiores_;
   notebook = new QTabWidget(this);
   notebook->setObjectName(superior ? QStringLiteral("TabbedNotebook1")
                                    : QStringLiteral("TabbedNotebook2"));
@@ -57,9 +57,9 @@ QWidget* JanelaSimulacaoRapida::CriaNotebook(bool superior) {
     (superior ? superiores_ : inferiores_)[static_cast<std::size_t>(k)] = g;
     notebook->addTab(pagina, superior ? tr("Malha %1").arg(k) : tr("Hist %1").arg(k));
   }
-  connect(notebook, &QTabWidget::currentChanged, this,
-          superior ? &JanelaSimulacaoRapida::TabbedNotebook1Click
-                   : &JanelaSimulacaoRapida::TabbedNotebook2Click);
+  connect(
+      notebook, &QTabWidget::currentChanged, this,
+      superior ? &JanelaSimulacaoRapida::MostraMalha : &JanelaSimulacaoRapida::MostraMalhaInferior);
   return notebook;
 }
 
@@ -97,91 +97,93 @@ JanelaSimulacaoRapida::Grafico JanelaSimulacaoRapida::CriaGrafico(QWidget* pagin
 }
 
 QWidget* JanelaSimulacaoRapida::CriaFerramentas() {
-  auto* Panel5 = new QGroupBox(this);
-  Panel5->setObjectName(QStringLiteral("Panel5"));
-  auto* grade = new QGridLayout(Panel5);
+  auto* painelFerramentas = new QGroupBox(this);
+  painelFerramentas->setObjectName(QStringLiteral("Panel5"));
+  auto* grade = new QGridLayout(painelFerramentas);
 
-  Normaliza_ = new QCheckBox(tr("Normalizar"), Panel5);
-  Normaliza_->setObjectName(QStringLiteral("Normaliza"));
-  Normaliza_->setChecked(true);
+  normaliza_ = new QCheckBox(tr("Normalizar"), painelFerramentas);
+  normaliza_->setObjectName(QStringLiteral("Normaliza"));
+  normaliza_->setChecked(true);
 
-  CheckBox1_ = new QCheckBox(tr("Ocultar COs"), Panel5);
-  CheckBox1_->setObjectName(QStringLiteral("CheckBox1"));
-  CheckBox1_->setToolTip(tr("Esconde Sinal de Saída do Controlador"));
-  connect(CheckBox1_, &QCheckBox::toggled, this, &JanelaSimulacaoRapida::CheckBox1Click);
+  ocultaCOs_ = new QCheckBox(tr("Ocultar COs"), painelFerramentas);
+  ocultaCOs_->setObjectName(QStringLiteral("CheckBox1"));
+  ocultaCOs_->setToolTip(tr("Esconde Sinal de Saída do Controlador"));
+  connect(ocultaCOs_, &QCheckBox::toggled, this, &JanelaSimulacaoRapida::OcultaCOs);
 
-  replicarzoom_ = new QCheckBox(tr("Replicar Zoom"), Panel5);
-  replicarzoom_->setObjectName(QStringLiteral("replicarzoom"));
-  replicarzoom_->setChecked(true);
-  replicarzoom_->setToolTip(tr("Reproduzir Zoom na Janela Inferior"));
+  replicaZoom_ = new QCheckBox(tr("Replicar Zoom"), painelFerramentas);
+  replicaZoom_->setObjectName(QStringLiteral("replicarzoom"));
+  replicaZoom_->setChecked(true);
+  replicaZoom_->setToolTip(tr("Reproduzir Zoom na Janela Inferior"));
 
-  Sobrepor_ = new QCheckBox(tr("Sobrepor Histórico"), Panel5);
-  Sobrepor_->setObjectName(QStringLiteral("SobreporHistorico"));
-  Sobrepor_->setToolTip(
+  sobrepor_ = new QCheckBox(tr("Sobrepor Histórico"), painelFerramentas);
+  sobrepor_->setObjectName(QStringLiteral("SobreporHistorico"));
+  sobrepor_->setToolTip(
       tr("Desenha o histórico inferior sobre o gráfico superior da mesma malha, em cores claras"));
-  connect(Sobrepor_, &QCheckBox::toggled, this, &JanelaSimulacaoRapida::Sobrepoe);
+  connect(sobrepor_, &QCheckBox::toggled, this, &JanelaSimulacaoRapida::Sobrepoe);
 
-  PtsPag_ = new QComboBox(Panel5);
-  PtsPag_->setObjectName(QStringLiteral("PtsPag"));
-  PtsPag_->addItems({tr("15 min"), tr("30 min"), tr("1 hora"), tr("2 horas"), tr("4 horas")});
-  PtsPag_->setCurrentIndex(1);
-  connect(PtsPag_, &QComboBox::currentIndexChanged, this, &JanelaSimulacaoRapida::PtsPagChange);
+  tamanhoPagina_ = new QComboBox(painelFerramentas);
+  tamanhoPagina_->setObjectName(QStringLiteral("PtsPag"));
+  tamanhoPagina_->addItems(
+      {tr("15 min"), tr("30 min"), tr("1 hora"), tr("2 horas"), tr("4 horas")});
+  tamanhoPagina_->setCurrentIndex(1);
+  connect(tamanhoPagina_, &QComboBox::currentIndexChanged, this,
+          &JanelaSimulacaoRapida::DefineTamanhoPagina);
 
-  auto* SelPage = new QWidget(Panel5);
-  SelPage->setObjectName(QStringLiteral("SelPage"));
-  auto* setas = new QHBoxLayout(SelPage);
+  auto* setasPagina = new QWidget(painelFerramentas);
+  setasPagina->setObjectName(QStringLiteral("SelPage"));
+  auto* setas = new QHBoxLayout(setasPagina);
   setas->setContentsMargins(0, 0, 0, 0);
   setas->setSpacing(0);
   for (bool sobe : {false, true}) {
-    auto* seta = new QToolButton(SelPage);
+    auto* seta = new QToolButton(setasPagina);
     seta->setObjectName(sobe ? QStringLiteral("Sobe") : QStringLiteral("Desce"));
     seta->setArrowType(sobe ? Qt::RightArrow : Qt::LeftArrow);
     seta->setToolTip(sobe ? tr("Próxima página") : tr("Página anterior"));
-    connect(seta, &QToolButton::clicked, this, [this, sobe] { SelPageChangingEx(sobe); });
+    connect(seta, &QToolButton::clicked, this, [this, sobe] { MudaPagina(sobe); });
     setas->addWidget(seta);
   }
-  Pagina_ = new QLabel(Panel5);
-  Pagina_->setObjectName(QStringLiteral("PaginaAtual"));
+  numeroPagina_ = new QLabel(painelFerramentas);
+  numeroPagina_->setObjectName(QStringLiteral("PaginaAtual"));
 
-  auto botao = [Panel5](const char* nome, const QString& texto, const QString& dica) {
-    auto* b = new QToolButton(Panel5);
+  auto botao = [painelFerramentas](const char* nome, const QString& texto, const QString& dica) {
+    auto* b = new QToolButton(painelFerramentas);
     b->setObjectName(QLatin1String(nome));
     b->setText(texto);
     b->setToolTip(dica);
     return b;
   };
-  SpeedButton1_ = botao("SpeedButton1", tr("Zoom"),
-                        tr("Zoom Window: Clicar e arrastar para baixo e para a direita"));
-  connect(SpeedButton1_, &QToolButton::clicked, this, &JanelaSimulacaoRapida::SpeedButton1Click);
+  botaoZoom_ = botao("SpeedButton1", tr("Zoom"),
+                     tr("Zoom Window: Clicar e arrastar para baixo e para a direita"));
+  connect(botaoZoom_, &QToolButton::clicked, this, &JanelaSimulacaoRapida::ArmaZoom);
   QToolButton* desfaz = botao("SpeedButton2", tr("Desfazer"), tr("Desfazer Zoom"));
-  connect(desfaz, &QToolButton::clicked, this, &JanelaSimulacaoRapida::SpeedButton2Click);
+  connect(desfaz, &QToolButton::clicked, this, &JanelaSimulacaoRapida::LimpaZooms);
   QToolButton* escala = botao("SpeedButton3", tr("0-100%"), tr("Aplicar Escala 0-100%"));
-  connect(escala, &QToolButton::clicked, this, &JanelaSimulacaoRapida::SpeedButton3Click);
+  connect(escala, &QToolButton::clicked, this, &JanelaSimulacaoRapida::EscalaCheia);
 
-  grade->addWidget(Normaliza_, 0, 0);
-  grade->addWidget(CheckBox1_, 0, 1);
-  grade->addWidget(replicarzoom_, 1, 0);
-  grade->addWidget(Sobrepor_, 1, 1);
-  auto* rotulo = new QLabel(tr("Pontos por página:"), Panel5);
-  rotulo->setBuddy(PtsPag_);
+  grade->addWidget(normaliza_, 0, 0);
+  grade->addWidget(ocultaCOs_, 0, 1);
+  grade->addWidget(replicaZoom_, 1, 0);
+  grade->addWidget(sobrepor_, 1, 1);
+  auto* rotulo = new QLabel(tr("Pontos por página:"), painelFerramentas);
+  rotulo->setBuddy(tamanhoPagina_);
   grade->addWidget(rotulo, 2, 0);
-  grade->addWidget(PtsPag_, 2, 1);
+  grade->addWidget(tamanhoPagina_, 2, 1);
   auto* paginas = new QHBoxLayout;
-  paginas->addWidget(SelPage);
-  paginas->addWidget(Pagina_, 1);
-  grade->addWidget(new QLabel(tr("Página:"), Panel5), 3, 0);
+  paginas->addWidget(setasPagina);
+  paginas->addWidget(numeroPagina_, 1);
+  grade->addWidget(new QLabel(tr("Página:"), painelFerramentas), 3, 0);
   grade->addLayout(paginas, 3, 1);
   auto* zoom = new QHBoxLayout;
-  for (QToolButton* b : {SpeedButton1_, desfaz, escala}) zoom->addWidget(b);
+  for (QToolButton* b : {botaoZoom_, desfaz, escala}) zoom->addWidget(b);
   zoom->addStretch(1);
   grade->addLayout(zoom, 4, 0, 1, 2);
-  return Panel5;
+  return painelFerramentas;
 }
 
-QCustomPlot& JanelaSimulacaoRapida::ChartM(int k) const {
+QCustomPlot& JanelaSimulacaoRapida::GraficoSuperior(int k) const {
   return *superiores_.at(static_cast<std::size_t>(k)).chart;
 }
-QCustomPlot& JanelaSimulacaoRapida::ChartH(int k) const {
+QCustomPlot& JanelaSimulacaoRapida::GraficoInferior(int k) const {
   return *inferiores_.at(static_cast<std::size_t>(k)).chart;
 }
 
@@ -189,7 +191,7 @@ JanelaSimulacaoRapida::Grafico& JanelaSimulacaoRapida::De(int k, bool superior) 
   return (superior ? superiores_ : inferiores_).at(static_cast<std::size_t>(k));
 }
 
-int JanelaSimulacaoRapida::MalhaAtual() const { return TabbedNotebook1_->currentIndex() + 1; }
+int JanelaSimulacaoRapida::MalhaAtual() const { return abasSuperiores_->currentIndex() + 1; }
 
 void JanelaSimulacaoRapida::CarregaSeries(bool superior, const MalhasDesempenho& malhas) {
   QVector<double> chaves;
@@ -213,12 +215,14 @@ void JanelaSimulacaoRapida::CarregaSeries(bool superior, const MalhasDesempenho&
     }
     PaginacaoMalha& paginacao = paginacao_[static_cast<std::size_t>(k)];
     paginacao.DefinePaginas(
-        PaginasDaSerie(static_cast<std::size_t>(ChartM(k).graph(0)->dataCount()), porPagina_),
-        PaginasDaSerie(static_cast<std::size_t>(ChartH(k).graph(0)->dataCount()), porPagina_));
+        PaginasDaSerie(static_cast<std::size_t>(GraficoSuperior(k).graph(0)->dataCount()),
+                       porPagina_),
+        PaginasDaSerie(static_cast<std::size_t>(GraficoInferior(k).graph(0)->dataCount()),
+                       porPagina_));
     paginacao.Primeira();
     MostraPagina(k);
   }
-  if (!superior && Sobrepor_->isChecked()) Sobrepoe();
+  if (!superior && sobrepor_->isChecked()) Sobrepoe();
 }
 
 void JanelaSimulacaoRapida::EixosAutomaticos(QCustomPlot& chart, int pagina) {
@@ -261,32 +265,35 @@ void JanelaSimulacaoRapida::MostraPagina(int k) {
 }
 
 void JanelaSimulacaoRapida::MostraNumeroPagina() {
-  if (!Pagina_) return;
-  Pagina_->setText(QString::number(paginacao_[static_cast<std::size_t>(MalhaAtual())].Pagina()));
+  if (!numeroPagina_) return;
+  numeroPagina_->setText(
+      QString::number(paginacao_[static_cast<std::size_t>(MalhaAtual())].Pagina()));
 }
 
-void JanelaSimulacaoRapida::PtsPagChange(int item) {
+void JanelaSimulacaoRapida::DefineTamanhoPagina(int item) {
   porPagina_ = PontosPorPagina(item);
   for (int k = 1; k <= kMalhas; ++k) {
     paginacao_[static_cast<std::size_t>(k)].DefinePaginas(
-        PaginasDaSerie(static_cast<std::size_t>(ChartM(k).graph(0)->dataCount()), porPagina_),
-        PaginasDaSerie(static_cast<std::size_t>(ChartH(k).graph(0)->dataCount()), porPagina_));
+        PaginasDaSerie(static_cast<std::size_t>(GraficoSuperior(k).graph(0)->dataCount()),
+                       porPagina_),
+        PaginasDaSerie(static_cast<std::size_t>(GraficoInferior(k).graph(0)->dataCount()),
+                       porPagina_));
     MostraPagina(k);
   }
 }
 
-void JanelaSimulacaoRapida::SelPageChangingEx(bool sobe) {
+void JanelaSimulacaoRapida::MudaPagina(bool sobe) {
   const int k = MalhaAtual();
   PaginacaoMalha& paginacao = paginacao_[static_cast<std::size_t>(k)];
   if (sobe ? paginacao.Sobe() : paginacao.Desce()) MostraPagina(k);
 }
 
-void JanelaSimulacaoRapida::SpeedButton1Click() {
+void JanelaSimulacaoRapida::ArmaZoom() {
   DesarmaZoom();
   armada_ = MalhaAtual();
   De(armada_, true).zoom->Liga(true);
   De(armada_, false).zoom->Liga(true);
-  SpeedButton1_->setEnabled(false);
+  botaoZoom_->setEnabled(false);
 }
 
 void JanelaSimulacaoRapida::DesarmaZoom() {
@@ -295,11 +302,11 @@ void JanelaSimulacaoRapida::DesarmaZoom() {
     De(armada_, false).zoom->Liga(false);
     armada_ = 0;
   }
-  SpeedButton1_->setEnabled(true);
+  botaoZoom_->setEnabled(true);
 }
 
 void JanelaSimulacaoRapida::Ampliado(int k, bool superior, const QCPRange& x, const QCPRange& y) {
-  if (replicarzoom_->isChecked()) De(k, !superior).zoom->Amplia(x, y);
+  if (replicaZoom_->isChecked()) De(k, !superior).zoom->Amplia(x, y);
   DesarmaZoom();
 }
 
@@ -311,20 +318,20 @@ void JanelaSimulacaoRapida::DesfazZoom(int k, bool superior) {
       EixosAutomaticos(*g.chart, acima ? paginacao.PaginaSuperior() : paginacao.PaginaInferior());
   };
   desfaz(superior);
-  if (replicarzoom_->isChecked()) desfaz(!superior);
+  if (replicaZoom_->isChecked()) desfaz(!superior);
 }
 
-void JanelaSimulacaoRapida::SpeedButton2Click() {
+void JanelaSimulacaoRapida::LimpaZooms() {
   for (int k = 1; k <= kMalhas; ++k) {
     for (bool superior : {true, false}) De(k, superior).zoom->Limpa();
     MostraPagina(k);
   }
 }
 
-void JanelaSimulacaoRapida::SpeedButton3Click() {
+void JanelaSimulacaoRapida::EscalaCheia() {
   const int k = MalhaAtual();
   for (bool superior : {true, false}) {
-    if (!superior && !replicarzoom_->isChecked()) continue;
+    if (!superior && !replicaZoom_->isChecked()) continue;
     QCustomPlot& chart = *De(k, superior).chart;
     chart.yAxis->setRange(0, 100);
     chart.replot(QCustomPlot::rpQueuedReplot);
@@ -356,7 +363,7 @@ bool JanelaSimulacaoRapida::eventFilter(QObject* objeto, QEvent* evento) {
   return QWidget::eventFilter(objeto, evento);
 }
 
-void JanelaSimulacaoRapida::CheckBox1Click(bool marcado) {
+void JanelaSimulacaoRapida::OcultaCOs(bool marcado) {
   // Only ticking acts: the outputs come back with the next run or load.
   if (!marcado) return;
   for (int k = 1; k <= kMalhas; ++k) {
@@ -375,10 +382,10 @@ void JanelaSimulacaoRapida::CheckBox1Click(bool marcado) {
 }
 
 void JanelaSimulacaoRapida::Sobrepoe() {
-  const bool sobrepor = Sobrepor_->isChecked();
+  const bool sobrepor = sobrepor_->isChecked();
   for (int k = 1; k <= kMalhas; ++k) {
-    QCustomPlot& acima = ChartM(k);
-    const QCustomPlot& abaixo = ChartH(k);
+    QCustomPlot& acima = GraficoSuperior(k);
+    const QCustomPlot& abaixo = GraficoInferior(k);
     while (acima.graphCount() > kSeries) acima.removeGraph(acima.graphCount() - 1);
     if (sobrepor) {
       for (int s = 0; s < kSeries; ++s) {

@@ -87,19 +87,19 @@ QWidget* JanelaSimulacaoRapida::CriaSeletor(bool superior) {
   linha->addWidget(seletor, 2);
   linha->addWidget(carregar);
   linha->addWidget(gauge, 1);
-  (superior ? ComboBox2_ : ComboBox1_) = seletor;
-  (superior ? Button1_ : BTNCarregar_) = carregar;
-  (superior ? Gauge2_ : Gauge3_) = gauge;
+  (superior ? historicoSuperior_ : historicoInferior_) = seletor;
+  (superior ? botaoCarregarSuperior_ : botaoCarregarInferior_) = carregar;
+  (superior ? progressoSuperior_ : progressoInferior_) = gauge;
   return painel;
 }
 
 QWidget* JanelaSimulacaoRapida::CriaPainelIndices() {
-  auto* Panel4 = new QGroupBox(tr("Índices de Desempenho"), this);
-  Panel4->setObjectName(QStringLiteral("Panel4"));
-  auto* grade = new QGridLayout(Panel4);
+  auto* painelIndices = new QGroupBox(tr("Índices de Desempenho"), this);
+  painelIndices->setObjectName(QStringLiteral("Panel4"));
+  auto* grade = new QGridLayout(painelIndices);
   grade->setVerticalSpacing(3);
   auto cabecalho = [&](const char* nome, const QString& texto, int linha) {
-    auto* l = new QLabel(texto, Panel4);
+    auto* l = new QLabel(texto, painelIndices);
     l->setObjectName(QLatin1String(nome));
     l->setAlignment(Qt::AlignCenter);
     grade->addWidget(l, linha, 1, 1, 2);
@@ -111,11 +111,11 @@ QWidget* JanelaSimulacaoRapida::CriaPainelIndices() {
   const int largura = QFontMetrics(fixa).horizontalAdvance(QStringLiteral("100.00 kgf/cm2")) + 12;
   int linha = 2;
   for (const LinhaIndice& l : kLinhas) {
-    auto* rotulo = new QLabel(tr(l.rotulo), Panel4);
+    auto* rotulo = new QLabel(tr(l.rotulo), painelIndices);
     rotulo->setObjectName(QLatin1String(l.nomeRotulo));
     grade->addWidget(rotulo, linha, 0);
     for (bool superior : {true, false}) {
-      auto* campo = new QLineEdit(Panel4);
+      auto* campo = new QLineEdit(painelIndices);
       campo->setObjectName(QLatin1String(superior ? l.campoMalha : l.campoHist));
       campo->setReadOnly(true);
       campo->setFont(fixa);
@@ -126,7 +126,7 @@ QWidget* JanelaSimulacaoRapida::CriaPainelIndices() {
     }
     ++linha;
   }
-  return Panel4;
+  return painelIndices;
 }
 
 void JanelaSimulacaoRapida::PreencheSeletor(QComboBox* seletor) {
@@ -156,11 +156,11 @@ bool JanelaSimulacaoRapida::ItemEscolhido(const QComboBox& seletor) {
 }
 
 void JanelaSimulacaoRapida::Carrega(bool superior) {
-  QComboBox* seletor = superior ? ComboBox2_ : ComboBox1_;
+  QComboBox* seletor = superior ? historicoSuperior_ : historicoInferior_;
   if (simulando_ || !ItemEscolhido(*seletor)) return;
   (superior ? malha_ : hist_).validos = true;
-  QProgressBar* gauge = superior ? Gauge2_ : Gauge3_;
-  const bool normaliza = Normaliza_->isChecked();
+  QProgressBar* gauge = superior ? progressoSuperior_ : progressoInferior_;
+  const bool normaliza = normaliza_->isChecked();
   try {
     const HistoricoLido historico = LeHistoricoTxd(
         std::filesystem::current_path() / Caminho(seletor->currentText() + QStringLiteral(".txd")),
@@ -178,7 +178,7 @@ void JanelaSimulacaoRapida::MostraSeries(bool superior, const MalhasDesempenho& 
   GuardaIndices(superior, malhas, normaliza);
   // The first loop is shown; the page change shows its indices when the
   // notebook was elsewhere.
-  QTabWidget* notebook = superior ? TabbedNotebook1_ : TabbedNotebook2_;
+  QTabWidget* notebook = superior ? abasSuperiores_ : abasInferiores_;
   notebook->setCurrentIndex(0);
   MostraIndices(superior, 1);
 }
@@ -206,17 +206,17 @@ void JanelaSimulacaoRapida::MostraIndices(bool superior, int k) {
   }
 }
 
-void JanelaSimulacaoRapida::TabbedNotebook1Click(int pagina) {
+void JanelaSimulacaoRapida::MostraMalha(int pagina) {
   if (armada_ != 0) DesarmaZoom();
   MostraIndices(true, pagina + 1);
   // The lower notebook follows the upper one (not the other way round).
-  if (TabbedNotebook2_->currentIndex() != pagina)
-    TabbedNotebook2_->setCurrentIndex(pagina);
+  if (abasInferiores_->currentIndex() != pagina)
+    abasInferiores_->setCurrentIndex(pagina);
   else
     MostraIndices(false, pagina + 1);
   MostraNumeroPagina();
 }
 
-void JanelaSimulacaoRapida::TabbedNotebook2Click(int pagina) { MostraIndices(false, pagina + 1); }
+void JanelaSimulacaoRapida::MostraMalhaInferior(int pagina) { MostraIndices(false, pagina + 1); }
 
 }  // namespace quiv

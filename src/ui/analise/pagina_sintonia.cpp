@@ -116,86 +116,86 @@ QWidget* PaginaSintonia::CriaPainelEnsaio() {
   auto* painel = new QGroupBox(tr("Ensaio em degrau (malha aberta, numa cópia da planta)"), this);
   painel->setObjectName(QStringLiteral("PainelEnsaio"));
   auto* rotulo = new QLabel(tr("Degrau na saída (%):"), painel);
-  AmplitudeEdit_ = new QLineEdit(QStringLiteral("10"), painel);
-  AmplitudeEdit_->setObjectName(QStringLiteral("AmplitudeEdit"));
-  AmplitudeEdit_->setToolTip(
+  amplitude_ = new QLineEdit(QStringLiteral("10"), painel);
+  amplitude_->setObjectName(QStringLiteral("AmplitudeEdit"));
+  amplitude_->setToolTip(
       tr("Quanto a saída do controlador muda no ensaio, em %; negativo para descer"));
-  AmplitudeEdit_->setMaximumWidth(70);
-  rotulo->setBuddy(AmplitudeEdit_);
-  EnsaioBTN_ = Botao(painel, "EnsaioBTN", tr("Executar Ensaio"),
-                     tr("Controlador em manual, espera a PV parar, aplica o degrau na saída e "
-                        "registra a resposta"));
-  Progresso_ = new QProgressBar(painel);
-  Progresso_->setObjectName(QStringLiteral("Progresso"));
-  Progresso_->setRange(0, 100);
-  Progresso_->setValue(0);
-  EstadoEnsaio_ = new QLabel(painel);
-  EstadoEnsaio_->setObjectName(QStringLiteral("EstadoEnsaio"));
-  EstadoEnsaio_->setWordWrap(true);
+  amplitude_->setMaximumWidth(70);
+  rotulo->setBuddy(amplitude_);
+  botaoEnsaio_ = Botao(painel, "EnsaioBTN", tr("Executar Ensaio"),
+                       tr("Controlador em manual, espera a PV parar, aplica o degrau na saída e "
+                          "registra a resposta"));
+  progresso_ = new QProgressBar(painel);
+  progresso_->setObjectName(QStringLiteral("Progresso"));
+  progresso_->setRange(0, 100);
+  progresso_->setValue(0);
+  estadoEnsaio_ = new QLabel(painel);
+  estadoEnsaio_->setObjectName(QStringLiteral("EstadoEnsaio"));
+  estadoEnsaio_->setWordWrap(true);
 
   auto* linha = new QHBoxLayout;
   linha->addWidget(rotulo);
-  linha->addWidget(AmplitudeEdit_);
-  linha->addWidget(EnsaioBTN_);
-  linha->addWidget(Progresso_, 1);
+  linha->addWidget(amplitude_);
+  linha->addWidget(botaoEnsaio_);
+  linha->addWidget(progresso_, 1);
   auto* v = new QVBoxLayout(painel);
   v->addLayout(linha);
-  v->addWidget(EstadoEnsaio_);
-  connect(EnsaioBTN_, &QPushButton::clicked, this, &PaginaSintonia::EnsaioBTNClick);
-  connect(AmplitudeEdit_, &QLineEdit::returnPressed, this, &PaginaSintonia::EnsaioBTNClick);
+  v->addWidget(estadoEnsaio_);
+  connect(botaoEnsaio_, &QPushButton::clicked, this, &PaginaSintonia::ExecutaEnsaio);
+  connect(amplitude_, &QLineEdit::returnPressed, this, &PaginaSintonia::ExecutaEnsaio);
   return painel;
 }
 
 QWidget* PaginaSintonia::CriaGraficos() {
   auto* area = new QWidget(this);
-  Graficos_ = new QTabWidget(area);
-  Graficos_->setObjectName(QStringLiteral("Graficos"));
-  GraficoResposta_ = Grafico(Graficos_, "GraficoResposta", tr("Tempo após o degrau (s)"));
-  Serie(*GraficoResposta_, tr("PV registrada"), QPen(Qt::red, 2));
+  graficos_ = new QTabWidget(area);
+  graficos_->setObjectName(QStringLiteral("Graficos"));
+  graficoResposta_ = Grafico(graficos_, "GraficoResposta", tr("Tempo após o degrau (s)"));
+  Serie(*graficoResposta_, tr("PV registrada"), QPen(Qt::red, 2));
   QPen tracejada(Qt::black, 2);
   tracejada.setStyle(Qt::DashLine);
-  Serie(*GraficoResposta_, tr("Modelo ajustado"), tracejada);
-  Serie(*GraficoResposta_, tr("Saída (CO)"), QPen(QColor(0, 128, 0), 2));
-  Graficos_->addTab(GraficoResposta_, tr("Resposta ao degrau"));
+  Serie(*graficoResposta_, tr("Modelo ajustado"), tracejada);
+  Serie(*graficoResposta_, tr("Saída (CO)"), QPen(QColor(0, 128, 0), 2));
+  graficos_->addTab(graficoResposta_, tr("Resposta ao degrau"));
 
-  GraficoVerificacao_ =
-      Grafico(Graficos_, "GraficoVerificacao", tr("Tempo (s), degrau no SP a 10 % da janela"));
-  Serie(*GraficoVerificacao_, tr("SP"), QPen(Qt::blue, 1));
-  Serie(*GraficoVerificacao_, tr("PV antes"), QPen(QColor(160, 160, 160), 2));
-  Serie(*GraficoVerificacao_, tr("PV depois"), QPen(Qt::red, 2));
-  Graficos_->addTab(GraficoVerificacao_, tr("Verificação (degrau no SP)"));
-  for (QCustomPlot* g : {GraficoResposta_, GraficoVerificacao_})
+  graficoVerificacao_ =
+      Grafico(graficos_, "GraficoVerificacao", tr("Tempo (s), degrau no SP a 10 % da janela"));
+  Serie(*graficoVerificacao_, tr("SP"), QPen(Qt::blue, 1));
+  Serie(*graficoVerificacao_, tr("PV antes"), QPen(QColor(160, 160, 160), 2));
+  Serie(*graficoVerificacao_, tr("PV depois"), QPen(Qt::red, 2));
+  graficos_->addTab(graficoVerificacao_, tr("Verificação (degrau no SP)"));
+  for (QCustomPlot* g : {graficoResposta_, graficoVerificacao_})
     OfereceExportacao(*g, this, tr("Sintonia da malha %1").arg(n_));
 
-  ModeloText_ = new QLabel(area);
-  ModeloText_->setObjectName(QStringLiteral("ModeloText"));
-  ModeloText_->setWordWrap(true);
-  ModeloText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  textoModelo_ = new QLabel(area);
+  textoModelo_->setObjectName(QStringLiteral("ModeloText"));
+  textoModelo_->setWordWrap(true);
+  textoModelo_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
   auto* v = new QVBoxLayout(area);
   v->setContentsMargins(0, 0, 0, 0);
-  v->addWidget(Graficos_, 1);
-  v->addWidget(ModeloText_);
+  v->addWidget(graficos_, 1);
+  v->addWidget(textoModelo_);
   return area;
 }
 
 QWidget* PaginaSintonia::CriaPainelIndices() {
   auto* painel = new QGroupBox(tr("Índices da malha, antes e depois"), this);
   painel->setObjectName(QStringLiteral("PainelIndices"));
-  TabelaIndices_ = new QTableWidget(kNumeroIndices, 4, painel);
-  TabelaIndices_->setObjectName(QStringLiteral("TabelaIndices"));
-  TabelaIndices_->setHorizontalHeaderLabels(
+  tabelaIndices_ = new QTableWidget(kNumeroIndices, 4, painel);
+  tabelaIndices_->setObjectName(QStringLiteral("TabelaIndices"));
+  tabelaIndices_->setHorizontalHeaderLabels(
       {tr("SP antes"), tr("SP depois"), tr("Carga antes"), tr("Carga depois")});
   QStringList linhas;
   for (const char* rotulo : kRotulosIndices) linhas << tr(rotulo);
-  TabelaIndices_->setVerticalHeaderLabels(linhas);
-  TabelaIndices_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  TabelaIndices_->setSelectionMode(QAbstractItemView::NoSelection);
-  TabelaIndices_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  TabelaIndices_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  TabelaIndices_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-  TabelaIndices_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  TabelaIndices_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  tabelaIndices_->setVerticalHeaderLabels(linhas);
+  tabelaIndices_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  tabelaIndices_->setSelectionMode(QAbstractItemView::NoSelection);
+  tabelaIndices_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  tabelaIndices_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  tabelaIndices_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  tabelaIndices_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  tabelaIndices_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   auto* explicacao = new QLabel(
       tr("Simulação rápida com degrau de 10 % no SP e com distúrbio degrau de 10 % na carga, "
@@ -203,21 +203,21 @@ QWidget* PaginaSintonia::CriaPainelIndices() {
       painel);
   explicacao->setWordWrap(true);
   explicacao->setMaximumWidth(420);
-  AvisoVerificacao_ = new QLabel(painel);
-  AvisoVerificacao_->setObjectName(QStringLiteral("AvisoVerificacao"));
-  AvisoVerificacao_->setWordWrap(true);
-  AvisoVerificacao_->setMaximumWidth(420);
-  AvisoVerificacao_->setStyleSheet(QStringLiteral("color: #a05000;"));
-  EstadoAplicacao_ = new QLabel(painel);
-  EstadoAplicacao_->setObjectName(QStringLiteral("EstadoAplicacao"));
-  EstadoAplicacao_->setWordWrap(true);
-  EstadoAplicacao_->setMaximumWidth(420);
+  avisoVerificacao_ = new QLabel(painel);
+  avisoVerificacao_->setObjectName(QStringLiteral("AvisoVerificacao"));
+  avisoVerificacao_->setWordWrap(true);
+  avisoVerificacao_->setMaximumWidth(420);
+  avisoVerificacao_->setStyleSheet(QStringLiteral("color: #a05000;"));
+  estadoAplicacao_ = new QLabel(painel);
+  estadoAplicacao_->setObjectName(QStringLiteral("EstadoAplicacao"));
+  estadoAplicacao_->setWordWrap(true);
+  estadoAplicacao_->setMaximumWidth(420);
 
   auto* v = new QVBoxLayout(painel);
-  v->addWidget(TabelaIndices_);
+  v->addWidget(tabelaIndices_);
   v->addWidget(explicacao);
-  v->addWidget(AvisoVerificacao_);
-  v->addWidget(EstadoAplicacao_);
+  v->addWidget(avisoVerificacao_);
+  v->addWidget(estadoAplicacao_);
   v->addStretch(1);
   return painel;
 }
@@ -226,50 +226,50 @@ QWidget* PaginaSintonia::CriaPainelRegras() {
   auto* painel = new QGroupBox(tr("Regras de sintonia"), this);
   painel->setObjectName(QStringLiteral("PainelRegras"));
   auto* rotulo = new QLabel(tr("Constante de tempo de malha fechada λ do IMC (s):"), painel);
-  LambdaEdit_ = new QLineEdit(painel);
-  LambdaEdit_->setObjectName(QStringLiteral("LambdaEdit"));
-  LambdaEdit_->setToolTip(
+  lambda_ = new QLineEdit(painel);
+  lambda_->setObjectName(QStringLiteral("LambdaEdit"));
+  lambda_->setToolTip(
       tr("Vazio: a maior entre a constante de tempo e o tempo morto (para processo "
          "integrador, a maior entre 1/K e 2 L). Menor: malha mais rápida e menos robusta."));
-  LambdaEdit_->setMaximumWidth(90);
-  rotulo->setBuddy(LambdaEdit_);
-  VerificarBTN_ = Botao(painel, "VerificarBTN", tr("Verificar"),
-                        tr("Compara os índices da malha antes e depois dos ajustes escolhidos"));
-  AplicarBTN_ = Botao(painel, "AplicarBTN", tr("Aplicar"),
-                      tr("Escreve os ajustes escolhidos no controlador e os aplica"));
-  FecharBTN_ = Botao(painel, "FecharBTN", tr("Fechar"), tr("Fechar"));
+  lambda_->setMaximumWidth(90);
+  rotulo->setBuddy(lambda_);
+  botaoVerificar_ = Botao(painel, "VerificarBTN", tr("Verificar"),
+                          tr("Compara os índices da malha antes e depois dos ajustes escolhidos"));
+  botaoAplicar_ = Botao(painel, "AplicarBTN", tr("Aplicar"),
+                        tr("Escreve os ajustes escolhidos no controlador e os aplica"));
+  botaoFechar_ = Botao(painel, "FecharBTN", tr("Fechar"), tr("Fechar"));
 
-  TabelaRegras_ = new QTableWidget(0, kColunasRegra, painel);
-  TabelaRegras_->setObjectName(QStringLiteral("TabelaRegras"));
-  TabelaRegras_->setHorizontalHeaderLabels(
+  tabelaRegras_ = new QTableWidget(0, kColunasRegra, painel);
+  tabelaRegras_->setObjectName(QStringLiteral("TabelaRegras"));
+  tabelaRegras_->setHorizontalHeaderLabels(
       {tr("Regra"), tr("Controlador"), tr("Kp"), tr("Ti (s)"), tr("Td (s)"), tr("Observação")});
-  TabelaRegras_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  TabelaRegras_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  TabelaRegras_->setSelectionMode(QAbstractItemView::SingleSelection);
-  TabelaRegras_->verticalHeader()->setVisible(false);
-  TabelaRegras_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  TabelaRegras_->horizontalHeader()->setStretchLastSection(true);
+  tabelaRegras_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  tabelaRegras_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  tabelaRegras_->setSelectionMode(QAbstractItemView::SingleSelection);
+  tabelaRegras_->verticalHeader()->setVisible(false);
+  tabelaRegras_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  tabelaRegras_->horizontalHeader()->setStretchLastSection(true);
   // All twelve rows in sight: the student compares the rules at a glance.
-  const int altura = TabelaRegras_->fontMetrics().height() + 8;
-  TabelaRegras_->verticalHeader()->setDefaultSectionSize(altura);
-  TabelaRegras_->setMinimumHeight(13 * altura + 2 * TabelaRegras_->frameWidth() + 4);
+  const int altura = tabelaRegras_->fontMetrics().height() + 8;
+  tabelaRegras_->verticalHeader()->setDefaultSectionSize(altura);
+  tabelaRegras_->setMinimumHeight(13 * altura + 2 * tabelaRegras_->frameWidth() + 4);
 
   auto* linha = new QHBoxLayout;
   linha->addWidget(rotulo);
-  linha->addWidget(LambdaEdit_);
+  linha->addWidget(lambda_);
   linha->addStretch(1);
-  linha->addWidget(VerificarBTN_);
-  linha->addWidget(AplicarBTN_);
-  linha->addWidget(FecharBTN_);
+  linha->addWidget(botaoVerificar_);
+  linha->addWidget(botaoAplicar_);
+  linha->addWidget(botaoFechar_);
   auto* v = new QVBoxLayout(painel);
-  v->addWidget(TabelaRegras_, 1);
+  v->addWidget(tabelaRegras_, 1);
   v->addLayout(linha);
 
-  connect(LambdaEdit_, &QLineEdit::editingFinished, this, &PaginaSintonia::LambdaEditDone);
-  connect(VerificarBTN_, &QPushButton::clicked, this, &PaginaSintonia::VerificarBTNClick);
-  connect(AplicarBTN_, &QPushButton::clicked, this, &PaginaSintonia::AplicarBTNClick);
-  connect(FecharBTN_, &QPushButton::clicked, this, &QWidget::close);
-  connect(TabelaRegras_, &QTableWidget::itemSelectionChanged, this, [this] {
+  connect(lambda_, &QLineEdit::editingFinished, this, &PaginaSintonia::DefineLambda);
+  connect(botaoVerificar_, &QPushButton::clicked, this, &PaginaSintonia::Verifica);
+  connect(botaoAplicar_, &QPushButton::clicked, this, &PaginaSintonia::Aplica);
+  connect(botaoFechar_, &QPushButton::clicked, this, &QWidget::close);
+  connect(tabelaRegras_, &QTableWidget::itemSelectionChanged, this, [this] {
     LimpaIndices();
     HabilitaBotoes();
   });
@@ -303,34 +303,34 @@ void PaginaSintonia::Limpa() {
   ensaio_.reset();
   modelo_.reset();
   tabela_.clear();
-  TabelaRegras_->setRowCount(0);
-  Esvazia(*GraficoResposta_);
-  EstadoEnsaio_->setText(
+  tabelaRegras_->setRowCount(0);
+  Esvazia(*graficoResposta_);
+  estadoEnsaio_->setText(
       tr("Execute o ensaio: a planta é copiada como está, e a planta em operação não é "
          "perturbada."));
-  ModeloText_->clear();
-  EstadoAplicacao_->clear();
-  Progresso_->setValue(0);
+  textoModelo_->clear();
+  estadoAplicacao_->clear();
+  progresso_->setValue(0);
   LimpaIndices();
   HabilitaBotoes();
 }
 
 void PaginaSintonia::LimpaIndices() {
-  AvisoVerificacao_->clear();
-  for (int i = 0; i < TabelaIndices_->rowCount(); ++i)
-    for (int j = 0; j < TabelaIndices_->columnCount(); ++j)
-      TabelaIndices_->setItem(i, j, new QTableWidgetItem(QString()));
-  Esvazia(*GraficoVerificacao_);
+  avisoVerificacao_->clear();
+  for (int i = 0; i < tabelaIndices_->rowCount(); ++i)
+    for (int j = 0; j < tabelaIndices_->columnCount(); ++j)
+      tabelaIndices_->setItem(i, j, new QTableWidgetItem(QString()));
+  Esvazia(*graficoVerificacao_);
 }
 
 void PaginaSintonia::HabilitaBotoes() {
   const bool escolhida = Escolhida().has_value();
-  EnsaioBTN_->setEnabled(!ocupado_);
-  AmplitudeEdit_->setEnabled(!ocupado_);
-  LambdaEdit_->setEnabled(!ocupado_ && modelo_.has_value());
-  VerificarBTN_->setEnabled(!ocupado_ && escolhida);
-  AplicarBTN_->setEnabled(!ocupado_ && escolhida);
-  FecharBTN_->setEnabled(!ocupado_);
+  botaoEnsaio_->setEnabled(!ocupado_);
+  amplitude_->setEnabled(!ocupado_);
+  lambda_->setEnabled(!ocupado_ && modelo_.has_value());
+  botaoVerificar_->setEnabled(!ocupado_ && escolhida);
+  botaoAplicar_->setEnabled(!ocupado_ && escolhida);
+  botaoFechar_->setEnabled(!ocupado_);
 }
 
 void PaginaSintonia::Informa(const QString& texto) {
@@ -339,8 +339,8 @@ void PaginaSintonia::Informa(const QString& texto) {
 
 std::function<void(int)> PaginaSintonia::Progresso() {
   return [this](int percentual) {
-    if (percentual == Progresso_->value()) return;
-    Progresso_->setValue(percentual);
+    if (percentual == progresso_->value()) return;
+    progresso_->setValue(percentual);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   };
 }
@@ -369,19 +369,19 @@ QString PaginaSintonia::Ocupa(const std::function<void()>& trabalho) {
   return erro;
 }
 
-void PaginaSintonia::EnsaioBTNClick() {
+void PaginaSintonia::ExecutaEnsaio() {
   if (ocupado_) return;
   OpcoesEnsaio opcoes;
   bool ok = false;
   opcoes.amplitude =
-      AmplitudeEdit_->text().trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+      amplitude_->text().trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
   if (!ok) opcoes.amplitude = std::nan("");
   if (const auto problema = ProblemaDoEnsaio(opcoes); problema || !ok) {
     Informa(tr("Degrau na saída inválido: \"%1\". Digite em % um número diferente de zero, "
                "de -100 a 100, por exemplo 10.")
-                .arg(AmplitudeEdit_->text()));
-    AmplitudeEdit_->setFocus();
-    AmplitudeEdit_->selectAll();
+                .arg(amplitude_->text()));
+    amplitude_->setFocus();
+    amplitude_->selectAll();
     return;
   }
   Limpa();
@@ -408,7 +408,7 @@ void PaginaSintonia::EnsaioBTNClick() {
 
 void PaginaSintonia::MostraEnsaio() {
   const ResultadoEnsaio& e = *ensaio_;
-  QCustomPlot& g = *GraficoResposta_;
+  QCustomPlot& g = *graficoResposta_;
   // From a little before the step: the whole settling would squeeze the
   // response into the chart's right end.
   const double fim = e.tempo.back();
@@ -426,12 +426,12 @@ void PaginaSintonia::MostraEnsaio() {
   const double margem = std::max(0.05 * y.size(), 0.5);
   g.yAxis->setRange(y.lower - margem, y.upper + margem);
   g.replot(QCustomPlot::rpQueuedReplot);
-  Graficos_->setCurrentWidget(GraficoResposta_);
+  graficos_->setCurrentWidget(graficoResposta_);
 
   const QString fimTexto = e.fim == FimEnsaio::Assentou     ? tr("a PV assentou")
                            : e.fim == FimEnsaio::FimDaFaixa ? tr("a PV chegou ao fim da faixa")
                                                             : tr("a PV ainda se movia");
-  EstadoEnsaio_->setText(tr("Saída de %1 para %2 %, passo de %3 s; %4 s registrados após o "
+  estadoEnsaio_->setText(tr("Saída de %1 para %2 %, passo de %3 s; %4 s registrados após o "
                             "degrau, %5.")
                              .arg(Texto(TextoFixo(e.COinicial, 2)))
                              .arg(Texto(TextoFixo(e.COinicial + e.amplitude, 2)))
@@ -439,12 +439,12 @@ void PaginaSintonia::MostraEnsaio() {
                              .arg(Numero(fim))
                              .arg(fimTexto));
   if (!modelo_) {
-    ModeloText_->clear();
+    textoModelo_->clear();
     return;
   }
   const ModeloProcesso& m = modelo_->modelo;
   const QString r2 = Texto(TextoFixo(modelo_->R2, 4));
-  ModeloText_->setText(
+  textoModelo_->setText(
       m.tipo == TipoModelo::Integrador
           ? tr("Modelo: integrador com tempo morto, K·e^(−L·s)/s: K = %1 %/s por %, "
                "L = %2 s; o modelo explica R² = %3 da variância da resposta.")
@@ -459,10 +459,10 @@ void PaginaSintonia::PreencheTabela() {
   tabela_ = TabelaSintonia(modelo_->modelo, regras_);
   const Controlador* c = sessao_.documento().ControladorDe(n_);
   const bool isa = !c || c->ItemEstrutura == 1;
-  TabelaRegras_->setHorizontalHeaderItem(
+  tabelaRegras_->setHorizontalHeaderItem(
       kColNota, new QTableWidgetItem(isa ? tr("Observação (estrutura ISA)")
                                          : tr("Observação (estrutura paralela)")));
-  TabelaRegras_->setRowCount(static_cast<int>(tabela_.size()));
+  tabelaRegras_->setRowCount(static_cast<int>(tabela_.size()));
   for (int i = 0; i < static_cast<int>(tabela_.size()); ++i) {
     const Sintonia& s = tabela_[static_cast<std::size_t>(i)];
     QString regra = NomeRegraTela(s.regra);
@@ -480,14 +480,14 @@ void PaginaSintonia::PreencheTabela() {
       auto* item = new QTableWidgetItem(celulas[j]);
       item->setToolTip(celulas[kColNota]);
       if (!s.definida) item->setFlags(item->flags() & ~(Qt::ItemIsSelectable | Qt::ItemIsEnabled));
-      TabelaRegras_->setItem(i, j, item);
+      tabelaRegras_->setItem(i, j, item);
     }
   }
   if (antes) Escolhe(antes->regra, antes->tipo);
 }
 
 std::optional<Sintonia> PaginaSintonia::Escolhida() const {
-  const QList<QTableWidgetItem*> itens = TabelaRegras_->selectedItems();
+  const QList<QTableWidgetItem*> itens = tabelaRegras_->selectedItems();
   if (itens.isEmpty()) return std::nullopt;
   const int linha = itens.first()->row();
   if (linha < 0 || linha >= static_cast<int>(tabela_.size())) return std::nullopt;
@@ -501,15 +501,15 @@ bool PaginaSintonia::Escolhe(Regra regra, TipoControlador tipo) {
     const Sintonia& s = tabela_[static_cast<std::size_t>(i)];
     if (s.regra != regra || s.tipo != tipo) continue;
     if (!s.definida) return false;
-    TabelaRegras_->selectRow(i);
+    tabelaRegras_->selectRow(i);
     return true;
   }
   return false;
 }
 
-void PaginaSintonia::LambdaEditDone() {
+void PaginaSintonia::DefineLambda() {
   if (!modelo_) return;
-  const QString texto = LambdaEdit_->text().trimmed();
+  const QString texto = lambda_->text().trimmed();
   std::optional<double> lambda;
   if (!texto.isEmpty()) {
     bool ok = false;
@@ -518,8 +518,8 @@ void PaginaSintonia::LambdaEditDone() {
       Informa(tr("λ inválido: \"%1\". Digite um tempo em segundos maior que zero, ou deixe "
                  "vazio para o valor sugerido.")
                   .arg(texto));
-      LambdaEdit_->setFocus();
-      LambdaEdit_->selectAll();
+      lambda_->setFocus();
+      lambda_->selectAll();
       return;
     }
     lambda = v;
@@ -530,7 +530,7 @@ void PaginaSintonia::LambdaEditDone() {
   LimpaIndices();
 }
 
-void PaginaSintonia::VerificarBTNClick() {
+void PaginaSintonia::Verifica() {
   const std::optional<Sintonia> s = Escolhida();
   if (ocupado_ || !s || !base_ || !ensaio_ || !modelo_) return;
   const Controlador* c = base_->ControladorDe(n_);
@@ -551,7 +551,7 @@ void PaginaSintonia::VerificarBTNClick() {
     for (int i = 0; i < kNumeroIndices; ++i) {
       auto* item = new QTableWidgetItem(Texto(mostrados[static_cast<std::size_t>(i)]).trimmed());
       item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      TabelaIndices_->setItem(i, j, item);
+      tabelaIndices_->setItem(i, j, item);
     }
   }
   // The fast simulation's test signals reach some controllers not at all.
@@ -562,8 +562,8 @@ void PaginaSintonia::VerificarBTNClick() {
         "carga não age sobre ele.");
   if (!c->ModoLocal)
     avisos << tr("O controlador está em remoto: o degrau no SP não age sobre ele.");
-  AvisoVerificacao_->setText(avisos.join(QLatin1Char(' ')));
-  QCustomPlot& g = *GraficoVerificacao_;
+  avisoVerificacao_->setText(avisos.join(QLatin1Char(' ')));
+  QCustomPlot& g = *graficoVerificacao_;
   const SeriesMalha& antes = v->spAntes.series;
   const SeriesMalha& depois = v->spDepois.series;
   g.graph(0)->setData(Segundos(antes.SP.size()), Vetor(antes.SP), true);
@@ -584,10 +584,10 @@ void PaginaSintonia::VerificarBTNClick() {
                       std::min(static_cast<double>(antes.SP.size()),
                                static_cast<double>(degrau) + 12.0 * resposta));
   g.replot(QCustomPlot::rpQueuedReplot);
-  Graficos_->setCurrentWidget(GraficoVerificacao_);
+  graficos_->setCurrentWidget(graficoVerificacao_);
 }
 
-void PaginaSintonia::AplicarBTNClick() {
+void PaginaSintonia::Aplica() {
   const std::optional<Sintonia> s = Escolhida();
   if (ocupado_ || !s) return;
   const Controlador* c = sessao_.documento().ControladorDe(n_);
@@ -599,10 +599,10 @@ void PaginaSintonia::AplicarBTNClick() {
   // since the test.
   const ParametrosControlador p = ParaControlador(*s, *c);
   if (!aplica_ || !aplica_(p)) {
-    EstadoAplicacao_->setText(tr("O controlador recusou os ajustes."));
+    estadoAplicacao_->setText(tr("O controlador recusou os ajustes."));
     return;
   }
-  EstadoAplicacao_->setText(
+  estadoAplicacao_->setText(
       tr("Aplicado ao controlador: Kp = %1, Ti = %2 s, Td = %3 s, processo de resposta %4.")
           .arg(Texto(p.TextoKp), Texto(p.TextoTi), Texto(p.TextoTd),
                p.acaoReversa ? tr("reversa") : tr("direta")));

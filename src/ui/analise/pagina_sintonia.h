@@ -57,10 +57,10 @@ class PaginaSintonia : public QWidget {
   bool Escolhe(Regra regra, TipoControlador tipo);
 
   // Handlers, public for the tests as the buttons call them.
-  void EnsaioBTNClick();
-  void VerificarBTNClick();
-  void AplicarBTNClick();
-  void LambdaEditDone();
+  void ExecutaEnsaio();
+  void Verifica();
+  void Aplica();
+  void DefineLambda();
 
  protected:
   void closeEvent(QCloseEvent* evento) override;
@@ -104,22 +104,22 @@ class PaginaSintonia : public QWidget {
   OpcoesRegras regras_;
   std::vector<Sintonia> tabela_;
 
-  QLineEdit* AmplitudeEdit_ = nullptr;
-  QPushButton* EnsaioBTN_ = nullptr;
-  QProgressBar* Progresso_ = nullptr;
-  QLabel* EstadoEnsaio_ = nullptr;
-  QTabWidget* Graficos_ = nullptr;
-  QCustomPlot* GraficoResposta_ = nullptr;
-  QCustomPlot* GraficoVerificacao_ = nullptr;
-  QLabel* ModeloText_ = nullptr;
-  QLineEdit* LambdaEdit_ = nullptr;
-  QTableWidget* TabelaRegras_ = nullptr;
-  QPushButton* VerificarBTN_ = nullptr;
-  QPushButton* AplicarBTN_ = nullptr;
-  QPushButton* FecharBTN_ = nullptr;
-  QTableWidget* TabelaIndices_ = nullptr;
-  QLabel* AvisoVerificacao_ = nullptr;
-  QLabel* EstadoAplicacao_ = nullptr;
+  QLineEdit* amplitude_ = nullptr;
+  QPushButton* botaoEnsaio_ = nullptr;
+  QProgressBar* progresso_ = nullptr;
+  QLabel* estadoEnsaio_ = nullptr;
+  QTabWidget* graficos_ = nullptr;
+  QCustomPlot* graficoResposta_ = nullptr;
+  QCustomPlot* graficoVerificacao_ = nullptr;
+  QLabel* textoModelo_ = nullptr;
+  QLineEdit* lambda_ = nullptr;
+  QTableWidget* tabelaRegras_ = nullptr;
+  QPushButton* botaoVerificar_ = nullptr;
+  QPushButton* botaoAplicar_ = nullptr;
+  QPushButton* botaoFechar_ = nullptr;
+  QTableWidget* tabelaIndices_ = nullptr;
+  QLabel* avisoVerificacao_ = nullptr;
+  QLabel* estadoAplicacao_ = nullptr;
 };
 
 }  // namespace quiv

@@ -45,8 +45,8 @@ JanelaBloco::JanelaBloco(SessaoSimulacao& sessao, int n, QWidget* pai)
   CriaControles();
   Conecta();
   Preenche();
-  btnatualiza_->setEnabled(false);
-  SairButton_->setEnabled(true);
+  botaoAtualizar_->setEnabled(false);
+  botaoSair_->setEnabled(true);
   resize(sizeHint());
 }
 
@@ -57,71 +57,71 @@ Bloco* JanelaBloco::modelo() const { return sessao_.documento().BlocoDe(n_); }
 void JanelaBloco::CriaControles() {
   auto* principal = new QVBoxLayout(this);
 
-  Panel1_ = new QFrame(this);
-  Panel1_->setObjectName(QStringLiteral("Panel1"));
-  Panel1_->setFrameShape(QFrame::StyledPanel);
-  Panel1_->setFrameShadow(QFrame::Raised);
-  auto* painel = new QHBoxLayout(Panel1_);
-  Label9_ = TituloObjeto(Panel1_, "Label9");
-  Label9_->setMinimumHeight(Label9_->fontMetrics().height());
-  painel->addWidget(Label9_);
-  principal->addWidget(Panel1_);
+  painelTitulo_ = new QFrame(this);
+  painelTitulo_->setObjectName(QStringLiteral("Panel1"));
+  painelTitulo_->setFrameShape(QFrame::StyledPanel);
+  painelTitulo_->setFrameShadow(QFrame::Raised);
+  auto* painel = new QHBoxLayout(painelTitulo_);
+  titulo_ = TituloObjeto(painelTitulo_, "Label9");
+  titulo_->setMinimumHeight(titulo_->fontMetrics().height());
+  painel->addWidget(titulo_);
+  principal->addWidget(painelTitulo_);
 
   auto* grade = new QGridLayout;
   principal->addLayout(grade);
-  TagText_ = Edicao(this, "TagText");
-  DescricaoText_ = Edicao(this, "DescricaoText");
-  FuncaoTr_ = Edicao(this, "FuncaoTr", tr("Expressão matemática do cálculo"));
+  tag_ = Edicao(this, "TagText");
+  descricao_ = Edicao(this, "DescricaoText");
+  funcao_ = Edicao(this, "FuncaoTr", tr("Expressão matemática do cálculo"));
   // Room for a selector between two sums and a description of some words.
-  FuncaoTr_->setMinimumWidth(FuncaoTr_->fontMetrics().averageCharWidth() * 44);
-  Label1_ = Rotulo(this, "Label1", QStringLiteral("="));
-  Label1_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  Label6_ = Rotulo(this, "Label6", QStringLiteral("0.00"));
-  QFont leitura = Label6_->font();
+  funcao_->setMinimumWidth(funcao_->fontMetrics().averageCharWidth() * 44);
+  rotuloSaida_ = Rotulo(this, "Label1", QStringLiteral("="));
+  rotuloSaida_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  leitura_ = Rotulo(this, "Label6", QStringLiteral("0.00"));
+  QFont leitura = leitura_->font();
   leitura.setBold(true);
-  Label6_->setFont(leitura);
+  leitura_->setFont(leitura);
   grade->addWidget(Rotulo(this, "Label3", tr("Tag:")), 0, 0);
-  grade->addWidget(TagText_, 0, 1, 1, 2);
+  grade->addWidget(tag_, 0, 1, 1, 2);
   grade->addWidget(Rotulo(this, "Label4", tr("Desc:")), 1, 0);
-  grade->addWidget(DescricaoText_, 1, 1, 1, 2);
+  grade->addWidget(descricao_, 1, 1, 1, 2);
   grade->addWidget(Rotulo(this, "Label2", tr("Função")), 2, 0);
-  grade->addWidget(FuncaoTr_, 2, 1, 1, 2);
-  grade->addWidget(Label1_, 3, 0);
-  grade->addWidget(Label6_, 3, 1);
+  grade->addWidget(funcao_, 2, 1, 1, 2);
+  grade->addWidget(rotuloSaida_, 3, 0);
+  grade->addWidget(leitura_, 3, 1);
   grade->setColumnStretch(2, 1);
 
-  GroupBox1_ = new QGroupBox(tr("Limites:"), this);
-  GroupBox1_->setObjectName(QStringLiteral("GroupBox1"));
-  auto* limites = new QGridLayout(GroupBox1_);
-  LimSupCheck_ = new QCheckBox(tr("Max:"), GroupBox1_);
-  LimSupCheck_->setObjectName(QStringLiteral("LimSupCheck"));
-  LimSupText_ = Edicao(GroupBox1_, "LimSupText", tr("Limite superior para saída"));
-  LimInfCheck_ = new QCheckBox(tr("Min:"), GroupBox1_);
-  LimInfCheck_->setObjectName(QStringLiteral("LimInfCheck"));
-  LimInfText_ = Edicao(GroupBox1_, "LimInfText", tr("Limite inferior para saída"));
-  limites->addWidget(LimSupCheck_, 0, 0);
-  limites->addWidget(LimSupText_, 0, 1);
-  limites->addWidget(LimInfCheck_, 1, 0);
-  limites->addWidget(LimInfText_, 1, 1);
+  grupoLimites_ = new QGroupBox(tr("Limites:"), this);
+  grupoLimites_->setObjectName(QStringLiteral("GroupBox1"));
+  auto* limites = new QGridLayout(grupoLimites_);
+  limiteSuperiorAtivo_ = new QCheckBox(tr("Max:"), grupoLimites_);
+  limiteSuperiorAtivo_->setObjectName(QStringLiteral("LimSupCheck"));
+  limiteSuperior_ = Edicao(grupoLimites_, "LimSupText", tr("Limite superior para saída"));
+  limiteInferiorAtivo_ = new QCheckBox(tr("Min:"), grupoLimites_);
+  limiteInferiorAtivo_->setObjectName(QStringLiteral("LimInfCheck"));
+  limiteInferior_ = Edicao(grupoLimites_, "LimInfText", tr("Limite inferior para saída"));
+  limites->addWidget(limiteSuperiorAtivo_, 0, 0);
+  limites->addWidget(limiteSuperior_, 0, 1);
+  limites->addWidget(limiteInferiorAtivo_, 1, 0);
+  limites->addWidget(limiteInferior_, 1, 1);
   limites->setColumnStretch(1, 1);
-  principal->addWidget(GroupBox1_);
+  principal->addWidget(grupoLimites_);
 
   auto* botoes = new QHBoxLayout;
   principal->addLayout(botoes);
-  btnatualiza_ = new QPushButton(tr("Atualizar"), this);
-  btnatualiza_->setObjectName(QStringLiteral("btnatualiza"));
-  SpeedButton1_ = new QToolButton(this);
-  SpeedButton1_->setObjectName(QStringLiteral("SpeedButton1"));
-  SpeedButton1_->setText(QStringLiteral("?"));
-  SpeedButton1_->setToolTip(tr("Ajuda"));
-  SairButton_ = new QToolButton(this);
-  SairButton_->setObjectName(QStringLiteral("SairButton"));
-  SairButton_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-  SairButton_->setToolTip(tr("Sair"));
-  botoes->addWidget(btnatualiza_);
+  botaoAtualizar_ = new QPushButton(tr("Atualizar"), this);
+  botaoAtualizar_->setObjectName(QStringLiteral("btnatualiza"));
+  botaoAjuda_ = new QToolButton(this);
+  botaoAjuda_->setObjectName(QStringLiteral("SpeedButton1"));
+  botaoAjuda_->setText(QStringLiteral("?"));
+  botaoAjuda_->setToolTip(tr("Ajuda"));
+  botaoSair_ = new QToolButton(this);
+  botaoSair_->setObjectName(QStringLiteral("SairButton"));
+  botaoSair_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+  botaoSair_->setToolTip(tr("Sair"));
+  botoes->addWidget(botaoAtualizar_);
   botoes->addStretch(1);
-  botoes->addWidget(SpeedButton1_);
-  botoes->addWidget(SairButton_);
+  botoes->addWidget(botaoAjuda_);
+  botoes->addWidget(botaoSair_);
   principal->addStretch(1);
 }
 
@@ -133,18 +133,18 @@ void JanelaBloco::Conecta() {
     connect(edicao, &QLineEdit::textChanged, this, [this, escreve](const QString& texto) {
       if (preenchendo_) return;
       escreve(rascunho_, texto);
-      TagTextChange();
+      Alterado();
     });
   };
-  campo(TagText_, [this](FormularioBloco& b, const QString& t) {
+  campo(tag_, [this](FormularioBloco& b, const QString& t) {
     b.Tag.Edita(sessao_.IdiomaIngles(), Std(t));
   });
-  campo(DescricaoText_, [this](FormularioBloco& b, const QString& t) {
+  campo(descricao_, [this](FormularioBloco& b, const QString& t) {
     b.Descricao.Edita(sessao_.IdiomaIngles(), Std(t));
   });
-  campo(FuncaoTr_, [](FormularioBloco& b, const QString& t) { b.Funcao = Std(t); });
-  campo(LimSupText_, [](FormularioBloco& b, const QString& t) { b.LimiteSuperior = Std(t); });
-  campo(LimInfText_, [](FormularioBloco& b, const QString& t) { b.LimiteInferior = Std(t); });
+  campo(funcao_, [](FormularioBloco& b, const QString& t) { b.Funcao = Std(t); });
+  campo(limiteSuperior_, [](FormularioBloco& b, const QString& t) { b.LimiteSuperior = Std(t); });
+  campo(limiteInferior_, [](FormularioBloco& b, const QString& t) { b.LimiteInferior = Std(t); });
 
   // The switches are read by every step: they reach the running block at once.
   auto chave = [this](QCheckBox* caixa, bool FormularioBloco::*membro) {
@@ -154,28 +154,28 @@ void JanelaBloco::Conecta() {
       sessao_.Opera([n = n_, membro, ligado](Documento& d) {
         if (Bloco* b = d.BlocoDe(n)) b->*membro = ligado;
       });
-      TagTextChange();
+      Alterado();
     });
   };
-  chave(LimSupCheck_, &FormularioBloco::LimiteSuperiorAtivo);
-  chave(LimInfCheck_, &FormularioBloco::LimiteInferiorAtivo);
+  chave(limiteSuperiorAtivo_, &FormularioBloco::LimiteSuperiorAtivo);
+  chave(limiteInferiorAtivo_, &FormularioBloco::LimiteInferiorAtivo);
 
-  connect(btnatualiza_, &QPushButton::clicked, this, &JanelaBloco::btnatualizaClick);
-  connect(SairButton_, &QToolButton::clicked, this, &JanelaBloco::SairButtonClick);
-  connect(SpeedButton1_, &QToolButton::clicked, this, &JanelaBloco::SpeedButton1Click);
+  connect(botaoAtualizar_, &QPushButton::clicked, this, &JanelaBloco::Aplica);
+  connect(botaoSair_, &QToolButton::clicked, this, &JanelaBloco::Sai);
+  connect(botaoAjuda_, &QToolButton::clicked, this, &JanelaBloco::MostraAjuda);
 
   connect(&sessao_, &SessaoSimulacao::CicloExecutado, this, &JanelaBloco::AtualizaLeitura);
   connect(&sessao_, &SessaoSimulacao::DocumentoRecarregado, this, [this] {
     // Another plant: nothing typed here belongs to it.
-    btnatualiza_->setEnabled(false);
-    SairButton_->setEnabled(true);
+    botaoAtualizar_->setEnabled(false);
+    botaoSair_->setEnabled(true);
     if (isVisible() && modelo()) Preenche();
   });
   // An apply of this block, or its undo: the window shows the block's form.
   connect(&sessao_, &SessaoSimulacao::ObjetoAlterado, this, [this](TipoObjeto tipo, int n) {
     if (tipo != TipoObjeto::Bloco || n != n_ || !modelo()) return;
-    btnatualiza_->setEnabled(false);
-    SairButton_->setEnabled(true);
+    botaoAtualizar_->setEnabled(false);
+    botaoSair_->setEnabled(true);
     Preenche();
   });
 }
@@ -187,38 +187,38 @@ void JanelaBloco::Preenche() {
   const bool ingles = sessao_.IdiomaIngles();
   // The window shows its form: the object's, unless an edit waits to be
   // applied.
-  if (!btnatualiza_->isEnabled()) {
-    b->LeDescricao();
+  if (!botaoAtualizar_->isEnabled()) {
+    b->CarregaDescricao();
     rascunho_ = *b;
   }
   const auto& f = rascunho_;
-  TagText_->setText(Texto(f.Tag.Em(ingles)));
-  DescricaoText_->setText(Texto(f.Descricao.Em(ingles)));
-  FuncaoTr_->setText(Texto(f.Funcao));
-  LimSupCheck_->setChecked(f.LimiteSuperiorAtivo);
-  LimSupText_->setText(Texto(f.LimiteSuperior));
-  LimInfCheck_->setChecked(f.LimiteInferiorAtivo);
-  LimInfText_->setText(Texto(f.LimiteInferior));
+  tag_->setText(Texto(f.Tag.Em(ingles)));
+  descricao_->setText(Texto(f.Descricao.Em(ingles)));
+  funcao_->setText(Texto(f.Funcao));
+  limiteSuperiorAtivo_->setChecked(f.LimiteSuperiorAtivo);
+  limiteSuperior_->setText(Texto(f.LimiteSuperior));
+  limiteInferiorAtivo_->setChecked(f.LimiteInferiorAtivo);
+  limiteInferior_->setText(Texto(f.LimiteInferior));
   preenchendo_ = false;
   MostraIdentificacao();
-  DefineTexto(Label6_, Texto(TextoFixo(b->Leitura, 2)));
+  DefineTexto(leitura_, Texto(TextoFixo(b->Leitura, 2)));
 }
 
 void JanelaBloco::MostraIdentificacao() {
   const Bloco* b = modelo();
   if (!b) return;
-  DefineTexto(Label9_, Texto(b->Titulo));
-  DefineTexto(Label1_, Texto(b->RotuloSaida));
+  DefineTexto(titulo_, Texto(b->Titulo));
+  DefineTexto(rotuloSaida_, Texto(b->RotuloSaida));
 }
 
 void JanelaBloco::AtualizaLeitura() {
   if (!isVisible() || sessao_.simulacao().ModoRapido) return;
-  if (const Bloco* b = modelo()) DefineTexto(Label6_, Texto(TextoFixo(b->Leitura, 2)));
+  if (const Bloco* b = modelo()) DefineTexto(leitura_, Texto(TextoFixo(b->Leitura, 2)));
 }
 
-void JanelaBloco::TagTextChange() {
-  btnatualiza_->setEnabled(true);
-  SairButton_->setEnabled(false);
+void JanelaBloco::Alterado() {
+  botaoAtualizar_->setEnabled(true);
+  botaoSair_->setEnabled(false);
 }
 
 void JanelaBloco::Mostra() {
@@ -228,17 +228,17 @@ void JanelaBloco::Mostra() {
   activateWindow();
 }
 
-void JanelaBloco::btnatualizaClick() {
+void JanelaBloco::Aplica() {
   // All or nothing; on success the session's announcement refills the window.
   if (modelo()) AplicaFormulario<Bloco>(sessao_, n_, rascunho_);
 }
 
-void JanelaBloco::SairButtonClick() {
-  btnatualiza_->setEnabled(false);
+void JanelaBloco::Sai() {
+  botaoAtualizar_->setEnabled(false);
   close();
 }
 
-void JanelaBloco::SpeedButton1Click() {
+void JanelaBloco::MostraAjuda() {
   Interacao::Atual().AbreEndereco(EnderecoAjuda("/simulador/objetos_simulacao/#bloco_calculo"));
 }
 
@@ -252,13 +252,13 @@ void JanelaBloco::closeEvent(QCloseEvent* evento) {
 void JanelaBloco::changeEvent(QEvent* evento) {
   // Coming back to the window shows the output's description as the variable
   // list may have left it, unless the user has an edit waiting to be applied.
-  if (evento->type() == QEvent::ActivationChange && isActiveWindow() && btnatualiza_ &&
-      !btnatualiza_->isEnabled()) {
+  if (evento->type() == QEvent::ActivationChange && isActiveWindow() && botaoAtualizar_ &&
+      !botaoAtualizar_->isEnabled()) {
     if (Bloco* b = modelo()) {
-      b->LeDescricao();
+      b->CarregaDescricao();
       rascunho_.Descricao = b->Descricao;
       preenchendo_ = true;
-      DescricaoText_->setText(Texto(b->Descricao.Em(sessao_.IdiomaIngles())));
+      descricao_->setText(Texto(b->Descricao.Em(sessao_.IdiomaIngles())));
       preenchendo_ = false;
     }
   }

@@ -42,9 +42,9 @@ class JanelaBloco : public QWidget {
   // Atualizar: the form goes to the session's all-or-nothing apply; on
   // success the window shows the block's form again with Atualizar disabled
   // and Sair enabled.
-  void btnatualizaClick();
-  void SairButtonClick();
-  void SpeedButton1Click();
+  void Aplica();
+  void Sai();
+  void MostraAjuda();
 
  protected:
   void closeEvent(QCloseEvent* evento) override;
@@ -59,28 +59,28 @@ class JanelaBloco : public QWidget {
   void MostraIdentificacao();
   void AtualizaLeitura();
   // Any edit or switch: Atualizar enabled, Sair disabled.
-  void TagTextChange();
+  void Alterado();
 
   SessaoSimulacao& sessao_;
   const int n_;
   bool preenchendo_ = false;
   FormularioBloco rascunho_;  // the form as typed, until it is applied
 
-  QFrame* Panel1_ = nullptr;
-  QLabel* Label9_ = nullptr;
-  QLineEdit* TagText_ = nullptr;
-  QLineEdit* DescricaoText_ = nullptr;
-  QLineEdit* FuncaoTr_ = nullptr;
-  QLabel* Label1_ = nullptr;
-  QLabel* Label6_ = nullptr;
-  QGroupBox* GroupBox1_ = nullptr;
-  QCheckBox* LimSupCheck_ = nullptr;
-  QLineEdit* LimSupText_ = nullptr;
-  QCheckBox* LimInfCheck_ = nullptr;
-  QLineEdit* LimInfText_ = nullptr;
-  QPushButton* btnatualiza_ = nullptr;
-  QToolButton* SpeedButton1_ = nullptr;
-  QToolButton* SairButton_ = nullptr;
+  QFrame* painelTitulo_ = nullptr;
+  QLabel* titulo_ = nullptr;
+  QLineEdit* tag_ = nullptr;
+  QLineEdit* descricao_ = nullptr;
+  QLineEdit* funcao_ = nullptr;
+  QLabel* rotuloSaida_ = nullptr;
+  QLabel* leitura_ = nullptr;
+  QGroupBox* grupoLimites_ = nullptr;
+  QCheckBox* limiteSuperiorAtivo_ = nullptr;
+  QLineEdit* limiteSuperior_ = nullptr;
+  QCheckBox* limiteInferiorAtivo_ = nullptr;
+  QLineEdit* limiteInferior_ = nullptr;
+  QPushButton* botaoAtualizar_ = nullptr;
+  QToolButton* botaoAjuda_ = nullptr;
+  QToolButton* botaoSair_ = nullptr;
 };
 
 }  // namespace quiv

@@ -95,14 +95,14 @@ JanelaControlador::JanelaControlador(SessaoSimulacao& sessao, int n, QWidget* pa
   raiz->addWidget(faceplate, 0);
 
   areas_ = new QStackedWidget(this);
-  Panel2_ = new QWidget;
-  Panel2_->setObjectName(QStringLiteral("Panel2"));
-  CriaConfiguracao(Panel2_);
-  AreaTendencia_ = new QWidget;
-  AreaTendencia_->setObjectName(QStringLiteral("AreaTendencia"));
-  CriaTendencia(AreaTendencia_);
-  areas_->addWidget(Panel2_);
-  areas_->addWidget(AreaTendencia_);
+  areaConfiguracao_ = new QWidget;
+  areaConfiguracao_->setObjectName(QStringLiteral("Panel2"));
+  CriaConfiguracao(areaConfiguracao_);
+  areaTendencia_ = new QWidget;
+  areaTendencia_->setObjectName(QStringLiteral("AreaTendencia"));
+  CriaTendencia(areaTendencia_);
+  areas_->addWidget(areaConfiguracao_);
+  areas_->addWidget(areaTendencia_);
   areas_->hide();
   raiz->addWidget(areas_, 1);
 
@@ -115,15 +115,15 @@ JanelaControlador::JanelaControlador(SessaoSimulacao& sessao, int n, QWidget* pa
       return;
     }
     // A load applies what it read: nothing is left to apply.
-    btnatualiza_->setEnabled(false);
-    ConfigBTN_->setEnabled(true);
+    botaoAtualizar_->setEnabled(false);
+    botaoConfiguracao_->setEnabled(true);
     Preenche();
   });
   // An apply of this controller, or its undo: the window shows its form.
   connect(&sessao_, &SessaoSimulacao::ObjetoAlterado, this, [this](TipoObjeto tipo, int n) {
     if (tipo != TipoObjeto::Controlador || n != n_ || !modelo()) return;
-    btnatualiza_->setEnabled(false);
-    ConfigBTN_->setEnabled(true);
+    botaoAtualizar_->setEnabled(false);
+    botaoConfiguracao_->setEnabled(true);
     Preenche();
   });
 
@@ -140,23 +140,23 @@ void JanelaControlador::CriaFaceplate(QWidget* f) {
   v->setContentsMargins(0, 0, 0, 0);
   v->setSpacing(4);
 
-  DescricaoText_ = Rotulo(f, "DescricaoText", QString());
-  DescricaoText_->setAlignment(Qt::AlignCenter);
-  DescricaoText_->setWordWrap(true);
-  QFont titulo = DescricaoText_->font();
+  descricaoAplicada_ = Rotulo(f, "DescricaoText", QString());
+  descricaoAplicada_->setAlignment(Qt::AlignCenter);
+  descricaoAplicada_->setWordWrap(true);
+  QFont titulo = descricaoAplicada_->font();
   titulo.setBold(true);
-  DescricaoText_->setFont(titulo);
-  v->addWidget(DescricaoText_);
+  descricaoAplicada_->setFont(titulo);
+  v->addWidget(descricaoAplicada_);
 
   auto* barras = new QHBoxLayout;
   barras->setSpacing(3);
   barras->addStretch(1);
-  SPRBar_ = Barra(f, "SPRBar", QColor(0, 0, 255), 6);
-  SetPointBar_ = Barra(f, "SetPointBar", QColor(0, 0, 255), 22);
-  VariavelBar_ = Barra(f, "VariavelBar", QColor(255, 0, 0), 22);
-  SaidaBar_ = Barra(f, "SaidaBar", QColor(0, 160, 0), 22);
-  SPRBar_->setToolTip(tr("SPR"));
-  for (QProgressBar* b : {SPRBar_, SetPointBar_, VariavelBar_, SaidaBar_}) barras->addWidget(b);
+  barraSPR_ = Barra(f, "SPRBar", QColor(0, 0, 255), 6);
+  barraSP_ = Barra(f, "SetPointBar", QColor(0, 0, 255), 22);
+  barraPV_ = Barra(f, "VariavelBar", QColor(255, 0, 0), 22);
+  barraSaida_ = Barra(f, "SaidaBar", QColor(0, 160, 0), 22);
+  barraSPR_->setToolTip(tr("SPR"));
+  for (QProgressBar* b : {barraSPR_, barraSP_, barraPV_, barraSaida_}) barras->addWidget(b);
   barras->addSpacing(8);
   barras->addStretch(1);
   v->addLayout(barras, 1);
@@ -164,72 +164,72 @@ void JanelaControlador::CriaFaceplate(QWidget* f) {
   auto* leituras = new QGridLayout;
   leituras->setHorizontalSpacing(4);
   leituras->setVerticalSpacing(3);
-  SPText_ = new QLineEdit(f);
-  SPText_->setObjectName(QStringLiteral("SPText"));
-  SPText_->setToolTip(tr("Setpoint"));
-  PVText_ = new QLineEdit(f);
-  PVText_->setObjectName(QStringLiteral("PVText"));
-  PVText_->setToolTip(tr("Process Variable (Variável Controlada)"));
-  PVText_->setReadOnly(true);
-  MVText_ = new QLineEdit(f);
-  MVText_->setObjectName(QStringLiteral("MVText"));
-  MVText_->setToolTip(tr("Controller Output (Saída do Controlador)"));
-  for (QLineEdit* e : {SPText_, PVText_, MVText_}) {
+  textoSP_ = new QLineEdit(f);
+  textoSP_->setObjectName(QStringLiteral("SPText"));
+  textoSP_->setToolTip(tr("Setpoint"));
+  textoPV_ = new QLineEdit(f);
+  textoPV_->setObjectName(QStringLiteral("PVText"));
+  textoPV_->setToolTip(tr("Process Variable (Variável Controlada)"));
+  textoPV_->setReadOnly(true);
+  textoMV_ = new QLineEdit(f);
+  textoMV_->setObjectName(QStringLiteral("MVText"));
+  textoMV_->setToolTip(tr("Controller Output (Saída do Controlador)"));
+  for (QLineEdit* e : {textoSP_, textoPV_, textoMV_}) {
     e->setAlignment(Qt::AlignRight);
     e->setMinimumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("-00000.0000")) + 8);
   }
   leituras->addWidget(Rotulo(f, "Label27", tr("SP:")), 0, 0);
-  leituras->addWidget(SPText_, 0, 1);
+  leituras->addWidget(textoSP_, 0, 1);
   leituras->addWidget(Rotulo(f, "Label28", tr("PV:")), 1, 0);
-  leituras->addWidget(PVText_, 1, 1);
-  UnitEngSP_ = Rotulo(f, "UnitEngSP", QStringLiteral("%"));
-  leituras->addWidget(UnitEngSP_, 0, 2, 2, 1, Qt::AlignVCenter);
+  leituras->addWidget(textoPV_, 1, 1);
+  unidadeSP_ = Rotulo(f, "UnitEngSP", QStringLiteral("%"));
+  leituras->addWidget(unidadeSP_, 0, 2, 2, 1, Qt::AlignVCenter);
   leituras->addWidget(Rotulo(f, "Label29", tr("CO:")), 2, 0);
-  leituras->addWidget(MVText_, 2, 1);
+  leituras->addWidget(textoMV_, 2, 1);
   leituras->addWidget(Rotulo(f, "UnidEngMV", QStringLiteral("%")), 2, 2);
   leituras->setColumnStretch(1, 1);
   v->addLayout(leituras);
 
-  Button2_ = Botao(f, "Button2", tr("Enviar"));
-  Button2_->setEnabled(false);
-  v->addWidget(Button2_);
+  botaoEnviar_ = Botao(f, "Button2", tr("Enviar"));
+  botaoEnviar_->setEnabled(false);
+  v->addWidget(botaoEnviar_);
 
   auto* operador = new QHBoxLayout;
   operador->setSpacing(4);
-  auto* GroupBox2 = new QGroupBox(tr("SP"), f);
-  GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-  auto* g2 = new QGridLayout(GroupBox2);
+  auto* grupoSP = new QGroupBox(tr("SP"), f);
+  grupoSP->setObjectName(QStringLiteral("GroupBox2"));
+  auto* g2 = new QGridLayout(grupoSP);
   g2->setContentsMargins(4, 2, 4, 4);
   g2->setSpacing(2);
-  LocalRemotoBTN_ = Botao(GroupBox2, "LocalRemotoBTN", tr("L/R"),
-                          tr("Seleciona Origem do SP: L-> Local; R-> Remoto (copia de SPR)"));
-  Label1_ = Rotulo(GroupBox2, "Label1", QStringLiteral("L"));
-  IncrementaSP_ = Seta(GroupBox2, "IncrementaSP", Qt::UpArrow, tr("SP + 1%"));
-  DecrementaSP_ = Seta(GroupBox2, "DecrementaSP", Qt::DownArrow, tr("SP - 1%"));
-  g2->addWidget(LocalRemotoBTN_, 0, 0, 1, 2);
-  g2->addWidget(Label1_, 0, 2, Qt::AlignCenter);
-  g2->addWidget(IncrementaSP_, 1, 0);
-  g2->addWidget(DecrementaSP_, 1, 1);
-  operador->addWidget(GroupBox2);
+  botaoLocalRemoto_ = Botao(grupoSP, "LocalRemotoBTN", tr("L/R"),
+                            tr("Seleciona Origem do SP: L-> Local; R-> Remoto (copia de SPR)"));
+  indicadorLocalRemoto_ = Rotulo(grupoSP, "Label1", QStringLiteral("L"));
+  incrementaSP_ = Seta(grupoSP, "IncrementaSP", Qt::UpArrow, tr("SP + 1%"));
+  decrementaSP_ = Seta(grupoSP, "DecrementaSP", Qt::DownArrow, tr("SP - 1%"));
+  g2->addWidget(botaoLocalRemoto_, 0, 0, 1, 2);
+  g2->addWidget(indicadorLocalRemoto_, 0, 2, Qt::AlignCenter);
+  g2->addWidget(incrementaSP_, 1, 0);
+  g2->addWidget(decrementaSP_, 1, 1);
+  operador->addWidget(grupoSP);
 
-  auto* GroupBox3 = new QGroupBox(tr("Saída"), f);
-  GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
-  auto* g3 = new QGridLayout(GroupBox3);
+  auto* grupoSaida = new QGroupBox(tr("Saída"), f);
+  grupoSaida->setObjectName(QStringLiteral("GroupBox3"));
+  auto* g3 = new QGridLayout(grupoSaida);
   g3->setContentsMargins(4, 2, 4, 4);
   g3->setSpacing(2);
-  AutoManualBTN_ =
-      Botao(GroupBox3, "AutoManualBTN", tr("A/M"),
+  botaoAutoManual_ =
+      Botao(grupoSaida, "AutoManualBTN", tr("A/M"),
             tr("Seleciona Modo de Operação do Controlador: A->Modo Automático; M->Modo Manual"));
-  Label2_ = Rotulo(GroupBox3, "Label2", QStringLiteral("M"));
-  IncrementaSaida_ = Seta(GroupBox3, "IncrementaSaida", Qt::UpArrow, tr("CO + 1%"));
-  DecrementaSaida_ = Seta(GroupBox3, "DecrementaSaida", Qt::DownArrow, tr("CO - 1%"));
-  g3->addWidget(AutoManualBTN_, 0, 0, 1, 2);
-  g3->addWidget(Label2_, 0, 2, Qt::AlignCenter);
-  g3->addWidget(IncrementaSaida_, 1, 0);
-  g3->addWidget(DecrementaSaida_, 1, 1);
-  operador->addWidget(GroupBox3);
+  indicadorAutoManual_ = Rotulo(grupoSaida, "Label2", QStringLiteral("M"));
+  incrementaSaida_ = Seta(grupoSaida, "IncrementaSaida", Qt::UpArrow, tr("CO + 1%"));
+  decrementaSaida_ = Seta(grupoSaida, "DecrementaSaida", Qt::DownArrow, tr("CO - 1%"));
+  g3->addWidget(botaoAutoManual_, 0, 0, 1, 2);
+  g3->addWidget(indicadorAutoManual_, 0, 2, Qt::AlignCenter);
+  g3->addWidget(incrementaSaida_, 1, 0);
+  g3->addWidget(decrementaSaida_, 1, 1);
+  operador->addWidget(grupoSaida);
   v->addLayout(operador);
-  for (QLabel* l : {Label1_, Label2_}) {
+  for (QLabel* l : {indicadorLocalRemoto_, indicadorAutoManual_}) {
     QFont fonte = l->font();
     fonte.setBold(true);
     l->setFont(fonte);
@@ -237,77 +237,80 @@ void JanelaControlador::CriaFaceplate(QWidget* f) {
 
   auto* botoes = new QGridLayout;
   botoes->setSpacing(3);
-  ConfigBTN_ = Botao(f, "ConfigBTN", tr("Config."), tr("Exibe/Oculta Configuração do Controlador"));
-  TrendButton_ = Botao(f, "TrendButton", tr("Tendência"), tr("Exibe/Oculta Gráficos de Tendência"));
-  SpeedButton1_ = Botao(f, "SpeedButton1", tr("Ajuda"), tr("Ajuda"));
-  SairBTN_ = Botao(f, "SairBTN", tr("Sair"), tr("Sair"));
-  botoes->addWidget(ConfigBTN_, 0, 0);
-  botoes->addWidget(TrendButton_, 0, 1);
-  botoes->addWidget(SpeedButton1_, 1, 0);
-  botoes->addWidget(SairBTN_, 1, 1);
+  botaoConfiguracao_ =
+      Botao(f, "ConfigBTN", tr("Config."), tr("Exibe/Oculta Configuração do Controlador"));
+  botaoTendencia_ =
+      Botao(f, "TrendButton", tr("Tendência"), tr("Exibe/Oculta Gráficos de Tendência"));
+  botaoAjuda_ = Botao(f, "SpeedButton1", tr("Ajuda"), tr("Ajuda"));
+  botaoSair_ = Botao(f, "SairBTN", tr("Sair"), tr("Sair"));
+  botoes->addWidget(botaoConfiguracao_, 0, 0);
+  botoes->addWidget(botaoTendencia_, 0, 1);
+  botoes->addWidget(botaoAjuda_, 1, 0);
+  botoes->addWidget(botaoSair_, 1, 1);
   v->addLayout(botoes);
 
   // Operator actions.
-  connect(IncrementaSP_, &QToolButton::clicked, this,
+  connect(incrementaSP_, &QToolButton::clicked, this,
           [this] { AcaoOperador(&Controlador::IncrementaSP); });
-  connect(DecrementaSP_, &QToolButton::clicked, this,
+  connect(decrementaSP_, &QToolButton::clicked, this,
           [this] { AcaoOperador(&Controlador::DecrementaSP); });
-  connect(IncrementaSaida_, &QToolButton::clicked, this,
+  connect(incrementaSaida_, &QToolButton::clicked, this,
           [this] { AcaoOperador(&Controlador::IncrementaSaida); });
-  connect(DecrementaSaida_, &QToolButton::clicked, this,
+  connect(decrementaSaida_, &QToolButton::clicked, this,
           [this] { AcaoOperador(&Controlador::DecrementaSaida); });
-  connect(Button2_, &QPushButton::clicked, this, [this] { AcaoOperador(&Controlador::Envia); });
-  connect(LocalRemotoBTN_, &QPushButton::clicked, this,
+  connect(botaoEnviar_, &QPushButton::clicked, this, [this] { AcaoOperador(&Controlador::Envia); });
+  connect(botaoLocalRemoto_, &QPushButton::clicked, this,
           [this] { AcaoOperador(&Controlador::AlternaLocalRemoto); });
-  connect(AutoManualBTN_, &QPushButton::clicked, this, [this] {
+  connect(botaoAutoManual_, &QPushButton::clicked, this, [this] {
     AcaoOperador(&Controlador::AlternaAutoManual);
     sessao_.PedeAtualizaTela();  // the button's colour on the main window
   });
-  connect(SPText_, &QLineEdit::textEdited, this, [this](const QString& texto) {
+  connect(textoSP_, &QLineEdit::textEdited, this, [this](const QString& texto) {
     if (Controlador* c = modelo()) {
       c->TextoSP = texto.toStdString();
       ultimoSP_ = c->TextoSP;
     }
   });
-  connect(MVText_, &QLineEdit::textEdited, this, [this](const QString& texto) {
+  connect(textoMV_, &QLineEdit::textEdited, this, [this](const QString& texto) {
     if (Controlador* c = modelo()) {
       c->TextoMV = texto.toStdString();
       ultimoMV_ = c->TextoMV;
       c->TextoMVAlterado();
-      Button2_->setEnabled(c->EnviarHabilitado);
+      botaoEnviar_->setEnabled(c->EnviarHabilitado);
     }
   });
-  SPText_->installEventFilter(this);
-  MVText_->installEventFilter(this);
+  textoSP_->installEventFilter(this);
+  textoMV_->installEventFilter(this);
 
-  connect(ConfigBTN_, &QPushButton::clicked, this, &JanelaControlador::ConfigBTNClick);
-  connect(TrendButton_, &QPushButton::clicked, this, &JanelaControlador::TrendButtonClick);
-  connect(SpeedButton1_, &QPushButton::clicked, this, &JanelaControlador::SpeedButton1Click);
-  connect(SairBTN_, &QPushButton::clicked, this, &JanelaControlador::SairBTNClick);
+  connect(botaoConfiguracao_, &QPushButton::clicked, this, &JanelaControlador::AlternaConfiguracao);
+  connect(botaoTendencia_, &QPushButton::clicked, this, &JanelaControlador::AlternaTendencia);
+  connect(botaoAjuda_, &QPushButton::clicked, this, &JanelaControlador::MostraAjuda);
+  connect(botaoSair_, &QPushButton::clicked, this, &JanelaControlador::Sai);
 }
 
 bool JanelaControlador::eventFilter(QObject* objeto, QEvent* evento) {
   if (evento->type() == QEvent::KeyPress) {
     const char tecla = Tecla(*static_cast<QKeyEvent*>(evento));
     if (tecla != 0) {
-      if (objeto == SPText_) {
+      if (objeto == textoSP_) {
         TeclaSP(tecla);
         return true;
       }
-      if (objeto == MVText_) {
+      if (objeto == textoMV_) {
         TeclaMV(tecla);
         return true;
       }
-      if ((objeto == eSupText_ || objeto == eInfText_) && tecla == Controlador::kEnter) {
+      if ((objeto == escalaSuperior_ || objeto == escalaInferior_) &&
+          tecla == Controlador::kEnter) {
         TeclaEscala();
         return true;
       }
     }
   }
-  if (evento->type() == QEvent::FocusIn && (objeto == VariavelSelect_ || objeto == SPRSelect_)) {
-    // VariavelSelectEnter, SPRSelectEnter: the address picker is rebuilt
+  if (evento->type() == QEvent::FocusIn && (objeto == seletorPV_ || objeto == seletorSPR_)) {
+    // Entering the PV or SPR picker: the address list is rebuilt
     // with the descriptions as they are now.
-    if (modelo()) PreencheListas(rascunho_);
+    if (modelo()) PreencheEnderecos(rascunho_);
   }
   return QWidget::eventFilter(objeto, evento);
 }
@@ -315,8 +318,8 @@ bool JanelaControlador::eventFilter(QObject* objeto, QEvent* evento) {
 void JanelaControlador::Mostra() {
   if (!modelo()) return;
   Preenche();
-  SairBTN_->setEnabled(true);
-  ConfigBTN_->setEnabled(true);
+  botaoSair_->setEnabled(true);
+  botaoConfiguracao_->setEnabled(true);
   show();
   raise();
   activateWindow();
@@ -330,12 +333,12 @@ void JanelaControlador::Preenche() {
   ultimoSP_ = c->TextoSP;
   ultimoPV_ = c->TextoPV;
   ultimoMV_ = c->TextoMV;
-  SPText_->setText(QString::fromStdString(c->TextoSP));
-  PVText_->setText(QString::fromStdString(c->TextoPV));
-  MVText_->setText(QString::fromStdString(c->TextoMV));
+  textoSP_->setText(QString::fromStdString(c->TextoSP));
+  textoPV_->setText(QString::fromStdString(c->TextoPV));
+  textoMV_->setText(QString::fromStdString(c->TextoMV));
   // The configuration shows the window's form: the controller's, unless an
   // edit waits to be applied.
-  if (!btnatualiza_->isEnabled()) rascunho_ = *c;
+  if (!botaoAtualizar_->isEnabled()) rascunho_ = *c;
   PreencheConfiguracao(rascunho_);
   AtualizaLeituras();
 }
@@ -365,31 +368,31 @@ void JanelaControlador::AtualizaLeituras() {
   auto barra = [](QProgressBar* b, int v) {
     if (b->value() != v) b->setValue(v);
   };
-  barra(SetPointBar_, c->BarraSP);
-  barra(SaidaBar_, c->BarraSaida);
-  barra(VariavelBar_, c->BarraPV);
-  barra(SPRBar_, c->BarraSPR);
-  Sincroniza(SPText_, ultimoSP_, c->TextoSP);
-  Sincroniza(PVText_, ultimoPV_, c->TextoPV);
-  Sincroniza(MVText_, ultimoMV_, c->TextoMV);
-  SPText_->setReadOnly(!c->ModoLocal);
-  MVText_->setReadOnly(c->ModoAuto);
-  PoeTexto(Label1_, c->TextoLocalRemoto());
-  PoeTexto(Label2_, c->TextoAutoManual());
-  IncrementaSP_->setEnabled(c->ModoLocal);
-  DecrementaSP_->setEnabled(c->ModoLocal);
-  IncrementaSaida_->setEnabled(!c->ModoAuto);
-  DecrementaSaida_->setEnabled(!c->ModoAuto);
-  Button2_->setEnabled(c->EnviarHabilitado);
-  LocalRemotoBTN_->setEnabled(c->LocalRemotoHabilitado);
+  barra(barraSP_, c->BarraSP);
+  barra(barraSaida_, c->BarraSaida);
+  barra(barraPV_, c->BarraPV);
+  barra(barraSPR_, c->BarraSPR);
+  Sincroniza(textoSP_, ultimoSP_, c->TextoSP);
+  Sincroniza(textoPV_, ultimoPV_, c->TextoPV);
+  Sincroniza(textoMV_, ultimoMV_, c->TextoMV);
+  textoSP_->setReadOnly(!c->ModoLocal);
+  textoMV_->setReadOnly(c->ModoAuto);
+  PoeTexto(indicadorLocalRemoto_, c->TextoLocalRemoto());
+  PoeTexto(indicadorAutoManual_, c->TextoAutoManual());
+  incrementaSP_->setEnabled(c->ModoLocal);
+  decrementaSP_->setEnabled(c->ModoLocal);
+  incrementaSaida_->setEnabled(!c->ModoAuto);
+  decrementaSaida_->setEnabled(!c->ModoAuto);
+  botaoEnviar_->setEnabled(c->EnviarHabilitado);
+  botaoLocalRemoto_->setEnabled(c->LocalRemotoHabilitado);
   // With a remote set point the SP gauge narrows to leave room for SPR's.
-  SPRBar_->setVisible(c->LocalRemotoHabilitado);
+  barraSPR_->setVisible(c->LocalRemotoHabilitado);
   const int larguraSP = c->LocalRemotoHabilitado ? 15 : 22;
-  if (SetPointBar_->width() != larguraSP) SetPointBar_->setFixedWidth(larguraSP);
+  if (barraSP_->width() != larguraSP) barraSP_->setFixedWidth(larguraSP);
   if (AplicadoMudou(*c)) {
     setWindowTitle(c->Caption.empty() ? tr("Controlador") : QString::fromStdString(c->Caption));
-    DescricaoText_->setText(QString::fromStdString(c->DescricaoAplicada));
-    UnitEngSP_->setText(QString::fromStdString(c->UnitEngSP));
+    descricaoAplicada_->setText(QString::fromStdString(c->DescricaoAplicada));
+    unidadeSP_->setText(QString::fromStdString(c->UnitEngSP));
     AtualizaTendencia(*c, true);
   } else {
     AtualizaTendencia(*c, false);
@@ -401,7 +404,7 @@ void JanelaControlador::AcaoOperador(void (Controlador::*acao)()) {
   if (!c) return;
   (c->*acao)();
   sessao_.MarcaModificado();
-  MostrarSP_->setChecked(c->Tendencia.MostrarSP);
+  mostrarSP_->setChecked(c->Tendencia.MostrarSP);
   AtualizaLeituras();
 }
 
@@ -423,10 +426,10 @@ void JanelaControlador::TeclaMV(char tecla) {
 
 void JanelaControlador::showEvent(QShowEvent* evento) {
   QWidget::showEvent(evento);
-  if (!evento->spontaneous()) FormShow();
+  if (!evento->spontaneous()) EscolheAreaInicial();
 }
 
-void JanelaControlador::FormShow() {
+void JanelaControlador::EscolheAreaInicial() {
   const Controlador* c = modelo();
   const bool semConfiguracao = !c || c->Tag.Em(sessao_.IdiomaIngles()).empty() || c->ItemPV < 0;
   MostraArea(semConfiguracao ? Area::Configuracao : Area::Tendencia);
@@ -435,14 +438,14 @@ void JanelaControlador::FormShow() {
 
 void JanelaControlador::changeEvent(QEvent* evento) {
   QWidget::changeEvent(evento);
-  if (evento->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+  if (evento->type() == QEvent::ActivationChange && isActiveWindow()) HabilitaEnvio();
 }
 
-void JanelaControlador::FormActivate() {
+void JanelaControlador::HabilitaEnvio() {
   Controlador* c = modelo();
   if (!c) return;
   if (!c->ModoAuto) c->EnviarHabilitado = true;
-  Button2_->setEnabled(c->EnviarHabilitado);
+  botaoEnviar_->setEnabled(c->EnviarHabilitado);
 }
 
 void JanelaControlador::MostraArea(Area area) {
@@ -450,7 +453,7 @@ void JanelaControlador::MostraArea(Area area) {
   if (area == Area::Nenhuma) {
     areas_->hide();
   } else {
-    areas_->setCurrentWidget(area == Area::Configuracao ? Panel2_ : AreaTendencia_);
+    areas_->setCurrentWidget(area == Area::Configuracao ? areaConfiguracao_ : areaTendencia_);
     areas_->show();
   }
   layout()->activate();
@@ -460,15 +463,15 @@ void JanelaControlador::MostraArea(Area area) {
     if (const Controlador* c = modelo()) AtualizaTendencia(*c, true);
 }
 
-bool JanelaControlador::ConfiguracaoVisivel() const { return Panel2_->isVisibleTo(this); }
-bool JanelaControlador::TendenciaVisivel() const { return AreaTendencia_->isVisibleTo(this); }
+bool JanelaControlador::ConfiguracaoVisivel() const { return areaConfiguracao_->isVisibleTo(this); }
+bool JanelaControlador::TendenciaVisivel() const { return areaTendencia_->isVisibleTo(this); }
 
-void JanelaControlador::ConfigBTNClick() {
+void JanelaControlador::AlternaConfiguracao() {
   // Narrow or showing the trend: the configuration; showing it: faceplate only.
   MostraArea(area_ == Area::Configuracao ? Area::Nenhuma : Area::Configuracao);
 }
 
-void JanelaControlador::TrendButtonClick() {
+void JanelaControlador::AlternaTendencia() {
   if (area_ == Area::Nenhuma) {
     if (Controlador* c = modelo()) c->Tendencia.AbreTendencia();
     MostraArea(Area::Tendencia);
@@ -479,9 +482,9 @@ void JanelaControlador::TrendButtonClick() {
   }
 }
 
-void JanelaControlador::SairBTNClick() { close(); }
+void JanelaControlador::Sai() { close(); }
 
-void JanelaControlador::SpeedButton1Click() {
+void JanelaControlador::MostraAjuda() {
   Interacao::Atual().AbreEndereco(EnderecoAjuda("/simulador/objetos_simulacao/#controlador_PID"));
 }
 

@@ -55,7 +55,7 @@ class JanelaControlador : public QWidget {
   bool ConfiguracaoVisivel() const;
   bool TendenciaVisivel() const;
 
-  GraficoTendencia& Grafico() const { return *Image1_; }
+  GraficoTendencia& Grafico() const { return *grafico_; }
 
   // The tuning page of this loop, made on first use.
   PaginaSintonia& Sintonia();
@@ -82,7 +82,7 @@ class JanelaControlador : public QWidget {
   // Fill every control from the model, with the change handlers muted.
   void Preenche();
   void PreencheConfiguracao(const FormularioControlador& c);
-  void PreencheListas(const FormularioControlador& c);
+  void PreencheEnderecos(const FormularioControlador& c);
   // Read-outs and enabling of the faceplate and the trend: after each cycle
   // and each operator action.
   void AtualizaLeituras();
@@ -97,26 +97,27 @@ class JanelaControlador : public QWidget {
   void MostraArea(Area area);
 
   // Handlers.
-  void FormShow();
-  void FormActivate();
-  void ConfigBTNClick();
-  void TrendButtonClick();
-  void SairBTNClick();
-  void SpeedButton1Click();
-  void ConfiguracaoAlterada();  // TagTextChange: any configuration edit
-  void CheckSPRClick(bool marcado);
-  void btnatualizaClick();
-  bool AplicaConfiguracao();
-  void SintoniaBTNClick();
+  void EscolheAreaInicial();
+  void HabilitaEnvio();
+  void AlternaConfiguracao();
+  void AlternaTendencia();
+  void Sai();
+  void MostraAjuda();
+  // Any configuration edit: Atualizar enabled, Config. disabled.
+  void Alterado();
+  void HabilitaSetpointRemoto(bool marcado);
+  bool Aplica();
+  void AbreSintonia();
   void AcaoOperador(void (Controlador::*acao)());
   void TeclaSP(char tecla);
   void TeclaMV(char tecla);
   void TeclaEscala();
-  void AplicaSemMensagens();  // Image1DblClick, EscalaAutoClick
-  void SpeedButton2Click();
-  void Image1MouseDown(int X, int Y);
-  void CheckBox1Click(bool marcado);
-  void Timer1Timer();
+  // A double click on the chart, or the automatic scale switched.
+  void AplicaSemMensagens();
+  void AlternaPausa();
+  void MarcaPonto(int X, int Y);
+  void Arquiva(bool marcado);
+  void Pisca();
 
   SessaoSimulacao& sessao_;
   const int n_;
@@ -141,83 +142,83 @@ class JanelaControlador : public QWidget {
   } aplicado_;
 
   // Faceplate.
-  QLabel* DescricaoText_ = nullptr;
-  QProgressBar* SetPointBar_ = nullptr;
-  QProgressBar* SPRBar_ = nullptr;
-  QProgressBar* VariavelBar_ = nullptr;
-  QProgressBar* SaidaBar_ = nullptr;
-  QLineEdit* SPText_ = nullptr;
-  QLineEdit* PVText_ = nullptr;
-  QLineEdit* MVText_ = nullptr;
-  QLabel* UnitEngSP_ = nullptr;
-  QPushButton* Button2_ = nullptr;
-  QPushButton* LocalRemotoBTN_ = nullptr;
-  QLabel* Label1_ = nullptr;
-  QToolButton* IncrementaSP_ = nullptr;
-  QToolButton* DecrementaSP_ = nullptr;
-  QPushButton* AutoManualBTN_ = nullptr;
-  QLabel* Label2_ = nullptr;
-  QToolButton* IncrementaSaida_ = nullptr;
-  QToolButton* DecrementaSaida_ = nullptr;
-  QPushButton* ConfigBTN_ = nullptr;
-  QPushButton* TrendButton_ = nullptr;
-  QPushButton* SpeedButton1_ = nullptr;
-  QPushButton* SairBTN_ = nullptr;
+  QLabel* descricaoAplicada_ = nullptr;
+  QProgressBar* barraSP_ = nullptr;
+  QProgressBar* barraSPR_ = nullptr;
+  QProgressBar* barraPV_ = nullptr;
+  QProgressBar* barraSaida_ = nullptr;
+  QLineEdit* textoSP_ = nullptr;
+  QLineEdit* textoPV_ = nullptr;
+  QLineEdit* textoMV_ = nullptr;
+  QLabel* unidadeSP_ = nullptr;
+  QPushButton* botaoEnviar_ = nullptr;
+  QPushButton* botaoLocalRemoto_ = nullptr;
+  QLabel* indicadorLocalRemoto_ = nullptr;
+  QToolButton* incrementaSP_ = nullptr;
+  QToolButton* decrementaSP_ = nullptr;
+  QPushButton* botaoAutoManual_ = nullptr;
+  QLabel* indicadorAutoManual_ = nullptr;
+  QToolButton* incrementaSaida_ = nullptr;
+  QToolButton* decrementaSaida_ = nullptr;
+  QPushButton* botaoConfiguracao_ = nullptr;
+  QPushButton* botaoTendencia_ = nullptr;
+  QPushButton* botaoAjuda_ = nullptr;
+  QPushButton* botaoSair_ = nullptr;
 
   QStackedWidget* areas_ = nullptr;
-  QWidget* Panel2_ = nullptr;
-  QWidget* AreaTendencia_ = nullptr;
+  QWidget* areaConfiguracao_ = nullptr;
+  QWidget* areaTendencia_ = nullptr;
 
   // Configuration.
-  QLineEdit* TagText_ = nullptr;
-  QLineEdit* Descricao_ = nullptr;
-  QLineEdit* KpText_ = nullptr;
-  QLineEdit* KiText_ = nullptr;
-  QLineEdit* KdText_ = nullptr;
-  QLineEdit* aText_ = nullptr;
-  QLineEdit* tfText_ = nullptr;
-  QLineEdit* BiasText_ = nullptr;
-  QCheckBox* PCHK_ = nullptr;
-  QCheckBox* ICHK_ = nullptr;
-  QCheckBox* DCHK_ = nullptr;
-  QLineEdit* InicioEscala_ = nullptr;
-  QLineEdit* FimEscala_ = nullptr;
-  QLineEdit* UnidEng_ = nullptr;
-  QButtonGroup* Acaogroup_ = nullptr;
-  QButtonGroup* EstruturaGroup_ = nullptr;
-  QButtonGroup* DerivadaGroup_ = nullptr;
-  QComboBox* VariavelSelect_ = nullptr;
-  QCheckBox* CheckSPR_ = nullptr;
-  QComboBox* SPRSelect_ = nullptr;
-  QCheckBox* BackMVCheck_ = nullptr;
-  QComboBox* BackMV_ = nullptr;
-  QCheckBox* FFwSelect_ = nullptr;
-  QLineEdit* FFwEquation_ = nullptr;
-  QLineEdit* COminText_ = nullptr;
-  QLineEdit* COmaxText_ = nullptr;
-  QPushButton* btnatualiza_ = nullptr;
-  QPushButton* SintoniaBTN_ = nullptr;
+  QLineEdit* tag_ = nullptr;
+  QLineEdit* descricao_ = nullptr;
+  QLineEdit* kp_ = nullptr;
+  QLineEdit* ti_ = nullptr;
+  QLineEdit* td_ = nullptr;
+  QLineEdit* fatorA_ = nullptr;
+  QLineEdit* tf_ = nullptr;
+  QLineEdit* bias_ = nullptr;
+  QCheckBox* acaoP_ = nullptr;
+  QCheckBox* acaoI_ = nullptr;
+  QCheckBox* acaoD_ = nullptr;
+  QLineEdit* inicioEscala_ = nullptr;
+  QLineEdit* fimEscala_ = nullptr;
+  QLineEdit* unidade_ = nullptr;
+  QButtonGroup* grupoAcao_ = nullptr;
+  QButtonGroup* grupoEstrutura_ = nullptr;
+  QButtonGroup* grupoDerivada_ = nullptr;
+  QComboBox* seletorPV_ = nullptr;
+  QCheckBox* habilitaSPR_ = nullptr;
+  QComboBox* seletorSPR_ = nullptr;
+  QCheckBox* habilitaBackMV_ = nullptr;
+  QComboBox* enderecoBackMV_ = nullptr;
+  QCheckBox* habilitaFF_ = nullptr;
+  QLineEdit* equacaoFF_ = nullptr;
+  QLineEdit* coMin_ = nullptr;
+  QLineEdit* coMax_ = nullptr;
+  QPushButton* botaoAtualizar_ = nullptr;
+  QPushButton* botaoSintonia_ = nullptr;
   PaginaSintonia* sintonia_ = nullptr;
 
   // Trend.
-  GraficoTendencia* Image1_ = nullptr;
-  QLineEdit* eSupText_ = nullptr;
-  QLineEdit* eInfText_ = nullptr;
-  QCheckBox* MostrarPV_ = nullptr;
-  QCheckBox* MostrarSP_ = nullptr;
-  QCheckBox* MostrarCO_ = nullptr;
-  QCheckBox* MostrarAtuador_ = nullptr;
-  QCheckBox* CheckBox2_ = nullptr;
-  QComboBox* BaseTempoBox_ = nullptr;
-  QCheckBox* EscalaAuto_ = nullptr;
-  QToolButton* SpeedButton2_ = nullptr;
-  QWidget* Panel3_ = nullptr;
-  QLabel* CoodsText_[6] = {};
-  QCheckBox* CheckBox1_ = nullptr;
-  QLabel* Label21_ = nullptr;
-  QCheckBox* UsarVirgula_ = nullptr;
-  QCheckBox* UsarUE_ = nullptr;
-  QTimer* Timer1_ = nullptr;
+  GraficoTendencia* grafico_ = nullptr;
+  QLineEdit* escalaSuperior_ = nullptr;
+  QLineEdit* escalaInferior_ = nullptr;
+  QCheckBox* mostrarPV_ = nullptr;
+  QCheckBox* mostrarSP_ = nullptr;
+  QCheckBox* mostrarCO_ = nullptr;
+  QCheckBox* mostrarAtuador_ = nullptr;
+  QCheckBox* linhaGrossa_ = nullptr;
+  QComboBox* baseTempo_ = nullptr;
+  QCheckBox* escalaAuto_ = nullptr;
+  QToolButton* botaoPausa_ = nullptr;
+  QWidget* painelPontos_ = nullptr;
+  QLabel* leiturasPontos_[6] = {};
+  QCheckBox* arquivar_ = nullptr;
+  QLabel* taxaArquivo_ = nullptr;
+  QCheckBox* usarVirgula_ = nullptr;
+  QCheckBox* usarUE_ = nullptr;
+  QTimer* pisca_ = nullptr;
 };
 
 }  // namespace quiv

@@ -73,146 +73,146 @@ void JanelaControlador::CriaConfiguracao(QWidget* p) {
   colunas->addLayout(esquerda, 1);
   colunas->addLayout(direita, 1);
 
-  auto* GroupBox1 = new QGroupBox(tr("Identificação"), p);
-  GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-  auto* g1 = new QGridLayout(GroupBox1);
+  auto* grupoIdentificacao = new QGroupBox(tr("Identificação"), p);
+  grupoIdentificacao->setObjectName(QStringLiteral("GroupBox1"));
+  auto* g1 = new QGridLayout(grupoIdentificacao);
   g1->setContentsMargins(6, 2, 6, 4);
   g1->setSpacing(3);
-  TagText_ = Edicao(GroupBox1, "TagText");
-  Descricao_ = Edicao(GroupBox1, "Descricao");
-  g1->addWidget(Rotulo(GroupBox1, "Label40", tr("Tag")), 0, 0);
-  g1->addWidget(TagText_, 0, 1);
-  g1->addWidget(Rotulo(GroupBox1, "Label42", tr("Desc")), 1, 0);
-  g1->addWidget(Descricao_, 1, 1);
-  esquerda->addWidget(GroupBox1);
+  tag_ = Edicao(grupoIdentificacao, "TagText");
+  descricao_ = Edicao(grupoIdentificacao, "Descricao");
+  g1->addWidget(Rotulo(grupoIdentificacao, "Label40", tr("Tag")), 0, 0);
+  g1->addWidget(tag_, 0, 1);
+  g1->addWidget(Rotulo(grupoIdentificacao, "Label42", tr("Desc")), 1, 0);
+  g1->addWidget(descricao_, 1, 1);
+  esquerda->addWidget(grupoIdentificacao);
 
-  auto* ParametrosGroup = new QGroupBox(tr("Parâmetros"), p);
-  ParametrosGroup->setObjectName(QStringLiteral("ParametrosGroup"));
-  auto* gp = new QGridLayout(ParametrosGroup);
+  auto* grupoParametros = new QGroupBox(tr("Parâmetros"), p);
+  grupoParametros->setObjectName(QStringLiteral("ParametrosGroup"));
+  auto* gp = new QGridLayout(grupoParametros);
   gp->setContentsMargins(6, 2, 6, 4);
   gp->setHorizontalSpacing(4);
   gp->setVerticalSpacing(3);
-  KpText_ = Edicao(ParametrosGroup, "KpText", tr("Ganho Proporcional (adimensional)"));
-  KiText_ = Edicao(ParametrosGroup, "KiText", tr("Tempo Integral (segundos)"));
-  KdText_ = Edicao(ParametrosGroup, "KdText", tr("Tempo Derivativo (segundos)"));
-  aText_ = Edicao(ParametrosGroup, "aText", tr("Influencia do SP na ação Proporcinal (0 a 1)"));
-  tfText_ = Edicao(ParametrosGroup, "tfText", tr("Contante de Tempo do Filtro da ação Derivativa"));
-  BiasText_ = Edicao(ParametrosGroup, "BiasText",
-                     tr("Valor Constante a ser Somado na Saída do Controlador"));
-  gp->addWidget(Rotulo(ParametrosGroup, "Label31", tr("Kc:")), 0, 0);
-  gp->addWidget(KpText_, 0, 1);
-  gp->addWidget(Rotulo(ParametrosGroup, "Label32", tr("Ti(seg):")), 1, 0);
-  gp->addWidget(KiText_, 1, 1);
-  gp->addWidget(Rotulo(ParametrosGroup, "Label33", tr("Td(seg):")), 2, 0);
-  gp->addWidget(KdText_, 2, 1);
-  gp->addWidget(Rotulo(ParametrosGroup, "Label35", tr("Fator SP (a):")), 3, 0);
-  gp->addWidget(aText_, 3, 1);
-  gp->addWidget(Rotulo(ParametrosGroup, "Label41", tr("Filtro D talF(s):")), 4, 0);
-  gp->addWidget(tfText_, 4, 1);
-  gp->addWidget(Rotulo(ParametrosGroup, "Label34", tr("Bias(%)")), 5, 0);
-  gp->addWidget(BiasText_, 5, 1);
-  PCHK_ = Caixa(ParametrosGroup, "PCHK", tr("P"));
-  ICHK_ = Caixa(ParametrosGroup, "ICHK", tr("I"));
-  DCHK_ = Caixa(ParametrosGroup, "DCHK", tr("D"));
-  gp->addWidget(PCHK_, 0, 2);
-  gp->addWidget(ICHK_, 1, 2);
-  gp->addWidget(DCHK_, 2, 2);
+  kp_ = Edicao(grupoParametros, "KpText", tr("Ganho Proporcional (adimensional)"));
+  ti_ = Edicao(grupoParametros, "KiText", tr("Tempo Integral (segundos)"));
+  td_ = Edicao(grupoParametros, "KdText", tr("Tempo Derivativo (segundos)"));
+  fatorA_ = Edicao(grupoParametros, "aText", tr("Influencia do SP na ação Proporcinal (0 a 1)"));
+  tf_ = Edicao(grupoParametros, "tfText", tr("Contante de Tempo do Filtro da ação Derivativa"));
+  bias_ = Edicao(grupoParametros, "BiasText",
+                 tr("Valor Constante a ser Somado na Saída do Controlador"));
+  gp->addWidget(Rotulo(grupoParametros, "Label31", tr("Kc:")), 0, 0);
+  gp->addWidget(kp_, 0, 1);
+  gp->addWidget(Rotulo(grupoParametros, "Label32", tr("Ti(seg):")), 1, 0);
+  gp->addWidget(ti_, 1, 1);
+  gp->addWidget(Rotulo(grupoParametros, "Label33", tr("Td(seg):")), 2, 0);
+  gp->addWidget(td_, 2, 1);
+  gp->addWidget(Rotulo(grupoParametros, "Label35", tr("Fator SP (a):")), 3, 0);
+  gp->addWidget(fatorA_, 3, 1);
+  gp->addWidget(Rotulo(grupoParametros, "Label41", tr("Filtro D talF(s):")), 4, 0);
+  gp->addWidget(tf_, 4, 1);
+  gp->addWidget(Rotulo(grupoParametros, "Label34", tr("Bias(%)")), 5, 0);
+  gp->addWidget(bias_, 5, 1);
+  acaoP_ = Caixa(grupoParametros, "PCHK", tr("P"));
+  acaoI_ = Caixa(grupoParametros, "ICHK", tr("I"));
+  acaoD_ = Caixa(grupoParametros, "DCHK", tr("D"));
+  gp->addWidget(acaoP_, 0, 2);
+  gp->addWidget(acaoI_, 1, 2);
+  gp->addWidget(acaoD_, 2, 2);
   gp->setColumnStretch(1, 1);
-  esquerda->addWidget(ParametrosGroup);
+  esquerda->addWidget(grupoParametros);
   esquerda->addStretch(1);
 
-  auto* ConfigGroup = new QGroupBox(p);
-  ConfigGroup->setObjectName(QStringLiteral("ConfigGroup"));
-  auto* gc = new QGridLayout(ConfigGroup);
+  auto* grupoEnderecos = new QGroupBox(p);
+  grupoEnderecos->setObjectName(QStringLiteral("ConfigGroup"));
+  auto* gc = new QGridLayout(grupoEnderecos);
   gc->setContentsMargins(6, 4, 6, 4);
   gc->setHorizontalSpacing(4);
   gc->setVerticalSpacing(3);
-  VariavelSelect_ = Lista(ConfigGroup, "VariavelSelect", tr("Seleciona Variável de Processo"));
+  seletorPV_ = Lista(grupoEnderecos, "VariavelSelect", tr("Seleciona Variável de Processo"));
   // The English interface translates the hints of the picker and of the
   // expression only; those of their check boxes stay as they are.
-  CheckSPR_ =
-      Caixa(ConfigGroup, "CheckSPR", tr("SPR"), tr("Endereço para Setpoint Remoto", "CheckSPR"));
-  SPRSelect_ = Lista(ConfigGroup, "SPRSelect", tr("Endereço para Setpoint Remoto"));
-  BackMVCheck_ = Caixa(ConfigGroup, "BackMVCheck", tr("End. p/ Realim.de MV:"));
-  BackMV_ = Lista(ConfigGroup, "BackMV");
-  BackMV_->setMinimumContentsLength(3);
+  habilitaSPR_ =
+      Caixa(grupoEnderecos, "CheckSPR", tr("SPR"), tr("Endereço para Setpoint Remoto", "CheckSPR"));
+  seletorSPR_ = Lista(grupoEnderecos, "SPRSelect", tr("Endereço para Setpoint Remoto"));
+  habilitaBackMV_ = Caixa(grupoEnderecos, "BackMVCheck", tr("End. p/ Realim.de MV:"));
+  enderecoBackMV_ = Lista(grupoEnderecos, "BackMV");
+  enderecoBackMV_->setMinimumContentsLength(3);
   for (int k = 1; k <= Memoria::kEnderecos; ++k)
-    BackMV_->addItem(QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0')));
-  FFwSelect_ =
-      Caixa(ConfigGroup, "FFwSelect", tr("FF"),
+    enderecoBackMV_->addItem(QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0')));
+  habilitaFF_ =
+      Caixa(grupoEnderecos, "FFwSelect", tr("FF"),
             tr("Adiciona Expressão para Cálculo do Bias Dinâmico (ação FeedForward)", "FFwSelect"));
-  FFwEquation_ = Edicao(ConfigGroup, "FFwEquation",
-                        tr("Adiciona Expressão para Cálculo do Bias Dinâmico (ação FeedForward)"));
-  gc->addWidget(Rotulo(ConfigGroup, "Label36", tr("PV")), 0, 0);
-  gc->addWidget(VariavelSelect_, 0, 1, 1, 2);
-  gc->addWidget(CheckSPR_, 1, 0);
-  gc->addWidget(SPRSelect_, 1, 1, 1, 2);
-  gc->addWidget(BackMVCheck_, 2, 0, 1, 2);
-  gc->addWidget(BackMV_, 2, 2);
-  gc->addWidget(FFwSelect_, 3, 0);
-  gc->addWidget(FFwEquation_, 3, 1, 1, 2);
+  equacaoFF_ = Edicao(grupoEnderecos, "FFwEquation",
+                      tr("Adiciona Expressão para Cálculo do Bias Dinâmico (ação FeedForward)"));
+  gc->addWidget(Rotulo(grupoEnderecos, "Label36", tr("PV")), 0, 0);
+  gc->addWidget(seletorPV_, 0, 1, 1, 2);
+  gc->addWidget(habilitaSPR_, 1, 0);
+  gc->addWidget(seletorSPR_, 1, 1, 1, 2);
+  gc->addWidget(habilitaBackMV_, 2, 0, 1, 2);
+  gc->addWidget(enderecoBackMV_, 2, 2);
+  gc->addWidget(habilitaFF_, 3, 0);
+  gc->addWidget(equacaoFF_, 3, 1, 1, 2);
   gc->setColumnStretch(1, 1);
-  direita->addWidget(ConfigGroup);
+  direita->addWidget(grupoEnderecos);
 
-  auto* GroupBox4 = new QGroupBox(tr("Limites de Saída"), p);
-  GroupBox4->setObjectName(QStringLiteral("GroupBox4"));
-  auto* g4 = new QHBoxLayout(GroupBox4);
+  auto* grupoLimites = new QGroupBox(tr("Limites de Saída"), p);
+  grupoLimites->setObjectName(QStringLiteral("GroupBox4"));
+  auto* g4 = new QHBoxLayout(grupoLimites);
   g4->setContentsMargins(6, 2, 6, 4);
   g4->setSpacing(4);
-  COminText_ = Edicao(GroupBox4, "COminText", tr("Limite Inferior da CO"));
-  COmaxText_ = Edicao(GroupBox4, "COmaxText", tr("Limite Superior da CO"));
-  g4->addWidget(Rotulo(GroupBox4, "Label45", tr("CO Min.:")));
-  g4->addWidget(COminText_, 1);
-  g4->addWidget(Rotulo(GroupBox4, "Label46", tr("CO Max.:")));
-  g4->addWidget(COmaxText_, 1);
-  direita->addWidget(GroupBox4);
+  coMin_ = Edicao(grupoLimites, "COminText", tr("Limite Inferior da CO"));
+  coMax_ = Edicao(grupoLimites, "COmaxText", tr("Limite Superior da CO"));
+  g4->addWidget(Rotulo(grupoLimites, "Label45", tr("CO Min.:")));
+  g4->addWidget(coMin_, 1);
+  g4->addWidget(Rotulo(grupoLimites, "Label46", tr("CO Max.:")));
+  g4->addWidget(coMax_, 1);
+  direita->addWidget(grupoLimites);
 
-  auto* EscalaGroup = new QGroupBox(tr("Escala"), p);
-  EscalaGroup->setObjectName(QStringLiteral("EscalaGroup"));
-  auto* ge = new QHBoxLayout(EscalaGroup);
+  auto* grupoEscala = new QGroupBox(tr("Escala"), p);
+  grupoEscala->setObjectName(QStringLiteral("EscalaGroup"));
+  auto* ge = new QHBoxLayout(grupoEscala);
   ge->setContentsMargins(6, 2, 6, 4);
   ge->setSpacing(4);
-  InicioEscala_ = Edicao(EscalaGroup, "InicioEscala");
-  FimEscala_ = Edicao(EscalaGroup, "FimEscala");
-  UnidEng_ = Edicao(EscalaGroup, "UnidEng");
-  ge->addWidget(Rotulo(EscalaGroup, "Label37", tr("Início")));
-  ge->addWidget(InicioEscala_, 1);
-  ge->addWidget(Rotulo(EscalaGroup, "Label38", tr("Final")));
-  ge->addWidget(FimEscala_, 1);
-  ge->addWidget(Rotulo(EscalaGroup, "Label39", tr("Unid.")));
-  ge->addWidget(UnidEng_, 1);
-  for (QLineEdit* e : {InicioEscala_, FimEscala_, UnidEng_}) {
+  inicioEscala_ = Edicao(grupoEscala, "InicioEscala");
+  fimEscala_ = Edicao(grupoEscala, "FimEscala");
+  unidade_ = Edicao(grupoEscala, "UnidEng");
+  ge->addWidget(Rotulo(grupoEscala, "Label37", tr("Início")));
+  ge->addWidget(inicioEscala_, 1);
+  ge->addWidget(Rotulo(grupoEscala, "Label38", tr("Final")));
+  ge->addWidget(fimEscala_, 1);
+  ge->addWidget(Rotulo(grupoEscala, "Label39", tr("Unid.")));
+  ge->addWidget(unidade_, 1);
+  for (QLineEdit* e : {inicioEscala_, fimEscala_, unidade_}) {
     // Copied from the PV address's descriptor when the parameters are applied.
     e->setReadOnly(true);
     e->setMinimumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("000000")));
   }
-  direita->addWidget(EscalaGroup);
+  direita->addWidget(grupoEscala);
   direita->addStretch(1);
 
   auto* grupos = new QHBoxLayout;
   grupos->setSpacing(6);
-  Acaogroup_ = Grupo(p, grupos, "Acaogroup", tr("Tipo Processo"), tr("Resposta Reversa"),
+  grupoAcao_ = Grupo(p, grupos, "Acaogroup", tr("Tipo Processo"), tr("Resposta Reversa"),
                      tr("Resposta Direta"),
                      tr("Resposta Direta: Aumento na MV causa aumento na PV; Resposta  Reversa: "
                         "Aumento  na MV causa Diminuição da PV"));
-  EstruturaGroup_ = Grupo(p, grupos, "EstruturaGroup", tr("Estrutura"), tr("Paralela"),
+  grupoEstrutura_ = Grupo(p, grupos, "EstruturaGroup", tr("Estrutura"), tr("Paralela"),
                           tr("ISA (mista)"), tr("Estrutura ISA: Ganho Kc em Evidência"));
-  DerivadaGroup_ =
+  grupoDerivada_ =
       Grupo(p, grupos, "DerivadaGroup", tr("Derivada"), tr("Sobre o Erro"), tr("Sobre a PV"));
-  btnatualiza_ = new QPushButton(tr("Atualizar"), p);
-  btnatualiza_->setObjectName(QStringLiteral("btnatualiza"));
-  btnatualiza_->setEnabled(false);
-  btnatualiza_->setAutoDefault(false);
-  SintoniaBTN_ = new QPushButton(tr("Sintonia..."), p);
-  SintoniaBTN_->setObjectName(QStringLiteral("SintoniaBTN"));
-  SintoniaBTN_->setToolTip(
+  botaoAtualizar_ = new QPushButton(tr("Atualizar"), p);
+  botaoAtualizar_->setObjectName(QStringLiteral("btnatualiza"));
+  botaoAtualizar_->setEnabled(false);
+  botaoAtualizar_->setAutoDefault(false);
+  botaoSintonia_ = new QPushButton(tr("Sintonia..."), p);
+  botaoSintonia_->setObjectName(QStringLiteral("SintoniaBTN"));
+  botaoSintonia_->setToolTip(
       tr("Ensaio em degrau, modelo do processo e ajustes pelas regras de sintonia"));
-  SintoniaBTN_->setAutoDefault(false);
+  botaoSintonia_->setAutoDefault(false);
   auto* botoes = new QVBoxLayout;
   botoes->setSpacing(6);
   botoes->addStretch(1);
-  botoes->addWidget(SintoniaBTN_);
-  botoes->addWidget(btnatualiza_);
+  botoes->addWidget(botaoSintonia_);
+  botoes->addWidget(botaoAtualizar_);
   grupos->addLayout(botoes);
 
   auto* v = new QVBoxLayout(p);
@@ -242,28 +242,28 @@ void JanelaControlador::LigaConfiguracao() {
       rascunho_.*campo = t.toStdString();
       if (lidoPeloPasso && EquacaoValida(rascunho_.*campo, sessao_.simulacao().memoria))
         vivo(campo);
-      ConfiguracaoAlterada();
+      Alterado();
     });
   };
-  texto(KpText_, &FormularioControlador::TextoKp);
-  texto(KiText_, &FormularioControlador::TextoTi);
-  texto(KdText_, &FormularioControlador::TextoTd);
-  texto(aText_, &FormularioControlador::TextoFatorA);
-  texto(tfText_, &FormularioControlador::TextoTf);
-  texto(BiasText_, &FormularioControlador::TextoBias);
-  texto(COminText_, &FormularioControlador::TextoCOmin, true);
-  texto(COmaxText_, &FormularioControlador::TextoCOmax, true);
-  texto(FFwEquation_, &FormularioControlador::EquacaoFF, true);
+  texto(kp_, &FormularioControlador::TextoKp);
+  texto(ti_, &FormularioControlador::TextoTi);
+  texto(td_, &FormularioControlador::TextoTd);
+  texto(fatorA_, &FormularioControlador::TextoFatorA);
+  texto(tf_, &FormularioControlador::TextoTf);
+  texto(bias_, &FormularioControlador::TextoBias);
+  texto(coMin_, &FormularioControlador::TextoCOmin, true);
+  texto(coMax_, &FormularioControlador::TextoCOmax, true);
+  texto(equacaoFF_, &FormularioControlador::EquacaoFF, true);
 
   auto bilingue = [this](QLineEdit* e, TextoBilingue FormularioControlador::*campo) {
     connect(e, &QLineEdit::textChanged, this, [this, campo](const QString& t) {
       if (preenchendo_) return;
       (rascunho_.*campo).Edita(sessao_.IdiomaIngles(), t.toStdString());
-      ConfiguracaoAlterada();
+      Alterado();
     });
   };
-  bilingue(TagText_, &FormularioControlador::Tag);
-  bilingue(Descricao_, &FormularioControlador::Descricao);
+  bilingue(tag_, &FormularioControlador::Tag);
+  bilingue(descricao_, &FormularioControlador::Descricao);
 
   auto marca = [this, vivo](QCheckBox* caixa, bool FormularioControlador::*campo,
                             bool lidoPeloPasso) {
@@ -271,15 +271,15 @@ void JanelaControlador::LigaConfiguracao() {
       if (preenchendo_) return;
       rascunho_.*campo = marcado;
       if (lidoPeloPasso) vivo(campo);
-      ConfiguracaoAlterada();
+      Alterado();
     });
   };
-  marca(PCHK_, &FormularioControlador::AcaoP, true);
-  marca(ICHK_, &FormularioControlador::AcaoI, true);
-  marca(DCHK_, &FormularioControlador::AcaoD, true);
-  marca(BackMVCheck_, &FormularioControlador::HabilitaBackMV, true);
-  marca(FFwSelect_, &FormularioControlador::HabilitaFF, false);
-  connect(CheckSPR_, &QCheckBox::toggled, this, &JanelaControlador::CheckSPRClick);
+  marca(acaoP_, &FormularioControlador::AcaoP, true);
+  marca(acaoI_, &FormularioControlador::AcaoI, true);
+  marca(acaoD_, &FormularioControlador::AcaoD, true);
+  marca(habilitaBackMV_, &FormularioControlador::HabilitaBackMV, true);
+  marca(habilitaFF_, &FormularioControlador::HabilitaFF, false);
+  connect(habilitaSPR_, &QCheckBox::toggled, this, &JanelaControlador::HabilitaSetpointRemoto);
 
   auto item = [this, vivo](QComboBox* lista, int FormularioControlador::*campo,
                            bool lidoPeloPasso) {
@@ -288,54 +288,52 @@ void JanelaControlador::LigaConfiguracao() {
               if (preenchendo_) return;
               rascunho_.*campo = indice;
               if (lidoPeloPasso) vivo(campo);
-              ConfiguracaoAlterada();
+              Alterado();
             });
   };
-  item(VariavelSelect_, &FormularioControlador::ItemPV, false);
-  item(SPRSelect_, &FormularioControlador::ItemSPR, false);
-  item(BackMV_, &FormularioControlador::ItemBackMV, true);
-  VariavelSelect_->installEventFilter(this);
-  SPRSelect_->installEventFilter(this);
+  item(seletorPV_, &FormularioControlador::ItemPV, false);
+  item(seletorSPR_, &FormularioControlador::ItemSPR, false);
+  item(enderecoBackMV_, &FormularioControlador::ItemBackMV, true);
+  seletorPV_->installEventFilter(this);
+  seletorSPR_->installEventFilter(this);
 
   auto grupo = [this](QButtonGroup* g, int FormularioControlador::*campo) {
     connect(g, &QButtonGroup::idToggled, this, [this, campo](int id, bool marcado) {
       if (preenchendo_ || !marcado) return;
       rascunho_.*campo = id;
-      ConfiguracaoAlterada();
+      Alterado();
     });
   };
-  grupo(Acaogroup_, &FormularioControlador::ItemAcao);
-  grupo(EstruturaGroup_, &FormularioControlador::ItemEstrutura);
-  grupo(DerivadaGroup_, &FormularioControlador::ItemDerivada);
+  grupo(grupoAcao_, &FormularioControlador::ItemAcao);
+  grupo(grupoEstrutura_, &FormularioControlador::ItemEstrutura);
+  grupo(grupoDerivada_, &FormularioControlador::ItemDerivada);
 
-  connect(btnatualiza_, &QPushButton::clicked, this, &JanelaControlador::btnatualizaClick);
-  connect(SintoniaBTN_, &QPushButton::clicked, this, &JanelaControlador::SintoniaBTNClick);
+  connect(botaoAtualizar_, &QPushButton::clicked, this, &JanelaControlador::Aplica);
+  connect(botaoSintonia_, &QPushButton::clicked, this, &JanelaControlador::AbreSintonia);
 }
 
-void JanelaControlador::ConfiguracaoAlterada() {
-  btnatualiza_->setEnabled(true);
-  ConfigBTN_->setEnabled(false);
+void JanelaControlador::Alterado() {
+  botaoAtualizar_->setEnabled(true);
+  botaoConfiguracao_->setEnabled(false);
 }
 
-void JanelaControlador::CheckSPRClick(bool marcado) {
+void JanelaControlador::HabilitaSetpointRemoto(bool marcado) {
   if (preenchendo_ || !modelo()) return;
   rascunho_.HabilitaSPR = marcado;
   // The step reads whether a remote SP is offered.
   sessao_.Opera([n = n_, marcado](Documento& d) {
     if (Controlador* c = d.ControladorDe(n)) c->HabilitaSPR = marcado;
   });
-  SPRSelect_->setEnabled(marcado);
+  seletorSPR_->setEnabled(marcado);
   if (marcado) {
     rascunho_.ItemSPR = 0;
     QScopedValueRollback<bool> mudo(preenchendo_, true);
-    SPRSelect_->setCurrentIndex(0);
+    seletorSPR_->setCurrentIndex(0);
   }
-  ConfiguracaoAlterada();
+  Alterado();
 }
 
-void JanelaControlador::btnatualizaClick() { AplicaConfiguracao(); }
-
-bool JanelaControlador::AplicaConfiguracao() {
+bool JanelaControlador::Aplica() {
   // All or nothing; on success the session's announcement refills the window.
   return modelo() && AplicaFormulario<Controlador>(sessao_, n_, rascunho_);
 }
@@ -343,8 +341,8 @@ bool JanelaControlador::AplicaConfiguracao() {
 bool JanelaControlador::AplicaSintonia(const ParametrosControlador& parametros) {
   if (!modelo()) return false;
   EscreveSintonia(rascunho_, parametros);
-  ConfiguracaoAlterada();
-  return AplicaConfiguracao();
+  Alterado();
+  return Aplica();
 }
 
 PaginaSintonia& JanelaControlador::Sintonia() {
@@ -354,14 +352,14 @@ PaginaSintonia& JanelaControlador::Sintonia() {
   return *sintonia_;
 }
 
-void JanelaControlador::SintoniaBTNClick() { Sintonia().Mostra(); }
+void JanelaControlador::AbreSintonia() { Sintonia().Mostra(); }
 
-void JanelaControlador::PreencheListas(const FormularioControlador& c) {
+void JanelaControlador::PreencheEnderecos(const FormularioControlador& c) {
   QScopedValueRollback<bool> mudo(preenchendo_, true);
   QStringList itens;
   for (const std::string& item : ListaEnderecos(sessao_.documento().simulacao.memoria))
     itens.append(QString::fromStdString(item));
-  for (QComboBox* lista : {VariavelSelect_, SPRSelect_}) {
+  for (QComboBox* lista : {seletorPV_, seletorSPR_}) {
     QStringList atuais;
     for (int i = 0; i < lista->count(); ++i) atuais.append(lista->itemText(i));
     if (atuais != itens) {
@@ -369,8 +367,8 @@ void JanelaControlador::PreencheListas(const FormularioControlador& c) {
       lista->addItems(itens);
     }
   }
-  VariavelSelect_->setCurrentIndex(c.ItemPV < itens.size() ? c.ItemPV : -1);
-  SPRSelect_->setCurrentIndex(c.ItemSPR < itens.size() ? c.ItemSPR : -1);
+  seletorPV_->setCurrentIndex(c.ItemPV < itens.size() ? c.ItemPV : -1);
+  seletorSPR_->setCurrentIndex(c.ItemSPR < itens.size() ? c.ItemSPR : -1);
 }
 
 void JanelaControlador::PreencheConfiguracao(const FormularioControlador& c) {
@@ -379,32 +377,32 @@ void JanelaControlador::PreencheConfiguracao(const FormularioControlador& c) {
     const QString q = QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
     if (e->text() != q) e->setText(q);
   };
-  poe(TagText_, c.Tag.Em(ingles));
-  poe(Descricao_, c.Descricao.Em(ingles));
-  poe(KpText_, c.TextoKp);
-  poe(KiText_, c.TextoTi);
-  poe(KdText_, c.TextoTd);
-  poe(aText_, c.TextoFatorA);
-  poe(tfText_, c.TextoTf);
-  poe(BiasText_, c.TextoBias);
-  poe(COminText_, c.TextoCOmin);
-  poe(COmaxText_, c.TextoCOmax);
-  poe(FFwEquation_, c.EquacaoFF);
-  poe(InicioEscala_, c.InicioEscala);
-  poe(FimEscala_, c.FimEscala);
-  poe(UnidEng_, c.UnidEng);
-  PCHK_->setChecked(c.AcaoP);
-  ICHK_->setChecked(c.AcaoI);
-  DCHK_->setChecked(c.AcaoD);
-  CheckSPR_->setChecked(c.HabilitaSPR);
-  SPRSelect_->setEnabled(c.HabilitaSPR);
-  BackMVCheck_->setChecked(c.HabilitaBackMV);
-  BackMV_->setCurrentIndex(c.ItemBackMV >= 0 && c.ItemBackMV < BackMV_->count() ? c.ItemBackMV
-                                                                                : -1);
-  FFwSelect_->setChecked(c.HabilitaFF);
+  poe(tag_, c.Tag.Em(ingles));
+  poe(descricao_, c.Descricao.Em(ingles));
+  poe(kp_, c.TextoKp);
+  poe(ti_, c.TextoTi);
+  poe(td_, c.TextoTd);
+  poe(fatorA_, c.TextoFatorA);
+  poe(tf_, c.TextoTf);
+  poe(bias_, c.TextoBias);
+  poe(coMin_, c.TextoCOmin);
+  poe(coMax_, c.TextoCOmax);
+  poe(equacaoFF_, c.EquacaoFF);
+  poe(inicioEscala_, c.InicioEscala);
+  poe(fimEscala_, c.FimEscala);
+  poe(unidade_, c.UnidEng);
+  acaoP_->setChecked(c.AcaoP);
+  acaoI_->setChecked(c.AcaoI);
+  acaoD_->setChecked(c.AcaoD);
+  habilitaSPR_->setChecked(c.HabilitaSPR);
+  seletorSPR_->setEnabled(c.HabilitaSPR);
+  habilitaBackMV_->setChecked(c.HabilitaBackMV);
+  enderecoBackMV_->setCurrentIndex(
+      c.ItemBackMV >= 0 && c.ItemBackMV < enderecoBackMV_->count() ? c.ItemBackMV : -1);
+  habilitaFF_->setChecked(c.HabilitaFF);
   for (auto [grupo, indice] :
-       {std::pair{Acaogroup_, c.ItemAcao}, std::pair{EstruturaGroup_, c.ItemEstrutura},
-        std::pair{DerivadaGroup_, c.ItemDerivada}}) {
+       {std::pair{grupoAcao_, c.ItemAcao}, std::pair{grupoEstrutura_, c.ItemEstrutura},
+        std::pair{grupoDerivada_, c.ItemDerivada}}) {
     if (QAbstractButton* b = grupo->button(indice)) {
       b->setChecked(true);
     } else {
@@ -414,7 +412,7 @@ void JanelaControlador::PreencheConfiguracao(const FormularioControlador& c) {
       grupo->setExclusive(true);
     }
   }
-  PreencheListas(c);
+  PreencheEnderecos(c);
 }
 
 }  // namespace quiv

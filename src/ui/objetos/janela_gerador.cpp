@@ -66,11 +66,11 @@ JanelaGerador::JanelaGerador(SessaoSimulacao& sessao, QWidget* pai)
           [] { Interacao::Atual().AbreEndereco(EnderecoAjuda("/ferramentas/#gerador_sinais")); });
   botoes->addWidget(ajuda);
   botoes->addStretch(1);
-  Button1_ = new QPushButton(tr("Atualiza"), this);
-  Button1_->setObjectName(QStringLiteral("Button1"));
-  Button1_->setEnabled(false);
-  connect(Button1_, &QPushButton::clicked, this, &JanelaGerador::Button1Click);
-  botoes->addWidget(Button1_);
+  botaoAtualiza_ = new QPushButton(tr("Atualiza"), this);
+  botaoAtualiza_->setObjectName(QStringLiteral("Button1"));
+  botaoAtualiza_->setEnabled(false);
+  connect(botaoAtualiza_, &QPushButton::clicked, this, &JanelaGerador::Aplica);
+  botoes->addWidget(botaoAtualiza_);
   auto* sair = new QPushButton(tr("Sair"), this);
   sair->setObjectName(QStringLiteral("SairButton"));
   connect(sair, &QPushButton::clicked, this, &QWidget::close);
@@ -111,7 +111,7 @@ void JanelaGerador::CriaLinha(int endereco, QGridLayout* grade, int linha) {
     Gerador::LegendasDoTipo(endereco, linha);
     if (ValorDoCanal(endereco)) linha.Valor = gerador().Canal(endereco).Valor();
     PreencheLinha(endereco);
-    Button1_->setEnabled(true);
+    botaoAtualiza_->setEnabled(true);
   });
   grade->addWidget(l.tipo, linha, 1);
 
@@ -186,7 +186,7 @@ void JanelaGerador::Preenche() {
   rascunho_ = gerador().Linhas();
   for (int endereco = Gerador::kPrimeiro; endereco <= Gerador::kUltimo; ++endereco)
     PreencheLinha(endereco);
-  Button1_->setEnabled(false);
+  botaoAtualiza_->setEnabled(false);
 }
 
 void JanelaGerador::PreencheLinha(int endereco) {
@@ -234,7 +234,7 @@ void JanelaGerador::Arranja(int endereco) {
 bool JanelaGerador::eventFilter(QObject* alvo, QEvent* evento) {
   if (evento->type() == QEvent::KeyPress) {
     const int tecla = static_cast<QKeyEvent*>(evento)->key();
-    Button1_->setEnabled(true);
+    botaoAtualiza_->setEnabled(true);
     if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
       Aplica();
       return true;
@@ -253,8 +253,6 @@ bool JanelaGerador::Aplica() {
   Preenche();
   return true;
 }
-
-void JanelaGerador::Button1Click() { Aplica(); }
 
 void JanelaGerador::closeEvent(QCloseEvent* evento) {
   // Closing applies what the rows hold; a failed check keeps the window.

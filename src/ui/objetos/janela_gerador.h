@@ -65,7 +65,6 @@ class JanelaGerador : public QWidget {
   void Arranja(int endereco);
   // The rows to the session; whether they were accepted.
   bool Aplica();
-  void Button1Click();
   void AtualizaValores();
   // An operator action on channel `endereco`: the copy takes the value it
   // left in the row.
@@ -82,7 +81,7 @@ class JanelaGerador : public QWidget {
   SessaoSimulacao& sessao_;
   std::array<Linha, Gerador::kCanais> linhas_{};
   Gerador::Formulario rascunho_{};  // the rows as typed, until they are applied
-  QPushButton* Button1_ = nullptr;
+  QPushButton* botaoAtualiza_ = nullptr;
   bool preenchendo_ = false;
 };
 

@@ -104,37 +104,37 @@ JanelaListaVariaveis::JanelaListaVariaveis(SessaoSimulacao& sessao, QWidget* pai
   v->setContentsMargins(8, 6, 8, 8);
   v->setSpacing(4);
   v->addWidget(Titulo(this, "StaticText1", tr("Variáveis de Processo")));
-  ListaVar_ = CriaTabela(Tabela::Processo, "ListaVar", kLargurasListaVar);
-  v->addWidget(ListaVar_, 1);
+  tabelaProcesso_ = CriaTabela(Tabela::Processo, "ListaVar", kLargurasListaVar);
+  v->addWidget(tabelaProcesso_, 1);
   v->addWidget(Titulo(this, "StaticText2", tr("Sinais de Controle")));
-  ListaVar2_ = CriaTabela(Tabela::Controle, "ListaVar2", kLargurasListaVar2);
-  v->addWidget(ListaVar2_, 1);
+  tabelaControle_ = CriaTabela(Tabela::Controle, "ListaVar2", kLargurasListaVar2);
+  v->addWidget(tabelaControle_, 1);
 
   auto* botoes = new QHBoxLayout;
   botoes->setSpacing(8);
-  SpeedButton1_ = new QPushButton(tr("Atualiza"), this);
-  SpeedButton1_->setObjectName(QStringLiteral("SpeedButton1"));
-  SpeedButton2_ = new QPushButton(tr("Sair"), this);
-  SpeedButton2_->setObjectName(QStringLiteral("SpeedButton2"));
-  SpeedButton3_ = new QToolButton(this);
-  SpeedButton3_->setObjectName(QStringLiteral("SpeedButton3"));
-  SpeedButton3_->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
-  SpeedButton3_->setToolTip(tr("Ajuda"));
-  for (QPushButton* b : {SpeedButton1_, SpeedButton2_}) {
+  botaoAtualiza_ = new QPushButton(tr("Atualiza"), this);
+  botaoAtualiza_->setObjectName(QStringLiteral("SpeedButton1"));
+  botaoSair_ = new QPushButton(tr("Sair"), this);
+  botaoSair_->setObjectName(QStringLiteral("SpeedButton2"));
+  botaoAjuda_ = new QToolButton(this);
+  botaoAjuda_->setObjectName(QStringLiteral("SpeedButton3"));
+  botaoAjuda_->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+  botaoAjuda_->setToolTip(tr("Ajuda"));
+  for (QPushButton* b : {botaoAtualiza_, botaoSair_}) {
     b->setAutoDefault(false);
     b->setMinimumWidth(90);
   }
-  botoes->addWidget(SpeedButton1_);
-  botoes->addWidget(SpeedButton2_);
+  botoes->addWidget(botaoAtualiza_);
+  botoes->addWidget(botaoSair_);
   botoes->addStretch(1);
-  botoes->addWidget(SpeedButton3_);
+  botoes->addWidget(botaoAjuda_);
   v->addLayout(botoes);
 
-  connect(SpeedButton1_, &QPushButton::clicked, this, &JanelaListaVariaveis::SpeedButton1Click);
-  connect(SpeedButton2_, &QPushButton::clicked, this, [this] {
-    if (SpeedButton1Click()) close();
+  connect(botaoAtualiza_, &QPushButton::clicked, this, &JanelaListaVariaveis::Aplica);
+  connect(botaoSair_, &QPushButton::clicked, this, [this] {
+    if (Aplica()) close();
   });
-  connect(SpeedButton3_, &QToolButton::clicked, this,
+  connect(botaoAjuda_, &QToolButton::clicked, this,
           [] { Interacao::Atual().AbreEndereco(EnderecoAjuda("/ferramentas/#mapa_variaveis")); });
   connect(&sessao_, &SessaoSimulacao::CicloExecutado, this, [this] {
     if (isVisible() && !sessao_.simulacao().ModoRapido) AtualizaValores();
@@ -157,7 +157,7 @@ JanelaListaVariaveis::JanelaListaVariaveis(SessaoSimulacao& sessao, QWidget* pai
 JanelaListaVariaveis::~JanelaListaVariaveis() = default;
 
 QTableWidget* JanelaListaVariaveis::TabelaDe(Tabela tabela) const {
-  return tabela == Tabela::Processo ? ListaVar_ : ListaVar2_;
+  return tabela == Tabela::Processo ? tabelaProcesso_ : tabelaControle_;
 }
 
 QTableWidget* JanelaListaVariaveis::CriaTabela(Tabela tabela, const char* nome,
@@ -273,12 +273,12 @@ void JanelaListaVariaveis::AtualizaLista() {
   // Rows of objects that do not exist keep the tag they showed.
   for (int r = 1; r <= ListaVariaveis::Linhas(Tabela::Processo); ++r)
     if (const auto tag = ListaVariaveis::TagDaLinha(doc, r))
-      PoeTexto(ListaVar_->item(r - 1, Coluna(Campo::Tipo)), Texto(*tag));
+      PoeTexto(tabelaProcesso_->item(r - 1, Coluna(Campo::Tipo)), Texto(*tag));
   for (auto& escritos : valorEscrito_) escritos.assign(escritos.size(), false);
   AtualizaValores();
 }
 
-bool JanelaListaVariaveis::SpeedButton1Click() {
+bool JanelaListaVariaveis::Aplica() {
   if (!AtualizaListaVariaveis(sessao_, alteracoes_)) return false;
   alteracoes_.clear();
   AtualizaLista();

@@ -71,14 +71,14 @@ class JanelaListaVariaveis : public QWidget {
   // Enter in a cell: its text kept for "Atualiza", or only left in the cell.
   void Confirma(Tabela tabela, int linha, int coluna, const QString& digitado);
   // "Atualiza": the kept texts to the session; whether they were accepted.
-  bool SpeedButton1Click();
+  bool Aplica();
 
   SessaoSimulacao& sessao_;
-  QTableWidget* ListaVar_ = nullptr;
-  QTableWidget* ListaVar2_ = nullptr;
-  QPushButton* SpeedButton1_ = nullptr;
-  QPushButton* SpeedButton2_ = nullptr;
-  QToolButton* SpeedButton3_ = nullptr;
+  QTableWidget* tabelaProcesso_ = nullptr;
+  QTableWidget* tabelaControle_ = nullptr;
+  QPushButton* botaoAtualiza_ = nullptr;
+  QPushButton* botaoSair_ = nullptr;
+  QToolButton* botaoAjuda_ = nullptr;
   bool centrada_ = false;
   std::vector<ListaVariaveis::Alteracao> alteracoes_;  // kept for "Atualiza", in order
   // Values last written into each table's value column, per row.

@@ -70,8 +70,8 @@ JanelaProcesso::JanelaProcesso(SessaoSimulacao& sessao, int n, QWidget* pai)
   CriaControles();
   Conecta();
   Preenche();
-  btnatualiza_->setEnabled(false);
-  SairButton_->setEnabled(true);
+  botaoAtualizar_->setEnabled(false);
+  botaoSair_->setEnabled(true);
   resize(sizeHint());
 }
 
@@ -83,34 +83,34 @@ void JanelaProcesso::CriaControles() {
   auto* principal = new QVBoxLayout(this);
 
   // Title and read-outs.
-  Panel1_ = new QFrame(this);
-  Panel1_->setObjectName(QStringLiteral("Panel1"));
-  Panel1_->setFrameShape(QFrame::StyledPanel);
-  Panel1_->setFrameShadow(QFrame::Raised);
-  auto* painel = new QGridLayout(Panel1_);
-  Label9_ = TituloObjeto(Panel1_, "Label9");
-  painel->addWidget(Label9_, 0, 0, 1, 6);
+  painelTitulo_ = new QFrame(this);
+  painelTitulo_->setObjectName(QStringLiteral("Panel1"));
+  painelTitulo_->setFrameShape(QFrame::StyledPanel);
+  painelTitulo_->setFrameShadow(QFrame::Raised);
+  auto* painel = new QGridLayout(painelTitulo_);
+  titulo_ = TituloObjeto(painelTitulo_, "Label9");
+  painel->addWidget(titulo_, 0, 0, 1, 6);
   auto leitura = [this](const char* nome) {
-    QLabel* l = Rotulo(Panel1_, nome, QStringLiteral("0.00"));
+    QLabel* l = Rotulo(painelTitulo_, nome, QStringLiteral("0.00"));
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("-00000.00")));
     return l;
   };
-  Label36_ = leitura("Label36");
-  Label26_ = leitura("Label26");
-  Label12_ = leitura("Label12");
-  Label2_ = Rotulo(Panel1_, "Label2", {});
-  Label22_ = Rotulo(Panel1_, "Label22", {});
-  painel->addWidget(Rotulo(Panel1_, "Label40", tr("Entrada (%):")), 1, 0);
-  painel->addWidget(Label36_, 1, 1);
-  painel->addWidget(Rotulo(Panel1_, "Label25", tr("Posição Atuador(%):")), 1, 2);
-  painel->addWidget(Label26_, 1, 3);
-  painel->addWidget(Label2_, 1, 4);
-  painel->addWidget(Rotulo(Panel1_, "Label5", tr("Saída(%):")), 2, 2);
-  painel->addWidget(Label12_, 2, 3);
-  painel->addWidget(Label22_, 2, 4);
+  leituraEntrada_ = leitura("Label36");
+  leituraAtuador_ = leitura("Label26");
+  leituraSaida_ = leitura("Label12");
+  rotuloAtuador_ = Rotulo(painelTitulo_, "Label2", {});
+  rotuloSaida_ = Rotulo(painelTitulo_, "Label22", {});
+  painel->addWidget(Rotulo(painelTitulo_, "Label40", tr("Entrada (%):")), 1, 0);
+  painel->addWidget(leituraEntrada_, 1, 1);
+  painel->addWidget(Rotulo(painelTitulo_, "Label25", tr("Posição Atuador(%):")), 1, 2);
+  painel->addWidget(leituraAtuador_, 1, 3);
+  painel->addWidget(rotuloAtuador_, 1, 4);
+  painel->addWidget(Rotulo(painelTitulo_, "Label5", tr("Saída(%):")), 2, 2);
+  painel->addWidget(leituraSaida_, 2, 3);
+  painel->addWidget(rotuloSaida_, 2, 4);
   painel->setColumnStretch(5, 1);
-  principal->addWidget(Panel1_);
+  principal->addWidget(painelTitulo_);
 
   auto* colunas = new QHBoxLayout;
   principal->addLayout(colunas);
@@ -120,27 +120,27 @@ void JanelaProcesso::CriaControles() {
   colunas->addLayout(esquerda, 1);
   auto* geral = new QFormLayout;
   esquerda->addLayout(geral);
-  TagText_ = Edicao(this, "TagText");
-  DescricaoText_ = Edicao(this, "DescricaoText");
-  EntradaSelect_ = new SeletorEndereco(this, [this] { EntradaSelectEnter(); });
-  EntradaSelect_->setObjectName(QStringLiteral("EntradaSelect"));
-  EntradaSelect_->setToolTip(tr("Seleciona Endereço da Variável de Entrada do Bloco"));
+  tag_ = Edicao(this, "TagText");
+  descricao_ = Edicao(this, "DescricaoText");
+  entrada_ = new SeletorEndereco(this, [this] { PreencheEnderecos(); });
+  entrada_->setObjectName(QStringLiteral("EntradaSelect"));
+  entrada_->setToolTip(tr("Seleciona Endereço da Variável de Entrada do Bloco"));
   // Long descriptions widen the list, not the window.
-  EntradaSelect_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  EntradaSelect_->setMinimumContentsLength(22);
-  GanhoText_ = Edicao(this, "GanhoText", tr("Ganho do Processo"));
-  TempoMorto_ = Edicao(this, "TempoMorto", tr("Tempo Morto (segundos)"));
-  ComboBox2_ = new QComboBox(this);
-  ComboBox2_->setObjectName(QStringLiteral("ComboBox2"));
-  ComboBox2_->setToolTip(tr("Seleciona Função de Transferência"));
-  ComboBox2_->addItems({tr("Ordem 2 Sobreamortecido"), tr("Ordem 2 Subamortecido"),
-                        tr("Filtro LEAD-LAG"), tr("Integrador")});
-  geral->addRow(Rotulo(this, "Label3", tr("Tag:")), TagText_);
-  geral->addRow(Rotulo(this, "Label4", tr("Desc")), DescricaoText_);
-  geral->addRow(Rotulo(this, "Label8", tr("Entrada:")), EntradaSelect_);
-  geral->addRow(Rotulo(this, "Label20", tr("Ganho:")), GanhoText_);
-  geral->addRow(Rotulo(this, "Label15", tr("TM(seg):")), TempoMorto_);
-  geral->addRow(Rotulo(this, "Label7", tr("Tipo F.T.:")), ComboBox2_);
+  entrada_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  entrada_->setMinimumContentsLength(22);
+  ganho_ = Edicao(this, "GanhoText", tr("Ganho do Processo"));
+  tempoMorto_ = Edicao(this, "TempoMorto", tr("Tempo Morto (segundos)"));
+  tipoFuncao_ = new QComboBox(this);
+  tipoFuncao_->setObjectName(QStringLiteral("ComboBox2"));
+  tipoFuncao_->setToolTip(tr("Seleciona Função de Transferência"));
+  tipoFuncao_->addItems({tr("Ordem 2 Sobreamortecido"), tr("Ordem 2 Subamortecido"),
+                         tr("Filtro LEAD-LAG"), tr("Integrador")});
+  geral->addRow(Rotulo(this, "Label3", tr("Tag:")), tag_);
+  geral->addRow(Rotulo(this, "Label4", tr("Desc")), descricao_);
+  geral->addRow(Rotulo(this, "Label8", tr("Entrada:")), entrada_);
+  geral->addRow(Rotulo(this, "Label20", tr("Ganho:")), ganho_);
+  geral->addRow(Rotulo(this, "Label15", tr("TM(seg):")), tempoMorto_);
+  geral->addRow(Rotulo(this, "Label7", tr("Tipo F.T.:")), tipoFuncao_);
 
   auto grupo = [this, esquerda](const char* nome, const QString& titulo) {
     auto* g = new QGroupBox(titulo, this);
@@ -148,76 +148,76 @@ void JanelaProcesso::CriaControles() {
     esquerda->addWidget(g);
     return g;
   };
-  GroupPVC_ = grupo("GroupPVC", tr("Ordem 2 Sobreamortecido"));
-  auto* pvc = new QFormLayout(GroupPVC_);
-  LText_ = Edicao(GroupPVC_, "LText");
-  Ctext_ = Edicao(GroupPVC_, "Ctext");
-  pvc->addRow(Rotulo(GroupPVC_, "Label1", tr("Tal1(seg):")), LText_);
-  pvc->addRow(Rotulo(GroupPVC_, "Label30", tr("Tal2(seg):")), Ctext_);
+  grupoSobreamortecido_ = grupo("GroupPVC", tr("Ordem 2 Sobreamortecido"));
+  auto* pvc = new QFormLayout(grupoSobreamortecido_);
+  constanteTempo1_ = Edicao(grupoSobreamortecido_, "LText");
+  constanteTempo2_ = Edicao(grupoSobreamortecido_, "Ctext");
+  pvc->addRow(Rotulo(grupoSobreamortecido_, "Label1", tr("Tal1(seg):")), constanteTempo1_);
+  pvc->addRow(Rotulo(grupoSobreamortecido_, "Label30", tr("Tal2(seg):")), constanteTempo2_);
 
-  GroupOrdem2_ = grupo("GroupOrdem2", tr("Ordem 2 Subamortecido"));
-  auto* ordem2 = new QFormLayout(GroupOrdem2_);
-  NCText_ = Edicao(GroupOrdem2_, "NCText");
-  PeriodoText_ = Edicao(GroupOrdem2_, "PeriodoText");
-  ordem2->addRow(Rotulo(GroupOrdem2_, "Label33", tr("Num. Ciclos:")), NCText_);
-  ordem2->addRow(Rotulo(GroupOrdem2_, "Label34", tr("Período(seg):")), PeriodoText_);
+  grupoSubamortecido_ = grupo("GroupOrdem2", tr("Ordem 2 Subamortecido"));
+  auto* ordem2 = new QFormLayout(grupoSubamortecido_);
+  numeroCiclos_ = Edicao(grupoSubamortecido_, "NCText");
+  periodo_ = Edicao(grupoSubamortecido_, "PeriodoText");
+  ordem2->addRow(Rotulo(grupoSubamortecido_, "Label33", tr("Num. Ciclos:")), numeroCiclos_);
+  ordem2->addRow(Rotulo(grupoSubamortecido_, "Label34", tr("Período(seg):")), periodo_);
 
-  GroupLEADLAG_ = grupo("GroupLEADLAG", tr("Filtro LEAD-LAG"));
-  auto* leadLag = new QFormLayout(GroupLEADLAG_);
-  LEAD_ = Edicao(GroupLEADLAG_, "LEAD");
-  LAG_ = Edicao(GroupLEADLAG_, "LAG");
-  leadLag->addRow(Rotulo(GroupLEADLAG_, "Label28", tr("LEAD(seg):")), LEAD_);
-  leadLag->addRow(Rotulo(GroupLEADLAG_, "Label29", tr("LAG(seg):")), LAG_);
+  grupoLeadLag_ = grupo("GroupLEADLAG", tr("Filtro LEAD-LAG"));
+  auto* leadLag = new QFormLayout(grupoLeadLag_);
+  lead_ = Edicao(grupoLeadLag_, "LEAD");
+  lag_ = Edicao(grupoLeadLag_, "LAG");
+  leadLag->addRow(Rotulo(grupoLeadLag_, "Label28", tr("LEAD(seg):")), lead_);
+  leadLag->addRow(Rotulo(grupoLeadLag_, "Label29", tr("LAG(seg):")), lag_);
 
-  GroupBox2_ = grupo("GroupBox2", tr("Processo Integrador"));
-  auto* integrador = new QFormLayout(GroupBox2_);
-  Label35_ = Rotulo(GroupBox2_, "Label35", tr("Valor Inicial(%):"));
-  ValorInicialText_ = Edicao(GroupBox2_, "ValorInicialText");
-  integrador->addRow(Label35_, ValorInicialText_);
+  grupoIntegrador_ = grupo("GroupBox2", tr("Processo Integrador"));
+  auto* integrador = new QFormLayout(grupoIntegrador_);
+  rotuloValorInicial_ = Rotulo(grupoIntegrador_, "Label35", tr("Valor Inicial(%):"));
+  valorInicial_ = Edicao(grupoIntegrador_, "ValorInicialText");
+  integrador->addRow(rotuloValorInicial_, valorInicial_);
   esquerda->addStretch(1);
 
   // Right: the nonlinearities of the final control element.
-  GroupBox1_ = new QGroupBox(tr("Características Não-Lineares"), this);
-  GroupBox1_->setObjectName(QStringLiteral("GroupBox1"));
-  auto* naoLinear = new QFormLayout(GroupBox1_);
-  ComboBox1_ = new QComboBox(GroupBox1_);
-  ComboBox1_->setObjectName(QStringLiteral("ComboBox1"));
-  ComboBox1_->addItems({tr("Linear"), tr("Curva Abertura Rápida"), tr("Curva Igual Porcentagem"),
-                        tr("Curva S1"), tr("Curva S2")});
-  Histerese_ = Edicao(GroupBox1_, "Histerese");
-  valveStext_ = Edicao(GroupBox1_, "valveStext");
-  tal_ = Edicao(GroupBox1_, "tal");
-  ratetext_ = Edicao(GroupBox1_, "ratetext");
-  CheckBox1_ = new QCheckBox(tr("Desativar Saturador"), GroupBox1_);
-  CheckBox1_->setObjectName(QStringLiteral("CheckBox1"));
-  naoLinear->addRow(Rotulo(GroupBox1_, "Label18", tr("Curva de ganho:")), ComboBox1_);
-  naoLinear->addRow(Rotulo(GroupBox1_, "Label14", tr("Histerese:")), Histerese_);
-  naoLinear->addRow(Rotulo(GroupBox1_, "Label19", tr("Agarramento:")), valveStext_);
-  naoLinear->addRow(Rotulo(GroupBox1_, "Label21", tr("LAG(seg):")), tal_);
-  naoLinear->addRow(Rotulo(GroupBox1_, "Label37", tr("Rate(%/seg):")), ratetext_);
-  naoLinear->addRow(CheckBox1_);
+  grupoNaoLinear_ = new QGroupBox(tr("Características Não-Lineares"), this);
+  grupoNaoLinear_->setObjectName(QStringLiteral("GroupBox1"));
+  auto* naoLinear = new QFormLayout(grupoNaoLinear_);
+  curvaGanho_ = new QComboBox(grupoNaoLinear_);
+  curvaGanho_->setObjectName(QStringLiteral("ComboBox1"));
+  curvaGanho_->addItems({tr("Linear"), tr("Curva Abertura Rápida"), tr("Curva Igual Porcentagem"),
+                         tr("Curva S1"), tr("Curva S2")});
+  histerese_ = Edicao(grupoNaoLinear_, "Histerese");
+  agarramento_ = Edicao(grupoNaoLinear_, "valveStext");
+  constanteAtuador_ = Edicao(grupoNaoLinear_, "tal");
+  limiteTaxa_ = Edicao(grupoNaoLinear_, "ratetext");
+  saturadorDesligado_ = new QCheckBox(tr("Desativar Saturador"), grupoNaoLinear_);
+  saturadorDesligado_->setObjectName(QStringLiteral("CheckBox1"));
+  naoLinear->addRow(Rotulo(grupoNaoLinear_, "Label18", tr("Curva de ganho:")), curvaGanho_);
+  naoLinear->addRow(Rotulo(grupoNaoLinear_, "Label14", tr("Histerese:")), histerese_);
+  naoLinear->addRow(Rotulo(grupoNaoLinear_, "Label19", tr("Agarramento:")), agarramento_);
+  naoLinear->addRow(Rotulo(grupoNaoLinear_, "Label21", tr("LAG(seg):")), constanteAtuador_);
+  naoLinear->addRow(Rotulo(grupoNaoLinear_, "Label37", tr("Rate(%/seg):")), limiteTaxa_);
+  naoLinear->addRow(saturadorDesligado_);
   auto* direita = new QVBoxLayout;
-  direita->addWidget(GroupBox1_);
+  direita->addWidget(grupoNaoLinear_);
   direita->addStretch(1);
   colunas->addLayout(direita, 1);
 
   // Buttons.
   auto* botoes = new QHBoxLayout;
   principal->addLayout(botoes);
-  btnatualiza_ = new QPushButton(tr("Atualizar"), this);
-  btnatualiza_->setObjectName(QStringLiteral("btnatualiza"));
-  SpeedButton1_ = new QToolButton(this);
-  SpeedButton1_->setObjectName(QStringLiteral("SpeedButton1"));
-  SpeedButton1_->setText(QStringLiteral("?"));
-  SpeedButton1_->setToolTip(tr("Ajuda"));
-  SairButton_ = new QToolButton(this);
-  SairButton_->setObjectName(QStringLiteral("SairButton"));
-  SairButton_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-  SairButton_->setToolTip(tr("Sair"));
-  botoes->addWidget(btnatualiza_);
+  botaoAtualizar_ = new QPushButton(tr("Atualizar"), this);
+  botaoAtualizar_->setObjectName(QStringLiteral("btnatualiza"));
+  botaoAjuda_ = new QToolButton(this);
+  botaoAjuda_->setObjectName(QStringLiteral("SpeedButton1"));
+  botaoAjuda_->setText(QStringLiteral("?"));
+  botaoAjuda_->setToolTip(tr("Ajuda"));
+  botaoSair_ = new QToolButton(this);
+  botaoSair_->setObjectName(QStringLiteral("SairButton"));
+  botaoSair_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+  botaoSair_->setToolTip(tr("Sair"));
+  botoes->addWidget(botaoAtualizar_);
   botoes->addStretch(1);
-  botoes->addWidget(SpeedButton1_);
-  botoes->addWidget(SairButton_);
+  botoes->addWidget(botaoAjuda_);
+  botoes->addWidget(botaoSair_);
 }
 
 void JanelaProcesso::Conecta() {
@@ -235,55 +235,55 @@ void JanelaProcesso::Conecta() {
       Alterado();
     });
   };
-  connect(TagText_, &QLineEdit::textChanged, this, [this](const QString& t) {
+  connect(tag_, &QLineEdit::textChanged, this, [this](const QString& t) {
     if (preenchendo_) return;
     rascunho_.Tag.Edita(sessao_.IdiomaIngles(), Std(t));
     Alterado();
   });
-  connect(DescricaoText_, &QLineEdit::textChanged, this, [this](const QString& t) {
+  connect(descricao_, &QLineEdit::textChanged, this, [this](const QString& t) {
     if (preenchendo_) return;
     rascunho_.Descricao.Edita(sessao_.IdiomaIngles(), Std(t));
     Alterado();
   });
-  campo(GanhoText_, &FormularioProcesso::Ganho, false);
-  campo(TempoMorto_, &FormularioProcesso::TempoMorto, false);
-  campo(LText_, &FormularioProcesso::Tal1, true);
-  campo(Ctext_, &FormularioProcesso::Tal2, true);
-  campo(NCText_, &FormularioProcesso::TextoNC, false);
-  campo(PeriodoText_, &FormularioProcesso::TextoPeriodo, false);
-  campo(LEAD_, &FormularioProcesso::Lead, true);
-  campo(LAG_, &FormularioProcesso::Lag, true);
-  campo(Histerese_, &FormularioProcesso::Histerese, false);
-  campo(valveStext_, &FormularioProcesso::Agarramento, false);
-  campo(tal_, &FormularioProcesso::ConstanteTempoAtuador, false);
-  campo(ratetext_, &FormularioProcesso::LimiteTaxa, true);
+  campo(ganho_, &FormularioProcesso::Ganho, false);
+  campo(tempoMorto_, &FormularioProcesso::TempoMorto, false);
+  campo(constanteTempo1_, &FormularioProcesso::Tal1, true);
+  campo(constanteTempo2_, &FormularioProcesso::Tal2, true);
+  campo(numeroCiclos_, &FormularioProcesso::TextoNC, false);
+  campo(periodo_, &FormularioProcesso::TextoPeriodo, false);
+  campo(lead_, &FormularioProcesso::Lead, true);
+  campo(lag_, &FormularioProcesso::Lag, true);
+  campo(histerese_, &FormularioProcesso::Histerese, false);
+  campo(agarramento_, &FormularioProcesso::Agarramento, false);
+  campo(constanteAtuador_, &FormularioProcesso::ConstanteTempoAtuador, false);
+  campo(limiteTaxa_, &FormularioProcesso::LimiteTaxa, true);
   // The initial value arms the integrator's restart at the next apply.
-  connect(ValorInicialText_, &QLineEdit::textChanged, this, [this](const QString& texto) {
+  connect(valorInicial_, &QLineEdit::textChanged, this, [this](const QString& texto) {
     if (preenchendo_) return;
     rascunho_.ValorInicial = Std(texto);
     sessao_.Opera([n = n_, valor = rascunho_.ValorInicial](Documento& d) {
       if (Processo* p = d.ProcessoDe(n)) p->DefineValorInicial(valor);
     });
-    btnatualiza_->setEnabled(true);
+    botaoAtualizar_->setEnabled(true);
   });
 
-  connect(EntradaSelect_, &QComboBox::currentIndexChanged, this, [this](int item) {
+  connect(entrada_, &QComboBox::currentIndexChanged, this, [this](int item) {
     if (preenchendo_) return;
     rascunho_.ItemEntrada = item;
     Alterado();
   });
-  connect(ComboBox2_, &QComboBox::currentIndexChanged, this, [this](int tipo) {
+  connect(tipoFuncao_, &QComboBox::currentIndexChanged, this, [this](int tipo) {
     MostraGrupoTipo(tipo);
     if (preenchendo_) return;
     rascunho_.TipoFuncao = tipo;
     Alterado();
   });
-  connect(ComboBox1_, &QComboBox::currentIndexChanged, this, [this](int tipo) {
+  connect(curvaGanho_, &QComboBox::currentIndexChanged, this, [this](int tipo) {
     if (preenchendo_) return;
     rascunho_.TipoValvula = tipo;
     Alterado();
   });
-  connect(CheckBox1_, &QCheckBox::toggled, this, [this](bool desligado) {
+  connect(saturadorDesligado_, &QCheckBox::toggled, this, [this](bool desligado) {
     if (preenchendo_) return;
     rascunho_.SaturadorDesligado = desligado;
     sessao_.Opera([n = n_, desligado](Documento& d) {
@@ -292,22 +292,22 @@ void JanelaProcesso::Conecta() {
     Alterado();
   });
 
-  connect(btnatualiza_, &QPushButton::clicked, this, &JanelaProcesso::btnatualizaClick);
-  connect(SairButton_, &QToolButton::clicked, this, &JanelaProcesso::SairButtonClick);
-  connect(SpeedButton1_, &QToolButton::clicked, this, &JanelaProcesso::SpeedButton1Click);
+  connect(botaoAtualizar_, &QPushButton::clicked, this, &JanelaProcesso::Aplica);
+  connect(botaoSair_, &QToolButton::clicked, this, &JanelaProcesso::Sai);
+  connect(botaoAjuda_, &QToolButton::clicked, this, &JanelaProcesso::MostraAjuda);
 
   connect(&sessao_, &SessaoSimulacao::CicloExecutado, this, &JanelaProcesso::AtualizaLeituras);
   connect(&sessao_, &SessaoSimulacao::DocumentoRecarregado, this, [this] {
     // Another plant: nothing typed here belongs to it.
-    btnatualiza_->setEnabled(false);
-    SairButton_->setEnabled(true);
+    botaoAtualizar_->setEnabled(false);
+    botaoSair_->setEnabled(true);
     if (isVisible() && modelo()) Preenche();
   });
   // An apply of this block, or its undo: the window shows the block's form.
   connect(&sessao_, &SessaoSimulacao::ObjetoAlterado, this, [this](TipoObjeto tipo, int n) {
     if (tipo != TipoObjeto::Processo || n != n_ || !modelo()) return;
-    btnatualiza_->setEnabled(false);
-    SairButton_->setEnabled(true);
+    botaoAtualizar_->setEnabled(false);
+    botaoSair_->setEnabled(true);
     Preenche();
   });
 }
@@ -319,80 +319,80 @@ void JanelaProcesso::Preenche() {
   const bool ingles = sessao_.IdiomaIngles();
   // The window shows its form: the object's, unless an edit waits to be
   // applied.
-  if (!btnatualiza_->isEnabled()) {
+  if (!botaoAtualizar_->isEnabled()) {
     p->CarregaDescricao();
     rascunho_ = *p;
   }
   const auto& f = rascunho_;
-  TagText_->setText(Texto(f.Tag.Em(ingles)));
-  DescricaoText_->setText(Texto(f.Descricao.Em(ingles)));
-  EntradaSelectEnter();
-  EntradaSelect_->setCurrentIndex(
-      f.ItemEntrada >= 0 && f.ItemEntrada < EntradaSelect_->count() ? f.ItemEntrada : -1);
-  GanhoText_->setText(Texto(f.Ganho));
-  TempoMorto_->setText(Texto(f.TempoMorto));
-  ComboBox2_->setCurrentIndex(f.TipoFuncao >= 0 && f.TipoFuncao < ComboBox2_->count() ? f.TipoFuncao
-                                                                                      : -1);
+  tag_->setText(Texto(f.Tag.Em(ingles)));
+  descricao_->setText(Texto(f.Descricao.Em(ingles)));
+  PreencheEnderecos();
+  entrada_->setCurrentIndex(f.ItemEntrada >= 0 && f.ItemEntrada < entrada_->count() ? f.ItemEntrada
+                                                                                    : -1);
+  ganho_->setText(Texto(f.Ganho));
+  tempoMorto_->setText(Texto(f.TempoMorto));
+  tipoFuncao_->setCurrentIndex(
+      f.TipoFuncao >= 0 && f.TipoFuncao < tipoFuncao_->count() ? f.TipoFuncao : -1);
   MostraGrupoTipo(f.TipoFuncao);
-  LText_->setText(Texto(f.Tal1));
-  Ctext_->setText(Texto(f.Tal2));
-  NCText_->setText(Texto(f.TextoNC));
-  PeriodoText_->setText(Texto(f.TextoPeriodo));
-  LEAD_->setText(Texto(f.Lead));
-  LAG_->setText(Texto(f.Lag));
-  ValorInicialText_->setText(Texto(f.ValorInicial));
-  ComboBox1_->setCurrentIndex(
-      f.TipoValvula >= 0 && f.TipoValvula < ComboBox1_->count() ? f.TipoValvula : -1);
-  Histerese_->setText(Texto(f.Histerese));
-  valveStext_->setText(Texto(f.Agarramento));
-  tal_->setText(Texto(f.ConstanteTempoAtuador));
-  ratetext_->setText(Texto(f.LimiteTaxa));
-  CheckBox1_->setChecked(f.SaturadorDesligado);
+  constanteTempo1_->setText(Texto(f.Tal1));
+  constanteTempo2_->setText(Texto(f.Tal2));
+  numeroCiclos_->setText(Texto(f.TextoNC));
+  periodo_->setText(Texto(f.TextoPeriodo));
+  lead_->setText(Texto(f.Lead));
+  lag_->setText(Texto(f.Lag));
+  valorInicial_->setText(Texto(f.ValorInicial));
+  curvaGanho_->setCurrentIndex(
+      f.TipoValvula >= 0 && f.TipoValvula < curvaGanho_->count() ? f.TipoValvula : -1);
+  histerese_->setText(Texto(f.Histerese));
+  agarramento_->setText(Texto(f.Agarramento));
+  constanteAtuador_->setText(Texto(f.ConstanteTempoAtuador));
+  limiteTaxa_->setText(Texto(f.LimiteTaxa));
+  saturadorDesligado_->setChecked(f.SaturadorDesligado);
   MostraIdentificacao();
   preenchendo_ = false;
-  DefineTexto(Label36_, Texto(TextoFixo(p->X0, 2)));
-  DefineTexto(Label26_, Texto(TextoFixo(p->Xa, 2)));
-  DefineTexto(Label12_, Texto(TextoFixo(p->Y2, 2)));
+  DefineTexto(leituraEntrada_, Texto(TextoFixo(p->X0, 2)));
+  DefineTexto(leituraAtuador_, Texto(TextoFixo(p->Xa, 2)));
+  DefineTexto(leituraSaida_, Texto(TextoFixo(p->Y2, 2)));
 }
 
-void JanelaProcesso::EntradaSelectEnter() {
+void JanelaProcesso::PreencheEnderecos() {
   const std::vector<std::string> itens = ListaEnderecos(sessao_.documento().simulacao.memoria);
   const bool estava = preenchendo_;
   preenchendo_ = true;
-  if (EntradaSelect_->count() != static_cast<int>(itens.size())) {
-    const int item = EntradaSelect_->currentIndex();
-    EntradaSelect_->clear();
-    for (const std::string& i : itens) EntradaSelect_->addItem(Texto(i));
-    EntradaSelect_->setCurrentIndex(item < EntradaSelect_->count() ? item : -1);
+  if (entrada_->count() != static_cast<int>(itens.size())) {
+    const int item = entrada_->currentIndex();
+    entrada_->clear();
+    for (const std::string& i : itens) entrada_->addItem(Texto(i));
+    entrada_->setCurrentIndex(item < entrada_->count() ? item : -1);
   } else {
-    for (int k = 0; k < EntradaSelect_->count(); ++k) {
+    for (int k = 0; k < entrada_->count(); ++k) {
       const QString texto = Texto(itens[static_cast<std::size_t>(k)]);
-      if (EntradaSelect_->itemText(k) != texto) EntradaSelect_->setItemText(k, texto);
+      if (entrada_->itemText(k) != texto) entrada_->setItemText(k, texto);
     }
   }
   // The open list shows whole descriptions, however narrow the box.
-  QAbstractItemView* lista = EntradaSelect_->view();
+  QAbstractItemView* lista = entrada_->view();
   lista->setMinimumWidth(lista->sizeHintForColumn(0) +
                          lista->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, lista));
   preenchendo_ = estava;
 }
 
 void JanelaProcesso::MostraGrupoTipo(int tipo) {
-  GroupPVC_->setVisible(tipo == Processo::kSobreamortecido);
-  GroupOrdem2_->setVisible(tipo == Processo::kSubamortecido);
-  GroupLEADLAG_->setVisible(tipo == Processo::kLeadLag);
+  grupoSobreamortecido_->setVisible(tipo == Processo::kSobreamortecido);
+  grupoSubamortecido_->setVisible(tipo == Processo::kSubamortecido);
+  grupoLeadLag_->setVisible(tipo == Processo::kLeadLag);
   const bool integrador = tipo == Processo::kIntegrador;
-  GroupBox2_->setVisible(integrador);
-  ValorInicialText_->setVisible(integrador);
-  Label35_->setVisible(integrador);
+  grupoIntegrador_->setVisible(integrador);
+  valorInicial_->setVisible(integrador);
+  rotuloValorInicial_->setVisible(integrador);
 }
 
 void JanelaProcesso::MostraIdentificacao() {
   const Processo* p = modelo();
   if (!p) return;
-  DefineTexto(Label9_, Texto(p->Identificacao));
-  DefineTexto(Label22_, Texto(p->RotuloSaida));
-  DefineTexto(Label2_, Texto(p->RotuloPosicaoAtuador));
+  DefineTexto(titulo_, Texto(p->Identificacao));
+  DefineTexto(rotuloSaida_, Texto(p->RotuloSaida));
+  DefineTexto(rotuloAtuador_, Texto(p->RotuloPosicaoAtuador));
   // Before a first apply the block has no description to name the window.
   const QString legenda = p->Caption.empty() ? tr("Processo") : Texto(p->Caption);
   if (windowTitle() != legenda) setWindowTitle(legenda);
@@ -402,14 +402,14 @@ void JanelaProcesso::AtualizaLeituras() {
   if (!isVisible() || sessao_.simulacao().ModoRapido) return;
   const Processo* p = modelo();
   if (!p) return;
-  DefineTexto(Label36_, Texto(TextoFixo(p->X0, 2)));
-  DefineTexto(Label26_, Texto(TextoFixo(p->Xa, 2)));
-  DefineTexto(Label12_, Texto(TextoFixo(p->Y2, 2)));
+  DefineTexto(leituraEntrada_, Texto(TextoFixo(p->X0, 2)));
+  DefineTexto(leituraAtuador_, Texto(TextoFixo(p->Xa, 2)));
+  DefineTexto(leituraSaida_, Texto(TextoFixo(p->Y2, 2)));
 }
 
 void JanelaProcesso::Alterado() {
-  btnatualiza_->setEnabled(true);
-  SairButton_->setEnabled(false);
+  botaoAtualizar_->setEnabled(true);
+  botaoSair_->setEnabled(false);
 }
 
 void JanelaProcesso::Mostra() {
@@ -419,14 +419,14 @@ void JanelaProcesso::Mostra() {
   activateWindow();
 }
 
-void JanelaProcesso::btnatualizaClick() {
+void JanelaProcesso::Aplica() {
   // All or nothing; on success the session's announcement refills the window.
   if (modelo()) AplicaFormulario<Processo>(sessao_, n_, rascunho_);
 }
 
-void JanelaProcesso::SairButtonClick() { close(); }
+void JanelaProcesso::Sai() { close(); }
 
-void JanelaProcesso::SpeedButton1Click() {
+void JanelaProcesso::MostraAjuda() {
   Interacao::Atual().AbreEndereco(EnderecoAjuda("/simulador/objetos_simulacao/#bloco_processo"));
 }
 
@@ -440,13 +440,13 @@ void JanelaProcesso::closeEvent(QCloseEvent* evento) {
 void JanelaProcesso::changeEvent(QEvent* evento) {
   // Coming back to the window shows the output's description as the variable
   // list may have left it, unless the user has an edit waiting to be applied.
-  if (evento->type() == QEvent::ActivationChange && isActiveWindow() && btnatualiza_ &&
-      !btnatualiza_->isEnabled()) {
+  if (evento->type() == QEvent::ActivationChange && isActiveWindow() && botaoAtualizar_ &&
+      !botaoAtualizar_->isEnabled()) {
     if (Processo* p = modelo()) {
       p->CarregaDescricao();
       rascunho_.Descricao = p->Descricao;
       preenchendo_ = true;
-      DescricaoText_->setText(Texto(p->Descricao.Em(sessao_.IdiomaIngles())));
+      descricao_->setText(Texto(p->Descricao.Em(sessao_.IdiomaIngles())));
       preenchendo_ = false;
     }
   }

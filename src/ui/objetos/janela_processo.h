@@ -45,9 +45,9 @@ class JanelaProcesso : public QWidget {
   // Atualizar: the form goes to the session's all-or-nothing apply; on
   // success the window shows the block's form again with Atualizar disabled
   // and Sair enabled.
-  void btnatualizaClick();
-  void SairButtonClick();
-  void SpeedButton1Click();
+  void Aplica();
+  void Sai();
+  void MostraAjuda();
 
  protected:
   void closeEvent(QCloseEvent* evento) override;
@@ -61,7 +61,7 @@ class JanelaProcesso : public QWidget {
   void Preenche();
   // The address picker rebuilt from the current descriptions, keeping the
   // selection.
-  void EntradaSelectEnter();
+  void PreencheEnderecos();
   // The group of the selected transfer-function type shown, the others hidden.
   void MostraGrupoTipo(int tipo);
   void MostraIdentificacao();
@@ -74,45 +74,45 @@ class JanelaProcesso : public QWidget {
   bool preenchendo_ = false;
   FormularioProcesso rascunho_;  // the form as typed, until it is applied
 
-  QFrame* Panel1_ = nullptr;
-  QLabel* Label9_ = nullptr;
-  QLabel* Label36_ = nullptr;
-  QLabel* Label26_ = nullptr;
-  QLabel* Label2_ = nullptr;
-  QLabel* Label12_ = nullptr;
-  QLabel* Label22_ = nullptr;
+  QFrame* painelTitulo_ = nullptr;
+  QLabel* titulo_ = nullptr;
+  QLabel* leituraEntrada_ = nullptr;
+  QLabel* leituraAtuador_ = nullptr;
+  QLabel* rotuloAtuador_ = nullptr;
+  QLabel* leituraSaida_ = nullptr;
+  QLabel* rotuloSaida_ = nullptr;
 
-  QLineEdit* TagText_ = nullptr;
-  QLineEdit* DescricaoText_ = nullptr;
-  QComboBox* EntradaSelect_ = nullptr;
-  QLineEdit* GanhoText_ = nullptr;
-  QLineEdit* TempoMorto_ = nullptr;
-  QComboBox* ComboBox2_ = nullptr;
+  QLineEdit* tag_ = nullptr;
+  QLineEdit* descricao_ = nullptr;
+  QComboBox* entrada_ = nullptr;
+  QLineEdit* ganho_ = nullptr;
+  QLineEdit* tempoMorto_ = nullptr;
+  QComboBox* tipoFuncao_ = nullptr;
 
-  QGroupBox* GroupPVC_ = nullptr;
-  QLineEdit* LText_ = nullptr;
-  QLineEdit* Ctext_ = nullptr;
-  QGroupBox* GroupOrdem2_ = nullptr;
-  QLineEdit* NCText_ = nullptr;
-  QLineEdit* PeriodoText_ = nullptr;
-  QGroupBox* GroupLEADLAG_ = nullptr;
-  QLineEdit* LEAD_ = nullptr;
-  QLineEdit* LAG_ = nullptr;
-  QGroupBox* GroupBox2_ = nullptr;
-  QLabel* Label35_ = nullptr;
-  QLineEdit* ValorInicialText_ = nullptr;
+  QGroupBox* grupoSobreamortecido_ = nullptr;
+  QLineEdit* constanteTempo1_ = nullptr;
+  QLineEdit* constanteTempo2_ = nullptr;
+  QGroupBox* grupoSubamortecido_ = nullptr;
+  QLineEdit* numeroCiclos_ = nullptr;
+  QLineEdit* periodo_ = nullptr;
+  QGroupBox* grupoLeadLag_ = nullptr;
+  QLineEdit* lead_ = nullptr;
+  QLineEdit* lag_ = nullptr;
+  QGroupBox* grupoIntegrador_ = nullptr;
+  QLabel* rotuloValorInicial_ = nullptr;
+  QLineEdit* valorInicial_ = nullptr;
 
-  QGroupBox* GroupBox1_ = nullptr;
-  QComboBox* ComboBox1_ = nullptr;
-  QLineEdit* Histerese_ = nullptr;
-  QLineEdit* valveStext_ = nullptr;
-  QLineEdit* tal_ = nullptr;
-  QLineEdit* ratetext_ = nullptr;
-  QCheckBox* CheckBox1_ = nullptr;
+  QGroupBox* grupoNaoLinear_ = nullptr;
+  QComboBox* curvaGanho_ = nullptr;
+  QLineEdit* histerese_ = nullptr;
+  QLineEdit* agarramento_ = nullptr;
+  QLineEdit* constanteAtuador_ = nullptr;
+  QLineEdit* limiteTaxa_ = nullptr;
+  QCheckBox* saturadorDesligado_ = nullptr;
 
-  QPushButton* btnatualiza_ = nullptr;
-  QToolButton* SpeedButton1_ = nullptr;
-  QToolButton* SairButton_ = nullptr;
+  QPushButton* botaoAtualizar_ = nullptr;
+  QToolButton* botaoAjuda_ = nullptr;
+  QToolButton* botaoSair_ = nullptr;
 };
 
 }  // namespace quiv

@@ -90,10 +90,10 @@ JanelaRegistrador::JanelaRegistrador(SessaoSimulacao& sessao, int n, QWidget* pa
   areaGrafico->setObjectName(QStringLiteral("Panel1"));
   CriaGrafico(areaGrafico);
   raiz->addWidget(areaGrafico, 0);
-  Panel2_ = new QFrame(this);
-  Panel2_->setObjectName(QStringLiteral("Panel2"));
-  CriaConfiguracao(Panel2_);
-  raiz->addWidget(Panel2_, 1);
+  areaConfiguracao_ = new QFrame(this);
+  areaConfiguracao_->setObjectName(QStringLiteral("Panel2"));
+  CriaConfiguracao(areaConfiguracao_);
+  raiz->addWidget(areaConfiguracao_, 1);
   Liga();
 
   connect(&sessao_, &SessaoSimulacao::CicloExecutado, this, [this] {
@@ -129,20 +129,20 @@ void JanelaRegistrador::CriaGrafico(QWidget* a) {
   // Titles of the two scales with the pen read-outs between them.
   auto* topo = new QHBoxLayout;
   topo->setSpacing(10);
-  TituloPV_ = Rotulo(a, "TituloPV", tr("PV"), kVermelho);
-  TituloMV_ = Rotulo(a, "TituloMV", tr("MV(%)"), kVerde);
-  for (QLabel* l : {TituloPV_, TituloMV_}) {
+  tituloPV_ = Rotulo(a, "TituloPV", tr("PV"), kVermelho);
+  tituloMV_ = Rotulo(a, "TituloMV", tr("MV(%)"), kVerde);
+  for (QLabel* l : {tituloPV_, tituloMV_}) {
     QFont f = l->font();
     f.setBold(true);
     l->setFont(f);
   }
-  VermelhoLabel_ = Rotulo(a, "VermelhoLabel", QString(), kVermelho);
-  AzulLabel_ = Rotulo(a, "AzulLabel", QString(), kAzul);
-  VerdeLabel_ = Rotulo(a, "VerdeLabel", QString(), kVerde);
-  topo->addWidget(TituloPV_);
+  leituraVermelha_ = Rotulo(a, "VermelhoLabel", QString(), kVermelho);
+  leituraAzul_ = Rotulo(a, "AzulLabel", QString(), kAzul);
+  leituraVerde_ = Rotulo(a, "VerdeLabel", QString(), kVerde);
+  topo->addWidget(tituloPV_);
   topo->addSpacing(20);
-  for (QLabel* l : {VermelhoLabel_, AzulLabel_, VerdeLabel_}) topo->addWidget(l, 1);
-  topo->addWidget(TituloMV_);
+  for (QLabel* l : {leituraVermelha_, leituraAzul_, leituraVerde_}) topo->addWidget(l, 1);
+  topo->addWidget(tituloMV_);
   v->addLayout(topo);
 
   // The chart, with the scale edits beside its top and bottom grid lines and
@@ -150,56 +150,57 @@ void JanelaRegistrador::CriaGrafico(QWidget* a) {
   auto* grade = new QGridLayout;
   grade->setHorizontalSpacing(2);
   grade->setVerticalSpacing(0);
-  eSupText_ = new QLineEdit(QStringLiteral("100"), a);
-  eSupText_->setObjectName(QStringLiteral("eSupText"));
-  eInfText_ = new QLineEdit(QStringLiteral("0"), a);
-  eInfText_->setObjectName(QStringLiteral("eInfText"));
-  for (QLineEdit* e : {eSupText_, eInfText_}) {
+  escalaSuperior_ = new QLineEdit(QStringLiteral("100"), a);
+  escalaSuperior_->setObjectName(QStringLiteral("eSupText"));
+  escalaInferior_ = new QLineEdit(QStringLiteral("0"), a);
+  escalaInferior_->setObjectName(QStringLiteral("eInfText"));
+  for (QLineEdit* e : {escalaSuperior_, escalaInferior_}) {
     e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("-0000.0")) + 10);
     e->setAlignment(Qt::AlignRight);
     e->installEventFilter(this);
   }
-  Label1_ = Rotulo(a, "Label1", QStringLiteral("%"));
-  Label1_->setAlignment(Qt::AlignCenter);
-  Image1_ = new GraficoTendencia(a);
-  Image1_->setObjectName(QStringLiteral("Image1"));
-  Image1_->DefineMargemVertical(eSupText_->sizeHint().height() / 2);
-  Image1_->DefineEscalaFixaADireita(kVerde);
-  Image1_->DefineFonte([this]() -> const Tendencia* {
+  unidadeEscala_ = Rotulo(a, "Label1", QStringLiteral("%"));
+  unidadeEscala_->setAlignment(Qt::AlignCenter);
+  grafico_ = new GraficoTendencia(a);
+  grafico_->setObjectName(QStringLiteral("Image1"));
+  grafico_->DefineMargemVertical(escalaSuperior_->sizeHint().height() / 2);
+  grafico_->DefineEscalaFixaADireita(kVerde);
+  grafico_->DefineFonte([this]() -> const Tendencia* {
     const Registrador* r = modelo();
     return r ? &r->Grafico : nullptr;
   });
   auto* escalaY = new QVBoxLayout;
   escalaY->setSpacing(0);
-  escalaY->addWidget(eSupText_);
-  escalaY->addWidget(Label1_);
+  escalaY->addWidget(escalaSuperior_);
+  escalaY->addWidget(unidadeEscala_);
   escalaY->addStretch(1);
-  escalaY->addWidget(eInfText_);
+  escalaY->addWidget(escalaInferior_);
   grade->addLayout(escalaY, 0, 0);
-  grade->addWidget(Image1_, 0, 1);
+  grade->addWidget(grafico_, 0, 1);
   v->addLayout(grade);
 
   // Time base, scale, line width and the window's buttons.
   auto* controles = new QHBoxLayout;
   controles->setSpacing(6);
-  BaseTempoBox_ = new QComboBox(a);
-  BaseTempoBox_->setObjectName(QStringLiteral("BaseTempoBox"));
-  BaseTempoBox_->addItems({tr("3 segundos"), tr("9 segundos"), tr("1 minuto")});
+  baseTempo_ = new QComboBox(a);
+  baseTempo_->setObjectName(QStringLiteral("BaseTempoBox"));
+  baseTempo_->addItems({tr("3 segundos"), tr("9 segundos"), tr("1 minuto")});
   controles->addWidget(Rotulo(a, "Label17", tr("Tempo: 1 divisão =")));
-  controles->addWidget(BaseTempoBox_);
+  controles->addWidget(baseTempo_);
   controles->addSpacing(6);
   controles->addWidget(Rotulo(a, "StaticText1", tr("Escala")));
-  EscalaAuto_ = Caixa(a, "EscalaAuto", tr("Auto"));
-  controles->addWidget(EscalaAuto_);
+  escalaAuto_ = Caixa(a, "EscalaAuto", tr("Auto"));
+  controles->addWidget(escalaAuto_);
   controles->addSpacing(6);
-  CheckBox2_ = Caixa(a, "CheckBox2", tr("Linha Grossa"));
-  controles->addWidget(CheckBox2_);
+  linhaGrossa_ = Caixa(a, "CheckBox2", tr("Linha Grossa"));
+  controles->addWidget(linhaGrossa_);
   controles->addStretch(1);
-  SpeedButton1_ = BotaoIcone(a, "SpeedButton1", QStyle::SP_MediaPause, tr("Pausar"));
-  SpeedButton1_->setCheckable(true);
-  ConfBTN_ = BotaoIcone(a, "ConfBTN", QStyle::SP_FileDialogDetailedView, tr("Abrir configuração"));
-  SairBTN_ = BotaoIcone(a, "SairBTN", QStyle::SP_DialogCloseButton, tr("Sair"));
-  for (QToolButton* b : {SpeedButton1_, ConfBTN_, SairBTN_}) controles->addWidget(b);
+  botaoPausa_ = BotaoIcone(a, "SpeedButton1", QStyle::SP_MediaPause, tr("Pausar"));
+  botaoPausa_->setCheckable(true);
+  botaoConfiguracao_ =
+      BotaoIcone(a, "ConfBTN", QStyle::SP_FileDialogDetailedView, tr("Abrir configuração"));
+  botaoSair_ = BotaoIcone(a, "SairBTN", QStyle::SP_DialogCloseButton, tr("Sair"));
+  for (QToolButton* b : {botaoPausa_, botaoConfiguracao_, botaoSair_}) controles->addWidget(b);
   v->addLayout(controles);
 
   // The archive with its blinking rate text, and the point read-outs of the
@@ -208,48 +209,48 @@ void JanelaRegistrador::CriaGrafico(QWidget* a) {
   baixo->setSpacing(10);
   auto* arquivo = new QVBoxLayout;
   arquivo->setSpacing(0);
-  CheckBox1_ = Caixa(a, "CheckBox1", tr("Arquivar"));
-  CheckBox1_->setToolTip(tr("Salvar novos dados em arquivo TXT"));
-  CheckBox1_->setEnabled(false);
-  Label21_ = Rotulo(a, "Label21", tr("Arquivando: TA=0.1 seg"), QColor(200, 0, 0));
-  QSizePolicy guarda = Label21_->sizePolicy();
+  arquivar_ = Caixa(a, "CheckBox1", tr("Arquivar"));
+  arquivar_->setToolTip(tr("Salvar novos dados em arquivo TXT"));
+  arquivar_->setEnabled(false);
+  taxaArquivo_ = Rotulo(a, "Label21", tr("Arquivando: TA=0.1 seg"), QColor(200, 0, 0));
+  QSizePolicy guarda = taxaArquivo_->sizePolicy();
   guarda.setRetainSizeWhenHidden(true);  // blinking does not move its neighbours
-  Label21_->setSizePolicy(guarda);
-  Label21_->setMinimumWidth(
-      Label21_->fontMetrics().horizontalAdvance(QStringLiteral("Saving 0.334s sampling")));
-  Label21_->hide();
-  arquivo->addWidget(CheckBox1_);
-  arquivo->addWidget(Label21_);
+  taxaArquivo_->setSizePolicy(guarda);
+  taxaArquivo_->setMinimumWidth(
+      taxaArquivo_->fontMetrics().horizontalAdvance(QStringLiteral("Saving 0.334s sampling")));
+  taxaArquivo_->hide();
+  arquivo->addWidget(arquivar_);
+  arquivo->addWidget(taxaArquivo_);
   arquivo->addStretch(1);
   baixo->addLayout(arquivo);
 
-  Panel3_ = new QWidget(a);
-  Panel3_->setObjectName(QStringLiteral("Panel3"));
-  auto* pontos = new QGridLayout(Panel3_);
+  painelPontos_ = new QWidget(a);
+  painelPontos_->setObjectName(QStringLiteral("Panel3"));
+  auto* pontos = new QGridLayout(painelPontos_);
   pontos->setContentsMargins(0, 0, 0, 0);
   pontos->setHorizontalSpacing(6);
   pontos->setVerticalSpacing(2);
   for (int k = 0; k < 6; ++k) {
-    auto* l = new QLabel(Panel3_);
+    auto* l = new QLabel(painelPontos_);
     l->setObjectName(QStringLiteral("CoodsText%1").arg(k + 1));
     l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     l->setMinimumWidth(
         l->fontMetrics().horizontalAdvance(QStringLiteral("Y: -0000.0 %  T: 000.0 s")) + 6);
-    CoodsText_[static_cast<std::size_t>(k)] = l;
+    leiturasPontos_[static_cast<std::size_t>(k)] = l;
     pontos->addWidget(l, k / 3, k % 3);
   }
-  QSizePolicy reserva = Panel3_->sizePolicy();
+  QSizePolicy reserva = painelPontos_->sizePolicy();
   reserva.setRetainSizeWhenHidden(true);
-  Panel3_->setSizePolicy(reserva);
-  Panel3_->hide();
-  baixo->addWidget(Panel3_);
+  painelPontos_->setSizePolicy(reserva);
+  painelPontos_->hide();
+  baixo->addWidget(painelPontos_);
   baixo->addStretch(1);
   v->addLayout(baixo);
   v->addStretch(1);
 
-  Timer1_ = new QTimer(this);
-  Timer1_->setObjectName(QStringLiteral("Timer1"));
-  Timer1_->setInterval(500);
+  pisca_ = new QTimer(this);
+  pisca_->setObjectName(QStringLiteral("Timer1"));
+  pisca_->setInterval(500);
 }
 
 void JanelaRegistrador::CriaConfiguracao(QWidget* p) {
@@ -258,14 +259,14 @@ void JanelaRegistrador::CriaConfiguracao(QWidget* p) {
   g->setHorizontalSpacing(4);
   g->setVerticalSpacing(3);
   int linha = 0;
-  TagText_ = new QLineEdit(p);
-  TagText_->setObjectName(QStringLiteral("TagText"));
+  tag_ = new QLineEdit(p);
+  tag_->setObjectName(QStringLiteral("TagText"));
   g->addWidget(Rotulo(p, "RotuloTag", tr("Tag")), linha, 0);
-  g->addWidget(TagText_, linha++, 1);
-  DescricaoText_ = new QLineEdit(p);
-  DescricaoText_->setObjectName(QStringLiteral("DescricaoText"));
+  g->addWidget(tag_, linha++, 1);
+  descricao_ = new QLineEdit(p);
+  descricao_->setObjectName(QStringLiteral("DescricaoText"));
   g->addWidget(Rotulo(p, "Label13", tr("   Descrição")), linha++, 0, 1, 2);
-  g->addWidget(DescricaoText_, linha++, 0, 1, 2);
+  g->addWidget(descricao_, linha++, 0, 1, 2);
 
   const char* rotulosVariavel[] = {"Label14", "Label15", "Label16"};
   const char* rotulosTexto[] = {"Label18", "Label19", "Label20"};
@@ -274,19 +275,19 @@ void JanelaRegistrador::CriaConfiguracao(QWidget* p) {
     g->setRowMinimumHeight(linha++, 4);
     auto* seletor = new SeletorVariavel([this] { PreencheSeletores(); }, p);
     seletor->setObjectName(QStringLiteral("Variavel%1Select").arg(k + 1));
-    VariavelSelect_[i] = seletor;
+    seletoresVariavel_[i] = seletor;
     g->addWidget(Rotulo(p, rotulosVariavel[k], tr("Variável %1").arg(k + 1)), linha, 0);
     g->addWidget(seletor, linha++, 1);
-    Edit_[i] = new QLineEdit(p);
-    Edit_[i]->setObjectName(QStringLiteral("Edit%1").arg(k + 1));
+    nomesVariavel_[i] = new QLineEdit(p);
+    nomesVariavel_[i]->setObjectName(QStringLiteral("Edit%1").arg(k + 1));
     g->addWidget(Rotulo(p, rotulosTexto[k], tr("Texto %1").arg(k + 1)), linha, 0);
-    g->addWidget(Edit_[i], linha++, 1);
+    g->addWidget(nomesVariavel_[i], linha++, 1);
   }
   g->setRowMinimumHeight(linha++, 4);
-  UsarVirgula_ = Caixa(p, "UsarVirgula", tr("Utilizar ',' como separador decimal"));
-  UsarUE_ = Caixa(p, "UsarUE", tr("Salvar valores em Unid. de Eng."));
-  g->addWidget(UsarVirgula_, linha++, 0, 1, 2);
-  g->addWidget(UsarUE_, linha++, 0, 1, 2);
+  usarVirgula_ = Caixa(p, "UsarVirgula", tr("Utilizar ',' como separador decimal"));
+  usarUE_ = Caixa(p, "UsarUE", tr("Salvar valores em Unid. de Eng."));
+  g->addWidget(usarVirgula_, linha++, 0, 1, 2);
+  g->addWidget(usarUE_, linha++, 0, 1, 2);
   g->setRowStretch(linha, 1);
   g->setColumnStretch(1, 1);
 }
@@ -307,11 +308,11 @@ void JanelaRegistrador::Liga() {
           }));
     });
   };
-  texto(TagText_, &FormularioRegistrador::Tag);
-  texto(DescricaoText_, &FormularioRegistrador::Descricao);
-  texto(Edit_[0], &FormularioRegistrador::NomeVariavel1);
-  texto(Edit_[1], &FormularioRegistrador::NomeVariavel2);
-  texto(Edit_[2], &FormularioRegistrador::NomeVariavel3);
+  texto(tag_, &FormularioRegistrador::Tag);
+  texto(descricao_, &FormularioRegistrador::Descricao);
+  texto(nomesVariavel_[0], &FormularioRegistrador::NomeVariavel1);
+  texto(nomesVariavel_[1], &FormularioRegistrador::NomeVariavel2);
+  texto(nomesVariavel_[2], &FormularioRegistrador::NomeVariavel3);
   auto seletor = [this](QComboBox* c, int FormularioRegistrador::*campo) {
     connect(c, &QComboBox::currentIndexChanged, this, [this, campo](int item) {
       if (preenchendo_ || !modelo()) return;
@@ -322,12 +323,11 @@ void JanelaRegistrador::Liga() {
                                              }));
     });
   };
-  seletor(VariavelSelect_[0], &FormularioRegistrador::ItemVariavel1);
-  seletor(VariavelSelect_[1], &FormularioRegistrador::ItemVariavel2);
-  connect(VariavelSelect_[2], &QComboBox::currentIndexChanged, this,
-          &JanelaRegistrador::Variavel3SelectChange);
-  connect(BaseTempoBox_, &QComboBox::currentIndexChanged, this,
-          &JanelaRegistrador::BaseTempoBoxChange);
+  seletor(seletoresVariavel_[0], &FormularioRegistrador::ItemVariavel1);
+  seletor(seletoresVariavel_[1], &FormularioRegistrador::ItemVariavel2);
+  connect(seletoresVariavel_[2], &QComboBox::currentIndexChanged, this,
+          &JanelaRegistrador::EscolheVariavel3);
+  connect(baseTempo_, &QComboBox::currentIndexChanged, this, &JanelaRegistrador::DefineBaseTempo);
 
   // How the chart is drawn and how the archive writes its numbers: the
   // operator's settings of the running recorder, which the simulation file
@@ -336,32 +336,33 @@ void JanelaRegistrador::Liga() {
     connect(caixa, &QCheckBox::toggled, this, [this, campo](bool marcado) {
       if (preenchendo_) return;
       Opera([campo, marcado](Registrador& r) { r.Grafico.*campo = marcado; });
-      Image1_->RedesenhaCurvas();
+      grafico_->RedesenhaCurvas();
     });
   };
-  opcao(CheckBox2_, &Tendencia::LinhaGrossa);
-  opcao(UsarVirgula_, &Tendencia::UsarVirgula);
-  opcao(UsarUE_, &Tendencia::UsarUE);
+  opcao(linhaGrossa_, &Tendencia::LinhaGrossa);
+  opcao(usarVirgula_, &Tendencia::UsarVirgula);
+  opcao(usarUE_, &Tendencia::UsarUE);
   auto escala = [this](QLineEdit* e, std::string Tendencia::*campo) {
     connect(e, &QLineEdit::textEdited, this, [this, campo](const QString& t) {
       if (preenchendo_) return;
       Opera([campo, t = t.toStdString()](Registrador& r) { r.Grafico.*campo = t; });
     });
   };
-  escala(eSupText_, &Tendencia::TextoEscalaSup);
-  escala(eInfText_, &Tendencia::TextoEscalaInf);
-  connect(EscalaAuto_, &QCheckBox::toggled, this, &JanelaRegistrador::EscalaAutoClick);
-  connect(Image1_, &GraficoTendencia::DuploClique, this, &JanelaRegistrador::Image1DblClick);
-  connect(Image1_, &GraficoTendencia::Clicado, this, &JanelaRegistrador::Image1MouseDown);
-  connect(SpeedButton1_, &QToolButton::clicked, this, &JanelaRegistrador::SpeedButton1Click);
-  connect(CheckBox1_, &QCheckBox::clicked, this, &JanelaRegistrador::CheckBox1Click);
-  connect(Timer1_, &QTimer::timeout, this, &JanelaRegistrador::Timer1Timer);
-  connect(ConfBTN_, &QToolButton::clicked, this, &JanelaRegistrador::ConfBTNClick);
-  connect(SairBTN_, &QToolButton::clicked, this, &QWidget::close);
+  escala(escalaSuperior_, &Tendencia::TextoEscalaSup);
+  escala(escalaInferior_, &Tendencia::TextoEscalaInf);
+  connect(escalaAuto_, &QCheckBox::toggled, this, &JanelaRegistrador::DefineEscalaAuto);
+  connect(grafico_, &GraficoTendencia::DuploClique, this, &JanelaRegistrador::ReaplicaConfiguracao);
+  connect(grafico_, &GraficoTendencia::Clicado, this, &JanelaRegistrador::MarcaPonto);
+  connect(botaoPausa_, &QToolButton::clicked, this, &JanelaRegistrador::AlternaPausa);
+  connect(arquivar_, &QCheckBox::clicked, this, &JanelaRegistrador::Arquiva);
+  connect(pisca_, &QTimer::timeout, this, &JanelaRegistrador::Pisca);
+  connect(botaoConfiguracao_, &QToolButton::clicked, this, &JanelaRegistrador::AlternaConfiguracao);
+  connect(botaoSair_, &QToolButton::clicked, this, &QWidget::close);
 }
 
 bool JanelaRegistrador::eventFilter(QObject* objeto, QEvent* evento) {
-  if (evento->type() == QEvent::KeyPress && (objeto == eSupText_ || objeto == eInfText_)) {
+  if (evento->type() == QEvent::KeyPress &&
+      (objeto == escalaSuperior_ || objeto == escalaInferior_)) {
     const int tecla = static_cast<QKeyEvent*>(evento)->key();
     if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
       TeclaEscala();
@@ -376,8 +377,8 @@ void JanelaRegistrador::Mostra() {
   if (!r) return;
   Preenche();
   MostraConfiguracao(r->Tag.Em(sessao_.IdiomaIngles()).empty());
-  SairBTN_->setEnabled(true);
-  ConfBTN_->setEnabled(true);
+  botaoSair_->setEnabled(true);
+  botaoConfiguracao_->setEnabled(true);
   show();
   raise();
   activateWindow();
@@ -390,26 +391,26 @@ void JanelaRegistrador::AlternaVisivel() {
     Mostra();
 }
 
-bool JanelaRegistrador::ConfiguracaoVisivel() const { return Panel2_->isVisibleTo(this); }
+bool JanelaRegistrador::ConfiguracaoVisivel() const { return areaConfiguracao_->isVisibleTo(this); }
 
 void JanelaRegistrador::MostraConfiguracao(bool mostrar) {
-  Panel2_->setVisible(mostrar);
-  SairBTN_->setEnabled(!mostrar);
+  areaConfiguracao_->setVisible(mostrar);
+  botaoSair_->setEnabled(!mostrar);
   layout()->activate();
   const int largura = mostrar ? kLarguraConfiguracao : kLarguraGrafico;
   resize(std::max(largura, minimumSizeHint().width()),
          std::max(height(), std::max(kAltura, minimumSizeHint().height())));
 }
 
-void JanelaRegistrador::ConfBTNClick() { MostraConfiguracao(!ConfiguracaoVisivel()); }
+void JanelaRegistrador::AlternaConfiguracao() { MostraConfiguracao(!ConfiguracaoVisivel()); }
 
 void JanelaRegistrador::PreencheSeletores() {
   const Registrador* r = modelo();
   if (!r) return;
   QScopedValueRollback<bool> mudo(preenchendo_, true);
   const Memoria& m = sessao_.simulacao().memoria;
-  for (std::size_t i = 0; i < VariavelSelect_.size(); ++i) {
-    QComboBox* c = VariavelSelect_[i];
+  for (std::size_t i = 0; i < seletoresVariavel_.size(); ++i) {
+    QComboBox* c = seletoresVariavel_[i];
     const auto itens = Registrador::ItensVariaveis(m, i > 0);
     if (c->count() != static_cast<int>(itens.size())) {
       c->clear();
@@ -422,8 +423,8 @@ void JanelaRegistrador::PreencheSeletores() {
     }
   }
   const int itens[] = {r->ItemVariavel1, r->ItemVariavel2, r->ItemVariavel3};
-  for (std::size_t i = 0; i < VariavelSelect_.size(); ++i) {
-    QComboBox* c = VariavelSelect_[i];
+  for (std::size_t i = 0; i < seletoresVariavel_.size(); ++i) {
+    QComboBox* c = seletoresVariavel_[i];
     const int item = itens[i] < c->count() ? itens[i] : -1;
     if (c->currentIndex() != item) c->setCurrentIndex(item);
   }
@@ -435,16 +436,16 @@ void JanelaRegistrador::Preenche() {
   {
     QScopedValueRollback<bool> mudo(preenchendo_, true);
     const bool ingles = sessao_.IdiomaIngles();
-    PoeTexto(TagText_, r->Tag.Em(ingles));
-    PoeTexto(DescricaoText_, r->Descricao.Em(ingles));
-    PoeTexto(Edit_[0], r->NomeVariavel1.Em(ingles));
-    PoeTexto(Edit_[1], r->NomeVariavel2.Em(ingles));
-    PoeTexto(Edit_[2], r->NomeVariavel3.Em(ingles));
+    PoeTexto(tag_, r->Tag.Em(ingles));
+    PoeTexto(descricao_, r->Descricao.Em(ingles));
+    PoeTexto(nomesVariavel_[0], r->NomeVariavel1.Em(ingles));
+    PoeTexto(nomesVariavel_[1], r->NomeVariavel2.Em(ingles));
+    PoeTexto(nomesVariavel_[2], r->NomeVariavel3.Em(ingles));
     const Tendencia& g = r->Grafico;
-    BaseTempoBox_->setCurrentIndex(g.ItemBaseTempo);
-    CheckBox2_->setChecked(g.LinhaGrossa);
-    UsarVirgula_->setChecked(g.UsarVirgula);
-    UsarUE_->setChecked(g.UsarUE);
+    baseTempo_->setCurrentIndex(g.ItemBaseTempo);
+    linhaGrossa_->setChecked(g.LinhaGrossa);
+    usarVirgula_->setChecked(g.UsarVirgula);
+    usarUE_->setChecked(g.UsarUE);
   }
   PreencheSeletores();
   aplicado_.valido = false;
@@ -482,39 +483,39 @@ void JanelaRegistrador::AtualizaLeituras(bool tudo) {
   const Registrador* r = modelo();
   if (!r) return;
   const Tendencia& g = r->Grafico;
-  PoeTexto(VermelhoLabel_, r->LeituraVariavel1);
-  PoeTexto(AzulLabel_, r->LeituraVariavel2);
-  PoeTexto(VerdeLabel_, r->LeituraVariavel3);
+  PoeTexto(leituraVermelha_, r->LeituraVariavel1);
+  PoeTexto(leituraAzul_, r->LeituraVariavel2);
+  PoeTexto(leituraVerde_, r->LeituraVariavel3);
 
   // Archive state: the box follows the model (a write error closes the file
   // inside a cycle), the locked controls and the blinking follow the box.
   const bool arquivando = g.Arquivando();
-  if (CheckBox1_->isChecked() != arquivando || tudo) {
+  if (arquivar_->isChecked() != arquivando || tudo) {
     {
-      const QSignalBlocker mudo(CheckBox1_);
-      CheckBox1_->setChecked(arquivando);
+      const QSignalBlocker mudo(arquivar_);
+      arquivar_->setChecked(arquivando);
     }
     const bool livres = g.ControlesLivres();
-    for (QWidget* w : {static_cast<QWidget*>(eSupText_), static_cast<QWidget*>(eInfText_),
-                       static_cast<QWidget*>(SpeedButton1_), static_cast<QWidget*>(TagText_),
-                       static_cast<QWidget*>(BaseTempoBox_)})
+    for (QWidget* w : {static_cast<QWidget*>(escalaSuperior_),
+                       static_cast<QWidget*>(escalaInferior_), static_cast<QWidget*>(botaoPausa_),
+                       static_cast<QWidget*>(tag_), static_cast<QWidget*>(baseTempo_)})
       w->setEnabled(livres);
-    if (g.PiscaAtivo() != Timer1_->isActive()) {
+    if (g.PiscaAtivo() != pisca_->isActive()) {
       if (g.PiscaAtivo())
-        Timer1_->start();
+        pisca_->start();
       else
-        Timer1_->stop();
+        pisca_->stop();
     }
-    Label21_->setVisible(g.TextoTaxaVisivel());
+    taxaArquivo_->setVisible(g.TextoTaxaVisivel());
   }
-  CheckBox1_->setEnabled(r->ArquivoHabilitado() || arquivando);
+  arquivar_->setEnabled(r->ArquivoHabilitado() || arquivando);
 
   const bool aplicado = AplicadoMudou(*r);
   if (!tudo && !aplicado) {
     if (g.Posicao != ultimaPosicao_ || g.FaseGrade != ultimaFase_) {
       ultimaPosicao_ = g.Posicao;
       ultimaFase_ = g.FaseGrade;
-      Image1_->RedesenhaCurvas();
+      grafico_->RedesenhaCurvas();
     }
     return;
   }
@@ -528,28 +529,29 @@ void JanelaRegistrador::AtualizaLeituras(bool tudo) {
   // ones come from the user's texts or read the same in both languages.
   const QString legenda = tr(r->Caption.c_str());
   if (windowTitle() != legenda) setWindowTitle(legenda);
-  PoeTexto(eSupText_, g.TextoEscalaSup);
-  PoeTexto(eInfText_, g.TextoEscalaInf);
-  PoeTexto(Label1_, r->UnidadeEscala);
+  PoeTexto(escalaSuperior_, g.TextoEscalaSup);
+  PoeTexto(escalaInferior_, g.TextoEscalaInf);
+  PoeTexto(unidadeEscala_, r->UnidadeEscala);
   const QString taxa = tr(g.TextoTaxa.c_str());
-  if (Label21_->text() != taxa) Label21_->setText(taxa);
-  EscalaAuto_->setChecked(g.EscalaAuto);
-  SpeedButton1_->setChecked(g.Pausado);
-  Panel3_->setVisible(g.PainelPontosVisivel());
-  for (std::size_t k = 0; k < CoodsText_.size(); ++k) PoeTexto(CoodsText_[k], g.Leituras[k]);
+  if (taxaArquivo_->text() != taxa) taxaArquivo_->setText(taxa);
+  escalaAuto_->setChecked(g.EscalaAuto);
+  botaoPausa_->setChecked(g.Pausado);
+  painelPontos_->setVisible(g.PainelPontosVisivel());
+  for (std::size_t k = 0; k < leiturasPontos_.size(); ++k)
+    PoeTexto(leiturasPontos_[k], g.Leituras[k]);
 
   const bool ingles = sessao_.IdiomaIngles();
   auto nome = [](std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
   };
   const QString unidade = QString::fromStdString(r->Unidade);
-  Image1_->DefinePenas({
+  grafico_->DefinePenas({
       {1, kVermelho, nome(r->NomeVariavel1.Em(ingles)), unidade, 2, true, true},
       {2, kAzul, nome(r->NomeVariavel2.Em(ingles)), unidade, 2, r->Pen2Ativa(), true},
       {3, kVerde, nome(r->NomeVariavel3.Em(ingles)), QStringLiteral("%"), 2, r->Pen3Ativa(), true},
   });
-  Image1_->DefineFaixa({r->FaixaInf, r->FaixaSup});
-  Image1_->update();
+  grafico_->DefineFaixa({r->FaixaInf, r->FaixaSup});
+  grafico_->update();
 }
 
 bool JanelaRegistrador::Opera(const std::function<void(Registrador&)>& operacao) {
@@ -560,7 +562,7 @@ bool JanelaRegistrador::Opera(const std::function<void(Registrador&)>& operacao)
   return true;
 }
 
-void JanelaRegistrador::Variavel3SelectChange(int item) {
+void JanelaRegistrador::EscolheVariavel3(int item) {
   if (preenchendo_ || !modelo()) return;
   // The loop shortcut may move pens 1 and 2 as well.
   sessao_.Executa(new ComandoRegistrador(sessao_, n_, ComandoRegistrador::kSemJuncao,
@@ -570,7 +572,7 @@ void JanelaRegistrador::Variavel3SelectChange(int item) {
 // The time base is kept in the simulation file, so a chart opens again as it
 // was left; it is still the operator's setting of the running recorder (an
 // archive samples at the base it started with), never undone.
-void JanelaRegistrador::BaseTempoBoxChange(int item) {
+void JanelaRegistrador::DefineBaseTempo(int item) {
   if (preenchendo_) return;
   if (Opera([item](Registrador& r) {
         r.Grafico.ItemBaseTempo = item;
@@ -579,7 +581,7 @@ void JanelaRegistrador::BaseTempoBoxChange(int item) {
     AtualizaLeituras(true);
 }
 
-void JanelaRegistrador::EscalaAutoClick(bool marcado) {
+void JanelaRegistrador::DefineEscalaAuto(bool marcado) {
   if (preenchendo_) return;
   if (Opera([marcado](Registrador& r) {
         r.Grafico.EscalaAuto = marcado;
@@ -588,7 +590,7 @@ void JanelaRegistrador::EscalaAutoClick(bool marcado) {
     AtualizaLeituras(true);
 }
 
-void JanelaRegistrador::Image1DblClick() {
+void JanelaRegistrador::ReaplicaConfiguracao() {
   if (Opera([](Registrador& r) { r.AplicaConfiguracao(); })) AtualizaLeituras(true);
 }
 
@@ -596,11 +598,11 @@ void JanelaRegistrador::TeclaEscala() {
   if (Opera([](Registrador& r) { r.TeclaEscala(Registrador::kEnter); })) AtualizaLeituras(true);
 }
 
-void JanelaRegistrador::SpeedButton1Click() {
+void JanelaRegistrador::AlternaPausa() {
   if (Opera([](Registrador& r) { r.AlternaPausa(); })) AtualizaLeituras(true);
 }
 
-void JanelaRegistrador::Image1MouseDown(int X, int Y) {
+void JanelaRegistrador::MarcaPonto(int X, int Y) {
   // The point read-outs work only while the chart is paused.
   const Registrador* r = modelo();
   if (!r || !r->Grafico.Pausado) return;
@@ -609,7 +611,7 @@ void JanelaRegistrador::Image1MouseDown(int X, int Y) {
   if (escrito) AtualizaLeituras(true);
 }
 
-void JanelaRegistrador::CheckBox1Click(bool marcado) {
+void JanelaRegistrador::Arquiva(bool marcado) {
   if (preenchendo_) return;
   if (!modelo()) return;
   QString pasta;
@@ -620,8 +622,8 @@ void JanelaRegistrador::CheckBox1Click(bool marcado) {
         this, tr("Selecione uma pasta"),
         pastaArquivo_.isEmpty() ? sessao_.PastaDosDialogos() : pastaArquivo_);
     if (pasta.isEmpty()) {
-      const QSignalBlocker mudo(CheckBox1_);
-      CheckBox1_->setChecked(false);
+      const QSignalBlocker mudo(arquivar_);
+      arquivar_->setChecked(false);
       return;
     }
     pastaArquivo_ = pasta;
@@ -638,14 +640,14 @@ void JanelaRegistrador::CheckBox1Click(bool marcado) {
   AtualizaLeituras(true);
 }
 
-void JanelaRegistrador::Timer1Timer() {
+void JanelaRegistrador::Pisca() {
   Registrador* r = modelo();
   if (!r) {
-    Timer1_->stop();
+    pisca_->stop();
     return;
   }
   r->Grafico.Pisca();
-  Label21_->setVisible(r->Grafico.TextoTaxaVisivel());
+  taxaArquivo_->setVisible(r->Grafico.TextoTaxaVisivel());
 }
 
 void JanelaRegistrador::closeEvent(QCloseEvent* evento) {

@@ -58,7 +58,7 @@ class JanelaRegistrador : public QWidget {
   void AlternaVisivel();
 
   bool ConfiguracaoVisivel() const;
-  GraficoTendencia& Grafico() const { return *Image1_; }
+  GraficoTendencia& Grafico() const { return *grafico_; }
 
  protected:
   void closeEvent(QCloseEvent* evento) override;
@@ -88,16 +88,16 @@ class JanelaRegistrador : public QWidget {
   bool Opera(const std::function<void(Registrador&)>& operacao);
 
   // Handlers.
-  void Variavel3SelectChange(int item);
-  void BaseTempoBoxChange(int item);
-  void EscalaAutoClick(bool marcado);
-  void Image1DblClick();
+  void EscolheVariavel3(int item);
+  void DefineBaseTempo(int item);
+  void DefineEscalaAuto(bool marcado);
+  void ReaplicaConfiguracao();
   void TeclaEscala();
-  void SpeedButton1Click();
-  void Image1MouseDown(int X, int Y);
-  void CheckBox1Click(bool marcado);
-  void Timer1Timer();
-  void ConfBTNClick();
+  void AlternaPausa();
+  void MarcaPonto(int X, int Y);
+  void Arquiva(bool marcado);
+  void Pisca();
+  void AlternaConfiguracao();
 
   SessaoSimulacao& sessao_;
   const int n_;
@@ -121,35 +121,35 @@ class JanelaRegistrador : public QWidget {
   } aplicado_;
 
   // Chart area.
-  QLabel* TituloPV_ = nullptr;
-  QLabel* TituloMV_ = nullptr;
-  QLabel* VermelhoLabel_ = nullptr;
-  QLabel* AzulLabel_ = nullptr;
-  QLabel* VerdeLabel_ = nullptr;
-  GraficoTendencia* Image1_ = nullptr;
-  QLineEdit* eSupText_ = nullptr;
-  QLineEdit* eInfText_ = nullptr;
-  QLabel* Label1_ = nullptr;
-  QComboBox* BaseTempoBox_ = nullptr;
-  QCheckBox* EscalaAuto_ = nullptr;
-  QCheckBox* CheckBox2_ = nullptr;
-  QCheckBox* CheckBox1_ = nullptr;
-  QLabel* Label21_ = nullptr;
-  QToolButton* SpeedButton1_ = nullptr;
-  QToolButton* ConfBTN_ = nullptr;
-  QToolButton* SairBTN_ = nullptr;
-  QWidget* Panel3_ = nullptr;
-  std::array<QLabel*, 6> CoodsText_{};
-  QTimer* Timer1_ = nullptr;
+  QLabel* tituloPV_ = nullptr;
+  QLabel* tituloMV_ = nullptr;
+  QLabel* leituraVermelha_ = nullptr;
+  QLabel* leituraAzul_ = nullptr;
+  QLabel* leituraVerde_ = nullptr;
+  GraficoTendencia* grafico_ = nullptr;
+  QLineEdit* escalaSuperior_ = nullptr;
+  QLineEdit* escalaInferior_ = nullptr;
+  QLabel* unidadeEscala_ = nullptr;
+  QComboBox* baseTempo_ = nullptr;
+  QCheckBox* escalaAuto_ = nullptr;
+  QCheckBox* linhaGrossa_ = nullptr;
+  QCheckBox* arquivar_ = nullptr;
+  QLabel* taxaArquivo_ = nullptr;
+  QToolButton* botaoPausa_ = nullptr;
+  QToolButton* botaoConfiguracao_ = nullptr;
+  QToolButton* botaoSair_ = nullptr;
+  QWidget* painelPontos_ = nullptr;
+  std::array<QLabel*, 6> leiturasPontos_{};
+  QTimer* pisca_ = nullptr;
 
   // Configuration area.
-  QWidget* Panel2_ = nullptr;
-  QLineEdit* TagText_ = nullptr;
-  QLineEdit* DescricaoText_ = nullptr;
-  std::array<QComboBox*, 3> VariavelSelect_{};
-  std::array<QLineEdit*, 3> Edit_{};
-  QCheckBox* UsarVirgula_ = nullptr;
-  QCheckBox* UsarUE_ = nullptr;
+  QWidget* areaConfiguracao_ = nullptr;
+  QLineEdit* tag_ = nullptr;
+  QLineEdit* descricao_ = nullptr;
+  std::array<QComboBox*, 3> seletoresVariavel_{};
+  std::array<QLineEdit*, 3> nomesVariavel_{};
+  QCheckBox* usarVirgula_ = nullptr;
+  QCheckBox* usarUE_ = nullptr;
 };
 
 }  // namespace quiv

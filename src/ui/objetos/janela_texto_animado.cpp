@@ -84,36 +84,36 @@ JanelaTextoAnimado::JanelaTextoAnimado(SessaoSimulacao& sessao, int n, QWidget* 
   topo->addWidget(tipo);
 
   auto* origem = new QGridLayout;
-  Label3_ = new QLabel(this);
-  Label3_->setObjectName(QStringLiteral("Label3"));
-  origem->addWidget(Label3_, 0, 0);
-  ComboBox1_ = new ListaVariaveis([this] { PreencheVariaveis(); }, this);
-  ComboBox1_->setObjectName(QStringLiteral("ComboBox1"));
-  ComboBox1_->setToolTip(tr("Variável para exibição"));
-  connect(ComboBox1_, &QComboBox::currentIndexChanged, this, [this](int item) {
+  legendaOrigem_ = new QLabel(this);
+  legendaOrigem_->setObjectName(QStringLiteral("Label3"));
+  origem->addWidget(legendaOrigem_, 0, 0);
+  variavel_ = new ListaVariaveis([this] { PreencheVariaveis(); }, this);
+  variavel_->setObjectName(QStringLiteral("ComboBox1"));
+  variavel_->setToolTip(tr("Variável para exibição"));
+  connect(variavel_, &QComboBox::currentIndexChanged, this, [this](int item) {
     if (preenchendo_ || !modelo()) return;
     rascunho_.ItemVariavel = item;
     Edita([](TextoAnimado& t) { t.PreencheEscala(); });
   });
-  origem->addWidget(ComboBox1_, 0, 1);
-  FuncaoTr_ = new QLineEdit(this);
-  FuncaoTr_->setObjectName(QStringLiteral("FuncaoTr"));
-  FuncaoTr_->setToolTip(tr(
+  origem->addWidget(variavel_, 0, 1);
+  funcaoTr_ = new QLineEdit(this);
+  funcaoTr_->setObjectName(QStringLiteral("FuncaoTr"));
+  funcaoTr_->setToolTip(tr(
       "Se tipo BINARIO, inserir respectivos textos para valores 0 e 1 separados pelo caracter /"));
-  origem->addWidget(FuncaoTr_, 1, 0, 1, 2);
+  origem->addWidget(funcaoTr_, 1, 0, 1, 2);
   auto* rotuloDescricao = new QLabel(tr("Descrição:"), this);
   rotuloDescricao->setObjectName(QStringLiteral("Label2"));
   origem->addWidget(rotuloDescricao, 2, 0);
-  DescricaoText_ = new QLineEdit(this);
-  DescricaoText_->setObjectName(QStringLiteral("DescricaoText"));
-  origem->addWidget(DescricaoText_, 2, 1);
+  descricao_ = new QLineEdit(this);
+  descricao_->setObjectName(QStringLiteral("DescricaoText"));
+  origem->addWidget(descricao_, 2, 1);
   origem->setColumnStretch(1, 1);
   topo->addLayout(origem, 1);
   vertical->addLayout(topo);
 
-  Panel2_ = new QGroupBox(this);
-  Panel2_->setObjectName(QStringLiteral("Panel2"));
-  auto* escala = new QGridLayout(Panel2_);
+  grupoEscala_ = new QGroupBox(this);
+  grupoEscala_->setObjectName(QStringLiteral("Panel2"));
+  auto* escala = new QGridLayout(grupoEscala_);
   auto rotulo = [this](const QString& texto, const char* nome) {
     auto* l = new QLabel(texto, this);
     l->setObjectName(QLatin1String(nome));
@@ -124,32 +124,32 @@ JanelaTextoAnimado::JanelaTextoAnimado(SessaoSimulacao& sessao, int n, QWidget* 
     e->setObjectName(QLatin1String(nome));
     return e;
   };
-  Unidade_ = edit("Unidade");
-  CasasDecimais_ = new QSpinBox(this);
-  CasasDecimais_->setObjectName(QStringLiteral("CasasDecimais"));
-  CasasDecimais_->setRange(0, 5);
-  CasasDecimais_->findChild<QLineEdit*>()->setReadOnly(true);  // arrows only
-  Edit1_ = edit("Edit1");
-  Edit4_ = edit("Edit4");
-  Edit2_ = edit("Edit2");
-  Edit3_ = edit("Edit3");
+  unidade_ = edit("Unidade");
+  casasDecimais_ = new QSpinBox(this);
+  casasDecimais_->setObjectName(QStringLiteral("CasasDecimais"));
+  casasDecimais_->setRange(0, 5);
+  casasDecimais_->findChild<QLineEdit*>()->setReadOnly(true);  // arrows only
+  faixaMax_ = edit("Edit1");
+  faixaMin_ = edit("Edit4");
+  alarmeAlto_ = edit("Edit2");
+  alarmeBaixo_ = edit("Edit3");
   escala->addWidget(rotulo(tr("Unid. Eng.:"), "Label6"), 0, 0);
-  escala->addWidget(Unidade_, 0, 1);
+  escala->addWidget(unidade_, 0, 1);
   escala->addWidget(rotulo(tr("Casas Decimais:"), "Label5"), 0, 2);
-  escala->addWidget(CasasDecimais_, 0, 3);
+  escala->addWidget(casasDecimais_, 0, 3);
   escala->addWidget(rotulo(tr("Faixa min:"), "Label8"), 1, 0);
-  escala->addWidget(Edit4_, 1, 1);
+  escala->addWidget(faixaMin_, 1, 1);
   escala->addWidget(rotulo(tr("Faixa máx:"), "Label7"), 1, 2);
-  escala->addWidget(Edit1_, 1, 3);
+  escala->addWidget(faixaMax_, 1, 3);
   linhaAlarme_ = new QWidget(this);
   auto* alarmes = new QHBoxLayout(linhaAlarme_);
   alarmes->setContentsMargins(0, 0, 0, 0);
   alarmes->addWidget(rotulo(tr("Alarme Baixo:"), "Label10"));
-  alarmes->addWidget(Edit3_);
+  alarmes->addWidget(alarmeBaixo_);
   alarmes->addWidget(rotulo(tr("Alarme Alto:"), "Label9"));
-  alarmes->addWidget(Edit2_);
+  alarmes->addWidget(alarmeAlto_);
   escala->addWidget(linhaAlarme_, 2, 0, 1, 4);
-  vertical->addWidget(Panel2_);
+  vertical->addWidget(grupoEscala_);
 
   // Each edit changes the window's form; the range edits carry the alarms
   // along.
@@ -161,38 +161,38 @@ JanelaTextoAnimado::JanelaTextoAnimado(SessaoSimulacao& sessao, int n, QWidget* 
     });
   };
   const auto ingles = [this] { return sessao_.IdiomaIngles(); };
-  liga(FuncaoTr_,
+  liga(funcaoTr_,
        [ingles](FormularioTexto& t, const std::string& s) { t.FuncaoTr.Edita(ingles(), s); });
-  liga(DescricaoText_,
+  liga(descricao_,
        [ingles](FormularioTexto& t, const std::string& s) { t.Descricao.Edita(ingles(), s); });
-  liga(Unidade_, [](FormularioTexto& t, const std::string& s) { t.Unidade = s; });
-  liga(Edit2_, [](FormularioTexto& t, const std::string& s) { t.TextoAlarmeAlto = s; });
-  liga(Edit3_, [](FormularioTexto& t, const std::string& s) { t.TextoAlarmeBaixo = s; });
+  liga(unidade_, [](FormularioTexto& t, const std::string& s) { t.Unidade = s; });
+  liga(alarmeAlto_, [](FormularioTexto& t, const std::string& s) { t.TextoAlarmeAlto = s; });
+  liga(alarmeBaixo_, [](FormularioTexto& t, const std::string& s) { t.TextoAlarmeBaixo = s; });
   liga(
-      Edit1_, [](FormularioTexto& t, const std::string& s) { t.TextoFaixaMax = s; },
+      faixaMax_, [](FormularioTexto& t, const std::string& s) { t.TextoFaixaMax = s; },
       [](TextoAnimado& t) { t.AlarmeAltoSegueFaixa(); });
   liga(
-      Edit4_, [](FormularioTexto& t, const std::string& s) { t.TextoFaixaMin = s; },
+      faixaMin_, [](FormularioTexto& t, const std::string& s) { t.TextoFaixaMin = s; },
       [](TextoAnimado& t) { t.AlarmeBaixoSegueFaixa(); });
-  connect(CasasDecimais_, &QSpinBox::valueChanged, this, [this](int casas) {
+  connect(casasDecimais_, &QSpinBox::valueChanged, this, [this](int casas) {
     if (preenchendo_ || !modelo()) return;
     rascunho_.CasasDecimais = casas;
     Edita();
   });
 
   auto* resultado = new QHBoxLayout;
-  Label4_ = new QLabel(this);
-  Label4_->setObjectName(QStringLiteral("Label4"));
-  resultado->addWidget(Label4_);
-  Label1_ = new QLabel(this);
-  Label1_->setObjectName(QStringLiteral("Label1"));
-  QFont negrito = Label1_->font();
+  titulo_ = new QLabel(this);
+  titulo_->setObjectName(QStringLiteral("Label4"));
+  resultado->addWidget(titulo_);
+  textoExibido_ = new QLabel(this);
+  textoExibido_->setObjectName(QStringLiteral("Label1"));
+  QFont negrito = textoExibido_->font();
   negrito.setBold(true);
-  Label1_->setFont(negrito);
-  resultado->addWidget(Label1_, 1);
+  textoExibido_->setFont(negrito);
+  resultado->addWidget(textoExibido_, 1);
   auto* sair = new QPushButton(tr("Sair"), this);
   sair->setObjectName(QStringLiteral("SairButton"));
-  connect(sair, &QPushButton::clicked, this, &JanelaTextoAnimado::SairButtonClick);
+  connect(sair, &QPushButton::clicked, this, &JanelaTextoAnimado::Sai);
   resultado->addWidget(sair);
   vertical->addLayout(resultado);
 
@@ -211,10 +211,10 @@ void JanelaTextoAnimado::PreencheVariaveis() {
   const bool antes = preenchendo_;
   preenchendo_ = true;
   const int item = rascunho_.ItemVariavel;
-  ComboBox1_->clear();
+  variavel_->clear();
   for (const std::string& s : TextoAnimado::ListaVariaveis(sessao_.simulacao().memoria))
-    ComboBox1_->addItem(QString::fromStdString(s));
-  ComboBox1_->setCurrentIndex(item);
+    variavel_->addItem(QString::fromStdString(s));
+  variavel_->setCurrentIndex(item);
   preenchendo_ = antes;
 }
 
@@ -230,16 +230,16 @@ void JanelaTextoAnimado::MostraRascunho() {
   const bool ingles = sessao_.IdiomaIngles();
   preenchendo_ = true;
   if (QAbstractButton* b = tipos_->button(t.Tipo)) b->setChecked(true);
-  if (ComboBox1_->count() == 0) PreencheVariaveis();
-  ComboBox1_->setCurrentIndex(t.ItemVariavel);
-  DefineTexto(FuncaoTr_, Texto(t.FuncaoTr.Em(ingles)));
-  DefineTexto(DescricaoText_, Texto(t.Descricao.Em(ingles)));
-  DefineTexto(Unidade_, QString::fromStdString(t.Unidade));
-  CasasDecimais_->setValue(t.CasasDecimais);
-  DefineTexto(Edit1_, QString::fromStdString(t.TextoFaixaMax));
-  DefineTexto(Edit4_, QString::fromStdString(t.TextoFaixaMin));
-  DefineTexto(Edit2_, QString::fromStdString(t.TextoAlarmeAlto));
-  DefineTexto(Edit3_, QString::fromStdString(t.TextoAlarmeBaixo));
+  if (variavel_->count() == 0) PreencheVariaveis();
+  variavel_->setCurrentIndex(t.ItemVariavel);
+  DefineTexto(funcaoTr_, Texto(t.FuncaoTr.Em(ingles)));
+  DefineTexto(descricao_, Texto(t.Descricao.Em(ingles)));
+  DefineTexto(unidade_, QString::fromStdString(t.Unidade));
+  casasDecimais_->setValue(t.CasasDecimais);
+  DefineTexto(faixaMax_, QString::fromStdString(t.TextoFaixaMax));
+  DefineTexto(faixaMin_, QString::fromStdString(t.TextoFaixaMin));
+  DefineTexto(alarmeAlto_, QString::fromStdString(t.TextoAlarmeAlto));
+  DefineTexto(alarmeBaixo_, QString::fromStdString(t.TextoAlarmeBaixo));
   preenchendo_ = false;
   LayoutTipo();
   AtualizaResultado();
@@ -317,13 +317,13 @@ void JanelaTextoAnimado::LayoutTipo() {
                                       static_cast<qsizetype>(layout.LegendaOrigem.size()));
   for (const Legenda& l : kLegendas)
     if (layout.LegendaOrigem == l.texto) legenda = tr(l.texto, l.componente);
-  Label3_->setText(legenda);
-  ComboBox1_->setVisible(layout.VariavelVisivel);
-  Panel2_->setVisible(layout.EscalaVisivel);
+  legendaOrigem_->setText(legenda);
+  variavel_->setVisible(layout.VariavelVisivel);
+  grupoEscala_->setVisible(layout.EscalaVisivel);
   linhaAlarme_->setVisible(layout.LinhaAlarmeVisivel);
-  for (QLineEdit* e : {Unidade_, Edit1_, Edit4_, Edit2_, Edit3_})
+  for (QLineEdit* e : {unidade_, faixaMax_, faixaMin_, alarmeAlto_, alarmeBaixo_})
     e->setReadOnly(layout.SomenteLeitura);
-  FuncaoTr_->setVisible(layout.FuncaoTrVisivel);
+  funcaoTr_->setVisible(layout.FuncaoTrVisivel);
   adjustSize();
 }
 
@@ -331,19 +331,19 @@ void JanelaTextoAnimado::AtualizaResultado() {
   const TextoAnimado* t = modelo();
   if (!t || sessao_.simulacao().ModoRapido) return;
   const QString texto = QString::fromStdString(t->TextoExibido);
-  if (Label1_->text() != texto) Label1_->setText(texto);
+  if (textoExibido_->text() != texto) textoExibido_->setText(texto);
   const QColor cor =
       t->CorTextoExibido == TextoAnimado::Cor::Vermelho ? QColor(Qt::red) : QColor(Qt::blue);
-  QPalette paleta = Label1_->palette();
+  QPalette paleta = textoExibido_->palette();
   if (paleta.color(QPalette::WindowText) != cor) {
     paleta.setColor(QPalette::WindowText, cor);
-    Label1_->setPalette(paleta);
+    textoExibido_->setPalette(paleta);
   }
   const QString titulo = QString::fromStdString(t->Titulo);
-  if (Label4_->text() != titulo) Label4_->setText(titulo);
+  if (titulo_->text() != titulo) titulo_->setText(titulo);
 }
 
-void JanelaTextoAnimado::SairButtonClick() {
+void JanelaTextoAnimado::Sai() {
   if (const TextoAnimado* t = modelo()) {
     // Sair applies too: a variable's scale may have changed since. A form the
     // user left as the text holds it hides without a word, even when it

@@ -46,7 +46,7 @@ class JanelaTextoAnimado : public QWidget {
   void MostraRascunho();
   void LayoutTipo();
   void AtualizaResultado();
-  void SairButtonClick();
+  void Sai();
   void PreencheVariaveis();
   // The window's form changed (and then `edita` run on it, as the text's
   // handler, on a copy of the text): tried on a copy of the plant, applied
@@ -64,20 +64,20 @@ class JanelaTextoAnimado : public QWidget {
   bool preenchendo_ = false;
   FormularioTexto rascunho_;  // the form as typed
   QButtonGroup* tipos_ = nullptr;
-  QLabel* Label3_ = nullptr;
-  QComboBox* ComboBox1_ = nullptr;
-  QLineEdit* FuncaoTr_ = nullptr;
-  QLineEdit* DescricaoText_ = nullptr;
-  QGroupBox* Panel2_ = nullptr;
-  QLineEdit* Unidade_ = nullptr;
-  QSpinBox* CasasDecimais_ = nullptr;
-  QLineEdit* Edit1_ = nullptr;
-  QLineEdit* Edit4_ = nullptr;
-  QLineEdit* Edit2_ = nullptr;
-  QLineEdit* Edit3_ = nullptr;
+  QLabel* legendaOrigem_ = nullptr;
+  QComboBox* variavel_ = nullptr;
+  QLineEdit* funcaoTr_ = nullptr;
+  QLineEdit* descricao_ = nullptr;
+  QGroupBox* grupoEscala_ = nullptr;
+  QLineEdit* unidade_ = nullptr;
+  QSpinBox* casasDecimais_ = nullptr;
+  QLineEdit* faixaMax_ = nullptr;
+  QLineEdit* faixaMin_ = nullptr;
+  QLineEdit* alarmeAlto_ = nullptr;
+  QLineEdit* alarmeBaixo_ = nullptr;
   QWidget* linhaAlarme_ = nullptr;
-  QLabel* Label1_ = nullptr;
-  QLabel* Label4_ = nullptr;
+  QLabel* textoExibido_ = nullptr;
+  QLabel* titulo_ = nullptr;
 };
 
 }  // namespace quiv

@@ -20,27 +20,27 @@ CaixaSobre::CaixaSobre(bool abertura, QWidget* pai)
   setAttribute(Qt::WA_DeleteOnClose, !abertura);
   setFixedSize(kLargura, kAltura);
 
-  auto* Image1 = new QLabel(this);
-  Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->setPixmap(Figura(size()));
-  Image1->setGeometry(rect());
+  auto* imagem = new QLabel(this);
+  imagem->setObjectName(QStringLiteral("Image1"));
+  imagem->setPixmap(Figura(size()));
+  imagem->setGeometry(rect());
 
-  BotaoFechar_ = new QPushButton(tr("Fechar"), this);
-  BotaoFechar_->setObjectName(QStringLiteral("BotaoFechar"));
-  BotaoFechar_->adjustSize();
-  BotaoFechar_->move(kLargura - BotaoFechar_->width() - 16, kAltura - BotaoFechar_->height() - 14);
-  BotaoFechar_->setVisible(!abertura);
-  connect(BotaoFechar_, &QPushButton::clicked, this, &QWidget::close);
+  botaoFechar_ = new QPushButton(tr("Fechar"), this);
+  botaoFechar_->setObjectName(QStringLiteral("BotaoFechar"));
+  botaoFechar_->adjustSize();
+  botaoFechar_->move(kLargura - botaoFechar_->width() - 16, kAltura - botaoFechar_->height() - 14);
+  botaoFechar_->setVisible(!abertura);
+  connect(botaoFechar_, &QPushButton::clicked, this, &QWidget::close);
 
-  Timer1_ = new QTimer(this);
-  Timer1_->setObjectName(QStringLiteral("Timer1"));
-  Timer1_->setSingleShot(true);
-  Timer1_->setInterval(kEsperaMs);
-  connect(Timer1_, &QTimer::timeout, this, [this] {
-    BotaoFechar_->show();
+  espera_ = new QTimer(this);
+  espera_->setObjectName(QStringLiteral("Timer1"));
+  espera_->setSingleShot(true);
+  espera_->setInterval(kEsperaMs);
+  connect(espera_, &QTimer::timeout, this, [this] {
+    botaoFechar_->show();
     emit TempoDecorrido();
   });
-  if (abertura) Timer1_->start();
+  if (abertura) espera_->start();
 
   // Centred on the window it belongs to, or on the screen at start.
   const QRect area = pai ? pai->window()->geometry()

@@ -31,8 +31,8 @@ class CaixaSobre : public QWidget {
   void TempoDecorrido();
 
  private:
-  QPushButton* BotaoFechar_ = nullptr;
-  QTimer* Timer1_ = nullptr;
+  QPushButton* botaoFechar_ = nullptr;
+  QTimer* espera_ = nullptr;
 };
 
 }  // namespace quiv

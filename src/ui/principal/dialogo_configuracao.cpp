@@ -65,26 +65,26 @@ DialogoConfiguracao::DialogoConfiguracao(SessaoSimulacao& sessao, QWidget* pai)
   }
   for (const CaixaInclusao& c : caixas_)
     connect(c.caixa, &QCheckBox::clicked, this,
-            [this, c](bool marcada) { CaixaInclusaoClick(c, marcada); });
+            [this, c](bool marcada) { MarcaInclusao(c, marcada); });
 
-  NoteBook1_ = new QTabWidget(this);
-  NoteBook1_->setObjectName(QStringLiteral("NoteBook1"));
-  NoteBook1_->addTab(CriaPaginaControladores(), tr("Controladores"));
-  NoteBook1_->addTab(CriaGradeInclusao(TipoObjeto::Processo, 8, new QWidget), tr("Processos"));
-  NoteBook1_->addTab(CriaGradeInclusao(TipoObjeto::Bloco, 8, new QWidget), tr("Blocos de Cálculo"));
-  NoteBook1_->addTab(CriaGradeInclusao(TipoObjeto::Registrador, 10, new QWidget),
-                     tr("Registradores"));
-  NoteBook1_->addTab(CriaGradeInclusao(TipoObjeto::Texto, 10, new QWidget), tr("Textos Animados"));
-  NoteBook1_->addTab(CriaPaginaFormas(), tr("Imagens Animadas"));
-  NoteBook1_->addTab(CriaPaginaComandos(), tr("Comandos"));
-  NoteBook1_->tabBar()->setUsesScrollButtons(false);
+  paginas_ = new QTabWidget(this);
+  paginas_->setObjectName(QStringLiteral("NoteBook1"));
+  paginas_->addTab(CriaPaginaControladores(), tr("Controladores"));
+  paginas_->addTab(CriaGradeInclusao(TipoObjeto::Processo, 8, new QWidget), tr("Processos"));
+  paginas_->addTab(CriaGradeInclusao(TipoObjeto::Bloco, 8, new QWidget), tr("Blocos de Cálculo"));
+  paginas_->addTab(CriaGradeInclusao(TipoObjeto::Registrador, 10, new QWidget),
+                   tr("Registradores"));
+  paginas_->addTab(CriaGradeInclusao(TipoObjeto::Texto, 10, new QWidget), tr("Textos Animados"));
+  paginas_->addTab(CriaPaginaFormas(), tr("Imagens Animadas"));
+  paginas_->addTab(CriaPaginaComandos(), tr("Comandos"));
+  paginas_->tabBar()->setUsesScrollButtons(false);
   // Any click on the tabs counts as a change of the simulation.
-  connect(NoteBook1_->tabBar(), &QTabBar::tabBarClicked, this,
+  connect(paginas_->tabBar(), &QTabBar::tabBarClicked, this,
           [this](int) { sessao_.MarcaModificado(); });
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(CriaCabecalho());
-  layout->addWidget(NoteBook1_, 1);
+  layout->addWidget(paginas_, 1);
   layout->addWidget(CriaRodape());
 
   connect(&sessao_, &SessaoSimulacao::DocumentoRecarregado, this, &DialogoConfiguracao::LeModelo);
@@ -93,18 +93,18 @@ DialogoConfiguracao::DialogoConfiguracao(SessaoSimulacao& sessao, QWidget* pai)
   connect(&sessao_, &SessaoSimulacao::ConfiguracaoRestaurada, this, &DialogoConfiguracao::LeModelo);
   connect(&sessao_, &SessaoSimulacao::TituloAlterado, this, [this] {
     const QString titulo = QString::fromUtf8(sessao_.documento().Titulo.Em(ingles()));
-    if (titulo == Titulo_->text()) return;
+    if (titulo == titulo_->text()) return;
     const Preenchendo guarda(preenchendo_);
-    Titulo_->setText(titulo);
+    titulo_->setText(titulo);
   });
   connect(&sessao_, &SessaoSimulacao::FiguraAlterada, this, [this] {
     const Preenchendo guarda(preenchendo_);
-    Edit1_->setText(QString::fromStdString(sessao_.documento().FiguraFundo));
+    figura_->setText(QString::fromStdString(sessao_.documento().FiguraFundo));
   });
-  connect(&sessao_, &SessaoSimulacao::CicloExecutado, this, &DialogoConfiguracao::AtualizaLabel2);
+  connect(&sessao_, &SessaoSimulacao::CicloExecutado, this, &DialogoConfiguracao::MostraTempoCiclo);
 
   LeModelo();
-  NoteBook1_->setCurrentIndex(0);
+  paginas_->setCurrentIndex(0);
 }
 
 // --- building ------------------------------------------------------------------
@@ -120,24 +120,24 @@ QWidget* DialogoConfiguracao::CriaCabecalho() {
   auto* grade = new QGridLayout(cabecalho);
   grade->setContentsMargins(0, 0, 0, 0);
 
-  Titulo_ = new QLineEdit;
-  Titulo_->setObjectName(QStringLiteral("Titulo"));
-  connect(Titulo_, &QLineEdit::textEdited, this, &DialogoConfiguracao::TituloChange);
+  titulo_ = new QLineEdit;
+  titulo_->setObjectName(QStringLiteral("Titulo"));
+  connect(titulo_, &QLineEdit::textEdited, this, &DialogoConfiguracao::EditaTitulo);
   grade->addWidget(Rotulo(QStringLiteral("Label3"), tr("Título da Simulação:")), 0, 0);
-  grade->addWidget(Titulo_, 0, 1, 1, 2);
+  grade->addWidget(titulo_, 0, 1, 1, 2);
 
   // The picture is chosen with the button; the edit shows the bare name.
-  Edit1_ = new QLineEdit;
-  Edit1_->setObjectName(QStringLiteral("Edit1"));
-  Edit1_->setReadOnly(true);
-  auto* speedButton1 = new QToolButton;
-  speedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-  speedButton1->setText(QStringLiteral("…"));
-  speedButton1->setToolTip(tr("Escolher a figura de fundo"));
-  connect(speedButton1, &QToolButton::clicked, this, &DialogoConfiguracao::SpeedButton1Click);
+  figura_ = new QLineEdit;
+  figura_->setObjectName(QStringLiteral("Edit1"));
+  figura_->setReadOnly(true);
+  auto* escolheFigura = new QToolButton;
+  escolheFigura->setObjectName(QStringLiteral("SpeedButton1"));
+  escolheFigura->setText(QStringLiteral("…"));
+  escolheFigura->setToolTip(tr("Escolher a figura de fundo"));
+  connect(escolheFigura, &QToolButton::clicked, this, &DialogoConfiguracao::EscolheFigura);
   grade->addWidget(Rotulo(QStringLiteral("Label1"), tr("Arquivo de Imagem:")), 1, 0);
-  grade->addWidget(Edit1_, 1, 1);
-  grade->addWidget(speedButton1, 1, 2);
+  grade->addWidget(figura_, 1, 1);
+  grade->addWidget(escolheFigura, 1, 2);
   grade->setColumnStretch(1, 1);
   return cabecalho;
 }
@@ -149,23 +149,24 @@ QWidget* DialogoConfiguracao::CriaRodape() {
 
   // The scan period is fixed at 100 ms; the list shows the periods the
   // program knows, disabled.
-  auto* comboBox2 = new QComboBox;
-  comboBox2->setObjectName(QStringLiteral("ComboBox2"));
-  comboBox2->addItems({tr("100 ms"), tr("333 ms"), tr("1 segundo")});
-  comboBox2->setEnabled(false);
-  linha->addWidget(comboBox2);
+  auto* periodos = new QComboBox;
+  periodos->setObjectName(QStringLiteral("ComboBox2"));
+  periodos->addItems({tr("100 ms"), tr("333 ms"), tr("1 segundo")});
+  periodos->setEnabled(false);
+  linha->addWidget(periodos);
   linha->addSpacing(12);
   linha->addWidget(Rotulo(QStringLiteral("Label29"), tr("Ciclo Execução: ")));
-  Label2_ = Rotulo(QStringLiteral("Label2"), QString());
-  Label2_->setMinimumWidth(Label2_->fontMetrics().horizontalAdvance(QStringLiteral("00000ms")));
-  linha->addWidget(Label2_);
+  tempoCiclo_ = Rotulo(QStringLiteral("Label2"), QString());
+  tempoCiclo_->setMinimumWidth(
+      tempoCiclo_->fontMetrics().horizontalAdvance(QStringLiteral("00000ms")));
+  linha->addWidget(tempoCiclo_);
   linha->addStretch(1);
 
   auto* sair = new QPushButton(tr("Sair"));
   sair->setObjectName(QStringLiteral("SairButton"));
   // Enter in an edit must not leave the dialog.
   sair->setAutoDefault(false);
-  connect(sair, &QPushButton::clicked, this, &DialogoConfiguracao::SairButtonClick);
+  connect(sair, &QPushButton::clicked, this, &DialogoConfiguracao::Sai);
   linha->addWidget(sair);
   return rodape;
 }
@@ -209,27 +210,27 @@ QWidget* DialogoConfiguracao::CriaLinearizador() {
   titulo->setFont(negrito);
   grade->addWidget(titulo, 0, 0, 1, 3, Qt::AlignHCenter);
 
-  Lin1EndEnt_ = new QComboBox;
-  Lin1EndEnt_->setObjectName(QStringLiteral("Lin1EndEnt"));
-  Lin1EndEnt_->setEditable(true);
-  Lin1EndEnt_->setInsertPolicy(QComboBox::NoInsert);
-  Lin1EndEnt_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  Lin1EndEnt_->setMinimumContentsLength(14);
-  Lin1EndEnt_->installEventFilter(this);
-  Lin1EndEnt_->lineEdit()->installEventFilter(this);
-  connect(Lin1EndEnt_, &QComboBox::currentTextChanged, this, [this](const QString& texto) {
+  entradaLinearizador_ = new QComboBox;
+  entradaLinearizador_->setObjectName(QStringLiteral("Lin1EndEnt"));
+  entradaLinearizador_->setEditable(true);
+  entradaLinearizador_->setInsertPolicy(QComboBox::NoInsert);
+  entradaLinearizador_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  entradaLinearizador_->setMinimumContentsLength(14);
+  entradaLinearizador_->installEventFilter(this);
+  entradaLinearizador_->lineEdit()->installEventFilter(this);
+  connect(entradaLinearizador_, &QComboBox::currentTextChanged, this, [this](const QString& texto) {
     if (preenchendo_) return;
     sessao_.documento().linearizador().TextoEntrada = texto.toStdString();
     Alterado(false);
   });
   grade->addWidget(Rotulo(QStringLiteral("Label30"), tr("End. Entrada:")), 1, 0);
-  grade->addWidget(Lin1EndEnt_, 1, 1, 1, 2);
+  grade->addWidget(entradaLinearizador_, 1, 1, 1, 2);
 
-  auto* lin1EndSai = new QLineEdit(QString::fromLatin1(Linearizador::TextoSaida));
-  lin1EndSai->setObjectName(QStringLiteral("Lin1EndSai"));
-  lin1EndSai->setEnabled(false);
+  auto* saidaLinearizador = new QLineEdit(QString::fromLatin1(Linearizador::TextoSaida));
+  saidaLinearizador->setObjectName(QStringLiteral("Lin1EndSai"));
+  saidaLinearizador->setEnabled(false);
   grade->addWidget(Rotulo(QStringLiteral("Label31"), tr("End.Saída:")), 2, 0);
-  grade->addWidget(lin1EndSai, 2, 1, 1, 2);
+  grade->addWidget(saidaLinearizador, 2, 1, 1, 2);
 
   grade->addWidget(Rotulo(QStringLiteral("RotuloMV"), tr("MV")), 3, 1, Qt::AlignHCenter);
   grade->addWidget(Rotulo(QStringLiteral("RotuloPV"), tr("PV")), 3, 2, Qt::AlignHCenter);
@@ -245,18 +246,18 @@ QWidget* DialogoConfiguracao::CriaLinearizador() {
         (mv ? lin.TextoMV : lin.TextoPV)[static_cast<std::size_t>(i)] = texto.toStdString();
         Alterado(false);
       });
-      (mv ? Lin1MV_ : Lin1PV_)[static_cast<std::size_t>(i)] = edit;
+      (mv ? mvLinearizador_ : pvLinearizador_)[static_cast<std::size_t>(i)] = edit;
       grade->addWidget(edit, 3 + i, mv ? 1 : 2);
     }
   }
 
-  Lin1Ativar_ = new QCheckBox(tr("Ativar"));
-  Lin1Ativar_->setObjectName(QStringLiteral("Lin1Ativar"));
-  connect(Lin1Ativar_, &QCheckBox::clicked, this, [this](bool marcada) {
+  ativaLinearizador_ = new QCheckBox(tr("Ativar"));
+  ativaLinearizador_->setObjectName(QStringLiteral("Lin1Ativar"));
+  connect(ativaLinearizador_, &QCheckBox::clicked, this, [this](bool marcada) {
     sessao_.simulacao().LinearizadorAtivo = marcada;
     Alterado(false);
   });
-  grade->addWidget(Lin1Ativar_, 4 + Linearizador::kPontos, 1, 1, 2);
+  grade->addWidget(ativaLinearizador_, 4 + Linearizador::kPontos, 1, 1, 2);
   return painel;
 }
 
@@ -266,13 +267,13 @@ void DialogoConfiguracao::LeModelo() {
   const Preenchendo guarda(preenchendo_);
   const Documento& doc = sessao_.documento();
   lido_ = CopiaDocumento(doc);
-  Titulo_->setText(QString::fromUtf8(doc.Titulo.Em(ingles())));
-  Edit1_->setText(QString::fromStdString(doc.FiguraFundo));
+  titulo_->setText(QString::fromUtf8(doc.Titulo.Em(ingles())));
+  figura_->setText(QString::fromStdString(doc.FiguraFundo));
   AtualizaInclusao();
   LeLinearizador();
   LeFormas();
   LeComandos();
-  AtualizaLabel2();
+  MostraTempoCiclo();
 }
 
 void DialogoConfiguracao::AtualizaInclusao() {
@@ -286,21 +287,21 @@ void DialogoConfiguracao::AtualizaInclusao() {
 
 void DialogoConfiguracao::LeLinearizador() {
   const Linearizador& lin = sessao_.documento().linearizador();
-  Lin1EndEntEnter();
-  Lin1EndEnt_->setEditText(QString::fromStdString(lin.TextoEntrada));
+  PreencheEnderecos();
+  entradaLinearizador_->setEditText(QString::fromStdString(lin.TextoEntrada));
   for (std::size_t i = 1; i <= Linearizador::kPontos; ++i) {
-    Lin1MV_[i]->setText(QString::fromStdString(lin.TextoMV[i]));
-    Lin1PV_[i]->setText(QString::fromStdString(lin.TextoPV[i]));
+    mvLinearizador_[i]->setText(QString::fromStdString(lin.TextoMV[i]));
+    pvLinearizador_[i]->setText(QString::fromStdString(lin.TextoPV[i]));
   }
-  Lin1Ativar_->setChecked(sessao_.simulacao().LinearizadorAtivo);
+  ativaLinearizador_->setChecked(sessao_.simulacao().LinearizadorAtivo);
 }
 
-void DialogoConfiguracao::AtualizaLabel2() {
-  Label2_->setText(QStringLiteral("%1ms").arg(std::llround(sessao_.simulacao().TempoCiclo)));
+void DialogoConfiguracao::MostraTempoCiclo() {
+  tempoCiclo_->setText(QStringLiteral("%1ms").arg(std::llround(sessao_.simulacao().TempoCiclo)));
 }
 
 void DialogoConfiguracao::MostraPrimeiraPagina() {
-  NoteBook1_->setCurrentIndex(0);
+  paginas_->setCurrentIndex(0);
   show();
   raise();
   activateWindow();
@@ -308,19 +309,19 @@ void DialogoConfiguracao::MostraPrimeiraPagina() {
 
 // --- handlers ----------------------------------------------------------------------
 
-void DialogoConfiguracao::CaixaInclusaoClick(const CaixaInclusao& c, bool marcada) {
+void DialogoConfiguracao::MarcaInclusao(const CaixaInclusao& c, bool marcada) {
   if (preenchendo_) return;
   // Unchecking only hides the object's button; objects are removed in the
   // main window's delete mode.
   sessao_.Executa(new ComandoInclusao(sessao_, c.tipo, c.n, marcada));
 }
 
-void DialogoConfiguracao::TituloChange(const QString& texto) {
+void DialogoConfiguracao::EditaTitulo(const QString& texto) {
   if (preenchendo_) return;
   sessao_.Executa(new ComandoTitulo(sessao_, texto.toStdString()));
 }
 
-void DialogoConfiguracao::SpeedButton1Click() {
+void DialogoConfiguracao::EscolheFigura() {
   const QString caminho =
       Interacao::Atual().AbreArquivo(this, tr("Abrir Figura"), sessao_.PastaDosDialogos(),
                                      tr("Arquivos de Imagem (*.bmp *.png);;Todos os Arquivos (*)"));
@@ -328,24 +329,24 @@ void DialogoConfiguracao::SpeedButton1Click() {
   sessao_.EscolheFigura(caminho);
 }
 
-void DialogoConfiguracao::SairButtonClick() {
+void DialogoConfiguracao::Sai() {
   sessao_.PedeAtualizaTela();
   close();
 }
 
-void DialogoConfiguracao::Lin1EndEntEnter() {
+void DialogoConfiguracao::PreencheEnderecos() {
   const Preenchendo guarda(preenchendo_);
-  const QString texto = Lin1EndEnt_->currentText();
-  Lin1EndEnt_->clear();
+  const QString texto = entradaLinearizador_->currentText();
+  entradaLinearizador_->clear();
   for (const std::string& item : ListaEnderecos(sessao_.simulacao().memoria))
-    Lin1EndEnt_->addItem(QString::fromStdString(item));
-  Lin1EndEnt_->setEditText(texto);
+    entradaLinearizador_->addItem(QString::fromStdString(item));
+  entradaLinearizador_->setEditText(texto);
 }
 
 bool DialogoConfiguracao::eventFilter(QObject* objeto, QEvent* evento) {
   if (evento->type() == QEvent::FocusIn &&
-      (objeto == Lin1EndEnt_ || objeto->parent() == Lin1EndEnt_))
-    Lin1EndEntEnter();
+      (objeto == entradaLinearizador_ || objeto->parent() == entradaLinearizador_))
+    PreencheEnderecos();
   return QDialog::eventFilter(objeto, evento);
 }
 

@@ -67,36 +67,36 @@ class DialogoConfiguracao : public QDialog {
     int n;
   };
   struct LinhaForma {
-    QCheckBox* Check = nullptr;
-    QComboBox* Tipo = nullptr;
-    QComboBox* Var = nullptr;
-    QSlider* Tam = nullptr;
-    QLabel* Tamanho = nullptr;
-    QSlider* TamW = nullptr;
-    QLabel* TamanhoW = nullptr;
-    QComboBox* Cor1 = nullptr;
-    QComboBox* Cor2 = nullptr;
+    QCheckBox* inclui = nullptr;
+    QComboBox* tipo = nullptr;
+    QComboBox* variavel = nullptr;
+    QSlider* tamanho = nullptr;
+    QLabel* leituraTamanho = nullptr;
+    QSlider* largura = nullptr;
+    QLabel* leituraLargura = nullptr;
+    QComboBox* corNormal = nullptr;
+    QComboBox* corLigada = nullptr;
   };
   struct LinhaChave {
-    QCheckBox* Check = nullptr;
-    QComboBox* Tipo = nullptr;
+    QCheckBox* inclui = nullptr;
+    QComboBox* orientacao = nullptr;
   };
   struct LinhaBotao {
-    QCheckBox* Check = nullptr;
-    QLineEdit* Nome = nullptr;     // Edit8, Edit9, Edit10
-    QLineEdit* Estado0 = nullptr;  // Edit2, Edit4, Edit6
-    QLineEdit* Estado1 = nullptr;  // Edit3, Edit5, Edit7
+    QCheckBox* inclui = nullptr;
+    QLineEdit* nome = nullptr;          // Edit8, Edit9, Edit10
+    QLineEdit* textoEstado0 = nullptr;  // Edit2, Edit4, Edit6
+    QLineEdit* textoEstado1 = nullptr;  // Edit3, Edit5, Edit7
   };
   struct LinhaEntrada {
-    QCheckBox* Check = nullptr;
-    QLineEdit* Label = nullptr;
-    QCheckBox* Track = nullptr;
+    QCheckBox* inclui = nullptr;
+    QLineEdit* nome = nullptr;
+    QCheckBox* comBarra = nullptr;
   };
 
   // A label with its objectName.
   static QLabel* Rotulo(const QString& nome, const QString& texto);
 
-  // Building (FormCreate).
+  // Building.
   QWidget* CriaCabecalho();
   QWidget* CriaRodape();
   QWidget* CriaPaginaControladores();
@@ -118,25 +118,25 @@ class DialogoConfiguracao : public QDialog {
   // The push buttons' boxes and edits enabled along the chain of the enabled
   // buttons.
   void AtualizaBotoes();
-  void AtualizaLabel2();
+  void MostraTempoCiclo();
 
   // Handlers of the user's edits.
-  void CaixaInclusaoClick(const CaixaInclusao& c, bool marcada);
-  void TituloChange(const QString& texto);
-  void SpeedButton1Click();
-  void SairButtonClick();
-  void Lin1EndEntEnter();
-  void ImagemCheckClick(int n, bool marcada);
-  void ImagemTipoChange(int n, int indice);
-  void ImagemVarChange(int n, const QString& texto);
-  void ImagemTamChanging(int n, int valor);
-  void ImagemTamWChanging(int n, int valor);
-  void ImagemCorChange(int n, int qual);
-  void ChaveChange(int s);
-  void BotaoCheckClick(int b, bool marcada);
-  void EntCheckClick(int n, bool marcada);
-  void EntLabelChange(int n, const QString& texto);
-  void EntTrackClick(int n, bool marcada);
+  void MarcaInclusao(const CaixaInclusao& c, bool marcada);
+  void EditaTitulo(const QString& texto);
+  void EscolheFigura();
+  void Sai();
+  void PreencheEnderecos();
+  void IncluiForma(int n, bool marcada);
+  void DefineTipoForma(int n, int indice);
+  void DefineVariavelForma(int n, const QString& texto);
+  void DefineTamanhoForma(int n, int valor);
+  void DefineLarguraForma(int n, int valor);
+  void DefineCorForma(int n, int qual);
+  void AtualizaChave(int s);
+  void IncluiBotao(int b, bool marcada);
+  void IncluiEntrada(int n, bool marcada);
+  void DefineNomeEntrada(int n, const QString& texto);
+  void DefineBarraEntrada(int n, bool marcada);
 
   // Ends every handler of a user's edit: the simulation is modified, and the
   // main window redraws the panel when a panel control changed.
@@ -149,17 +149,17 @@ class DialogoConfiguracao : public QDialog {
   // next change goes back to.
   std::unique_ptr<Documento> lido_;
 
-  QLineEdit* Titulo_ = nullptr;
-  QLineEdit* Edit1_ = nullptr;
-  QTabWidget* NoteBook1_ = nullptr;
-  QLabel* Label2_ = nullptr;
+  QLineEdit* titulo_ = nullptr;
+  QLineEdit* figura_ = nullptr;
+  QTabWidget* paginas_ = nullptr;
+  QLabel* tempoCiclo_ = nullptr;
 
   std::vector<CaixaInclusao> caixas_;  // in the order of AtualizaInclusao
 
-  QComboBox* Lin1EndEnt_ = nullptr;
-  std::array<QLineEdit*, Linearizador::kPontos + 1> Lin1MV_{};  // index 0 unused
-  std::array<QLineEdit*, Linearizador::kPontos + 1> Lin1PV_{};
-  QCheckBox* Lin1Ativar_ = nullptr;
+  QComboBox* entradaLinearizador_ = nullptr;
+  std::array<QLineEdit*, Linearizador::kPontos + 1> mvLinearizador_{};  // index 0 unused
+  std::array<QLineEdit*, Linearizador::kPontos + 1> pvLinearizador_{};
+  QCheckBox* ativaLinearizador_ = nullptr;
 
   std::array<LinhaForma, Painel::kFormas + 1> formas_{};  // index 0 unused
   std::array<LinhaChave, Painel::kChaves + 1> chaves_{};

@@ -76,7 +76,7 @@ QFrame* Moldura(const QString& nome) {
 }
 
 // An edit wide enough for its default text and a little more.
-QLineEdit* Edit(const QString& nome, int caracteres) {
+QLineEdit* EdicaoLarga(const QString& nome, int caracteres) {
   auto* edit = new QLineEdit;
   edit->setObjectName(nome);
   edit->setMinimumWidth(
@@ -103,24 +103,24 @@ QWidget* DialogoConfiguracao::CriaPaginaFormas() {
     LinhaForma& f = formas_[static_cast<std::size_t>(n)];
     const QString prefixo = QStringLiteral("Imagem%1").arg(n);
 
-    f.Check = new QCheckBox(tr("Imagem %1").arg(n));
-    f.Check->setObjectName(prefixo + QStringLiteral("Check"));
-    connect(f.Check, &QCheckBox::clicked, this, [this, n](bool m) { ImagemCheckClick(n, m); });
+    f.inclui = new QCheckBox(tr("Imagem %1").arg(n));
+    f.inclui->setObjectName(prefixo + QStringLiteral("Check"));
+    connect(f.inclui, &QCheckBox::clicked, this, [this, n](bool m) { IncluiForma(n, m); });
 
-    f.Tipo = new QComboBox;
-    f.Tipo->setObjectName(prefixo + QStringLiteral("Tipo"));
-    f.Tipo->addItems({tr("Círculo de Cor Variável"), tr("Retângulo Tamanho Variável")});
-    connect(f.Tipo, &QComboBox::currentIndexChanged, this,
-            [this, n](int indice) { ImagemTipoChange(n, indice); });
+    f.tipo = new QComboBox;
+    f.tipo->setObjectName(prefixo + QStringLiteral("Tipo"));
+    f.tipo->addItems({tr("Círculo de Cor Variável"), tr("Retângulo Tamanho Variável")});
+    connect(f.tipo, &QComboBox::currentIndexChanged, this,
+            [this, n](int indice) { DefineTipoForma(n, indice); });
 
-    f.Var = new QComboBox;
-    f.Var->setObjectName(prefixo + QStringLiteral("Var"));
-    f.Var->setEditable(true);
-    f.Var->setInsertPolicy(QComboBox::NoInsert);
-    f.Var->addItems(variaveis);
-    f.Var->setMinimumContentsLength(3);
-    connect(f.Var, &QComboBox::currentTextChanged, this,
-            [this, n](const QString& texto) { ImagemVarChange(n, texto); });
+    f.variavel = new QComboBox;
+    f.variavel->setObjectName(prefixo + QStringLiteral("Var"));
+    f.variavel->setEditable(true);
+    f.variavel->setInsertPolicy(QComboBox::NoInsert);
+    f.variavel->addItems(variaveis);
+    f.variavel->setMinimumContentsLength(3);
+    connect(f.variavel, &QComboBox::currentTextChanged, this,
+            [this, n](const QString& texto) { DefineVariavelForma(n, texto); });
 
     // A size setting and its read-out.
     auto tamanho = [&prefixo](const QString& nome, const QString& nomeLeitura, QLabel*& leitura) {
@@ -135,28 +135,30 @@ QWidget* DialogoConfiguracao::CriaPaginaFormas() {
       leitura->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
       return slider;
     };
-    f.Tam = tamanho(QStringLiteral("Tam"), QStringLiteral("Tamanho"), f.Tamanho);
-    f.TamW = tamanho(QStringLiteral("TamW"), QStringLiteral("TamanhoW"), f.TamanhoW);
-    connect(f.Tam, &QSlider::valueChanged, this, [this, n](int v) { ImagemTamChanging(n, v); });
-    connect(f.TamW, &QSlider::valueChanged, this, [this, n](int v) { ImagemTamWChanging(n, v); });
+    f.tamanho = tamanho(QStringLiteral("Tam"), QStringLiteral("Tamanho"), f.leituraTamanho);
+    f.largura = tamanho(QStringLiteral("TamW"), QStringLiteral("TamanhoW"), f.leituraLargura);
+    connect(f.tamanho, &QSlider::valueChanged, this,
+            [this, n](int v) { DefineTamanhoForma(n, v); });
+    connect(f.largura, &QSlider::valueChanged, this,
+            [this, n](int v) { DefineLarguraForma(n, v); });
 
-    f.Cor1 = SeletorCor(prefixo + QStringLiteral("Cor1"));
-    f.Cor2 = SeletorCor(prefixo + QStringLiteral("Cor2"));
-    connect(f.Cor1, &QComboBox::currentIndexChanged, this,
-            [this, n](int) { ImagemCorChange(n, 1); });
-    connect(f.Cor2, &QComboBox::currentIndexChanged, this,
-            [this, n](int) { ImagemCorChange(n, 2); });
+    f.corNormal = SeletorCor(prefixo + QStringLiteral("Cor1"));
+    f.corLigada = SeletorCor(prefixo + QStringLiteral("Cor2"));
+    connect(f.corNormal, &QComboBox::currentIndexChanged, this,
+            [this, n](int) { DefineCorForma(n, 1); });
+    connect(f.corLigada, &QComboBox::currentIndexChanged, this,
+            [this, n](int) { DefineCorForma(n, 2); });
 
-    grade->addWidget(f.Check, n, 0);
-    grade->addWidget(f.Tipo, n, 1);
-    grade->addWidget(f.Var, n, 2);
-    grade->addWidget(f.Tam, n, 3);
-    grade->addWidget(f.Tamanho, n, 4);
+    grade->addWidget(f.inclui, n, 0);
+    grade->addWidget(f.tipo, n, 1);
+    grade->addWidget(f.variavel, n, 2);
+    grade->addWidget(f.tamanho, n, 3);
+    grade->addWidget(f.leituraTamanho, n, 4);
     grade->addWidget(Rotulo(prefixo + QStringLiteral("X"), QStringLiteral("X")), n, 5);
-    grade->addWidget(f.TamW, n, 6);
-    grade->addWidget(f.TamanhoW, n, 7);
-    grade->addWidget(f.Cor1, n, 8);
-    grade->addWidget(f.Cor2, n, 9);
+    grade->addWidget(f.largura, n, 6);
+    grade->addWidget(f.leituraLargura, n, 7);
+    grade->addWidget(f.corNormal, n, 8);
+    grade->addWidget(f.corLigada, n, 9);
   }
   grade->setRowStretch(Painel::kFormas + 1, 1);
   return pagina;
@@ -167,24 +169,24 @@ void DialogoConfiguracao::LeFormas() {
   for (int n = 1; n <= Painel::kFormas; ++n) {
     const FormaAnimada& forma = painel.Forma(n);
     LinhaForma& f = formas_[static_cast<std::size_t>(n)];
-    f.Check->setChecked(forma.Visivel);
-    f.Tipo->setCurrentIndex(forma.TipoForma);
-    f.Var->setEditText(QString::fromStdString(forma.Variavel));
-    f.Tam->setValue(forma.Tamanho);
-    f.Tamanho->setNum(forma.Tamanho);
-    f.TamW->setValue(forma.TamanhoLargura);
-    f.TamanhoW->setNum(forma.TamanhoLargura);
-    SelecionaCor(*f.Cor1, forma.CorNormal);
-    SelecionaCor(*f.Cor2, forma.CorLigada);
-    for (QWidget* w : {static_cast<QWidget*>(f.Tipo), static_cast<QWidget*>(f.Var),
-                       static_cast<QWidget*>(f.Tam), static_cast<QWidget*>(f.Tamanho),
-                       static_cast<QWidget*>(f.TamW), static_cast<QWidget*>(f.TamanhoW),
-                       static_cast<QWidget*>(f.Cor1), static_cast<QWidget*>(f.Cor2)})
+    f.inclui->setChecked(forma.Visivel);
+    f.tipo->setCurrentIndex(forma.TipoForma);
+    f.variavel->setEditText(QString::fromStdString(forma.Variavel));
+    f.tamanho->setValue(forma.Tamanho);
+    f.leituraTamanho->setNum(forma.Tamanho);
+    f.largura->setValue(forma.TamanhoLargura);
+    f.leituraLargura->setNum(forma.TamanhoLargura);
+    SelecionaCor(*f.corNormal, forma.CorNormal);
+    SelecionaCor(*f.corLigada, forma.CorLigada);
+    for (QWidget* w : {static_cast<QWidget*>(f.tipo), static_cast<QWidget*>(f.variavel),
+                       static_cast<QWidget*>(f.tamanho), static_cast<QWidget*>(f.leituraTamanho),
+                       static_cast<QWidget*>(f.largura), static_cast<QWidget*>(f.leituraLargura),
+                       static_cast<QWidget*>(f.corNormal), static_cast<QWidget*>(f.corLigada)})
       w->setEnabled(forma.Visivel);
   }
 }
 
-void DialogoConfiguracao::ImagemCheckClick(int n, bool marcada) {
+void DialogoConfiguracao::IncluiForma(int n, bool marcada) {
   if (preenchendo_) return;
   sessao_.documento().painel.Forma(n).Visivel = marcada;
   const Preenchendo guarda(preenchendo_);
@@ -192,7 +194,7 @@ void DialogoConfiguracao::ImagemCheckClick(int n, bool marcada) {
   Alterado(true);
 }
 
-void DialogoConfiguracao::ImagemTipoChange(int n, int indice) {
+void DialogoConfiguracao::DefineTipoForma(int n, int indice) {
   if (preenchendo_) return;
   // The new kind takes effect at the next layout refresh.
   sessao_.documento().painel.Forma(n).TipoForma = indice;
@@ -200,34 +202,34 @@ void DialogoConfiguracao::ImagemTipoChange(int n, int indice) {
   Alterado(true);
 }
 
-void DialogoConfiguracao::ImagemVarChange(int n, const QString& texto) {
+void DialogoConfiguracao::DefineVariavelForma(int n, const QString& texto) {
   if (preenchendo_) return;
   sessao_.documento().painel.Forma(n).Variavel = texto.toStdString();
   Alterado(true);
 }
 
-void DialogoConfiguracao::ImagemTamChanging(int n, int valor) {
+void DialogoConfiguracao::DefineTamanhoForma(int n, int valor) {
   if (preenchendo_) return;
-  formas_[static_cast<std::size_t>(n)].Tamanho->setNum(valor);
+  formas_[static_cast<std::size_t>(n)].leituraTamanho->setNum(valor);
   sessao_.documento().painel.Forma(n).DefineTamanho(valor);
   Alterado(true);
 }
 
-void DialogoConfiguracao::ImagemTamWChanging(int n, int valor) {
+void DialogoConfiguracao::DefineLarguraForma(int n, int valor) {
   if (preenchendo_) return;
-  formas_[static_cast<std::size_t>(n)].TamanhoW->setNum(valor);
+  formas_[static_cast<std::size_t>(n)].leituraLargura->setNum(valor);
   sessao_.documento().painel.Forma(n).DefineTamanhoLargura(valor);
   Alterado(true);
 }
 
-void DialogoConfiguracao::ImagemCorChange(int n, int qual) {
+void DialogoConfiguracao::DefineCorForma(int n, int qual) {
   if (preenchendo_) return;
   const LinhaForma& f = formas_[static_cast<std::size_t>(n)];
   FormaAnimada& forma = sessao_.documento().painel.Forma(n);
   if (qual == 1)
-    forma.DefineCorNormal(f.Cor1->currentData().toUInt());
+    forma.DefineCorNormal(f.corNormal->currentData().toUInt());
   else
-    forma.CorLigada = f.Cor2->currentData().toUInt();
+    forma.CorLigada = f.corLigada->currentData().toUInt();
   Alterado(true);
 }
 
@@ -249,15 +251,17 @@ QWidget* DialogoConfiguracao::CriaChaves() {
   auto* grade = new QGridLayout(painel);
   for (int s = 1; s <= Painel::kChaves; ++s) {
     LinhaChave& c = chaves_[static_cast<std::size_t>(s)];
-    c.Check = new QCheckBox(tr("Chave %1     Tipo:").arg(s));
-    c.Check->setObjectName(QStringLiteral("Chave%1Check").arg(s));
-    c.Tipo = new QComboBox;
-    c.Tipo->setObjectName(QStringLiteral("Chave%1Tipo").arg(s));
-    c.Tipo->addItems({tr("para esquerda"), tr("para cima"), tr("para direita"), tr("para baixo")});
-    connect(c.Check, &QCheckBox::clicked, this, [this, s](bool) { ChaveChange(s); });
-    connect(c.Tipo, &QComboBox::currentIndexChanged, this, [this, s](int) { ChaveChange(s); });
-    grade->addWidget(c.Check, s - 1, 0);
-    grade->addWidget(c.Tipo, s - 1, 1);
+    c.inclui = new QCheckBox(tr("Chave %1     Tipo:").arg(s));
+    c.inclui->setObjectName(QStringLiteral("Chave%1Check").arg(s));
+    c.orientacao = new QComboBox;
+    c.orientacao->setObjectName(QStringLiteral("Chave%1Tipo").arg(s));
+    c.orientacao->addItems(
+        {tr("para esquerda"), tr("para cima"), tr("para direita"), tr("para baixo")});
+    connect(c.inclui, &QCheckBox::clicked, this, [this, s](bool) { AtualizaChave(s); });
+    connect(c.orientacao, &QComboBox::currentIndexChanged, this,
+            [this, s](int) { AtualizaChave(s); });
+    grade->addWidget(c.inclui, s - 1, 0);
+    grade->addWidget(c.orientacao, s - 1, 1);
     grade->addWidget(Rotulo(QStringLiteral("Label%1").arg(21 + s), tr("Saída em M%1").arg(10 + s)),
                      s - 1, 2);
   }
@@ -272,12 +276,12 @@ QWidget* DialogoConfiguracao::CriaBotoes() {
                             tr("Botão 3 (saída em M99)")};
   for (int b = 1; b <= Painel::kBotoes; ++b) {
     LinhaBotao& l = botoes_[static_cast<std::size_t>(b)];
-    l.Check = new QCheckBox(caixas[b - 1]);
-    l.Check->setObjectName(QStringLiteral("Botao%1_check").arg(b));
-    connect(l.Check, &QCheckBox::clicked, this, [this, b](bool m) { BotaoCheckClick(b, m); });
-    l.Nome = Edit(QStringLiteral("Edit%1").arg(7 + b), 12);
-    l.Estado0 = Edit(QStringLiteral("Edit%1").arg(2 * b), 18);
-    l.Estado1 = Edit(QStringLiteral("Edit%1").arg(2 * b + 1), 18);
+    l.inclui = new QCheckBox(caixas[b - 1]);
+    l.inclui->setObjectName(QStringLiteral("Botao%1_check").arg(b));
+    connect(l.inclui, &QCheckBox::clicked, this, [this, b](bool m) { IncluiBotao(b, m); });
+    l.nome = EdicaoLarga(QStringLiteral("Edit%1").arg(7 + b), 12);
+    l.textoEstado0 = EdicaoLarga(QStringLiteral("Edit%1").arg(2 * b), 18);
+    l.textoEstado1 = EdicaoLarga(QStringLiteral("Edit%1").arg(2 * b + 1), 18);
     // The main window's name and state labels of the button follow.
     auto liga = [this, b](QLineEdit* edit, TextoBilingue BotaoComando::*texto) {
       connect(edit, &QLineEdit::textEdited, this, [this, b, texto](const QString& t) {
@@ -286,13 +290,13 @@ QWidget* DialogoConfiguracao::CriaBotoes() {
         Alterado(true);
       });
     };
-    liga(l.Nome, &BotaoComando::Nome);
-    liga(l.Estado0, &BotaoComando::TextoEstado0);
-    liga(l.Estado1, &BotaoComando::TextoEstado1);
-    grade->addWidget(l.Check, b - 1, 0);
-    grade->addWidget(l.Nome, b - 1, 1);
-    grade->addWidget(l.Estado0, b - 1, 2);
-    grade->addWidget(l.Estado1, b - 1, 3);
+    liga(l.nome, &BotaoComando::Nome);
+    liga(l.textoEstado0, &BotaoComando::TextoEstado0);
+    liga(l.textoEstado1, &BotaoComando::TextoEstado1);
+    grade->addWidget(l.inclui, b - 1, 0);
+    grade->addWidget(l.nome, b - 1, 1);
+    grade->addWidget(l.textoEstado0, b - 1, 2);
+    grade->addWidget(l.textoEstado1, b - 1, 3);
   }
   return painel;
 }
@@ -302,19 +306,19 @@ QWidget* DialogoConfiguracao::CriaEntradas() {
   auto* grade = new QGridLayout(painel);
   for (int n = 1; n <= Painel::kEntradas; ++n) {
     LinhaEntrada& e = entradas_[static_cast<std::size_t>(n)];
-    e.Check = new QCheckBox(tr("Ent%1:").arg(n));
-    e.Check->setObjectName(QStringLiteral("Ent%1Check").arg(n));
-    e.Label = Edit(QStringLiteral("Ent%1Label").arg(n), 14);
-    e.Track = new QCheckBox(tr("Com barra"));
-    e.Track->setObjectName(QStringLiteral("Ent%1Track").arg(n));
-    e.Track->setToolTip(tr("Mostra a barra deslizante da entrada"));
-    connect(e.Check, &QCheckBox::clicked, this, [this, n](bool m) { EntCheckClick(n, m); });
-    connect(e.Label, &QLineEdit::textEdited, this,
-            [this, n](const QString& t) { EntLabelChange(n, t); });
-    connect(e.Track, &QCheckBox::clicked, this, [this, n](bool m) { EntTrackClick(n, m); });
-    grade->addWidget(e.Check, n - 1, 0);
-    grade->addWidget(e.Label, n - 1, 1);
-    grade->addWidget(e.Track, n - 1, 2);
+    e.inclui = new QCheckBox(tr("Ent%1:").arg(n));
+    e.inclui->setObjectName(QStringLiteral("Ent%1Check").arg(n));
+    e.nome = EdicaoLarga(QStringLiteral("Ent%1Label").arg(n), 14);
+    e.comBarra = new QCheckBox(tr("Com barra"));
+    e.comBarra->setObjectName(QStringLiteral("Ent%1Track").arg(n));
+    e.comBarra->setToolTip(tr("Mostra a barra deslizante da entrada"));
+    connect(e.inclui, &QCheckBox::clicked, this, [this, n](bool m) { IncluiEntrada(n, m); });
+    connect(e.nome, &QLineEdit::textEdited, this,
+            [this, n](const QString& t) { DefineNomeEntrada(n, t); });
+    connect(e.comBarra, &QCheckBox::clicked, this, [this, n](bool m) { DefineBarraEntrada(n, m); });
+    grade->addWidget(e.inclui, n - 1, 0);
+    grade->addWidget(e.nome, n - 1, 1);
+    grade->addWidget(e.comBarra, n - 1, 2);
   }
   grade->setRowStretch(Painel::kEntradas, 1);
   return painel;
@@ -325,9 +329,9 @@ void DialogoConfiguracao::LeComandos() {
   for (int s = 1; s <= Painel::kChaves; ++s) {
     const Chave& chave = painel.Chaves(s);
     LinhaChave& c = chaves_[static_cast<std::size_t>(s)];
-    c.Check->setChecked(chave.Visivel);
-    c.Tipo->setCurrentIndex(chave.Orientacao);
-    c.Tipo->setEnabled(chave.Visivel);
+    c.inclui->setChecked(chave.Visivel);
+    c.orientacao->setCurrentIndex(chave.Orientacao);
+    c.orientacao->setEnabled(chave.Visivel);
   }
   for (int b = 1; b <= Painel::kBotoes; ++b) {
     BotaoComando& botao = painel.Botao(b);
@@ -342,19 +346,19 @@ void DialogoConfiguracao::LeComandos() {
         botao.TextoEstado1 = tr("Texto para M%1=%2").arg(botao.Endereco()).arg(1).toStdString();
     }
     LinhaBotao& l = botoes_[static_cast<std::size_t>(b)];
-    l.Nome->setText(QString::fromUtf8(botao.Nome.Em(ingles())));
-    l.Estado0->setText(QString::fromUtf8(botao.TextoEstado0.Em(ingles())));
-    l.Estado1->setText(QString::fromUtf8(botao.TextoEstado1.Em(ingles())));
+    l.nome->setText(QString::fromUtf8(botao.Nome.Em(ingles())));
+    l.textoEstado0->setText(QString::fromUtf8(botao.TextoEstado0.Em(ingles())));
+    l.textoEstado1->setText(QString::fromUtf8(botao.TextoEstado1.Em(ingles())));
   }
   AtualizaBotoes();
   for (int n = 1; n <= Painel::kEntradas; ++n) {
     const EntradaDados& entrada = painel.Entrada(n);
     LinhaEntrada& e = entradas_[static_cast<std::size_t>(n)];
-    e.Check->setChecked(entrada.Incluida);
-    e.Label->setText(QString::fromUtf8(entrada.Nome.Em(ingles())));
-    e.Track->setChecked(entrada.ComSlider);
-    e.Label->setEnabled(entrada.Incluida);
-    e.Track->setEnabled(entrada.Incluida);
+    e.inclui->setChecked(entrada.Incluida);
+    e.nome->setText(QString::fromUtf8(entrada.Nome.Em(ingles())));
+    e.comBarra->setChecked(entrada.ComSlider);
+    e.nome->setEnabled(entrada.Incluida);
+    e.comBarra->setEnabled(entrada.Incluida);
   }
 }
 
@@ -364,41 +368,41 @@ void DialogoConfiguracao::AtualizaBotoes() {
   for (int b = 1; b <= Painel::kBotoes; ++b) {
     const bool habilitado = painel.Botao(b).Visivel;
     LinhaBotao& l = botoes_[static_cast<std::size_t>(b)];
-    l.Check->setChecked(habilitado);
+    l.inclui->setChecked(habilitado);
     // Each button is enabled after the one before it.
-    l.Check->setEnabled(b == 1 || painel.Botao(b - 1).Visivel);
-    for (QLineEdit* edit : {l.Nome, l.Estado0, l.Estado1}) edit->setEnabled(habilitado);
+    l.inclui->setEnabled(b == 1 || painel.Botao(b - 1).Visivel);
+    for (QLineEdit* edit : {l.nome, l.textoEstado0, l.textoEstado1}) edit->setEnabled(habilitado);
   }
 }
 
-void DialogoConfiguracao::ChaveChange(int s) {
+void DialogoConfiguracao::AtualizaChave(int s) {
   if (preenchendo_) return;
   const LinhaChave& c = chaves_[static_cast<std::size_t>(s)];
   Chave& chave = sessao_.documento().painel.Chaves(s);
   // The cell M(10+s) stays; the pictures show the orientation's picture of it.
-  chave.Orientacao = c.Tipo->currentIndex();
-  chave.DefineVisivel(c.Check->isChecked());
-  c.Tipo->setEnabled(chave.Visivel);
+  chave.Orientacao = c.orientacao->currentIndex();
+  chave.DefineVisivel(c.inclui->isChecked());
+  c.orientacao->setEnabled(chave.Visivel);
   Alterado(true);
 }
 
-void DialogoConfiguracao::BotaoCheckClick(int b, bool marcada) {
+void DialogoConfiguracao::IncluiBotao(int b, bool marcada) {
   if (preenchendo_) return;
   sessao_.documento().painel.HabilitaBotao(b, marcada);
   AtualizaBotoes();
   Alterado(true);
 }
 
-void DialogoConfiguracao::EntCheckClick(int n, bool marcada) {
+void DialogoConfiguracao::IncluiEntrada(int n, bool marcada) {
   if (preenchendo_) return;
   sessao_.documento().painel.Entrada(n).DefineIncluida(marcada);
   const LinhaEntrada& e = entradas_[static_cast<std::size_t>(n)];
-  e.Label->setEnabled(marcada);
-  e.Track->setEnabled(marcada);
+  e.nome->setEnabled(marcada);
+  e.comBarra->setEnabled(marcada);
   Alterado(true);
 }
 
-void DialogoConfiguracao::EntLabelChange(int n, const QString& texto) {
+void DialogoConfiguracao::DefineNomeEntrada(int n, const QString& texto) {
   if (preenchendo_) return;
   EntradaDados& entrada = sessao_.documento().painel.Entrada(n);
   TextoBilingue nome = entrada.Nome;
@@ -407,7 +411,7 @@ void DialogoConfiguracao::EntLabelChange(int n, const QString& texto) {
   Alterado(true);
 }
 
-void DialogoConfiguracao::EntTrackClick(int n, bool marcada) {
+void DialogoConfiguracao::DefineBarraEntrada(int n, bool marcada) {
   if (preenchendo_) return;
   sessao_.documento().painel.Entrada(n).DefineSlider(marcada);
   Alterado(true);

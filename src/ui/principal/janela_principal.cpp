@@ -89,11 +89,11 @@ JanelaPrincipal::JanelaPrincipal(SessaoSimulacao& sessao, QWidget* pai)
   sessao_.DefineJanelaDeMensagens(this);
 
   CriaCentro();
-  ParmForm_ = new JanelaGerador(sessao_, this);
-  config_ = new DialogoConfiguracao(sessao_, this);
-  RegXY_ = new JanelaRegistradorXY(sessao_, this);
-  AboutBox_ = new JanelaSimulacaoRapida(sessao_, this);
-  Dialogos_ = new JanelaListaVariaveis(sessao_, this);
+  janelaGerador_ = new JanelaGerador(sessao_, this);
+  dialogoConfiguracao_ = new DialogoConfiguracao(sessao_, this);
+  janelaRegistradorXY_ = new JanelaRegistradorXY(sessao_, this);
+  janelaSimulacaoRapida_ = new JanelaSimulacaoRapida(sessao_, this);
+  janelaListaVariaveis_ = new JanelaListaVariaveis(sessao_, this);
   CriaMenu();
 
   connect(&sessao_, &SessaoSimulacao::SalvoMudou, this, &JanelaPrincipal::MostraSalvo);
@@ -113,10 +113,10 @@ JanelaPrincipal::JanelaPrincipal(SessaoSimulacao& sessao, QWidget* pai)
     MostraComentarios();
   });
   connect(tela_, &TelaSinotica::ModosEncerrados, this, [this] {
-    MoverObjetos2_->setChecked(false);
-    ExcluirObjetos_->setChecked(false);
+    acaoMover_->setChecked(false);
+    acaoExcluir_->setChecked(false);
   });
-  connect(tela_, &TelaSinotica::DuploClique, this, &JanelaPrincipal::FormDblClick);
+  connect(tela_, &TelaSinotica::DuploClique, this, &JanelaPrincipal::RecarregaFiguraEDescricao);
   // An object deleted (or brought back by undo): its window goes with it.
   connect(&sessao_, &SessaoSimulacao::InclusaoAlterada, this, [this] {
     for (const auto& chave : janelas_.keys())
@@ -130,7 +130,7 @@ JanelaPrincipal::JanelaPrincipal(SessaoSimulacao& sessao, QWidget* pai)
     QStringList linhas;
     for (const std::string& linha : sessao_.documento().comentarios.Linhas(sessao_.IdiomaIngles()))
       linhas << QString::fromStdString(linha);
-    if (linhas.join(QLatin1Char('\n')) != RichEdit1_->toPlainText()) MostraComentarios();
+    if (linhas.join(QLatin1Char('\n')) != comentarios_->toPlainText()) MostraComentarios();
   });
   connect(tela_, &TelaSinotica::AbreObjeto, this,
           [this](TipoObjeto tipo, int n) { AbreObjeto(static_cast<int>(tipo), n); });
@@ -164,19 +164,19 @@ void JanelaPrincipal::CriaCentro() {
   connect(galeria_, &GaleriaExemplos::ExemploEscolhido, this, &JanelaPrincipal::AbreExemplo);
   horizontal->addWidget(galeria_, 1);
 
-  RichEdit1_ = new QTextEdit(centro);
-  RichEdit1_->setObjectName(QStringLiteral("RichEdit1"));
-  RichEdit1_->setAcceptRichText(false);
-  RichEdit1_->setFixedWidth(kLarguraComentarios);
-  RichEdit1_->hide();
-  connect(RichEdit1_, &QTextEdit::textChanged, this, [this] {
+  comentarios_ = new QTextEdit(centro);
+  comentarios_->setObjectName(QStringLiteral("RichEdit1"));
+  comentarios_->setAcceptRichText(false);
+  comentarios_->setFixedWidth(kLarguraComentarios);
+  comentarios_->hide();
+  connect(comentarios_, &QTextEdit::textChanged, this, [this] {
     if (preenchendoComentarios_) return;
     std::vector<std::string> linhas;
-    for (const QString& linha : RichEdit1_->toPlainText().split(QLatin1Char('\n')))
+    for (const QString& linha : comentarios_->toPlainText().split(QLatin1Char('\n')))
       linhas.push_back(linha.toStdString());
     sessao_.Executa(new ComandoComentarios(sessao_, sessao_.IdiomaIngles(), std::move(linhas)));
   });
-  horizontal->addWidget(RichEdit1_);
+  horizontal->addWidget(comentarios_);
   vertical->addLayout(horizontal, 1);
 
   auto* ajuda = new QFrame(centro);
@@ -184,26 +184,26 @@ void JanelaPrincipal::CriaCentro() {
   ajuda->setFrameShape(QFrame::StyledPanel);
   auto* linhaAjuda = new QHBoxLayout(ajuda);
   linhaAjuda->setContentsMargins(8, 3, 8, 3);
-  auto* Label21 = new QLabel(tr("Clique aqui para informações adicionais"), ajuda);
-  Label21->setObjectName(QStringLiteral("Label21"));
-  Label21->setCursor(Qt::PointingHandCursor);
-  Label21->installEventFilter(this);
-  linhaAjuda->addWidget(Label21);
+  auto* maisInformacoes = new QLabel(tr("Clique aqui para informações adicionais"), ajuda);
+  maisInformacoes->setObjectName(QStringLiteral("Label21"));
+  maisInformacoes->setCursor(Qt::PointingHandCursor);
+  maisInformacoes->installEventFilter(this);
+  linhaAjuda->addWidget(maisInformacoes);
   linhaAjuda->addStretch(1);
   vertical->addWidget(ajuda);
 
   setCentralWidget(centro);
 
   // The loading progress box floats over the centre of the screen.
-  GroupBox1_ = new QGroupBox(tr("Lendo arquivo..."), this);
-  GroupBox1_->setObjectName(QStringLiteral("GroupBox1"));
-  auto* caixa = new QVBoxLayout(GroupBox1_);
-  ProgressBar1_ = new QProgressBar(GroupBox1_);
-  ProgressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
-  ProgressBar1_->setRange(0, 100);
-  caixa->addWidget(ProgressBar1_);
-  GroupBox1_->setFixedSize(320, 70);
-  GroupBox1_->hide();
+  caixaProgresso_ = new QGroupBox(tr("Lendo arquivo..."), this);
+  caixaProgresso_->setObjectName(QStringLiteral("GroupBox1"));
+  auto* caixa = new QVBoxLayout(caixaProgresso_);
+  barraProgresso_ = new QProgressBar(caixaProgresso_);
+  barraProgresso_->setObjectName(QStringLiteral("ProgressBar1"));
+  barraProgresso_->setRange(0, 100);
+  caixa->addWidget(barraProgresso_);
+  caixaProgresso_->setFixedSize(320, 70);
+  caixaProgresso_->hide();
 }
 
 void JanelaPrincipal::CriaMenu() {
@@ -212,74 +212,74 @@ void JanelaPrincipal::CriaMenu() {
 
   // The save indicator leads the menu bar with its picture and its caption
   // side by side, which a plain menu-bar item does not show together.
-  Salvar1_ = new QAction(this);
-  Salvar1_->setObjectName(QStringLiteral("Salvar1"));
-  Salvar1_->setShortcut(QKeySequence::Save);
-  addAction(Salvar1_);
+  acaoSalvar_ = new QAction(this);
+  acaoSalvar_->setObjectName(QStringLiteral("Salvar1"));
+  acaoSalvar_->setShortcut(QKeySequence::Save);
+  addAction(acaoSalvar_);
   auto* indicador = new QToolButton(barra);
   indicador->setObjectName(QStringLiteral("Salvar1Botao"));
-  indicador->setDefaultAction(Salvar1_);
+  indicador->setDefaultAction(acaoSalvar_);
   indicador->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   indicador->setAutoRaise(true);
   barra->setCornerWidget(indicador, Qt::TopLeftCorner);
-  connect(Salvar1_, &QAction::changed, indicador,
-          [this, indicador] { indicador->setVisible(Salvar1_->isVisible()); });
-  Salvar1_->setVisible(false);
-  connect(Salvar1_, &QAction::triggered, this, &JanelaPrincipal::Salvar1Click);
+  connect(acaoSalvar_, &QAction::changed, indicador,
+          [this, indicador] { indicador->setVisible(acaoSalvar_->isVisible()); });
+  acaoSalvar_->setVisible(false);
+  connect(acaoSalvar_, &QAction::triggered, this, &JanelaPrincipal::Salva);
 
-  Arquivo1_ = barra->addMenu(tr("Arquivo"));
-  Arquivo1_->setObjectName(QStringLiteral("Arquivo1"));
-  Novo1_ = Arquivo1_->addAction(tr("Novo"), this, &JanelaPrincipal::Novo1Click);
-  Novo1_->setObjectName(QStringLiteral("Novo1"));
-  Novo1_->setShortcut(QKeySequence::New);
-  Abrir1_ = Arquivo1_->addAction(tr("Abrir"), this, &JanelaPrincipal::Abrir1Click);
-  Abrir1_->setObjectName(QStringLiteral("Abrir1"));
-  Abrir1_->setShortcut(QKeySequence::Open);
-  Recentes_ = Arquivo1_->addMenu(tr("Abrir Recente"));
-  Recentes_->setObjectName(QStringLiteral("Recentes"));
-  SalvarComo1_ =
-      Arquivo1_->addAction(tr("Salvar Como..."), this, &JanelaPrincipal::SalvarComo1Click);
-  SalvarComo1_->setObjectName(QStringLiteral("SalvarComo1"));
-  SalvarComo1_->setShortcut(QKeySequence::SaveAs);
-  SalvarComo1_->setVisible(false);
-  Sair1_ = Arquivo1_->addAction(tr("Sair"), this, &QWidget::close);
-  Sair1_->setObjectName(QStringLiteral("Sair1"));
-  Sair1_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-  Arquivo1_->addSeparator();
-  SelectLanguage1_ = Arquivo1_->addMenu(QStringLiteral("Select Language"));
-  SelectLanguage1_->setObjectName(QStringLiteral("SelectLanguage1"));
+  menuArquivo_ = barra->addMenu(tr("Arquivo"));
+  menuArquivo_->setObjectName(QStringLiteral("Arquivo1"));
+  acaoNovo_ = menuArquivo_->addAction(tr("Novo"), this, &JanelaPrincipal::NovaSimulacao);
+  acaoNovo_->setObjectName(QStringLiteral("Novo1"));
+  acaoNovo_->setShortcut(QKeySequence::New);
+  acaoAbrir_ = menuArquivo_->addAction(tr("Abrir"), this, &JanelaPrincipal::Abre);
+  acaoAbrir_->setObjectName(QStringLiteral("Abrir1"));
+  acaoAbrir_->setShortcut(QKeySequence::Open);
+  menuRecentes_ = menuArquivo_->addMenu(tr("Abrir Recente"));
+  menuRecentes_->setObjectName(QStringLiteral("Recentes"));
+  acaoSalvarComo_ =
+      menuArquivo_->addAction(tr("Salvar Como..."), this, &JanelaPrincipal::SalvaComo);
+  acaoSalvarComo_->setObjectName(QStringLiteral("SalvarComo1"));
+  acaoSalvarComo_->setShortcut(QKeySequence::SaveAs);
+  acaoSalvarComo_->setVisible(false);
+  acaoSair_ = menuArquivo_->addAction(tr("Sair"), this, &QWidget::close);
+  acaoSair_->setObjectName(QStringLiteral("Sair1"));
+  acaoSair_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  menuArquivo_->addSeparator();
+  menuIdioma_ = menuArquivo_->addMenu(QStringLiteral("Select Language"));
+  menuIdioma_->setObjectName(QStringLiteral("SelectLanguage1"));
   // The choice takes effect at the next start; the mark stays on the
   // language running.
-  auto* idiomas = new QActionGroup(SelectLanguage1_);
+  auto* idiomas = new QActionGroup(menuIdioma_);
   for (bool ingles : {false, true}) {
-    QAction* a = SelectLanguage1_->addAction(ingles ? QStringLiteral("English")
-                                                    : QStringLiteral("Portuguese"));
+    QAction* a =
+        menuIdioma_->addAction(ingles ? QStringLiteral("English") : QStringLiteral("Portuguese"));
     a->setObjectName(ingles ? QStringLiteral("English1") : QStringLiteral("Portuguese1"));
     a->setCheckable(true);
     a->setChecked(ingles == sessao_.IdiomaIngles());
     idiomas->addAction(a);
     connect(a, &QAction::triggered, this, [this, ingles] { EscolheIdioma(ingles); });
   }
-  Pastacorrente1_ =
-      Arquivo1_->addAction(tr("Pasta corrente..."), this, &JanelaPrincipal::Pastacorrente1Click);
-  Pastacorrente1_->setObjectName(QStringLiteral("Pastacorrente1"));
+  acaoPastaCorrente_ = menuArquivo_->addAction(tr("Pasta corrente..."), this,
+                                               &JanelaPrincipal::EscolhePastaCorrente);
+  acaoPastaCorrente_->setObjectName(QStringLiteral("Pastacorrente1"));
   AtualizaRecentes();
 
   // Undo and redo of the edits, named after the edit; they work from every
   // window of the program.
-  Editar1_ = barra->addMenu(tr("Editar"));
-  Editar1_->setObjectName(QStringLiteral("Editar1"));
-  Editar1_->menuAction()->setVisible(false);
-  Desfazer1_ = sessao_.Pilha().createUndoAction(Editar1_, tr("Desfazer"));
-  Desfazer1_->setObjectName(QStringLiteral("Desfazer1"));
-  Desfazer1_->setShortcut(QKeySequence::Undo);
-  Refazer1_ = sessao_.Pilha().createRedoAction(Editar1_, tr("Refazer"));
-  Refazer1_->setObjectName(QStringLiteral("Refazer1"));
-  Refazer1_->setShortcuts(
+  menuEditar_ = barra->addMenu(tr("Editar"));
+  menuEditar_->setObjectName(QStringLiteral("Editar1"));
+  menuEditar_->menuAction()->setVisible(false);
+  acaoDesfazer_ = sessao_.Pilha().createUndoAction(menuEditar_, tr("Desfazer"));
+  acaoDesfazer_->setObjectName(QStringLiteral("Desfazer1"));
+  acaoDesfazer_->setShortcut(QKeySequence::Undo);
+  acaoRefazer_ = sessao_.Pilha().createRedoAction(menuEditar_, tr("Refazer"));
+  acaoRefazer_->setObjectName(QStringLiteral("Refazer1"));
+  acaoRefazer_->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-  for (QAction* a : {Desfazer1_, Refazer1_}) {
+  for (QAction* a : {acaoDesfazer_, acaoRefazer_}) {
     a->setShortcutContext(Qt::ApplicationShortcut);
-    Editar1_->addAction(a);
+    menuEditar_->addAction(a);
   }
 
   auto itemDaBarra = [barra](const QString& texto, const char* nome) {
@@ -288,54 +288,57 @@ void JanelaPrincipal::CriaMenu() {
     a->setVisible(false);
     return a;
   };
-  Exemplos1_ = itemDaBarra(tr("Exemplos"), "Exemplos1");
-  connect(Exemplos1_, &QAction::triggered, this, &JanelaPrincipal::Exemplos1Click);
-  Configurao2_ = itemDaBarra(tr("Configuração"), "Configurao2");
-  connect(Configurao2_, &QAction::triggered, this, [this] {
-    config_->AtualizaInclusao();
-    config_->MostraPrimeiraPagina();
-    config_->show();
-    config_->raise();
-    config_->activateWindow();
+  acaoExemplos_ = itemDaBarra(tr("Exemplos"), "Exemplos1");
+  connect(acaoExemplos_, &QAction::triggered, this, &JanelaPrincipal::EscolheExemplo);
+  acaoConfiguracao_ = itemDaBarra(tr("Configuração"), "Configurao2");
+  connect(acaoConfiguracao_, &QAction::triggered, this, [this] {
+    dialogoConfiguracao_->AtualizaInclusao();
+    dialogoConfiguracao_->MostraPrimeiraPagina();
+    dialogoConfiguracao_->show();
+    dialogoConfiguracao_->raise();
+    dialogoConfiguracao_->activateWindow();
   });
-  Configurao1_ = itemDaBarra(tr("Gerador de Sinais"), "Configurao1");
-  connect(Configurao1_, &QAction::triggered, ParmForm_, &JanelaGerador::Mostra);
-  Dese1_ = itemDaBarra(tr("Simulação Rápida"), "Dese1");
-  connect(Dese1_, &QAction::triggered, AboutBox_, &JanelaSimulacaoRapida::Mostra);
-  Variveis1_ = itemDaBarra(tr("Lista de Variáveis"), "Variveis1");
-  connect(Variveis1_, &QAction::triggered, Dialogos_, &JanelaListaVariaveis::Mostra);
-  RegistradorXY1_ = itemDaBarra(tr("Registrador XY"), "RegistradorXY1");
-  connect(RegistradorXY1_, &QAction::triggered, RegXY_, &JanelaRegistradorXY::Mostra);
+  acaoGerador_ = itemDaBarra(tr("Gerador de Sinais"), "Configurao1");
+  connect(acaoGerador_, &QAction::triggered, janelaGerador_, &JanelaGerador::Mostra);
+  acaoSimulacaoRapida_ = itemDaBarra(tr("Simulação Rápida"), "Dese1");
+  connect(acaoSimulacaoRapida_, &QAction::triggered, janelaSimulacaoRapida_,
+          &JanelaSimulacaoRapida::Mostra);
+  acaoListaVariaveis_ = itemDaBarra(tr("Lista de Variáveis"), "Variveis1");
+  connect(acaoListaVariaveis_, &QAction::triggered, janelaListaVariaveis_,
+          &JanelaListaVariaveis::Mostra);
+  acaoRegistradorXY_ = itemDaBarra(tr("Registrador XY"), "RegistradorXY1");
+  connect(acaoRegistradorXY_, &QAction::triggered, janelaRegistradorXY_,
+          &JanelaRegistradorXY::Mostra);
 
-  Opes1_ = barra->addMenu(tr("Opções"));
-  Opes1_->setObjectName(QStringLiteral("Opes1"));
-  Opes1_->menuAction()->setVisible(false);
-  // Any stopper of Timer1 (a load) restarts it on its own; the check mark
+  menuOpcoes_ = barra->addMenu(tr("Opções"));
+  menuOpcoes_->setObjectName(QStringLiteral("Opes1"));
+  menuOpcoes_->menuAction()->setVisible(false);
+  // Any stopper of the scan timer (a load) restarts it on its own; the check mark
   // shows whether the timer runs.
-  PausarSimulao2_ = Opes1_->addAction(tr("Pausar Simulação"));
-  PausarSimulao2_->setObjectName(QStringLiteral("PausarSimulao2"));
-  PausarSimulao2_->setCheckable(true);
-  connect(PausarSimulao2_, &QAction::triggered, this, [this] {
+  acaoPausar_ = menuOpcoes_->addAction(tr("Pausar Simulação"));
+  acaoPausar_->setObjectName(QStringLiteral("PausarSimulao2"));
+  acaoPausar_->setCheckable(true);
+  connect(acaoPausar_, &QAction::triggered, this, [this] {
     sessao_.AlternaPausa();
-    PausarSimulao2_->setChecked(sessao_.Pausada());
+    acaoPausar_->setChecked(sessao_.Pausada());
   });
-  MoverObjetos2_ = Opes1_->addAction(tr("Mover Objetos"));
-  MoverObjetos2_->setObjectName(QStringLiteral("MoverObjetos2"));
-  MoverObjetos2_->setCheckable(true);
-  connect(MoverObjetos2_, &QAction::toggled, tela_, &TelaSinotica::DefineModoMover);
-  ExcluirObjetos_ = Opes1_->addAction(tr("Excluir Objetos"));
-  ExcluirObjetos_->setObjectName(QStringLiteral("ExcluirObjetos"));
-  ExcluirObjetos_->setCheckable(true);
-  connect(ExcluirObjetos_, &QAction::toggled, tela_, &TelaSinotica::DefineModoExcluir);
+  acaoMover_ = menuOpcoes_->addAction(tr("Mover Objetos"));
+  acaoMover_->setObjectName(QStringLiteral("MoverObjetos2"));
+  acaoMover_->setCheckable(true);
+  connect(acaoMover_, &QAction::toggled, tela_, &TelaSinotica::DefineModoMover);
+  acaoExcluir_ = menuOpcoes_->addAction(tr("Excluir Objetos"));
+  acaoExcluir_->setObjectName(QStringLiteral("ExcluirObjetos"));
+  acaoExcluir_->setCheckable(true);
+  connect(acaoExcluir_, &QAction::toggled, tela_, &TelaSinotica::DefineModoExcluir);
 
-  Sobre1_ = barra->addMenu(tr("Ajuda"));
-  Sobre1_->setObjectName(QStringLiteral("Sobre1"));
-  Comentrios1_ = Sobre1_->addAction(tr("Exibir comentários"));
-  Comentrios1_->setObjectName(QStringLiteral("Comentrios1"));
-  Comentrios1_->setCheckable(true);
-  connect(Comentrios1_, &QAction::triggered, this, [this](bool marcado) {
+  menuAjuda_ = barra->addMenu(tr("Ajuda"));
+  menuAjuda_->setObjectName(QStringLiteral("Sobre1"));
+  acaoComentarios_ = menuAjuda_->addAction(tr("Exibir comentários"));
+  acaoComentarios_->setObjectName(QStringLiteral("Comentrios1"));
+  acaoComentarios_->setCheckable(true);
+  connect(acaoComentarios_, &QAction::triggered, this, [this](bool marcado) {
     sessao_.documento().comentarios.Exibir = marcado;
-    RichEdit1_->setVisible(marcado);
+    comentarios_->setVisible(marcado);
   });
   const struct {
     QString texto;
@@ -346,14 +349,14 @@ void JanelaPrincipal::CriaMenu() {
       {tr("Vídeo Aulas"), "VdeoAulas1", "/video_aulas"},
       {tr("Introdução Controle de Processos"), "IntroduoControledeProcessos1", "/aulas"}};
   for (const auto& pagina : paginas) {
-    QAction* a = Sobre1_->addAction(pagina.texto);
+    QAction* a = menuAjuda_->addAction(pagina.texto);
     a->setObjectName(QLatin1String(pagina.nome));
     const char* caminho = pagina.caminho;
     connect(a, &QAction::triggered, this, [this, caminho] { AbrePagina(caminho); });
   }
-  QAction* Sobre3 = Sobre1_->addAction(tr("Sobre"));
-  Sobre3->setObjectName(QStringLiteral("Sobre3"));
-  connect(Sobre3, &QAction::triggered, this, &JanelaPrincipal::Sobre3Click);
+  QAction* acaoSobre = menuAjuda_->addAction(tr("Sobre"));
+  acaoSobre->setObjectName(QStringLiteral("Sobre3"));
+  connect(acaoSobre, &QAction::triggered, this, &JanelaPrincipal::MostraSobre);
 }
 
 void JanelaPrincipal::AbrePagina(const char* caminho) {
@@ -365,14 +368,14 @@ void JanelaPrincipal::AbrePagina(const char* caminho) {
   Interacao::Atual().AbreEndereco(EnderecoAjuda(caminho));
 }
 
-void JanelaPrincipal::Sobre3Click() {
+void JanelaPrincipal::MostraSobre() {
   auto* sobre = new CaixaSobre(false, this);
   sobre->show();
 }
 
 void JanelaPrincipal::EscolheIdioma(bool ingles) {
   const bool emUso = sessao_.IdiomaIngles();
-  for (QAction* a : SelectLanguage1_->actions())
+  for (QAction* a : menuIdioma_->actions())
     a->setChecked(a->objectName() ==
                   (emUso ? QLatin1String("English1") : QLatin1String("Portuguese1")));
   if (ingles == emUso) return;
@@ -387,18 +390,19 @@ void JanelaPrincipal::EscolheIdioma(bool ingles) {
 }
 
 void JanelaPrincipal::MostraMenus(bool visivel) {
-  for (QAction* a : {SalvarComo1_, Editar1_->menuAction(), Exemplos1_, Configurao2_, Configurao1_,
-                     Dese1_, Variveis1_, RegistradorXY1_, Opes1_->menuAction()})
+  for (QAction* a :
+       {acaoSalvarComo_, menuEditar_->menuAction(), acaoExemplos_, acaoConfiguracao_, acaoGerador_,
+        acaoSimulacaoRapida_, acaoListaVariaveis_, acaoRegistradorXY_, menuOpcoes_->menuAction()})
     a->setVisible(visivel);
 }
 
 void JanelaPrincipal::MostraSalvo() {
   const bool salvo = sessao_.Salvo();
-  Salvar1_->setIcon(figuras::Salvo(salvo));
+  acaoSalvar_->setIcon(figuras::Salvo(salvo));
   if (sessao_.IdiomaIngles())
-    Salvar1_->setText(salvo ? QStringLiteral("I´m saved!") : QStringLiteral("Save me!"));
+    acaoSalvar_->setText(salvo ? QStringLiteral("I´m saved!") : QStringLiteral("Save me!"));
   else
-    Salvar1_->setText(salvo ? tr("To salvo!") : tr("Salve me!"));
+    acaoSalvar_->setText(salvo ? tr("To salvo!") : tr("Salve me!"));
 }
 
 void JanelaPrincipal::MostraTitulo() {
@@ -412,35 +416,36 @@ void JanelaPrincipal::MostraComentarios() {
   for (const std::string& linha : comentarios.Linhas(sessao_.IdiomaIngles()))
     linhas << QString::fromStdString(linha);
   preenchendoComentarios_ = true;
-  RichEdit1_->setPlainText(linhas.join(QLatin1Char('\n')));
+  comentarios_->setPlainText(linhas.join(QLatin1Char('\n')));
   preenchendoComentarios_ = false;
-  Comentrios1_->setChecked(comentarios.Exibir);
-  RichEdit1_->setVisible(comentarios.Exibir);
+  acaoComentarios_->setChecked(comentarios.Exibir);
+  comentarios_->setVisible(comentarios.Exibir);
 }
 
 void JanelaPrincipal::MostraProgresso(int percentual) {
   if (percentual < 0) {
-    GroupBox1_->hide();
-    PausarSimulao2_->setChecked(sessao_.Pausada());
+    caixaProgresso_->hide();
+    acaoPausar_->setChecked(sessao_.Pausada());
     return;
   }
-  GroupBox1_->move((width() - GroupBox1_->width()) / 2, (height() - GroupBox1_->height()) / 2);
-  GroupBox1_->show();
-  GroupBox1_->raise();
-  ProgressBar1_->setValue(percentual);
-  GroupBox1_->repaint();
+  caixaProgresso_->move((width() - caixaProgresso_->width()) / 2,
+                        (height() - caixaProgresso_->height()) / 2);
+  caixaProgresso_->show();
+  caixaProgresso_->raise();
+  barraProgresso_->setValue(percentual);
+  caixaProgresso_->repaint();
 }
 
 void JanelaPrincipal::AtualizaTela() { tela_->AtualizaTela(); }
 
 void JanelaPrincipal::AtualizaRecentes() {
-  Recentes_->clear();
+  menuRecentes_->clear();
   const QStringList recentes = sessao_.ArquivosRecentes();
   for (const QString& arquivo : recentes) {
-    QAction* a = Recentes_->addAction(QDir::toNativeSeparators(arquivo));
+    QAction* a = menuRecentes_->addAction(QDir::toNativeSeparators(arquivo));
     connect(a, &QAction::triggered, this, [this, arquivo] { AbreArquivo(arquivo); });
   }
-  Recentes_->setEnabled(!recentes.isEmpty());
+  menuRecentes_->setEnabled(!recentes.isEmpty());
 }
 
 QString JanelaPrincipal::DialogoSalvar() {
@@ -468,26 +473,27 @@ bool JanelaPrincipal::RecomecaVazia() {
   return true;
 }
 
-void JanelaPrincipal::Novo1Click() {
+void JanelaPrincipal::NovaSimulacao() {
   if (!RecomecaVazia()) return;
   EscondeGaleria();
-  RichEdit1_->show();
-  Salvar1_->setVisible(true);
+  comentarios_->show();
+  acaoSalvar_->setVisible(true);
   MostraMenus(true);
 }
 
-void JanelaPrincipal::Exemplos1Click() {
+void JanelaPrincipal::EscolheExemplo() {
   if (RecomecaVazia()) MostraGaleria();
 }
 
 void JanelaPrincipal::MostraGaleria() {
-  RichEdit1_->hide();
+  comentarios_->hide();
   rolagem_->hide();
   galeria_->show();
-  Salvar1_->setVisible(false);
+  acaoSalvar_->setVisible(false);
   // "Salvar Como..." stays: only the file menu is of use here.
-  for (QAction* a : {Editar1_->menuAction(), Exemplos1_, Configurao2_, Configurao1_, Dese1_,
-                     Variveis1_, RegistradorXY1_, Opes1_->menuAction()})
+  for (QAction* a :
+       {menuEditar_->menuAction(), acaoExemplos_, acaoConfiguracao_, acaoGerador_,
+        acaoSimulacaoRapida_, acaoListaVariaveis_, acaoRegistradorXY_, menuOpcoes_->menuAction()})
     a->setVisible(false);
 }
 
@@ -506,7 +512,7 @@ void JanelaPrincipal::AbreExemplo(const QString& arquivo) {
   MostraMenus(true);
 }
 
-void JanelaPrincipal::Abrir1Click() {
+void JanelaPrincipal::Abre() {
   if (!PerguntaSalvar(sessao_.IdiomaIngles() ? QStringLiteral("Save changes?")
                                              : tr("Salvar Alterações em Arquivo?")))
     return;
@@ -526,7 +532,7 @@ void JanelaPrincipal::AbreArquivo(const QString& arquivo) {
   if (GaleriaVisivel()) return;  // nothing was read: the gallery stays as it was
   MostraMenus(true);
   if (sessao_.ArquivoAtual().isEmpty()) return;
-  Salvar1_->setVisible(true);
+  acaoSalvar_->setVisible(true);
 }
 
 void JanelaPrincipal::MostraSimulacaoRestaurada() {
@@ -539,7 +545,7 @@ void JanelaPrincipal::MostraSimulacaoRestaurada() {
       !arquivo.isEmpty() && !exemplos.isEmpty() &&
       QFileInfo(arquivo).absoluteFilePath().startsWith(
           QDir(exemplos).absoluteFilePath(QStringLiteral("examples")) + QLatin1Char('/'));
-  Salvar1_->setVisible(!exemplo);
+  acaoSalvar_->setVisible(!exemplo);
 }
 
 void JanelaPrincipal::SalvaComNome(const QString& escolhido) {
@@ -556,24 +562,24 @@ void JanelaPrincipal::SalvaComNome(const QString& escolhido) {
   sessao_.SalvaSimulacao(arquivo);
 }
 
-void JanelaPrincipal::SalvarComo1Click() {
+void JanelaPrincipal::SalvaComo() {
   const QString escolhido = DialogoSalvar();
   if (escolhido.isEmpty()) return;
   SalvaComNome(escolhido);
 }
 
-void JanelaPrincipal::Salvar1Click() {
+void JanelaPrincipal::Salva() {
   if (!sessao_.ArquivoAtual().isEmpty()) {
     sessao_.SalvaSimulacao(sessao_.ArquivoAtual());
     return;
   }
   const QString escolhido = DialogoSalvar();
   if (escolhido.isEmpty()) return;
-  Salvar1_->setVisible(true);
+  acaoSalvar_->setVisible(true);
   SalvaComNome(escolhido);
 }
 
-void JanelaPrincipal::Pastacorrente1Click() {
+void JanelaPrincipal::EscolhePastaCorrente() {
   const QString pasta =
       Interacao::Atual().EscolhePasta(this, tr("Pasta corrente..."), sessao_.PastaInicial());
   if (!pasta.isEmpty()) sessao_.DefinePastaCorrente(QDir(pasta).absolutePath() + QDir::separator());
@@ -599,14 +605,14 @@ void JanelaPrincipal::closeEvent(QCloseEvent* evento) {
   evento->accept();
 }
 
-void JanelaPrincipal::FormDblClick() {
+void JanelaPrincipal::RecarregaFiguraEDescricao() {
   tela_->CarregaFigura();
   QFile descricao(QDir::current().filePath(QStringLiteral("descricao.rtf")));
   // A comments file is a few kilobytes; a huge one is not read at all.
   constexpr qint64 kMaiorDescricao = 4 << 20;
   if (descricao.size() > kMaiorDescricao || !descricao.open(QIODevice::ReadOnly)) return;
   const QByteArray bytes = descricao.readAll();
-  RichEdit1_->setPlainText(QString::fromStdString(
+  comentarios_->setPlainText(QString::fromStdString(
       TextoDoRtf(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))));
 }
 
@@ -663,8 +669,8 @@ void JanelaPrincipal::FechaJanelas() {
   // The signal generator and the configuration are one window each for every
   // simulation: they show the new one's settings (the generator without the
   // apply its own closing runs).
-  ParmForm_->hide();
-  config_->hide();
+  janelaGerador_->hide();
+  dialogoConfiguracao_->hide();
 }
 
 }  // namespace quiv

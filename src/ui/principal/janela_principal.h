@@ -35,16 +35,16 @@ class JanelaPrincipal : public QMainWindow {
   ~JanelaPrincipal() override;
 
   TelaSinotica& Tela() const { return *tela_; }
-  DialogoConfiguracao& ConfigForm() const { return *config_; }
-  JanelaGerador& ParmForm() const { return *ParmForm_; }
+  DialogoConfiguracao& DialogoDeConfiguracao() const { return *dialogoConfiguracao_; }
+  JanelaGerador& JanelaDoGerador() const { return *janelaGerador_; }
   // The window of an object, once it was opened (nullptr before and after
   // the object is deleted).
   QWidget* JanelaDe(int tipo, int n) const { return janelas_.value({tipo, n}); }
 
   // The file commands of the menu.
-  void Novo1Click();
+  void NovaSimulacao();
   // "Exemplos": asks to save, clears the simulation and shows the gallery.
-  void Exemplos1Click();
+  void EscolheExemplo();
   // The gallery in place of the screen, with only the file menu (at start).
   void MostraGaleria();
   bool GaleriaVisivel() const;
@@ -52,10 +52,10 @@ class JanelaPrincipal : public QMainWindow {
   // was read, and the save item stays hidden (an example is saved with
   // "Salvar Como...").
   void AbreExemplo(const QString& arquivo);
-  void Abrir1Click();
-  void Salvar1Click();
-  void SalvarComo1Click();
-  void Pastacorrente1Click();
+  void Abre();
+  void Salva();
+  void SalvaComo();
+  void EscolhePastaCorrente();
   // Opens a file without the open dialog (command line, recent files): the
   // save question, then the file read into a cleared simulation.
   void AbreArquivo(const QString& arquivo);
@@ -86,7 +86,7 @@ class JanelaPrincipal : public QMainWindow {
   void EscondeGaleria();
   // A page of the website, when the computer is online.
   void AbrePagina(const char* caminho);
-  void Sobre3Click();
+  void MostraSobre();
   // "Select Language": stores the choice for the next start.
   void EscolheIdioma(bool ingles);
   // The save dialog; returns the chosen name as typed, or empty.
@@ -104,51 +104,51 @@ class JanelaPrincipal : public QMainWindow {
   void MostraComentarios();
   void MostraProgresso(int percentual);
   void AtualizaRecentes();
-  void FormDblClick();
+  void RecarregaFiguraEDescricao();
   // Closes and frees one object's window, or every one (New, a load).
   void FechaJanela(int tipo, int n);
   void FechaJanelas();
 
   SessaoSimulacao& sessao_;
   TelaSinotica* tela_ = nullptr;
-  DialogoConfiguracao* config_ = nullptr;
-  JanelaGerador* ParmForm_ = nullptr;
-  JanelaRegistradorXY* RegXY_ = nullptr;
-  JanelaSimulacaoRapida* AboutBox_ = nullptr;
-  JanelaListaVariaveis* Dialogos_ = nullptr;
+  DialogoConfiguracao* dialogoConfiguracao_ = nullptr;
+  JanelaGerador* janelaGerador_ = nullptr;
+  JanelaRegistradorXY* janelaRegistradorXY_ = nullptr;
+  JanelaSimulacaoRapida* janelaSimulacaoRapida_ = nullptr;
+  JanelaListaVariaveis* janelaListaVariaveis_ = nullptr;
   QHash<QPair<int, int>, QPointer<QWidget>> janelas_;
   QScrollArea* rolagem_ = nullptr;
   GaleriaExemplos* galeria_ = nullptr;
-  QTextEdit* RichEdit1_ = nullptr;
-  QGroupBox* GroupBox1_ = nullptr;
-  QProgressBar* ProgressBar1_ = nullptr;
+  QTextEdit* comentarios_ = nullptr;
+  QGroupBox* caixaProgresso_ = nullptr;
+  QProgressBar* barraProgresso_ = nullptr;
   QString legendaPadrao_;
   bool preenchendoComentarios_ = false;
 
-  QAction* Salvar1_ = nullptr;
-  QMenu* Arquivo1_ = nullptr;
-  QAction* Novo1_ = nullptr;
-  QAction* Abrir1_ = nullptr;
-  QMenu* Recentes_ = nullptr;
-  QAction* SalvarComo1_ = nullptr;
-  QAction* Sair1_ = nullptr;
-  QMenu* SelectLanguage1_ = nullptr;
-  QAction* Pastacorrente1_ = nullptr;
-  QAction* Exemplos1_ = nullptr;
-  QAction* Configurao2_ = nullptr;
-  QAction* Configurao1_ = nullptr;
-  QAction* Dese1_ = nullptr;
-  QAction* Variveis1_ = nullptr;
-  QAction* RegistradorXY1_ = nullptr;
-  QMenu* Opes1_ = nullptr;
-  QMenu* Editar1_ = nullptr;
-  QAction* Desfazer1_ = nullptr;
-  QAction* Refazer1_ = nullptr;
-  QAction* PausarSimulao2_ = nullptr;
-  QAction* MoverObjetos2_ = nullptr;
-  QAction* ExcluirObjetos_ = nullptr;
-  QMenu* Sobre1_ = nullptr;
-  QAction* Comentrios1_ = nullptr;
+  QAction* acaoSalvar_ = nullptr;
+  QMenu* menuArquivo_ = nullptr;
+  QAction* acaoNovo_ = nullptr;
+  QAction* acaoAbrir_ = nullptr;
+  QMenu* menuRecentes_ = nullptr;
+  QAction* acaoSalvarComo_ = nullptr;
+  QAction* acaoSair_ = nullptr;
+  QMenu* menuIdioma_ = nullptr;
+  QAction* acaoPastaCorrente_ = nullptr;
+  QAction* acaoExemplos_ = nullptr;
+  QAction* acaoConfiguracao_ = nullptr;
+  QAction* acaoGerador_ = nullptr;
+  QAction* acaoSimulacaoRapida_ = nullptr;
+  QAction* acaoListaVariaveis_ = nullptr;
+  QAction* acaoRegistradorXY_ = nullptr;
+  QMenu* menuOpcoes_ = nullptr;
+  QMenu* menuEditar_ = nullptr;
+  QAction* acaoDesfazer_ = nullptr;
+  QAction* acaoRefazer_ = nullptr;
+  QAction* acaoPausar_ = nullptr;
+  QAction* acaoMover_ = nullptr;
+  QAction* acaoExcluir_ = nullptr;
+  QMenu* menuAjuda_ = nullptr;
+  QAction* acaoComentarios_ = nullptr;
 };
 
 }  // namespace quiv

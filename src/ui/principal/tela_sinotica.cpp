@@ -59,10 +59,10 @@ TelaSinotica::TelaSinotica(SessaoSimulacao& sessao, QWidget* pai) : QWidget(pai)
   setMouseTracking(true);
   setAutoFillBackground(true);
 
-  Image1_ = new QLabel(this);
-  Image1_->setObjectName(QStringLiteral("Image1"));
-  Image1_->setAttribute(Qt::WA_TransparentForMouseEvents);
-  Image1_->hide();
+  figura_ = new QLabel(this);
+  figura_->setObjectName(QStringLiteral("Image1"));
+  figura_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  figura_->hide();
 
   // Created from the bottom up: later widgets lie above earlier ones.
   CriaPainel();
@@ -160,14 +160,14 @@ void TelaSinotica::CriaPainel() {
     }
   }
 
-  PainelComando_ = new QGroupBox(tr(" Painel de Comando "), this);
-  PainelComando_->setObjectName(QStringLiteral("PainelComando"));
-  PainelComando_->hide();
+  painelComando_ = new QGroupBox(tr(" Painel de Comando "), this);
+  painelComando_->setObjectName(QStringLiteral("PainelComando"));
+  painelComando_->hide();
   const ItemTela itemPainel{ItemTela::Tipo::PainelComando, TipoObjeto::Controlador, 0};
-  Registra(PainelComando_, itemPainel);
+  Registra(painelComando_, itemPainel);
   for (int b = 1; b <= Painel::kBotoes; ++b) {
     const int topo = kTopoBotoes + kLinhaBotao * (b - 1);
-    auto* solto = new QLabel(PainelComando_);
+    auto* solto = new QLabel(painelComando_);
     solto->setObjectName(QStringLiteral("Botao%1_norm").arg(b));
     solto->setPixmap(figuras::Botao(false));
     solto->setGeometry(8, topo, figuras::kLadoBotao, figuras::kLadoBotao);
@@ -176,7 +176,7 @@ void TelaSinotica::CriaPainel() {
       sessao_.documento().painel.Botao(b).Pressiona();
       MostraBotoes();
     });
-    auto* pressionado = new QLabel(PainelComando_);
+    auto* pressionado = new QLabel(painelComando_);
     pressionado->setObjectName(QStringLiteral("botao%1_press").arg(b));
     pressionado->setPixmap(figuras::Botao(true));
     pressionado->setGeometry(8, topo, figuras::kLadoBotao, figuras::kLadoBotao);
@@ -185,12 +185,12 @@ void TelaSinotica::CriaPainel() {
       sessao_.documento().painel.Botao(b).Solta();
       MostraBotoes();
     });
-    auto* nome = new QLabel(PainelComando_);
+    auto* nome = new QLabel(painelComando_);
     nome->setObjectName(QStringLiteral("Botao%1_label").arg(b));
     nome->move(56, topo + 2);
     nome->hide();
     Registra(nome, itemPainel);
-    auto* estado = new QLabel(PainelComando_);
+    auto* estado = new QLabel(painelComando_);
     estado->setObjectName(QStringLiteral("botao%1_texto").arg(b));
     estado->move(56, topo + 21);
     estado->hide();
@@ -257,10 +257,10 @@ void TelaSinotica::CriaEntrada(int n) {
     MostraEntrada(n);
   });
 
-  trackBack_[i] = fundo;
-  trackLabel_[i] = rotulo;
-  trackText_[i] = valor;
-  trackBar_[i] = barra;
+  fundoEntrada_[i] = fundo;
+  nomeEntrada_[i] = rotulo;
+  valorEntrada_[i] = valor;
+  barraEntrada_[i] = barra;
 }
 
 void TelaSinotica::DefineModoMover(bool ligado) {
@@ -446,21 +446,21 @@ void TelaSinotica::MostraEntrada(int n) {
   EntradaDados& e = sessao_.documento().painel.Entrada(n);
   const bool ingles = sessao_.IdiomaIngles();
   preenchendo_ = true;
-  trackBack_[i]->setGeometry(e.Esquerda, e.Topo, e.LarguraFundo, e.AlturaFundo);
-  DefineTexto(trackLabel_[i], Texto(e.Nome.Em(ingles)));
-  trackLabel_[i]->move(e.Esquerda + 6, e.Topo + 6);
+  fundoEntrada_[i]->setGeometry(e.Esquerda, e.Topo, e.LarguraFundo, e.AlturaFundo);
+  DefineTexto(nomeEntrada_[i], Texto(e.Nome.Em(ingles)));
+  nomeEntrada_[i]->move(e.Esquerda + 6, e.Topo + 6);
   const QString dica = QString::fromStdString(e.Dica);
-  trackBack_[i]->setToolTip(dica);
-  trackLabel_[i]->setToolTip(dica);
-  trackText_[i]->move(e.Esquerda + e.DeslocamentoTexto, e.Topo + 4);
+  fundoEntrada_[i]->setToolTip(dica);
+  nomeEntrada_[i]->setToolTip(dica);
+  valorEntrada_[i]->move(e.Esquerda + e.DeslocamentoTexto, e.Topo + 4);
   const QString valor = QString::fromStdString(e.TextoValor);
-  if (trackText_[i]->text() != valor) trackText_[i]->setText(valor);
-  trackBar_[i]->setGeometry(e.Esquerda + 4, e.Topo + 22, e.LarguraSlider, 32);
-  trackBar_[i]->setValue(e.Posicao);
-  trackBack_[i]->setVisible(e.Visivel);
-  trackLabel_[i]->setVisible(e.Visivel);
-  trackText_[i]->setVisible(e.Visivel);
-  trackBar_[i]->setVisible(e.Visivel && e.ComSlider);
+  if (valorEntrada_[i]->text() != valor) valorEntrada_[i]->setText(valor);
+  barraEntrada_[i]->setGeometry(e.Esquerda + 4, e.Topo + 22, e.LarguraSlider, 32);
+  barraEntrada_[i]->setValue(e.Posicao);
+  fundoEntrada_[i]->setVisible(e.Visivel);
+  nomeEntrada_[i]->setVisible(e.Visivel);
+  valorEntrada_[i]->setVisible(e.Visivel);
+  barraEntrada_[i]->setVisible(e.Visivel && e.ComSlider);
   preenchendo_ = false;
 }
 
@@ -477,11 +477,11 @@ void TelaSinotica::MostraBotoes() {
   Painel& painel = sessao_.documento().painel;
   const bool ingles = sessao_.IdiomaIngles();
   if (painel.PainelComandoAltura > 0)
-    PainelComando_->setGeometry(painel.PainelComandoEsquerda, painel.PainelComandoTopo,
+    painelComando_->setGeometry(painel.PainelComandoEsquerda, painel.PainelComandoTopo,
                                 kLarguraPainelComando, painel.PainelComandoAltura);
   else
-    PainelComando_->move(painel.PainelComandoEsquerda, painel.PainelComandoTopo);
-  PainelComando_->setVisible(painel.PainelComandoVisivel);
+    painelComando_->move(painel.PainelComandoEsquerda, painel.PainelComandoTopo);
+  painelComando_->setVisible(painel.PainelComandoVisivel);
   for (int b = 1; b <= Painel::kBotoes; ++b) {
     const auto i = static_cast<std::size_t>(b);
     const BotaoComando& botao = sessao_.documento().painel.Botao(b);
@@ -522,10 +522,10 @@ void TelaSinotica::CarregaFigura() {
   const QString caminho = sessao_.CaminhoFigura();
   QPixmap figura;
   if (!caminho.isEmpty()) figura.load(caminho);
-  Image1_->setPixmap(figura);
-  Image1_->setVisible(!figura.isNull());
-  Image1_->adjustSize();
-  Image1_->move(0, 0);
+  figura_->setPixmap(figura);
+  figura_->setVisible(!figura.isNull());
+  figura_->adjustSize();
+  figura_->move(0, 0);
   AjustaTamanho();
 }
 

@@ -117,7 +117,7 @@ class TelaSinotica : public QWidget {
   bool preenchendo_ = false;  // the model is being shown: no handler writes back
   QHash<QWidget*, Registro> registros_;
 
-  QLabel* Image1_ = nullptr;
+  QLabel* figura_ = nullptr;
   // Indexed by the object's number (index 0 unused).
   std::array<QPushButton*, Simulacao::kControladores + 1> controles_{};
   std::array<QPushButton*, Simulacao::kProcessos + 1> processos_{};
@@ -127,15 +127,15 @@ class TelaSinotica : public QWidget {
   std::array<QLabel*, Simulacao::kTextos + 1> titulos_{};
   std::array<FormaTela*, 6> formas_{};
   std::array<std::array<QLabel*, 9>, 3> chaves_{};
-  QGroupBox* PainelComando_ = nullptr;
+  QGroupBox* painelComando_ = nullptr;
   std::array<QLabel*, 4> botaoSolto_{};
   std::array<QLabel*, 4> botaoPressionado_{};
   std::array<QLabel*, 4> botaoNome_{};
   std::array<QLabel*, 4> botaoTexto_{};
-  std::array<QFrame*, 7> trackBack_{};
-  std::array<QLabel*, 7> trackLabel_{};
-  std::array<QLineEdit*, 7> trackText_{};
-  std::array<QSlider*, 7> trackBar_{};
+  std::array<QFrame*, 7> fundoEntrada_{};
+  std::array<QLabel*, 7> nomeEntrada_{};
+  std::array<QLineEdit*, 7> valorEntrada_{};
+  std::array<QSlider*, 7> barraEntrada_{};
 };
 
 }  // namespace quiv

@@ -31,7 +31,7 @@ std::filesystem::path Caminho(const QString& arquivo) {
 
 SessaoSimulacao::SessaoSimulacao(QObject* pai)
     : QObject(pai),
-      timer1_(new QTimer(this)),
+      temporizador_(new QTimer(this)),
       pilha_(new QUndoStack(this)),
       pastaInicial_(QDir::currentPath()) {
   connect(pilha_, &QUndoStack::cleanChanged, this, &SessaoSimulacao::AnunciaSalvo);
@@ -53,11 +53,11 @@ SessaoSimulacao::SessaoSimulacao(QObject* pai)
           Qt::QueuedConnection);
   };
 
-  timer1_->setObjectName(QStringLiteral("Timer1"));
-  timer1_->setTimerType(Qt::PreciseTimer);
-  timer1_->setInterval(sim.PeriodoMs);
-  connect(timer1_, &QTimer::timeout, this, qOverload<>(&SessaoSimulacao::Timer1Timer));
-  timer1_->start();
+  temporizador_->setObjectName(QStringLiteral("Timer1"));
+  temporizador_->setTimerType(Qt::PreciseTimer);
+  temporizador_->setInterval(sim.PeriodoMs);
+  connect(temporizador_, &QTimer::timeout, this, qOverload<>(&SessaoSimulacao::ExecutaCiclo));
+  temporizador_->start();
 }
 
 SessaoSimulacao::~SessaoSimulacao() {
@@ -66,9 +66,9 @@ SessaoSimulacao::~SessaoSimulacao() {
   documento_.simulacao.Mensagem = nullptr;
 }
 
-void SessaoSimulacao::Timer1Timer() { Timer1Timer(MilissegundosDoDia()); }
+void SessaoSimulacao::ExecutaCiclo() { ExecutaCiclo(MilissegundosDoDia()); }
 
-void SessaoSimulacao::Timer1Timer(double agoraMs) {
+void SessaoSimulacao::ExecutaCiclo(double agoraMs) {
   // Nothing may escape into Qt's event loop, so every exception ends here.
   bool falhou = true;
   QString erro;
@@ -94,7 +94,7 @@ void SessaoSimulacao::RelataErro(const QString& mensagem) {
   caixaDeErroAberta_ = true;
   // Qt does not fire a timer again while its own timeout is being handled, so a
   // box opened here would stop the cycles until it is closed. The box is opened
-  // from the event loop instead, where Timer1 keeps firing underneath it.
+  // from the event loop instead, where Temporizador keeps firing underneath it.
   QMetaObject::invokeMethod(
       this,
       [this, mensagem] {
@@ -110,25 +110,25 @@ void SessaoSimulacao::Informa(const QString& texto) {
 }
 
 void SessaoSimulacao::AlternaPausa() {
-  if (timer1_->isActive()) {
-    timer1_->stop();
+  if (temporizador_->isActive()) {
+    temporizador_->stop();
   } else {
-    timer1_->start();
+    temporizador_->start();
   }
 }
 
-bool SessaoSimulacao::Pausada() const { return !timer1_->isActive(); }
+bool SessaoSimulacao::Pausada() const { return !temporizador_->isActive(); }
 
 void SessaoSimulacao::RodaPausada(const std::function<void()>& trabalho) {
-  const bool rodando = timer1_->isActive();
-  timer1_->stop();
+  const bool rodando = temporizador_->isActive();
+  temporizador_->stop();
   struct Retoma {
     QTimer* timer;
     bool rodando;
     ~Retoma() {
       if (rodando) timer->start();
     }
-  } retoma{timer1_, rodando};
+  } retoma{temporizador_, rodando};
   trabalho();
 }
 
@@ -243,7 +243,7 @@ bool SessaoSimulacao::RestauraSimulacao(std::string_view conteudo, const QString
 
 bool SessaoSimulacao::Carrega(const std::function<bool(const std::function<void(int)>&)>& le,
                               const QString& arquivo) {
-  timer1_->stop();
+  temporizador_->stop();
   emit ProgressoLeitura(5);
   bool lido = false;
   bool encontrado = true;
@@ -263,7 +263,7 @@ bool SessaoSimulacao::Carrega(const std::function<bool(const std::function<void(
   // Whatever happened, the screen stays usable: the progress box closes and
   // the cycles run with what was read.
   emit ProgressoLeitura(-1);
-  timer1_->start();
+  temporizador_->start();
 
   // The checks that failed while reading, in file order, then the reason the
   // load stopped.

@@ -22,7 +22,7 @@ namespace quiv {
 
 // The document of one open simulation: it owns the simulation's model (the
 // plant, the panel, the positions, the comments, title and picture name), the
-// scan timer Timer1 and the save state, runs the scan cycles and tells the
+// scan timer Temporizador and the save state, runs the scan cycles and tells the
 // windows after each cycle and each change. Windows read and change the model
 // through it and never step it themselves.
 //
@@ -51,15 +51,15 @@ class SessaoSimulacao : public QObject {
   void DefineIdiomaIngles(bool ingles) { documento_.simulacao.IdiomaIngles = ingles; }
 
   // The scan timer: period Simulacao::PeriodoMs, running from construction.
-  QTimer& Timer1() const { return *timer1_; }
+  QTimer& Temporizador() const { return *temporizador_; }
 
-  // One scan cycle at the current time of day: what every Timer1 timeout runs.
-  void Timer1Timer();
+  // One scan cycle at the current time of day: what every Temporizador timeout runs.
+  void ExecutaCiclo();
   // One scan cycle at the given time (ms since midnight), with the same error
   // handling.
-  void Timer1Timer(double agoraMs);
+  void ExecutaCiclo(double agoraMs);
 
-  // Pause and resume: toggles Timer1 between running and stopped.
+  // Pause and resume: toggles Temporizador between running and stopped.
   void AlternaPausa();
   bool Pausada() const;
 
@@ -121,7 +121,7 @@ class SessaoSimulacao : public QObject {
   // success the session marks itself saved and returns true; on failure the
   // user is told why and the simulation stays modified.
   bool SalvaSimulacao(const QString& arquivo);
-  // Reads `arquivo` into the document with Timer1 stopped, telling the
+  // Reads `arquivo` into the document with Temporizador stopped, telling the
   // progress to the windows. The failed checks of the apply operations are
   // shown one information box each, in file order, once the reading is over.
   // A missing file shows "Arquivo não encontrado" and changes nothing. A load
@@ -219,7 +219,7 @@ class SessaoSimulacao : public QObject {
                const QString& arquivo);
 
   Documento documento_;
-  QTimer* timer1_;
+  QTimer* temporizador_;
   QPointer<QWidget> janelaDeMensagens_;
   bool caixaDeErroAberta_ = false;
   QSet<QString> errosMostrados_;  // in the current run of failing cycles

@@ -108,7 +108,7 @@ TEST_F(RegistroBlocoTest, BilingualTextsKeepBothLanguagesAndApplyTheOneInForce) 
     // Split at the first bar: the English half keeps the rest.
     EXPECT_EQ(s.memoria.DescricaoEndereco[41], ingles ? "Flow|x" : "Vazão");
     EXPECT_EQ(lido.Titulo, ingles ? "Flow|x" : "Vazão");
-    lido.LeDescricao();
+    lido.CarregaDescricao();
     EXPECT_EQ(lido.Descricao, "Vazão|Flow|x");
   }
 }

@@ -201,7 +201,7 @@ TEST_F(BlocoTest, ApplyDescribesTheOutputEvenWhenAChecksFails) {
   EXPECT_EQ(s.memoria.DescricaoEndereco[75], std::string(255, 'd'));
   EXPECT_EQ(b21.RotuloSaida, "M75=");
   b21.Descricao.clear();
-  b21.LeDescricao();
+  b21.CarregaDescricao();
   EXPECT_EQ(b21.Descricao, std::string(255, 'd'));
   // The failed text is the one stepped: an inconsistent expression gives 0.
   s.memoria.celula[75] = 3;
