@@ -342,13 +342,11 @@ class TesteJanelaProcesso : public QObject, public AmbienteJanela {
     QCOMPARE(Rotulo("Label26")->text(), QStringLiteral("33.34"));
     QCOMPARE(Rotulo("Label12")->text(), QStringLiteral("24.69"));  // delayed one step
 
-    sessao_->simulacao().ModoRapido = true;
     m.celula[15] = 70.0;
     Ciclo();
-    sessao_->simulacao().ModoRapido = false;
-    QCOMPARE(Rotulo("Label36")->text(), QStringLiteral("33.34"));
-    Ciclo();
     QCOMPARE(Rotulo("Label36")->text(), QStringLiteral("70.00"));
+    QCOMPARE(Rotulo("Label12")->text(), QStringLiteral("66.67"));
+    Ciclo();
     QCOMPARE(Rotulo("Label12")->text(), QStringLiteral("140.00"));
   }
 

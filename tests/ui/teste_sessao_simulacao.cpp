@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/arquivo/documento.h"
 #include "core/nucleo/erro.h"
 #include "interacao_roteiro.h"
 #include "objeto_teste.h"
@@ -76,6 +77,29 @@ class TesteSessaoSimulacao : public QObject {
 
     QVERIFY(sessao.Temporizador().isActive());
     QCOMPARE(ciclos, chamadas);
+  }
+
+  // An off-line job runs on a copy with the scan paused: the live plant is
+  // never in fast mode, no cycle is announced while the job steps (even when
+  // it lets events through), and the timer runs again afterwards.
+  void trabalhoNaCopiaNaoAnunciaCiclos() {
+    quiv::SessaoSimulacao sessao;
+    int anunciados = 0;
+    connect(&sessao, &quiv::SessaoSimulacao::CicloExecutado, this, [&] { ++anunciados; });
+    bool rodou = false;
+    sessao.RodaNaCopia([&](quiv::Documento& copia) {
+      quiv::ModoRapidoAtivo modoRapido(copia.simulacao);
+      for (int i = 0; i < 5; ++i) {
+        copia.Ciclo(100.0 * i);
+        QTest::qWait(sessao.Temporizador().interval());
+      }
+      QVERIFY(!sessao.simulacao().ModoRapido);
+      rodou = true;
+    });
+    QVERIFY(rodou);
+    QCOMPARE(anunciados, 0);
+    QVERIFY(sessao.Temporizador().isActive());
+    QTRY_VERIFY(anunciados > 0);
   }
 
  private:

@@ -212,7 +212,7 @@ void JanelaBloco::MostraIdentificacao() {
 }
 
 void JanelaBloco::AtualizaLeitura() {
-  if (!isVisible() || sessao_.simulacao().ModoRapido) return;
+  if (!isVisible()) return;
   if (const Bloco* b = modelo()) DefineTexto(leitura_, Texto(TextoFixo(b->Leitura, 2)));
 }
 

@@ -107,7 +107,7 @@ JanelaControlador::JanelaControlador(SessaoSimulacao& sessao, int n, QWidget* pa
   raiz->addWidget(areas_, 1);
 
   connect(&sessao_, &SessaoSimulacao::CicloExecutado, this, [this] {
-    if (isVisible() && !sessao_.simulacao().ModoRapido) AtualizaLeituras();
+    if (isVisible()) AtualizaLeituras();
   });
   connect(&sessao_, &SessaoSimulacao::DocumentoRecarregado, this, [this] {
     if (!modelo()) {

@@ -263,7 +263,7 @@ void JanelaGerador::closeEvent(QCloseEvent* evento) {
 }
 
 void JanelaGerador::AtualizaValores() {
-  if (!isVisible() || sessao_.simulacao().ModoRapido) return;
+  if (!isVisible()) return;
   for (int endereco = Gerador::kPrimeiro; endereco <= Gerador::kUltimoComFaixa; ++endereco) {
     const int tipo = gerador().TipoEfetivo(endereco);
     if (tipo >= 2 && tipo <= 6 && ValorDoCanal(endereco)) {

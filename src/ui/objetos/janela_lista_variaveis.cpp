@@ -137,7 +137,7 @@ JanelaListaVariaveis::JanelaListaVariaveis(SessaoSimulacao& sessao, QWidget* pai
   connect(botaoAjuda_, &QToolButton::clicked, this,
           [] { Interacao::Atual().AbreEndereco(EnderecoAjuda("/ferramentas/#mapa_variaveis")); });
   connect(&sessao_, &SessaoSimulacao::CicloExecutado, this, [this] {
-    if (isVisible() && !sessao_.simulacao().ModoRapido) AtualizaValores();
+    if (isVisible()) AtualizaValores();
   });
   // A load (or New) replaced the descriptors: the list drops what it kept,
   // hands them on, as the file reader's refresh after the units block did,

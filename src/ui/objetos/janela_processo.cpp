@@ -399,7 +399,7 @@ void JanelaProcesso::MostraIdentificacao() {
 }
 
 void JanelaProcesso::AtualizaLeituras() {
-  if (!isVisible() || sessao_.simulacao().ModoRapido) return;
+  if (!isVisible()) return;
   const Processo* p = modelo();
   if (!p) return;
   DefineTexto(leituraEntrada_, Texto(TextoFixo(p->X0, 2)));

@@ -97,7 +97,7 @@ JanelaRegistrador::JanelaRegistrador(SessaoSimulacao& sessao, int n, QWidget* pa
   Liga();
 
   connect(&sessao_, &SessaoSimulacao::CicloExecutado, this, [this] {
-    if (isVisible() && !sessao_.simulacao().ModoRapido) AtualizaLeituras(false);
+    if (isVisible()) AtualizaLeituras(false);
   });
   connect(&sessao_, &SessaoSimulacao::DocumentoRecarregado, this, [this] {
     if (!modelo()) {

@@ -329,7 +329,7 @@ void JanelaTextoAnimado::LayoutTipo() {
 
 void JanelaTextoAnimado::AtualizaResultado() {
   const TextoAnimado* t = modelo();
-  if (!t || sessao_.simulacao().ModoRapido) return;
+  if (!t) return;
   const QString texto = QString::fromStdString(t->TextoExibido);
   if (textoExibido_->text() != texto) textoExibido_->setText(texto);
   const QColor cor =

@@ -22,7 +22,7 @@ namespace quiv {
 
 // The document of one open simulation: it owns the simulation's model (the
 // plant, the panel, the positions, the comments, title and picture name), the
-// scan timer Temporizador and the save state, runs the scan cycles and tells the
+// scan timer and the save state, runs the scan cycles and tells the
 // windows after each cycle and each change. Windows read and change the model
 // through it and never step it themselves.
 //
@@ -53,13 +53,13 @@ class SessaoSimulacao : public QObject {
   // The scan timer: period Simulacao::PeriodoMs, running from construction.
   QTimer& Temporizador() const { return *temporizador_; }
 
-  // One scan cycle at the current time of day: what every Temporizador timeout runs.
+  // One scan cycle at the current time of day: what every tick of the scan timer runs.
   void ExecutaCiclo();
   // One scan cycle at the given time (ms since midnight), with the same error
   // handling.
   void ExecutaCiclo(double agoraMs);
 
-  // Pause and resume: toggles Temporizador between running and stopped.
+  // Pause and resume: toggles the scan timer between running and stopped.
   void AlternaPausa();
   bool Pausada() const;
 
@@ -121,7 +121,7 @@ class SessaoSimulacao : public QObject {
   // success the session marks itself saved and returns true; on failure the
   // user is told why and the simulation stays modified.
   bool SalvaSimulacao(const QString& arquivo);
-  // Reads `arquivo` into the document with Temporizador stopped, telling the
+  // Reads `arquivo` into the document with the scan timer stopped, telling the
   // progress to the windows. The failed checks of the apply operations are
   // shown one information box each, in file order, once the reading is over.
   // A missing file shows "Arquivo não encontrado" and changes nothing. A load
@@ -183,7 +183,9 @@ class SessaoSimulacao : public QObject {
   QStringList ArquivosRecentes() const;
 
  signals:
-  // After every cycle, also one that an error ended.
+  // After every cycle of the live plant, also one that an error ended. The
+  // off-line runs step copies and announce nothing, so a window refreshing
+  // from it never sees a plant in the middle of one.
   void CicloExecutado();
   // Every sixth cycle, after the animated texts, shapes and push-button texts
   // were recomputed.
