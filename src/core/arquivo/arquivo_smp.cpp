@@ -187,6 +187,17 @@ void EscreveSimulacao(const Documento& doc, smp::Escritor& e) {
   doc.comentarios.SalvaParametros(e);
 }
 
+std::filesystem::path ArquivoDoNomeEscolhido(const std::filesystem::path& escolhido) {
+  if (escolhido.filename().string().find('.') != std::string::npos) return escolhido;
+  std::filesystem::path arquivo = escolhido;
+  arquivo += ".smp";
+  return arquivo;
+}
+
+void TitulaPeloNomeEscolhido(Documento& doc, const std::filesystem::path& escolhido) {
+  if (doc.Titulo.empty()) doc.Titulo = TextoCaminho(escolhido.filename());
+}
+
 void SalvaSimulacao(const Documento& doc, const std::filesystem::path& caminho) {
   smp::Escritor e;
   EscreveSimulacao(doc, e);

@@ -39,6 +39,13 @@ void EscreveSimulacao(const Documento& doc, smp::Escritor& e);
 // its permissions.
 void SalvaSimulacao(const Documento& doc, const std::filesystem::path& arquivo);
 
+// "Salvar Como", and "Salvar" without a file: the file the chosen name
+// stands for (a name without an extension gets ".smp"; a dot in a folder's
+// name does not count), and a simulation without a title takes the chosen
+// file's name, as typed, for its title.
+std::filesystem::path ArquivoDoNomeEscolhido(const std::filesystem::path& escolhido);
+void TitulaPeloNomeEscolhido(Documento& doc, const std::filesystem::path& escolhido);
+
 // Reads a file into the document, in file order. Objects whose flag is
 // exactly "True" are created (a new instance replaces one in the same slot;
 // objects the file leaves out are not removed), read, then applied with

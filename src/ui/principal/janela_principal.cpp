@@ -459,6 +459,7 @@ bool JanelaPrincipal::PerguntaSalvar(const QString& pergunta) {
   if (!Interacao::Atual().Pergunta(this, QStringLiteral("QUIV"), pergunta)) return true;
   const QString nome = DialogoSalvar();
   if (nome.isEmpty()) return true;
+  // The save question writes the name exactly as typed.
   return sessao_.SalvaSimulacao(nome);
 }
 
@@ -466,7 +467,7 @@ bool JanelaPrincipal::RecomecaVazia() {
   if (!PerguntaSalvar(sessao_.IdiomaIngles() ? QStringLiteral("Save changes?")
                                              : tr("Salvar Alterações em Arquivo?")))
     return false;
-  legendaPadrao_ = tr("QUIV v 7.81");
+  legendaPadrao_ = QStringLiteral("QUIV v " QUIV_VERSAO);
   sessao_.NovaSimulacao();
   sessao_.MarcaSalvo();
   MostraTitulo();
@@ -548,24 +549,10 @@ void JanelaPrincipal::MostraSimulacaoRestaurada() {
   acaoSalvar_->setVisible(!exemplo);
 }
 
-void JanelaPrincipal::SalvaComNome(const QString& escolhido) {
-  QString arquivo = escolhido;
-  const QFileInfo info(escolhido);
-  Documento& doc = sessao_.documento();
-  if (doc.Titulo.empty()) {
-    doc.Titulo = info.fileName().toStdString();
-    sessao_.AvisaTituloAlterado();
-  }
-  // A name without an extension gets ".smp"; a dot in a folder's name does
-  // not count.
-  if (!info.fileName().contains(QLatin1Char('.'))) arquivo += QStringLiteral(".smp");
-  sessao_.SalvaSimulacao(arquivo);
-}
-
 void JanelaPrincipal::SalvaComo() {
   const QString escolhido = DialogoSalvar();
   if (escolhido.isEmpty()) return;
-  SalvaComNome(escolhido);
+  sessao_.SalvaComNomeEscolhido(escolhido);
 }
 
 void JanelaPrincipal::Salva() {
@@ -576,7 +563,7 @@ void JanelaPrincipal::Salva() {
   const QString escolhido = DialogoSalvar();
   if (escolhido.isEmpty()) return;
   acaoSalvar_->setVisible(true);
-  SalvaComNome(escolhido);
+  sessao_.SalvaComNomeEscolhido(escolhido);
 }
 
 void JanelaPrincipal::EscolhePastaCorrente() {

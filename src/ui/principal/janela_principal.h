@@ -91,8 +91,6 @@ class JanelaPrincipal : public QMainWindow {
   void EscolheIdioma(bool ingles);
   // The save dialog; returns the chosen name as typed, or empty.
   QString DialogoSalvar();
-  // Save As and Save without a file: the title and the ".smp" rules.
-  void SalvaComNome(const QString& escolhido);
   // The simulation's menu items (everything but "Arquivo" and "Ajuda"),
   // shown once a simulation exists.
   void MostraMenus(bool visivel);

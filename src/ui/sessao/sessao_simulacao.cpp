@@ -214,6 +214,14 @@ bool SessaoSimulacao::SalvaSimulacao(const QString& arquivo) {
   return true;
 }
 
+bool SessaoSimulacao::SalvaComNomeEscolhido(const QString& escolhido) {
+  const bool semTitulo = documento_.Titulo.empty();
+  TitulaPeloNomeEscolhido(documento_, Caminho(escolhido));
+  if (semTitulo && !documento_.Titulo.empty()) emit TituloAlterado();
+  const std::filesystem::path arquivo = ArquivoDoNomeEscolhido(Caminho(escolhido));
+  return SalvaSimulacao(QString::fromStdU16String(arquivo.u16string()));
+}
+
 bool SessaoSimulacao::LeSimulacao(const QString& arquivo) {
   const bool lido = Carrega(
       [&](const std::function<void(int)>& progresso) {

@@ -121,6 +121,10 @@ class SessaoSimulacao : public QObject {
   // success the session marks itself saved and returns true; on failure the
   // user is told why and the simulation stays modified.
   bool SalvaSimulacao(const QString& arquivo);
+  // "Salvar Como", and "Salvar" of a simulation without a file: the naming
+  // rules of ArquivoDoNomeEscolhido and TitulaPeloNomeEscolhido, then
+  // SalvaSimulacao.
+  bool SalvaComNomeEscolhido(const QString& escolhido);
   // Reads `arquivo` into the document with the scan timer stopped, telling the
   // progress to the windows. The failed checks of the apply operations are
   // shown one information box each, in file order, once the reading is over.

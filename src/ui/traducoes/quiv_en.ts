@@ -1565,10 +1565,6 @@ Restore the copy? (No: the copy is discarded.)</translation>
         <translation>Salvar Alterações em Arquivo?</translation>
     </message>
     <message>
-        <source>QUIV v 7.81</source>
-        <translation>QUIV v 7.81</translation>
-    </message>
-    <message>
         <source>Arquivos de Simulação (*.smp);;Todos os Arquivos (*)</source>
         <translation>Simulation Files (*.smp);;All Files (*)</translation>
     </message>

@@ -735,3 +735,31 @@ TEST_F(ArquivoSmpTest, ArquivoOuLinhaMaiorQueQualquerSimulacaoERecusado) {
 
 }  // namespace
 }  // namespace quiv
+
+namespace quiv {
+namespace {
+
+// A chosen name without an extension gets ".smp" (a dot in a folder's name
+// does not count); a simulation without a title takes the file name as typed.
+TEST(NomeEscolhidoTest, ExtensionAndTitleRules) {
+  struct Caso {
+    const char* escolhido;
+    const char* arquivo;
+  };
+  const Caso casos[] = {
+      {"/tmp/aula", "/tmp/aula.smp"},     {"/tmp/aula.smp", "/tmp/aula.smp"},
+      {"/tmp/aula.txt", "/tmp/aula.txt"}, {"/tmp/pasta.v2/aula", "/tmp/pasta.v2/aula.smp"},
+      {"/tmp/Vazão", "/tmp/Vazão.smp"},
+  };
+  for (const Caso& c : casos)
+    EXPECT_EQ(ArquivoDoNomeEscolhido(c.escolhido), std::filesystem::path(c.arquivo)) << c.escolhido;
+
+  Documento d;
+  TitulaPeloNomeEscolhido(d, "/tmp/pasta.v2/Vazão");
+  EXPECT_EQ(d.Titulo.Em(false), "Vazão");
+  TitulaPeloNomeEscolhido(d, "/tmp/outra.smp");
+  EXPECT_EQ(d.Titulo.Em(false), "Vazão");
+}
+
+}  // namespace
+}  // namespace quiv
