@@ -372,11 +372,9 @@ QString PaginaSintonia::Ocupa(const std::function<void()>& trabalho) {
 void PaginaSintonia::ExecutaEnsaio() {
   if (ocupado_) return;
   OpcoesEnsaio opcoes;
-  bool ok = false;
-  opcoes.amplitude =
-      amplitude_->text().trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-  if (!ok) opcoes.amplitude = std::nan("");
-  if (const auto problema = ProblemaDoEnsaio(opcoes); problema || !ok) {
+  const std::optional<double> amplitude = LeNumero(amplitude_->text().toStdString());
+  opcoes.amplitude = amplitude.value_or(std::nan(""));
+  if (const auto problema = ProblemaDoEnsaio(opcoes); problema || !amplitude) {
     Informa(tr("Degrau na saída inválido: \"%1\". Digite em % um número diferente de zero, "
                "de -100 a 100, por exemplo 10.")
                 .arg(amplitude_->text()));
@@ -512,9 +510,8 @@ void PaginaSintonia::DefineLambda() {
   const QString texto = lambda_->text().trimmed();
   std::optional<double> lambda;
   if (!texto.isEmpty()) {
-    bool ok = false;
-    const double v = QString(texto).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-    if (!ok || !(v > 0.0) || !std::isfinite(v)) {
+    const std::optional<double> v = LeNumero(texto.toStdString());
+    if (!v || !(*v > 0.0)) {
       Informa(tr("λ inválido: \"%1\". Digite um tempo em segundos maior que zero, ou deixe "
                  "vazio para o valor sugerido.")
                   .arg(texto));
@@ -522,7 +519,7 @@ void PaginaSintonia::DefineLambda() {
       lambda_->selectAll();
       return;
     }
-    lambda = v;
+    lambda = *v;
   }
   if (lambda == regras_.lambda) return;
   regras_.lambda = lambda;
