@@ -110,7 +110,11 @@ PaginaSintonia::PaginaSintonia(SessaoSimulacao& sessao, int n, Aplicador aplica,
   });
 }
 
-PaginaSintonia::~PaginaSintonia() = default;
+PaginaSintonia::~PaginaSintonia() {
+  // QWidget's destructor hides the page, which takes the focus from the lambda
+  // field: its editingFinished must not reach a page that is already gone.
+  lambda_->disconnect(this);
+}
 
 QWidget* PaginaSintonia::CriaPainelEnsaio() {
   auto* painel = new QGroupBox(tr("Ensaio em degrau (malha aberta, numa cópia da planta)"), this);
