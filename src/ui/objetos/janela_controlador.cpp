@@ -2,7 +2,6 @@
 #include "ui/objetos/janela_controlador.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -82,7 +81,7 @@ char Tecla(const QKeyEvent& k) {
 }  // namespace
 
 JanelaControlador::JanelaControlador(SessaoSimulacao& sessao, int n, QWidget* pai)
-    : QWidget(pai, Qt::Window), sessao_(sessao), n_(n) {
+    : JanelaFormulario(sessao, n, pai) {
   setObjectName(QStringLiteral("TControlador%1").arg(n));
   setWindowTitle(tr("Controlador"));
 
@@ -105,35 +104,22 @@ JanelaControlador::JanelaControlador(SessaoSimulacao& sessao, int n, QWidget* pa
   areas_->addWidget(areaTendencia_);
   areas_->hide();
   raiz->addWidget(areas_, 1);
+  DefineBotoes(botaoAtualizar_, botaoConfiguracao_);
 
   connect(&sessao_, &SessaoSimulacao::CicloExecutado, this, [this] {
     if (isVisible()) AtualizaLeituras();
   });
-  connect(&sessao_, &SessaoSimulacao::DocumentoRecarregado, this, [this] {
-    if (!modelo()) {
-      hide();
-      return;
-    }
-    // A load applies what it read: nothing is left to apply.
-    botaoAtualizar_->setEnabled(false);
-    botaoConfiguracao_->setEnabled(true);
-    Preenche();
-  });
-  // An apply of this controller, or its undo: the window shows its form.
-  connect(&sessao_, &SessaoSimulacao::ObjetoAlterado, this, [this](TipoObjeto tipo, int n) {
-    if (tipo != TipoObjeto::Controlador || n != n_ || !modelo()) return;
-    botaoAtualizar_->setEnabled(false);
-    botaoConfiguracao_->setEnabled(true);
-    Preenche();
-  });
-
   Preenche();
   resize(kLarguraJanela, kAlturaJanela);
 }
 
 JanelaControlador::~JanelaControlador() = default;
 
-Controlador* JanelaControlador::modelo() const { return sessao_.documento().ControladorDe(n_); }
+void JanelaControlador::DocumentoMudou() {
+  // A load applies what it read: nothing is left to apply.
+  if (modelo()) Sincronizado();
+  JanelaFormulario::DocumentoMudou();
+}
 
 void JanelaControlador::CriaFaceplate(QWidget* f) {
   auto* v = new QVBoxLayout(f);
@@ -317,12 +303,9 @@ bool JanelaControlador::eventFilter(QObject* objeto, QEvent* evento) {
 
 void JanelaControlador::Mostra() {
   if (!modelo()) return;
-  Preenche();
   botaoSair_->setEnabled(true);
   botaoConfiguracao_->setEnabled(true);
-  show();
-  raise();
-  activateWindow();
+  Abre();
 }
 
 void JanelaControlador::Preenche() {
@@ -338,7 +321,7 @@ void JanelaControlador::Preenche() {
   textoMV_->setText(QString::fromStdString(c->TextoMV));
   // The configuration shows the window's form: the controller's, unless an
   // edit waits to be applied.
-  if (!botaoAtualizar_->isEnabled()) rascunho_ = *c;
+  CarregaRascunho(*c);
   PreencheConfiguracao(rascunho_);
   AtualizaLeituras();
 }
@@ -488,13 +471,11 @@ void JanelaControlador::MostraAjuda() {
   Interacao::Atual().AbreEndereco(EnderecoAjuda("/simulador/objetos_simulacao/#controlador_PID"));
 }
 
-void JanelaControlador::closeEvent(QCloseEvent* evento) {
-  // Closing only hides the window: the controller keeps running.
-  if (Controlador* c = modelo()) c->Tendencia.FechaJanela();
-  if (const Controlador* c = modelo()) AtualizaTendencia(*c, true);
-  evento->accept();
-  QWidget::closeEvent(evento);
-  sessao_.PedeAtualizaTela();
+void JanelaControlador::AoFechar() {
+  if (Controlador* c = modelo()) {
+    c->Tendencia.FechaJanela();
+    AtualizaTendencia(*c, true);
+  }
 }
 
 }  // namespace quiv

@@ -2,11 +2,11 @@
 #pragma once
 
 #include <QString>
-#include <QWidget>
 #include <array>
 #include <string>
 
 #include "core/objetos/controlador.h"
+#include "ui/objetos/janela_formulario.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -25,21 +25,18 @@ namespace quiv {
 class GraficoTendencia;
 class PaginaSintonia;
 struct ParametrosControlador;
-class SessaoSimulacao;
 
 // The window of PID controller n: the faceplate (gauges, SP/PV/CO read-outs
 // and the operator's buttons), beside it either the configuration panel or
 // the trend with its data archive. It views the controller the session's
 // document holds in slot n and keeps no pointer to it: every handler looks
 // the controller up, and does nothing once it is gone.
-class JanelaControlador : public QWidget {
+class JanelaControlador : public JanelaFormulario<Controlador> {
   Q_OBJECT
 
  public:
   JanelaControlador(SessaoSimulacao& sessao, int n, QWidget* pai = nullptr);
   ~JanelaControlador() override;
-
-  int Numero() const { return n_; }
 
   // The main window opens the controller: every control refilled from the
   // model, the exit and configuration buttons enabled, shown, raised and
@@ -65,14 +62,13 @@ class JanelaControlador : public QWidget {
 
  protected:
   void showEvent(QShowEvent* evento) override;
-  void closeEvent(QCloseEvent* evento) override;
+  void AoFechar() override;
+  void DocumentoMudou() override;
   void changeEvent(QEvent* evento) override;
   bool eventFilter(QObject* objeto, QEvent* evento) override;
 
  private:
   enum class Area { Nenhuma, Configuracao, Tendencia };
-
-  Controlador* modelo() const;
 
   void CriaFaceplate(QWidget* faceplate);
   void CriaConfiguracao(QWidget* painel);
@@ -80,7 +76,7 @@ class JanelaControlador : public QWidget {
   void LigaConfiguracao();
 
   // Fill every control from the model, with the change handlers muted.
-  void Preenche();
+  void Preenche() override;
   void PreencheConfiguracao(const FormularioControlador& c);
   void PreencheEnderecos(const FormularioControlador& c);
   // Read-outs and enabling of the faceplate and the trend: after each cycle
@@ -103,10 +99,7 @@ class JanelaControlador : public QWidget {
   void AlternaTendencia();
   void Sai();
   void MostraAjuda();
-  // Any configuration edit: Atualizar enabled, Config. disabled.
-  void Alterado();
   void HabilitaSetpointRemoto(bool marcado);
-  bool Aplica();
   void AbreSintonia();
   void AcaoOperador(void (Controlador::*acao)());
   void TeclaSP(char tecla);
@@ -119,11 +112,6 @@ class JanelaControlador : public QWidget {
   void Arquiva(bool marcado);
   void Pisca();
 
-  SessaoSimulacao& sessao_;
-  const int n_;
-  bool preenchendo_ = false;
-  // The configuration as typed, until it is applied.
-  FormularioControlador rascunho_;
   Area area_ = Area::Nenhuma;
   int ultimaPosicao_ = -1;
   int ultimaFase_ = -1;

@@ -255,15 +255,8 @@ void JanelaControlador::LigaConfiguracao() {
   texto(coMax_, &FormularioControlador::TextoCOmax, true);
   texto(equacaoFF_, &FormularioControlador::EquacaoFF, true);
 
-  auto bilingue = [this](QLineEdit* e, TextoBilingue FormularioControlador::*campo) {
-    connect(e, &QLineEdit::textChanged, this, [this, campo](const QString& t) {
-      if (preenchendo_) return;
-      (rascunho_.*campo).Edita(sessao_.IdiomaIngles(), t.toStdString());
-      Alterado();
-    });
-  };
-  bilingue(tag_, &FormularioControlador::Tag);
-  bilingue(descricao_, &FormularioControlador::Descricao);
+  LigaBilingue(tag_, &FormularioControlador::Tag);
+  LigaBilingue(descricao_, &FormularioControlador::Descricao);
 
   auto marca = [this, vivo](QCheckBox* caixa, bool FormularioControlador::*campo,
                             bool lidoPeloPasso) {
@@ -308,13 +301,8 @@ void JanelaControlador::LigaConfiguracao() {
   grupo(grupoEstrutura_, &FormularioControlador::ItemEstrutura);
   grupo(grupoDerivada_, &FormularioControlador::ItemDerivada);
 
-  connect(botaoAtualizar_, &QPushButton::clicked, this, &JanelaControlador::Aplica);
+  connect(botaoAtualizar_, &QPushButton::clicked, this, [this] { Aplica(); });
   connect(botaoSintonia_, &QPushButton::clicked, this, &JanelaControlador::AbreSintonia);
-}
-
-void JanelaControlador::Alterado() {
-  botaoAtualizar_->setEnabled(true);
-  botaoConfiguracao_->setEnabled(false);
 }
 
 void JanelaControlador::HabilitaSetpointRemoto(bool marcado) {
@@ -331,11 +319,6 @@ void JanelaControlador::HabilitaSetpointRemoto(bool marcado) {
     seletorSPR_->setCurrentIndex(0);
   }
   Alterado();
-}
-
-bool JanelaControlador::Aplica() {
-  // All or nothing; on success the session's announcement refills the window.
-  return modelo() && AplicaFormulario<Controlador>(sessao_, n_, rascunho_);
 }
 
 bool JanelaControlador::AplicaSintonia(const ParametrosControlador& parametros) {

@@ -3,7 +3,6 @@
 
 #include <QAbstractItemView>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -79,7 +78,7 @@ void PoeTexto(QLabel* l, std::string_view texto) {
 }  // namespace
 
 JanelaRegistrador::JanelaRegistrador(SessaoSimulacao& sessao, int n, QWidget* pai)
-    : QWidget(pai, Qt::Window), sessao_(sessao), n_(n) {
+    : JanelaObjeto(sessao, TipoObjeto::Registrador, n, pai) {
   setObjectName(QStringLiteral("TRegistrForm%1").arg(n));
   setWindowTitle(tr("Registrador"));
 
@@ -99,18 +98,6 @@ JanelaRegistrador::JanelaRegistrador(SessaoSimulacao& sessao, int n, QWidget* pa
   connect(&sessao_, &SessaoSimulacao::CicloExecutado, this, [this] {
     if (isVisible()) AtualizaLeituras(false);
   });
-  connect(&sessao_, &SessaoSimulacao::DocumentoRecarregado, this, [this] {
-    if (!modelo()) {
-      hide();
-      return;
-    }
-    Preenche();
-  });
-  // An edit of this recorder, or its undo: the window shows the recorder.
-  connect(&sessao_, &SessaoSimulacao::ObjetoAlterado, this, [this](TipoObjeto tipo, int n) {
-    if (tipo == TipoObjeto::Registrador && n == n_) Preenche();
-  });
-
   Preenche();
   MostraConfiguracao(true);
   resize(std::max(kLarguraConfiguracao - 1, minimumSizeHint().width()),
@@ -650,16 +637,12 @@ void JanelaRegistrador::Pisca() {
   taxaArquivo_->setVisible(r->Grafico.TextoTaxaVisivel());
 }
 
-void JanelaRegistrador::closeEvent(QCloseEvent* evento) {
-  // Closing only hides the window: the recorder keeps sampling and archiving,
-  // and a paused chart runs again.
+void JanelaRegistrador::AoFechar() {
+  // The recorder keeps sampling and archiving, and a paused chart runs again.
   if (const Registrador* r = modelo()) {
     if (r->Grafico.Pausado) Opera([](Registrador& registrador) { registrador.FechaJanela(); });
     AtualizaLeituras(true);
   }
-  evento->accept();
-  QWidget::closeEvent(evento);
-  sessao_.PedeAtualizaTela();
 }
 
 }  // namespace quiv

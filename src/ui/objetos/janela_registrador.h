@@ -2,10 +2,11 @@
 #pragma once
 
 #include <QString>
-#include <QWidget>
 #include <array>
 #include <functional>
 #include <string>
+
+#include "ui/objetos/janela_objeto.h"
 
 class QCheckBox;
 class QComboBox;
@@ -18,7 +19,6 @@ namespace quiv {
 
 class GraficoTendencia;
 class Registrador;
-class SessaoSimulacao;
 
 // The window of trend recorder n: the strip chart of its three pens with the
 // pen read-outs, the time base, the scale (automatic or typed), the pause
@@ -34,7 +34,7 @@ class SessaoSimulacao;
 // session announces it. The time base, the scale, the pause, the point
 // read-outs, the line width and the archive are the operator's settings of
 // the running recorder: operator actions through the session, not undone.
-class JanelaRegistrador : public QWidget {
+class JanelaRegistrador : public JanelaObjeto {
   Q_OBJECT
 
  public:
@@ -45,8 +45,6 @@ class JanelaRegistrador : public QWidget {
 
   JanelaRegistrador(SessaoSimulacao& sessao, int n, QWidget* pai = nullptr);
   ~JanelaRegistrador() override;
-
-  int Numero() const { return n_; }
 
   // Every control refilled from the model, shown, raised and activated. A
   // recorder with a tag opens with the chart alone, a new one (no tag) with
@@ -61,7 +59,8 @@ class JanelaRegistrador : public QWidget {
   GraficoTendencia& Grafico() const { return *grafico_; }
 
  protected:
-  void closeEvent(QCloseEvent* evento) override;
+  bool Existe() const override { return modelo() != nullptr; }
+  void AoFechar() override;
   bool eventFilter(QObject* objeto, QEvent* evento) override;
 
  private:
@@ -72,7 +71,7 @@ class JanelaRegistrador : public QWidget {
   void Liga();
 
   // Fill every control from the model, with the change handlers muted.
-  void Preenche();
+  void Preenche() override;
   void PreencheSeletores();
   // After each cycle and each action: pen read-outs, the chart, the archive
   // state; with `tudo`, also what an apply or an action changes (caption,
@@ -99,9 +98,6 @@ class JanelaRegistrador : public QWidget {
   void Pisca();
   void AlternaConfiguracao();
 
-  SessaoSimulacao& sessao_;
-  const int n_;
-  bool preenchendo_ = false;
   int ultimaPosicao_ = -1;
   int ultimaFase_ = -1;
   QString pastaArquivo_;  // folder of this window's last archive
