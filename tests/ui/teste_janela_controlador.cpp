@@ -20,7 +20,7 @@
 
 #include "../comum/mesmo_estado.h"
 #include "../comum/planta_malha.h"
-#include "ambiente_janela.h"
+#include "ambiente_objeto.h"
 #include "interacao_roteiro.h"
 #include "procura.h"
 #include "ui/comum/grafico_tendencia.h"
@@ -67,7 +67,7 @@ QStringList Linhas(const QString& caminho) {
 
 }  // namespace
 
-class TesteJanelaControlador : public QObject, public AmbienteJanela {
+class TesteJanelaControlador : public QObject, public AmbienteObjeto<quiv::JanelaControlador> {
   Q_OBJECT
 
  private slots:
@@ -88,15 +88,10 @@ class TesteJanelaControlador : public QObject, public AmbienteJanela {
     c.ItemPV = kEnderecoPV - 1;
     QVERIFY(c.AtualizaParametros(true));
     sessao_->MarcaSalvo();
-    janela_ = std::make_unique<quiv::JanelaControlador>(*sessao_, 1);
-    janela_->Mostra();
-    QVERIFY(QTest::qWaitForWindowExposed(janela_.get()));
+    AbreJanela(1);
   }
 
-  void cleanup() {
-    janela_.reset();
-    EncerraAmbiente();
-  }
+  void cleanup() { Encerra(); }
 
   // Every configuration edit writes its field at once: a live parameter acts
   // at the next cycle, an apply parameter only after Atualizar, which then
@@ -689,15 +684,6 @@ class TesteJanelaControlador : public QObject, public AmbienteJanela {
   double& Celula(int endereco) const {
     return sessao_->documento().simulacao.memoria.celula[endereco];
   }
-  void Ciclo() { sessao_->ExecutaCiclo(agora_ += 100.0); }
-  template <typename T>
-  T* Filho(const QString& nome) const {
-    return Procura<T>(*janela_, nome);
-  }
-  template <typename T>
-  T* Filho(const char* nome) const {
-    return Filho<T>(QLatin1String(nome));
-  }
   QButtonGroup* Grupo(const char* nome) const {
     return Filho<QButtonGroup>(QLatin1String(nome) + QStringLiteral("Itens"));
   }
@@ -705,14 +691,8 @@ class TesteJanelaControlador : public QObject, public AmbienteJanela {
     if (!janela_->ConfiguracaoVisivel()) Clica("ConfigBTN");
     QVERIFY(janela_->ConfiguracaoVisivel());
   }
-  void Clica(const char* nome) {
-    auto* b = Filho<QAbstractButton>(nome);
-    QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, b->rect().center());
-  }
 
   std::unique_ptr<QTemporaryDir> pasta_;
-  std::unique_ptr<quiv::JanelaControlador> janela_;
-  double agora_ = 0.0;
 };
 
 int ExecutaTesteJanelaControlador(int argc, char** argv) {

@@ -20,7 +20,7 @@
 
 #include "../comum/mesmo_estado.h"
 #include "../comum/planta_malha.h"
-#include "ambiente_janela.h"
+#include "ambiente_objeto.h"
 #include "core/arquivo/arquivo_smp.h"
 #include "core/arquivo/linhas_smp.h"
 #include "interacao_roteiro.h"
@@ -73,7 +73,7 @@ int Conta(const quiv::GraficoTendencia& grafico, const QColor& cor) {
 
 }  // namespace
 
-class TesteJanelaRegistrador : public QObject, public AmbienteJanela {
+class TesteJanelaRegistrador : public QObject, public AmbienteObjeto<quiv::JanelaRegistrador> {
   Q_OBJECT
 
  private slots:
@@ -99,15 +99,10 @@ class TesteJanelaRegistrador : public QObject, public AmbienteJanela {
     r.ItemVariavel3 = kCelula3 - 1;
     r.AplicaConfiguracao();
     sessao_->MarcaSalvo();
-    janela_ = std::make_unique<quiv::JanelaRegistrador>(*sessao_, 1);
-    janela_->Mostra();
-    QVERIFY(QTest::qWaitForWindowExposed(janela_.get()));
+    AbreJanela(1);
   }
 
-  void cleanup() {
-    janela_.reset();
-    EncerraAmbiente();
-  }
+  void cleanup() { Encerra(); }
 
   // Each cycle samples the three pens into the chart's rings and draws
   // them; the read-outs show pens 1 and 2 in pen 1's units, pen 3 in %. A
@@ -527,24 +522,13 @@ class TesteJanelaRegistrador : public QObject, public AmbienteJanela {
   double& Celula(int endereco) const {
     return sessao_->documento().simulacao.memoria.celula[static_cast<std::size_t>(endereco)];
   }
-  void Ciclo() { sessao_->ExecutaCiclo(agora_ += 100.0); }
   QString windowTitle() const { return janela_->windowTitle(); }
-  template <typename T>
-  T* Filho(const char* nome) const {
-    return Procura<T>(*janela_, nome);
-  }
   void AbreConfiguracao() {
     if (!janela_->ConfiguracaoVisivel()) Clica("ConfBTN");
     QVERIFY(janela_->ConfiguracaoVisivel());
   }
-  void Clica(const char* nome) {
-    auto* b = Filho<QAbstractButton>(nome);
-    QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, b->rect().center());
-  }
 
   std::unique_ptr<QTemporaryDir> pasta_;
-  std::unique_ptr<quiv::JanelaRegistrador> janela_;
-  double agora_ = 0.0;
 };
 
 int ExecutaTesteJanelaRegistrador(int argc, char** argv) {
