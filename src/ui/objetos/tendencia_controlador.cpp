@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The controller window's trend area: the chart, its pens, time base and
-// scale, the pause with the point read-outs, and the data archive.
+#include "ui/objetos/tendencia_controlador.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
@@ -20,7 +21,6 @@
 #include "core/objetos/controlador.h"
 #include "ui/comum/controles.h"
 #include "ui/comum/grafico_tendencia.h"
-#include "ui/objetos/janela_controlador.h"
 #include "ui/sessao/interacao.h"
 #include "ui/sessao/sessao_simulacao.h"
 
@@ -45,10 +45,16 @@ void PoeTexto(QLabel* l, const std::string& texto) {
 
 }  // namespace
 
-QString JanelaControlador::PastaArquivo() { return PastaArquivoGlobal(); }
-void JanelaControlador::DefinePastaArquivo(const QString& pasta) { PastaArquivoGlobal() = pasta; }
+QString AreaTendenciaControlador::PastaArquivo() { return PastaArquivoGlobal(); }
+void AreaTendenciaControlador::DefinePastaArquivo(const QString& pasta) {
+  PastaArquivoGlobal() = pasta;
+}
 
-void JanelaControlador::CriaTendencia(QWidget* a) {
+AreaTendenciaControlador::AreaTendenciaControlador(SessaoSimulacao& sessao, int n,
+                                                   std::function<void()> reaplica, QWidget* pai)
+    : QWidget(pai), sessao_(sessao), n_(n), reaplica_(std::move(reaplica)) {
+  setObjectName(QStringLiteral("AreaTendencia"));
+  QWidget* a = this;
   auto* v = new QVBoxLayout(a);
   v->setContentsMargins(0, 0, 0, 0);
   v->setSpacing(4);
@@ -175,8 +181,29 @@ void JanelaControlador::CriaTendencia(QWidget* a) {
   pisca_ = new QTimer(this);
   pisca_->setObjectName(QStringLiteral("Timer1"));
   pisca_->setInterval(500);
-  connect(pisca_, &QTimer::timeout, this, &JanelaControlador::Pisca);
+  connect(pisca_, &QTimer::timeout, this, &AreaTendenciaControlador::Pisca);
+  Liga();
+}
 
+Controlador* AreaTendenciaControlador::modelo() const {
+  return sessao_.documento().ControladorDe(n_);
+}
+
+bool AreaTendenciaControlador::eventFilter(QObject* objeto, QEvent* evento) {
+  if (evento->type() == QEvent::KeyPress &&
+      (objeto == escalaSuperior_ || objeto == escalaInferior_)) {
+    const int tecla = static_cast<QKeyEvent*>(evento)->key();
+    if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
+      TeclaEscala();
+      return true;
+    }
+  }
+  return QWidget::eventFilter(objeto, evento);
+}
+
+void AreaTendenciaControlador::MostraSP(bool mostrar) { mostrarSP_->setChecked(mostrar); }
+
+void AreaTendenciaControlador::Liga() {
   // Pens and the thick line: how the chart is drawn, nothing the simulation
   // keeps.
   auto pena = [this](QCheckBox* caixa, bool TendenciaControlador::*campo, std::size_t indice) {
@@ -206,7 +233,7 @@ void JanelaControlador::CriaTendencia(QWidget* a) {
     if (!c) return;
     c->Tendencia.Grafico.ItemBaseTempo = item;
     c->Tendencia.Grafico.AtualizaTextoTaxa();
-    AtualizaTendencia(*c, true);
+    Atualiza(*c, true);
   });
   auto escala = [this](QLineEdit* e, std::string Tendencia::*campo) {
     connect(e, &QLineEdit::textChanged, this, [this, campo](const QString& t) {
@@ -221,15 +248,17 @@ void JanelaControlador::CriaTendencia(QWidget* a) {
     Controlador* c = modelo();
     if (!c) return;
     c->Tendencia.Grafico.EscalaAuto = marcado;
-    AplicaSemMensagens();
+    reaplica_();
   });
-  connect(grafico_, &GraficoTendencia::DuploClique, this, &JanelaControlador::AplicaSemMensagens);
-  connect(grafico_, &GraficoTendencia::Clicado, this, &JanelaControlador::MarcaPonto);
-  connect(botaoPausa_, &QToolButton::clicked, this, &JanelaControlador::AlternaPausa);
-  connect(arquivar_, &QCheckBox::clicked, this, &JanelaControlador::Arquiva);
+  connect(grafico_, &GraficoTendencia::DuploClique, this, [this] {
+    if (modelo()) reaplica_();
+  });
+  connect(grafico_, &GraficoTendencia::Clicado, this, &AreaTendenciaControlador::MarcaPonto);
+  connect(botaoPausa_, &QToolButton::clicked, this, &AreaTendenciaControlador::AlternaPausa);
+  connect(arquivar_, &QCheckBox::clicked, this, &AreaTendenciaControlador::Arquiva);
 }
 
-void JanelaControlador::AtualizaTendencia(const Controlador& c, bool escalaMudou) {
+void AreaTendenciaControlador::Atualiza(const Controlador& c, bool escalaMudou) {
   const TendenciaControlador& t = c.Tendencia;
   const Tendencia& g = t.Grafico;
 
@@ -240,10 +269,11 @@ void JanelaControlador::AtualizaTendencia(const Controlador& c, bool escalaMudou
     QScopedValueRollback<bool> mudo(preenchendo_, true);
     arquivar_->setChecked(arquivando);
     const bool livres = g.ControlesLivres();
-    for (QWidget* w : {static_cast<QWidget*>(escalaSuperior_),
-                       static_cast<QWidget*>(escalaInferior_), static_cast<QWidget*>(botaoPausa_),
-                       static_cast<QWidget*>(tag_), static_cast<QWidget*>(baseTempo_)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(escalaSuperior_), static_cast<QWidget*>(escalaInferior_),
+          static_cast<QWidget*>(botaoPausa_), static_cast<QWidget*>(baseTempo_)})
       w->setEnabled(livres);
+    for (QWidget* w : travadosJunto_) w->setEnabled(livres);
     if (g.PiscaAtivo() != pisca_->isActive()) {
       if (g.PiscaAtivo())
         pisca_->start();
@@ -303,34 +333,27 @@ void JanelaControlador::AtualizaTendencia(const Controlador& c, bool escalaMudou
   grafico_->update();
 }
 
-void JanelaControlador::TeclaEscala() {
+void AreaTendenciaControlador::TeclaEscala() {
   Controlador* c = modelo();
   if (!c) return;
   c->Tendencia.TeclaEscala(Tendencia::kEnter);
-  AtualizaTendencia(*c, true);
+  Atualiza(*c, true);
 }
 
-void JanelaControlador::AplicaSemMensagens() {
-  Controlador* c = modelo();
-  if (!c) return;
-  c->AtualizaParametros(false);
-  Preenche();
-}
-
-void JanelaControlador::AlternaPausa() {
+void AreaTendenciaControlador::AlternaPausa() {
   Controlador* c = modelo();
   if (!c) return;
   c->Tendencia.AlternaPausa();
-  AtualizaTendencia(*c, true);
+  Atualiza(*c, true);
 }
 
-void JanelaControlador::MarcaPonto(int X, int Y) {
+void AreaTendenciaControlador::MarcaPonto(int X, int Y) {
   Controlador* c = modelo();
   if (!c) return;
-  if (c->Tendencia.MarcaPonto(X, Y)) AtualizaTendencia(*c, true);
+  if (c->Tendencia.MarcaPonto(X, Y)) Atualiza(*c, true);
 }
 
-void JanelaControlador::Arquiva(bool marcado) {
+void AreaTendenciaControlador::Arquiva(bool marcado) {
   if (preenchendo_) return;
   if (marcado && PastaArquivo().isEmpty()) {
     // One folder for all controllers, asked the first time; cancelling the
@@ -350,10 +373,10 @@ void JanelaControlador::Arquiva(bool marcado) {
   } catch (const std::exception& e) {
     Interacao::Atual().Informa(this, QStringLiteral("QUIV"), QString::fromStdString(e.what()));
   }
-  AtualizaTendencia(*c, true);
+  Atualiza(*c, true);
 }
 
-void JanelaControlador::Pisca() {
+void AreaTendenciaControlador::Pisca() {
   Controlador* c = modelo();
   if (!c) {
     pisca_->stop();
