@@ -7,13 +7,11 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStyle>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <exception>
@@ -22,7 +20,9 @@
 
 #include "core/arquivo/documento.h"
 #include "core/objetos/registrador.h"
+#include "ui/comum/arquivo_tendencia.h"
 #include "ui/comum/controles.h"
+#include "ui/comum/grafico_com_escala.h"
 #include "ui/comum/grafico_tendencia.h"
 #include "ui/sessao/comando_registrador.h"
 #include "ui/sessao/interacao.h"
@@ -132,39 +132,20 @@ void JanelaRegistrador::CriaGrafico(QWidget* a) {
   topo->addWidget(tituloMV_);
   v->addLayout(topo);
 
-  // The chart, with the scale edits beside its top and bottom grid lines and
-  // the unit under the upper one.
-  auto* grade = new QGridLayout;
-  grade->setHorizontalSpacing(2);
-  grade->setVerticalSpacing(0);
-  escalaSuperior_ = new QLineEdit(QStringLiteral("100"), a);
-  escalaSuperior_->setObjectName(QStringLiteral("eSupText"));
-  escalaInferior_ = new QLineEdit(QStringLiteral("0"), a);
-  escalaInferior_->setObjectName(QStringLiteral("eInfText"));
-  for (QLineEdit* e : {escalaSuperior_, escalaInferior_}) {
-    e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("-0000.0")) + 10);
-    e->setAlignment(Qt::AlignRight);
-    e->installEventFilter(this);
-  }
+  // The chart, with the unit under the upper scale edit.
   unidadeEscala_ = Rotulo(a, "Label1", QStringLiteral("%"));
   unidadeEscala_->setAlignment(Qt::AlignCenter);
-  grafico_ = new GraficoTendencia(a);
-  grafico_->setObjectName(QStringLiteral("Image1"));
-  grafico_->DefineMargemVertical(escalaSuperior_->sizeHint().height() / 2);
+  auto* quadro = new GraficoComEscala(
+      unidadeEscala_, {}, [this] { TeclaEscala(); }, a);
+  grafico_ = quadro->Grafico();
+  escalaSuperior_ = quadro->EscalaSuperior();
+  escalaInferior_ = quadro->EscalaInferior();
   grafico_->DefineEscalaFixaADireita(kVerde);
   grafico_->DefineFonte([this]() -> const Tendencia* {
     const Registrador* r = modelo();
     return r ? &r->Grafico : nullptr;
   });
-  auto* escalaY = new QVBoxLayout;
-  escalaY->setSpacing(0);
-  escalaY->addWidget(escalaSuperior_);
-  escalaY->addWidget(unidadeEscala_);
-  escalaY->addStretch(1);
-  escalaY->addWidget(escalaInferior_);
-  grade->addLayout(escalaY, 0, 0);
-  grade->addWidget(grafico_, 0, 1);
-  v->addLayout(grade);
+  v->addWidget(quadro);
 
   // Time base, scale, line width and the window's buttons.
   auto* controles = new QHBoxLayout;
@@ -196,16 +177,15 @@ void JanelaRegistrador::CriaGrafico(QWidget* a) {
   baixo->setSpacing(10);
   auto* arquivo = new QVBoxLayout;
   arquivo->setSpacing(0);
-  arquivar_ = Caixa(a, "CheckBox1", tr("Arquivar"));
-  arquivar_->setToolTip(tr("Salvar novos dados em arquivo TXT"));
-  arquivar_->setEnabled(false);
-  taxaArquivo_ = Rotulo(a, "Label21", tr("Arquivando: TA=0.1 seg"), QColor(200, 0, 0));
-  QSizePolicy guarda = taxaArquivo_->sizePolicy();
-  guarda.setRetainSizeWhenHidden(true);  // blinking does not move its neighbours
-  taxaArquivo_->setSizePolicy(guarda);
+  arquivo_ = new ArquivoTendencia(a, tr("Arquivar"), tr("Salvar novos dados em arquivo TXT"),
+                                  tr("Arquivando: TA=0.1 seg"), [this]() -> Tendencia* {
+                                    Registrador* r = modelo();
+                                    return r ? &r->Grafico : nullptr;
+                                  });
+  arquivar_ = arquivo_->Caixa();
+  taxaArquivo_ = arquivo_->Taxa();
   taxaArquivo_->setMinimumWidth(
       taxaArquivo_->fontMetrics().horizontalAdvance(QStringLiteral("Saving 0.334s sampling")));
-  taxaArquivo_->hide();
   arquivo->addWidget(arquivar_);
   arquivo->addWidget(taxaArquivo_);
   arquivo->addStretch(1);
@@ -234,10 +214,6 @@ void JanelaRegistrador::CriaGrafico(QWidget* a) {
   baixo->addStretch(1);
   v->addLayout(baixo);
   v->addStretch(1);
-
-  pisca_ = new QTimer(this);
-  pisca_->setObjectName(QStringLiteral("Timer1"));
-  pisca_->setInterval(500);
 }
 
 void JanelaRegistrador::CriaConfiguracao(QWidget* p) {
@@ -342,21 +318,8 @@ void JanelaRegistrador::Liga() {
   connect(grafico_, &GraficoTendencia::Clicado, this, &JanelaRegistrador::MarcaPonto);
   connect(botaoPausa_, &QToolButton::clicked, this, &JanelaRegistrador::AlternaPausa);
   connect(arquivar_, &QCheckBox::clicked, this, &JanelaRegistrador::Arquiva);
-  connect(pisca_, &QTimer::timeout, this, &JanelaRegistrador::Pisca);
   connect(botaoConfiguracao_, &QToolButton::clicked, this, &JanelaRegistrador::AlternaConfiguracao);
   connect(botaoSair_, &QToolButton::clicked, this, &QWidget::close);
-}
-
-bool JanelaRegistrador::eventFilter(QObject* objeto, QEvent* evento) {
-  if (evento->type() == QEvent::KeyPress &&
-      (objeto == escalaSuperior_ || objeto == escalaInferior_)) {
-    const int tecla = static_cast<QKeyEvent*>(evento)->key();
-    if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
-      TeclaEscala();
-      return true;
-    }
-  }
-  return QWidget::eventFilter(objeto, evento);
 }
 
 void JanelaRegistrador::Mostra() {
@@ -474,27 +437,8 @@ void JanelaRegistrador::AtualizaLeituras(bool tudo) {
   PoeTexto(leituraAzul_, r->LeituraVariavel2);
   PoeTexto(leituraVerde_, r->LeituraVariavel3);
 
-  // Archive state: the box follows the model (a write error closes the file
-  // inside a cycle), the locked controls and the blinking follow the box.
+  arquivo_->Segue(g, tudo, {escalaSuperior_, escalaInferior_, botaoPausa_, tag_, baseTempo_});
   const bool arquivando = g.Arquivando();
-  if (arquivar_->isChecked() != arquivando || tudo) {
-    {
-      const QSignalBlocker mudo(arquivar_);
-      arquivar_->setChecked(arquivando);
-    }
-    const bool livres = g.ControlesLivres();
-    for (QWidget* w : {static_cast<QWidget*>(escalaSuperior_),
-                       static_cast<QWidget*>(escalaInferior_), static_cast<QWidget*>(botaoPausa_),
-                       static_cast<QWidget*>(tag_), static_cast<QWidget*>(baseTempo_)})
-      w->setEnabled(livres);
-    if (g.PiscaAtivo() != pisca_->isActive()) {
-      if (g.PiscaAtivo())
-        pisca_->start();
-      else
-        pisca_->stop();
-    }
-    taxaArquivo_->setVisible(g.TextoTaxaVisivel());
-  }
   arquivar_->setEnabled(r->ArquivoHabilitado() || arquivando);
 
   const bool aplicado = AplicadoMudou(*r);
@@ -625,16 +569,6 @@ void JanelaRegistrador::Arquiva(bool marcado) {
     Interacao::Atual().Informa(this, QStringLiteral("QUIV"), QString::fromStdString(e.what()));
   }
   AtualizaLeituras(true);
-}
-
-void JanelaRegistrador::Pisca() {
-  Registrador* r = modelo();
-  if (!r) {
-    pisca_->stop();
-    return;
-  }
-  r->Grafico.Pisca();
-  taxaArquivo_->setVisible(r->Grafico.TextoTaxaVisivel());
 }
 
 void JanelaRegistrador::AoFechar() {

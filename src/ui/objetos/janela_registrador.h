@@ -12,11 +12,11 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QTimer;
 class QToolButton;
 
 namespace quiv {
 
+class ArquivoTendencia;
 class GraficoTendencia;
 class Registrador;
 
@@ -61,7 +61,6 @@ class JanelaRegistrador : public JanelaObjeto {
  protected:
   bool Existe() const override { return modelo() != nullptr; }
   void AoFechar() override;
-  bool eventFilter(QObject* objeto, QEvent* evento) override;
 
  private:
   Registrador* modelo() const;
@@ -95,7 +94,6 @@ class JanelaRegistrador : public JanelaObjeto {
   void AlternaPausa();
   void MarcaPonto(int X, int Y);
   void Arquiva(bool marcado);
-  void Pisca();
   void AlternaConfiguracao();
 
   int ultimaPosicao_ = -1;
@@ -129,6 +127,7 @@ class JanelaRegistrador : public JanelaObjeto {
   QComboBox* baseTempo_ = nullptr;
   QCheckBox* escalaAuto_ = nullptr;
   QCheckBox* linhaGrossa_ = nullptr;
+  ArquivoTendencia* arquivo_ = nullptr;
   QCheckBox* arquivar_ = nullptr;
   QLabel* taxaArquivo_ = nullptr;
   QToolButton* botaoPausa_ = nullptr;
@@ -136,7 +135,6 @@ class JanelaRegistrador : public JanelaObjeto {
   QToolButton* botaoSair_ = nullptr;
   QWidget* painelPontos_ = nullptr;
   std::array<QLabel*, 6> leiturasPontos_{};
-  QTimer* pisca_ = nullptr;
 
   // Configuration area.
   QWidget* areaConfiguracao_ = nullptr;

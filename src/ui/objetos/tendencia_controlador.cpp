@@ -5,13 +5,11 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStyle>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <exception>
@@ -19,7 +17,9 @@
 
 #include "core/arquivo/documento.h"
 #include "core/objetos/controlador.h"
+#include "ui/comum/arquivo_tendencia.h"
 #include "ui/comum/controles.h"
+#include "ui/comum/grafico_com_escala.h"
 #include "ui/comum/grafico_tendencia.h"
 #include "ui/sessao/interacao.h"
 #include "ui/sessao/sessao_simulacao.h"
@@ -59,22 +59,11 @@ AreaTendenciaControlador::AreaTendenciaControlador(SessaoSimulacao& sessao, int 
   v->setContentsMargins(0, 0, 0, 0);
   v->setSpacing(4);
 
-  // The chart with the scale edits beside its top and bottom grid lines.
-  auto* grade = new QGridLayout;
-  grade->setHorizontalSpacing(2);
-  grade->setVerticalSpacing(0);
-  escalaSuperior_ = new QLineEdit(QStringLiteral("100"), a);
-  escalaSuperior_->setObjectName(QStringLiteral("eSupText"));
-  escalaInferior_ = new QLineEdit(QStringLiteral("0"), a);
-  escalaInferior_->setObjectName(QStringLiteral("eInfText"));
-  for (QLineEdit* e : {escalaSuperior_, escalaInferior_}) {
-    e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("-0000.0")) + 10);
-    e->setAlignment(Qt::AlignRight);
-    e->installEventFilter(this);
-  }
-  grafico_ = new GraficoTendencia(a);
-  grafico_->setObjectName(QStringLiteral("Image1"));
-  grafico_->DefineMargemVertical(escalaSuperior_->sizeHint().height() / 2);
+  auto* quadro = new GraficoComEscala(
+      Rotulo(a, "StaticText13", tr("Y")), Qt::AlignCenter, [this] { TeclaEscala(); }, a);
+  grafico_ = quadro->Grafico();
+  escalaSuperior_ = quadro->EscalaSuperior();
+  escalaInferior_ = quadro->EscalaInferior();
   grafico_->DefineFonte([this]() -> const Tendencia* {
     const Controlador* c = modelo();
     return c ? &c->Tendencia.Grafico : nullptr;
@@ -85,15 +74,7 @@ AreaTendenciaControlador::AreaTendenciaControlador(SessaoSimulacao& sessao, int 
       {3, QColor(0, 128, 0), tr("CO"), QStringLiteral("%"), 2, true, true},
       {4, QColor(0, 0, 0), tr("Pos. Atuador"), QStringLiteral("%"), 2, false, false},
   });
-  auto* escalaY = new QVBoxLayout;
-  escalaY->setSpacing(0);
-  escalaY->addWidget(escalaSuperior_);
-  escalaY->addWidget(Rotulo(a, "StaticText13", tr("Y")), 0, Qt::AlignCenter);
-  escalaY->addStretch(1);
-  escalaY->addWidget(escalaInferior_);
-  grade->addLayout(escalaY, 0, 0);
-  grade->addWidget(grafico_, 0, 1);
-  v->addLayout(grade);
+  v->addWidget(quadro);
 
   auto* linhaTempo = new QHBoxLayout;
   linhaTempo->setSpacing(4);
@@ -133,18 +114,14 @@ AreaTendenciaControlador::AreaTendenciaControlador(SessaoSimulacao& sessao, int 
   botaoPausa_->setToolTip(tr("Pausar"));
   controles->addWidget(botaoPausa_);
   controles->addSpacing(10);
-  arquivar_ = Caixa(a, "CheckBox1", tr("Arquivar"));
-  arquivar_->setToolTip(tr("Salvar novos dados em arquivo TXT"));
-  arquivar_->setEnabled(false);
+  arquivo_ = new ArquivoTendencia(a, tr("Arquivar"), tr("Salvar novos dados em arquivo TXT"),
+                                  tr("Arquivando: TA=0.1 seg"), [this]() -> Tendencia* {
+                                    Controlador* c = modelo();
+                                    return c ? &c->Tendencia.Grafico : nullptr;
+                                  });
+  arquivar_ = arquivo_->Caixa();
+  taxaArquivo_ = arquivo_->Taxa();
   controles->addWidget(arquivar_);
-  taxaArquivo_ = Rotulo(a, "Label21", tr("Arquivando: TA=0.1 seg"));
-  QPalette vermelho = taxaArquivo_->palette();
-  vermelho.setColor(QPalette::WindowText, QColor(200, 0, 0));
-  taxaArquivo_->setPalette(vermelho);
-  QSizePolicy guarda = taxaArquivo_->sizePolicy();
-  guarda.setRetainSizeWhenHidden(true);  // blinking does not move its neighbours
-  taxaArquivo_->setSizePolicy(guarda);
-  taxaArquivo_->hide();
   controles->addWidget(taxaArquivo_);
   controles->addStretch(1);
   v->addLayout(controles);
@@ -178,27 +155,11 @@ AreaTendenciaControlador::AreaTendenciaControlador(SessaoSimulacao& sessao, int 
   v->addWidget(painelPontos_);
   v->addStretch(1);
 
-  pisca_ = new QTimer(this);
-  pisca_->setObjectName(QStringLiteral("Timer1"));
-  pisca_->setInterval(500);
-  connect(pisca_, &QTimer::timeout, this, &AreaTendenciaControlador::Pisca);
   Liga();
 }
 
 Controlador* AreaTendenciaControlador::modelo() const {
   return sessao_.documento().ControladorDe(n_);
-}
-
-bool AreaTendenciaControlador::eventFilter(QObject* objeto, QEvent* evento) {
-  if (evento->type() == QEvent::KeyPress &&
-      (objeto == escalaSuperior_ || objeto == escalaInferior_)) {
-    const int tecla = static_cast<QKeyEvent*>(evento)->key();
-    if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
-      TeclaEscala();
-      return true;
-    }
-  }
-  return QWidget::eventFilter(objeto, evento);
 }
 
 void AreaTendenciaControlador::MostraSP(bool mostrar) { mostrarSP_->setChecked(mostrar); }
@@ -262,26 +223,9 @@ void AreaTendenciaControlador::Atualiza(const Controlador& c, bool escalaMudou) 
   const TendenciaControlador& t = c.Tendencia;
   const Tendencia& g = t.Grafico;
 
-  // Archive state: the box follows the model (a write error closes the file
-  // inside a cycle), the locked controls and the blinking follow the box.
-  const bool arquivando = g.Arquivando();
-  if (arquivar_->isChecked() != arquivando || escalaMudou) {
-    QScopedValueRollback<bool> mudo(preenchendo_, true);
-    arquivar_->setChecked(arquivando);
-    const bool livres = g.ControlesLivres();
-    for (QWidget* w :
-         {static_cast<QWidget*>(escalaSuperior_), static_cast<QWidget*>(escalaInferior_),
-          static_cast<QWidget*>(botaoPausa_), static_cast<QWidget*>(baseTempo_)})
-      w->setEnabled(livres);
-    for (QWidget* w : travadosJunto_) w->setEnabled(livres);
-    if (g.PiscaAtivo() != pisca_->isActive()) {
-      if (g.PiscaAtivo())
-        pisca_->start();
-      else
-        pisca_->stop();
-    }
-    taxaArquivo_->setVisible(g.TextoTaxaVisivel());
-  }
+  std::vector<QWidget*> travados = {escalaSuperior_, escalaInferior_, botaoPausa_, baseTempo_};
+  travados.insert(travados.end(), travadosJunto_.begin(), travadosJunto_.end());
+  arquivo_->Segue(g, escalaMudou, travados);
   arquivar_->setEnabled(t.ArquivoHabilitado);
 
   if (!escalaMudou) {
@@ -374,16 +318,6 @@ void AreaTendenciaControlador::Arquiva(bool marcado) {
     Interacao::Atual().Informa(this, QStringLiteral("QUIV"), QString::fromStdString(e.what()));
   }
   Atualiza(*c, true);
-}
-
-void AreaTendenciaControlador::Pisca() {
-  Controlador* c = modelo();
-  if (!c) {
-    pisca_->stop();
-    return;
-  }
-  c->Tendencia.Grafico.Pisca();
-  taxaArquivo_->setVisible(c->Tendencia.Grafico.TextoTaxaVisivel());
 }
 
 }  // namespace quiv

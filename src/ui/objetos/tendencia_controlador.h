@@ -11,11 +11,11 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QTimer;
 class QToolButton;
 
 namespace quiv {
 
+class ArquivoTendencia;
 class Controlador;
 class GraficoTendencia;
 class SessaoSimulacao;
@@ -49,9 +49,6 @@ class AreaTendenciaControlador : public QWidget {
 
   GraficoTendencia& Grafico() const { return *grafico_; }
 
- protected:
-  bool eventFilter(QObject* objeto, QEvent* evento) override;
-
  private:
   Controlador* modelo() const;
   void Liga();
@@ -59,7 +56,6 @@ class AreaTendenciaControlador : public QWidget {
   void AlternaPausa();
   void MarcaPonto(int X, int Y);
   void Arquiva(bool marcado);
-  void Pisca();
 
   SessaoSimulacao& sessao_;
   const int n_;
@@ -82,11 +78,11 @@ class AreaTendenciaControlador : public QWidget {
   QToolButton* botaoPausa_ = nullptr;
   QWidget* painelPontos_ = nullptr;
   QLabel* leiturasPontos_[6] = {};
+  ArquivoTendencia* arquivo_ = nullptr;
   QCheckBox* arquivar_ = nullptr;
   QLabel* taxaArquivo_ = nullptr;
   QCheckBox* usarVirgula_ = nullptr;
   QCheckBox* usarUE_ = nullptr;
-  QTimer* pisca_ = nullptr;
 };
 
 }  // namespace quiv
