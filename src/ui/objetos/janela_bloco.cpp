@@ -44,10 +44,7 @@ JanelaBloco::~JanelaBloco() = default;
 void JanelaBloco::CriaControles() {
   auto* principal = new QVBoxLayout(this);
 
-  painelTitulo_ = new QFrame(this);
-  painelTitulo_->setObjectName(QStringLiteral("Panel1"));
-  painelTitulo_->setFrameShape(QFrame::StyledPanel);
-  painelTitulo_->setFrameShadow(QFrame::Raised);
+  painelTitulo_ = CriaPainelTitulo();
   auto* painel = new QHBoxLayout(painelTitulo_);
   titulo_ = TituloObjeto(painelTitulo_, "Label9");
   titulo_->setMinimumHeight(titulo_->fontMetrics().height());

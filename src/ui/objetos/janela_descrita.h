@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QEvent>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,6 +34,15 @@ class JanelaDescrita : public JanelaFormulario<Objeto> {
   JanelaDescrita(SessaoSimulacao& sessao, int n, const char* ajuda, QWidget* pai,
                  Qt::WindowFlags estilo = Qt::Window)
       : Base(sessao, n, pai, estilo), ajuda_(ajuda) {}
+
+  // The raised frame of the block's title and read-outs.
+  QFrame* CriaPainelTitulo() {
+    auto* painel = new QFrame(this);
+    painel->setObjectName(QStringLiteral("Panel1"));
+    painel->setFrameShape(QFrame::StyledPanel);
+    painel->setFrameShadow(QFrame::Raised);
+    return painel;
+  }
 
   // The row of buttons, wired; the texts come in the window's translation.
   QHBoxLayout* CriaBotoes(const QString& atualizar, const QString& ajuda, const QString& sair) {

@@ -72,10 +72,7 @@ void JanelaProcesso::CriaControles() {
   auto* principal = new QVBoxLayout(this);
 
   // Title and read-outs.
-  painelTitulo_ = new QFrame(this);
-  painelTitulo_->setObjectName(QStringLiteral("Panel1"));
-  painelTitulo_->setFrameShape(QFrame::StyledPanel);
-  painelTitulo_->setFrameShadow(QFrame::Raised);
+  painelTitulo_ = CriaPainelTitulo();
   auto* painel = new QGridLayout(painelTitulo_);
   titulo_ = TituloObjeto(painelTitulo_, "Label9");
   painel->addWidget(titulo_, 0, 0, 1, 6);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/objetos/janela_registrador.h"
 
-#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -24,6 +23,7 @@
 #include "ui/comum/controles.h"
 #include "ui/comum/grafico_com_escala.h"
 #include "ui/comum/grafico_tendencia.h"
+#include "ui/comum/lista_renovada.h"
 #include "ui/sessao/comando_registrador.h"
 #include "ui/sessao/interacao.h"
 #include "ui/sessao/sessao_simulacao.h"
@@ -35,25 +35,6 @@ namespace {
 const QColor kVermelho(255, 0, 0);
 const QColor kAzul(0, 0, 255);
 const QColor kVerde(0, 128, 0);
-
-// A pen selector: a drop-down list of the addresses, whose descriptions are
-// brought up to date each time it opens; the list may be wider than the box.
-class SeletorVariavel : public QComboBox {
- public:
-  SeletorVariavel(std::function<void()> antes, QWidget* pai)
-      : QComboBox(pai), antes_(std::move(antes)) {
-    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    setMinimumContentsLength(8);
-  }
-  void showPopup() override {
-    antes_();
-    view()->setMinimumWidth(view()->sizeHintForColumn(0) + 24);
-    QComboBox::showPopup();
-  }
-
- private:
-  std::function<void()> antes_;
-};
 
 QToolButton* BotaoIcone(QWidget* pai, const char* nome, QStyle::StandardPixmap icone,
                         const QString& dica) {
@@ -236,7 +217,9 @@ void JanelaRegistrador::CriaConfiguracao(QWidget* p) {
   for (int k = 0; k < 3; ++k) {
     const auto i = static_cast<std::size_t>(k);
     g->setRowMinimumHeight(linha++, 4);
-    auto* seletor = new SeletorVariavel([this] { PreencheSeletores(); }, p);
+    auto* seletor = new ListaRenovada([this] { PreencheSeletores(); }, p);
+    seletor->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    seletor->setMinimumContentsLength(8);
     seletor->setObjectName(QStringLiteral("Variavel%1Select").arg(k + 1));
     seletoresVariavel_[i] = seletor;
     g->addWidget(Rotulo(p, rotulosVariavel[k], tr("Variável %1").arg(k + 1)), linha, 0);
