@@ -2,8 +2,12 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
 #include <QString>
 #include <QTest>
+#include <QTimer>
+#include <initializer_list>
 #include <memory>
 
 #include "ambiente_janela.h"
@@ -37,6 +41,15 @@ class AmbienteObjeto : public AmbienteJanela {
   void Clica(const char* nome) {
     auto* b = Filho<QAbstractButton>(nome);
     QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, b->rect().center());
+  }
+
+  // A trend's archive stopped: its box off, the rate text hidden and not
+  // blinking, the controls it locked free again.
+  void VerificaArquivoParado(std::initializer_list<const char*> travados) {
+    QVERIFY(!Filho<QCheckBox>("CheckBox1")->isChecked());
+    QVERIFY(!Filho<QTimer>("Timer1")->isActive());
+    QVERIFY(!Filho<QLabel>("Label21")->isVisible());
+    for (const char* nome : travados) QVERIFY2(Filho<QWidget>(nome)->isEnabled(), nome);
   }
 
   std::unique_ptr<Janela> janela_;

@@ -22,6 +22,7 @@
 #include "../comum/planta_malha.h"
 #include "ambiente_objeto.h"
 #include "interacao_roteiro.h"
+#include "linhas_arquivo.h"
 #include "procura.h"
 #include "ui/comum/grafico_tendencia.h"
 #include "ui/objetos/janela_controlador.h"
@@ -55,14 +56,6 @@ void Move(QWidget* w, QPoint ponto) {
   QMouseEvent evento(QEvent::MouseMove, ponto, w->mapToGlobal(ponto), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
   QCoreApplication::sendEvent(w, &evento);
-}
-
-QStringList Linhas(const QString& caminho) {
-  QFile f(caminho);
-  if (!f.open(QIODevice::ReadOnly)) return {};
-  QString texto = QString::fromLatin1(f.readAll());
-  if (texto.endsWith(QLatin1String("\r\n"))) texto.chop(2);
-  return texto.split(QStringLiteral("\r\n"));
 }
 
 }  // namespace
@@ -561,11 +554,7 @@ class TesteJanelaControlador : public QObject, public AmbienteObjeto<quiv::Janel
     roteiro_.EsperaInforma(QStringLiteral("Data saved: TIC1_1.txt"));
     caixa->click();
     QTRY_COMPARE(roteiro_.Pendentes(), 0);
-    QVERIFY(!caixa->isChecked());
-    QVERIFY(!Filho<QTimer>("Timer1")->isActive());
-    QVERIFY(!taxa->isVisible());
-    for (const char* nome : {"eSupText", "eInfText", "SpeedButton2", "TagText", "BaseTempoBox"})
-      QVERIFY2(Filho<QWidget>(nome)->isEnabled(), nome);
+    VerificaArquivoParado({"eSupText", "eInfText", "SpeedButton2", "TagText", "BaseTempoBox"});
     QCOMPARE(Linhas(pasta_->filePath(QStringLiteral("TIC1_1.txt"))),
              (QStringList{"Tempo (0.100 seg);PV;SP;MV", "0.00;40.00;50.00;30.00",
                           "0.10;40.00;50.00;30.00", "0.20;40.00;50.00;30.00"}));

@@ -24,6 +24,7 @@
 #include "core/arquivo/arquivo_smp.h"
 #include "core/arquivo/linhas_smp.h"
 #include "interacao_roteiro.h"
+#include "linhas_arquivo.h"
 #include "procura.h"
 #include "ui/comum/grafico_tendencia.h"
 #include "ui/objetos/janela_registrador.h"
@@ -46,14 +47,6 @@ const QColor kVerde(0, 128, 0);
 void Digita(QLineEdit* e, const QString& texto) {
   e->selectAll();
   QTest::keyClicks(e, texto);
-}
-
-QStringList Linhas(const QString& caminho) {
-  QFile f(caminho);
-  if (!f.open(QIODevice::ReadOnly)) return {};
-  QString texto = QString::fromLatin1(f.readAll());
-  if (texto.endsWith(QLatin1String("\r\n"))) texto.chop(2);
-  return texto.split(QStringLiteral("\r\n"));
 }
 
 std::vector<std::string> LinhasArquivo(const quiv::Documento& doc) {
@@ -304,11 +297,7 @@ class TesteJanelaRegistrador : public QObject, public AmbienteObjeto<quiv::Janel
     roteiro_.EsperaInforma(QStringLiteral("Data saved: TR1_1.txt"));
     caixa->click();
     QTRY_COMPARE(roteiro_.Pendentes(), 0);
-    QVERIFY(!caixa->isChecked());
-    QVERIFY(!Filho<QTimer>("Timer1")->isActive());
-    QVERIFY(!taxa->isVisible());
-    for (const char* nome : {"eSupText", "eInfText", "SpeedButton1", "TagText", "BaseTempoBox"})
-      QVERIFY2(Filho<QWidget>(nome)->isEnabled(), nome);
+    VerificaArquivoParado({"eSupText", "eInfText", "SpeedButton1", "TagText", "BaseTempoBox"});
     QCOMPARE(Linhas(pasta_->filePath(QStringLiteral("TR1_1.txt"))),
              (QStringList{"Tempo (0.100 seg);PV;SP;MV", "0.00;40.00;50.00;30.00",
                           "0.10;40.00;50.00;30.00", "0.20;40.00;50.00;30.00"}));
