@@ -20,6 +20,7 @@
 #include "core/nucleo/verificacoes.h"
 #include "core/objetos/controlador.h"
 #include "ui/comum/controles.h"
+#include "ui/comum/poe_texto.h"
 #include "ui/sessao/sessao_simulacao.h"
 
 namespace quiv {
@@ -360,24 +361,20 @@ void ConfiguracaoControlador::PreencheEnderecos(const FormularioControlador& c) 
 void ConfiguracaoControlador::Preenche(const FormularioControlador& c) {
   QScopedValueRollback<bool> mudo(preenchendo_, true);
   const bool ingles = sessao_.IdiomaIngles();
-  auto poe = [](QLineEdit* e, std::string_view texto) {
-    const QString q = QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
-    if (e->text() != q) e->setText(q);
-  };
-  poe(tag_, c.Tag.Em(ingles));
-  poe(descricao_, c.Descricao.Em(ingles));
-  poe(kp_, c.TextoKp);
-  poe(ti_, c.TextoTi);
-  poe(td_, c.TextoTd);
-  poe(fatorA_, c.TextoFatorA);
-  poe(tf_, c.TextoTf);
-  poe(bias_, c.TextoBias);
-  poe(coMin_, c.TextoCOmin);
-  poe(coMax_, c.TextoCOmax);
-  poe(equacaoFF_, c.EquacaoFF);
-  poe(inicioEscala_, c.InicioEscala);
-  poe(fimEscala_, c.FimEscala);
-  poe(unidade_, c.UnidEng);
+  PoeTexto(tag_, c.Tag.Em(ingles));
+  PoeTexto(descricao_, c.Descricao.Em(ingles));
+  PoeTexto(kp_, c.TextoKp);
+  PoeTexto(ti_, c.TextoTi);
+  PoeTexto(td_, c.TextoTd);
+  PoeTexto(fatorA_, c.TextoFatorA);
+  PoeTexto(tf_, c.TextoTf);
+  PoeTexto(bias_, c.TextoBias);
+  PoeTexto(coMin_, c.TextoCOmin);
+  PoeTexto(coMax_, c.TextoCOmax);
+  PoeTexto(equacaoFF_, c.EquacaoFF);
+  PoeTexto(inicioEscala_, c.InicioEscala);
+  PoeTexto(fimEscala_, c.FimEscala);
+  PoeTexto(unidade_, c.UnidEng);
   acaoP_->setChecked(c.AcaoP);
   acaoI_->setChecked(c.AcaoI);
   acaoD_->setChecked(c.AcaoD);

@@ -24,6 +24,7 @@
 #include "ui/comum/grafico_com_escala.h"
 #include "ui/comum/grafico_tendencia.h"
 #include "ui/comum/lista_renovada.h"
+#include "ui/comum/poe_texto.h"
 #include "ui/sessao/comando_registrador.h"
 #include "ui/sessao/interacao.h"
 #include "ui/sessao/sessao_simulacao.h"
@@ -44,16 +45,6 @@ QToolButton* BotaoIcone(QWidget* pai, const char* nome, QStyle::StandardPixmap i
   b->setToolTip(dica);
   b->setAutoRaise(false);
   return b;
-}
-
-void PoeTexto(QLineEdit* e, std::string_view texto) {
-  const QString q = QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
-  if (e->text() != q) e->setText(q);
-}
-
-void PoeTexto(QLabel* l, std::string_view texto) {
-  const QString q = QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
-  if (l->text() != q) l->setText(q);
 }
 
 }  // namespace

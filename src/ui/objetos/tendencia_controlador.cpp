@@ -21,6 +21,7 @@
 #include "ui/comum/controles.h"
 #include "ui/comum/grafico_com_escala.h"
 #include "ui/comum/grafico_tendencia.h"
+#include "ui/comum/poe_texto.h"
 #include "ui/sessao/interacao.h"
 #include "ui/sessao/sessao_simulacao.h"
 
@@ -31,16 +32,6 @@ namespace {
 QString& PastaArquivoGlobal() {
   static QString pasta;
   return pasta;
-}
-
-void PoeTexto(QLineEdit* e, const std::string& texto) {
-  const QString q = QString::fromStdString(texto);
-  if (e->text() != q) e->setText(q);
-}
-
-void PoeTexto(QLabel* l, const std::string& texto) {
-  const QString q = QString::fromStdString(texto);
-  if (l->text() != q) l->setText(q);
 }
 
 }  // namespace
