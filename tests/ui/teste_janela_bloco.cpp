@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "ambiente_janela.h"
+#include "ambiente_objeto.h"
 #include "core/arquivo/documento.h"
 #include "core/objetos/bloco.h"
 #include "interacao_roteiro.h"
@@ -19,16 +19,13 @@
 
 using quiv::Bloco;
 
-class TesteJanelaBloco : public QObject, public AmbienteJanela {
+class TesteJanelaBloco : public QObject, public AmbienteObjeto<quiv::JanelaBloco> {
   Q_OBJECT
 
  private slots:
   void init() { IniciaAmbiente(); }
 
-  void cleanup() {
-    janela_.reset();
-    EncerraAmbiente();
-  }
+  void cleanup() { Encerra(); }
 
   // What the user types is what the next cycle writes: the selector, the
   // limits in their order, a comma as decimal separator.
@@ -266,23 +263,10 @@ class TesteJanelaBloco : public QObject, public AmbienteJanela {
   }
 
  private:
-  void AbreJanela(int n) {
-    janela_ = std::make_unique<quiv::JanelaBloco>(*sessao_, n);
-    janela_->Mostra();
-    QVERIFY(QTest::qWaitForWindowExposed(janela_.get()));
-  }
-  void Ciclo() { sessao_->ExecutaCiclo(instante_ += 100.0); }
-  template <typename T>
-  T* Filho(const char* nome) const {
-    return Procura<T>(*janela_, nome);
-  }
   QAbstractButton* Botao(const char* nome) const { return Filho<QAbstractButton>(nome); }
   QLabel* Rotulo(const char* nome) const { return Filho<QLabel>(nome); }
   QLineEdit* Edicao(const char* nome) const { return Filho<QLineEdit>(nome); }
   QCheckBox* Caixa(const char* nome) const { return Filho<QCheckBox>(nome); }
-
-  std::unique_ptr<quiv::JanelaBloco> janela_;
-  double instante_ = 0.0;
 };
 
 int ExecutaTesteJanelaBloco(int argc, char** argv) {

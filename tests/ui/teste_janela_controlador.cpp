@@ -20,8 +20,9 @@
 
 #include "../comum/mesmo_estado.h"
 #include "../comum/planta_malha.h"
-#include "ambiente_janela.h"
+#include "ambiente_objeto.h"
 #include "interacao_roteiro.h"
+#include "linhas_arquivo.h"
 #include "procura.h"
 #include "ui/comum/grafico_tendencia.h"
 #include "ui/objetos/janela_controlador.h"
@@ -57,17 +58,9 @@ void Move(QWidget* w, QPoint ponto) {
   QCoreApplication::sendEvent(w, &evento);
 }
 
-QStringList Linhas(const QString& caminho) {
-  QFile f(caminho);
-  if (!f.open(QIODevice::ReadOnly)) return {};
-  QString texto = QString::fromLatin1(f.readAll());
-  if (texto.endsWith(QLatin1String("\r\n"))) texto.chop(2);
-  return texto.split(QStringLiteral("\r\n"));
-}
-
 }  // namespace
 
-class TesteJanelaControlador : public QObject, public AmbienteJanela {
+class TesteJanelaControlador : public QObject, public AmbienteObjeto<quiv::JanelaControlador> {
   Q_OBJECT
 
  private slots:
@@ -88,15 +81,10 @@ class TesteJanelaControlador : public QObject, public AmbienteJanela {
     c.ItemPV = kEnderecoPV - 1;
     QVERIFY(c.AtualizaParametros(true));
     sessao_->MarcaSalvo();
-    janela_ = std::make_unique<quiv::JanelaControlador>(*sessao_, 1);
-    janela_->Mostra();
-    QVERIFY(QTest::qWaitForWindowExposed(janela_.get()));
+    AbreJanela(1);
   }
 
-  void cleanup() {
-    janela_.reset();
-    EncerraAmbiente();
-  }
+  void cleanup() { Encerra(); }
 
   // Every configuration edit writes its field at once: a live parameter acts
   // at the next cycle, an apply parameter only after Atualizar, which then
@@ -566,11 +554,7 @@ class TesteJanelaControlador : public QObject, public AmbienteJanela {
     roteiro_.EsperaInforma(QStringLiteral("Data saved: TIC1_1.txt"));
     caixa->click();
     QTRY_COMPARE(roteiro_.Pendentes(), 0);
-    QVERIFY(!caixa->isChecked());
-    QVERIFY(!Filho<QTimer>("Timer1")->isActive());
-    QVERIFY(!taxa->isVisible());
-    for (const char* nome : {"eSupText", "eInfText", "SpeedButton2", "TagText", "BaseTempoBox"})
-      QVERIFY2(Filho<QWidget>(nome)->isEnabled(), nome);
+    VerificaArquivoParado({"eSupText", "eInfText", "SpeedButton2", "TagText", "BaseTempoBox"});
     QCOMPARE(Linhas(pasta_->filePath(QStringLiteral("TIC1_1.txt"))),
              (QStringList{"Tempo (0.100 seg);PV;SP;MV", "0.00;40.00;50.00;30.00",
                           "0.10;40.00;50.00;30.00", "0.20;40.00;50.00;30.00"}));
@@ -689,15 +673,6 @@ class TesteJanelaControlador : public QObject, public AmbienteJanela {
   double& Celula(int endereco) const {
     return sessao_->documento().simulacao.memoria.celula[endereco];
   }
-  void Ciclo() { sessao_->ExecutaCiclo(agora_ += 100.0); }
-  template <typename T>
-  T* Filho(const QString& nome) const {
-    return Procura<T>(*janela_, nome);
-  }
-  template <typename T>
-  T* Filho(const char* nome) const {
-    return Filho<T>(QLatin1String(nome));
-  }
   QButtonGroup* Grupo(const char* nome) const {
     return Filho<QButtonGroup>(QLatin1String(nome) + QStringLiteral("Itens"));
   }
@@ -705,14 +680,8 @@ class TesteJanelaControlador : public QObject, public AmbienteJanela {
     if (!janela_->ConfiguracaoVisivel()) Clica("ConfigBTN");
     QVERIFY(janela_->ConfiguracaoVisivel());
   }
-  void Clica(const char* nome) {
-    auto* b = Filho<QAbstractButton>(nome);
-    QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, b->rect().center());
-  }
 
   std::unique_ptr<QTemporaryDir> pasta_;
-  std::unique_ptr<quiv::JanelaControlador> janela_;
-  double agora_ = 0.0;
 };
 
 int ExecutaTesteJanelaControlador(int argc, char** argv) {

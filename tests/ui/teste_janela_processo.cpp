@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "../comum/mesmo_estado.h"
-#include "ambiente_janela.h"
+#include "ambiente_objeto.h"
 #include "core/arquivo/documento.h"
 #include "core/objetos/processo.h"
 #include "interacao_roteiro.h"
@@ -54,16 +54,13 @@ void Edita(QWidget* janela, const QString& campo) {
 
 }  // namespace
 
-class TesteJanelaProcesso : public QObject, public AmbienteJanela {
+class TesteJanelaProcesso : public QObject, public AmbienteObjeto<quiv::JanelaProcesso> {
   Q_OBJECT
 
  private slots:
   void init() { IniciaAmbiente(); }
 
-  void cleanup() {
-    janela_.reset();
-    EncerraAmbiente();
-  }
+  void cleanup() { Encerra(); }
 
   // Live parameters act at the next cycle; the others only after Atualizar.
   // A second plant, configured alike and never edited, shows what the block
@@ -393,20 +390,10 @@ class TesteJanelaProcesso : public QObject, public AmbienteJanela {
   }
 
  private:
-  void AbreJanela(int n) {
-    janela_ = std::make_unique<quiv::JanelaProcesso>(*sessao_, n);
-    janela_->Mostra();
-    QVERIFY(QTest::qWaitForWindowExposed(janela_.get()));
-  }
-  void Ciclo() { sessao_->ExecutaCiclo(instante_ += 100.0); }
+  using AmbienteObjeto::Ciclo;
   void Ciclo(quiv::Documento& d) { d.simulacao.PassoObjetos(); }
-  QAbstractButton* Botao(const char* nome) const {
-    return Procura<QAbstractButton>(*janela_, nome);
-  }
-  QLabel* Rotulo(const char* nome) const { return Procura<QLabel>(*janela_, nome); }
-
-  std::unique_ptr<quiv::JanelaProcesso> janela_;
-  double instante_ = 0.0;
+  QAbstractButton* Botao(const char* nome) const { return Filho<QAbstractButton>(nome); }
+  QLabel* Rotulo(const char* nome) const { return Filho<QLabel>(nome); }
 };
 
 int ExecutaTesteJanelaProcesso(int argc, char** argv) {

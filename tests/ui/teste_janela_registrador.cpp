@@ -20,10 +20,11 @@
 
 #include "../comum/mesmo_estado.h"
 #include "../comum/planta_malha.h"
-#include "ambiente_janela.h"
+#include "ambiente_objeto.h"
 #include "core/arquivo/arquivo_smp.h"
 #include "core/arquivo/linhas_smp.h"
 #include "interacao_roteiro.h"
+#include "linhas_arquivo.h"
 #include "procura.h"
 #include "ui/comum/grafico_tendencia.h"
 #include "ui/objetos/janela_registrador.h"
@@ -48,14 +49,6 @@ void Digita(QLineEdit* e, const QString& texto) {
   QTest::keyClicks(e, texto);
 }
 
-QStringList Linhas(const QString& caminho) {
-  QFile f(caminho);
-  if (!f.open(QIODevice::ReadOnly)) return {};
-  QString texto = QString::fromLatin1(f.readAll());
-  if (texto.endsWith(QLatin1String("\r\n"))) texto.chop(2);
-  return texto.split(QStringLiteral("\r\n"));
-}
-
 std::vector<std::string> LinhasArquivo(const quiv::Documento& doc) {
   return quiv::teste::LinhasDoArquivo(doc);
 }
@@ -73,7 +66,7 @@ int Conta(const quiv::GraficoTendencia& grafico, const QColor& cor) {
 
 }  // namespace
 
-class TesteJanelaRegistrador : public QObject, public AmbienteJanela {
+class TesteJanelaRegistrador : public QObject, public AmbienteObjeto<quiv::JanelaRegistrador> {
   Q_OBJECT
 
  private slots:
@@ -99,15 +92,10 @@ class TesteJanelaRegistrador : public QObject, public AmbienteJanela {
     r.ItemVariavel3 = kCelula3 - 1;
     r.AplicaConfiguracao();
     sessao_->MarcaSalvo();
-    janela_ = std::make_unique<quiv::JanelaRegistrador>(*sessao_, 1);
-    janela_->Mostra();
-    QVERIFY(QTest::qWaitForWindowExposed(janela_.get()));
+    AbreJanela(1);
   }
 
-  void cleanup() {
-    janela_.reset();
-    EncerraAmbiente();
-  }
+  void cleanup() { Encerra(); }
 
   // Each cycle samples the three pens into the chart's rings and draws
   // them; the read-outs show pens 1 and 2 in pen 1's units, pen 3 in %. A
@@ -309,11 +297,7 @@ class TesteJanelaRegistrador : public QObject, public AmbienteJanela {
     roteiro_.EsperaInforma(QStringLiteral("Data saved: TR1_1.txt"));
     caixa->click();
     QTRY_COMPARE(roteiro_.Pendentes(), 0);
-    QVERIFY(!caixa->isChecked());
-    QVERIFY(!Filho<QTimer>("Timer1")->isActive());
-    QVERIFY(!taxa->isVisible());
-    for (const char* nome : {"eSupText", "eInfText", "SpeedButton1", "TagText", "BaseTempoBox"})
-      QVERIFY2(Filho<QWidget>(nome)->isEnabled(), nome);
+    VerificaArquivoParado({"eSupText", "eInfText", "SpeedButton1", "TagText", "BaseTempoBox"});
     QCOMPARE(Linhas(pasta_->filePath(QStringLiteral("TR1_1.txt"))),
              (QStringList{"Tempo (0.100 seg);PV;SP;MV", "0.00;40.00;50.00;30.00",
                           "0.10;40.00;50.00;30.00", "0.20;40.00;50.00;30.00"}));
@@ -527,24 +511,13 @@ class TesteJanelaRegistrador : public QObject, public AmbienteJanela {
   double& Celula(int endereco) const {
     return sessao_->documento().simulacao.memoria.celula[static_cast<std::size_t>(endereco)];
   }
-  void Ciclo() { sessao_->ExecutaCiclo(agora_ += 100.0); }
   QString windowTitle() const { return janela_->windowTitle(); }
-  template <typename T>
-  T* Filho(const char* nome) const {
-    return Procura<T>(*janela_, nome);
-  }
   void AbreConfiguracao() {
     if (!janela_->ConfiguracaoVisivel()) Clica("ConfBTN");
     QVERIFY(janela_->ConfiguracaoVisivel());
   }
-  void Clica(const char* nome) {
-    auto* b = Filho<QAbstractButton>(nome);
-    QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, b->rect().center());
-  }
 
   std::unique_ptr<QTemporaryDir> pasta_;
-  std::unique_ptr<quiv::JanelaRegistrador> janela_;
-  double agora_ = 0.0;
 };
 
 int ExecutaTesteJanelaRegistrador(int argc, char** argv) {

@@ -2,16 +2,12 @@
 #include "ui/objetos/janela_bloco.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QStyle>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <functional>
 #include <string>
@@ -22,9 +18,6 @@
 #include "core/objetos/bloco.h"
 #include "ui/comum/controles.h"
 #include "ui/comum/texto_qt.h"
-#include "ui/sessao/comando_formulario.h"
-#include "ui/sessao/enderecos_web.h"
-#include "ui/sessao/interacao.h"
 #include "ui/sessao/sessao_simulacao.h"
 
 namespace quiv {
@@ -37,30 +30,21 @@ std::string Std(const QString& t) { return t.toStdString(); }
 
 // Title only, no close box: the window is left through Sair.
 JanelaBloco::JanelaBloco(SessaoSimulacao& sessao, int n, QWidget* pai)
-    : QWidget(pai, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      sessao_(sessao),
-      n_(n) {
+    : JanelaDescrita(sessao, n, "/simulador/objetos_simulacao/#bloco_calculo", pai,
+                     Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setObjectName(QStringLiteral("Bloco%1").arg(n));
   setWindowTitle(tr("Bloco de Cálculo"));
   CriaControles();
   Conecta();
-  Preenche();
-  botaoAtualizar_->setEnabled(false);
-  botaoSair_->setEnabled(true);
-  resize(sizeHint());
+  Conclui(descricao_);
 }
 
 JanelaBloco::~JanelaBloco() = default;
 
-Bloco* JanelaBloco::modelo() const { return sessao_.documento().BlocoDe(n_); }
-
 void JanelaBloco::CriaControles() {
   auto* principal = new QVBoxLayout(this);
 
-  painelTitulo_ = new QFrame(this);
-  painelTitulo_->setObjectName(QStringLiteral("Panel1"));
-  painelTitulo_->setFrameShape(QFrame::StyledPanel);
-  painelTitulo_->setFrameShadow(QFrame::Raised);
+  painelTitulo_ = CriaPainelTitulo();
   auto* painel = new QHBoxLayout(painelTitulo_);
   titulo_ = TituloObjeto(painelTitulo_, "Label9");
   titulo_->setMinimumHeight(titulo_->fontMetrics().height());
@@ -106,22 +90,7 @@ void JanelaBloco::CriaControles() {
   limites->setColumnStretch(1, 1);
   principal->addWidget(grupoLimites_);
 
-  auto* botoes = new QHBoxLayout;
-  principal->addLayout(botoes);
-  botaoAtualizar_ = new QPushButton(tr("Atualizar"), this);
-  botaoAtualizar_->setObjectName(QStringLiteral("btnatualiza"));
-  botaoAjuda_ = new QToolButton(this);
-  botaoAjuda_->setObjectName(QStringLiteral("SpeedButton1"));
-  botaoAjuda_->setText(QStringLiteral("?"));
-  botaoAjuda_->setToolTip(tr("Ajuda"));
-  botaoSair_ = new QToolButton(this);
-  botaoSair_->setObjectName(QStringLiteral("SairButton"));
-  botaoSair_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-  botaoSair_->setToolTip(tr("Sair"));
-  botoes->addWidget(botaoAtualizar_);
-  botoes->addStretch(1);
-  botoes->addWidget(botaoAjuda_);
-  botoes->addWidget(botaoSair_);
+  principal->addLayout(CriaBotoes(tr("Atualizar"), tr("Ajuda"), tr("Sair")));
   principal->addStretch(1);
 }
 
@@ -136,12 +105,8 @@ void JanelaBloco::Conecta() {
       Alterado();
     });
   };
-  campo(tag_, [this](FormularioBloco& b, const QString& t) {
-    b.Tag.Edita(sessao_.IdiomaIngles(), Std(t));
-  });
-  campo(descricao_, [this](FormularioBloco& b, const QString& t) {
-    b.Descricao.Edita(sessao_.IdiomaIngles(), Std(t));
-  });
+  LigaBilingue(tag_, &FormularioBloco::Tag);
+  LigaBilingue(descricao_, &FormularioBloco::Descricao);
   campo(funcao_, [](FormularioBloco& b, const QString& t) { b.Funcao = Std(t); });
   campo(limiteSuperior_, [](FormularioBloco& b, const QString& t) { b.LimiteSuperior = Std(t); });
   campo(limiteInferior_, [](FormularioBloco& b, const QString& t) { b.LimiteInferior = Std(t); });
@@ -160,24 +125,7 @@ void JanelaBloco::Conecta() {
   chave(limiteSuperiorAtivo_, &FormularioBloco::LimiteSuperiorAtivo);
   chave(limiteInferiorAtivo_, &FormularioBloco::LimiteInferiorAtivo);
 
-  connect(botaoAtualizar_, &QPushButton::clicked, this, &JanelaBloco::Aplica);
-  connect(botaoSair_, &QToolButton::clicked, this, &JanelaBloco::Sai);
-  connect(botaoAjuda_, &QToolButton::clicked, this, &JanelaBloco::MostraAjuda);
-
   connect(&sessao_, &SessaoSimulacao::CicloExecutado, this, &JanelaBloco::AtualizaLeitura);
-  connect(&sessao_, &SessaoSimulacao::DocumentoRecarregado, this, [this] {
-    // Another plant: nothing typed here belongs to it.
-    botaoAtualizar_->setEnabled(false);
-    botaoSair_->setEnabled(true);
-    if (isVisible() && modelo()) Preenche();
-  });
-  // An apply of this block, or its undo: the window shows the block's form.
-  connect(&sessao_, &SessaoSimulacao::ObjetoAlterado, this, [this](TipoObjeto tipo, int n) {
-    if (tipo != TipoObjeto::Bloco || n != n_ || !modelo()) return;
-    botaoAtualizar_->setEnabled(false);
-    botaoSair_->setEnabled(true);
-    Preenche();
-  });
 }
 
 void JanelaBloco::Preenche() {
@@ -185,12 +133,7 @@ void JanelaBloco::Preenche() {
   if (!b) return;
   preenchendo_ = true;
   const bool ingles = sessao_.IdiomaIngles();
-  // The window shows its form: the object's, unless an edit waits to be
-  // applied.
-  if (!botaoAtualizar_->isEnabled()) {
-    b->CarregaDescricao();
-    rascunho_ = *b;
-  }
+  CarregaRascunho(*b);
   const auto& f = rascunho_;
   tag_->setText(Texto(f.Tag.Em(ingles)));
   descricao_->setText(Texto(f.Descricao.Em(ingles)));
@@ -216,53 +159,9 @@ void JanelaBloco::AtualizaLeitura() {
   if (const Bloco* b = modelo()) DefineTexto(leitura_, Texto(TextoFixo(b->Leitura, 2)));
 }
 
-void JanelaBloco::Alterado() {
-  botaoAtualizar_->setEnabled(true);
-  botaoSair_->setEnabled(false);
-}
-
-void JanelaBloco::Mostra() {
-  Preenche();
-  show();
-  raise();
-  activateWindow();
-}
-
-void JanelaBloco::Aplica() {
-  // All or nothing; on success the session's announcement refills the window.
-  if (modelo()) AplicaFormulario<Bloco>(sessao_, n_, rascunho_);
-}
-
 void JanelaBloco::Sai() {
   botaoAtualizar_->setEnabled(false);
   close();
-}
-
-void JanelaBloco::MostraAjuda() {
-  Interacao::Atual().AbreEndereco(EnderecoAjuda("/simulador/objetos_simulacao/#bloco_calculo"));
-}
-
-void JanelaBloco::closeEvent(QCloseEvent* evento) {
-  // Only the window goes; the block keeps running.
-  evento->accept();
-  QWidget::closeEvent(evento);
-  sessao_.PedeAtualizaTela();
-}
-
-void JanelaBloco::changeEvent(QEvent* evento) {
-  // Coming back to the window shows the output's description as the variable
-  // list may have left it, unless the user has an edit waiting to be applied.
-  if (evento->type() == QEvent::ActivationChange && isActiveWindow() && botaoAtualizar_ &&
-      !botaoAtualizar_->isEnabled()) {
-    if (Bloco* b = modelo()) {
-      b->CarregaDescricao();
-      rascunho_.Descricao = b->Descricao;
-      preenchendo_ = true;
-      descricao_->setText(Texto(b->Descricao.Em(sessao_.IdiomaIngles())));
-      preenchendo_ = false;
-    }
-  }
-  QWidget::changeEvent(evento);
 }
 
 }  // namespace quiv

@@ -2,44 +2,35 @@
 #pragma once
 
 #include <QString>
-#include <QWidget>
 #include <array>
 #include <string>
 
 #include "core/objetos/controlador.h"
+#include "ui/objetos/janela_formulario.h"
+#include "ui/objetos/tendencia_controlador.h"
 
-class QButtonGroup;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QProgressBar;
-class QPushButton;
 class QStackedWidget;
-class QTimer;
-class QToolButton;
 
 namespace quiv {
 
+class ConfiguracaoControlador;
+class FaceplateControlador;
 class GraficoTendencia;
 class PaginaSintonia;
 struct ParametrosControlador;
-class SessaoSimulacao;
 
-// The window of PID controller n: the faceplate (gauges, SP/PV/CO read-outs
-// and the operator's buttons), beside it either the configuration panel or
-// the trend with its data archive. It views the controller the session's
-// document holds in slot n and keeps no pointer to it: every handler looks
-// the controller up, and does nothing once it is gone.
-class JanelaControlador : public QWidget {
+// The window of PID controller n: the faceplate, beside it either the
+// configuration panel or the trend area with its data archive. It views the
+// controller the session's document holds in slot n and keeps no pointer to
+// it: every handler looks the controller up, and does nothing once it is
+// gone. The configuration edits the window's draft; Config. is locked while
+// an edit waits to be applied.
+class JanelaControlador : public JanelaFormulario<Controlador> {
   Q_OBJECT
 
  public:
   JanelaControlador(SessaoSimulacao& sessao, int n, QWidget* pai = nullptr);
   ~JanelaControlador() override;
-
-  int Numero() const { return n_; }
 
   // The main window opens the controller: every control refilled from the
   // model, the exit and configuration buttons enabled, shown, raised and
@@ -48,14 +39,16 @@ class JanelaControlador : public QWidget {
 
   // The archive folder, chosen once for all controllers of the program run;
   // empty until the first archive.
-  static QString PastaArquivo();
-  static void DefinePastaArquivo(const QString& pasta);
+  static QString PastaArquivo() { return AreaTendenciaControlador::PastaArquivo(); }
+  static void DefinePastaArquivo(const QString& pasta) {
+    AreaTendenciaControlador::DefinePastaArquivo(pasta);
+  }
 
   // Areas beside the faceplate.
   bool ConfiguracaoVisivel() const;
   bool TendenciaVisivel() const;
 
-  GraficoTendencia& Grafico() const { return *grafico_; }
+  GraficoTendencia& Grafico() const { return tendencia_->Grafico(); }
 
   // The tuning page of this loop, made on first use.
   PaginaSintonia& Sintonia();
@@ -65,28 +58,20 @@ class JanelaControlador : public QWidget {
 
  protected:
   void showEvent(QShowEvent* evento) override;
-  void closeEvent(QCloseEvent* evento) override;
   void changeEvent(QEvent* evento) override;
-  bool eventFilter(QObject* objeto, QEvent* evento) override;
+  void AoFechar() override;
+  void DocumentoMudou() override;
 
  private:
   enum class Area { Nenhuma, Configuracao, Tendencia };
 
-  Controlador* modelo() const;
-
-  void CriaFaceplate(QWidget* faceplate);
-  void CriaConfiguracao(QWidget* painel);
-  void CriaTendencia(QWidget* area);
-  void LigaConfiguracao();
-
   // Fill every control from the model, with the change handlers muted.
-  void Preenche();
-  void PreencheConfiguracao(const FormularioControlador& c);
-  void PreencheEnderecos(const FormularioControlador& c);
+  void Preenche() override;
   // Read-outs and enabling of the faceplate and the trend: after each cycle
   // and each operator action.
   void AtualizaLeituras();
-  void AtualizaTendencia(const Controlador& c, bool escalaMudou);
+  // An operator action on the faceplate; a button's may switch the SP pen.
+  void Operado(bool botao);
   // Whether what an apply changes (caption, description, unit, scale and its
   // marks) differs from what the window last showed; an apply may come from
   // elsewhere (a load, the variable list). Compares without allocating.
@@ -98,38 +83,13 @@ class JanelaControlador : public QWidget {
 
   // Handlers.
   void EscolheAreaInicial();
-  void HabilitaEnvio();
   void AlternaConfiguracao();
   void AlternaTendencia();
-  void Sai();
   void MostraAjuda();
-  // Any configuration edit: Atualizar enabled, Config. disabled.
-  void Alterado();
-  void HabilitaSetpointRemoto(bool marcado);
-  bool Aplica();
-  void AbreSintonia();
-  void AcaoOperador(void (Controlador::*acao)());
-  void TeclaSP(char tecla);
-  void TeclaMV(char tecla);
-  void TeclaEscala();
   // A double click on the chart, or the automatic scale switched.
   void AplicaSemMensagens();
-  void AlternaPausa();
-  void MarcaPonto(int X, int Y);
-  void Arquiva(bool marcado);
-  void Pisca();
 
-  SessaoSimulacao& sessao_;
-  const int n_;
-  bool preenchendo_ = false;
-  // The configuration as typed, until it is applied.
-  FormularioControlador rascunho_;
   Area area_ = Area::Nenhuma;
-  int ultimaPosicao_ = -1;
-  int ultimaFase_ = -1;
-  std::string ultimoSP_;
-  std::string ultimoPV_;
-  std::string ultimoMV_;
   struct Aplicado {
     bool valido = false;
     std::string legenda;
@@ -141,84 +101,11 @@ class JanelaControlador : public QWidget {
     std::array<std::string, 9> rotulos;
   } aplicado_;
 
-  // Faceplate.
-  QLabel* descricaoAplicada_ = nullptr;
-  QProgressBar* barraSP_ = nullptr;
-  QProgressBar* barraSPR_ = nullptr;
-  QProgressBar* barraPV_ = nullptr;
-  QProgressBar* barraSaida_ = nullptr;
-  QLineEdit* textoSP_ = nullptr;
-  QLineEdit* textoPV_ = nullptr;
-  QLineEdit* textoMV_ = nullptr;
-  QLabel* unidadeSP_ = nullptr;
-  QPushButton* botaoEnviar_ = nullptr;
-  QPushButton* botaoLocalRemoto_ = nullptr;
-  QLabel* indicadorLocalRemoto_ = nullptr;
-  QToolButton* incrementaSP_ = nullptr;
-  QToolButton* decrementaSP_ = nullptr;
-  QPushButton* botaoAutoManual_ = nullptr;
-  QLabel* indicadorAutoManual_ = nullptr;
-  QToolButton* incrementaSaida_ = nullptr;
-  QToolButton* decrementaSaida_ = nullptr;
-  QPushButton* botaoConfiguracao_ = nullptr;
-  QPushButton* botaoTendencia_ = nullptr;
-  QPushButton* botaoAjuda_ = nullptr;
-  QPushButton* botaoSair_ = nullptr;
-
+  FaceplateControlador* faceplate_ = nullptr;
   QStackedWidget* areas_ = nullptr;
-  QWidget* areaConfiguracao_ = nullptr;
-  QWidget* areaTendencia_ = nullptr;
-
-  // Configuration.
-  QLineEdit* tag_ = nullptr;
-  QLineEdit* descricao_ = nullptr;
-  QLineEdit* kp_ = nullptr;
-  QLineEdit* ti_ = nullptr;
-  QLineEdit* td_ = nullptr;
-  QLineEdit* fatorA_ = nullptr;
-  QLineEdit* tf_ = nullptr;
-  QLineEdit* bias_ = nullptr;
-  QCheckBox* acaoP_ = nullptr;
-  QCheckBox* acaoI_ = nullptr;
-  QCheckBox* acaoD_ = nullptr;
-  QLineEdit* inicioEscala_ = nullptr;
-  QLineEdit* fimEscala_ = nullptr;
-  QLineEdit* unidade_ = nullptr;
-  QButtonGroup* grupoAcao_ = nullptr;
-  QButtonGroup* grupoEstrutura_ = nullptr;
-  QButtonGroup* grupoDerivada_ = nullptr;
-  QComboBox* seletorPV_ = nullptr;
-  QCheckBox* habilitaSPR_ = nullptr;
-  QComboBox* seletorSPR_ = nullptr;
-  QCheckBox* habilitaBackMV_ = nullptr;
-  QComboBox* enderecoBackMV_ = nullptr;
-  QCheckBox* habilitaFF_ = nullptr;
-  QLineEdit* equacaoFF_ = nullptr;
-  QLineEdit* coMin_ = nullptr;
-  QLineEdit* coMax_ = nullptr;
-  QPushButton* botaoAtualizar_ = nullptr;
-  QPushButton* botaoSintonia_ = nullptr;
+  ConfiguracaoControlador* configuracao_ = nullptr;
+  AreaTendenciaControlador* tendencia_ = nullptr;
   PaginaSintonia* sintonia_ = nullptr;
-
-  // Trend.
-  GraficoTendencia* grafico_ = nullptr;
-  QLineEdit* escalaSuperior_ = nullptr;
-  QLineEdit* escalaInferior_ = nullptr;
-  QCheckBox* mostrarPV_ = nullptr;
-  QCheckBox* mostrarSP_ = nullptr;
-  QCheckBox* mostrarCO_ = nullptr;
-  QCheckBox* mostrarAtuador_ = nullptr;
-  QCheckBox* linhaGrossa_ = nullptr;
-  QComboBox* baseTempo_ = nullptr;
-  QCheckBox* escalaAuto_ = nullptr;
-  QToolButton* botaoPausa_ = nullptr;
-  QWidget* painelPontos_ = nullptr;
-  QLabel* leiturasPontos_[6] = {};
-  QCheckBox* arquivar_ = nullptr;
-  QLabel* taxaArquivo_ = nullptr;
-  QCheckBox* usarVirgula_ = nullptr;
-  QCheckBox* usarUE_ = nullptr;
-  QTimer* pisca_ = nullptr;
 };
 
 }  // namespace quiv

@@ -3,7 +3,6 @@
 
 #include <QAbstractItemView>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QFrame>
@@ -12,9 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QStyle>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <functional>
 #include <string>
@@ -28,9 +25,6 @@
 #include "core/objetos/processo.h"
 #include "ui/comum/controles.h"
 #include "ui/comum/texto_qt.h"
-#include "ui/sessao/comando_formulario.h"
-#include "ui/sessao/enderecos_web.h"
-#include "ui/sessao/interacao.h"
 #include "ui/sessao/sessao_simulacao.h"
 
 namespace quiv {
@@ -64,29 +58,21 @@ class SeletorEndereco : public QComboBox {
 }  // namespace
 
 JanelaProcesso::JanelaProcesso(SessaoSimulacao& sessao, int n, QWidget* pai)
-    : QWidget(pai, Qt::Window), sessao_(sessao), n_(n) {
+    : JanelaDescrita(sessao, n, "/simulador/objetos_simulacao/#bloco_processo", pai) {
   setObjectName(QStringLiteral("Processo%1").arg(n));
   setWindowTitle(tr("Processo"));
   CriaControles();
   Conecta();
-  Preenche();
-  botaoAtualizar_->setEnabled(false);
-  botaoSair_->setEnabled(true);
-  resize(sizeHint());
+  Conclui(descricao_);
 }
 
 JanelaProcesso::~JanelaProcesso() = default;
-
-Processo* JanelaProcesso::modelo() const { return sessao_.documento().ProcessoDe(n_); }
 
 void JanelaProcesso::CriaControles() {
   auto* principal = new QVBoxLayout(this);
 
   // Title and read-outs.
-  painelTitulo_ = new QFrame(this);
-  painelTitulo_->setObjectName(QStringLiteral("Panel1"));
-  painelTitulo_->setFrameShape(QFrame::StyledPanel);
-  painelTitulo_->setFrameShadow(QFrame::Raised);
+  painelTitulo_ = CriaPainelTitulo();
   auto* painel = new QGridLayout(painelTitulo_);
   titulo_ = TituloObjeto(painelTitulo_, "Label9");
   painel->addWidget(titulo_, 0, 0, 1, 6);
@@ -201,23 +187,7 @@ void JanelaProcesso::CriaControles() {
   direita->addStretch(1);
   colunas->addLayout(direita, 1);
 
-  // Buttons.
-  auto* botoes = new QHBoxLayout;
-  principal->addLayout(botoes);
-  botaoAtualizar_ = new QPushButton(tr("Atualizar"), this);
-  botaoAtualizar_->setObjectName(QStringLiteral("btnatualiza"));
-  botaoAjuda_ = new QToolButton(this);
-  botaoAjuda_->setObjectName(QStringLiteral("SpeedButton1"));
-  botaoAjuda_->setText(QStringLiteral("?"));
-  botaoAjuda_->setToolTip(tr("Ajuda"));
-  botaoSair_ = new QToolButton(this);
-  botaoSair_->setObjectName(QStringLiteral("SairButton"));
-  botaoSair_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-  botaoSair_->setToolTip(tr("Sair"));
-  botoes->addWidget(botaoAtualizar_);
-  botoes->addStretch(1);
-  botoes->addWidget(botaoAjuda_);
-  botoes->addWidget(botaoSair_);
+  principal->addLayout(CriaBotoes(tr("Atualizar"), tr("Ajuda"), tr("Sair")));
 }
 
 void JanelaProcesso::Conecta() {
@@ -235,16 +205,8 @@ void JanelaProcesso::Conecta() {
       Alterado();
     });
   };
-  connect(tag_, &QLineEdit::textChanged, this, [this](const QString& t) {
-    if (preenchendo_) return;
-    rascunho_.Tag.Edita(sessao_.IdiomaIngles(), Std(t));
-    Alterado();
-  });
-  connect(descricao_, &QLineEdit::textChanged, this, [this](const QString& t) {
-    if (preenchendo_) return;
-    rascunho_.Descricao.Edita(sessao_.IdiomaIngles(), Std(t));
-    Alterado();
-  });
+  LigaBilingue(tag_, &FormularioProcesso::Tag);
+  LigaBilingue(descricao_, &FormularioProcesso::Descricao);
   campo(ganho_, &FormularioProcesso::Ganho, false);
   campo(tempoMorto_, &FormularioProcesso::TempoMorto, false);
   campo(constanteTempo1_, &FormularioProcesso::Tal1, true);
@@ -292,24 +254,7 @@ void JanelaProcesso::Conecta() {
     Alterado();
   });
 
-  connect(botaoAtualizar_, &QPushButton::clicked, this, &JanelaProcesso::Aplica);
-  connect(botaoSair_, &QToolButton::clicked, this, &JanelaProcesso::Sai);
-  connect(botaoAjuda_, &QToolButton::clicked, this, &JanelaProcesso::MostraAjuda);
-
   connect(&sessao_, &SessaoSimulacao::CicloExecutado, this, &JanelaProcesso::AtualizaLeituras);
-  connect(&sessao_, &SessaoSimulacao::DocumentoRecarregado, this, [this] {
-    // Another plant: nothing typed here belongs to it.
-    botaoAtualizar_->setEnabled(false);
-    botaoSair_->setEnabled(true);
-    if (isVisible() && modelo()) Preenche();
-  });
-  // An apply of this block, or its undo: the window shows the block's form.
-  connect(&sessao_, &SessaoSimulacao::ObjetoAlterado, this, [this](TipoObjeto tipo, int n) {
-    if (tipo != TipoObjeto::Processo || n != n_ || !modelo()) return;
-    botaoAtualizar_->setEnabled(false);
-    botaoSair_->setEnabled(true);
-    Preenche();
-  });
 }
 
 void JanelaProcesso::Preenche() {
@@ -317,12 +262,7 @@ void JanelaProcesso::Preenche() {
   if (!p) return;
   preenchendo_ = true;
   const bool ingles = sessao_.IdiomaIngles();
-  // The window shows its form: the object's, unless an edit waits to be
-  // applied.
-  if (!botaoAtualizar_->isEnabled()) {
-    p->CarregaDescricao();
-    rascunho_ = *p;
-  }
+  CarregaRascunho(*p);
   const auto& f = rascunho_;
   tag_->setText(Texto(f.Tag.Em(ingles)));
   descricao_->setText(Texto(f.Descricao.Em(ingles)));
@@ -405,52 +345,6 @@ void JanelaProcesso::AtualizaLeituras() {
   DefineTexto(leituraEntrada_, Texto(TextoFixo(p->X0, 2)));
   DefineTexto(leituraAtuador_, Texto(TextoFixo(p->Xa, 2)));
   DefineTexto(leituraSaida_, Texto(TextoFixo(p->Y2, 2)));
-}
-
-void JanelaProcesso::Alterado() {
-  botaoAtualizar_->setEnabled(true);
-  botaoSair_->setEnabled(false);
-}
-
-void JanelaProcesso::Mostra() {
-  Preenche();
-  show();
-  raise();
-  activateWindow();
-}
-
-void JanelaProcesso::Aplica() {
-  // All or nothing; on success the session's announcement refills the window.
-  if (modelo()) AplicaFormulario<Processo>(sessao_, n_, rascunho_);
-}
-
-void JanelaProcesso::Sai() { close(); }
-
-void JanelaProcesso::MostraAjuda() {
-  Interacao::Atual().AbreEndereco(EnderecoAjuda("/simulador/objetos_simulacao/#bloco_processo"));
-}
-
-void JanelaProcesso::closeEvent(QCloseEvent* evento) {
-  // Only the window goes; the block keeps running.
-  evento->accept();
-  QWidget::closeEvent(evento);
-  sessao_.PedeAtualizaTela();
-}
-
-void JanelaProcesso::changeEvent(QEvent* evento) {
-  // Coming back to the window shows the output's description as the variable
-  // list may have left it, unless the user has an edit waiting to be applied.
-  if (evento->type() == QEvent::ActivationChange && isActiveWindow() && botaoAtualizar_ &&
-      !botaoAtualizar_->isEnabled()) {
-    if (Processo* p = modelo()) {
-      p->CarregaDescricao();
-      rascunho_.Descricao = p->Descricao;
-      preenchendo_ = true;
-      descricao_->setText(Texto(p->Descricao.Em(sessao_.IdiomaIngles())));
-      preenchendo_ = false;
-    }
-  }
-  QWidget::changeEvent(evento);
 }
 
 }  // namespace quiv

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QWidget>
-
 #include "core/objetos/processo.h"
+#include "ui/objetos/janela_descrita.h"
 
 class QCheckBox;
 class QComboBox;
@@ -11,12 +10,8 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
-class QToolButton;
 
 namespace quiv {
-
-class SessaoSimulacao;
 
 // The window of process block n: its parameters, the transfer function of the
 // chosen type, the nonlinearities of the final control element and the
@@ -29,36 +24,21 @@ class SessaoSimulacao;
 // (the time constants of the overdamped and lead-lag forms, the rate limit,
 // the saturator switch) also reach the running block at once whenever their
 // text evaluates. Closing only hides the window; the block keeps running.
-class JanelaProcesso : public QWidget {
+class JanelaProcesso : public JanelaDescrita<Processo> {
   Q_OBJECT
 
  public:
   JanelaProcesso(SessaoSimulacao& sessao, int n, QWidget* pai = nullptr);
   ~JanelaProcesso() override;
 
-  int Numero() const { return n_; }
-
   // Refills every control from the model (the description from the output
   // address's), then shows, raises and activates the window.
-  void Mostra();
-
-  // Atualizar: the form goes to the session's all-or-nothing apply; on
-  // success the window shows the block's form again with Atualizar disabled
-  // and Sair enabled.
-  void Aplica();
-  void Sai();
-  void MostraAjuda();
-
- protected:
-  void closeEvent(QCloseEvent* evento) override;
-  void changeEvent(QEvent* evento) override;
+  void Mostra() { Abre(); }
 
  private:
-  Processo* modelo() const;
   void CriaControles();
   void Conecta();
-  // Every control from the model, without writing back or marking anything.
-  void Preenche();
+  void Preenche() override;
   // The address picker rebuilt from the current descriptions, keeping the
   // selection.
   void PreencheEnderecos();
@@ -66,13 +46,6 @@ class JanelaProcesso : public QWidget {
   void MostraGrupoTipo(int tipo);
   void MostraIdentificacao();
   void AtualizaLeituras();
-  // A parameter changed: Atualizar enabled, Sair disabled until it is applied.
-  void Alterado();
-
-  SessaoSimulacao& sessao_;
-  const int n_;
-  bool preenchendo_ = false;
-  FormularioProcesso rascunho_;  // the form as typed, until it is applied
 
   QFrame* painelTitulo_ = nullptr;
   QLabel* titulo_ = nullptr;
@@ -109,10 +82,6 @@ class JanelaProcesso : public QWidget {
   QLineEdit* constanteAtuador_ = nullptr;
   QLineEdit* limiteTaxa_ = nullptr;
   QCheckBox* saturadorDesligado_ = nullptr;
-
-  QPushButton* botaoAtualizar_ = nullptr;
-  QToolButton* botaoAjuda_ = nullptr;
-  QToolButton* botaoSair_ = nullptr;
 };
 
 }  // namespace quiv

@@ -1,20 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/objetos/janela_registrador.h"
 
-#include <QAbstractItemView>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStyle>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <exception>
@@ -23,8 +19,12 @@
 
 #include "core/arquivo/documento.h"
 #include "core/objetos/registrador.h"
+#include "ui/comum/arquivo_tendencia.h"
 #include "ui/comum/controles.h"
+#include "ui/comum/grafico_com_escala.h"
 #include "ui/comum/grafico_tendencia.h"
+#include "ui/comum/lista_renovada.h"
+#include "ui/comum/poe_texto.h"
 #include "ui/sessao/comando_registrador.h"
 #include "ui/sessao/interacao.h"
 #include "ui/sessao/sessao_simulacao.h"
@@ -37,25 +37,6 @@ const QColor kVermelho(255, 0, 0);
 const QColor kAzul(0, 0, 255);
 const QColor kVerde(0, 128, 0);
 
-// A pen selector: a drop-down list of the addresses, whose descriptions are
-// brought up to date each time it opens; the list may be wider than the box.
-class SeletorVariavel : public QComboBox {
- public:
-  SeletorVariavel(std::function<void()> antes, QWidget* pai)
-      : QComboBox(pai), antes_(std::move(antes)) {
-    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    setMinimumContentsLength(8);
-  }
-  void showPopup() override {
-    antes_();
-    view()->setMinimumWidth(view()->sizeHintForColumn(0) + 24);
-    QComboBox::showPopup();
-  }
-
- private:
-  std::function<void()> antes_;
-};
-
 QToolButton* BotaoIcone(QWidget* pai, const char* nome, QStyle::StandardPixmap icone,
                         const QString& dica) {
   auto* b = new QToolButton(pai);
@@ -66,20 +47,10 @@ QToolButton* BotaoIcone(QWidget* pai, const char* nome, QStyle::StandardPixmap i
   return b;
 }
 
-void PoeTexto(QLineEdit* e, std::string_view texto) {
-  const QString q = QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
-  if (e->text() != q) e->setText(q);
-}
-
-void PoeTexto(QLabel* l, std::string_view texto) {
-  const QString q = QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
-  if (l->text() != q) l->setText(q);
-}
-
 }  // namespace
 
 JanelaRegistrador::JanelaRegistrador(SessaoSimulacao& sessao, int n, QWidget* pai)
-    : QWidget(pai, Qt::Window), sessao_(sessao), n_(n) {
+    : JanelaObjeto(sessao, TipoObjeto::Registrador, n, pai) {
   setObjectName(QStringLiteral("TRegistrForm%1").arg(n));
   setWindowTitle(tr("Registrador"));
 
@@ -99,18 +70,6 @@ JanelaRegistrador::JanelaRegistrador(SessaoSimulacao& sessao, int n, QWidget* pa
   connect(&sessao_, &SessaoSimulacao::CicloExecutado, this, [this] {
     if (isVisible()) AtualizaLeituras(false);
   });
-  connect(&sessao_, &SessaoSimulacao::DocumentoRecarregado, this, [this] {
-    if (!modelo()) {
-      hide();
-      return;
-    }
-    Preenche();
-  });
-  // An edit of this recorder, or its undo: the window shows the recorder.
-  connect(&sessao_, &SessaoSimulacao::ObjetoAlterado, this, [this](TipoObjeto tipo, int n) {
-    if (tipo == TipoObjeto::Registrador && n == n_) Preenche();
-  });
-
   Preenche();
   MostraConfiguracao(true);
   resize(std::max(kLarguraConfiguracao - 1, minimumSizeHint().width()),
@@ -145,39 +104,20 @@ void JanelaRegistrador::CriaGrafico(QWidget* a) {
   topo->addWidget(tituloMV_);
   v->addLayout(topo);
 
-  // The chart, with the scale edits beside its top and bottom grid lines and
-  // the unit under the upper one.
-  auto* grade = new QGridLayout;
-  grade->setHorizontalSpacing(2);
-  grade->setVerticalSpacing(0);
-  escalaSuperior_ = new QLineEdit(QStringLiteral("100"), a);
-  escalaSuperior_->setObjectName(QStringLiteral("eSupText"));
-  escalaInferior_ = new QLineEdit(QStringLiteral("0"), a);
-  escalaInferior_->setObjectName(QStringLiteral("eInfText"));
-  for (QLineEdit* e : {escalaSuperior_, escalaInferior_}) {
-    e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("-0000.0")) + 10);
-    e->setAlignment(Qt::AlignRight);
-    e->installEventFilter(this);
-  }
+  // The chart, with the unit under the upper scale edit.
   unidadeEscala_ = Rotulo(a, "Label1", QStringLiteral("%"));
   unidadeEscala_->setAlignment(Qt::AlignCenter);
-  grafico_ = new GraficoTendencia(a);
-  grafico_->setObjectName(QStringLiteral("Image1"));
-  grafico_->DefineMargemVertical(escalaSuperior_->sizeHint().height() / 2);
+  auto* quadro = new GraficoComEscala(
+      unidadeEscala_, {}, [this] { TeclaEscala(); }, a);
+  grafico_ = quadro->Grafico();
+  escalaSuperior_ = quadro->EscalaSuperior();
+  escalaInferior_ = quadro->EscalaInferior();
   grafico_->DefineEscalaFixaADireita(kVerde);
   grafico_->DefineFonte([this]() -> const Tendencia* {
     const Registrador* r = modelo();
     return r ? &r->Grafico : nullptr;
   });
-  auto* escalaY = new QVBoxLayout;
-  escalaY->setSpacing(0);
-  escalaY->addWidget(escalaSuperior_);
-  escalaY->addWidget(unidadeEscala_);
-  escalaY->addStretch(1);
-  escalaY->addWidget(escalaInferior_);
-  grade->addLayout(escalaY, 0, 0);
-  grade->addWidget(grafico_, 0, 1);
-  v->addLayout(grade);
+  v->addWidget(quadro);
 
   // Time base, scale, line width and the window's buttons.
   auto* controles = new QHBoxLayout;
@@ -209,16 +149,15 @@ void JanelaRegistrador::CriaGrafico(QWidget* a) {
   baixo->setSpacing(10);
   auto* arquivo = new QVBoxLayout;
   arquivo->setSpacing(0);
-  arquivar_ = Caixa(a, "CheckBox1", tr("Arquivar"));
-  arquivar_->setToolTip(tr("Salvar novos dados em arquivo TXT"));
-  arquivar_->setEnabled(false);
-  taxaArquivo_ = Rotulo(a, "Label21", tr("Arquivando: TA=0.1 seg"), QColor(200, 0, 0));
-  QSizePolicy guarda = taxaArquivo_->sizePolicy();
-  guarda.setRetainSizeWhenHidden(true);  // blinking does not move its neighbours
-  taxaArquivo_->setSizePolicy(guarda);
+  arquivo_ = new ArquivoTendencia(a, tr("Arquivar"), tr("Salvar novos dados em arquivo TXT"),
+                                  tr("Arquivando: TA=0.1 seg"), [this]() -> Tendencia* {
+                                    Registrador* r = modelo();
+                                    return r ? &r->Grafico : nullptr;
+                                  });
+  arquivar_ = arquivo_->Caixa();
+  taxaArquivo_ = arquivo_->Taxa();
   taxaArquivo_->setMinimumWidth(
       taxaArquivo_->fontMetrics().horizontalAdvance(QStringLiteral("Saving 0.334s sampling")));
-  taxaArquivo_->hide();
   arquivo->addWidget(arquivar_);
   arquivo->addWidget(taxaArquivo_);
   arquivo->addStretch(1);
@@ -247,10 +186,6 @@ void JanelaRegistrador::CriaGrafico(QWidget* a) {
   baixo->addStretch(1);
   v->addLayout(baixo);
   v->addStretch(1);
-
-  pisca_ = new QTimer(this);
-  pisca_->setObjectName(QStringLiteral("Timer1"));
-  pisca_->setInterval(500);
 }
 
 void JanelaRegistrador::CriaConfiguracao(QWidget* p) {
@@ -273,7 +208,9 @@ void JanelaRegistrador::CriaConfiguracao(QWidget* p) {
   for (int k = 0; k < 3; ++k) {
     const auto i = static_cast<std::size_t>(k);
     g->setRowMinimumHeight(linha++, 4);
-    auto* seletor = new SeletorVariavel([this] { PreencheSeletores(); }, p);
+    auto* seletor = new ListaRenovada([this] { PreencheSeletores(); }, p);
+    seletor->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    seletor->setMinimumContentsLength(8);
     seletor->setObjectName(QStringLiteral("Variavel%1Select").arg(k + 1));
     seletoresVariavel_[i] = seletor;
     g->addWidget(Rotulo(p, rotulosVariavel[k], tr("Variável %1").arg(k + 1)), linha, 0);
@@ -355,21 +292,8 @@ void JanelaRegistrador::Liga() {
   connect(grafico_, &GraficoTendencia::Clicado, this, &JanelaRegistrador::MarcaPonto);
   connect(botaoPausa_, &QToolButton::clicked, this, &JanelaRegistrador::AlternaPausa);
   connect(arquivar_, &QCheckBox::clicked, this, &JanelaRegistrador::Arquiva);
-  connect(pisca_, &QTimer::timeout, this, &JanelaRegistrador::Pisca);
   connect(botaoConfiguracao_, &QToolButton::clicked, this, &JanelaRegistrador::AlternaConfiguracao);
   connect(botaoSair_, &QToolButton::clicked, this, &QWidget::close);
-}
-
-bool JanelaRegistrador::eventFilter(QObject* objeto, QEvent* evento) {
-  if (evento->type() == QEvent::KeyPress &&
-      (objeto == escalaSuperior_ || objeto == escalaInferior_)) {
-    const int tecla = static_cast<QKeyEvent*>(evento)->key();
-    if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
-      TeclaEscala();
-      return true;
-    }
-  }
-  return QWidget::eventFilter(objeto, evento);
 }
 
 void JanelaRegistrador::Mostra() {
@@ -487,27 +411,8 @@ void JanelaRegistrador::AtualizaLeituras(bool tudo) {
   PoeTexto(leituraAzul_, r->LeituraVariavel2);
   PoeTexto(leituraVerde_, r->LeituraVariavel3);
 
-  // Archive state: the box follows the model (a write error closes the file
-  // inside a cycle), the locked controls and the blinking follow the box.
+  arquivo_->Segue(g, tudo, {escalaSuperior_, escalaInferior_, botaoPausa_, tag_, baseTempo_});
   const bool arquivando = g.Arquivando();
-  if (arquivar_->isChecked() != arquivando || tudo) {
-    {
-      const QSignalBlocker mudo(arquivar_);
-      arquivar_->setChecked(arquivando);
-    }
-    const bool livres = g.ControlesLivres();
-    for (QWidget* w : {static_cast<QWidget*>(escalaSuperior_),
-                       static_cast<QWidget*>(escalaInferior_), static_cast<QWidget*>(botaoPausa_),
-                       static_cast<QWidget*>(tag_), static_cast<QWidget*>(baseTempo_)})
-      w->setEnabled(livres);
-    if (g.PiscaAtivo() != pisca_->isActive()) {
-      if (g.PiscaAtivo())
-        pisca_->start();
-      else
-        pisca_->stop();
-    }
-    taxaArquivo_->setVisible(g.TextoTaxaVisivel());
-  }
   arquivar_->setEnabled(r->ArquivoHabilitado() || arquivando);
 
   const bool aplicado = AplicadoMudou(*r);
@@ -640,26 +545,12 @@ void JanelaRegistrador::Arquiva(bool marcado) {
   AtualizaLeituras(true);
 }
 
-void JanelaRegistrador::Pisca() {
-  Registrador* r = modelo();
-  if (!r) {
-    pisca_->stop();
-    return;
-  }
-  r->Grafico.Pisca();
-  taxaArquivo_->setVisible(r->Grafico.TextoTaxaVisivel());
-}
-
-void JanelaRegistrador::closeEvent(QCloseEvent* evento) {
-  // Closing only hides the window: the recorder keeps sampling and archiving,
-  // and a paused chart runs again.
+void JanelaRegistrador::AoFechar() {
+  // The recorder keeps sampling and archiving, and a paused chart runs again.
   if (const Registrador* r = modelo()) {
     if (r->Grafico.Pausado) Opera([](Registrador& registrador) { registrador.FechaJanela(); });
     AtualizaLeituras(true);
   }
-  evento->accept();
-  QWidget::closeEvent(evento);
-  sessao_.PedeAtualizaTela();
 }
 
 }  // namespace quiv

@@ -2,23 +2,23 @@
 #pragma once
 
 #include <QString>
-#include <QWidget>
 #include <array>
 #include <functional>
 #include <string>
+
+#include "ui/objetos/janela_objeto.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QTimer;
 class QToolButton;
 
 namespace quiv {
 
+class ArquivoTendencia;
 class GraficoTendencia;
 class Registrador;
-class SessaoSimulacao;
 
 // The window of trend recorder n: the strip chart of its three pens with the
 // pen read-outs, the time base, the scale (automatic or typed), the pause
@@ -34,7 +34,7 @@ class SessaoSimulacao;
 // session announces it. The time base, the scale, the pause, the point
 // read-outs, the line width and the archive are the operator's settings of
 // the running recorder: operator actions through the session, not undone.
-class JanelaRegistrador : public QWidget {
+class JanelaRegistrador : public JanelaObjeto {
   Q_OBJECT
 
  public:
@@ -45,8 +45,6 @@ class JanelaRegistrador : public QWidget {
 
   JanelaRegistrador(SessaoSimulacao& sessao, int n, QWidget* pai = nullptr);
   ~JanelaRegistrador() override;
-
-  int Numero() const { return n_; }
 
   // Every control refilled from the model, shown, raised and activated. A
   // recorder with a tag opens with the chart alone, a new one (no tag) with
@@ -61,8 +59,8 @@ class JanelaRegistrador : public QWidget {
   GraficoTendencia& Grafico() const { return *grafico_; }
 
  protected:
-  void closeEvent(QCloseEvent* evento) override;
-  bool eventFilter(QObject* objeto, QEvent* evento) override;
+  bool Existe() const override { return modelo() != nullptr; }
+  void AoFechar() override;
 
  private:
   Registrador* modelo() const;
@@ -72,7 +70,7 @@ class JanelaRegistrador : public QWidget {
   void Liga();
 
   // Fill every control from the model, with the change handlers muted.
-  void Preenche();
+  void Preenche() override;
   void PreencheSeletores();
   // After each cycle and each action: pen read-outs, the chart, the archive
   // state; with `tudo`, also what an apply or an action changes (caption,
@@ -96,12 +94,8 @@ class JanelaRegistrador : public QWidget {
   void AlternaPausa();
   void MarcaPonto(int X, int Y);
   void Arquiva(bool marcado);
-  void Pisca();
   void AlternaConfiguracao();
 
-  SessaoSimulacao& sessao_;
-  const int n_;
-  bool preenchendo_ = false;
   int ultimaPosicao_ = -1;
   int ultimaFase_ = -1;
   QString pastaArquivo_;  // folder of this window's last archive
@@ -133,6 +127,7 @@ class JanelaRegistrador : public QWidget {
   QComboBox* baseTempo_ = nullptr;
   QCheckBox* escalaAuto_ = nullptr;
   QCheckBox* linhaGrossa_ = nullptr;
+  ArquivoTendencia* arquivo_ = nullptr;
   QCheckBox* arquivar_ = nullptr;
   QLabel* taxaArquivo_ = nullptr;
   QToolButton* botaoPausa_ = nullptr;
@@ -140,7 +135,6 @@ class JanelaRegistrador : public QWidget {
   QToolButton* botaoSair_ = nullptr;
   QWidget* painelPontos_ = nullptr;
   std::array<QLabel*, 6> leiturasPontos_{};
-  QTimer* pisca_ = nullptr;
 
   // Configuration area.
   QWidget* areaConfiguracao_ = nullptr;

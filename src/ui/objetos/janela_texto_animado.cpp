@@ -9,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -20,6 +19,7 @@
 #include "core/arquivo/documento.h"
 #include "core/nucleo/erro.h"
 #include "core/objetos/texto_animado.h"
+#include "ui/comum/lista_renovada.h"
 #include "ui/comum/texto_qt.h"
 #include "ui/sessao/comando_texto.h"
 #include "ui/sessao/sessao_simulacao.h"
@@ -37,22 +37,6 @@ int NovaVisita() {
 void DefineTexto(QLineEdit* edit, const QString& texto) {
   if (edit->text() != texto) edit->setText(texto);
 }
-
-// The variable list, rebuilt each time it drops down so it shows the
-// current descriptions.
-class ListaVariaveis : public QComboBox {
- public:
-  ListaVariaveis(std::function<void()> antes, QWidget* pai)
-      : QComboBox(pai), antes_(std::move(antes)) {}
-  void showPopup() override {
-    antes_();
-    view()->setMinimumWidth(view()->sizeHintForColumn(0) + 24);
-    QComboBox::showPopup();
-  }
-
- private:
-  std::function<void()> antes_;
-};
 
 }  // namespace
 
@@ -87,7 +71,7 @@ JanelaTextoAnimado::JanelaTextoAnimado(SessaoSimulacao& sessao, int n, QWidget* 
   legendaOrigem_ = new QLabel(this);
   legendaOrigem_->setObjectName(QStringLiteral("Label3"));
   origem->addWidget(legendaOrigem_, 0, 0);
-  variavel_ = new ListaVariaveis([this] { PreencheVariaveis(); }, this);
+  variavel_ = new ListaRenovada([this] { PreencheVariaveis(); }, this);
   variavel_->setObjectName(QStringLiteral("ComboBox1"));
   variavel_->setToolTip(tr("Variável para exibição"));
   connect(variavel_, &QComboBox::currentIndexChanged, this, [this](int item) {

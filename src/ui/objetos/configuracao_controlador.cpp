@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The controller window's configuration panel: every parameter bound to the
-// controller's form fields, the address pickers and Atualizar.
+#include "ui/objetos/configuracao_controlador.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,15 +15,12 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "core/analise/ajuste_controlador.h"
 #include "core/arquivo/documento.h"
 #include "core/nucleo/memoria.h"
 #include "core/nucleo/verificacoes.h"
 #include "core/objetos/controlador.h"
-#include "ui/analise/pagina_sintonia.h"
 #include "ui/comum/controles.h"
-#include "ui/objetos/janela_controlador.h"
-#include "ui/sessao/comando_formulario.h"
+#include "ui/comum/poe_texto.h"
 #include "ui/sessao/sessao_simulacao.h"
 
 namespace quiv {
@@ -63,7 +60,12 @@ QComboBox* Lista(QWidget* pai, const char* nome, const QString& dica = {}) {
 
 }  // namespace
 
-void JanelaControlador::CriaConfiguracao(QWidget* p) {
+ConfiguracaoControlador::ConfiguracaoControlador(SessaoSimulacao& sessao, int n,
+                                                 FormularioControlador& rascunho,
+                                                 std::function<void()> alterado, QWidget* pai)
+    : QWidget(pai), sessao_(sessao), n_(n), rascunho_(rascunho), alterado_(std::move(alterado)) {
+  setObjectName(QStringLiteral("Panel2"));
+  QWidget* p = this;
   auto* colunas = new QHBoxLayout;
   colunas->setSpacing(6);
   auto* esquerda = new QVBoxLayout;
@@ -221,10 +223,23 @@ void JanelaControlador::CriaConfiguracao(QWidget* p) {
   v->addLayout(colunas, 1);
   v->addLayout(grupos);
 
-  LigaConfiguracao();
+  Liga();
 }
 
-void JanelaControlador::LigaConfiguracao() {
+Controlador* ConfiguracaoControlador::modelo() const {
+  return sessao_.documento().ControladorDe(n_);
+}
+
+bool ConfiguracaoControlador::eventFilter(QObject* objeto, QEvent* evento) {
+  if (evento->type() == QEvent::FocusIn && (objeto == seletorPV_ || objeto == seletorSPR_)) {
+    // Entering the PV or SPR picker: the address list is rebuilt
+    // with the descriptions as they are now.
+    if (modelo()) PreencheEnderecos(rascunho_);
+  }
+  return QWidget::eventFilter(objeto, evento);
+}
+
+void ConfiguracaoControlador::Liga() {
   // Each edit goes into the window's form; "Atualizar" hands it to the
   // session. The fields every step reads (the output limits, the
   // feed-forward equation, the actions, the remote SP and the slave
@@ -279,7 +294,8 @@ void JanelaControlador::LigaConfiguracao() {
   marca(acaoD_, &FormularioControlador::AcaoD, true);
   marca(habilitaBackMV_, &FormularioControlador::HabilitaBackMV, true);
   marca(habilitaFF_, &FormularioControlador::HabilitaFF, false);
-  connect(habilitaSPR_, &QCheckBox::toggled, this, &JanelaControlador::HabilitaSetpointRemoto);
+  connect(habilitaSPR_, &QCheckBox::toggled, this,
+          &ConfiguracaoControlador::HabilitaSetpointRemoto);
 
   auto item = [this, vivo](QComboBox* lista, int FormularioControlador::*campo,
                            bool lidoPeloPasso) {
@@ -307,17 +323,9 @@ void JanelaControlador::LigaConfiguracao() {
   grupo(grupoAcao_, &FormularioControlador::ItemAcao);
   grupo(grupoEstrutura_, &FormularioControlador::ItemEstrutura);
   grupo(grupoDerivada_, &FormularioControlador::ItemDerivada);
-
-  connect(botaoAtualizar_, &QPushButton::clicked, this, &JanelaControlador::Aplica);
-  connect(botaoSintonia_, &QPushButton::clicked, this, &JanelaControlador::AbreSintonia);
 }
 
-void JanelaControlador::Alterado() {
-  botaoAtualizar_->setEnabled(true);
-  botaoConfiguracao_->setEnabled(false);
-}
-
-void JanelaControlador::HabilitaSetpointRemoto(bool marcado) {
+void ConfiguracaoControlador::HabilitaSetpointRemoto(bool marcado) {
   if (preenchendo_ || !modelo()) return;
   rascunho_.HabilitaSPR = marcado;
   // The step reads whether a remote SP is offered.
@@ -333,28 +341,7 @@ void JanelaControlador::HabilitaSetpointRemoto(bool marcado) {
   Alterado();
 }
 
-bool JanelaControlador::Aplica() {
-  // All or nothing; on success the session's announcement refills the window.
-  return modelo() && AplicaFormulario<Controlador>(sessao_, n_, rascunho_);
-}
-
-bool JanelaControlador::AplicaSintonia(const ParametrosControlador& parametros) {
-  if (!modelo()) return false;
-  EscreveSintonia(rascunho_, parametros);
-  Alterado();
-  return Aplica();
-}
-
-PaginaSintonia& JanelaControlador::Sintonia() {
-  if (!sintonia_)
-    sintonia_ = new PaginaSintonia(
-        sessao_, n_, [this](const ParametrosControlador& p) { return AplicaSintonia(p); }, this);
-  return *sintonia_;
-}
-
-void JanelaControlador::AbreSintonia() { Sintonia().Mostra(); }
-
-void JanelaControlador::PreencheEnderecos(const FormularioControlador& c) {
+void ConfiguracaoControlador::PreencheEnderecos(const FormularioControlador& c) {
   QScopedValueRollback<bool> mudo(preenchendo_, true);
   QStringList itens;
   for (const std::string& item : ListaEnderecos(sessao_.documento().simulacao.memoria))
@@ -371,26 +358,23 @@ void JanelaControlador::PreencheEnderecos(const FormularioControlador& c) {
   seletorSPR_->setCurrentIndex(c.ItemSPR < itens.size() ? c.ItemSPR : -1);
 }
 
-void JanelaControlador::PreencheConfiguracao(const FormularioControlador& c) {
+void ConfiguracaoControlador::Preenche(const FormularioControlador& c) {
+  QScopedValueRollback<bool> mudo(preenchendo_, true);
   const bool ingles = sessao_.IdiomaIngles();
-  auto poe = [](QLineEdit* e, std::string_view texto) {
-    const QString q = QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
-    if (e->text() != q) e->setText(q);
-  };
-  poe(tag_, c.Tag.Em(ingles));
-  poe(descricao_, c.Descricao.Em(ingles));
-  poe(kp_, c.TextoKp);
-  poe(ti_, c.TextoTi);
-  poe(td_, c.TextoTd);
-  poe(fatorA_, c.TextoFatorA);
-  poe(tf_, c.TextoTf);
-  poe(bias_, c.TextoBias);
-  poe(coMin_, c.TextoCOmin);
-  poe(coMax_, c.TextoCOmax);
-  poe(equacaoFF_, c.EquacaoFF);
-  poe(inicioEscala_, c.InicioEscala);
-  poe(fimEscala_, c.FimEscala);
-  poe(unidade_, c.UnidEng);
+  PoeTexto(tag_, c.Tag.Em(ingles));
+  PoeTexto(descricao_, c.Descricao.Em(ingles));
+  PoeTexto(kp_, c.TextoKp);
+  PoeTexto(ti_, c.TextoTi);
+  PoeTexto(td_, c.TextoTd);
+  PoeTexto(fatorA_, c.TextoFatorA);
+  PoeTexto(tf_, c.TextoTf);
+  PoeTexto(bias_, c.TextoBias);
+  PoeTexto(coMin_, c.TextoCOmin);
+  PoeTexto(coMax_, c.TextoCOmax);
+  PoeTexto(equacaoFF_, c.EquacaoFF);
+  PoeTexto(inicioEscala_, c.InicioEscala);
+  PoeTexto(fimEscala_, c.FimEscala);
+  PoeTexto(unidade_, c.UnidEng);
   acaoP_->setChecked(c.AcaoP);
   acaoI_->setChecked(c.AcaoI);
   acaoD_->setChecked(c.AcaoD);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The controller window's trend area: the chart, its pens, time base and
-// scale, the pause with the point read-outs, and the data archive.
+#include "ui/objetos/tendencia_controlador.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -10,7 +10,6 @@
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStyle>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <exception>
@@ -18,9 +17,11 @@
 
 #include "core/arquivo/documento.h"
 #include "core/objetos/controlador.h"
+#include "ui/comum/arquivo_tendencia.h"
 #include "ui/comum/controles.h"
+#include "ui/comum/grafico_com_escala.h"
 #include "ui/comum/grafico_tendencia.h"
-#include "ui/objetos/janela_controlador.h"
+#include "ui/comum/poe_texto.h"
 #include "ui/sessao/interacao.h"
 #include "ui/sessao/sessao_simulacao.h"
 
@@ -33,42 +34,27 @@ QString& PastaArquivoGlobal() {
   return pasta;
 }
 
-void PoeTexto(QLineEdit* e, const std::string& texto) {
-  const QString q = QString::fromStdString(texto);
-  if (e->text() != q) e->setText(q);
-}
-
-void PoeTexto(QLabel* l, const std::string& texto) {
-  const QString q = QString::fromStdString(texto);
-  if (l->text() != q) l->setText(q);
-}
-
 }  // namespace
 
-QString JanelaControlador::PastaArquivo() { return PastaArquivoGlobal(); }
-void JanelaControlador::DefinePastaArquivo(const QString& pasta) { PastaArquivoGlobal() = pasta; }
+QString AreaTendenciaControlador::PastaArquivo() { return PastaArquivoGlobal(); }
+void AreaTendenciaControlador::DefinePastaArquivo(const QString& pasta) {
+  PastaArquivoGlobal() = pasta;
+}
 
-void JanelaControlador::CriaTendencia(QWidget* a) {
+AreaTendenciaControlador::AreaTendenciaControlador(SessaoSimulacao& sessao, int n,
+                                                   std::function<void()> reaplica, QWidget* pai)
+    : QWidget(pai), sessao_(sessao), n_(n), reaplica_(std::move(reaplica)) {
+  setObjectName(QStringLiteral("AreaTendencia"));
+  QWidget* a = this;
   auto* v = new QVBoxLayout(a);
   v->setContentsMargins(0, 0, 0, 0);
   v->setSpacing(4);
 
-  // The chart with the scale edits beside its top and bottom grid lines.
-  auto* grade = new QGridLayout;
-  grade->setHorizontalSpacing(2);
-  grade->setVerticalSpacing(0);
-  escalaSuperior_ = new QLineEdit(QStringLiteral("100"), a);
-  escalaSuperior_->setObjectName(QStringLiteral("eSupText"));
-  escalaInferior_ = new QLineEdit(QStringLiteral("0"), a);
-  escalaInferior_->setObjectName(QStringLiteral("eInfText"));
-  for (QLineEdit* e : {escalaSuperior_, escalaInferior_}) {
-    e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("-0000.0")) + 10);
-    e->setAlignment(Qt::AlignRight);
-    e->installEventFilter(this);
-  }
-  grafico_ = new GraficoTendencia(a);
-  grafico_->setObjectName(QStringLiteral("Image1"));
-  grafico_->DefineMargemVertical(escalaSuperior_->sizeHint().height() / 2);
+  auto* quadro = new GraficoComEscala(
+      Rotulo(a, "StaticText13", tr("Y")), Qt::AlignCenter, [this] { TeclaEscala(); }, a);
+  grafico_ = quadro->Grafico();
+  escalaSuperior_ = quadro->EscalaSuperior();
+  escalaInferior_ = quadro->EscalaInferior();
   grafico_->DefineFonte([this]() -> const Tendencia* {
     const Controlador* c = modelo();
     return c ? &c->Tendencia.Grafico : nullptr;
@@ -79,15 +65,7 @@ void JanelaControlador::CriaTendencia(QWidget* a) {
       {3, QColor(0, 128, 0), tr("CO"), QStringLiteral("%"), 2, true, true},
       {4, QColor(0, 0, 0), tr("Pos. Atuador"), QStringLiteral("%"), 2, false, false},
   });
-  auto* escalaY = new QVBoxLayout;
-  escalaY->setSpacing(0);
-  escalaY->addWidget(escalaSuperior_);
-  escalaY->addWidget(Rotulo(a, "StaticText13", tr("Y")), 0, Qt::AlignCenter);
-  escalaY->addStretch(1);
-  escalaY->addWidget(escalaInferior_);
-  grade->addLayout(escalaY, 0, 0);
-  grade->addWidget(grafico_, 0, 1);
-  v->addLayout(grade);
+  v->addWidget(quadro);
 
   auto* linhaTempo = new QHBoxLayout;
   linhaTempo->setSpacing(4);
@@ -127,18 +105,14 @@ void JanelaControlador::CriaTendencia(QWidget* a) {
   botaoPausa_->setToolTip(tr("Pausar"));
   controles->addWidget(botaoPausa_);
   controles->addSpacing(10);
-  arquivar_ = Caixa(a, "CheckBox1", tr("Arquivar"));
-  arquivar_->setToolTip(tr("Salvar novos dados em arquivo TXT"));
-  arquivar_->setEnabled(false);
+  arquivo_ = new ArquivoTendencia(a, tr("Arquivar"), tr("Salvar novos dados em arquivo TXT"),
+                                  tr("Arquivando: TA=0.1 seg"), [this]() -> Tendencia* {
+                                    Controlador* c = modelo();
+                                    return c ? &c->Tendencia.Grafico : nullptr;
+                                  });
+  arquivar_ = arquivo_->Caixa();
+  taxaArquivo_ = arquivo_->Taxa();
   controles->addWidget(arquivar_);
-  taxaArquivo_ = Rotulo(a, "Label21", tr("Arquivando: TA=0.1 seg"));
-  QPalette vermelho = taxaArquivo_->palette();
-  vermelho.setColor(QPalette::WindowText, QColor(200, 0, 0));
-  taxaArquivo_->setPalette(vermelho);
-  QSizePolicy guarda = taxaArquivo_->sizePolicy();
-  guarda.setRetainSizeWhenHidden(true);  // blinking does not move its neighbours
-  taxaArquivo_->setSizePolicy(guarda);
-  taxaArquivo_->hide();
   controles->addWidget(taxaArquivo_);
   controles->addStretch(1);
   v->addLayout(controles);
@@ -172,11 +146,16 @@ void JanelaControlador::CriaTendencia(QWidget* a) {
   v->addWidget(painelPontos_);
   v->addStretch(1);
 
-  pisca_ = new QTimer(this);
-  pisca_->setObjectName(QStringLiteral("Timer1"));
-  pisca_->setInterval(500);
-  connect(pisca_, &QTimer::timeout, this, &JanelaControlador::Pisca);
+  Liga();
+}
 
+Controlador* AreaTendenciaControlador::modelo() const {
+  return sessao_.documento().ControladorDe(n_);
+}
+
+void AreaTendenciaControlador::MostraSP(bool mostrar) { mostrarSP_->setChecked(mostrar); }
+
+void AreaTendenciaControlador::Liga() {
   // Pens and the thick line: how the chart is drawn, nothing the simulation
   // keeps.
   auto pena = [this](QCheckBox* caixa, bool TendenciaControlador::*campo, std::size_t indice) {
@@ -206,7 +185,7 @@ void JanelaControlador::CriaTendencia(QWidget* a) {
     if (!c) return;
     c->Tendencia.Grafico.ItemBaseTempo = item;
     c->Tendencia.Grafico.AtualizaTextoTaxa();
-    AtualizaTendencia(*c, true);
+    Atualiza(*c, true);
   });
   auto escala = [this](QLineEdit* e, std::string Tendencia::*campo) {
     connect(e, &QLineEdit::textChanged, this, [this, campo](const QString& t) {
@@ -221,37 +200,23 @@ void JanelaControlador::CriaTendencia(QWidget* a) {
     Controlador* c = modelo();
     if (!c) return;
     c->Tendencia.Grafico.EscalaAuto = marcado;
-    AplicaSemMensagens();
+    reaplica_();
   });
-  connect(grafico_, &GraficoTendencia::DuploClique, this, &JanelaControlador::AplicaSemMensagens);
-  connect(grafico_, &GraficoTendencia::Clicado, this, &JanelaControlador::MarcaPonto);
-  connect(botaoPausa_, &QToolButton::clicked, this, &JanelaControlador::AlternaPausa);
-  connect(arquivar_, &QCheckBox::clicked, this, &JanelaControlador::Arquiva);
+  connect(grafico_, &GraficoTendencia::DuploClique, this, [this] {
+    if (modelo()) reaplica_();
+  });
+  connect(grafico_, &GraficoTendencia::Clicado, this, &AreaTendenciaControlador::MarcaPonto);
+  connect(botaoPausa_, &QToolButton::clicked, this, &AreaTendenciaControlador::AlternaPausa);
+  connect(arquivar_, &QCheckBox::clicked, this, &AreaTendenciaControlador::Arquiva);
 }
 
-void JanelaControlador::AtualizaTendencia(const Controlador& c, bool escalaMudou) {
+void AreaTendenciaControlador::Atualiza(const Controlador& c, bool escalaMudou) {
   const TendenciaControlador& t = c.Tendencia;
   const Tendencia& g = t.Grafico;
 
-  // Archive state: the box follows the model (a write error closes the file
-  // inside a cycle), the locked controls and the blinking follow the box.
-  const bool arquivando = g.Arquivando();
-  if (arquivar_->isChecked() != arquivando || escalaMudou) {
-    QScopedValueRollback<bool> mudo(preenchendo_, true);
-    arquivar_->setChecked(arquivando);
-    const bool livres = g.ControlesLivres();
-    for (QWidget* w : {static_cast<QWidget*>(escalaSuperior_),
-                       static_cast<QWidget*>(escalaInferior_), static_cast<QWidget*>(botaoPausa_),
-                       static_cast<QWidget*>(tag_), static_cast<QWidget*>(baseTempo_)})
-      w->setEnabled(livres);
-    if (g.PiscaAtivo() != pisca_->isActive()) {
-      if (g.PiscaAtivo())
-        pisca_->start();
-      else
-        pisca_->stop();
-    }
-    taxaArquivo_->setVisible(g.TextoTaxaVisivel());
-  }
+  std::vector<QWidget*> travados = {escalaSuperior_, escalaInferior_, botaoPausa_, baseTempo_};
+  travados.insert(travados.end(), travadosJunto_.begin(), travadosJunto_.end());
+  arquivo_->Segue(g, escalaMudou, travados);
   arquivar_->setEnabled(t.ArquivoHabilitado);
 
   if (!escalaMudou) {
@@ -303,34 +268,27 @@ void JanelaControlador::AtualizaTendencia(const Controlador& c, bool escalaMudou
   grafico_->update();
 }
 
-void JanelaControlador::TeclaEscala() {
+void AreaTendenciaControlador::TeclaEscala() {
   Controlador* c = modelo();
   if (!c) return;
   c->Tendencia.TeclaEscala(Tendencia::kEnter);
-  AtualizaTendencia(*c, true);
+  Atualiza(*c, true);
 }
 
-void JanelaControlador::AplicaSemMensagens() {
-  Controlador* c = modelo();
-  if (!c) return;
-  c->AtualizaParametros(false);
-  Preenche();
-}
-
-void JanelaControlador::AlternaPausa() {
+void AreaTendenciaControlador::AlternaPausa() {
   Controlador* c = modelo();
   if (!c) return;
   c->Tendencia.AlternaPausa();
-  AtualizaTendencia(*c, true);
+  Atualiza(*c, true);
 }
 
-void JanelaControlador::MarcaPonto(int X, int Y) {
+void AreaTendenciaControlador::MarcaPonto(int X, int Y) {
   Controlador* c = modelo();
   if (!c) return;
-  if (c->Tendencia.MarcaPonto(X, Y)) AtualizaTendencia(*c, true);
+  if (c->Tendencia.MarcaPonto(X, Y)) Atualiza(*c, true);
 }
 
-void JanelaControlador::Arquiva(bool marcado) {
+void AreaTendenciaControlador::Arquiva(bool marcado) {
   if (preenchendo_) return;
   if (marcado && PastaArquivo().isEmpty()) {
     // One folder for all controllers, asked the first time; cancelling the
@@ -350,17 +308,7 @@ void JanelaControlador::Arquiva(bool marcado) {
   } catch (const std::exception& e) {
     Interacao::Atual().Informa(this, QStringLiteral("QUIV"), QString::fromStdString(e.what()));
   }
-  AtualizaTendencia(*c, true);
-}
-
-void JanelaControlador::Pisca() {
-  Controlador* c = modelo();
-  if (!c) {
-    pisca_->stop();
-    return;
-  }
-  c->Tendencia.Grafico.Pisca();
-  taxaArquivo_->setVisible(c->Tendencia.Grafico.TextoTaxaVisivel());
+  Atualiza(*c, true);
 }
 
 }  // namespace quiv

@@ -1,0 +1,307 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/objetos/faceplate_controlador.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "core/arquivo/documento.h"
+#include "core/objetos/controlador.h"
+#include "ui/comum/controles.h"
+#include "ui/sessao/sessao_simulacao.h"
+
+namespace quiv {
+
+namespace {
+
+// Gauges of range 0 … 200 (Round(2·value)).
+QProgressBar* Barra(QWidget* pai, const char* nome, const QColor& cor, int largura) {
+  auto* b = new QProgressBar(pai);
+  b->setObjectName(QLatin1String(nome));
+  b->setOrientation(Qt::Vertical);
+  b->setRange(0, 200);
+  b->setValue(0);
+  b->setTextVisible(false);
+  b->setFixedWidth(largura);
+  b->setMinimumHeight(110);
+  QPalette p = b->palette();
+  p.setColor(QPalette::Highlight, cor);
+  b->setPalette(p);
+  return b;
+}
+
+QToolButton* Seta(QWidget* pai, const char* nome, Qt::ArrowType seta, const QString& dica) {
+  auto* b = new QToolButton(pai);
+  b->setObjectName(QLatin1String(nome));
+  b->setArrowType(seta);
+  b->setToolTip(dica);
+  b->setAutoRepeat(true);
+  return b;
+}
+
+// Writes a read-out only when its text changed since it was last written.
+void Sincroniza(QLineEdit* e, std::string& mostrado, const std::string& texto) {
+  if (mostrado == texto) return;
+  mostrado = texto;
+  e->setText(QString::fromStdString(texto));
+}
+
+void PoeTexto(QLabel* l, const char* texto) {
+  if (l->text() != QLatin1String(texto)) l->setText(QString::fromLatin1(texto));
+}
+
+char Tecla(const QKeyEvent& k) {
+  if (k.key() == Qt::Key_Return || k.key() == Qt::Key_Enter) return Controlador::kEnter;
+  if (k.key() == Qt::Key_Escape) return Controlador::kEsc;
+  return 0;
+}
+
+}  // namespace
+
+FaceplateControlador::FaceplateControlador(SessaoSimulacao& sessao, int n,
+                                           std::function<void(bool)> operado, QWidget* pai)
+    : QWidget(pai), sessao_(sessao), n_(n), operado_(std::move(operado)) {
+  setObjectName(QStringLiteral("Panel1"));
+
+  auto* v = new QVBoxLayout(this);
+  v->setContentsMargins(0, 0, 0, 0);
+  v->setSpacing(4);
+
+  descricaoAplicada_ = Rotulo(this, "DescricaoText", QString());
+  descricaoAplicada_->setAlignment(Qt::AlignCenter);
+  descricaoAplicada_->setWordWrap(true);
+  QFont titulo = descricaoAplicada_->font();
+  titulo.setBold(true);
+  descricaoAplicada_->setFont(titulo);
+  v->addWidget(descricaoAplicada_);
+
+  auto* barras = new QHBoxLayout;
+  barras->setSpacing(3);
+  barras->addStretch(1);
+  barraSPR_ = Barra(this, "SPRBar", QColor(0, 0, 255), 6);
+  barraSP_ = Barra(this, "SetPointBar", QColor(0, 0, 255), 22);
+  barraPV_ = Barra(this, "VariavelBar", QColor(255, 0, 0), 22);
+  barraSaida_ = Barra(this, "SaidaBar", QColor(0, 160, 0), 22);
+  barraSPR_->setToolTip(tr("SPR"));
+  for (QProgressBar* b : {barraSPR_, barraSP_, barraPV_, barraSaida_}) barras->addWidget(b);
+  barras->addSpacing(8);
+  barras->addStretch(1);
+  v->addLayout(barras, 1);
+
+  auto* leituras = new QGridLayout;
+  leituras->setHorizontalSpacing(4);
+  leituras->setVerticalSpacing(3);
+  textoSP_ = new QLineEdit(this);
+  textoSP_->setObjectName(QStringLiteral("SPText"));
+  textoSP_->setToolTip(tr("Setpoint"));
+  textoPV_ = new QLineEdit(this);
+  textoPV_->setObjectName(QStringLiteral("PVText"));
+  textoPV_->setToolTip(tr("Process Variable (Variável Controlada)"));
+  textoPV_->setReadOnly(true);
+  textoMV_ = new QLineEdit(this);
+  textoMV_->setObjectName(QStringLiteral("MVText"));
+  textoMV_->setToolTip(tr("Controller Output (Saída do Controlador)"));
+  for (QLineEdit* e : {textoSP_, textoPV_, textoMV_}) {
+    e->setAlignment(Qt::AlignRight);
+    e->setMinimumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("-00000.0000")) + 8);
+  }
+  leituras->addWidget(Rotulo(this, "Label27", tr("SP:")), 0, 0);
+  leituras->addWidget(textoSP_, 0, 1);
+  leituras->addWidget(Rotulo(this, "Label28", tr("PV:")), 1, 0);
+  leituras->addWidget(textoPV_, 1, 1);
+  unidadeSP_ = Rotulo(this, "UnitEngSP", QStringLiteral("%"));
+  leituras->addWidget(unidadeSP_, 0, 2, 2, 1, Qt::AlignVCenter);
+  leituras->addWidget(Rotulo(this, "Label29", tr("CO:")), 2, 0);
+  leituras->addWidget(textoMV_, 2, 1);
+  leituras->addWidget(Rotulo(this, "UnidEngMV", QStringLiteral("%")), 2, 2);
+  leituras->setColumnStretch(1, 1);
+  v->addLayout(leituras);
+
+  botaoEnviar_ = Botao(this, "Button2", tr("Enviar"));
+  botaoEnviar_->setEnabled(false);
+  v->addWidget(botaoEnviar_);
+
+  auto* operador = new QHBoxLayout;
+  operador->setSpacing(4);
+  auto* grupoSP = new QGroupBox(tr("SP"), this);
+  grupoSP->setObjectName(QStringLiteral("GroupBox2"));
+  auto* g2 = new QGridLayout(grupoSP);
+  g2->setContentsMargins(4, 2, 4, 4);
+  g2->setSpacing(2);
+  botaoLocalRemoto_ = Botao(grupoSP, "LocalRemotoBTN", tr("L/R"),
+                            tr("Seleciona Origem do SP: L-> Local; R-> Remoto (copia de SPR)"));
+  indicadorLocalRemoto_ = Rotulo(grupoSP, "Label1", QStringLiteral("L"));
+  incrementaSP_ = Seta(grupoSP, "IncrementaSP", Qt::UpArrow, tr("SP + 1%"));
+  decrementaSP_ = Seta(grupoSP, "DecrementaSP", Qt::DownArrow, tr("SP - 1%"));
+  g2->addWidget(botaoLocalRemoto_, 0, 0, 1, 2);
+  g2->addWidget(indicadorLocalRemoto_, 0, 2, Qt::AlignCenter);
+  g2->addWidget(incrementaSP_, 1, 0);
+  g2->addWidget(decrementaSP_, 1, 1);
+  operador->addWidget(grupoSP);
+
+  auto* grupoSaida = new QGroupBox(tr("Saída"), this);
+  grupoSaida->setObjectName(QStringLiteral("GroupBox3"));
+  auto* g3 = new QGridLayout(grupoSaida);
+  g3->setContentsMargins(4, 2, 4, 4);
+  g3->setSpacing(2);
+  botaoAutoManual_ =
+      Botao(grupoSaida, "AutoManualBTN", tr("A/M"),
+            tr("Seleciona Modo de Operação do Controlador: A->Modo Automático; M->Modo Manual"));
+  indicadorAutoManual_ = Rotulo(grupoSaida, "Label2", QStringLiteral("M"));
+  incrementaSaida_ = Seta(grupoSaida, "IncrementaSaida", Qt::UpArrow, tr("CO + 1%"));
+  decrementaSaida_ = Seta(grupoSaida, "DecrementaSaida", Qt::DownArrow, tr("CO - 1%"));
+  g3->addWidget(botaoAutoManual_, 0, 0, 1, 2);
+  g3->addWidget(indicadorAutoManual_, 0, 2, Qt::AlignCenter);
+  g3->addWidget(incrementaSaida_, 1, 0);
+  g3->addWidget(decrementaSaida_, 1, 1);
+  operador->addWidget(grupoSaida);
+  v->addLayout(operador);
+  for (QLabel* l : {indicadorLocalRemoto_, indicadorAutoManual_}) {
+    QFont fonte = l->font();
+    fonte.setBold(true);
+    l->setFont(fonte);
+  }
+
+  auto* botoes = new QGridLayout;
+  botoes->setSpacing(3);
+  botaoConfiguracao_ =
+      Botao(this, "ConfigBTN", tr("Config."), tr("Exibe/Oculta Configuração do Controlador"));
+  botaoTendencia_ =
+      Botao(this, "TrendButton", tr("Tendência"), tr("Exibe/Oculta Gráficos de Tendência"));
+  botaoAjuda_ = Botao(this, "SpeedButton1", tr("Ajuda"), tr("Ajuda"));
+  botaoSair_ = Botao(this, "SairBTN", tr("Sair"), tr("Sair"));
+  botoes->addWidget(botaoConfiguracao_, 0, 0);
+  botoes->addWidget(botaoTendencia_, 0, 1);
+  botoes->addWidget(botaoAjuda_, 1, 0);
+  botoes->addWidget(botaoSair_, 1, 1);
+  v->addLayout(botoes);
+
+  // Operator actions.
+  connect(incrementaSP_, &QToolButton::clicked, this, [this] { Acao(&Controlador::IncrementaSP); });
+  connect(decrementaSP_, &QToolButton::clicked, this, [this] { Acao(&Controlador::DecrementaSP); });
+  connect(incrementaSaida_, &QToolButton::clicked, this,
+          [this] { Acao(&Controlador::IncrementaSaida); });
+  connect(decrementaSaida_, &QToolButton::clicked, this,
+          [this] { Acao(&Controlador::DecrementaSaida); });
+  connect(botaoEnviar_, &QPushButton::clicked, this, [this] { Acao(&Controlador::Envia); });
+  connect(botaoLocalRemoto_, &QPushButton::clicked, this,
+          [this] { Acao(&Controlador::AlternaLocalRemoto); });
+  connect(botaoAutoManual_, &QPushButton::clicked, this, [this] {
+    Acao(&Controlador::AlternaAutoManual);
+    sessao_.PedeAtualizaTela();  // the button's colour on the main window
+  });
+  connect(textoSP_, &QLineEdit::textEdited, this, [this](const QString& texto) {
+    if (Controlador* c = modelo()) {
+      c->TextoSP = texto.toStdString();
+      ultimoSP_ = c->TextoSP;
+    }
+  });
+  connect(textoMV_, &QLineEdit::textEdited, this, [this](const QString& texto) {
+    if (Controlador* c = modelo()) {
+      c->TextoMV = texto.toStdString();
+      ultimoMV_ = c->TextoMV;
+      c->TextoMVAlterado();
+      botaoEnviar_->setEnabled(c->EnviarHabilitado);
+    }
+  });
+  textoSP_->installEventFilter(this);
+  textoMV_->installEventFilter(this);
+}
+
+Controlador* FaceplateControlador::modelo() const { return sessao_.documento().ControladorDe(n_); }
+
+bool FaceplateControlador::eventFilter(QObject* objeto, QEvent* evento) {
+  if (evento->type() == QEvent::KeyPress) {
+    const char tecla = Tecla(*static_cast<QKeyEvent*>(evento));
+    if (tecla != 0 && objeto == textoSP_) {
+      TeclaSP(tecla);
+      return true;
+    }
+    if (tecla != 0 && objeto == textoMV_) {
+      TeclaMV(tecla);
+      return true;
+    }
+  }
+  return QWidget::eventFilter(objeto, evento);
+}
+
+void FaceplateControlador::Preenche(const Controlador& c) {
+  ultimoSP_ = c.TextoSP;
+  ultimoPV_ = c.TextoPV;
+  ultimoMV_ = c.TextoMV;
+  textoSP_->setText(QString::fromStdString(c.TextoSP));
+  textoPV_->setText(QString::fromStdString(c.TextoPV));
+  textoMV_->setText(QString::fromStdString(c.TextoMV));
+}
+
+void FaceplateControlador::Atualiza(const Controlador& c) {
+  auto barra = [](QProgressBar* b, int v) {
+    if (b->value() != v) b->setValue(v);
+  };
+  barra(barraSP_, c.BarraSP);
+  barra(barraSaida_, c.BarraSaida);
+  barra(barraPV_, c.BarraPV);
+  barra(barraSPR_, c.BarraSPR);
+  Sincroniza(textoSP_, ultimoSP_, c.TextoSP);
+  Sincroniza(textoPV_, ultimoPV_, c.TextoPV);
+  Sincroniza(textoMV_, ultimoMV_, c.TextoMV);
+  textoSP_->setReadOnly(!c.ModoLocal);
+  textoMV_->setReadOnly(c.ModoAuto);
+  PoeTexto(indicadorLocalRemoto_, c.TextoLocalRemoto());
+  PoeTexto(indicadorAutoManual_, c.TextoAutoManual());
+  incrementaSP_->setEnabled(c.ModoLocal);
+  decrementaSP_->setEnabled(c.ModoLocal);
+  incrementaSaida_->setEnabled(!c.ModoAuto);
+  decrementaSaida_->setEnabled(!c.ModoAuto);
+  botaoEnviar_->setEnabled(c.EnviarHabilitado);
+  botaoLocalRemoto_->setEnabled(c.LocalRemotoHabilitado);
+  // With a remote set point the SP gauge narrows to leave room for SPR's.
+  barraSPR_->setVisible(c.LocalRemotoHabilitado);
+  const int larguraSP = c.LocalRemotoHabilitado ? 15 : 22;
+  if (barraSP_->width() != larguraSP) barraSP_->setFixedWidth(larguraSP);
+}
+
+void FaceplateControlador::MostraAplicado(const Controlador& c) {
+  descricaoAplicada_->setText(QString::fromStdString(c.DescricaoAplicada));
+  unidadeSP_->setText(QString::fromStdString(c.UnitEngSP));
+}
+
+void FaceplateControlador::HabilitaEnvio() {
+  Controlador* c = modelo();
+  if (!c) return;
+  if (!c->ModoAuto) c->EnviarHabilitado = true;
+  botaoEnviar_->setEnabled(c->EnviarHabilitado);
+}
+
+void FaceplateControlador::Acao(void (Controlador::*acao)()) {
+  Controlador* c = modelo();
+  if (!c) return;
+  (c->*acao)();
+  sessao_.MarcaModificado();
+  operado_(true);
+}
+
+void FaceplateControlador::TeclaSP(char tecla) {
+  Controlador* c = modelo();
+  if (!c) return;
+  c->TeclaSP(tecla);
+  if (tecla == Controlador::kEnter && c->ModoLocal) sessao_.MarcaModificado();
+  operado_(false);
+}
+
+void FaceplateControlador::TeclaMV(char tecla) {
+  Controlador* c = modelo();
+  if (!c) return;
+  c->TeclaMV(tecla);
+  if (tecla == Controlador::kEnter && !c->ModoAuto) sessao_.MarcaModificado();
+  operado_(false);
+}
+
+}  // namespace quiv
