@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -75,47 +76,79 @@ ConfiguracaoControlador::ConfiguracaoControlador(SessaoSimulacao& sessao, int n,
   colunas->addLayout(esquerda, 1);
   colunas->addLayout(direita, 1);
 
-  auto* grupoIdentificacao = new QGroupBox(tr("Identificação"), p);
+  auto* grupoIdentificacao =
+      new QGroupBox(QCoreApplication::translate("quiv::JanelaControlador", "Identificação"), p);
   grupoIdentificacao->setObjectName(QStringLiteral("GroupBox1"));
   auto* g1 = new QGridLayout(grupoIdentificacao);
   g1->setContentsMargins(6, 2, 6, 4);
   g1->setSpacing(3);
   tag_ = Edicao(grupoIdentificacao, "TagText");
   descricao_ = Edicao(grupoIdentificacao, "Descricao");
-  g1->addWidget(Rotulo(grupoIdentificacao, "Label40", tr("Tag")), 0, 0);
+  g1->addWidget(Rotulo(grupoIdentificacao, "Label40",
+                       QCoreApplication::translate("quiv::JanelaControlador", "Tag")),
+                0, 0);
   g1->addWidget(tag_, 0, 1);
-  g1->addWidget(Rotulo(grupoIdentificacao, "Label42", tr("Desc")), 1, 0);
+  g1->addWidget(Rotulo(grupoIdentificacao, "Label42",
+                       QCoreApplication::translate("quiv::JanelaControlador", "Desc")),
+                1, 0);
   g1->addWidget(descricao_, 1, 1);
   esquerda->addWidget(grupoIdentificacao);
 
-  auto* grupoParametros = new QGroupBox(tr("Parâmetros"), p);
+  auto* grupoParametros =
+      new QGroupBox(QCoreApplication::translate("quiv::JanelaControlador", "Parâmetros"), p);
   grupoParametros->setObjectName(QStringLiteral("ParametrosGroup"));
   auto* gp = new QGridLayout(grupoParametros);
   gp->setContentsMargins(6, 2, 6, 4);
   gp->setHorizontalSpacing(4);
   gp->setVerticalSpacing(3);
-  kp_ = Edicao(grupoParametros, "KpText", tr("Ganho Proporcional (adimensional)"));
-  ti_ = Edicao(grupoParametros, "KiText", tr("Tempo Integral (segundos)"));
-  td_ = Edicao(grupoParametros, "KdText", tr("Tempo Derivativo (segundos)"));
-  fatorA_ = Edicao(grupoParametros, "aText", tr("Influencia do SP na ação Proporcinal (0 a 1)"));
-  tf_ = Edicao(grupoParametros, "tfText", tr("Contante de Tempo do Filtro da ação Derivativa"));
-  bias_ = Edicao(grupoParametros, "BiasText",
-                 tr("Valor Constante a ser Somado na Saída do Controlador"));
-  gp->addWidget(Rotulo(grupoParametros, "Label31", tr("Kc:")), 0, 0);
+  kp_ = Edicao(
+      grupoParametros, "KpText",
+      QCoreApplication::translate("quiv::JanelaControlador", "Ganho Proporcional (adimensional)"));
+  ti_ = Edicao(grupoParametros, "KiText",
+               QCoreApplication::translate("quiv::JanelaControlador", "Tempo Integral (segundos)"));
+  td_ =
+      Edicao(grupoParametros, "KdText",
+             QCoreApplication::translate("quiv::JanelaControlador", "Tempo Derivativo (segundos)"));
+  fatorA_ = Edicao(grupoParametros, "aText",
+                   QCoreApplication::translate("quiv::JanelaControlador",
+                                               "Influencia do SP na ação Proporcinal (0 a 1)"));
+  tf_ = Edicao(grupoParametros, "tfText",
+               QCoreApplication::translate("quiv::JanelaControlador",
+                                           "Contante de Tempo do Filtro da ação Derivativa"));
+  bias_ =
+      Edicao(grupoParametros, "BiasText",
+             QCoreApplication::translate("quiv::JanelaControlador",
+                                         "Valor Constante a ser Somado na Saída do Controlador"));
+  gp->addWidget(Rotulo(grupoParametros, "Label31",
+                       QCoreApplication::translate("quiv::JanelaControlador", "Kc:")),
+                0, 0);
   gp->addWidget(kp_, 0, 1);
-  gp->addWidget(Rotulo(grupoParametros, "Label32", tr("Ti(seg):")), 1, 0);
+  gp->addWidget(Rotulo(grupoParametros, "Label32",
+                       QCoreApplication::translate("quiv::JanelaControlador", "Ti(seg):")),
+                1, 0);
   gp->addWidget(ti_, 1, 1);
-  gp->addWidget(Rotulo(grupoParametros, "Label33", tr("Td(seg):")), 2, 0);
+  gp->addWidget(Rotulo(grupoParametros, "Label33",
+                       QCoreApplication::translate("quiv::JanelaControlador", "Td(seg):")),
+                2, 0);
   gp->addWidget(td_, 2, 1);
-  gp->addWidget(Rotulo(grupoParametros, "Label35", tr("Fator SP (a):")), 3, 0);
+  gp->addWidget(Rotulo(grupoParametros, "Label35",
+                       QCoreApplication::translate("quiv::JanelaControlador", "Fator SP (a):")),
+                3, 0);
   gp->addWidget(fatorA_, 3, 1);
-  gp->addWidget(Rotulo(grupoParametros, "Label41", tr("Filtro D talF(s):")), 4, 0);
+  gp->addWidget(Rotulo(grupoParametros, "Label41",
+                       QCoreApplication::translate("quiv::JanelaControlador", "Filtro D talF(s):")),
+                4, 0);
   gp->addWidget(tf_, 4, 1);
-  gp->addWidget(Rotulo(grupoParametros, "Label34", tr("Bias(%)")), 5, 0);
+  gp->addWidget(Rotulo(grupoParametros, "Label34",
+                       QCoreApplication::translate("quiv::JanelaControlador", "Bias(%)")),
+                5, 0);
   gp->addWidget(bias_, 5, 1);
-  acaoP_ = Caixa(grupoParametros, "PCHK", tr("P"));
-  acaoI_ = Caixa(grupoParametros, "ICHK", tr("I"));
-  acaoD_ = Caixa(grupoParametros, "DCHK", tr("D"));
+  acaoP_ =
+      Caixa(grupoParametros, "PCHK", QCoreApplication::translate("quiv::JanelaControlador", "P"));
+  acaoI_ =
+      Caixa(grupoParametros, "ICHK", QCoreApplication::translate("quiv::JanelaControlador", "I"));
+  acaoD_ =
+      Caixa(grupoParametros, "DCHK", QCoreApplication::translate("quiv::JanelaControlador", "D"));
   gp->addWidget(acaoP_, 0, 2);
   gp->addWidget(acaoI_, 1, 2);
   gp->addWidget(acaoD_, 2, 2);
@@ -129,23 +162,37 @@ ConfiguracaoControlador::ConfiguracaoControlador(SessaoSimulacao& sessao, int n,
   gc->setContentsMargins(6, 4, 6, 4);
   gc->setHorizontalSpacing(4);
   gc->setVerticalSpacing(3);
-  seletorPV_ = Lista(grupoEnderecos, "VariavelSelect", tr("Seleciona Variável de Processo"));
+  seletorPV_ = Lista(
+      grupoEnderecos, "VariavelSelect",
+      QCoreApplication::translate("quiv::JanelaControlador", "Seleciona Variável de Processo"));
   // The English interface translates the hints of the picker and of the
   // expression only; those of their check boxes stay as they are.
-  habilitaSPR_ =
-      Caixa(grupoEnderecos, "CheckSPR", tr("SPR"), tr("Endereço para Setpoint Remoto", "CheckSPR"));
-  seletorSPR_ = Lista(grupoEnderecos, "SPRSelect", tr("Endereço para Setpoint Remoto"));
-  habilitaBackMV_ = Caixa(grupoEnderecos, "BackMVCheck", tr("End. p/ Realim.de MV:"));
+  habilitaSPR_ = Caixa(grupoEnderecos, "CheckSPR",
+                       QCoreApplication::translate("quiv::JanelaControlador", "SPR"),
+                       QCoreApplication::translate("quiv::JanelaControlador",
+                                                   "Endereço para Setpoint Remoto", "CheckSPR"));
+  seletorSPR_ = Lista(
+      grupoEnderecos, "SPRSelect",
+      QCoreApplication::translate("quiv::JanelaControlador", "Endereço para Setpoint Remoto"));
+  habilitaBackMV_ =
+      Caixa(grupoEnderecos, "BackMVCheck",
+            QCoreApplication::translate("quiv::JanelaControlador", "End. p/ Realim.de MV:"));
   enderecoBackMV_ = Lista(grupoEnderecos, "BackMV");
   enderecoBackMV_->setMinimumContentsLength(3);
   for (int k = 1; k <= Memoria::kEnderecos; ++k)
     enderecoBackMV_->addItem(QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0')));
-  habilitaFF_ =
-      Caixa(grupoEnderecos, "FFwSelect", tr("FF"),
-            tr("Adiciona Expressão para Cálculo do Bias Dinâmico (ação FeedForward)", "FFwSelect"));
+  habilitaFF_ = Caixa(
+      grupoEnderecos, "FFwSelect", QCoreApplication::translate("quiv::JanelaControlador", "FF"),
+      QCoreApplication::translate(
+          "quiv::JanelaControlador",
+          "Adiciona Expressão para Cálculo do Bias Dinâmico (ação FeedForward)", "FFwSelect"));
   equacaoFF_ = Edicao(grupoEnderecos, "FFwEquation",
-                      tr("Adiciona Expressão para Cálculo do Bias Dinâmico (ação FeedForward)"));
-  gc->addWidget(Rotulo(grupoEnderecos, "Label36", tr("PV")), 0, 0);
+                      QCoreApplication::translate(
+                          "quiv::JanelaControlador",
+                          "Adiciona Expressão para Cálculo do Bias Dinâmico (ação FeedForward)"));
+  gc->addWidget(Rotulo(grupoEnderecos, "Label36",
+                       QCoreApplication::translate("quiv::JanelaControlador", "PV")),
+                0, 0);
   gc->addWidget(seletorPV_, 0, 1, 1, 2);
   gc->addWidget(habilitaSPR_, 1, 0);
   gc->addWidget(seletorSPR_, 1, 1, 1, 2);
@@ -156,20 +203,26 @@ ConfiguracaoControlador::ConfiguracaoControlador(SessaoSimulacao& sessao, int n,
   gc->setColumnStretch(1, 1);
   direita->addWidget(grupoEnderecos);
 
-  auto* grupoLimites = new QGroupBox(tr("Limites de Saída"), p);
+  auto* grupoLimites =
+      new QGroupBox(QCoreApplication::translate("quiv::JanelaControlador", "Limites de Saída"), p);
   grupoLimites->setObjectName(QStringLiteral("GroupBox4"));
   auto* g4 = new QHBoxLayout(grupoLimites);
   g4->setContentsMargins(6, 2, 6, 4);
   g4->setSpacing(4);
-  coMin_ = Edicao(grupoLimites, "COminText", tr("Limite Inferior da CO"));
-  coMax_ = Edicao(grupoLimites, "COmaxText", tr("Limite Superior da CO"));
-  g4->addWidget(Rotulo(grupoLimites, "Label45", tr("CO Min.:")));
+  coMin_ = Edicao(grupoLimites, "COminText",
+                  QCoreApplication::translate("quiv::JanelaControlador", "Limite Inferior da CO"));
+  coMax_ = Edicao(grupoLimites, "COmaxText",
+                  QCoreApplication::translate("quiv::JanelaControlador", "Limite Superior da CO"));
+  g4->addWidget(Rotulo(grupoLimites, "Label45",
+                       QCoreApplication::translate("quiv::JanelaControlador", "CO Min.:")));
   g4->addWidget(coMin_, 1);
-  g4->addWidget(Rotulo(grupoLimites, "Label46", tr("CO Max.:")));
+  g4->addWidget(Rotulo(grupoLimites, "Label46",
+                       QCoreApplication::translate("quiv::JanelaControlador", "CO Max.:")));
   g4->addWidget(coMax_, 1);
   direita->addWidget(grupoLimites);
 
-  auto* grupoEscala = new QGroupBox(tr("Escala"), p);
+  auto* grupoEscala =
+      new QGroupBox(QCoreApplication::translate("quiv::JanelaControlador", "Escala"), p);
   grupoEscala->setObjectName(QStringLiteral("EscalaGroup"));
   auto* ge = new QHBoxLayout(grupoEscala);
   ge->setContentsMargins(6, 2, 6, 4);
@@ -177,11 +230,14 @@ ConfiguracaoControlador::ConfiguracaoControlador(SessaoSimulacao& sessao, int n,
   inicioEscala_ = Edicao(grupoEscala, "InicioEscala");
   fimEscala_ = Edicao(grupoEscala, "FimEscala");
   unidade_ = Edicao(grupoEscala, "UnidEng");
-  ge->addWidget(Rotulo(grupoEscala, "Label37", tr("Início")));
+  ge->addWidget(Rotulo(grupoEscala, "Label37",
+                       QCoreApplication::translate("quiv::JanelaControlador", "Início")));
   ge->addWidget(inicioEscala_, 1);
-  ge->addWidget(Rotulo(grupoEscala, "Label38", tr("Final")));
+  ge->addWidget(Rotulo(grupoEscala, "Label38",
+                       QCoreApplication::translate("quiv::JanelaControlador", "Final")));
   ge->addWidget(fimEscala_, 1);
-  ge->addWidget(Rotulo(grupoEscala, "Label39", tr("Unid.")));
+  ge->addWidget(Rotulo(grupoEscala, "Label39",
+                       QCoreApplication::translate("quiv::JanelaControlador", "Unid.")));
   ge->addWidget(unidade_, 1);
   for (QLineEdit* e : {inicioEscala_, fimEscala_, unidade_}) {
     // Copied from the PV address's descriptor when the parameters are applied.
@@ -193,22 +249,35 @@ ConfiguracaoControlador::ConfiguracaoControlador(SessaoSimulacao& sessao, int n,
 
   auto* grupos = new QHBoxLayout;
   grupos->setSpacing(6);
-  grupoAcao_ = Grupo(p, grupos, "Acaogroup", tr("Tipo Processo"), tr("Resposta Reversa"),
-                     tr("Resposta Direta"),
-                     tr("Resposta Direta: Aumento na MV causa aumento na PV; Resposta  Reversa: "
-                        "Aumento  na MV causa Diminuição da PV"));
-  grupoEstrutura_ = Grupo(p, grupos, "EstruturaGroup", tr("Estrutura"), tr("Paralela"),
-                          tr("ISA (mista)"), tr("Estrutura ISA: Ganho Kc em Evidência"));
-  grupoDerivada_ =
-      Grupo(p, grupos, "DerivadaGroup", tr("Derivada"), tr("Sobre o Erro"), tr("Sobre a PV"));
-  botaoAtualizar_ = new QPushButton(tr("Atualizar"), p);
+  grupoAcao_ = Grupo(p, grupos, "Acaogroup",
+                     QCoreApplication::translate("quiv::JanelaControlador", "Tipo Processo"),
+                     QCoreApplication::translate("quiv::JanelaControlador", "Resposta Reversa"),
+                     QCoreApplication::translate("quiv::JanelaControlador", "Resposta Direta"),
+                     QCoreApplication::translate(
+                         "quiv::JanelaControlador",
+                         "Resposta Direta: Aumento na MV causa aumento na PV; Resposta  Reversa: "
+                         "Aumento  na MV causa Diminuição da PV"));
+  grupoEstrutura_ = Grupo(p, grupos, "EstruturaGroup",
+                          QCoreApplication::translate("quiv::JanelaControlador", "Estrutura"),
+                          QCoreApplication::translate("quiv::JanelaControlador", "Paralela"),
+                          QCoreApplication::translate("quiv::JanelaControlador", "ISA (mista)"),
+                          QCoreApplication::translate("quiv::JanelaControlador",
+                                                      "Estrutura ISA: Ganho Kc em Evidência"));
+  grupoDerivada_ = Grupo(p, grupos, "DerivadaGroup",
+                         QCoreApplication::translate("quiv::JanelaControlador", "Derivada"),
+                         QCoreApplication::translate("quiv::JanelaControlador", "Sobre o Erro"),
+                         QCoreApplication::translate("quiv::JanelaControlador", "Sobre a PV"));
+  botaoAtualizar_ =
+      new QPushButton(QCoreApplication::translate("quiv::JanelaControlador", "Atualizar"), p);
   botaoAtualizar_->setObjectName(QStringLiteral("btnatualiza"));
   botaoAtualizar_->setEnabled(false);
   botaoAtualizar_->setAutoDefault(false);
-  botaoSintonia_ = new QPushButton(tr("Sintonia..."), p);
+  botaoSintonia_ =
+      new QPushButton(QCoreApplication::translate("quiv::JanelaControlador", "Sintonia..."), p);
   botaoSintonia_->setObjectName(QStringLiteral("SintoniaBTN"));
-  botaoSintonia_->setToolTip(
-      tr("Ensaio em degrau, modelo do processo e ajustes pelas regras de sintonia"));
+  botaoSintonia_->setToolTip(QCoreApplication::translate(
+      "quiv::JanelaControlador",
+      "Ensaio em degrau, modelo do processo e ajustes pelas regras de sintonia"));
   botaoSintonia_->setAutoDefault(false);
   auto* botoes = new QVBoxLayout;
   botoes->setSpacing(6);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QCoreApplication>
 #include <QWidget>
 #include <functional>
 
@@ -21,10 +20,8 @@ class SessaoSimulacao;
 // window's draft of the controller's form, the address pickers, the scale
 // read from the PV's address, the output limits, the structure, Sintonia and
 // Atualizar. The fields every step reads also reach the running controller
-// at once. Its texts belong to the controller window's translation.
+// at once. Its texts belong to the controller window's translation context.
 class ConfiguracaoControlador : public QWidget {
-  Q_DECLARE_TR_FUNCTIONS(quiv::JanelaControlador)
-
  public:
   // `rascunho`: the window's draft; `alterado` runs after each edit.
   ConfiguracaoControlador(SessaoSimulacao& sessao, int n, FormularioControlador& rascunho,

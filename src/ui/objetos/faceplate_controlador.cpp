@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/objetos/faceplate_controlador.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -89,7 +90,7 @@ FaceplateControlador::FaceplateControlador(SessaoSimulacao& sessao, int n,
   barraSP_ = Barra(this, "SetPointBar", QColor(0, 0, 255), 22);
   barraPV_ = Barra(this, "VariavelBar", QColor(255, 0, 0), 22);
   barraSaida_ = Barra(this, "SaidaBar", QColor(0, 160, 0), 22);
-  barraSPR_->setToolTip(tr("SPR"));
+  barraSPR_->setToolTip(QCoreApplication::translate("quiv::JanelaControlador", "SPR"));
   for (QProgressBar* b : {barraSPR_, barraSP_, barraPV_, barraSaida_}) barras->addWidget(b);
   barras->addSpacing(8);
   barras->addStretch(1);
@@ -100,63 +101,78 @@ FaceplateControlador::FaceplateControlador(SessaoSimulacao& sessao, int n,
   leituras->setVerticalSpacing(3);
   textoSP_ = new QLineEdit(this);
   textoSP_->setObjectName(QStringLiteral("SPText"));
-  textoSP_->setToolTip(tr("Setpoint"));
+  textoSP_->setToolTip(QCoreApplication::translate("quiv::JanelaControlador", "Setpoint"));
   textoPV_ = new QLineEdit(this);
   textoPV_->setObjectName(QStringLiteral("PVText"));
-  textoPV_->setToolTip(tr("Process Variable (Variável Controlada)"));
+  textoPV_->setToolTip(QCoreApplication::translate("quiv::JanelaControlador",
+                                                   "Process Variable (Variável Controlada)"));
   textoPV_->setReadOnly(true);
   textoMV_ = new QLineEdit(this);
   textoMV_->setObjectName(QStringLiteral("MVText"));
-  textoMV_->setToolTip(tr("Controller Output (Saída do Controlador)"));
+  textoMV_->setToolTip(QCoreApplication::translate("quiv::JanelaControlador",
+                                                   "Controller Output (Saída do Controlador)"));
   for (QLineEdit* e : {textoSP_, textoPV_, textoMV_}) {
     e->setAlignment(Qt::AlignRight);
     e->setMinimumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("-00000.0000")) + 8);
   }
-  leituras->addWidget(Rotulo(this, "Label27", tr("SP:")), 0, 0);
+  leituras->addWidget(
+      Rotulo(this, "Label27", QCoreApplication::translate("quiv::JanelaControlador", "SP:")), 0, 0);
   leituras->addWidget(textoSP_, 0, 1);
-  leituras->addWidget(Rotulo(this, "Label28", tr("PV:")), 1, 0);
+  leituras->addWidget(
+      Rotulo(this, "Label28", QCoreApplication::translate("quiv::JanelaControlador", "PV:")), 1, 0);
   leituras->addWidget(textoPV_, 1, 1);
   unidadeSP_ = Rotulo(this, "UnitEngSP", QStringLiteral("%"));
   leituras->addWidget(unidadeSP_, 0, 2, 2, 1, Qt::AlignVCenter);
-  leituras->addWidget(Rotulo(this, "Label29", tr("CO:")), 2, 0);
+  leituras->addWidget(
+      Rotulo(this, "Label29", QCoreApplication::translate("quiv::JanelaControlador", "CO:")), 2, 0);
   leituras->addWidget(textoMV_, 2, 1);
   leituras->addWidget(Rotulo(this, "UnidEngMV", QStringLiteral("%")), 2, 2);
   leituras->setColumnStretch(1, 1);
   v->addLayout(leituras);
 
-  botaoEnviar_ = Botao(this, "Button2", tr("Enviar"));
+  botaoEnviar_ =
+      Botao(this, "Button2", QCoreApplication::translate("quiv::JanelaControlador", "Enviar"));
   botaoEnviar_->setEnabled(false);
   v->addWidget(botaoEnviar_);
 
   auto* operador = new QHBoxLayout;
   operador->setSpacing(4);
-  auto* grupoSP = new QGroupBox(tr("SP"), this);
+  auto* grupoSP = new QGroupBox(QCoreApplication::translate("quiv::JanelaControlador", "SP"), this);
   grupoSP->setObjectName(QStringLiteral("GroupBox2"));
   auto* g2 = new QGridLayout(grupoSP);
   g2->setContentsMargins(4, 2, 4, 4);
   g2->setSpacing(2);
-  botaoLocalRemoto_ = Botao(grupoSP, "LocalRemotoBTN", tr("L/R"),
-                            tr("Seleciona Origem do SP: L-> Local; R-> Remoto (copia de SPR)"));
+  botaoLocalRemoto_ = Botao(
+      grupoSP, "LocalRemotoBTN", QCoreApplication::translate("quiv::JanelaControlador", "L/R"),
+      QCoreApplication::translate("quiv::JanelaControlador",
+                                  "Seleciona Origem do SP: L-> Local; R-> Remoto (copia de SPR)"));
   indicadorLocalRemoto_ = Rotulo(grupoSP, "Label1", QStringLiteral("L"));
-  incrementaSP_ = Seta(grupoSP, "IncrementaSP", Qt::UpArrow, tr("SP + 1%"));
-  decrementaSP_ = Seta(grupoSP, "DecrementaSP", Qt::DownArrow, tr("SP - 1%"));
+  incrementaSP_ = Seta(grupoSP, "IncrementaSP", Qt::UpArrow,
+                       QCoreApplication::translate("quiv::JanelaControlador", "SP + 1%"));
+  decrementaSP_ = Seta(grupoSP, "DecrementaSP", Qt::DownArrow,
+                       QCoreApplication::translate("quiv::JanelaControlador", "SP - 1%"));
   g2->addWidget(botaoLocalRemoto_, 0, 0, 1, 2);
   g2->addWidget(indicadorLocalRemoto_, 0, 2, Qt::AlignCenter);
   g2->addWidget(incrementaSP_, 1, 0);
   g2->addWidget(decrementaSP_, 1, 1);
   operador->addWidget(grupoSP);
 
-  auto* grupoSaida = new QGroupBox(tr("Saída"), this);
+  auto* grupoSaida =
+      new QGroupBox(QCoreApplication::translate("quiv::JanelaControlador", "Saída"), this);
   grupoSaida->setObjectName(QStringLiteral("GroupBox3"));
   auto* g3 = new QGridLayout(grupoSaida);
   g3->setContentsMargins(4, 2, 4, 4);
   g3->setSpacing(2);
-  botaoAutoManual_ =
-      Botao(grupoSaida, "AutoManualBTN", tr("A/M"),
-            tr("Seleciona Modo de Operação do Controlador: A->Modo Automático; M->Modo Manual"));
+  botaoAutoManual_ = Botao(
+      grupoSaida, "AutoManualBTN", QCoreApplication::translate("quiv::JanelaControlador", "A/M"),
+      QCoreApplication::translate(
+          "quiv::JanelaControlador",
+          "Seleciona Modo de Operação do Controlador: A->Modo Automático; M->Modo Manual"));
   indicadorAutoManual_ = Rotulo(grupoSaida, "Label2", QStringLiteral("M"));
-  incrementaSaida_ = Seta(grupoSaida, "IncrementaSaida", Qt::UpArrow, tr("CO + 1%"));
-  decrementaSaida_ = Seta(grupoSaida, "DecrementaSaida", Qt::DownArrow, tr("CO - 1%"));
+  incrementaSaida_ = Seta(grupoSaida, "IncrementaSaida", Qt::UpArrow,
+                          QCoreApplication::translate("quiv::JanelaControlador", "CO + 1%"));
+  decrementaSaida_ = Seta(grupoSaida, "DecrementaSaida", Qt::DownArrow,
+                          QCoreApplication::translate("quiv::JanelaControlador", "CO - 1%"));
   g3->addWidget(botaoAutoManual_, 0, 0, 1, 2);
   g3->addWidget(indicadorAutoManual_, 0, 2, Qt::AlignCenter);
   g3->addWidget(incrementaSaida_, 1, 0);
@@ -172,11 +188,18 @@ FaceplateControlador::FaceplateControlador(SessaoSimulacao& sessao, int n,
   auto* botoes = new QGridLayout;
   botoes->setSpacing(3);
   botaoConfiguracao_ =
-      Botao(this, "ConfigBTN", tr("Config."), tr("Exibe/Oculta Configuração do Controlador"));
-  botaoTendencia_ =
-      Botao(this, "TrendButton", tr("Tendência"), tr("Exibe/Oculta Gráficos de Tendência"));
-  botaoAjuda_ = Botao(this, "SpeedButton1", tr("Ajuda"), tr("Ajuda"));
-  botaoSair_ = Botao(this, "SairBTN", tr("Sair"), tr("Sair"));
+      Botao(this, "ConfigBTN", QCoreApplication::translate("quiv::JanelaControlador", "Config."),
+            QCoreApplication::translate("quiv::JanelaControlador",
+                                        "Exibe/Oculta Configuração do Controlador"));
+  botaoTendencia_ = Botao(
+      this, "TrendButton", QCoreApplication::translate("quiv::JanelaControlador", "Tendência"),
+      QCoreApplication::translate("quiv::JanelaControlador", "Exibe/Oculta Gráficos de Tendência"));
+  botaoAjuda_ =
+      Botao(this, "SpeedButton1", QCoreApplication::translate("quiv::JanelaControlador", "Ajuda"),
+            QCoreApplication::translate("quiv::JanelaControlador", "Ajuda"));
+  botaoSair_ =
+      Botao(this, "SairBTN", QCoreApplication::translate("quiv::JanelaControlador", "Sair"),
+            QCoreApplication::translate("quiv::JanelaControlador", "Sair"));
   botoes->addWidget(botaoConfiguracao_, 0, 0);
   botoes->addWidget(botaoTendencia_, 0, 1);
   botoes->addWidget(botaoAjuda_, 1, 0);

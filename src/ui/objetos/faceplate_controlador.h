@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QCoreApplication>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -21,10 +20,8 @@ class SessaoSimulacao;
 // SP/PV/CO read-outs the operator types into, the L/R and A/M switches with
 // their increments, and the window's four buttons. It looks the controller
 // up in the session's document at each use. Its texts belong to the
-// controller window's translation.
+// controller window's translation context.
 class FaceplateControlador : public QWidget {
-  Q_DECLARE_TR_FUNCTIONS(quiv::JanelaControlador)
-
  public:
   // `operado` runs after each operator action, `botao` telling a button's
   // from a key's.

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -51,7 +52,8 @@ AreaTendenciaControlador::AreaTendenciaControlador(SessaoSimulacao& sessao, int 
   v->setSpacing(4);
 
   auto* quadro = new GraficoComEscala(
-      Rotulo(a, "StaticText13", tr("Y")), Qt::AlignCenter, [this] { TeclaEscala(); }, a);
+      Rotulo(a, "StaticText13", QCoreApplication::translate("quiv::JanelaControlador", "Y")),
+      Qt::AlignCenter, [this] { TeclaEscala(); }, a);
   grafico_ = quadro->Grafico();
   escalaSuperior_ = quadro->EscalaSuperior();
   escalaInferior_ = quadro->EscalaInferior();
@@ -60,10 +62,14 @@ AreaTendenciaControlador::AreaTendenciaControlador(SessaoSimulacao& sessao, int 
     return c ? &c->Tendencia.Grafico : nullptr;
   });
   grafico_->DefinePenas({
-      {1, QColor(255, 0, 0), tr("PV"), QString(), 2, true, true},
-      {2, QColor(0, 0, 255), tr("SP"), QString(), 2, true, true},
-      {3, QColor(0, 128, 0), tr("CO"), QStringLiteral("%"), 2, true, true},
-      {4, QColor(0, 0, 0), tr("Pos. Atuador"), QStringLiteral("%"), 2, false, false},
+      {1, QColor(255, 0, 0), QCoreApplication::translate("quiv::JanelaControlador", "PV"),
+       QString(), 2, true, true},
+      {2, QColor(0, 0, 255), QCoreApplication::translate("quiv::JanelaControlador", "SP"),
+       QString(), 2, true, true},
+      {3, QColor(0, 128, 0), QCoreApplication::translate("quiv::JanelaControlador", "CO"),
+       QStringLiteral("%"), 2, true, true},
+      {4, QColor(0, 0, 0), QCoreApplication::translate("quiv::JanelaControlador", "Pos. Atuador"),
+       QStringLiteral("%"), 2, false, false},
   });
   v->addWidget(quadro);
 
@@ -71,23 +77,29 @@ AreaTendenciaControlador::AreaTendenciaControlador(SessaoSimulacao& sessao, int 
   linhaTempo->setSpacing(4);
   baseTempo_ = new QComboBox(a);
   baseTempo_->setObjectName(QStringLiteral("BaseTempoBox"));
-  baseTempo_->addItems({tr("3 segundos"), tr("9 segundos"), tr("1 minuto")});
-  linhaTempo->addWidget(Rotulo(a, "Label17", tr("Tempo de 1 divisão=")));
+  baseTempo_->addItems({QCoreApplication::translate("quiv::JanelaControlador", "3 segundos"),
+                        QCoreApplication::translate("quiv::JanelaControlador", "9 segundos"),
+                        QCoreApplication::translate("quiv::JanelaControlador", "1 minuto")});
+  linhaTempo->addWidget(Rotulo(
+      a, "Label17", QCoreApplication::translate("quiv::JanelaControlador", "Tempo de 1 divisão=")));
   linhaTempo->addWidget(baseTempo_);
   linhaTempo->addStretch(1);
-  linhaTempo->addWidget(Rotulo(a, "StaticText14", tr("X (segundos)")));
+  linhaTempo->addWidget(Rotulo(
+      a, "StaticText14", QCoreApplication::translate("quiv::JanelaControlador", "X (segundos)")));
   v->addLayout(linhaTempo);
 
   auto* penas = new QHBoxLayout;
   penas->setSpacing(8);
-  mostrarPV_ = Caixa(a, "MostrarPV", tr("PV"));
+  mostrarPV_ = Caixa(a, "MostrarPV", QCoreApplication::translate("quiv::JanelaControlador", "PV"));
   Colore(mostrarPV_, QColor(255, 0, 0));
-  mostrarSP_ = Caixa(a, "MostrarSP", tr("SP"));
+  mostrarSP_ = Caixa(a, "MostrarSP", QCoreApplication::translate("quiv::JanelaControlador", "SP"));
   Colore(mostrarSP_, QColor(0, 0, 255));
-  mostrarCO_ = Caixa(a, "MostrarCO", tr("CO"));
+  mostrarCO_ = Caixa(a, "MostrarCO", QCoreApplication::translate("quiv::JanelaControlador", "CO"));
   Colore(mostrarCO_, QColor(0, 128, 0));
-  mostrarAtuador_ = Caixa(a, "MostrarAtuador", tr("Pos. Atuador"));
-  linhaGrossa_ = Caixa(a, "CheckBox2", tr("Linha Grossa"));
+  mostrarAtuador_ = Caixa(a, "MostrarAtuador",
+                          QCoreApplication::translate("quiv::JanelaControlador", "Pos. Atuador"));
+  linhaGrossa_ =
+      Caixa(a, "CheckBox2", QCoreApplication::translate("quiv::JanelaControlador", "Linha Grossa"));
   for (QCheckBox* c : {mostrarPV_, mostrarSP_, mostrarCO_, mostrarAtuador_, linhaGrossa_})
     penas->addWidget(c);
   penas->addStretch(1);
@@ -95,21 +107,26 @@ AreaTendenciaControlador::AreaTendenciaControlador(SessaoSimulacao& sessao, int 
 
   auto* controles = new QHBoxLayout;
   controles->setSpacing(6);
-  controles->addWidget(Rotulo(a, "StaticText1", tr("Escala")));
-  escalaAuto_ = Caixa(a, "EscalaAuto", tr("Auto"));
+  controles->addWidget(
+      Rotulo(a, "StaticText1", QCoreApplication::translate("quiv::JanelaControlador", "Escala")));
+  escalaAuto_ =
+      Caixa(a, "EscalaAuto", QCoreApplication::translate("quiv::JanelaControlador", "Auto"));
   controles->addWidget(escalaAuto_);
   botaoPausa_ = new QToolButton(a);
   botaoPausa_->setObjectName(QStringLiteral("SpeedButton2"));
   botaoPausa_->setCheckable(true);
   botaoPausa_->setIcon(style()->standardIcon(QStyle::SP_MediaPause));
-  botaoPausa_->setToolTip(tr("Pausar"));
+  botaoPausa_->setToolTip(QCoreApplication::translate("quiv::JanelaControlador", "Pausar"));
   controles->addWidget(botaoPausa_);
   controles->addSpacing(10);
-  arquivo_ = new ArquivoTendencia(a, tr("Arquivar"), tr("Salvar novos dados em arquivo TXT"),
-                                  tr("Arquivando: TA=0.1 seg"), [this]() -> Tendencia* {
-                                    Controlador* c = modelo();
-                                    return c ? &c->Tendencia.Grafico : nullptr;
-                                  });
+  arquivo_ = new ArquivoTendencia(
+      a, QCoreApplication::translate("quiv::JanelaControlador", "Arquivar"),
+      QCoreApplication::translate("quiv::JanelaControlador", "Salvar novos dados em arquivo TXT"),
+      QCoreApplication::translate("quiv::JanelaControlador", "Arquivando: TA=0.1 seg"),
+      [this]() -> Tendencia* {
+        Controlador* c = modelo();
+        return c ? &c->Tendencia.Grafico : nullptr;
+      });
   arquivar_ = arquivo_->Caixa();
   taxaArquivo_ = arquivo_->Taxa();
   controles->addWidget(arquivar_);
@@ -119,8 +136,12 @@ AreaTendenciaControlador::AreaTendenciaControlador(SessaoSimulacao& sessao, int 
 
   auto* opcoes = new QHBoxLayout;
   opcoes->setSpacing(8);
-  usarVirgula_ = Caixa(a, "UsarVirgula", tr("Utilizar ',' como separador decimal"));
-  usarUE_ = Caixa(a, "UsarUE", tr("Salvar valores em Unid. de Eng."));
+  usarVirgula_ = Caixa(a, "UsarVirgula",
+                       QCoreApplication::translate("quiv::JanelaControlador",
+                                                   "Utilizar ',' como separador decimal"));
+  usarUE_ = Caixa(
+      a, "UsarUE",
+      QCoreApplication::translate("quiv::JanelaControlador", "Salvar valores em Unid. de Eng."));
   opcoes->addWidget(usarVirgula_);
   opcoes->addWidget(usarUE_);
   opcoes->addStretch(1);
@@ -133,7 +154,9 @@ AreaTendenciaControlador::AreaTendenciaControlador(SessaoSimulacao& sessao, int 
   pontos->setHorizontalSpacing(12);
   pontos->setVerticalSpacing(1);
   for (int k = 0; k < 6; ++k) {
-    leiturasPontos_[k] = Rotulo(painelPontos_, "", tr("Ponto %1:").arg(k + 1));
+    leiturasPontos_[k] =
+        Rotulo(painelPontos_, "",
+               QCoreApplication::translate("quiv::JanelaControlador", "Ponto %1:").arg(k + 1));
     leiturasPontos_[k]->setObjectName(QStringLiteral("CoodsText%1").arg(k + 1));
     leiturasPontos_[k]->setMinimumWidth(leiturasPontos_[k]->fontMetrics().horizontalAdvance(
         QStringLiteral("Ponto 6:  Y=-0000.0  X=000.0")));
@@ -245,7 +268,7 @@ void AreaTendenciaControlador::Atualiza(const Controlador& c, bool escalaMudou) 
   baseTempo_->setCurrentIndex(g.ItemBaseTempo);
   // The first rate text is the caption the window is built with, which the
   // translation knows; the later ones read the same in both languages.
-  const QString taxa = tr(g.TextoTaxa.c_str());
+  const QString taxa = QCoreApplication::translate("quiv::JanelaControlador", g.TextoTaxa.c_str());
   if (taxaArquivo_->text() != taxa) taxaArquivo_->setText(taxa);
   botaoPausa_->setChecked(g.Pausado);
   painelPontos_->setVisible(g.PainelPontosVisivel());
@@ -293,8 +316,9 @@ void AreaTendenciaControlador::Arquiva(bool marcado) {
   if (marcado && PastaArquivo().isEmpty()) {
     // One folder for all controllers, asked the first time; cancelling the
     // dialog leaves the archive off.
-    DefinePastaArquivo(Interacao::Atual().EscolhePasta(this, tr("Selecione uma pasta"),
-                                                       sessao_.PastaDosDialogos()));
+    DefinePastaArquivo(Interacao::Atual().EscolhePasta(
+        this, QCoreApplication::translate("quiv::JanelaControlador", "Selecione uma pasta"),
+        sessao_.PastaDosDialogos()));
     if (PastaArquivo().isEmpty()) {
       const QSignalBlocker bloqueio(arquivar_);
       arquivar_->setChecked(false);

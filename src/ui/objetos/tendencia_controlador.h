@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QCoreApplication>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -23,10 +22,8 @@ class SessaoSimulacao;
 // The controller window's trend area: the chart, its pens, time base and
 // scale, the pause with the point read-outs, and the data archive. It looks
 // the controller up in the session's document at each use. Its texts belong
-// to the controller window's translation.
+// to the controller window's translation context.
 class AreaTendenciaControlador : public QWidget {
-  Q_DECLARE_TR_FUNCTIONS(quiv::JanelaControlador)
-
  public:
   // `reaplica`: the controller's parameters applied again without messages
   // and the window refilled (a double click on the chart, the automatic
