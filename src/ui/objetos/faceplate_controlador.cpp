@@ -306,24 +306,29 @@ void FaceplateControlador::HabilitaEnvio() {
 void FaceplateControlador::Acao(void (Controlador::*acao)()) {
   Controlador* c = modelo();
   if (!c) return;
-  (c->*acao)();
-  sessao_.MarcaModificado();
+  sessao_.Opera([c, acao](Documento&) { (c->*acao)(); });
   operado_(true);
 }
 
 void FaceplateControlador::TeclaSP(char tecla) {
   Controlador* c = modelo();
   if (!c) return;
-  c->TeclaSP(tecla);
-  if (tecla == Controlador::kEnter && c->ModoLocal) sessao_.MarcaModificado();
+  // Only a set point entered in local mode is an operator action that counts.
+  if (tecla == Controlador::kEnter && c->ModoLocal)
+    sessao_.Opera([c, tecla](Documento&) { c->TeclaSP(tecla); });
+  else
+    c->TeclaSP(tecla);
   operado_(false);
 }
 
 void FaceplateControlador::TeclaMV(char tecla) {
   Controlador* c = modelo();
   if (!c) return;
-  c->TeclaMV(tecla);
-  if (tecla == Controlador::kEnter && !c->ModoAuto) sessao_.MarcaModificado();
+  // Only an output entered in manual is an operator action that counts.
+  if (tecla == Controlador::kEnter && !c->ModoAuto)
+    sessao_.Opera([c, tecla](Documento&) { c->TeclaMV(tecla); });
+  else
+    c->TeclaMV(tecla);
   operado_(false);
 }
 
