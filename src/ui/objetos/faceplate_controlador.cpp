@@ -47,6 +47,22 @@ QToolButton* Seta(QWidget* pai, const char* nome, Qt::ArrowType seta, const QStr
   return b;
 }
 
+// A group of the operator's controls: the mode button with its state letter
+// beside it, and below them the arrows that step the value.
+QGroupBox* GrupoModo(QWidget* pai, const char* nome, const QString& titulo, QPushButton* modo,
+                     QLabel* letra, QToolButton* sobe, QToolButton* desce) {
+  auto* grupo = new QGroupBox(titulo, pai);
+  grupo->setObjectName(QLatin1String(nome));
+  auto* grade = new QGridLayout(grupo);
+  grade->setContentsMargins(4, 2, 4, 4);
+  grade->setSpacing(2);
+  grade->addWidget(modo, 0, 0, 1, 2);
+  grade->addWidget(letra, 0, 2, Qt::AlignCenter);
+  grade->addWidget(sobe, 1, 0);
+  grade->addWidget(desce, 1, 1);
+  return grupo;
+}
+
 // Writes a read-out only when its text changed since it was last written.
 void Sincroniza(QLineEdit* e, std::string& mostrado, const std::string& texto) {
   if (mostrado == texto) return;
@@ -137,47 +153,32 @@ FaceplateControlador::FaceplateControlador(SessaoSimulacao& sessao, int n,
 
   auto* operador = new QHBoxLayout;
   operador->setSpacing(4);
-  auto* grupoSP = new QGroupBox(QCoreApplication::translate("quiv::JanelaControlador", "SP"), this);
-  grupoSP->setObjectName(QStringLiteral("GroupBox2"));
-  auto* g2 = new QGridLayout(grupoSP);
-  g2->setContentsMargins(4, 2, 4, 4);
-  g2->setSpacing(2);
   botaoLocalRemoto_ = Botao(
-      grupoSP, "LocalRemotoBTN", QCoreApplication::translate("quiv::JanelaControlador", "L/R"),
+      this, "LocalRemotoBTN", QCoreApplication::translate("quiv::JanelaControlador", "L/R"),
       QCoreApplication::translate("quiv::JanelaControlador",
                                   "Seleciona Origem do SP: L-> Local; R-> Remoto (copia de SPR)"));
-  indicadorLocalRemoto_ = Rotulo(grupoSP, "Label1", QStringLiteral("L"));
-  incrementaSP_ = Seta(grupoSP, "IncrementaSP", Qt::UpArrow,
+  indicadorLocalRemoto_ = Rotulo(this, "Label1", QStringLiteral("L"));
+  incrementaSP_ = Seta(this, "IncrementaSP", Qt::UpArrow,
                        QCoreApplication::translate("quiv::JanelaControlador", "SP + 1%"));
-  decrementaSP_ = Seta(grupoSP, "DecrementaSP", Qt::DownArrow,
+  decrementaSP_ = Seta(this, "DecrementaSP", Qt::DownArrow,
                        QCoreApplication::translate("quiv::JanelaControlador", "SP - 1%"));
-  g2->addWidget(botaoLocalRemoto_, 0, 0, 1, 2);
-  g2->addWidget(indicadorLocalRemoto_, 0, 2, Qt::AlignCenter);
-  g2->addWidget(incrementaSP_, 1, 0);
-  g2->addWidget(decrementaSP_, 1, 1);
-  operador->addWidget(grupoSP);
+  operador->addWidget(
+      GrupoModo(this, "GroupBox2", QCoreApplication::translate("quiv::JanelaControlador", "SP"),
+                botaoLocalRemoto_, indicadorLocalRemoto_, incrementaSP_, decrementaSP_));
 
-  auto* grupoSaida =
-      new QGroupBox(QCoreApplication::translate("quiv::JanelaControlador", "Saída"), this);
-  grupoSaida->setObjectName(QStringLiteral("GroupBox3"));
-  auto* g3 = new QGridLayout(grupoSaida);
-  g3->setContentsMargins(4, 2, 4, 4);
-  g3->setSpacing(2);
-  botaoAutoManual_ = Botao(
-      grupoSaida, "AutoManualBTN", QCoreApplication::translate("quiv::JanelaControlador", "A/M"),
-      QCoreApplication::translate(
-          "quiv::JanelaControlador",
-          "Seleciona Modo de Operação do Controlador: A->Modo Automático; M->Modo Manual"));
-  indicadorAutoManual_ = Rotulo(grupoSaida, "Label2", QStringLiteral("M"));
-  incrementaSaida_ = Seta(grupoSaida, "IncrementaSaida", Qt::UpArrow,
+  botaoAutoManual_ =
+      Botao(this, "AutoManualBTN", QCoreApplication::translate("quiv::JanelaControlador", "A/M"),
+            QCoreApplication::translate(
+                "quiv::JanelaControlador",
+                "Seleciona Modo de Operação do Controlador: A->Modo Automático; M->Modo Manual"));
+  indicadorAutoManual_ = Rotulo(this, "Label2", QStringLiteral("M"));
+  incrementaSaida_ = Seta(this, "IncrementaSaida", Qt::UpArrow,
                           QCoreApplication::translate("quiv::JanelaControlador", "CO + 1%"));
-  decrementaSaida_ = Seta(grupoSaida, "DecrementaSaida", Qt::DownArrow,
+  decrementaSaida_ = Seta(this, "DecrementaSaida", Qt::DownArrow,
                           QCoreApplication::translate("quiv::JanelaControlador", "CO - 1%"));
-  g3->addWidget(botaoAutoManual_, 0, 0, 1, 2);
-  g3->addWidget(indicadorAutoManual_, 0, 2, Qt::AlignCenter);
-  g3->addWidget(incrementaSaida_, 1, 0);
-  g3->addWidget(decrementaSaida_, 1, 1);
-  operador->addWidget(grupoSaida);
+  operador->addWidget(
+      GrupoModo(this, "GroupBox3", QCoreApplication::translate("quiv::JanelaControlador", "Saída"),
+                botaoAutoManual_, indicadorAutoManual_, incrementaSaida_, decrementaSaida_));
   v->addLayout(operador);
   for (QLabel* l : {indicadorLocalRemoto_, indicadorAutoManual_}) {
     QFont fonte = l->font();
