@@ -50,6 +50,44 @@ QButtonGroup* Grupo(QWidget* pai, QLayout* destino, const char* nome, const QStr
   return grupo;
 }
 
+// A text marked with QT_TRANSLATE_NOOP in the controller window's context.
+QString Tr(const char* texto) {
+  return QCoreApplication::translate("quiv::JanelaControlador", texto);
+}
+
+// An edit with its label: the object names of both, the label and the hint,
+// untranslated (QT_TRANSLATE_NOOP in the controller window's context).
+struct CampoRotulado {
+  QLineEdit** destino;
+  const char* nome;
+  const char* nomeRotulo;
+  const char* rotulo;
+  const char* dica = nullptr;
+};
+
+QLineEdit* NovaEdicao(QWidget* pai, const CampoRotulado& c) {
+  return Edicao(pai, c.nome, c.dica ? Tr(c.dica) : QString());
+}
+
+// Each edit in a row of its own, its label on the left.
+void EmLinhas(QGridLayout* grade, QWidget* pai, std::initializer_list<CampoRotulado> campos) {
+  int linha = 0;
+  for (const CampoRotulado& c : campos) {
+    *c.destino = NovaEdicao(pai, c);
+    grade->addWidget(Rotulo(pai, c.nomeRotulo, Tr(c.rotulo)), linha, 0);
+    grade->addWidget(*c.destino, linha++, 1);
+  }
+}
+
+// The edits side by side, each after its label.
+void LadoALado(QHBoxLayout* fila, QWidget* pai, std::initializer_list<CampoRotulado> campos) {
+  for (const CampoRotulado& c : campos) {
+    *c.destino = NovaEdicao(pai, c);
+    fila->addWidget(Rotulo(pai, c.nomeRotulo, Tr(c.rotulo)));
+    fila->addWidget(*c.destino, 1);
+  }
+}
+
 QComboBox* Lista(QWidget* pai, const char* nome, const QString& dica = {}) {
   auto* c = new QComboBox(pai);
   c->setObjectName(QLatin1String(nome));
@@ -82,16 +120,10 @@ ConfiguracaoControlador::ConfiguracaoControlador(SessaoSimulacao& sessao, int n,
   auto* g1 = new QGridLayout(grupoIdentificacao);
   g1->setContentsMargins(6, 2, 6, 4);
   g1->setSpacing(3);
-  tag_ = Edicao(grupoIdentificacao, "TagText");
-  descricao_ = Edicao(grupoIdentificacao, "Descricao");
-  g1->addWidget(Rotulo(grupoIdentificacao, "Label40",
-                       QCoreApplication::translate("quiv::JanelaControlador", "Tag")),
-                0, 0);
-  g1->addWidget(tag_, 0, 1);
-  g1->addWidget(Rotulo(grupoIdentificacao, "Label42",
-                       QCoreApplication::translate("quiv::JanelaControlador", "Desc")),
-                1, 0);
-  g1->addWidget(descricao_, 1, 1);
+  EmLinhas(g1, grupoIdentificacao,
+           {{&tag_, "TagText", "Label40", QT_TRANSLATE_NOOP("quiv::JanelaControlador", "Tag")},
+            {&descricao_, "Descricao", "Label42",
+             QT_TRANSLATE_NOOP("quiv::JanelaControlador", "Desc")}});
   esquerda->addWidget(grupoIdentificacao);
 
   auto* grupoParametros =
@@ -101,48 +133,24 @@ ConfiguracaoControlador::ConfiguracaoControlador(SessaoSimulacao& sessao, int n,
   gp->setContentsMargins(6, 2, 6, 4);
   gp->setHorizontalSpacing(4);
   gp->setVerticalSpacing(3);
-  kp_ = Edicao(
-      grupoParametros, "KpText",
-      QCoreApplication::translate("quiv::JanelaControlador", "Ganho Proporcional (adimensional)"));
-  ti_ = Edicao(grupoParametros, "KiText",
-               QCoreApplication::translate("quiv::JanelaControlador", "Tempo Integral (segundos)"));
-  td_ =
-      Edicao(grupoParametros, "KdText",
-             QCoreApplication::translate("quiv::JanelaControlador", "Tempo Derivativo (segundos)"));
-  fatorA_ = Edicao(grupoParametros, "aText",
-                   QCoreApplication::translate("quiv::JanelaControlador",
-                                               "Influencia do SP na ação Proporcinal (0 a 1)"));
-  tf_ = Edicao(grupoParametros, "tfText",
-               QCoreApplication::translate("quiv::JanelaControlador",
-                                           "Contante de Tempo do Filtro da ação Derivativa"));
-  bias_ =
-      Edicao(grupoParametros, "BiasText",
-             QCoreApplication::translate("quiv::JanelaControlador",
-                                         "Valor Constante a ser Somado na Saída do Controlador"));
-  gp->addWidget(Rotulo(grupoParametros, "Label31",
-                       QCoreApplication::translate("quiv::JanelaControlador", "Kc:")),
-                0, 0);
-  gp->addWidget(kp_, 0, 1);
-  gp->addWidget(Rotulo(grupoParametros, "Label32",
-                       QCoreApplication::translate("quiv::JanelaControlador", "Ti(seg):")),
-                1, 0);
-  gp->addWidget(ti_, 1, 1);
-  gp->addWidget(Rotulo(grupoParametros, "Label33",
-                       QCoreApplication::translate("quiv::JanelaControlador", "Td(seg):")),
-                2, 0);
-  gp->addWidget(td_, 2, 1);
-  gp->addWidget(Rotulo(grupoParametros, "Label35",
-                       QCoreApplication::translate("quiv::JanelaControlador", "Fator SP (a):")),
-                3, 0);
-  gp->addWidget(fatorA_, 3, 1);
-  gp->addWidget(Rotulo(grupoParametros, "Label41",
-                       QCoreApplication::translate("quiv::JanelaControlador", "Filtro D talF(s):")),
-                4, 0);
-  gp->addWidget(tf_, 4, 1);
-  gp->addWidget(Rotulo(grupoParametros, "Label34",
-                       QCoreApplication::translate("quiv::JanelaControlador", "Bias(%)")),
-                5, 0);
-  gp->addWidget(bias_, 5, 1);
+  EmLinhas(
+      gp, grupoParametros,
+      {{&kp_, "KpText", "Label31", QT_TRANSLATE_NOOP("quiv::JanelaControlador", "Kc:"),
+        QT_TRANSLATE_NOOP("quiv::JanelaControlador", "Ganho Proporcional (adimensional)")},
+       {&ti_, "KiText", "Label32", QT_TRANSLATE_NOOP("quiv::JanelaControlador", "Ti(seg):"),
+        QT_TRANSLATE_NOOP("quiv::JanelaControlador", "Tempo Integral (segundos)")},
+       {&td_, "KdText", "Label33", QT_TRANSLATE_NOOP("quiv::JanelaControlador", "Td(seg):"),
+        QT_TRANSLATE_NOOP("quiv::JanelaControlador", "Tempo Derivativo (segundos)")},
+       {&fatorA_, "aText", "Label35", QT_TRANSLATE_NOOP("quiv::JanelaControlador", "Fator SP (a):"),
+        QT_TRANSLATE_NOOP("quiv::JanelaControlador",
+                          "Influencia do SP na ação Proporcinal (0 a 1)")},
+       {&tf_, "tfText", "Label41",
+        QT_TRANSLATE_NOOP("quiv::JanelaControlador", "Filtro D talF(s):"),
+        QT_TRANSLATE_NOOP("quiv::JanelaControlador",
+                          "Contante de Tempo do Filtro da ação Derivativa")},
+       {&bias_, "BiasText", "Label34", QT_TRANSLATE_NOOP("quiv::JanelaControlador", "Bias(%)"),
+        QT_TRANSLATE_NOOP("quiv::JanelaControlador",
+                          "Valor Constante a ser Somado na Saída do Controlador")}});
   acaoP_ =
       Caixa(grupoParametros, "PCHK", QCoreApplication::translate("quiv::JanelaControlador", "P"));
   acaoI_ =
@@ -209,16 +217,12 @@ ConfiguracaoControlador::ConfiguracaoControlador(SessaoSimulacao& sessao, int n,
   auto* g4 = new QHBoxLayout(grupoLimites);
   g4->setContentsMargins(6, 2, 6, 4);
   g4->setSpacing(4);
-  coMin_ = Edicao(grupoLimites, "COminText",
-                  QCoreApplication::translate("quiv::JanelaControlador", "Limite Inferior da CO"));
-  coMax_ = Edicao(grupoLimites, "COmaxText",
-                  QCoreApplication::translate("quiv::JanelaControlador", "Limite Superior da CO"));
-  g4->addWidget(Rotulo(grupoLimites, "Label45",
-                       QCoreApplication::translate("quiv::JanelaControlador", "CO Min.:")));
-  g4->addWidget(coMin_, 1);
-  g4->addWidget(Rotulo(grupoLimites, "Label46",
-                       QCoreApplication::translate("quiv::JanelaControlador", "CO Max.:")));
-  g4->addWidget(coMax_, 1);
+  LadoALado(
+      g4, grupoLimites,
+      {{&coMin_, "COminText", "Label45", QT_TRANSLATE_NOOP("quiv::JanelaControlador", "CO Min.:"),
+        QT_TRANSLATE_NOOP("quiv::JanelaControlador", "Limite Inferior da CO")},
+       {&coMax_, "COmaxText", "Label46", QT_TRANSLATE_NOOP("quiv::JanelaControlador", "CO Max.:"),
+        QT_TRANSLATE_NOOP("quiv::JanelaControlador", "Limite Superior da CO")}});
   direita->addWidget(grupoLimites);
 
   auto* grupoEscala =
@@ -227,18 +231,12 @@ ConfiguracaoControlador::ConfiguracaoControlador(SessaoSimulacao& sessao, int n,
   auto* ge = new QHBoxLayout(grupoEscala);
   ge->setContentsMargins(6, 2, 6, 4);
   ge->setSpacing(4);
-  inicioEscala_ = Edicao(grupoEscala, "InicioEscala");
-  fimEscala_ = Edicao(grupoEscala, "FimEscala");
-  unidade_ = Edicao(grupoEscala, "UnidEng");
-  ge->addWidget(Rotulo(grupoEscala, "Label37",
-                       QCoreApplication::translate("quiv::JanelaControlador", "Início")));
-  ge->addWidget(inicioEscala_, 1);
-  ge->addWidget(Rotulo(grupoEscala, "Label38",
-                       QCoreApplication::translate("quiv::JanelaControlador", "Final")));
-  ge->addWidget(fimEscala_, 1);
-  ge->addWidget(Rotulo(grupoEscala, "Label39",
-                       QCoreApplication::translate("quiv::JanelaControlador", "Unid.")));
-  ge->addWidget(unidade_, 1);
+  LadoALado(
+      ge, grupoEscala,
+      {{&inicioEscala_, "InicioEscala", "Label37",
+        QT_TRANSLATE_NOOP("quiv::JanelaControlador", "Início")},
+       {&fimEscala_, "FimEscala", "Label38", QT_TRANSLATE_NOOP("quiv::JanelaControlador", "Final")},
+       {&unidade_, "UnidEng", "Label39", QT_TRANSLATE_NOOP("quiv::JanelaControlador", "Unid.")}});
   for (QLineEdit* e : {inicioEscala_, fimEscala_, unidade_}) {
     // Copied from the PV address's descriptor when the parameters are applied.
     e->setReadOnly(true);

@@ -23,6 +23,7 @@
 #include "ui/comum/controles.h"
 #include "ui/comum/grafico_com_escala.h"
 #include "ui/comum/grafico_tendencia.h"
+#include "ui/comum/leituras_pontos.h"
 #include "ui/comum/lista_renovada.h"
 #include "ui/comum/poe_texto.h"
 #include "ui/sessao/comando_registrador.h"
@@ -163,25 +164,7 @@ void JanelaRegistrador::CriaGrafico(QWidget* a) {
   arquivo->addStretch(1);
   baixo->addLayout(arquivo);
 
-  painelPontos_ = new QWidget(a);
-  painelPontos_->setObjectName(QStringLiteral("Panel3"));
-  auto* pontos = new QGridLayout(painelPontos_);
-  pontos->setContentsMargins(0, 0, 0, 0);
-  pontos->setHorizontalSpacing(6);
-  pontos->setVerticalSpacing(2);
-  for (int k = 0; k < 6; ++k) {
-    auto* l = new QLabel(painelPontos_);
-    l->setObjectName(QStringLiteral("CoodsText%1").arg(k + 1));
-    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    l->setMinimumWidth(
-        l->fontMetrics().horizontalAdvance(QStringLiteral("Y: -0000.0 %  T: 000.0 s")) + 6);
-    leiturasPontos_[static_cast<std::size_t>(k)] = l;
-    pontos->addWidget(l, k / 3, k % 3);
-  }
-  QSizePolicy reserva = painelPontos_->sizePolicy();
-  reserva.setRetainSizeWhenHidden(true);
-  painelPontos_->setSizePolicy(reserva);
-  painelPontos_->hide();
+  painelPontos_ = new LeiturasPontos(a, QStringLiteral("Y: -0000.0 %  T: 000.0 s"));
   baixo->addWidget(painelPontos_);
   baixo->addStretch(1);
   v->addLayout(baixo);
@@ -441,9 +424,7 @@ void JanelaRegistrador::AtualizaLeituras(bool tudo) {
   if (taxaArquivo_->text() != taxa) taxaArquivo_->setText(taxa);
   escalaAuto_->setChecked(g.EscalaAuto);
   botaoPausa_->setChecked(g.Pausado);
-  painelPontos_->setVisible(g.PainelPontosVisivel());
-  for (std::size_t k = 0; k < leiturasPontos_.size(); ++k)
-    PoeTexto(leiturasPontos_[k], g.Leituras[k]);
+  painelPontos_->Segue(g);
 
   const bool ingles = sessao_.IdiomaIngles();
   auto nome = [](std::string_view s) {

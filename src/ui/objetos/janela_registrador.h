@@ -18,6 +18,7 @@ namespace quiv {
 
 class ArquivoTendencia;
 class GraficoTendencia;
+class LeiturasPontos;
 class Registrador;
 
 // The window of trend recorder n: the strip chart of its three pens with the
@@ -133,8 +134,7 @@ class JanelaRegistrador : public JanelaObjeto {
   QToolButton* botaoPausa_ = nullptr;
   QToolButton* botaoConfiguracao_ = nullptr;
   QToolButton* botaoSair_ = nullptr;
-  QWidget* painelPontos_ = nullptr;
-  std::array<QLabel*, 6> leiturasPontos_{};
+  LeiturasPontos* painelPontos_ = nullptr;
 
   // Configuration area.
   QWidget* areaConfiguracao_ = nullptr;

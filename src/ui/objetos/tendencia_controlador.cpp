@@ -22,6 +22,7 @@
 #include "ui/comum/controles.h"
 #include "ui/comum/grafico_com_escala.h"
 #include "ui/comum/grafico_tendencia.h"
+#include "ui/comum/leituras_pontos.h"
 #include "ui/comum/poe_texto.h"
 #include "ui/sessao/interacao.h"
 #include "ui/sessao/sessao_simulacao.h"
@@ -147,25 +148,7 @@ AreaTendenciaControlador::AreaTendenciaControlador(SessaoSimulacao& sessao, int 
   opcoes->addStretch(1);
   v->addLayout(opcoes);
 
-  painelPontos_ = new QWidget(a);
-  painelPontos_->setObjectName(QStringLiteral("Panel3"));
-  auto* pontos = new QGridLayout(painelPontos_);
-  pontos->setContentsMargins(0, 0, 0, 0);
-  pontos->setHorizontalSpacing(12);
-  pontos->setVerticalSpacing(1);
-  for (int k = 0; k < 6; ++k) {
-    leiturasPontos_[k] =
-        Rotulo(painelPontos_, "",
-               QCoreApplication::translate("quiv::JanelaControlador", "Ponto %1:").arg(k + 1));
-    leiturasPontos_[k]->setObjectName(QStringLiteral("CoodsText%1").arg(k + 1));
-    leiturasPontos_[k]->setMinimumWidth(leiturasPontos_[k]->fontMetrics().horizontalAdvance(
-        QStringLiteral("Ponto 6:  Y=-0000.0  X=000.0")));
-    pontos->addWidget(leiturasPontos_[k], k / 3, k % 3);
-  }
-  QSizePolicy reserva = painelPontos_->sizePolicy();
-  reserva.setRetainSizeWhenHidden(true);
-  painelPontos_->setSizePolicy(reserva);
-  painelPontos_->hide();
+  painelPontos_ = new LeiturasPontos(a, QStringLiteral("Ponto 6:  Y=-0000.0  X=000.0"));
   v->addWidget(painelPontos_);
   v->addStretch(1);
 
@@ -271,8 +254,7 @@ void AreaTendenciaControlador::Atualiza(const Controlador& c, bool escalaMudou) 
   const QString taxa = QCoreApplication::translate("quiv::JanelaControlador", g.TextoTaxa.c_str());
   if (taxaArquivo_->text() != taxa) taxaArquivo_->setText(taxa);
   botaoPausa_->setChecked(g.Pausado);
-  painelPontos_->setVisible(g.PainelPontosVisivel());
-  for (int k = 0; k < 6; ++k) PoeTexto(leiturasPontos_[k], g.Leituras[static_cast<std::size_t>(k)]);
+  painelPontos_->Segue(g);
 
   const QString unidade = QString::fromStdString(c.UnitEngSP);
   grafico_->DefineUnidade(0, unidade, c.DecimaisLeitura);

@@ -17,6 +17,7 @@ namespace quiv {
 class ArquivoTendencia;
 class Controlador;
 class GraficoTendencia;
+class LeiturasPontos;
 class SessaoSimulacao;
 
 // The controller window's trend area: the chart, its pens, time base and
@@ -73,8 +74,7 @@ class AreaTendenciaControlador : public QWidget {
   QComboBox* baseTempo_ = nullptr;
   QCheckBox* escalaAuto_ = nullptr;
   QToolButton* botaoPausa_ = nullptr;
-  QWidget* painelPontos_ = nullptr;
-  QLabel* leiturasPontos_[6] = {};
+  LeiturasPontos* painelPontos_ = nullptr;
   ArquivoTendencia* arquivo_ = nullptr;
   QCheckBox* arquivar_ = nullptr;
   QLabel* taxaArquivo_ = nullptr;
