@@ -120,6 +120,19 @@ QSize GraficoTendencia::sizeHint() const {
 
 void GraficoTendencia::RedesenhaCurvas() { update(Quadro()); }
 
+void GraficoTendencia::SegueCurvas(const Tendencia& g) {
+  if (g.Posicao == ultimaPosicao_ && g.FaseGrade == ultimaFase_) return;
+  ultimaPosicao_ = g.Posicao;
+  ultimaFase_ = g.FaseGrade;
+  RedesenhaCurvas();
+}
+
+void GraficoTendencia::Redesenha(const Tendencia& g) {
+  ultimaPosicao_ = g.Posicao;
+  ultimaFase_ = g.FaseGrade;
+  update();
+}
+
 void GraficoTendencia::paintEvent(QPaintEvent* evento) {
   QPainter g(this);
   const Tendencia* t = fonte_ ? fonte_() : nullptr;

@@ -86,6 +86,11 @@ class GraficoTendencia : public QWidget {
 
   // After a sample: repaints the plot only (the marks did not change).
   void RedesenhaCurvas();
+  // After a cycle: the plot is repainted only when the trend took a sample
+  // or its grid moved since the last time it was seen here.
+  void SegueCurvas(const Tendencia& g);
+  // The whole chart repainted, the trend seen as it is now.
+  void Redesenha(const Tendencia& g);
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }
@@ -121,6 +126,8 @@ class GraficoTendencia : public QWidget {
   int larguraPercentuais_ = 0;
   bool percentuaisADireita_ = false;
   QColor corPercentuais_;
+  int ultimaPosicao_ = -1;
+  int ultimaFase_ = -1;
   int ponteiroX_ = -1;  // over the plot, −1: elsewhere
 };
 

@@ -28,9 +28,6 @@ class JanelaBloco : public JanelaDescrita<Bloco> {
   JanelaBloco(SessaoSimulacao& sessao, int n, QWidget* pai = nullptr);
   ~JanelaBloco() override;
 
-  // Refills every control from the model (the description from the output
-  // address's), then shows, raises and activates the window.
-  void Mostra() { Abre(); }
   // Sair drops an edit that waits: the window opens again with the block's
   // form.
   void Sai() override;

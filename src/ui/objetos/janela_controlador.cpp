@@ -77,11 +77,9 @@ void JanelaControlador::DocumentoMudou() {
   JanelaFormulario::DocumentoMudou();
 }
 
-void JanelaControlador::Mostra() {
-  if (!modelo()) return;
+void JanelaControlador::AoAbrir() {
   faceplate_->BotaoSair()->setEnabled(true);
   faceplate_->BotaoConfiguracao()->setEnabled(true);
-  Abre();
 }
 
 void JanelaControlador::Preenche() {

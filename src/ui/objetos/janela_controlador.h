@@ -32,11 +32,6 @@ class JanelaControlador : public JanelaFormulario<Controlador> {
   JanelaControlador(SessaoSimulacao& sessao, int n, QWidget* pai = nullptr);
   ~JanelaControlador() override;
 
-  // The main window opens the controller: every control refilled from the
-  // model, the exit and configuration buttons enabled, shown, raised and
-  // activated.
-  void Mostra();
-
   // The archive folder, chosen once for all controllers of the program run;
   // empty until the first archive.
   static QString PastaArquivo() { return AreaTendenciaControlador::PastaArquivo(); }
@@ -57,6 +52,8 @@ class JanelaControlador : public JanelaFormulario<Controlador> {
   bool AplicaSintonia(const ParametrosControlador& parametros);
 
  protected:
+  // Opening from the main window enables the exit and configuration buttons.
+  void AoAbrir() override;
   void showEvent(QShowEvent* evento) override;
   void changeEvent(QEvent* evento) override;
   void AoFechar() override;

@@ -24,7 +24,9 @@ void JanelaObjeto::DocumentoMudou() {
   Preenche();
 }
 
-void JanelaObjeto::Abre() {
+void JanelaObjeto::Mostra() {
+  if (!Existe()) return;
+  AoAbrir();
   Preenche();
   show();
   raise();

@@ -19,6 +19,9 @@ class JanelaObjeto : public QWidget {
 
  public:
   int Numero() const { return n_; }
+  // Filled from the model, then shown, raised and activated; nothing when
+  // the object is gone.
+  void Mostra();
 
  protected:
   JanelaObjeto(SessaoSimulacao& sessao, TipoObjeto tipo, int n, QWidget* pai,
@@ -34,8 +37,8 @@ class JanelaObjeto : public QWidget {
   // Closing, before the window goes.
   virtual void AoFechar() {}
 
-  // Filled from the model, then shown, raised and activated.
-  void Abre();
+  // Opening, before the window fills: what a new look at the object resets.
+  virtual void AoAbrir() {}
 
   void closeEvent(QCloseEvent* evento) override;
 

@@ -31,10 +31,6 @@ class JanelaProcesso : public JanelaDescrita<Processo> {
   JanelaProcesso(SessaoSimulacao& sessao, int n, QWidget* pai = nullptr);
   ~JanelaProcesso() override;
 
-  // Refills every control from the model (the description from the output
-  // address's), then shows, raises and activates the window.
-  void Mostra() { Abre(); }
-
  private:
   void CriaControles();
   void Conecta();

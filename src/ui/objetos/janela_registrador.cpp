@@ -279,16 +279,10 @@ void JanelaRegistrador::Liga() {
   connect(botaoSair_, &QToolButton::clicked, this, &QWidget::close);
 }
 
-void JanelaRegistrador::Mostra() {
-  const Registrador* r = modelo();
-  if (!r) return;
-  Preenche();
-  MostraConfiguracao(r->Tag.Em(sessao_.IdiomaIngles()).empty());
+void JanelaRegistrador::AoAbrir() {
+  MostraConfiguracao(modelo()->Tag.Em(sessao_.IdiomaIngles()).empty());
   botaoSair_->setEnabled(true);
   botaoConfiguracao_->setEnabled(true);
-  show();
-  raise();
-  activateWindow();
 }
 
 void JanelaRegistrador::AlternaVisivel() {
@@ -400,18 +394,12 @@ void JanelaRegistrador::AtualizaLeituras(bool tudo) {
 
   const bool aplicado = AplicadoMudou(*r);
   if (!tudo && !aplicado) {
-    if (g.Posicao != ultimaPosicao_ || g.FaseGrade != ultimaFase_) {
-      ultimaPosicao_ = g.Posicao;
-      ultimaFase_ = g.FaseGrade;
-      grafico_->RedesenhaCurvas();
-    }
+    grafico_->SegueCurvas(g);
     return;
   }
 
   // Everything else changes only through an action or an apply.
   QScopedValueRollback<bool> mudo(preenchendo_, true);
-  ultimaPosicao_ = g.Posicao;
-  ultimaFase_ = g.FaseGrade;
   // Before its first configuration the recorder's caption and rate text are
   // the ones the window is built with, which the translation knows; the later
   // ones come from the user's texts or read the same in both languages.
@@ -437,7 +425,7 @@ void JanelaRegistrador::AtualizaLeituras(bool tudo) {
       {3, kVerde, nome(r->NomeVariavel3.Em(ingles)), QStringLiteral("%"), 2, r->Pen3Ativa(), true},
   });
   grafico_->DefineFaixa({r->FaixaInf, r->FaixaSup});
-  grafico_->update();
+  grafico_->Redesenha(g);
 }
 
 bool JanelaRegistrador::Opera(const std::function<void(Registrador&)>& operacao) {

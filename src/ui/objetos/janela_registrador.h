@@ -47,11 +47,6 @@ class JanelaRegistrador : public JanelaObjeto {
   JanelaRegistrador(SessaoSimulacao& sessao, int n, QWidget* pai = nullptr);
   ~JanelaRegistrador() override;
 
-  // Every control refilled from the model, shown, raised and activated. A
-  // recorder with a tag opens with the chart alone, a new one (no tag) with
-  // the configuration area; both the exit and the configuration buttons are
-  // enabled.
-  void Mostra();
   // The main window's recorder button: shown if hidden, hidden (closed) if
   // shown.
   void AlternaVisivel();
@@ -60,6 +55,10 @@ class JanelaRegistrador : public JanelaObjeto {
   GraficoTendencia& Grafico() const { return *grafico_; }
 
  protected:
+  // A recorder with a tag opens with the chart alone, a new one (no tag) with
+  // the configuration area; both the exit and the configuration buttons are
+  // enabled.
+  void AoAbrir() override;
   bool Existe() const override { return modelo() != nullptr; }
   void AoFechar() override;
 
@@ -97,8 +96,6 @@ class JanelaRegistrador : public JanelaObjeto {
   void Arquiva(bool marcado);
   void AlternaConfiguracao();
 
-  int ultimaPosicao_ = -1;
-  int ultimaFase_ = -1;
   QString pastaArquivo_;  // folder of this window's last archive
   struct Aplicado {
     bool valido = false;

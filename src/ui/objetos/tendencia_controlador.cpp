@@ -226,18 +226,12 @@ void AreaTendenciaControlador::Atualiza(const Controlador& c, bool escalaMudou) 
   arquivar_->setEnabled(t.ArquivoHabilitado);
 
   if (!escalaMudou) {
-    if (g.Posicao != ultimaPosicao_ || g.FaseGrade != ultimaFase_) {
-      ultimaPosicao_ = g.Posicao;
-      ultimaFase_ = g.FaseGrade;
-      grafico_->RedesenhaCurvas();
-    }
+    grafico_->SegueCurvas(g);
     return;
   }
 
   // Everything else changes only through an action or an apply.
   QScopedValueRollback<bool> mudo(preenchendo_, true);
-  ultimaPosicao_ = g.Posicao;
-  ultimaFase_ = g.FaseGrade;
   PoeTexto(escalaSuperior_, g.TextoEscalaSup);
   PoeTexto(escalaInferior_, g.TextoEscalaInf);
   escalaAuto_->setChecked(g.EscalaAuto);
@@ -270,7 +264,7 @@ void AreaTendenciaControlador::Atualiza(const Controlador& c, bool escalaMudou) 
     if (t.Marcadores[k].Visivel)
       marcadores.push_back({static_cast<int>(k + 1), QPoint(t.Marcadores[k].X, t.Marcadores[k].Y)});
   grafico_->DefineMarcadores(marcadores);
-  grafico_->update();
+  grafico_->Redesenha(g);
 }
 
 void AreaTendenciaControlador::TeclaEscala() {

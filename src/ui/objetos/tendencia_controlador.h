@@ -59,8 +59,6 @@ class AreaTendenciaControlador : public QWidget {
   const int n_;
   std::function<void()> reaplica_;
   bool preenchendo_ = false;
-  int ultimaPosicao_ = -1;
-  int ultimaFase_ = -1;
   std::vector<QWidget*> travadosJunto_;
 
   GraficoTendencia* grafico_ = nullptr;

@@ -605,12 +605,11 @@ void JanelaPrincipal::RecarregaFiguraEDescricao() {
 
 namespace {
 
-// The object's window, made on first use, then `acao` on it.
+// The object's window, made on first use.
 template <typename Janela>
-void AbreJanela(QPointer<QWidget>& janela, SessaoSimulacao& sessao, int n, QWidget* pai,
-                void (Janela::*acao)()) {
+Janela* JanelaFeita(QPointer<QWidget>& janela, SessaoSimulacao& sessao, int n, QWidget* pai) {
   if (!janela) janela = new Janela(sessao, n, pai);
-  (static_cast<Janela*>(janela.data())->*acao)();
+  return static_cast<Janela*>(janela.data());
 }
 
 }  // namespace
@@ -619,20 +618,20 @@ void JanelaPrincipal::AbreObjeto(int tipo, int n) {
   QPointer<QWidget>& janela = janelas_[{tipo, n}];
   switch (static_cast<TipoObjeto>(tipo)) {
     case TipoObjeto::Texto:
-      AbreJanela(janela, sessao_, n, this, &JanelaTextoAnimado::Mostra);
+      JanelaFeita<JanelaTextoAnimado>(janela, sessao_, n, this)->Mostra();
       break;
     case TipoObjeto::Controlador:
-      AbreJanela(janela, sessao_, n, this, &JanelaControlador::Mostra);
+      JanelaFeita<JanelaControlador>(janela, sessao_, n, this)->Mostra();
       break;
     case TipoObjeto::Processo:
-      AbreJanela(janela, sessao_, n, this, &JanelaProcesso::Mostra);
+      JanelaFeita<JanelaProcesso>(janela, sessao_, n, this)->Mostra();
       break;
     case TipoObjeto::Bloco:
-      AbreJanela(janela, sessao_, n, this, &JanelaBloco::Mostra);
+      JanelaFeita<JanelaBloco>(janela, sessao_, n, this)->Mostra();
       break;
     case TipoObjeto::Registrador:
       // The recorder's button shows its window and hides it again.
-      AbreJanela(janela, sessao_, n, this, &JanelaRegistrador::AlternaVisivel);
+      JanelaFeita<JanelaRegistrador>(janela, sessao_, n, this)->AlternaVisivel();
       break;
     default:
       break;
