@@ -16,6 +16,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "core/arquivo/documento.h"
@@ -134,26 +135,27 @@ void JanelaProcesso::CriaControles() {
     esquerda->addWidget(g);
     return g;
   };
+  // The edits of a group, each on a row of its own after its label, below
+  // the rows the group has.
+  using Campo = std::tuple<QLineEdit**, const char*, const char*, QString>;
+  auto campos = [](QGroupBox* g, std::initializer_list<Campo> linhas) {
+    auto* forma = qobject_cast<QFormLayout*>(g->layout());
+    if (!forma) forma = new QFormLayout(g);
+    for (const auto& [destino, nome, nomeRotulo, rotulo] : linhas) {
+      *destino = Edicao(g, nome);
+      forma->addRow(Rotulo(g, nomeRotulo, rotulo), *destino);
+    }
+    return forma;
+  };
   grupoSobreamortecido_ = grupo("GroupPVC", tr("Ordem 2 Sobreamortecido"));
-  auto* pvc = new QFormLayout(grupoSobreamortecido_);
-  constanteTempo1_ = Edicao(grupoSobreamortecido_, "LText");
-  constanteTempo2_ = Edicao(grupoSobreamortecido_, "Ctext");
-  pvc->addRow(Rotulo(grupoSobreamortecido_, "Label1", tr("Tal1(seg):")), constanteTempo1_);
-  pvc->addRow(Rotulo(grupoSobreamortecido_, "Label30", tr("Tal2(seg):")), constanteTempo2_);
-
+  campos(grupoSobreamortecido_, {{&constanteTempo1_, "LText", "Label1", tr("Tal1(seg):")},
+                                 {&constanteTempo2_, "Ctext", "Label30", tr("Tal2(seg):")}});
   grupoSubamortecido_ = grupo("GroupOrdem2", tr("Ordem 2 Subamortecido"));
-  auto* ordem2 = new QFormLayout(grupoSubamortecido_);
-  numeroCiclos_ = Edicao(grupoSubamortecido_, "NCText");
-  periodo_ = Edicao(grupoSubamortecido_, "PeriodoText");
-  ordem2->addRow(Rotulo(grupoSubamortecido_, "Label33", tr("Num. Ciclos:")), numeroCiclos_);
-  ordem2->addRow(Rotulo(grupoSubamortecido_, "Label34", tr("Período(seg):")), periodo_);
-
+  campos(grupoSubamortecido_, {{&numeroCiclos_, "NCText", "Label33", tr("Num. Ciclos:")},
+                               {&periodo_, "PeriodoText", "Label34", tr("Período(seg):")}});
   grupoLeadLag_ = grupo("GroupLEADLAG", tr("Filtro LEAD-LAG"));
-  auto* leadLag = new QFormLayout(grupoLeadLag_);
-  lead_ = Edicao(grupoLeadLag_, "LEAD");
-  lag_ = Edicao(grupoLeadLag_, "LAG");
-  leadLag->addRow(Rotulo(grupoLeadLag_, "Label28", tr("LEAD(seg):")), lead_);
-  leadLag->addRow(Rotulo(grupoLeadLag_, "Label29", tr("LAG(seg):")), lag_);
+  campos(grupoLeadLag_, {{&lead_, "LEAD", "Label28", tr("LEAD(seg):")},
+                         {&lag_, "LAG", "Label29", tr("LAG(seg):")}});
 
   grupoIntegrador_ = grupo("GroupBox2", tr("Processo Integrador"));
   auto* integrador = new QFormLayout(grupoIntegrador_);
@@ -170,17 +172,13 @@ void JanelaProcesso::CriaControles() {
   curvaGanho_->setObjectName(QStringLiteral("ComboBox1"));
   curvaGanho_->addItems({tr("Linear"), tr("Curva Abertura Rápida"), tr("Curva Igual Porcentagem"),
                          tr("Curva S1"), tr("Curva S2")});
-  histerese_ = Edicao(grupoNaoLinear_, "Histerese");
-  agarramento_ = Edicao(grupoNaoLinear_, "valveStext");
-  constanteAtuador_ = Edicao(grupoNaoLinear_, "tal");
-  limiteTaxa_ = Edicao(grupoNaoLinear_, "ratetext");
+  naoLinear->addRow(Rotulo(grupoNaoLinear_, "Label18", tr("Curva de ganho:")), curvaGanho_);
+  campos(grupoNaoLinear_, {{&histerese_, "Histerese", "Label14", tr("Histerese:")},
+                           {&agarramento_, "valveStext", "Label19", tr("Agarramento:")},
+                           {&constanteAtuador_, "tal", "Label21", tr("LAG(seg):")},
+                           {&limiteTaxa_, "ratetext", "Label37", tr("Rate(%/seg):")}});
   saturadorDesligado_ = new QCheckBox(tr("Desativar Saturador"), grupoNaoLinear_);
   saturadorDesligado_->setObjectName(QStringLiteral("CheckBox1"));
-  naoLinear->addRow(Rotulo(grupoNaoLinear_, "Label18", tr("Curva de ganho:")), curvaGanho_);
-  naoLinear->addRow(Rotulo(grupoNaoLinear_, "Label14", tr("Histerese:")), histerese_);
-  naoLinear->addRow(Rotulo(grupoNaoLinear_, "Label19", tr("Agarramento:")), agarramento_);
-  naoLinear->addRow(Rotulo(grupoNaoLinear_, "Label21", tr("LAG(seg):")), constanteAtuador_);
-  naoLinear->addRow(Rotulo(grupoNaoLinear_, "Label37", tr("Rate(%/seg):")), limiteTaxa_);
   naoLinear->addRow(saturadorDesligado_);
   auto* direita = new QVBoxLayout;
   direita->addWidget(grupoNaoLinear_);

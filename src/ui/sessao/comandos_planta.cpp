@@ -39,19 +39,12 @@ QString TextoAplicacao(TipoObjeto tipo, int n, std::string_view tag) {
 
 ComandoComentarios::ComandoComentarios(SessaoSimulacao& sessao, bool ingles,
                                        std::vector<std::string> linhas)
-    : QUndoCommand(QCoreApplication::translate("ComandosEdicao", "Comentários")),
-      sessao_(sessao),
-      ingles_(ingles),
-      antes_(sessao.documento().comentarios.Linhas(ingles)),
-      depois_(std::move(linhas)) {}
+    : ComandoValor(QCoreApplication::translate("ComandosEdicao", "Comentários"), sessao,
+                   sessao.documento().comentarios.Linhas(ingles), std::move(linhas)),
+      ingles_(ingles) {}
 
-void ComandoComentarios::redo() {
-  sessao_.documento().comentarios.Linhas(ingles_) = depois_;
-  sessao_.AvisaComentariosAlterados();
-}
-
-void ComandoComentarios::undo() {
-  sessao_.documento().comentarios.Linhas(ingles_) = antes_;
+void ComandoComentarios::Poe(const std::vector<std::string>& linhas) {
+  sessao_.documento().comentarios.Linhas(ingles_) = linhas;
   sessao_.AvisaComentariosAlterados();
 }
 
@@ -62,21 +55,22 @@ bool ComandoComentarios::mergeWith(const QUndoCommand* outro) {
   return true;
 }
 
+namespace {
+
+TextoBilingue Editado(TextoBilingue texto, bool ingles, const std::string& novo) {
+  texto.Edita(ingles, novo);
+  return texto;
+}
+
+}  // namespace
+
 ComandoTitulo::ComandoTitulo(SessaoSimulacao& sessao, const std::string& titulo)
-    : QUndoCommand(QCoreApplication::translate("ComandosEdicao", "Título")),
-      sessao_(sessao),
-      antes_(sessao.documento().Titulo),
-      depois_(sessao.documento().Titulo) {
-  depois_.Edita(sessao.IdiomaIngles(), titulo);
-}
+    : ComandoValor(QCoreApplication::translate("ComandosEdicao", "Título"), sessao,
+                   sessao.documento().Titulo,
+                   Editado(sessao.documento().Titulo, sessao.IdiomaIngles(), titulo)) {}
 
-void ComandoTitulo::redo() {
-  sessao_.documento().Titulo = depois_;
-  sessao_.AvisaTituloAlterado();
-}
-
-void ComandoTitulo::undo() {
-  sessao_.documento().Titulo = antes_;
+void ComandoTitulo::Poe(const TextoBilingue& titulo) {
+  sessao_.documento().Titulo = titulo;
   sessao_.AvisaTituloAlterado();
 }
 
@@ -86,18 +80,11 @@ bool ComandoTitulo::mergeWith(const QUndoCommand* outro) {
 }
 
 ComandoFigura::ComandoFigura(SessaoSimulacao& sessao, std::string figura)
-    : QUndoCommand(QCoreApplication::translate("ComandosEdicao", "Figura de fundo")),
-      sessao_(sessao),
-      antes_(sessao.documento().FiguraFundo),
-      depois_(std::move(figura)) {}
+    : ComandoValor(QCoreApplication::translate("ComandosEdicao", "Figura de fundo"), sessao,
+                   sessao.documento().FiguraFundo, std::move(figura)) {}
 
-void ComandoFigura::redo() {
-  sessao_.documento().FiguraFundo = depois_;
-  sessao_.AvisaFiguraAlterada();
-}
-
-void ComandoFigura::undo() {
-  sessao_.documento().FiguraFundo = antes_;
+void ComandoFigura::Poe(const std::string& figura) {
+  sessao_.documento().FiguraFundo = figura;
   sessao_.AvisaFiguraAlterada();
 }
 

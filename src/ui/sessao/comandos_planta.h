@@ -5,6 +5,7 @@
 #include <QUndoCommand>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/arquivo/documento.h"
@@ -20,49 +21,58 @@ class SessaoSimulacao;
 // the session, announces what changed, and puts back exactly what it found
 // when undone.
 
+// A value of the document that redo sets to what the edit made it and undo
+// puts back; the subclass says where the value lives and what it announces.
+template <class Valor>
+class ComandoValor : public QUndoCommand {
+ public:
+  void redo() override { Poe(depois_); }
+  void undo() override { Poe(antes_); }
+
+ protected:
+  ComandoValor(const QString& texto, SessaoSimulacao& sessao, Valor antes, Valor depois)
+      : QUndoCommand(texto),
+        sessao_(sessao),
+        antes_(std::move(antes)),
+        depois_(std::move(depois)) {}
+  virtual void Poe(const Valor& valor) = 0;
+
+  SessaoSimulacao& sessao_;
+  Valor antes_;
+  Valor depois_;
+};
+
 // The comments pane of one language. Typing goes on in one edit: consecutive
 // changes of the same language merge.
-class ComandoComentarios : public QUndoCommand {
+class ComandoComentarios : public ComandoValor<std::vector<std::string>> {
  public:
   ComandoComentarios(SessaoSimulacao& sessao, bool ingles, std::vector<std::string> linhas);
-  void redo() override;
-  void undo() override;
   int id() const override { return 1; }
   bool mergeWith(const QUndoCommand* outro) override;
 
  private:
-  SessaoSimulacao& sessao_;
+  void Poe(const std::vector<std::string>& linhas) override;
   const bool ingles_;
-  std::vector<std::string> antes_;
-  std::vector<std::string> depois_;
 };
 
 // The title of one language; consecutive changes merge.
-class ComandoTitulo : public QUndoCommand {
+class ComandoTitulo : public ComandoValor<TextoBilingue> {
  public:
   ComandoTitulo(SessaoSimulacao& sessao, const std::string& titulo);
-  void redo() override;
-  void undo() override;
   int id() const override { return 2; }
   bool mergeWith(const QUndoCommand* outro) override;
 
  private:
-  SessaoSimulacao& sessao_;
-  TextoBilingue antes_;
-  TextoBilingue depois_;
+  void Poe(const TextoBilingue& titulo) override;
 };
 
 // The background picture's name.
-class ComandoFigura : public QUndoCommand {
+class ComandoFigura : public ComandoValor<std::string> {
  public:
   ComandoFigura(SessaoSimulacao& sessao, std::string figura);
-  void redo() override;
-  void undo() override;
 
  private:
-  SessaoSimulacao& sessao_;
-  std::string antes_;
-  std::string depois_;
+  void Poe(const std::string& figura) override;
 };
 
 // An include box checked (a new object when the slot is empty, its button
