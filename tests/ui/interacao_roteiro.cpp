@@ -11,6 +11,10 @@ void InteracaoRoteiro::EsperaPergunta(const QString& trecho, bool resposta) {
   roteiro_.push_back({Tipo::Pergunta, trecho, resposta, {}, {}});
 }
 
+void InteracaoRoteiro::EsperaPerguntaOuCancela(const QString& trecho, Resposta resposta) {
+  roteiro_.push_back({Tipo::PerguntaOuCancela, trecho, false, {}, {}, resposta});
+}
+
 void InteracaoRoteiro::EsperaAbre(const QString& trecho, const QString& caminho) {
   roteiro_.push_back({Tipo::Abre, trecho, false, {}, caminho});
 }
@@ -52,6 +56,14 @@ bool InteracaoRoteiro::Pergunta(QWidget*, const QString&, const QString& texto) 
   Passo passo;
   // An unexpected question is answered No, the answer that changes nothing.
   return Consome(Tipo::Pergunta, texto, passo) && passo.resposta;
+}
+
+quiv::Interacao::Resposta InteracaoRoteiro::PerguntaOuCancela(QWidget*, const QString&,
+                                                              const QString& texto) {
+  Passo passo;
+  // An unexpected question is cancelled, the answer that changes nothing.
+  return Consome(Tipo::PerguntaOuCancela, texto, passo) ? passo.respostaOuCancela
+                                                        : Resposta::Cancela;
 }
 
 QString InteracaoRoteiro::Dialogo(Tipo tipo, const QString& titulo, const QString& inicial,

@@ -21,6 +21,8 @@ class InteracaoRoteiro : public quiv::Interacao {
   void EsperaInforma(const QString& trecho, Acao enquantoAberta = {});
   // Expects a Yes/No question whose text contains trecho and answers it.
   void EsperaPergunta(const QString& trecho, bool resposta);
+  // Expects a Yes/No/Cancel question whose text contains trecho.
+  void EsperaPerguntaOuCancela(const QString& trecho, Resposta resposta);
   // Expects an open, save or folder dialog whose title contains trecho and
   // answers with `caminho` (empty: the user cancels). The dialog's starting
   // place is kept in UltimoInicial().
@@ -30,6 +32,7 @@ class InteracaoRoteiro : public quiv::Interacao {
 
   void Informa(QWidget* pai, const QString& titulo, const QString& texto) override;
   bool Pergunta(QWidget* pai, const QString& titulo, const QString& texto) override;
+  Resposta PerguntaOuCancela(QWidget* pai, const QString& titulo, const QString& texto) override;
   QString AbreArquivo(QWidget* pai, const QString& titulo, const QString& inicial,
                       const QString& filtro) override;
   QString SalvaArquivo(QWidget* pai, const QString& titulo, const QString& inicial,
@@ -52,13 +55,14 @@ class InteracaoRoteiro : public quiv::Interacao {
   int Mostradas() const { return mostradas_; }
 
  private:
-  enum class Tipo { Informa, Pergunta, Abre, Salva, Pasta };
+  enum class Tipo { Informa, Pergunta, PerguntaOuCancela, Abre, Salva, Pasta };
   struct Passo {
     Tipo tipo = Tipo::Informa;
     QString trecho;
     bool resposta = false;
     Acao enquantoAberta;
     QString caminho;
+    Resposta respostaOuCancela = Resposta::Cancela;
   };
   QString Dialogo(Tipo tipo, const QString& titulo, const QString& inicial, const QString& filtro);
   // Takes the next step into passo if it matches, otherwise fails the test.

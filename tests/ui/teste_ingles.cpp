@@ -267,8 +267,9 @@ class TesteIngles : public QObject {
       janela->grab().save(pasta + QStringLiteral("/ingles-galeria.png"));
     }
 
-    // New asks in the interface's language; closing asks in Portuguese.
-    roteiro_.EsperaPergunta(QStringLiteral("Save changes?"), false);
+    // New and closing ask in the interface's language.
+    roteiro_.EsperaPerguntaOuCancela(QStringLiteral("Save changes?"),
+                                     quiv::Interacao::Resposta::Nao);
     janela->findChild<QAction*>(QStringLiteral("Novo1"))->trigger();
     QCOMPARE(roteiro_.Pendentes(), 0);
     // The configuration of the new simulation reads English too.
@@ -281,7 +282,8 @@ class TesteIngles : public QObject {
                 {"Label3", Parte::Texto, U("Simulation Title:")},
             });
     sessao_->MarcaModificado();
-    roteiro_.EsperaPergunta(U("Salvar Alterações em Arquivo?"), false);
+    roteiro_.EsperaPerguntaOuCancela(QStringLiteral("Save changes?"),
+                                     quiv::Interacao::Resposta::Nao);
     QVERIFY(janela->close());
   }
 

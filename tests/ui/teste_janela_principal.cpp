@@ -133,6 +133,19 @@ class TesteJanelaPrincipal : public QObject {
     pausar->trigger();
     QVERIFY(!pausar->isChecked());
     QTRY_VERIFY(ciclos > pausado);
+
+    // A load runs the new plant: whether it was running or paused before,
+    // the item is clear.
+    sessao_->NovaSimulacao();
+    const QString arquivo = pasta_->filePath(QStringLiteral("pausa.smp"));
+    QVERIFY(sessao_->SalvaSimulacao(arquivo));
+    for (bool pausadoAntes : {false, true}) {
+      if (pausadoAntes) pausar->trigger();
+      QCOMPARE(sessao_->Pausada(), pausadoAntes);
+      QVERIFY(sessao_->LeSimulacao(arquivo));
+      QVERIFY(!sessao_->Pausada());
+      QVERIFY(!pausar->isChecked());
+    }
   }
 
   // Everything placed on the screen is saved, cleared by New and comes back
@@ -406,19 +419,24 @@ class TesteJanelaPrincipal : public QObject {
   }
 
   // The save question of New and Exit: No goes on without saving; Yes saves
-  // under the name typed, as typed; Yes then cancel goes on; Yes with a save
-  // that fails tells why and stops the command, so nothing is lost.
+  // under the name typed, as typed; Cancel, or Yes then cancelling the file
+  // dialog, stops the command; Yes with a save that fails tells why and
+  // stops the command, so nothing is lost.
   void perguntaSalvar_data() {
-    QTest::addColumn<bool>("sim");
+    QTest::addColumn<int>("resposta");  // quiv::Interacao::Resposta
     QTest::addColumn<QString>("nome");  // "" cancels; "<falha>" a path that cannot be written
     QTest::addColumn<bool>("prossegue");
-    QTest::newRow("no") << false << QString() << true;
-    QTest::newRow("yes, named") << true << QStringLiteral("copia") << true;
-    QTest::newRow("yes, cancelled") << true << QString() << true;
-    QTest::newRow("yes, save fails") << true << QStringLiteral("<falha>") << false;
+    using R = quiv::Interacao::Resposta;
+    QTest::newRow("no") << int(R::Nao) << QString() << true;
+    QTest::newRow("cancel") << int(R::Cancela) << QString() << false;
+    QTest::newRow("yes, named") << int(R::Sim) << QStringLiteral("copia") << true;
+    QTest::newRow("yes, dialog cancelled") << int(R::Sim) << QString() << false;
+    QTest::newRow("yes, save fails") << int(R::Sim) << QStringLiteral("<falha>") << false;
   }
   void perguntaSalvar() {
-    QFETCH(bool, sim);
+    QFETCH(int, resposta);
+    const auto r = static_cast<quiv::Interacao::Resposta>(resposta);
+    const bool sim = r == quiv::Interacao::Resposta::Sim;
     QFETCH(QString, nome);
     QFETCH(bool, prossegue);
     QFile bloqueio(pasta_->filePath(QStringLiteral("arquivo")));
@@ -434,7 +452,7 @@ class TesteJanelaPrincipal : public QObject {
       Acao("Novo1")->trigger();
       quiv::teste::IncluiMalha(sessao_->documento(), 1);
       sessao_->MarcaModificado();
-      roteiro_.EsperaPergunta(QStringLiteral("Salvar Alterações em Arquivo?"), sim);
+      roteiro_.EsperaPerguntaOuCancela(QStringLiteral("Salvar Alterações em Arquivo?"), r);
       if (sim) roteiro_.EsperaSalva(QStringLiteral("Salvar Como"), caminho);
       if (nome == QStringLiteral("<falha>"))
         roteiro_.EsperaInforma(QStringLiteral("cannot create"));
@@ -538,7 +556,8 @@ class TesteJanelaPrincipal : public QObject {
     QVERIFY(!janela_->JanelaDe(static_cast<int>(TipoObjeto::Processo), 1));
     QTRY_VERIFY(!processo);
     QPointer<QWidget> bloco = janela_->JanelaDe(static_cast<int>(TipoObjeto::Bloco), 1);
-    roteiro_.EsperaPergunta(QStringLiteral("Salvar Alterações em Arquivo?"), false);
+    roteiro_.EsperaPerguntaOuCancela(QStringLiteral("Salvar Alterações em Arquivo?"),
+                                     quiv::Interacao::Resposta::Nao);
     Acao("Novo1")->trigger();
     QTRY_VERIFY(!bloco);
     QVERIFY(!janela_->JanelaDe(static_cast<int>(TipoObjeto::Texto), 1));
@@ -579,7 +598,8 @@ class TesteJanelaPrincipal : public QObject {
     Acao("Novo1")->trigger();
     sessao_->documento().Titulo = "Antes";
     sessao_->MarcaModificado();
-    roteiro_.EsperaPergunta(QStringLiteral("Salvar Alterações em Arquivo?"), false);
+    roteiro_.EsperaPerguntaOuCancela(QStringLiteral("Salvar Alterações em Arquivo?"),
+                                     quiv::Interacao::Resposta::Nao);
     Acao("Exemplos1")->trigger();
     QVERIFY(janela_->GaleriaVisivel());
     QVERIFY(!Filho<QWidget>("RichEdit1")->isVisible());

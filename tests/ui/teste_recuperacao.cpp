@@ -139,16 +139,16 @@ class TesteRecuperacao : public QObject, AmbienteJanela {
         QCOMPARE(Bytes(planta_), Bytes(lida->conteudo));
         break;
       case Encerramento::Novo:
-        roteiro_.EsperaPergunta(QStringLiteral("Salvar"), false);
+        roteiro_.EsperaPerguntaOuCancela(QStringLiteral("Salvar"), quiv::Interacao::Resposta::Nao);
         Procura<QAction>(*janela_, "Novo1")->trigger();
         break;
       case Encerramento::Abrir:
-        roteiro_.EsperaPergunta(QStringLiteral("Salvar"), false);
+        roteiro_.EsperaPerguntaOuCancela(QStringLiteral("Salvar"), quiv::Interacao::Resposta::Nao);
         roteiro_.EsperaAbre(QStringLiteral("Abrir"), planta_);
         Procura<QAction>(*janela_, "Abrir1")->trigger();
         break;
       case Encerramento::Sair:
-        roteiro_.EsperaPergunta(QStringLiteral("Salvar"), false);
+        roteiro_.EsperaPerguntaOuCancela(QStringLiteral("Salvar"), quiv::Interacao::Resposta::Nao);
         QVERIFY(janela_->close());
         recuperacao_.reset();  // the program's normal end, as main() does it
         break;

@@ -318,10 +318,8 @@ void JanelaPrincipal::CriaMenu() {
   acaoPausar_ = menuOpcoes_->addAction(tr("Pausar Simulação"));
   acaoPausar_->setObjectName(QStringLiteral("PausarSimulao2"));
   acaoPausar_->setCheckable(true);
-  connect(acaoPausar_, &QAction::triggered, this, [this] {
-    sessao_.AlternaPausa();
-    acaoPausar_->setChecked(sessao_.Pausada());
-  });
+  connect(&sessao_, &SessaoSimulacao::PausaMudou, acaoPausar_, &QAction::setChecked);
+  connect(acaoPausar_, &QAction::triggered, this, [this] { sessao_.AlternaPausa(); });
   acaoMover_ = menuOpcoes_->addAction(tr("Mover Objetos"));
   acaoMover_->setObjectName(QStringLiteral("MoverObjetos2"));
   acaoMover_->setCheckable(true);
@@ -425,7 +423,6 @@ void JanelaPrincipal::MostraComentarios() {
 void JanelaPrincipal::MostraProgresso(int percentual) {
   if (percentual < 0) {
     caixaProgresso_->hide();
-    acaoPausar_->setChecked(sessao_.Pausada());
     return;
   }
   caixaProgresso_->move((width() - caixaProgresso_->width()) / 2,
@@ -454,19 +451,25 @@ QString JanelaPrincipal::DialogoSalvar() {
       tr("Arquivos de Simulação (*.smp);;Todos os  Arquivos (*)"));
 }
 
-bool JanelaPrincipal::PerguntaSalvar(const QString& pergunta) {
+bool JanelaPrincipal::PerguntaSalvar() {
   if (sessao_.Salvo()) return true;
-  if (!Interacao::Atual().Pergunta(this, QStringLiteral("QUIV"), pergunta)) return true;
+  switch (Interacao::Atual().PerguntaOuCancela(this, QStringLiteral("QUIV"),
+                                               tr("Salvar Alterações em Arquivo?"))) {
+    case Interacao::Resposta::Nao:
+      return true;
+    case Interacao::Resposta::Cancela:
+      return false;
+    case Interacao::Resposta::Sim:
+      break;
+  }
+  // Cancelling the file dialog after Yes cancels the command too: nothing
+  // the user wanted kept is dropped. The name is written exactly as typed.
   const QString nome = DialogoSalvar();
-  if (nome.isEmpty()) return true;
-  // The save question writes the name exactly as typed.
-  return sessao_.SalvaSimulacao(nome);
+  return !nome.isEmpty() && sessao_.SalvaSimulacao(nome);
 }
 
 bool JanelaPrincipal::RecomecaVazia() {
-  if (!PerguntaSalvar(sessao_.IdiomaIngles() ? QStringLiteral("Save changes?")
-                                             : tr("Salvar Alterações em Arquivo?")))
-    return false;
+  if (!PerguntaSalvar()) return false;
   legendaPadrao_ = QStringLiteral("QUIV v " QUIV_VERSAO);
   sessao_.NovaSimulacao();
   sessao_.MarcaSalvo();
@@ -514,9 +517,7 @@ void JanelaPrincipal::AbreExemplo(const QString& arquivo) {
 }
 
 void JanelaPrincipal::Abre() {
-  if (!PerguntaSalvar(sessao_.IdiomaIngles() ? QStringLiteral("Save changes?")
-                                             : tr("Salvar Alterações em Arquivo?")))
-    return;
+  if (!PerguntaSalvar()) return;
   const QString arquivo =
       Interacao::Atual().AbreArquivo(this, tr("Abrir"), sessao_.PastaDosDialogos(),
                                      tr("Arquivos de Simulação (*.smp);;Todos os Arquivos (*)"));
@@ -584,8 +585,7 @@ bool JanelaPrincipal::eventFilter(QObject* alvo, QEvent* evento) {
 }
 
 void JanelaPrincipal::closeEvent(QCloseEvent* evento) {
-  // The question is the Portuguese one in both languages.
-  if (!PerguntaSalvar(tr("Salvar Alterações em Arquivo?"))) {
+  if (!PerguntaSalvar()) {
     evento->ignore();
     return;
   }

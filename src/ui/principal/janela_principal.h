@@ -79,10 +79,10 @@ class JanelaPrincipal : public QMainWindow {
  private:
   void CriaMenu();
   void CriaCentro();
-  // The save question of New, Open and Exit. Returns false when the user
-  // wanted to save and the save failed, so the command stops and nothing is
-  // lost.
-  bool PerguntaSalvar(const QString& pergunta);
+  // The save question of New, Open and Exit (Yes, No, Cancel). Returns
+  // false when the command stops: Cancel, the file dialog cancelled after
+  // Yes, or a save that failed; nothing is lost.
+  bool PerguntaSalvar();
   void EscondeGaleria();
   // A page of the website, when the computer is online.
   void AbrePagina(const char* caminho);

@@ -20,6 +20,10 @@ class Interacao {
   virtual void Informa(QWidget* pai, const QString& titulo, const QString& texto) = 0;
   // Confirmation box with Yes and No; true for Yes.
   virtual bool Pergunta(QWidget* pai, const QString& titulo, const QString& texto) = 0;
+  // A question with Yes, No and Cancel (also Escape or the close box):
+  // Cancel keeps everything as it was.
+  enum class Resposta { Sim, Nao, Cancela };
+  virtual Resposta PerguntaOuCancela(QWidget* pai, const QString& titulo, const QString& texto) = 0;
 
   // File dialogs. `filtro` uses Qt's form ("Arquivos de Simulação (*.smp);;
   // Todos os Arquivos (*)"); `inicial` is the folder, or a file in it, the

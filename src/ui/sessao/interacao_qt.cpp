@@ -24,6 +24,20 @@ bool InteracaoQt::Pergunta(QWidget* pai, const QString& titulo, const QString& t
                                QMessageBox::Yes) == QMessageBox::Yes;
 }
 
+Interacao::Resposta InteracaoQt::PerguntaOuCancela(QWidget* pai, const QString& titulo,
+                                                   const QString& texto) {
+  switch (QMessageBox::question(Dono(pai), titulo, texto,
+                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                QMessageBox::Yes)) {
+    case QMessageBox::Yes:
+      return Resposta::Sim;
+    case QMessageBox::No:
+      return Resposta::Nao;
+    default:
+      return Resposta::Cancela;
+  }
+}
+
 QString InteracaoQt::AbreArquivo(QWidget* pai, const QString& titulo, const QString& inicial,
                                  const QString& filtro) {
   return QFileDialog::getOpenFileName(Dono(pai), titulo, inicial, filtro);

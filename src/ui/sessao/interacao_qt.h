@@ -10,6 +10,7 @@ class InteracaoQt : public Interacao {
  public:
   void Informa(QWidget* pai, const QString& titulo, const QString& texto) override;
   bool Pergunta(QWidget* pai, const QString& titulo, const QString& texto) override;
+  Resposta PerguntaOuCancela(QWidget* pai, const QString& titulo, const QString& texto) override;
   QString AbreArquivo(QWidget* pai, const QString& titulo, const QString& inicial,
                       const QString& filtro) override;
   QString SalvaArquivo(QWidget* pai, const QString& titulo, const QString& inicial,

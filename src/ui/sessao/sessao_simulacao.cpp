@@ -115,6 +115,7 @@ void SessaoSimulacao::AlternaPausa() {
   } else {
     temporizador_->start();
   }
+  emit PausaMudou(Pausada());
 }
 
 bool SessaoSimulacao::Pausada() const { return !temporizador_->isActive(); }
@@ -270,8 +271,9 @@ bool SessaoSimulacao::Carrega(const std::function<bool(const std::function<void(
   }
   // Whatever happened, the screen stays usable: the progress box closes and
   // the cycles run with what was read.
-  emit ProgressoLeitura(-1);
   temporizador_->start();
+  emit PausaMudou(false);
+  emit ProgressoLeitura(-1);
 
   // The checks that failed while reading, in file order, then the reason the
   // load stopped.

@@ -195,6 +195,9 @@ class SessaoSimulacao : public QObject {
   // were recomputed.
   void DisplaysAtualizados();
   void SalvoMudou(bool salvo);
+  // The user paused or resumed the scan, or a load resumed it. The off-line
+  // runs pause it only while they work and announce nothing.
+  void PausaMudou(bool pausada);
   void AtualizaTelaPedida();
   void ObjetoAlterado(TipoObjeto tipo, int n);
   void GeradorAlterado();

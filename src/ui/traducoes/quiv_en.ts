@@ -1562,7 +1562,7 @@ Restore the copy? (No: the copy is discarded.)</translation>
     </message>
     <message>
         <source>Salvar Alterações em Arquivo?</source>
-        <translation>Salvar Alterações em Arquivo?</translation>
+        <translation>Save changes?</translation>
     </message>
     <message>
         <source>Arquivos de Simulação (*.smp);;Todos os Arquivos (*)</source>
