@@ -227,14 +227,14 @@ class TesteIngles : public QObject {
                                    {"Sobre1", Parte::Texto, U("Help")},
                                    {"utorial1", Parte::Texto, U("Online help...")},
                                    {"Sobre3", Parte::Texto, U("About")},
-                                   // the same in both languages, or kept in Portuguese
+                                   // the same in both languages
                                    {"SelectLanguage1", Parte::Texto, U("Select Language")},
                                    {"Portuguese1", Parte::Texto, U("Portuguese")},
                                    {"English1", Parte::Texto, U("English")},
-                                   {"Pastacorrente1", Parte::Texto, U("Pasta corrente...")},
-                                   {"VdeoAulas1", Parte::Texto, U("Vídeo Aulas")},
+                                   {"Pastacorrente1", Parte::Texto, U("Current Folder...")},
+                                   {"VdeoAulas1", Parte::Texto, U("Video Lessons")},
                                    {"IntroduoControledeProcessos1", Parte::Texto,
-                                    U("Introdução Controle de Processos")},
+                                    U("Introduction to Process Control")},
                                });
     Confere(janela->centralWidget(),
             {
@@ -246,12 +246,12 @@ class TesteIngles : public QObject {
                 {"Label1", Parte::Texto, U("Level")},
                 {"TrackLabel1", Parte::Texto, U("Vazão de carga")},
                 // the hints of the object buttons stay Portuguese
-                {"Control1", Parte::Dica, U("Saída em M01")},
-                {"Control10", Parte::Dica, U("Saída em M10")},
-                {"Proce1", Parte::Dica, U("Saída em M21")},
-                {"Proce24", Parte::Dica, U("Saída em M74")},
-                {"Bloc1", Parte::Dica, U("Saída em M41")},
-                {"Bloc24", Parte::Dica, U("Saída em M78")},
+                {"Control1", Parte::Dica, U("Output at M01")},
+                {"Control10", Parte::Dica, U("Output at M10")},
+                {"Proce1", Parte::Dica, U("Output at M21")},
+                {"Proce24", Parte::Dica, U("Output at M74")},
+                {"Bloc1", Parte::Dica, U("Output at M41")},
+                {"Bloc24", Parte::Dica, U("Output at M78")},
             });
     QCOMPARE(janela->windowTitle(), QStringLiteral("Test plant"));
 
@@ -422,9 +422,8 @@ class TesteIngles : public QObject {
                           {"CheckBox20", Parte::Texto, U("<empty> Register 10")},
                           {"CheckBox47", Parte::Texto, U("<empty>Animated Text2")},
                           {"CheckBox91", Parte::Texto, U("<empty>Animated Text20")},
-                          // kept in Portuguese
-                          {"ComboBox2", Parte::Itens, U("100 ms|333 ms|1 segundo")},
-                          {"Ent1Check", Parte::Texto, U("Ent1:")},
+                          {"ComboBox2", Parte::Itens, U("100 ms|333 ms|1 second")},
+                          {"Ent1Check", Parte::Texto, U("In1:")},
                       });
     // The texts the dialog gave the buttons are the simulation's: the panel
     // on the main window shows them too.
@@ -454,7 +453,7 @@ class TesteIngles : public QObject {
                          {"M96Tipo", Parte::Itens, U("Constant 0-100|Constant 0-1")},
                          {"Button1", Parte::Texto, U("Refresh")},
                          {"SairButton", Parte::Texto, U("Exit")},
-                         {"", Parte::Legenda, U("Gerador de Sinais")},
+                         {"", Parte::Legenda, U("Signal Generator")},
                      });
     if (const QString pasta = qEnvironmentVariable("QUIV_CAPTURA"); !pasta.isEmpty())
       janela.grab().save(pasta + QStringLiteral("/ingles-tparmform.png"));
@@ -511,7 +510,7 @@ class TesteIngles : public QObject {
                 {"VariavelSelect", Parte::Dica, U("Select Process Variabel")},
                 {"SPRSelect", Parte::Dica, U("Remote Setpoint Address")},
                 {"FFwEquation", Parte::Dica,
-                 U("Math expression to calc dynamic bias(FeedForward action)")},
+                 U("Math expression to calc dynamic bias (FeedForward action)")},
                 // the trend
                 {"Label17", Parte::Texto, U("1 division time=")},
                 {"CheckBox1", Parte::Texto, U("Archive")},
@@ -522,18 +521,18 @@ class TesteIngles : public QObject {
                 {"UsarVirgula", Parte::Texto, U("Uses , as decimal separator")},
                 {"UsarUE", Parte::Texto, U("Uses Engineering Units")},
                 {"SpeedButton2", Parte::Dica, U("Pause Trend")},
-                // kept as they are
-                {"BaseTempoBox", Parte::Itens, U("3 segundos|9 segundos|1 minuto")},
-                {"CheckSPR", Parte::Dica, U("Endereço para Setpoint Remoto")},
+                // the same in both languages
+                {"BaseTempoBox", Parte::Itens, U("3 seconds|9 seconds|1 minute")},
+                {"CheckSPR", Parte::Dica, U("Remote Setpoint Address")},
                 {"FFwSelect", Parte::Dica,
-                 U("Adiciona Expressão para Cálculo do Bias Dinâmico (ação FeedForward)")},
+                 U("Math expression to calc dynamic bias (FeedForward action)")},
                 {"SPText", Parte::Dica, U("Setpoint")},
                 {"Label40", Parte::Texto, U("Tag")},
                 {"Label42", Parte::Texto, U("Desc")},
-                {"Label32", Parte::Texto, U("Ti(seg):")},
+                {"Label32", Parte::Texto, U("Ti(sec):")},
                 {"Label45", Parte::Texto, U("CO Min.:")},
-                {"MostrarAtuador", Parte::Texto, U("Pos. Atuador")},
-                {"StaticText14", Parte::Texto, U("X (segundos)")},
+                {"MostrarAtuador", Parte::Texto, U("Actuator Pos.")},
+                {"StaticText14", Parte::Texto, U("X (seconds)")},
                 {"CoodsText1", Parte::Texto, U("Ponto 1:")},
             });
 
@@ -577,7 +576,7 @@ class TesteIngles : public QObject {
             {"Label35", Parte::Texto, U("Initial Value(%):")},
             {"GroupBox1", Parte::Texto, U("Nonlinearities characteristics")},
             {"Label18", Parte::Texto, U("Static Gain Curve")},
-            {"Label14", Parte::Texto, U("Histerese:")},
+            {"Label14", Parte::Texto, U("Hysteresis:")},
             {"Label19", Parte::Texto, U("Stiction")},
             {"CheckBox1", Parte::Texto, U("Disable Saturator")},
             {"btnatualiza", Parte::Texto, U("Refresh")},
@@ -595,16 +594,16 @@ class TesteIngles : public QObject {
             {"TempoMorto", Parte::Dica, U("Dead Time(seconds)")},
             {"SairButton", Parte::Dica, U("Exit")},
             {"ComboBox2", Parte::Dica, U("Select Transfer Function")},
-            // kept as they are
-            {"Label5", Parte::Texto, U("Saída(%):")},
+            // the same in both languages
+            {"Label5", Parte::Texto, U("Output(%):")},
             {"Label3", Parte::Texto, U("Tag:")},
             {"Label4", Parte::Texto, U("Desc")},
-            {"Label1", Parte::Texto, U("Tal1(seg):")},
-            {"Label30", Parte::Texto, U("Tal2(seg):")},
-            {"Label28", Parte::Texto, U("LEAD(seg):")},
-            {"Label29", Parte::Texto, U("LAG(seg):")},
-            {"Label21", Parte::Texto, U("LAG(seg):")},
-            {"Label37", Parte::Texto, U("Rate(%/seg):")},
+            {"Label1", Parte::Texto, U("Tau1(sec):")},
+            {"Label30", Parte::Texto, U("Tau2(sec):")},
+            {"Label28", Parte::Texto, U("LEAD(sec):")},
+            {"Label29", Parte::Texto, U("LAG(sec):")},
+            {"Label21", Parte::Texto, U("LAG(sec):")},
+            {"Label37", Parte::Texto, U("Rate(%/sec):")},
         });
     if (const QString pasta = qEnvironmentVariable("QUIV_CAPTURA"); !pasta.isEmpty())
       janela.grab().save(pasta + QStringLiteral("/ingles-tprocesso.png"));
@@ -620,13 +619,13 @@ class TesteIngles : public QObject {
                          {"FuncaoTr", Parte::Dica, U("Math expression for calculation")},
                          {"LimSupText", Parte::Dica, U("Output Upper Limit")},
                          {"LimInfText", Parte::Dica, U("Output Lower Limit")},
-                         // kept as they are
+                         // the same in both languages
                          {"Label3", Parte::Texto, U("Tag:")},
                          {"Label4", Parte::Texto, U("Desc:")},
                          {"LimSupCheck", Parte::Texto, U("Max:")},
                          {"LimInfCheck", Parte::Texto, U("Min:")},
-                         {"SairButton", Parte::Dica, U("Sair")},
-                         {"btnatualiza", Parte::Texto, U("Atualizar")},
+                         {"SairButton", Parte::Dica, U("Exit")},
+                         {"btnatualiza", Parte::Texto, U("Refresh")},
                      });
     if (const QString pasta = qEnvironmentVariable("QUIV_CAPTURA"); !pasta.isEmpty())
       janela.grab().save(pasta + QStringLiteral("/ingles-tbloco.png"));
@@ -642,7 +641,7 @@ class TesteIngles : public QObject {
         {"Label3", Parte::Texto, U("Equation")},
         {"Label2", Parte::Texto, U("Description:")},
         {"Tipo", Parte::Texto, U("Type")},
-        {"Tipo", Parte::Itens, U("Escalar|Binary|Equation")},
+        {"Tipo", Parte::Itens, U("Scale|Binary|Equation")},
         {"Label6", Parte::Texto, U("Eng.Unit:")},
         {"Label8", Parte::Texto, U("Min Span:")},
         {"Label7", Parte::Texto, U("Max Span:")},
@@ -652,7 +651,7 @@ class TesteIngles : public QObject {
         {"FuncaoTr", Parte::Dica,
          U("If binary type, insert text for 0 and 1 values split by / caracter")},
         {"DescricaoText", Parte::Texto, U("Level")},
-        {"Label5", Parte::Texto, U("Casas Decimais:")},
+        {"Label5", Parte::Texto, U("Decimal Places:")},
     };
     auto* tipos = janela.findChild<QGroupBox*>(QStringLiteral("Tipo"));
     const QList<QRadioButton*> itens = tipos->findChildren<QRadioButton*>();
@@ -701,8 +700,8 @@ class TesteIngles : public QObject {
                          {"ConfBTN", Parte::Dica, U("Open configuration area")},
                          {"SpeedButton1", Parte::Dica, U("Pause Trend")},
                          {"SairBTN", Parte::Dica, U("Exit")},
-                         // kept as they are
-                         {"BaseTempoBox", Parte::Itens, U("3 segundos|9 segundos|1 minuto")},
+                         // the same in both languages
+                         {"BaseTempoBox", Parte::Itens, U("3 seconds|9 seconds|1 minute")},
                          {"Variavel2Select", Parte::Ultimo, U("Nenhum")},
                          {"Variavel3Select", Parte::Ultimo, U("Nenhum")},
                          {"TituloPV", Parte::Texto, U("PV")},
@@ -723,10 +722,10 @@ class TesteIngles : public QObject {
   void tregxy() {
     quiv::JanelaRegistradorXY janela(*sessao_);
     janela.Mostra();
-    QStringList presets{U("Seleção Individual")};
+    QStringList presets{U("Individual Selection")};
     for (int k = 1; k <= 10; ++k)
-      presets << QStringLiteral("COxPV [Malha %1]").arg(k)
-              << QStringLiteral("COxMV [Malha %1]").arg(k);
+      presets << QStringLiteral("COxPV [Loop %1]").arg(k)
+              << QStringLiteral("COxMV [Loop %1]").arg(k);
     Confere(&janela,
             {
                 {"Label36", Parte::Texto, U("Window")},
@@ -739,13 +738,12 @@ class TesteIngles : public QObject {
                 {"SpeedButton3", Parte::Dica, U("Apply 0-100% scale")},
                 {"SpeedButton1", Parte::Dica, U("Zoom window: Click and drag to select zoom area")},
                 {"SpeedButton2", Parte::Dica, U("Undo zoom")},
-                // kept in Portuguese
-                {"", Parte::Legenda, U("Registrador XY")},
+                {"", Parte::Legenda, U("XY Register")},
                 {"LabelX", Parte::Texto, U("var X:")},
                 {"LabelY", Parte::Texto, U("var Y:")},
                 {"LabelPresets", Parte::Texto, U("Presets:")},
                 {"Presets", Parte::Itens, Junta(presets)},
-                {"JanelaComboBox", Parte::Itens, U("10 min|30 min|1 hora")},
+                {"JanelaComboBox", Parte::Itens, U("10 min|30 min|1 hour")},
             });
     if (const QString pasta = qEnvironmentVariable("QUIV_CAPTURA"); !pasta.isEmpty())
       janela.grab().save(pasta + QStringLiteral("/ingles-tregxy.png"));
@@ -754,14 +752,15 @@ class TesteIngles : public QObject {
   void tdialogos() {
     quiv::JanelaListaVariaveis janela(*sessao_);
     janela.Mostra();
-    const QString colunas = U("Tipo|Unid. Eng|UE min|UE max|LIE|LSE|Descrição|Valor");
+    const QString colunas =
+        U("Type|Eng. Unit|EU min|EU max|Low Limit|High Limit|Description|Value (%)");
     Confere(&janela, {
                          {"", Parte::Legenda, U("Variable List")},
                          {"StaticText1", Parte::Texto, U("Process Variables")},
                          {"StaticText2", Parte::Texto, U("Control Signals")},
                          {"SpeedButton1", Parte::Texto, U("Refresh")},
                          {"SpeedButton2", Parte::Texto, U("Exit")},
-                         // kept as they are
+                         // the same in both languages
                          {"ListaVar", Parte::Cabecalho, colunas},
                          {"ListaVar2", Parte::Cabecalho, colunas},
                      });
@@ -811,12 +810,12 @@ class TesteIngles : public QObject {
                 {"replicarzoom", Parte::Dica, U("Uses same zoom in both graphics")},
                 {"TabbedNotebook1", Parte::Abas, Paginas({U("TIC1"), U("TIC2")}, "Loop %1")},
                 {"Edit2", Parte::Texto, U("Test plant")},
-                // kept as they are
+                // the same in both languages
                 {"TabbedNotebook2", Parte::Abas,
                  Paginas({U("TIC1(hist)"), U("TIC2(hist)")}, "Hist %1")},
-                {"JanelaComboBox", Parte::Itens, U("30 min|1 hora|2 horas|4 horas")},
-                {"TACombo", Parte::Itens, U("100 ms|200 ms|500 ms|1 seg")},
-                {"PtsPag", Parte::Itens, U("15 min|30 min|1 hora|2 horas|4 horas")},
+                {"JanelaComboBox", Parte::Itens, U("30 min|1 hour|2 hours|4 hours")},
+                {"TACombo", Parte::Itens, U("100 ms|200 ms|500 ms|1 sec")},
+                {"PtsPag", Parte::Itens, U("15 min|30 min|1 hour|2 hours|4 hours")},
                 {"SinalTesteValor", Parte::Dica,
                  U("For SP change, the controller L/R switch must be in Local position")},
             });

@@ -299,12 +299,19 @@ class TesteJanelaListaVariaveis : public QObject, public AmbienteJanela {
     QCOMPARE(Memoria().descritor[24].UnidadeEng, std::string("%"));
   }
 
-  // A process removed later keeps its last tag in the list.
-  void tagDeProcessoExcluido() {
+  // A row shows the tag of the open plant's object or its type: a process
+  // deleted, or another plant opened, leaves no tag behind.
+  void tagSoDaPlantaAberta() {
     auto* lista = Tabela("ListaVar");
     sessao_->documento().Exclui(quiv::TipoObjeto::Processo, 1);
     Clica("SpeedButton1");
+    QCOMPARE(Texto(lista, 1, Campo::Tipo), QStringLiteral("Variável de Processo"));
+
+    quiv::teste::IncluiMalha(sessao_->documento(), 1, 50.0);
+    Clica("SpeedButton1");
     QCOMPARE(Texto(lista, 1, Campo::Tipo), QStringLiteral("P1"));
+    sessao_->NovaSimulacao();
+    QCOMPARE(Texto(lista, 1, Campo::Tipo), QStringLiteral("Variável de Processo"));
   }
 
   // "Sair" runs "Atualiza" and hides, unless a row fails; the help button

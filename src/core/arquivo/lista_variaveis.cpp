@@ -15,9 +15,10 @@ using Linha = ListaVariaveis::Linha;
 using Atualizacao = ListaVariaveis::Atualizacao;
 using Edicao = ListaVariaveis::Edicao;
 
-Linha Faz(int endereco, std::string tipo, Atualizacao atualiza, Edicao edita,
-          bool guardaDescricao) {
-  return {endereco, std::move(tipo), atualiza, edita, guardaDescricao};
+// `tipo` and `type`: column 1 in Portuguese and in English.
+Linha Faz(int endereco, const std::string& tipo, const std::string& type, Atualizacao atualiza,
+          Edicao edita, bool guardaDescricao) {
+  return {endereco, TextoBilingue(tipo + "|" + type), atualiza, edita, guardaDescricao};
 }
 
 // The kinds of row whose columns 2 … 4 start as "%", "0", "100".
@@ -46,37 +47,45 @@ const char* NomeDaFaixa(ListaVariaveis::Campo campo) {
 Linha ListaVariaveis::LinhaDe(Tabela tabela, int r) {
   if (tabela == Tabela::Processo) {
     const int endereco = r <= 40 ? 20 + r : 30 + r;
-    return Faz(endereco, "Variável de Processo", Atualizacao::Tudo, Edicao::Real, true);
+    return Faz(endereco, "Variável de Processo", "Process Variable", Atualizacao::Tudo,
+               Edicao::Real, true);
   }
   if (r <= 6)
-    return Faz(14 + r, "Entrada de Dados " + std::to_string(r), Atualizacao::Tudo, Edicao::Inteiro,
-               false);
+    return Faz(14 + r, "Entrada de Dados " + std::to_string(r), "Data Entry " + std::to_string(r),
+               Atualizacao::Tudo, Edicao::Inteiro, false);
   if (r <= 16)
-    return Faz(54 + r, "Setpoint de Controle", Atualizacao::Tudo, Edicao::Inteiro, false);
+    return Faz(54 + r, "Setpoint de Controle", "Control Setpoint", Atualizacao::Tudo,
+               Edicao::Inteiro, false);
   if (r <= 26)
-    return Faz(r - 16, "Variável Manipulada", Atualizacao::Tudo, Edicao::Descarta, false);
+    return Faz(r - 16, "Variável Manipulada", "Manipulated Variable", Atualizacao::Tudo,
+               Edicao::Descarta, false);
   switch (r) {
     case 27:
     case 28:
     case 29:
-      return Faz(70 + r, "Comando Botão " + std::to_string(r - 26), Atualizacao::Valor,
-                 Edicao::Descarta, false);
+      return Faz(70 + r, "Comando Botão " + std::to_string(r - 26),
+                 "Push Button " + std::to_string(r - 26), Atualizacao::Valor, Edicao::Descarta,
+                 false);
     case 30:
     case 31:
-      return Faz(r - 19, "Comando Chave " + std::to_string(r - 29), Atualizacao::Valor,
-                 Edicao::Descarta, false);
+      return Faz(r - 19, "Comando Chave " + std::to_string(r - 29),
+                 "Switch " + std::to_string(r - 29), Atualizacao::Valor, Edicao::Descarta, false);
     case 32:
-      return Faz(13, "Saída Linearizador", Atualizacao::Valor, Edicao::Descarta, false);
+      return Faz(13, "Saída Linearizador", "Linearizer Output", Atualizacao::Valor,
+                 Edicao::Descarta, false);
     case 33:
-      return Faz(14, "Reservado", Atualizacao::Nada, Edicao::Descarta, false);
+      return Faz(14, "Reservado", "Reserved", Atualizacao::Nada, Edicao::Descarta, false);
     case 34:
     case 35:
-      return Faz(45 + r, "Reservado", Atualizacao::Nada, Edicao::Descarta, false);
+      return Faz(45 + r, "Reservado", "Reserved", Atualizacao::Nada, Edicao::Descarta, false);
     default:
       break;
   }
-  if (r <= 51) return Faz(45 + r, "Gerador de Sinais", Atualizacao::Tudo, Edicao::Inteiro, true);
-  return Faz(49 + r, "Var.Manip.(posição real)", Atualizacao::Nada, Edicao::Somente, false);
+  if (r <= 51)
+    return Faz(45 + r, "Gerador de Sinais", "Signal Generator", Atualizacao::Tudo, Edicao::Inteiro,
+               true);
+  return Faz(49 + r, "Var.Manip.(posição real)", "Actuator Position", Atualizacao::Nada,
+             Edicao::Somente, false);
 }
 
 std::string ListaVariaveis::NomeEndereco(int endereco) {
@@ -86,11 +95,11 @@ std::string ListaVariaveis::NomeEndereco(int endereco) {
 }
 
 std::array<std::string, ListaVariaveis::kUltimaColuna + 1> ListaVariaveis::TextosIniciais(
-    const Memoria& memoria, Tabela tabela, int r) {
+    const Memoria& memoria, Tabela tabela, int r, bool ingles) {
   const Linha linha = LinhaDe(tabela, r);
   std::array<std::string, kUltimaColuna + 1> t;
   t[0] = NomeEndereco(linha.Endereco);
-  t[static_cast<int>(Campo::Tipo)] = linha.Tipo;
+  t[static_cast<int>(Campo::Tipo)] = linha.Tipo.Em(ingles);
   if (ComFaixaInicial(tabela, r)) {
     t[static_cast<int>(Campo::Unidade)] = "%";
     t[static_cast<int>(Campo::UEMin)] = "0";
@@ -251,17 +260,17 @@ ListaVariaveis::Resultado ListaVariaveis::Confirma(Memoria& memoria, Tabela tabe
   return Resultado::Guardado;
 }
 
-std::optional<std::string> ListaVariaveis::TagDaLinha(const Documento& doc, int linha) {
+std::string ListaVariaveis::TipoDaLinha(const Documento& doc, int linha) {
   const bool ingles = doc.simulacao.IdiomaIngles;
-  auto tag = [ingles](const auto* objeto) -> std::optional<std::string> {
-    if (!objeto) return std::nullopt;
-    return std::string(objeto->Tag.Em(ingles));
+  std::optional<std::string_view> tag;
+  auto de = [&tag, ingles](const auto* objeto) {
+    if (objeto) tag = objeto->Tag.Em(ingles);
   };
-  if (linha >= 1 && linha <= 20) return tag(doc.ProcessoDe(linha));
-  if (linha >= 21 && linha <= 40) return tag(doc.BlocoDe(linha - 20));
-  if (linha >= 41 && linha <= 44) return tag(doc.ProcessoDe(linha - 20));
-  if (linha >= 45 && linha <= 48) return tag(doc.BlocoDe(linha - 24));
-  return std::nullopt;
+  if (linha >= 1 && linha <= 20) de(doc.ProcessoDe(linha));
+  if (linha >= 21 && linha <= 40) de(doc.BlocoDe(linha - 20));
+  if (linha >= 41 && linha <= 44) de(doc.ProcessoDe(linha - 20));
+  if (linha >= 45 && linha <= 48) de(doc.BlocoDe(linha - 24));
+  return std::string(tag ? *tag : LinhaDe(Tabela::Processo, linha).Tipo.Em(ingles));
 }
 
 std::string ListaVariaveis::DicaEntrada(const Memoria& memoria, int n) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/nucleo/memoria.h"
+#include "core/nucleo/texto_bilingue.h"
 #include "core/objetos/controlador.h"
 #include "core/objetos/painel.h"
 #include "core/objetos/texto_animado.h"
@@ -53,8 +54,8 @@ class ListaVariaveis {
   };
 
   struct Linha {
-    int Endereco = 0;  // 1 … 124
-    std::string Tipo;  // column 1 at creation
+    int Endereco = 0;    // 1 … 124
+    TextoBilingue Tipo;  // column 1 at creation
     Atualizacao Atualiza = Atualizacao::Nada;
     Edicao Edita = Edicao::Descarta;
     bool GuardaDescricao = false;  // Enter in column 7 stores the description
@@ -79,7 +80,8 @@ class ListaVariaveis {
   // the actuator positions; the value for the push buttons, switches and
   // linearizer; empty elsewhere.
   static std::array<std::string, kUltimaColuna + 1> TextosIniciais(const Memoria& memoria,
-                                                                   Tabela tabela, int linha);
+                                                                   Tabela tabela, int linha,
+                                                                   bool ingles = false);
   // Column 2 … 8 of an address as the refresh writes it: a descriptor
   // field, the description, or the value with 2 decimals in at least 4
   // characters.
@@ -127,9 +129,9 @@ class ListaVariaveis {
   // Column 1 of Processo row `linha` on refresh: the tag of the object that
   // writes its address (rows 1 … 20 processes 1 … 20, 21 … 40 blocks 1 … 20,
   // 41 … 44 processes 21 … 24, 45 … 48 blocks 21 … 24), in the interface
-  // language; none when that object does not exist, so the row keeps what
-  // it showed.
-  static std::optional<std::string> TagDaLinha(const Documento& doc, int linha);
+  // language; the row's type when that object does not exist, so a row
+  // never shows a tag of another plant.
+  static std::string TipoDaLinha(const Documento& doc, int linha);
 
   // The hint of data entry n (1 … 6): "Faixa: de " + UEMin + " a " + UEMax +
   // " " + unit of M(14+n).

@@ -157,7 +157,7 @@ JanelaRegistradorXY::JanelaRegistradorXY(SessaoSimulacao& sessao, QWidget* pai)
     : QWidget(pai, Qt::Window), sessao_(sessao) {
   setObjectName(QStringLiteral("RegXY"));
   // The caption stays Portuguese in both languages.
-  setWindowTitle(QStringLiteral("Registrador XY"));
+  setWindowTitle(tr("Registrador XY"));
   CriaControles();
   connect(&sessao_, &SessaoSimulacao::DocumentoRecarregado, this, &JanelaRegistradorXY::Preenche);
   Preenche();
@@ -185,10 +185,10 @@ void JanelaRegistradorXY::CriaControles() {
   predefinicoes_ = new QComboBox(this);
   predefinicoes_->setObjectName(QStringLiteral("Presets"));
   predefinicoes_->setToolTip(tr("Pares de variáveis pré-selecionadas"));
-  predefinicoes_->addItem(QStringLiteral("Seleção Individual"));
+  predefinicoes_->addItem(tr("Seleção Individual"));
   for (int k = 1; k <= 10; ++k) {
-    predefinicoes_->addItem(QStringLiteral("COxPV [Malha %1]").arg(k));
-    predefinicoes_->addItem(QStringLiteral("COxMV [Malha %1]").arg(k));
+    predefinicoes_->addItem(tr("COxPV [Malha %1]").arg(k));
+    predefinicoes_->addItem(tr("COxMV [Malha %1]").arg(k));
   }
   escolhas->addWidget(predefinicoes_);
   escolhas->addSpacing(8);
@@ -213,8 +213,7 @@ void JanelaRegistradorXY::CriaControles() {
   rotuloDuracao_ = rotulo("Label36", tr("Janela:"));
   duracao_ = new QComboBox(this);
   duracao_->setObjectName(QStringLiteral("JanelaComboBox"));
-  duracao_->addItems(
-      {QStringLiteral("10 min"), QStringLiteral("30 min"), QStringLiteral("1 hora")});
+  duracao_->addItems({tr("10 min"), tr("30 min"), tr("1 hora")});
   escolhas->addWidget(duracao_);
   escolhas->addSpacing(8);
   botaoRegistra_ = new QPushButton(tr("Registra"), this);

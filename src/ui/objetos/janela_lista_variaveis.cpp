@@ -167,7 +167,9 @@ QTableWidget* JanelaListaVariaveis::CriaTabela(Tabela tabela, const char* nome,
   auto* t = new QTableWidget(linhas, colunas, this);
   t->setObjectName(QLatin1String(nome));
   t->setHorizontalHeaderLabels({tr("Tipo"), tr("Unid. Eng"), tr("UE min"), tr("UE max"), tr("LIE"),
-                                tr("LSE"), tr("Descrição"), tr("Valor")});
+                                tr("LSE"), tr("Descrição"), tr("Valor (%)")});
+  t->horizontalHeaderItem(Coluna(Campo::Valor))
+      ->setToolTip(tr("O valor atual do endereço, em % da sua faixa; botões e chaves: 0 ou 1"));
   t->setSelectionMode(QAbstractItemView::SingleSelection);
   t->setSelectionBehavior(QAbstractItemView::SelectItems);
   t->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
@@ -187,7 +189,7 @@ QTableWidget* JanelaListaVariaveis::CriaTabela(Tabela tabela, const char* nome,
   const Memoria& m = sessao_.simulacao().memoria;
   QStringList enderecos;
   for (int r = 1; r <= linhas; ++r) {
-    const auto textos = ListaVariaveis::TextosIniciais(m, tabela, r);
+    const auto textos = ListaVariaveis::TextosIniciais(m, tabela, r, sessao_.IdiomaIngles());
     enderecos.append(Texto(textos[0]));
     for (int c = 0; c < colunas; ++c) {
       const Campo campo = static_cast<Campo>(c + ListaVariaveis::kPrimeiraColuna);
@@ -270,10 +272,9 @@ void JanelaListaVariaveis::AtualizaLista() {
   }
   for (const ListaVariaveis::Alteracao& a : alteracoes_)
     PoeTexto(TabelaDe(a.tabela)->item(a.linha - 1, Coluna(a.campo)), Texto(a.texto));
-  // Rows of objects that do not exist keep the tag they showed.
   for (int r = 1; r <= ListaVariaveis::Linhas(Tabela::Processo); ++r)
-    if (const auto tag = ListaVariaveis::TagDaLinha(doc, r))
-      PoeTexto(tabelaProcesso_->item(r - 1, Coluna(Campo::Tipo)), Texto(*tag));
+    PoeTexto(tabelaProcesso_->item(r - 1, Coluna(Campo::Tipo)),
+             Texto(ListaVariaveis::TipoDaLinha(doc, r)));
   for (auto& escritos : valorEscrito_) escritos.assign(escritos.size(), false);
   AtualizaValores();
 }

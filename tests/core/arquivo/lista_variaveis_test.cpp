@@ -55,6 +55,10 @@ TEST(ListaVariaveisTest, StartTextsByKindOfRow) {
   EXPECT_EQ(ListaVariaveis::TextosIniciais(m, Tabela::Controle, 52),
             (Textos{"M101", "Var.Manip.(posição real)", "%", "0.0", "100.0", "0.0", "100.0",
                     "Válvula 1", ""}));
+  // The English interface: the types in English, the rest as it was.
+  EXPECT_EQ(ListaVariaveis::TextosIniciais(m, Tabela::Controle, 3, true)[1], "Data Entry 3");
+  EXPECT_EQ(ListaVariaveis::TextosIniciais(m, Tabela::Controle, 29, true)[1], "Push Button 3");
+  EXPECT_EQ(ListaVariaveis::TextosIniciais(m, Tabela::Controle, 52, true)[1], "Actuator Position");
   EXPECT_EQ(ListaVariaveis::TextoValor(-3.456), "-3.46");
   EXPECT_EQ(ListaVariaveis::TextoValor(0.5), "0.50");
 }
@@ -260,9 +264,12 @@ TEST(ListaVariaveisAplicaTest, TagsHintsAndAppliedRanges) {
   Documento doc;
   Controlador& c = teste::IncluiMalha(doc, 1);
   doc.NovoBloco(21).Tag = "FY21";
-  EXPECT_EQ(ListaVariaveis::TagDaLinha(doc, 1), std::optional<std::string>("P1"));
-  EXPECT_EQ(ListaVariaveis::TagDaLinha(doc, 45), std::optional<std::string>("FY21"));
-  EXPECT_EQ(ListaVariaveis::TagDaLinha(doc, 2), std::nullopt);
+  EXPECT_EQ(ListaVariaveis::TipoDaLinha(doc, 1), "P1");
+  EXPECT_EQ(ListaVariaveis::TipoDaLinha(doc, 45), "FY21");
+  // A row whose object does not exist shows its type, never another plant's tag.
+  EXPECT_EQ(ListaVariaveis::TipoDaLinha(doc, 2), "Variável de Processo");
+  doc.simulacao.IdiomaIngles = true;
+  EXPECT_EQ(ListaVariaveis::TipoDaLinha(doc, 2), "Process Variable");
 
   Memoria& m = doc.simulacao.memoria;
   ListaVariaveis::Confirma(m, Tabela::Processo, 1, Campo::UEMax, "300", "0");
