@@ -248,11 +248,15 @@ int Executa(std::span<const std::string_view> argumentos) {
       return kSaidaFalha;
     }
     const ParametrosControlador p = ParaControlador(escolhida, isa);
-    std::printf("chosen: %s %s%s: Kp %s, Ti %s s, Td %s s, %s action (e = %s)\n",
-                NomeRegra(escolhida.regra).data(), NomeTipo(escolhida.tipo).data(),
-                Constante(escolhida).c_str(), p.TextoKp.c_str(), p.TextoTi.c_str(),
-                p.TextoTd.c_str(), p.acaoReversa ? "reverse" : "direct",
-                p.acaoReversa ? "PV - SP" : "SP - PV");
+    // The action in the ISA sense: a process whose PV falls as its input
+    // rises needs a controller whose output rises with the PV (direct).
+    std::printf(
+        "chosen: %s %s%s: Kp %s, Ti %s s, Td %s s, %s action: the output %s when the PV rises "
+        "(e = %s)\n",
+        NomeRegra(escolhida.regra).data(), NomeTipo(escolhida.tipo).data(),
+        Constante(escolhida).c_str(), p.TextoKp.c_str(), p.TextoTi.c_str(), p.TextoTd.c_str(),
+        p.acaoReversa ? "direct" : "reverse", p.acaoReversa ? "rises" : "falls",
+        p.acaoReversa ? "PV - SP" : "SP - PV");
 
     const OpcoesVerificacao verificacao =
         OpcoesDoEnsaio(ensaio, id.modelo, escolhida, pedido.semente);

@@ -115,10 +115,11 @@ TEST_F(Tune, PrintsTheModelTheRulesAndTheCheckOfTheDefaultRule) {
     EXPECT_TRUE(linha.ends_with(resto)) << linha << " / " << resto;
   }
   const ParametrosControlador& p = e.parametros;
-  EXPECT_NE(
-      r.saida.find("chosen: IMC/lambda PI (lambda " + TextoSignificativo(m.T) + " s): Kp " +
-                   p.TextoKp + ", Ti " + p.TextoTi + " s, Td 0 s, direct action (e = SP - PV)\n"),
-      std::string::npos)
+  EXPECT_NE(r.saida.find(
+                "chosen: IMC/lambda PI (lambda " + TextoSignificativo(m.T) + " s): Kp " +
+                p.TextoKp + ", Ti " + p.TextoTi +
+                " s, Td 0 s, reverse action: the output falls when the PV rises (e = SP - PV)\n"),
+            std::string::npos)
       << r.saida;
   EXPECT_NE(r.saida.find(LinhaIndices("sp before", e.verificacao.spAntes) +
                          LinhaIndices("sp after", e.verificacao.spDepois) +

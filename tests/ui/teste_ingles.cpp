@@ -241,7 +241,7 @@ class TesteIngles : public QObject {
                 {"TabbedNotebook1", Parte::Abas,
                  U("Flow/Pressure|Level Control|Temperature|Multiloop|Combustion|Others")},
                 {"PainelComando", Parte::Texto, U("Command Panel")},
-                {"Label21", Parte::Texto, U("Click here for aditional informations")},
+                {"Label21", Parte::Texto, U("Click here for additional information")},
                 // the plant's bilingual texts show their English half
                 {"Label1", Parte::Texto, U("Level")},
                 {"TrackLabel1", Parte::Texto, U("Vazão de carga")},
@@ -257,7 +257,7 @@ class TesteIngles : public QObject {
 
     auto* salvar = janela->findChild<QAction*>(QStringLiteral("Salvar1"));
     QVERIFY(salvar);
-    QCOMPARE(salvar->text(), U("I´m saved!"));
+    QCOMPARE(salvar->text(), U("I'm saved!"));
     sessao_->MarcaModificado();
     QCOMPARE(salvar->text(), QStringLiteral("Save me!"));
 
@@ -348,7 +348,7 @@ class TesteIngles : public QObject {
          "Average Level of surge vessel; temperature and level control of condensate with cascade "
          "and feedforward links; gas pressure control."},
         {"17", "Pipeline with Bypass",
-         "Course-Fine Control\n\nResolution and rangeability improvement in flow loop with "
+         "Coarse-Fine Control\n\nResolution and rangeability improvement in flow loop with "
          "course-valve and fine-valve manipulation"},
         {"18", "Basic flow loop", "Feedback control\n\nLoad and SP-Change response"},
         {"19", "Frequency Response",
@@ -486,7 +486,7 @@ class TesteIngles : public QObject {
                 {"Label37", Parte::Texto, U("Begin:")},
                 {"Label38", Parte::Texto, U("End:")},
                 {"Label39", Parte::Texto, U("Unit:")},
-                {"BackMVCheck", Parte::Texto, U("Slave MV Adress:")},
+                {"BackMVCheck", Parte::Texto, U("Slave MV Address:")},
                 {"PVText", Parte::Dica, U("Process Variable (Controlled Variable)")},
                 {"MVText", Parte::Dica, U("Controller Output (Manipulated Variable)")},
                 {"LocalRemotoBTN", Parte::Dica,

@@ -106,7 +106,7 @@ class TesteJanelaPrincipal : public QObject {
     for (const char* nome : {"SalvarComo1", "Configurao2", "Dese1", "Variveis1", "RegistradorXY1"})
       QVERIFY2(Acao(nome)->isVisible(), nome);
     QVERIFY(janela_->findChild<QMenu*>(QStringLiteral("Opes1"))->menuAction()->isVisible());
-    QCOMPARE(salvar->text(), QStringLiteral("To salvo!"));
+    QCOMPARE(salvar->text(), QStringLiteral("Tô salvo!"));
     const QImage salvo = salvar->icon().pixmap(16).toImage();
 
     sessao_->MarcaModificado();
@@ -193,7 +193,7 @@ class TesteJanelaPrincipal : public QObject {
 
     QCOMPARE(janela_->windowTitle(), QStringLiteral("Planta de teste"));
     QVERIFY(sessao_->Salvo());
-    QCOMPARE(Acao("Salvar1")->text(), QStringLiteral("To salvo!"));
+    QCOMPARE(Acao("Salvar1")->text(), QStringLiteral("Tô salvo!"));
     auto* control1 = Filho<QPushButton>("Control1");
     QVERIFY(control1->isVisible());
     QCOMPARE(control1->pos(), QPoint(300, 200));
@@ -702,7 +702,7 @@ class TesteJanelaPrincipal : public QObject {
     QVERIFY(!preferencias.Le().has_value());
     Acao("Portuguese1")->trigger();
     QVERIFY(!preferencias.Le().has_value());
-    roteiro_.EsperaInforma(QStringLiteral("It is necessary restart application"));
+    roteiro_.EsperaInforma(QStringLiteral("Restart the application to use English"));
     Acao("English1")->trigger();
     QCOMPARE(preferencias.Le(), std::optional<bool>(true));
     QVERIFY(Acao("Portuguese1")->isChecked());
@@ -715,7 +715,7 @@ class TesteJanelaPrincipal : public QObject {
   // only "English" in that case chooses English.
   void perguntaDoIdioma() {
     const quiv::PreferenciasIdioma preferencias(pasta_->path());
-    roteiro_.EsperaPergunta(QStringLiteral("Do you wish to convert to english?"), true);
+    roteiro_.EsperaPergunta(QStringLiteral("Do you wish to switch to English?"), true);
     QVERIFY(quiv::DecideIdioma(preferencias, nullptr));
     QVERIFY(quiv::DecideIdioma(preferencias, nullptr));  // no second question
     QVERIFY(QFile::remove(preferencias.Arquivo()));

@@ -25,7 +25,7 @@ constexpr std::array<CartaoExemplo, kExemplos> kCartoes = {{
      "Melhoria de rangeabilidade e resolução em malha de vazão com controle grosso-fino "
      "(course-fine)",
      "Pipeline with Bypass",
-     "Course-Fine Control\n\nResolution and rangeability improvement in flow loop with "
+     "Coarse-Fine Control\n\nResolution and rangeability improvement in flow loop with "
      "course-valve and fine-valve manipulation",
      "examples/course-fine flow loop/course-fine flow loop.smp"},
     {0, "sim8", "Pressão Header e 3 Consumidores",

@@ -383,7 +383,7 @@ void JanelaPrincipal::EscolheIdioma(bool ingles) {
     return;
   }
   Interacao::Atual().Informa(this, QStringLiteral("QUIV"),
-                             ingles ? QStringLiteral("It is necessary restart application")
+                             ingles ? QStringLiteral("Restart the application to use English")
                                     : QStringLiteral("É necessário reiniciar o aplicativo"));
 }
 
@@ -397,10 +397,7 @@ void JanelaPrincipal::MostraMenus(bool visivel) {
 void JanelaPrincipal::MostraSalvo() {
   const bool salvo = sessao_.Salvo();
   acaoSalvar_->setIcon(figuras::Salvo(salvo));
-  if (sessao_.IdiomaIngles())
-    acaoSalvar_->setText(salvo ? QStringLiteral("I´m saved!") : QStringLiteral("Save me!"));
-  else
-    acaoSalvar_->setText(salvo ? tr("To salvo!") : tr("Salve me!"));
+  acaoSalvar_->setText(salvo ? tr("Tô salvo!") : tr("Salve me!"));
 }
 
 void JanelaPrincipal::MostraTitulo() {

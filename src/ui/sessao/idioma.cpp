@@ -60,8 +60,8 @@ bool DecideIdioma(const PreferenciasIdioma& preferencias, QWidget* pai) {
   if (const std::optional<bool> escolha = preferencias.Le()) return *escolha;
   const bool ingles = Interacao::Atual().Pergunta(
       pai, QStringLiteral("QUIV"),
-      QStringLiteral("Portuguese is the current language. Do you wish to convert to english? "
-                     "(Converter textos inglês?)"));
+      QStringLiteral("Portuguese is the current language. Do you wish to switch to English? "
+                     "(Mudar para inglês?)"));
   if (const QString erro = preferencias.Grava(ingles); !erro.isEmpty())
     Interacao::Atual().Informa(pai, QStringLiteral("QUIV"), erro);
   return ingles;

@@ -552,7 +552,7 @@
     </message>
     <message>
         <source>End. p/ Realim.de MV:</source>
-        <translation>Slave MV Adress:</translation>
+        <translation>Slave MV Address:</translation>
     </message>
     <message>
         <source>FF</source>
@@ -882,7 +882,7 @@
     </message>
     <message>
         <source>Clique aqui para informações adicionais</source>
-        <translation>Click here for aditional informations</translation>
+        <translation>Click here for additional information</translation>
     </message>
     <message>
         <source>Lendo arquivo...</source>
@@ -981,8 +981,8 @@
         <translation>About</translation>
     </message>
     <message>
-        <source>To salvo!</source>
-        <translation>I´m saved!</translation>
+        <source>Tô salvo!</source>
+        <translation>I&apos;m saved!</translation>
     </message>
     <message>
         <source>Salve me!</source>
