@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QSlider>
@@ -28,6 +29,7 @@
 #include "objeto_teste.h"
 #include "planta_tela.h"
 #include "procura.h"
+#include "ui/comum/lugar_janela.h"
 #include "ui/principal/janela_principal.h"
 #include "ui/principal/tela_sinotica.h"
 #include "ui/sessao/enderecos_web.h"
@@ -561,6 +563,75 @@ class TesteJanelaPrincipal : public QObject {
     Acao("Novo1")->trigger();
     QTRY_VERIFY(!bloco);
     QVERIFY(!janela_->JanelaDe(static_cast<int>(TipoObjeto::Texto), 1));
+  }
+
+  // An object's window is a tool window of the main window (it stays above
+  // it); it opens beside its button the first time and where the user left
+  // it afterwards, also once deleted and made anew; another plant forgets
+  // the places.
+  void janelasNoLugar() {
+    quiv::teste::MontaPlantaTela(sessao_->documento());
+    janela_->AtualizaTela();
+    auto* botao = Filho<QWidget>("Bloc1");
+    const QRect ancora(botao->mapToGlobal(QPoint(0, 0)), botao->size());
+    Pressiona(botao);
+    QPointer<QWidget> bloco = janela_->JanelaDe(static_cast<int>(TipoObjeto::Bloco), 1);
+    QVERIFY(bloco && bloco->isVisible());
+    QCOMPARE(bloco->windowType(), Qt::Tool);
+    QCOMPARE(bloco->parentWidget(), janela_.get());
+    const QRect area = bloco->screen()->availableGeometry();
+    const QPoint primeiro = bloco->pos();
+    QVERIFY2(primeiro.x() > ancora.right() || primeiro.x() + bloco->width() < ancora.left(),
+             "beside the button, not over it");
+    QVERIFY(area.contains(primeiro));
+
+    const QPoint deixado = area.topLeft() + QPoint(40, 60);
+    bloco->move(deixado);
+    bloco->close();
+    Pressiona(botao);
+    QCOMPARE(bloco->pos(), deixado);
+
+    // Deleted and included again: a new window, at the same place.
+    bloco->close();
+    Acao("ExcluirObjetos")->trigger();
+    Pressiona(botao);
+    QTRY_VERIFY(!bloco);
+    Acao("ExcluirObjetos")->trigger();  // the delete mode ends
+    sessao_->Pilha().undo();
+    janela_->AtualizaTela();
+    botao = Filho<QWidget>("Bloc1");
+    QVERIFY(botao->isVisible());
+    Pressiona(botao);
+    bloco = janela_->JanelaDe(static_cast<int>(TipoObjeto::Bloco), 1);
+    QVERIFY(bloco);
+    QCOMPARE(bloco->pos(), deixado);
+
+    bloco->close();
+    sessao_->NovaSimulacao();
+    QVERIFY(!sessao_->LugarJanela(TipoObjeto::Bloco, 1));
+  }
+
+  // Beside the control on its right when the window fits there, on its
+  // left otherwise, and always on the screen.
+  void lugarAoLado_data() {
+    QTest::addColumn<QRect>("ancora");
+    QTest::addColumn<QSize>("tamanho");
+    QTest::addColumn<QPoint>("esperado");
+    QTest::newRow("right") << QRect(100, 200, 80, 20) << QSize(300, 200) << QPoint(188, 200);
+    QTest::newRow("left") << QRect(700, 200, 80, 20) << QSize(300, 200) << QPoint(392, 200);
+    QTest::newRow("neither: at the right edge")
+        << QRect(250, 200, 80, 20) << QSize(700, 200) << QPoint(324, 200);
+    QTest::newRow("raised above the bottom")
+        << QRect(100, 700, 80, 20) << QSize(300, 200) << QPoint(188, 568);
+    QTest::newRow("larger than the screen: its corner on it")
+        << QRect(100, 200, 80, 20) << QSize(1200, 900) << QPoint(0, 24);
+  }
+  void lugarAoLado() {
+    QFETCH(QRect, ancora);
+    QFETCH(QSize, tamanho);
+    QFETCH(QPoint, esperado);
+    const QRect area(0, 24, 1024, 744);  // a 1024 × 768 screen under a top panel
+    QCOMPARE(quiv::LugarAoLado(ancora, tamanho, area), esperado);
   }
 
   // The recorder's button shows its window and a second press hides it; the

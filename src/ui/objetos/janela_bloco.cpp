@@ -31,7 +31,7 @@ std::string Std(const QString& t) { return t.toStdString(); }
 // Title only, no close box: the window is left through Sair.
 JanelaBloco::JanelaBloco(SessaoSimulacao& sessao, int n, QWidget* pai)
     : JanelaDescrita(sessao, n, "/simulador/objetos_simulacao/#bloco_calculo", pai,
-                     Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+                     Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setObjectName(QStringLiteral("Bloco%1").arg(n));
   setWindowTitle(tr("Bloco de Cálculo"));
   CriaControles();

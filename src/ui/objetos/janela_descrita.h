@@ -32,7 +32,7 @@ class JanelaDescrita : public JanelaFormulario<Objeto> {
  protected:
   // `ajuda`: the block's page in the help site.
   JanelaDescrita(SessaoSimulacao& sessao, int n, const char* ajuda, QWidget* pai,
-                 Qt::WindowFlags estilo = Qt::Window)
+                 Qt::WindowFlags estilo = Qt::Tool)
       : Base(sessao, n, pai, estilo), ajuda_(ajuda) {}
 
   // The raised frame of the block's title and read-outs.

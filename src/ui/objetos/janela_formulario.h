@@ -26,7 +26,7 @@ class JanelaFormulario : public JanelaObjeto {
 
  protected:
   JanelaFormulario(SessaoSimulacao& sessao, int n, QWidget* pai,
-                   Qt::WindowFlags estilo = Qt::Window)
+                   Qt::WindowFlags estilo = Qt::Tool)
       : JanelaObjeto(sessao, Formulario<Objeto>::kTipo, n, pai, estilo) {}
 
   Objeto* modelo() const { return Formulario<Objeto>::De(sessao_.documento(), n_); }

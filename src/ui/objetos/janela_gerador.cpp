@@ -35,7 +35,7 @@ void DefineTexto(QLineEdit* edit, const QString& texto) {
 }  // namespace
 
 JanelaGerador::JanelaGerador(SessaoSimulacao& sessao, QWidget* pai)
-    : QWidget(pai, Qt::Window), sessao_(sessao) {
+    : QWidget(pai, Qt::Tool), sessao_(sessao) {
   setObjectName(QStringLiteral("ParmForm"));
   setWindowTitle(tr("Gerador de Sinais"));
 

@@ -25,7 +25,7 @@ class JanelaObjeto : public QWidget {
 
  protected:
   JanelaObjeto(SessaoSimulacao& sessao, TipoObjeto tipo, int n, QWidget* pai,
-               Qt::WindowFlags estilo = Qt::Window);
+               Qt::WindowFlags estilo = Qt::Tool);
 
   virtual bool Existe() const = 0;
   // Every control from the model, without writing back or marking anything.

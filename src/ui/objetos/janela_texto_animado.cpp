@@ -41,7 +41,7 @@ void DefineTexto(QLineEdit* edit, const QString& texto) {
 }  // namespace
 
 JanelaTextoAnimado::JanelaTextoAnimado(SessaoSimulacao& sessao, int n, QWidget* pai)
-    : QWidget(pai, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QWidget(pai, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       sessao_(sessao),
       n_(n),
       visita_(NovaVisita()) {

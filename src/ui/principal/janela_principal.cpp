@@ -8,12 +8,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QProgressBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTextEdit>
@@ -24,6 +26,7 @@
 #include "core/arquivo/texto_rtf.h"
 #include "ui/analise/janela_registrador_xy.h"
 #include "ui/analise/janela_simulacao_rapida.h"
+#include "ui/comum/lugar_janela.h"
 #include "ui/comum/texto_qt.h"
 #include "ui/objetos/janela_bloco.h"
 #include "ui/objetos/janela_controlador.h"
@@ -572,6 +575,12 @@ void JanelaPrincipal::EscolhePastaCorrente() {
 }
 
 bool JanelaPrincipal::eventFilter(QObject* alvo, QEvent* evento) {
+  if (evento->type() == QEvent::Hide && alvo->isWidgetType()) {
+    for (auto j = janelas_.cbegin(); j != janelas_.cend(); ++j)
+      if (j.value() == alvo)
+        sessao_.GuardaLugarJanela(static_cast<TipoObjeto>(j.key().first), j.key().second,
+                                  static_cast<QWidget*>(alvo)->pos());
+  }
   if (evento->type() == QEvent::MouseButtonRelease &&
       alvo->objectName() == QLatin1String("Label21") &&
       static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton) {
@@ -602,6 +611,11 @@ void JanelaPrincipal::RecarregaFiguraEDescricao() {
 
 namespace {
 
+// A window's frame as the usual window managers draw it: known only once
+// the window was shown.
+constexpr int kBordaMoldura = 4;
+constexpr int kBarraTitulo = 30;
+
 // The object's window, made on first use.
 template <typename Janela>
 Janela* JanelaFeita(QPointer<QWidget>& janela, SessaoSimulacao& sessao, int n, QWidget* pai) {
@@ -613,26 +627,52 @@ Janela* JanelaFeita(QPointer<QWidget>& janela, SessaoSimulacao& sessao, int n, Q
 
 void JanelaPrincipal::AbreObjeto(int tipo, int n) {
   QPointer<QWidget>& janela = janelas_[{tipo, n}];
-  switch (static_cast<TipoObjeto>(tipo)) {
+  const auto t = static_cast<TipoObjeto>(tipo);
+  switch (t) {
     case TipoObjeto::Texto:
-      JanelaFeita<JanelaTextoAnimado>(janela, sessao_, n, this)->Mostra();
+      JanelaFeita<JanelaTextoAnimado>(janela, sessao_, n, this);
       break;
     case TipoObjeto::Controlador:
-      JanelaFeita<JanelaControlador>(janela, sessao_, n, this)->Mostra();
+      JanelaFeita<JanelaControlador>(janela, sessao_, n, this);
       break;
     case TipoObjeto::Processo:
-      JanelaFeita<JanelaProcesso>(janela, sessao_, n, this)->Mostra();
+      JanelaFeita<JanelaProcesso>(janela, sessao_, n, this);
       break;
     case TipoObjeto::Bloco:
-      JanelaFeita<JanelaBloco>(janela, sessao_, n, this)->Mostra();
+      JanelaFeita<JanelaBloco>(janela, sessao_, n, this);
       break;
     case TipoObjeto::Registrador:
-      // The recorder's button shows its window and hides it again.
-      JanelaFeita<JanelaRegistrador>(janela, sessao_, n, this)->AlternaVisivel();
-      break;
-    default:
+      JanelaFeita<JanelaRegistrador>(janela, sessao_, n, this);
       break;
   }
+  if (!janela) return;
+  if (!janela->isVisible()) {
+    ColocaJanela(*janela, t, n);
+    // Each hide keeps the place for the next opening, also of a window made
+    // anew.
+    janela->installEventFilter(this);
+  }
+  if (t == TipoObjeto::Texto)
+    static_cast<JanelaTextoAnimado*>(janela.data())->Mostra();
+  else if (t == TipoObjeto::Registrador)
+    // The recorder's button shows its window and hides it again.
+    static_cast<JanelaRegistrador*>(janela.data())->AlternaVisivel();
+  else
+    static_cast<JanelaObjeto*>(janela.data())->Mostra();
+}
+
+void JanelaPrincipal::ColocaJanela(QWidget& janela, TipoObjeto tipo, int n) {
+  if (const std::optional<QPoint> lugar = sessao_.LugarJanela(tipo, n)) {
+    janela.move(*lugar);
+    return;
+  }
+  const QRect ancora = tela_->LugarNaTela(tipo, n);
+  if (ancora.isEmpty()) return;
+  const QScreen* monitor = QGuiApplication::screenAt(ancora.center());
+  if (!monitor) monitor = screen();
+  // Before its first showing the frame is not known: room for a title bar.
+  const QSize comMoldura = janela.size() + QSize(2 * kBordaMoldura, kBarraTitulo + kBordaMoldura);
+  janela.move(LugarAoLado(ancora, comMoldura, monitor->availableGeometry()));
 }
 
 void JanelaPrincipal::FechaJanela(int tipo, int n) {

@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "core/arquivo/posicoes.h"
+
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -103,6 +105,9 @@ class JanelaPrincipal : public QMainWindow {
   void MostraProgresso(int percentual);
   void AtualizaRecentes();
   void RecarregaFiguraEDescricao();
+  // Before an object's window shows: where the user left it in this
+  // session, otherwise beside its button.
+  void ColocaJanela(QWidget& janela, TipoObjeto tipo, int n);
   // Closes and frees one object's window, or every one (New, a load).
   void FechaJanela(int tipo, int n);
   void FechaJanelas();

@@ -91,6 +91,15 @@ QPushButton* TelaSinotica::Botao(TipoObjeto tipo, int n) const {
   return nullptr;
 }
 
+QRect TelaSinotica::LugarNaTela(TipoObjeto tipo, int n) const {
+  if (n < 1 || n > Posicoes::Quantidade(tipo)) return {};
+  const QWidget* w = tipo == TipoObjeto::Texto
+                         ? static_cast<const QWidget*>(textos_[static_cast<std::size_t>(n)])
+                         : Botao(tipo, n);
+  if (!w || !w->isVisible()) return {};
+  return {w->mapToGlobal(QPoint(0, 0)), w->size()};
+}
+
 void TelaSinotica::CriaObjetos() {
   auto botao = [this](TipoObjeto tipo, int n, const QString& nome, int saida) {
     auto* b = new QPushButton(this);

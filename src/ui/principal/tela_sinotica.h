@@ -69,6 +69,9 @@ class TelaSinotica : public QWidget {
   void ClicaAreaLivre();
   void MoveAreaLivre(const QPoint& ponto);
   void DuploCliqueAreaLivre() { emit DuploClique(); }
+  // The object's button (its animated text for a text) in screen
+  // coordinates; empty when it has none on the screen.
+  QRect LugarNaTela(TipoObjeto tipo, int n) const;
 
  signals:
   // Outside the modes, a click on an object's button or animated text.

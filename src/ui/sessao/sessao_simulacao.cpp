@@ -140,6 +140,16 @@ void SessaoSimulacao::RodaNaCopia(const std::function<void(Documento& copia)>& t
   });
 }
 
+std::optional<QPoint> SessaoSimulacao::LugarJanela(TipoObjeto tipo, int n) const {
+  const auto lugar = lugaresJanelas_.constFind({static_cast<int>(tipo), n});
+  if (lugar == lugaresJanelas_.cend()) return std::nullopt;
+  return *lugar;
+}
+
+void SessaoSimulacao::GuardaLugarJanela(TipoObjeto tipo, int n, const QPoint& lugar) {
+  lugaresJanelas_.insert({static_cast<int>(tipo), n}, lugar);
+}
+
 void SessaoSimulacao::DefineJanelaDeMensagens(QWidget* janela) { janelaDeMensagens_ = janela; }
 
 bool SessaoSimulacao::Salvo() const { return pilha_->isClean() && !operacaoNaoSalva_; }
@@ -265,6 +275,7 @@ bool SessaoSimulacao::Carrega(const std::function<bool(const std::function<void(
   }
   if (lido || !erro.isEmpty()) {
     pilha_->clear();
+    lugaresJanelas_.clear();
     if (lido) arquivoAtual_ = arquivo;
     documento_.AtualizaTela();
     emit DocumentoRecarregado();
@@ -289,6 +300,7 @@ void SessaoSimulacao::NovaSimulacao() {
   documento_.NovaSimulacao();
   arquivoAtual_.clear();
   pilha_->clear();
+  lugaresJanelas_.clear();
   emit DocumentoRecarregado();
 }
 

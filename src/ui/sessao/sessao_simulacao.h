@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QHash>
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -105,6 +108,10 @@ class SessaoSimulacao : public QObject {
   // Folder chosen with "Pasta corrente..."; empty until then.
   const QString& PastaCorrente() const { return pastaCorrente_; }
   void DefinePastaCorrente(const QString& pasta) { pastaCorrente_ = pasta; }
+  // Where the user left each object's window in this session; not stored in
+  // the file. Another plant (New, a load) forgets them.
+  std::optional<QPoint> LugarJanela(TipoObjeto tipo, int n) const;
+  void GuardaLugarJanela(TipoObjeto tipo, int n, const QPoint& lugar);
   // The open and save dialogs start here: PastaCorrente, else PastaInicial.
   QString PastaDosDialogos() const;
 
@@ -240,6 +247,7 @@ class SessaoSimulacao : public QObject {
   QString pastaCorrente_;
   QString pastaFiguraEscolhida_;
   QStringList mensagensPendentes_;  // failed checks of the running load
+  QHash<QPair<int, int>, QPoint> lugaresJanelas_;
 };
 
 }  // namespace quiv
