@@ -611,6 +611,36 @@ class TesteJanelaPrincipal : public QObject {
     QVERIFY(!sessao_->LugarJanela(TipoObjeto::Bloco, 1));
   }
 
+  // The comments pane is read until the user chooses to edit it (the Edit
+  // menu's item or a double click): keys typed into it before change
+  // nothing; another plant is read again.
+  void comentariosSoLeitura() {
+    Acao("Novo1")->trigger();
+    auto* comentarios = Filho<QTextEdit>("RichEdit1");
+    QVERIFY(comentarios->isVisible());
+    QVERIFY(comentarios->isReadOnly());
+    comentarios->setFocus();
+    QTest::keyClicks(comentarios, QStringLiteral("planta.smp"));
+    QVERIFY(comentarios->toPlainText().isEmpty());
+    QVERIFY(sessao_->Salvo());
+
+    QTest::mouseDClick(comentarios->viewport(), Qt::LeftButton);
+    QVERIFY(!comentarios->isReadOnly());
+    QVERIFY(Acao("EditarComentarios")->isChecked());
+    QTest::keyClicks(comentarios, QStringLiteral("Licao"));
+    QCOMPARE(sessao_->documento().comentarios.Linhas(false), std::vector<std::string>{"Licao"});
+    Acao("EditarComentarios")->trigger();
+    QVERIFY(comentarios->isReadOnly());
+
+    Acao("EditarComentarios")->trigger();
+    QVERIFY(!comentarios->isReadOnly());
+    roteiro_.EsperaPerguntaOuCancela(QStringLiteral("Salvar Alterações em Arquivo?"),
+                                     quiv::Interacao::Resposta::Nao);
+    Acao("Novo1")->trigger();
+    QVERIFY(comentarios->isReadOnly());
+    QVERIFY(!Acao("EditarComentarios")->isChecked());
+  }
+
   // Beside the control on its right when the window fits there, on its
   // left otherwise, and always on the screen.
   void lugarAoLado_data() {

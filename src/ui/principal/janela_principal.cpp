@@ -113,6 +113,7 @@ JanelaPrincipal::JanelaPrincipal(SessaoSimulacao& sessao, QWidget* pai)
     tela_->CarregaFigura();
     AtualizaTela();
     MostraTitulo();
+    EditaComentarios(false);
     MostraComentarios();
   });
   connect(tela_, &TelaSinotica::ModosEncerrados, this, [this] {
@@ -171,6 +172,11 @@ void JanelaPrincipal::CriaCentro() {
   comentarios_->setObjectName(QStringLiteral("RichEdit1"));
   comentarios_->setAcceptRichText(false);
   comentarios_->setFixedWidth(kLarguraComentarios);
+  // The lesson text is read, not typed into by accident: it takes the
+  // keyboard only once the user chooses to edit it.
+  comentarios_->setReadOnly(true);
+  comentarios_->setToolTip(tr("Duplo clique para editar os comentários"));
+  comentarios_->viewport()->installEventFilter(this);
   comentarios_->hide();
   connect(comentarios_, &QTextEdit::textChanged, this, [this] {
     if (preenchendoComentarios_) return;
@@ -284,6 +290,11 @@ void JanelaPrincipal::CriaMenu() {
     a->setShortcutContext(Qt::ApplicationShortcut);
     menuEditar_->addAction(a);
   }
+  menuEditar_->addSeparator();
+  acaoEditarComentarios_ = menuEditar_->addAction(tr("Editar comentários"));
+  acaoEditarComentarios_->setObjectName(QStringLiteral("EditarComentarios"));
+  acaoEditarComentarios_->setCheckable(true);
+  connect(acaoEditarComentarios_, &QAction::toggled, this, &JanelaPrincipal::EditaComentarios);
 
   auto itemDaBarra = [barra](const QString& texto, const char* nome) {
     QAction* a = barra->addAction(texto);
@@ -574,7 +585,23 @@ void JanelaPrincipal::EscolhePastaCorrente() {
   if (!sessao_.PastaCorrente().isEmpty()) QDir::setCurrent(sessao_.PastaCorrente());
 }
 
+void JanelaPrincipal::EditaComentarios(bool editar) {
+  comentarios_->setReadOnly(!editar);
+  if (acaoEditarComentarios_->isChecked() != editar) acaoEditarComentarios_->setChecked(editar);
+  if (editar) {
+    comentarios_->setVisible(true);
+    acaoComentarios_->setChecked(true);
+    sessao_.documento().comentarios.Exibir = true;
+    comentarios_->setFocus();
+  }
+}
+
 bool JanelaPrincipal::eventFilter(QObject* alvo, QEvent* evento) {
+  if (evento->type() == QEvent::MouseButtonDblClick && alvo == comentarios_->viewport() &&
+      comentarios_->isReadOnly()) {
+    EditaComentarios(true);
+    return true;
+  }
   if (evento->type() == QEvent::Hide && alvo->isWidgetType()) {
     for (auto j = janelas_.cbegin(); j != janelas_.cend(); ++j)
       if (j.value() == alvo)

@@ -105,6 +105,8 @@ class JanelaPrincipal : public QMainWindow {
   void MostraProgresso(int percentual);
   void AtualizaRecentes();
   void RecarregaFiguraEDescricao();
+  // The comments pane takes the keyboard (edit) or is only read.
+  void EditaComentarios(bool editar);
   // Before an object's window shows: where the user left it in this
   // session, otherwise beside its button.
   void ColocaJanela(QWidget& janela, TipoObjeto tipo, int n);
@@ -152,6 +154,7 @@ class JanelaPrincipal : public QMainWindow {
   QAction* acaoExcluir_ = nullptr;
   QMenu* menuAjuda_ = nullptr;
   QAction* acaoComentarios_ = nullptr;
+  QAction* acaoEditarComentarios_ = nullptr;
 };
 
 }  // namespace quiv

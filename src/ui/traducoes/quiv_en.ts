@@ -1020,6 +1020,14 @@
         <source>Refazer</source>
         <translation>Redo</translation>
     </message>
+    <message>
+        <source>Duplo clique para editar os comentários</source>
+        <translation>Double click to edit the comments</translation>
+    </message>
+    <message>
+        <source>Editar comentários</source>
+        <translation>Edit comments</translation>
+    </message>
 </context>
 <context>
     <name>quiv::JanelaProcesso</name>
