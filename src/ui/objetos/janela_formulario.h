@@ -25,8 +25,7 @@ class JanelaFormulario : public JanelaObjeto {
   bool Aplica() { return modelo() && AplicaFormulario<Objeto>(sessao_, n_, rascunho_); }
 
  protected:
-  JanelaFormulario(SessaoSimulacao& sessao, int n, QWidget* pai,
-                   Qt::WindowFlags estilo = Qt::Tool)
+  JanelaFormulario(SessaoSimulacao& sessao, int n, QWidget* pai, Qt::WindowFlags estilo = Qt::Tool)
       : JanelaObjeto(sessao, Formulario<Objeto>::kTipo, n, pai, estilo) {}
 
   Objeto* modelo() const { return Formulario<Objeto>::De(sessao_.documento(), n_); }
