@@ -673,7 +673,8 @@ void JanelaPrincipal::AbreObjeto(int tipo, int n) {
       break;
   }
   if (!janela) return;
-  if (!janela->isVisible()) {
+  const bool abrindo = !janela->isVisible();
+  if (abrindo) {
     ColocaJanela(*janela, t, n);
     // Each hide keeps the place for the next opening, also of a window made
     // anew.
@@ -686,6 +687,10 @@ void JanelaPrincipal::AbreObjeto(int tipo, int n) {
     static_cast<JanelaRegistrador*>(janela.data())->AlternaVisivel();
   else
     static_cast<JanelaObjeto*>(janela.data())->Mostra();
+  // Opening may have grown the window (a controller shows its trend): the
+  // first place beside the button is taken again with the size it has now.
+  if (abrindo && janela && janela->isVisible() && !sessao_.LugarJanela(t, n))
+    ColocaJanela(*janela, t, n);
 }
 
 void JanelaPrincipal::ColocaJanela(QWidget& janela, TipoObjeto tipo, int n) {
@@ -698,7 +703,8 @@ void JanelaPrincipal::ColocaJanela(QWidget& janela, TipoObjeto tipo, int n) {
   const QScreen* monitor = QGuiApplication::screenAt(ancora.center());
   if (!monitor) monitor = screen();
   // Before its first showing the frame is not known: room for a title bar.
-  const QSize comMoldura = janela.size() + QSize(2 * kBordaMoldura, kBarraTitulo + kBordaMoldura);
+  const QSize comMoldura = janela.size().expandedTo(janela.sizeHint()) +
+                           QSize(2 * kBordaMoldura, kBarraTitulo + kBordaMoldura);
   janela.move(LugarAoLado(ancora, comMoldura, monitor->availableGeometry()));
 }
 

@@ -1065,11 +1065,11 @@
     </message>
     <message>
         <source>Ordem 2 Sobreamortecido</source>
-        <translation>1st/2nd order (overdumped)</translation>
+        <translation>1st/2nd order (overdamped)</translation>
     </message>
     <message>
         <source>Ordem 2 Subamortecido</source>
-        <translation>2nd order (underdumped)</translation>
+        <translation>2nd order (underdamped)</translation>
     </message>
     <message>
         <source>Filtro LEAD-LAG</source>
@@ -1097,7 +1097,7 @@
     </message>
     <message>
         <source>TM(seg):</source>
-        <translation>DT(seg):</translation>
+        <translation>DT(sec):</translation>
     </message>
     <message>
         <source>Tipo F.T.:</source>
@@ -1137,7 +1137,7 @@
     </message>
     <message>
         <source>Características Não-Lineares</source>
-        <translation>Nonlinearities characteristics</translation>
+        <translation>Nonlinear characteristics</translation>
     </message>
     <message>
         <source>Linear</source>
