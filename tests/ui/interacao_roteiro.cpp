@@ -2,6 +2,7 @@
 #include "interacao_roteiro.h"
 
 #include <QTest>
+#include <iterator>
 
 void InteracaoRoteiro::EsperaInforma(const QString& trecho, Acao enquantoAberta) {
   roteiro_.push_back({Tipo::Informa, trecho, true, std::move(enquantoAberta), {}});
@@ -29,8 +30,10 @@ void InteracaoRoteiro::EsperaPasta(const QString& trecho, const QString& caminho
 
 bool InteracaoRoteiro::Consome(Tipo tipo, const QString& texto, Passo& passo) {
   ++mostradas_;
-  static const char* const nomes[] = {"information box", "question", "open dialog", "save dialog",
-                                      "folder dialog"};
+  // In the order of Tipo.
+  static const char* const nomes[] = {"information box", "question",    "Yes/No/Cancel question",
+                                      "open dialog",     "save dialog", "folder dialog"};
+  static_assert(std::size(nomes) == static_cast<std::size_t>(Tipo::Pasta) + 1);
   const char* const nome = nomes[static_cast<int>(tipo)];
   if (roteiro_.empty() || roteiro_.front().tipo != tipo ||
       !texto.contains(roteiro_.front().trecho)) {
